@@ -1,0 +1,29 @@
+#pragma once
+// Code page 932 (Windows-31J) is the encoding of every file the program reads
+// or writes; this is the one place that converts between it and QString.
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Decodes code page 932 bytes. Bytes that form no character decode the way
+// the original platform decodes them, so that re-encoding gives them back
+// where it can.
+QString FromSjis(const QByteArray& bytes);
+QString FromSjis(const char* data, qsizetype size);
+
+// Encodes to code page 932. Marks that Linux input methods produce for the
+// same glyphs (wave dash, minus sign, ...) become their code page 932
+// equivalents; anything still unmappable becomes "?".
+QByteArray ToSjis(const QString& text);
+
+// Number of code page 932 bytes that ToSjis gives for the text.
+int SjisByteLength(const QString& text);
+// Bytes of one UTF-16 code unit: 2 for a double-byte character, else 1
+// (each half of a surrogate pair would count 1; SjisByteLength counts the pair once).
+int SjisCharBytes(QChar c);
+
+// True for the first byte of a double-byte character.
+bool IsSjisLeadByte(unsigned char byte);
+
+}  // namespace platform

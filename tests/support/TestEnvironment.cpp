@@ -1,0 +1,60 @@
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+ScriptedMessages::ScriptedMessages() {
+  platform::SetMessageHandler([this](const platform::MessageRequest& r) {
+    shown_.push_back(r);
+    if (!answers_.empty()) {
+      auto a = answers_.front();
+      answers_.pop_front();
+      return a;
+    }
+    switch (r.buttons) {
+      case platform::MsgButtons::YesNo:
+      case platform::MsgButtons::YesNoCancel: return platform::MsgResult::Yes;
+      case platform::MsgButtons::AbortRetryIgnore: return platform::MsgResult::Abort;
+      case platform::MsgButtons::RetryCancel: return platform::MsgResult::Retry;
+      default: return platform::MsgResult::Ok;
+    }
+  });
+}
+
+ScriptedMessages::~ScriptedMessages() { platform::SetMessageHandler({}); }
+
+QStringList ScriptedMessages::texts() const {
+  QStringList out;
+  for (const auto& r : shown_) out.append(r.text);
+  return out;
+}
+
+void RingpadTest::SetUp() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  ASSERT_TRUE(dir_->isValid());
+  home_ = dir_->path() + QStringLiteral("/");
+  qputenv("RINGPAD_HOME", dir_->path().toLocal8Bit());
+  oldCwd_ = QDir::currentPath().toLocal8Bit();
+  QDir::setCurrent(dir_->path());
+  messages_ = std::make_unique<ScriptedMessages>();
+}
+
+void RingpadTest::TearDown() {
+  messages_.reset();
+  QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
+  qunsetenv("RINGPAD_HOME");
+  dir_.reset();
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}

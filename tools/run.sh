@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ringpad and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DRINGPAD_TESTS=OFF
+cmake --build build/release --target ringpad
+exec build/release/ringpad "$@"
