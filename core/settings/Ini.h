@@ -1,0 +1,25 @@
+#pragma once
+// The settings file: a private-profile text file in code page 932, named after
+// the executable, in the program folder.
+#include <QString>
+#include <cstdint>
+
+// ProgramFolder + ExeName + ".ini".
+QString SettingsFilePath();
+
+// Reads one value: "" for a missing file, section or key. An empty file name
+// is the settings file; an empty section is the program section. The value is
+// cut at its first NUL and at 254 bytes (never inside a double-byte
+// character) and trimmed of blanks.
+QString ReadPrivateIni(const QString& fileName, const QString& section, const QString& key);
+
+// ReadPrivateIni on the settings file.
+QString GetIniValue(const QString& section, const QString& key);
+
+// Reads the value; when it is "", writes the default and reads again.
+QString GetIniValueOrDefault(const QString& section, const QString& key, const QString& defaultValue);
+
+// Writes a value into the settings file, creating file, section and key as
+// needed; an empty section is the program section. Non-zero on success; a
+// failure leaves the file as it was.
+int16_t WriteIniValue(const QString& section, const QString& key, const QString& value);
