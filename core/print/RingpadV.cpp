@@ -1,0 +1,5 @@
+#include "RingpadV.h"
+
+RingpadV::RingpadV(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("プレビュー"));
+}
