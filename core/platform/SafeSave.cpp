@@ -18,7 +18,10 @@ bool SaveFileAtomically(const QString& path, const QByteArray& content, QString*
     if (error) *error = file.errorString();
     return false;
   }
-  if (file.write(content) != content.size()) {
+  // write() only fills Qt's buffer; the disk may refuse the bytes at flush,
+  // and commit() would then still put an empty file in place of the old one
+  // (it checks errors of write() only), so the flush is checked here.
+  if (file.write(content) != content.size() || !file.flush()) {
     if (error) *error = file.errorString();
     file.cancelWriting();
     return false;

@@ -20,6 +20,9 @@ QString GetIniValue(const QString& section, const QString& key);
 QString GetIniValueOrDefault(const QString& section, const QString& key, const QString& defaultValue);
 
 // Writes a value into the settings file, creating file, section and key as
-// needed; an empty section is the program section. Non-zero on success; a
-// failure leaves the file as it was.
+// needed; an empty section is the program section. The value is stored up to
+// its first NUL or line break, which the file cannot hold. Non-zero on
+// success; a failure (read-only or full disk) returns 0 without a message and
+// leaves the file byte for byte as it was. Inside an IniWriteBatch the file
+// is written when the batch ends.
 int16_t WriteIniValue(const QString& section, const QString& key, const QString& value);

@@ -1,0 +1,161 @@
+#include "IniDocument.h"
+
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArray trimmedWith(const QByteArray& bytes, bool (*blank)(char)) {
+  qsizetype from = 0, to = bytes.size();
+  while (from < to && blank(bytes.at(from))) ++from;
+  while (to > from && blank(bytes.at(to - 1))) --to;
+  return bytes.mid(from, to - from);
+}
+
+// Names may be padded with tabs too; values lose half-width blanks only, as
+// every trim of the program does.
+QByteArray trimmedBlanks(const QByteArray& bytes) { return trimmedWith(bytes, isBlank); }
+QByteArray trimmedSpaces(const QByteArray& bytes) {
+  return trimmedWith(bytes, [](char c) { return c == ' '; });
+}
+
+}  // namespace
+
+QString IniDocument::fold(const QString& name) { return name.trimmed().toCaseFolded(); }
+
+IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
+  Line line;
+  line.raw = raw;
+  qsizetype i = 0;
+  while (i < raw.size() && isBlank(raw.at(i))) ++i;
+  if (i == raw.size()) return line;
+
+  if (raw.at(i) == '[') {
+    // "]" (0x5D) can be the second byte of a double-byte character, so the
+    // name is walked character by character.
+    qsizetype end = ++i;
+    while (end < raw.size() && raw.at(end) != ']') {
+      end += (platform::IsSjisLeadByte(static_cast<unsigned char>(raw.at(end))) && end + 1 < raw.size()) ? 2 : 1;
+    }
+    line.kind = Kind::Section;
+    line.name = fold(platform::FromSjis(trimmedBlanks(raw.mid(i, end - i))));
+    return line;
+  }
+
+  // "=" (0x3D) never occurs inside a double-byte character.
+  const qsizetype eq = raw.indexOf('=', i);
+  if (raw.at(i) == ';') {
+    line.kind = Kind::Comment;
+    if (eq >= 0) {
+      line.name = fold(platform::FromSjis(trimmedBlanks(raw.mid(i, eq - i))));
+      line.valueOffset = eq + 1;
+    }
+    return line;
+  }
+  if (eq < 0) return line;
+  const QByteArray key = trimmedBlanks(raw.mid(i, eq - i));
+  if (key.isEmpty()) return line;
+  line.kind = Kind::Key;
+  line.name = fold(platform::FromSjis(key));
+  line.valueOffset = eq + 1;
+  return line;
+}
+
+IniDocument IniDocument::parse(const QByteArray& content) {
+  IniDocument doc;
+  const QList<QByteArray> raws = platform::SplitLines(content);
+  doc.lines_.reserve(raws.size());
+  for (const QByteArray& raw : raws) doc.lines_.push_back(parseLine(raw));
+  doc.reindex();
+  return doc;
+}
+
+void IniDocument::reindex() {
+  sections_.clear();
+  for (int i = 0; i < static_cast<int>(lines_.size()); ++i)
+    if (lines_[i].kind == Kind::Section) sections_[lines_[i].name].push_back(i);
+}
+
+int IniDocument::findKey(const QString& foldedSection, const QString& foldedKey,
+                         bool includeComments) const {
+  auto it = sections_.constFind(foldedSection);
+  if (it == sections_.constEnd()) return -1;
+  for (int header : *it) {
+    for (int i = header + 1; i < static_cast<int>(lines_.size()); ++i) {
+      const Line& line = lines_[i];
+      if (line.kind == Kind::Section) break;
+      const bool candidate =
+          line.kind == Kind::Key || (includeComments && line.kind == Kind::Comment && line.valueOffset >= 0);
+      if (candidate && line.name == foldedKey) return i;
+    }
+  }
+  return -1;
+}
+
+int IniDocument::sectionInsertPoint(int header) const {
+  int last = header;
+  for (int i = header + 1; i < static_cast<int>(lines_.size()); ++i) {
+    if (lines_[i].kind == Kind::Section) break;
+    if (!trimmedBlanks(lines_[i].raw).isEmpty()) last = i;
+  }
+  return last + 1;
+}
+
+std::optional<QByteArray> IniDocument::rawValue(const QString& section, const QString& key) const {
+  const int i = findKey(fold(section), fold(key), false);
+  if (i < 0) return std::nullopt;
+  return lines_[i].raw.mid(lines_[i].valueOffset);
+}
+
+void IniDocument::setValue(const QString& section, const QString& key, const QByteArray& value) {
+  const QString foldedSection = fold(section);
+  const int existing = findKey(foldedSection, fold(key), true);
+  if (existing >= 0) {
+    Line& line = lines_[existing];
+    // The key keeps the spelling it has in the file.
+    const qsizetype eq = line.valueOffset - 1;
+    QByteArray keyPart = line.raw.left(eq);
+    line.raw = trimmedBlanks(keyPart) + '=' + value;
+    line = parseLine(line.raw);
+    return;
+  }
+  const QByteArray newLine = platform::ToSjis(key.trimmed()) + '=' + value;
+  auto it = sections_.constFind(foldedSection);
+  if (it == sections_.constEnd()) {
+    lines_.push_back(parseLine('[' + platform::ToSjis(section.trimmed()) + ']'));
+    lines_.push_back(parseLine(newLine));
+  } else {
+    const int at = sectionInsertPoint(it->front());
+    lines_.insert(lines_.begin() + at, parseLine(newLine));
+  }
+  reindex();
+}
+
+QByteArray IniDocument::serialize() const {
+  QByteArray out;
+  qsizetype size = 0;
+  for (const Line& line : lines_) size += line.raw.size() + 2;
+  out.reserve(size);
+  for (const Line& line : lines_) {
+    out.append(line.raw);
+    out.append("\r\n");
+  }
+  return out;
+}
+
+QByteArray IniDocument::cleanValue(const QByteArray& raw, int maxBytes) {
+  QByteArray value = trimmedSpaces(raw);
+  const qsizetype nul = value.indexOf('\0');
+  if (nul >= 0) value.truncate(nul);
+  qsizetype end = 0;
+  while (end < value.size()) {
+    const qsizetype step =
+        (platform::IsSjisLeadByte(static_cast<unsigned char>(value.at(end))) && end + 1 < value.size()) ? 2 : 1;
+    if (end + step > maxBytes) break;
+    end += step;
+  }
+  value.truncate(end);
+  return trimmedSpaces(value);
+}

@@ -1,0 +1,81 @@
+#include "IniStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <utility>
+
+#include "core/platform/SafeSave.h"
+#include "core/platform/TextLines.h"
+
+IniStore& IniStore::instance() {
+  static IniStore store;
+  return store;
+}
+
+QString IniStore::keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+IniStore::Entry* IniStore::load(const QString& key) {
+  auto it = entries_.find(key);
+  // Inside a batch the changed document is newer than the file.
+  if (it != entries_.end() && dirty_.contains(key)) return &*it;
+
+  const bool exists = QFileInfo::exists(key);
+  QByteArray content;
+  if (exists && !platform::ReadWholeFile(key, content)) {
+    entries_.remove(key);
+    return nullptr;
+  }
+  if (it != entries_.end() && it->exists == exists && it->content == content) return &*it;
+  Entry entry;
+  entry.exists = exists;
+  entry.doc = IniDocument::parse(content);
+  entry.content = std::move(content);
+  return &*entries_.insert(key, std::move(entry));
+}
+
+const IniDocument* IniStore::document(const QString& path) {
+  Entry* entry = load(keyOf(path));
+  return entry ? &entry->doc : nullptr;
+}
+
+bool IniStore::save(const QString& key, Entry& entry) {
+  QByteArray content = entry.doc.serialize();
+  if (!platform::SaveFileAtomically(key, content)) {
+    // The file keeps its old bytes; forget our version so that the next read
+    // sees what is really stored.
+    entries_.remove(key);
+    return false;
+  }
+  entry.content = std::move(content);
+  entry.exists = true;
+  return true;
+}
+
+bool IniStore::update(const QString& path, const std::function<void(IniDocument&)>& change) {
+  const QString key = keyOf(path);
+  Entry* entry = load(key);
+  if (!entry) return false;
+  if (batchDepth_ > 0) {
+    change(entry->doc);
+    dirty_.insert(key);
+    return true;
+  }
+  Entry changed = *entry;
+  change(changed.doc);
+  if (!save(key, changed)) return false;
+  entries_.insert(key, std::move(changed));
+  return true;
+}
+
+void IniStore::beginBatch() { ++batchDepth_; }
+
+bool IniStore::endBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+  bool ok = true;
+  const QSet<QString> dirty = std::exchange(dirty_, {});
+  for (const QString& key : dirty) {
+    auto it = entries_.find(key);
+    if (it != entries_.end() && !save(key, *it)) ok = false;
+  }
+  return ok;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Keeps the parsed profile files between calls: start-up writes some four
+// hundred keys and every window reads dozens, and parsing and rewriting the
+// whole file for each of them would be slow. A file is parsed again only
+// when its bytes differ from the ones parsed last.
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <functional>
+
+#include "IniDocument.h"
+
+class IniStore {
+ public:
+  static IniStore& instance();
+
+  // The file's document (empty when the file is missing); nullptr when the
+  // file exists but cannot be read.
+  const IniDocument* document(const QString& path);
+
+  // Applies the change and rewrites the file atomically, or, inside a batch,
+  // keeps it for the end of the batch. false when the file cannot be read
+  // or written; the file is then left as it was.
+  bool update(const QString& path, const std::function<void(IniDocument&)>& change);
+
+  void beginBatch();
+  // Ends one level; the outermost writes every changed file once. false when
+  // a write failed.
+  bool endBatch();
+
+ private:
+  struct Entry {
+    QByteArray content;  // bytes the document was parsed from
+    bool exists = false;
+    IniDocument doc;
+  };
+  static QString keyOf(const QString& path);
+  Entry* load(const QString& key);
+  bool save(const QString& key, Entry& entry);
+
+  QHash<QString, Entry> entries_;
+  QSet<QString> dirty_;
+  int batchDepth_ = 0;
+};

@@ -1,0 +1,209 @@
+// Reading and writing the settings file.
+#include <QDir>
+#include <QElapsedTimer>
+
+#include "SettingsTestSupport.h"
+#include "core/settings/IniWriteBatch.h"
+
+namespace {
+
+using IniTest = SettingsTest;
+
+TEST_F(IniTest, EmptySectionIsTheProgramSectionWhateverTheLetterCase) {
+  ASSERT_EQ(SettingsFilePath(), home() + QStringLiteral("ringpad.ini"));
+  EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("YOUSI")), QString());
+  EXPECT_FALSE(QFile::exists(SettingsFilePath())) << "reading never creates the file";
+
+  EXPECT_NE(WriteIniValue(QString(), QStringLiteral("YOUSI"), QStringLiteral("3")), 0);
+  // The header keeps the executable's name as it is; lookups ignore case.
+  EXPECT_EQ(settingsBytes(), QByteArray("[ringpad]\r\nYOUSI=3\r\n"));
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("yousi")), QStringLiteral("3"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("RINGPAD"), QStringLiteral("YOUSI")), QStringLiteral("3"));
+  EXPECT_EQ(ReadPrivateIni(QString(), QStringLiteral("RingPad"), QStringLiteral("Yousi")), QStringLiteral("3"));
+
+  EXPECT_NE(WriteIniValue(QStringLiteral("RINGPAD"), QStringLiteral("yousi"), QStringLiteral("4")), 0);
+  EXPECT_EQ(settingsBytes(), QByteArray("[ringpad]\r\nYOUSI=4\r\n"));
+}
+
+TEST_F(IniTest, AnotherExecutableNameHasItsOwnFile) {
+  WriteIniValue(QString(), QStringLiteral("VERSION"), QStringLiteral("3.16.01"));
+  SetProgramPaths(home() + QStringLiteral("dozir"));
+  EXPECT_EQ(SettingsFilePath(), home() + QStringLiteral("dozir.ini"));
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("VERSION")), QString());
+}
+
+TEST_F(IniTest, ValuesAreTrimmedOfHalfWidthBlanksOnly) {
+  const std::pair<QString, QString> cases[] = {
+      {QStringLiteral("  a b  "), QStringLiteral("a b")},
+      {QStringLiteral("　全角　"), QStringLiteral("　全角　")},
+      {QStringLiteral("\tx\t"), QStringLiteral("\tx\t")},
+      {QStringLiteral("   "), QString()},
+  };
+  for (const auto& [stored, read] : cases) {
+    WriteIniValue(QStringLiteral("T"), QStringLiteral("K"), stored);
+    EXPECT_EQ(GetIniValue(QStringLiteral("T"), QStringLiteral("K")), read) << stored.toStdString();
+  }
+}
+
+TEST_F(IniTest, DefaultIsWrittenOnlyForAnEmptyOrMissingValue) {
+  writeSettings("[ringpad]\r\nEMPTY=\r\nBLANK=   \r\nSET=7\r\n");
+  EXPECT_EQ(GetIniValueOrDefault(QString(), QStringLiteral("EMPTY"), QStringLiteral("1")), QStringLiteral("1"));
+  EXPECT_EQ(GetIniValueOrDefault(QString(), QStringLiteral("BLANK"), QStringLiteral(" 2 ")), QStringLiteral("2"));
+  EXPECT_EQ(GetIniValueOrDefault(QString(), QStringLiteral("SET"), QStringLiteral("9")), QStringLiteral("7"));
+  EXPECT_EQ(GetIniValueOrDefault(QStringLiteral("NEW"), QStringLiteral("KEY"), QStringLiteral("x")), QStringLiteral("x"));
+  EXPECT_EQ(settingsBytes(), QByteArray("[ringpad]\r\nEMPTY=1\r\nBLANK= 2 \r\nSET=7\r\n[NEW]\r\nKEY=x\r\n"));
+}
+
+TEST_F(IniTest, ValueIsCutAtItsFirstNulAnd254BytesOnACharacterBoundary) {
+  const QString a = QStringLiteral("あ");
+  struct Case {
+    QByteArray stored;
+    QString read;
+  } cases[] = {
+      {sjis(a.repeated(127)), a.repeated(127)},                                   // exactly 254 bytes
+      {"x" + sjis(a.repeated(127)), QStringLiteral("x") + a.repeated(126)},      // never half a character
+      {QByteArray(300, 'a'), QString(254, u'a')},
+      {QByteArray(253, 'a') + " b", QString(253, u'a')},                          // blank exposed by the cut
+      {QByteArray("ab\0cd", 5), QStringLiteral("ab")},
+      {QByteArray("  \0ab", 5), QString()},
+  };
+  for (const auto& c : cases) {
+    writeSettings("[S]\r\nK=" + c.stored + "\r\n");
+    EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), c.read) << c.stored.size();
+  }
+  // A long value is stored whole; only reading cuts it.
+  WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QString(300, u'z'));
+  EXPECT_TRUE(settingsBytes().contains(QByteArray(300, 'z')));
+  EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")).size(), 254);
+}
+
+TEST_F(IniTest, RewriteKeepsCommentsAndUnknownLines) {
+  const QByteArray before =
+      "; written by hand\r\n"
+      "stray before any section\r\n"
+      "[JXPOST_CARD]\r\n"
+      "FONT=" + sjis(QStringLiteral("ＭＳ 明朝")) + "\r\n"
+      ";FONT=" + sjis(QStringLiteral("ＭＳ ゴシック")) + "\r\n"
+      "a line without equals\r\n"
+      "  ZIP_X = 43  \r\n"
+      "\r\n"
+      "[OTHER]\r\n"
+      "K=v\r\n";
+  writeSettings(before);
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXPOST_CARD"), QStringLiteral("FONT")), QStringLiteral("ＭＳ 明朝"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXPOST_CARD"), QStringLiteral("ZIP_X")), QStringLiteral("43"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXPOST_CARD"), QStringLiteral(";FONT")), QString()) << "comments are not values";
+
+  WriteIniValue(QStringLiteral("jxpost_card"), QStringLiteral("ZIP_Y"), QStringLiteral("15"));
+  WriteIniValue(QStringLiteral("JXPOST_CARD"), QStringLiteral("zip_x"), QStringLiteral("44"));
+  // The changed key takes its place again, the new one follows the
+  // section's last line, before its blank line.
+  QByteArray after = before;
+  after.replace("  ZIP_X = 43  \r\n\r\n", "ZIP_X=44\r\nZIP_Y=15\r\n\r\n");
+  EXPECT_EQ(settingsBytes(), after);
+}
+
+TEST_F(IniTest, ReadsLinesEndedByLfOrLoneCrAndWritesCrLf) {
+  writeSettings("[A]\nK1=1\rK2=2\r\n[B]\rK=3");
+  EXPECT_EQ(GetIniValue(QStringLiteral("A"), QStringLiteral("K2")), QStringLiteral("2"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("B"), QStringLiteral("K")), QStringLiteral("3"));
+  WriteIniValue(QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("4"));
+  EXPECT_EQ(settingsBytes(), QByteArray("[A]\r\nK1=1\r\nK2=2\r\n[B]\r\nK=3\r\nL=4\r\n"));
+}
+
+TEST_F(IniTest, ALineBreakInAValueNeverReachesTheFile) {
+  // Otherwise the rest of the value would become a line of its own, here a
+  // section header.
+  WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("one\r\n[EVIL]\r\nX=1"));
+  EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=one\r\n"));
+  WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+  EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=a\r\n"));
+}
+
+TEST_F(IniTest, DamagedFileReadsWithoutACrash) {
+  QByteArray binary;
+  for (int i = 0; i < 256; ++i)
+    if (i != '\r' && i != '\n') binary.append(static_cast<char>(i));
+  // 0x815D ends in "]", 0x8140 is the full-width blank.
+  const QByteArray bracketTrail("[A\x81\x5D" "B]", 6);
+  const QByteArray damaged = binary + "\r\n" + binary + "=" + binary + "\r\n" +
+                             "[unterminated\r\n" + "[" + binary + "]\r\n" +
+                             "\xFF\xFE\xFD=\x81\r\n" + bracketTrail + "\r\n" +
+                             "K=ok\r\n" + "LEAD=ab\x81\r\n" + "HUGE=" + QByteArray(1 << 20, 'h') + "\r\n" +
+                             QByteArray(1 << 20, '[') + "\r\n" + "[ringpad]\r\nYOHAKU=\x82\xA0" "3\r\n";
+  writeSettings(damaged);
+  const QString section = platform::FromSjis(QByteArray("A\x81\x5D" "B", 4));
+  EXPECT_EQ(GetIniValue(section, QStringLiteral("K")), QStringLiteral("ok"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("unterminated"), QStringLiteral("X")), QString());
+  EXPECT_EQ(GetIniValue(section, QStringLiteral("HUGE")).size(), 254);
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("YOHAKU")), QStringLiteral("あ3"));
+  (void)GetIniValue(section, QStringLiteral("LEAD"));
+  (void)GetIniValue(QStringLiteral("missing"), QStringLiteral("K"));
+
+  // A write changes its one line and keeps every damaged byte of the others.
+  EXPECT_NE(WriteIniValue(section, QStringLiteral("K"), QStringLiteral("new")), 0);
+  QByteArray expected = damaged;
+  expected.replace("K=ok\r\n", "K=new\r\n");
+  EXPECT_EQ(settingsBytes(), expected);
+}
+
+TEST_F(IniTest, AFileChangedBehindOurBackIsReadAgain) {
+  writeSettings("[S]\r\nK=1\r\n");
+  EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("1"));
+  writeSettings("[S]\r\nK=2\r\n");  // same size, possibly the same time stamp
+  EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("2"));
+  WriteIniValue(QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("3"));
+  EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=2\r\nL=3\r\n"));
+  QFile::remove(SettingsFilePath());
+  EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QString());
+}
+
+TEST_F(IniTest, ReadPrivateIniReadsAnyProfileFile) {
+  WriteBytes(home() + QStringLiteral("other.ini"), "[X]\r\nK= v \r\n");
+  EXPECT_EQ(ReadPrivateIni(home() + QStringLiteral("other.ini"), QStringLiteral("x"), QStringLiteral("k")),
+            QStringLiteral("v"));
+  EXPECT_EQ(ReadPrivateIni(QStringLiteral("other.ini"), QStringLiteral("X"), QStringLiteral("K")),
+            QStringLiteral("v")) << "relative to the current folder";
+  EXPECT_EQ(ReadPrivateIni(home() + QStringLiteral("none.ini"), QStringLiteral("X"), QStringLiteral("K")), QString());
+}
+
+TEST_F(IniTest, BatchWritesTheFileOnceAtTheEnd) {
+  writeSettings("[S]\r\nK=1\r\n");
+  {
+    IniWriteBatch outer;
+    WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("2"));
+    {
+      IniWriteBatch inner;
+      WriteIniValue(QStringLiteral("T"), QStringLiteral("K"), QStringLiteral("3"));
+      EXPECT_TRUE(inner.commit());
+    }
+    EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("2"));
+    EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=1\r\n")) << "nothing written before the batch ends";
+    EXPECT_TRUE(outer.commit());
+    EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=2\r\n[T]\r\nK=3\r\n"));
+  }
+  EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=2\r\n[T]\r\nK=3\r\n"));
+}
+
+TEST_F(IniTest, AnEmptyKeyWritesNothing) {
+  EXPECT_EQ(WriteIniValue(QStringLiteral("S"), QString(), QStringLiteral("1")), 0);
+  EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+}
+
+TEST_F(IniTest, ManyReadsStayFast) {
+  {
+    IniWriteBatch batch;
+    for (int i = 0; i < 300; ++i)
+      WriteIniValue(QStringLiteral("S%1").arg(i % 30), QStringLiteral("K%1").arg(i), QString::number(i));
+  }
+  // A window reads dozens of keys when it loads; the file is parsed once.
+  QElapsedTimer timer;
+  timer.start();
+  for (int round = 0; round < 20; ++round)
+    for (int i = 0; i < 300; ++i)
+      ASSERT_EQ(GetIniValue(QStringLiteral("s%1").arg(i % 30), QStringLiteral("k%1").arg(i)), QString::number(i));
+  EXPECT_LT(timer.elapsed(), 5000);
+}
+
+}  // namespace
