@@ -1,0 +1,69 @@
+#include "ScheduleLine.h"
+
+#include "Calendar.h"
+
+namespace {
+
+const QString kNoYear = QStringLiteral("    ");
+const QString kZeroYear = QStringLiteral("0000");
+
+}  // namespace
+
+QString ScheduleLine::columns(int first, int count) const {
+  if (first < 1 || count <= 0 || first > line_.size()) return QString();
+  return line_.mid(first - 1, count);
+}
+
+QString ScheduleLine::text() const { return line_.size() < 15 ? QString() : line_.mid(14); }
+
+QString ScheduleLine::trimmedText() const {
+  QString t = text();
+  qsizetype end = t.size();
+  while (end > 0 && t.at(end - 1) == u' ') --end;
+  t.truncate(end);
+  return t;
+}
+
+bool ScheduleLine::hasNoYear() const {
+  const QString y = yearField();
+  return y == kNoYear || y == kZeroYear;
+}
+
+bool ScheduleLine::isUsable() const {
+  return line_.size() >= 13 && kindClass() != EntryKindClass::Invalid;
+}
+
+bool ScheduleLine::matchesMonthDay(const QDate& date) const {
+  if (!isUsable() || !date.isValid()) return false;
+  return columns(6, 5) == date.toString(QStringLiteral("MM/dd"));
+}
+
+bool ScheduleLine::allowsYear(int year) const {
+  if (hasNoYear()) return true;
+  const EntryKindClass cls = kindClass();
+  if (cls == EntryKindClass::EveryYear || cls == EntryKindClass::Anniversary) return true;
+  return yearField() == QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+}
+
+bool ScheduleLine::appliesOn(const QDate& date) const {
+  return !EntryKind::IsRecurringRule(kind()) && matchesMonthDay(date) && allowsYear(date.year());
+}
+
+QString ScheduleLine::Compose(const QString& year, const QString& month, const QString& day,
+                              QChar separator, const QString& kind, const QString& text) {
+  return year + u'/' + month + u'/' + day + separator + kind + separator + text;
+}
+
+QString ScheduleLine::ComposeDated(const QDate& date, const QString& kind, const QString& text) {
+  return DateToText(date) + u' ' + kind + u' ' + text;
+}
+
+int ScheduleLine::DigitsValue(const QString& field) {
+  if (field.isEmpty()) return 0;
+  int value = 0;
+  for (QChar c : field) {
+    if (c < u'0' || c > u'9') return 0;
+    value = value * 10 + (c.unicode() - u'0');
+  }
+  return value;
+}
