@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test, then the fuzzers briefly.
+# UndefinedBehaviorSanitizer), runs the fuzzers briefly, then every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
@@ -8,5 +8,6 @@ bash tools/start-cups.sh
 jobs=$(nproc)
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRINGPAD_SANITIZE=ON -DRINGPAD_BENCH=ON
 cmake --build build/test -j "$jobs"
-(cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600)
+# The fuzzers run first so that the test runner's summary closes the output.
 bash tools/run-fuzzers.sh
+(cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600)
