@@ -1,10 +1,16 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "RegisterPages.h"
+#include "core/ui/Ringpad.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("ringpad"));
-  window.show();
+  RegisterAllPages();
+  StartupArgs args;
+  args.argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
+  args.arguments = QCoreApplication::arguments().mid(1);
+  Ringpad window(args);
+  window.MDIForm_Load();
+  if (window.ProgramEnded()) return 0;
   return app.exec();
 }

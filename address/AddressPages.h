@@ -1,0 +1,4 @@
+#pragma once
+// Makes the page windows of this library known to the main window.
+
+void RegisterAddressPages();

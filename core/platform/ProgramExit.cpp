@@ -1,0 +1,28 @@
+#include "ProgramExit.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+EndProgramHandler& handler() {
+  static EndProgramHandler h;
+  return h;
+}
+}  // namespace
+
+void EndProgram(int exitCode) {
+  if (handler()) {
+    handler()(exitCode);
+    return;
+  }
+  // Every file was written through a committed save before this point; only
+  // buffered console output is left to flush. Skipping the static destructors
+  // avoids tearing down toolkit objects while windows still exist.
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
+}
+
+void SetEndProgramHandler(EndProgramHandler h) { handler() = std::move(h); }
+
+}  // namespace platform

@@ -1,0 +1,225 @@
+#include "Shell.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace platform {
+namespace {
+
+// Stored paths may separate folders with "\\" as well.
+QString withSlashes(QString path) { return path.replace(u'\\', u'/'); }
+
+ShellHandler& handler() {
+  static ShellHandler h;
+  return h;
+}
+
+void runAndWaitReal(const ShellAction& action) {
+  QProcess process;
+  process.setProgram(action.program);
+  process.setArguments(action.arguments);
+  process.setWorkingDirectory(QDir::currentPath());
+  // Nothing of the companion's output piles up in this program's memory.
+  process.setProcessChannelMode(QProcess::ForwardedChannels);
+  process.setStandardInputFile(QProcess::nullDevice());
+  QEventLoop loop;
+  QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+  QObject::connect(&process, &QProcess::errorOccurred, &loop, [&] {
+    if (process.state() == QProcess::NotRunning) loop.quit();
+  });
+  process.start();
+  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) return;
+  // The program's windows repaint and take input while the companion runs.
+  loop.exec();
+}
+
+void perform(const ShellAction& action) {
+  if (handler()) {
+    handler()(action);
+    return;
+  }
+  switch (action.kind) {
+    case ShellActionKind::StartProgram:
+      QProcess::startDetached(action.program, action.arguments, QDir::currentPath());
+      break;
+    case ShellActionKind::RunAndWait: runAndWaitReal(action); break;
+    case ShellActionKind::OpenUrl: QDesktopServices::openUrl(action.url); break;
+  }
+}
+
+// The file of the folder whose name equals name, the exact letter case
+// preferred; "" when there is none.
+QString fileInFolder(const QDir& folder, const QString& name) {
+  if (name.isEmpty()) return QString();
+  const QFileInfo exact(folder, name);
+  if (exact.isFile()) return exact.absoluteFilePath();
+  const QStringList files = folder.entryList(QDir::Files | QDir::Hidden);
+  for (const QString& file : files) {
+    if (file.compare(name, Qt::CaseInsensitive) == 0) return QFileInfo(folder, file).absoluteFilePath();
+  }
+  return QString();
+}
+
+// A program path that never makes QProcess search the PATH: the companion
+// when it exists, else the name in the current folder (whose start fails).
+QString programPath(const QString& name) {
+  const QString found = CompanionProgramPath(name);
+  if (!found.isEmpty()) return found;
+  return QFileInfo(QDir::current(), withSlashes(name)).absoluteFilePath();
+}
+
+// Splits "NAME.exe args" at the ".exe" that ends the program's name; false
+// when the text names no program.
+bool splitProgramCommand(const QString& text, QString& program, QStringList& arguments) {
+  const qsizetype gap = text.indexOf(QStringLiteral(".exe "));
+  if (gap >= 0) {
+    program = text.left(gap + 4);
+    arguments = QProcess::splitCommand(text.mid(gap + 5));
+    return true;
+  }
+  if (text.endsWith(QStringLiteral(".exe"))) {
+    program = text;
+    arguments.clear();
+    return true;
+  }
+  return false;
+}
+
+QString trimHalfWidthBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text.at(first) == u' ') ++first;
+  while (last > first && text.at(last - 1) == u' ') --last;
+  return text.mid(first, last - first);
+}
+
+}  // namespace
+
+void SetShellHandler(ShellHandler h) { handler() = std::move(h); }
+
+QString CompanionProgramPath(const QString& name) {
+  const QFileInfo given(withSlashes(name));
+  QString base = given.fileName();
+  if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
+  if (base.isEmpty()) return QString();
+  const QDir folder(given.path());
+  const QString plain = fileInFolder(folder, base);
+  if (!plain.isEmpty() && QFileInfo(plain).isExecutable()) return plain;
+  const QString exe = fileInFolder(folder, base + QStringLiteral(".exe"));
+  if (!exe.isEmpty()) return exe;
+  return plain;
+}
+
+void StartProgram(const QString& program, const QStringList& arguments) {
+  ShellAction action;
+  action.kind = ShellActionKind::StartProgram;
+  action.program = programPath(program);
+  action.arguments = arguments;
+  perform(action);
+}
+
+void RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
+  ShellAction action;
+  action.kind = ShellActionKind::RunAndWait;
+  action.program = programPath(program);
+  action.arguments = arguments;
+  action.windowStyle = windowStyle;
+  perform(action);
+}
+
+void OpenUrl(const QUrl& url) {
+  if (url.isEmpty() || !url.isValid()) return;
+  ShellAction action;
+  action.kind = ShellActionKind::OpenUrl;
+  action.url = url;
+  perform(action);
+}
+
+void OpenLocalDocument(const QString& path) {
+  const QFileInfo file(withSlashes(path));
+  if (path.isEmpty() || !file.isFile()) return;
+  OpenUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+QUrl MailLinkUrl(const QString& address, const QString& subject, const QString& body) {
+  QUrl url;
+  url.setScheme(QStringLiteral("mailto"));
+  url.setPath(address, QUrl::DecodedMode);
+  QStringList items;
+  if (!subject.isEmpty())
+    items << QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(subject));
+  if (!body.isEmpty())
+    items << QStringLiteral("body=") + QString::fromLatin1(QUrl::toPercentEncoding(body));
+  if (!items.isEmpty()) url.setQuery(items.join(u'&'), QUrl::StrictMode);
+  return url;
+}
+
+QUrl TelephoneUrl(const QString& number) {
+  const QString normal = number.normalized(QString::NormalizationForm_KC);
+  QString kept;
+  bool hasDigit = false;
+  for (QChar c : normal) {
+    if (c >= u'0' && c <= u'9') {
+      hasDigit = true;
+      kept += c;
+    } else if (c == u'+' || c == u'*' || c == u'#') {
+      kept += c;
+    }
+  }
+  if (!hasDigit) return QUrl();
+  QUrl url;
+  url.setScheme(QStringLiteral("tel"));
+  url.setPath(kept, QUrl::DecodedMode);
+  return url;
+}
+
+void PlaceTelephoneCall(const QString& number) { OpenUrl(TelephoneUrl(number)); }
+
+}  // namespace platform
+
+void ShellOpen(const QString& target) {
+  if (target.isEmpty()) return;
+  QString program;
+  QStringList arguments;
+  if (platform::splitProgramCommand(target, program, arguments)) {
+    platform::StartProgram(program, arguments);
+    return;
+  }
+  // An address with a scheme (two letters at least, so that a drive letter
+  // stays a path) is opened although it is no file; a document only when it
+  // exists, and never a folder.
+  static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+  if (scheme.match(target).hasMatch()) {
+    const QUrl url(target, QUrl::TolerantMode);
+    if (!url.isLocalFile()) {
+      platform::OpenUrl(url);
+      return;
+    }
+    platform::OpenLocalDocument(url.toLocalFile());
+    return;
+  }
+  platform::OpenLocalDocument(target);
+}
+
+void RunAndWait(const QString& commandLine, int windowStyle) {
+  QString program;
+  QStringList arguments;
+  if (!platform::splitProgramCommand(commandLine, program, arguments)) {
+    arguments = QProcess::splitCommand(commandLine);
+    if (arguments.isEmpty()) return;
+    program = arguments.takeFirst();
+  }
+  platform::RunProgramAndWait(program, arguments, windowStyle);
+}
+
+void OpenMailLink(const QString& address, const QString& /*unused*/, const QString& subject,
+                  const QString& body) {
+  QString to = platform::trimHalfWidthBlanks(address);
+  if (to.left(7).toUpper() == QStringLiteral("MAILTO:")) to = to.mid(7);
+  platform::OpenUrl(
+      platform::MailLinkUrl(to, platform::trimHalfWidthBlanks(subject), platform::trimHalfWidthBlanks(body)));
+}

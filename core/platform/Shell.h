@@ -1,0 +1,83 @@
+#pragma once
+// Handing work to other programs: companion programs that sit in the program
+// folder, documents, web and mail addresses, telephone calls. No text from
+// data ever reaches a shell: programs start with an argument list, and
+// everything else opens through the desktop with a URL built from its parts.
+//
+// Every request goes through one replaceable handler, so that tests record
+// what would be started or opened instead of starting it.
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+namespace platform {
+
+enum class ShellActionKind {
+  StartProgram,  // start and go on
+  RunAndWait,    // start and wait for the end, the event loop turning
+  OpenUrl,       // open with the desktop's associated program
+};
+
+struct ShellAction {
+  ShellActionKind kind = ShellActionKind::OpenUrl;
+  QString program;  // absolute path of the program (StartProgram, RunAndWait)
+  QStringList arguments;
+  int windowStyle = 1;  // the window style the caller asked for; kept, not applied
+  QUrl url;             // OpenUrl
+};
+
+using ShellHandler = std::function<void(const ShellAction& action)>;
+// Installs a handler in place of the real start or open; an empty handler
+// restores the real one.
+void SetShellHandler(ShellHandler handler);
+
+// The companion program NAME (given with or without ".exe"): the file NAME,
+// else NAME.exe, in the current folder (the program folder after start-up),
+// letter case ignored; a name with a folder is looked up in that folder.
+// "" when neither exists.
+QString CompanionProgramPath(const QString& name);
+
+// Starts a program with an argument list (no shell), without waiting.
+void StartProgram(const QString& program, const QStringList& arguments);
+// Starts a program and returns when it has ended; a program that cannot be
+// started returns at once. The program's own windows keep being served.
+void RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle);
+// Opens a URL with the desktop's associated program; an invalid URL opens
+// nothing.
+void OpenUrl(const QUrl& url);
+// Opens an existing local file with the desktop's viewer.
+void OpenLocalDocument(const QString& path);
+
+// The link of OpenMailLink: "mailto:", the address, and the subject and body
+// as query items, percent-encoded.
+QUrl MailLinkUrl(const QString& address, const QString& subject, const QString& body);
+// A "tel:" link for the number: its digits (full-width ones too), "+", "*"
+// and "#"; blanks, hyphens and parentheses between digit groups are left
+// out. An empty URL when no digit is left.
+QUrl TelephoneUrl(const QString& number);
+// Places a telephone call through the desktop's handler of tel: links.
+void PlaceTelephoneCall(const QString& number);
+
+}  // namespace platform
+
+// A program named with ".exe" (lower case, at the end or followed by a blank
+// and its arguments) is started from the program folder; any other target is
+// a document (opened only when it exists as a file) or an address with a
+// scheme (web, mail). Nothing is ever reported.
+void ShellOpen(const QString& target);
+
+// Starts the command line (a program name, then its arguments) and returns
+// when the program has ended; windowStyle is the caller's wish for the
+// program's window (1 normal, 2 minimised).
+void RunAndWait(const QString& commandLine, int windowStyle);
+
+// Opens a mail link to the address with the subject and body; the second
+// text is not used. A "mailto:" before the address, in any letter case, is
+// dropped.
+void OpenMailLink(const QString& address, const QString& unused, const QString& subject,
+                  const QString& body);
+
+// Texts that page windows pass through on their way out; unchanged.
+inline QString PassText(const QString& text) { return text; }
+inline QString PassString(const QString& text) { return text; }

@@ -1,0 +1,43 @@
+#pragma once
+// The drawing shared by the surfaces that paint with a QPainter (the printer
+// and the preview picture): millimetres are converted to device pixels here,
+// and fonts are sized in points on the device, never by scaling the painter.
+#include <QFont>
+#include <QPainter>
+
+#include "PrintSurface.h"
+
+class PaintedSurface : public PrintSurface {
+ public:
+  float textWidth(const QString& text) override;
+  float textHeight() override;
+
+ protected:
+  // The painter while a page can be drawn on, else nullptr (drawing is then
+  // skipped, e.g. for a job whose printer could not be opened).
+  virtual QPainter* painter() = 0;
+  // The device the fonts are measured on.
+  virtual QPaintDevice* metricsDevice() = 0;
+
+  void drawLineMm(QPointF a, QPointF b, uint32_t rgb) override;
+  void drawBoxMm(const QRectF& box, uint32_t rgb, bool filled) override;
+  void drawCircleMm(QPointF centre, double radius, uint32_t rgb) override;
+  void drawPointMm(QPointF at, uint32_t rgb) override;
+  void drawTextMm(QPointF topLeft, const QString& text) override;
+  void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& spec) override;
+  void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) override;
+  double textWidthMm(const QString& text) override;
+  double textHeightMm() override;
+
+  QPointF toDevice(QPointF mm) const;
+  // The font of the drawing state, sized for the metrics device.
+  QFont currentFont();
+
+ private:
+  QPen pen(uint32_t rgb) const;
+  QFont cachedFont_;
+  QString cachedName_;
+  float cachedSize_ = -1;
+  bool cachedBold_ = false;
+  int cachedDpi_ = 0;
+};

@@ -1,0 +1,62 @@
+#include "PreviewImageSurface.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+double ScreenDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+}  // namespace
+
+PreviewImageSurface::PreviewImageSurface(double dpi) : dpi_(dpi > 0 ? dpi : ScreenDpi()) {
+  const int width = int(std::lround(kWidthMm / 25.4 * dpi_));
+  const int height = int(std::lround(heightMm() / 25.4 * dpi_));
+  image_ = QImage(width, height, QImage::Format_RGB32);
+  // Fonts are sized in points on the image, so the image must know its dpi.
+  image_.setDotsPerMeterX(int(std::lround(dpi_ / 0.0254)));
+  image_.setDotsPerMeterY(int(std::lround(dpi_ / 0.0254)));
+  image_.fill(Qt::white);
+}
+
+PreviewImageSurface::~PreviewImageSurface() {
+  if (painter_.isActive()) painter_.end();
+}
+
+const QImage& PreviewImageSurface::image() {
+  if (painter_.isActive()) painter_.end();
+  return image_;
+}
+
+void PreviewImageSurface::clear() {
+  if (painter_.isActive()) painter_.end();
+  image_.fill(Qt::white);
+  state_.CurrentX = 0;
+  state_.CurrentY = 0;
+}
+
+float PreviewImageSurface::twipsPerPixelX() const { return float(1440.0 / dpi_); }
+float PreviewImageSurface::twipsPerPixelY() const { return float(1440.0 / dpi_); }
+
+QPainter* PreviewImageSurface::painter() {
+  if (!painter_.isActive()) {
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  }
+  return &painter_;
+}
+
+PrintSurface::OpenResult PreviewImageSurface::openDocument() {
+  clear();
+  return OpenResult::Opened;
+}
+
+void PreviewImageSurface::startNextPage() { clear(); }
+void PreviewImageSurface::closeDocument() {}
+
+PreviewImageSurface& PreviewImage() {
+  static PreviewImageSurface* surface = new PreviewImageSurface();
+  return *surface;
+}

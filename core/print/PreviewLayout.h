@@ -1,0 +1,40 @@
+#pragma once
+// The preview window's geometry in millimetres: the viewport, the scroll
+// ranges and the outline guide. Plain values, so they are tested without a
+// window.
+#include <QRectF>
+#include <QSizeF>
+
+namespace preview {
+
+constexpr double kViewportWidthMm = 202.4;
+constexpr double kViewportHeightMm = 136.3;
+constexpr double kPictureWidthMm = 201.3;
+// The page picture keeps the proportion of an A4 portrait sheet.
+inline double PictureHeightMm(double widthMm) { return widthMm * 297.0 / 210.0; }
+
+// The two postcard marks, (0) and (1).
+constexpr QRectF kPostcardMarks[2] = {QRectF(11.9, 37.3, 16.1, 15.3), QRectF(11.1, 10.3, 18.5, 20.1)};
+
+struct ScrollSetup {
+  int maximum = 0;
+  bool enabled = false;
+  int largeChange = 0;
+  int smallChange = 0;
+};
+// content and viewport in millimetres; the vertical bar pages by half and a
+// quarter of the overhang, the horizontal one by 20 and 5 mm.
+ScrollSetup VerticalScroll(double contentMm, double viewportMm);
+ScrollSetup HorizontalScroll(double contentMm, double viewportMm);
+
+struct OutlineGuide {
+  QSizeF size;               // Shape1, from the picture's top-left corner
+  bool visible = false;
+  bool marksVisible = false;  // Shape2(0) and Shape2(1)
+};
+// kind: PreviewOutlineKind; flag: the guide check box; lastSize: the size the
+// guide had before (kept for an unknown kind).
+OutlineGuide ComputeOutlineGuide(int kind, int flag, int pageWidth, int pageHeight,
+                                 int printMargin, QSizeF lastSize);
+
+}  // namespace preview

@@ -1,0 +1,123 @@
+#include "PrintJob.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "PreviewImageSurface.h"
+#include "PrintSeams.h"
+#include "PrintSurface.h"
+#include "RingpadV.h"
+#include "jxpri_bx.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/ScreenCursor.h"
+#include "core/settings/AppGlobals.h"
+
+int16_t PrintDialogChoice = 0;
+int16_t PageUsed = 0;
+int16_t PreviewOutlineKind = 1;
+
+namespace {
+
+bool Previewing() { return PreviewMode == 1; }
+
+void ReportUnusablePrinter(const PrintSurface& printer) {
+  platform::ShowMessage(printer.failureText() + QStringLiteral("\r\n印刷を中止します。"),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+}
+
+void ShowPreviewPage() {
+  if (const PreviewPageHandler& handler = CurrentPreviewPageHandler()) {
+    handler(PreviewImage().image());
+    return;
+  }
+  RingpadV::Instance().exec();
+}
+
+}  // namespace
+
+bool ShowPrintDialog() {
+  // A job left without EndPrintDocument must neither run into the next one
+  // nor keep it from printing.
+  PrintSurface& printer = PrinterSurfaceTarget();
+  if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
+  PreviewMode = 0;
+  jxpri_bx::Run();
+  if (PrintDialogChoice == 2) PreviewMode = 1;
+  return PrintDialogChoice == 0;
+}
+
+void BeginBusy(QWidget* window) {
+  if (window) window->setEnabled(false);
+  platform::SetHourglassCursor();
+}
+
+void EndBusy(QWidget* window) {
+  platform::SetDefaultCursor();
+  if (window) window->setEnabled(true);
+}
+
+// A page opens by the surface's own page state, so a page that ends with the
+// current position at (0, 0) is never drawn over by the next one.
+void BeginPage() {
+  PageUsed = 0;
+  PreviewOutlineKind = 1;
+  if (Previewing()) {
+    PreviewPicture().beginPage();
+  } else {
+    PrintSurface& printer = PrinterSurfaceTarget();
+    printer.setScaleMode(kScaleMillimetres);
+    const bool wasUsable = printer.jobUsable();
+    printer.beginPage();
+    if (wasUsable && printer.jobState() == PrintSurface::OpenResult::Failed)
+      ReportUnusablePrinter(printer);
+  }
+  QCoreApplication::processEvents();
+  platform::SetHourglassCursor();
+}
+
+void FinishOutput() {
+  if (Previewing()) {
+    if (PageUsed == 1) ShowPreviewPage();
+  } else if (EndDocPerPage == 1) {
+    PrinterSurfaceTarget().endDocument();
+  }
+}
+
+QString PaperSetMessage(int16_t side) {
+  QString first, second;
+  switch (side) {
+    case 0:
+      first = QStringLiteral("裏面の印刷が終了するのを待ってください。");
+      second = QStringLiteral("新しい用紙を表面にセットして、");
+      break;
+    case 1:
+      first = QStringLiteral("表面の印刷が終わるのを待ってください。");
+      second = QStringLiteral("用紙を裏面にセットして、");
+      break;
+    case 2:
+      first = QStringLiteral("印刷が終わるのを待ってください。");
+      second = QStringLiteral("用紙をセットして、");
+      break;
+    default:
+      return {};
+  }
+  return first + QStringLiteral("\r\n\r\n") + second + QStringLiteral("\r\nＯＫを押してください。");
+}
+
+bool ConfirmPaperSet(int16_t side) {
+  // A job whose printer could not be opened stops at the first chance.
+  if (!Previewing() && !PrinterSurfaceTarget().jobUsable()) return false;
+  if (ConfirmPrompts != 1) return true;
+  const QString text = PaperSetMessage(side);
+  if (text.isEmpty()) return false;
+  return platform::ShowMessage(text, platform::MsgButtons::OkCancel,
+                               platform::MsgIcon::Information) == platform::MsgResult::Ok;
+}
+
+void EndPrintDocument() {
+  if (EndDocPerPage == 0) PrinterSurfaceTarget().endDocument();
+  // Whatever the page loop left open ends with the job, and the PDF file of
+  // the job is complete only now.
+  if (!Previewing()) PrinterSurfaceTarget().endJob();
+  SetPrinterOrientation(1);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The print-job protocol that every page window follows:
+//   if (ShowPrintDialog()) return;
+//   SetPrinterScaleMode(6);
+//   for each output page: BeginPage(); draw...; FinishOutput();
+//                         if (more && !ConfirmPaperSet(side)) break;
+//   EndPrintDocument();
+// ConfirmPrompts and EndDocPerPage live in core/settings/AppGlobals.h.
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+extern int16_t PrintDialogChoice;   // 0 cancel, 1 print, 2 preview
+extern int16_t PageUsed;            // 1 once text was put on the current page
+extern int16_t PreviewOutlineKind;  // preview guide: 0 none, 1 organiser page, 10 postcard
+
+// Shows the print dialog; true when the user cancelled. Sets PreviewMode.
+bool ShowPrintDialog();
+void BeginBusy(QWidget* window);
+void EndBusy(QWidget* window);
+void BeginPage();
+void FinishOutput();
+// side 0: a new sheet's front comes next, 1: the back comes next, 2: the next
+// sheet of a single-sided job. True = go on.
+bool ConfirmPaperSet(int16_t side);
+void EndPrintDocument();
+
+// The text ConfirmPaperSet shows for a side ("" for an unknown side).
+QString PaperSetMessage(int16_t side);

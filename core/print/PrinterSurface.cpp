@@ -1,0 +1,137 @@
+#include "PrinterSurface.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+#include "PrintSeams.h"
+#include "PrinterInfo.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+constexpr int kPdfResolution = 600;  // dots per inch of the PDF printer's "pixels"
+
+QPageLayout::Orientation ToQt(int16_t orientation) {
+  return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+}  // namespace
+
+PrinterSurface::PrinterSurface() { configure(); }
+
+PrinterSurface::~PrinterSurface() {
+  if (painter_.isActive()) painter_.end();
+}
+
+bool PrinterSurface::isPdf() const { return name_ == kPdfPrinterName; }
+
+void PrinterSurface::followCurrentPrinter() {
+  if (name_ == CurrentPrinterName()) return;
+  endJob();
+  configure();
+}
+
+// A fresh QPrinter for the current printer: A4 in the set orientation, the
+// origin at the top-left of the printable area.
+void PrinterSurface::configure() {
+  name_ = CurrentPrinterName();
+  if (isPdf()) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setResolution(kPdfResolution);
+  } else {
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name_), QPrinter::HighResolution);
+  }
+  printer_->setPageSize(QPageSize(QPageSize::A4));
+  printer_->setFullPage(false);
+  printer_->setPageOrientation(ToQt(orientation_));
+  applyMargins();
+  printer_->setDocName(QStringLiteral("Ringpad"));
+}
+
+// The printable area: the queue's own (Qt would otherwise leave a margin of
+// its own choosing), or PrintMargin millimetres all round for PDF.
+void PrinterSurface::applyMargins() {
+  if (isPdf()) {
+    const double margin = std::max<int16_t>(0, PaperSettings.PrintMargin);
+    printer_->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+  } else {
+    printer_->setPageMargins(printer_->pageLayout().minimumMargins(), printer_->pageLayout().units());
+  }
+}
+
+float PrinterSurface::twipsPerPixelX() const { return float(1440.0 / printer_->resolution()); }
+float PrinterSurface::twipsPerPixelY() const { return float(1440.0 / printer_->resolution()); }
+
+void PrinterSurface::setOrientation(int16_t orientation) {
+  PrintSurface::setOrientation(orientation);
+  // During a document the change applies from the next page on.
+  printer_->setPageOrientation(ToQt(orientation_));
+  applyMargins();
+}
+
+// Between jobs the PDF printer's area follows the current PrintMargin.
+QRectF PrinterSurface::paintRectMm() const {
+  QPageLayout layout = printer_->pageLayout();
+  if (isPdf() && !pdfJobOpen_) {
+    const double margin = std::max<int16_t>(0, PaperSettings.PrintMargin);
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMargins(QMarginsF(margin, margin, margin, margin));
+  }
+  return layout.paintRect(QPageLayout::Millimeter);
+}
+
+double PrinterSurface::scaleWidthMm() const { return paintRectMm().width(); }
+double PrinterSurface::scaleHeightMm() const { return paintRectMm().height(); }
+
+QPainter* PrinterSurface::painter() { return painter_.isActive() ? &painter_ : nullptr; }
+
+bool PrinterSurface::beginPainting() {
+  if (painter_.begin(printer_.get())) return true;
+  failureText_ = QStringLiteral("プリンター「%1」に出力できません。").arg(name_);
+  return false;
+}
+
+void PrinterSurface::endPainting() {
+  if (painter_.isActive()) painter_.end();
+}
+
+PrintSurface::OpenResult PrinterSurface::openDocument() {
+  if (name_ != CurrentPrinterName()) configure();
+  if (!isPdf()) {
+    if (!printer_->isValid() || !beginPainting()) {
+      if (failureText_.isEmpty() || printer_->isValid())
+        failureText_ = QStringLiteral("プリンター「%1」が使用できません。").arg(name_);
+      return OpenResult::Failed;
+    }
+    return OpenResult::Opened;
+  }
+  // All documents of a job go into the one PDF file, page after page.
+  if (pdfJobOpen_) {
+    printer_->newPage();
+    return OpenResult::Opened;
+  }
+  const QString file = AskPdfFileName();
+  if (file.isEmpty()) return OpenResult::Cancelled;
+  configure();
+  printer_->setOutputFileName(file);
+  pdfFile_ = file;
+  if (!beginPainting()) return OpenResult::Failed;
+  pdfJobOpen_ = true;
+  return OpenResult::Opened;
+}
+
+void PrinterSurface::startNextPage() { printer_->newPage(); }
+
+void PrinterSurface::closeDocument() {
+  if (!isPdf()) endPainting();  // the document goes to the spooler now
+}
+
+void PrinterSurface::closeJob() {
+  endPainting();
+  pdfJobOpen_ = false;
+}
+
+PrinterSurface& ThePrinter() {
+  static PrinterSurface* printer = new PrinterSurface();
+  return *printer;
+}

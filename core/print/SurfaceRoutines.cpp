@@ -1,0 +1,91 @@
+// The free drawing routines: each picks the printer or the preview picture by
+// PreviewMode and forwards to it.
+#include "PrintSurface.h"
+#include "PreviewImageSurface.h"
+#include "PrinterSurface.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/ColorTable.h"
+#include "core/text/Numbers.h"
+
+int16_t PreviewMode = 0;
+
+namespace {
+uint32_t ResolveSurfaceColor(int32_t colour);
+PrintSurface* installedPrinter = nullptr;
+PrintSurface* installedPreview = nullptr;
+
+bool Previewing() { return PreviewMode == 1; }
+const QString kFallbackFont = QStringLiteral("ＭＳ ゴシック");
+}  // namespace
+
+PrintSurface& PreviewPicture() { return installedPreview ? *installedPreview : PreviewImage(); }
+PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : ThePrinter(); }
+PrintSurface& ActiveSurface() { return Previewing() ? PreviewPicture() : PrinterSurfaceTarget(); }
+void InstallPrinterSurface(PrintSurface* surface) { installedPrinter = surface; }
+void InstallPreviewSurface(PrintSurface* surface) { installedPreview = surface; }
+
+namespace {
+uint32_t ResolveSurfaceColor(int32_t colour) { return uint32_t(ColorByIndex(colour)); }
+}  // namespace
+
+void SetCurrentX(double x) { ActiveSurface().setCurrentX(float(x)); }
+void SetCurrentY(double y) { ActiveSurface().setCurrentY(float(y)); }
+float GetCurrentX() { return ActiveSurface().currentX(); }
+float GetCurrentY() { return ActiveSurface().currentY(); }
+void SetDrawStyle(double style) { ActiveSurface().setDrawStyle(ToInt16(style)); }
+void SetDrawWidth(double width) { ActiveSurface().setDrawWidth(ToInt16(width)); }
+
+// The printer keeps whatever it had for a name it refuses; the preview picture,
+// which MeasureTextWidth falls back on, gets a face that always works.
+void SetFontName(const QString& name) {
+  bool accepted = true;
+  if (!Previewing()) accepted = PrinterSurfaceTarget().setFontName(name);
+  accepted = PreviewPicture().setFontName(name) && accepted;
+  if (!accepted) PreviewPicture().setFontName(kFallbackFont);
+}
+
+void SetFontSize(float points) { ActiveSurface().setFontSize(points); }
+
+void SetFontBold(double bold) {
+  if (!Previewing()) PrinterSurfaceTarget().setFontBold(bold != 0);
+  PreviewPicture().setFontBold(bold != 0);
+}
+
+void SetForeColor(int32_t colour) { ActiveSurface().setForeColor(ResolveSurfaceColor(colour)); }
+QString GetFontName() { return ActiveSurface().fontName(); }
+float GetFontSize() { return ActiveSurface().fontSize(); }
+int32_t GetForeColor() { return int32_t(ActiveSurface().foreColor()); }
+
+float GetScaleWidth() {
+  return ActiveSurface().scaleWidth() - 0.5f + PaperSettings.WidthAdjust;
+}
+float GetScaleHeight() { return ActiveSurface().scaleHeight(); }
+float GetTwipsPerPixelX() { return ActiveSurface().twipsPerPixelX(); }
+float GetTwipsPerPixelY() { return ActiveSurface().twipsPerPixelY(); }
+
+float MeasureTextWidth(const QString& text) {
+  if (text.isEmpty()) return 0;
+  if (!Previewing()) {
+    const float width = PrinterSurfaceTarget().textWidth(text);
+    if (width >= 0) return width;
+  }
+  return PreviewPicture().textWidth(text);
+}
+
+float HalfCharWidthMm(float points) { return float(double(points) / 5.67); }
+
+void DrawCircle(double x, double y, double radius, int32_t colour) {
+  ActiveSurface().circle(float(x), float(y), float(radius), ResolveSurfaceColor(colour));
+}
+
+void PlotPoint(double x, double y, int32_t colour) {
+  ActiveSurface().point(float(x), float(y), ResolveSurfaceColor(colour));
+}
+
+void SetPrinterScaleMode(double mode) {
+  if (!Previewing()) PrinterSurfaceTarget().setScaleMode(ToInt16(mode));
+}
+
+void SetPrinterOrientation(int16_t orientation) {
+  if (!Previewing()) PrinterSurfaceTarget().setOrientation(orientation);
+}

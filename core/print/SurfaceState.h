@@ -1,0 +1,32 @@
+#pragma once
+// The drawing state that the printer and the preview picture both carry.
+#include <QString>
+#include <cstdint>
+
+// Scale modes of a surface: coordinates in millimetres or in device pixels.
+constexpr int16_t kScaleMillimetres = 6;
+constexpr int16_t kScalePixels = 3;
+
+// Line-style codes of DrawStyle.
+enum DrawStyleCode : int16_t {
+  kDrawSolid = 0,
+  kDrawDash = 1,
+  kDrawDot = 2,
+  kDrawDashDot = 3,
+  kDrawDashDotDot = 4,
+  kDrawInvisible = 5,
+  kDrawInsideSolid = 6,
+};
+
+// Colours are 32-bit RGB values with red in the low byte (0x00BBGGRR).
+struct SurfaceState {
+  float CurrentX = 0;  // in the current scale units
+  float CurrentY = 0;
+  QString FontName = QStringLiteral("ＭＳ ゴシック");  // as the data names it
+  float FontSize = 9;   // points
+  bool FontBold = false;
+  uint32_t ForeColor = 0;
+  int16_t DrawStyle = kDrawSolid;
+  int16_t DrawWidth = 1;  // device pixels
+  int16_t ScaleMode = kScaleMillimetres;
+};

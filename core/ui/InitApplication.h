@@ -1,0 +1,18 @@
+#pragma once
+// The start-up of the shared globals, folders and settings file.
+#include <QString>
+#include <cstdint>
+
+class Ringpad;
+
+// What InitApplication returns when another instance runs and the program
+// has been ended (a test's end handler lets it return).
+constexpr int16_t kInitProgramEnded = -1;
+
+// 0 for a normal start, 1 when the settings file did not exist, 2 when it
+// held another VERSION.
+int16_t InitApplication(Ringpad& form, const QString& version);
+
+// The lock file that tells a second instance of the same executable in the
+// same program folder to stand down.
+QString InstanceLockPath();

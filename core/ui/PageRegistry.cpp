@@ -1,0 +1,38 @@
+#include "PageRegistry.h"
+
+#include <QAbstractButton>
+#include <QHash>
+
+#include "PageWindow.h"
+
+namespace {
+QHash<QString, PageWindowFactory>& factories() {
+  static QHash<QString, PageWindowFactory> map;
+  return map;
+}
+}  // namespace
+
+void RegisterPageWindow(const QString& pageKind, PageWindowFactory factory) {
+  factories().insert(pageKind.toLower(), std::move(factory));
+}
+
+PageWindow* CreatePageWindow(const QString& pageKind, QWidget* parent) {
+  auto it = factories().constFind(pageKind.toLower());
+  if (it == factories().constEnd() || !*it) return nullptr;
+  return (*it)(parent);
+}
+
+QAbstractButton* FindCommandButton(QWidget* window, const QString& name) {
+  if (!window || name.isEmpty()) return nullptr;
+  const auto buttons = window->findChildren<QAbstractButton*>();
+  for (QAbstractButton* button : buttons)
+    if (button->objectName().compare(name, Qt::CaseInsensitive) == 0) return button;
+  return nullptr;
+}
+
+bool PressCommandButton(QWidget* window, const QString& name) {
+  QAbstractButton* button = FindCommandButton(window, name);
+  if (!button) return false;
+  button->click();
+  return true;
+}

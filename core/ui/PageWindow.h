@@ -1,0 +1,45 @@
+#pragma once
+// The common ground of the page windows that the main window opens inside its
+// MDI area: a load step that runs each time the window is created, a close
+// check, an activation step, and the command buttons that the main window's
+// File items press by name.
+#include <QWidget>
+#include <cstdint>
+#include <initializer_list>
+
+class QPushButton;
+
+// Why a window is asked to close, numbered as the original platform numbers
+// the reasons.
+enum class UnloadMode : int16_t {
+  ControlMenu = 0,  // close box or system menu
+  Code = 1,
+  AppWindows = 2,   // the desktop session is ending
+  TaskManager = 3,
+  MdiForm = 4,      // the main window is closing
+  Owner = 5,
+};
+
+class PageWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PageWindow(QWidget* parent = nullptr);
+
+  // Runs once after the window has been created and placed in the main
+  // window, before it is shown.
+  virtual void Form_Load() {}
+  // Runs each time the window becomes the active page window.
+  virtual void Form_Activate() {}
+  // The close check: set cancel to non-zero to keep the window open.
+  virtual void Form_QueryUnload(int16_t& cancel, UnloadMode mode) {}
+
+ protected:
+  // A command button with the given objectName; hidden when it has no
+  // caption (the buttons that only the main window's menu presses).
+  QPushButton* NewCommandButton(const char* name, const QString& caption = QString());
+  // A plain row for the visible controls of a window that has no layout of
+  // its own yet.
+  void ArrangeInRow(std::initializer_list<QWidget*> widgets);
+
+  void closeEvent(QCloseEvent* event) override;
+};

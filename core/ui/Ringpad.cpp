@@ -1,0 +1,175 @@
+#include "Ringpad.h"
+
+#include <QAction>
+#include <QLockFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "DocumentOpener.h"
+#include "PrinterSetup.h"
+#include "StartupSwitch.h"
+#include "Twips.h"
+#include "VersionBox.h"
+#include "core/platform/MessageBox.h"
+#include "core/print/RingpadV.h"
+#include "core/settings/AppGlobals.h"
+
+namespace {
+Ringpad* currentForm = nullptr;
+
+// The client area the window is created with, in twips.
+constexpr double kCreatedWidthTwips = 9675;
+constexpr double kCreatedHeightTwips = 6135;
+}  // namespace
+
+Ringpad* RingpadForm() { return currentForm; }
+
+Ringpad::Ringpad(StartupArgs args, QWidget* parent) : QMainWindow(parent), args_(std::move(args)) {
+  setObjectName(QStringLiteral("Ringpad"));
+  CommandLineText = JoinCommandLine(args_.arguments);
+  mdiArea = new QMdiArea(this);
+  mdiArea->setObjectName(QStringLiteral("mdiArea"));
+  setCentralWidget(mdiArea);
+  connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+    if (auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr) page->Form_Activate();
+  });
+  buildMenus();
+  resize(TwipsToPixelsX(kCreatedWidthTwips), TwipsToPixelsY(kCreatedHeightTwips));
+  currentForm = this;
+}
+
+Ringpad::~Ringpad() {
+  if (currentForm == this) currentForm = nullptr;
+}
+
+void Ringpad::buildMenus() {
+  buildFileMenu();
+  buildPageMenus();
+}
+
+namespace {
+QAction* namedAction(QObject* owner, const char* name, const QString& caption) {
+  auto* action = new QAction(caption, owner);
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+// One menu item: no caption makes a separator.
+struct MenuItem {
+  QAction** member;
+  const char* name;
+  const char* caption;
+  QKeySequence shortcut;
+  void (Ringpad::*handler)();
+};
+
+void addMenuItems(Ringpad* form, QWidget* menu, std::initializer_list<MenuItem> items) {
+  for (const MenuItem& item : items) {
+    QAction* action = namedAction(form, item.name, item.caption ? QString::fromUtf8(item.caption) : QString());
+    if (!item.caption) action->setSeparator(true);
+    if (!item.shortcut.isEmpty()) action->setShortcut(item.shortcut);
+    if (item.handler) QObject::connect(action, &QAction::triggered, form, item.handler);
+    menu->addAction(action);
+    *item.member = action;
+  }
+}
+}  // namespace
+
+void Ringpad::buildFileMenu() {
+  mnu_frmfile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+  mnu_frmfile->setObjectName(QStringLiteral("mnu_frmfile"));
+  addMenuItems(
+      this, mnu_frmfile,
+      {
+          {&mnu_FileNew, "mnu_FileNew", "新規", Qt::CTRL | Qt::Key_N, &Ringpad::mnu_FileNew_Click},
+          {&mnu_FileRead, "mnu_FileRead", "ファイルを開く", Qt::CTRL | Qt::Key_O, &Ringpad::mnu_FileRead_Click},
+          {&mnu_FileWrite, "mnu_FileWrite", "ファイルに書く", Qt::CTRL | Qt::Key_S, &Ringpad::mnu_FileWrite_Click},
+          {&mnu_FileImport, "mnu_FileImport", "インポート", Qt::CTRL | Qt::Key_R, &Ringpad::mnu_FileImport_Click},
+          {&mnu_FileExport, "mnu_FileExport", "エクスポート", Qt::CTRL | Qt::Key_W, &Ringpad::mnu_FileExport_Click},
+          {&mnu_FileSearch, "mnu_FileSearch", "検索", Qt::CTRL | Qt::Key_F, &Ringpad::mnu_FileSearch_Click},
+          {&mnu_help, "mnu_help", "ヘルプ", Qt::CTRL | Qt::Key_H, &Ringpad::mnu_help_Click},
+          {&mnu_bar0, "mnu_bar0", nullptr, {}, nullptr},
+          {&mnu_option, "mnu_option", "用紙サイズ設定", {}, &Ringpad::mnu_option_Click},
+          {&mnu_printdlg, "mnu_printdlg", "プリンタの設定", {}, &Ringpad::mnu_printdlg_Click},
+          {&mnu_bar1, "mnu_bar1", nullptr, {}, nullptr},
+          {&mnu_home, "mnu_home", "ホームページ表示", {}, &Ringpad::mnu_home_Click},
+          {&mnu_Version, "mnu_Version", "バージョン情報", {}, &Ringpad::mnu_Version_Click},
+          {&mnu_end, "mnu_end", "終了(&E)", {}, &Ringpad::mnu_End_Click},
+      });
+}
+
+void Ringpad::buildPageMenus() {
+  addMenuItems(this, menuBar(),
+               {
+                   {&mnu_FrmAction, "mnu_FrmAction", "Todo(&A)", {}, &Ringpad::mnu_FrmAction_Click},
+                   {&mnu_frmCalender, "mnu_frmCalender", "予定(&C)", {}, &Ringpad::mnu_frmCalender_Click},
+                   {&mnu_frmTel, "mnu_frmTel", "住所(&J)", {}, &Ringpad::mnu_frmTel_Click},
+                   {&mnu_frmMemo, "mnu_frmMemo", "ﾒﾓ(&M)", {}, &Ringpad::mnu_frmMemo_Click},
+                   {&mnu_FrmTable, "mnu_FrmTable", "表(&H)", {}, &Ringpad::mnu_FrmTable_Click},
+                   {&mnu_FrmPicture, "mnu_FrmPicture", "写真(&P)", {}, &Ringpad::mnu_FrmPicture_Click},
+                   {&mnu_FrmYousi, "mnu_FrmYousi", "用紙(&Y)", {}, &Ringpad::mnu_FrmYousi_Click},
+               });
+  mnu_lunch0 = menuBar()->addMenu(QStringLiteral("専用用紙(&S)"));
+  mnu_lunch0->setObjectName(QStringLiteral("mnu_lunch0"));
+  addMenuItems(this, mnu_lunch0,
+               {
+                   {&mnu_FrmTree, "mnu_FrmTree", "木(&T)", {}, &Ringpad::mnu_FrmTree_Click},
+                   {&mnu_FrmGant, "mnu_FrmGant", "スケジュール(&G)", {}, &Ringpad::mnu_FrmGant_Click},
+                   {&mnu_FrmCsv, "mnu_FrmCsv", "CSV", {}, &Ringpad::mnu_FrmCsv_Click},
+                   {&mnu_yousi_bar, "mnu_yousi_bar", nullptr, {}, nullptr},
+               });
+  // The launcher's action comes with the companion-program support; the
+  // items exist now so that their captions and order are fixed.
+  for (int i = 0; i < kLauncherItemCount; ++i) {
+    QAction* action = namedAction(this, "mnu_lunch", LauncherCaption(i));
+    action->setProperty("index", i);
+    action->setVisible(!action->text().isEmpty());
+    mnu_lunch0->addAction(action);
+    mnu_lunch[i] = action;
+  }
+  addMenuItems(this, mnu_lunch0,
+               {
+                   {&mnu_lunch_bar, "mnu_lunch_bar", nullptr, {}, nullptr},
+                   {&mnu_home_2, "mnu_home_2", "ホームページ表示", {}, &Ringpad::mnu_home_2_Click},
+               });
+}
+
+QAction* Ringpad::FileItemAction(FileItem item) const {
+  const std::array<QAction*, kFileItemCount> items = {mnu_FileNew,    mnu_FileRead,   mnu_FileWrite, mnu_FileImport,
+                                                      mnu_FileExport, mnu_FileSearch, mnu_help};
+  return items[static_cast<int>(item)];
+}
+
+QAction* Ringpad::pageItem(const char* objectName) const {
+  return findChild<QAction*>(QString::fromLatin1(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void Ringpad::mnu_End_Click() { close(); }
+
+void Ringpad::mnu_Version_Click() {
+  platform::MessageRequest request;
+  request.text = VersionBoxText(ExeName, ProgramVersion, HomePageAddress());
+  request.icon = platform::MsgIcon::Information;
+  request.title = VersionBoxTitle();
+  platform::ShowMessage(request);
+}
+
+void Ringpad::mnu_home_Click() { OpenDocument(HomePageAddress()); }
+void Ringpad::mnu_home_2_Click() { OpenDocument(HomePageAddress()); }
+
+void Ringpad::mnu_option_Click() {
+  QString kind = QStringLiteral("option");
+  ShowPageForm(kind);
+}
+
+void Ringpad::mnu_printdlg_Click() { ShowPrinterSetup(this); }
+
+void Ringpad::LoadPreviewWindow() {
+  if (preview_) return;
+  preview_ = new RingpadV(this);
+  preview_->hide();
+}
+
+void Ringpad::HoldInstanceLock(std::unique_ptr<QLockFile> lock) { instanceLock_ = std::move(lock); }

@@ -1,0 +1,23 @@
+#include "SettingsForm.h"
+
+#include "RingpadO.h"
+
+namespace {
+SettingsFormHandler& handler() {
+  static SettingsFormHandler h;
+  return h;
+}
+}  // namespace
+
+void ShowSettingsForm(QWidget* parent) {
+  RingpadO form(parent);
+  if (!handler()) {
+    form.exec();
+    return;
+  }
+  form.Form_Activate();
+  handler()(form);
+  if (form.result() != QDialog::Accepted) form.done(QDialog::Rejected);
+}
+
+void SetSettingsFormHandler(SettingsFormHandler h) { handler() = std::move(h); }

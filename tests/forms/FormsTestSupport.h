@@ -1,0 +1,35 @@
+#pragma once
+// A fresh program folder running as "ringpad", the paper settings and the
+// globals of the dialogs reset, and the clipboard kept in memory.
+#include "TestEnvironment.h"
+
+#include "core/platform/Clipboard.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/PaperSettings.h"
+#include "core/ui/SearchKeys.h"
+
+class FormsTest : public RingpadTest {
+ protected:
+  void SetUp() override {
+    RingpadTest::SetUp();
+    SetProgramPaths(home() + QStringLiteral("ringpad"));
+    PaperSettings = PaperSettingsData{};
+    ImeKana = 0;
+    SearchKeyText.clear();
+    SearchDialogPlacement = 0;
+    SearchDialogResult = 0;
+    platform::UseMemoryClipboard(true);
+  }
+  void TearDown() override {
+    platform::UseMemoryClipboard(false);
+    RingpadTest::TearDown();
+  }
+  QByteArray settingsBytes() const { return ReadBytes(SettingsFilePath()); }
+  static QString get(const QString& section, const char* key) {
+    return GetIniValue(section, QLatin1String(key));
+  }
+  static void set(const QString& section, const char* key, const QString& value) {
+    WriteIniValue(section, QLatin1String(key), value);
+  }
+};

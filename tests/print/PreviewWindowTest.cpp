@@ -1,0 +1,179 @@
+// The preview picture and the preview window: A4 proportions in millimetres,
+// the outline guides, scrolling, OK and the forced end.
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "PrintTestSupport.h"
+#include "core/platform/ProgramExit.h"
+#include "core/print/PreviewImageSurface.h"
+#include "core/print/PreviewLayout.h"
+#include "core/print/PreviewPage.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/RingpadV.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+
+class PreviewWindowTest : public PrintTest {
+ protected:
+  void SetUp() override {
+    PrintTest::SetUp();
+    useRealSurfaces();
+  }
+};
+
+bool IsDark(const QImage& image, double xMm, double yMm) {
+  const double pxPerMm = image.width() / PreviewImageSurface::kWidthMm;
+  return qGray(image.pixel(int(xMm * pxPerMm), int(yMm * pxPerMm))) < 128;
+}
+
+TEST_F(PreviewWindowTest, PreviewPictureIsA4InMillimetres) {
+  PreviewImageSurface picture(96);
+  const QImage& image = picture.image();
+  EXPECT_EQ(image.width(), 761);  // 201.3 mm at 96 dpi
+  EXPECT_NEAR(double(image.height()) / image.width(), 297.0 / 210.0, 0.002);
+  EXPECT_FLOAT_EQ(picture.scaleWidth(), 201.3f);
+  EXPECT_NEAR(picture.scaleHeight(), 284.7, 0.05);
+  EXPECT_FLOAT_EQ(picture.twipsPerPixelX(), 15);
+}
+
+TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
+  PreviewMode = 1;
+  BeginPage();
+  SetDrawWidth(3);
+  ActiveSurface().box(20, 30, 120, 230, 0, false);
+  ActiveSurface().box(150, 250, 160, 260, 0xFF, true);  // red, filled
+  SetFontName(QStringLiteral("ＭＳ ゴシック"));
+  SetFontSize(12);
+  SetCurrentX(40);
+  SetCurrentY(60);
+  ActiveSurface().print(QStringLiteral("ABCD"), false);
+  // The fixed-pitch face advances exactly as the layout model counts.
+  EXPECT_NEAR(GetCurrentX(), 40 + 4 * HalfCharWidthMm(12), 0.05);
+  const QImage image = PreviewImage().image();
+  EXPECT_TRUE(IsDark(image, 20, 100));
+  EXPECT_TRUE(IsDark(image, 120, 100));
+  EXPECT_TRUE(IsDark(image, 70, 30));
+  EXPECT_FALSE(IsDark(image, 70, 100));
+  const double pxPerMm = image.width() / PreviewImageSurface::kWidthMm;
+  EXPECT_EQ(QColor(image.pixel(int(155 * pxPerMm), int(255 * pxPerMm))), QColor(Qt::red));
+  bool textInked = false;
+  for (double x = 40.2; x < 47 && !textInked; x += 0.2)
+    for (double y = 60.5; y < 64 && !textInked; y += 0.2) textInked = IsDark(image, x, y);
+  EXPECT_TRUE(textInked);
+
+  BeginPage();  // clears the picture
+  EXPECT_FALSE(IsDark(PreviewImage().image(), 20, 100));
+}
+
+TEST(PreviewLayoutTest, OutlineGuideByKind) {
+  const QSizeF last(50, 60);
+  const struct {
+    int kind, flag;
+    QSizeF size;
+    bool visible, marks;
+  } cases[] = {
+      {1, 1, {91, 167}, true, false},  {1, 0, {91, 167}, false, false},
+      {10, 0, {97, 144}, true, true},  {10, 1, {97, 144}, true, true},
+      {0, 1, last, false, false},      {5, 1, last, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind * 10 + c.flag);
+    const preview::OutlineGuide guide = preview::ComputeOutlineGuide(c.kind, c.flag, 88, 167, 3, last);
+    EXPECT_EQ(guide.size, c.size);
+    EXPECT_EQ(guide.visible, c.visible);
+    EXPECT_EQ(guide.marksVisible, c.marks);
+  }
+}
+
+TEST(PreviewLayoutTest, ScrollRanges) {
+  const preview::ScrollSetup v = preview::VerticalScroll(preview::PictureHeightMm(201.3), 136.3);
+  EXPECT_EQ(v.maximum, 148);
+  EXPECT_TRUE(v.enabled);
+  EXPECT_EQ(v.largeChange, 74);
+  EXPECT_EQ(v.smallChange, 37);
+  const preview::ScrollSetup h = preview::HorizontalScroll(201.3, 202.4);
+  EXPECT_FALSE(h.enabled);
+  EXPECT_EQ(h.largeChange, 20);
+  EXPECT_EQ(h.smallChange, 5);
+}
+
+TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  PaperSettings.PrintMargin = 3;
+  RingpadV window;
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("プレビュー"));
+  EXPECT_TRUE(window.Chk_waku->isChecked());
+  EXPECT_EQ(window.Chk_waku->text(), QStringLiteral("枠ガイド表示"));
+  EXPECT_EQ(window.cmd_end->text(), QStringLiteral("ソフト強制終了"));
+  EXPECT_EQ(window.Pic1->width(), window.mmToPx(201.3));
+  EXPECT_NEAR(double(window.Pic1->height()) / window.Pic1->width(), 297.0 / 210.0, 0.003);
+  EXPECT_FALSE(window.HScroll1->isEnabled());
+  EXPECT_TRUE(window.VScroll1->isEnabled());
+  EXPECT_EQ(window.VScroll1->maximum(), 148);
+
+  PreviewOutlineKind = 1;
+  window.Form_Activate();
+  EXPECT_FALSE(window.Shape1->isHidden());
+  EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(91), window.mmToPx(167)));
+  EXPECT_EQ(window.Shape1->pos(), QPoint(0, 0));
+  window.Chk_waku->setChecked(false);
+  EXPECT_TRUE(window.Shape1->isHidden());
+
+  PreviewOutlineKind = 10;
+  window.Form_Activate();
+  EXPECT_FALSE(window.Shape1->isHidden());
+  EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(97), window.mmToPx(144)));
+  EXPECT_FALSE(window.Shape2[0]->isHidden());
+  EXPECT_FALSE(window.Shape2[1]->isHidden());
+  EXPECT_EQ(window.Shape2[1]->geometry(),
+            QRect(window.mmToPx(11.1), window.mmToPx(10.3), window.mmToPx(18.5), window.mmToPx(20.1)));
+
+  PreviewOutlineKind = 0;
+  window.Chk_waku->setChecked(true);
+  EXPECT_TRUE(window.Shape1->isHidden());
+  EXPECT_TRUE(window.Shape2[0]->isHidden());
+
+  window.VScroll1->setValue(40);
+  EXPECT_EQ(window.Pic1->y(), -window.mmToPx(40));
+}
+
+TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {
+  int ended = 0;
+  platform::SetEndProgramHandler([&](int) { ++ended; });
+  RingpadV window;
+  messages().answer(platform::MsgResult::Cancel);
+  window.cmd_end_Click();
+  EXPECT_EQ(ended, 0);
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text, QStringLiteral("ソフトを強制終了します。"));
+  EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
+  EXPECT_EQ(messages().shown()[0].defaultButton, 2);
+  messages().answer(platform::MsgResult::Ok);
+  window.cmd_end_Click();
+  EXPECT_EQ(ended, 1);
+  platform::SetEndProgramHandler({});
+}
+
+TEST_F(PreviewWindowTest, FinishOutputShowsTheWindowUntilOk) {
+  SetPreviewPageHandler({});
+  RingpadV& window = RingpadV::Instance();
+  PreviewMode = 1;
+  BeginPage();
+  PageUsed = 1;
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    shown = window.isVisible();
+    window.Cmd_ok->click();
+  });
+  FinishOutput();
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

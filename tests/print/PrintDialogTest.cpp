@@ -1,0 +1,106 @@
+// The print dialog's printer list, check box and buttons.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "PrintTestSupport.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/print/jxpri_bx.h"
+#include "core/settings/AppGlobals.h"
+
+namespace {
+
+class PrintDialogTest : public PrintTest {};
+
+TEST_F(PrintDialogTest, ListsTheQueuesAndThePdfPrinterWithTheCurrentOneSelected) {
+  SetInstalledPrintersOverride(QStringList{"Laser", "Inkjet"});
+  SetCurrentPrinter(QStringLiteral("Inkjet"));
+  ConfirmPrompts = 0;
+  answerDialog({0, std::nullopt, std::nullopt});
+  ShowPrintDialog();
+  ASSERT_EQ(dialogsShown().size(), 1u);
+  EXPECT_EQ(dialogsShown()[0].printers, QStringList({"Laser", "Inkjet", "PDF"}));
+  EXPECT_EQ(dialogsShown()[0].selected, QStringLiteral("Inkjet"));
+  EXPECT_FALSE(dialogsShown()[0].confirmChecked);
+}
+
+TEST_F(PrintDialogTest, ChoosingAPrinterEndsTheOpenDocumentAndMakesItCurrent) {
+  SetInstalledPrintersOverride(QStringList{"Laser", "Inkjet"});
+  SetCurrentPrinter(QStringLiteral("Laser"));
+  jxpri_bx dialog;
+  printer().beginPage();
+  dialog.Combo1->setCurrentIndex(dialog.Combo1->findText(QStringLiteral("PDF")));
+  EXPECT_EQ(CurrentPrinterName(), QStringLiteral("PDF"));
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc"));
+}
+
+TEST_F(PrintDialogTest, LeftoverJobEndsWhenTheNextOneStarts) {
+  printer().beginPage();  // a job that never reached EndPrintDocument
+  answerDialog({1, std::nullopt, QStringLiteral("PDF")});
+  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_EQ(CurrentPrinterName(), QStringLiteral("PDF"));
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc end-job"));
+}
+
+TEST_F(PrintDialogTest, LoadingTheListChangesNoPrinter) {
+  SetInstalledPrintersOverride(QStringList{"Laser"});
+  SetCurrentPrinter(QStringLiteral("Laser"));
+  printer().beginPage();
+  jxpri_bx dialog;
+  EXPECT_EQ(dialog.Combo1->currentText(), QStringLiteral("Laser"));
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc"));
+}
+
+TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
+  SetInstalledPrintersOverride(QStringList{}, false);
+  jxpri_bx dialog;
+  ASSERT_EQ(dialog.Combo1->count(), 1);
+  EXPECT_EQ(dialog.Combo1->itemText(0), QStringLiteral("プリンターが見つかりません"));
+  const QString before = CurrentPrinterName();
+  dialog.Combo1->setCurrentIndex(-1);
+  dialog.Combo1->setCurrentIndex(0);
+  EXPECT_EQ(CurrentPrinterName(), before);
+  dialog.Form_Activate();
+  dialog.cmd_run[2]->click();
+  EXPECT_EQ(PrintDialogChoice, 2);
+  EXPECT_EQ(EndDocPerPage, 1);
+}
+
+TEST_F(PrintDialogTest, ControlsAndCaptions) {
+  jxpri_bx dialog;
+  EXPECT_EQ(dialog.Chk_kakunin_msg->text(), QStringLiteral("印刷確認メッセージボックス表示"));
+  EXPECT_EQ(dialog.cmd_run[0]->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  EXPECT_EQ(dialog.cmd_run[1]->text(), QStringLiteral("印刷"));
+  EXPECT_EQ(dialog.cmd_run[2]->text(), QStringLiteral("印刷イメージ"));
+  ConfirmPrompts = 1;
+  dialog.Form_Activate();
+  EXPECT_TRUE(dialog.Chk_kakunin_msg->isChecked());
+  dialog.Chk_kakunin_msg->setChecked(false);
+  EXPECT_EQ(ConfirmPrompts, 0);
+  dialog.cmd_run[1]->click();
+  EXPECT_EQ(PrintDialogChoice, 1);
+  EXPECT_EQ(EndDocPerPage, 0);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
+  SetPrintDialogHandler({});
+  ConfirmPrompts = 1;
+  bool checked = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<jxpri_bx*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    checked = dialog->Chk_kakunin_msg->isChecked();
+    dialog->cmd_run[2]->click();
+  });
+  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(PreviewMode, 1);
+  EXPECT_EQ(EndDocPerPage, 1);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// The print-job protocol: pages, paper prompts and printer documents as the
+// print dialog's check box sets them, cancel and preview.
+#include <QWidget>
+
+#include "PrintTestSupport.h"
+#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/AppGlobals.h"
+
+namespace {
+
+class PrintJobTest : public PrintTest {
+ protected:
+  // A double-sided job of `sheets` sheets as the page windows run it; page
+  // texts "page N", a paper prompt between the sides and sheets.
+  bool runJob(int sheets, bool drawText = true) {
+    if (ShowPrintDialog()) return false;
+    SetPrinterScaleMode(6);
+    const int pages = sheets * 2;
+    for (int page = 1; page <= pages; ++page) {
+      BeginPage();
+      SetCurrentX(10);
+      SetCurrentY(20);
+      if (drawText) {
+        ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
+        PageUsed = 1;
+      } else {
+        ActiveSurface().line(0, 0, 50, 50, 0);
+      }
+      FinishOutput();
+      if (page < pages && !ConfirmPaperSet(int16_t(page % 2))) break;
+    }
+    EndPrintDocument();
+    return true;
+  }
+};
+
+TEST_F(PrintJobTest, EveryPageItsOwnDocumentWithPromptsByDefault) {
+  ASSERT_TRUE(runJob(1));
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc begin-doc end-doc end-job"));
+  EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_EQ(messages().texts()[0],
+            QStringLiteral("表面の印刷が終わるのを待ってください。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。"));
+  EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
+  EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
+  EXPECT_EQ(PreviewMode, 0);
+  EXPECT_EQ(printer().orientation(), 1);
+}
+
+TEST_F(PrintJobTest, UncheckedBoxMakesOneDocumentWithoutPrompts) {
+  answerDialog({1, false, std::nullopt});
+  ASSERT_TRUE(runJob(2));
+  EXPECT_EQ(ConfirmPrompts, 0);
+  EXPECT_EQ(EndDocPerPage, 0);
+  EXPECT_EQ(printer().protocol(),
+            QStringLiteral("begin-doc new-page new-page new-page end-doc end-job"));
+  EXPECT_TRUE(messages().shown().empty());
+}
+
+TEST_F(PrintJobTest, DeclinedPromptStopsTheJobButEndsIt) {
+  messages().answer(platform::MsgResult::Ok);      // turn to the back
+  messages().answer(platform::MsgResult::Cancel);  // next sheet: stop
+  ASSERT_TRUE(runJob(2));
+  EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc begin-doc end-doc end-job"));
+  ASSERT_EQ(messages().texts().size(), 2);
+  EXPECT_TRUE(messages().texts()[1].startsWith(QStringLiteral("裏面の印刷が終了するのを待ってください。")));
+}
+
+TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
+  for (int button : {0, -1}) {
+    EndDocPerPage = 1;
+    answerDialog({button, false, std::nullopt});
+    PreviewMode = 1;
+    EXPECT_TRUE(ShowPrintDialog());
+    EXPECT_EQ(PreviewMode, 0);
+    EXPECT_EQ(PrintDialogChoice, 0);
+    // The check box takes effect at once; only a button sets EndDocPerPage.
+    EXPECT_EQ(ConfirmPrompts, 0);
+    EXPECT_EQ(EndDocPerPage, button == 0 ? 0 : 1);
+    ConfirmPrompts = 1;
+  }
+  EXPECT_EQ(printer().protocol(), QString());
+}
+
+TEST_F(PrintJobTest, PreviewShowsPagesWithTextOnly) {
+  answerDialog({2, std::nullopt, std::nullopt});
+  ASSERT_TRUE(runJob(1));
+  EXPECT_EQ(PreviewMode, 1);  // stays until the next dialog
+  EXPECT_EQ(previewPagesShown(), 2);
+  EXPECT_EQ(preview().texts(), QStringList({"page 1", "page 2"}));
+  EXPECT_EQ(printer().protocol(), QString());
+  EXPECT_EQ(messages().texts().size(), 1);  // the prompt is asked in preview too
+
+  answerDialog({2, std::nullopt, std::nullopt});
+  ASSERT_TRUE(runJob(1, false));
+  EXPECT_EQ(previewPagesShown(), 2);  // lines only: nothing shown
+}
+
+TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
+  answerDialog({1, false, std::nullopt});
+  ASSERT_FALSE(ShowPrintDialog());
+  for (int page = 0; page < 3; ++page) {
+    BeginPage();
+    ActiveSurface().line(50, 50, 0, 0, 0);  // leaves the position at (0, 0)
+    EXPECT_FLOAT_EQ(GetCurrentX(), 0);
+    FinishOutput();
+  }
+  EndPrintDocument();
+  EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc new-page new-page end-doc end-job"));
+}
+
+TEST_F(PrintJobTest, BeginPageResetsPageStateAndClearsThePosition) {
+  ASSERT_FALSE(ShowPrintDialog());
+  PageUsed = 1;
+  PreviewOutlineKind = 10;
+  SetCurrentX(30);
+  BeginPage();
+  EXPECT_EQ(PageUsed, 0);
+  EXPECT_EQ(PreviewOutlineKind, 1);
+  EXPECT_FLOAT_EQ(GetCurrentX(), 0);
+  EXPECT_TRUE(platform::HourglassShown());
+  EndPrintDocument();
+  EXPECT_TRUE(platform::HourglassShown());  // the page window restores it
+  platform::SetDefaultCursor();
+}
+
+TEST_F(PrintJobTest, UnusablePrinterReportsOnceAndEndsTheJob) {
+  printer().setUnusable(true);
+  ASSERT_TRUE(runJob(2));
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("印刷を中止します。")));
+  EXPECT_TRUE(printer().texts().isEmpty());
+  EXPECT_EQ(printer().protocol(), QStringLiteral("end-job"));
+
+  printer().setUnusable(false);  // the next job starts afresh
+  messages().clear();
+  answerDialog({1, false, std::nullopt});
+  ASSERT_TRUE(runJob(1));
+  EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+}
+
+TEST_F(PrintJobTest, PaperPromptTexts) {
+  const QString tail = QStringLiteral("\r\nＯＫを押してください。");
+  EXPECT_EQ(PaperSetMessage(0),
+            QStringLiteral("裏面の印刷が終了するのを待ってください。\r\n\r\n新しい用紙を表面にセットして、") + tail);
+  EXPECT_EQ(PaperSetMessage(2), QStringLiteral("印刷が終わるのを待ってください。\r\n\r\n用紙をセットして、") + tail);
+  EXPECT_TRUE(PaperSetMessage(3).isEmpty());
+
+  EXPECT_FALSE(ConfirmPaperSet(3));
+  EXPECT_TRUE(messages().shown().empty());
+  messages().answer(platform::MsgResult::Cancel);
+  EXPECT_FALSE(ConfirmPaperSet(1));
+  EXPECT_TRUE(ConfirmPaperSet(2));
+  ConfirmPrompts = 0;
+  EXPECT_TRUE(ConfirmPaperSet(0));
+  ConfirmPrompts = 2;  // only 1 asks
+  EXPECT_TRUE(ConfirmPaperSet(0));
+  EXPECT_EQ(messages().shown().size(), 2u);
+}
+
+TEST_F(PrintJobTest, BusyDisablesTheWindowAndShowsTheHourglass) {
+  QWidget window;
+  BeginBusy(&window);
+  EXPECT_FALSE(window.isEnabled());
+  EXPECT_TRUE(platform::HourglassShown());
+  EndBusy(&window);
+  EXPECT_TRUE(window.isEnabled());
+  EXPECT_FALSE(platform::HourglassShown());
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#include "PrintTestSupport.h"
+
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+
+void PrintTest::SetUp() {
+  RingpadTest::SetUp();
+  PreviewMode = 0;
+  ConfirmPrompts = 1;
+  EndDocPerPage = 1;
+  PageUsed = 0;
+  PreviewOutlineKind = 1;
+  PaperSettings = PaperSettingsData{};
+  PaperSettings.PrintMargin = 3;
+  recorder_ = std::make_unique<SurfaceRecorder>();
+  SetPrintDialogHandler([this](const PrintDialogView& view) {
+    dialogsShown_.push_back(view);
+    if (dialogAnswers_.empty()) return PrintDialogAnswer{};
+    PrintDialogAnswer answer = dialogAnswers_.front();
+    dialogAnswers_.pop_front();
+    return answer;
+  });
+  SetPreviewPageHandler([this](const QImage&) { ++previewPages_; });
+}
+
+void PrintTest::TearDown() {
+  SetPrintDialogHandler({});
+  SetPreviewPageHandler({});
+  SetInstalledPrintersOverride(std::nullopt);
+  recorder_.reset();
+  SetCurrentPrinter(DefaultPrinterName());
+  PreviewMode = 0;
+  RingpadTest::TearDown();
+}

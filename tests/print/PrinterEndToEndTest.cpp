@@ -1,0 +1,192 @@
+// Real printing: a job through the PDF printer and through a CUPS queue of
+// the cups-pdf driver, read back from the PDF files.
+#include <QDir>
+#include <QFile>
+
+#include "EndToEndSupport.h"
+#include "PdfReadBack.h"
+#include "PrintTestSupport.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/print/PrinterSurface.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+
+constexpr int kDpi = 254;  // ten pixels per millimetre
+
+class PrinterEndToEndTest : public PrintTest {
+ protected:
+  void SetUp() override {
+    PrintTest::SetUp();
+    useRealSurfaces();
+    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdftoppm) are not installed";
+  }
+  void TearDown() override {
+    platform::SetFileDialogHandler({});
+    PrintTest::TearDown();
+  }
+
+  // A two-page job on the chosen printer.
+  void printTwoPages(const QString& printerName, bool checkBox) {
+    answerDialog({1, checkBox, printerName});
+    ASSERT_FALSE(ShowPrintDialog());
+    SetPrinterScaleMode(6);
+    for (int page = 1; page <= 2; ++page) {
+      BeginPage();
+      DrawEndToEndPage(page);
+      FinishOutput();
+      if (page == 1 && !ConfirmPaperSet(2)) break;
+    }
+    EndPrintDocument();
+  }
+
+  // Page n of the PDF holds the test page, offset by the printable area.
+  void expectTestPage(const QString& pdf, int pdfPage, int n, double leftMm, double topMm) {
+    SCOPED_TRACE(pdf.toStdString() + " page " + std::to_string(pdfPage));
+    const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+    ASSERT_GE(int(sizes.size()), pdfPage);
+    EXPECT_NEAR(sizes[pdfPage - 1].widthMm, 210, 0.5);
+    EXPECT_NEAR(sizes[pdfPage - 1].heightMm, 297, 0.5);
+
+    const QImage image = RenderPdfPage(pdf, pdfPage, kDpi);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_NEAR(DarkColumnCentreMm(image, kDpi, topMm + 30, topMm + 55), leftMm + 10, 0.1);
+    EXPECT_NEAR(DarkRowCentreMm(image, kDpi, leftMm + 60, leftMm + 95), topMm + 20, 0.1);
+  }
+
+  // The text of the test page, read as text.
+  void expectTestWord(const QString& pdf, int pdfPage, int n, double leftMm, double topMm) {
+    std::vector<PdfWord> onPage;
+    for (const PdfWord& word : PdfWords(pdf))
+      if (word.page == pdfPage) onPage.push_back(word);
+    const PdfWord word = FindWord(onPage, QStringLiteral("RINGPADP%1").arg(n));
+    ASSERT_EQ(word.page, pdfPage) << "word missing on page " << pdfPage;
+    EXPECT_NEAR(word.xMinMm, leftMm + 30, 0.2);
+    EXPECT_NEAR(word.yMinMm, topMm + 80, 0.5);
+    // The layout model: 9 half-width characters of 12 points.
+    EXPECT_NEAR(word.xMaxMm - word.xMinMm, 9 * 12 / 5.67, 0.3);
+  }
+
+  // A PDF printer file of the two test pages with a PrintMargin of 0.
+  QString referencePdf() {
+    const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/cups-reference.pdf");
+    QFile::remove(pdf);
+    const int16_t margin = PaperSettings.PrintMargin;
+    PaperSettings.PrintMargin = 0;
+    platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+    printTwoPages(kPdfPrinterName, false);
+    PaperSettings.PrintMargin = margin;
+    messages().clear();
+    return pdf;
+  }
+
+  // The converting driver keeps no text layer worth reading, so the word is
+  // compared as drawn with the one of the reference file.
+  void expectSameWordAsReference(const QString& pdf, int pdfPage, const QString& reference,
+                                 int referencePage, double leftMm, double topMm) {
+    const QImage page = RenderPdfPage(pdf, pdfPage, kDpi);
+    const QImage ref = RenderPdfPage(reference, referencePage, kDpi);
+    const QSizeF window(25, 8);
+    EXPECT_LT(DarkMismatch(page, {leftMm + 29, topMm + 79}, ref, {29, 79}, window, kDpi), 0.02);
+    // and the other page's word would not do
+    const QImage other = RenderPdfPage(reference, 3 - referencePage, kDpi);
+    EXPECT_GT(DarkMismatch(page, {leftMm + 29, topMm + 79}, other, {29, 79}, window, kDpi), 0.02);
+  }
+};
+
+TEST_F(PrinterEndToEndTest, PdfPrinterWritesTheWholeJobIntoOneFile) {
+  PaperSettings.PrintMargin = 5;
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/pdf-printer-job.pdf");
+  QFile::remove(pdf);
+  int asked = 0;
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest& request) {
+    ++asked;
+    EXPECT_FALSE(request.open);
+    return std::optional<QString>(pdf);
+  });
+  // One document per page (the check box on): still one file of two pages.
+  printTwoPages(kPdfPrinterName, true);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(messages().texts().size(), 1);  // the paper prompt
+  ASSERT_TRUE(QFile::exists(pdf));
+  EXPECT_EQ(PdfPageCount(pdf), 2);
+  expectTestPage(pdf, 1, 1, 5, 5);
+  expectTestPage(pdf, 2, 2, 5, 5);
+  expectTestWord(pdf, 1, 1, 5, 5);
+  expectTestWord(pdf, 2, 2, 5, 5);
+  EXPECT_NEAR(ThePrinter().scaleWidth(), 200, 0.01);
+}
+
+TEST_F(PrinterEndToEndTest, PdfPrinterCancelledFileDialogPrintsNothing) {
+  platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::nullopt; });
+  printTwoPages(kPdfPrinterName, false);
+  EXPECT_TRUE(messages().texts().isEmpty());
+  // The next job asks again.
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/pdf-after-cancel.pdf");
+  QFile::remove(pdf);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  printTwoPages(kPdfPrinterName, false);
+  EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+TEST_F(PrinterEndToEndTest, PdfPrinterLandscapePages) {
+  PaperSettings.PrintMargin = 5;
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/pdf-printer-landscape.pdf");
+  QFile::remove(pdf);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  answerDialog({1, false, kPdfPrinterName});
+  ASSERT_FALSE(ShowPrintDialog());
+  SetPrinterOrientation(2);
+  SetPrinterScaleMode(6);
+  EXPECT_NEAR(GetScaleWidth(), 287 - 0.5, 0.01);
+  BeginPage();
+  DrawEndToEndPage(1);
+  FinishOutput();
+  EndPrintDocument();
+  const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+  ASSERT_EQ(sizes.size(), 1u);
+  EXPECT_NEAR(sizes[0].widthMm, 297, 0.5);
+  EXPECT_NEAR(sizes[0].heightMm, 210, 0.5);
+  expectTestWord(pdf, 1, 1, 5, 5);
+  EXPECT_NEAR(GetScaleWidth(), 200 - 0.5, 0.01);  // portrait again after the job
+}
+
+TEST_F(PrinterEndToEndTest, CupsQueuePrintsOneJobOrOneJobPerPage) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  double left = 0, top = 0;
+  ASSERT_TRUE(QueueImageableOrigin(&left, &top));
+  const QString reference = referencePdf();
+  ASSERT_EQ(PdfPageCount(reference), 2);
+
+  // Check box off: one document of two pages.
+  QStringList before = PdfFilesIn(CupsPdfFolder());
+  printTwoPages(kTestQueue, false);
+  QStringList made = WaitForNewPdfs(before, 1);
+  ASSERT_EQ(made.size(), 1);
+  EXPECT_EQ(PdfPageCount(made[0]), 2);
+  expectTestPage(made[0], 1, 1, left, top);
+  expectTestPage(made[0], 2, 2, left, top);
+  expectSameWordAsReference(made[0], 1, reference, 1, left, top);
+  expectSameWordAsReference(made[0], 2, reference, 2, left, top);
+  QFile::remove(made[0]);
+
+  // Check box on: every page is a job of its own.
+  before = PdfFilesIn(CupsPdfFolder());
+  printTwoPages(kTestQueue, true);
+  made = WaitForNewPdfs(before, 2);
+  ASSERT_EQ(made.size(), 2);
+  EXPECT_EQ(PdfPageCount(made[0]), 1);
+  EXPECT_EQ(PdfPageCount(made[1]), 1);
+  expectTestPage(made[0], 1, 1, left, top);
+  expectTestPage(made[1], 1, 2, left, top);
+  expectSameWordAsReference(made[0], 1, reference, 1, left, top);
+  expectSameWordAsReference(made[1], 1, reference, 2, left, top);
+  for (const QString& file : made) QFile::remove(file);
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "MainWindowFixture.h"
+
+#include <QAction>
+
+#include "app/RegisterPages.h"
+#include "core/platform/ProgramExit.h"
+#include "core/settings/Ini.h"
+#include "core/ui/DocumentOpener.h"
+#include "core/ui/SettingsForm.h"
+
+void MainWindowTest::SetUp() {
+  RingpadTest::SetUp();
+  RegisterAllPages();
+  platform::SetEndProgramHandler([this](int) { ++endRequests; });
+  SetSettingsFormHandler([this](RingpadO&) { ++settingsFormShown; });
+  SetDocumentOpener([this](const QString& path) { openedDocuments << path; });
+}
+
+void MainWindowTest::TearDown() {
+  window_.reset();
+  platform::SetEndProgramHandler({});
+  SetSettingsFormHandler({});
+  SetDocumentOpener({});
+  RingpadTest::TearDown();
+}
+
+Ringpad& MainWindowTest::Start(const QStringList& arguments, const QString& exeName) {
+  window_.reset();
+  window_ = std::make_unique<Ringpad>(StartupArgs{home() + exeName, arguments});
+  window_->MDIForm_Load();
+  return *window_;
+}
+
+QStringList MainWindowTest::VisibleFileCaptions() {
+  QStringList captions;
+  for (int i = 0; i < kFileItemCount; ++i) {
+    QAction* item = window_->FileItemAction(static_cast<FileItem>(i));
+    if (item->isVisible()) captions << item->text();
+  }
+  return captions;
+}
+
+QStringList MainWindowTest::GreyedPageItems() {
+  QStringList names;
+  for (const char* name : PageItemNames()) {
+    auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
+    // A hidden item reports itself disabled as well; only shown ones count.
+    if (item && item->isVisible() && !item->isEnabled()) names << item->objectName();
+  }
+  return names;
+}
+
+QString MainWindowTest::ActivePageKind() {
+  PageWindow* active = window_->ActivePageWindow();
+  if (!active) return QString();
+  for (const char* kind : {"action", "memo", "table", "yotei", "tel", "picture", "yousi", "tree", "gant", "csv"})
+    if (window_->LoadedPageWindow(QString::fromLatin1(kind)) == active) return QString::fromLatin1(kind);
+  return QStringLiteral("?");
+}
+
+QString MainWindowTest::Ini(const QString& key) { return GetIniValue(QString(), key); }

@@ -1,0 +1,38 @@
+#pragma once
+// Starts the real main window offscreen in the test's own program folder,
+// with the program's end, the settings form and the document viewer
+// recorded instead of run.
+#include <QStringList>
+#include <memory>
+
+#include "TestEnvironment.h"
+#include "core/ui/PageKinds.h"
+#include "core/ui/Ringpad.h"
+
+class MainWindowTest : public RingpadTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Builds the main window for argv[0] = <program folder>/<exeName> and the
+  // arguments, and runs its load step.
+  Ringpad& Start(const QStringList& arguments = {}, const QString& exeName = QStringLiteral("ringpad"));
+  Ringpad& window() { return *window_; }
+
+  // Caption of each visible File item, in menu order.
+  QStringList VisibleFileCaptions();
+  // Names of the page items that are greyed.
+  QStringList GreyedPageItems();
+  // The page keyword of the active page window ("" for none).
+  QString ActivePageKind();
+
+  // A settings value of the program section.
+  QString Ini(const QString& key);
+
+  int endRequests = 0;
+  int settingsFormShown = 0;
+  QStringList openedDocuments;
+
+ private:
+  std::unique_ptr<Ringpad> window_;
+};

@@ -1,0 +1,264 @@
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QScreen>
+
+#include "MainWindowFixture.h"
+#include "core/platform/MessageBox.h"
+#include "core/print/PrintSeams.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/SettingsText.h"
+#include "core/ui/InitApplication.h"
+#include "core/ui/PageRegistry.h"
+#include "core/ui/StartupRules.h"
+#include "core/ui/Twips.h"
+#include "core/ui/VersionBox.h"
+
+namespace {
+const QString kVersionTitle = QStringLiteral("バージョン情報");
+
+int VersionBoxes(const ScriptedMessages& messages) {
+  int count = 0;
+  for (const auto& shown : messages.shown())
+    if (shown.title == kVersionTitle) ++count;
+  return count;
+}
+
+// A settings file of an earlier start, so that no version box appears.
+void WriteCurrentSettings(const QString& path, const QString& version = QStringLiteral("3.16.01")) {
+  WriteBytes(path, "[ringpad]\r\nVERSION=" + version.toLatin1() + "\r\nX=1500\r\nY=750\r\nYOUSI=0\r\n");
+}
+}  // namespace
+
+TEST_F(MainWindowTest, NoArgumentOpensTheToDoPage) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  Ringpad& w = Start();
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("ringpad"));
+  EXPECT_TRUE(w.isEnabled());
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(endRequests, 0);
+  EXPECT_EQ(VersionBoxes(messages()), 0);
+  EXPECT_TRUE(QFileInfo(homeFile("bak")).isDir());
+  EXPECT_TRUE(QFileInfo(homeFile("dat")).isDir());
+  EXPECT_EQ(w.pos(), QPoint(TwipsToPixelsX(1500), TwipsToPixelsY(750)));
+  ASSERT_NE(w.PreviewWindow(), nullptr);
+  EXPECT_FALSE(w.PreviewWindow()->isVisible());
+}
+
+TEST_F(MainWindowTest, NoUsablePrinterWarnsAndStartsAllTheSame) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  SetInstalledPrintersOverride(QStringList(), false);
+  Start();
+  SetInstalledPrintersOverride(std::nullopt);
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text, QStringLiteral("プリンターをセットアップしてから使ってください。\r\n"
+                                                       "通常使うプリンターが使えないと、一部の機能が使えなません。"));
+  EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Exclamation);
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
+}
+
+TEST_F(MainWindowTest, SwitchesChooseTheFirstPage) {
+  struct Case {
+    QStringList arguments;
+    const char* page;
+  };
+  const Case cases[] = {
+      {{QStringLiteral("/m:")}, "memo"},
+      {{QStringLiteral("/M:/H:")}, "memo"},
+      {{QStringLiteral("/M:"), QStringLiteral("/H:")}, "memo"},
+      {{QStringLiteral("/H:")}, "table"},
+      {{QStringLiteral("/c:2001-05-10")}, "yotei"},
+      {{QStringLiteral("/t:")}, "tel"},
+      {{QStringLiteral("/P:")}, "picture"},
+      {{QStringLiteral("/y:")}, "yousi"},
+      {{QStringLiteral("/Q:")}, "action"},
+      {{QString()}, "action"},
+      {{QStringLiteral("////")}, "action"},
+      {{QString(20000, u'/') + QStringLiteral("M:")}, "action"},
+      {{QStringLiteral("/") + QString(20000, u'ｍ')}, "action"},
+      {{QStringLiteral("/メモ:"), QStringLiteral("日本語")}, "action"},
+  };
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  for (const Case& c : cases) {
+    Start(c.arguments);
+    EXPECT_EQ(ActivePageKind(), QString::fromLatin1(c.page)) << c.arguments.join(u' ').left(40).toStdString();
+    EXPECT_EQ(window().LastPageKind, QString::fromLatin1(c.page));
+  }
+  EXPECT_EQ(endRequests, 0);
+}
+
+TEST_F(MainWindowTest, VariantNamesHideSevenPageMenusAndOpenTheirPage) {
+  struct Case {
+    const char* exe;
+    const char* page;  // "" = none
+  };
+  const Case cases[] = {{"dozir", "tel"},     {"DoZiR", "tel"},       {"DUDEZU", "memo"},
+                        {"jxtable", "table"}, {"Diduvuv", "yotei"}, {"ringbook", ""}};
+  for (const Case& c : cases) {
+    const QString exe = QString::fromLatin1(c.exe);
+    WriteCurrentSettings(homeFile(exe + ".ini"));
+    // The command line is not read under these names.
+    Ringpad& w = Start({QStringLiteral("/m:")}, exe);
+    EXPECT_EQ(ActivePageKind(), QString::fromLatin1(c.page)) << c.exe;
+    for (QAction* hidden : {w.mnu_FrmGant, w.mnu_frmMemo, w.mnu_frmCalender, w.mnu_FrmTable, w.mnu_frmTel,
+                            w.mnu_FrmPicture, w.mnu_FrmYousi})
+      EXPECT_FALSE(hidden->isVisible()) << c.exe << " " << hidden->objectName().toStdString();
+    for (QAction* shown : {w.mnu_FrmAction, w.mnu_FrmTree, w.mnu_FrmCsv})
+      EXPECT_TRUE(shown->isVisible()) << c.exe << " " << shown->objectName().toStdString();
+  }
+  // With no page chosen the File items keep their own captions.
+  EXPECT_EQ(VisibleFileCaptions(), QStringList({"新規", "ファイルを開く", "ファイルに書く", "インポート",
+                                                "エクスポート", "検索", "ヘルプ"}));
+  EXPECT_EQ(GreyedPageItems(), QStringList());
+}
+
+TEST_F(MainWindowTest, FirstRunCreatesTheSettingsAndShowsTheVersionBoxOnceAfterThePage) {
+  bool pageOpenWhenBoxShown = false;
+  QStringList texts;
+  platform::SetMessageHandler([&](const platform::MessageRequest& r) {
+    if (r.title == kVersionTitle) pageOpenWhenBoxShown = window().LoadedPageWindow(QStringLiteral("action"));
+    texts << r.text;
+    return platform::MsgResult::Ok;
+  });
+  Start();
+  ASSERT_EQ(texts.size(), 1);
+  EXPECT_TRUE(pageOpenWhenBoxShown);
+  EXPECT_EQ(texts[0], VersionBoxText(QStringLiteral("ringpad"), QStringLiteral("3.16.01"), HomePageAddress()));
+  EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Ringpad ringpad.exe  Ver 3.16.01 (32Bit版)\r\n\r\n")));
+  EXPECT_TRUE(texts[0].endsWith(QStringLiteral(" に有ります。\r\n友達などに宣伝してくれるとうれしいです（＾＾）\r\n\r\n")));
+
+  EXPECT_EQ(Ini("VERSION"), QStringLiteral("3.16.01"));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  // Centred for the size the window has while it starts.
+  const double width = PixelsToTwipsX(TwipsToPixelsX(9675));
+  const double height = PixelsToTwipsY(TwipsToPixelsY(6605));
+  EXPECT_EQ(Ini("X"), QString::number(CentredTwips(PixelsToTwipsX(screen.width()), width)));
+  EXPECT_EQ(Ini("Y"), QString::number(CentredTwips(PixelsToTwipsY(screen.height()), height)));
+  EXPECT_FALSE(Ini("YOHAKU").isEmpty());  // the defaults were written
+
+  texts.clear();
+  Start();
+  EXPECT_TRUE(texts.isEmpty());
+}
+
+TEST_F(MainWindowTest, VersionChangeRewritesDefaultsAndShowsTheVersionBox) {
+  WriteCurrentSettings(homeFile("RingPad.ini"), QStringLiteral("3.15.00"));
+  Start({}, QStringLiteral("RingPad"));
+  ASSERT_EQ(VersionBoxes(messages()), 1);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral("Ringpad ringpad.exe  Ver 3.16.01")));
+  EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
+  EXPECT_EQ(Ini("VERSION"), QStringLiteral("3.16.01"));
+  EXPECT_EQ(Ini("X"), QStringLiteral("1500"));  // the position survives
+  EXPECT_FALSE(Ini("YOHAKU").isEmpty());
+}
+
+TEST_F(MainWindowTest, SecondInstanceStandsDownBeforeTouchingTheSettings) {
+  WriteCurrentSettings(homeFile("ringpad.ini"), QStringLiteral("3.15.00"));
+  const QByteArray before = ReadBytes(homeFile("ringpad.ini"));
+  ProgramFolder = home();
+  ExeName = QStringLiteral("ringpad");
+  QLockFile running(InstanceLockPath());
+  ASSERT_TRUE(running.tryLock(0));
+
+  Ringpad& w = Start({QStringLiteral("/m:")});
+  EXPECT_EQ(messages().texts(), QStringList({QStringLiteral("既に起動されています。")}));
+  EXPECT_EQ(endRequests, 1);
+  EXPECT_TRUE(w.ProgramEnded());
+  EXPECT_EQ(ReadBytes(homeFile("ringpad.ini")), before);
+  EXPECT_EQ(w.ActivePageWindow(), nullptr);
+  EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, OtherExecutableNamesAreOtherInstances) {
+  ProgramFolder = home();
+  ExeName = QStringLiteral("ringpad");
+  QLockFile running(InstanceLockPath());
+  ASSERT_TRUE(running.tryLock(0));
+  Start({}, QStringLiteral("dozir"));
+  EXPECT_EQ(endRequests, 0);
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("tel"));
+}
+
+TEST_F(MainWindowTest, ClipboardSwitchPressesTheScheduleButtonAndEnds) {
+  WriteCurrentSettings(homeFile("ringpad.ini"), QStringLiteral("3.15.00"));
+  Ringpad& w = Start({QStringLiteral("/CA")});
+  EXPECT_EQ(endRequests, 1);
+  EXPECT_TRUE(w.isMinimized());
+  EXPECT_NE(w.LoadedPageWindow(QStringLiteral("yotei")), nullptr);
+  EXPECT_EQ(VersionBoxes(messages()), 0);  // the program ended before the box
+}
+
+TEST_F(MainWindowTest, CloseWritesThePositionOnlyInTheNormalState) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  Ringpad& w = Start();
+  w.move(200, 100);
+  w.mnu_End_Click();
+  EXPECT_EQ(endRequests, 1);
+  EXPECT_EQ(Ini("X"), SingleText(static_cast<float>(PixelsToTwipsX(w.pos().x()))));
+  EXPECT_EQ(Ini("Y"), SingleText(static_cast<float>(PixelsToTwipsY(w.pos().y()))));
+  EXPECT_NE(Ini("X"), QStringLiteral("1500"));
+
+  for (auto state : {Qt::WindowMaximized, Qt::WindowMinimized}) {
+    WriteCurrentSettings(homeFile("ringpad.ini"));
+    Ringpad& again = Start();
+    again.move(300, 200);
+    again.setWindowState(state);
+    again.close();
+    EXPECT_EQ(Ini("X"), QStringLiteral("1500")) << state;
+    EXPECT_EQ(Ini("Y"), QStringLiteral("750")) << state;
+  }
+  EXPECT_EQ(endRequests, 3);
+}
+
+namespace {
+// A memo window whose user declines to close over unsaved changes.
+class DecliningMemo : public PageWindow {
+ public:
+  explicit DecliningMemo(QWidget* parent = nullptr) : PageWindow(parent) {}
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override {
+    lastMode = mode;
+    CloseVeto = -1;
+    cancel = 1;
+  }
+  static inline UnloadMode lastMode = UnloadMode::Code;
+};
+}  // namespace
+
+TEST_F(MainWindowTest, MemoVetoKeepsTheProgramOpen) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  RegisterPageWindowClass<DecliningMemo>(QStringLiteral("memo"));
+  Ringpad& w = Start({QStringLiteral("/M:")});
+  w.move(200, 100);
+  EXPECT_FALSE(w.close());
+  EXPECT_EQ(DecliningMemo::lastMode, UnloadMode::MdiForm);
+  EXPECT_EQ(CloseVeto, 0);
+  EXPECT_EQ(endRequests, 0);
+  EXPECT_EQ(Ini("X"), QStringLiteral("1500"));
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, ARefusalLeftFromClosingTheMemoAloneDoesNotStopTheProgramsClose) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  Ringpad& w = Start();
+  CloseVeto = -1;  // the memo window refused its own close earlier
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(endRequests, 1);
+}
+
+TEST_F(MainWindowTest, StartClearsReadOnlyDataFilesAndKeepsTheSizeLimits) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  WriteBytes(homeFile("diduvuv.txt"), "x");
+  QFile::setPermissions(homeFile("diduvuv.txt"), QFileDevice::ReadOwner);
+  Ringpad& w = Start();
+  EXPECT_TRUE(QFileInfo(homeFile("diduvuv.txt")).permissions() & QFileDevice::WriteOwner);
+
+  const int height = w.frameGeometry().height();
+  EXPECT_EQ(height, TwipsToPixelsY(6605));
+  w.resize(100, 900);
+  EXPECT_EQ(w.frameGeometry().width(), TwipsToPixelsX(9650));
+  EXPECT_EQ(w.frameGeometry().height(), height);
+}

@@ -1,0 +1,188 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+
+#include "MainWindowFixture.h"
+#include "core/ui/PageRegistry.h"
+
+namespace {
+
+// A page window that counts its load steps.
+class CountingPage : public PageWindow {
+ public:
+  explicit CountingPage(QWidget* parent = nullptr) : PageWindow(parent) {}
+  void Form_Load() override { ++loads; }
+  static inline int loads = 0;
+};
+
+// Counts the clicks of a page window's buttons by objectName.
+class ClickLog : public QObject {
+ public:
+  void watch(QWidget* window) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+      connect(b, &QAbstractButton::clicked, this, [this, b] { clicked << b->objectName(); });
+  }
+  QStringList clicked;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, FileCaptionsFollowTheChosenPage) {
+  struct Case {
+    const char* page;
+    const char* greyed;
+    QStringList captions;  // in menu order
+  };
+  const Case cases[] = {
+      {"yotei", "mnu_frmCalender",
+       {"予定ファイルの新規作成", "予定ファイルの読込", "他ソフトの予定内容のインポート", "予定内容のエクスポート",
+        "ヘルプ(予定の入力方法)"}},
+      {"tel", "mnu_frmTel",
+       {"電話帳ファイルの新規作成", "電話帳ファイルの読込", "電話一覧をメールする",
+        "他ソフトの電話帳(CSVﾌｧｲﾙ)をインポート", "検索", "ヘルプ(便利な使いかた)"}},
+      {"yousi", "mnu_FrmYousi", {}},
+      {"action", "mnu_FrmAction",
+       {"Todoファイル新規作成", "Todoファイルの読込", "済んだ内容を「済.txt」ファイルに書き出す。",
+        "ヘルプ(DedudiDuZa操作方法)"}},
+      {"CSV", "mnu_FrmCsv", {"ＣＳＶファイルの読込", "ＣＳＶファイルに印刷位置を追記(書出)"}},
+  };
+  Ringpad& w = Start();
+  for (const Case& c : cases) {
+    QString kind = QString::fromLatin1(c.page);
+    w.ShowPageForm(kind);
+    EXPECT_EQ(VisibleFileCaptions(), c.captions) << c.page;
+    EXPECT_EQ(GreyedPageItems(), QStringList({QString::fromLatin1(c.greyed)})) << c.page;
+    EXPECT_EQ(ActivePageKind(), kind.toLower()) << c.page;
+  }
+  // The fixed items stay whatever the page.
+  EXPECT_TRUE(w.mnu_option->isVisible() && w.mnu_option->isEnabled());
+  EXPECT_TRUE(w.mnu_Version->isVisible());
+}
+
+TEST_F(MainWindowTest, OptionBeforeAnyPageLeavesTheFileItemsHidden) {
+  Ringpad& w = Start({}, QStringLiteral("ringbook"));  // a name that opens no page
+  w.mnu_option_Click();
+  EXPECT_EQ(settingsFormShown, 1);
+  EXPECT_EQ(VisibleFileCaptions(), QStringList());
+  EXPECT_EQ(GreyedPageItems(), QStringList());
+  EXPECT_EQ(w.LastPageKind, QString());
+  EXPECT_EQ(w.ActivePageWindow(), nullptr);
+}
+
+TEST_F(MainWindowTest, OptionReturnsToTheLastPage) {
+  Ringpad& w = Start({QStringLiteral("/t:")});
+  QString memo = QStringLiteral("memo");
+  w.ShowPageForm(memo);
+  QString tel = QStringLiteral("tel");
+  w.ShowPageForm(tel);
+  QString kind = QStringLiteral("option");
+  w.ShowPageForm(kind);
+  EXPECT_EQ(settingsFormShown, 1);
+  EXPECT_EQ(kind, QStringLiteral("tel"));
+  EXPECT_EQ(w.LastPageKind, QStringLiteral("tel"));
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("tel"));
+  EXPECT_EQ(GreyedPageItems(), QStringList({"mnu_frmTel"}));
+  EXPECT_EQ(VisibleFileCaptions().size(), 6);
+}
+
+TEST_F(MainWindowTest, ChoosingALoadedPageOnlyBringsItForward) {
+  RegisterPageWindowClass<CountingPage>(QStringLiteral("gant"));
+  CountingPage::loads = 0;
+  Ringpad& w = Start();
+  w.mnu_FrmGant_Click();
+  PageWindow* first = w.LoadedPageWindow(QStringLiteral("gant"));
+  w.mnu_FrmAction_Click();
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
+  w.mnu_FrmGant_Click();
+  EXPECT_EQ(CountingPage::loads, 1);
+  EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("gant")), first);
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("gant"));
+  EXPECT_EQ(w.mdiArea->subWindowList().size(), 2);
+}
+
+TEST_F(MainWindowTest, ClosedPageIsLoadedAfreshWhenChosenAgain) {
+  RegisterPageWindowClass<CountingPage>(QStringLiteral("tree"));
+  CountingPage::loads = 0;
+  Ringpad& w = Start();
+  w.mnu_FrmTree_Click();
+  QPointer<PageWindow> first = w.LoadedPageWindow(QStringLiteral("tree"));
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(w.mdiArea->currentSubWindow()->close());
+  EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("tree")), nullptr);
+
+  // Chosen again before and after the closed window is gone for good.
+  w.mnu_FrmTree_Click();
+  EXPECT_EQ(CountingPage::loads, 2);
+  PageWindow* second = w.LoadedPageWindow(QStringLiteral("tree"));
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first.data());
+  EXPECT_EQ(ActivePageKind(), QStringLiteral("tree"));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first);
+  EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("tree")), second);
+  w.mnu_FrmTree_Click();
+  EXPECT_EQ(CountingPage::loads, 2);
+}
+
+TEST_F(MainWindowTest, FileItemsPressTheActivePagesButtons) {
+  Ringpad& w = Start();
+  struct Case {
+    const char* page;
+    FileItem item;
+    const char* button;  // "" = the page offers none
+  };
+  const Case cases[] = {
+      {"tel", FileItem::Search, "Cmd_FileSearch2"}, {"memo", FileItem::Search, "Cmd_FileSearch"},
+      {"yotei", FileItem::Import, "Cmd_Fileimport"}, {"yotei", FileItem::New, "cmd_FileNew"},
+      {"action", FileItem::Export, "Cmd_FileExport"}, {"table", FileItem::Help, "Cmd_help"},
+      {"csv", FileItem::Write, "Cmd_FileWrite"},     {"table", FileItem::Export, ""},
+      {"yousi", FileItem::Read, ""},
+  };
+  for (const Case& c : cases) {
+    QString kind = QString::fromLatin1(c.page);
+    w.ShowPageForm(kind);
+    ClickLog log;
+    log.watch(w.ActivePageWindow());
+    w.FileItemAction(c.item)->trigger();
+    const QStringList expected = *c.button ? QStringList{QString::fromLatin1(c.button)} : QStringList{};
+    EXPECT_EQ(log.clicked, expected) << c.page << " " << static_cast<int>(c.item);
+  }
+}
+
+TEST_F(MainWindowTest, FileItemWithoutAnActivePageDoesNothing) {
+  Ringpad& w = Start({}, QStringLiteral("ringbook"));
+  w.mnu_FileRead_Click();
+  w.mnu_help_Click();
+  EXPECT_EQ(w.ActivePageWindow(), nullptr);
+}
+
+TEST_F(MainWindowTest, UnknownKeywordDressesNoPage) {
+  Ringpad& w = Start();
+  QString kind = QStringLiteral("nonsense");
+  w.ShowPageForm(kind);
+  EXPECT_EQ(VisibleFileCaptions(), QStringList());
+  EXPECT_EQ(GreyedPageItems(), QStringList());
+  EXPECT_EQ(w.LastPageKind, QStringLiteral("nonsense"));
+}
+
+TEST_F(MainWindowTest, HomePageItemsOpenTheReadme) {
+  Ringpad& w = Start();
+  w.mnu_home_Click();
+  w.mnu_home_2->trigger();
+  ASSERT_EQ(openedDocuments.size(), 2);
+  EXPECT_TRUE(openedDocuments[0].endsWith(QStringLiteral("README.md")));
+}
+
+TEST(PageRegistry, ButtonsAreFoundWhateverTheirLetterCase) {
+  QWidget window;
+  auto* button = new QPushButton(&window);
+  button->setObjectName(QStringLiteral("Cmd_FileRead"));
+  EXPECT_EQ(FindCommandButton(&window, QStringLiteral("CMD_FILEREAD")), button);
+  EXPECT_EQ(FindCommandButton(&window, QStringLiteral("Cmd_FileWrite")), nullptr);
+  EXPECT_FALSE(PressCommandButton(&window, QString()));
+  EXPECT_EQ(CreatePageWindow(QStringLiteral("no-such-page")), nullptr);
+}
