@@ -24,7 +24,14 @@ function(ringpad_test_folder name folder)
     RINGPAD_TEST_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/${folder}/fixtures"
     RINGPAD_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     RINGPAD_ARTEFACT_DIR="${CMAKE_BINARY_DIR}/artefacts")
+  # Programs that print through the one cups-pdf test queue take turns: each
+  # picks out its jobs as the files that appear in the queue's folder.
+  set(_lock "")
+  if(folder STREQUAL "print" OR folder STREQUAL "primitives")
+    set(_lock RESOURCE_LOCK cups-pdf-queue)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp;ASAN_OPTIONS=detect_leaks=1"
+               ${_lock}
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -10,7 +10,7 @@
 namespace platform {
 namespace {
 
-// Stored paths may separate folders with "\\" as well.
+// Stored paths may separate folders with a backslash as well.
 QString withSlashes(QString path) { return path.replace(u'\\', u'/'); }
 
 ShellHandler& handler() {
@@ -69,7 +69,7 @@ QString fileInFolder(const QDir& folder, const QString& name) {
 QString programPath(const QString& name) {
   const QString found = CompanionProgramPath(name);
   if (!found.isEmpty()) return found;
-  return QFileInfo(QDir::current(), withSlashes(name)).absoluteFilePath();
+  return QDir::current().absoluteFilePath(QFileInfo(withSlashes(name)).fileName());
 }
 
 // Splits "NAME.exe args" at the ".exe" that ends the program's name; false
@@ -89,12 +89,10 @@ bool splitProgramCommand(const QString& text, QString& program, QStringList& arg
   return false;
 }
 
-QString trimHalfWidthBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == u' ') ++first;
-  while (last > first && text.at(last - 1) == u' ') --last;
-  return text.mid(first, last - first);
+// Trimming takes half-width blanks only; a full-width blank is text.
+QString trimHalfWidthBlanks(QString text) {
+  static const QRegularExpression outerBlanks(QStringLiteral("^ +| +$"));
+  return text.remove(outerBlanks);
 }
 
 }  // namespace
@@ -102,11 +100,10 @@ QString trimHalfWidthBlanks(const QString& text) {
 void SetShellHandler(ShellHandler h) { handler() = std::move(h); }
 
 QString CompanionProgramPath(const QString& name) {
-  const QFileInfo given(withSlashes(name));
-  QString base = given.fileName();
+  QString base = QFileInfo(withSlashes(name)).fileName();
   if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
   if (base.isEmpty()) return QString();
-  const QDir folder(given.path());
+  const QDir folder = QDir::current();
   const QString plain = fileInFolder(folder, base);
   if (!plain.isEmpty() && QFileInfo(plain).isExecutable()) return plain;
   const QString exe = fileInFolder(folder, base + QStringLiteral(".exe"));

@@ -34,8 +34,9 @@ void SetShellHandler(ShellHandler handler);
 
 // The companion program NAME (given with or without ".exe"): the file NAME,
 // else NAME.exe, in the current folder (the program folder after start-up),
-// letter case ignored; a name with a folder is looked up in that folder.
-// "" when neither exists.
+// letter case ignored; "" when neither exists. A folder given with the name
+// is ignored: programs are only ever started from the program folder, so
+// that a path in a data file cannot start a program elsewhere.
 QString CompanionProgramPath(const QString& name);
 
 // Starts a program with an argument list (no shell), without waiting.

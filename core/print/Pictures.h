@@ -1,0 +1,32 @@
+#pragma once
+// Bitmaps on the page: a small picture inline in text, and pictures stretched
+// onto a surface in device pixels.
+#include <QImage>
+#include <cstdint>
+
+class PrintSurface;
+
+// Millimetres as device pixels of the active surface, at 56.7 twips to the
+// millimetre and the surface's twips per pixel (the screen's while
+// previewing, the printer's otherwise); not rounded.
+double DevicePixelsX(double mm);
+double DevicePixelsY(double mm);
+
+// Stretches the source rectangle of the picture (all of it when the source is
+// empty) onto the destination rectangle in device pixels, each destination
+// value taken to the nearest whole pixel. Nothing when the picture is empty.
+void StretchPicture(PrintSurface& target, double x, double y, double width, double height,
+                    const QImage& picture, const QRect& source = {});
+
+// Draws the picture 0.9 em square, 0.1 em right of and below the current
+// position, and moves the current x on by one full-width character of the
+// current font; the current y stays. The second argument is not used.
+void PrintPictureBox(const QImage& picture, double unused = 0);
+
+// Paints the source rectangle of the picture into the rectangle (x, y, width,
+// height) given in printer pixels, always on the printer, also while
+// previewing. Returns 0. The first and the last two arguments are not used.
+int32_t PrinterPaintPicture(double unused, double x, double y, double width, double height,
+                            const QImage& picture, int16_t sourceX, int16_t sourceY,
+                            int16_t sourceWidth, int16_t sourceHeight, double unused2 = 0,
+                            double unused3 = 0);

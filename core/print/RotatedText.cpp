@@ -1,0 +1,45 @@
+#include "RotatedText.h"
+
+#include <cmath>
+
+#include "Pictures.h"
+#include "PrintJob.h"
+#include "PrintSurface.h"
+#include "core/text/Numbers.h"
+
+RotatedTextRecordData RotatedTextRecord;
+
+namespace {
+constexpr int kShiftJisCharSet = 128;
+constexpr int kQuarterTurnAnticlockwise = 900;
+}  // namespace
+
+void DrawTurnedText(float x, float y, const QString& text, int escapement) {
+  PrintSurface& surface = ActiveSurface();
+  const QPointF at(RoundHalfEven(DevicePixelsX(x)), RoundHalfEven(DevicePixelsY(y)));
+
+  RotatedTextRecordData& r = RotatedTextRecord;
+  r.text = text;
+  r.charSet = kShiftJisCharSet;
+  r.escapement = escapement;
+  r.faceName = GetFontName();
+  r.height = int(RoundHalfEven(-20.0 * GetFontSize() / GetTwipsPerPixelY()));
+  r.width = int(RoundHalfEven(r.height * 0.5));
+
+  RotatedFontSpec spec;
+  spec.faceName = r.faceName;
+  spec.heightPx = r.height;
+  spec.widthPx = std::abs(r.width);
+  spec.escapement = r.escapement;
+  surface.rotatedText(at, text, spec);
+  r.lastResult = surface.jobUsable() && !text.isEmpty();
+  PageUsed = 1;
+}
+
+void DrawRotatedText(float x, float y, const QString& text) {
+  DrawTurnedText(x, y, text, kQuarterTurnAnticlockwise);
+}
+
+void PrintRotatedTextAtCursor(const QString& text) { DrawRotatedText(GetCurrentX(), GetCurrentY(), text); }
+
+void PrintRotatedText(const QString& text) { PrintRotatedTextAtCursor(text); }

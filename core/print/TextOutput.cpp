@@ -1,0 +1,128 @@
+#include "TextOutput.h"
+
+#include "PrintJob.h"
+#include "PrintSurface.h"
+#include "core/text/JapaneseText.h"
+
+namespace {
+
+constexpr ushort kLastColourCode = 6;
+constexpr ushort kEntryColourCode = 7;
+const QString kEllipsis = QStringLiteral("…");
+
+enum class AtRightLimit { Wrap, Clip };
+
+void PrintWithControls(const QString& text, float rightLimit, AtRightLimit mode) {
+  PrintSurface& surface = ActiveSurface();
+  // Restored as an RGB value: given back through SetForeColor, a dark RGB
+  // value in 0..20 would read as a colour index.
+  const uint32_t entryColour = surface.foreColor();
+  const float w = HalfCharWidthMm(GetFontSize());
+  const float startX = GetCurrentX();
+  auto newLine = [&] {
+    surface.print(QString(), true);
+    SetCurrentX(startX);
+  };
+
+  qsizetype i = 0;
+  while (i < text.size()) {
+    if (text.at(i) == u'\\' && i + 1 < text.size() && text.at(i + 1) == u'n') {
+      i += 2;
+      newLine();
+      continue;
+    }
+    const ushort code = text.at(i).unicode();
+    if (code <= kLastColourCode) {
+      SetForeColor(code);
+      ++i;
+    } else if (code == kEntryColourCode) {
+      surface.setForeColor(entryColour);
+      ++i;
+    } else if (code == u'\n') {
+      ++i;
+    } else if (code == u'\r') {
+      ++i;
+      newLine();
+    } else {
+      const QString c = NextCharacter(text, i);
+      if (mode == AtRightLimit::Wrap) {
+        if (GetCurrentX() + w * float(AnsiByteLen(c)) > rightLimit) newLine();
+      } else if (rightLimit != 0 && GetCurrentX() + 2 * w > rightLimit) {
+        surface.print(kEllipsis, false);
+        break;
+      }
+      surface.print(c, false);
+    }
+  }
+  surface.setForeColor(entryColour);
+  PageUsed = 1;
+}
+
+}  // namespace
+
+void PrintTextInline(const QString& text) {
+  ActiveSurface().print(text, false);
+  PageUsed = 1;
+}
+
+void PrintTextNewLine(const QString& text) {
+  ActiveSurface().print(text, true);
+  PageUsed = 1;
+}
+
+void PrintWrappedText(const QString& text, float rightLimit) {
+  PrintWithControls(text, rightLimit, AtRightLimit::Wrap);
+}
+
+void PrintClippedText(const QString& text, float rightLimit) {
+  PrintWithControls(text, rightLimit, AtRightLimit::Clip);
+}
+
+QString NextCharacter(const QString& text, qsizetype& i) {
+  const qsizetype length =
+      text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+  const QString c = text.mid(i, length);
+  i += length;
+  return c;
+}
+
+QString WithoutColourCodes(const QString& text) {
+  QString clean = text;
+  for (ushort code = 0; code <= kEntryColourCode; ++code) clean.remove(QChar(code));
+  return clean;
+}
+
+void PrintTextFitTwoLines(const QString& text, float rightLimit) {
+  const QString clean = WithoutColourCodes(text);
+  float savedSize = 0;
+  const float room = rightLimit - GetCurrentX();
+  const float width = MeasureTextWidth(clean);
+  if (width + 2 > 2 * room) {
+    savedSize = GetFontSize();
+    SetFontSize(savedSize / 2);
+  } else if (width + 2 > room) {
+    // Squeezed onto one line; the byte count is that of the text as given,
+    // colour codes included.
+    savedSize = GetFontSize();
+    if (AnsiByteLen(clean) != 0) SetFontSize(float((room - 1) / AnsiByteLen(text) * 5.67));
+  }
+  PrintWrappedText(text, rightLimit);
+  if (savedSize != 0) SetFontSize(savedSize);
+}
+
+void PrintTextFitOneLine(const QString& text, float rightLimit) {
+  const QString clean = WithoutColourCodes(text);
+  float savedSize = 0;
+  const float room = rightLimit - GetCurrentX();
+  const int32_t bytes = AnsiByteLen(clean);
+  if (bytes != 0) {
+    const float fitted = float(room / bytes * 5.67);
+    // Only ever shrinks: a short mark in a wide cell keeps the cell's font.
+    if (fitted > 0 && fitted < GetFontSize()) {
+      savedSize = GetFontSize();
+      SetFontSize(fitted);
+    }
+  }
+  PrintWrappedText(text, rightLimit);
+  if (savedSize != 0) SetFontSize(savedSize);
+}

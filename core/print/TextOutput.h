@@ -1,0 +1,40 @@
+#pragma once
+// Text on printed and previewed pages, at the active surface's current
+// position (the top-left of the first character cell) in its current font
+// and fore colour. Every routine sets PageUsed.
+//
+// Layout counts widths in Shift-JIS bytes: a half-width character is
+// HalfCharWidthMm(font size) wide, a full-width one twice that.
+//
+// The wrapping, clipping and fitting routines read control characters in the
+// text (keep texts as QString: code 0 is a character like any other here):
+//   "\n" (backslash, lower-case n) or CR   line break back to the start x
+//   LF                                     ignored, so CR LF is one break
+//   codes 0..6                             fore colour = colour index 0..6
+//   code 7                                 fore colour as on entry
+// and restore the entry fore colour at the end.
+#include <QString>
+
+// Prints the text as it stands; the current x moves to its end, y stays.
+void PrintTextInline(const QString& text);
+// Prints the text as it stands and ends the line: x 0, y one line lower.
+void PrintTextNewLine(const QString& text);
+
+// Wraps before a character that would pass rightLimit (mm).
+void PrintWrappedText(const QString& text, float rightLimit);
+// One line (breaks only at the line-break characters); where the text would
+// pass rightLimit it ends with "…" and the rest is dropped. 0 = no limit.
+void PrintClippedText(const QString& text, float rightLimit);
+
+// PrintWrappedText with the font squeezed so that a text up to two lines
+// long fits on one line, or halved when it is longer; the size is restored.
+void PrintTextFitTwoLines(const QString& text, float rightLimit);
+// PrintWrappedText with the font shrunk, when needed, so that the text fits
+// on one line up to rightLimit; the size is restored. Never enlarges.
+void PrintTextFitOneLine(const QString& text, float rightLimit);
+
+// The character at position i (a surrogate pair is one character); i moves
+// past it. i must lie inside the text.
+QString NextCharacter(const QString& text, qsizetype& i);
+// The text with the colour codes 0..7 removed, as the fitting routines measure it.
+QString WithoutColourCodes(const QString& text);

@@ -1,0 +1,207 @@
+#include "DaySchedule.h"
+
+#include <algorithm>
+
+#include "Calendar.h"
+#include "EntryKind.h"
+#include "ScheduleFile.h"
+#include "ScheduleLine.h"
+#include "core/text/Numbers.h"
+
+namespace {
+
+const QChar kFullWidthBlank = QChar(0x3000);
+const QString kPlainMarker = QString(kFullWidthBlank);
+const QString kTimeMarker = QStringLiteral("時");
+// The working-day override, held in the kind until the day's lines are done.
+constexpr int kWorkDay = -1;
+
+QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString FourDigits(int n) { return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')); }
+
+QString MonthKey(const QDate& day) { return FourDigits(day.year()) + TwoDigits(day.month()); }
+
+bool IsBlank(QStringView field) {
+  for (QChar c : field) {
+    if (c != u' ') return false;
+  }
+  return true;
+}
+
+// count characters from column first (1-based); what a short line has.
+QStringView Columns(QStringView line, qsizetype first, qsizetype count) {
+  if (first > line.size()) return {};
+  return line.sliced(first - 1, std::min(count, line.size() - first + 1));
+}
+
+// A field read as the lookup reads numbers: its leading number, 0 for none.
+int NumberOf(const QString& field) { return ToInt32(ParseNumber(field)); }
+
+// Lines of these kinds belong to every month, whatever their date columns.
+bool IsRuleKind(QStringView kind) {
+  if (kind.size() != 2) return false;
+  if (kind == EntryKind::EveryWeek || kind == EntryKind::EveryMonth) return true;
+  return (kind.at(0) == u'第' || kind.at(0) == u'月') && EntryKind::Ordinal(kind.toString()) > 0;
+}
+
+bool IsDetailKind(QStringView kind) { return kind == EntryKind::Detail || kind == EntryKind::Time; }
+
+// Whether the line goes into the month's cache. The file is read whole on
+// every change of month, so this runs for every line of it.
+bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, const QString& month,
+                    const DayScheduleOptions& options) {
+  if (IsRuleKind(kind)) return true;
+  if (Columns(line, 6, 2) != month) return false;
+  if (kind == EntryKind::Secret) return false;
+  if (IsDetailKind(kind) && options.OptDetailEntries != 1) return false;
+  if (Columns(line, 1, 4) == year) return true;
+  const QStringView head = Columns(line, 1, 5);
+  return head == QLatin1String("    /") || head == QLatin1String("0000/") || kind == EntryKind::Anniversary ||
+         kind == EntryKind::EveryYear;
+}
+
+CachedScheduleLine Cached(const QString& text) {
+  const ScheduleLine line(text);
+  return {text, line.columns(6, 5), line.columns(12, 2), line.trimmedText()};
+}
+
+// The day's kind and texts while its lines are applied.
+struct DayState {
+  int kind = 0;
+  QStringList& texts;
+  QString symbols;
+
+  void addEntry(const QString& marker, const QString& text) { texts.append(marker + text); }
+};
+
+void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DayScheduleOptions& options,
+                    DayState& state) {
+  const QString& kind = c.kind;
+  QString& heading = state.texts[0];
+  if (kind == EntryKind::RestDay) {
+    if (state.kind != kWorkDay) state.kind = int(DayKind::RestDay);
+    heading += c.trimmedText + u' ';
+  } else if (kind == EntryKind::Holiday) {
+    if (state.kind != kWorkDay) state.kind = int(DayKind::Holiday);
+    if (options.OptHolidayNames == 1) heading += c.trimmedText + u' ';
+  } else if (kind == EntryKind::SubstituteHoliday) {
+    if (state.kind != kWorkDay) state.kind = int(DayKind::SubstituteHoliday);
+    if (options.OptHolidayNames == 1) heading += EntryKind::SubstituteHoliday;
+  } else if (kind == EntryKind::WorkDay) {
+    state.kind = kWorkDay;
+    heading += EntryKind::WorkDay;
+  } else if (kind == EntryKind::Anniversary) {
+    if (options.OptPrintEntries != 1) return;
+    QString entry = c.trimmedText;
+    const int eventYear = NumberOf(QStringLiteral("0") + c.line.left(4));
+    if (eventYear != 0 && eventYear != day.year())
+      entry += u'(' + QString::number(day.year() - eventYear) + u')';
+    state.addEntry(kPlainMarker, entry);
+  } else if (kind == EntryKind::Symbol) {
+    const QString first = ScheduleLine(c.line).text().left(1);
+    if (first != QStringLiteral(" ")) state.symbols += first;
+  } else if (kind == EntryKind::Detail) {
+    if (options.OptDetailEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
+  } else if (kind == EntryKind::Time) {
+    if (options.OptDetailEntries == 1) state.addEntry(kTimeMarker, c.trimmedText);
+  } else if (kind.size() == 2 && kind.at(0) != kFullWidthBlank && kind.at(1) == kFullWidthBlank) {
+    if (options.OptPrintEntries == 1) state.addEntry(kind.left(1), c.trimmedText);
+  } else {
+    if (options.OptPrintEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
+  }
+}
+
+bool RuleApplies(const CachedScheduleLine& c, const QDate& day) {
+  const QString& kind = c.kind;
+  if (kind == EntryKind::EveryMonth) return day.day() == NumberOf(c.line.mid(8, 2));
+  const QString text = ScheduleLine(c.line).text();
+  const int weekday = EntryKind::WeekdayOfRuleText(text);
+  if (weekday == 0) return false;
+  if (kind == EntryKind::EveryWeek) return weekday == WeekdayNumber(day);
+  if (EntryKind::Ordinal(kind) == 0) return false;
+  if (kind.at(0) == u'月' && c.line.mid(5, 2) != TwoDigits(day.month())) return false;
+  return MatchesMonthlyRule(day, text.left(1), kind.mid(1, 1));
+}
+
+void ApplyRule(const CachedScheduleLine& c, const QDate& day, DayState& state) {
+  if (!RuleApplies(c, day)) return;
+  // Every-month lines keep their whole text; weekday rules drop "日曜:".
+  const QString text = c.kind == EntryKind::EveryMonth ? c.trimmedText : c.trimmedText.mid(3);
+  state.addEntry(kPlainMarker, text);
+}
+
+}  // namespace
+
+ScheduleMonthCache BuildScheduleMonthCache(const QStringList& fileLines, const QDate& day,
+                                           const DayScheduleOptions& options) {
+  ScheduleMonthCache cache;
+  if (!day.isValid()) return cache;
+  const QString year = FourDigits(day.year());
+  const QString month = TwoDigits(day.month());
+  cache.lines.reserve(size_t(fileLines.size() / 8 + 16));
+  for (const QString& text : fileLines) {
+    const QStringView kind = Columns(text, 12, 2);
+    if (!BelongsToMonth(text, kind, year, month, options)) continue;
+    cache.lines.push_back(Cached(text));
+    // A dated holiday on a Sunday brings the next day as a substitute
+    // holiday; a holiday line without a year brings none.
+    if (kind != EntryKind::Holiday || IsBlank(Columns(text, 1, 4)) || IsBlank(Columns(text, 6, 2)) ||
+        IsBlank(Columns(text, 9, 2)))
+      continue;
+    const QDate date(day.year(), day.month(), NumberOf(Columns(text, 9, 2).toString()));
+    if (date.isValid() && WeekdayNumber(date) == 1) {
+      const QString substitute = DateToText(date.addDays(1)) + u' ' + EntryKind::SubstituteHoliday + u' ' +
+                                 EntryKind::SubstituteHoliday;
+      cache.lines.push_back(Cached(substitute));
+    }
+  }
+  cache.key = MonthKey(day);
+  return cache;
+}
+
+void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
+                       const DayScheduleOptions& options, QStringList& texts, DayKind& kind) {
+  texts = QStringList{QString()};
+  DayState state{0, texts, QString()};
+  const int weekday = WeekdayNumber(day);
+  if (weekday == options.RedWeekday)
+    state.kind = int(DayKind::RedWeekday);
+  else if (weekday == options.BlueWeekday)
+    state.kind = int(DayKind::BlueWeekday);
+
+  const QString& pattern = options.ShiftPattern;
+  if (!pattern.isEmpty()) {
+    const qint64 serial = QDate(1899, 12, 30).daysTo(day);
+    const qint64 length = pattern.size();
+    texts[0] = pattern.at(((serial % length) + length) % length) + QStringLiteral(" ");
+  }
+
+  const QString monthDay = TwoDigits(day.month()) + u'/' + TwoDigits(day.day());
+  for (const CachedScheduleLine& c : cache.lines) {
+    if (c.monthDay == monthDay)
+      ApplyDatedLine(c, day, options, state);
+    else if (options.OptRecurring == 1 && IsRuleKind(c.kind))
+      ApplyRule(c, day, state);
+  }
+  texts[0] += state.symbols;
+  if (state.kind == kWorkDay) state.kind = int(DayKind::Ordinary);
+  kind = DayKind(state.kind);
+}
+
+DaySchedule::DaySchedule() : reader_(&ScheduleFile::ReadLines) {}
+
+DaySchedule::DaySchedule(LineReader reader) : reader_(std::move(reader)) {}
+
+void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
+                                 DayKind& kind) {
+  if (!day.isValid()) {
+    cache_ = ScheduleMonthCache();
+    return;
+  }
+  if (cache_.key != MonthKey(day)) {
+    QStringList lines;
+    cache_ = reader_(options.ScheduleFilePath, lines) ? BuildScheduleMonthCache(lines, day, options)
+                                                      : ScheduleMonthCache();
+  }
+  LookUpDaySchedule(cache_, day, options, texts, kind);
+}

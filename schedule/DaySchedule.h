@@ -1,0 +1,78 @@
+#pragma once
+// What the schedule file says about one day: the day's heading, its entries
+// and its DayKind, with recurring rules, holidays, substitute holidays and
+// working-day overrides applied under the print options.
+//
+// The lines that can apply in one month are kept between calls, so a page
+// that asks for each of its days reads the file once per month.
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "DayKind.h"
+
+// The schedule window's options that decide what a day shows. The Opt
+// values count as on only when they are 1.
+struct DayScheduleOptions {
+  QString ScheduleFilePath;
+  int16_t OptRecurring = 0;      // 毎月, 毎週, 第１-第５, 月１-月５ rules applied
+  int16_t OptDetailEntries = 1;  // 時刻 and 詳細 lines taken
+  int16_t OptHolidayNames = 1;   // holiday names and "振休" in the heading
+  int16_t OptPrintEntries = 1;   // entry texts taken
+  int16_t RedWeekday = 1;        // weekday number (1 = Sunday) of DayKind 1
+  int16_t BlueWeekday = 7;       // weekday number of DayKind 4
+  QString ShiftPattern;          // day marks, one per day in turn
+};
+
+// One line of the month cache, with the columns the lookup compares taken
+// apart once.
+struct CachedScheduleLine {
+  QString line;
+  QString monthDay;     // columns 6-10
+  QString kind;         // columns 12-13
+  QString trimmedText;  // column 15 on, trailing half-width blanks removed
+};
+
+// The lines of one month that can apply to its days, in file order, each
+// generated substitute-holiday line right after the holiday that caused it.
+// There is no limit on their number: a busy month loses no entry.
+struct ScheduleMonthCache {
+  QString key;  // year and month "yyyymm"; empty when nothing is cached
+  std::vector<CachedScheduleLine> lines;
+};
+
+// The cache of day's month, made from the schedule file's lines.
+ScheduleMonthCache BuildScheduleMonthCache(const QStringList& fileLines, const QDate& day,
+                                           const DayScheduleOptions& options);
+
+// The heading and entries of the day (texts[0] the heading, every further
+// element an entry beginning with its marker "　", "時" or a colour
+// character) and its DayKind, from a cache of the day's month.
+void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
+                       const DayScheduleOptions& options, QStringList& texts, DayKind& kind);
+
+// The lookup with its month cache, as the schedule window keeps it.
+class DaySchedule {
+ public:
+  // Reads the schedule file's lines; false when it cannot be read.
+  using LineReader = std::function<bool(const QString& path, QStringList& lines)>;
+
+  DaySchedule();  // reads the file named in the options
+  explicit DaySchedule(LineReader reader);
+
+  // A null day empties the cache and leaves texts and kind as they are;
+  // otherwise the cache is loaded when the day lies in another month than
+  // the cached one, and the day is looked up. A schedule file that cannot
+  // be read gives the days no entries and is tried again on the next call.
+  void GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
+                      DayKind& kind);
+
+  const ScheduleMonthCache& cache() const { return cache_; }
+
+ private:
+  LineReader reader_;
+  ScheduleMonthCache cache_;
+};

@@ -1,0 +1,237 @@
+// Inline, wrapped, clipped and fitted text on the recording surface, whose
+// text widths follow the layout model (Shift-JIS bytes times the half-width).
+#include <QStringList>
+
+#include "PrimitivesTest.h"
+#include "core/print/PrintJob.h"
+#include "core/print/TextOutput.h"
+
+namespace {
+
+constexpr double kMm = 1e-3;
+
+class TextOutputTest : public PrimitivesTest {
+ protected:
+  // The printed characters joined into lines, top to bottom, with the x of
+  // each line's first character.
+  struct Line {
+    double x;
+    double y;
+    QString text;
+  };
+  std::vector<Line> lines() {
+    std::vector<Line> found;
+    for (const RecordedOp& op : ops(RecordedOp::Text)) {
+      if (found.empty() || std::abs(found.back().y - op.y1) > kMm)
+        found.push_back({op.x1, op.y1, op.text});
+      else
+        found.back().text += op.text;
+    }
+    return found;
+  }
+  static double LineHeight(double points) { return points * 25.4 / 72; }
+};
+
+TEST_F(TextOutputTest, InlineAndNewLinePrintTheTextAsItStands) {
+  SetFontSize(10);
+  SetCurrentX(5);
+  SetCurrentY(7);
+  PrintTextInline(QStringLiteral("a\\nb漢"));
+  EXPECT_EQ(PageUsed, 1);
+  EXPECT_FLOAT_EQ(GetCurrentX(), float(5 + 6 * 10 / 5.67));
+  EXPECT_FLOAT_EQ(GetCurrentY(), 7);
+  PageUsed = 0;
+  PrintTextNewLine(QString(QChar(4)) + QStringLiteral("x\r"));
+  EXPECT_EQ(PageUsed, 1);
+  EXPECT_FLOAT_EQ(GetCurrentX(), 0);
+  EXPECT_NEAR(GetCurrentY(), 7 + LineHeight(10), kMm);
+  const QStringList texts = printer().texts();
+  ASSERT_EQ(texts.size(), 2);
+  EXPECT_EQ(texts[0], QStringLiteral("a\\nb漢"));
+  EXPECT_EQ(texts[1], QString(QChar(4)) + QStringLiteral("x\r"));
+  EXPECT_EQ(printer().opsOf(RecordedOp::Text)[1].color, 0u);  // no colour code read
+}
+
+TEST_F(TextOutputTest, WrappedTextBreaksAtLineBreaksBackToTheStartX) {
+  struct Case {
+    QString text;
+    QStringList lines;
+  } cases[] = {
+      {QStringLiteral("ab\\ncd"), {"ab", "cd"}},
+      {QStringLiteral("ab\rcd"), {"ab", "cd"}},
+      {QStringLiteral("ab\r\ncd"), {"ab", "cd"}},
+      {QStringLiteral("ab\ncd"), {"abcd"}},  // LF alone is ignored
+      {QStringLiteral("ab\\Ncd"), {"ab\\Ncd"}},
+      {QStringLiteral("a\\"), {"a\\"}},
+      {QStringLiteral("ab\\n\\ncd"), {"ab", "cd"}},  // the empty line prints nothing
+  };
+  SetFontSize(10);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    printer().clearOps();
+    SetCurrentX(20);
+    SetCurrentY(30);
+    PrintWrappedText(c.text, 100);
+    const auto found = lines();
+    ASSERT_EQ(found.size(), size_t(c.lines.size()));
+    for (size_t i = 0; i < found.size(); ++i) {
+      EXPECT_EQ(found[i].text, c.lines[int(i)]);
+      EXPECT_NEAR(found[i].x, 20, kMm);
+    }
+    if (found.size() == 2) {
+      const double rows = c.text.contains(QStringLiteral("\\n\\n")) ? 2 : 1;
+      EXPECT_NEAR(found[1].y, 30 + rows * LineHeight(10), kMm);
+    }
+  }
+}
+
+TEST_F(TextOutputTest, WrappedTextWrapsBeforeTheCharacterThatWouldPassTheLimit) {
+  SetFontSize(10);  // one full-width character is 3.527 mm
+  SetCurrentX(10);
+  SetCurrentY(0);
+  PrintWrappedText(QStringLiteral("一二三四五六七八九十"), 40);
+  auto found = lines();
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].text, QStringLiteral("一二三四五六七八"));
+  EXPECT_EQ(found[1].text, QStringLiteral("九十"));
+  EXPECT_NEAR(found[1].x, 10, kMm);
+  EXPECT_NEAR(GetCurrentX(), 10 + 2 * 2 * 10 / 5.67, kMm);
+
+  // A limit left of the start puts every character on a line of its own.
+  printer().clearOps();
+  SetCurrentX(50);
+  SetCurrentY(0);
+  PrintWrappedText(QStringLiteral("aｱ漢"), 10);
+  found = lines();
+  ASSERT_EQ(found.size(), 3u);
+  for (size_t i = 0; i < found.size(); ++i) {
+    EXPECT_NEAR(found[i].x, 50, kMm);
+    EXPECT_NEAR(found[i].y, double(i + 1) * LineHeight(10), kMm);
+  }
+}
+
+TEST_F(TextOutputTest, ColourCodesSwitchTheColourAndTheEntryColourComesBack) {
+  const QString text = QString(QChar(4)) + QStringLiteral("ab") + QChar(7) + QStringLiteral("c") +
+                       QChar(1) + QStringLiteral("d") + QChar(0) + QStringLiteral("e");
+  struct Case {
+    uint32_t entry;
+  } cases[] = {{0x123456}, {4}};  // 4: a dark RGB value, not colour index 4
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    for (int clipped = 0; clipped < 2; ++clipped) {
+      printer().clearOps();
+      printer().setForeColor(c.entry);
+      if (clipped) PrintClippedText(text, 0);
+      else PrintWrappedText(text, 100);
+      const auto chars = ops(RecordedOp::Text);
+      ASSERT_EQ(chars.size(), 5u);
+      EXPECT_EQ(chars[0].color, Rgb(255, 0, 0));
+      EXPECT_EQ(chars[1].color, Rgb(255, 0, 0));
+      EXPECT_EQ(chars[2].color, c.entry);
+      EXPECT_EQ(chars[3].color, Rgb(0, 0, 255));
+      EXPECT_EQ(chars[4].color, 0u);
+      EXPECT_EQ(printer().foreColor(), c.entry);
+    }
+  }
+}
+
+TEST_F(TextOutputTest, ClippedTextEndsWithAnEllipsisAndDropsTheRest) {
+  struct Case {
+    QString text;
+    float limit;
+    QStringList lines;
+  } cases[] = {
+      {QStringLiteral("abcdefgh"), 10, {QStringLiteral("abcd…")}},
+      {QStringLiteral("abcdefgh\\nxyz"), 10, {QStringLiteral("abcd…")}},
+      {QStringLiteral("漢字漢字"), 10, {QStringLiteral("漢字…")}},
+      {QStringLiteral("ab\\ncd"), 50, {"ab", "cd"}},
+      {QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"), 0,
+       {QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789")}},
+  };
+  SetFontSize(10);  // half-width 1.764 mm: a character is clipped once x passes 6.47
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    printer().clearOps();
+    SetCurrentX(0);
+    SetCurrentY(0);
+    PrintClippedText(c.text, c.limit);
+    const auto found = lines();
+    ASSERT_EQ(found.size(), size_t(c.lines.size()));
+    for (size_t i = 0; i < found.size(); ++i) EXPECT_EQ(found[i].text, c.lines[int(i)]);
+    // The ellipsis is printed once, as one text.
+    const bool clipped = c.lines.last().endsWith(QStringLiteral("…"));
+    EXPECT_EQ(printer().texts().count(QStringLiteral("…")), clipped ? 1 : 0);
+  }
+}
+
+// Font size 5.67 points makes one byte one millimetre wide in the layout model.
+TEST_F(TextOutputTest, FitTwoLinesSqueezesOrHalvesAndRestoresTheSize) {
+  struct Case {
+    QString text;
+    float expectedSize;
+  } cases[] = {
+      {QString(48, u'a'), 5.67f},                                 // 48 + 2 fits 50 mm of room
+      {QString(60, u'a'), float(49.0 / 60 * 5.67)},               // two lines squeezed into one
+      {QString(120, u'a'), 5.67f / 2},                            // longer: half size
+      {QString(QChar(4)) + QString(58, u'a') + QChar(7), float(49.0 / 60 * 5.67)},  // codes count in the byte divisor
+      {QString(), 5.67f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.size());
+    printer().clearOps();
+    SetFontSize(5.67f);
+    SetCurrentX(10);
+    SetCurrentY(0);
+    PageUsed = 0;
+    PrintTextFitTwoLines(c.text, 60);
+    EXPECT_EQ(PageUsed, 1);
+    for (const RecordedOp& op : ops(RecordedOp::Text)) ASSERT_FLOAT_EQ(op.fontSize, c.expectedSize);
+    EXPECT_FLOAT_EQ(GetFontSize(), 5.67f);
+  }
+  // The squeezed text stays on one line.
+  printer().clearOps();
+  SetCurrentX(10);
+  PrintTextFitTwoLines(QString(60, u'a'), 60);
+  EXPECT_EQ(lines().size(), 1u);
+}
+
+TEST_F(TextOutputTest, FitOneLineOnlyShrinksAndKeepsTheTextOnOneLine) {
+  struct Case {
+    const char* what;
+    QString text;
+    float startX;
+    float expectedSize;
+    size_t lineCount;
+  } cases[] = {
+      {"short text keeps the font", QStringLiteral("大安○"), 10, 5.67f, 1},
+      {"long text shrinks to the room", QString(100, u'x'), 10, float(50.0 / 100 * 5.67), 1},
+      {"odd room shrinks to the room", QStringLiteral("先勝●◎") + QString(77, u'x'), 13.3f,
+       float(46.7f / 85 * 5.67), 1},
+      {"no room keeps the font", QStringLiteral("ab"), 60, 5.67f, 2},
+      {"beyond the limit keeps the font", QStringLiteral("ab"), 70, 5.67f, 2},
+      {"colour codes only", QString(QChar(3)), 10, 5.67f, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    printer().clearOps();
+    SetFontSize(5.67f);
+    SetCurrentX(c.startX);
+    SetCurrentY(0);
+    PrintTextFitOneLine(c.text, 60);
+    for (const RecordedOp& op : ops(RecordedOp::Text)) ASSERT_NEAR(op.fontSize, c.expectedSize, 1e-5);
+    EXPECT_EQ(lines().size(), c.lineCount);
+    EXPECT_FLOAT_EQ(GetFontSize(), 5.67f);
+    EXPECT_EQ(PageUsed, 1);
+  }
+}
+
+TEST_F(TextOutputTest, SurrogatePairsAreOneCharacter) {
+  SetFontSize(5.67f);
+  const QString text = QStringLiteral("a𠀋b");
+  PrintWrappedText(text, 100);
+  const QStringList texts = printer().texts();
+  ASSERT_EQ(texts.size(), 3);
+  EXPECT_EQ(texts[1], QStringLiteral("𠀋"));
+}
+
+}  // namespace
