@@ -49,11 +49,12 @@ void PrinterSurface::configure() {
 }
 
 // The printable area: the queue's own (Qt would otherwise leave a margin of
-// its own choosing), or PrintMargin millimetres all round for PDF.
+// its own choosing), or PrintMargin millimetres all round for PDF. The PDF
+// writer rounds page margins to whole points (3 mm would start at 3.175 mm),
+// so for PDF the page is used whole and the origin moved by the painter.
 void PrinterSurface::applyMargins() {
   if (isPdf()) {
-    const double margin = std::max<int16_t>(0, PaperSettings.PrintMargin);
-    printer_->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
   } else {
     printer_->setPageMargins(printer_->pageLayout().minimumMargins(), printer_->pageLayout().units());
   }
@@ -69,15 +70,23 @@ void PrinterSurface::setOrientation(int16_t orientation) {
   applyMargins();
 }
 
-// Between jobs the PDF printer's area follows the current PrintMargin.
+double PrinterSurface::currentPdfMarginMm() { return std::max<int16_t>(0, PaperSettings.PrintMargin); }
+
+// Between jobs the PDF printer's area follows the current PrintMargin; during
+// a job it keeps the margin the job started with.
 QRectF PrinterSurface::paintRectMm() const {
-  QPageLayout layout = printer_->pageLayout();
-  if (isPdf() && !pdfJobOpen_) {
-    const double margin = std::max<int16_t>(0, PaperSettings.PrintMargin);
-    layout.setUnits(QPageLayout::Millimeter);
-    layout.setMargins(QMarginsF(margin, margin, margin, margin));
-  }
-  return layout.paintRect(QPageLayout::Millimeter);
+  const QPageLayout layout = printer_->pageLayout();
+  if (!isPdf()) return layout.paintRect(QPageLayout::Millimeter);
+  const double margin = pdfJobOpen_ ? pdfMarginMm_ : currentPdfMarginMm();
+  return layout.fullRect(QPageLayout::Millimeter).adjusted(margin, margin, -margin, -margin);
+}
+
+// Every PDF page starts with the origin PrintMargin inside the sheet.
+void PrinterSurface::movePdfOrigin() {
+  if (!isPdf() || !painter_.isActive()) return;
+  const double px = pdfMarginMm_ * printer_->resolution() / 25.4;
+  painter_.resetTransform();
+  painter_.translate(px, px);
 }
 
 double PrinterSurface::scaleWidthMm() const { return paintRectMm().width(); }
@@ -86,7 +95,10 @@ double PrinterSurface::scaleHeightMm() const { return paintRectMm().height(); }
 QPainter* PrinterSurface::painter() { return painter_.isActive() ? &painter_ : nullptr; }
 
 bool PrinterSurface::beginPainting() {
-  if (painter_.begin(printer_.get())) return true;
+  if (painter_.begin(printer_.get())) {
+    movePdfOrigin();
+    return true;
+  }
   failureText_ = QStringLiteral("プリンター「%1」に出力できません。").arg(name_);
   return false;
 }
@@ -108,6 +120,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   // All documents of a job go into the one PDF file, page after page.
   if (pdfJobOpen_) {
     printer_->newPage();
+    movePdfOrigin();
     return OpenResult::Opened;
   }
   const QString file = AskPdfFileName();
@@ -115,12 +128,16 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   configure();
   printer_->setOutputFileName(file);
   pdfFile_ = file;
+  pdfMarginMm_ = currentPdfMarginMm();
   if (!beginPainting()) return OpenResult::Failed;
   pdfJobOpen_ = true;
   return OpenResult::Opened;
 }
 
-void PrinterSurface::startNextPage() { printer_->newPage(); }
+void PrinterSurface::startNextPage() {
+  printer_->newPage();
+  movePdfOrigin();
+}
 
 void PrinterSurface::closeDocument() {
   if (!isPdf()) endPainting();  // the document goes to the spooler now

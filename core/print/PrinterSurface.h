@@ -47,6 +47,9 @@ class PrinterSurface : public PaintedSurface {
   QPainter painter_;
   QString pdfFile_;
   bool pdfJobOpen_ = false;  // the PDF file stays open across documents
+  double pdfMarginMm_ = 0;    // the PDF job's PrintMargin, fixed when it opens
+  static double currentPdfMarginMm();
+  void movePdfOrigin();
   bool pageStarted_ = false;
 };
 

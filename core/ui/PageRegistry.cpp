@@ -33,6 +33,9 @@ QAbstractButton* FindCommandButton(QWidget* window, const QString& name) {
 bool PressCommandButton(QWidget* window, const QString& name) {
   QAbstractButton* button = FindCommandButton(window, name);
   if (!button) return false;
-  button->click();
+  // Pressing from code works while the window is still disabled (the "CA"
+  // switch runs during start-up, before the main window takes input), where
+  // click() would do nothing.
+  emit button->clicked(false);
   return true;
 }

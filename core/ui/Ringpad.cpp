@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "DocumentOpener.h"
 #include "PrinterSetup.h"
+#include "core/platform/Shell.h"
 #include "StartupSwitch.h"
 #include "Twips.h"
 #include "VersionBox.h"
@@ -120,12 +120,11 @@ void Ringpad::buildPageMenus() {
                    {&mnu_FrmCsv, "mnu_FrmCsv", "CSV", {}, &Ringpad::mnu_FrmCsv_Click},
                    {&mnu_yousi_bar, "mnu_yousi_bar", nullptr, {}, nullptr},
                });
-  // The launcher's action comes with the companion-program support; the
-  // items exist now so that their captions and order are fixed.
   for (int i = 0; i < kLauncherItemCount; ++i) {
     QAction* action = namedAction(this, "mnu_lunch", LauncherCaption(i));
     action->setProperty("index", i);
     action->setVisible(!action->text().isEmpty());
+    connect(action, &QAction::triggered, this, [this, i] { mnu_lunch_Click(i); });
     mnu_lunch0->addAction(action);
     mnu_lunch[i] = action;
   }
@@ -156,8 +155,10 @@ void Ringpad::mnu_Version_Click() {
   platform::ShowMessage(request);
 }
 
-void Ringpad::mnu_home_Click() { OpenDocument(HomePageAddress()); }
-void Ringpad::mnu_home_2_Click() { OpenDocument(HomePageAddress()); }
+void Ringpad::mnu_lunch_Click(int index) { RunLauncherItem(mnu_lunch[index]->text()); }
+
+void Ringpad::mnu_home_Click() { platform::OpenLocalDocument(HomePageAddress()); }
+void Ringpad::mnu_home_2_Click() { platform::OpenLocalDocument(HomePageAddress()); }
 
 void Ringpad::mnu_option_Click() {
   QString kind = QStringLiteral("option");

@@ -97,6 +97,8 @@ class Ringpad : public QMainWindow {
 
   void mnu_End_Click();
   void mnu_Version_Click();
+  // Starts the companion program of launcher item index (0..9).
+  void mnu_lunch_Click(int index);
   void mnu_home_Click();
   void mnu_home_2_Click();
   void mnu_option_Click();

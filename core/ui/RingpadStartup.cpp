@@ -9,6 +9,8 @@
 #include "InitApplication.h"
 #include "PageRegistry.h"
 #include "Ringpad.h"
+
+#include "core/platform/ClipboardPersist.h"
 #include "StartupRules.h"
 #include "StartupSwitch.h"
 #include "Twips.h"
@@ -76,6 +78,7 @@ void Ringpad::runClipboardSwitch() {
   // coming weeks' schedule; then the program has done its work.
   if (PageWindow* schedule = LoadPageWindow(QStringLiteral("yotei")))
     PressCommandButton(schedule, QStringLiteral("cmd_toclip"));
+  platform::KeepClipboardTextAfterExit();
   EndProgram();
 }
 

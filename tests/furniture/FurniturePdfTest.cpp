@@ -24,9 +24,8 @@ namespace {
 
 constexpr int kDpi = 254;        // ten pixels to the millimetre
 constexpr double kMarginMm = 3;  // the printable area starts 3 mm inside the sheet
-// Qt puts the PDF printer's printable area on whole points (3 mm becomes
-// 9 points, 3.175 mm), and a hairline lands on the next pixel.
-constexpr double kToleranceMm = 0.3;
+// A hairline lands on the next pixel of the rendered page.
+constexpr double kToleranceMm = 0.15;
 constexpr int32_t kLightBlue = 0xF5E6D2;  // RGB(210, 230, 245)
 
 struct Page {
@@ -162,7 +161,7 @@ TEST_F(FurniturePdfTest, BibleSheetWithBlankPage) {
   const PdfWord footer = FindWord(PdfWords(pdf), QStringLiteral("p.2"));
   ASSERT_EQ(footer.page, 1);
   EXPECT_NEAR(footer.xMinMm - kMarginMm, 0, 0.5);
-  EXPECT_GT(footer.yMinMm - kMarginMm, 156);
+  EXPECT_GE(footer.yMinMm - kMarginMm, 156 - 0.05);  // hangs from the rule
 }
 
 TEST_F(FurniturePdfTest, A5PageHasTicksButNoCutLines) {
@@ -204,8 +203,9 @@ TEST_F(FurniturePdfTest, MiniSheetWithDecorationsAndMiddlePage) {
   // standing on the footer line
   const auto tree = darkCentre(0, 50, 51, 91);
   ASSERT_TRUE(tree.has_value());
-  EXPECT_NEAR(tree->x(), 51 - 12.75 / 2, kToleranceMm);
-  EXPECT_NEAR(tree->y(), 91 - 25.5 / 2, kToleranceMm);
+  // (the centre of a picture's ink, not of its box: a little looser)
+  EXPECT_NEAR(tree->x(), 51 - 12.75 / 2, 2 * kToleranceMm);
+  EXPECT_NEAR(tree->y(), 91 - 25.5 / 2, 2 * kToleranceMm);
   // the blank mini page in the middle of the sheet, with its holes
   const double g = (sw - 63) / 2;
   expectVerticalLine(g, 40, 45);

@@ -5,7 +5,7 @@
 #include "app/RegisterPages.h"
 #include "core/platform/ProgramExit.h"
 #include "core/settings/Ini.h"
-#include "core/ui/DocumentOpener.h"
+#include "core/platform/Shell.h"
 #include "core/ui/SettingsForm.h"
 
 void MainWindowTest::SetUp() {
@@ -13,14 +13,19 @@ void MainWindowTest::SetUp() {
   RegisterAllPages();
   platform::SetEndProgramHandler([this](int) { ++endRequests; });
   SetSettingsFormHandler([this](RingpadO&) { ++settingsFormShown; });
-  SetDocumentOpener([this](const QString& path) { openedDocuments << path; });
+  platform::SetShellHandler([this](const platform::ShellAction& action) {
+    if (action.kind == platform::ShellActionKind::OpenUrl && action.url.isLocalFile())
+      openedDocuments << action.url.toLocalFile();
+    else
+      shellActions.push_back(action);
+  });
 }
 
 void MainWindowTest::TearDown() {
   window_.reset();
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
-  SetDocumentOpener({});
+  platform::SetShellHandler({});
   RingpadTest::TearDown();
 }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "core/platform/Shell.h"
 // Starts the real main window offscreen in the test's own program folder,
 // with the program's end, the settings form and the document viewer
 // recorded instead of run.
@@ -32,6 +35,7 @@ class MainWindowTest : public RingpadTest {
   int endRequests = 0;
   int settingsFormShown = 0;
   QStringList openedDocuments;
+  std::vector<platform::ShellAction> shellActions;
 
  private:
   std::unique_ptr<Ringpad> window_;

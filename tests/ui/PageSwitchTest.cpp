@@ -170,6 +170,7 @@ TEST_F(MainWindowTest, UnknownKeywordDressesNoPage) {
 }
 
 TEST_F(MainWindowTest, HomePageItemsOpenTheReadme) {
+  WriteBytes(homeFile(QStringLiteral("README.md")), "# Ringpad\n");
   Ringpad& w = Start();
   w.mnu_home_Click();
   w.mnu_home_2->trigger();
