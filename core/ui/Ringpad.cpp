@@ -31,6 +31,10 @@ Ringpad::Ringpad(StartupArgs args, QWidget* parent) : QMainWindow(parent), args_
   CommandLineText = JoinCommandLine(args_.arguments);
   mdiArea = new QMdiArea(this);
   mdiArea->setObjectName(QStringLiteral("mdiArea"));
+  // The main window keeps its fixed height; a page window larger than the
+  // area stays whole and is reached by scrolling instead of being pushed out.
+  mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdiArea);
   connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
     if (auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr) page->Form_Activate();

@@ -62,6 +62,9 @@ PageWindow* Ringpad::LoadPageWindow(const QString& pageKind) {
   pages_.insert(pageKind.toLower(), sub);
   page->Form_Load();
   sub->show();
+  // Whole and at the top left, however small the main window's area.
+  sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
+  sub->move(0, 0);
   return page;
 }
 
