@@ -26,6 +26,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class TabBar;
+enum class OptionControl;  // design chooser: DesignCatalog.h
 
 class RingpadC : public PageWindow {
   Q_OBJECT
@@ -210,10 +211,39 @@ class RingpadC : public PageWindow {
   void cmd_toclip_Click();
   void cmd_bear_Click();
 
+  // ---- File commands: new, open, CSV import and export, help
+  // (RingpadCFileCommands.cpp, RingpadCFileImport.cpp)
+  void cmd_FileNew_Click();
+  void Cmd_FileRead_Click();
+  void Cmd_Fileimport_Click();
+  void Cmd_FileExport_Click();
+  void Cmd_help_Click();
+  // Connects the File buttons; called once while the controls are connected.
+  void SetUpFileCommands();
+  // True when the path names the shown schedule file, however it is written.
+  bool IsShownScheduleFile(const QString& path) const;
+  // Reads the shown schedule file; a failure is reported in a message box.
+  bool ReadShownScheduleFile(QStringList& lines);
+
   // ---- Design chooser, entry kinds and entry editor
   void Cmb_type_Click();
   void Cmb_yasumi_Click();
   void cmd_update_click(int Index);
+
+  // ---- Design chooser, entry kinds and entry editor: keys, state, controls
+  // The design list ignores Delete and typed characters; arrows move it.
+  void Cmb_Type_KeyDown(int16_t& KeyCode, int16_t Shift);
+  void Cmb_Type_KeyPress(int16_t& KeyAscii);
+  // Called once while the controls are connected.
+  void watchDesignListKeys();
+  // The option control that a design shows or hides.
+  QWidget* DesignOptionControl(OptionControl control) const;
+  // The kind whose suggestions the entry-text box holds.
+  QString LastEntryKind;
+  // The file line that "表示" put into the fields (0: none), and the line
+  // as it read then, so that "更新" replaces that line and no other.
+  int ShownLineNumber = 0;
+  QString ShownLine;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

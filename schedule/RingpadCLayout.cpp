@@ -217,6 +217,7 @@ void RingpadC::connectHandlers() {
   onIndex(Cmb_design, &RingpadC::Cmb_design_Click);
   onIndex(Cmb_yasumi, &RingpadC::Cmb_yasumi_Click);
   connect(Cmb_Type, &QListWidget::currentRowChanged, this, &RingpadC::Cmb_type_Click);
+  watchDesignListKeys();
 
   connect(Cmd_Today, &QPushButton::clicked, this, &RingpadC::Cmd_Today_Click);
   connect(cmd_toclip, &QPushButton::clicked, this, &RingpadC::cmd_toclip_Click);
@@ -226,6 +227,8 @@ void RingpadC::connectHandlers() {
   connect(List1, &QListWidget::itemDoubleClicked, this, &RingpadC::List1_DblClick);
   connect(Picture3, &TabBar::MouseDown, this,
           [this](int button, int x, int y) { Picture3_MouseDown(button, 0, x, y); });
+
+  SetUpFileCommands();
 
   List1->installEventFilter(this);
   Cmb_naiyou->installEventFilter(this);

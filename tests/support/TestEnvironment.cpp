@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
+
+#include "core/platform/FileDialog.h"
 
 ScriptedMessages::ScriptedMessages() {
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
@@ -38,9 +41,13 @@ void RingpadTest::SetUp() {
   oldCwd_ = QDir::currentPath().toLocal8Bit();
   QDir::setCurrent(dir_->path());
   messages_ = std::make_unique<ScriptedMessages>();
+  // A command that asks for a file must never wait on a real dialog: unless
+  // the test scripts one, every file dialog is cancelled.
+  platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
 }
 
 void RingpadTest::TearDown() {
+  platform::SetFileDialogHandler({});
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");

@@ -1,0 +1,3 @@
+#include "CurrentScheduleFile.h"
+
+QString CurrentScheduleFile;

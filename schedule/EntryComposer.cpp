@@ -1,0 +1,78 @@
+#include "EntryComposer.h"
+
+#include <QDate>
+
+#include "EntryKind.h"
+#include "ScheduleLine.h"
+#include "core/text/Numbers.h"
+#include "core/text/StringHelpers.h"
+
+namespace {
+
+const QString kNoYear = QStringLiteral("    ");
+const QString kNoMonthOrDay = QStringLiteral("  ");
+constexpr int kFirstEnteredYear = 1988;
+
+// Holidays that move from year to year keep the year they were entered for.
+bool IsMovingHoliday(const QString& text) {
+  static const QStringList kNames{QStringLiteral("春分の日"), QStringLiteral("秋分の日"),
+                                  QStringLiteral("成人の日"), QStringLiteral("体育の日")};
+  return kNames.contains(TrimBlanks(text));
+}
+
+bool IsYearless(const QString& kind) {
+  return kind == EntryKind::Anniversary || kind == EntryKind::EveryYear || kind == EntryKind::Holiday;
+}
+
+QString DateMessage(const EntryFields& f) {
+  return QStringLiteral("入力した日付[") + f.year + u'/' + f.month + u'/' + f.day + QStringLiteral("]は誤っています。");
+}
+
+}  // namespace
+
+QString WithoutTrailingBlanks(const QString& text) {
+  qsizetype end = text.size();
+  while (end > 0 && text.at(end - 1) == u' ') --end;
+  return text.left(end);
+}
+
+QString EntryRefusal(const EntryFields& f, bool update, int shownLineNumber) {
+  if (update && shownLineNumber == 0) return QStringLiteral("更新する予定を選択し、一旦表示してください。");
+  if (f.text.isEmpty() && f.kind != EntryKind::RestDay && f.kind != EntryKind::WorkDay)
+    return QStringLiteral("内容を入力してください。");
+  // The blank year is no year to compare: its entries are refused as no date.
+  const int year = ScheduleLine::DigitsValue(f.year);
+  if (year == 0) return DateMessage(f);
+  if (!IsYearless(f.kind) && year < kFirstEnteredYear) return QStringLiteral("1988年以前は入力できません。");
+  if (!QDate(year, ScheduleLine::DigitsValue(f.month), ScheduleLine::DigitsValue(f.day)).isValid())
+    return DateMessage(f);
+  return QString();
+}
+
+QString ComposeEntryLine(const EntryFields& f) {
+  QString text = f.text == kBlankEntryText ? QString() : f.text;
+  text.replace(u'\r', u' ').replace(u'\n', u' ');
+  QString year = f.year, month = f.month, day = f.day;
+
+  if ((f.kind == EntryKind::EveryYear || f.kind == EntryKind::Holiday) && !IsMovingHoliday(text)) year = kNoYear;
+  switch (EntryKind::Classify(f.kind)) {
+    case EntryKindClass::Anniversary:
+      if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = kNoYear;
+      break;
+    case EntryKindClass::EveryMonth:
+      year = kNoYear;
+      month = kNoMonthOrDay;
+      break;
+    case EntryKindClass::EveryWeek:
+    case EntryKindClass::NthWeekday:
+      year = kNoYear;
+      month = day = kNoMonthOrDay;
+      break;
+    case EntryKindClass::MonthNthWeekday:
+      year = kNoYear;
+      day = kNoMonthOrDay;
+      break;
+    default: break;
+  }
+  return WithoutTrailingBlanks(ScheduleLine::Compose(year, month, day, u',', f.kind, text));
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Turning the rows of another program's schedule CSV into schedule lines and
+// adding those that the schedule does not hold yet at its end.
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "ScheduleCsvColumns.h"
+
+// What one row of the imported file gives.
+struct ImportedRow {
+  enum class Result {
+    Line,        // line holds the schedule line
+    Nothing,     // a plain entry without text
+    BrokenDate,  // the date column holds no date: the row is skipped with a message
+  };
+  Result result = Result::Nothing;
+  QString line;
+};
+
+// The row as a schedule line "yyyy/mm/dd,kind,text": the kind 時刻 and the
+// text after "hh:mm " when the time column holds a time, else the kind
+// column made full-width and padded to two characters (or the plain kind);
+// the text column and, when not empty, the field after it, joined by ",".
+ImportedRow ConvertImportedRow(const QString& csvLine, const ScheduleCsvColumns& columns);
+
+// A stored line with a half-width blank at column 11 or 14 turned into ",",
+// as the import writes every line back.
+QString WithCommaSeparators(const QString& line);
+
+// The schedule's lines held in memory while rows are added: a line equal,
+// character for character, to one held already is dropped. Held lines are
+// looked up by hash, so each row costs the same however long the schedule.
+class ScheduleLineMerge {
+ public:
+  // The lines as read from the schedule file; they take part in the
+  // duplicate test with their separators made commas.
+  explicit ScheduleLineMerge(const QStringList& storedLines);
+
+  // Appends the line unless it is held already; true when appended.
+  bool append(const QString& line);
+
+  const QStringList& lines() const { return lines_; }
+  int appendedCount() const { return appended_; }
+
+ private:
+  QStringList lines_;
+  QSet<QString> held_;
+  int appended_ = 0;
+};
+
+// Called with the whole CSV line of a row whose date is broken.
+using BrokenDateReport = std::function<void(const QString& csvLine)>;
+
+// Adds the rows of the CSV lines after the header line (blank lines
+// skipped) to the merge, in order.
+void ImportScheduleCsvRows(const QStringList& csvLines, const ScheduleCsvColumns& columns, ScheduleLineMerge& merge,
+                           const BrokenDateReport& brokenDate);
