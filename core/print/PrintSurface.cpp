@@ -82,8 +82,8 @@ void PrintSurface::print(const QString& text, bool newLine) {
   }
 }
 
-void PrintSurface::rotatedText(QPointF devicePx, const QString& text, const RotatedFontSpec& spec) {
-  if (jobUsable() && !text.isEmpty()) drawRotatedTextPx(devicePx, text, spec);
+void PrintSurface::rotatedText(QPointF devicePx, const QString& text, const RotatedFontSpec& face) {
+  if (jobUsable() && !text.isEmpty()) drawRotatedTextPx(devicePx, text, face);
 }
 
 void PrintSurface::imageDevice(const QRectF& destPx, const QImage& image, const QRect& source) {

@@ -71,9 +71,9 @@ class PrintSurface {
   // position, in the current font and ForeColor. Afterwards the position is at
   // the end of the text, or with newLine at x 0 one line height lower.
   void print(const QString& text, bool newLine);
-  // Text turned by spec.escapement, its reference point at a device-pixel
+  // Text turned by face.escapement, its reference point at a device-pixel
   // position, in ForeColor; the current position does not move.
-  void rotatedText(QPointF devicePx, const QString& text, const RotatedFontSpec& spec);
+  void rotatedText(QPointF devicePx, const QString& text, const RotatedFontSpec& face);
   // Stretches the source rectangle of an image (all of it when source is
   // empty) onto a rectangle in device pixels.
   void imageDevice(const QRectF& destPx, const QImage& image, const QRect& source = {});
@@ -112,7 +112,7 @@ class PrintSurface {
   virtual void drawPointMm(QPointF at, uint32_t rgb) = 0;
   virtual void drawTextMm(QPointF topLeft, const QString& text) = 0;
   virtual void drawRotatedTextPx(QPointF devicePx, const QString& text,
-                                 const RotatedFontSpec& spec) = 0;
+                                 const RotatedFontSpec& face) = 0;
   virtual void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) = 0;
   // Widths of text in millimetres (textWidth/textHeight convert).
   virtual double textWidthMm(const QString& text) = 0;

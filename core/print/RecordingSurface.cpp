@@ -92,11 +92,11 @@ void RecordingSurface::drawTextMm(QPointF topLeft, const QString& text) {
 }
 
 void RecordingSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
-                                         const RotatedFontSpec& spec) {
+                                         const RotatedFontSpec& face) {
   RecordedOp op = make(RecordedOp::RotatedText, devicePx.x() / pixelsPerMmX(),
                        devicePx.y() / pixelsPerMmY(), 0, 0, state_.ForeColor);
   op.text = text;
-  op.rotated = spec;
+  op.rotated = face;
   ops_.push_back(op);
 }
 

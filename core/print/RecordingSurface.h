@@ -73,7 +73,7 @@ class RecordingSurface : public PrintSurface {
   void drawCircleMm(QPointF centre, double radius, uint32_t rgb) override;
   void drawPointMm(QPointF at, uint32_t rgb) override;
   void drawTextMm(QPointF topLeft, const QString& text) override;
-  void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& spec) override;
+  void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& face) override;
   void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) override;
   double textWidthMm(const QString& text) override;
   double textHeightMm() override;

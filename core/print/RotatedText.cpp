@@ -26,12 +26,12 @@ void DrawTurnedText(float x, float y, const QString& text, int escapement) {
   r.height = int(RoundHalfEven(-20.0 * GetFontSize() / GetTwipsPerPixelY()));
   r.width = int(RoundHalfEven(r.height * 0.5));
 
-  RotatedFontSpec spec;
-  spec.faceName = r.faceName;
-  spec.heightPx = r.height;
-  spec.widthPx = std::abs(r.width);
-  spec.escapement = r.escapement;
-  surface.rotatedText(at, text, spec);
+  RotatedFontSpec face;
+  face.faceName = r.faceName;
+  face.heightPx = r.height;
+  face.widthPx = std::abs(r.width);
+  face.escapement = r.escapement;
+  surface.rotatedText(at, text, face);
   r.lastResult = surface.jobUsable() && !text.isEmpty();
   PageUsed = 1;
 }

@@ -122,9 +122,9 @@ std::set<QString> ExpectedShown(const DesignCase& c, bool superOrganiser) {
 
 // The layout items, each checked against the code its position gives.
 QStringList ExpectedLayouts(const DesignCase& c, bool superOrganiser) {
-  const char* spec = superOrganiser && *c.superLayouts ? c.superLayouts : c.layouts;
+  const char* layoutText = superOrganiser && *c.superLayouts ? c.superLayouts : c.layouts;
   QStringList items;
-  const QStringList parts = QString::fromUtf8(spec).split(u'|');
+  const QStringList parts = QString::fromUtf8(layoutText).split(u'|');
   for (int i = 0; i < parts.size(); ++i) {
     items << parts[i].section(u'=', 0, 0);
     EXPECT_EQ(DesignCode(c.design, i), parts[i].section(u'=', 1).toInt()) << c.design << " " << i;
