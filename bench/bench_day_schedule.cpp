@@ -2,11 +2,9 @@
 // asked for in turn, on a schedule file of 5,000 lines. The time per day
 // must not grow with the span (the file is read once per month, and a day
 // scans only its month's lines).
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "BenchSupport.h"
 #include "core/platform/TextLines.h"
 #include "schedule/DaySchedule.h"
 #include "schedule/HolidayLines.h"
@@ -69,12 +67,3 @@ void BM_EveryDayOfASpan(benchmark::State& state) {
 BENCHMARK(BM_EveryDayOfASpan)->Arg(365)->Arg(730)->Arg(1826)->Arg(3652)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,19 +2,10 @@
 // preview picture: wrapped text (a memo page), fitted text (a month grid's
 // cells) and vertical text (address columns). Each character is printed on
 // its own, so these pages cost more than plain lines and texts.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QTemporaryDir>
-
-#include "core/platform/FileDialog.h"
-#include "core/print/PrintJob.h"
-#include "core/print/PrintSeams.h"
+#include "BenchSupport.h"
 #include "core/print/PrintSurface.h"
-#include "core/print/PrinterInfo.h"
 #include "core/print/TextOutput.h"
 #include "core/print/VerticalText.h"
-#include "core/settings/AppGlobals.h"
 
 namespace {
 
@@ -64,45 +55,12 @@ void DrawVerticalPage() {
   }
 }
 
-using PageDrawer = void (*)();
-
-// One job of state.iterations() pages on the active surface.
-void PrintPages(benchmark::State& state, PageDrawer draw) {
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
-  SetPrinterScaleMode(6);
-  for (auto _ : state) {
-    BeginPage();
-    draw();
-    FinishOutput();
-  }
-  EndPrintDocument();
-}
-
-void OnPdfPrinter(benchmark::State& state, PageDrawer draw) {
-  QTemporaryDir dir;
-  const QString pdf = dir.path() + QStringLiteral("/bench.pdf");
-  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-  SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
-  PrintPages(state, draw);
-  platform::SetFileDialogHandler({});
-}
-
-void OnPreviewPicture(benchmark::State& state, PageDrawer draw) {
-  SetPreviewPageHandler([](const QImage&) {});
-  PreviewMode = 1;
-  PrintPages(state, draw);
-  PreviewMode = 0;
-  SetPreviewPageHandler({});
-}
-
-void BM_WrappedTextPdf(benchmark::State& state) { OnPdfPrinter(state, DrawWrappedPage); }
-void BM_WrappedTextPreview(benchmark::State& state) { OnPreviewPicture(state, DrawWrappedPage); }
-void BM_FittedTextPdf(benchmark::State& state) { OnPdfPrinter(state, DrawFittedPage); }
-void BM_FittedTextPreview(benchmark::State& state) { OnPreviewPicture(state, DrawFittedPage); }
-void BM_VerticalTextPdf(benchmark::State& state) { OnPdfPrinter(state, DrawVerticalPage); }
-void BM_VerticalTextPreview(benchmark::State& state) { OnPreviewPicture(state, DrawVerticalPage); }
+void BM_WrappedTextPdf(benchmark::State& state) { PrintPagesOnPdfPrinter(state, DrawWrappedPage); }
+void BM_WrappedTextPreview(benchmark::State& state) { PrintPagesOnPreview(state, DrawWrappedPage); }
+void BM_FittedTextPdf(benchmark::State& state) { PrintPagesOnPdfPrinter(state, DrawFittedPage); }
+void BM_FittedTextPreview(benchmark::State& state) { PrintPagesOnPreview(state, DrawFittedPage); }
+void BM_VerticalTextPdf(benchmark::State& state) { PrintPagesOnPdfPrinter(state, DrawVerticalPage); }
+void BM_VerticalTextPreview(benchmark::State& state) { PrintPagesOnPreview(state, DrawVerticalPage); }
 
 BENCHMARK(BM_WrappedTextPdf)->Iterations(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WrappedTextPreview)->Iterations(50)->Unit(benchmark::kMillisecond);
@@ -112,12 +70,3 @@ BENCHMARK(BM_VerticalTextPdf)->Iterations(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerticalTextPreview)->Iterations(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

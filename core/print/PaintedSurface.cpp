@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr size_t kFontsKept = 16;
+
 QColor ToQColor(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
 // Dash patterns in device pixels, as the original platform draws its
@@ -30,19 +32,20 @@ QPointF PaintedSurface::toDevice(QPointF mm) const {
   return {mm.x() * pixelsPerMmX(), mm.y() * pixelsPerMmY()};
 }
 
-QFont PaintedSurface::currentFont() {
+const SurfaceFont& PaintedSurface::currentFont() {
   QPaintDevice* device = metricsDevice();
-  const int dpi = device ? device->logicalDpiY() : 0;
-  if (cachedName_ != state_.FontName || cachedSize_ != state_.FontSize ||
-      cachedBold_ != state_.FontBold || cachedDpi_ != dpi) {
-    const QFont font = MakeSurfaceFont(state_.FontName, state_.FontSize, state_.FontBold);
-    cachedFont_ = device ? QFont(font, device) : font;
-    cachedName_ = state_.FontName;
-    cachedSize_ = state_.FontSize;
-    cachedBold_ = state_.FontBold;
-    cachedDpi_ = dpi;
+  const FontKey key{state_.FontName, state_.FontSize, state_.FontBold, device ? device->logicalDpiY() : 0,
+                    pixelsPerMmY()};
+  if (!fonts_.empty() && fonts_.back().first == key) return fonts_.back().second;
+  auto found = std::find_if(fonts_.begin(), fonts_.end(), [&](const auto& f) { return f.first == key; });
+  if (found != fonts_.end()) {
+    std::rotate(found, found + 1, fonts_.end());
+  } else {
+    if (fonts_.size() == kFontsKept) fonts_.erase(fonts_.begin());
+    const QFont font = MakeSurfaceFont(key.name, key.size, key.bold);
+    fonts_.emplace_back(key, SurfaceFont(device ? QFont(font, device) : font, key.pixelsPerMm));
   }
-  return cachedFont_;
+  return fonts_.back().second;
 }
 
 QPen PaintedSurface::pen(uint32_t rgb) const {
@@ -106,28 +109,25 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
 void PaintedSurface::drawTextMm(QPointF topLeft, const QString& text) {
   QPainter* p = painter();
   if (!p) return;
-  const QFont font = currentFont();
-  p->setFont(font);
   p->setPen(ToQColor(state_.ForeColor));
-  const QPointF at = toDevice(topLeft);
-  p->drawText(QPointF(at.x(), at.y() + QFontMetricsF(font, metricsDevice()).ascent()), text);
+  currentFont().draw(*p, toDevice(topLeft), text);
 }
 
 void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
-                                       const RotatedFontSpec& spec) {
+                                       const RotatedFontSpec& face) {
   QPainter* p = painter();
   if (!p) return;
   QPaintDevice* device = metricsDevice();
-  const double height = std::abs(spec.heightPx);
+  const double height = std::abs(face.heightPx);
   if (height <= 0) return;
-  QFont font = MakeSurfaceFont(spec.faceName, height * 72.0 / device->logicalDpiY(), false);
+  QFont font = MakeSurfaceFont(face.faceName, height * 72.0 / device->logicalDpiY(), false);
   font = QFont(font, device);
   // The width is the average character width; a half-width glyph of these
   // faces is half the height wide.
-  if (spec.widthPx > 0) font.setStretch(std::clamp(int(std::lround(200.0 * spec.widthPx / height)), 1, 4000));
+  if (face.widthPx > 0) font.setStretch(std::clamp(int(std::lround(200.0 * face.widthPx / height)), 1, 4000));
   p->save();
   p->translate(devicePx);
-  p->rotate(-spec.escapement / 10.0);
+  p->rotate(-face.escapement / 10.0);
   p->setFont(font);
   p->setPen(ToQColor(state_.ForeColor));
   p->drawText(QPointF(0, QFontMetricsF(font, device).ascent()), text);
@@ -142,11 +142,11 @@ void PaintedSurface::drawImagePx(const QRectF& destPx, const QImage& image, cons
 
 double PaintedSurface::textWidthMm(const QString& text) {
   if (text.isEmpty()) return 0;
-  return QFontMetricsF(currentFont(), metricsDevice()).horizontalAdvance(text) / pixelsPerMmX();
+  return currentFont().horizontalAdvance(text) / pixelsPerMmX();
 }
 
 double PaintedSurface::textHeightMm() {
-  return QFontMetricsF(currentFont(), metricsDevice()).height() / pixelsPerMmY();
+  return currentFont().height() / pixelsPerMmY();
 }
 
 float PaintedSurface::textWidth(const QString& text) {

@@ -1,11 +1,14 @@
 #pragma once
 // The drawing shared by the surfaces that paint with a QPainter (the printer
 // and the preview picture): millimetres are converted to device pixels here,
-// and fonts are sized in points on the device, never by scaling the painter.
+// and fonts are sized on the device, never by scaling the painter.
 #include <QFont>
 #include <QPainter>
+#include <utility>
+#include <vector>
 
 #include "PrintSurface.h"
+#include "SurfaceFont.h"
 
 class PaintedSurface : public PrintSurface {
  public:
@@ -24,20 +27,26 @@ class PaintedSurface : public PrintSurface {
   void drawCircleMm(QPointF centre, double radius, uint32_t rgb) override;
   void drawPointMm(QPointF at, uint32_t rgb) override;
   void drawTextMm(QPointF topLeft, const QString& text) override;
-  void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& spec) override;
+  void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& face) override;
   void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) override;
   double textWidthMm(const QString& text) override;
   double textHeightMm() override;
 
   QPointF toDevice(QPointF mm) const;
   // The font of the drawing state, sized for the metrics device.
-  QFont currentFont();
+  const SurfaceFont& currentFont();
 
  private:
   QPen pen(uint32_t rgb) const;
-  QFont cachedFont_;
-  QString cachedName_;
-  float cachedSize_ = -1;
-  bool cachedBold_ = false;
-  int cachedDpi_ = 0;
+  // The fonts used lately, the current one last: pages switch between a few
+  // fonts and sizes all the time, and each keeps its glyphs rendered.
+  struct FontKey {
+    QString name;
+    float size;
+    bool bold;
+    int dpi;
+    double pixelsPerMm;
+    bool operator==(const FontKey&) const = default;
+  };
+  std::vector<std::pair<FontKey, SurfaceFont>> fonts_;
 };

@@ -9,6 +9,8 @@ namespace {
 constexpr ushort kLastColourCode = 6;
 constexpr ushort kEntryColourCode = 7;
 const QString kEllipsis = QStringLiteral("…");
+// Far below a printer dot, far above the rounding of a line's positions.
+constexpr float kFittedLineSlackMm = 0.01f;
 
 enum class AtRightLimit { Wrap, Clip };
 
@@ -123,6 +125,9 @@ void PrintTextFitOneLine(const QString& text, float rightLimit) {
       SetFontSize(fitted);
     }
   }
-  PrintWrappedText(text, rightLimit);
+  // A fitted text fills its room exactly, so the rounding of the positions
+  // summed character by character would otherwise push its last character
+  // onto a line of its own about every third time.
+  PrintWrappedText(text, savedSize != 0 ? rightLimit + kFittedLineSlackMm : rightLimit);
   if (savedSize != 0) SetFontSize(savedSize);
 }

@@ -128,9 +128,11 @@ void DrawGalleryPage() {
   SetCurrentX(20);
   SetCurrentY(kTextTop + 28);
   PrintTextFitTwoLines(QStringLiteral("FITTWO") + QString(30, u'X'), 60);
-  SetCurrentX(20);
-  SetCurrentY(kTextTop + 36);
-  PrintTextFitOneLine(QStringLiteral("FITONE") + QString(40, u'Y'), 60);
+  const GalleryWord fitted = GalleryFittedLine();
+  SetFontSize(float(fitted.points));
+  SetCurrentX(fitted.x);
+  SetCurrentY(fitted.y);
+  PrintTextFitOneLine(fitted.text, 60);
   SetCurrentX(20);
   SetCurrentY(kTextTop + 44);
   PrintTextNewLine(QStringLiteral("NEWLINE"));
@@ -147,6 +149,8 @@ std::vector<GalleryWord> GalleryUprightWords() {
   words.push_back({QStringLiteral("NEWLINE"), 20, kTextTop + 44, 10});
   return words;
 }
+
+GalleryWord GalleryFittedLine() { return {QStringLiteral("FITONE") + QString(40, u'Y'), 20, kTextTop + 36, 10}; }
 
 GalleryWord GalleryRotatedWord() { return {QStringLiteral("ROTATED"), 150, 120, 14}; }
 

@@ -21,6 +21,10 @@ void DrawGalleryPage();
 // must find there (the lines below them are found one line height lower).
 std::vector<GalleryWord> GalleryUprightWords();
 
+// The line fitted onto one line up to x 60 (PrintTextFitOneLine): its text,
+// start and font size before fitting.
+GalleryWord GalleryFittedLine();
+
 // The rotated word: its reference point, text and font size.
 GalleryWord GalleryRotatedWord();
 

@@ -107,7 +107,7 @@ void GalleryTest::expectGalleryPdf(const QString& pdf, double left, double top) 
   const PdfWord clipped = Word(words, QStringLiteral("CLIPPEDTEXTGO…"));
   EXPECT_GT(clipped.xMaxMm, left + 45);
   EXPECT_LE(clipped.xMaxMm, left + 45 + kSquare10);
-  for (const QString& fitted : {QStringLiteral("FITTWO") + QString(30, u'X'), QStringLiteral("FITONE") + QString(40, u'Y')}) {
+  for (const QString& fitted : {QStringLiteral("FITTWO") + QString(30, u'X'), GalleryFittedLine().text}) {
     SCOPED_TRACE(fitted.left(6).toStdString());
     const PdfWord word = Word(words, fitted);
     EXPECT_NEAR(word.xMinMm, left + 20, 0.2);
@@ -189,7 +189,8 @@ void ExpectTurnedTextAndPictures(const QImage& page, double pxPerMm, double left
   EXPECT_GE(word.x1, turned.x - pixel);
   EXPECT_LE(word.x2, turned.x + em + pixel);
   EXPECT_GT(word.x2 - word.x1, 0.5 * em);
-  // The screen's whole-pixel font sizes make the preview's text a little longer.
+  // Turned text is sized in whole device pixels, so on the screen it runs a
+  // little longer.
   EXPECT_GE(word.y1, turned.y - 1.06 * length - pixel);
   EXPECT_LE(word.y2, turned.y + pixel);
   EXPECT_GT(word.y2 - word.y1, 0.9 * length);
@@ -260,6 +261,15 @@ TEST_F(GalleryTest, PreviewPictureShowsTheGallery) {
 
   const double pxPerMm = page.width() / 201.3;
   ExpectTurnedTextAndPictures(page, pxPerMm, 0, 0);
+
+  // The fitted line keeps all its characters on one line, as on paper: it
+  // reaches its limit at x 60 and nothing lies on the line below it.
+  const GalleryWord fitted = GalleryFittedLine();
+  const double fittedEm = 2 * (60 - fitted.x) / fitted.text.size();
+  const InkBox fittedLine = FindInk(page, pxPerMm, 0, 0, fitted.x - 5, fitted.y - 0.5, 70, fitted.y + fittedEm);
+  EXPECT_NEAR(fittedLine.x1, fitted.x, 0.5);
+  EXPECT_NEAR(fittedLine.x2, 60, 0.5);
+  EXPECT_EQ(FindInk(page, pxPerMm, 0, 0, fitted.x - 5, fitted.y + 1.2 * fittedEm, 70, fitted.y + 7).pixels, 0);
 
   // The red gradient fades from red to a pale tint.
   const double g4 = 20 + 7 * 7 + 1.5;

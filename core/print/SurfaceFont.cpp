@@ -1,0 +1,70 @@
+#include "SurfaceFont.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace {
+// Millimetres per point as layout counts them: two half-widths of
+// HalfCharWidthMm per em.
+constexpr double kMmPerPoint = 2 / 5.67;
+constexpr qsizetype kTextsKept = 512;
+constexpr double kLeastEnginePixels = 16;
+}  // namespace
+
+SurfaceFont::SurfaceFont(const QFont& deviceFont, double pixelsPerMm) : font_(deviceFont) {
+  pixelSize_ = font_.pointSizeF() * kMmPerPoint * pixelsPerMm;
+  double engineSize = QRawFont::fromFont(font_).pixelSize();
+  // Small sizes are shaped larger: the engine keeps advances in 64ths of a
+  // pixel, and under half a pixel it has no size at all (a long text fitted
+  // into a narrow cell of the preview).
+  for (int i = 0; engineSize < kLeastEnginePixels && i < 3; ++i) {
+    font_.setPointSizeF(font_.pointSizeF() * 8);
+    engineSize = QRawFont::fromFont(font_).pixelSize();
+  }
+  if (engineSize > 0) scale_ = pixelSize_ / engineSize;
+  const QFontMetricsF metrics(font_);
+  shapedAscent_ = metrics.ascent();
+  height_ = metrics.height() * scale_;
+}
+
+double SurfaceFont::horizontalAdvance(const QString& text) const {
+  return QFontMetricsF(font_).horizontalAdvance(text) * scale_;
+}
+
+QRawFont SurfaceFont::exactSized(const QRawFont& engineSized) const {
+  for (const auto& [face, exact] : exactFaces_)
+    if (face == engineSized) return exact;
+  QRawFont exact = engineSized;
+  exact.setPixelSize(pixelSize_);
+  exactFaces_.emplace_back(engineSized, exact);
+  return exact;
+}
+
+QList<QGlyphRun> SurfaceFont::layOut(const QString& text) const {
+  QTextLayout layout(text, font_);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  // Every face of the line stands on the main face's baseline, as it is
+  // measured (a fallback face may reach higher).
+  const double baselineShift = shapedAscent_ - line.ascent();
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p = QPointF(p.x(), p.y() + baselineShift) * scale_;
+    run.setPositions(positions);
+    run.setRawFont(exactSized(run.rawFont()));
+  }
+  return runs;
+}
+
+void SurfaceFont::draw(QPainter& painter, QPointF topLeft, const QString& text) const {
+  auto found = laidOut_.constFind(text);
+  if (found == laidOut_.constEnd()) {
+    if (laidOut_.size() >= kTextsKept) laidOut_.clear();
+    found = laidOut_.insert(text, layOut(text));
+  }
+  for (const QGlyphRun& run : *found) painter.drawGlyphRun(topLeft, run);
+}
