@@ -52,8 +52,14 @@ void RingpadS::Form_Load() {
     const QWidget* main = owner_->window();
     const QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1 << 20, 1 << 20);
-    move(SearchDialogPosition(main->frameGeometry(), frameGeometry().size(), SearchDialogPlacement,
-                              x(), TwipsToPixelsX(kEdgeTwips), screenRect));
+    const QRect mainFrame = main->frameGeometry();
+    // A dialog not placed yet would open where Qt puts a dialog of its own:
+    // centred over the main window, not at the screen's left edge.
+    const int ownLeft = testAttribute(Qt::WA_Moved)
+                            ? x()
+                            : mainFrame.left() + (mainFrame.width() - frameGeometry().width()) / 2;
+    move(SearchDialogPosition(mainFrame, frameGeometry().size(), SearchDialogPlacement, ownLeft,
+                              TwipsToPixelsX(kEdgeTwips), screenRect));
   }
   SearchDialogResult = -1;
   // A text copied anywhere is searched for at once, but only once: the

@@ -8,10 +8,19 @@
 #include "core/text/Numbers.h"
 
 void ClearReadOnlyFlags(const QStringList& fileNames) {
+  // The names come from a file system that ignores letter case ("vidazu.txt"
+  // is the to-do file "VIDAZU.txt"), so every file of the folder whose name
+  // matches in any case is made writable.
   for (const QString& name : fileNames) {
-    const QFileInfo info(name);
-    if (!info.isFile()) continue;
-    QFile::setPermissions(name, info.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    const QFileInfo wanted(name);
+    const QDir folder = wanted.dir();
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+      if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) != 0) continue;
+      const QString path = folder.filePath(entry);
+      const QFileInfo info(path);
+      if (!info.isFile()) continue;
+      QFile::setPermissions(path, info.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    }
   }
 }
 

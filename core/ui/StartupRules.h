@@ -4,8 +4,9 @@
 #include <QStringList>
 #include <cstdint>
 
-// Makes the files writable again, by names relative to the current folder;
-// a missing file or any failure is passed over silently.
+// Makes the files writable again, by names relative to the current folder
+// with letter case ignored; a missing file or any failure is passed over
+// silently.
 void ClearReadOnlyFlags(const QStringList& fileNames);
 
 // Creates the folder unless something (file or folder) of that name exists;

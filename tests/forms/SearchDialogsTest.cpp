@@ -81,6 +81,18 @@ TEST(SearchDialogPlacement, BesideTheMainWindowAndInsideTheScreen) {
         << r.placement;
 }
 
+TEST_F(SearchDialogTest, AnUnknownPlacementOpensCentredOverTheMainWindowNotAtTheScreensEdge) {
+  QWidget main;
+  main.setGeometry(300, 200, 600, 400);
+  const int16_t saved = SearchDialogPlacement;
+  SearchDialogPlacement = 7;
+  RingpadS dialog(&main);
+  SearchDialogPlacement = saved;
+  const QRect frame = main.frameGeometry();
+  EXPECT_EQ(dialog.x(), frame.left() + (frame.width() - dialog.frameGeometry().width()) / 2);
+  dialog.Cmd_cancel->click();
+}
+
 TEST_F(SearchDialogTest, TheSeamScriptsTheDialogForAPageWindow) {
   SearchKeyText = QStringLiteral("memo");
   SetSearchKeyDialogHandler([](RingpadS& d) {

@@ -80,7 +80,11 @@ class ReadOnlyFlags : public RingpadTest {};
 TEST_F(ReadOnlyFlags, ClearedWhereTheyCanBeAndMissingFilesPassedOver) {
   WriteBytes(homeFile("vidazu.txt"), "x");
   QFile::setPermissions(homeFile("vidazu.txt"), QFileDevice::ReadOwner);
-  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("missing.txt")});
+  // The start-up names are written in lower case; the files may not be.
+  WriteBytes(homeFile("DIDUVUV.txt"), "x");
+  QFile::setPermissions(homeFile("DIDUVUV.txt"), QFileDevice::ReadOwner);
+  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("diduvuv.txt"), QStringLiteral("missing.txt")});
   EXPECT_TRUE(QFileInfo(homeFile("vidazu.txt")).permissions() & QFileDevice::WriteOwner);
+  EXPECT_TRUE(QFileInfo(homeFile("DIDUVUV.txt")).permissions() & QFileDevice::WriteOwner);
   EXPECT_FALSE(QFileInfo::exists(homeFile("missing.txt")));
 }
