@@ -108,7 +108,8 @@ void ShowEntry(RingpadC& w) {
   if (number > 0 && HasRuleDate(rowText)) {
     w.Cmb_naiyou->setEditText(text);
   } else {
-    if (ShownDayIndex(rowText) >= 0) w.Cmb_Hi->setCurrentIndex(ShownDayIndex(rowText));
+    const int day = ShownDayIndex(rowText);
+    if (day >= 0) w.Cmb_Hi->setCurrentIndex(day);
     if (number == 0) {
       if (w.Cmb_naiyou->count() > 0) w.Cmb_naiyou->setCurrentIndex(0);
       w.Cmb_naiyou->setEditText(QString());
@@ -118,6 +119,10 @@ void ShowEntry(RingpadC& w) {
     const int year = ShownYearIndex(rowText, w.Cmb_Nen->currentIndex());
     if (year >= 0) {
       w.Cmb_Nen->setCurrentIndex(year);
+      // The day was chosen while the shown year was still selected, which
+      // turns the 29th of February of a leap year into the 28th; in the
+      // row's own year the day exists again.
+      if (day >= 0) w.Cmb_Hi->setCurrentIndex(day);
       platform::ShowMessage(QStringLiteral("表示中の年を変えました"), platform::MsgButtons::Ok,
                             platform::MsgIcon::Information);
     }

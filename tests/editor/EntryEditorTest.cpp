@@ -189,6 +189,19 @@ TEST_F(EntryEditorTest, ShowPutsTheEntryBackIntoTheFields) {
   EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("一覧から項目を選択してください。")});
 }
 
+// Shown from a year without the 29th of February, a leap-day anniversary
+// keeps its day, so that updating its text leaves its date alone.
+TEST_F(EntryEditorTest, ALeapDayKeepsItsDayWhenShowChangesTheYear) {
+  RingpadC& w = OpenOn({"1996/02/29,記念,誕生日"}, 2001, 2, 10);
+  SelectRow(w, QStringLiteral("誕生日(5)"));
+  Press(w, kShow);
+  EXPECT_EQ(w.Cmb_Nen->currentText(), QStringLiteral("1996"));
+  EXPECT_EQ(w.Cmb_Hi->currentText(), QStringLiteral("29"));
+  w.Cmb_naiyou->setEditText(QStringLiteral("誕生日!"));
+  Press(w, kUpdate);
+  EXPECT_EQ(FileLines(), QStringList{"1996/02/29,記念,誕生日!"});
+}
+
 TEST_F(EntryEditorTest, DeleteAsksAndRemovesTheSelectedLine) {
   RingpadC& w = OpenOn({"2001/05/03,　　,A", "2001/05/04,　　,B"});
   Press(w, kDelete);
