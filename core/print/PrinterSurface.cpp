@@ -11,6 +11,10 @@
 namespace {
 constexpr int kPdfResolution = 600;  // dots per inch of the PDF printer's "pixels"
 
+QString UnusablePrinterText(const QString& name) {
+  return QStringLiteral("プリンター「%1」が使用できません。").arg(name);
+}
+
 QPageLayout::Orientation ToQt(int16_t orientation) {
   return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
@@ -110,9 +114,17 @@ void PrinterSurface::endPainting() {
 PrintSurface::OpenResult PrinterSurface::openDocument() {
   if (name_ != CurrentPrinterName()) configure();
   if (!isPdf()) {
+    // Qt quietly puts a queue it does not know (removed since it was chosen)
+    // in place of another one; the sheets must not come out of a printer the
+    // user did not choose. A queue added since is taken up afresh.
+    if (printer_->printerName() != name_) configure();
+    if (printer_->printerName() != name_) {
+      failureText_ = UnusablePrinterText(name_);
+      return OpenResult::Failed;
+    }
     if (!printer_->isValid() || !beginPainting()) {
       if (failureText_.isEmpty() || printer_->isValid())
-        failureText_ = QStringLiteral("プリンター「%1」が使用できません。").arg(name_);
+        failureText_ = UnusablePrinterText(name_);
       return OpenResult::Failed;
     }
     return OpenResult::Opened;

@@ -6,6 +6,7 @@
 #include "core/platform/ScreenCursor.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {
@@ -140,6 +141,19 @@ TEST_F(PrintJobTest, UnusablePrinterReportsOnceAndEndsTheJob) {
   answerDialog({1, false, std::nullopt});
   ASSERT_TRUE(runJob(1));
   EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+}
+
+// A queue that went away after it was chosen must not send the sheets to
+// some other printer: the job reports it and ends, like any unusable printer.
+TEST_F(PrintJobTest, VanishedQueuePrintsNowhereElse) {
+  useRealSurfaces();
+  SetInstalledPrintersOverride(QStringList{"RingpadGoneQueue"}, false);
+  answerDialog({1, true, QStringLiteral("RingpadGoneQueue")});
+  ASSERT_TRUE(runJob(2));
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("プリンター「RingpadGoneQueue」が使用できません。")));
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("印刷を中止します。")));
+  EXPECT_FALSE(PrinterSurfaceTarget().jobOutputOpen());
 }
 
 TEST_F(PrintJobTest, PaperPromptTexts) {
