@@ -1,6 +1,5 @@
 #include "PaintedSurface.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QVector>
 #include <algorithm>
@@ -33,9 +32,12 @@ QPointF PaintedSurface::toDevice(QPointF mm) const {
 }
 
 const SurfaceFont& PaintedSurface::currentFont() {
+  return fontFor(state_.FontName, state_.FontSize, state_.FontBold);
+}
+
+const SurfaceFont& PaintedSurface::fontFor(const QString& name, float points, bool bold) {
   QPaintDevice* device = metricsDevice();
-  const FontKey key{state_.FontName, state_.FontSize, state_.FontBold, device ? device->logicalDpiY() : 0,
-                    pixelsPerMmY()};
+  const FontKey key{name, points, bold, device ? device->logicalDpiY() : 0, pixelsPerMmY()};
   if (!fonts_.empty() && fonts_.back().first == key) return fonts_.back().second;
   auto found = std::find_if(fonts_.begin(), fonts_.end(), [&](const auto& f) { return f.first == key; });
   if (found != fonts_.end()) {
@@ -117,20 +119,20 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
                                        const RotatedFontSpec& face) {
   QPainter* p = painter();
   if (!p) return;
-  QPaintDevice* device = metricsDevice();
   const double height = std::abs(face.heightPx);
   if (height <= 0) return;
-  QFont font = MakeSurfaceFont(face.faceName, height * 72.0 / device->logicalDpiY(), false);
-  font = QFont(font, device);
-  // The width is the average character width; a half-width glyph of these
-  // faces is half the height wide.
-  if (face.widthPx > 0) font.setStretch(std::clamp(int(std::lround(200.0 * face.widthPx / height)), 1, 4000));
+  // Drawn as horizontal text is, at the exact size, so a turned text is as
+  // long on the preview as on paper. A height of device pixels is
+  // 20 / twipsPerPixel pixels to the point.
+  const SurfaceFont& font = fontFor(face.faceName, float(height * twipsPerPixelY() / 20), false);
   p->save();
   p->translate(devicePx);
   p->rotate(-face.escapement / 10.0);
-  p->setFont(font);
+  // The width is the average character width; a half-width glyph of these
+  // faces is half the height wide.
+  if (face.widthPx > 0) p->scale(2 * face.widthPx / height, 1);
   p->setPen(ToQColor(state_.ForeColor));
-  p->drawText(QPointF(0, QFontMetricsF(font, device).ascent()), text);
+  font.draw(*p, QPointF(0, 0), text);
   p->restore();
 }
 

@@ -35,6 +35,8 @@ class PaintedSurface : public PrintSurface {
   QPointF toDevice(QPointF mm) const;
   // The font of the drawing state, sized for the metrics device.
   const SurfaceFont& currentFont();
+  // A font by face name as the data gives it, sized for the metrics device.
+  const SurfaceFont& fontFor(const QString& name, float points, bool bold);
 
  private:
   QPen pen(uint32_t rgb) const;

@@ -141,7 +141,12 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   printer_->setOutputFileName(file);
   pdfFile_ = file;
   pdfMarginMm_ = currentPdfMarginMm();
-  if (!beginPainting()) return OpenResult::Failed;
+  if (!beginPainting()) {
+    // A missing folder or a folder chosen as the file: the file is at fault,
+    // not the printer.
+    failureText_ = QStringLiteral("ファイル「%1」に書き込めません。").arg(file);
+    return OpenResult::Failed;
+  }
   pdfJobOpen_ = true;
   return OpenResult::Opened;
 }

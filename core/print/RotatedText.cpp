@@ -23,13 +23,17 @@ void DrawTurnedText(float x, float y, const QString& text, int escapement) {
   r.charSet = kShiftJisCharSet;
   r.escapement = escapement;
   r.faceName = GetFontName();
-  r.height = int(RoundHalfEven(-20.0 * GetFontSize() / GetTwipsPerPixelY()));
+  const double heightPx = -20.0 * GetFontSize() / GetTwipsPerPixelY();
+  r.height = int(RoundHalfEven(heightPx));
   r.width = int(RoundHalfEven(r.height * 0.5));
 
+  // The logical font counts whole pixels, a few per cent off on the preview;
+  // the text is drawn at the size itself, as horizontal text is, so that it
+  // runs as long on the screen as on paper.
   RotatedFontSpec face;
   face.faceName = r.faceName;
-  face.heightPx = r.height;
-  face.widthPx = std::abs(r.width);
+  face.heightPx = heightPx;
+  face.widthPx = std::abs(heightPx) / 2;
   face.escapement = r.escapement;
   surface.rotatedText(at, text, face);
   r.lastResult = surface.jobUsable() && !text.isEmpty();

@@ -189,9 +189,7 @@ void ExpectTurnedTextAndPictures(const QImage& page, double pxPerMm, double left
   EXPECT_GE(word.x1, turned.x - pixel);
   EXPECT_LE(word.x2, turned.x + em + pixel);
   EXPECT_GT(word.x2 - word.x1, 0.5 * em);
-  // Turned text is sized in whole device pixels, so on the screen it runs a
-  // little longer.
-  EXPECT_GE(word.y1, turned.y - 1.06 * length - pixel);
+  EXPECT_GE(word.y1, turned.y - 1.01 * length - pixel);
   EXPECT_LE(word.y2, turned.y + pixel);
   EXPECT_GT(word.y2 - word.y1, 0.9 * length);
 

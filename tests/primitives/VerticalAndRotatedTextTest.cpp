@@ -39,8 +39,10 @@ TEST_F(VerticalAndRotatedTextTest, RotatedTextUsesTheActiveSurfacesPixels) {
     EXPECT_EQ(rotated[0].text, QStringLiteral("横書き"));
     EXPECT_EQ(rotated[0].rotated.faceName, QStringLiteral("ＭＳ 明朝"));
     EXPECT_EQ(rotated[0].rotated.escapement, 900);
-    EXPECT_DOUBLE_EQ(rotated[0].rotated.heightPx, c.height);
-    EXPECT_DOUBLE_EQ(rotated[0].rotated.widthPx, -c.width);
+    // Drawn at the exact size (9 points are whole pixels at both
+    // resolutions), half the height wide rather than at the rounded width.
+    EXPECT_NEAR(rotated[0].rotated.heightPx, c.height, 1e-4);
+    EXPECT_NEAR(rotated[0].rotated.widthPx, -c.height / 2.0, 1e-4);
     EXPECT_EQ(RotatedTextRecord.height, c.height);
     EXPECT_EQ(RotatedTextRecord.width, c.width);
     EXPECT_EQ(RotatedTextRecord.charSet, 128);

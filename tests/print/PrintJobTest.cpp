@@ -1,8 +1,10 @@
 // The print-job protocol: pages, paper prompts and printer documents as the
 // print dialog's check box sets them, cancel and preview.
+#include <QDir>
 #include <QWidget>
 
 #include "PrintTestSupport.h"
+#include "core/platform/FileDialog.h"
 #include "core/platform/ScreenCursor.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
@@ -154,6 +156,32 @@ TEST_F(PrintJobTest, VanishedQueuePrintsNowhereElse) {
   EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("プリンター「RingpadGoneQueue」が使用できません。")));
   EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("印刷を中止します。")));
   EXPECT_FALSE(PrinterSurfaceTarget().jobOutputOpen());
+}
+
+// A PDF file that cannot be written is reported by its name, and the job
+// ends without leaving anything behind.
+TEST_F(PrintJobTest, UnwritablePdfFileIsNamedInTheReport) {
+  useRealSurfaces();
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder.pdf")));
+  const QString cases[] = {
+      QDir::current().filePath(QStringLiteral("missing/job.pdf")),
+      QDir::current().filePath(QStringLiteral("folder.pdf")),
+  };
+  for (const QString& file : cases) {
+    SCOPED_TRACE(file.toStdString());
+    messages().clear();
+    platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(file); });
+    answerDialog({1, true, QString(kPdfPrinterName)});
+    const bool ran = runJob(1);
+    platform::SetFileDialogHandler({});
+    ASSERT_TRUE(ran);
+    ASSERT_EQ(messages().texts().size(), 1);
+    EXPECT_EQ(messages().texts()[0],
+              QStringLiteral("ファイル「%1」に書き込めません。\r\n印刷を中止します。").arg(file));
+    EXPECT_FALSE(PrinterSurfaceTarget().jobOutputOpen());
+  }
+  EXPECT_FALSE(QDir(QStringLiteral("missing")).exists());
+  EXPECT_TRUE(QDir(QStringLiteral("folder.pdf")).isEmpty());
 }
 
 TEST_F(PrintJobTest, PaperPromptTexts) {

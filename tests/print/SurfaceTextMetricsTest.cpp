@@ -12,6 +12,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/print/PrinterSurface.h"
+#include "core/print/RotatedText.h"
 #include "core/print/TextOutput.h"
 
 namespace {
@@ -172,16 +173,26 @@ TEST_F(SurfaceTextMetricsTest, FittedTextStaysOnOneLineWhateverItsRoom) {
   }
 }
 
-// Where the ink of the picture lies across one row band, in millimetres.
-std::pair<double, double> InkAcross(const QImage& image, double pxPerMm, double top, double bottom) {
-  int first = image.width(), last = -1;
-  for (int y = int(top * pxPerMm); y < int(bottom * pxPerMm); ++y)
-    for (int x = 0; x < image.width(); ++x)
+// Where the ink of the picture lies inside a band, in millimetres.
+QRectF InkWithin(const QImage& image, double pxPerMm, const QRectF& bandMm) {
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
+  const QRect band =
+      QRectF(bandMm.topLeft() * pxPerMm, bandMm.bottomRight() * pxPerMm).toRect().intersected(image.rect());
+  for (int y = band.top(); y <= band.bottom(); ++y)
+    for (int x = band.left(); x <= band.right(); ++x)
       if (qGray(image.pixel(x, y)) < 128) {
-        first = std::min(first, x);
-        last = std::max(last, x);
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
       }
-  return {first / pxPerMm, (last + 1) / pxPerMm};
+  return QRectF(QPointF(left, top) / pxPerMm, QPointF(right + 1, bottom + 1) / pxPerMm);
+}
+
+// Where the ink lies across one row band.
+std::pair<double, double> InkAcross(const QImage& image, double pxPerMm, double top, double bottom) {
+  const QRectF ink = InkWithin(image, pxPerMm, QRectF(0, top, image.width() / pxPerMm, bottom - top));
+  return {ink.left(), ink.right()};
 }
 
 TEST_F(SurfaceTextMetricsTest, PreviewDrawsTextAtTheSizeItMeasures) {
@@ -202,6 +213,44 @@ TEST_F(SurfaceTextMetricsTest, PreviewDrawsTextAtTheSizeItMeasures) {
     // The squares' ink spans the twenty cells, short of their side bearings.
     EXPECT_NEAR(left, 10, cell / 4);
     EXPECT_NEAR(right, 10 + 20 * cell, cell / 4);
+  }
+}
+
+TEST_F(SurfaceTextMetricsTest, PreviewTurnsTextAsLongAsOnPaper) {
+  // Turned text is drawn as horizontal text is, so it runs as long on the
+  // screen as on paper and as the same text written across the preview.
+  const QString squares(40, u'■');
+  const double pxPerMm = 96 / 25.4;
+  const double pixel = 1 / pxPerMm;
+  for (const float points : kSizes) {
+    for (const int escapement : {900, 2700}) {
+      SCOPED_TRACE(std::to_string(points) + " pt, escapement " + std::to_string(escapement));
+      preview_.clear();
+      useFont(QStringLiteral("ＭＳ ゴシック"), points);
+      const double cell = 2 * HalfCharWidthMm(points);
+      const double onPaper = printer_->textWidth(squares);
+      PreviewMode = 1;
+      SetCurrentX(10);
+      SetCurrentY(10);
+      PrintTextInline(squares);
+      const QRectF across = InkWithin(preview_.image(), pxPerMm, QRectF(0, 10, 210, cell));
+      const double x = 100, y = escapement == 900 ? 280 : 20;
+      DrawTurnedText(float(x), float(y), squares, escapement);
+      const QRectF turned = InkWithin(preview_.image(), pxPerMm, QRectF(x - 2 * cell, 10 + 2 * cell, 4 * cell, 280));
+      ASSERT_GT(turned.width(), 0);
+      EXPECT_NEAR(turned.height() / across.width(), 1, 0.01);
+      EXPECT_NEAR(turned.height(), onPaper, cell / 2);
+      EXPECT_LE(turned.width(), cell + 2 * pixel);
+      if (escapement == 900) {  // right of and above the reference point
+        EXPECT_GE(turned.left(), x - pixel);
+        EXPECT_LE(turned.bottom(), y + pixel);
+        EXPECT_NEAR(turned.top(), y - onPaper, cell / 4);
+      } else {  // left of and below it
+        EXPECT_LE(turned.right(), x + pixel);
+        EXPECT_GE(turned.top(), y - pixel);
+        EXPECT_NEAR(turned.bottom(), y + onPaper, cell / 4);
+      }
+    }
   }
 }
 
