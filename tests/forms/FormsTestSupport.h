@@ -1,20 +1,14 @@
 #pragma once
 // A fresh program folder running as "ringpad", the paper settings and the
 // globals of the dialogs reset, and the clipboard kept in memory.
-#include "TestEnvironment.h"
-
+#include "SettingsTestSupport.h"
 #include "core/platform/Clipboard.h"
-#include "core/settings/AppGlobals.h"
-#include "core/settings/Ini.h"
-#include "core/settings/PaperSettings.h"
 #include "core/ui/SearchKeys.h"
 
-class FormsTest : public RingpadTest {
+class FormsTest : public SettingsTest {
  protected:
   void SetUp() override {
-    RingpadTest::SetUp();
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PaperSettings = PaperSettingsData{};
+    SettingsTest::SetUp();
     ImeKana = 0;
     SearchKeyText.clear();
     SearchDialogPlacement = 0;
@@ -23,9 +17,8 @@ class FormsTest : public RingpadTest {
   }
   void TearDown() override {
     platform::UseMemoryClipboard(false);
-    RingpadTest::TearDown();
+    SettingsTest::TearDown();
   }
-  QByteArray settingsBytes() const { return ReadBytes(SettingsFilePath()); }
   static QString get(const QString& section, const char* key) {
     return GetIniValue(section, QLatin1String(key));
   }
