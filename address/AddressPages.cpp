@@ -1,8 +1,8 @@
 #include "AddressPages.h"
 
-#include "RingpadT.h"
+#include "AddressWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterAddressPages() {
-  RegisterPageWindowClass<RingpadT>(QStringLiteral("tel"));
+  RegisterPageWindowClass<AddressWindow>(QStringLiteral("tel"));
 }

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "RegisterPages.h"
-#include "core/ui/Ringpad.h"
+#include "core/ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
   StartupArgs args;
   args.argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
   args.arguments = QCoreApplication::arguments().mid(1);
-  Ringpad window(args);
+  MainWindow window(args);
   window.MDIForm_Load();
   if (window.ProgramEnded()) return 0;
   return app.exec();

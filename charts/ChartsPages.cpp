@@ -1,10 +1,10 @@
 #include "ChartsPages.h"
 
-#include "vozoduz.h"
-#include "jxprnki.h"
+#include "GanttWindow.h"
+#include "TreeWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterChartsPages() {
-  RegisterPageWindowClass<vozoduz>(QStringLiteral("gant"));
-  RegisterPageWindowClass<jxprnki>(QStringLiteral("tree"));
+  RegisterPageWindowClass<GanttWindow>(QStringLiteral("gant"));
+  RegisterPageWindowClass<TreeWindow>(QStringLiteral("tree"));
 }

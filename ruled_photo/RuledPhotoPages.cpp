@@ -1,10 +1,10 @@
 #include "RuledPhotoPages.h"
 
-#include "RingpadP.h"
-#include "RingpadY.h"
+#include "PhotoWindow.h"
+#include "RuledPaperWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterRuledPhotoPages() {
-  RegisterPageWindowClass<RingpadP>(QStringLiteral("picture"));
-  RegisterPageWindowClass<RingpadY>(QStringLiteral("yousi"));
+  RegisterPageWindowClass<PhotoWindow>(QStringLiteral("picture"));
+  RegisterPageWindowClass<RuledPaperWindow>(QStringLiteral("yousi"));
 }

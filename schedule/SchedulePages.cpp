@@ -1,8 +1,8 @@
 #include "SchedulePages.h"
 
-#include "RingpadC.h"
+#include "ScheduleWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterSchedulePages() {
-  RegisterPageWindowClass<RingpadC>(QStringLiteral("yotei"));
+  RegisterPageWindowClass<ScheduleWindow>(QStringLiteral("yotei"));
 }

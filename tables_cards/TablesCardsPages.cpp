@@ -1,10 +1,10 @@
 #include "TablesCardsPages.h"
 
-#include "RingpadH.h"
-#include "RingpadK.h"
+#include "TableWindow.h"
+#include "CardWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterTablesCardsPages() {
-  RegisterPageWindowClass<RingpadH>(QStringLiteral("table"));
-  RegisterPageWindowClass<RingpadK>(QStringLiteral("csv"));
+  RegisterPageWindowClass<TableWindow>(QStringLiteral("table"));
+  RegisterPageWindowClass<CardWindow>(QStringLiteral("csv"));
 }

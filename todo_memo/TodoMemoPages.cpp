@@ -1,10 +1,10 @@
 #include "TodoMemoPages.h"
 
-#include "RingpadA.h"
-#include "RingpadM.h"
+#include "TodoWindow.h"
+#include "MemoWindow.h"
 #include "core/ui/PageRegistry.h"
 
 void RegisterTodoMemoPages() {
-  RegisterPageWindowClass<RingpadA>(QStringLiteral("action"));
-  RegisterPageWindowClass<RingpadM>(QStringLiteral("memo"));
+  RegisterPageWindowClass<TodoWindow>(QStringLiteral("action"));
+  RegisterPageWindowClass<MemoWindow>(QStringLiteral("memo"));
 }

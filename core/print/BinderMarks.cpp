@@ -13,7 +13,7 @@ constexpr float kCutAllowanceMm = 3;  // cut beyond a page's edge
 constexpr int kCutLineStyle = -1;     // dotted
 constexpr int kTickStyle = 1;
 // Colour index 7, grey, which the layouts with a page at each edge print black.
-constexpr int32_t kLightCutLineColor = 7;
+constexpr int32_t kLightCutLineColorIndex = 7;
 
 struct Sheet {
   float margin;  // M
@@ -79,7 +79,7 @@ void BlankPage(const Sheet& s) {
 
 // Layouts 0 and 4: a page at each side edge of the sheet.
 void EdgePageMarks(int16_t side, Sheet s) {
-  if (s.colour == kLightCutLineColor) s.colour = 0;
+  if (s.colour == kLightCutLineColorIndex) s.colour = 0;
   const PaperSettingsData& p = PaperSettings;
   const float leftCut = s.width + kCutAllowanceMm;                     // right edge of the left page
   const float rightCut = s.sheetWidth - s.width - kCutAllowanceMm;     // left edge of the right page

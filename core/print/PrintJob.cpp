@@ -6,8 +6,8 @@
 #include "PreviewImageSurface.h"
 #include "PrintSeams.h"
 #include "PrintSurface.h"
-#include "RingpadV.h"
-#include "jxpri_bx.h"
+#include "PreviewWindow.h"
+#include "PrintDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ScreenCursor.h"
 #include "core/settings/AppGlobals.h"
@@ -30,7 +30,7 @@ void ShowPreviewPage() {
     handler(PreviewImage().image());
     return;
   }
-  RingpadV::Instance().exec();
+  PreviewWindow::Instance().exec();
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ bool ShowPrintDialog() {
   PrintSurface& printer = PrinterSurfaceTarget();
   if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
   PreviewMode = 0;
-  jxpri_bx::Run();
+  PrintDialog::Run();
   if (PrintDialogChoice == 2) PreviewMode = 1;
   return PrintDialogChoice == 0;
 }

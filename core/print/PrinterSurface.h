@@ -50,7 +50,6 @@ class PrinterSurface : public PaintedSurface {
   double pdfMarginMm_ = 0;    // the PDF job's PrintMargin, fixed when it opens
   static double currentPdfMarginMm();
   void movePdfOrigin();
-  bool pageStarted_ = false;
 };
 
 // The one printer of the run; unlike PrinterSurfaceTarget() it is never

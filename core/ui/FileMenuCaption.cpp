@@ -2,10 +2,10 @@
 
 #include <QAction>
 
-#include "Ringpad.h"
+#include "MainWindow.h"
 
 QString FileMenuCaption(FileItem item) {
-  const Ringpad* main = RingpadForm();
+  const MainWindow* main = CurrentMainWindow();
   if (!main) return QString();
   const QAction* action = main->FileItemAction(item);
   return action ? action->text() : QString();

@@ -7,7 +7,7 @@
 #include <QLockFile>
 #include <QScreen>
 
-#include "Ringpad.h"
+#include "MainWindow.h"
 #include "StartupRules.h"
 #include "Twips.h"
 #include "core/platform/MessageBox.h"
@@ -47,7 +47,7 @@ std::unique_ptr<QLockFile> takeInstanceLock(bool& otherInstance) {
   return nullptr;
 }
 
-void writeCentredPosition(const Ringpad& form) {
+void writeCentredPosition(const MainWindow& form) {
   const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
   const QRect area = screen ? screen->geometry() : QRect();
   const QRect frame = form.frameGeometry();
@@ -61,7 +61,7 @@ void writeCentredPosition(const Ringpad& form) {
 
 QString InstanceLockPath() { return ProgramFolder + ExeName + QStringLiteral(".lock"); }
 
-int16_t InitApplication(Ringpad& form, const QString& version) {
+int16_t InitApplication(MainWindow& form, const QString& version) {
   TodayText = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-class Ringpad;
+class MainWindow;
 
 // What InitApplication returns when another instance runs and the program
 // has been ended (a test's end handler lets it return).
@@ -11,7 +11,7 @@ constexpr int16_t kInitProgramEnded = -1;
 
 // 0 for a normal start, 1 when the settings file did not exist, 2 when it
 // held another VERSION.
-int16_t InitApplication(Ringpad& form, const QString& version);
+int16_t InitApplication(MainWindow& form, const QString& version);
 
 // The lock file that tells a second instance of the same executable in the
 // same program folder to stand down.

@@ -8,16 +8,16 @@
 #include <array>
 #include <cstdint>
 
-// The key of RingpadS; it carries over between searches and windows.
+// The key of SearchDialog; it carries over between searches and windows.
 extern QString SearchKeyText;
-// Where RingpadS opens beside the main window: 0 near its left edge,
+// Where SearchDialog opens beside the main window: 0 near its left edge,
 // 1 centred, 2 near its right edge, other values where the dialog lies.
 extern int16_t SearchDialogPlacement;
-// RingpadS: -1 cancelled, 0 find from the start, 1 find next.
-// jx_select: -1 keys to be applied, 0 nothing to do.
+// SearchDialog: -1 cancelled, 0 find from the start, 1 find next.
+// FindDialog: -1 keys to be applied, 0 nothing to do.
 extern int16_t SearchDialogResult;
 
-// The key rows of jx_select: row i reads txt_key1(i) かつ txt_key2(i).
+// The key rows of FindDialog: row i reads txt_key1(i) かつ txt_key2(i).
 using FindKeyRow = std::array<QString, 3>;
 
 // Trims the rows from the first on until one holds a key, moving a lone
@@ -25,7 +25,7 @@ using FindKeyRow = std::array<QString, 3>;
 // are. False when no row holds a key.
 bool NormaliseFindKeyRows(FindKeyRow& key1, FindKeyRow& key2);
 
-// Top-left of RingpadS: vertically centred on the main window's frame,
+// Top-left of SearchDialog: vertically centred on the main window's frame,
 // horizontally by placement (edge = the gap to the main window's edge),
 // kept inside the screen's height. currentLeft is used for other placements.
 QPoint SearchDialogPosition(const QRect& mainFrame, const QSize& dialogSize, int16_t placement,

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "RingpadO.h"
+#include "SettingsForm.h"
 #include "core/print/FontMapping.h"
 
 namespace {
@@ -39,7 +39,7 @@ QFrame* pageLine(QWidget* page, const QRect& at) {
 
 }  // namespace
 
-void RingpadO::buildControls() {
+void SettingsForm::buildControls() {
   setWindowTitle(QStringLiteral("用紙サイズ設定"));
 
   // Size list.

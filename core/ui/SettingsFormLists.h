@@ -25,7 +25,7 @@ QStringList RuleStyleList();     // position = LineType
 QStringList BasePaperList();     // position = BackingSheetStyle
 
 // The cut-line colour of "切取線の色を薄く".
-constexpr int32_t kLightCutLineColor = 0x666666;
+constexpr int32_t kLightCutLineRgb = 0x666666;
 
 // The advice shown when a size is chosen; "" for sizes without one.
 QString PaperSizeAdvice(int index);

@@ -182,7 +182,7 @@ TEST(DesignCatalog, DetailEntriesCountOnlyForDesignsWithTimes) {
 TEST_F(EditorWindowTest, TheWindowAppliesEveryDesign) {
   for (const int16_t mode : {int16_t(0), int16_t(1)}) {
     PaperSettings.SuperOrganiserMode = mode;
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     EXPECT_EQ(w.Cmb_Type->currentRow(), mode == 1 ? 2 : 25);
     for (const DesignCase& c : kDesigns) {
       SCOPED_TRACE(testing::Message() << "design " << c.design << " mode " << mode);
@@ -209,7 +209,7 @@ TEST_F(EditorWindowTest, TheWindowAppliesEveryDesign) {
 }
 
 TEST_F(EditorWindowTest, DetailEntriesFollowTheDesign) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Chk_SyousaiPrint->setChecked(true);
   const std::pair<int, int> steps[] = {{0, -1}, {12, 1}, {22, 1}, {24, -1}, {26, 1}};
   for (const auto& [design, value] : steps) {
@@ -224,7 +224,7 @@ TEST_F(EditorWindowTest, DetailEntriesFollowTheDesign) {
 // The memo box is set through its handler, which stores it, while the
 // window is disabled.
 TEST_F(EditorWindowTest, DesignsPresetTheMemoWhileTheWindowIsBusy) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   QList<bool> enabledAtChange;
   QObject::connect(w.chk_memo, &QCheckBox::toggled, [&] { enabledAtChange << w.isEnabled(); });
   w.Cmb_Type->setCurrentRow(1);
@@ -246,7 +246,7 @@ TEST_F(EditorWindowTest, DesignsPresetTheMemoWhileTheWindowIsBusy) {
 TEST_F(EditorWindowTest, TheMonthListFollowsTheDesign) {
   WriteLines({QStringLiteral("2025/06/15,時刻,10:00 会議"), QStringLiteral("2025/06/16,　　,通院")});
   SetKey("SYOUSAI", QStringLiteral("1"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.List1->count(), 2) << "the large calendar prints times";
   w.Cmb_Type->setCurrentRow(5);
   EXPECT_EQ(w.List1->count(), 1);
@@ -255,7 +255,7 @@ TEST_F(EditorWindowTest, TheMonthListFollowsTheDesign) {
 }
 
 TEST_F(EditorWindowTest, TheDesignListIgnoresTypingAndDelete) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Cmb_Type->setCurrentRow(5);
   const auto send = [&](int key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);

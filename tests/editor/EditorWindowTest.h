@@ -26,26 +26,26 @@ class EditorWindowTest : public ScheduleWindowTest {
     return lines;
   }
 
-  static void SelectDate(RingpadC& w, int year, int month, int day) {
+  static void SelectDate(ScheduleWindow& w, int year, int month, int day) {
     w.Cmb_Nen->setCurrentIndex(year - 1900);
     w.Cmb_Tuki->setCurrentIndex(month - 1);
     w.Cmb_Hi->setCurrentIndex(day - 1);
   }
   // The kind as the user picks it, then the text typed over what the kind
   // put into the box.
-  static void Enter(RingpadC& w, const QString& kind, const QString& text) {
+  static void Enter(ScheduleWindow& w, const QString& kind, const QString& text) {
     w.Cmb_yasumi->setCurrentIndex(w.Cmb_yasumi->findText(kind));
     w.Cmb_naiyou->setEditText(text);
   }
-  static void Press(RingpadC& w, int button) { w.Cmd_Update[button]->click(); }
+  static void Press(ScheduleWindow& w, int button) { w.Cmd_Update[button]->click(); }
 
-  static QStringList Rows(const RingpadC& w) {
+  static QStringList Rows(const ScheduleWindow& w) {
     QStringList rows;
     for (int i = 0; i < w.List1->count(); ++i) rows << w.List1->item(i)->text();
     return rows;
   }
   // Selects the first row whose text contains the fragment.
-  static void SelectRow(RingpadC& w, const QString& fragment) {
+  static void SelectRow(ScheduleWindow& w, const QString& fragment) {
     for (int i = 0; i < w.List1->count(); ++i) {
       if (w.List1->item(i)->text().contains(fragment)) {
         w.List1->setCurrentRow(i);
@@ -54,7 +54,7 @@ class EditorWindowTest : public ScheduleWindowTest {
     }
     ADD_FAILURE() << "no row with " << fragment.toStdString();
   }
-  static QStringList Suggestions(const RingpadC& w) {
+  static QStringList Suggestions(const ScheduleWindow& w) {
     QStringList items;
     for (int i = 0; i < w.Cmb_naiyou->count(); ++i) items << w.Cmb_naiyou->itemText(i);
     return items;

@@ -12,7 +12,7 @@ namespace {
 
 class EntryEditorTest : public EditorWindowTest {
  protected:
-  RingpadC& OpenOn(const QStringList& lines, int year = 2001, int month = 5, int day = 3) {
+  ScheduleWindow& OpenOn(const QStringList& lines, int year = 2001, int month = 5, int day = 3) {
     WriteLines(lines);
     SetScheduleToday(QDate(year, month, day));
     return Open();
@@ -39,7 +39,7 @@ TEST_F(EntryEditorTest, AddWritesTheLineOfEachKind) {
       {2001, 5, 3, "実績", "～02週:試作", "2001/05/03,実績,～02週:試作"},
       {2001, 5, 3, "紫　", "　余白　", "2001/05/03,紫　,　余白　"},
   };
-  RingpadC& w = OpenOn({});
+  ScheduleWindow& w = OpenOn({});
   for (const Row& r : rows) {
     WriteLines({});
     SelectDate(w, r.year, r.month, r.day);
@@ -61,7 +61,7 @@ TEST_F(EntryEditorTest, RefusedEntriesWriteNothing) {
       {1987, 5, 3, "　　", "x", kAdd, "1988年以前は入力できません。"},
       {1987, 5, 3, "毎月", "x", kAdd, "1988年以前は入力できません。"},
   };
-  RingpadC& w = OpenOn({"2001/05/01,　　,keep"});
+  ScheduleWindow& w = OpenOn({"2001/05/01,　　,keep"});
   const QByteArray before = ReadBytes(schedulePath());
   for (const Row& r : rows) {
     messages().clear();
@@ -95,7 +95,7 @@ TEST_F(EntryEditorTest, RefusedEntriesWriteNothing) {
 TEST_F(EntryEditorTest, ANewLineFollowsTheSelectedEntryOfItsDay) {
   const QStringList file{"2001/05/01,　　,X", "2001/05/03,　　,A", "2001/05/03,　　,B", "2001/05/03,　　,C",
                          "2001/05/10,　　,Y"};
-  RingpadC& w = OpenOn(file);
+  ScheduleWindow& w = OpenOn(file);
   SelectRow(w, QStringLiteral(" B"));
   Enter(w, QStringLiteral("　　"), QStringLiteral("D"));
   Press(w, kAdd);
@@ -122,7 +122,7 @@ TEST_F(EntryEditorTest, ANewLineFollowsTheSelectedEntryOfItsDay) {
 TEST_F(EntryEditorTest, AnUpdateReplacesTheShownEntry) {
   const QStringList file{"2001/05/01,　　,X", "2001/05/03,　　,A", "2001/05/03,　　,B", "2001/05/03,　　,C",
                          "2001/05/10,　　,Y"};
-  RingpadC& w = OpenOn(file);
+  ScheduleWindow& w = OpenOn(file);
   SelectRow(w, QStringLiteral(" X"));
   Press(w, kShow);
   EXPECT_EQ(w.Cmb_naiyou->currentText(), QStringLiteral("X"));
@@ -144,7 +144,7 @@ TEST_F(EntryEditorTest, AnUpdateReplacesTheShownEntry) {
 }
 
 TEST_F(EntryEditorTest, ShowPutsTheEntryBackIntoTheFields) {
-  RingpadC& w = OpenOn({"1970/05/03,記念,誕生日", "2001/05/20,公休,", "    /  /  ,毎週,月曜:朝会",
+  ScheduleWindow& w = OpenOn({"1970/05/03,記念,誕生日", "2001/05/20,公休,", "    /  /  ,毎週,月曜:朝会",
                         "2001/05/21 赤　 todo"});
   w.Chk_dispday->setChecked(true);
 
@@ -192,7 +192,7 @@ TEST_F(EntryEditorTest, ShowPutsTheEntryBackIntoTheFields) {
 // Shown from a year without the 29th of February, a leap-day anniversary
 // keeps its day, so that updating its text leaves its date alone.
 TEST_F(EntryEditorTest, ALeapDayKeepsItsDayWhenShowChangesTheYear) {
-  RingpadC& w = OpenOn({"1996/02/29,記念,誕生日"}, 2001, 2, 10);
+  ScheduleWindow& w = OpenOn({"1996/02/29,記念,誕生日"}, 2001, 2, 10);
   SelectRow(w, QStringLiteral("誕生日(5)"));
   Press(w, kShow);
   EXPECT_EQ(w.Cmb_Nen->currentText(), QStringLiteral("1996"));
@@ -203,7 +203,7 @@ TEST_F(EntryEditorTest, ALeapDayKeepsItsDayWhenShowChangesTheYear) {
 }
 
 TEST_F(EntryEditorTest, DeleteAsksAndRemovesTheSelectedLine) {
-  RingpadC& w = OpenOn({"2001/05/03,　　,A", "2001/05/04,　　,B"});
+  ScheduleWindow& w = OpenOn({"2001/05/03,　　,A", "2001/05/04,　　,B"});
   Press(w, kDelete);
   EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("一覧から項目を選択してください。")});
 
@@ -239,7 +239,7 @@ TEST_F(EntryEditorTest, DeleteAsksAndRemovesTheSelectedLine) {
 // the press changes nothing, rebuilds the list and says so.
 TEST_F(EntryEditorTest, AFileChangedBehindTheListIsNotTouched) {
   const QStringList file{"2001/05/03,　　,A", "2001/05/04,　　,B"};
-  RingpadC& w = OpenOn(file);
+  ScheduleWindow& w = OpenOn(file);
   SelectRow(w, QStringLiteral(" B"));
   const QStringList changed = QStringList{"2001/05/01 赤　 dropped"} + file;
   WriteLines(changed);
@@ -271,7 +271,7 @@ TEST_F(EntryEditorTest, AFileChangedBehindTheListIsNotTouched) {
 
 // A schedule file that cannot be read is said so, and nothing is written.
 TEST_F(EntryEditorTest, AFileThatCannotBeReadIsLeftAlone) {
-  RingpadC& w = OpenOn({"2001/05/03,　　,A"});
+  ScheduleWindow& w = OpenOn({"2001/05/03,　　,A"});
   QFile::remove(schedulePath());
   QDir(home()).mkdir(QStringLiteral("diduvuv.txt"));
   Enter(w, QStringLiteral("　　"), QStringLiteral("B"));

@@ -91,7 +91,7 @@ class EntryKindsWindowTest : public EditorWindowTest {
 
 TEST_F(EntryKindsWindowTest, TimeSuggestionsFollowTheClock) {
   SetScheduleNow(QTime(13, 20));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Cmb_Type->setCurrentRow(21);
   w.Cmb_yasumi->setCurrentIndex(w.Cmb_yasumi->findText(QStringLiteral("時刻")));
   EXPECT_EQ(Suggestions(w), HourSuggestions(13));
@@ -100,7 +100,7 @@ TEST_F(EntryKindsWindowTest, TimeSuggestionsFollowTheClock) {
 }
 
 TEST_F(EntryKindsWindowTest, TimeIsRefusedForDesignsWithoutTimes) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Cmb_Type->setCurrentRow(5);
   w.Cmb_yasumi->setCurrentIndex(w.Cmb_yasumi->findText(QStringLiteral("時刻")));
   ASSERT_EQ(messages().shown().size(), 1u);
@@ -110,7 +110,7 @@ TEST_F(EntryKindsWindowTest, TimeIsRefusedForDesignsWithoutTimes) {
 }
 
 TEST_F(EntryKindsWindowTest, SeparatorsPassToTheKindBelow) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Cmb_yasumi->setCurrentIndex(6);  // the first "－－"
   EXPECT_EQ(w.Cmb_yasumi->currentText(), QStringLiteral("時刻"));
   w.Cmb_yasumi->setCurrentIndex(9);
@@ -118,7 +118,7 @@ TEST_F(EntryKindsWindowTest, SeparatorsPassToTheKindBelow) {
 }
 
 TEST_F(EntryKindsWindowTest, TypedTextsSurviveWhereTheKindKeepsThem) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(Suggestions(w), QStringList{QString()} + DefaultStoredPhrases()) << "the load filled the phrases";
   w.Cmb_naiyou->setEditText(QStringLiteral("打合せ"));
   Enter(w, QStringLiteral("青　"), QStringLiteral("打合せ"));

@@ -1,4 +1,4 @@
-// The one-line search dialog RingpadS and the find dialog jx_select.
+// The one-line search dialog SearchDialog and the find dialog FindDialog.
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "FormsTestSupport.h"
-#include "core/ui/RingpadS.h"
-#include "core/ui/jx_select.h"
+#include "core/ui/SearchDialog.h"
+#include "core/ui/FindDialog.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ TEST_F(SearchDialogTest, ClipboardTextIsTakenOnceTrimmedAndKeptEvenOnCancel) {
   SearchKeyText = QStringLiteral("前の鍵");
   platform::ClipboardSetText(QStringLiteral("  山田　太郎  "));
   {
-    RingpadS dialog;
+    SearchDialog dialog;
     EXPECT_EQ(dialog.Text1->text(), QStringLiteral("山田　太郎")) << "half-width blanks only are trimmed";
     EXPECT_FALSE(platform::ClipboardHasText()) << "the clipboard is emptied";
     EXPECT_EQ(SearchKeyText, QStringLiteral("山田　太郎"));
@@ -38,24 +38,24 @@ TEST_F(SearchDialogTest, ClipboardTextIsTakenOnceTrimmedAndKeptEvenOnCancel) {
   EXPECT_EQ(SearchDialogResult, -1);
   EXPECT_EQ(SearchKeyText, QStringLiteral("山田　太郎"));
 
-  RingpadS again;  // nothing on the clipboard now: the stored key
+  SearchDialog again;  // nothing on the clipboard now: the stored key
   EXPECT_EQ(again.Text1->text(), QStringLiteral("山田　太郎"));
 }
 
 TEST_F(SearchDialogTest, EveryWayOutStoresTheTypedKeyUntrimmed) {
-  struct Way { const char* name; std::function<void(RingpadS&)> leave; int result; };
+  struct Way { const char* name; std::function<void(SearchDialog&)> leave; int result; };
   const Way ways[] = {
-      {"Enter", [](RingpadS& d) { press(d.Text1, Qt::Key_Return); }, 0},
-      {"検索", [](RingpadS& d) { d.Command1[0]->click(); }, 0},
-      {"次検索", [](RingpadS& d) { d.Command1[1]->click(); }, 1},
-      {"ｷｬﾝｾﾙ", [](RingpadS& d) { d.Cmd_cancel->click(); }, -1},
-      {"Escape", [](RingpadS& d) { press(&d, Qt::Key_Escape); }, -1},
-      {"close box", [](RingpadS& d) { d.show(); d.close(); }, -1},
+      {"Enter", [](SearchDialog& d) { press(d.Text1, Qt::Key_Return); }, 0},
+      {"検索", [](SearchDialog& d) { d.Command1[0]->click(); }, 0},
+      {"次検索", [](SearchDialog& d) { d.Command1[1]->click(); }, 1},
+      {"ｷｬﾝｾﾙ", [](SearchDialog& d) { d.Cmd_cancel->click(); }, -1},
+      {"Escape", [](SearchDialog& d) { press(&d, Qt::Key_Escape); }, -1},
+      {"close box", [](SearchDialog& d) { d.show(); d.close(); }, -1},
   };
   for (const Way& w : ways) {
     SearchKeyText = QStringLiteral("old");
     SearchDialogResult = 5;
-    RingpadS dialog;
+    SearchDialog dialog;
     EXPECT_EQ(dialog.Text1->text(), QStringLiteral("old"));
     dialog.Text1->setText(QStringLiteral(" key "));
     w.leave(dialog);
@@ -86,7 +86,7 @@ TEST_F(SearchDialogTest, AnUnknownPlacementOpensCentredOverTheMainWindowNotAtThe
   main.setGeometry(300, 200, 600, 400);
   const int16_t saved = SearchDialogPlacement;
   SearchDialogPlacement = 7;
-  RingpadS dialog(&main);
+  SearchDialog dialog(&main);
   SearchDialogPlacement = saved;
   const QRect frame = main.frameGeometry();
   EXPECT_EQ(dialog.x(), frame.left() + (frame.width() - dialog.frameGeometry().width()) / 2);
@@ -95,7 +95,7 @@ TEST_F(SearchDialogTest, AnUnknownPlacementOpensCentredOverTheMainWindowNotAtThe
 
 TEST_F(SearchDialogTest, TheSeamScriptsTheDialogForAPageWindow) {
   SearchKeyText = QStringLiteral("memo");
-  SetSearchKeyDialogHandler([](RingpadS& d) {
+  SetSearchKeyDialogHandler([](SearchDialog& d) {
     EXPECT_EQ(d.Text1->text(), QStringLiteral("memo"));
     d.Text1->setText(QStringLiteral("address"));
     d.Command1[1]->click();
@@ -105,7 +105,7 @@ TEST_F(SearchDialogTest, TheSeamScriptsTheDialogForAPageWindow) {
   EXPECT_EQ(SearchKeyText, QStringLiteral("address"));
 
   // A handler that leaves the dialog open: closed by its close box.
-  SetSearchKeyDialogHandler([](RingpadS& d) { d.Text1->setText(QStringLiteral("typed")); });
+  SetSearchKeyDialogHandler([](SearchDialog& d) { d.Text1->setText(QStringLiteral("typed")); });
   ShowSearchKeyDialog(nullptr);
   EXPECT_EQ(SearchDialogResult, -1);
   EXPECT_EQ(SearchKeyText, QStringLiteral("typed"));
@@ -130,7 +130,7 @@ TEST(FindKeyRows, NormalisingStopsAtTheFirstRowWithAKey) {
 
 TEST_F(SearchDialogTest, FindClearAndCancelSetTheResultAndHide) {
   SearchDialogResult = 7;
-  jx_select dialog;
+  FindDialog dialog;
   EXPECT_EQ(SearchDialogResult, 0) << "Form_Load";
   EXPECT_EQ(dialog.Label1[0]->text(), QStringLiteral("キー ("));
   EXPECT_EQ(dialog.Label1[3]->text(), QStringLiteral("又は ("));
@@ -173,7 +173,7 @@ TEST_F(SearchDialogTest, TheCallerGetsTheKeysBackThroughTheSeam) {
   FindKeys stored;
   stored.key1 = {QStringLiteral("東京"), QString(), QString()};
   stored.key2 = {QString(), QString(), QStringLiteral(" 大阪 ")};
-  SetFindKeysDialogHandler([](jx_select& d) {
+  SetFindKeysDialogHandler([](FindDialog& d) {
     EXPECT_EQ(SearchDialogResult, 0);
     EXPECT_EQ(d.txt_key1[0]->text(), QStringLiteral("東京"));
     d.txt_key2[0]->setText(QStringLiteral("港区 "));

@@ -12,8 +12,8 @@
 
 #include "FormsTestSupport.h"
 #include "core/platform/Codec.h"
-#include "core/ui/RingpadO.h"
 #include "core/ui/SettingsForm.h"
+#include "core/ui/ShowSettingsForm.h"
 #include "core/ui/SettingsFormLists.h"
 #include "core/ui/StoredValueCombo.h"
 
@@ -38,9 +38,9 @@ class SettingsFormTest : public FormsTest {
     LoadPaperSettings(PaperSettings.PaperIndex);
     ImeKana = static_cast<int16_t>(get(kProgram, "IMEKANA").toInt());
   }
-  std::unique_ptr<RingpadO> openForm() {
+  std::unique_ptr<SettingsForm> openForm() {
     loadStored();
-    auto form = std::make_unique<RingpadO>();
+    auto form = std::make_unique<SettingsForm>();
     form->Form_Activate();
     return form;
   }
@@ -302,7 +302,7 @@ TEST_F(SettingsFormTest, ClosingByTheFrameWritesNothingAndRestoresTheSettingsInF
   PaperSettings.PrintMargin = 4;  // the printer's own offset, replaced at start-up
   const QByteArray before = settingsBytes();
   {
-    RingpadO form;
+    SettingsForm form;
     form.show();
     form.Cmb_Yousi->setCurrentRow(6);
     form.Chk_imekana->setChecked(true);
@@ -354,7 +354,7 @@ TEST_F(SettingsFormTest, AMissingSizeSectionOpensWithZeros) {
 
 TEST_F(SettingsFormTest, TheMainWindowOpensTheFormThroughItsSeam) {
   loadStored();
-  SetSettingsFormHandler([](RingpadO& form) {
+  SetSettingsFormHandler([](SettingsForm& form) {
     EXPECT_TRUE(form.chk_anaake->isChecked()) << "activated before the handler runs";
     form.Cmb_Color[0]->setCurrentIndex(2);
     form.Cmd_settei->click();
@@ -363,7 +363,7 @@ TEST_F(SettingsFormTest, TheMainWindowOpensTheFormThroughItsSeam) {
   EXPECT_EQ(get(kProgram, "LINE_COLOR"), QStringLiteral("2"));
 
   const QByteArray before = settingsBytes();
-  SetSettingsFormHandler([](RingpadO& form) { form.Cmb_Yousi->setCurrentRow(6); });
+  SetSettingsFormHandler([](SettingsForm& form) { form.Cmb_Yousi->setCurrentRow(6); });
   ShowSettingsForm(nullptr);
   EXPECT_EQ(settingsBytes(), before);
   EXPECT_EQ(PaperSettings.PageWidth, 88);

@@ -13,7 +13,7 @@
 #include "core/print/PreviewPage.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
-#include "core/print/RingpadV.h"
+#include "core/print/PreviewWindow.h"
 #include "core/settings/PaperSettings.h"
 
 namespace {
@@ -106,7 +106,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   PaperSettings.PageWidth = 88;
   PaperSettings.PageHeight = 167;
   PaperSettings.PrintMargin = 3;
-  RingpadV window;
+  PreviewWindow window;
   EXPECT_EQ(window.windowTitle(), QStringLiteral("プレビュー"));
   EXPECT_TRUE(window.Chk_waku->isChecked());
   EXPECT_EQ(window.Chk_waku->text(), QStringLiteral("枠ガイド表示"));
@@ -146,7 +146,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
 TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {
   int ended = 0;
   platform::SetEndProgramHandler([&](int) { ++ended; });
-  RingpadV window;
+  PreviewWindow window;
   messages().answer(platform::MsgResult::Cancel);
   window.cmd_end_Click();
   EXPECT_EQ(ended, 0);
@@ -162,7 +162,7 @@ TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {
 
 TEST_F(PreviewWindowTest, FinishOutputShowsTheWindowUntilOk) {
   SetPreviewPageHandler({});
-  RingpadV& window = RingpadV::Instance();
+  PreviewWindow& window = PreviewWindow::Instance();
   PreviewMode = 1;
   BeginPage();
   PageUsed = 1;

@@ -9,7 +9,7 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/jxpri_bx.h"
+#include "core/print/PrintDialog.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {
@@ -31,7 +31,7 @@ TEST_F(PrintDialogTest, ListsTheQueuesAndThePdfPrinterWithTheCurrentOneSelected)
 TEST_F(PrintDialogTest, ChoosingAPrinterEndsTheOpenDocumentAndMakesItCurrent) {
   SetInstalledPrintersOverride(QStringList{"Laser", "Inkjet"});
   SetCurrentPrinter(QStringLiteral("Laser"));
-  jxpri_bx dialog;
+  PrintDialog dialog;
   printer().beginPage();
   dialog.Combo1->setCurrentIndex(dialog.Combo1->findText(QStringLiteral("PDF")));
   EXPECT_EQ(CurrentPrinterName(), QStringLiteral("PDF"));
@@ -50,14 +50,14 @@ TEST_F(PrintDialogTest, LoadingTheListChangesNoPrinter) {
   SetInstalledPrintersOverride(QStringList{"Laser"});
   SetCurrentPrinter(QStringLiteral("Laser"));
   printer().beginPage();
-  jxpri_bx dialog;
+  PrintDialog dialog;
   EXPECT_EQ(dialog.Combo1->currentText(), QStringLiteral("Laser"));
   EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc"));
 }
 
 TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
   SetInstalledPrintersOverride(QStringList{}, false);
-  jxpri_bx dialog;
+  PrintDialog dialog;
   ASSERT_EQ(dialog.Combo1->count(), 1);
   EXPECT_EQ(dialog.Combo1->itemText(0), QStringLiteral("プリンターが見つかりません"));
   const QString before = CurrentPrinterName();
@@ -71,7 +71,7 @@ TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
 }
 
 TEST_F(PrintDialogTest, ControlsAndCaptions) {
-  jxpri_bx dialog;
+  PrintDialog dialog;
   EXPECT_EQ(dialog.Chk_kakunin_msg->text(), QStringLiteral("印刷確認メッセージボックス表示"));
   EXPECT_EQ(dialog.cmd_run[0]->text(), QStringLiteral("ｷｬﾝｾﾙ"));
   EXPECT_EQ(dialog.cmd_run[1]->text(), QStringLiteral("印刷"));
@@ -92,7 +92,7 @@ TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
   ConfirmPrompts = 1;
   bool checked = false;
   QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<jxpri_bx*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     checked = dialog->Chk_kakunin_msg->isChecked();
     dialog->cmd_run[2]->click();

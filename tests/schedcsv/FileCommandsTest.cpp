@@ -29,7 +29,7 @@ TEST_F(NewFile, CreatesTheHolidayLinesAndStoresTheNameInTheProgramFolderWithoutI
       {home() + QStringLiteral("sub/x.txt"), QStringLiteral("sub/x.txt")},
       {outside, outside},
   };
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   CurrentScheduleFile = QStringLiteral("opened.txt");
   for (const auto& c : cases) {
     Choose(c.chosen);
@@ -54,7 +54,7 @@ TEST_F(NewFile, CreatesTheHolidayLinesAndStoresTheNameInTheProgramFolderWithoutI
 }
 
 TEST_F(NewFile, RefusesAFileThatExistsAndChangesNothing) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QString shown = w.ScheduleFilePath;
   WriteBytes(homeFile(QStringLiteral("old.txt")), "keep\r\n");
   Choose(homeFile(QStringLiteral("old.txt")));
@@ -73,7 +73,7 @@ TEST_F(NewFile, RefusesAFileThatExistsAndChangesNothing) {
 }
 
 TEST_F(NewFile, AFileThatCannotBeCreatedLeavesTheShownFile) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QString shown = w.ScheduleFilePath;
   Choose(homeFile(QStringLiteral("no/such/folder/new.txt")));
   w.cmd_FileNew->click();
@@ -85,7 +85,7 @@ TEST_F(NewFile, AFileThatCannotBeCreatedLeavesTheShownFile) {
 TEST_F(OpenFile, ShowsTheFileAndStoresItRelativeToTheProgramFolder) {
   WriteSchedule(QStringLiteral("sub/x.txt"), {QStringLiteral("2025/06/03,　　,会議")});
   WriteSchedule(QStringLiteral("x.txt"), {QStringLiteral("2025/06/04,赤　,締切"), QStringLiteral("2025/06/05,　　,a")});
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const struct {
     QString chosen;
     QString stored;
@@ -112,7 +112,7 @@ TEST_F(OpenFile, ShowsTheFileAndStoresItRelativeToTheProgramFolder) {
 }
 
 TEST_F(OpenFile, AMissingFileOrACancelChangesNothing) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QString shown = w.ScheduleFilePath;
   QDir().mkpath(homeFile(QStringLiteral("folder")));
   for (const QString& chosen : {homeFile(QStringLiteral("gone.txt")), homeFile(QStringLiteral("folder")), QString()}) {
@@ -126,7 +126,7 @@ TEST_F(OpenFile, AMissingFileOrACancelChangesNothing) {
 }
 
 TEST_F(ExportFile, WritesTheScheduleAsCsvWithoutHolidaysReplacingAnEarlierExport) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QString target = homeFile(QStringLiteral("diduvuv.csv"));
   WriteBytes(target, "earlier export\r\n");
   Choose(target);
@@ -154,7 +154,7 @@ TEST_F(ExportFile, WritesTheScheduleAsCsvWithoutHolidaysReplacingAnEarlierExport
 // However the chosen path or the stored one is written, the schedule is
 // never overwritten by its own export.
 TEST_F(ExportFile, RefusesTheShownScheduleFileHoweverItsPathIsWritten) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QByteArray before = Schedule();
   QDir().mkpath(home() + QStringLiteral("sub"));
   ASSERT_TRUE(QFile::link(homeFile(QStringLiteral("diduvuv.txt")), homeFile(QStringLiteral("sub/link.txt"))));
@@ -175,7 +175,7 @@ TEST_F(ExportFile, RefusesTheShownScheduleFileHoweverItsPathIsWritten) {
 }
 
 TEST_F(ExportFile, ACancelledDialogOrAnUnwritableTargetLosesNothing) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   Choose(QString());
   w.Cmd_FileExport->click();
   EXPECT_EQ(messages().shown().size(), 1u);
@@ -190,7 +190,7 @@ TEST_F(ExportFile, ACancelledDialogOrAnUnwritableTargetLosesNothing) {
 }
 
 TEST_F(FileCommandsTest, HelpShowsTheUsageNote) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   w.Cmd_help->click();
   ASSERT_EQ(messages().shown().size(), 1u);
   const QStringList lines = messages().shown()[0].text.split(QStringLiteral("\r\n"));
@@ -208,7 +208,7 @@ TEST_F(FileCommandsTest, HelpShowsTheUsageNote) {
 }
 
 TEST_F(FileCommandsTest, WriteAndSearchDoNothing) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   w.Cmd_FileWrite->click();
   w.Cmd_FileSearch->click();
   EXPECT_TRUE(messages().shown().empty());

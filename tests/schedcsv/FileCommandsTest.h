@@ -31,9 +31,9 @@ class FileCommandsTest : public ScheduleWindowTest {
   }
 
   // The window on "diduvuv.txt" holding the fixture schedule.
-  RingpadC& OpenOnFixture() {
+  ScheduleWindow& OpenOnFixture() {
     WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), FixtureBytes(QStringLiteral("schedule.txt")));
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     messages().clear();
     return w;
   }

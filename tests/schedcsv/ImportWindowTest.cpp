@@ -31,7 +31,7 @@ QString CopyFixture(const QString& name, const QString& home) {
 }
 
 TEST_F(Import, AppendsTheNewRowsAndKeepsTheOldFileInRingpadTmp) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QByteArray before = Schedule();
   Choose(CopyFixture(QStringLiteral("header_comma.csv"), home()));
   w.Cmd_Fileimport->click();
@@ -55,7 +55,7 @@ TEST_F(Import, AppendsTheNewRowsAndKeepsTheOldFileInRingpadTmp) {
 }
 
 TEST_F(Import, ARepeatedImportAddsNothing) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   for (const char* name : {"header_comma.csv", "header_tab.txt", "no_header.csv"}) {
     const QString csv = CopyFixture(QString::fromLatin1(name), home());
     Choose(csv);
@@ -69,7 +69,7 @@ TEST_F(Import, ARepeatedImportAddsNothing) {
 }
 
 TEST_F(Import, ABrokenDateIsReportedAndTheOtherRowsAreImported) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   Choose(CopyFixture(QStringLiteral("no_header.csv"), home()));
   w.Cmd_Fileimport->click();
   EXPECT_EQ(Schedule(), FileOf(kStoredWithCommas +
@@ -84,7 +84,7 @@ TEST_F(Import, ABrokenDateIsReportedAndTheOtherRowsAreImported) {
 
 TEST_F(Import, TheNewEntriesShowInTheMonthList) {
   SetScheduleToday(QDate(2001, 5, 1));
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const int before = w.List1->count();
   Choose(CopyFixture(QStringLiteral("header_tab.txt"), home()));
   w.Cmd_Fileimport->click();
@@ -120,7 +120,7 @@ TEST_F(Import, BadFilesAreRefusedWithAMessageAndTheScheduleUnchanged) {
       {"calendar.Xml", QByteArray("2001/5/3,a\r\n"),
        QStringLiteral("このファイルはインポートできません。\r\nインポートしたい場合、要望を掲示板に書いてください。")},
   };
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QByteArray before = Schedule();
   for (const Refusal& c : cases) {
     const QString path = homeFile(QString::fromLatin1(c.name));
@@ -139,7 +139,7 @@ TEST_F(Import, BadFilesAreRefusedWithAMessageAndTheScheduleUnchanged) {
 }
 
 TEST_F(Import, FieldsPastThreeHundredAreIgnored) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   QString row = QStringLiteral("2001/05/20,赤,会議");
   for (int i = 4; i <= 400; ++i) row += QStringLiteral(",f%1").arg(i);
   WriteBytes(homeFile(QStringLiteral("wide.csv")), platform::ToSjis(QStringLiteral("日付,種類,内容\r\n") + row));
@@ -150,7 +150,7 @@ TEST_F(Import, FieldsPastThreeHundredAreIgnored) {
 }
 
 TEST_F(Import, TheShownScheduleFileItselfIsRefusedHoweverItsPathIsWritten) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   const QByteArray before = Schedule();
   const QString refused = QStringLiteral("表示中のファイルはインポートできません。");
   QDir().mkpath(home() + QStringLiteral("sub"));
@@ -177,7 +177,7 @@ TEST_F(Import, TheShownScheduleFileItselfIsRefusedHoweverItsPathIsWritten) {
 }
 
 TEST_F(Import, AScheduleThatCannotBeReadIsNotReplacedByTheRowsAlone) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   QFile::remove(homeFile(QStringLiteral("diduvuv.txt")));
   QDir().mkpath(homeFile(QStringLiteral("diduvuv.txt")));  // a folder where the file was
   Choose(CopyFixture(QStringLiteral("header_comma.csv"), home()));
@@ -190,7 +190,7 @@ TEST_F(Import, AScheduleThatCannotBeReadIsNotReplacedByTheRowsAlone) {
 }
 
 TEST_F(Import, ACancelledDialogEndsTheImport) {
-  RingpadC& w = OpenOnFixture();
+  ScheduleWindow& w = OpenOnFixture();
   Choose(QString());
   w.Cmd_Fileimport->click();
   EXPECT_EQ(messages().shown().size(), 1u);

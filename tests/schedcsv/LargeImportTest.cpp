@@ -25,7 +25,7 @@ TEST_F(LargeImport, TenThousandRowsIntoTenThousandLinesTakeSeconds) {
   }
   WriteBytes(homeFile(QStringLiteral("big.csv")), csv);
   WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), schedule);
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   messages().clear();
 
   Choose(homeFile(QStringLiteral("big.csv")));

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "FileCommandsTest.h"
-#include "core/ui/Ringpad.h"
+#include "core/ui/MainWindow.h"
 #include "schedule/SchedulePages.h"
 
 namespace {
@@ -19,20 +19,20 @@ class MainWindowFileMenu : public FileCommandsTest {
     main_.reset();
     FileCommandsTest::TearDown();
   }
-  Ringpad& StartOnSchedule() {
+  MainWindow& StartOnSchedule() {
     WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), FixtureBytes(QStringLiteral("schedule.txt")));
-    main_ = std::make_unique<Ringpad>(StartupArgs{home() + QStringLiteral("ringpad"), {QStringLiteral("/C:")}});
+    main_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {QStringLiteral("/C:")}});
     main_->MDIForm_Load();
     messages().clear();
     return *main_;
   }
 
  private:
-  std::unique_ptr<Ringpad> main_;
+  std::unique_ptr<MainWindow> main_;
 };
 
 TEST_F(MainWindowFileMenu, DialogsAreTitledWithTheCaptionsOfTheFileItems) {
-  Ringpad& main = StartOnSchedule();
+  MainWindow& main = StartOnSchedule();
   ASSERT_NE(main.LoadedPageWindow(QStringLiteral("yotei")), nullptr);
   const struct {
     QAction* item;
@@ -58,7 +58,7 @@ TEST_F(MainWindowFileMenu, DialogsAreTitledWithTheCaptionsOfTheFileItems) {
 }
 
 TEST_F(MainWindowFileMenu, ExportFromTheMenuWritesTheCsv) {
-  Ringpad& main = StartOnSchedule();
+  MainWindow& main = StartOnSchedule();
   Choose(homeFile(QStringLiteral("out.csv")));
   main.mnu_FileExport->trigger();
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.csv"))), FixtureBytes(QStringLiteral("schedule_export.csv")));

@@ -26,7 +26,7 @@ TEST_F(ClipboardCopy, CopiesFromTheChosenDate) {
   WriteSchedule(QStringLiteral("diduvuv.txt"),
                 {QStringLiteral("2001/05/15,　　,会議"), QStringLiteral("    /  /  ,毎週,水曜:朝会")});
   CommandLineText = QStringLiteral("/C:2001-05-15");
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.cmd_toclip->click();
   const QString text = platform::ClipboardText();
   EXPECT_TRUE(text.startsWith(QStringLiteral("予定表(2001/05/15)\r\n"))) << text.left(40).toStdString();
@@ -45,7 +45,7 @@ TEST_F(ClipboardCopy, CopiesFromTheChosenDate) {
 TEST_F(ClipboardCopy, TheLookupFollowsTheOptions) {
   WriteSchedule(QStringLiteral("diduvuv.txt"),
                 {QStringLiteral("2001/05/15,　　,会議"), QStringLiteral("2001/05/15,時刻,10:00 歯医者")});
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   QStringList texts;
   DayKind kind = DayKind::Ordinary;
   w.GetDaySchedule(QDate(2001, 5, 15), texts, kind);
@@ -58,7 +58,7 @@ TEST_F(ClipboardCopy, TheLookupFollowsTheOptions) {
 
 TEST_F(ClipboardCopy, TheCalendarButtonWithoutTheCalendarOnlySaysSo) {
   WriteSchedule(QStringLiteral("diduvuv.txt"), {QStringLiteral("2025/06/03,　　,会議")});
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   WriteSchedule(QStringLiteral("diduvuv.txt"), {});
   w.cmd_bear->click();
   ASSERT_EQ(messages().shown().size(), 1u);

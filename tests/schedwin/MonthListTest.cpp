@@ -99,7 +99,7 @@ TEST_F(ScheduleWindowTest, TheWindowListsTheRowsWithTheirLineNumbers) {
   WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), FixtureBytes(QStringLiteral("month_lines.txt")));
   SetScheduleToday(QDate(2001, 5, 15));
   SetKey("SYOUSAI", QStringLiteral("0"));  // the default design prints times: keep its timed lines out
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(ListTexts(w).size(), 11);
   EXPECT_EQ(w.ListRowLineNumber(0), 6);
   EXPECT_EQ(w.ListRowLineNumber(10), 15);

@@ -8,7 +8,7 @@
 #include "ScheduleWindowTest.h"
 #include "app/RegisterPages.h"
 #include "core/platform/ProgramExit.h"
-#include "core/ui/Ringpad.h"
+#include "core/ui/MainWindow.h"
 #include "core/ui/TabBar.h"
 #include "schedule/ScheduleCommandLine.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 using Navigation = ScheduleWindowTest;
 
-QString Shown(const RingpadC& w) {
+QString Shown(const ScheduleWindow& w) {
   return w.Cmb_Nen->currentText() + u'/' + w.Cmb_Tuki->currentText() + u'/' + w.Cmb_Hi->currentText();
 }
 
@@ -57,9 +57,9 @@ TEST_F(Navigation, TheMainWindowOpensTheScheduleAtTheDateOfTheCommandLine) {
   RegisterAllPages();
   platform::SetEndProgramHandler([](int) {});
   {
-    Ringpad main(StartupArgs{home() + QStringLiteral("ringpad"), {QStringLiteral("/C:2001-05-10")}});
+    MainWindow main(StartupArgs{home() + QStringLiteral("ringpad"), {QStringLiteral("/C:2001-05-10")}});
     main.MDIForm_Load();
-    auto* schedule = qobject_cast<RingpadC*>(main.LoadedPageWindow(QStringLiteral("yotei")));
+    auto* schedule = qobject_cast<ScheduleWindow*>(main.LoadedPageWindow(QStringLiteral("yotei")));
     ASSERT_NE(schedule, nullptr);
     EXPECT_EQ(Shown(*schedule), QStringLiteral("2001/05/10"));
     EXPECT_EQ(main.ActivePageWindow(), schedule);
@@ -73,7 +73,7 @@ TEST_F(Navigation, TodaySelectsTodayAndItsFirstRow) {
                 {QStringLiteral("    /  /  ,毎週,月曜:朝会"), QStringLiteral("2001/05/03,　　,a"),
                  QStringLiteral("2001/05/15,　　,b"), QStringLiteral("2001/05/20,　　,c")});
   SetScheduleToday(QDate(2001, 5, 14));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Cmb_Nen->setCurrentIndex(90);
   w.Cmb_Hi->setCurrentIndex(0);
   w.List1->setCurrentRow(0);
@@ -89,7 +89,7 @@ TEST_F(Navigation, TodaySelectsTodayAndItsFirstRow) {
 }
 
 TEST_F(Navigation, TheTabsSwitchThePanels) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Picture3->resize(301, 20);
   w.Picture3_MouseDown(1, 0, 200, 5);
   EXPECT_TRUE(w.Picture2[0]->isHidden());
@@ -107,7 +107,7 @@ TEST_F(Navigation, TheTabsSwitchThePanels) {
 }
 
 TEST_F(Navigation, TheListsKeysPressTheEditorsButtons) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   QList<int> pressed;
   for (int i = 0; i < 4; ++i)
     QObject::connect(w.Cmd_Update[i], &QPushButton::clicked, [&pressed, i] { pressed << i; });

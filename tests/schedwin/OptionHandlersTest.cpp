@@ -8,7 +8,7 @@
 #include <QListWidget>
 
 #include "ScheduleWindowTest.h"
-#include "schedule/RingpadCCheckBoxes.h"
+#include "schedule/ScheduleWindowCheckBoxes.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST_F(OptionHandlers, ColourShadingAndBracketsAreNeverAllOff) {
     SetKey("SUNDAY", Bit(r.colour));
     SetKey("AMIKAKE", Bit(r.shading));
     SetKey("KAKKO", Bit(r.brackets));
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     ASSERT_EQ(w.Chk_Sunday->isChecked(), r.colour == 1);
     ASSERT_EQ(w.Chk_amikake->isChecked(), r.shading == 1);
     ASSERT_EQ(w.chk_kakko->isChecked(), r.brackets == 1);
@@ -57,7 +57,7 @@ TEST_F(OptionHandlers, LoadingTurnsTheBracketsOnWhenColourAndShadingAreOff) {
   SetKey("SUNDAY", QStringLiteral("0"));
   SetKey("AMIKAKE", QStringLiteral("0"));
   SetKey("KAKKO", QStringLiteral("0"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_TRUE(w.chk_kakko->isChecked());
   EXPECT_EQ(w.Options.OptBrackets, 1);
   EXPECT_EQ(Key("KAKKO"), QStringLiteral("1"));
@@ -66,7 +66,7 @@ TEST_F(OptionHandlers, LoadingTurnsTheBracketsOnWhenColourAndShadingAreOff) {
 
 // Every saved box writes its own key, and only that key, on each change.
 TEST_F(OptionHandlers, EachBoxWritesItsKey) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   for (const CheckBoxControl& c : ScheduleCheckBoxes()) {
     if (!c.key) continue;
     SCOPED_TRACE(c.name);
@@ -81,7 +81,7 @@ TEST_F(OptionHandlers, EachBoxWritesItsKey) {
 }
 
 TEST_F(OptionHandlers, RuleBoxesWriteTheKeyOfTheirIndex) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.Chk_tatekei[1]->setChecked(true);
   EXPECT_EQ(Key("TATEKEI1"), QStringLiteral("1"));
   EXPECT_TRUE(Key("TATEKEI0").isEmpty());
@@ -93,7 +93,7 @@ TEST_F(OptionHandlers, TwoColumnsNeedAPageWiderThan120) {
   for (int width : {120, 121}) {
     messages().clear();
     PaperSettings.PageWidth = static_cast<int16_t>(width);
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     w.Chk_retu->setChecked(true);
     if (width == 120) {
       EXPECT_FALSE(w.Chk_retu->isChecked());
@@ -110,7 +110,7 @@ TEST_F(OptionHandlers, TwoColumnsNeedAPageWiderThan120) {
 }
 
 TEST_F(OptionHandlers, ListsCopyTheirSelection) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   w.cmb_memori2->setCurrentIndex(6);
   EXPECT_EQ(w.Options.HourRangeIndex, 6);
   EXPECT_EQ(Key("MEMORI2"), QStringLiteral("6"));
@@ -135,7 +135,7 @@ TEST_F(OptionHandlers, ListsCopyTheirSelection) {
 
 TEST_F(OptionHandlers, ChangingTheDayDoesNotRefreshTheMonthList) {
   WriteSchedule(QStringLiteral("diduvuv.txt"), {QStringLiteral("2025/06/03,　　,会議")});
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   ASSERT_EQ(w.List1->count(), 1);
   WriteSchedule(QStringLiteral("diduvuv.txt"), {QStringLiteral("2025/06/03,　　,会議"), QStringLiteral("2025/06/04,　　,昼食")});
   w.Cmb_Hi->setCurrentIndex(2);
@@ -153,7 +153,7 @@ TEST_F(OptionHandlers, ChangingTheDayDoesNotRefreshTheMonthList) {
 TEST_F(OptionHandlers, AnImpossibleDayBecomesTheMonthsLastDay) {
   struct Row { int year, month, day, shown; };
   const Row rows[] = {{2025, 4, 31, 30}, {2001, 2, 30, 28}, {2000, 2, 30, 29}, {2025, 5, 31, 31}};
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   for (const Row& r : rows) {
     w.Cmb_Hi->setCurrentIndex(0);
     w.Cmb_Nen->setCurrentIndex(r.year - 1900);
@@ -170,7 +170,7 @@ TEST_F(OptionHandlers, AnImpossibleDayBecomesTheMonthsLastDay) {
 
 // While the kind is 記号 the entry text can only be chosen from the list.
 TEST_F(OptionHandlers, TheSymbolKindTakesNoTypedText) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   QLineEdit* edit = w.Cmb_naiyou->lineEdit();
   ASSERT_NE(edit, nullptr);
   const auto type = [edit](int key, const QString& text) {

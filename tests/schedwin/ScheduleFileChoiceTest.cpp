@@ -14,7 +14,7 @@ const QString kSwitchMessage = QStringLiteral("予定ファイルが見つから
 TEST_F(ScheduleFileChoice, ABareNameIsTakenFromTheProgramFolder) {
   WriteSchedule(QStringLiteral("mine.txt"), kLines);
   SetKey("FILE", QStringLiteral("mine.txt"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.ScheduleFilePath, home() + QStringLiteral("mine.txt"));
   EXPECT_EQ(ListTexts(w), (QStringList{"2025/06/03 　　 会議", "2025/06/20 赤　 締切"}));
   EXPECT_EQ(Key("FILE"), QStringLiteral("mine.txt"));
@@ -25,7 +25,7 @@ TEST_F(ScheduleFileChoice, ABareNameIsTakenFromTheProgramFolder) {
 TEST_F(ScheduleFileChoice, APathWithBackslashesIsUsedAsItStands) {
   WriteSchedule(QStringLiteral("sub/x.txt"), kLines);
   SetKey("FILE", QStringLiteral(".\\sub\\x.txt"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.ScheduleFilePath, QStringLiteral(".\\sub\\x.txt"));
   EXPECT_EQ(w.List1->count(), 2);
   EXPECT_TRUE(messages().shown().empty());
@@ -42,7 +42,7 @@ TEST_F(ScheduleFileChoice, AMissingFileFallsBackToTheDefaultFile) {
   for (const QString& path : missing) {
     messages().clear();
     SetKey("FILE", path);
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     EXPECT_EQ(w.ScheduleFilePath, QStringLiteral("diduvuv.txt")) << path.toStdString();
     EXPECT_EQ(Key("FILE"), QStringLiteral("diduvuv.txt"));
     ASSERT_EQ(messages().shown().size(), 1u) << path.toStdString();
@@ -56,7 +56,7 @@ TEST_F(ScheduleFileChoice, AMissingFileFallsBackToTheDefaultFile) {
 
 TEST_F(ScheduleFileChoice, WithTheDefaultFileMissingTooItIsCreatedSilently) {
   SetKey("FILE", QStringLiteral("gone.txt"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.ScheduleFilePath, QStringLiteral("diduvuv.txt"));
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("diduvuv.txt"))), FixtureBytes(QStringLiteral("new_schedule.txt")));
   EXPECT_TRUE(messages().shown().empty());
@@ -65,7 +65,7 @@ TEST_F(ScheduleFileChoice, WithTheDefaultFileMissingTooItIsCreatedSilently) {
 TEST_F(ScheduleFileChoice, ARefusedBackupIsReportedAndLoadingGoesOn) {
   WriteSchedule(QStringLiteral("diduvuv.txt"), kLines);
   QDir().mkpath(home() + QStringLiteral("bak/diduvuv1.txt"));  // a folder where the copy goes
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   ASSERT_EQ(messages().texts(), QStringList{QStringLiteral("バックアップファイルが書き込み禁止になっています。")});
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Critical);
   EXPECT_EQ(w.List1->count(), 2);
@@ -79,7 +79,7 @@ TEST_F(ScheduleFileChoice, BrokenLinesOpenTheWindowAndLoseNothing) {
   bytes += QByteArray("2025/06/04,\x81\xff\x82,text\r\n");
   bytes += platform::ToSjis(QStringLiteral("    /  /  ,毎週,月曜:朝会"));  // no line end
   WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), bytes);
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   const QStringList texts = ListTexts(w);
   ASSERT_EQ(texts.size(), 4) << texts.join(u'|').toStdString();
   // A line too short for a day sorts before the blank day of a weekly rule.

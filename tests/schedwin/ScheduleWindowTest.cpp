@@ -4,7 +4,7 @@
 
 #include "core/platform/TextLines.h"
 
-QStringList ListTexts(const RingpadC& window) {
+QStringList ListTexts(const ScheduleWindow& window) {
   QStringList texts;
   for (int i = 0; i < window.List1->count(); ++i) texts << window.List1->item(i)->text();
   return texts;

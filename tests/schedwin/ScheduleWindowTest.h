@@ -13,7 +13,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/StartupSwitch.h"
 #include "schedule/DateLists.h"
-#include "schedule/RingpadC.h"
+#include "schedule/ScheduleWindow.h"
 
 class ScheduleWindowTest : public RingpadTest {
  protected:
@@ -34,9 +34,9 @@ class ScheduleWindowTest : public RingpadTest {
     RingpadTest::TearDown();
   }
 
-  RingpadC& Open() {
+  ScheduleWindow& Open() {
     window_.reset();
-    window_ = std::make_unique<RingpadC>();
+    window_ = std::make_unique<ScheduleWindow>();
     window_->Form_Load();
     window_->Form_Activate();
     return *window_;
@@ -66,11 +66,11 @@ class ScheduleWindowTest : public RingpadTest {
   }
 
  private:
-  std::unique_ptr<RingpadC> window_;
+  std::unique_ptr<ScheduleWindow> window_;
 };
 
 // The texts of the month list's rows.
-QStringList ListTexts(const RingpadC& window);
+QStringList ListTexts(const ScheduleWindow& window);
 // A fixture file's lines (code page 932).
 QStringList FixtureLines(const QString& name);
 QByteArray FixtureBytes(const QString& name);

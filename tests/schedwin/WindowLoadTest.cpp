@@ -15,7 +15,7 @@ namespace {
 using WindowLoad = ScheduleWindowTest;
 
 TEST_F(WindowLoad, FirstRunWritesTheDefaultsAndCreatesTheScheduleFile) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
 
   EXPECT_EQ(SectionLines(), FixtureLines(QStringLiteral("first_run_section.txt")));
   EXPECT_EQ(w.ScheduleFilePath, QStringLiteral("diduvuv.txt"));
@@ -29,7 +29,7 @@ TEST_F(WindowLoad, FirstRunWritesTheDefaultsAndCreatesTheScheduleFile) {
 }
 
 TEST_F(WindowLoad, ListsAreFilledAndTodayIsSelected) {
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   ASSERT_EQ(w.Cmb_Nen->count(), 201);
   EXPECT_EQ(w.Cmb_Nen->itemText(0), QStringLiteral("1900"));
   EXPECT_EQ(w.Cmb_Nen->itemText(199), QStringLiteral("2099"));
@@ -102,7 +102,7 @@ TEST_F(WindowLoad, TodayAlwaysHasAYearInTheList) {
                       {QDate(2150, 1, 1), "2099"}, {QDate(1900, 1, 1), "1900"}};
   for (const Row& r : rows) {
     SetScheduleToday(r.today);
-    RingpadC& w = Open();
+    ScheduleWindow& w = Open();
     EXPECT_EQ(w.Cmb_Nen->currentText(), QLatin1String(r.shown)) << r.today.toString().toStdString();
     EXPECT_EQ(w.Cmb_Tuki->currentIndex(), r.today.month() - 1);
     EXPECT_EQ(w.Cmb_Hi->currentIndex(), r.today.day() - 1);
@@ -110,7 +110,7 @@ TEST_F(WindowLoad, TodayAlwaysHasAYearInTheList) {
 }
 
 TEST_F(WindowLoad, ReopeningRepeatsEveryLoadStep) {
-  RingpadC& first = Open();
+  ScheduleWindow& first = Open();
   first.Cmb_Nen->setCurrentIndex(101);
   first.chk_memo->setChecked(true);
   first.cmb_5nen->setCurrentIndex(0);
@@ -118,7 +118,7 @@ TEST_F(WindowLoad, ReopeningRepeatsEveryLoadStep) {
   const QStringList before = SectionLines();
   SetKey("MINI", QString());  // a default that went missing comes back
 
-  RingpadC& again = Open();
+  ScheduleWindow& again = Open();
   EXPECT_EQ(again.Cmb_Nen->currentText(), QStringLiteral("2025"));
   EXPECT_EQ(again.Cmb_Type->currentRow(), 25);
   EXPECT_EQ(again.Options.OptMemo, 0) << "MEMO is written, never read back";
@@ -139,7 +139,7 @@ TEST_F(WindowLoad, StoredValuesAreLoadedIntoVariablesAndBoxes) {
   SetKey("AMI_KOKYU", QStringLiteral("&H123456"));
   SetKey("YAKIN", QStringLiteral("日夜明"));
   SetKey("MEMO", QStringLiteral("1"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.Options.OptRecurring, 1);
   EXPECT_TRUE(w.chk_teiki->isChecked());
   EXPECT_EQ(w.Options.OptColourPrint, 0);
@@ -170,7 +170,7 @@ TEST_F(WindowLoad, GarbageValuesOpenTheWindow) {
   SetKey("DAY_RED", QStringLiteral("xyz"));
   SetKey("MEMO_GYO", QStringLiteral("99999999"));
   SetKey("AMI_KOKYU", QStringLiteral("&HZZ"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.Options.OptRokuyou, 0);
   EXPECT_EQ(Key("ROKUYOU"), QStringLiteral("abc"));
   EXPECT_EQ(w.Options.OptColourPrint, 0);
@@ -194,7 +194,7 @@ TEST_F(WindowLoad, PhrasesAreTheUnbrokenRunFromKeyOne) {
   for (int n = 1; n <= 5; ++n) SetKey(QStringLiteral("SAMPLE%1").arg(n, 2, 10, QLatin1Char('0')).toLatin1(),
                                       QStringLiteral("p%1").arg(n));
   SetKey("SAMPLE07", QStringLiteral("p7"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(w.StoredPhrases.mid(1, 6),
             (QStringList{"p1", "p2", "p3", "p4", "p5", ""}));
   EXPECT_TRUE(w.StoredPhrases[7].isEmpty());
@@ -204,7 +204,7 @@ TEST_F(WindowLoad, AMissingFirstPhraseBringsBackTheDefaults) {
   for (int n = 2; n <= 40; ++n) SetKey(QStringLiteral("SAMPLE%1").arg(n, 2, 10, QLatin1Char('0')).toLatin1(),
                                        QStringLiteral("mine%1").arg(n));
   SetKey("ICON01", QStringLiteral("○"));
-  RingpadC& w = Open();
+  ScheduleWindow& w = Open();
   EXPECT_EQ(Key("SAMPLE01"), QStringLiteral("(空白行)"));
   EXPECT_EQ(Key("SAMPLE27"), QStringLiteral("粗大ごみ"));
   EXPECT_EQ(Key("SAMPLE28"), QStringLiteral("mine28"));

@@ -6,13 +6,13 @@
 #include "core/platform/ProgramExit.h"
 #include "core/settings/Ini.h"
 #include "core/platform/Shell.h"
-#include "core/ui/SettingsForm.h"
+#include "core/ui/ShowSettingsForm.h"
 
 void MainWindowTest::SetUp() {
   RingpadTest::SetUp();
   RegisterAllPages();
   platform::SetEndProgramHandler([this](int) { ++endRequests; });
-  SetSettingsFormHandler([this](RingpadO&) { ++settingsFormShown; });
+  SetSettingsFormHandler([this](SettingsForm&) { ++settingsFormShown; });
   platform::SetShellHandler([this](const platform::ShellAction& action) {
     if (action.kind == platform::ShellActionKind::OpenUrl && action.url.isLocalFile())
       openedDocuments << action.url.toLocalFile();
@@ -29,9 +29,9 @@ void MainWindowTest::TearDown() {
   RingpadTest::TearDown();
 }
 
-Ringpad& MainWindowTest::Start(const QStringList& arguments, const QString& exeName) {
+MainWindow& MainWindowTest::Start(const QStringList& arguments, const QString& exeName) {
   window_.reset();
-  window_ = std::make_unique<Ringpad>(StartupArgs{home() + exeName, arguments});
+  window_ = std::make_unique<MainWindow>(StartupArgs{home() + exeName, arguments});
   window_->MDIForm_Load();
   return *window_;
 }

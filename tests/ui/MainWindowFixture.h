@@ -10,7 +10,7 @@
 
 #include "TestEnvironment.h"
 #include "core/ui/PageKinds.h"
-#include "core/ui/Ringpad.h"
+#include "core/ui/MainWindow.h"
 
 class MainWindowTest : public RingpadTest {
  protected:
@@ -19,8 +19,8 @@ class MainWindowTest : public RingpadTest {
 
   // Builds the main window for argv[0] = <program folder>/<exeName> and the
   // arguments, and runs its load step.
-  Ringpad& Start(const QStringList& arguments = {}, const QString& exeName = QStringLiteral("ringpad"));
-  Ringpad& window() { return *window_; }
+  MainWindow& Start(const QStringList& arguments = {}, const QString& exeName = QStringLiteral("ringpad"));
+  MainWindow& window() { return *window_; }
 
   // Caption of each visible File item, in menu order.
   QStringList VisibleFileCaptions();
@@ -38,5 +38,5 @@ class MainWindowTest : public RingpadTest {
   std::vector<platform::ShellAction> shellActions;
 
  private:
-  std::unique_ptr<Ringpad> window_;
+  std::unique_ptr<MainWindow> window_;
 };

@@ -35,7 +35,7 @@ void WriteCurrentSettings(const QString& path, const QString& version = QStringL
 
 TEST_F(MainWindowTest, NoArgumentOpensTheToDoPage) {
   WriteCurrentSettings(homeFile("ringpad.ini"));
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
   EXPECT_EQ(w.windowTitle(), QStringLiteral("ringpad"));
   EXPECT_TRUE(w.isEnabled());
@@ -45,8 +45,8 @@ TEST_F(MainWindowTest, NoArgumentOpensTheToDoPage) {
   EXPECT_TRUE(QFileInfo(homeFile("bak")).isDir());
   EXPECT_TRUE(QFileInfo(homeFile("dat")).isDir());
   EXPECT_EQ(w.pos(), QPoint(TwipsToPixelsX(1500), TwipsToPixelsY(750)));
-  ASSERT_NE(w.PreviewWindow(), nullptr);
-  EXPECT_FALSE(w.PreviewWindow()->isVisible());
+  ASSERT_NE(w.previewWindow(), nullptr);
+  EXPECT_FALSE(w.previewWindow()->isVisible());
 }
 
 TEST_F(MainWindowTest, NoUsablePrinterWarnsAndStartsAllTheSame) {
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, VariantNamesHideSevenPageMenusAndOpenTheirPage) {
     const QString exe = QString::fromLatin1(c.exe);
     WriteCurrentSettings(homeFile(exe + ".ini"));
     // The command line is not read under these names.
-    Ringpad& w = Start({QStringLiteral("/m:")}, exe);
+    MainWindow& w = Start({QStringLiteral("/m:")}, exe);
     EXPECT_EQ(ActivePageKind(), QString::fromLatin1(c.page)) << c.exe;
     for (QAction* hidden : {w.mnu_FrmGant, w.mnu_frmMemo, w.mnu_frmCalender, w.mnu_FrmTable, w.mnu_frmTel,
                             w.mnu_FrmPicture, w.mnu_FrmYousi})
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, SecondInstanceStandsDownBeforeTouchingTheSettings) {
   QLockFile running(InstanceLockPath());
   ASSERT_TRUE(running.tryLock(0));
 
-  Ringpad& w = Start({QStringLiteral("/m:")});
+  MainWindow& w = Start({QStringLiteral("/m:")});
   EXPECT_EQ(messages().texts(), QStringList({QStringLiteral("既に起動されています。")}));
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(w.ProgramEnded());
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, OtherExecutableNamesAreOtherInstances) {
 
 TEST_F(MainWindowTest, ClipboardSwitchPressesTheScheduleButtonAndEnds) {
   WriteCurrentSettings(homeFile("ringpad.ini"), QStringLiteral("3.15.00"));
-  Ringpad& w = Start({QStringLiteral("/CA")});
+  MainWindow& w = Start({QStringLiteral("/CA")});
   EXPECT_EQ(endRequests, 1);
   EXPECT_TRUE(w.isMinimized());
   EXPECT_NE(w.LoadedPageWindow(QStringLiteral("yotei")), nullptr);
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, ClipboardSwitchPressesTheScheduleButtonAndEnds) {
 
 TEST_F(MainWindowTest, CloseWritesThePositionOnlyInTheNormalState) {
   WriteCurrentSettings(homeFile("ringpad.ini"));
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   w.move(200, 100);
   w.mnu_End_Click();
   EXPECT_EQ(endRequests, 1);
@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, CloseWritesThePositionOnlyInTheNormalState) {
 
   for (auto state : {Qt::WindowMaximized, Qt::WindowMinimized}) {
     WriteCurrentSettings(homeFile("ringpad.ini"));
-    Ringpad& again = Start();
+    MainWindow& again = Start();
     again.move(300, 200);
     again.setWindowState(state);
     again.close();
@@ -231,7 +231,7 @@ class DecliningMemo : public PageWindow {
 TEST_F(MainWindowTest, MemoVetoKeepsTheProgramOpen) {
   WriteCurrentSettings(homeFile("ringpad.ini"));
   RegisterPageWindowClass<DecliningMemo>(QStringLiteral("memo"));
-  Ringpad& w = Start({QStringLiteral("/M:")});
+  MainWindow& w = Start({QStringLiteral("/M:")});
   w.move(200, 100);
   EXPECT_FALSE(w.close());
   EXPECT_EQ(DecliningMemo::lastMode, UnloadMode::MdiForm);
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, MemoVetoKeepsTheProgramOpen) {
 
 TEST_F(MainWindowTest, ARefusalLeftFromClosingTheMemoAloneDoesNotStopTheProgramsClose) {
   WriteCurrentSettings(homeFile("ringpad.ini"));
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   CloseVeto = -1;  // the memo window refused its own close earlier
   EXPECT_TRUE(w.close());
   EXPECT_EQ(endRequests, 1);
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, StartClearsReadOnlyDataFilesAndKeepsTheSizeLimits) {
   WriteCurrentSettings(homeFile("ringpad.ini"));
   WriteBytes(homeFile("diduvuv.txt"), "x");
   QFile::setPermissions(homeFile("diduvuv.txt"), QFileDevice::ReadOwner);
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   EXPECT_TRUE(QFileInfo(homeFile("diduvuv.txt")).permissions() & QFileDevice::WriteOwner);
 
   const int height = w.frameGeometry().height();

@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, FileCaptionsFollowTheChosenPage) {
         "ヘルプ(DedudiDuZa操作方法)"}},
       {"CSV", "mnu_FrmCsv", {"ＣＳＶファイルの読込", "ＣＳＶファイルに印刷位置を追記(書出)"}},
   };
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   for (const Case& c : cases) {
     QString kind = QString::fromLatin1(c.page);
     w.ShowPageForm(kind);
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, FileCaptionsFollowTheChosenPage) {
 }
 
 TEST_F(MainWindowTest, OptionBeforeAnyPageLeavesTheFileItemsHidden) {
-  Ringpad& w = Start({}, QStringLiteral("ringbook"));  // a name that opens no page
+  MainWindow& w = Start({}, QStringLiteral("ringbook"));  // a name that opens no page
   w.mnu_option_Click();
   EXPECT_EQ(settingsFormShown, 1);
   EXPECT_EQ(VisibleFileCaptions(), QStringList());
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, OptionBeforeAnyPageLeavesTheFileItemsHidden) {
 }
 
 TEST_F(MainWindowTest, OptionReturnsToTheLastPage) {
-  Ringpad& w = Start({QStringLiteral("/t:")});
+  MainWindow& w = Start({QStringLiteral("/t:")});
   QString memo = QStringLiteral("memo");
   w.ShowPageForm(memo);
   QString tel = QStringLiteral("tel");
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, OptionReturnsToTheLastPage) {
 TEST_F(MainWindowTest, ChoosingALoadedPageOnlyBringsItForward) {
   RegisterPageWindowClass<CountingPage>(QStringLiteral("gant"));
   CountingPage::loads = 0;
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   w.mnu_FrmGant_Click();
   PageWindow* first = w.LoadedPageWindow(QStringLiteral("gant"));
   w.mnu_FrmAction_Click();
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, ChoosingALoadedPageOnlyBringsItForward) {
 TEST_F(MainWindowTest, ClosedPageIsLoadedAfreshWhenChosenAgain) {
   RegisterPageWindowClass<CountingPage>(QStringLiteral("tree"));
   CountingPage::loads = 0;
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   w.mnu_FrmTree_Click();
   QPointer<PageWindow> first = w.LoadedPageWindow(QStringLiteral("tree"));
   ASSERT_TRUE(first);
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, ClosedPageIsLoadedAfreshWhenChosenAgain) {
 }
 
 TEST_F(MainWindowTest, FileItemsPressTheActivePagesButtons) {
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   struct Case {
     const char* page;
     FileItem item;
@@ -154,14 +154,14 @@ TEST_F(MainWindowTest, FileItemsPressTheActivePagesButtons) {
 }
 
 TEST_F(MainWindowTest, FileItemWithoutAnActivePageDoesNothing) {
-  Ringpad& w = Start({}, QStringLiteral("ringbook"));
+  MainWindow& w = Start({}, QStringLiteral("ringbook"));
   w.mnu_FileRead_Click();
   w.mnu_help_Click();
   EXPECT_EQ(w.ActivePageWindow(), nullptr);
 }
 
 TEST_F(MainWindowTest, UnknownKeywordDressesNoPage) {
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   QString kind = QStringLiteral("nonsense");
   w.ShowPageForm(kind);
   EXPECT_EQ(VisibleFileCaptions(), QStringList());
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, UnknownKeywordDressesNoPage) {
 
 TEST_F(MainWindowTest, HomePageItemsOpenTheReadme) {
   WriteBytes(homeFile(QStringLiteral("README.md")), "# Ringpad\n");
-  Ringpad& w = Start();
+  MainWindow& w = Start();
   w.mnu_home_Click();
   w.mnu_home_2->trigger();
   ASSERT_EQ(openedDocuments.size(), 2);

@@ -1,0 +1,81 @@
+// The main window's page switching and the File items that press the page
+// windows' buttons.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "ShowSettingsForm.h"
+#include "PageRegistry.h"
+#include "MainWindow.h"
+
+void MainWindow::openPage(const char* pageKind) {
+  QString kind = QString::fromLatin1(pageKind);
+  ShowPageForm(kind);
+}
+
+void MainWindow::ShowPageForm(QString& pageKind) {
+  for (int i = 0; i < kFileItemCount; ++i) {
+    QAction* item = FileItemAction(static_cast<FileItem>(i));
+    item->setVisible(false);
+    item->setText(QString());
+  }
+  if (pageKind.compare(QLatin1String("option"), Qt::CaseInsensitive) == 0) {
+    ShowSettingsForm(this);
+    pageKind = LastPageKind;
+  } else {
+    for (const char* name : PageItemNames()) pageItem(name)->setEnabled(true);
+    LastPageKind = pageKind;
+  }
+  if (const PageKindInfo* row = FindPageKind(pageKind)) {
+    pageItem(row->pageItemName)->setEnabled(false);
+    for (int i = 0; i < kFileItemCount; ++i)
+      FileItemAction(static_cast<FileItem>(i))->setText(row->fileCaptions[i]);
+    if (LoadPageWindow(row->kind)) bringPageForward(row->kind);
+  }
+  for (int i = 0; i < kFileItemCount; ++i) {
+    QAction* item = FileItemAction(static_cast<FileItem>(i));
+    item->setVisible(!item->text().isEmpty());
+  }
+}
+
+void MainWindow::bringPageForward(const QString& pageKind) {
+  if (!LoadedPageWindow(pageKind)) return;
+  QMdiSubWindow* sub = pages_.value(pageKind.toLower());
+  mdiArea->setActiveSubWindow(sub);
+  sub->raise();
+}
+
+PageWindow* MainWindow::LoadedPageWindow(const QString& pageKind) const {
+  // A page window that the user closed is hidden at once and deleted a
+  // little later; either way it counts as no longer loaded.
+  QMdiSubWindow* sub = pages_.value(pageKind.toLower());
+  if (!sub || sub->isHidden()) return nullptr;
+  return qobject_cast<PageWindow*>(sub->widget());
+}
+
+PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
+  if (PageWindow* loaded = LoadedPageWindow(pageKind)) return loaded;
+  PageWindow* page = CreatePageWindow(pageKind);
+  if (!page) return nullptr;
+  QMdiSubWindow* sub = mdiArea->addSubWindow(page);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  pages_.insert(pageKind.toLower(), sub);
+  page->Form_Load();
+  sub->show();
+  // Whole and at the top left, however small the main window's area.
+  sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
+  sub->move(0, 0);
+  return page;
+}
+
+PageWindow* MainWindow::ActivePageWindow() const {
+  QMdiSubWindow* sub = mdiArea->currentSubWindow();
+  return sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
+}
+
+void MainWindow::PageFormCommands(FileItem item) {
+  PageWindow* page = ActivePageWindow();
+  if (!page) return;
+  const QString kind = pages_.key(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
+  PressCommandButton(page, PageCommandButtonName(item, kind));
+}

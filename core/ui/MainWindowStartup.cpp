@@ -1,0 +1,153 @@
+// The main window's start-up, size limits and close.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLockFile>
+#include <QTimer>
+#include <algorithm>
+
+#include "InitApplication.h"
+#include "PageRegistry.h"
+#include "MainWindow.h"
+
+#include "core/platform/ClipboardPersist.h"
+#include "StartupRules.h"
+#include "StartupSwitch.h"
+#include "Twips.h"
+#include "core/platform/ProgramExit.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/SettingsText.h"
+
+namespace {
+// Outer height of the window and least outer width, in twips.
+constexpr double kHeightTwips = 6605;
+constexpr double kMinWidthTwips = 9650;
+
+const char* const kProgramVersion = "3.16.01";
+}  // namespace
+
+void MainWindow::MDIForm_Load() {
+  setHeightLimit();
+  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("dozir.txt"), QStringLiteral("diduvuv.txt"),
+                      QStringLiteral("jxmemo.txt")});
+  setEnabled(false);
+  const int16_t result = InitApplication(*this, QString::fromLatin1(kProgramVersion));
+  if (ended_) return;
+  if (ReadsCommandLine(ExeName))
+    runStartupSwitch();
+  else
+    runSinglePageVariant();
+  if (ended_) return;
+  if (result != 0) {
+    // Let the first page paint before the box covers it.
+    QCoreApplication::processEvents();
+    mnu_Version_Click();
+  }
+  setEnabled(true);
+  // A disabled window cannot activate its page windows; the first page
+  // takes the focus now.
+  bringPageForward(LastPageKind);
+}
+
+void MainWindow::runStartupSwitch() {
+  QString kind = StartupSwitch(CommandLineText);
+  if (kind == kClipboardSwitch) {
+    runClipboardSwitch();
+    return;
+  }
+  show();
+  // These pages are loaded before they are chosen, as the switch asks.
+  if (kind == QLatin1String("memo") || kind == QLatin1String("table") || kind == QLatin1String("yotei"))
+    LoadPageWindow(kind);
+  ShowPageForm(kind);
+}
+
+void MainWindow::runSinglePageVariant() {
+  for (QAction* item : {mnu_FrmGant, mnu_frmMemo, mnu_frmCalender, mnu_FrmTable, mnu_frmTel, mnu_FrmPicture,
+                        mnu_FrmYousi})
+    item->setVisible(false);
+  show();
+  QString kind = SinglePageVariant(ExeName);
+  if (!kind.isEmpty()) ShowPageForm(kind);
+}
+
+void MainWindow::runClipboardSwitch() {
+  showMinimized();
+  // The schedule window's clipboard button loads the window and copies the
+  // coming weeks' schedule; then the program has done its work.
+  if (PageWindow* schedule = LoadPageWindow(QStringLiteral("yotei")))
+    PressCommandButton(schedule, QStringLiteral("cmd_toclip"));
+  platform::KeepClipboardTextAfterExit();
+  EndProgram();
+}
+
+void MainWindow::EndProgram() {
+  ended_ = true;
+  if (instanceLock_) instanceLock_->unlock();
+  platform::EndProgram(0);
+}
+
+// The window frame is known only once the window system has placed the
+// window; until then the client size stands for the outer size.
+void MainWindow::setHeightLimit() {
+  const int frameExtraWidth = frameGeometry().width() - width();
+  const int frameExtraHeight = frameGeometry().height() - height();
+  setMinimumWidth(std::max(0, TwipsToPixelsX(kMinWidthTwips) - frameExtraWidth));
+  setFixedHeight(std::max(0, TwipsToPixelsY(kHeightTwips) - frameExtraHeight));
+}
+
+void MainWindow::MDIForm_Resize() {
+  if (isMinimized()) return;
+  if (isMaximized()) {
+    // Changing the state inside its own change notice confuses some window
+    // managers; the normal state follows as soon as the notice is done.
+    QTimer::singleShot(0, this, [this] {
+      if (isMaximized()) showNormal();
+    });
+    return;
+  }
+  setHeightLimit();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) MDIForm_Resize();
+}
+
+void MainWindow::MDIForm_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  // A refusal left over from closing the memo window alone must not stop
+  // this close: only the answer given now counts.
+  CloseVeto = 0;
+  // Only the memo window guards unsaved work when the program closes.
+  if (PageWindow* memo = LoadedPageWindow(QStringLiteral("memo"))) {
+    int16_t memoCancel = 0;
+    memo->Form_QueryUnload(memoCancel, UnloadMode::MdiForm);
+  }
+  if (CloseVeto == -1) {
+    CloseVeto = 0;
+    cancel = 1;
+    return;
+  }
+  const bool normalState =
+      !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+  if (normalState) {
+    WriteIniValue(QString(), QStringLiteral("Y"), SingleText(static_cast<float>(PixelsToTwipsY(pos().y()))));
+    WriteIniValue(QString(), QStringLiteral("X"), SingleText(static_cast<float>(PixelsToTwipsX(pos().x()))));
+  }
+  EndProgram();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  int16_t cancel = 0;
+  MDIForm_QueryUnload(cancel, UnloadMode::ControlMenu);
+  if (cancel != 0)
+    event->ignore();
+  else
+    event->accept();
+}
