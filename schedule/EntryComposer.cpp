@@ -13,10 +13,16 @@ const QString kNoYear = QStringLiteral("    ");
 const QString kNoMonthOrDay = QStringLiteral("  ");
 constexpr int kFirstEnteredYear = 1988;
 
-// Holidays that move from year to year keep the year they were entered for.
-bool IsMovingHoliday(const QString& text) {
-  static const QStringList kNames{QStringLiteral("春分の日"), QStringLiteral("秋分の日"),
-                                  QStringLiteral("成人の日"), QStringLiteral("体育の日")};
+// A 祝日 is written for every year only when the law has kept it on one date
+// for all years; any other holiday (the Monday holidays, the equinoxes, the
+// birthdays of emperors, substitute days and names the editor does not know)
+// keeps the year it was entered for, or it would show on the same date in
+// every year.
+bool IsFixedDateHoliday(const QString& text) {
+  static const QStringList kNames{QStringLiteral("元旦"),       QStringLiteral("元日"),
+                                  QStringLiteral("建国記念の日"), QStringLiteral("昭和の日"),
+                                  QStringLiteral("憲法記念日"),   QStringLiteral("こどもの日"),
+                                  QStringLiteral("文化の日"),     QStringLiteral("勤労感謝の日")};
   return kNames.contains(TrimBlanks(text));
 }
 
@@ -54,7 +60,8 @@ QString ComposeEntryLine(const EntryFields& f) {
   text.replace(u'\r', u' ').replace(u'\n', u' ');
   QString year = f.year, month = f.month, day = f.day;
 
-  if ((f.kind == EntryKind::EveryYear || f.kind == EntryKind::Holiday) && !IsMovingHoliday(text)) year = kNoYear;
+  if (f.kind == EntryKind::EveryYear || (f.kind == EntryKind::Holiday && IsFixedDateHoliday(text)))
+    year = kNoYear;
   switch (EntryKind::Classify(f.kind)) {
     case EntryKindClass::Anniversary:
       if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = kNoYear;
