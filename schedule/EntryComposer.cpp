@@ -42,27 +42,11 @@ QString WithoutTrailingBlanks(const QString& text) {
   return text.left(end);
 }
 
-QString EntryRefusal(const EntryFields& f, bool update, int shownLineNumber) {
-  if (update && shownLineNumber == 0) return QStringLiteral("更新する予定を選択し、一旦表示してください。");
-  if (f.text.isEmpty() && f.kind != EntryKind::RestDay && f.kind != EntryKind::WorkDay)
-    return QStringLiteral("内容を入力してください。");
-  // The blank year is no year to compare: its entries are refused as no date.
-  const int year = ScheduleLine::DigitsValue(f.year);
-  if (year == 0) return DateMessage(f);
-  if (!IsYearless(f.kind) && year < kFirstEnteredYear) return QStringLiteral("1988年以前は入力できません。");
-  if (!QDate(year, ScheduleLine::DigitsValue(f.month), ScheduleLine::DigitsValue(f.day)).isValid())
-    return DateMessage(f);
-  return QString();
-}
-
-QString ComposeEntryLine(const EntryFields& f) {
-  QString text = f.text == kBlankEntryText ? QString() : f.text;
-  text.replace(u'\r', u' ').replace(u'\n', u' ');
-  QString year = f.year, month = f.month, day = f.day;
-
-  if (f.kind == EntryKind::EveryYear || (f.kind == EntryKind::Holiday && IsFixedDateHoliday(text)))
+void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
+                             QString& day) {
+  if (kind == EntryKind::EveryYear || (kind == EntryKind::Holiday && IsFixedDateHoliday(text)))
     year = kNoYear;
-  switch (EntryKind::Classify(f.kind)) {
+  switch (EntryKind::Classify(kind)) {
     case EntryKindClass::Anniversary:
       if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = kNoYear;
       break;
@@ -81,5 +65,25 @@ QString ComposeEntryLine(const EntryFields& f) {
       break;
     default: break;
   }
+}
+
+QString EntryRefusal(const EntryFields& f, bool update, int shownLineNumber) {
+  if (update && shownLineNumber == 0) return QStringLiteral("更新する予定を選択し、一旦表示してください。");
+  if (f.text.isEmpty() && f.kind != EntryKind::RestDay && f.kind != EntryKind::WorkDay)
+    return QStringLiteral("内容を入力してください。");
+  // The blank year is no year to compare: its entries are refused as no date.
+  const int year = ScheduleLine::DigitsValue(f.year);
+  if (year == 0) return DateMessage(f);
+  if (!IsYearless(f.kind) && year < kFirstEnteredYear) return QStringLiteral("1988年以前は入力できません。");
+  if (!QDate(year, ScheduleLine::DigitsValue(f.month), ScheduleLine::DigitsValue(f.day)).isValid())
+    return DateMessage(f);
+  return QString();
+}
+
+QString ComposeEntryLine(const EntryFields& f) {
+  QString text = f.text == kBlankEntryText ? QString() : f.text;
+  text.replace(u'\r', u' ').replace(u'\n', u' ');
+  QString year = f.year, month = f.month, day = f.day;
+  BlankRecurringDateParts(f.kind, text, year, month, day);
   return WithoutTrailingBlanks(ScheduleLine::Compose(year, month, day, u',', f.kind, text));
 }
