@@ -192,17 +192,12 @@ ScheduleCsvColumns ScheduleCsvColumnDetector::finish() {
   // Dates that are not year-first: month or day first, when the values of
   // the column settle which. English headings come from programs that
   // write month first, so they settle it when the values do not.
+  // Under a header a broken value only breaks its own row; without one,
+  // a column is taken as dates only when all its values are.
   const auto orderOf = [&](int column, bool english) -> std::optional<ImportDateOrder> {
     if (column < 1 || column > order_.size()) return std::nullopt;
     const OrderEvidence& e = order_.at(column - 1);
-    // The header records above the rows are no dates to weigh.
-    int others = e.other;
-    for (int i = 0; i < columns.headerLine && i < head_.size(); ++i) {
-      const QStringList fields = SplitCsvFields(head_.at(i), column);
-      if (column <= fields.size() && !TrimBlanks(fields.at(column - 1)).isEmpty() &&
-          !NumericDatePattern().match(TrimBlanks(fields.at(column - 1))).hasMatch())
-        --others;
-    }
+    const int others = columns.headerLine != 0 ? 0 : e.other;
     if (!e.dates || others > 0) return std::nullopt;
     if (e.firstOver12 && e.secondOver12) return std::nullopt;
     if (e.firstOver12) return ImportDateOrder::DayFirst;
