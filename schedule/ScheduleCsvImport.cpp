@@ -154,17 +154,48 @@ QString WithCommaSeparators(const QString& line) {
 
 ScheduleLineMerge::ScheduleLineMerge(const QStringList& storedLines) {
   lines_.reserve(storedLines.size());
-  held_.reserve(storedLines.size());
+  table_.assign(64, 0);
   for (const QString& line : storedLines) {
     lines_.append(WithCommaSeparators(line));
-    held_.insert(lines_.back());
+    const size_t hash = qHash(lines_.back());
+    if (!holds(lines_.back(), hash)) insert(lines_.size() - 1, hash);
+  }
+}
+
+bool ScheduleLineMerge::holds(const QString& line, size_t hash) const {
+  const size_t mask = table_.size() - 1;
+  for (size_t slot = hash & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
+    if (lines_.at(table_[slot] - 1) == line) return true;
+  }
+  return false;
+}
+
+void ScheduleLineMerge::insert(qsizetype index, size_t hash) {
+  if (2 * (held_ + 1) > qsizetype(table_.size())) grow();
+  const size_t mask = table_.size() - 1;
+  size_t slot = hash & mask;
+  while (table_[slot] != 0) slot = (slot + 1) & mask;
+  table_[slot] = uint32_t(index + 1);
+  ++held_;
+}
+
+void ScheduleLineMerge::grow() {
+  std::vector<uint32_t> old(table_.size() * 2, 0);
+  old.swap(table_);
+  const size_t mask = table_.size() - 1;
+  for (uint32_t entry : old) {
+    if (entry == 0) continue;
+    size_t slot = qHash(lines_.at(entry - 1)) & mask;
+    while (table_[slot] != 0) slot = (slot + 1) & mask;
+    table_[slot] = entry;
   }
 }
 
 bool ScheduleLineMerge::append(const QString& line) {
-  if (held_.contains(line)) return false;
-  held_.insert(line);
+  const size_t hash = qHash(line);
+  if (holds(line, hash)) return false;
   lines_.append(line);
+  insert(lines_.size() - 1, hash);
   ++appended_;
   return true;
 }

@@ -4,7 +4,9 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "ScheduleCsvColumns.h"
 
@@ -39,7 +41,9 @@ QString WithCommaSeparators(const QString& line);
 
 // The schedule's lines held in memory while rows are added: a line equal,
 // character for character, to one held already is dropped. Held lines are
-// looked up by hash, so each row costs the same however long the schedule.
+// looked up by hash, so each row costs the same however long the schedule;
+// the table holds only line numbers, so a big import costs little beyond
+// its lines.
 class ScheduleLineMerge {
  public:
   // The lines as read from the schedule file; they take part in the
@@ -53,8 +57,15 @@ class ScheduleLineMerge {
   int appendedCount() const { return appended_; }
 
  private:
+  bool holds(const QString& line, size_t hash) const;
+  void insert(qsizetype index, size_t hash);
+  void grow();
+
   QStringList lines_;
-  QSet<QString> held_;
+  // Open addressing: line number + 1 of each held line, 0 for a free slot;
+  // never more than half full.
+  std::vector<uint32_t> table_;
+  qsizetype held_ = 0;
   int appended_ = 0;
 };
 
