@@ -69,7 +69,7 @@ void BM_Import200MegabyteCsv(benchmark::State& state) {
     ScheduleLineMerge merge(stored);
     stored.clear();
     run.importRows(merge, {});
-    ScheduleFile::Rewrite(fixture.schedule, merge.lines());
+    ScheduleFile::Rewrite(fixture.schedule, merge.content());
     state.counters["added_lines"] = merge.appendedCount();
   }
   state.counters["file_MB"] = double(fixture.bytes) / (1024.0 * 1024.0);

@@ -153,29 +153,35 @@ QString WithCommaSeparators(const QString& line) {
 }
 
 ScheduleLineMerge::ScheduleLineMerge(const QStringList& storedLines) {
-  lines_.reserve(storedLines.size());
+  lines_.reserve(size_t(storedLines.size()));
   table_.assign(64, 0);
   for (const QString& line : storedLines) {
-    lines_.append(WithCommaSeparators(line));
-    const size_t hash = qHash(lines_.back());
-    if (!holds(lines_.back(), hash)) insert(lines_.size() - 1, hash);
+    QByteArray bytes = platform::ToSjis(WithCommaSeparators(line));
+    const size_t hash = qHash(bytes);
+    // A line the file holds twice stays twice; only its first is looked up.
+    if (holds(bytes, hash)) {
+      lines_.push_back(std::move(bytes));
+    } else {
+      add(std::move(bytes), hash);
+    }
   }
 }
 
-bool ScheduleLineMerge::holds(const QString& line, size_t hash) const {
+bool ScheduleLineMerge::holds(const QByteArray& line, size_t hash) const {
   const size_t mask = table_.size() - 1;
   for (size_t slot = hash & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
-    if (lines_.at(table_[slot] - 1) == line) return true;
+    if (lines_[table_[slot] - 1] == line) return true;
   }
   return false;
 }
 
-void ScheduleLineMerge::insert(qsizetype index, size_t hash) {
+void ScheduleLineMerge::add(QByteArray line, size_t hash) {
+  lines_.push_back(std::move(line));
   if (2 * (held_ + 1) > qsizetype(table_.size())) grow();
   const size_t mask = table_.size() - 1;
   size_t slot = hash & mask;
   while (table_[slot] != 0) slot = (slot + 1) & mask;
-  table_[slot] = uint32_t(index + 1);
+  table_[slot] = uint32_t(lines_.size());
   ++held_;
 }
 
@@ -185,19 +191,38 @@ void ScheduleLineMerge::grow() {
   const size_t mask = table_.size() - 1;
   for (uint32_t entry : old) {
     if (entry == 0) continue;
-    size_t slot = qHash(lines_.at(entry - 1)) & mask;
+    size_t slot = qHash(lines_[entry - 1]) & mask;
     while (table_[slot] != 0) slot = (slot + 1) & mask;
     table_[slot] = entry;
   }
 }
 
 bool ScheduleLineMerge::append(const QString& line) {
-  const size_t hash = qHash(line);
-  if (holds(line, hash)) return false;
-  lines_.append(line);
-  insert(lines_.size() - 1, hash);
+  QByteArray bytes = platform::ToSjis(line);
+  const size_t hash = qHash(bytes);
+  if (holds(bytes, hash)) return false;
+  add(std::move(bytes), hash);
   ++appended_;
   return true;
+}
+
+QStringList ScheduleLineMerge::lines() const {
+  QStringList out;
+  out.reserve(qsizetype(lines_.size()));
+  for (const QByteArray& line : lines_) out.append(platform::FromSjis(line));
+  return out;
+}
+
+QByteArray ScheduleLineMerge::content() const {
+  qsizetype size = 0;
+  for (const QByteArray& line : lines_) size += line.size() + 2;
+  QByteArray out;
+  out.reserve(size);
+  for (const QByteArray& line : lines_) {
+    out.append(line);
+    out.append("\r\n", 2);
+  }
+  return out;
 }
 
 void ImportScheduleCsvRows(const QStringList& csvLines, const ScheduleCsvColumns& columns, ScheduleLineMerge& merge,

@@ -2,6 +2,7 @@
 // Turning the rows of another program's schedule CSV into schedule lines and
 // adding those that the schedule does not hold yet at its end.
 #include <QSet>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -40,10 +41,10 @@ QString CharactersOutsideCodePage932(const QString& text);
 QString WithCommaSeparators(const QString& line);
 
 // The schedule's lines held in memory while rows are added: a line equal,
-// character for character, to one held already is dropped. Held lines are
-// looked up by hash, so each row costs the same however long the schedule;
-// the table holds only line numbers, so a big import costs little beyond
-// its lines.
+// character for character, to one held already is dropped. The lines are
+// held as the code page 932 bytes they will be written as, which is half
+// the memory of the decoded text, and looked up by hash through a table of
+// line numbers, so each row costs the same however long the schedule.
 class ScheduleLineMerge {
  public:
   // The lines as read from the schedule file; they take part in the
@@ -53,15 +54,18 @@ class ScheduleLineMerge {
   // Appends the line unless it is held already; true when appended.
   bool append(const QString& line);
 
-  const QStringList& lines() const { return lines_; }
+  // The lines held, decoded again.
+  QStringList lines() const;
+  // The whole schedule file: every line ended by CR LF.
+  QByteArray content() const;
   int appendedCount() const { return appended_; }
 
  private:
-  bool holds(const QString& line, size_t hash) const;
-  void insert(qsizetype index, size_t hash);
+  bool holds(const QByteArray& line, size_t hash) const;
+  void add(QByteArray line, size_t hash);
   void grow();
 
-  QStringList lines_;
+  std::vector<QByteArray> lines_;
   // Open addressing: line number + 1 of each held line, 0 for a free slot;
   // never more than half full.
   std::vector<uint32_t> table_;

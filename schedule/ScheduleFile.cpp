@@ -29,10 +29,14 @@ bool ScheduleFile::Write(const QString& path, const QStringList& lines) {
 QString ScheduleFile::TempCopyPath() { return ProgramFolder + QStringLiteral("ringpad.tmp"); }
 
 bool ScheduleFile::Rewrite(const QString& path, const QStringList& lines) {
+  return Rewrite(path, platform::JoinLinesCrLf(lines));
+}
+
+bool ScheduleFile::Rewrite(const QString& path, const QByteArray& content) {
   const QString temp = TempCopyPath();
   QFile::remove(temp);
   if (QFile::exists(path)) platform::CopyFileAtomically(path, temp);
-  return Write(path, lines);
+  return platform::SaveFileOrReport(path, content);
 }
 
 QString ScheduleFile::WeekdayBackupPath(const QDate& today) {

@@ -29,6 +29,8 @@ class ScheduleFile {
   // user; when it cannot be made the rewrite still goes on, since the file
   // itself is replaced atomically.
   static bool Rewrite(const QString& path, const QStringList& lines);
+  // The same with the file's whole content already encoded.
+  static bool Rewrite(const QString& path, const QByteArray& content);
   static QString TempCopyPath();
 
   // The rolling weekday backup: the file is copied into the backup folder as
