@@ -46,6 +46,7 @@ bool IsUnsupportedFormat(const QString& path) {
 }  // namespace
 
 void ScheduleWindow::Cmd_Fileimport_Click() {
+  if (!ScheduleFileWritable()) return;
   platform::ShowMessage(IntroText(), platform::MsgButtons::Ok, platform::MsgIcon::Information);
   const QString path = ShowFileDialog(true, nullptr, FolderOfPath(ScheduleFilePath), FileNameOfPath(ScheduleFilePath),
                                       FileMenuCaption(FileItem::Import), kImportFilter, 1, QStringLiteral("txt"));
