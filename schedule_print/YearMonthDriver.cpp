@@ -1,0 +1,3 @@
+#include "ScheduleDrivers.h"
+
+int PrintYearMonthDesigns(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
