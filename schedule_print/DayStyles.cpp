@@ -49,6 +49,10 @@ int32_t DayKindBackColor(const ScheduleOptions& options, DayKind kind) {
 
 QString DayNumberLabel(const ScheduleOptions& options, DayKind kind, const QDate& day) {
   SetForeColor(DayKindTextColor(options, kind));
+  return DayNumberText(options, kind, day);
+}
+
+QString DayNumberText(const ScheduleOptions& options, DayKind kind, const QDate& day) {
   const QString number = QStringLiteral("%1").arg(day.day(), 2);
   if (options.OptColourPrint != 1 && Bracketed(kind)) return u'[' + number + u']';
   return u' ' + number + u' ';

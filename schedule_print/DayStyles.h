@@ -15,6 +15,8 @@ class SchedulePrintSource;
 int32_t DayKindTextColor(const ScheduleOptions& options, DayKind kind);
 // RGB fill of a shaded day cell.
 int32_t DayKindBackColor(const ScheduleOptions& options, DayKind kind);
+// The four-character number label of a day, without touching the ink.
+QString DayNumberText(const ScheduleOptions& options, DayKind kind, const QDate& day);
 // Sets the fore colour for the day and returns its four-character number
 // label: " 7 ", or "[ 3]" for a holiday or day off printed without colour.
 QString DayNumberLabel(const ScheduleOptions& options, DayKind kind, const QDate& day);

@@ -75,7 +75,7 @@ void SchedulePrintTest::SetUp() {
     dialogAnswers_.pop_front();
     return answer;
   });
-  SetPreviewPageHandler([this](const QImage&) { ++previewPages_; });
+  SetPreviewPageHandler([this](const QImage&) { previewOutlines_.push_back(PreviewOutlineKind); });
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
     shown_.push_back(r);
     shownAt_.push_back(recorder_ ? printer().ops().size() + preview().ops().size() : 0);

@@ -58,7 +58,9 @@ class SchedulePrintTest : public RingpadTest {
   void answerDialog(PrintDialogAnswer answer) { dialogAnswers_.push_back(answer); }
   void previewNext() { answerDialog(PrintDialogAnswer{2, {}, {}}); }
   int dialogsShown() const { return dialogsShown_; }
-  int previewPagesShown() const { return previewPages_; }
+  int previewPagesShown() const { return int(previewOutlines_.size()); }
+  // PreviewOutlineKind as each shown preview page had it.
+  const std::vector<int>& previewOutlines() const { return previewOutlines_; }
   // Answers for the next message boxes (OK when none is left).
   void answerMessage(platform::MsgResult result) { messageAnswers_.push_back(result); }
   const std::vector<platform::MessageRequest>& shownMessages() const { return shown_; }
@@ -85,7 +87,7 @@ class SchedulePrintTest : public RingpadTest {
   std::vector<platform::MessageRequest> shown_;
   std::vector<size_t> shownAt_;  // ops recorded when each message showed
   int dialogsShown_ = 0;
-  int previewPages_ = 0;
+  std::vector<int> previewOutlines_;
 };
 
 // Texts of the ops of a page, in order.
