@@ -26,7 +26,7 @@ bool WriteDataFile(const QString& path, const QStringList& lines);
 bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines);
 
 // Copies the file to the backup folder as stem + weekday number (1 Sunday
-// to 7 Saturday) + extension when it exists; a failure is reported and
+// to 7 Saturday) + "." + extension when it exists; a failure is reported and
 // false returned, and loading goes on.
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension);
 

@@ -58,7 +58,7 @@ void TodoWindow::Form_Load() {
 
   RefillList(Cmb_file, todo::EnsureRecentSlots());
   settleToDoFile();
-  todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral(".txt"));
+  todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral("txt"));
   DoneExportPath = todo::InProgramFolder(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("FILEX"),
                                                               QStringLiteral("済.txt")));
   selectRecentSlot();
