@@ -20,6 +20,12 @@ bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines) {
   return ::WriteDataFile(path, lines, options);
 }
 
+bool ChangeDataFile(const QString& path, const std::function<bool(QStringList& lines)>& edit, bool keepTempCopy) {
+  DataFileWriteOptions options;
+  options.keepTempCopy = keepTempCopy;
+  return RewriteDataFile(path, edit, options);
+}
+
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension) {
   return ::MakeWeekdayBackup(path, stem, extension, QStringLiteral("バックアップファイルが書き込み禁止になっています"),
                              platform::Today());

@@ -5,6 +5,7 @@
 // leave a half-written file behind.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace todo {
 
@@ -24,6 +25,11 @@ bool WriteDataFile(const QString& path, const QStringList& lines);
 // As WriteDataFile, keeping the file as it was in "ringpad.tmp" in the
 // program folder first, where users have always found the previous state.
 bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines);
+
+// Changes the file's lines under the file's lock, re-read there, so that
+// line numbers taken from the file apply to what it holds now; otherwise as
+// WriteDataFile. The edit returns false to leave the file alone.
+bool ChangeDataFile(const QString& path, const std::function<bool(QStringList& lines)>& edit, bool keepTempCopy);
 
 // Copies the file to the backup folder as stem + weekday number (1 Sunday
 // to 7 Saturday) + "." + extension when it exists; a failure is reported and
