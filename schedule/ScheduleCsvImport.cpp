@@ -1,6 +1,7 @@
 #include "ScheduleCsvImport.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <optional>
 
 #include "EntryComposer.h"
@@ -165,6 +166,7 @@ ScheduleLineMerge::ScheduleLineMerge(const QStringList& storedLines) {
       add(std::move(bytes), hash);
     }
   }
+  stored_ = lines_.size();
 }
 
 bool ScheduleLineMerge::holds(const QByteArray& line, size_t hash) const {
@@ -213,16 +215,20 @@ QStringList ScheduleLineMerge::lines() const {
   return out;
 }
 
-QByteArray ScheduleLineMerge::content() const {
-  qsizetype size = 0;
-  for (const QByteArray& line : lines_) size += line.size() + 2;
-  QByteArray out;
-  out.reserve(size);
-  for (const QByteArray& line : lines_) {
-    out.append(line);
-    out.append("\r\n", 2);
+void ScheduleLineMerge::moveAddedInto(QStringList& current) {
+  QSet<QString> held;
+  held.reserve(current.size());
+  for (QString& line : current) {
+    line = WithCommaSeparators(line);
+    held.insert(line);
   }
-  return out;
+  current.reserve(current.size() + appended_);
+  for (size_t i = stored_; i < lines_.size(); ++i) {
+    QString line = platform::FromSjis(lines_[i]);
+    lines_[i] = QByteArray();
+    if (!held.contains(line)) current.append(line);
+  }
+  lines_.resize(stored_);
 }
 
 void ImportScheduleCsvRows(const QStringList& csvLines, const ScheduleCsvColumns& columns, ScheduleLineMerge& merge,

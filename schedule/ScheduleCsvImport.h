@@ -56,9 +56,14 @@ class ScheduleLineMerge {
 
   // The lines held, decoded again.
   QStringList lines() const;
-  // The whole schedule file: every line ended by CR LF.
-  QByteArray content() const;
   int appendedCount() const { return appended_; }
+
+  // Appends the lines this merge added to the file's lines as they stand
+  // now (read again under the file's lock, so another program's change made
+  // meanwhile is kept), their separators made commas, leaving out those the
+  // file holds by now. The added lines are released as they move over, so
+  // the merge is spent afterwards.
+  void moveAddedInto(QStringList& current);
 
  private:
   bool holds(const QByteArray& line, size_t hash) const;
@@ -71,6 +76,7 @@ class ScheduleLineMerge {
   std::vector<uint32_t> table_;
   qsizetype held_ = 0;
   int appended_ = 0;
+  size_t stored_ = 0;  // lines read from the file, before the added ones
 };
 
 // Called with the whole CSV line of a row whose date is broken.

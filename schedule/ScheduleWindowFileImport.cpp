@@ -54,6 +54,7 @@ bool IsUnsupportedFormat(const QString& path) {
 }  // namespace
 
 void ScheduleWindow::Cmd_Fileimport_Click() {
+  if (!ScheduleFileWritable()) return;
   platform::ShowMessage(IntroText(), platform::MsgButtons::Ok, platform::MsgIcon::Information);
   const QString path = ShowFileDialog(true, nullptr, FolderOfPath(ScheduleFilePath), FileNameOfPath(ScheduleFilePath),
                                       FileMenuCaption(FileItem::Import), kImportFilter, 1, QStringLiteral("txt"));
@@ -106,7 +107,10 @@ void ScheduleWindow::Cmd_Fileimport_Click() {
                                 platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) ==
               platform::MsgResult::Ok;
       // The copy "ringpad.tmp" keeps the schedule as it was before the import.
-      imported = write && ScheduleFile::Rewrite(ScheduleFileLocalPath(), merge.content());
+      imported = write && ScheduleFile::Rewrite(ScheduleFileLocalPath(), [&merge](QStringList& lines) {
+                   merge.moveAddedInto(lines);
+                   return true;
+                 });
       RefreshScheduleList();
     }
   }
