@@ -70,7 +70,7 @@ void BM_Import200MegabyteCsv(benchmark::State& state) {
     stored.clear();
     run.importRows(merge, {});
     state.counters["added_lines"] = merge.appendedCount();
-    ScheduleFile::Rewrite(fixture.schedule, [&merge](QStringList& lines) {
+    ScheduleFile::RewriteBytes(fixture.schedule, [&merge](QList<QByteArray>& lines) {
       merge.moveAddedInto(lines);
       return true;
     });

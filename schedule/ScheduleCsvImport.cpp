@@ -215,18 +215,21 @@ QStringList ScheduleLineMerge::lines() const {
   return out;
 }
 
-void ScheduleLineMerge::moveAddedInto(QStringList& current) {
-  QSet<QString> held;
+void ScheduleLineMerge::moveAddedInto(QList<QByteArray>& current) {
+  QSet<QByteArray> held;
   held.reserve(current.size());
-  for (QString& line : current) {
-    line = WithCommaSeparators(line);
+  for (QByteArray& line : current) {
+    // Only a line whose separators change is encoded again; the others
+    // keep their bytes.
+    const QString text = platform::FromSjis(line);
+    const QString withCommas = WithCommaSeparators(text);
+    if (withCommas != text) line = platform::ToSjis(withCommas);
     held.insert(line);
   }
   current.reserve(current.size() + appended_);
   for (size_t i = stored_; i < lines_.size(); ++i) {
-    QString line = platform::FromSjis(lines_[i]);
+    if (!held.contains(lines_[i])) current.append(std::move(lines_[i]));
     lines_[i] = QByteArray();
-    if (!held.contains(line)) current.append(line);
   }
   lines_.resize(stored_);
 }

@@ -58,12 +58,12 @@ class ScheduleLineMerge {
   QStringList lines() const;
   int appendedCount() const { return appended_; }
 
-  // Appends the lines this merge added to the file's lines as they stand
-  // now (read again under the file's lock, so another program's change made
+  // Appends the lines this merge added to the file's lines (their code page
+  // 932 bytes) as they stand now (read again under the file's lock, so another program's change made
   // meanwhile is kept), their separators made commas, leaving out those the
   // file holds by now. The added lines are released as they move over, so
   // the merge is spent afterwards.
-  void moveAddedInto(QStringList& current);
+  void moveAddedInto(QList<QByteArray>& current);
 
  private:
   bool holds(const QByteArray& line, size_t hash) const;
