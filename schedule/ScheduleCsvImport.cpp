@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <optional>
 
 #include "EntryComposer.h"
@@ -170,6 +171,7 @@ ScheduleLineMerge::ScheduleLineMerge(const QStringList& storedLines) {
 }
 
 bool ScheduleLineMerge::holds(const QByteArray& line, size_t hash) const {
+  if (table_.empty()) return false;
   const size_t mask = table_.size() - 1;
   for (size_t slot = hash & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
     if (lines_[table_[slot] - 1] == line) return true;
@@ -188,7 +190,7 @@ void ScheduleLineMerge::add(QByteArray line, size_t hash) {
 }
 
 void ScheduleLineMerge::grow() {
-  std::vector<uint32_t> old(table_.size() * 2, 0);
+  std::vector<uint32_t> old(std::max<size_t>(64, table_.size() * 2), 0);
   old.swap(table_);
   const size_t mask = table_.size() - 1;
   for (uint32_t entry : old) {
@@ -231,7 +233,11 @@ void ScheduleLineMerge::moveAddedInto(QList<QByteArray>& current) {
     if (!held.contains(lines_[i])) current.append(std::move(lines_[i]));
     lines_[i] = QByteArray();
   }
+  // Spent: give back the table and the slots before the file is built.
   lines_.resize(stored_);
+  lines_.shrink_to_fit();
+  std::vector<uint32_t>().swap(table_);
+  held_ = 0;
 }
 
 void ImportScheduleCsvRows(const QStringList& csvLines, const ScheduleCsvColumns& columns, ScheduleLineMerge& merge,
