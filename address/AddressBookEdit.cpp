@@ -10,6 +10,10 @@ void SetAddressHeader(QStringList& lines) {
     lines[0] = kAddressHeader;
 }
 
+bool AddressLineIsIntact(const QStringList& lines, int lineNumber, const QString& expected) {
+  return lineNumber >= 2 && lineNumber <= lines.size() && lines.at(lineNumber - 1) == expected;
+}
+
 bool RemoveAddressLine(QStringList& lines, int lineNumber) {
   if (lineNumber < 2 || lineNumber > lines.size()) return false;
   lines.removeAt(lineNumber - 1);

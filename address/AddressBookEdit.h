@@ -10,6 +10,9 @@ class AddressRecord;
 // Puts the header in place of line 1 (adding it to an empty file).
 void SetAddressHeader(QStringList& lines);
 
+// Whether the file's line of that number is still the given one.
+bool AddressLineIsIntact(const QStringList& lines, int lineNumber, const QString& expected);
+
 // Removes the line of that number (1-based, the header being 1); false when
 // there is no such entry line.
 bool RemoveAddressLine(QStringList& lines, int lineNumber);

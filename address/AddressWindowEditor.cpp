@@ -13,11 +13,12 @@
 #include "AddressStorage.h"
 #include "AddressTextConversions.h"
 #include "AddressWindow.h"
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/text/CsvEscape.h"
 #include "core/text/StringHelpers.h"
-#include "schedule/ShownLineCheck.h"
 
 namespace {
 
@@ -114,33 +115,43 @@ void AddressWindow::cmd_update_click(int index) {
       entry.setField(n, CarriedFields.at(n - kAddressEditedFields - 1));
     QStringList typed;
     for (int n = 1; n <= entry.fieldCount(); ++n) typed << entry.field(n);
-    if (!AddressTextsFitCodePage(typed)) return;
+    if (!platform::CheckSavableText(typed.join(QString()))) return;
   }
 
-  QStringList lines;
-  if (!ReadAddressLines(lines, index == kAdd)) return;
-  if (index == kUpdate || index == kDelete) {
-    // Another program, or a second window, may have changed the file since
-    // the entry was shown or listed: a number alone could hit another entry.
-    if (!ShownLineIsIntact(lines, SelectedLineNumber, expectedLine)) {
-      SelectedLineNumber = -1;
-      FillAddressList();
-      return Warn(kChooseFromList);
-    }
-    RemoveAddressLine(lines, SelectedLineNumber);
-    SelectedLineNumber = -1;
-  }
+  // The file is read again under the lock; another program, or a second
+  // window, may have changed it since the entry was shown or listed, and a
+  // line number alone could then hit another entry.
+  bool stale = false;
   int inserted = -1;
-  if (index == kAdd || index == kUpdate) inserted = InsertAddressSorted(lines, entry);
-  SetAddressHeader(lines);
-  if (!RewriteAddressFile(AddressFileLocalPath(), lines)) {
+  const int removing = SelectedLineNumber;
+  const bool written = RewriteDataFile(
+      AddressFileLocalPath(),
+      [&](QStringList& lines) {
+        if (index == kUpdate || index == kDelete) {
+          if (!AddressLineIsIntact(lines, removing, expectedLine)) {
+            stale = true;
+            return false;
+          }
+          RemoveAddressLine(lines, removing);
+        }
+        if (index == kAdd || index == kUpdate) inserted = InsertAddressSorted(lines, entry);
+        SetAddressHeader(lines);
+        return true;
+      },
+      {.keepTempCopy = true});
+  if (index == kUpdate || index == kDelete) SelectedLineNumber = -1;
+  if (stale) {
+    FillAddressList();
+    return Warn(kChooseFromList);
+  }
+  if (!written) {
     // The file is as it was; the list shows it so.
     FillAddressList();
     return;
   }
   if (index == kUpdate) {
     SelectedLineNumber = inserted;
-    ShownLine = lines.at(inserted - 1);
+    ShownLine = entry.toLine();
   }
   if (index == kAdd) ClearEditor(false);
   FillAddressList();
@@ -152,7 +163,7 @@ void AddressWindow::ShowSelectedEntry() {
   const int number = List1->item(row)->data(Qt::UserRole).toInt();
   QStringList lines;
   if (!ReadAddressLines(lines, false)) return;
-  if (!ShownLineIsIntact(lines, number, List1->item(row)->data(Qt::UserRole + 1).toString())) {
+  if (!AddressLineIsIntact(lines, number, List1->item(row)->data(Qt::UserRole + 1).toString())) {
     SelectedLineNumber = -1;
     FillAddressList();
     return Warn(kChooseFromList);

@@ -7,8 +7,8 @@
 #include "AddressWindow.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/print/PrintJob.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
@@ -31,7 +31,7 @@ void AddressWindow::cmd_FileNew_Click() {
                           platform::MsgButtons::Ok, platform::MsgIcon::Information);
     return;
   }
-  if (!platform::SaveFileOrReport(path, AddressFile::Content({kAddressHeader}))) return;
+  if (!WriteDataFile(path, {kAddressHeader})) return;
   AddressFilePath = path;
   SelectedLineNumber = -1;
   ShownLine.clear();

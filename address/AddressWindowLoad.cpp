@@ -17,8 +17,9 @@
 #include "AddressStorage.h"
 #include "AddressWindow.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
+#include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
 #include "core/text/ColorTable.h"
@@ -26,7 +27,7 @@
 #include "core/text/StringHelpers.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/Twips.h"
-#include "schedule/ListControls.h"
+#include "core/ui/ListControls.h"
 
 namespace {
 
@@ -72,10 +73,10 @@ void AddressWindow::Form_Load() {
 
   const QString local = AddressFileLocalPath();
   if (TrimBlanks(SafeDir(local)).isEmpty()) {
-    // A failure here is said by the save itself; the list then finds no file.
-    if (!QFileInfo::exists(local)) platform::SaveFileOrReport(local, AddressFile::Content(AddressFile::DefaultLines()));
+    // A failure here is said by the write itself; the list then finds no file.
+    if (!QFileInfo::exists(local)) WriteDataFile(local, AddressFile::DefaultLines());
   } else {
-    MakeAddressWeekdayBackup(local, QDate::currentDate());
+    MakeAddressWeekdayBackup(local, platform::Today());
   }
 
   RefillList(Cmb_Type, AddressDesignItems());

@@ -8,6 +8,7 @@
 #include "AddressWindowTest.h"
 #include "TinyFileSystem.h"
 #include "address/AddressRecord.h"
+#include "core/platform/CodePageChecks.h"
 #include "core/text/CsvLine.h"
 
 namespace {
@@ -193,6 +194,21 @@ TEST_F(Editor, FailedWritesLeaveTheFileAsItWas) {
   EXPECT_TRUE(messages().texts().last().contains(QStringLiteral("book.csv")));
   EXPECT_EQ(ReadBytes(disk.path(QStringLiteral("book.csv"))), old);
   EXPECT_EQ(ListNames(onDisk), QStringList{"a"});
+}
+
+TEST_F(Editor, AFileNotInTheCodePageIsRewrittenOnlyWhenTheUserAgrees) {
+  platform::ForgetForeignBytesAnswers();
+  WriteBytes(homeFile("doZir.csv"), QByteArray("header\r\n\xef\xbd\xb1,c,utf8\r\n"));
+  AddressWindow& w = Open();
+  const QByteArray before = ReadBytes(homeFile("doZir.csv"));
+  Fill(w, QStringLiteral("ｲ"), QStringLiteral("i"), QStringLiteral("c"));
+  messages().clear();
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_Update[1]->click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("Shift-JIS")));
+  EXPECT_EQ(ReadBytes(homeFile("doZir.csv")), before);
+  platform::ForgetForeignBytesAnswers();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "AddressWindowTest.h"
 #include "address/AddressRecord.h"
 #include "address/AddressStorage.h"
+#include "core/platform/Clock.h"
 #include "core/text/CsvLine.h"
 #include "core/ui/FormHelpers.h"
 
@@ -63,7 +64,7 @@ TEST_F(LoadAndList, FirstUseWritesTheDefaultsAndTheSampleFile) {
 
   // A second start backs the file up instead of creating it.
   Open();
-  EXPECT_EQ(ReadBytes(AddressWeekdayBackupPath(QDate::currentDate())), ReadBytes(homeFile("doZir.csv")));
+  EXPECT_EQ(ReadBytes(AddressWeekdayBackupPath(platform::Today())), ReadBytes(homeFile("doZir.csv")));
 }
 
 TEST_F(LoadAndList, CategoryFilterFollowsTheGroups) {
