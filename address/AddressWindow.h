@@ -14,6 +14,7 @@
 
 #include "AddressCaptions.h"
 #include "AddressCategoryGroups.h"
+#include "AddressPrintLines.h"
 #include "core/ui/FindDialog.h"
 #include "core/ui/PageWindow.h"
 
@@ -120,6 +121,12 @@ class AddressWindow : public PageWindow {
   void cmd_FileNew_Click();
   void Cmd_FileRead_Click();
   void Cmd_FileSearch2_Click();
+  void Cmb_type_Click();
+  void Cmd_print_Click();
+  // One page of the chosen phone-book design; an empty category asks for a
+  // blank page. Returns the drawer's done flag.
+  int PrintAddressDesignPage(const QString& category, const AddressPrintLines& lines, int page, double left,
+                             double right);
 
   // The editor's text of 備考3 and the other free fields by index.
   QString BikouText(int index) const;
@@ -131,6 +138,7 @@ class AddressWindow : public PageWindow {
 
  private:
   void BuildLayout();
+  void RunPrintPath(int code, const QString& category, const AddressPrintLines& lines);
   void CycleCaption(FreeFieldLabel label);
   void ApplyFreeFieldInputModes();
   void ShowSelectedEntry();

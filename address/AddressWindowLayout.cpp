@@ -200,6 +200,8 @@ void AddressWindow::BuildLayout() {
   connect(Cmb_bunrui, &QComboBox::currentIndexChanged, this, [this](int) { Cmb_Bunrui_Click(); });
   connect(Chk_Jyusyo, &QCheckBox::stateChanged, this, [this](int) { Chk_Jyusyo_Click(); });
   connect(List1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) { List1_DblClick(); });
+  connect(Cmb_Type, &QComboBox::currentIndexChanged, this, [this](int) { Cmb_type_Click(); });
+  connect(Cmd_print, &QPushButton::clicked, this, &AddressWindow::Cmd_print_Click);
   connect(cmd_FileNew, &QPushButton::clicked, this, &AddressWindow::cmd_FileNew_Click);
   connect(Cmd_FileRead, &QPushButton::clicked, this, &AddressWindow::Cmd_FileRead_Click);
   connect(Cmd_FileSearch2, &QPushButton::clicked, this, &AddressWindow::Cmd_FileSearch2_Click);

@@ -81,8 +81,6 @@ void AddressWindow::Form_Load() {
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);
-  RefillList(Cmb_men, AddressSideItems(0));
-  Cmb_men->setCurrentIndex(0);
   RefillList(cmb_sort, AddressSortItems());
   cmb_sort->setCurrentIndex(0);
 
