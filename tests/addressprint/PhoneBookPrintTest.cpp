@@ -309,4 +309,36 @@ TEST_F(PrintButton, BothSidesOfAnA4SheetWithThreeEntries) {
     if (op.text == QStringLiteral(":1")) EXPECT_GT(op.x1, rightHalfLeft);
 }
 
+TEST_F(PrintButton, LandscapeOnBothSidesAlternatesBackAndFront) {
+  QStringList entries;
+  for (int i = 1; i <= 31; ++i) entries << QStringLiteral("ｱ,c,n%1").arg(i);
+  AddressWindow& w = Open(entries);
+  w.Cmb_Type->setCurrentIndex(12);
+  w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QStringLiteral("A4 両面")));
+  w.Cmd_print_Click();
+  // Page 1 at the back span (x from 0), page 2 at the front span.
+  double first = -1, last = -1;
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::RotatedText)) {
+    if (op.text == QStringLiteral("n1")) first = op.x1;
+    if (op.text == QStringLiteral("n31")) last = op.x1;
+  }
+  EXPECT_LT(first, PaperSettings.PageLeft);
+  EXPECT_GE(last, PaperSettings.PageLeft);
+}
+
+TEST_F(PrintButton, NothingToPrintEndsAfterOneEmptyPageAndAMissingFileIsNamed) {
+  AddressWindow& w = Open({"ｱ,c,hidden,,,,1|0|", "ｲ,c," + QString(1000, u'x') + ",,,,1|1|,,," + QString(1000, u'長')});
+  w.Cmd_print_Click();
+  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 0);
+  EXPECT_FALSE(printer().texts().contains(QStringLiteral("hidden")));
+
+  printer().clearOps();
+  QFile::remove(homeFile("doZir.csv"));
+  messages().clear();
+  w.Cmd_print_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("doZir.csv")));
+  EXPECT_TRUE(printer().opsOf(RecordedOp::Text).empty());
+}
+
 }  // namespace
