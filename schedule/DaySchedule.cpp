@@ -188,7 +188,8 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
   kind = DayKind(state.kind);
 }
 
-DaySchedule::DaySchedule() : reader_(&ScheduleFile::ReadLines) {}
+DaySchedule::DaySchedule()
+    : reader_([](const QString& path, QStringList& lines) { return ScheduleFile::ReadLines(path, lines); }) {}
 
 DaySchedule::DaySchedule(LineReader reader) : reader_(std::move(reader)) {}
 

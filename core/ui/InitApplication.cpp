@@ -16,6 +16,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProgramPaths.h"
 #include "core/print/PrinterInfo.h"
+#include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -90,7 +91,7 @@ QString RuntimeInstanceLockPath() {
 }
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
-  TodayText = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+  TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;
   SetProgramPaths(form.startupArgs().argv0);  // ExeName and ProgramFolder
