@@ -88,6 +88,9 @@ TEST_F(DesktopTest, EveryPageWindowOpensWholeOnTheScreen) {
       EXPECT_FALSE(w.mdiArea->horizontalScrollBar()->isVisible()) << page.kind;
       if (auto* print = window->findChild<QPushButton*>(QStringLiteral("Cmd_print")))
         EXPECT_TRUE(print->isVisibleTo(&w)) << page.kind;
+      // A picture of the window as the user sees it, to look at.
+      if (kind == QLatin1String("yotei"))
+        w.grab().save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/desktop-schedule-%1.png").arg(screenSize.width()));
     }
   }
 }
