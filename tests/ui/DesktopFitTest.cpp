@@ -106,6 +106,8 @@ TEST_F(DesktopTest, ATooSmallScreenScrollsInsteadOfCuttingOff) {
   // The page window keeps its whole size; the area scrolls to it.
   EXPECT_EQ(sub->size(), sub->sizeHint().expandedTo(sub->minimumSizeHint()));
   EXPECT_EQ(sub->pos(), QPoint(0, 0));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(w.mdiArea->verticalScrollBar()->isVisible());
 }
 
 TEST_F(DesktopTest, SavedPositionsAreBroughtOntoTheScreen) {
