@@ -19,8 +19,9 @@ bool IsWritableFolder(const QString& folder);
 // tests, which run where every folder is writable); "" ends it.
 void SetReadOnlyFolderOverride(const QString& folder);
 
-// The executable's base name without extension ("ringpad" for
-// "/usr/bin/ringpad", "dozir" for a link named "dozir").
+// The executable's file name without a final ".exe" ("ringpad" for
+// "/usr/bin/ringpad" or "RINGPAD.EXE", "dozir" for a link named "dozir",
+// "ringpad-3.16.01" unchanged).
 QString ExecutableBaseName(const QString& argv0);
 
 }  // namespace platform
