@@ -110,6 +110,9 @@ PageWindow* MainWindow::ActivePageWindow() const {
 }
 
 void MainWindow::PageFormCommands(FileItem item) {
+  // A hidden item is no command of this page, even when its action is set
+  // off from code.
+  if (!FileItemAction(item)->isVisible()) return;
   PageWindow* page = ActivePageWindow();
   if (!page) return;
   const QString kind = pages_.key(qobject_cast<QMdiSubWindow*>(page->parentWidget()));

@@ -57,7 +57,8 @@ QStringList ControlsOutOfSight(MainWindow& w, PageWindow* page, const QRect& scr
   QStringList out;
   QWidget* viewport = w.mdiArea->viewport();
   for (QWidget* control : page->findChildren<QWidget*>()) {
-    if (!control->isVisibleTo(&w) || control->isWindow()) continue;
+    // A control of no size (a picture not loaded yet) shows nothing.
+    if (!control->isVisibleTo(&w) || control->isWindow() || control->size().isEmpty()) continue;
     const QRect inWindow(control->mapTo(&w, QPoint(0, 0)), control->size());
     const QRect onScreen = inWindow.translated(w.geometry().topLeft());
     const QRect inViewport(control->mapTo(viewport, QPoint(0, 0)), control->size());
