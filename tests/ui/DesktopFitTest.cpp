@@ -233,6 +233,22 @@ TEST_F(DesktopTest, APageKeepsTheFocusThroughItsOwnCommand) {
   EXPECT_EQ(dialogs, 2);
 }
 
+TEST_F(DesktopTest, AMessageOverAChosenPageLeavesThatPageActive) {
+  MainWindow& w = Start({QStringLiteral("/C:")});
+  w.mnu_FrmAction->trigger();
+  Activate(w);
+  w.mnu_frmCalender->trigger();  // chosen from the menu, nothing clicked inside
+  PageWindow* schedule = w.LoadedPageWindow(QStringLiteral("yotei"));
+  // A refusal box of the page's own command comes and goes.
+  QDialog box(&w);
+  box.show();
+  QApplication::setActiveWindow(&box);
+  box.hide();
+  QApplication::setActiveWindow(&w);
+  EXPECT_EQ(w.ActivePageWindow(), schedule);
+  EXPECT_TRUE(schedule->isAncestorOf(QApplication::focusWidget()));
+}
+
 TEST_F(DesktopTest, TheDesignListKeepsTheKeysAfterADesignChange) {
   MainWindow& w = Start({QStringLiteral("/C:")});
   Activate(w);
