@@ -1,0 +1,93 @@
+// The tree file: what the writer puts down, what the reader makes of it, and
+// that a chart survives being written and read any number of times.
+#include <QFile>
+
+#include "TestEnvironment.h"
+#include "charts/TreeFile.h"
+#include "core/platform/Codec.h"
+
+namespace {
+QByteArray Sjis(const char* utf8) { return platform::ToSjis(QString::fromUtf8(utf8)); }
+}  // namespace
+
+TEST(TreeFileFormat, WritesTitleItemsRemarksAndClosingLineEnd) {
+  struct Case {
+    const char* items;
+    const char* remarks;
+    const char* bytes;
+  } cases[] = {
+      {"a\r\n b\r\n", "", "@TITLE=T\r\n@CSV=\r\na\r\n b\r\n\r\n"},
+      {"a\n b", "x\ny", "@TITLE=T\r\n@CSV=\r\na\r\n b\r\n@BIKO=x\r\n@BIKO=y\r\n"},
+      {"a\r\n", "x\r\n", "@TITLE=T\r\n@CSV=\r\na\r\n@BIKO=x\r\n@BIKO=\r\n"},
+      {"", "", "@TITLE=T\r\n@CSV=\r\n\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    TreeDocument doc{QStringLiteral("T"), QString::fromUtf8(c.items), QString::fromUtf8(c.remarks)};
+    EXPECT_EQ(TreeFileBytes(doc), QByteArray(c.bytes));
+  }
+}
+
+TEST(TreeFileFormat, WriteReadWriteGivesTheSameBytesAndNothingGrows) {
+  const TreeDocument docs[] = {
+      {QStringLiteral("組織図"), QStringLiteral("社長\r\n 部長,1\r\n"), QStringLiteral("注意\r\n二行目")},
+      {QStringLiteral("t"), QStringLiteral("a"), QString()},
+      {QStringLiteral("t"), QStringLiteral("a\r\n\r\n"), QStringLiteral("x\r\n")},
+      {QString(), QString(), QString()},
+      {QStringLiteral("t"), QStringLiteral("@OTHER=1\r\n"), QStringLiteral("\r\n")},
+  };
+  for (const TreeDocument& original : docs) {
+    SCOPED_TRACE(original.items.toStdString());
+    const QByteArray first = TreeFileBytes(original);
+    TreeDocument read;
+    ParseTreeFile(first, read);
+    EXPECT_EQ(read.title, original.title);
+    EXPECT_EQ(read.remarks, original.remarks);
+    EXPECT_EQ(TreeFileBytes(read), first);
+    // A second round changes nothing either: the file does not grow.
+    TreeDocument again;
+    ParseTreeFile(TreeFileBytes(read), again);
+    EXPECT_EQ(again.items, read.items);
+    EXPECT_EQ(again.remarks, read.remarks);
+  }
+}
+
+TEST(TreeFileFormat, ReaderTakesAnyLineEndAndKeepsUnknownLinesAsItems) {
+  const QByteArray variants[] = {
+      Sjis("@TITLE=木\r\n@CSV=\r\n上\r\n 下\r\n@BIKO=メモ\r\n"),
+      Sjis("@TITLE=木\n@CSV=\n上\n 下\n@BIKO=メモ\n"),
+      Sjis("@TITLE=木\r@CSV=\r上\r 下\r@BIKO=メモ\r"),
+  };
+  for (const QByteArray& bytes : variants) {
+    TreeDocument doc;
+    ParseTreeFile(bytes, doc);
+    EXPECT_EQ(doc.title, QStringLiteral("木"));
+    EXPECT_EQ(doc.items, QStringLiteral("上\r\n 下\r\n"));
+    EXPECT_EQ(doc.remarks, QStringLiteral("メモ"));
+  }
+  TreeDocument doc{QStringLiteral("name-from-path"), {}, {}};
+  ParseTreeFile(QByteArray("@KEY=1\r\nplain\r\n"), doc);
+  EXPECT_EQ(doc.title, QStringLiteral("name-from-path"));
+  EXPECT_EQ(doc.items, QStringLiteral("@KEY=1\r\nplain\r\n"));
+}
+
+class TreeFileRead : public RingpadTest {};
+
+TEST_F(TreeFileRead, FailuresAreReportedAndLeaveTheDocument) {
+  TreeDocument doc{QStringLiteral("kept"), QStringLiteral("a\r\n"), QString()};
+  EXPECT_FALSE(ReadTreeFile(homeFile(QStringLiteral("missing.csv")), doc));
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().texts()[0].startsWith(QStringLiteral("ファイル「") + homeFile(QStringLiteral("missing.csv")) +
+                                               QStringLiteral("」を読み込めませんでした。")));
+
+  const QString big = homeFile(QStringLiteral("big.csv"));
+  {
+    QFile f(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(kTreeFileSizeLimit + 1));
+  }
+  EXPECT_FALSE(ReadTreeFile(big, doc));
+  EXPECT_EQ(messages().texts().last(), QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + big);
+  EXPECT_EQ(doc.title, QStringLiteral("kept"));
+  EXPECT_EQ(doc.items, QStringLiteral("a\r\n"));
+}
