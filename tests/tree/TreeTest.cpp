@@ -57,3 +57,23 @@ std::vector<std::vector<RecordedOp>> TreeTest::boxesByPage() const {
   }
   return pages;
 }
+
+std::vector<RecordedOp> TreeTest::TextRuns(const std::vector<RecordedOp>& ops) {
+  std::vector<RecordedOp> runs;
+  bool joinable = false;
+  for (const RecordedOp& op : ops) {
+    if (op.kind != RecordedOp::Text) {
+      joinable = false;
+      runs.push_back(op);
+      continue;
+    }
+    if (joinable && !runs.empty() && std::abs(runs.back().y1 - op.y1) < 1e-6 && runs.back().color == op.color &&
+        op.x1 > runs.back().x1) {
+      runs.back().text += op.text;
+    } else {
+      runs.push_back(op);
+    }
+    joinable = true;
+  }
+  return runs;
+}

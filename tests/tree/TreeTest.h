@@ -24,6 +24,11 @@ class TreeTest : public RingpadTest {
   // Boxes per page, in order, as the text of each box.
   std::vector<std::vector<RecordedOp>> boxesByPage() const;
 
+  // Text ops joined into runs: the routines put one character at a time, so
+  // consecutive characters on one line in one colour make one run.
+  static std::vector<RecordedOp> TextRuns(const std::vector<RecordedOp>& ops);
+  std::vector<RecordedOp> textRuns() const { return TextRuns(recorder_->printer.ops()); }
+
   std::unique_ptr<TreeWindow> window_;
 
  private:
