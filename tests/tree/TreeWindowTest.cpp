@@ -1,0 +1,179 @@
+// The tree window as a user meets it: settings at load, the samples, the
+// sample list's keys, and reading and writing through the File menu.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QApplication>
+#include <optional>
+
+#include "TreeTest.h"
+#include "core/platform/Codec.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintSeams.h"
+#include "core/settings/Ini.h"
+
+class TreeWindowTest : public TreeTest {
+ protected:
+  void TearDown() override {
+    platform::SetFileDialogHandler({});
+    TreeTest::TearDown();
+  }
+  void chooseFile(const QString& path) {
+    platform::SetFileDialogHandler([path](const platform::FileDialogRequest&) -> std::optional<QString> {
+      if (path.isEmpty()) return std::nullopt;
+      return path;
+    });
+  }
+};
+
+TEST_F(TreeWindowTest, LoadWritesMissingLevelColoursAndShowsTheContactChain) {
+  WriteIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR01"), QStringLiteral("123456"));
+  TreeWindow& w = open();
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR00")), QStringLiteral("0000FF"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR01")), QStringLiteral("123456"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR02")), QStringLiteral("00FF00"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR07")), QStringLiteral("000000"));
+  EXPECT_EQ(GetIniValue(QStringLiteral("JXTREE"), QStringLiteral("KAISO_COLOR20")), QStringLiteral("000000"));
+  EXPECT_EQ(w.LevelColours[1], QStringLiteral("123456"));
+
+  EXPECT_EQ(w.Cmb_Type->currentRow(), 1);
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("２年３組緊急連絡網サンプル"));
+  EXPECT_EQ(w.cmb_box->currentIndex(), 1);
+  EXPECT_TRUE(w.chk_lineHosome->isChecked());
+  EXPECT_TRUE(w.ItemText().endsWith(QStringLiteral("\r\n")));
+  EXPECT_EQ(w.RemarkText(), QStringLiteral("連絡が取れないときは、飛ばして次の人に連絡してください。\r\n"
+                                            "数回連絡してもだめな場合は、先生に連絡ください"));
+}
+
+TEST_F(TreeWindowTest, SamplesSetTheirOptionsAndClearEmpties) {
+  TreeWindow& w = open();
+  w.Cmb_men->setCurrentIndex(2);
+  w.Cmb_Type->setCurrentRow(2);
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("組織図サンプル"));
+  EXPECT_EQ(w.cmb_box->currentIndex(), 7);
+  EXPECT_TRUE(w.chk_kaisoColor->isChecked());
+  EXPECT_TRUE(w.RemarkText().isEmpty());
+  EXPECT_EQ(w.Cmb_men->currentIndex(), 0);
+  w.Cmb_Type->setCurrentRow(3);
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("プログラム構造図サンプル"));
+  EXPECT_EQ(w.cmb_box->currentIndex(), 5);
+  EXPECT_FALSE(w.chk_kaisoColor->isChecked());
+  w.Cmb_Type->setCurrentRow(0);
+  EXPECT_TRUE(w.Txt_Title->text().isEmpty());
+  EXPECT_TRUE(w.ItemText().isEmpty());
+  EXPECT_EQ(w.cmb_box->currentIndex(), 5);  // options a sample does not name stay
+}
+
+TEST_F(TreeWindowTest, SampleListIgnoresDeleteAndTypedLetters) {
+  TreeWindow& w = open();
+  const QString items = w.ItemText();
+  auto press = [&w](int key, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w.Cmb_Type, &event);
+  };
+  press(Qt::Key_Delete, QString());
+  press(Qt::Key_K, QStringLiteral("k"));
+  press(Qt::Key_unknown, QStringLiteral("ク"));  // the first letter of クリア
+  EXPECT_EQ(w.Cmb_Type->currentRow(), 1);
+  EXPECT_EQ(w.ItemText(), items);
+  press(Qt::Key_Down, QString());
+  EXPECT_EQ(w.Cmb_Type->currentRow(), 2);
+}
+
+TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelForgetsTheFile) {
+  TreeWindow& w = open();
+  const QString path = homeFile(QStringLiteral("chart.csv"));
+  WriteBytes(path, "old");
+  chooseFile(path);
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_FileWrite->click();
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text, QStringLiteral("同じファイルがあります、上書きしますか？\n") + path);
+  EXPECT_EQ(messages().shown()[0].defaultButton, 2);
+  EXPECT_EQ(ReadBytes(path), QByteArray("old"));
+
+  chooseFile(QString());
+  w.Cmd_FileWrite->click();
+  EXPECT_TRUE(w.CurrentTreeFile.isEmpty());
+}
+
+TEST_F(TreeWindowTest, ReadTakesTheTitleFromThePathWhenTheFileHasNone) {
+  TreeWindow& w = open();
+  QDir().mkpath(home() + QStringLiteral("sub"));
+  const QString path = home() + QStringLiteral("sub/plan.CSV");
+  WriteBytes(path, platform::ToSjis(QStringLiteral("上\n 下\n@BIKO=メモ\n")));
+  chooseFile(path);
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(w.CurrentTreeFile, QStringLiteral("./sub/plan.CSV"));
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("./sub/plan"));
+  EXPECT_EQ(w.ItemText(), QStringLiteral("上\r\n 下\r\n"));
+  EXPECT_EQ(w.RemarkText(), QStringLiteral("メモ"));
+  EXPECT_EQ(w.Cmb_Type->currentRow(), 0);
+  EXPECT_TRUE(w.isEnabled());
+
+  // A file that cannot be read leaves the chart as it was.
+  chooseFile(home() + QStringLiteral("gone.csv"));
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("./sub/plan"));
+  EXPECT_EQ(w.CurrentTreeFile, QStringLiteral("./sub/plan.CSV"));
+  EXPECT_EQ(messages().shown().size(), 1u);
+}
+
+TEST_F(TreeWindowTest, ANewUserSavesTheOrganisationChartReadsItBackAndPreviewsIt) {
+  TreeWindow& w = open();
+  w.Cmb_Type->setCurrentRow(2);
+  const QString title = w.Txt_Title->text();
+  const QString items = w.ItemText();
+  const QString path = homeFile(QStringLiteral("org.csv"));
+  chooseFile(path);
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(w.CurrentTreeFile, path);
+  const QByteArray written = ReadBytes(path);
+  EXPECT_TRUE(written.startsWith(platform::ToSjis(QStringLiteral("@TITLE=組織図サンプル\r\n@CSV=\r\n"))));
+
+  w.Cmb_Type->setCurrentRow(0);
+  EXPECT_TRUE(w.ItemText().isEmpty());
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(w.Txt_Title->text(), title);
+  EXPECT_EQ(w.ItemText(), items);
+  // Writing what was read gives the same file.
+  messages().answer(platform::MsgResult::Ok);
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(ReadBytes(path), written);
+
+  int pages = 0;
+  SetPreviewPageHandler([&pages](const QImage&) { ++pages; });
+  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
+  messages().clear();
+  w.Cmd_print->click();
+  SetPreviewPageHandler({});
+  EXPECT_GE(pages, 1);
+  EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(TreeWindowTest, BadInputNeverCrashesOrLosesTheFile) {
+  TreeWindow& w = open();
+  QString huge(1 << 20, QChar(u'木'));
+  const QString text = QStringLiteral("root\r\n") + QString(500, QLatin1Char(' ')) + QStringLiteral("deep\r\n") +
+                       huge + QStringLiteral("\r\n") + QString::fromLatin1("\x01\x02\x7f,\"\r\n");
+  w.SetItemText(text);
+  QString remarks;
+  for (int i = 0; i < 10000; ++i) remarks += QStringLiteral("line\r\n");
+  w.SetRemarkText(remarks);
+  w.chk_kaisoColor->setChecked(true);
+  w.cmb_box->setCurrentIndex(6);
+  w.Cmd_print->click();  // remarks are two lines at most: no refusal
+  EXPECT_TRUE(w.isEnabled());
+
+  const QString path = homeFile(QStringLiteral("bad.csv"));
+  chooseFile(path);
+  w.Cmd_FileWrite->click();
+  w.Cmb_Type->setCurrentRow(0);
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(w.ItemText(), text);
+  EXPECT_EQ(w.RemarkText(), remarks);
+}
