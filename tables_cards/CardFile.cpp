@@ -1,0 +1,139 @@
+#include "CardFile.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+#include "core/platform/Codec.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/TextLines.h"
+#include "core/print/PrintSurface.h"
+#include "core/text/CsvLine.h"
+#include "core/text/OptionLine.h"
+
+namespace {
+constexpr qint64 kSizeLimit = 10 * 1024 * 1024;
+}
+
+CardHead ParseCardHead(const QByteArray& content) {
+  CardHead head;
+  std::vector<std::pair<QString, QString>> layout;
+  const QList<QByteArray> lines = platform::SplitLines(content);
+  bool sawHeader = false;
+  for (const QByteArray& bytes : lines) {
+    const QString line = platform::FromSjis(bytes);
+    if (!line.startsWith(QLatin1Char('@'))) {
+      head.header = line;
+      sawHeader = true;
+      break;
+    }
+    QString key, param, value;
+    ParseParamItem(line, key, param, value);
+    if (key == QStringLiteral("TITLE")) {
+      head.title = value;
+    } else if (key == QStringLiteral("TABLE_ITEM_XY")) {
+      if (int(layout.size()) < kCardListLimit) layout.push_back({param.trimmed(), value.trimmed()});
+    } else if (key != QStringLiteral("FONTNAME") && key != QStringLiteral("FONTSIZE")) {
+      head.extraLines << line;
+    }
+  }
+  // A file of option lines only has its last line as the header.
+  if (!sawHeader && !lines.isEmpty()) head.header = platform::FromSjis(lines.last());
+  const QStringList fields = SplitCsvFields(head.header);
+  for (int i = 0; i < fields.size() && int(head.columns.size()) < kCardListLimit; ++i) {
+    const QString name = fields[i].trimmed();
+    if (name.isEmpty()) continue;
+    CardColumn column{name, i + 1, QString()};
+    for (const auto& [param, value] : layout) {
+      if (param.isEmpty()) break;
+      if (param == name) {
+        column.position = value;
+        break;
+      }
+    }
+    head.columns.push_back(column);
+  }
+  return head;
+}
+
+std::optional<CardPoint> ParseCardPosition(const QString& position) {
+  const QStringList fields = SplitCsvFields(position, 7);
+  if (fields.size() < 3) return std::nullopt;
+  bool okX = false, okY = false;
+  const double x = fields[1].trimmed().toDouble(&okX);
+  const double y = fields[2].trimmed().toDouble(&okY);
+  if (!okX || !okY || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+  return CardPoint{x, y};
+}
+
+std::optional<int32_t> CardPositionColour(const QString& position) {
+  const QStringList fields = SplitCsvFields(position, 7);
+  if (fields.size() < 4 || fields[3].trimmed().isEmpty()) return std::nullopt;
+  bool ok = false;
+  const qlonglong value = fields[3].trimmed().toLongLong(&ok);
+  if (!ok || value < 0 || value > 0xFFFFFF) return std::nullopt;
+  return int32_t(value);
+}
+
+QString FormatCardNumber(double value) { return QString::number(value, 'g', 7); }
+
+QString FormatCardPosition(double x, double y) {
+  return QStringLiteral("ITEM,") + FormatCardNumber(x) + QLatin1Char(',') + FormatCardNumber(y);
+}
+
+CardPoint SnapCardPoint(double x, double y, float defaultFontSize) {
+  const double c = HalfCharWidthMm(defaultFontSize);
+  auto snap = [c](double v) { return c <= 0 ? 0.0 : std::max(0.0, c * std::floor(v / c)); };
+  return {snap(x), snap(y)};
+}
+
+double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSize) {
+  double bottom = 0;
+  for (const CardColumn& column : columns) {
+    if (column.position.isEmpty()) continue;
+    const std::optional<CardPoint> at = ParseCardPosition(column.position);
+    if (!at) continue;
+    bottom = std::max(bottom, at->y + HalfCharWidthMm(2 * defaultFontSize) + 2);
+  }
+  return bottom;
+}
+
+QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines) {
+  QByteArray out = platform::JoinLinesCrLf(headLines);
+  const QList<QByteArray> lines = platform::SplitLines(original);
+  int first = 0;
+  while (first < lines.size() && lines[first].startsWith('@')) ++first;
+  for (int i = first; i < lines.size(); ++i) out += lines[i] + "\r\n";
+  return out;
+}
+
+QByteArray CardSampleFile() {
+  QStringList lines = {
+      QStringLiteral("@TITLE(2001/08/18 11:44:18)=さんぷるデータ"),
+      QStringLiteral("@FONTNAME=ＭＳ 明朝"),
+      QStringLiteral("@FONTSIZE=9"),
+      QStringLiteral("@TABLE_ITEM_XY(日本語)=ITEM,3.174603,7.936508"),
+      QStringLiteral("@TABLE_ITEM_XY(英語)=ITEM,3.174603,1.587302"),
+      QStringLiteral("@TABLE_ITEM_XY(品詞)=ITEM,92.06349,1.587302"),
+      QStringLiteral("読み,分類,英語,日本語,品詞,得点,意味,例1,例2,例3,備考1,備考2"),
+  };
+  const char* records[] = {
+      "ABBREVIATE,省略する", "ABILITY,能力/性能", "ABIOGENESIS,偶然発生", "ABIOTIC,非生物的な",
+      "ABLATE,切断する/切除する", "ABLE,できる", "ABNORMAL,異常な/異常性の", "BLUE,青色/青/青い",
+      "BLUEBERRY,(植物)ブルーベリー", "CERTAIN,確信して/確実な/確かな/ある", "CERTAINLY,確かに/確実に/必ず",
+      "CERTAINTY,確信/確実性", "CERTIFICATE,認可する", "CERTIFY,証明する", "DEPICT,描写する/示す",
+      "DEPICTION,描写", "DEPLETE,枯渇する", "EXACT,正確な", "EXACTLY,正確に", "EXAMINE,検査する/試験する/調べる",
+      "INTERESTING,興味深い/興味がある", "INTERFACE,インターフェース", "INTERFAMILY,家族間の",
+      "INTERFERE,妨害する/干渉する/妨げる/邪魔する"};
+  for (const char* record : records) lines << QStringLiteral(",,") + QString::fromUtf8(record);
+  return platform::JoinLinesCrLf(lines);
+}
+
+bool ReadCardFile(const QString& path, QByteArray& content) {
+  const QFileInfo info(path);
+  if (info.isFile() && info.size() > kSizeLimit) {
+    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + path, platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    return false;
+  }
+  return platform::ReadWholeFileOrReport(path, content);
+}

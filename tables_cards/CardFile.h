@@ -1,0 +1,60 @@
+#pragma once
+// The card window's CSV file: option lines at its head (title, the place of
+// each column on the card), the CSV header line, then one record per line.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// Lists hold at most this many columns and layout lines; the rest is ignored.
+constexpr int kCardListLimit = 300;
+// The layout picture stands for this many millimetres across, whatever the
+// size of its widget; printing scales from it.
+constexpr double kCardLayoutWidthMm = 120;
+
+struct CardColumn {
+  QString name;       // trimmed header field
+  int headerIndex = 0;  // 1-based field number in the header line
+  QString position;   // "ITEM,x,y[,...]" or "" when not placed
+};
+
+struct CardHead {
+  QString title;
+  QStringList extraLines;  // option lines kept as they are, in file order
+  QString header;          // the first line that is not an option line
+  std::vector<CardColumn> columns;
+};
+
+// The head of a card file's content: option lines up to the header line.
+CardHead ParseCardHead(const QByteArray& content);
+
+// Fields 2 and 3 of a position as numbers; nothing when either is not one.
+struct CardPoint {
+  double x = 0, y = 0;
+};
+std::optional<CardPoint> ParseCardPosition(const QString& position);
+// Fourth field of a position: a decimal RGB colour, or nothing.
+std::optional<int32_t> CardPositionColour(const QString& position);
+// "ITEM,x,y" with up to seven significant digits each.
+QString FormatCardPosition(double x, double y);
+QString FormatCardNumber(double value);
+// The drop point snapped down to the grid of the default font's half
+// character, negatives taken as 0.
+CardPoint SnapCardPoint(double x, double y, float defaultFontSize);
+// Height of one card in layout millimetres: below the lowest placed field,
+// room for a full-width character of the default size and 2 mm; 0 when
+// nothing is placed.
+double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSize);
+
+// The file rewritten with a new head: the leading run of option lines is
+// replaced by headLines (each ending with CR LF), and every line from the
+// header on is kept byte for byte, records starting with "@" included.
+QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines);
+
+// The sample file written when the configured file is missing.
+QByteArray CardSampleFile();
+
+// Reads a card file whole, refusing one larger than 10 MB; failures are shown.
+bool ReadCardFile(const QString& path, QByteArray& content);

@@ -1,0 +1,120 @@
+#include "CardPrint.h"
+
+#include <cmath>
+
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+#include "core/print/BinderMarks.h"
+#include "core/print/DrawStyledLine.h"
+#include "core/print/PageFooter.h"
+#include "core/print/PageHeader.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/TextOutput.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/CsvLine.h"
+#include "core/text/Numbers.h"
+
+namespace {
+constexpr int kMaxSteps = 1000;
+}
+
+void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& columns) {
+  records.clear();
+  const QList<QByteArray> lines = platform::SplitLines(content);
+  int i = 0;
+  while (i < lines.size() && lines[i].startsWith('@')) ++i;
+  QString header;
+  if (i < lines.size()) header = platform::FromSjis(lines[i++]);
+  // The line right after the header is a record whatever it starts with;
+  // later option lines are skipped.
+  if (i < lines.size()) records << platform::FromSjis(lines[i++]);
+  for (; i < lines.size(); ++i)
+    if (!lines[i].startsWith('@')) records << platform::FromSjis(lines[i]);
+  columnNames = SplitCsvFields(header, kCardListLimit);
+  places.assign(size_t(columnNames.size()), std::nullopt);
+  for (const CardColumn& column : columns) {
+    if (column.position.isEmpty() || column.headerIndex < 1 || column.headerIndex > columnNames.size()) continue;
+    places[size_t(column.headerIndex - 1)] = ParseCardPosition(column.position);
+  }
+}
+
+int CardJob::CardsPerPage(double spanWidth) const {
+  const double c = spanWidth / kCardLayoutWidthMm * cardHeight;
+  if (c <= 0) return 0;
+  return int(std::floor((PaperSettings.FootHeight - PaperSettings.DataHeight) / c));
+}
+
+QString CardJobRefusal(const CardJob& job, double spanWidth) {
+  if (job.cardHeight <= 0) return QStringLiteral("カードに項目が配置されていません");
+  if (job.CardsPerPage(spanWidth) < 1) return QStringLiteral("カードが用紙の高さに入りません");
+  return QString();
+}
+
+bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
+  const PaperSettingsData& p = PaperSettings;
+  DrawPageHeader(job.title.trimmed(), left, right);
+  SetPrinterScaleMode(6);
+  SetFontName(p.DataFontName);
+  SetFontSize(p.DataFontSize);
+  const double s = (right - left) / kCardLayoutWidthMm;
+  const double c = s * job.cardHeight;
+  const int n = job.CardsPerPage(right - left);
+  const qsizetype first = qsizetype(page - 1) * n;
+  int slot = 0;
+  for (qsizetype r = first; n > 0 && r < job.records.size() && r < first + n; ++r, ++slot) {
+    const QStringList values = SplitCsvFields(job.records[r], kCardListLimit);
+    const double top = p.DataHeight + slot * c;
+    for (int j = 0; j < job.columnNames.size(); ++j) {
+      const QString name = job.columnNames[j].trimmed();
+      if (name.isEmpty() || !job.places[size_t(j)]) continue;
+      const CardPoint at = *job.places[size_t(j)];
+      SetCurrentX(left + s * at.x);
+      SetCurrentY(top + s * at.y);
+      if (job.withNames) PrintTextInline(name + QStringLiteral(":"));
+      PrintTextNewLine(j < values.size() ? values[j].trimmed() : QString());
+    }
+    DrawStyledLine(1, left, top + c, right, top + c, p.LineColor);
+  }
+  const bool done = first + n >= job.records.size();
+  // Every page shows n card boxes, filled or not.
+  for (int k = slot == 0 ? 0 : slot + 1; k <= n; ++k)
+    DrawStyledLine(1, left, p.DataHeight + k * c, right, p.DataHeight + k * c, p.LineColor);
+  DrawPageFooter(QString(), left, right);
+  return done;
+}
+
+void RunCardPages(int sideLayout, const CardJob& job) {
+  const PaperSettingsData& p = PaperSettings;
+  const double front[2] = {double(p.PageLeft), double(p.PageWidth)};
+  const double back[2] = {0, double(p.PageWidth - p.PageLeft)};
+  if (sideLayout == 0 || sideLayout == 1) {
+    for (int t = 1; t <= kMaxSteps; ++t) {
+      const bool atFront = (t % 2 == 1) == (sideLayout == 0);
+      const double* span = atFront ? front : back;
+      BeginPage();
+      const bool done = PrintCardSheet(t, span[0], span[1], job);
+      FinishOutput();
+      if (done || !ConfirmPaperSet(atFront ? 1 : 0)) break;
+    }
+    return;
+  }
+  const double S = GetScaleWidth();
+  const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
+  const double E = RoundHalfEven(S - 0.4);
+  for (int t = 1; t <= kMaxSteps; ++t) {
+    if (t > 1 && !ConfirmPaperSet(0)) break;
+    BeginPage();
+    PreviewOutlineKind = 0;
+    bool done = PrintCardSheet(4 * t, back[0], back[1], job);
+    done = PrintCardSheet(4 * t - 3, R, E, job) || done;
+    DrawBinderMarks(0);
+    FinishOutput();
+    if (!ConfirmPaperSet(1)) break;
+    BeginPage();
+    done = PrintCardSheet(4 * t - 2, back[0], back[1], job) || done;
+    done = PrintCardSheet(4 * t - 1, R, E, job) || done;
+    FinishOutput();
+    if (done) break;
+  }
+}

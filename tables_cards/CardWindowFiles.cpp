@@ -1,0 +1,120 @@
+// The card window's file work: the configured file at load with its sample
+// and weekday backup, opening another file, and storing the layout in the
+// file's head.
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "CardColumnList.h"
+#include "CardWindow.h"
+#include "core/platform/Clock.h"
+#include "core/platform/CodePageChecks.h"
+#include "core/platform/FileDialog.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/SafeSave.h"
+#include "core/print/PrintJob.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/PaperSettings.h"
+#include "core/settings/ProgramRelativePath.h"
+#include "core/settings/WeekdayBackup.h"
+#include "core/text/PathHelpers.h"
+#include "core/ui/FileMenuCaption.h"
+#include "core/ui/FormHelpers.h"
+#include "core/ui/Twips.h"
+
+namespace {
+const QString kFilter = QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||");
+
+// A stored path relative to the program folder ("name" or "./sub/name") as
+// a path the file routines can open.
+QString ResolvedPath(const QString& stored) {
+  QString path = stored.trimmed();
+  path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  if (path.isEmpty() || QDir::isAbsolutePath(path)) return path;
+  return QDir::cleanPath(ProgramFolder + path);
+}
+}  // namespace
+
+void CardWindow::Form_Load() {
+  List2->setFixedHeight(TwipsToPixelsY(4125));
+  Cmb_men->clear();
+  Cmb_men->addItems({QStringLiteral("表裏交互"), QStringLiteral("裏表交互"), QStringLiteral("Ａ４両面")});
+  Cmb_men->setCurrentIndex(0);
+  CurrentCardFile = GetIniValueOrDefault(QStringLiteral("VOREVA"), QStringLiteral("FILE"), QStringLiteral("VOREVA.csv"));
+  const QString path = ResolvedPath(CurrentCardFile);
+  if (SafeDir(path).trimmed().isEmpty()) platform::SaveFileOrReport(path, CardSampleFile());
+  if (QFileInfo(path).isFile())
+    MakeWeekdayBackup(path, QStringLiteral("voreva"), QStringLiteral("txt"),
+                      QStringLiteral("バックアップファイルが書き込み禁止になっています"), platform::Today());
+  LoadCardFile();
+  DrawCardPreview();
+  ApplyImeMode(this);
+}
+
+void CardWindow::LoadCardFile() {
+  setWindowTitle(QStringLiteral("カード - ") + CurrentCardFile);
+  Txt_csvFile->setText(CurrentCardFile);
+  CardExtraLines.clear();
+  columns.clear();
+  QByteArray content;
+  const QString path = ResolvedPath(CurrentCardFile);
+  List2->setEnabled(false);
+  if (QFileInfo(path).isFile() && ReadCardFile(path, content)) {
+    const CardHead head = ParseCardHead(content);
+    Txt_Title->setText(head.title);
+    CardExtraLines = head.extraLines;
+    columns = head.columns;
+  }
+  showColumns();
+  List2->setEnabled(true);
+}
+
+void CardWindow::Cmd_FileRead_Click() {
+  const QString chosen = ShowFileDialog(true, nullptr, FolderOfPath(ResolvedPath(CurrentCardFile)),
+                                        FileNameOfPath(CurrentCardFile), FileMenuCaption(FileItem::Read), kFilter, 1,
+                                        QString());
+  if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
+  CurrentCardFile = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
+  if (SafeDir(ResolvedPath(CurrentCardFile)).isEmpty()) {
+    platform::ShowMessage(QStringLiteral("ファイルがみつかりません"), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    return;
+  }
+  BeginBusy(this);
+  LoadCardFile();
+  DrawCardPreview();
+  EndBusy(this);
+}
+
+void CardWindow::Cmd_FileWrite_Click() {
+  const QString path = ResolvedPath(Txt_csvFile->text());
+  if (SafeDir(path).isEmpty()) {
+    platform::ShowMessage(QStringLiteral("ファイルが読み込まれていません"));
+    return;
+  }
+  const QString question = QStringLiteral("CSVファイルの先頭に印刷形式を追加します。\nこれにより、元のCSVファイルのデータが変更されます。\n\n変更しますか。\n");
+  if (platform::ShowMessage(question, platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) !=
+      platform::MsgResult::Ok)
+    return;
+  QStringList head;
+  head << QStringLiteral("@TITLE(") + platform::CurrentDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")) +
+              QStringLiteral(")=") + Txt_Title->text();
+  head << QStringLiteral("@FONTNAME=") + PaperSettings.DataFontName;
+  head << QStringLiteral("@FONTSIZE=") + FormatCardNumber(PaperSettings.DataFontSize);
+  for (const CardColumn& column : columns)
+    if (!column.position.isEmpty())
+      head << QStringLiteral("@TABLE_ITEM_XY(") + column.name + QStringLiteral(")=") + column.position;
+  head << CardExtraLines;
+  if (!platform::CheckSavableText(head.join(QStringLiteral("\n")))) return;
+  BeginBusy(this);
+  QByteArray original;
+  // A file that cannot be read is never rewritten.
+  if (ReadCardFile(path, original)) {
+    platform::CopyFileAtomically(path, ProgramFolder + QStringLiteral("ringpad2.tmp"));
+    platform::SaveFileOrReport(path, StoredCardFile(original, head));
+  }
+  EndBusy(this);
+}
