@@ -1,6 +1,6 @@
-// Schedule printing jobs: a year of monthly grid pages through the driver to
-// the PDF printer, against the same job recorded once and replayed straight
-// into a QPainter (target: within 1.5 times the replay).
+// Schedule printing jobs through the driver to the PDF printer, each against
+// the same job recorded once and replayed straight into a QPainter (target:
+// within 1.5 times the replay).
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -113,6 +113,17 @@ void ReplayJob(benchmark::State& state, int16_t code, const QString& sheets) {
 void BM_MonthGridYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 53, QStringLiteral("12")); }
 void BM_MonthGridYear_Replay(benchmark::State& state) { ReplayJob(state, 53, QStringLiteral("12")); }
 
+// A year of the margin spread on A4 sides (six sheets, twelve sides), and
+// twelve years of year calendars on fronts.
+void BM_SpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 62, QStringLiteral("6")); }
+void BM_SpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 62, QStringLiteral("6")); }
+void BM_YearCalendars_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 2, QStringLiteral("12")); }
+void BM_YearCalendars_Replay(benchmark::State& state) { ReplayJob(state, 2, QStringLiteral("12")); }
+
+BENCHMARK(BM_SpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearCalendars_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearCalendars_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 
