@@ -78,7 +78,8 @@ void RunJob(BenchSource& source, int16_t code, const QDate& start) {
   SetPrinterScaleMode(6);
   QDate day = start;
   int16_t c = code;
-  PrintYearMonthDesigns(source, c, day);
+  if (code >= 250) PrintCalendarPlanDesigns(source, c, day);
+  else PrintYearMonthDesigns(source, c, day);
   EndPrintDocument();
 }
 
@@ -120,6 +121,16 @@ void BM_SpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 62, QStrin
 void BM_YearCalendars_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 2, QStringLiteral("12")); }
 void BM_YearCalendars_Replay(benchmark::State& state) { ReplayJob(state, 2, QStringLiteral("12")); }
 
+// A year of large calendars: turned text on every page, and the wall calendar.
+void BM_TurnedCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 251, QStringLiteral("12")); }
+void BM_TurnedCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 251, QStringLiteral("12")); }
+void BM_WallCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 261, QStringLiteral("12")); }
+void BM_WallCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 261, QStringLiteral("12")); }
+
+BENCHMARK(BM_TurnedCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnedCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WallCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WallCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearCalendars_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);

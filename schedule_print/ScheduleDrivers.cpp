@@ -4,7 +4,6 @@
 // button reports the design as not printable.
 int PrintWeeklyDesigns(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
 int PrintDailyDesigns(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
-int PrintCalendarPlanDesigns(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
 int PrintFourUpSheets(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
 
 SchedulePrintDrivers StandardSchedulePrintDrivers() {
