@@ -43,6 +43,10 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   // The shown schedule file as stored in the settings (a bare name or a
   // path whose folders may be separated by "\"); empty until loaded.
   QString ScheduleFilePath;
+  // True when the user chose to leave a schedule file whose bytes are not
+  // code page 932 unchanged for this session: no edit, import or holiday
+  // write touches it.
+  bool ScheduleFileReadOnly = false;
   // Entries 1..50 of the quick-pick phrases and of the symbols of 記号; an
   // empty entry ends each run, entry 0 stays empty.
   QStringList StoredPhrases;
@@ -234,6 +238,13 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   bool IsShownScheduleFile(const QString& path) const;
   // Reads the shown schedule file; a failure is reported in a message box.
   bool ReadShownScheduleFile(QStringList& lines);
+  // Looks at the bytes of the shown file once, when it is loaded or opened:
+  // a file that is not code page 932 is named, a UTF-8 one offered for
+  // conversion (its original kept as a backup), any other rewritten only
+  // with the user's word; otherwise the file stays read-only for the session.
+  void SettleScheduleFileBytes();
+  // True when the shown file may be written; otherwise says why.
+  bool ScheduleFileWritable() const;
 
   // ---- Design chooser, entry kinds and entry editor
   void Cmb_type_Click();
