@@ -2,6 +2,7 @@
 // page ends, stays within a bounded number of primitives, and the window
 // shows the values that were used.
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -40,19 +41,34 @@ TEST_F(BadInputTest, EveryDesignEndsWithinBounds) {
                            QStringLiteral("0.0001"), QString(300, u'9'), QStringLiteral("0")};
   for (const QString& text : texts) {
     for (int design : {kDesignGraph, kDesignDot, kDesignNumberPlace, kDesignRuled, kDesignStaff,
-                       kDesignManuscript, kDesignGo, kDesignStickyNote, kDesignMinutes}) {
+                       kDesignManuscript, kDesignGo, kDesignStickyNote, kDesignMinutes, kDesignHealth,
+                       kDesignToDo, kDesignWideToDo, kDesignRisk, kDesignShopList, kDesignShogi}) {
       SCOPED_TRACE(text.left(8).toStdString() + " design " + std::to_string(design));
       printer().clearOps();
       RuledPaperOptions o;
       o.txt_keisen_honsu = o.txt_keisen_futoji = o.Txt_keisen_yohaku = text;
       o.txt_5kankaku = o.Txt_5haba = o.txt_genko_meyasu = text;
       o.txt_gijiroku_yokokei = o.txt_waku = text;
+      o.txt_taijyu = o.Txt_KmkSu = o.txt_todoYoko_item = o.txt_risk_yokokei = o.txt_shop_gyou = text;
+      o.Chk_kenko_taijyu_grapth = 1;
+      o.Cmb_jikan = 3;
       RuledJobState job;
       job.cellSize = 1;
+      job.startDate = QDate(2009, 3, 11);
       DrawRuledDesignPage(design, o, 8, 88, job);
-      EXPECT_LT(printer().ops().size(), 100000u);
+      // The risk sheet keeps up to 1000 dotted rules however small the pitch.
+      EXPECT_LT(printer().ops().size(), design == kDesignRisk ? 250000u : 100000u);
     }
   }
+}
+
+TEST_F(BadInputTest, AVeryLongSubjectWrapsAndEnds) {
+  RuledPaperOptions o;
+  o.cmb_kosi = 4;
+  o.txt_kosi = QString(100000, u'案');
+  RuledJobState job;
+  DrawRuledDesignPage(kDesignLattice, o, 8, 88, job);
+  EXPECT_GT(printer().ops().size(), 1000u);
 }
 
 TEST_F(BadInputTest, TheWindowShowsCorrectedCounts) {
@@ -66,7 +82,9 @@ TEST_F(BadInputTest, TheWindowShowsCorrectedCounts) {
   } cases[] = {{kDesignNumberPlace, w.txt_keisen_honsu, "abc", "1"},
                {kDesignStickyNote, w.txt_waku, "1e9", "48"},
                {kDesignStickyNote, w.txt_waku, "0", "1"},
-               {kDesignMinutes, w.txt_gijiroku_yokokei, "0.0001", "1"}};
+               {kDesignMinutes, w.txt_gijiroku_yokokei, "0.0001", "1"},
+               {kDesignToDo, w.Txt_KmkSu, "1e9", "40"},
+               {kDesignWideToDo, w.txt_todoYoko_item, "abc", "7"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     w.Cmb_Type->setCurrentRow(c.design);
