@@ -101,6 +101,9 @@ class PrintSurface {
   enum class OpenResult { Opened, Cancelled, Failed };
   OpenResult jobState() const { return jobState_; }
   bool jobUsable() const { return jobState_ == OpenResult::Opened; }
+  // The user stopped the job before its first page: the rest of it draws
+  // nothing, as after a cancelled PDF file dialog.
+  void cancelJob();
   // What a failed open reports to the user.
   const QString& failureText() const { return failureText_; }
   virtual void setOrientation(int16_t orientation);  // 1 portrait, 2 landscape
