@@ -4,10 +4,6 @@
 #include "RuledPaperOptions.h"
 
 void DrawImagePage(const RuledPaperOptions& o, double left, double right) { DrawPlainPage(o, left, right); }
-void DrawRulerPage(const RuledPaperOptions& o, double left, double right) { DrawPlainPage(o, left, right); }
-void DrawAgeTable(const RuledPaperOptions& o, int, double left, double right) {
-  DrawPlainPage(o, left, right);
-}
 void DrawKanjiList(const RuledPaperOptions& o, int16_t& pageNumber, double left, double right) {
   DrawPlainPage(o, left, right);
   pageNumber = 0;

@@ -1,5 +1,6 @@
 #include "RuledDesignPage.h"
 
+#include "AgeTableRuler.h"
 #include "GoBoard.h"
 #include "GridPaper.h"
 #include "HealthSheet.h"
