@@ -3,7 +3,6 @@
 #include "PlainPage.h"
 #include "RuledPaperOptions.h"
 
-void DrawImagePage(const RuledPaperOptions& o, double left, double right) { DrawPlainPage(o, left, right); }
 void DrawKanjiList(const RuledPaperOptions& o, int16_t& pageNumber, double left, double right) {
   DrawPlainPage(o, left, right);
   pageNumber = 0;

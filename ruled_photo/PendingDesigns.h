@@ -5,6 +5,5 @@
 
 struct RuledPaperOptions;
 
-void DrawImagePage(const RuledPaperOptions& o, double left, double right);
 // pageNumber becomes 0 on the page that ends the list.
 void DrawKanjiList(const RuledPaperOptions& o, int16_t& pageNumber, double left, double right);

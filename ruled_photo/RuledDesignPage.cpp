@@ -7,6 +7,7 @@
 #include "LatticeSheet.h"
 #include "ManuscriptPaper.h"
 #include "MinutesSheets.h"
+#include "OnePointPage.h"
 #include "PendingDesigns.h"
 #include "ProjectRiskSheets.h"
 #include "RuledPageText.h"
