@@ -1,5 +1,6 @@
 #include "KanjiList.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "KanjiListData.h"
@@ -44,7 +45,10 @@ void DrawKanjiList(const RuledPaperOptions& o, int16_t& pageNumber, double left,
   DrawPageHeader(QStringLiteral("漢字一覧"), left, right);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
-  const double maxRows = std::trunc((p.FootHeight - p.DataHeight - 1) / (2 * HalfCharWidthMm(p.DataFontSize))) - 1;
+  // Rows are counted as two half-width characters high; a face whose lines
+  // are taller on this printer gets fewer rows, so the list never runs into the footer.
+  const double rowHeight = std::max<double>(2 * HalfCharWidthMm(p.DataFontSize), ActiveSurface().textHeight());
+  const double maxRows = std::trunc((p.FootHeight - p.DataHeight - 1) / rowHeight) - 1;
   const double keyWidth = MeasureTextWidth(QStringLiteral("あ　："));
   const double textX = left + keyWidth;
   const double textWidth = right - textX;

@@ -21,7 +21,10 @@
 #include "core/print/PrinterInfo.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "ruled_photo/AgeTableRuler.h"
 #include "ruled_photo/GoBoard.h"
+#include "ruled_photo/KanjiList.h"
+#include "ruled_photo/OnePointPage.h"
 #include "ruled_photo/GridPaper.h"
 #include "ruled_photo/HealthSheet.h"
 #include "ruled_photo/LatticeSheet.h"
@@ -268,6 +271,20 @@ TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
           o.txt_syougi_title = QStringLiteral("第一局");
           o.txt_syougi_biko = QStringLiteral("先手　山田\r\n後手　田中");
           DrawShogiBoard(o, a, b);
+        });
+  sheet([](auto& o, double a, double b) { DrawAgeTable(o, 2026, a, b); },
+        [](auto& o, double a, double b) {
+          o.Txt_Title = QStringLiteral("物差し");
+          DrawRulerPage(o, a, b);
+        });
+  sheet([](auto& o, double a, double b) {
+          int16_t page = 1;
+          DrawKanjiList(o, page, a, b);
+        },
+        [](auto& o, double a, double b) {
+          o.Picture1 = QImage(64, 48, QImage::Format_RGB32);
+          o.Picture1.fill(Qt::darkCyan);
+          DrawImagePage(o, a, b);
         });
   sheet([](auto& o, double a, double b) { DrawStickyNoteToDoSheet(o, a, b); },
         [](auto& o, double a, double b) {
