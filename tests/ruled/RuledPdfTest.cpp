@@ -1,6 +1,8 @@
 // Ruled pages through the PDF printer, read back as a user would see them.
 // The PDF files stay in the artefact folder.
 #include <QCheckBox>
+#include <QDate>
+#include <cmath>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -37,6 +39,7 @@
 #include "ruled_photo/RuledPaperOptions.h"
 #include "ruled_photo/RuledPaperWindow.h"
 #include "ruled_photo/RuledStaffPaper.h"
+#include "schedule/DateLists.h"
 
 namespace {
 
@@ -184,6 +187,37 @@ TEST_F(RuledPdfTest, ToDoSheetWithTheDayHours) {
   const PdfWord footer = FindWord(words, QStringLiteral("To-Do"));
   EXPECT_EQ(footer.page, 1);
   EXPECT_NEAR(footer.xMinMm, PaperSettings.PageLeft + m, 0.3);
+}
+
+TEST_F(RuledPdfTest, AgeTableOf2009) {
+  SetScheduleToday(QDate(2009, 6, 1));
+  RuledPaperWindow& w = open();
+  w.Cmb_Type->setCurrentRow(kDesignAgeTable);
+  w.Chk_rainen->setChecked(false);
+  const QString pdf = pdfNamed(QStringLiteral("age-table"));
+  w.Cmd_print->click();
+  SetScheduleToday(QDate());
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const double m = margin();
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  const double top = 9 + 147.0 / 102 + m;
+  const double height = PaperSettings.DataFontSize * 0.95 * 25.4 / 72;
+  for (const auto& [first, x] : {std::pair{QStringLiteral("平成21"), 8.0}, std::pair{QStringLiteral("昭和34"), 48.0}}) {
+    SCOPED_TRACE(first.toStdString());
+    const PdfWord era = FindWord(words, first);
+    ASSERT_EQ(era.page, 1);
+    // The word before the era is the age: "00" and "50" start each column.
+    std::optional<PdfWord> age;
+    for (const PdfWord& word : words)
+      if (std::abs(word.yMinMm - era.yMinMm) < 0.5 && word.xMaxMm <= era.xMinMm + 0.1 &&
+          (!age || word.xMinMm > age->xMinMm))
+        age = word;
+    ASSERT_TRUE(age.has_value());
+    EXPECT_EQ(age->text, x == 8.0 ? QStringLiteral("00") : QStringLiteral("50"));
+    EXPECT_NEAR(age->xMinMm, x + m, 0.3);
+    EXPECT_NEAR((age->yMinMm + age->yMaxMm) / 2, top + height / 2, 0.6);
+  }
+  EXPECT_EQ(FindWord(words, QStringLiteral("丑")).page, 1);
 }
 
 // Every page design of these drawers on a sheet of its own, for looking at.
