@@ -157,10 +157,10 @@ bool ReadTableFileLines(const QString& path, QStringList& lines, QString& messag
   return true;
 }
 
-bool LoadTableFile(const QString& storedPath, TableOptions& o, bool superOrganiserMode,
+bool LoadTableFile(const QString& path, const QString& storedPath, TableOptions& o, bool superOrganiserMode,
                    QString& message) {
   QStringList lines;
-  if (!ReadTableFileLines(storedPath, lines, message)) return false;
+  if (!ReadTableFileLines(path, lines, message)) return false;
   ApplyTableTemplate(o, 0, superOrganiserMode);
   o.title = storedPath;
   if (o.title.right(4).compare(QStringLiteral(".CSV"), Qt::CaseInsensitive) == 0) o.title.chop(4);

@@ -24,7 +24,7 @@ bool ReadTableFileLines(const QString& path, QStringList& lines, QString& messag
 // A whole read as the window makes it: the file is read first, so that a
 // failure leaves the options as they were; then template 0, the title from
 // the stored path less ".csv", and the file's lines.
-bool LoadTableFile(const QString& storedPath, TableOptions& options, bool superOrganiserMode,
+bool LoadTableFile(const QString& path, const QString& storedPath, TableOptions& options, bool superOrganiserMode,
                    QString& message);
 
 // The message box text of the window's help button.

@@ -15,7 +15,7 @@ class TableFileTest : public RingpadTest {
   TableOptions Read(const QByteArray& bytes, TableOptions before = TableOptions()) {
     WriteBytes(homeFile("t.csv"), bytes);
     QString message;
-    EXPECT_TRUE(LoadTableFile(homeFile("t.csv"), before, false, message)) << message.toStdString();
+    EXPECT_TRUE(LoadTableFile(homeFile("t.csv"), homeFile("t.csv"), before, false, message)) << message.toStdString();
     return before;
   }
 };
@@ -116,7 +116,7 @@ TEST_F(TableFileTest, PlainCsvAndSpecialLines) {
   WriteBytes(homeFile("u.CsV"), "x\r\n");
   TableOptions o;
   QString message;
-  ASSERT_TRUE(LoadTableFile(homeFile("u.CsV"), o, false, message));
+  ASSERT_TRUE(LoadTableFile(homeFile("u.CsV"), homeFile("u.CsV"), o, false, message));
   EXPECT_EQ(o.title, homeFile("u"));
 }
 
@@ -158,7 +158,7 @@ TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
   QString message;
   const TableOptions untouched = Filled();
   TableOptions o = untouched;
-  EXPECT_FALSE(LoadTableFile(homeFile("missing.csv"), o, false, message));
+  EXPECT_FALSE(LoadTableFile(homeFile("missing.csv"), homeFile("missing.csv"), o, false, message));
   EXPECT_EQ(message, "ファイル「" + homeFile("missing.csv") + "」を読み込めませんでした。");
   EXPECT_EQ(o, untouched);
 
@@ -166,7 +166,7 @@ TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
   ASSERT_TRUE(big.open(QIODevice::WriteOnly));
   ASSERT_TRUE(big.resize(100LL * 1024 * 1024));
   big.close();
-  EXPECT_FALSE(LoadTableFile(homeFile("big.csv"), o, false, message));
+  EXPECT_FALSE(LoadTableFile(homeFile("big.csv"), homeFile("big.csv"), o, false, message));
   EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: " + homeFile("big.csv"));
 
   QByteArray wide = "h";
