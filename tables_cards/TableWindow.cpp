@@ -82,6 +82,7 @@ TableWindow::TableWindow(QWidget* parent) : PageWindow(parent) {
   connect(Cmd_FileRead, &QPushButton::clicked, this, [this] { Cmd_FileRead_Click(); });
   connect(Cmd_FileWrite, &QPushButton::clicked, this, [this] { Cmd_FileWrite_Click(); });
   connect(Cmd_help, &QPushButton::clicked, this, [this] { Cmd_help_Click(); });
+  connect(Cmd_print, &QPushButton::clicked, this, [this] { Cmd_print_Click(); });
 }
 
 void TableWindow::BuildOptionsPage() {

@@ -28,6 +28,7 @@ class TableWindow : public PageWindow {
   void Cmd_FileRead_Click();
   void Cmd_FileWrite_Click();
   void Cmd_help_Click();
+  void Cmd_print_Click();
   void Picture3_MouseDown(int Button, int Shift, int X, int Y);
   void chk_midasiAmi_Click();
   void chk_tensen_Click();
