@@ -18,8 +18,10 @@ namespace {
 
 const PaperSettingsData& P() { return PaperSettings; }
 
+}  // namespace
+
 // Cell lines split at "\n" or "\N".
-QStringList CellLines(const QString& cell) {
+QStringList TableCellLines(const QString& cell) {
   QStringList lines;
   qsizetype start = 0;
   while (true) {
@@ -32,7 +34,7 @@ QStringList CellLines(const QString& cell) {
   return lines;
 }
 
-bool IsPlainNumber(const QString& text, double& value) {
+bool IsPlainTableNumber(const QString& text, double& value) {
   QString t = text.trimmed();
   t.remove(u',');
   bool ok = false;
@@ -40,14 +42,12 @@ bool IsPlainNumber(const QString& text, double& value) {
   return ok;
 }
 
-QString PrintedHeading(QString heading) {
+QString TablePrintedHeading(QString heading) {
   heading.remove(QStringLiteral("@RIGHT"));
   heading.remove(QStringLiteral("@CENTER"));
   if (heading.endsWith(u'.')) heading.chop(1);
   return heading;
 }
-
-}  // namespace
 
 TablePrintJob::TablePrintJob(const TableOptions& o) : options(o), body(o.body) {
   OuterFrameStyle = o.wakuHosome == 1 ? 2 : 4;
@@ -91,11 +91,41 @@ QString TableTotalText(double total) {
 QString FormatTableCell(const QString& text, double kind) {
   if (kind == ColumnKindAmount) {
     double value = 0;
-    if (!IsPlainNumber(text, value)) return text;
+    if (!IsPlainTableNumber(text, value)) return text;
     return FormatNumberPattern(RoundHalfEven(value), QStringLiteral("###,###"));
   }
   if (kind == ColumnKindUnitPrice) return FormatNumberBlankZeros(text, QStringLiteral("##0.000"));
   return text;
+}
+
+int TableRemarkLineCount(const TablePrintJob& job, int16_t page, double room, double lineHeight) {
+  int lines = (page == 1 || job.options.biko2 == 1) ? static_cast<int>(job.remarkLines.size()) : 0;
+  // Remarks taller than the body keep only the lines that fit, so rows never
+  // get a negative height.
+  if (lineHeight > 0 && lines * lineHeight > room) lines = qMax(0, static_cast<int>(room / lineHeight));
+  return lines;
+}
+
+void DrawTableTitleAndFooter(const TableOptions& o, int16_t page, double leftX, double rightX) {
+  if (o.notitle == 1) return;
+  const int16_t titleStyle = PaperSettings.TitleStyle;
+  PaperSettings.TitleStyle = 0;
+  DrawPageHeader(o.title.trimmed(), leftX, rightX);
+  PaperSettings.TitleStyle = titleStyle;
+  SetFontName(P().HeadFontName);
+  SetFontSize(P().DefaultFontSize - 2);
+  SetForeColor(P().HeadColor);
+  if (o.date == 1) {
+    SetCurrentX(leftX);
+    SetCurrentY(P().FootHeight);
+    PrintTextInline(QStringLiteral("Date:") + platform::Today().toString(QStringLiteral("yyyy/MM/dd ")) +
+                    QStringLiteral("Time:") + platform::CurrentTime().toString(QStringLiteral("hh:mm ")));
+  }
+  if (o.page == 1) {
+    SetCurrentX(P().PageWidth - 12);
+    SetCurrentY(P().FootHeight);
+    PrintTextInline(QStringLiteral("P.") + QString::number(page));
+  }
 }
 
 int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX, double rightX) {
@@ -109,12 +139,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
   const double rowsTop = tableTop + headingHeight;
   const int rowsPerPage = o.rowsPos + 3;
   const double lineHeight = 2 * HalfCharWidthMm(P().DataFontSize);
-  int remarkLines = (page == 1 || o.biko2 == 1) ? static_cast<int>(job.remarkLines.size()) : 0;
-  // Remarks taller than the body keep only the lines that fit, so rows never
-  // get a negative height.
-  const double room = P().FootHeight - rowsTop;
-  if (lineHeight > 0 && remarkLines * lineHeight > room)
-    remarkLines = qMax(0, static_cast<int>(room / lineHeight));
+  const int remarkLines = TableRemarkLineCount(job, page, P().FootHeight - rowsTop, lineHeight);
   const double rowHeight = (P().FootHeight - rowsTop - remarkLines * lineHeight) / rowsPerPage;
   const double rowsBottom = rowsTop + rowsPerPage * rowHeight;
 
@@ -145,7 +170,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
     SetCurrentX(columns.edges[c] + 1);
     SetCurrentY(tableTop + 1);
     SetForeColor(P().DefaultColor);
-    QString text = PrintedHeading(raw);
+    QString text = TablePrintedHeading(raw);
     ApplyColorTag(text);
     PrintTextInline(text);
   }
@@ -182,7 +207,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
       SetFontSize(P().DataFontSize);
       SetForeColor(P().DataColor);
       SetCurrentY(y + 0.5);
-      const QStringList lines = CellLines(cells.value(c));
+      const QStringList lines = TableCellLines(cells.value(c));
       const double left = columns.edges[c];
       const double right = columns.edges[c + 1];
       for (int i = 0; i < lines.size(); ++i) {
@@ -239,29 +264,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
     for (double edge : columns.edges) DrawStyledLine(1, edge, tableTop, edge, rowsBottom, P().LineColor);
   DrawBox(job.OuterFrameStyle, leftX, tableTop, rightX, rowsBottom, P().LineColor);
 
-  if (o.notitle != 1) {
-    const int16_t titleStyle = PaperSettings.TitleStyle;
-    PaperSettings.TitleStyle = 0;
-    DrawPageHeader(o.title.trimmed(), leftX, rightX);
-    PaperSettings.TitleStyle = titleStyle;
-    SetFontName(P().HeadFontName);
-    SetFontSize(P().DefaultFontSize - 2);
-    SetForeColor(P().HeadColor);
-    if (o.date == 1) {
-      SetCurrentX(leftX);
-      SetCurrentY(P().FootHeight);
-      PrintTextInline(QStringLiteral("Date:") + platform::Today().toString(QStringLiteral("yyyy/MM/dd ")) +
-                      QStringLiteral("Time:") + platform::CurrentTime().toString(QStringLiteral("hh:mm ")));
-    }
-    if (o.page == 1) {
-      SetCurrentX(P().PageWidth - 12);
-      SetCurrentY(P().FootHeight);
-      PrintTextInline(QStringLiteral("P.") + QString::number(page));
-    }
-  }
+  DrawTableTitleAndFooter(o, page, leftX, rightX);
   return endFlag;
 }
 
-int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX, double rightX) {
-  return PrintTablePortrait(job, page, leftX, rightX);
-}

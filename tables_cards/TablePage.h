@@ -29,8 +29,18 @@ TableColumns LayTableColumns(const TableOptions& options, double leftX, double r
 // Draws the table page; 1 when the body's lines ran out on it.
 int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX, double rightX);
 
-// The landscape page; until it has its own layout it is the upright one.
+// The landscape page: the same table turned a quarter turn on the upright
+// sheet, columns running up the page and rows running right.
 int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX, double rightX);
+
+// Shared by the upright and the landscape page.
+QStringList TableCellLines(const QString& cell);  // split at "\n" or "\N"
+QString TablePrintedHeading(QString heading);      // marks and final "." removed
+bool IsPlainTableNumber(const QString& text, double& value);
+// The remark lines a page reserves: only those that fit in the room.
+int TableRemarkLineCount(const TablePrintJob& job, int16_t page, double room, double lineHeight);
+// The upright title, date and page number, unless the table has no title.
+void DrawTableTitleAndFooter(const TableOptions& options, int16_t page, double leftX, double rightX);
 
 // The text a cell line prints in a column of the kind.
 QString FormatTableCell(const QString& text, double kind);

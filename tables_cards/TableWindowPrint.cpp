@@ -47,7 +47,6 @@ void TableWindow::Cmd_print_Click() {
     const TablePrintJob job(Options());
     SetPrinterScaleMode(6);
     const TablePageRenderer render = [this, &job](int16_t page, double leftX, double rightX) {
-      // The landscape page is drawn upright until it has its own layout.
       return Chk_yoko->isChecked() ? PrintTableLandscape(job, page, leftX, rightX)
                                    : PrintTablePortrait(job, page, leftX, rightX);
     };
