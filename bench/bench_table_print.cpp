@@ -1,5 +1,5 @@
 // A table of 10,000 rows (20 rows a page, 500 pages) printed page by page on
-// the recording surface and on the PDF printer. Each page walks the body from
+// the recording surface, upright and turned, and on the PDF printer. Each page walks the body from
 // its first line, so a whole job is quadratic in the pages; the body is cut
 // into lines once per job.
 #include <QTemporaryDir>
@@ -31,6 +31,11 @@ void DrawNextPage() {
   nextPage = nextPage % 500 + 1;
 }
 
+void DrawNextTurnedPage() {
+  PrintTableLandscape(*job, static_cast<int16_t>(nextPage), 8, 88);
+  nextPage = nextPage % 500 + 1;
+}
+
 void BM_TablePagesRecorded(benchmark::State& state) {
   QTemporaryDir dir;
   SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
@@ -41,6 +46,19 @@ void BM_TablePagesRecorded(benchmark::State& state) {
   job = &table;
   nextPage = 1;
   PrintPages(state, DrawNextPage);
+  job = nullptr;
+}
+
+void BM_TablePagesTurnedRecorded(benchmark::State& state) {
+  QTemporaryDir dir;
+  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
+  WriteDefaultSettings();
+  LoadPaperSettings(0);
+  SurfaceRecorder recorder;
+  TablePrintJob table(BigTable());
+  job = &table;
+  nextPage = 1;
+  PrintPages(state, DrawNextTurnedPage);
   job = nullptr;
 }
 
@@ -59,4 +77,5 @@ void BM_TablePagesPdf(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_TablePagesRecorded)->Iterations(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TablePagesTurnedRecorded)->Iterations(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePagesPdf)->Iterations(500)->Unit(benchmark::kMillisecond);
