@@ -146,7 +146,7 @@ void TableWindow::BuildOptionsPage() {
 
   auto* layout = new QHBoxLayout(page);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(cmb_type);
+  layout->addWidget(cmb_type, 0, Qt::AlignTop);
   layout->addLayout(options, 1);
 }
 
