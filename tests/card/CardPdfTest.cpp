@@ -2,6 +2,7 @@
 // them; the layout picture's size does not change the print. The PDF stays
 // in the artefact folder.
 #include <QFile>
+#include <QImage>
 #include <optional>
 
 #include "CardTest.h"
@@ -43,4 +44,22 @@ TEST(CardLayoutPicture, WorksInFixedMillimetresWhateverItsSize) {
     EXPECT_DOUBLE_EQ(picture.toMm(QPointF(width, 0)).x(), kCardLayoutWidthMm);
     EXPECT_DOUBLE_EQ(picture.toMm(QPointF(width / 2.0, 0)).x(), kCardLayoutWidthMm / 2);
   }
+}
+
+TEST_F(CardTest, LayoutPictureShowsTheCardAndItsGreyRepeats) {
+  CardWindow& w = open();
+  w.resize(900, 600);
+  w.show();
+  const QImage shot = w.Pic1->grab().toImage();
+  shot.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/card-window-layout.png"));
+  w.grab().save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/card-window.png"));
+  // Black text in the first card, the grey fill below it.
+  const double pxPerMm = shot.width() / kCardLayoutWidthMm;
+  int dark = 0;
+  for (int y = 0; y < int(5 * pxPerMm); ++y)
+    for (int x = 0; x < int(20 * pxPerMm); ++x) dark += qGray(shot.pixel(x, y)) < 100;
+  EXPECT_GT(dark, 0);
+  const int belowCard = int((w.CardHeight + 3) * pxPerMm);
+  ASSERT_LT(belowCard, shot.height());
+  EXPECT_EQ(QColor(shot.pixel(shot.width() - 2, belowCard)).rgb() & 0xFFFFFF, 0xEEEEEEu);
 }
