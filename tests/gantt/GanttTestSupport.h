@@ -1,0 +1,94 @@
+#pragma once
+// A fresh program folder on the bible size with a fixed today, the Gantt
+// window loaded in it, the print dialog answered "print" and the page
+// drawing replaced by a stand-in that records what each page was given.
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "TestEnvironment.h"
+#include "charts/GanttPage.h"
+#include "charts/GanttWindow.h"
+#include "core/platform/Clock.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/print/SurfaceRecorder.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/PaperSettings.h"
+
+struct DrawnGanttPage {
+  int page;
+  std::vector<int16_t> LinePage;
+  QStringList lines;
+  GanttPageOptions options;
+};
+
+class GanttTest : public RingpadTest {
+ protected:
+  void SetUp() override {
+    RingpadTest::SetUp();
+    SetProgramPaths(home() + QStringLiteral("ringpad"));
+    WriteDefaultSettings();
+    LoadPaperSettings(0);  // the bible size
+    PreviewMode = 0;
+    ConfirmPrompts = 1;
+    EndDocPerPage = 1;
+    PageUsed = 0;
+    platform::SetFixedToday(QDate(2002, 2, 20));
+    GanttWindow::CurrentGanttFile.clear();
+    recorder_ = std::make_unique<SurfaceRecorder>();
+    // A paper printer, so that the job asks for the back side between pages.
+    SetInstalledPrintersOverride(QStringList{QStringLiteral("Paper")});
+    SetCurrentPrinter(QStringLiteral("Paper"));
+    SetPrintDialogHandler([this](const PrintDialogView&) {
+      ++dialogsShown;
+      return PrintDialogAnswer{dialogButton, std::nullopt, std::nullopt};
+    });
+    SetGanttPageDrawer([this](const GanttPageOptions& o, int16_t& page, const std::vector<int16_t>& linePage,
+                              const QStringList& lines, int16_t, int16_t) {
+      drawn.push_back({page, linePage, lines, o});
+    });
+  }
+  void TearDown() override {
+    window_.reset();
+    SetGanttPageDrawer({});
+    SetPrintDialogHandler({});
+    SetInstalledPrintersOverride(std::nullopt);
+    SetCurrentPrinter(DefaultPrinterName());
+    platform::SetFileDialogHandler({});
+    platform::SetFixedToday(QDate());
+    recorder_.reset();
+    GanttWindow::CurrentGanttFile.clear();
+    RingpadTest::TearDown();
+  }
+
+  GanttWindow& Open() {
+    window_ = std::make_unique<GanttWindow>();
+    window_->Form_Load();
+    return *window_;
+  }
+  GanttWindow& w() { return *window_; }
+
+  // A task text of a header and the given lines, CR LF after each.
+  static QString Tasks(const QStringList& lines) {
+    QString out = QStringLiteral("項目名,予定開始,予定終了\r\n");
+    for (const QString& l : lines) out += l + QStringLiteral("\r\n");
+    return out;
+  }
+
+  int dialogButton = 1;
+  int dialogsShown = 0;
+  std::vector<DrawnGanttPage> drawn;
+
+ private:
+  std::unique_ptr<GanttWindow> window_;
+  std::unique_ptr<SurfaceRecorder> recorder_;
+};
