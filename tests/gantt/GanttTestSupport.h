@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <deque>
+#include <ostream>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,9 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 struct DrawnGanttPage {
   int page;
@@ -82,6 +86,17 @@ class GanttTest : public RingpadTest {
     QString out = QStringLiteral("項目名,予定開始,予定終了\r\n");
     for (const QString& l : lines) out += l + QStringLiteral("\r\n");
     return out;
+  }
+
+  // What the job put on the printer, page by page (the stand-in drawer off).
+  std::vector<std::vector<RecordedOp>> PrintedPages() const {
+    std::vector<std::vector<RecordedOp>> pages;
+    for (const RecordedOp& op : recorder_->printer.ops()) {
+      if (op.kind == RecordedOp::BeginDocument || op.kind == RecordedOp::NewPage) pages.emplace_back();
+      else if (!pages.empty() && op.kind != RecordedOp::EndDocument && op.kind != RecordedOp::EndJob)
+        pages.back().push_back(op);
+    }
+    return pages;
   }
 
   int dialogButton = 1;
