@@ -4,6 +4,7 @@
 // drawing replaced by a stand-in that records what each page was given.
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <deque>
@@ -97,6 +98,16 @@ class GanttTest : public RingpadTest {
         pages.back().push_back(op);
     }
     return pages;
+  }
+
+  // Sends the next jobs to the PDF printer, into the artefact folder.
+  QString UsePdfPrinter(const QString& name) {
+    recorder_.reset();
+    const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/gantt-%1.pdf").arg(name);
+    QFile::remove(pdf);
+    platform::SetFileDialogHandler([pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+    SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, kPdfPrinterName}; });
+    return pdf;
   }
 
   int dialogButton = 1;
