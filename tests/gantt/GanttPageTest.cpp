@@ -265,3 +265,38 @@ TEST_F(GanttPageTest, SignOffBlockAuthorLineRemarksAndLongPeriods) {
   EXPECT_NEAR(two->x1, 88 - 3.1746 + 0.2, kTextTol);
   EXPECT_FALSE(Texts(ops).contains(QStringLiteral("1")));
 }
+
+TEST_F(GanttPageTest, RowTextsMarksAndRules) {
+  Sample(2);
+  w().chk_syuryouyotei->setChecked(true);
+  w().chk_biko->setChecked(true);
+  w().Cmd_print_Click();
+  const auto pages = PrintedPages();
+  ASSERT_EQ(pages.size(), 2u);  // 20 rows at 11 a page
+  const auto& ops = pages[0];
+  const float size = PaperSettings.DataFontSize;
+  const struct { const char* text; float size; } texts[] = {
+      {"▽役員レビュー", size * 2 / 3}, {" 基本設計", size}, {"山田", size}, {"遅れ気味", size},
+      {"１つめ", size / 2},           {"01", size * 3 / 4},
+  };
+  for (const auto& t : texts) {
+    const RecordedOp* op = TextOp(ops, QString::fromUtf8(t.text));
+    ASSERT_NE(op, nullptr) << t.text;
+    EXPECT_NEAR(op->fontSize, t.size, 0.01) << t.text;
+  }
+  // The remarks column: its heading and texts at yR - 0.5; hidden lines
+  // and the column after the remarks are not printed.
+  const double yR = 4 + 10 * 3.1746;
+  EXPECT_NEAR(TextOp(ops, QStringLiteral("遅れ気味"))->y1, yR - 0.5, kTextTol);
+  EXPECT_NE(TextOp(ops, QStringLiteral("備考")), nullptr);
+  EXPECT_EQ(TextOp(ops, QStringLiteral("  *目的")), nullptr);
+  EXPECT_EQ(TextOp(ops, QStringLiteral("要注意")), nullptr);
+
+  // The month rules are dotted, from the heading band's top to the rows' end.
+  const auto points = OfKind(ops, RecordedOp::Point);
+  ASSERT_FALSE(points.empty());
+  double minX = 1e9, maxX = 0;
+  for (const RecordedOp& p : points) minX = std::min(minX, p.x1), maxX = std::max(maxX, p.x1);
+  EXPECT_NEAR(minX, 8 + w().TitleBlockHeight, 0.1);
+  EXPECT_GT(maxX, 87.5);
+}

@@ -1,5 +1,7 @@
 // A Gantt chart through the PDF printer, read back as a user would see it.
 // The PDF file stays in the artefact folder.
+#include <QCheckBox>
+
 #include "GanttTestSupport.h"
 #include "PdfReadBack.h"
 
@@ -61,4 +63,24 @@ TEST_F(GanttTest, ProcessSampleOnThePdfPrinterMatchesTheRecordedPage) {
   EXPECT_NEAR(DarkCentre(page, kDpi, 88 + m - 1, 88 + m + 1, 150 + m, 151 + m, true), 88 + m, 0.3);
   EXPECT_NEAR(DarkCentre(page, kDpi, xT + m + 0.5, xT + m + 1.5, 3 + m, 5 + m, false), 4 + m, 0.3);
   EXPECT_NEAR(DarkCentre(page, kDpi, 86 + m, 87 + m, 155 + m, 157 + m, false), 156 + m, 0.3);
+}
+
+TEST_F(GanttTest, PlanAndResultSampleWithSignOffAndRemarksOnThePdfPrinter) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+  SetGanttPageDrawer({});
+  GanttWindow& win = Open();
+  win.Cmb_title->setCurrentIndex(2);
+  emit win.Cmb_title->activated(2);
+  win.txt_name->setText(QStringLiteral("山田"));
+  win.chk_sign->setChecked(true);
+  win.chk_biko->setChecked(true);
+  win.chk_syuryouyotei->setChecked(true);
+  win.txt_biko->setPlainText(QStringLiteral("全体の備考その一\n全体の備考その二"));
+  const QString pdf = UsePdfPrinter(QStringLiteral("plan-result"));
+  win.Cmd_print_Click();
+  ASSERT_EQ(PdfPageCount(pdf), 3);  // 20 rows at 9 a page
+  const auto words = PdfWords(pdf);
+  for (const QString& text : {QStringLiteral("承認"), QStringLiteral("山田"), QStringLiteral("02/02/20"),
+                              QStringLiteral("全体の備考その二"), QStringLiteral("遅れ気味")})
+    EXPECT_EQ(FindWord(words, text).page, 1) << text.toStdString();
 }
