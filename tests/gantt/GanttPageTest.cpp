@@ -300,3 +300,27 @@ TEST_F(GanttPageTest, RowTextsMarksAndRules) {
   EXPECT_NEAR(minX, 8 + w().TitleBlockHeight, 0.1);
   EXPECT_GT(maxX, 87.5);
 }
+
+TEST_F(GanttPageTest, HostileChartsDrawWhatTheRulesGive) {
+  QString wide = QStringLiteral("wide,1900/01/01,2999/12/31,1e9");
+  for (int i = 0; i < 300; ++i) wide += QStringLiteral(",x");
+  w().txt_data->setPlainText(QStringLiteral("項目,予定開始,予定終了,進捗\n") + wide +
+                             QStringLiteral("\nneg,2002/01/01,2002/02/01,-3\nbad,9999/99/99,2002/13/01,abc\n"));
+  w().txt_biko->setPlainText(QString(10000, QChar(u'長')) + QStringLiteral("\n") +
+                             QStringLiteral("r\n").repeated(10000));
+  const auto ops = PrintOnePage();
+  EXPECT_EQ(w().PeriodStart, QDate(1900, 1, 1));
+  EXPECT_EQ(w().RemarkLineCount, 5);
+  int months = 0, remarks = 0;
+  for (const QString& t : Texts(ops)) {
+    if (t.size() == 2 && t[0].isDigit() && t[1].isDigit()) ++months;
+    if (t == QStringLiteral("r") || t.size() == 10000) ++remarks;
+  }
+  EXPECT_EQ(months, 100);
+  EXPECT_EQ(remarks, 5);
+  // "1e9" shades no further than the bar's end.
+  for (const RecordedOp& op : OfKind(ops, RecordedOp::FilledBox)) {
+    EXPECT_GE(std::min(op.y1, op.y2), 4 - kTol);
+    EXPECT_LE(std::max(op.y1, op.y2), 156 + kTol);
+  }
+}

@@ -144,6 +144,14 @@ TEST_F(GanttTest, WritingAsksBeforeOverwritingAndRemembersTheFile) {
   win.Cmd_FileWrite_Click();
   EXPECT_EQ(GetIniValue(QString(), QStringLiteral("FILE")), QStringLiteral("top.csv"));
 
+  // A failed write is reported, and the remembered file stays.
+  WriteBytes(homeFile(QStringLiteral("plain")), "x");
+  ScriptFileDialog(homeFile(QStringLiteral("plain/in.csv")));
+  messages().clear();
+  win.Cmd_FileWrite_Click();
+  EXPECT_EQ(messages().texts().size(), 1);
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("FILE")), QStringLiteral("top.csv"));
+
   // Reading a file below the program folder stores it dot-relative.
   ScriptFileDialog(other);
   win.Cmd_FileRead_Click();
