@@ -114,7 +114,9 @@ TEST_F(GanttTest, ReadingTheRememberedFileAndItsFaults) {
     win.LoadGanttFile();
     EXPECT_EQ(messages().texts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
     EXPECT_TRUE(win.txt_data->isEnabled());
-    if (!c.bytes.isEmpty()) EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("plan.csv"))), c.bytes);
+    if (!c.bytes.isEmpty()) {
+      EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("plan.csv"))), c.bytes);
+    }
   }
 }
 
