@@ -1,17 +1,21 @@
 #include "RuledDesignPage.h"
 
+#include "AgeTableRuler.h"
 #include "GoBoard.h"
 #include "GridPaper.h"
 #include "HealthSheet.h"
+#include "KanjiList.h"
 #include "LatticeSheet.h"
 #include "ManuscriptPaper.h"
 #include "MinutesSheets.h"
-#include "PendingDesigns.h"
+#include "OnePointPage.h"
+#include "ProjectRiskSheets.h"
 #include "RuledPageText.h"
 #include "RuledPaperDesigns.h"
 #include "RuledPaperOptions.h"
 #include "RuledPaperPrintJob.h"
 #include "RuledStaffPaper.h"
+#include "ShopListShogi.h"
 #include "ToDoSheets.h"
 #include "core/text/Numbers.h"
 
@@ -34,7 +38,11 @@ void DrawRuledDesignPage(int design, RuledPaperOptions& o, double left, double r
     case kDesignManuscript: DrawManuscriptPaper(o, left, right); break;
     case kDesignGo: DrawGoBoard(o, left, right); break;
     case kDesignShogi: DrawShogiBoard(o, left, right); break;
-    case kDesignShopList: DrawShopList(o, BoxWholeNumber(o.txt_shop_gyou), left, right); break;
+    case kDesignShopList: {
+      int32_t shops = BoxWholeNumber(o.txt_shop_gyou);
+      DrawShopList(o, shops, left, right);
+      break;
+    }
     case kDesignRisk: DrawRiskSheet(o, left, right); break;
     case kDesignProject: DrawProjectSheet(o, left, right); break;
     case kDesignAgeTable: DrawAgeTable(o, job.year, left, right); break;

@@ -14,6 +14,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -97,7 +98,7 @@ class RuledPaperWindow : public PageWindow {
   QLineEdit* txt_genko_meyasu = nullptr;
   std::array<QRadioButton*, 3> Opt_igo_masume{};
   QLineEdit* txt_syougi_title = nullptr;
-  QLineEdit* txt_syougi_biko = nullptr;
+  QPlainTextEdit* txt_syougi_biko = nullptr;
   // リスク分析, マス目(ナンプレ), ショップリスト, プロジェクト, 年齢早見表
   QLineEdit* txt_risk_yokokei = nullptr;
   QLineEdit* txt_keisen_honsu = nullptr;

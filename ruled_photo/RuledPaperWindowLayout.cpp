@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -220,7 +221,8 @@ void RuledPaperWindow::buildControls() {
     QGroupBox* f = Frame1[9];
     auto* g = grid(9);
     txt_syougi_title = NewBox(f, "txt_syougi_title");
-    txt_syougi_biko = NewBox(f, "txt_syougi_biko");
+    txt_syougi_biko = Named(new QPlainTextEdit(f), "txt_syougi_biko");
+    txt_syougi_biko->setMaximumHeight(txt_syougi_biko->fontMetrics().lineSpacing() * 4 + 12);
     AddRow(g, QStringLiteral("題"), txt_syougi_title);
     AddRow(g, QStringLiteral("備考"), txt_syougi_biko);
   }

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -95,7 +96,8 @@ RuledPaperOptions RuledPaperWindow::ReadOptions() const {
   o.txt_genko_meyasu = txt_genko_meyasu->text();
   o.Opt_igo_masume = Selected(Opt_igo_masume);
   o.txt_syougi_title = txt_syougi_title->text();
-  o.txt_syougi_biko = txt_syougi_biko->text();
+  // The remarks are several lines; the drawer reads them with CR LF between.
+  o.txt_syougi_biko = txt_syougi_biko->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
   o.txt_risk_yokokei = txt_risk_yokokei->text();
   o.txt_shop_gyou = txt_shop_gyou->text();
   o.Chk_pro_cost = Value(Chk_pro_cost);

@@ -1,6 +1,8 @@
 // Ruled pages through the PDF printer, read back as a user would see them.
 // The PDF files stay in the artefact folder.
 #include <QCheckBox>
+#include <QDate>
+#include <cmath>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -21,14 +23,23 @@
 #include "core/print/PrinterInfo.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "ruled_photo/AgeTableRuler.h"
 #include "ruled_photo/GoBoard.h"
+#include "ruled_photo/KanjiList.h"
+#include "ruled_photo/OnePointPage.h"
 #include "ruled_photo/GridPaper.h"
+#include "ruled_photo/HealthSheet.h"
+#include "ruled_photo/LatticeSheet.h"
+#include "ruled_photo/ProjectRiskSheets.h"
+#include "ruled_photo/ShopListShogi.h"
+#include "ruled_photo/ToDoSheets.h"
 #include "ruled_photo/ManuscriptPaper.h"
 #include "ruled_photo/MinutesSheets.h"
 #include "ruled_photo/RuledPaperDesigns.h"
 #include "ruled_photo/RuledPaperOptions.h"
 #include "ruled_photo/RuledPaperWindow.h"
 #include "ruled_photo/RuledStaffPaper.h"
+#include "schedule/DateLists.h"
 
 namespace {
 
@@ -143,6 +154,72 @@ TEST_F(RuledPdfTest, RuledPaperWithClassifierAndCheckGlyphs) {
   EXPECT_EQ(glyphs, 22);
 }
 
+TEST_F(RuledPdfTest, ToDoSheetWithTheDayHours) {
+  RuledPaperWindow& w = open();
+  w.Cmb_Type->setCurrentRow(kDesignToDo);
+  ASSERT_EQ(w.Txt_KmkSu->text(), QStringLiteral("20"));
+  ASSERT_EQ(w.Cmb_jikan->currentIndex(), 1);
+  const QString pdf = pdfNamed(QStringLiteral("todo"));
+  w.Cmd_print->click();
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const double m = margin();
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  const double hourHeight = (PaperSettings.DefaultFontSize - 2) * 25.4 / 72;
+  for (int k = 0; k < 12; ++k) {
+    SCOPED_TRACE(k);
+    std::optional<PdfWord> label;
+    for (const PdfWord& word : words)
+      if (word.text == QString::number(8 + k) && word.xMinMm < 12 + m) label = word;
+    ASSERT_TRUE(label.has_value());
+    const double top = 9.5 + 145.0 / 12 * k + m;
+    EXPECT_GT(label->yMaxMm, top);
+    EXPECT_LT(label->yMinMm, top + hourHeight);
+    EXPECT_NEAR((label->yMinMm + label->yMaxMm) / 2, top + hourHeight / 2, 0.6);
+  }
+  const double digitX = 28 + m + 2 * HalfCharWidthMm(PaperSettings.DefaultFontSize);
+  int items = 0;
+  for (const PdfWord& word : words)
+    if (word.xMinMm > 27 + m && word.xMinMm < 36 + m && word.text.toInt() >= 1 && word.text.toInt() <= 9) {
+      ++items;
+      EXPECT_NEAR(word.xMinMm, digitX, 0.3) << word.text.toStdString();
+    }
+  EXPECT_EQ(items, 9);
+  const PdfWord footer = FindWord(words, QStringLiteral("To-Do"));
+  EXPECT_EQ(footer.page, 1);
+  EXPECT_NEAR(footer.xMinMm, PaperSettings.PageLeft + m, 0.3);
+}
+
+TEST_F(RuledPdfTest, AgeTableOf2009) {
+  SetScheduleToday(QDate(2009, 6, 1));
+  RuledPaperWindow& w = open();
+  w.Cmb_Type->setCurrentRow(kDesignAgeTable);
+  w.Chk_rainen->setChecked(false);
+  const QString pdf = pdfNamed(QStringLiteral("age-table"));
+  w.Cmd_print->click();
+  SetScheduleToday(QDate());
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const double m = margin();
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  const double top = 9 + 147.0 / 102 + m;
+  const double height = PaperSettings.DataFontSize * 0.95 * 25.4 / 72;
+  for (const auto& [first, x] : {std::pair{QStringLiteral("平成21"), 8.0}, std::pair{QStringLiteral("昭和34"), 48.0}}) {
+    SCOPED_TRACE(first.toStdString());
+    const PdfWord era = FindWord(words, first);
+    ASSERT_EQ(era.page, 1);
+    // The word before the era is the age: "00" and "50" start each column.
+    std::optional<PdfWord> age;
+    for (const PdfWord& word : words)
+      if (std::abs(word.yMinMm - era.yMinMm) < 0.5 && word.xMaxMm <= era.xMinMm + 0.1 &&
+          (!age || word.xMinMm > age->xMinMm))
+        age = word;
+    ASSERT_TRUE(age.has_value());
+    EXPECT_EQ(age->text, x == 8.0 ? QStringLiteral("00") : QStringLiteral("50"));
+    EXPECT_NEAR(age->xMinMm, x + m, 0.3);
+    EXPECT_NEAR((age->yMinMm + age->yMaxMm) / 2, top + height / 2, 0.6);
+  }
+  EXPECT_EQ(FindWord(words, QStringLiteral("丑")).page, 1);
+}
+
 // Every page design of these drawers on a sheet of its own, for looking at.
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
@@ -199,6 +276,50 @@ TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
         });
   sheet([](auto& o, double a, double b) { DrawMinutesSheet(o, 1, a, b); },
         [](auto& o, double a, double b) { DrawMinutesSheet(o, 2, a, b); });
+  sheet([](auto& o, double a, double b) {
+          QDate start(2009, 3, 11);
+          o.Cmb_kenko = 1;
+          o.chk_kenko_hosuu = o.chk_kenko_seikatu = o.Chk_kenko_taijyu_grapth = o.Chk_kenko_ketuatu = 1;
+          DrawHealthSheet(o, a, b, start);
+        },
+        [](auto& o, double a, double b) {
+          o.Txt_KmkSu = QStringLiteral("20");
+          DrawToDoSheet(o, 1, a, b);
+        });
+  sheet([](auto& o, double a, double b) { DrawWideToDoSheet(o, a, b); },
+        [](auto& o, double a, double b) {
+          o.cmb_kosi = 4;
+          o.txt_kosi = QStringLiteral("新しい手帳の作り方");
+          DrawLatticeSheet(o, a, b);
+        });
+  sheet([](auto& o, double a, double b) {
+          o.Chk_pro_cost = 1;
+          DrawProjectSheet(o, a, b);
+        },
+        [](auto& o, double a, double b) { DrawRiskSheet(o, a, b); });
+  sheet([](auto& o, double a, double b) {
+          int32_t shops = 3;
+          DrawShopList(o, shops, a, b);
+        },
+        [](auto& o, double a, double b) {
+          o.txt_syougi_title = QStringLiteral("第一局");
+          o.txt_syougi_biko = QStringLiteral("先手　山田\r\n後手　田中");
+          DrawShogiBoard(o, a, b);
+        });
+  sheet([](auto& o, double a, double b) { DrawAgeTable(o, 2026, a, b); },
+        [](auto& o, double a, double b) {
+          o.Txt_Title = QStringLiteral("物差し");
+          DrawRulerPage(o, a, b);
+        });
+  sheet([](auto& o, double a, double b) {
+          int16_t page = 1;
+          DrawKanjiList(o, page, a, b);
+        },
+        [](auto& o, double a, double b) {
+          o.Picture1 = QImage(64, 48, QImage::Format_RGB32);
+          o.Picture1.fill(Qt::darkCyan);
+          DrawImagePage(o, a, b);
+        });
   sheet([](auto& o, double a, double b) { DrawStickyNoteToDoSheet(o, a, b); },
         [](auto& o, double a, double b) {
           o.Opt_igo_masume = 1;

@@ -5,7 +5,9 @@
 #include "core/print/DecorationImage.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PrintJob.h"
+#include "core/print/PaperChoice.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 
@@ -21,11 +23,19 @@ void RuledTest::SetUp() {
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
   loadSize(0);
+  // A paper printer with A4 sheets: a PDF file would turn no paper and ask nothing.
+  SetInstalledPrintersOverride(QStringList{QStringLiteral("Laser")});
+  SetQueueDefaultMediaOverride({{QStringLiteral("Laser"), QPageSize(QPageSize::A4)}});
+  SetCurrentPrinter(QStringLiteral("Laser"));
   answerPrintDialog(1, true);
 }
 
 void RuledTest::TearDown() {
   SetPrintDialogHandler({});
+  SetInstalledPrintersOverride(std::nullopt);
+  SetQueueDefaultMediaOverride({});
+  ForgetPaperChoices();
+  SetCurrentPrinter(DefaultPrinterName());
   recorder_.reset();
   PreviewMode = 0;
   PaperSettings = PaperSettingsData{};

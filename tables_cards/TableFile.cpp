@@ -1,0 +1,191 @@
+#include "TableFile.h"
+
+#include <QFileInfo>
+
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+#include "core/text/CsvLine.h"
+#include "core/text/Numbers.h"
+#include "core/text/OptionLine.h"
+#include "TableTemplates.h"
+#include "core/ui/VersionBox.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+struct CheckKey {
+  const char* key;
+  int16_t TableOptions::*member;
+};
+
+// The option lines in the order they are written; TABLE_COL_WIDTH goes in
+// sixth place.
+const CheckKey kBeforeWidths[] = {
+    {"TABLE_LANDSCAPE", &TableOptions::yoko},
+    {"TABLE_COL_TITLE_VISIBLE", &TableOptions::midasi},
+    {"TABLE_COL_TITLE_AMIKAKE", &TableOptions::midasiAmi},
+};
+const CheckKey kAfterWidths[] = {
+    {"TABLE_KEISEN", &TableOptions::keisen},
+    {"TABLE_AMIKAKE", &TableOptions::amikake},
+    {"TABLE_WAKU_HOSOME", &TableOptions::wakuHosome},
+    {"TABLE_TENSEN", &TableOptions::tensen},
+};
+const CheckKey kAfterRows[] = {
+    {"TABLE_CHKBIKO2", &TableOptions::biko2},
+    {"TABLE_CHKDATE", &TableOptions::date},
+    {"TABLE_CHKPAGE", &TableOptions::page},
+};
+
+QString OptionLine(const char* key, int value) {
+  return u'@' + QString::fromLatin1(key) + u'=' + QString::number(value) + kCrLf;
+}
+
+// Sets member when value lies in [low, high]; a hand-edited file with a
+// value the control cannot show leaves the control as it was.
+void SetInRange(int16_t& member, double value, int low, int high) {
+  const double n = RoundHalfEven(value);
+  if (n >= low && n <= high) member = static_cast<int16_t>(n);
+}
+
+bool ApplyCheck(const QString& key, double value, TableOptions& o) {
+  for (const CheckKey& c : kBeforeWidths)
+    if (key == QLatin1String(c.key)) return SetInRange(o.*c.member, value, 0, 1), true;
+  for (const CheckKey& c : kAfterWidths)
+    if (key == QLatin1String(c.key)) return SetInRange(o.*c.member, value, 0, 1), true;
+  for (const CheckKey& c : kAfterRows)
+    if (key == QLatin1String(c.key)) return SetInRange(o.*c.member, value, 0, 1), true;
+  return false;
+}
+
+void ApplyWidths(const QString& value, TableOptions& o) {
+  const QStringList fields = SplitCsvFields(value, 10);
+  for (int i = 0; i < 9; ++i) {
+    const double mm = i < fields.size() ? ParseNumber(fields[i]) : 0.0;
+    if (mm < 0 || mm > 200) continue;
+    o.widthPos[i] = static_cast<int16_t>(mm / 5);
+  }
+}
+
+}  // namespace
+
+QByteArray TableFileContent(const TableOptions& o) {
+  QString text = QStringLiteral("@TITLE=") + o.title + kCrLf;
+  for (const CheckKey& c : kBeforeWidths) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_COL_NO", o.coln);
+  text += OptionLine("TABLE_COL_SU", o.colsPos + 1);
+  text += QStringLiteral("@TABLE_COL_WIDTH=");
+  for (int16_t w : o.widthPos) text += QString::number(w * 5) + u',';
+  text += kCrLf;
+  for (const CheckKey& c : kAfterWidths) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_ROW_MAX", o.rowsPos + 3);
+  for (const CheckKey& c : kAfterRows) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_KEISEN_YOKO", o.keisenYoko);
+  text += QStringLiteral("@CSV=") + kCrLf;
+  text += o.heading + kCrLf;
+  text += o.body;
+  if (!o.body.endsWith(kCrLf)) text += kCrLf;
+  if (!o.remarks.isEmpty()) {
+    text += QStringLiteral("@BIKO=");
+    for (QChar c : o.remarks) {
+      text += c;
+      if (c == u'\n') text += QStringLiteral("@BIKO=");
+    }
+  }
+  text += kCrLf;
+  return platform::ToSjis(text);
+}
+
+void ApplyTableFileLines(const QStringList& fileLines, TableOptions& o) {
+  QStringList lines = fileLines;
+  // The writer's closing CR LF leaves an empty last line; it is not a row.
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  bool headingSeen = false;
+  QStringList body;
+  QStringList remarks;
+  for (const QString& line : lines) {
+    QString key, param, value;
+    ParseParamItem(line, key, param, value);
+    const double number = ParseNumber(value);
+    if (key == u"TITLE") {
+      o.title = value;
+    } else if (key == u"CSV") {
+    } else if (ApplyCheck(key, number, o)) {
+    } else if (key == u"TABLE_COL_NO") {
+      SetInRange(o.coln, number, 0, 1);
+    } else if (key == u"TABLE_COL_SU") {
+      int16_t count = o.colsPos + 1;
+      SetInRange(count, number, 0, kTableColumnItems);
+      o.colsPos = count - 1;
+    } else if (key == u"TABLE_COL_WIDTH") {
+      ApplyWidths(value, o);
+    } else if (key == u"TABLE_ROW_MAX") {
+      int16_t rows = o.rowsPos + 3;
+      SetInRange(rows, number, 3, kTableRowItems + 2);
+      o.rowsPos = rows - 3;
+    } else if (key == u"TABLE_KEISEN_YOKO") {
+      SetInRange(o.keisenYoko, number, 0, kTableRuleItems - 1);
+    } else if (key == u"BIKO") {
+      remarks << value;
+    } else if (!headingSeen) {
+      o.heading = line;
+      headingSeen = true;
+    } else {
+      body << line;
+    }
+  }
+  // Lines are joined, not each ended, so that a file read and written again
+  // comes out byte for byte the same.
+  o.body = body.join(kCrLf);
+  o.remarks = remarks.join(kCrLf);
+}
+
+bool ReadTableFileLines(const QString& path, QStringList& lines, QString& message) {
+  const QFileInfo info(path);
+  if (info.isFile() && info.size() > kTableFileMaxBytes) {
+    message = QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + path;
+    return false;
+  }
+  QByteArray content;
+  if (!platform::ReadWholeFile(path, content)) {
+    message = QStringLiteral("ファイル「") + path + QStringLiteral("」を読み込めませんでした。");
+    return false;
+  }
+  lines.clear();
+  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  return true;
+}
+
+bool LoadTableFile(const QString& path, const QString& storedPath, TableOptions& o, bool superOrganiserMode,
+                   QString& message) {
+  QStringList lines;
+  if (!ReadTableFileLines(path, lines, message)) return false;
+  ApplyTableTemplate(o, 0, superOrganiserMode);
+  o.title = storedPath;
+  if (o.title.right(4).compare(QStringLiteral(".CSV"), Qt::CaseInsensitive) == 0) o.title.chop(4);
+  ApplyTableFileLines(lines, o);
+  return true;
+}
+
+QString TableHelpText() {
+  const QStringList lines = {
+      QStringLiteral("[使い方]"),
+      QStringLiteral("　　「記入例」を選択してみてください。"),
+      QString(),
+      QStringLiteral("[表内容の書き方]"),
+      QStringLiteral("　　CSVファイル形式(カンマ区切り形式)で記入してください。"),
+      QStringLiteral("　　先頭が---の行は罫線行になります。"),
+      QStringLiteral("　　色指定はサンプルの運行表を参照。"),
+      QStringLiteral("　　中央寄せはサンプルのゴミだしを参照。"),
+      QString(),
+      QStringLiteral("[CSVファイルとは？]"),
+      QStringLiteral("１．ファイル拡張子（ファイル名の最後の方）が．ＣＳＶのファイルをいいます。"),
+      QStringLiteral("２．項目が１行にならんで、半角のカンマ「，」で各項目が区切られています。"),
+      QStringLiteral("　　たとえば、「\"山川太郎\"，\"名古屋市\"，1999/01/02」のようなデータです。"),
+      QString(),
+      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。"),
+      QStringLiteral("readme.txtにも多少の説明は書いてあります。"),
+  };
+  return lines.join(kCrLf) + kCrLf;
+}

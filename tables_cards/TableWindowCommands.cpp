@@ -1,0 +1,139 @@
+// The table window's handlers: templates, the tab bar, the option samples,
+// reading, writing and help.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "TableFile.h"
+#include "TableTemplates.h"
+#include "TableWindow.h"
+#include "core/platform/CodePageChecks.h"
+#include "core/platform/FileDialog.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/SafeSave.h"
+#include "core/platform/ScreenCursor.h"
+#include "core/settings/PaperSettings.h"
+#include "core/settings/ProgramRelativePath.h"
+#include "core/text/PathHelpers.h"
+#include "core/ui/FileMenuCaption.h"
+#include "core/ui/TabBar.h"
+
+namespace {
+
+const QString kTableFilter =
+    QStringLiteral("CSVファイル (*.csv)|*.csv|テキスト (*.csv;*.txt)|*.csv;*.txt|全て (*.*)|*.*||");
+const QColor kShaded(0xC0, 0xC0, 0xC0);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+// Nothing else of the window may run while a file is read or written or a
+// page is switched.
+class Busy {
+ public:
+  explicit Busy(QWidget* window) : window_(window) {
+    window_->setEnabled(false);
+    platform::SetHourglassCursor();
+  }
+  ~Busy() {
+    platform::SetDefaultCursor();
+    window_->setEnabled(true);
+  }
+
+ private:
+  QWidget* window_;
+};
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+bool SuperOrganiser() { return PaperSettings.SuperOrganiserMode == 1; }
+
+}  // namespace
+
+void TableWindow::Cmb_type_Click() {
+  if (TemplateApplying) return;
+  TemplateApplying = true;
+  TableOptions options = Options();
+  ApplyTableTemplate(options, static_cast<int16_t>(cmb_type->currentRow()), SuperOrganiser());
+  ShowOptions(options);
+  TemplateApplying = false;
+}
+
+void TableWindow::Picture3_MouseDown(int Button, int Shift, int X, int Y) {
+  Busy busy(this);
+  const int n = 1 + static_cast<int>(Picture3->Tag().count(u','));
+  const int16_t t = TabBarClick(Picture3, static_cast<int16_t>(X));
+  for (int i = 1; i <= n && i <= static_cast<int>(Picture1.size()); ++i) Picture1[i - 1]->setVisible(i == t);
+}
+
+void TableWindow::chk_midasiAmi_Click() {
+  const QColor colour = chk_midasiAmi->isChecked() ? kShaded : kWhite;
+  for (QWidget* w : {static_cast<QWidget*>(Shap_amikake_yoko), static_cast<QWidget*>(chk_midasiAmi),
+                     static_cast<QWidget*>(Chk_midasi)})
+    SetBackground(w, colour);
+}
+
+void TableWindow::cmb_amikake_col_Click() {
+  SetBackground(Shap_amikake_tate, cmb_amikake_col->currentIndex() > 0 ? kShaded : kWhite);
+}
+
+void TableWindow::chk_tensen_Click() {
+  const int style = chk_tensen->isChecked() ? 3 : 1;
+  for (QFrame* line : Line_yokokei) {
+    line->setProperty("BorderStyle", style);
+    line->setStyleSheet(style == 3 ? QStringLiteral("border-top: 1px dotted black;")
+                                   : QStringLiteral("border-top: 1px solid black;"));
+  }
+}
+
+void TableWindow::Cmd_FileRead_Click() {
+  const QString path = ShowFileDialog(true, nullptr, FolderOfPath(TableFilePath), FileNameOfPath(TableFilePath),
+                                      FileMenuCaption(FileItem::Read), kTableFilter, 1, QString());
+  if (path.isEmpty()) return;
+  const QString stored = ProgramRelativePath(path, RelativeStyle::Bare);
+  Busy busy(this);
+  TableOptions options = Options();
+  QString message;
+  Txt_Data->setEnabled(false);
+  const bool read = LoadTableFile(path, stored, options, SuperOrganiser(), message);
+  Txt_Data->setEnabled(true);
+  if (!read) {
+    platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    return;
+  }
+  TableFilePath = stored;
+  setWindowTitle(QStringLiteral("表 - ") + stored);
+  TemplateApplying = true;
+  cmb_type->setCurrentRow(0);
+  ShowOptions(options);
+  TemplateApplying = false;
+}
+
+void TableWindow::Cmd_FileWrite_Click() {
+  TableFilePath = ShowFileDialog(false, nullptr, FolderOfPath(TableFilePath), FileNameOfPath(TableFilePath),
+                                 FileMenuCaption(FileItem::Write), kTableFilter, 1, QStringLiteral("csv"));
+  if (TableFilePath.isEmpty()) return;
+  if (QFileInfo::exists(TableFilePath)) {
+    platform::MessageRequest question;
+    question.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + TableFilePath;
+    question.buttons = platform::MsgButtons::OkCancel;
+    question.icon = platform::MsgIcon::Exclamation;
+    question.defaultButton = 2;
+    if (platform::ShowMessage(question) != platform::MsgResult::Ok) return;
+  }
+  const TableOptions options = Options();
+  if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return;
+  Busy busy(this);
+  platform::SaveFileOrReport(TableFilePath, TableFileContent(options));
+}
+
+void TableWindow::Cmd_help_Click() {
+  platform::ShowMessage(TableHelpText(), platform::MsgButtons::Ok, platform::MsgIcon::Information);
+}

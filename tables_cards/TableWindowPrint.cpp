@@ -1,0 +1,61 @@
+// The table window's print button.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "TablePage.h"
+#include "TablePrinting.h"
+#include "TableWindow.h"
+#include "core/platform/MessageBox.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/Numbers.h"
+
+namespace {
+
+// The font size chosen for one job is the job's only: whatever way the job
+// ends, the sizes go back.
+class KeptFontSizes {
+ public:
+  KeptFontSizes() : data_(PaperSettings.DataFontSize), normal_(PaperSettings.DefaultFontSize) {}
+  ~KeptFontSizes() {
+    PaperSettings.DataFontSize = data_;
+    PaperSettings.DefaultFontSize = normal_;
+  }
+
+ private:
+  float data_, normal_;
+};
+
+}  // namespace
+
+void TableWindow::Cmd_print_Click() {
+  if (ShowPrintDialog()) return;
+  BeginBusy(this);
+  {
+    KeptFontSizes kept;
+    if (cmb_size[0]->currentIndex() > 0) {
+      const float size = static_cast<float>(ParseNumber(cmb_size[0]->currentText()));
+      PaperSettings.DataFontSize = size;
+      PaperSettings.DefaultFontSize = size;
+    }
+    // The page ends the remarks with a line break, in the box too.
+    const QString remarks = Txt_biko->toPlainText();
+    if (!remarks.isEmpty() && !remarks.endsWith(u'\n')) Txt_biko->setPlainText(remarks + u'\n');
+    const TablePrintJob job(Options());
+    SetPrinterScaleMode(6);
+    const TablePageRenderer render = [this, &job](int16_t page, double leftX, double rightX) {
+      return Chk_yoko->isChecked() ? PrintTableLandscape(job, page, leftX, rightX)
+                                   : PrintTablePortrait(job, page, leftX, rightX);
+    };
+    const int code = TableSideCode(PaperSettings.SuperOrganiserMode, static_cast<int16_t>(Cmb_men->currentIndex()));
+    if (!PrintTablePages(code, render)) {
+      const QString name = cmb_type->currentItem() ? cmb_type->currentItem()->text() : QString();
+      platform::ShowMessage(TableUnsupportedSideMessage(name, Cmb_men->currentText()));
+    }
+    EndPrintDocument();
+  }
+  EndBusy(this);
+}

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "TableFile.h"
+#include "TableTemplates.h"
+#include "TestEnvironment.h"
+#include "core/platform/Codec.h"
+
+namespace {
+
+class TableFileTest : public RingpadTest {
+ protected:
+  // What the window does on a read: template 0 first, then the lines.
+  TableOptions Read(const QByteArray& bytes, TableOptions before = TableOptions()) {
+    WriteBytes(homeFile("t.csv"), bytes);
+    QString message;
+    EXPECT_TRUE(LoadTableFile(homeFile("t.csv"), homeFile("t.csv"), before, false, message)) << message.toStdString();
+    return before;
+  }
+};
+
+TableOptions Filled() {
+  TableOptions o;
+  ApplyTableTemplate(o, 3, false);
+  o.remarks = "一行目\r\n二行目";
+  o.yoko = 1;
+  o.midasi = 1;
+  o.midasiAmi = 0;
+  o.coln = 1;
+  o.keisen = 1;
+  o.amikake = 1;
+  o.wakuHosome = 1;
+  o.tensen = 1;
+  o.biko2 = 1;
+  o.date = 1;
+  o.page = 1;
+  o.keisenYoko = 3;
+  o.widthPos = {2, 6, 0, 0, 0, 0, 0, 0, 40};
+  return o;
+}
+
+TEST_F(TableFileTest, WriterKeepsItsOrderAndEndsTheWidthLineWithAComma) {
+  TableOptions o;
+  o.title = "T";
+  o.heading = "a,b";
+  o.body = "1,2";
+  o.colsPos = 1;
+  o.rowsPos = 2;
+  o.widthPos = {2, 6};
+  const QByteArray expected =
+      "@TITLE=T\r\n@TABLE_LANDSCAPE=0\r\n@TABLE_COL_TITLE_VISIBLE=0\r\n"
+      "@TABLE_COL_TITLE_AMIKAKE=1\r\n@TABLE_COL_NO=0\r\n@TABLE_COL_SU=2\r\n"
+      "@TABLE_COL_WIDTH=10,30,0,0,0,0,0,0,0,\r\n@TABLE_KEISEN=0\r\n@TABLE_AMIKAKE=0\r\n"
+      "@TABLE_WAKU_HOSOME=0\r\n@TABLE_TENSEN=0\r\n@TABLE_ROW_MAX=5\r\n@TABLE_CHKBIKO2=0\r\n"
+      "@TABLE_CHKDATE=0\r\n@TABLE_CHKPAGE=0\r\n@TABLE_KEISEN_YOKO=1\r\n@CSV=\r\na,b\r\n1,2\r\n\r\n";
+  EXPECT_EQ(TableFileContent(o), expected);
+  o.remarks = "x\r\ny";
+  EXPECT_TRUE(TableFileContent(o).endsWith("1,2\r\n@BIKO=x\r\n@BIKO=y\r\n"));
+}
+
+TEST_F(TableFileTest, WrittenFileReadsBackAndIsByteIdenticalWhenWrittenAgain) {
+  TableOptions written = Filled();
+  written.fontSizePos = 5;
+  written.men = 3;
+  written.notitle = 1;
+  written.amikakeCol = 4;
+  const QByteArray first = TableFileContent(written);
+
+  TableOptions before;
+  before.amikakeCol = 7;
+  const TableOptions read = Read(first, before);
+  TableOptions expected = written;
+  expected.fontSizePos = 0;  // not kept: template 0's
+  expected.men = 0;
+  expected.notitle = 0;
+  expected.amikakeCol = 7;  // not kept: as it was
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(TableFileContent(read), first);
+
+  // Bodies and remarks with and without a closing break settle after one trip.
+  for (const char* remarks : {"", "x", "x\r\n", "x\r\n\r\ny"}) {
+    for (const char* body : {"", "a", "a\r\n", "a\r\n\r\nb\r\n"}) {
+      TableOptions o;
+      o.body = body;
+      o.remarks = remarks;
+      const QByteArray once = TableFileContent(o);
+      const TableOptions back = Read(once);
+      EXPECT_EQ(TableFileContent(back), once) << body << "|" << remarks;
+      EXPECT_EQ(back.remarks, QString(remarks)) << remarks;
+    }
+  }
+}
+
+TEST_F(TableFileTest, PlainCsvAndSpecialLines) {
+  struct Case {
+    const char* content;
+    const char* heading;
+    const char* body;
+  };
+  const Case cases[] = {
+      {"h1,h2\r\n1,2\r\n3,4\r\n", "h1,h2", "1,2\r\n3,4"},
+      {"h1,h2\n1,2\r3,4", "h1,h2", "1,2\r\n3,4"},
+      {"@PAGE\r\n@NOSUCH=1\r\nx\r\n", "@PAGE", "@NOSUCH=1\r\nx"},
+      {"@table_landscape=1\r\nrow\r\n", "@table_landscape=1", "row"},
+      {"@CSV=\r\n", "", ""},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    const TableOptions o = Read(c.content);
+    EXPECT_EQ(o.heading, QString::fromUtf8(c.heading)) << c.content;
+    EXPECT_EQ(o.body, QString::fromUtf8(c.body)) << c.content;
+    EXPECT_EQ(o.yoko, 0);
+    EXPECT_EQ(o.title, homeFile("t"));
+  }
+  WriteBytes(homeFile("u.CsV"), "x\r\n");
+  TableOptions o;
+  QString message;
+  ASSERT_TRUE(LoadTableFile(homeFile("u.CsV"), homeFile("u.CsV"), o, false, message));
+  EXPECT_EQ(o.title, homeFile("u"));
+}
+
+TEST_F(TableFileTest, OptionValuesAndTheirRanges) {
+  TableOptions before;
+  before.keisen = 1;
+  struct Case {
+    const char* line;
+    std::function<void(TableOptions&)> change;
+  };
+  const Case cases[] = {
+      {"@TABLE_COL_WIDTH=20,,35", [](TableOptions& o) { o.widthPos = {4, 0, 7}; }},
+      {"@TABLE_COL_WIDTH=12,4,200,205,-5,5,5,5,5,5,5,5",
+       [](TableOptions& o) { o.widthPos = {2, 0, 40, 0, 0, 1, 1, 1, 1}; }},
+      {"@TABLE_COL_SU=1", [](TableOptions& o) { o.colsPos = 0; }},
+      {"@TABLE_COL_SU=0", [](TableOptions& o) { o.colsPos = -1; }},
+      {"@TABLE_COL_SU=99", [](TableOptions&) {}},
+      {"@TABLE_ROW_MAX=2", [](TableOptions&) {}},
+      {"@TABLE_ROW_MAX=99", [](TableOptions&) {}},
+      {"@TABLE_ROW_MAX=60", [](TableOptions& o) { o.rowsPos = 57; }},
+      {"@TABLE_ROW_MAX=4.5", [](TableOptions& o) { o.rowsPos = 1; }},  // halves to even
+      {"@TABLE_KEISEN_YOKO=7", [](TableOptions&) {}},
+      {"@TABLE_KEISEN_YOKO=0", [](TableOptions& o) { o.keisenYoko = 0; }},
+      {"@TABLE_KEISEN=2", [](TableOptions&) {}},
+      {"@TABLE_KEISEN=0", [](TableOptions& o) { o.keisen = 0; }},
+      {"@TABLE_COL_NO=1", [](TableOptions& o) { o.coln = 1; }},
+      {"@TITLE=", [](TableOptions& o) { o.title = ""; }},
+  };
+  for (const Case& c : cases) {
+    TableOptions expected = before;
+    ApplyTableTemplate(expected, 0, false);
+    expected.title = homeFile("t");
+    c.change(expected);
+    EXPECT_EQ(Read(QByteArray(c.line) + "\r\n", before), expected) << c.line;
+  }
+}
+
+TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
+  QString message;
+  const TableOptions untouched = Filled();
+  TableOptions o = untouched;
+  EXPECT_FALSE(LoadTableFile(homeFile("missing.csv"), homeFile("missing.csv"), o, false, message));
+  EXPECT_EQ(message, "ファイル「" + homeFile("missing.csv") + "」を読み込めませんでした。");
+  EXPECT_EQ(o, untouched);
+
+  QFile big(homeFile("big.csv"));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(big.resize(100LL * 1024 * 1024));
+  big.close();
+  EXPECT_FALSE(LoadTableFile(homeFile("big.csv"), homeFile("big.csv"), o, false, message));
+  EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: " + homeFile("big.csv"));
+
+  QByteArray wide = "h";
+  for (int i = 0; i < 10000; ++i) wide += ",c";
+  const QByteArray junk("\x00\xff\x81\r\n\x82", 6);
+  for (const QByteArray& content :
+       {wide + "\r\n" + QByteArray(100000, 'x'), junk, QByteArray("\xe8\xa1\xa8,a\n")}) {
+    const TableOptions o = Read(content);
+    EXPECT_FALSE(o.heading.isEmpty());
+  }
+}
+
+TEST_F(TableFileTest, HelpTextNamesTheSupportPages) {
+  const QStringList lines = TableHelpText().split("\r\n");
+  EXPECT_EQ(lines.size(), 17);
+  EXPECT_EQ(lines[0], "[使い方]");
+  EXPECT_TRUE(lines[12].startsWith("　　たとえば、「"));
+  EXPECT_TRUE(lines[14].startsWith("その他の説明は"));
+  EXPECT_EQ(lines[16], "");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// The print driver with a renderer that only notes its calls.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "TablePrintTest.h"
+#include "TablePrinting.h"
+#include "TableWindow.h"
+
+namespace {
+
+class TablePrintingTest : public TablePrintTest {
+ protected:
+  // Pages of `pages` table pages; each call noted as "page@left-right".
+  QStringList Run(int code, int pages) {
+    QStringList calls;
+    EXPECT_FALSE(ShowPrintDialog());
+    const bool known = PrintTablePages(code, [&](int16_t page, double l, double r) {
+      calls << QStringLiteral("%1@%2-%3").arg(page).arg(l).arg(r);
+      return int16_t(page >= pages ? 1 : 0);
+    });
+    EndPrintDocument();
+    if (!known) calls << "unsupported";
+    return calls;
+  }
+};
+
+TEST_F(TablePrintingTest, OnePageModesPlaceAndPrompt) {
+  EXPECT_EQ(Run(0, 4), (QStringList{"1@8-88", "2@0-80", "3@8-88", "4@0-80"}));
+  EXPECT_EQ(messages().texts(), (QStringList{PaperSetMessage(1), PaperSetMessage(0), PaperSetMessage(1)}));
+  messages().clear();
+  EXPECT_EQ(Run(0, 1), (QStringList{"1@8-88"}));
+  EXPECT_TRUE(messages().texts().isEmpty());
+  messages().clear();
+  EXPECT_EQ(Run(1, 2), (QStringList{"1@0-80", "2@8-88"}));
+  EXPECT_EQ(messages().texts(), QStringList{PaperSetMessage(0)});
+  EXPECT_EQ(Run(3, 2), (QStringList{"1@0-80", "2@0-80"}));
+}
+
+TEST_F(TablePrintingTest, BookletFoldedAndFourFoldSheets) {
+  const double width = GetScaleWidth();
+  const int rightLeft = qRound(width - 88 + 8 - 0.4);
+  const QStringList a4 = Run(kTableSideA4Both, 1);
+  ASSERT_EQ(a4.size(), 4);
+  EXPECT_EQ(a4[0], "4@0-80");
+  EXPECT_TRUE(a4[1].startsWith(QStringLiteral("1@%1-").arg(rightLeft))) << a4[1].toStdString();
+  EXPECT_EQ(a4[2], "2@0-80");
+  EXPECT_TRUE(a4[3].startsWith("3@"));
+  EXPECT_EQ(Run(kTableSideFolded, 3), (QStringList{"1@8-88", "2@90-170", "3@8-88", "4@90-170"}));
+  PaperSettings.SheetPageX[1] = 1, PaperSettings.SheetPageY[1] = 70;
+  PaperSettings.SheetPageX[4] = 220, PaperSettings.SheetPageY[4] = 290;
+  const QStringList four = Run(kTableSideFourFold, 2);
+  EXPECT_EQ(four.size(), 4);
+  EXPECT_EQ(four[0], "1@1-70");
+  EXPECT_EQ(four[3], "4@220-290");
+  EXPECT_EQ(Run(8, 1), QStringList{"unsupported"});
+  EXPECT_EQ(Run(10002, 1), QStringList{"unsupported"});
+}
+
+TEST_F(TablePrintingTest, TheWindowReportsUnsupportedSidesAndRestoresFontSizes) {
+  TableWindow w;
+  w.Form_Load();
+  const float before = PaperSettings.DataFontSize;
+  w.cmb_size[0]->setCurrentIndex(5);
+  w.Cmb_men->setCurrentIndex(8);
+  w.Cmd_print_Click();
+  EXPECT_EQ(messages().texts(), QStringList{"「交通費」の「超整理型」は未対応です。"});
+  EXPECT_TRUE(printer().texts().isEmpty());
+  EXPECT_EQ(PaperSettings.DataFontSize, before);
+
+  // A cancelled prompt also gives the sizes back.
+  messages().clear();
+  w.Cmb_men->setCurrentIndex(0);
+  w.Txt_Data->setPlainText(QString("x\n").repeated(60));
+  float during = 0;
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_print_Click();
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+    if (op.text == "x") during = op.fontSize;
+  EXPECT_EQ(during, 6.0f);
+  EXPECT_EQ(PaperSettings.DataFontSize, before);
+  EXPECT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(w.isEnabled());
+}
+
+}  // namespace
