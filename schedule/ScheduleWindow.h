@@ -16,6 +16,7 @@
 #include "DayKind.h"
 #include "DaySchedule.h"
 #include "ScheduleOptions.h"
+#include "SchedulePrintSource.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -28,7 +29,7 @@ class QPushButton;
 class TabBar;
 enum class OptionControl;  // design chooser: DesignCatalog.h
 
-class ScheduleWindow : public PageWindow {
+class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   Q_OBJECT
  public:
   explicit ScheduleWindow(QWidget* parent = nullptr);
@@ -207,13 +208,22 @@ class ScheduleWindow : public PageWindow {
   // The day's texts (element 0 the heading, then the entries with their
   // marker) and DayKind under the window's options; a null day empties the
   // month cache and leaves texts and kind as they are.
-  void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind);
+  void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind) override;
   DayScheduleOptions DayOptions() const;
   // The date of the year, month and day lists (the blank year read as this
   // year); a null date when they make none.
   QDate ChosenDate() const;
   void cmd_toclip_Click();
   void cmd_bear_Click();
+
+  // ---- Printing (ScheduleWindowPrinting.cpp): the print button and what
+  // the schedule printing reads of the window.
+  void Cmd_print_Click();
+  ScheduleOptions& PrintOptions() override;
+  SchedulePrintControls PrintControls() const override;
+  QString PrintScheduleFileName() const override;
+  bool ScheduleFileReadable() const override;
+  QWidget* PrintBusyWindow() override;
 
   // ---- File commands: new, open, CSV import and export, help
   // (ScheduleWindowFileCommands.cpp, ScheduleWindowFileImport.cpp)

@@ -8,7 +8,7 @@
 #include "CurrentScheduleFile.h"
 #include "ForeignScheduleBytes.h"
 #include "HolidayLines.h"
-#include "ProgramRelativePath.h"
+#include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
 #include "ScheduleCsvExport.h"
 #include "ScheduleFile.h"

@@ -8,7 +8,7 @@
 
 #include "DateLists.h"
 #include "EntryKind.h"
-#include "ListControls.h"
+#include "core/ui/ListControls.h"
 #include "PageDesignList.h"
 #include "ScheduleWindow.h"
 #include "ScheduleWindowCheckBoxes.h"
