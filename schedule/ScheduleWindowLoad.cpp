@@ -53,6 +53,7 @@ void ScheduleWindow::Form_Load() {
   ScheduleFilePath = SettleScheduleFile();
   if (ScheduleFileExists(ScheduleFilePath))
     ScheduleFile::MakeWeekdayBackup(ScheduleFileLocalPath(), ScheduleToday());
+  SettleScheduleFileBytes();
 
   loadOptions();
   StoredPhrases = LoadStoredPhrases();

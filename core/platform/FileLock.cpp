@@ -1,6 +1,8 @@
 #include "FileLock.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <cerrno>
 
@@ -33,7 +35,16 @@ FileLock::~FileLock() {
 
 bool FileLock::acquire(QString* error) {
   if (held_) return true;
-  held_ = lock_->tryLock(gWaitMs);
+  // Qt's own waiting sleeps ever longer between tries; a rewrite takes
+  // milliseconds, so short naps keep two busy writers moving.
+  QElapsedTimer waited;
+  waited.start();
+  int nap = 2;
+  while (!(held_ = lock_->tryLock(0)) && lock_->error() == QLockFile::LockFailedError &&
+         waited.elapsed() < gWaitMs) {
+    QThread::msleep(nap);
+    nap = nap < 50 ? nap * 2 : 50;
+  }
   if (held_ || !error) return held_;
   switch (lock_->error()) {
     case QLockFile::LockFailedError:

@@ -32,9 +32,12 @@ QString ResolveProgramFolder(const QString& executablePath) {
 }
 
 QString ExecutableBaseName(const QString& argv0) {
+  // Only a Windows-style ".exe" is an extension here: a versioned binary such
+  // as "ringpad-3.16.01" must keep its whole name, or an upgrade would start
+  // with another settings file.
   QString name = QFileInfo(argv0).fileName();
-  int dot = name.lastIndexOf(u'.');
-  if (dot > 0) name.truncate(dot);
+  const QLatin1String exe(".exe");
+  if (name.size() > exe.size() && name.endsWith(exe, Qt::CaseInsensitive)) name.chop(exe.size());
   return name;
 }
 

@@ -9,8 +9,9 @@ namespace platform {
 // with "/".
 QString ResolveProgramFolder(const QString& executablePath);
 
-// The executable's base name without extension ("ringpad" for
-// "/usr/bin/ringpad", "dozir" for a link named "dozir").
+// The executable's file name without a final ".exe" ("ringpad" for
+// "/usr/bin/ringpad" or "RINGPAD.EXE", "dozir" for a link named "dozir",
+// "ringpad-3.16.01" unchanged).
 QString ExecutableBaseName(const QString& argv0);
 
 }  // namespace platform

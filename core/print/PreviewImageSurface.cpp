@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,13 +10,23 @@ double ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->logicalDotsPerInchX() : 96.0;
 }
+double ScreenDevicePixelRatio() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? std::max(1.0, screen->devicePixelRatio()) : 1.0;
+}
 }  // namespace
 
-PreviewImageSurface::PreviewImageSurface(double dpi) : dpi_(dpi > 0 ? dpi : ScreenDpi()) {
-  const int width = int(std::lround(kWidthMm / 25.4 * dpi_));
-  const int height = int(std::lround(heightMm() / 25.4 * dpi_));
+PreviewImageSurface::PreviewImageSurface(double dpi, double devicePixelRatio)
+    : dpi_(dpi > 0 ? dpi : ScreenDpi()),
+      devicePixelRatio_(devicePixelRatio > 0 ? devicePixelRatio : ScreenDevicePixelRatio()) {
+  const double devicePixelsPerInch = dpi_ * devicePixelRatio_;
+  const int width = int(std::lround(kWidthMm / 25.4 * devicePixelsPerInch));
+  const int height = int(std::lround(heightMm() / 25.4 * devicePixelsPerInch));
   image_ = QImage(width, height, QImage::Format_RGB32);
-  // Fonts are sized in points on the image, so the image must know its dpi.
+  // A painter on the image then works in logical pixels and scales itself.
+  image_.setDevicePixelRatio(devicePixelRatio_);
+  // Fonts are sized in points on the image, so the image must know its
+  // logical dpi.
   image_.setDotsPerMeterX(int(std::lround(dpi_ / 0.0254)));
   image_.setDotsPerMeterY(int(std::lround(dpi_ / 0.0254)));
   image_.fill(Qt::white);

@@ -1,6 +1,9 @@
 #pragma once
 // The preview picture: an A4-proportioned image at screen resolution with one
-// unit per millimetre, which the preview window shows.
+// unit per millimetre, which the preview window shows. On a HiDPI screen the
+// image holds device pixels (QImage::devicePixelRatio) while everything is
+// drawn and measured in logical pixels, so one-pixel dots and small footers
+// stay crisp and the millimetre geometry does not change.
 #include <QImage>
 
 #include "PaintedSurface.h"
@@ -12,8 +15,9 @@ class PreviewImageSurface : public PaintedSurface {
   static constexpr double kWidthMm = 201.3;
   static double heightMm() { return kWidthMm * 297.0 / 210.0; }
 
-  // dpi 0 = the screen's logical resolution.
-  explicit PreviewImageSurface(double dpi = 0);
+  // dpi 0 = the screen's logical resolution; devicePixelRatio 0 = the
+  // screen's.
+  explicit PreviewImageSurface(double dpi = 0, double devicePixelRatio = 0);
   ~PreviewImageSurface() override;
 
   const QImage& image();  // finishes pending painting first
@@ -34,6 +38,7 @@ class PreviewImageSurface : public PaintedSurface {
 
  private:
   double dpi_;
+  double devicePixelRatio_;
   QImage image_;
   QPainter painter_;
 };

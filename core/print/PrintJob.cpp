@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "JobPaper.h"
 #include "PreviewImageSurface.h"
+#include "PrinterInfo.h"
 #include "PrintSeams.h"
 #include "PrintSurface.h"
 #include "PreviewWindow.h"
@@ -19,6 +21,22 @@ int16_t PreviewOutlineKind = 1;
 namespace {
 
 bool Previewing() { return PreviewMode == 1; }
+
+// The paper is checked once per job, before its first page.
+bool paperChecked = false;
+
+bool PrintingToPdf() { return !Previewing() && CurrentPrinterName() == kPdfPrinterName; }
+
+// False when the sheet the job lays out does not fit the paper and the user
+// chose not to print anyway.
+bool SheetFitsOrUserAgrees(const PrintSurface& printer) {
+  const int16_t orientation = printer.orientation();
+  const QString text =
+      SheetMismatchText(LaidOutSheetMm(orientation), PaperForJob(CurrentPrinterName(), orientation));
+  if (text.isEmpty()) return true;
+  return platform::ShowMessage(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) ==
+         platform::MsgResult::Ok;
+}
 
 void ReportUnusablePrinter(const PrintSurface& printer) {
   platform::ShowMessage(printer.failureText() + QStringLiteral("\r\n印刷を中止します。"),
@@ -41,6 +59,7 @@ bool ShowPrintDialog() {
   PrintSurface& printer = PrinterSurfaceTarget();
   if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
   PreviewMode = 0;
+  paperChecked = false;
   PrintDialog::Run();
   if (PrintDialogChoice == 2) PreviewMode = 1;
   return PrintDialogChoice == 0;
@@ -66,6 +85,10 @@ void BeginPage() {
   } else {
     PrintSurface& printer = PrinterSurfaceTarget();
     printer.setScaleMode(kScaleMillimetres);
+    if (!paperChecked && printer.jobUsable()) {
+      paperChecked = true;
+      if (!SheetFitsOrUserAgrees(printer)) printer.cancelJob();
+    }
     const bool wasUsable = printer.jobUsable();
     printer.beginPage();
     if (wasUsable && printer.jobState() == PrintSurface::OpenResult::Failed)
@@ -110,6 +133,8 @@ bool ConfirmPaperSet(int16_t side) {
   if (ConfirmPrompts != 1) return true;
   const QString text = PaperSetMessage(side);
   if (text.isEmpty()) return false;
+  // A PDF file has no paper to turn or load: its pages simply follow.
+  if (PrintingToPdf()) return true;
   return platform::ShowMessage(text, platform::MsgButtons::OkCancel,
                                platform::MsgIcon::Information) == platform::MsgResult::Ok;
 }
@@ -119,5 +144,6 @@ void EndPrintDocument() {
   // Whatever the page loop left open ends with the job, and the PDF file of
   // the job is complete only now.
   if (!Previewing()) PrinterSurfaceTarget().endJob();
+  paperChecked = false;
   SetPrinterOrientation(1);
 }

@@ -1,12 +1,14 @@
 #include "PrintSeams.h"
 
-
 #include "core/platform/FileDialog.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {
 PrintDialogHandler printDialogHandler;
 PreviewPageHandler previewPageHandler;
+std::optional<QStringList> queueOverride;
+bool pdfListed = true;
+QHash<QString, QPageSize> mediaOverride;
 }  // namespace
 
 void SetPrintDialogHandler(PrintDialogHandler handler) { printDialogHandler = std::move(handler); }
@@ -21,3 +23,13 @@ QString AskPdfFileName() {
 
 void SetPreviewPageHandler(PreviewPageHandler handler) { previewPageHandler = std::move(handler); }
 const PreviewPageHandler& CurrentPreviewPageHandler() { return previewPageHandler; }
+
+void SetInstalledPrintersOverride(std::optional<QStringList> cupsQueues, bool includePdf) {
+  queueOverride = std::move(cupsQueues);
+  pdfListed = includePdf;
+}
+const std::optional<QStringList>& InstalledQueuesOverride() { return queueOverride; }
+bool PdfPrinterListed() { return pdfListed; }
+
+void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media) { mediaOverride = std::move(media); }
+const QHash<QString, QPageSize>& QueueDefaultMediaOverride() { return mediaOverride; }

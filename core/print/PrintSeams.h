@@ -1,8 +1,10 @@
 #pragma once
 // The interactions of a print job that tests script: the print dialog's
-// answer, the preview page shown, and the installed printers (the PDF file
-// name comes from the file-dialog seam). An empty handler restores the real behaviour.
+// answer, the preview page shown, and the installed printers with their
+// default media (the PDF file name comes from the file-dialog seam). An empty handler restores the real behaviour.
+#include <QHash>
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -41,3 +43,10 @@ const PreviewPageHandler& CurrentPreviewPageHandler();
 // Replaces the CUPS queues in the printer list ("PDF" is always added after
 // them unless includePdf is false); nullopt = the real queues.
 void SetInstalledPrintersOverride(std::optional<QStringList> cupsQueues, bool includePdf = true);
+const std::optional<QStringList>& InstalledQueuesOverride();
+bool PdfPrinterListed();
+
+// Gives queues a default media of their own (a queue not named keeps what
+// CUPS says, A4 for a queue CUPS does not know); empty = CUPS for all.
+void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media);
+const QHash<QString, QPageSize>& QueueDefaultMediaOverride();

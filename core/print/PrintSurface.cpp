@@ -116,6 +116,11 @@ void PrintSurface::endJob() {
   jobState_ = OpenResult::Opened;
 }
 
+void PrintSurface::cancelJob() {
+  endDocument();
+  jobState_ = OpenResult::Cancelled;
+}
+
 void PrintSurface::setOrientation(int16_t orientation) {
   if (orientation == 1 || orientation == 2) orientation_ = orientation;
 }

@@ -10,29 +10,31 @@
 #include "PrinterSurface.h"
 
 namespace {
-std::optional<QStringList> queueOverride;
-bool pdfListed = true;
 QString currentPrinter;
 bool currentChosen = false;
 }  // namespace
 
-void SetInstalledPrintersOverride(std::optional<QStringList> cupsQueues, bool includePdf) {
-  queueOverride = std::move(cupsQueues);
-  pdfListed = includePdf;
-}
-
 QStringList InstalledPrinterNames() {
-  QStringList names = queueOverride ? *queueOverride : QPrinterInfo::availablePrinterNames();
+  const std::optional<QStringList>& queues = InstalledQueuesOverride();
+  QStringList names = queues ? *queues : QPrinterInfo::availablePrinterNames();
   names.removeAll(kPdfPrinterName);
-  if (pdfListed) names << kPdfPrinterName;
+  if (PdfPrinterListed()) names << kPdfPrinterName;
   return names;
 }
 
 QString DefaultPrinterName() {
-  const QString queue = queueOverride ? QString() : QPrinterInfo::defaultPrinterName();
+  const std::optional<QStringList>& queues = InstalledQueuesOverride();
+  const QString queue = queues ? QString() : QPrinterInfo::defaultPrinterName();
   if (!queue.isEmpty()) return queue;
-  if (queueOverride && !queueOverride->isEmpty()) return queueOverride->first();
-  return pdfListed ? kPdfPrinterName : QString();
+  if (queues && !queues->isEmpty()) return queues->first();
+  return PdfPrinterListed() ? kPdfPrinterName : QString();
+}
+
+QPageSize QueueDefaultPageSize(const QString& queue) {
+  const auto overridden = QueueDefaultMediaOverride().constFind(queue);
+  if (overridden != QueueDefaultMediaOverride().cend()) return *overridden;
+  const QPageSize size = QPrinterInfo::printerInfo(queue).defaultPageSize();
+  return size.isValid() ? size : QPageSize(QPageSize::A4);
 }
 
 double DefaultPrinterPhysicalOffsetXMm() {

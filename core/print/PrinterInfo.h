@@ -1,5 +1,6 @@
 #pragma once
 // The installed printers: the CUPS queues and the PDF printer.
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,10 @@ QStringList InstalledPrinterNames();
 // Device name of the default printer: the CUPS default queue, else "PDF";
 // "" when no printer can be used.
 QString DefaultPrinterName();
+
+// The paper a queue prints on unless told otherwise: its default media in
+// CUPS, A4 when CUPS names none.
+QPageSize QueueDefaultPageSize(const QString& queue);
 
 // The default printer's physical left offset in millimetres (unrounded);
 // negative when it cannot be read (the PDF printer has none).

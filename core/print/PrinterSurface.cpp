@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+#include "JobPaper.h"
 #include "PrintSeams.h"
 #include "PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
@@ -15,9 +16,6 @@ QString UnusablePrinterText(const QString& name) {
   return QStringLiteral("プリンター「%1」が使用できません。").arg(name);
 }
 
-QPageLayout::Orientation ToQt(int16_t orientation) {
-  return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
 }  // namespace
 
 PrinterSurface::PrinterSurface() { configure(); }
@@ -34,8 +32,8 @@ void PrinterSurface::followCurrentPrinter() {
   configure();
 }
 
-// A fresh QPrinter for the current printer: A4 in the set orientation, the
-// origin at the top-left of the printable area.
+// A fresh QPrinter for the current printer, on the job's paper, the origin at
+// the top-left of the printable area.
 void PrinterSurface::configure() {
   name_ = CurrentPrinterName();
   if (isPdf()) {
@@ -45,11 +43,22 @@ void PrinterSurface::configure() {
   } else {
     printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name_), QPrinter::HighResolution);
   }
-  printer_->setPageSize(QPageSize(QPageSize::A4));
   printer_->setFullPage(false);
-  printer_->setPageOrientation(ToQt(orientation_));
-  applyMargins();
+  applyPaper();
   printer_->setDocName(QStringLiteral("Ringpad"));
+}
+
+// The paper printer setup chose for this printer, else the queue's default
+// media (the smaller of A4 and A3 holding the sheet for PDF), turned for a
+// landscape job. A fixed A4 would make CUPS scale or crop the job on other
+// paper, and the holes and cut lines would move.
+void PrinterSurface::applyPaper() {
+  const JobPaper paper = PaperForJob(name_, orientation_);
+  printer_->setPageSize(paper.size);
+  printer_->setPageOrientation(paper.orientation);
+  if (printer_->paperSource() != QPrinter::PaperSource(paper.paperSource))
+    printer_->setPaperSource(QPrinter::PaperSource(paper.paperSource));
+  applyMargins();
 }
 
 // The printable area: the queue's own (Qt would otherwise leave a margin of
@@ -70,8 +79,7 @@ float PrinterSurface::twipsPerPixelY() const { return float(1440.0 / printer_->r
 void PrinterSurface::setOrientation(int16_t orientation) {
   PrintSurface::setOrientation(orientation);
   // During a document the change applies from the next page on.
-  printer_->setPageOrientation(ToQt(orientation_));
-  applyMargins();
+  applyPaper();
 }
 
 double PrinterSurface::currentPdfMarginMm() { return std::max<int16_t>(0, PaperSettings.PrintMargin); }
@@ -122,6 +130,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
       failureText_ = UnusablePrinterText(name_);
       return OpenResult::Failed;
     }
+    applyPaper();  // printer setup may have chosen since the last document
     if (!printer_->isValid() || !beginPainting()) {
       if (failureText_.isEmpty() || printer_->isValid())
         failureText_ = UnusablePrinterText(name_);

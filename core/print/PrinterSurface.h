@@ -1,7 +1,7 @@
 #pragma once
 // The printer: a CUPS queue, or the PDF printer that writes a whole job into
-// one PDF file chosen when the job's first page begins. Sheets are A4 in the
-// orientation set; the origin is the top-left of the printable area (the
+// one PDF file chosen when the job's first page begins. The paper is the one
+// PaperForJob gives; the origin is the top-left of the printable area (the
 // queue's own, or PrintMargin millimetres inside the sheet for PDF).
 #include <QPrinter>
 #include <memory>
@@ -37,6 +37,7 @@ class PrinterSurface : public PaintedSurface {
 
  private:
   void configure();
+  void applyPaper();
   void applyMargins();
   QRectF paintRectMm() const;
   bool beginPainting();

@@ -30,11 +30,14 @@ void ShowCritical(const QString& text) {
 }
 
 // Reads the file under the lock; a file that is not there is empty.
-bool ReadCurrent(const QString& target, QByteArray& content, bool& exists) {
+bool ReadCurrent(const QString& shownPath, const QString& target, QByteArray& content, bool& exists) {
   content.clear();
   exists = QFileInfo::exists(target);
   if (!exists) return true;
-  return platform::ReadWholeFileOrReport(target, content);
+  QString error;
+  if (platform::ReadWholeFile(target, content, &error)) return true;
+  ShowCritical(platform::ReadFailureMessage(shownPath, error));
+  return false;
 }
 
 bool Replace(const QString& shownPath, const QString& target, const QByteArray& before, bool exists,
@@ -63,7 +66,7 @@ bool Cycle(const QString& path, const std::function<bool(const QList<QByteArray>
   }
   QByteArray content;
   bool exists = false;
-  if (!ReadCurrent(target, content, exists)) return false;
+  if (!ReadCurrent(path, target, content, exists)) return false;
   const QList<QByteArray> raw = platform::SplitLines(content);
   QStringList lines;
   if (!build(raw, lines)) return false;

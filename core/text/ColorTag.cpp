@@ -21,7 +21,3 @@ std::optional<int32_t> TakeColorTag(QString& text) {
   }
   return std::nullopt;
 }
-
-void ApplyColorTag(QString& text, const std::function<void(int32_t)>& setForeColor) {
-  if (auto index = TakeColorTag(text); index && setForeColor) setForeColor(*index);
-}

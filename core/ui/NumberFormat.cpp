@@ -2,9 +2,33 @@
 
 #include <cmath>
 
-#include "core/text/Numbers.h"
 
 namespace {
+
+// The number at the start of a table cell: blanks, an optional sign, digits
+// and one decimal point. Exponents and "&H" are no numbers in a price column
+// ("1e3" is 1, "&H10" is none), unlike the settings file's numbers.
+double LeadingDecimal(const QString& text) {
+  qsizetype i = 0;
+  while (i < text.size() && text[i] == QLatin1Char(' ')) ++i;
+  QString digits;
+  if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) digits += text[i++];
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+      digits += c;
+    } else if (c == QLatin1Char('.') && !point) {
+      point = true;
+      digits += c;
+    } else {
+      break;
+    }
+  }
+  bool ok = false;
+  const double n = digits.toDouble(&ok);
+  return ok ? n : 0;
+}
 
 bool isPlaceholder(QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('#'); }
 
@@ -83,7 +107,7 @@ QString FormatNumberPattern(double value, const QString& format) {
 }
 
 QString FormatNumberBlankZeros(const QString& value, const QString& format) {
-  const double n = ParseNumber(value);
+  const double n = LeadingDecimal(value);
   if (n == 0) return QString();
   QString s = FormatNumberPattern(n, format);
   if (!format.contains(QLatin1Char('.'))) return s;

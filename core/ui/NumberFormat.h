@@ -8,7 +8,8 @@
 // placeholders are copied. Rounds halves away from zero.
 QString FormatNumberPattern(double value, const QString& format);
 
-// The number at the start of the text, formatted with the format; when the
+// The number at the start of the text (blanks, a sign, digits and a point;
+// no exponent, no "&H"), formatted with the format; when the
 // format has a decimal point, the trailing zeros of the fraction become
 // blanks, so that right-aligned numbers keep their points in one column.
 // Empty for zero (and for a text without a number).

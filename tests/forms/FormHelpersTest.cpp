@@ -98,6 +98,10 @@ TEST(NumberFormat, TrailingZerosOfTheFractionBecomeBlanks) {
       {"2.0004", "##0.000", "2.   "},
       {"0", "##0.000", ""},
       {"abc", "##0.000", ""},
+      {"1e3", "##0.000", "1.   "},  // no exponent in a price column
+      {"&H10", "##0.000", ""},       // nor a hexadecimal number
+      {"1.5.7", "##0.000", "1.5  "},
+      {"-.5", "##0.000", "-0.5  "},
       {"", "##0.000", ""},
   };
   for (const Row& r : rows)

@@ -21,12 +21,12 @@ class PrinterSetupTest : public FormsTest {
 TEST_F(PrinterSetupTest, TheHandlersAnswerIsReturned) {
   std::vector<QWidget*> owners;
   QWidget owner;
-  SetPrinterSetupHandler([&](QWidget* w) -> int16_t {
+  SetPrinterSetupHandler([&](QWidget* w, PrinterSetupChoice&) -> int16_t {
     owners.push_back(w);
     return 1;
   });
   EXPECT_EQ(ShowPrinterSetup(&owner), 1);
-  SetPrinterSetupHandler([&](QWidget* w) -> int16_t {
+  SetPrinterSetupHandler([&](QWidget* w, PrinterSetupChoice&) -> int16_t {
     owners.push_back(w);
     return 0;
   });
@@ -43,7 +43,7 @@ TEST_F(PrinterSetupTest, APrinterDocumentInProgressEndsBeforeTheDialog) {
   ThePrinter().beginPage();
   ASSERT_TRUE(ThePrinter().documentOpen());
   bool openWhileShown = true;
-  SetPrinterSetupHandler([&](QWidget*) -> int16_t {
+  SetPrinterSetupHandler([&](QWidget*, PrinterSetupChoice&) -> int16_t {
     openWhileShown = ThePrinter().documentOpen();
     return 1;
   });

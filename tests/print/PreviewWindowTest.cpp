@@ -41,6 +41,42 @@ TEST_F(PreviewWindowTest, PreviewPictureIsA4InMillimetres) {
   EXPECT_FLOAT_EQ(picture.twipsPerPixelX(), 15);
 }
 
+// At 200 % the picture holds twice the pixels each way, drawn in the same
+// millimetres: a one-pixel dot is a crisp 2 × 2 block, not a blurred pixel.
+TEST_F(PreviewWindowTest, HiDpiPictureHasTwiceThePixelsAndTheSameMillimetres) {
+  PreviewImageSurface normal(96, 1);
+  PreviewImageSurface sharp(96, 2);
+  EXPECT_EQ(sharp.image().size(), normal.image().size() * 2);
+  EXPECT_EQ(sharp.image().devicePixelRatio(), 2);
+  EXPECT_EQ(sharp.image().deviceIndependentSize(), QSizeF(normal.image().size()));
+  EXPECT_FLOAT_EQ(sharp.scaleWidth(), normal.scaleWidth());
+  EXPECT_FLOAT_EQ(sharp.twipsPerPixelX(), 15) << "the screen's logical twips per pixel";
+
+  for (PreviewImageSurface* picture : {&normal, &sharp}) {
+    picture->beginPage();
+    picture->setDrawWidth(1);
+    picture->point(50, 50, 0);
+    picture->box(20, 30, 120, 230, 0, false);
+    picture->setFontName(QStringLiteral("ＭＳ ゴシック"));
+    picture->setFontSize(6);
+    picture->setCurrentX(20);
+    picture->setCurrentY(240);
+    picture->print(QStringLiteral("2026/12 ページ 7"), false);
+    EXPECT_NEAR(picture->currentX(), 20 + 16 * HalfCharWidthMm(6), 0.05) << "the same advance";
+  }
+  const QImage& image = sharp.image();
+  image.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-dpr2.png"));
+  normal.image().save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-dpr1.png"));
+  const QPoint dot = QPointF(50 * 96 / 25.4, 50 * 96 / 25.4).toPoint() * 2;
+  int dark = 0;
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx) dark += qGray(image.pixel(dot + QPoint(dx, dy))) < 128;
+  EXPECT_EQ(dark, 4);
+  EXPECT_TRUE(IsDark(image, 20, 100));
+  EXPECT_TRUE(IsDark(image, 70, 30));
+  EXPECT_FALSE(IsDark(image, 70, 100));
+}
+
 TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
   PreviewMode = 1;
   BeginPage();

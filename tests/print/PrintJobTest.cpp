@@ -15,6 +15,13 @@ namespace {
 
 class PrintJobTest : public PrintTest {
  protected:
+  // The paper prompts belong to a printer with paper: a CUPS queue.
+  void SetUp() override {
+    PrintTest::SetUp();
+    SetInstalledPrintersOverride(QStringList{"Laser"});
+    SetCurrentPrinter(QStringLiteral("Laser"));
+  }
+
   // A double-sided job of `sheets` sheets as the page windows run it; page
   // texts "page N", a paper prompt between the sides and sheets.
   bool runJob(int sheets, bool drawText = true) {

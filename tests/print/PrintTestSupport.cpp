@@ -1,5 +1,6 @@
 #include "PrintTestSupport.h"
 
+#include "core/print/PaperChoice.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
@@ -30,6 +31,8 @@ void PrintTest::TearDown() {
   SetPrintDialogHandler({});
   SetPreviewPageHandler({});
   SetInstalledPrintersOverride(std::nullopt);
+  SetQueueDefaultMediaOverride({});
+  ForgetPaperChoices();
   recorder_.reset();
   SetCurrentPrinter(DefaultPrinterName());
   PreviewMode = 0;

@@ -2,6 +2,7 @@
 // the cups-pdf driver, read back from the PDF files.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include "EndToEndSupport.h"
 #include "PdfReadBack.h"
@@ -13,6 +14,7 @@
 #include "core/print/PrinterSurface.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/PrinterSetup.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ class PrinterEndToEndTest : public PrintTest {
   }
   void TearDown() override {
     platform::SetFileDialogHandler({});
+    SetPrinterSetupHandler({});
     PrintTest::TearDown();
   }
 
@@ -112,7 +115,7 @@ TEST_F(PrinterEndToEndTest, PdfPrinterWritesTheWholeJobIntoOneFile) {
   // One document per page (the check box on): still one file of two pages.
   printTwoPages(kPdfPrinterName, true);
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(messages().texts().size(), 1);  // the paper prompt
+  EXPECT_TRUE(messages().texts().isEmpty()) << "a PDF file has no paper to load";
   ASSERT_TRUE(QFile::exists(pdf));
   EXPECT_EQ(PdfPageCount(pdf), 2);
   expectTestPage(pdf, 1, 1, 3, 3);
@@ -188,6 +191,129 @@ TEST_F(PrinterEndToEndTest, CupsQueuePrintsOneJobOrOneJobPerPage) {
   expectSameWordAsReference(made[0], 1, reference, 1, left, top);
   expectSameWordAsReference(made[1], 1, reference, 2, left, top);
   for (const QString& file : made) QFile::remove(file);
+}
+
+// The rectangle of a rendered page's dark pixels.
+QRect DarkBounds(const QImage& page) {
+  QRect bounds;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qGray(page.pixel(x, y)) <= 128) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+// Sets the queue's default media in CUPS for one test and puts A4 back.
+class QueueDefaultMedia {
+ public:
+  explicit QueueDefaultMedia(const QString& pageSize) { ok_ = set(pageSize); }
+  ~QueueDefaultMedia() { set(QStringLiteral("A4")); }
+  bool ok() const { return ok_; }
+
+ private:
+  static bool set(const QString& pageSize) {
+    return QProcess::execute(QStringLiteral("lpadmin"),
+                             {QStringLiteral("-p"), kTestQueue, QStringLiteral("-o"),
+                              QStringLiteral("PageSize=") + pageSize}) == 0;
+  }
+  bool ok_ = false;
+};
+
+TEST_F(PrinterEndToEndTest, CupsQueuePrintsOnItsDefaultMediaOrOnWhatPrinterSetupChose) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  QueueDefaultMedia letter(QStringLiteral("Letter"));
+  if (!letter.ok()) GTEST_SKIP() << "the queue's default media cannot be changed here";
+  PaperSettings.PaperIndex = 0;  // a bible page fits Letter and A4 landscape alike
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+
+  QStringList before = PdfFilesIn(CupsPdfFolder());
+  printTwoPages(kTestQueue, true);
+  EXPECT_EQ(messages().texts().size(), 1) << "a queue still asks for the next sheet";
+  QStringList made = WaitForNewPdfs(before, 2);
+  ASSERT_EQ(made.size(), 2);
+  for (const QString& file : made) {
+    const std::vector<PdfPageSize> sizes = PdfPageSizes(file);
+    ASSERT_EQ(sizes.size(), 1u);
+    EXPECT_NEAR(sizes[0].widthMm, 215.9, 0.5);
+    EXPECT_NEAR(sizes[0].heightMm, 279.4, 0.5);
+    QFile::remove(file);
+  }
+
+  SetPrinterSetupHandler([](QWidget*, PrinterSetupChoice& choice) -> int16_t {
+    EXPECT_EQ(choice.printer, kTestQueue);
+    EXPECT_TRUE(choice.paper.size.isEquivalentTo(QPageSize(QPageSize::Letter)));
+    choice.paper = PaperChoice{QPageSize(QPageSize::A4), 2, 0};
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  before = PdfFilesIn(CupsPdfFolder());
+  printTwoPages(kTestQueue, false);
+  made = WaitForNewPdfs(before, 1);
+  ASSERT_EQ(made.size(), 1);
+  // The converting driver feeds landscape A4 the long way, as a printer
+  // does: an A4 page whose drawing is turned, the 90 mm rule upright.
+  const std::vector<PdfPageSize> sizes = PdfPageSizes(made[0]);
+  ASSERT_EQ(sizes.size(), 2u);
+  for (int page = 1; page <= 2; ++page) {
+    EXPECT_NEAR(std::min(sizes[page - 1].widthMm, sizes[page - 1].heightMm), 210, 0.5);
+    EXPECT_NEAR(std::max(sizes[page - 1].widthMm, sizes[page - 1].heightMm), 297, 0.5);
+    const QRect ink = DarkBounds(RenderPdfPage(made[0], page, kDpi));
+    EXPECT_GT(ink.height(), ink.width()) << "page " << page << " is not turned";
+    EXPECT_NEAR(std::max(ink.width(), ink.height()) / 10.0, 90, 3);
+  }
+  QFile::remove(made[0]);
+}
+
+TEST_F(PrinterEndToEndTest, CupsQueueWarnsWhenTheSheetIsLargerThanThePaper) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  PaperSettings.PaperIndex = 0;
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  SetPrinterSetupHandler([](QWidget*, PrinterSetupChoice& choice) -> int16_t {
+    choice.printer = kTestQueue;  // chosen in the dialog
+    choice.paper = PaperChoice{QPageSize(QPageSize::A6), 1, 0};
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  messages().answer(platform::MsgResult::Cancel);
+  printTwoPages(kTestQueue, true);
+  ASSERT_EQ(messages().texts().size(), 1) << "the warning only: a stopped job asks nothing more";
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("バイブル 91×170mm")));
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("A6縦 105×148mm")));
+  EXPECT_FALSE(ThePrinter().jobOutputOpen());
+}
+
+TEST_F(PrinterEndToEndTest, PdfPrinterPutsTheA3SizeOnA3Paper) {
+  PaperSettings.PrintMargin = 3;
+  PaperSettings.PaperIndex = 11;  // the A3 size, 290 × 400 mm
+  PaperSettings.PageWidth = 290;
+  PaperSettings.PageHeight = 397;
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/pdf-printer-a3.pdf");
+  QFile::remove(pdf);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  answerDialog({1, true, kPdfPrinterName});
+  ASSERT_FALSE(ShowPrintDialog());
+  SetPrinterScaleMode(6);
+  BeginPage();
+  DrawEndToEndPage(1);
+  // A word at the far corner of the page: on A4 it would be cut off.
+  SetCurrentX(250);
+  SetCurrentY(385);
+  ActiveSurface().print(QStringLiteral("FARCORNER"), false);
+  FinishOutput();
+  EndPrintDocument();
+  EXPECT_TRUE(messages().texts().isEmpty());
+  const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+  ASSERT_EQ(sizes.size(), 1u);
+  EXPECT_NEAR(sizes[0].widthMm, 297, 0.5);
+  EXPECT_NEAR(sizes[0].heightMm, 420, 0.5);
+  const PdfWord corner = FindWord(PdfWords(pdf), QStringLiteral("FARCORNER"));
+  ASSERT_EQ(corner.page, 1);
+  EXPECT_NEAR(corner.xMinMm, 253, 0.3);
+  EXPECT_NEAR(corner.yMinMm, 388, 0.5);
+  expectTestWord(pdf, 1, 1, 3, 3);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The drawing routines act on the printer or on the preview picture as
 // PreviewMode says, with the font name and bold state shared in printer mode.
 #include "PrintTestSupport.h"
+#include "core/print/ColorTagOutput.h"
 #include "core/print/FontMapping.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -193,6 +194,31 @@ TEST(FontMappingTest, DataNamesMapToInstalledFaces) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(MapFontFamily(QString::fromUtf8(c.name)), QString::fromUtf8(c.family)) << c.name;
+}
+
+// The tag's colour lands on the active surface itself; no caller can lose it.
+TEST_F(SurfaceDispatchTest, ApplyColorTagSetsTheForeColourOfTheActiveSurface) {
+  constexpr int32_t kBefore = 0x123456;
+  struct { const char* what; const char16_t* in; const char16_t* out; int32_t color; } rows[] = {
+      {"red", u"@[RED]Word", u"Word", 4},
+      {"blue looked for before green", u"a@[GREEN]b@[BRUE]c", u"a@[GREEN]bc", 1},
+      {"lower case ignored", u"@[red]x", u"@[red]x", kBefore},
+      {"black twice loses one", u"@[BLACK]x@[BLACK]", u"x@[BLACK]", 0},
+      {"yellow in the middle", u"予定@[YELLOW]表", u"予定表", 6},
+      {"plain blue spelling is no tag", u"@[BLUE]x", u"@[BLUE]x", kBefore},
+      {"no tag", u"plain", u"plain", kBefore},
+  };
+  for (int16_t mode : {0, 1}) {
+    PreviewMode = mode;
+    for (const auto& r : rows) {
+      SetForeColor(kBefore);
+      QString text = QString::fromUtf16(r.in);
+      ApplyColorTag(text);
+      EXPECT_EQ(text, QString::fromUtf16(r.out)) << r.what;
+      EXPECT_EQ(GetForeColor(), int32_t(ColorByIndex(r.color))) << r.what << " in mode " << mode;
+      EXPECT_TRUE((mode ? preview() : printer()).ops().empty()) << "nothing printed";
+    }
+  }
 }
 
 }  // namespace

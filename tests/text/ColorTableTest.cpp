@@ -61,23 +61,4 @@ TEST(ColorByIndex, RgbValueToQColor) {
   EXPECT_TRUE(QColorFromRgbValue(-7).isValid());
 }
 
-TEST(ApplyColorTag, RemovesTheFirstTagFoundAndSetsItsColour) {
-  struct { const char* what; const char16_t* in; const char16_t* out; int32_t color; } rows[] = {
-      {"red", u"@[RED]Word", u"Word", 4},
-      {"blue looked for before green", u"a@[GREEN]b@[BRUE]c", u"a@[GREEN]bc", 1},
-      {"lower case ignored", u"@[red]x", u"@[red]x", -1},
-      {"black twice loses one", u"@[BLACK]x@[BLACK]", u"x@[BLACK]", 0},
-      {"yellow in the middle", u"予定@[YELLOW]表", u"予定表", 6},
-      {"plain blue spelling is no tag", u"@[BLUE]x", u"@[BLUE]x", -1},
-      {"no tag", u"plain", u"plain", -1},
-  };
-  for (const auto& r : rows) {
-    QString text = QString::fromUtf16(r.in);
-    int32_t color = -1;
-    ApplyColorTag(text, [&color](int32_t c) { color = c; });
-    EXPECT_EQ(text, QString::fromUtf16(r.out)) << r.what;
-    EXPECT_EQ(color, r.color) << r.what;
-  }
-}
-
 }  // namespace

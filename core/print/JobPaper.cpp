@@ -1,0 +1,84 @@
+#include "JobPaper.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "PrinterInfo.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+
+// Measures are whole millimetres in the settings and fractions in the paper
+// tables (Letter is 215.9 wide): half a millimetre is not a mismatch.
+constexpr double kToleranceMm = 0.5;
+
+QPageLayout::Orientation ToQt(int16_t orientation) {
+  return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+QSizeF Oriented(const QPageSize& size, QPageLayout::Orientation orientation) {
+  const QSizeF mm = size.size(QPageSize::Millimeter);
+  const double shortSide = std::min(mm.width(), mm.height());
+  const double longSide = std::max(mm.width(), mm.height());
+  return orientation == QPageLayout::Landscape ? QSizeF(longSide, shortSide) : QSizeF(shortSide, longSide);
+}
+
+bool Holds(QSizeF paper, QSizeF sheet) {
+  return sheet.width() <= paper.width() + kToleranceMm && sheet.height() <= paper.height() + kToleranceMm;
+}
+
+QString Millimetres(QSizeF mm) {
+  return QStringLiteral("%1×%2mm").arg(std::lround(mm.width())).arg(std::lround(mm.height()));
+}
+
+// The organiser size's name without the hole count the list adds.
+QString OrganiserSizeName() {
+  return PaperSizeListText(PaperSettings.PaperIndex).section(QLatin1Char(' '), 0, 0);
+}
+
+}  // namespace
+
+QSizeF JobPaper::sizeMm() const { return Oriented(size, orientation); }
+
+JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const QPageSize& queueDefault,
+                        int16_t jobOrientation, QSizeF sheetMm) {
+  JobPaper paper;
+  paper.orientation = ToQt(jobOrientation);
+  if (kept) {
+    paper.size = kept->size;
+    paper.paperSource = kept->paperSource;
+    if (jobOrientation != 2) paper.orientation = ToQt(kept->orientation);
+  } else if (pdf) {
+    const QPageSize a4(QPageSize::A4);
+    paper.size = Holds(Oriented(a4, paper.orientation), sheetMm) ? a4 : QPageSize(QPageSize::A3);
+  } else {
+    paper.size = queueDefault.isValid() ? queueDefault : QPageSize(QPageSize::A4);
+  }
+  return paper;
+}
+
+QSizeF LaidOutSheetMm(int16_t jobOrientation) {
+  const PaperSettingsData& p = PaperSettings;
+  const double margin = std::max<int16_t>(0, p.PrintMargin);
+  const double height = margin + p.PageHeight;
+  if (jobOrientation == 2)
+    return {margin + std::max(p.PageWidth, p.SheetPageY[4]), height};
+  return {margin + p.PageWidth, height};
+}
+
+JobPaper PaperForJob(const QString& printerName, int16_t jobOrientation) {
+  const bool pdf = printerName == kPdfPrinterName;
+  return ChooseJobPaper(pdf, KeptPaperChoice(printerName),
+                        pdf ? QPageSize() : QueueDefaultPageSize(printerName), jobOrientation,
+                        LaidOutSheetMm(jobOrientation));
+}
+
+QString SheetMismatchText(QSizeF sheetMm, const JobPaper& paper) {
+  const QSizeF paperMm = paper.sizeMm();
+  if (Holds(paperMm, sheetMm)) return {};
+  const QString turn = paper.orientation == QPageLayout::Landscape ? QStringLiteral("横") : QStringLiteral("縦");
+  return QStringLiteral("印刷する大きさ（%1 %2）が用紙（%3%4 %5）に収まりません。\r\n"
+                        "はみ出した部分は印刷されません。\r\n\r\n"
+                        "このまま印刷しますか？")
+      .arg(OrganiserSizeName(), Millimetres(sheetMm), paper.size.name(), turn, Millimetres(paperMm));
+}

@@ -1,0 +1,181 @@
+// The paper a job prints on: printer setup's choice, the queue's default
+// media, the PDF printer's A4 or A3, the job's orientation, and the message
+// when the sheet does not fit.
+#include "PrintTestSupport.h"
+#include "core/print/JobPaper.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/settings/PaperSettings.h"
+#include "core/ui/PrinterSetup.h"
+
+namespace {
+
+constexpr auto P = QPageLayout::Portrait;
+constexpr auto L = QPageLayout::Landscape;
+
+TEST(ChooseJobPaper, SetupChoiceThenQueueDefaultThenThePdfRule) {
+  const QPageSize a3(QPageSize::A3), a4(QPageSize::A4), a6(QPageSize::A6), letter(QPageSize::Letter),
+      b5(QPageSize::B5);
+  const PaperChoice b5Landscape{b5, 2, 0};
+  const PaperChoice a6Portrait{a6, 1, 0};
+  struct Row {
+    const char* what;
+    bool pdf;
+    std::optional<PaperChoice> kept;
+    QPageSize queueDefault;
+    int16_t jobOrientation;
+    QSizeF sheet;
+    QPageSize size;
+    QPageLayout::Orientation orientation;
+  } rows[] = {
+      {"queue default media", false, {}, letter, 1, {91, 170}, letter, P},
+      {"queue without a default prints on A4", false, {}, QPageSize(), 1, {91, 170}, a4, P},
+      {"a landscape job turns the queue's paper", false, {}, letter, 2, {290, 170}, letter, L},
+      {"setup choice wins over the default", false, b5Landscape, letter, 1, {91, 170}, b5, L},
+      {"a landscape job on landscape setup stays landscape", false, b5Landscape, letter, 2, {290, 170}, b5, L},
+      {"a landscape job turns a portrait choice", false, a6Portrait, letter, 2, {290, 170}, a6, L},
+      {"pdf: a bible sheet goes on A4", true, {}, QPageSize(), 1, {91, 170}, a4, P},
+      {"pdf: an A4 page fits A4", true, {}, QPageSize(), 1, {203, 292}, a4, P},
+      {"pdf: the A3 size needs A3", true, {}, QPageSize(), 1, {293, 400}, a3, P},
+      {"pdf: four columns across A4 landscape", true, {}, QPageSize(), 2, {295, 170}, a4, L},
+      {"pdf: setup's choice holds for PDF too", true, a6Portrait, QPageSize(), 1, {293, 400}, a6, P},
+  };
+  for (const Row& r : rows) {
+    const JobPaper paper = ChooseJobPaper(r.pdf, r.kept, r.queueDefault, r.jobOrientation, r.sheet);
+    EXPECT_TRUE(paper.size.isEquivalentTo(r.size)) << r.what << ": " << paper.size.name().toStdString();
+    EXPECT_EQ(paper.orientation, r.orientation) << r.what;
+  }
+}
+
+TEST(SheetMismatchText, NamesBothSizesOnlyWhenTheSheetDoesNotFit) {
+  PaperSettings.PaperIndex = 0;  // bible
+  JobPaper a6;
+  a6.size = QPageSize(QPageSize::A6);
+  const QString text = SheetMismatchText({91, 170}, a6);
+  EXPECT_EQ(text, QStringLiteral("印刷する大きさ（バイブル 91×170mm）が用紙（A6縦 105×148mm）に収まりません。\r\n"
+                                 "はみ出した部分は印刷されません。\r\n\r\nこのまま印刷しますか？"));
+  JobPaper letter;
+  letter.size = QPageSize(QPageSize::Letter);
+  EXPECT_TRUE(SheetMismatchText({206, 279.9}, letter).isEmpty()) << "half a millimetre is no mismatch";
+  EXPECT_FALSE(SheetMismatchText({203, 292}, letter).isEmpty()) << "an A4 page is taller than Letter";
+  letter.orientation = L;
+  EXPECT_TRUE(SheetMismatchText({250, 170}, letter).isEmpty());
+}
+
+class JobPaperTest : public PrintTest {
+ protected:
+  void SetUp() override {
+    PrintTest::SetUp();
+    SetInstalledPrintersOverride(QStringList{"Laser"});
+    SetQueueDefaultMediaOverride({{QStringLiteral("Laser"), QPageSize(QPageSize::A6)}});
+    SetCurrentPrinter(QStringLiteral("Laser"));
+    PaperSettings.PaperIndex = 0;  // a bible page, 91 × 170 mm from the corner
+    PaperSettings.PageWidth = 88;
+    PaperSettings.PageHeight = 167;
+  }
+  void TearDown() override {
+    SetPrinterSetupHandler({});
+    PrintTest::TearDown();
+  }
+
+  // A two-sided sheet: front, paper prompt, back.
+  void runSheet() {
+    ASSERT_FALSE(ShowPrintDialog());
+    SetPrinterScaleMode(6);
+    for (int page = 1; page <= 2; ++page) {
+      BeginPage();
+      SetCurrentX(10);
+      SetCurrentY(20);
+      ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
+      PageUsed = 1;
+      FinishOutput();
+      if (page == 1 && !ConfirmPaperSet(1)) break;
+    }
+    EndPrintDocument();
+  }
+};
+
+TEST_F(JobPaperTest, ABibleJobOnAnA6QueueWarnsOnceBeforeTheFirstPage) {
+  runSheet();
+  ASSERT_EQ(messages().shown().size(), 2u) << "the warning, then the paper prompt";
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("A6縦 105×148mm")));
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("バイブル 91×170mm")));
+  EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
+  EXPECT_TRUE(messages().texts()[1].startsWith(QStringLiteral("表面の印刷")));
+  EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"})) << "OK prints anyway";
+}
+
+TEST_F(JobPaperTest, CancelAtTheWarningPrintsNothingAndAsksNothingMore) {
+  messages().answer(platform::MsgResult::Cancel);
+  runSheet();
+  EXPECT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(printer().texts().isEmpty());
+  EXPECT_EQ(printer().protocol(), QStringLiteral("end-job"));
+  // The next job starts afresh and asks again.
+  messages().clear();
+  runSheet();
+  EXPECT_EQ(messages().shown().size(), 2u);
+}
+
+TEST_F(JobPaperTest, NoWarningWhenThePaperHoldsTheSheetOrWhilePreviewing) {
+  SetQueueDefaultMediaOverride({{QStringLiteral("Laser"), QPageSize(QPageSize::Letter)}});
+  runSheet();
+  EXPECT_EQ(messages().shown().size(), 1u) << "only the paper prompt";
+  messages().clear();
+  SetQueueDefaultMediaOverride({});
+  answerDialog({2, std::nullopt, std::nullopt});  // preview on the A6 queue
+  runSheet();
+  EXPECT_EQ(messages().shown().size(), 1u) << "a preview has no paper to warn about";
+}
+
+TEST_F(JobPaperTest, PrinterSetupKeepsItsChoiceForThatPrinter) {
+  std::vector<PrinterSetupChoice> shown;
+  SetPrinterSetupHandler([&](QWidget*, PrinterSetupChoice& choice) -> int16_t {
+    shown.push_back(choice);
+    choice.paper = PaperChoice{QPageSize(QPageSize::A4), 2, 0};
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].printer, QStringLiteral("Laser"));
+  EXPECT_TRUE(shown[0].paper.size.isEquivalentTo(QPageSize(QPageSize::A6))) << "opens on the queue's media";
+
+  const JobPaper paper = PaperForJob(QStringLiteral("Laser"), 1);
+  EXPECT_TRUE(paper.size.isEquivalentTo(QPageSize(QPageSize::A4)));
+  EXPECT_EQ(paper.orientation, L);
+  runSheet();
+  EXPECT_EQ(messages().shown().size(), 1u) << "the bible sheet fits A4 landscape";
+
+  // Cancelling the dialog keeps the earlier choice; other printers keep theirs.
+  SetPrinterSetupHandler([&](QWidget*, PrinterSetupChoice& choice) -> int16_t {
+    choice.paper = PaperChoice{QPageSize(QPageSize::A5), 1, 0};
+    return 0;
+  });
+  ShowPrinterSetup(nullptr);
+  EXPECT_TRUE(PaperForJob(QStringLiteral("Laser"), 1).size.isEquivalentTo(QPageSize(QPageSize::A4)));
+  EXPECT_TRUE(PaperForJob(kPdfPrinterName, 1).size.isEquivalentTo(QPageSize(QPageSize::A4)));
+  EXPECT_EQ(PaperForJob(kPdfPrinterName, 1).orientation, P);
+}
+
+TEST_F(JobPaperTest, APdfJobAsksNothingAboutPaper) {
+  answerDialog({1, true, kPdfPrinterName});
+  runSheet();
+  EXPECT_TRUE(messages().shown().empty());
+  EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+}
+
+TEST(LaidOutSheetMm, PageExtentFromTheCornerOrTheFourColumnsWhenLandscape) {
+  PaperSettings = PaperSettingsData{};
+  PaperSettings.PrintMargin = 3;
+  PaperSettings.PageWidth = 290;
+  PaperSettings.PageHeight = 397;
+  EXPECT_EQ(LaidOutSheetMm(1), QSizeF(293, 400));
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  PaperSettings.SheetPageY[4] = 277;
+  EXPECT_EQ(LaidOutSheetMm(2), QSizeF(280, 170));
+  PaperSettings = PaperSettingsData{};
+}
+
+}  // namespace
