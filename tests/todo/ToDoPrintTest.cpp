@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Clock.h"
 #include "core/print/PrintJob.h"
+#include "core/print/PrinterInfo.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/SurfaceRecorder.h"
 #include "core/settings/AppGlobals.h"
@@ -212,14 +213,17 @@ TEST_F(ToDoPrintTest, SideModesPlacePagesOnSheets) {
   ASSERT_EQ(sheets.size(), 1u);
   EXPECT_EQ(numbers(sheets[0]), Range(1, 14));
 
-  // A declined prompt ends the job after the page already out.
+  // A declined prompt ends the job after the page already out (a PDF file
+  // has no paper to load, so the job goes to a paper printer).
   printer().clearOps();
   ConfirmPrompts = 1;
+  SetCurrentPrinter(QStringLiteral("Laser"));
   messages().answer(platform::MsgResult::Cancel);
   RunToDoPrintJob(options, 0, QStringLiteral("表裏交互"));
   EXPECT_EQ(Sheets().size(), 1u);
   EXPECT_EQ(messages().shown().size(), 1u);
   EXPECT_EQ(printer().protocol().count(QStringLiteral("end-job")), 1);
+  SetCurrentPrinter(DefaultPrinterName());
 
   // A mode the four-fold sizes cannot print is refused.
   printer().clearOps();
