@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+#include "MemoPage.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -101,6 +102,10 @@ class MemoWindow : public PageWindow {
   void Cmd_undo_Click();
   void Cmd_FileSearch_Click();
   void Cmd_help_Click();
+  // MemoWindowPrint.cpp
+  void Cmd_print_Click();
+  // What the page drawer needs of the window's boxes and options.
+  MemoPageOptions PageOptions() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
