@@ -1,5 +1,8 @@
 #include "DaySchedule.h"
 
+#include <QFile>
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "Calendar.h"
@@ -188,20 +191,49 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
   kind = DayKind(state.kind);
 }
 
-DaySchedule::DaySchedule() : reader_(&ScheduleFile::ReadLines) {}
+DaySchedule::DaySchedule() : DaySchedule(&ScheduleFile::ReadLines) {}
 
-DaySchedule::DaySchedule(LineReader reader) : reader_(std::move(reader)) {}
+DaySchedule::DaySchedule(LineReader reader, ChangeStamp stamp)
+    : reader_(std::move(reader)), stamp_(std::move(stamp)) {}
+
+// Every save replaces the file (a new inode), so a rewrite within the same
+// clock tick is still seen.
+QString DaySchedule::FileChangeStamp(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+  return QStringLiteral("%1/%2/%3.%4")
+      .arg(qint64(st.st_size))
+      .arg(quint64(st.st_ino))
+      .arg(qint64(st.st_mtim.tv_sec))
+      .arg(qint64(st.st_mtim.tv_nsec));
+}
+
+// Decoding the whole file was most of a lookup's time when it happened on
+// every change of month; a ten-year page run now decodes it once.
+const QStringList* DaySchedule::fileLines(const QString& path) {
+  const QString stamp = stamp_ ? stamp_(path) : QString();
+  if (linesRead_ && linesPath_ == path && linesStamp_ == stamp) return &lines_;
+  linesRead_ = reader_(path, lines_);
+  if (!linesRead_) {
+    lines_.clear();
+    return nullptr;
+  }
+  linesPath_ = path;
+  linesStamp_ = stamp;
+  return &lines_;
+}
 
 void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
                                  DayKind& kind) {
   if (!day.isValid()) {
     cache_ = ScheduleMonthCache();
+    linesRead_ = false;
+    lines_.clear();
     return;
   }
   if (cache_.key != MonthKey(day)) {
-    QStringList lines;
-    cache_ = reader_(options.ScheduleFilePath, lines) ? BuildScheduleMonthCache(lines, day, options)
-                                                      : ScheduleMonthCache();
+    const QStringList* lines = fileLines(options.ScheduleFilePath);
+    cache_ = lines ? BuildScheduleMonthCache(*lines, day, options) : ScheduleMonthCache();
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }

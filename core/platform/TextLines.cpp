@@ -33,7 +33,7 @@ bool ReadTextLines(const QString& path, QStringList& lines) {
   lines.clear();
   QByteArray content;
   if (!ReadWholeFile(path, content)) return false;
-  for (const QByteArray& raw : SplitLines(content)) lines.append(FromSjis(raw));
+  lines = FromSjisLines(content);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "schedule/DaySchedule.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 
@@ -164,16 +165,18 @@ TEST(DayScheduleCache, KeepsEveryLineOfABusyMonth) {
   EXPECT_EQ(texts.last(), "　予定399");
 }
 
-// A schedule whose file is kept in memory and counted as it is read.
+// A schedule whose file is kept in memory and counted as it is read; its
+// content is its change stamp.
 struct CountingSchedule {
   QStringList file;
   int reads = 0;
   bool readable = true;
   DaySchedule schedule{[this](const QString&, QStringList& lines) {
-    ++reads;
-    lines = file;
-    return readable;
-  }};
+                         ++reads;
+                         lines = file;
+                         return readable;
+                       },
+                       [this](const QString&) { return file.join(u'\n'); }};
   QStringList texts;
   DayKind kind = DayKind::Ordinary;
 
@@ -183,17 +186,24 @@ struct CountingSchedule {
   }
 };
 
-TEST(DayScheduleCache, ReadsTheFileOncePerMonthUntilReset) {
+TEST(DayScheduleCache, ReadsTheFileOncePerJobOrWhenItChanges) {
   CountingSchedule s;
-  s.file = {"2024/05/08,　　,買物"};
-  for (QDate d(2024, 5, 1); d.month() == 5; d = d.addDays(1)) s.at(d);
+  s.file = {"2024/05/08,　　,買物", "2024/06/03,　　,歯医者"};
+  for (QDate d(2024, 5, 1); d.year() == 2024; d = d.addDays(1)) s.at(d);
+  EXPECT_EQ(s.reads, 1) << "months change, the file does not";
+  EXPECT_EQ(s.at(QDate(2024, 6, 3)), QStringList({"", "　歯医者"}));
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));
   EXPECT_EQ(s.reads, 1);
 
   s.file = {"2024/05/08,　　,映画"};
-  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));  // cached
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));  // the month is cached
   s.at(QDate(2024, 6, 1));
-  EXPECT_EQ(s.reads, 2);
+  EXPECT_EQ(s.reads, 2) << "a changed file is read at the next change of month";
   EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　映画"}));
+  EXPECT_EQ(s.reads, 2);
+
+  s.at(QDate());  // the next job
+  s.at(QDate(2024, 5, 8));
   EXPECT_EQ(s.reads, 3);
 }
 
@@ -242,6 +252,22 @@ TEST_F(DayScheduleFile, ReadsTheScheduleFileOfTheOptions) {
   DayKind kind = DayKind::Ordinary;
   schedule.GetDaySchedule(QDate(2024, 5, 8), FreshWindowOptions(homeFile("mine.txt")), texts, kind);
   EXPECT_EQ(texts, QStringList({"", "青会議"}));
+}
+
+// A save replaces the file; the lookup sees it at the next month without a
+// reset, even when the size stays the same.
+TEST_F(DayScheduleFile, SeesTheFileSavedAnewWithoutAReset) {
+  const QString path = homeFile("mine.txt");
+  const DayScheduleOptions options = FreshWindowOptions(path);
+  ASSERT_TRUE(ScheduleFile::Write(path, {QStringLiteral("2024/05/08,青　,会議")}));
+  DaySchedule schedule;
+  QStringList texts;
+  DayKind kind = DayKind::Ordinary;
+  schedule.GetDaySchedule(QDate(2024, 5, 8), options, texts, kind);
+  ASSERT_TRUE(ScheduleFile::Write(path, {QStringLiteral("2024/05/08,赤　,会食")}));
+  schedule.GetDaySchedule(QDate(2024, 6, 1), options, texts, kind);
+  schedule.GetDaySchedule(QDate(2024, 5, 8), options, texts, kind);
+  EXPECT_EQ(texts, QStringList({"", "赤会食"}));
 }
 
 }  // namespace
