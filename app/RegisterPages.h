@@ -5,12 +5,14 @@
 #include "charts/ChartsPages.h"
 #include "ruled_photo/RuledPhotoPages.h"
 #include "schedule/SchedulePages.h"
+#include "schedule_print/SchedulePrinting.h"
 #include "tables_cards/TablesCardsPages.h"
 #include "todo_memo/TodoMemoPages.h"
 
 inline void RegisterAllPages() {
   RegisterTodoMemoPages();
   RegisterSchedulePages();
+  RegisterSchedulePrinting();
   RegisterAddressPages();
   RegisterRuledPhotoPages();
   RegisterTablesCardsPages();

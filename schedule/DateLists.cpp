@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "core/platform/Clock.h"
+
 namespace {
-QDate fixedToday;
 
 QStringList TwoDigitItems(int last) {
   QStringList items;
@@ -31,6 +32,6 @@ int NearestYearListIndex(int year) {
   return std::clamp(year, kFirstListYear, kLastListYear) - kFirstListYear;
 }
 
-QDate ScheduleToday() { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }
+QDate ScheduleToday() { return platform::Today(); }
 
-void SetScheduleToday(const QDate& date) { fixedToday = date; }
+void SetScheduleToday(const QDate& date) { platform::SetFixedToday(date); }

@@ -22,7 +22,7 @@ int YearListIndex(int year);
 // so that the list always shows a year.
 int NearestYearListIndex(int year);
 
-// Today's date as the schedule window sees it. Tests may fix it; an invalid
-// date returns to the clock.
+// Today's date as the schedule window sees it: the program's clock
+// (core/platform/Clock.h), which tests may fix.
 QDate ScheduleToday();
 void SetScheduleToday(const QDate& date);

@@ -7,6 +7,7 @@
 
 #include "Calendar.h"
 #include "EntryKind.h"
+#include "HolidayLaw.h"
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 #include "core/text/Numbers.h"
@@ -16,6 +17,8 @@ namespace {
 const QChar kFullWidthBlank = QChar(0x3000);
 const QString kPlainMarker = QString(kFullWidthBlank);
 const QString kTimeMarker = QStringLiteral("時");
+const QString kSubstituteHolidayName = QStringLiteral("振替休日");
+const QString kBetweenHolidaysName = QStringLiteral("国民の休日");
 // The working-day override, held in the kind until the day's lines are done.
 constexpr int kWorkDay = -1;
 
@@ -66,6 +69,56 @@ bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, con
 CachedScheduleLine Cached(const QString& text) {
   const ScheduleLine line(text);
   return {text, line.columns(6, 5), line.columns(12, 2), line.trimmedText()};
+}
+
+// Whether a cached holiday line names a day that the law makes a holiday of
+// its own, which a substitute holiday passes over: not a substitute holiday
+// written out, nor a day between two holidays.
+bool IsNationalHolidayLine(const CachedScheduleLine& c) {
+  return c.kind == EntryKind::Holiday && c.trimmedText != kSubstituteHolidayName &&
+         c.trimmedText != kBetweenHolidaysName;
+}
+
+bool IsAnyHolidayLine(const CachedScheduleLine& c) {
+  return c.kind == EntryKind::Holiday || c.kind == EntryKind::SubstituteHoliday;
+}
+
+// A dated holiday line on a Sunday brings a substitute holiday, placed
+// right after it, on the day the law gives within the month; a holiday line
+// without a year brings none. A day that has a holiday line of its own never
+// gets one: it is a holiday already, and a written substitute is not given
+// twice.
+void AddSubstituteHolidays(ScheduleMonthCache& cache, const QDate& day) {
+  const auto linesOn = [&cache](const QDate& d, bool (*test)(const CachedScheduleLine&)) {
+    const QString md = TwoDigits(d.month()) + u'/' + TwoDigits(d.day());
+    return std::any_of(cache.lines.cbegin(), cache.lines.cend(),
+                       [&](const CachedScheduleLine& c) { return c.monthDay == md && test(c); });
+  };
+  const auto isNational = [&](const QDate& d) {
+    return d.month() == day.month() && linesOn(d, &IsNationalHolidayLine);
+  };
+
+  std::vector<CachedScheduleLine> lines;
+  lines.reserve(cache.lines.size() + 4);
+  for (const CachedScheduleLine& c : cache.lines) {
+    lines.push_back(c);
+    const QStringView text = c.line;
+    if (c.kind != EntryKind::Holiday || IsBlank(Columns(text, 1, 4)) || IsBlank(Columns(text, 6, 2)) ||
+        IsBlank(Columns(text, 9, 2)))
+      continue;
+    const QDate date(day.year(), day.month(), NumberOf(Columns(text, 9, 2).toString()));
+    if (!date.isValid() || WeekdayNumber(date) != 1) continue;
+    const QDate substitute = HolidayLaw::SubstituteFor(date, isNational);
+    if (!substitute.isValid() || substitute.month() != day.month()) continue;
+    if (linesOn(substitute, &IsAnyHolidayLine)) continue;
+    const bool derivedAlready = std::any_of(lines.cbegin(), lines.cend(), [&](const CachedScheduleLine& l) {
+      return l.kind == EntryKind::SubstituteHoliday && l.line.startsWith(DateToText(substitute));
+    });
+    if (derivedAlready) continue;
+    lines.push_back(Cached(DateToText(substitute) + u' ' + EntryKind::SubstituteHoliday + u' ' +
+                           EntryKind::SubstituteHoliday));
+  }
+  cache.lines = std::move(lines);
 }
 
 // The day's kind and texts while its lines are applied.
@@ -146,18 +199,8 @@ ScheduleMonthCache BuildScheduleMonthCache(const QStringList& fileLines, const Q
     const QStringView kind = Columns(text, 12, 2);
     if (!BelongsToMonth(text, kind, year, month, options)) continue;
     cache.lines.push_back(Cached(text));
-    // A dated holiday on a Sunday brings the next day as a substitute
-    // holiday; a holiday line without a year brings none.
-    if (kind != EntryKind::Holiday || IsBlank(Columns(text, 1, 4)) || IsBlank(Columns(text, 6, 2)) ||
-        IsBlank(Columns(text, 9, 2)))
-      continue;
-    const QDate date(day.year(), day.month(), NumberOf(Columns(text, 9, 2).toString()));
-    if (date.isValid() && WeekdayNumber(date) == 1) {
-      const QString substitute = DateToText(date.addDays(1)) + u' ' + EntryKind::SubstituteHoliday + u' ' +
-                                 EntryKind::SubstituteHoliday;
-      cache.lines.push_back(Cached(substitute));
-    }
   }
+  AddSubstituteHolidays(cache, day);
   cache.key = MonthKey(day);
   return cache;
 }
@@ -191,7 +234,8 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
   kind = DayKind(state.kind);
 }
 
-DaySchedule::DaySchedule() : DaySchedule(&ScheduleFile::ReadLines) {}
+DaySchedule::DaySchedule()
+    : DaySchedule([](const QString& path, QStringList& lines) { return ScheduleFile::ReadLines(path, lines); }) {}
 
 DaySchedule::DaySchedule(LineReader reader, ChangeStamp stamp)
     : reader_(std::move(reader)), stamp_(std::move(stamp)) {}

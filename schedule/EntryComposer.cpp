@@ -13,10 +13,16 @@ const QString kNoYear = QStringLiteral("    ");
 const QString kNoMonthOrDay = QStringLiteral("  ");
 constexpr int kFirstEnteredYear = 1988;
 
-// Holidays that move from year to year keep the year they were entered for.
-bool IsMovingHoliday(const QString& text) {
-  static const QStringList kNames{QStringLiteral("春分の日"), QStringLiteral("秋分の日"),
-                                  QStringLiteral("成人の日"), QStringLiteral("体育の日")};
+// A 祝日 is written for every year only when the law has kept it on one date
+// for all years; any other holiday (the Monday holidays, the equinoxes, the
+// birthdays of emperors, substitute days and names the editor does not know)
+// keeps the year it was entered for, or it would show on the same date in
+// every year.
+bool IsFixedDateHoliday(const QString& text) {
+  static const QStringList kNames{QStringLiteral("元旦"),       QStringLiteral("元日"),
+                                  QStringLiteral("建国記念の日"), QStringLiteral("昭和の日"),
+                                  QStringLiteral("憲法記念日"),   QStringLiteral("こどもの日"),
+                                  QStringLiteral("文化の日"),     QStringLiteral("勤労感謝の日")};
   return kNames.contains(TrimBlanks(text));
 }
 
@@ -36,26 +42,11 @@ QString WithoutTrailingBlanks(const QString& text) {
   return text.left(end);
 }
 
-QString EntryRefusal(const EntryFields& f, bool update, int shownLineNumber) {
-  if (update && shownLineNumber == 0) return QStringLiteral("更新する予定を選択し、一旦表示してください。");
-  if (f.text.isEmpty() && f.kind != EntryKind::RestDay && f.kind != EntryKind::WorkDay)
-    return QStringLiteral("内容を入力してください。");
-  // The blank year is no year to compare: its entries are refused as no date.
-  const int year = ScheduleLine::DigitsValue(f.year);
-  if (year == 0) return DateMessage(f);
-  if (!IsYearless(f.kind) && year < kFirstEnteredYear) return QStringLiteral("1988年以前は入力できません。");
-  if (!QDate(year, ScheduleLine::DigitsValue(f.month), ScheduleLine::DigitsValue(f.day)).isValid())
-    return DateMessage(f);
-  return QString();
-}
-
-QString ComposeEntryLine(const EntryFields& f) {
-  QString text = f.text == kBlankEntryText ? QString() : f.text;
-  text.replace(u'\r', u' ').replace(u'\n', u' ');
-  QString year = f.year, month = f.month, day = f.day;
-
-  if ((f.kind == EntryKind::EveryYear || f.kind == EntryKind::Holiday) && !IsMovingHoliday(text)) year = kNoYear;
-  switch (EntryKind::Classify(f.kind)) {
+void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
+                             QString& day) {
+  if (kind == EntryKind::EveryYear || (kind == EntryKind::Holiday && IsFixedDateHoliday(text)))
+    year = kNoYear;
+  switch (EntryKind::Classify(kind)) {
     case EntryKindClass::Anniversary:
       if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = kNoYear;
       break;
@@ -74,5 +65,25 @@ QString ComposeEntryLine(const EntryFields& f) {
       break;
     default: break;
   }
+}
+
+QString EntryRefusal(const EntryFields& f, bool update, int shownLineNumber) {
+  if (update && shownLineNumber == 0) return QStringLiteral("更新する予定を選択し、一旦表示してください。");
+  if (f.text.isEmpty() && f.kind != EntryKind::RestDay && f.kind != EntryKind::WorkDay)
+    return QStringLiteral("内容を入力してください。");
+  // The blank year is no year to compare: its entries are refused as no date.
+  const int year = ScheduleLine::DigitsValue(f.year);
+  if (year == 0) return DateMessage(f);
+  if (!IsYearless(f.kind) && year < kFirstEnteredYear) return QStringLiteral("1988年以前は入力できません。");
+  if (!QDate(year, ScheduleLine::DigitsValue(f.month), ScheduleLine::DigitsValue(f.day)).isValid())
+    return DateMessage(f);
+  return QString();
+}
+
+QString ComposeEntryLine(const EntryFields& f) {
+  QString text = f.text == kBlankEntryText ? QString() : f.text;
+  text.replace(u'\r', u' ').replace(u'\n', u' ');
+  QString year = f.year, month = f.month, day = f.day;
+  BlankRecurringDateParts(f.kind, text, year, month, day);
   return WithoutTrailingBlanks(ScheduleLine::Compose(year, month, day, u',', f.kind, text));
 }

@@ -28,5 +28,13 @@ QString EntryRefusal(const EntryFields& fields, bool update, int shownLineNumber
 // the line in the file, as blanks.
 QString ComposeEntryLine(const EntryFields& fields);
 
+// Blanks the date parts that the kind does not fix (four blanks for the
+// year, two for a month or a day), as the editor writes every line: 毎年 and
+// the 祝日 on fixed dates without year, 記念 of 1900 or year 0 without year,
+// 毎月 without year and month, the weekday rules without what they recur
+// over. The import makes its lines the same way.
+void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
+                             QString& day);
+
 // The text without its trailing half-width blanks (U+0020).
 QString WithoutTrailingBlanks(const QString& text);

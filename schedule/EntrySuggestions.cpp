@@ -4,10 +4,9 @@
 
 #include "EntryComposer.h"
 #include "EntryKind.h"
+#include "core/platform/Clock.h"
 
 namespace {
-
-QTime fixedNow;
 
 constexpr int kFirstHour = 8;
 constexpr int kLastHour = 20;
@@ -88,6 +87,6 @@ int NewSuggestionPosition(const QStringList& items, const QString& text) {
   return std::min<int>(1, items.size());
 }
 
-QTime ScheduleNow() { return fixedNow.isValid() ? fixedNow : QTime::currentTime(); }
+QTime ScheduleNow() { return platform::CurrentTime(); }
 
-void SetScheduleNow(const QTime& time) { fixedNow = time; }
+void SetScheduleNow(const QTime& time) { platform::SetFixedTime(time); }

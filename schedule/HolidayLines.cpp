@@ -33,31 +33,34 @@ QSet<QString> EveryYearHolidays(const QList<QList<Holiday>>& years) {
 QStringList HolidayLines(int firstYear, int lastYear) {
   QList<QList<Holiday>> years;
   for (int y = firstYear; y <= lastYear; ++y) years.append(HolidayLaw::HolidaysOfYear(y));
-  const QSet<QString> every = EveryYearHolidays(years);
+  // The law came in July of its first year. Every-year lines have no year
+  // range anyway (they show in the years before the law too), so that half
+  // year does not turn 元旦 and the other fixed days into dated lines.
+  const qsizetype partial = firstYear == HolidayLaw::kFirstYear && lastYear > firstYear ? 1 : 0;
+  const QList<QList<Holiday>> fullYears = years.mid(partial);
+  const QSet<QString> every = EveryYearHolidays(fullYears);
+  const auto isEveryYear = [&every](const Holiday& h) {
+    return h.type == HolidayType::National && every.contains(MonthDay(h.date) + h.name);
+  };
 
   QStringList lines;
-  if (!years.isEmpty()) {
-    for (const Holiday& h : years.first()) {
-      if (h.type == HolidayType::National && every.contains(MonthDay(h.date) + h.name)) {
-        lines.append(QStringLiteral("    /") + MonthDay(h.date) + u' ' + EntryKind::Holiday + u' ' +
-                     h.name);
-      }
+  if (!fullYears.isEmpty()) {
+    for (const Holiday& h : fullYears.first()) {
+      if (isEveryYear(h))
+        lines.append(QStringLiteral("    /") + MonthDay(h.date) + u' ' + EntryKind::Holiday + u' ' + h.name);
     }
   }
-
   for (const QList<Holiday>& year : years) {
     QSet<QDate> dated;  // days with a dated holiday line
     for (const Holiday& h : year) {
-      const bool everyYear =
-          h.type == HolidayType::National && every.contains(MonthDay(h.date) + h.name);
-      if (everyYear) continue;
+      if (isEveryYear(h)) continue;
       if (h.type == HolidayType::Substitute) {
-        // The lookup derives this one from the Sunday line before it.
+        // The lookup derives the Monday after a dated Sunday line itself,
+        // in the short form its headings use; only the substitutes it
+        // cannot derive are written out.
         const QDate sunday = h.date.addDays(-1);
-        if (sunday.dayOfWeek() == Qt::Sunday && sunday.month() == h.date.month() &&
-            dated.contains(sunday)) {
+        if (sunday.dayOfWeek() == Qt::Sunday && sunday.month() == h.date.month() && dated.contains(sunday))
           continue;
-        }
       }
       dated.insert(h.date);
       lines.append(ScheduleLine::ComposeDated(h.date, EntryKind::Holiday, h.name));

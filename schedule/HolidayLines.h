@@ -3,15 +3,18 @@
 //
 // A holiday on the same date and under the same name in every year covered
 // is one every-year line ("    /mm/dd 祝日 name"); all others are dated lines
-// of each year. The lookup of a day's entries derives by itself the day after
-// a dated holiday line that falls on a Sunday (within the same month); every
-// other substitute holiday, and every day between two holidays, is written
-// as a dated line of its own, so that each day of the covered years comes
-// out a holiday exactly when the law makes it one.
+// of each year. The lookup derives by itself the Monday after a dated
+// holiday line on a Sunday; every other substitute holiday (after an
+// every-year line, or passing over the holidays that follow the Sunday) and
+// every day between two holidays is written as a dated line of its own, and
+// the lookup derives nothing onto a day that has its line. So each day of
+// the covered years comes out a holiday exactly when the law made it one.
+// The lines start with the law of July 1948; the every-year lines show in
+// any year, as they always did.
 #include <QString>
 #include <QStringList>
 
-constexpr int kHolidayLinesFirstYear = 1999;
+constexpr int kHolidayLinesFirstYear = 1948;
 constexpr int kHolidayLinesLastYear = 2099;
 
 // The lines in file order: the every-year lines in date order, then each

@@ -4,80 +4,171 @@
 #include <QStringDecoder>
 
 #include "core/platform/Codec.h"
-#include "core/platform/TextLines.h"
 
 namespace {
 
-using Problem = ImportedScheduleCsv::Problem;
+using Problem = ImportedScheduleCsvReader::Problem;
+using Encoding = ImportedScheduleCsvReader::Encoding;
 
-bool StartsWithByteOrderMark(const QByteArray& bytes) {
-  return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-}
+constexpr qint64 kChunk = 1 << 20;
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
-bool HasNonAscii(const QByteArray& bytes) {
-  for (char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
-// Japanese text in code page 932 is practically never valid UTF-8, while a
-// UTF-8 file read as code page 932 would import as garbled text.
-bool IsUtf8Text(const QByteArray& bytes) {
-  if (!HasNonAscii(bytes)) return false;
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString decoded = decoder(bytes);
-  return !decoder.hasError();
-}
-
-Problem ProblemOfBytes(const QByteArray& bytes) {
-  if (StartsWithByteOrderMark(bytes)) return Problem::OtherEncoding;
-  if (bytes.contains('\0')) return Problem::Binary;
-  if (IsUtf8Text(bytes)) return Problem::OtherEncoding;
-  return Problem::None;
-}
+bool IsUtf16Bom(const QByteArray& head) { return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"); }
 
 }  // namespace
 
-ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path) {
-  ImportedScheduleCsv file;
-  QByteArray bytes;
-  if (!QFileInfo(path).isFile() || !platform::ReadWholeFile(path, bytes)) {
-    file.problem = Problem::Unreadable;
-    return file;
+ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path) : path_(path), file_(path) {
+  if (!QFileInfo(path).isFile() || !file_.open(QIODevice::ReadOnly)) {
+    problem_ = Problem::Unreadable;
+    return;
   }
-  file.problem = ProblemOfBytes(bytes);
-  if (file.problem != Problem::None) return file;
-  const QList<QByteArray> raw = platform::SplitLines(bytes);
-  file.lines.reserve(raw.size());
-  for (qsizetype i = 0; i < raw.size(); ++i) {
-    file.lines.append(platform::FromSjis(raw.at(i)));
-    if (file.lines.back().size() > kMaxImportLineLength) {
-      file.problem = Problem::LineTooLong;
-      file.longLine = static_cast<int>(i + 1);
-      file.lines.clear();
-      return file;
+  size_ = file_.size();
+  const QByteArray head = file_.peek(4);
+  if (IsUtf16Bom(head)) {
+    problem_ = Problem::Utf16;
+    return;
+  }
+  if (head.startsWith(kUtf8Bom)) {
+    encoding_ = Encoding::Utf8;
+    skipBom_ = kUtf8Bom.size();
+  }
+  // Japanese text in code page 932 is practically never valid UTF-8, so a
+  // file that is valid UTF-8 and not plain ASCII is read as UTF-8.
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  bool nonAscii = false;
+  while (!file_.atEnd()) {
+    const QByteArray chunk = file_.read(kChunk);
+    if (chunk.isEmpty() && file_.error() != QFileDevice::NoError) {
+      problem_ = Problem::Unreadable;
+      return;
+    }
+    if (chunk.contains('\0')) {
+      problem_ = Problem::Binary;
+      return;
+    }
+    if (encoding_ == Encoding::Cp932 && !utf8.hasError()) {
+      for (char c : chunk) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+          nonAscii = true;
+          break;
+        }
+      }
+      // The decoder decodes only when its result is taken.
+      const QString decoded = utf8.decode(chunk);
     }
   }
-  return file;
+  const QString rest = utf8.decode(QByteArray());  // an incomplete sequence at the end is an error
+  if (encoding_ == Encoding::Cp932 && nonAscii && !utf8.hasError()) encoding_ = Encoding::Utf8;
+  rewind();
 }
 
-QString ImportedScheduleCsvMessage(const ImportedScheduleCsv& file, const QString& path) {
-  const QString named = QStringLiteral("このファイル(") + path + QStringLiteral(")");
-  switch (file.problem) {
+QString ImportedScheduleCsvReader::problemMessage() const {
+  const QString named = QStringLiteral("このファイル(") + path_ + QStringLiteral(")");
+  switch (problem_) {
     case Problem::None:
       return QString();
     case Problem::Unreadable:
       return named + QStringLiteral("を読み込めませんでした。");
     case Problem::Binary:
       return named + QStringLiteral("はテキストファイルではないので、インポートできません。");
-    case Problem::OtherEncoding:
+    case Problem::Utf16:
       return named + QStringLiteral(
-                         "はシフトJIS以外の文字コード(UTF-8など)で書かれているので、インポートできません。\r\n"
-                         "シフトJISで保存し直してからインポートしてください。");
-    case Problem::LineTooLong:
-      return named + QStringLiteral("の%1行目は長すぎる(%2文字を超える)ので、インポートできません。")
-                         .arg(file.longLine)
-                         .arg(kMaxImportLineLength);
+                         "はUTF-16で書かれているので、インポートできません。\r\n"
+                         "シフトJISかUTF-8で保存し直してからインポートしてください。");
   }
   return QString();
+}
+
+void ImportedScheduleCsvReader::rewind() {
+  if (problem_ != Problem::None) return;
+  file_.seek(skipBom_);
+  consumed_ = skipBom_;
+  buffer_.clear();
+  bufferPos_ = 0;
+  eof_ = false;
+  lineNumber_ = 0;
+  recordNumber_ = 0;
+}
+
+// One line without its end (CR LF, LF or a lone CR); false at the end of
+// the file. The bytes 0D and 0A never occur inside a character in either
+// encoding, so lines are cut before decoding.
+bool ImportedScheduleCsvReader::readPhysicalLine(QByteArray& line) {
+  line.clear();
+  for (;;) {
+    if (bufferPos_ >= buffer_.size()) {
+      if (eof_) return !line.isEmpty();
+      buffer_ = file_.read(kChunk);
+      bufferPos_ = 0;
+      if (buffer_.isEmpty()) {
+        eof_ = true;
+        return !line.isEmpty();
+      }
+    }
+    const char* data = buffer_.constData();
+    qsizetype i = bufferPos_;
+    while (i < buffer_.size() && data[i] != '\r' && data[i] != '\n') ++i;
+    // A line beyond any record's length is not kept whole: its end is
+    // still looked for, but its bytes need not be.
+    if (line.size() <= 4 * kMaxImportLineLength) line.append(data + bufferPos_, i - bufferPos_);
+    consumed_ += i - bufferPos_;
+    bufferPos_ = i;
+    if (i >= buffer_.size()) continue;
+    const char end = data[i];
+    ++bufferPos_;
+    ++consumed_;
+    if (end == '\r') {
+      if (bufferPos_ >= buffer_.size() && !eof_) {
+        buffer_ = file_.read(kChunk);
+        bufferPos_ = 0;
+        if (buffer_.isEmpty()) eof_ = true;
+      }
+      if (bufferPos_ < buffer_.size() && buffer_.at(bufferPos_) == '\n') {
+        ++bufferPos_;
+        ++consumed_;
+      }
+    }
+    return true;
+  }
+}
+
+QString ImportedScheduleCsvReader::decode(const QByteArray& bytes) const {
+  return encoding_ == Encoding::Utf8 ? QString::fromUtf8(bytes) : platform::FromSjis(bytes);
+}
+
+bool ImportedScheduleCsvReader::next(Record& record) {
+  record = Record();
+  if (problem_ != Problem::None) return false;
+  QByteArray line;
+  if (!readPhysicalLine(line)) return false;
+  record.number = ++recordNumber_;
+  record.firstLine = ++lineNumber_;
+  // A record is open while it holds an odd number of quotes: a doubled
+  // quote inside a field counts twice.
+  qsizetype quotes = line.count('"');
+  record.text = decode(line);
+  while (quotes % 2 == 1) {
+    if (!readPhysicalLine(line)) {
+      record.unclosedQuote = true;
+      break;
+    }
+    ++lineNumber_;
+    quotes += line.count('"');
+    if (record.text.size() <= kMaxImportLineLength) record.text += u'\n' + decode(line);
+  }
+  if (record.text.size() > kMaxImportLineLength) {
+    record.text.clear();
+    record.tooLong = true;
+  }
+  return true;
+}
+
+ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path) {
+  ImportedScheduleCsv csv;
+  ImportedScheduleCsvReader reader(path);
+  csv.problem = reader.problem();
+  csv.encoding = reader.encoding();
+  ImportedScheduleCsvReader::Record record;
+  while (reader.next(record)) csv.lines.append(record.text);
+  return csv;
 }

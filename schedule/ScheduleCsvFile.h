@@ -1,29 +1,80 @@
 #pragma once
-// Reading the CSV file that the schedule import was given: code page 932
-// text, checked first so that a file of another kind is refused with a
-// message that says why, before anything is changed.
+// Reading the CSV file that the schedule import was given, as a stream of
+// records: the file is never held whole, so a file of hundreds of megabytes
+// costs a few megabytes of memory beyond what is imported from it.
+//
+// Code page 932 and UTF-8 text (with or without a byte-order mark) are
+// read; UTF-16 and binary files are refused with a message that says why,
+// before anything is changed. A quoted field may hold line breaks: its
+// record goes on over the following lines.
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
-// The longest line the import takes, in characters.
+// The longest record the import takes, in characters; a longer one is
+// skipped and named in the summary.
 constexpr int kMaxImportLineLength = 32767;
 
-struct ImportedScheduleCsv {
+class ImportedScheduleCsvReader {
+ public:
   enum class Problem {
     None,
-    Unreadable,     // missing, not an ordinary file, or not readable
-    Binary,         // holds NUL bytes: not text at all
-    OtherEncoding,  // UTF-8 or UTF-16/32 text (a byte-order mark, or valid UTF-8 with non-ASCII bytes)
-    LineTooLong,    // a line longer than kMaxImportLineLength characters
+    Unreadable,  // missing, not an ordinary file, or not readable
+    Binary,      // holds NUL bytes: not text at all
+    Utf16,       // UTF-16 or UTF-32 text (a byte-order mark)
   };
-  Problem problem = Problem::None;
-  // The decoded lines (CR LF, LF or a lone CR end a line); empty on a problem.
-  QStringList lines;
-  // The number (from 1) of the first line that is too long.
-  int longLine = 0;
+  enum class Encoding { Cp932, Utf8 };
+
+  // Opens the file and finds its encoding (one pass over the bytes).
+  explicit ImportedScheduleCsvReader(const QString& path);
+
+  Problem problem() const { return problem_; }
+  Encoding encoding() const { return encoding_; }
+  // The message that refuses the file for its problem; "" for none.
+  QString problemMessage() const;
+
+  // The next record, its line breaks inside quotes kept as "\n"; false at
+  // the end of the file. A record is never longer than the maximum: a
+  // longer one comes back empty with tooLong set.
+  struct Record {
+    QString text;
+    int number = 0;     // records counted from 1
+    int firstLine = 0;  // the physical line it starts on, from 1
+    bool tooLong = false;
+    bool unclosedQuote = false;  // a quote still open at the end of the file
+  };
+  bool next(Record& record);
+
+  // Back to the first record.
+  void rewind();
+
+  qint64 bytesRead() const { return consumed_; }
+  qint64 size() const { return size_; }
+
+ private:
+  bool readPhysicalLine(QByteArray& line);
+  QString decode(const QByteArray& bytes) const;
+
+  QString path_;
+  QFile file_;
+  Problem problem_ = Problem::None;
+  Encoding encoding_ = Encoding::Cp932;
+  qint64 size_ = 0;
+  qint64 consumed_ = 0;
+  qint64 skipBom_ = 0;
+  QByteArray buffer_;
+  qsizetype bufferPos_ = 0;
+  bool eof_ = false;
+  int lineNumber_ = 0;
+  int recordNumber_ = 0;
 };
 
+// Every record of a file at once, for small files and tests: the texts of
+// the records, or a problem.
+struct ImportedScheduleCsv {
+  using Problem = ImportedScheduleCsvReader::Problem;
+  Problem problem = Problem::None;
+  ImportedScheduleCsvReader::Encoding encoding = ImportedScheduleCsvReader::Encoding::Cp932;
+  QStringList lines;  // one per record
+};
 ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path);
-
-// The message that refuses the file for its problem; "" for none.
-QString ImportedScheduleCsvMessage(const ImportedScheduleCsv& file, const QString& path);

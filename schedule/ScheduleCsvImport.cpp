@@ -1,7 +1,12 @@
 #include "ScheduleCsvImport.h"
 
+#include <QRegularExpression>
+#include <optional>
+
+#include "EntryComposer.h"
 #include "EntryKind.h"
 #include "ScheduleCsvValues.h"
+#include "core/platform/Codec.h"
 #include "core/text/CsvLine.h"
 #include "core/text/JapaneseText.h"
 #include "core/text/StringHelpers.h"
@@ -18,27 +23,126 @@ QString KindOf(const CsvFieldArray& fields, const ScheduleCsvColumns& c, bool ti
   return (ToFullWidth(fields[c.kind]) + EntryKind::Plain).left(2);
 }
 
+bool IsTrueFlag(const QString& value) {
+  const QString v = TrimBlanks(value).toLower();
+  return v == QStringLiteral("true") || v == QStringLiteral("1") || v == QStringLiteral("yes") ||
+         v == QStringLiteral("on") || v == QStringLiteral("はい") || v == QStringLiteral("オン") ||
+         v == QStringLiteral("○");
+}
+
+struct DateParts {
+  QString year, month, day;
+};
+
+// A date with parts written "*", as the program's own export writes the
+// parts a recurring entry leaves blank.
+std::optional<DateParts> StarredDate(const QString& value) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{4}|\\*{4})/(\\d{2}|\\*{2})/(\\d{2}|\\*{2})$"));
+  const QString v = TrimBlanks(value);
+  if (!v.contains(u'*')) return std::nullopt;
+  const QRegularExpressionMatch m = pattern.match(v);
+  if (!m.hasMatch()) return std::nullopt;
+  DateParts p{m.captured(1), m.captured(2), m.captured(3)};
+  // A leap year, so that a 29 February of every year is a date.
+  const QDate check(p.year.startsWith(u'*') ? 2000 : p.year.toInt(), p.month.startsWith(u'*') ? 1 : p.month.toInt(),
+                    p.day.startsWith(u'*') ? 1 : p.day.toInt());
+  if (!check.isValid()) return std::nullopt;
+  p.year.replace(u'*', u' ');
+  p.month.replace(u'*', u' ');
+  p.day.replace(u'*', u' ');
+  return p;
+}
+
+std::optional<DateParts> DateOfRow(const QString& value, const ScheduleCsvColumns& c) {
+  if (std::optional<DateParts> starred = StarredDate(value)) return starred;
+  const std::optional<QDate> date = ReadImportDate(value, c.dateOrder);
+  if (!date) return std::nullopt;
+  return DateParts{date->toString(QStringLiteral("yyyy")), date->toString(QStringLiteral("MM")),
+                   date->toString(QStringLiteral("dd"))};
+}
+
+// The record from the given field (from 1) to its end, as written.
+QString RawFieldsFrom(const QString& record, int field) {
+  int separators = 0;
+  bool quoted = false;
+  for (qsizetype i = 0; i < record.size(); ++i) {
+    if (separators == field - 1) return record.mid(i);
+    const QChar ch = record.at(i);
+    if (ch == u'"')
+      quoted = !quoted;
+    else if (!quoted && (ch == u',' || ch == u'\t'))
+      ++separators;
+  }
+  return QString();
+}
+
+// The rest of the program's own export as its text. A spreadsheet that
+// saved the file again quotes a text holding a comma or a quote; the text
+// is then that one field unquoted. Anything else stands as written.
+QString OwnExportText(const QString& rest) {
+  if (rest.size() >= 2 && rest.startsWith(u'"') && rest.endsWith(u'"')) {
+    const QString inner = rest.mid(1, rest.size() - 2);
+    const bool needed = inner.contains(u',') || inner.contains(QStringLiteral("\"\""));
+    QString unquoted = inner;
+    unquoted.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    // Quotes inside must all have been doubled for it to be one field.
+    if (needed && !QString(inner).remove(QStringLiteral("\"\"")).contains(u'"')) return unquoted;
+  }
+  return rest;
+}
+
+QString WithoutLineBreaks(QString text) { return text.replace(u'\r', u' ').replace(u'\n', u' '); }
+
 }  // namespace
 
 ImportedRow ConvertImportedRow(const QString& csvLine, const ScheduleCsvColumns& c) {
   CsvFieldArray fields;
   SplitCsvLine(csvLine, fields);
-  const std::optional<QDate> date = ReadImportDate(fields[c.date]);
+  const std::optional<DateParts> date = DateOfRow(fields[c.date], c);
   if (!date) return {ImportedRow::Result::BrokenDate, QString()};
 
-  // A value in the time column that is no time of day leaves the row
-  // untimed rather than inventing a time.
+  // An all-day event's start time (often 0:00) is no time of the entry; a
+  // value that is no time of day stays in the text.
   std::optional<QTime> time;
-  if (c.time != 0 && !fields[c.time].isEmpty()) time = ReadImportTime(fields[c.time]);
-  QString text = time ? time->toString(QStringLiteral("HH:mm ")) : QString();
-  if (c.text != 0) {
-    text += fields[c.text];
-    const QString next = fields[c.text + 1];
-    if (!next.isEmpty()) text += u',' + next;
+  QString text;
+  const QString timeValue = c.time != 0 ? fields[c.time] : QString();
+  const bool allDay = c.allDay != 0 && IsTrueFlag(fields[c.allDay]);
+  if (!TrimBlanks(timeValue).isEmpty() && !allDay) {
+    time = ReadImportTime(timeValue);
+    text = time ? time->toString(QStringLiteral("HH:mm ")) : TrimBlanks(timeValue) + u' ';
   }
+  if (c.ownExport && c.text != 0) {
+    text += OwnExportText(RawFieldsFrom(csvLine, c.text));
+  } else if (c.text != 0) {
+    text += fields[c.text];
+    if (c.namedHeader) {
+      for (int column : c.joined)
+        if (!fields[column].isEmpty()) text += u',' + fields[column];
+    } else {
+      const QString next = fields[c.text + 1];
+      if (!next.isEmpty()) text += u',' + next;
+    }
+  }
+  text = WithoutLineBreaks(text);
   const QString kind = KindOf(fields, c, time.has_value());
   if (text.isEmpty() && kind == EntryKind::Plain) return {ImportedRow::Result::Nothing, QString()};
-  return {ImportedRow::Result::Line, date->toString(QStringLiteral("yyyy/MM/dd")) + u',' + kind + u',' + text};
+  DateParts parts = *date;
+  BlankRecurringDateParts(kind, text, parts.year, parts.month, parts.day);
+  return {ImportedRow::Result::Line, parts.year + u'/' + parts.month + u'/' + parts.day + u',' + kind + u',' + text};
+}
+
+QString CharactersOutsideCodePage932(const QString& text) {
+  // Code page 932 has no "?" inside a double-byte character, so a text
+  // whose encoding holds no more "?" than the text holds none.
+  if (platform::ToSjis(text).count('?') == text.count(u'?')) return QString();
+  QString found;
+  for (char32_t code : text.toUcs4()) {
+    if (code < 0x80) continue;
+    const QString ch = QString::fromUcs4(&code, 1);
+    if (found.contains(ch)) continue;
+    if (platform::ToSjis(ch) == QByteArrayLiteral("?")) found += ch;
+  }
+  return found;
 }
 
 QString WithCommaSeparators(const QString& line) {

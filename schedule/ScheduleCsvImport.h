@@ -20,10 +20,18 @@ struct ImportedRow {
 };
 
 // The row as a schedule line "yyyy/mm/dd,kind,text": the kind 時刻 and the
-// text after "hh:mm " when the time column holds a time, else the kind
-// column made full-width and padded to two characters (or the plain kind);
-// the text column and, when not empty, the field after it, joined by ",".
+// text after "hh:mm " when the time column holds a time (and the all-day
+// flag is not set), else the kind column made full-width and padded to two
+// characters (or the plain kind); the text column and, when not empty, the
+// joined fields after it, joined by ","; the program's own export keeps
+// the rest of its row as written. A time column value that is no time stays
+// at the start of the text. Date parts written "*" are blank, and the date
+// parts a recurring kind does not fix are blanked as the editor does. Line
+// breaks inside quoted fields become blanks.
 ImportedRow ConvertImportedRow(const QString& csvLine, const ScheduleCsvColumns& columns);
+
+// The characters of the text that code page 932 cannot hold, each once.
+QString CharactersOutsideCodePage932(const QString& text);
 
 // A stored line with a half-width blank at column 11 or 14 turned into ",",
 // as the import writes every line back.

@@ -94,6 +94,19 @@ std::optional<QDate> ReadImportDate(const QString& value) {
   return read->date;
 }
 
+std::optional<QDate> ReadImportDate(const QString& value, ImportDateOrder order) {
+  if (order == ImportDateOrder::YearFirst) return ReadImportDate(value);
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})([/.-])(\\d{1,2})\\2(\\d{4})(?: +(.+))?$"));
+  const QRegularExpressionMatch m = pattern.match(Prepared(value));
+  if (!m.hasMatch()) return std::nullopt;
+  const int first = m.captured(1).toInt(), second = m.captured(3).toInt();
+  const bool monthFirst = order == ImportDateOrder::MonthFirst;
+  const QDate date(m.captured(4).toInt(), monthFirst ? first : second, monthFirst ? second : first);
+  if (!date.isValid()) return std::nullopt;
+  if (!m.captured(5).isEmpty() && !TimeOfPrepared(m.captured(5))) return std::nullopt;
+  return date;
+}
+
 std::optional<QTime> ReadImportTime(const QString& value) {
   const QString text = Prepared(value);
   if (const std::optional<DateAndRest> read = DateOfPrepared(text)) {

@@ -1,16 +1,17 @@
 #include "ScheduleFile.h"
 
-#include <QFile>
-
-#include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
-#include "core/settings/AppGlobals.h"
+#include "core/settings/WeekdayBackup.h"
+
+namespace {
+const QString kBackupStem = QStringLiteral("diduvuv");
+const QString kBackupExtension = QStringLiteral("txt");
+}  // namespace
 
 QString ScheduleFile::DefaultName() { return QStringLiteral("diduvuv.txt"); }
 
-bool ScheduleFile::ReadLines(const QString& path, QStringList& lines) {
-  return platform::ReadTextLines(path, lines);
+bool ScheduleFile::ReadLines(const QString& path, QStringList& lines, QString* error) {
+  return platform::ReadTextLines(path, lines, error);
 }
 
 bool ScheduleFile::Read(const QString& path, QList<ScheduleLine>& lines) {
@@ -22,29 +23,23 @@ bool ScheduleFile::Read(const QString& path, QList<ScheduleLine>& lines) {
   return true;
 }
 
-bool ScheduleFile::Write(const QString& path, const QStringList& lines) {
-  return platform::SaveFileOrReport(path, platform::JoinLinesCrLf(lines));
+bool ScheduleFile::Write(const QString& path, const QStringList& lines) { return WriteDataFile(path, lines); }
+
+QString ScheduleFile::TempCopyPath() { return ::TempCopyPath(); }
+
+bool ScheduleFile::Rewrite(const QString& path, const DataFileEdit& edit) {
+  return RewriteDataFile(path, edit, {.keepTempCopy = true});
 }
 
-QString ScheduleFile::TempCopyPath() { return ProgramFolder + QStringLiteral("ringpad.tmp"); }
-
 bool ScheduleFile::Rewrite(const QString& path, const QStringList& lines) {
-  const QString temp = TempCopyPath();
-  QFile::remove(temp);
-  if (QFile::exists(path)) platform::CopyFileAtomically(path, temp);
-  return Write(path, lines);
+  return WriteDataFile(path, lines, {.keepTempCopy = true});
 }
 
 QString ScheduleFile::WeekdayBackupPath(const QDate& today) {
-  // Qt numbers Monday 1 .. Sunday 7; the backups number Sunday 1 .. Saturday 7.
-  const int weekday = today.dayOfWeek() % 7 + 1;
-  return BackupFolder + QStringLiteral("diduvuv%1.txt").arg(weekday);
+  return ::WeekdayBackupPath(kBackupStem, kBackupExtension, today);
 }
 
 bool ScheduleFile::MakeWeekdayBackup(const QString& path, const QDate& today) {
-  if (!QFile::exists(path)) return true;  // nothing to keep yet
-  if (platform::CopyFileAtomically(path, WeekdayBackupPath(today))) return true;
-  platform::ShowMessage(QStringLiteral("バックアップファイルが書き込み禁止になっています。"),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Critical);
-  return false;
+  return ::MakeWeekdayBackup(path, kBackupStem, kBackupExtension,
+                             QStringLiteral("バックアップファイルが書き込み禁止になっています。"), today);
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The schedule file: code page 932 lines ended by CR LF, read whole and
-// written whole. Every rewrite replaces the file in one step, so a failed
-// write leaves the old file as it was.
+// written whole. Every change goes through the shared data file routines
+// (core/settings/DataFileRewrite.h): locked for the whole cycle, read again
+// under the lock, replaced in one step, untouched lines kept as their bytes.
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include "ScheduleLine.h"
+#include "core/settings/DataFileRewrite.h"
 
 class ScheduleFile {
  public:
@@ -15,19 +17,21 @@ class ScheduleFile {
   static QString DefaultName();
 
   // Reads every line (CR LF, LF or a lone CR; the last line needs no line
-  // end); false and no lines when the file cannot be opened.
-  static bool ReadLines(const QString& path, QStringList& lines);
+  // end); false and no lines when the file cannot be opened or read to its
+  // end, with the reason in *error when given.
+  static bool ReadLines(const QString& path, QStringList& lines, QString* error = nullptr);
   static bool Read(const QString& path, QList<ScheduleLine>& lines);
 
   // Writes the lines as the whole file; a failure is shown in a message box
   // and leaves the old file untouched.
   static bool Write(const QString& path, const QStringList& lines);
 
-  // The temporary-copy rewrite of entry edits: the file as it stands is
-  // copied to "ringpad.tmp" in the program folder (replacing an older copy),
-  // then written anew with the lines. The copy is a convenience for the
-  // user; when it cannot be made the rewrite still goes on, since the file
-  // itself is replaced atomically.
+  // The temporary-copy rewrite of entry edits: under the file's lock the file
+  // as it stands is copied to "ringpad.tmp" in the program folder (replacing
+  // an older copy), then written anew. The edit form builds the new lines
+  // from the file as read under the lock, so a second program's change made
+  // meanwhile is kept; the list form writes the lines given.
+  static bool Rewrite(const QString& path, const DataFileEdit& edit);
   static bool Rewrite(const QString& path, const QStringList& lines);
   static QString TempCopyPath();
 
@@ -35,6 +39,7 @@ class ScheduleFile {
   // "diduvuv" + weekday number (1 = Sunday .. 7 = Saturday) + ".txt".
   static QString WeekdayBackupPath(const QDate& today);
   // Makes that copy when the file exists; a failure shows "バックアップファイルが書き込み禁止に
-  // なっています。" (critical) and returns false, and loading goes on.
+  // なっています。" (critical), a file that cannot be read its read failure, and
+  // the result is false; loading goes on.
   static bool MakeWeekdayBackup(const QString& path, const QDate& today);
 };

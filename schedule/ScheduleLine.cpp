@@ -29,26 +29,6 @@ bool ScheduleLine::hasNoYear() const {
   return y == kNoYear || y == kZeroYear;
 }
 
-bool ScheduleLine::isUsable() const {
-  return line_.size() >= 13 && kindClass() != EntryKindClass::Invalid;
-}
-
-bool ScheduleLine::matchesMonthDay(const QDate& date) const {
-  if (!isUsable() || !date.isValid()) return false;
-  return columns(6, 5) == date.toString(QStringLiteral("MM/dd"));
-}
-
-bool ScheduleLine::allowsYear(int year) const {
-  if (hasNoYear()) return true;
-  const EntryKindClass cls = kindClass();
-  if (cls == EntryKindClass::EveryYear || cls == EntryKindClass::Anniversary) return true;
-  return yearField() == QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
-}
-
-bool ScheduleLine::appliesOn(const QDate& date) const {
-  return !EntryKind::IsRecurringRule(kind()) && matchesMonthDay(date) && allowsYear(date.year());
-}
-
 QString ScheduleLine::Compose(const QString& year, const QString& month, const QString& day,
                               QChar separator, const QString& kind, const QString& text) {
   return year + u'/' + month + u'/' + day + separator + kind + separator + text;

@@ -3,7 +3,8 @@
 // character is one column):
 //   1-4 year | 5 "/" | 6-7 month | 8 "/" | 9-10 day | 11 sep | 12-13 kind | 14 sep | 15- text
 // Blanks in the date columns make an entry recur. The separators are never
-// read: writers put "," or a blank there.
+// read: writers put "," or a blank there. Which days a line applies to is
+// the lookup's one rule (GetDaySchedule), not a question for a single line.
 #include <QChar>
 #include <QDate>
 #include <QString>
@@ -39,18 +40,6 @@ class ScheduleLine {
   int yearNumber() const { return DigitsValue(yearField()); }
   int monthNumber() const { return DigitsValue(monthField()); }
   int dayNumber() const { return DigitsValue(dayField()); }
-
-  // True when the line has whole date and kind columns and a kind that is
-  // not binary garbage; other lines match no date.
-  bool isUsable() const;
-  // Columns 6-10 equal the date's "mm/dd".
-  bool matchesMonthDay(const QDate& date) const;
-  // The year columns allow the year: the same year, no year, or a kind that
-  // recurs every year (毎年, 記念).
-  bool allowsYear(int year) const;
-  // The line applies on the date by its date columns (one-off, every-year,
-  // anniversary and holiday lines; the weekday rules are not dates).
-  bool appliesOn(const QDate& date) const;
 
   // Builds a line from its fields; the text is written as it stands.
   static QString Compose(const QString& year, const QString& month, const QString& day,

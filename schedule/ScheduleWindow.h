@@ -16,6 +16,7 @@
 #include "DayKind.h"
 #include "DaySchedule.h"
 #include "ScheduleOptions.h"
+#include "SchedulePrintSource.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -28,7 +29,7 @@ class QPushButton;
 class TabBar;
 enum class OptionControl;  // design chooser: DesignCatalog.h
 
-class ScheduleWindow : public PageWindow {
+class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   Q_OBJECT
  public:
   explicit ScheduleWindow(QWidget* parent = nullptr);
@@ -42,6 +43,10 @@ class ScheduleWindow : public PageWindow {
   // The shown schedule file as stored in the settings (a bare name or a
   // path whose folders may be separated by "\"); empty until loaded.
   QString ScheduleFilePath;
+  // True when the user chose to leave a schedule file whose bytes are not
+  // code page 932 unchanged for this session: no edit, import or holiday
+  // write touches it.
+  bool ScheduleFileReadOnly = false;
   // Entries 1..50 of the quick-pick phrases and of the symbols of 記号; an
   // empty entry ends each run, entry 0 stays empty.
   QStringList StoredPhrases;
@@ -203,13 +208,22 @@ class ScheduleWindow : public PageWindow {
   // The day's texts (element 0 the heading, then the entries with their
   // marker) and DayKind under the window's options; a null day empties the
   // month cache and leaves texts and kind as they are.
-  void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind);
+  void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind) override;
   DayScheduleOptions DayOptions() const;
   // The date of the year, month and day lists (the blank year read as this
   // year); a null date when they make none.
   QDate ChosenDate() const;
   void cmd_toclip_Click();
   void cmd_bear_Click();
+
+  // ---- Printing (ScheduleWindowPrinting.cpp): the print button and what
+  // the schedule printing reads of the window.
+  void Cmd_print_Click();
+  ScheduleOptions& PrintOptions() override;
+  SchedulePrintControls PrintControls() const override;
+  QString PrintScheduleFileName() const override;
+  bool ScheduleFileReadable() const override;
+  QWidget* PrintBusyWindow() override;
 
   // ---- File commands: new, open, CSV import and export, help
   // (ScheduleWindowFileCommands.cpp, ScheduleWindowFileImport.cpp)
@@ -224,6 +238,13 @@ class ScheduleWindow : public PageWindow {
   bool IsShownScheduleFile(const QString& path) const;
   // Reads the shown schedule file; a failure is reported in a message box.
   bool ReadShownScheduleFile(QStringList& lines);
+  // Looks at the bytes of the shown file once, when it is loaded or opened:
+  // a file that is not code page 932 is named, a UTF-8 one offered for
+  // conversion (its original kept as a backup), any other rewritten only
+  // with the user's word; otherwise the file stays read-only for the session.
+  void SettleScheduleFileBytes();
+  // True when the shown file may be written; otherwise says why.
+  bool ScheduleFileWritable() const;
 
   // ---- Design chooser, entry kinds and entry editor
   void Cmb_type_Click();

@@ -7,8 +7,8 @@
 #include <QListWidget>
 
 #include "DesignCatalog.h"
-#include "KeyCodes.h"
-#include "ListControls.h"
+#include "core/ui/KeyCodes.h"
+#include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/PaperSettings.h"

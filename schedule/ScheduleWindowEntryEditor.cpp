@@ -15,6 +15,7 @@
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 #include "ShownLineCheck.h"
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 
@@ -46,22 +47,26 @@ QList<int> RowNumbers(const ScheduleWindow& w) {
 }
 
 // A file that is gone reads as empty, so that an add creates it again.
-bool ReadScheduleLines(const ScheduleWindow& w, QStringList& lines) {
+bool ReadScheduleLines(ScheduleWindow& w, QStringList& lines) {
   lines.clear();
-  const QString path = w.ScheduleFileLocalPath();
-  if (!QFile::exists(path)) return true;
-  if (ScheduleFile::ReadLines(path, lines)) return true;
-  Warn(QStringLiteral("予定ファイル「") + w.ScheduleFilePath + QStringLiteral("」を読み込めません。"));
-  return false;
+  if (!QFile::exists(w.ScheduleFileLocalPath())) return true;
+  return w.ReadShownScheduleFile(lines);
+}
+
+bool ListMatchesFile(const ScheduleWindow& w, const QStringList& lines) {
+  const MonthListOptions options{w.Chk_dispday->isChecked(), w.DesignHasTimes, w.Options.OptDetailEntries};
+  return MonthListIsCurrent(ShownRows(w), lines, w.Cmb_Nen->currentText(), w.Cmb_Tuki->currentText(), options);
 }
 
 // Rebuilds a list that no longer matches the file, and says so.
-bool ListIsCurrent(ScheduleWindow& w, const QStringList& lines) {
-  const MonthListOptions options{w.Chk_dispday->isChecked(), w.DesignHasTimes, w.Options.OptDetailEntries};
-  if (MonthListIsCurrent(ShownRows(w), lines, w.Cmb_Nen->currentText(), w.Cmb_Tuki->currentText(), options))
-    return true;
+void ReportStaleList(ScheduleWindow& w) {
   w.RefreshScheduleList();
   Warn(StaleListMessage());
+}
+
+bool ListIsCurrent(ScheduleWindow& w, const QStringList& lines) {
+  if (ListMatchesFile(w, lines)) return true;
+  ReportStaleList(w);
   return false;
 }
 
@@ -144,44 +149,64 @@ void RememberSuggestion(ScheduleWindow& w, const QString& text) {
 }
 
 // An update takes out the shown line and puts the new one in, in one
-// rewrite: the entry is never lost between the two.
+// rewrite: the entry is never lost between the two. The checks run on the
+// file as read under its lock, so an entry another program added meanwhile
+// is kept; their messages wait until the lock is let go.
 void WriteEntry(ScheduleWindow& w, const EntryFields& fields, bool update) {
   const QString refusal = EntryRefusal(fields, update, w.ShownLineNumber);
   if (!refusal.isEmpty()) return Warn(refusal);
-  QStringList lines;
-  if (!ReadScheduleLines(w, lines)) return;
-  if (update) {
-    if (!ShownLineIsIntact(lines, w.ShownLineNumber, w.ShownLine)) {
-      w.ShownLineNumber = 0;
-      w.ShownLine.clear();
-      w.RefreshScheduleList();
-      return Warn(StaleListMessage());
-    }
-    if (!ListIsCurrent(w, lines)) return;
-    lines = WithoutLine(lines, w.ShownLineNumber);
-  }
+  if (!w.ScheduleFileWritable() || !platform::CheckSavableText(fields.text)) return;
   const int anchor = PlacementAnchor(RowNumbers(w), SelectedRow(w.List1));
-  const QStringList written = WithLineInserted(lines, ComposeEntryLine(fields), anchor);
-  if (!ScheduleFile::Rewrite(w.ScheduleFileLocalPath(), written)) return;
+  enum class Stale { No, ShownLine, List } stale = Stale::No;
+  const bool written = ScheduleFile::Rewrite(w.ScheduleFileLocalPath(), [&](QStringList& lines) {
+    if (update) {
+      if (!ShownLineIsIntact(lines, w.ShownLineNumber, w.ShownLine)) {
+        stale = Stale::ShownLine;
+        return false;
+      }
+      if (!ListMatchesFile(w, lines)) {
+        stale = Stale::List;
+        return false;
+      }
+      lines = WithoutLine(lines, w.ShownLineNumber);
+    }
+    lines = WithLineInserted(lines, ComposeEntryLine(fields), anchor);
+    return true;
+  });
+  if (stale == Stale::ShownLine) {
+    w.ShownLineNumber = 0;
+    w.ShownLine.clear();
+    w.RefreshScheduleList();
+    return Warn(StaleListMessage());
+  }
+  if (stale == Stale::List) return ReportStaleList(w);
+  if (!written) return;
   RememberSuggestion(w, fields.text);
   RefreshAfterChange(w);
 }
 
-// The file is read again after the question: what is written must be the
-// file as it stands then, less the one line.
+// The file is read again after the question, under its lock: what is
+// written must be the file as it stands then, less the one line.
 void DeleteEntry(ScheduleWindow& w) {
   const int row = SelectedRow(w.List1);
   if (row < 0) return Warn(kSelectRow);
   const int number = w.ListRowLineNumber(row);
   if (number <= 0) return Warn(QStringLiteral("日付の行は削除できません。"));
+  if (!w.ScheduleFileWritable()) return;
   QStringList lines;
   if (!ReadScheduleLines(w, lines) || !ListIsCurrent(w, lines)) return;
   if (platform::ShowMessage(QStringLiteral("一覧で選択された項目を削除します。"), platform::MsgButtons::OkCancel,
                             platform::MsgIcon::Exclamation) != platform::MsgResult::Ok)
     return;
-  if (!ReadScheduleLines(w, lines) || !ListIsCurrent(w, lines)) return;
-  if (!ScheduleFile::Rewrite(w.ScheduleFileLocalPath(), WithoutLine(lines, number))) return;
-  RefreshAfterChange(w);
+  bool stale = false;
+  const bool written = ScheduleFile::Rewrite(w.ScheduleFileLocalPath(), [&](QStringList& current) {
+    stale = !ListMatchesFile(w, current);
+    if (stale) return false;
+    current = WithoutLine(current, number);
+    return true;
+  });
+  if (stale) return ReportStaleList(w);
+  if (written) RefreshAfterChange(w);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "EntrySuggestions.h"
-#include "ListControls.h"
+#include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"
 #include "core/platform/MessageBox.h"
 

@@ -6,19 +6,22 @@
 #include <QPushButton>
 
 #include "CurrentScheduleFile.h"
+#include "ForeignScheduleBytes.h"
 #include "HolidayLines.h"
-#include "ProgramRelativePath.h"
+#include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
 #include "ScheduleCsvExport.h"
 #include "ScheduleFile.h"
 #include "ScheduleFileChoice.h"
 #include "ScheduleOptions.h"
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
@@ -96,6 +99,7 @@ void ScheduleWindow::Cmd_FileRead_Click() {
   ScheduleFilePath = path;
   WriteIniValue(kScheduleSection, kFileKey, path);
   CurrentScheduleFile = path;
+  SettleScheduleFileBytes();
   RefreshScheduleList();
 }
 
@@ -130,9 +134,44 @@ bool ScheduleWindow::IsShownScheduleFile(const QString& path) const {
 }
 
 bool ScheduleWindow::ReadShownScheduleFile(QStringList& lines) {
-  if (ScheduleFile::ReadLines(ScheduleFileLocalPath(), lines)) return true;
-  platform::ShowMessage(
-      QStringLiteral("予定ファイル「") + ScheduleFilePath + QStringLiteral("」を読み込めませんでした。"),
-      platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  QString error;
+  if (ScheduleFile::ReadLines(ScheduleFileLocalPath(), lines, &error)) return true;
+  platform::ShowMessage(platform::ReadFailureMessage(ScheduleFilePath, error), platform::MsgButtons::Ok,
+                        platform::MsgIcon::Exclamation);
+  return false;
+}
+
+void ScheduleWindow::SettleScheduleFileBytes() {
+  ScheduleFileReadOnly = false;
+  const QString path = ScheduleFileLocalPath();
+  QByteArray content;
+  // A file that cannot be read writes nothing anyway: every rewrite reads it
+  // again first.
+  if (!QFileInfo(path).isFile() || !platform::ReadWholeFile(path, content)) return;
+  switch (ClassifyScheduleBytes(content)) {
+    case ScheduleBytes::CodePage932:
+      return;
+    case ScheduleBytes::Foreign:
+      ScheduleFileReadOnly = !platform::ConfirmRewriteOfForeignBytes(ScheduleFilePath, platform::SplitLines(content));
+      return;
+    case ScheduleBytes::Utf8:
+      break;
+  }
+  const QStringList lines = Utf8Lines(content);
+  if (platform::ShowMessage(ConvertUtf8Question(ScheduleFilePath, platform::UnsavableCharacters(lines.join(QString()))),
+                            platform::MsgButtons::YesNo, platform::MsgIcon::Question) != platform::MsgResult::Yes) {
+    ScheduleFileReadOnly = true;
+    return;
+  }
+  // The original goes to the backup first; without it nothing is converted.
+  if (!platform::SaveFileOrReport(Utf8OriginalBackupPath(ScheduleFilePath), content) ||
+      !WriteDataFile(path, lines, {.confirmForeignBytes = false}))
+    ScheduleFileReadOnly = true;
+}
+
+bool ScheduleWindow::ScheduleFileWritable() const {
+  if (!ScheduleFileReadOnly) return true;
+  platform::ShowMessage(ReadOnlyScheduleMessage(ScheduleFilePath), platform::MsgButtons::Ok,
+                        platform::MsgIcon::Exclamation);
   return false;
 }

@@ -6,7 +6,7 @@
 #include <QListWidget>
 
 #include "EntryKind.h"
-#include "KeyCodes.h"
+#include "core/ui/KeyCodes.h"
 #include "ScheduleWindow.h"
 
 bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {

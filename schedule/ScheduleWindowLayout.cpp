@@ -220,6 +220,7 @@ void ScheduleWindow::connectHandlers() {
   watchDesignListKeys();
 
   connect(Cmd_Today, &QPushButton::clicked, this, &ScheduleWindow::Cmd_Today_Click);
+  connect(Cmd_print, &QPushButton::clicked, this, &ScheduleWindow::Cmd_print_Click);
   connect(cmd_toclip, &QPushButton::clicked, this, &ScheduleWindow::cmd_toclip_Click);
   connect(cmd_bear, &QPushButton::clicked, this, &ScheduleWindow::cmd_bear_Click);
   for (int i = 0; i < 4; ++i)

@@ -8,7 +8,7 @@
 
 #include "DateLists.h"
 #include "EntryKind.h"
-#include "ListControls.h"
+#include "core/ui/ListControls.h"
 #include "PageDesignList.h"
 #include "ScheduleWindow.h"
 #include "ScheduleWindowCheckBoxes.h"
@@ -53,6 +53,7 @@ void ScheduleWindow::Form_Load() {
   ScheduleFilePath = SettleScheduleFile();
   if (ScheduleFileExists(ScheduleFilePath))
     ScheduleFile::MakeWeekdayBackup(ScheduleFileLocalPath(), ScheduleToday());
+  SettleScheduleFileBytes();
 
   loadOptions();
   StoredPhrases = LoadStoredPhrases();

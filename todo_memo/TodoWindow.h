@@ -1,7 +1,25 @@
 #pragma once
-// The to-do window: to-do items with a status mark and an importance letter.
+// The to-do window: the items of one to-do file with a status mark, an
+// importance letter, an outline level and a date, shown in five orders and
+// edited with ten buttons; beside them the month calendar and the page
+// printing.
+//
+// TodoWindowLayout.cpp builds and connects the controls, TodoWindowLoad.cpp
+// is the load sequence and the option handlers, TodoWindowList.cpp fills the
+// list and holds its handlers, TodoWindowEdit.cpp the editing buttons.
+#include <QDate>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "ToDoList.h"
 #include "core/ui/PageWindow.h"
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 class TodoWindow : public PageWindow {
@@ -9,9 +27,86 @@ class TodoWindow : public PageWindow {
  public:
   explicit TodoWindow(QWidget* parent = nullptr);
 
+  void Form_Load() override;
+  // Chooses the schedule file, draws the calendar and reloads the list.
+  void Form_Activate() override;
+
+  // ---- State of the window
+  // The to-do file: absolute, or relative to the program folder.
+  QString ToDoFilePath;
+  // The file the export of finished items appends to.
+  QString DoneExportPath;
+  // The status marks followed by the first mark again.
+  QString StatusMarkCycle;
+  QDate SelectedDate;
+  QString LinkedScheduleFile;
+  int16_t LastDisplayOrder = 0;
+  // The mark of a finished item: the last of the status marks.
+  QChar DoneMark() const;
+
+  // ---- Controls
+  QListWidget* List2 = nullptr;  // the items; ItemDataRole holds each file line
+  QLineEdit* Txt_ToDoItem = nullptr;
+  QLineEdit* txt_start = nullptr;
+  // 表示 追加 更新 削除 ↑ ↓ 済 ← → 重要度
+  std::array<QPushButton*, 10> Cmd_Update{};
+  QComboBox* cmb_sort = nullptr;
+  QComboBox* Cmb_file = nullptr;
+  QComboBox* Cmb_jikan = nullptr;
+  QLineEdit* Txt_KmkSu = nullptr;
+  QComboBox* Cmb_men = nullptr;
+  QCheckBox* Chk_ListDay = nullptr;
+  QCheckBox* Chk_sumi = nullptr;
+  QCheckBox* Chk_naiyo = nullptr;
+  QCheckBox* Chk_bunrui = nullptr;
+  QPushButton* Cmd_print = nullptr;
+  QLabel* Pic1 = nullptr;
+  QLabel* lbl_calendar = nullptr;
+  QListWidget* List1 = nullptr;
+  QPushButton* cmd_mail = nullptr;
+  QLabel* Img_jx = nullptr;
+  // Pressed by the main window's File items.
   QPushButton* cmd_FileNew = nullptr;
   QPushButton* Cmd_FileRead = nullptr;
+  QPushButton* Cmd_FileWrite = nullptr;
   QPushButton* Cmd_FileExport = nullptr;
   QPushButton* Cmd_help = nullptr;
-  QPushButton* Cmd_print = nullptr;
+
+  static constexpr int ItemDataRole = Qt::UserRole;
+
+  // ---- The list
+  void LoadToDoList();
+  void cmd_update_click(int Index);
+  // The list box's entries as a list, and back.
+  todo::ToDoList TakeList() const;
+  void PutList(const todo::ToDoList& list);
+  void List2_DblClick();
+  void List2_KeyDown(int16_t& KeyCode, int16_t Shift);
+  void List2_KeyPress(int16_t& KeyAscii);
+
+  // ---- Options
+  void cmb_sort_Click();
+  void Cmb_file_Click();
+  void Chk_ListDay_Click();
+  void Cmb_jikan_Click();
+  void Txt_KmkSu_Change();
+  void Txt_ToDoItem_GotFocus();
+  // Draws the month calendar of the date with the day list; the calendar
+  // lives beside the list and is drawn by its own code.
+  void DrawToDoCalendar(const QDate& date);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // TodoWindowLayout.cpp
+  void buildControls();
+  void connectHandlers();
+  // TodoWindowLoad.cpp
+  void settleToDoFile();
+  void selectRecentSlot();
+  void linkScheduleFile();
+  // TodoWindowEdit.cpp
+  bool writeBack(const todo::ToDoList& list);
+  void deleteCurrent(todo::ToDoList& list, bool& changed);
 };

@@ -1,19 +1,29 @@
 #pragma once
 // Files are never rewritten in place: the new content is written completely to
-// a temporary file beside the old one, which then replaces it in one step.
+// a temporary file beside the old one, made durable, and then replaces it in
+// one step. Whatever fails on the way, the old file keeps its bytes and no
+// temporary file is left behind.
 #include <QByteArray>
 #include <QString>
 
 namespace platform {
 
 // Replaces the file with the content; false (old file untouched) on failure,
-// with a reason in *error when given.
+// with a reason in *error when given. A failed write, data sync or close is a
+// failed save; the folder is synced after the rename. An existing file that
+// is not writable is refused. A symbolic link at the path is replaced by the
+// file, never written through: backups, temporary copies and the settings
+// file stay inside the program folder whatever a link points to.
 bool SaveFileAtomically(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// The message of a failed save, naming the file.
+QString SaveFailureMessage(const QString& path, const QString& reason);
 
 // As SaveFileAtomically, and a failure is shown to the user in a message box.
 bool SaveFileOrReport(const QString& path, const QByteArray& content);
 
-// Copies a file the same way (the target replaced atomically).
+// Copies a file the same way (the target replaced atomically). A source that
+// cannot be read to its end copies nothing.
 bool CopyFileAtomically(const QString& from, const QString& to, QString* error = nullptr);
 
 }  // namespace platform

@@ -11,13 +11,26 @@ namespace platform {
 QList<QByteArray> SplitLines(const QByteArray& content);
 
 // Reads a whole file as decoded lines; false (and no lines) when it cannot be
-// opened.
-bool ReadTextLines(const QString& path, QStringList& lines);
-// Reads a whole file; false when it cannot be opened.
-bool ReadWholeFile(const QString& path, QByteArray& content);
+// opened or read to its end, with the reason in *error when given.
+bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+// Reads a whole file. Every read is checked: a failing disk or network share
+// gives false with the reason in *error, never a short content that looks
+// like success. A folder is not a file.
+bool ReadWholeFile(const QString& path, QByteArray& content, QString* error = nullptr);
+
+// The message of a failed read, naming the file:
+// "「<path>」を読み込めませんでした。(<reason>)".
+QString ReadFailureMessage(const QString& path, const QString& reason);
+// ReadWholeFile, and a failure is shown to the user once in a message box.
+bool ReadWholeFileOrReport(const QString& path, QByteArray& content);
 
 // Encodes lines with a CR LF after each one.
 QByteArray JoinLinesCrLf(const QStringList& lines);
+// As JoinLinesCrLf, but a line whose text is that of one of the original raw
+// lines is written as those very bytes. A line with bytes that are not code
+// page 932 (from another program or editor) then survives a rewrite that did
+// not touch it; only edited and added lines are encoded.
+QByteArray JoinLinesKeepingBytes(const QStringList& lines, const QList<QByteArray>& original);
 
 // Turns CR LF, LF and lone CR into CR LF: text from the clipboard or a
 // multi-line box goes through this before the line logic runs.

@@ -90,7 +90,10 @@ void PaintedSurface::drawCircleMm(QPointF centre, double radius, uint32_t rgb) {
   QPainter* p = painter();
   if (!p) return;
   p->setPen(pen(rgb));
-  p->setBrush(Qt::NoBrush);
+  if (state_.FillStyle == 0)
+    p->setBrush(ToQColor(state_.FillColor));
+  else
+    p->setBrush(Qt::NoBrush);
   p->drawEllipse(toDevice(centre), radius * pixelsPerMmX(), radius * pixelsPerMmY());
 }
 

@@ -45,6 +45,10 @@ class PrintSurface {
   void setDrawStyle(int16_t style) { state_.DrawStyle = style; }
   int16_t drawWidth() const { return state_.DrawWidth; }
   void setDrawWidth(int16_t width) { state_.DrawWidth = width; }
+  uint32_t fillColor() const { return state_.FillColor; }
+  void setFillColor(uint32_t rgb) { state_.FillColor = rgb; }
+  int16_t fillStyle() const { return state_.FillStyle; }
+  void setFillStyle(int16_t style) { state_.FillStyle = style; }
   int16_t scaleMode() const { return state_.ScaleMode; }
   // Switching the scale converts the current position into the new units.
   void setScaleMode(int16_t mode);
@@ -65,7 +69,8 @@ class PrintSurface {
   // A line or box leaves the current position at (x2, y2).
   void line(float x1, float y1, float x2, float y2, uint32_t rgb);
   void box(float x1, float y1, float x2, float y2, uint32_t rgb, bool filled);
-  void circle(float x, float y, float radius, uint32_t rgb);  // outline only
+  // Outline in rgb, filled with FillColor while FillStyle is 0.
+  void circle(float x, float y, float radius, uint32_t rgb);
   void point(float x, float y, uint32_t rgb);
   // Prints a text with the top-left of its first cell at the current
   // position, in the current font and ForeColor. Afterwards the position is at
@@ -184,3 +189,8 @@ void DrawCircle(double x, double y, double radius, int32_t colour);
 void PlotPoint(double x, double y, int32_t colour);
 void SetPrinterScaleMode(double mode);
 void SetPrinterOrientation(int16_t orientation);
+// The printer's fill of circles (RGB value; style 0 solid, 1 transparent),
+// set on the printer whatever PreviewMode says.
+void SetPrinterFillColor(uint32_t rgb);
+uint32_t GetPrinterFillColor();
+void SetPrinterFillStyle(int16_t style);

@@ -63,6 +63,8 @@ RecordedOp RecordingSurface::make(RecordedOp::Kind kind, double x1, double y1, d
   op.fontBold = state_.FontBold;
   op.drawStyle = state_.DrawStyle;
   op.drawWidth = state_.DrawWidth;
+  op.fillStyle = state_.FillStyle;
+  op.fillColor = state_.FillColor;
   return op;
 }
 

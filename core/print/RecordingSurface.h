@@ -32,6 +32,8 @@ struct RecordedOp {
   uint32_t color = 0;  // the shape's colour, or ForeColor for texts
   int16_t drawStyle = 0;
   int16_t drawWidth = 0;
+  int16_t fillStyle = 1;   // of circles: 0 filled with fillColor
+  uint32_t fillColor = 0;
   RotatedFontSpec rotated;
   QSize imageSize;
 };

@@ -89,3 +89,7 @@ void SetPrinterScaleMode(double mode) {
 void SetPrinterOrientation(int16_t orientation) {
   if (!Previewing()) PrinterSurfaceTarget().setOrientation(orientation);
 }
+
+void SetPrinterFillColor(uint32_t rgb) { PrinterSurfaceTarget().setFillColor(rgb); }
+uint32_t GetPrinterFillColor() { return PrinterSurfaceTarget().fillColor(); }
+void SetPrinterFillStyle(int16_t style) { PrinterSurfaceTarget().setFillStyle(style); }

@@ -29,4 +29,9 @@ struct SurfaceState {
   int16_t DrawStyle = kDrawSolid;
   int16_t DrawWidth = 1;  // device pixels
   int16_t ScaleMode = kScaleMillimetres;
+  // Inside of circles: FillStyle 0 paints it in FillColor, 1 leaves it
+  // transparent. Only the printer's fill is ever set (DrawCircle of a go
+  // board's star points), so the preview keeps showing outlines.
+  uint32_t FillColor = 0;
+  int16_t FillStyle = 1;
 };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <utility>
 
+#include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 
@@ -21,10 +22,19 @@ IniStore::Entry* IniStore::load(const QString& key) {
 
   const bool exists = QFileInfo::exists(key);
   QByteArray content;
-  if (exists && !platform::ReadWholeFile(key, content)) {
+  QString error;
+  if (exists && !platform::ReadWholeFile(key, content, &error)) {
+    // Forgetting the document makes every later write read again, so a file
+    // that cannot be read is never replaced by what little is known of it.
     entries_.remove(key);
+    if (!unreadable_.contains(key)) {
+      unreadable_.insert(key);
+      platform::ShowMessage(platform::ReadFailureMessage(key, error), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Critical);
+    }
     return nullptr;
   }
+  unreadable_.remove(key);
   if (it != entries_.end() && it->exists == exists && it->content == content) return &*it;
   Entry entry;
   entry.exists = exists;

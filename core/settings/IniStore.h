@@ -16,7 +16,8 @@ class IniStore {
   static IniStore& instance();
 
   // The file's document (empty when the file is missing); nullptr when the
-  // file exists but cannot be read.
+  // file exists but cannot be read. A read failure is shown once, until the
+  // file reads again: settings are read many times a second.
   const IniDocument* document(const QString& path);
 
   // Applies the change and rewrites the file atomically, or, inside a batch,
@@ -41,5 +42,6 @@ class IniStore {
 
   QHash<QString, Entry> entries_;
   QSet<QString> dirty_;
+  QSet<QString> unreadable_;  // read failures already shown
   int batchDepth_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "Twips.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrinterInfo.h"
+#include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -62,7 +63,7 @@ void writeCentredPosition(const MainWindow& form) {
 QString InstanceLockPath() { return ProgramFolder + ExeName + QStringLiteral(".lock"); }
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
-  TodayText = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
+  TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;
   SetProgramPaths(form.startupArgs().argv0);  // ExeName and ProgramFolder

@@ -276,8 +276,9 @@ TEST_F(EntryEditorTest, AFileThatCannotBeReadIsLeftAlone) {
   QDir(home()).mkdir(QStringLiteral("diduvuv.txt"));
   Enter(w, QStringLiteral("　　"), QStringLiteral("B"));
   Press(w, kAdd);
-  EXPECT_EQ(messages().texts(),
-            QStringList{QStringLiteral("予定ファイル「") + w.ScheduleFilePath + QStringLiteral("」を読み込めません。")});
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral("「") + w.ScheduleFileLocalPath() +
+                                                    QStringLiteral("」を読み込めませんでした。(")));
   EXPECT_TRUE(QFileInfo(schedulePath()).isDir());
   EXPECT_TRUE(w.isEnabled());
 }

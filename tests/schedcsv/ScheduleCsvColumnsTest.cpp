@@ -50,8 +50,10 @@ TEST(ScheduleCsvColumns, TheHeaderIsLookedForInTheFirstThirtyLinesOnly) {
   QStringList lines;
   for (int i = 0; i < 30; ++i) lines << QStringLiteral("メモ");
   lines << QStringLiteral("日付,種類,内容") << QStringLiteral("2001/5/3,赤,会議");
+  // Past them the values decide; the first line, which holds no date, is
+  // still a header and never a row.
   const ScheduleCsvColumns found = DetectScheduleCsvColumns(lines);
-  EXPECT_EQ(found.headerLine, 0);
+  EXPECT_EQ(found.headerLine, 1);
   EXPECT_EQ(found.date, 1);
   lines.removeFirst();
   EXPECT_EQ(DetectScheduleCsvColumns(lines).headerLine, 30);

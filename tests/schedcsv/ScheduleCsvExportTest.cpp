@@ -17,7 +17,14 @@ TEST(ScheduleCsvExport, TheFixtureScheduleExportsByteForByte) {
 
 TEST(ScheduleCsvExport, AnEmptyScheduleGivesTheHeaderAlone) {
   EXPECT_EQ(ScheduleCsvExport({}), QStringList{QStringLiteral("日付,種類,内容")});
-  EXPECT_EQ(ScheduleCsvExport({QString()}), (QStringList{QStringLiteral("日付,種類,内容"), QString()}));
+  EXPECT_EQ(ScheduleCsvExport({QString()}), QStringList{QStringLiteral("日付,種類,内容")});
+}
+
+TEST(ScheduleCsvExport, ShortLinesBecomeRowsOfThreeFields) {
+  EXPECT_EQ(ScheduleCsvExport({QStringLiteral("2001/05/03"), QStringLiteral("    /05/03,公休"),
+                               QStringLiteral("2001/05/03,赤")}),
+            (QStringList{QStringLiteral("日付,種類,内容"), QStringLiteral("2001/05/03,,"),
+                         QStringLiteral("****/05/03,公休,"), QStringLiteral("2001/05/03,赤,")}));
 }
 
 }  // namespace

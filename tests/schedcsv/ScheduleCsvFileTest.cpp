@@ -1,4 +1,5 @@
-// The imported file read as code page 932 text, or refused with a reason.
+// The imported file read as a stream of records in code page 932 or UTF-8,
+// or refused with a reason.
 #include <QDir>
 
 #include "TestEnvironment.h"
@@ -7,65 +8,97 @@
 
 namespace {
 
-using Problem = ImportedScheduleCsv::Problem;
+using Problem = ImportedScheduleCsvReader::Problem;
+using Encoding = ImportedScheduleCsvReader::Encoding;
 using ScheduleCsvFileTest = RingpadTest;
 
-TEST_F(ScheduleCsvFileTest, ShiftJisTextIsReadLineByLine) {
-  WriteBytes(homeFile(QStringLiteral("a.csv")),
-             platform::ToSjis(QStringLiteral("日付,内容\r\n2001/5/3,会議\n\r2001/5/4,ｶﾅ")));
-  const ImportedScheduleCsv csv = ReadImportedScheduleCsv(homeFile(QStringLiteral("a.csv")));
-  EXPECT_EQ(csv.problem, Problem::None);
-  EXPECT_EQ(csv.lines, (QStringList{"日付,内容", "2001/5/3,会議", "", "2001/5/4,ｶﾅ"}));
-
+TEST_F(ScheduleCsvFileTest, RecordsInEitherEncodingAndAnyLineEnd) {
+  const QString text = QStringLiteral("日付,内容\r\n2001/5/3,会議\n\r2001/5/4,ｶﾅ");
+  const QStringList records{"日付,内容", "2001/5/3,会議", "", "2001/5/4,ｶﾅ"};
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    Encoding encoding;
+  } cases[] = {
+      {"sjis.csv", platform::ToSjis(text), Encoding::Cp932},
+      {"utf8.csv", text.toUtf8(), Encoding::Utf8},
+      {"bom.csv", QByteArray("\xEF\xBB\xBF") + text.toUtf8(), Encoding::Utf8},
+      {"ascii.csv", QByteArray("2001/5/3,a\r\n"), Encoding::Cp932},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(homeFile(QString::fromLatin1(c.name)), c.bytes);
+    const ImportedScheduleCsv csv = ReadImportedScheduleCsv(homeFile(QString::fromLatin1(c.name)));
+    EXPECT_EQ(csv.problem, Problem::None) << c.name;
+    EXPECT_EQ(csv.encoding, c.encoding) << c.name;
+    if (QByteArray(c.name) != "ascii.csv") EXPECT_EQ(csv.lines, records) << c.name;
+  }
   WriteBytes(homeFile(QStringLiteral("empty.csv")), QByteArray());
-  const ImportedScheduleCsv empty = ReadImportedScheduleCsv(homeFile(QStringLiteral("empty.csv")));
-  EXPECT_EQ(empty.problem, Problem::None);
-  EXPECT_TRUE(empty.lines.isEmpty());
+  EXPECT_TRUE(ReadImportedScheduleCsv(homeFile(QStringLiteral("empty.csv"))).lines.isEmpty());
+}
+
+TEST_F(ScheduleCsvFileTest, AQuotedFieldCarriesItsRecordOverLineBreaks) {
+  WriteBytes(homeFile(QStringLiteral("a.csv")),
+             platform::ToSjis(QStringLiteral("2001/5/3,\"一行目\r\n二行目\",x\r\n2001/5/4,\"\"\"引用\"\"\",y\r\n"
+                                             "2001/5/5,\"閉じない\r\n2001/5/6,z\r\n")));
+  ImportedScheduleCsvReader reader(homeFile(QStringLiteral("a.csv")));
+  ImportedScheduleCsvReader::Record r;
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_EQ(r.text, "2001/5/3,\"一行目\n二行目\",x");
+  EXPECT_EQ(r.firstLine, 1);
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_EQ(r.text, "2001/5/4,\"\"\"引用\"\"\",y");
+  EXPECT_EQ(r.firstLine, 3);
+  EXPECT_EQ(r.number, 2);
+  // An open quote takes the rest of the file and says so.
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_TRUE(r.unclosedQuote);
+  EXPECT_EQ(r.firstLine, 4);
+  EXPECT_FALSE(reader.next(r));
+  reader.rewind();
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_EQ(r.number, 1);
+}
+
+TEST_F(ScheduleCsvFileTest, ATooLongRecordComesBackEmptyAndMarked) {
+  const QString longLine = QStringLiteral("2001/5/3,") + QString(100000, u'あ');
+  WriteBytes(homeFile(QStringLiteral("long.csv")),
+             platform::ToSjis(QStringLiteral("2001/5/3,a\r\n") + longLine + QStringLiteral("\r\n2001/5/4,b")));
+  ImportedScheduleCsvReader reader(homeFile(QStringLiteral("long.csv")));
+  ImportedScheduleCsvReader::Record r;
+  ASSERT_TRUE(reader.next(r));
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_TRUE(r.tooLong);
+  EXPECT_TRUE(r.text.isEmpty());
+  ASSERT_TRUE(reader.next(r));
+  EXPECT_EQ(r.text, "2001/5/4,b");
 }
 
 TEST_F(ScheduleCsvFileTest, FilesOfAnotherKindAreRefusedWithTheirReason) {
-  const QString longLine = QStringLiteral("2001/5/3,") + QString(100000, u'あ');
-  struct Case {
+  QDir().mkpath(homeFile(QStringLiteral("folder.csv")));
+  const struct {
     const char* name;
     QByteArray bytes;
     Problem problem;
     const char* message;  // after "このファイル(<path>)"
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"binary.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), Problem::Binary,
        "はテキストファイルではないので、インポートできません。"},
-      {"utf8.csv", QStringLiteral("日付,種類,内容\r\n2001/5/3,赤,会議\r\n").toUtf8(), Problem::OtherEncoding,
-       "はシフトJIS以外の文字コード(UTF-8など)で書かれているので、インポートできません。\r\n"
-       "シフトJISで保存し直してからインポートしてください。"},
-      {"bom.csv",
-       QByteArray("\xEF\xBB\xBF"
-                  "2001/5/3,a\r\n"),
-       Problem::OtherEncoding, nullptr},
-      {"utf16.csv", QByteArray("\xFF\xFE", 2) + QByteArray("2\0000\0000\0001\0", 8), Problem::OtherEncoding, nullptr},
-      {"long.csv", platform::ToSjis(QStringLiteral("2001/5/3,a\r\n") + longLine + QStringLiteral("\r\n")),
-       Problem::LineTooLong, "の2行目は長すぎる(32767文字を超える)ので、インポートできません。"},
+      {"utf16.csv", QByteArray("\xFF\xFE", 2) + QByteArray("2\0000\0000\0001\0", 8), Problem::Utf16,
+       "はUTF-16で書かれているので、インポートできません。\r\nシフトJISかUTF-8で保存し直してからインポートしてください。"},
+      {"utf16be.csv", QByteArray("\xFE\xFF\0002", 4), Problem::Utf16, nullptr},
+      {"gone.csv", QByteArray(), Problem::Unreadable, "を読み込めませんでした。"},
+      {"folder.csv", QByteArray(), Problem::Unreadable, "を読み込めませんでした。"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const QString path = homeFile(QString::fromLatin1(c.name));
-    WriteBytes(path, c.bytes);
-    const ImportedScheduleCsv csv = ReadImportedScheduleCsv(path);
-    EXPECT_EQ(csv.problem, c.problem) << c.name;
-    EXPECT_TRUE(csv.lines.isEmpty()) << c.name;
-    if (c.message) {
-      EXPECT_EQ(ImportedScheduleCsvMessage(csv, path),
-                QStringLiteral("このファイル(") + path + QStringLiteral(")") + QString::fromUtf8(c.message));
-    }
-  }
-}
-
-TEST_F(ScheduleCsvFileTest, AMissingFileOrAFolderCannotBeRead) {
-  QDir().mkpath(homeFile(QStringLiteral("folder.csv")));
-  for (const char* name : {"gone.csv", "folder.csv"}) {
-    const QString path = homeFile(QString::fromLatin1(name));
-    const ImportedScheduleCsv csv = ReadImportedScheduleCsv(path);
-    EXPECT_EQ(csv.problem, Problem::Unreadable) << name;
-    EXPECT_EQ(ImportedScheduleCsvMessage(csv, path),
-              QStringLiteral("このファイル(") + path + QStringLiteral(")を読み込めませんでした。"));
+    if (!c.bytes.isEmpty()) WriteBytes(path, c.bytes);
+    ImportedScheduleCsvReader reader(path);
+    EXPECT_EQ(reader.problem(), c.problem) << c.name;
+    ImportedScheduleCsvReader::Record r;
+    EXPECT_FALSE(reader.next(r)) << c.name;
+    if (c.message)
+      EXPECT_EQ(reader.problemMessage(), QStringLiteral("このファイル(") + path + QStringLiteral(")") +
+                                             QString::fromUtf8(c.message));
   }
 }
 

@@ -28,18 +28,29 @@ TEST(ImportedRow, BecomesOneScheduleLine) {
   const RowCase cases[] = {
       {header, "2001/5/3,赤,会議", "2001/05/03,赤　,会議"},
       {header, "2001/5/3,a,会議", "2001/05/03,ａ　,会議"},
-      {header, "2001/5/3,毎年です,会議", "2001/05/03,毎年,会議"},
+      {header, "2001/5/3,毎年です,会議", "    /05/03,毎年,会議"},
       {header, "2001/5/3,,会議,本社", "2001/05/03,　　,会議,本社"},
       {header, "2001/5/3,記念,", "2001/05/03,記念,"},
       {header, "2001/5/3,,", nullptr},
       {header, "2001/5/3", nullptr},
       {timed, "2001/5/3,9:30,会議,本社", "2001/05/03,時刻,09:30 会議,本社"},
       {timed, "2001/5/3,9:30,", "2001/05/03,時刻,09:30 "},
-      {timed, "2001/5/3,終日,会議", "2001/05/03,　　,会議"},
+      // A value that is no time stays at the start of the text.
+      {timed, "2001/5/3,終日,会議", "2001/05/03,　　,終日 会議"},
       {textFirst, "2001/5/3,会議,記念", "2001/05/03,記念,会議,記念"},
       {endTime, "2001/05/03,10:00,12:00,打合せ", "2001/05/03,時刻,10:00 打合せ"},
-      // Recurring kinds keep the full date of the row.
-      {header, "2001/5/3,毎年,誕生日", "2001/05/03,毎年,誕生日"},
+      // Recurring kinds get their date parts blanked as the editor writes
+      // them, and "*" parts read as blank parts.
+      {header, "2001/5/3,毎年,誕生日", "    /05/03,毎年,誕生日"},
+      {header, "2001/5/3,毎月,給料日", "    /  /03,毎月,給料日"},
+      {header, "2001/5/3,第２,火曜:ゴミ", "    /  /  ,第２,火曜:ゴミ"},
+      {header, "2001/5/3,月３,日曜:町内会", "    /05/  ,月３,日曜:町内会"},
+      {header, "2001/5/3,祝日,文化の日", "    /05/03,祝日,文化の日"},
+      {header, "2001/5/3,祝日,海の日", "2001/05/03,祝日,海の日"},
+      {header, "****/05/03,毎年,誕生日", "    /05/03,毎年,誕生日"},
+      {header, "****/02/29,毎年,閏日", "    /02/29,毎年,閏日"},
+      {header, "****/**/**,毎週,月曜:朝会", "    /  /  ,毎週,月曜:朝会"},
+      {header, "1970/05/03,記念,結婚", "1970/05/03,記念,結婚"},
       {dateOnly, "2001/5/3,会議", nullptr},
   };
   for (const RowCase& c : cases) {
@@ -55,7 +66,7 @@ TEST(ImportedRow, BecomesOneScheduleLine) {
 
 TEST(ImportedRow, ABrokenDateIsReportedAsSuch) {
   const ScheduleCsvColumns header{1, 2, 0, 0, 3, 1};
-  for (const char* row : {"2001/02/30,赤,会議", "****/05/03,毎年,誕生日", "10:00,赤,会議", ",赤,会議"})
+  for (const char* row : {"2001/02/30,赤,会議", "****/02/30,毎年,誕生日", "***/05/03,毎年,x", "10:00,赤,会議", ",赤,会議"})
     EXPECT_EQ(ConvertImportedRow(QString::fromUtf8(row), header).result, ImportedRow::Result::BrokenDate) << row;
 }
 

@@ -81,3 +81,28 @@ TEST(ImportKindNames, AValueCountsWhenItAndACommaOccurInTheList) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReadImportDate, MonthFirstAndDayFirstColumns) {
+  const struct {
+    const char* value;
+    ImportDateOrder order;
+    QDate date;  // invalid: no date
+  } cases[] = {
+      {"5/3/2001", ImportDateOrder::MonthFirst, QDate(2001, 5, 3)},
+      {"05/13/2025 3:30 PM", ImportDateOrder::MonthFirst, QDate(2025, 5, 13)},
+      {"5/3/2001", ImportDateOrder::DayFirst, QDate(2001, 3, 5)},
+      {"13/5/2001", ImportDateOrder::MonthFirst, QDate()},
+      {"2/30/2001", ImportDateOrder::MonthFirst, QDate()},
+      {"5/3/01", ImportDateOrder::MonthFirst, QDate()},  // two-digit years only year first
+      {"2001/5/3", ImportDateOrder::MonthFirst, QDate()},
+      {"2001/5/3", ImportDateOrder::YearFirst, QDate(2001, 5, 3)},
+  };
+  for (const auto& c : cases) {
+    const std::optional<QDate> read = ReadImportDate(QString::fromUtf8(c.value), c.order);
+    EXPECT_EQ(read.value_or(QDate()), c.date) << c.value;
+  }
+}
+
+}  // namespace

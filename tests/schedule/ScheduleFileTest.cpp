@@ -8,6 +8,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "core/settings/AppGlobals.h"
+#include "schedule/DaySchedule.h"
 #include "schedule/ScheduleFile.h"
 
 namespace {
@@ -36,13 +37,27 @@ TEST_F(ScheduleFileTest, ReadsAnyLineEndAndOddBytesWithoutLosingLines) {
   ASSERT_TRUE(ScheduleFile::Read(path(), lines));
   ASSERT_EQ(lines.size(), 6);
   EXPECT_EQ(lines[0].trimmedText(), "憲法記念日");
-  EXPECT_TRUE(lines[1].appliesOn(QDate(1999, 5, 5)));
+  EXPECT_EQ(lines[1].kind(), "祝日");
   EXPECT_EQ(lines[2].kind(), "　　");
-  EXPECT_FALSE(lines[3].appliesOn(QDate(2001, 5, 7)));
-  EXPECT_FALSE(lines[4].appliesOn(QDate(2001, 5, 7)));
+  EXPECT_EQ(lines[4].line(), "short");
   EXPECT_EQ(lines[5].text(), "last");
   EXPECT_EQ(lines[5].kindClass(), EntryKindClass::Colour);
-  EXPECT_TRUE(lines[5].appliesOn(QDate(2001, 5, 7)));
+
+  // What the lookup makes of them on 7 May 2001: the binary kind is a
+  // plain entry (its text is binary too), "short" matches no day.
+  QStringList plain;
+  ASSERT_TRUE(ScheduleFile::ReadLines(path(), plain));
+  DayScheduleOptions options;
+  QStringList texts;
+  DayKind kind = DayKind::Ordinary;
+  LookUpDaySchedule(BuildScheduleMonthCache(plain, QDate(2001, 5, 7), options), QDate(2001, 5, 7), options,
+                    texts, kind);
+  ASSERT_EQ(texts.size(), 3);
+  EXPECT_TRUE(texts[1].startsWith(u'　'));
+  EXPECT_EQ(texts[2], "赤last");
+  LookUpDaySchedule(BuildScheduleMonthCache(plain, QDate(1999, 5, 5), options), QDate(1999, 5, 5), options,
+                    texts, kind);
+  EXPECT_EQ(texts[0], "こどもの日 ");
 }
 
 TEST_F(ScheduleFileTest, MissingFileReadsAsNothing) {

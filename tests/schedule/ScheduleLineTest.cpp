@@ -2,6 +2,7 @@
 
 #include "QtPrint.h"
 
+#include "schedule/DaySchedule.h"
 #include "schedule/EntryKind.h"
 #include "schedule/ProjectSpan.h"
 #include "schedule/ScheduleLine.h"
@@ -9,6 +10,19 @@
 namespace {
 
 QDate D(int y, int m, int d) { return QDate(y, m, d); }
+
+// The entries the lookup gives the day for these lines, markers included,
+// with every option on.
+QStringList EntriesOn(const QStringList& lines, const QDate& day) {
+  DayScheduleOptions options;
+  options.OptRecurring = 1;
+  QStringList texts;
+  DayKind kind = DayKind::Ordinary;
+  LookUpDaySchedule(BuildScheduleMonthCache(lines, day, options), day, options, texts, kind);
+  return texts.mid(1);
+}
+
+bool AppliesOn(const QString& line, const QDate& day) { return !EntriesOn({line}, day).isEmpty(); }
 
 TEST(ScheduleLine, FieldsByCharacterColumns) {
   // Editor form (commas) and to-do form (blanks) read alike.
@@ -23,8 +37,11 @@ TEST(ScheduleLine, FieldsByCharacterColumns) {
     EXPECT_EQ(line.text(), "憲法記念日  ");
     EXPECT_EQ(line.trimmedText(), "憲法記念日");
     EXPECT_EQ(line.yearNumber() * 10000 + line.monthNumber() * 100 + line.dayNumber(), 20010503);
-    EXPECT_TRUE(line.appliesOn(D(2001, 5, 3)));
-    EXPECT_FALSE(line.appliesOn(D(2002, 5, 3)));
+    EXPECT_EQ(EntriesOn({text}, D(2001, 5, 3)), QStringList{});  // a holiday is a heading
+  }
+  for (const QString& text : {QStringLiteral("2001/05/03,　　,会議  "), QStringLiteral("2001/05/03 　　 会議")}) {
+    EXPECT_EQ(EntriesOn({text}, D(2001, 5, 3)), QStringList{"　会議"});
+    EXPECT_TRUE(EntriesOn({text}, D(2002, 5, 3)).isEmpty());
   }
   EXPECT_EQ(ScheduleLine("2001/05/03,公休,").text(), "");
   EXPECT_EQ(ScheduleLine("2001/05/03,公休,").kind(), "公休");
@@ -32,35 +49,46 @@ TEST(ScheduleLine, FieldsByCharacterColumns) {
 
 TEST(ScheduleLine, YearlessAndYearlyLines) {
   // "0000/" and "    /" both mean every year.
-  EXPECT_TRUE(ScheduleLine("0000/05/03,　　,x").appliesOn(D(2024, 5, 3)));
-  EXPECT_TRUE(ScheduleLine("    /05/03,　　,x").appliesOn(D(1999, 5, 3)));
-  EXPECT_TRUE(ScheduleLine("1970/05/03,記念,x").appliesOn(D(2024, 5, 3)));
-  EXPECT_TRUE(ScheduleLine("1970/05/03,毎年,x").appliesOn(D(2024, 5, 3)));
-  EXPECT_FALSE(ScheduleLine("1970/05/03,　　,x").appliesOn(D(2024, 5, 3)));
-  EXPECT_FALSE(ScheduleLine("0000/05/03,　　,x").appliesOn(D(2024, 5, 4)));
-  // Weekday rules have no date to match.
-  EXPECT_FALSE(ScheduleLine("    /05/  ,月１,月曜:x").appliesOn(D(2024, 5, 6)));
+  EXPECT_TRUE(AppliesOn("0000/05/03,　　,x", D(2024, 5, 3)));
+  EXPECT_TRUE(AppliesOn("    /05/03,　　,x", D(1999, 5, 3)));
+  EXPECT_TRUE(AppliesOn("1970/05/03,記念,x", D(2024, 5, 3)));
+  EXPECT_TRUE(AppliesOn("1970/05/03,毎年,x", D(2024, 5, 3)));
+  EXPECT_FALSE(AppliesOn("1970/05/03,　　,x", D(2024, 5, 3)));
+  EXPECT_FALSE(AppliesOn("0000/05/03,　　,x", D(2024, 5, 4)));
+  // A weekday rule applies by its weekday, not by the date columns.
+  EXPECT_TRUE(AppliesOn("    /05/  ,月１,月曜:x", D(2024, 5, 6)));
+  EXPECT_FALSE(AppliesOn("    /05/  ,月１,月曜:x", D(2024, 5, 13)));
   EXPECT_TRUE(ScheduleLine("    /  /03,毎月,x").hasNoYear());
 }
 
-TEST(ScheduleLine, BadLinesMatchNoDate) {
+TEST(ScheduleLine, BadDatesMatchNoDay) {
   const QString cases[] = {
       "",
-      "2001/05/03",                 // no kind
-      "2001/05/03,祝",              // half a kind
-      "2001/02/30,祝日,x",          // no such day
+      "2001/02/30,祝日,x",  // no such day
       "2001/13/03,祝日,x",
-      "2001/ 5/ 3,祝日,x",
-      QString("2001/05/03,") + QChar(0x01) + QChar(0x02) + ",x",  // control characters
-      QString("2001/05/03,") + QChar(0xF8F3) + QChar(0xF8F2) + ",x",  // bytes FF FE
-      "2001/05/03,AB,x",            // half-width text in the kind columns
-      "2001/5/3,会議,x",             // columns shifted
+      "2001/ 5/ 3,　　,x",
+      "2001/5/3,会議,x",  // columns shifted
   };
   for (const QString& text : cases) {
-    const ScheduleLine line(text);
     for (const QDate& d : {D(2001, 5, 3), D(2001, 2, 28), D(2001, 3, 2), D(2001, 3, 1)})
-      EXPECT_FALSE(line.appliesOn(d)) << text.toStdString();
+      EXPECT_FALSE(AppliesOn(text, d)) << text.toStdString();
   }
+}
+
+TEST(ScheduleLine, KindsTheLookupDoesNotKnowArePlainEntries) {
+  // Any two characters in the kind columns, half-width or binary, make a
+  // plain entry; a short line has an empty kind and text.
+  const struct {
+    QString line;
+    QStringList entries;
+  } cases[] = {
+      {"2001/05/03,AB,x", {"　x"}},
+      {QString("2001/05/03,") + QChar(0x01) + QChar(0x02) + ",x", {"　x"}},
+      {QString("2001/05/03,") + QChar(0xF8F3) + QChar(0xF8F2) + ",x", {"　x"}},  // bytes FF FE
+      {"2001/05/03,祝", {"　"}},
+      {"2001/05/03", {"　"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EntriesOn({c.line}, D(2001, 5, 3)), c.entries) << c.line.toStdString();
   EXPECT_EQ(ScheduleLine("2001/05/03").kind(), "");
   EXPECT_EQ(ScheduleLine("2001/05/03,祝").kind(), "祝");
   EXPECT_EQ(ScheduleLine("2001/05/03,祝日,").text(), "");

@@ -73,7 +73,8 @@ TEST_F(ScheduleFileChoice, ARefusedBackupIsReportedAndLoadingGoesOn) {
 }
 
 // Short lines, empty lines and bytes that are no characters are listed as
-// they are, and the file stays byte for byte as it was.
+// they are, and the file stays byte for byte as it was; the bytes that are
+// no characters are named once.
 TEST_F(ScheduleFileChoice, BrokenLinesOpenTheWindowAndLoseNothing) {
   QByteArray bytes = platform::ToSjis(QStringLiteral("2025/06/03,　　,会議\r\n\r\n2025/06\r\n"));
   bytes += QByteArray("2025/06/04,\x81\xff\x82,text\r\n");
@@ -88,7 +89,8 @@ TEST_F(ScheduleFileChoice, BrokenLinesOpenTheWindowAndLoseNothing) {
   EXPECT_EQ(texts[2], QStringLiteral("2025/06/03 　　 会議"));
   EXPECT_TRUE(texts[3].startsWith(QStringLiteral("2025/06/04 ")));
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("diduvuv.txt"))), bytes);
-  EXPECT_TRUE(messages().shown().empty());
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral("「") + w.ScheduleFilePath + QStringLiteral("」はShift-JISのテキストではないようです。")));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "TestEnvironment.h"
 #include "core/settings/AppGlobals.h"
-#include "schedule/ProgramRelativePath.h"
+#include "core/settings/ProgramRelativePath.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-// How the schedule file commands store a chosen path and tell whether two
-// paths name one file.
+// How a page window stores a data-file path chosen in a file dialog, and
+// how it tells whether two paths name one file.
 #include <QString>
 
 // The two ways a path inside the program folder is kept in the settings.

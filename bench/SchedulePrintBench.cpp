@@ -1,0 +1,119 @@
+// Schedule printing jobs: a year of monthly grid pages through the driver to
+// the PDF printer, against the same job recorded once and replayed straight
+// into a QPainter (target: within 1.5 times the replay).
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "BenchSupport.h"
+#include "RecordedOpsReplay.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
+#include "core/print/SurfaceRecorder.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+#include "schedule/DaySchedule.h"
+#include "schedule/SchedulePrintSource.h"
+#include "schedule_print/ScheduleDrivers.h"
+
+namespace {
+
+// A schedule window of plain values with a busy month's worth of entries.
+class BenchSource : public SchedulePrintSource {
+ public:
+  BenchSource()
+      : lookup_([this](const QString&, QStringList& out) {
+          out = lines;
+          return true;
+        }) {
+    options.OptPrintEntries = 1;
+    options.OptHolidayNames = 1;
+    options.OptRecurring = 1;
+    options.OptShading = 1;
+    options.OptMiniCalendar = 1;
+    options.OptColourPrint = 1;
+    options.MemoLineCount = 12;
+    options.RedWeekday = 1;
+    options.BlueWeekday = 7;
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= 28; d += 2)
+        lines << QStringLiteral("2009/%1/%2 予定 打合せ %3").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')).arg(d)
+              << QStringLiteral("2009/%1/%2 赤 締切").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'));
+    lines << QStringLiteral("    /  /   毎週 月曜:定例会");
+    controls.Txt_maisu = QStringLiteral("12");
+  }
+  ScheduleOptions options;
+  SchedulePrintControls controls;
+  QStringList lines;
+  ScheduleOptions& PrintOptions() override { return options; }
+  SchedulePrintControls PrintControls() const override { return controls; }
+  void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind) override {
+    DayScheduleOptions o;
+    o.OptPrintEntries = 1;
+    o.OptRecurring = 1;
+    lookup_.GetDaySchedule(day, o, texts, kind);
+  }
+  QString PrintScheduleFileName() const override { return QStringLiteral("diduvuv.txt"); }
+  bool ScheduleFileReadable() const override { return true; }
+  QWidget* PrintBusyWindow() override { return nullptr; }
+
+ private:
+  DaySchedule lookup_;
+};
+
+struct BenchHome {
+  BenchHome() {
+    SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
+    WriteDefaultSettings();
+    LoadPaperSettings(0);
+    ConfirmPrompts = 0;
+    EndDocPerPage = 0;
+  }
+  QTemporaryDir dir;
+};
+
+// One job of a driver code from the start day, on whatever surface is active.
+void RunJob(BenchSource& source, int16_t code, const QDate& start) {
+  SetPrinterScaleMode(6);
+  QDate day = start;
+  int16_t c = code;
+  PrintYearMonthDesigns(source, c, day);
+  EndPrintDocument();
+}
+
+void PrintJobOnPdf(benchmark::State& state, int16_t code, const QString& sheets) {
+  BenchHome home;
+  BenchSource source;
+  source.controls.Txt_maisu = sheets;
+  const QString pdf = home.dir.path() + QStringLiteral("/job.pdf");
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  SetCurrentPrinter(kPdfPrinterName);
+  PreviewMode = 0;
+  for (auto _ : state) RunJob(source, code, QDate(2009, 1, 1));
+  platform::SetFileDialogHandler({});
+}
+
+void ReplayJob(benchmark::State& state, int16_t code, const QString& sheets) {
+  BenchHome home;
+  BenchSource source;
+  source.controls.Txt_maisu = sheets;
+  std::vector<RecordedOp> ops;
+  {
+    SurfaceRecorder recorder;
+    PreviewMode = 0;
+    RunJob(source, code, QDate(2009, 1, 1));
+    ops = recorder.printer.ops();
+  }
+  const QString pdf = home.dir.path() + QStringLiteral("/replay.pdf");
+  for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin);
+  state.counters["ops"] = double(ops.size());
+}
+
+void BM_MonthGridYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 53, QStringLiteral("12")); }
+void BM_MonthGridYear_Replay(benchmark::State& state) { ReplayJob(state, 53, QStringLiteral("12")); }
+
+BENCHMARK(BM_MonthGridYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonthGridYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,71 @@
+// The memo window's work on a large memo file: building the title index,
+// showing one entry and updating it through the locked rewrite. Each must
+// stay linear in the file's size (the sizes double; so should the times).
+#include <QTemporaryDir>
+
+#include "BenchSupport.h"
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+#include "core/settings/AppGlobals.h"
+#include "todo_memo/DataFiles.h"
+#include "todo_memo/MemoFile.h"
+
+namespace {
+
+// Entries of 40 lines of 60 bytes, about 2.5 KB each, up to the size in KB.
+QStringList MemoLines(int kilobytes) {
+  QStringList lines;
+  qint64 bytes = 0;
+  for (int entry = 0; bytes < qint64(kilobytes) * 1024; ++entry) {
+    lines << QStringLiteral("@TITLE(03-10-2009 08:30:00)=メモ%1").arg(entry) << QStringLiteral("@FONTNAME=ＭＳ 明朝")
+          << QStringLiteral("@FONTSIZE=9");
+    for (int i = 0; i < 40; ++i) lines << QStringLiteral("本文の行です。%1 ").arg(i).repeated(3);
+    bytes += 40 * 60 + 70;
+  }
+  return lines;
+}
+
+struct MemoFileFixture {
+  QTemporaryDir dir;
+  QString path;
+  explicit MemoFileFixture(int kilobytes) : path(dir.path() + QStringLiteral("/dudezu.txt")) {
+    SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
+    todo::WriteDataFile(path, MemoLines(kilobytes));
+  }
+};
+
+QStringList ReadLines(const QString& path) {
+  QStringList lines;
+  platform::ReadTextLines(path, lines);
+  return lines;
+}
+
+void BM_LoadIndex(benchmark::State& state) {
+  MemoFileFixture file(int(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(memo::BuildMemoIndex(ReadLines(file.path)));
+}
+
+void BM_ShowMiddleEntry(benchmark::State& state) {
+  MemoFileFixture file(int(state.range(0)));
+  const QList<memo::MemoIndexItem> index = memo::BuildMemoIndex(ReadLines(file.path));
+  const int start = index[index.size() / 2].StartLine;
+  for (auto _ : state) benchmark::DoNotOptimize(memo::ReadMemoPart(ReadLines(file.path), start));
+}
+
+void BM_UpdateMiddleEntry(benchmark::State& state) {
+  MemoFileFixture file(int(state.range(0)));
+  const QList<memo::MemoIndexItem> index = memo::BuildMemoIndex(ReadLines(file.path));
+  const int start = index[index.size() / 2].StartLine;
+  const memo::MemoPart part = memo::ReadMemoPart(ReadLines(file.path), start);
+  const QStringList block =
+      memo::MemoBlock(part.title, part.body, QStringLiteral("ＭＳ 明朝"), 9, QDateTime(QDate(2009, 3, 10), QTime(9, 0)));
+  for (auto _ : state)
+    todo::ChangeDataFile(file.path, [&](QStringList& lines) { lines = memo::ReplacePart(lines, start, block); return true; },
+                         true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadIndex)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowMiddleEntry)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateMiddleEntry)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);

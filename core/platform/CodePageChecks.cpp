@@ -1,0 +1,82 @@
+#include "CodePageChecks.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include "Codec.h"
+#include "MessageBox.h"
+#include "TextLines.h"
+
+namespace platform {
+namespace {
+
+QSet<QString>& AgreedPaths() {
+  static QSet<QString> paths;
+  return paths;
+}
+
+QString KeyOf(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+}  // namespace
+
+QString UnsavableCharacters(const QString& text) {
+  QString found;
+  QSet<QString> seen;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype length = 1;
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) length = 2;
+    const QString character = text.mid(i, length);
+    i += length - 1;
+    // "?" is the encoder's mark for what it cannot map; a real "?" maps to itself.
+    if (character == u"?" || ToSjis(character) != "?") continue;
+    if (seen.contains(character)) continue;
+    seen.insert(character);
+    found += character;
+  }
+  return found;
+}
+
+QString UnsavableCharactersMessage(const QString& characters) {
+  return QStringLiteral("「%1」はShift-JISで保存できない文字です。\n別の文字に直してください。").arg(characters);
+}
+
+bool CheckSavableText(const QString& text) {
+  const QString characters = UnsavableCharacters(text);
+  if (characters.isEmpty()) return true;
+  ShowMessage(UnsavableCharactersMessage(characters), MsgButtons::Ok, MsgIcon::Exclamation);
+  return false;
+}
+
+bool SurvivesCodePageRoundTrip(const QList<QByteArray>& lines) {
+  for (const QByteArray& line : lines)
+    if (ToSjis(FromSjis(line)) != line) return false;
+  return true;
+}
+
+bool SurvivesCodePageRoundTrip(const QByteArray& content) {
+  return SurvivesCodePageRoundTrip(SplitLines(content));
+}
+
+QString NotShiftJisMessage(const QString& path) {
+  return QStringLiteral("「%1」はShift-JISのテキストではないようです。").arg(QDir::toNativeSeparators(path));
+}
+
+bool ConfirmRewriteOfForeignBytes(const QString& path, const QList<QByteArray>& lines) {
+  const QString key = KeyOf(path);
+  if (AgreedPaths().contains(key) || SurvivesCodePageRoundTrip(lines)) return true;
+  const MsgResult answer =
+      ShowMessage(NotShiftJisMessage(path) + QStringLiteral("\n書き換えると元の内容に戻せなくなります。書き換えますか？"),
+                  MsgButtons::OkCancel, MsgIcon::Exclamation);
+  if (answer != MsgResult::Ok) return false;
+  AgreedPaths().insert(key);
+  return true;
+}
+
+void ForgetForeignBytesAnswers() { AgreedPaths().clear(); }
+
+}  // namespace platform

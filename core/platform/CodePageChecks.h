@@ -1,0 +1,39 @@
+#pragma once
+// Every data file is code page 932. Two checks keep that from costing the
+// user text: text typed in that the code page cannot hold is refused before
+// anything is written (it would be saved as "?"), and a file whose bytes
+// would not come back from a read and a rewrite (a UTF-8 file from a Linux
+// editor, binary junk) is not rewritten without the user's word.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+// The characters of the text that code page 932 cannot hold, each once, in
+// the order they first appear; "" when all of it can be saved.
+QString UnsavableCharacters(const QString& text);
+// "「<characters>」はShift-JISで保存できない文字です。" and
+// "別の文字に直してください。" on the next line.
+QString UnsavableCharactersMessage(const QString& characters);
+// True when the text can be saved; otherwise shows the message above and
+// returns false. Every window checks typed text with this before it writes.
+bool CheckSavableText(const QString& text);
+
+// True when every line's bytes come back unchanged from decoding and
+// encoding as code page 932 (line ends aside: rewrites end lines with CR LF).
+bool SurvivesCodePageRoundTrip(const QByteArray& content);
+bool SurvivesCodePageRoundTrip(const QList<QByteArray>& lines);
+
+// "「<path>」はShift-JISのテキストではないようです。"
+QString NotShiftJisMessage(const QString& path);
+// Asks "「<path>」はShift-JISのテキストではないようです。" and
+// "書き換えると元の内容に戻せなくなります。書き換えますか？" (OK / Cancel) before the
+// first rewrite of such a file in this session. True when the rewrite may go
+// on: the bytes survive, or the user agreed earlier or now; Cancel gives false
+// and the caller leaves the file as it is.
+bool ConfirmRewriteOfForeignBytes(const QString& path, const QList<QByteArray>& lines);
+// Forgets the answers given so far (a new session, for tests).
+void ForgetForeignBytesAnswers();
+
+}  // namespace platform

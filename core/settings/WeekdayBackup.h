@@ -1,0 +1,18 @@
+#pragma once
+// The rolling weekday backup of a data file, made when its window loads: one
+// copy per weekday in the backup folder, so that a week of mistakes can be
+// undone by hand.
+#include <QDate>
+#include <QString>
+
+// BackupFolder + stem + weekday number (1 = Sunday .. 7 = Saturday) + "." +
+// extension, e.g. "bak/diduvuv3.txt" on a Tuesday.
+QString WeekdayBackupPath(const QString& stem, const QString& extension, const QDate& today);
+
+// Copies the file there when it exists (replacing the week-old copy, and a
+// link planted there, never writing through it). A file that cannot be read
+// shows the read failure and leaves the old backup as it was; a backup that
+// cannot be written shows failureMessage (critical). False after either;
+// the caller's loading goes on.
+bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
+                       const QString& failureMessage, const QDate& today);

@@ -1,0 +1,21 @@
+#pragma once
+// Pictures the user chooses for a page: BMP and ICO files as the organiser
+// pages have always used, and the PNG and JPEG files of today's cameras and
+// phones (turned as their EXIF orientation says).
+#include <QImage>
+#include <QString>
+
+// Pictures larger than this are refused from their header, before decoding,
+// so that a huge or forged file cannot exhaust memory.
+constexpr qint64 kMostPicturePixels = 100'000'000;
+
+// The file dialog's filter and the file list's patterns.
+QString PictureFileFilter();
+QString PictureFilePatterns();  // "*.bmp;*.ico;*.png;*.jpg;*.jpeg"
+
+// The picture in the file; a null image when the file is missing, is not a
+// picture, is cut short or is too large.
+QImage LoadPicture(const QString& path);
+
+// The message shown when a chosen file cannot be read as a picture.
+QString PictureReadFailureText(const QString& fileName);

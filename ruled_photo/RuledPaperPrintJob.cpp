@@ -1,0 +1,242 @@
+#include "RuledPaperPrintJob.h"
+
+#include <cmath>
+
+#include "RuledPaperDesigns.h"
+#include "core/platform/MessageBox.h"
+#include "core/print/BinderMarks.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/TextOutput.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/Numbers.h"
+#include "schedule/Calendar.h"
+
+RuledPageSink::~RuledPageSink() = default;
+
+namespace {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::ShowMessage;
+
+struct Placement {
+  double left = 0;
+  double right = 0;
+};
+
+SheetPattern Pattern(int design, int side) {
+  using P = SheetPattern;
+  // Columns: 表, 裏, A4両面, A4片面, ２つ折り用紙.
+  static const P table[kRuledDesignCount][5] = {
+      {P::One, P::One, P::PairNoPrompts, P::PairNoPrompts, P::Unsupported},           // one-point
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // graph
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // dot
+      {P::Blank, P::Blank, P::Blank, P::Blank, P::Unsupported},                        // blank
+      {P::OneFinishAtEnd, P::OneFinishAtEnd, P::Pair, P::Pair, P::Unsupported},        // ruled
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // staff
+      {P::Once, P::Unsupported, P::Unsupported, P::Unsupported, P::Unsupported},       // ruler
+      {P::One, P::One, P::PairMarksEvery, P::PairMarksEvery, P::Folded},               // health
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // manuscript
+      {P::One, P::Unsupported, P::Unsupported, P::Pair, P::Unsupported},               // go
+      {P::One, P::Unsupported, P::Unsupported, P::Pair, P::Unsupported},               // shogi
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // number place
+      {P::One, P::One, P::Pair, P::Pair, P::Folded},                                   // shop list
+      {P::One, P::Unsupported, P::Unsupported, P::Unsupported, P::Unsupported},        // risk
+      {P::One, P::Unsupported, P::Unsupported, P::Pair, P::Unsupported},               // project
+      {P::Once, P::Once, P::Unsupported, P::Unsupported, P::Unsupported},              // age table
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // to-do
+      {P::One, P::One, P::Unsupported, P::Unsupported, P::Unsupported},                // wide to-do
+      {P::One, P::One, P::Pair, P::Pair, P::Unsupported},                              // sticky notes
+      {P::One, P::Unsupported, P::Unsupported, P::Pair, P::Unsupported},               // lattice
+      {P::One, P::One, P::Unsupported, P::Unsupported, P::Unsupported},                // minutes
+      {P::KanjiPages, P::Unsupported, P::Unsupported, P::Unsupported, P::Unsupported}, // kanji
+  };
+  if (design < 0 || design >= kRuledDesignCount || side < 1 || side > 5) return P::Unsupported;
+  return table[design][side - 1];
+}
+
+void ShowUnsupported(const QString& design, const QString& side) {
+  ShowMessage(QStringLiteral("「") + design + QStringLiteral("」の「") + side +
+              QStringLiteral("」はまだ出来ていません。要望があれば作ります。"));
+}
+
+class Job {
+ public:
+  Job(const RuledPrintRequest& request, RuledPageSink& pages) : r_(request), pages_(pages) {}
+
+  void run(const QDate& start) {
+    job_.startDate = start;
+    const PaperSettingsData& p = PaperSettings;
+    SetPrinterScaleMode(6);
+    const double S = GetScaleWidth();
+    front_ = {double(p.PageLeft), double(p.PageWidth)};
+    back_ = {0, double(p.PageWidth - p.PageLeft)};
+    a4Copy_ = {S - p.PageWidth + p.PageLeft, S - 0.2};
+    folded_ = {double(p.PageWidth + 2), double(2 * p.PageWidth - p.PageLeft + 2)};
+    if (r_.design == kDesignHealth) a4Copy_ = {RoundHalfEven(a4Copy_.left), RoundHalfEven(a4Copy_.right)};
+    if (r_.cellSizeIndex >= 0 && r_.cellSizeIndex < 10)
+      job_.cellSize = float(r_.cellSizeIndex + 1);
+    else if (r_.cellSizeIndex == 10)
+      job_.cellSize = 15;
+    job_.year = r_.thisYear + r_.nextYear;
+
+    const bool fourFold = p.SuperOrganiserMode == 1;
+    SetPrinterOrientation(fourFold ? 2 : 1);
+    if (fourFold)
+      runFourFold();
+    else
+      runSides();
+  }
+
+ private:
+  // The sheet count, or -1 after telling the user that it is too large.
+  double sheets() {
+    const double n = RuledSheetCount(r_.sheetsText);
+    if (n > kMostSheets) {
+      ShowMessage(QStringLiteral("印刷枚数が多すぎます（32767枚まで）"));
+      return -1;
+    }
+    return n;
+  }
+
+  void page(const Placement& at) {
+    if (r_.design == kDesignBlank)
+      PrintTextInline(QString());
+    else
+      pages_.drawPage(r_.design, at.left, at.right, job_);
+  }
+
+  void runSides() {
+    const int side = r_.side + 1;
+    const SheetPattern pattern = Pattern(r_.design, side);
+    if (pattern == SheetPattern::Unsupported) {
+      ShowUnsupported(r_.designCaption, r_.sideCaption);
+      return;
+    }
+    if (r_.design == kDesignHealth && side == kSideA4Both &&
+        (r_.healthDateKind == 1 || r_.healthDateKind == 2)) {
+      ShowMessage(QStringLiteral("まだ印刷できません"));
+      return;
+    }
+    Placement first = side == kSideBack ? back_ : front_;
+    if (r_.design == kDesignMinutes) {
+      job_.minutesSheet = side == kSideBack ? 2 : 1;
+      first = front_;
+    }
+
+    if (pattern == SheetPattern::Once) {
+      BeginPage();
+      page(first);
+      FinishOutput();
+      return;
+    }
+    if (pattern == SheetPattern::KanjiPages) {
+      job_.kanjiPage = 1;
+      for (int i = 0; i < 100; ++i) {
+        BeginPage();
+        page(front_);
+        FinishOutput();
+        if (job_.kanjiPage == 0) break;
+        ++job_.kanjiPage;
+      }
+      return;
+    }
+
+    const double n = sheets();
+    for (double sheet = 1; sheet <= n; ++sheet) {
+      const bool odd = std::fmod(sheet, 2) == 1;
+      switch (pattern) {
+        case SheetPattern::One:
+        case SheetPattern::OneFinishAtEnd:
+          BeginPage();
+          page(first);
+          if (pattern == SheetPattern::One || sheet + 1 > n) FinishOutput();
+          break;
+        case SheetPattern::Pair:
+        case SheetPattern::PairNoPrompts:
+        case SheetPattern::PairMarksEvery: {
+          if (sheet > 1 && pattern != SheetPattern::PairNoPrompts && !ConfirmPaperSet(2)) return;
+          BeginPage();
+          if (pattern != SheetPattern::PairNoPrompts) PreviewOutlineKind = 0;
+          page(side == kSideA4Both ? back_ : front_);
+          page(a4Copy_);
+          if (odd || pattern == SheetPattern::PairMarksEvery)
+            DrawBinderMarks(side == kSideA4Both ? kFacingPages : kLeftBoundPages);
+          FinishOutput();
+          break;
+        }
+        case SheetPattern::Folded:
+          BeginPage();
+          PreviewOutlineKind = 0;
+          page(front_);
+          page(folded_);
+          DrawBinderMarks(kSideBySidePages);
+          FinishOutput();
+          break;
+        case SheetPattern::Blank:
+          if (sheet > 1 && !ConfirmPaperSet(2)) return;
+          BeginPage();
+          PreviewOutlineKind = 0;
+          PrintTextInline(QString());
+          DrawBinderMarks(kLeftBoundPages);
+          FinishOutput();
+          break;
+        default:
+          return;
+      }
+    }
+  }
+
+  void runFourFold() {
+    const int d = r_.design;
+    if (d == kDesignRisk || d >= kDesignStickyNote) {
+      ShowUnsupported(r_.designCaption, QStringLiteral("超整理型"));
+      return;
+    }
+    const PaperSettingsData& p = PaperSettings;
+    const int firstYear = job_.year;
+    const double n = sheets();
+    for (double sheet = 1; sheet <= n; ++sheet) {
+      BeginPage();
+      PreviewOutlineKind = 0;
+      for (int k = 1; k <= 4; ++k) {
+        job_.year = firstYear + k - 1;
+        page({double(p.SheetPageX[k]), double(p.SheetPageY[k])});
+      }
+      FinishOutput();
+    }
+  }
+
+  const RuledPrintRequest& r_;
+  RuledPageSink& pages_;
+  RuledJobState job_;
+  Placement front_, back_, a4Copy_, folded_;
+};
+
+}  // namespace
+
+SheetPattern RuledSheetPattern(int design, int side) { return Pattern(design, side); }
+
+double RuledSheetCount(const QString& text) { return RoundHalfEven(ParseNumber(text)); }
+
+void RunRuledPaperPrint(const RuledPrintRequest& r, RuledPageSink& pages) {
+  if (r.design < 0 || r.design >= kRuledDesignCount) {
+    ShowMessage(QStringLiteral("印刷する用紙を選んでください"), MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  if (ShowPrintDialog()) return;
+  QDate start;
+  if (r.designCaption.contains(QStringLiteral("ダイエット"))) {
+    start = DateFromText(r.startDateText);
+    if (!start.isValid()) {
+      ShowMessage(QStringLiteral("日付を正しく入力してください"));
+      return;
+    }
+  }
+  pages.setBusy(true);
+  Job job(r, pages);
+  job.run(start);
+  EndPrintDocument();
+  pages.setBusy(false);
+}

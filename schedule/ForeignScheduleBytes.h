@@ -1,0 +1,29 @@
+#pragma once
+// A schedule file whose bytes are not code page 932 (saved as UTF-8 by a
+// Linux editor, or not text at all) must not be rewritten unseen: one added
+// entry would re-encode every line. What the bytes are, and the converted
+// content that the window offers for a UTF-8 file.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+enum class ScheduleBytes {
+  CodePage932,  // every line comes back from a rewrite as it is
+  Utf8,         // valid UTF-8 (with or without a byte order mark)
+  Foreign,      // neither
+};
+
+ScheduleBytes ClassifyScheduleBytes(const QByteArray& content);
+
+// The lines of UTF-8 content (a byte order mark dropped), to be written
+// anew as code page 932.
+QStringList Utf8Lines(const QByteArray& content);
+
+// Where the UTF-8 original is kept when it is converted: the backup folder,
+// the file's base name with "_utf8" added, and its extension.
+QString Utf8OriginalBackupPath(const QString& schedulePath);
+
+// The question for a UTF-8 file, naming the backup and any characters lost.
+QString ConvertUtf8Question(const QString& schedulePath, const QString& unsavable);
+// Said when an edit is tried on a file left read-only.
+QString ReadOnlyScheduleMessage(const QString& schedulePath);

@@ -1,0 +1,17 @@
+#include "MonthTitle.h"
+
+#include "DateFormat.h"
+#include "core/print/PageHeader.h"
+
+QString MonthTitleText(const ScheduleOptions& options, const QDate& month) {
+  const bool english = options.OptEnglish == 1;
+  const bool noYear = options.OptNoYear == 1;
+  QString pattern;
+  if (!english) pattern = noYear ? QStringLiteral("m月") : QStringLiteral("ggge年m月 (yyyy)");
+  else pattern = noYear ? QStringLiteral("m mmmm") : QStringLiteral("yyyy\\/m mmmm");
+  return FormatDate(month, pattern);
+}
+
+void DrawMonthTitle(const ScheduleOptions& options, const QDate& month, double pageX1, double pageX2) {
+  DrawPageHeader(MonthTitleText(options, month), pageX1, pageX2);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The print drivers of the schedule window. The print button offers every
+// driver of the size mode the design code and the start date; a driver whose
+// code it is runs the sheet and page loop of the layout and returns 1 (also
+// when the user stops the job at a prompt), any other returns 0 and leaves
+// both arguments alone.
+#include <QDate>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class SchedulePrintSource;
+
+using SchedulePrintDriver = std::function<int(SchedulePrintSource&, int16_t& designCode, QDate& startDay)>;
+
+int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+
+// The drivers asked, in order, in the normal sizes and in the four-fold ones.
+struct SchedulePrintDrivers {
+  std::vector<SchedulePrintDriver> normal;
+  std::vector<SchedulePrintDriver> fourFold;
+};
+SchedulePrintDrivers StandardSchedulePrintDrivers();

@@ -1,0 +1,100 @@
+// A schedule file that is not code page 932 is never rewritten unseen, and
+// lines nobody edited keep their bytes.
+#include <QFile>
+
+#include "EditorWindowTest.h"
+#include "core/platform/CodePageChecks.h"
+#include "core/platform/TextLines.h"
+
+namespace {
+
+class ForeignBytesTest : public EditorWindowTest {
+ protected:
+  void SetUp() override {
+    EditorWindowTest::SetUp();
+    platform::ForgetForeignBytesAnswers();
+    SetScheduleToday(QDate(2025, 6, 3));
+  }
+  ScheduleWindow& OpenOnBytes(const QByteArray& bytes) {
+    WriteBytes(schedulePath(), bytes);
+    return Open();
+  }
+  void AddEntry(ScheduleWindow& w, const QString& text) {
+    SelectDate(w, 2025, 6, 3);
+    Enter(w, QStringLiteral("　　"), text);
+    Press(w, kAdd);
+  }
+  QString notShiftJis() const { return "「" + schedulePath() + "」はShift-JISのテキストではないようです。"; }
+  static void SelectFirstEntry(ScheduleWindow& w) {
+    for (int i = 0; i < w.List1->count(); ++i)
+      if (w.ListRowLineNumber(i) > 0) return w.List1->setCurrentRow(i);
+    ADD_FAILURE() << "no entry listed";
+  }
+};
+
+// "予定\r\n" as a Linux editor saves it: E5 AE 9A would become E5 AE 81 45.
+const QByteArray kUtf8("2025/06/01,\xE3\x80\x80\xE3\x80\x80,\xE4\xBA\x88\xE5\xAE\x9A\r\n");
+
+TEST_F(ForeignBytesTest, Utf8LeftAsItIsStaysReadOnlyForTheSession) {
+  messages().answer(platform::MsgResult::No);
+  ScheduleWindow& w = OpenOnBytes(kUtf8);
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith(notShiftJis() + "\nUTF-8のテキストとしてShift-JISに変換しますか？"));
+
+  messages().clear();
+  AddEntry(w, QStringLiteral("会議"));
+  SelectFirstEntry(w);
+  messages().answer(platform::MsgResult::Ok);
+  Press(w, kDelete);
+  w.Cmd_Fileimport->click();
+  EXPECT_EQ(messages().texts(), QStringList(3, notShiftJis() + "\n今回は読み取り専用で開いているので、書き込めません。"));
+  EXPECT_EQ(ReadBytes(schedulePath()), kUtf8);
+  EXPECT_FALSE(QFile::exists(homeFile("ringpad.tmp")));
+}
+
+TEST_F(ForeignBytesTest, Utf8ConvertedOnceWithTheOriginalKept) {
+  ScheduleWindow& w = OpenOnBytes("\xEF\xBB\xBF" + kUtf8);  // with a byte order mark
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.contains("bak/diduvuv_utf8.txt"));
+  EXPECT_EQ(ReadBytes(schedulePath()), platform::ToSjis("2025/06/01,　　,予定\r\n"));
+  EXPECT_EQ(ReadBytes(home() + "bak/diduvuv_utf8.txt"), "\xEF\xBB\xBF" + kUtf8);
+
+  AddEntry(w, QStringLiteral("会議"));
+  EXPECT_EQ(FileLines(), (QStringList{"2025/06/01,　　,予定", "2025/06/03,　　,会議"}));
+  EXPECT_EQ(messages().shown().size(), 1u);
+}
+
+// Bytes that are neither: OK lets edits through, and the lines they leave
+// alone keep their bytes; Cancel leaves the file read-only.
+TEST_F(ForeignBytesTest, OtherBytesAskAndUntouchedLinesKeepTheirBytes) {
+  QByteArray bytes = platform::ToSjis("2025/06/01,　　,朝会\r\n");
+  bytes += QByteArray("2025/06/02,\x81\x40\x81\x40,\x81\xFF\x82 \xA0\xFD\r\n");
+  bytes += platform::ToSjis("2025/06/09,赤　,締切\r\n");
+  const QString question = notShiftJis() + "\n書き換えると元の内容に戻せなくなります。書き換えますか？";
+
+  messages().answer(platform::MsgResult::Cancel);
+  ScheduleWindow& w = OpenOnBytes(bytes);
+  AddEntry(w, QStringLiteral("会議"));
+  EXPECT_EQ(messages().texts(),
+            (QStringList{question, notShiftJis() + "\n今回は読み取り専用で開いているので、書き込めません。"}));
+  EXPECT_EQ(ReadBytes(schedulePath()), bytes);
+
+  messages().clear();
+  ScheduleWindow& again = Open();
+  AddEntry(again, QStringLiteral("会議"));
+  EXPECT_EQ(messages().texts(), QStringList{question}) << "asked once, at load";
+  QList<QByteArray> expected = platform::SplitLines(bytes);
+  expected.insert(2, platform::ToSjis("2025/06/03,　　,会議"));
+  EXPECT_EQ(platform::SplitLines(ReadBytes(schedulePath())), expected);
+}
+
+TEST_F(ForeignBytesTest, TextTheCodePageCannotHoldIsRefused) {
+  WriteLines({"2025/06/01,　　,朝会"});
+  ScheduleWindow& w = Open();
+  AddEntry(w, QStringLiteral("誕生日🎂"));
+  EXPECT_EQ(messages().texts(), QStringList{"「🎂」はShift-JISで保存できない文字です。\n別の文字に直してください。"});
+  EXPECT_EQ(FileLines(), QStringList{"2025/06/01,　　,朝会"});
+  EXPECT_EQ(w.Cmb_naiyou->currentText(), QStringLiteral("誕生日🎂")) << "the text stays for mending";
+}
+
+}  // namespace

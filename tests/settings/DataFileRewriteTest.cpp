@@ -1,0 +1,154 @@
+// Data files change under a lock, from what is on disk, and never lose what
+// nobody edited.
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
+
+#include "SettingsTestSupport.h"
+#include "core/platform/CodePageChecks.h"
+#include "core/platform/FileLock.h"
+#include "core/platform/TextLines.h"
+#include "core/settings/DataFileRewrite.h"
+#include "core/settings/WeekdayBackup.h"
+
+namespace {
+
+class DataFileRewriteTest : public SettingsTest {
+ protected:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    platform::ForgetForeignBytesAnswers();
+    platform::FileLock::SetWaitMilliseconds(200);
+  }
+  void TearDown() override {
+    platform::FileLock::SetWaitMilliseconds(10000);
+    SettingsTest::TearDown();
+  }
+  QString path() const { return homeFile(QStringLiteral("data.txt")); }
+  QString temp() const { return homeFile(QStringLiteral("ringpad.tmp")); }
+  static bool appendLine(QStringList& lines) {
+    lines.append(QStringLiteral("追加"));
+    return true;
+  }
+};
+
+TEST_F(DataFileRewriteTest, EditSeesTheFileAsItStandsAndKeepsACopy) {
+  WriteBytes(path(), sjis("一\r\n二\n"));
+  WriteBytes(temp(), "stale");
+  QStringList seen;
+  ASSERT_TRUE(RewriteDataFile(path(), [&](QStringList& lines) {
+    seen = lines;
+    return appendLine(lines);
+  }, {.keepTempCopy = true}));
+  EXPECT_EQ(seen, QStringList({"一", "二"}));
+  EXPECT_EQ(ReadBytes(path()), sjis("一\r\n二\r\n追加\r\n"));
+  EXPECT_EQ(ReadBytes(temp()), sjis("一\r\n二\n"));
+  EXPECT_TRUE(messages().shown().empty());
+  EXPECT_FALSE(QFile::exists(platform::FileLock::LockPathOf(path()))) << "the lock goes with the cycle";
+}
+
+TEST_F(DataFileRewriteTest, DeclinedEditAndMissingFile) {
+  WriteBytes(path(), "keep\r\n");
+  EXPECT_FALSE(RewriteDataFile(path(), [](QStringList&) { return false; }, {.keepTempCopy = true}));
+  EXPECT_EQ(ReadBytes(path()), "keep\r\n");
+  EXPECT_FALSE(QFile::exists(temp()));
+
+  // A file not there yet reads as no lines and is created; no copy of nothing.
+  const QString fresh = homeFile(QStringLiteral("new.txt"));
+  WriteBytes(temp(), "stale");
+  ASSERT_TRUE(RewriteDataFile(fresh, appendLine, {.keepTempCopy = true}));
+  EXPECT_EQ(ReadBytes(fresh), sjis("追加\r\n"));
+  EXPECT_FALSE(QFile::exists(temp()));
+  EXPECT_TRUE(messages().shown().empty());
+}
+
+// Bytes that are not code page 932 (a line from another program) ask once;
+// untouched lines keep their bytes whatever the answer allowed.
+TEST_F(DataFileRewriteTest, ForeignBytesAskOnceAndUntouchedLinesKeepThem) {
+  const QByteArray foreign("\xE5\xAE\x9A\x0D\x0A" "2025/01/02,\xFF\xFE\x85\x7F\r\n");
+  WriteBytes(path(), foreign);
+
+  messages().answer(platform::MsgResult::Cancel);
+  EXPECT_FALSE(RewriteDataFile(path(), appendLine));
+  EXPECT_EQ(ReadBytes(path()), foreign);
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text, "「" + path() + "」はShift-JISのテキストではないようです。\n"
+                                        "書き換えると元の内容に戻せなくなります。書き換えますか？");
+  EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
+
+  ASSERT_TRUE(RewriteDataFile(path(), appendLine));
+  ASSERT_TRUE(RewriteDataFile(path(), appendLine));
+  EXPECT_EQ(messages().shown().size(), 2u) << "asked once per session";
+  EXPECT_EQ(ReadBytes(path()), foreign + sjis("追加\r\n追加\r\n"));
+
+  // The whole-file form keeps them too when its lines are the file's.
+  QStringList lines;
+  ASSERT_TRUE(platform::ReadTextLines(path(), lines));
+  lines.removeLast();
+  ASSERT_TRUE(WriteDataFile(path(), lines));
+  EXPECT_EQ(ReadBytes(path()), foreign + sjis("追加\r\n"));
+}
+
+TEST_F(DataFileRewriteTest, BusyLockRefusesAndADeadHoldersLockIsRecovered) {
+  WriteBytes(path(), "old\r\n");
+  {
+    QLockFile other(platform::FileLock::LockPathOf(path()));
+    ASSERT_TRUE(other.tryLock());
+    EXPECT_FALSE(RewriteDataFile(path(), appendLine));
+    EXPECT_EQ(ReadBytes(path()), "old\r\n");
+    ASSERT_EQ(messages().shown().size(), 1u);
+    EXPECT_TRUE(messages().shown()[0].text.contains("「" + path() + "」"));
+  }
+  // A lock file of a program that is no longer running.
+  WriteBytes(platform::FileLock::LockPathOf(path()),
+             "4194000\nringpad\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  ASSERT_TRUE(WriteDataFile(path(), {"new"}));
+  EXPECT_EQ(ReadBytes(path()), "new\r\n");
+}
+
+// A link the user made to keep the data elsewhere is followed; links planted
+// where the program keeps its own copies are replaced, never written through.
+TEST_F(DataFileRewriteTest, LinksToDataAreFollowedLinksToCopiesReplaced) {
+  QTemporaryDir outside;
+  const QString real = outside.path() + "/schedule.txt";
+  const QString victim = outside.path() + "/victim.txt";
+  WriteBytes(real, "real\r\n");
+  WriteBytes(victim, "victim\r\n");
+  ASSERT_TRUE(QFile::link(real, path()));
+  ASSERT_TRUE(QFile::link(victim, temp()));
+  QDir().mkpath(BackupFolder);
+  ASSERT_TRUE(QFile::link(victim, BackupFolder + "data3.txt"));
+
+  ASSERT_TRUE(RewriteDataFile(path(), appendLine, {.keepTempCopy = true}));
+  EXPECT_EQ(ReadBytes(real), sjis("real\r\n追加\r\n"));
+  EXPECT_TRUE(QFileInfo(path()).isSymLink());
+  ASSERT_TRUE(MakeWeekdayBackup(path(), "data", "txt", "x", QDate(2024, 6, 4)));
+
+  EXPECT_EQ(ReadBytes(victim), "victim\r\n");
+  EXPECT_FALSE(QFileInfo(temp()).isSymLink());
+  EXPECT_EQ(ReadBytes(temp()), "real\r\n");
+  EXPECT_FALSE(QFileInfo(BackupFolder + "data3.txt").isSymLink());
+  EXPECT_EQ(ReadBytes(BackupFolder + "data3.txt"), sjis("real\r\n追加\r\n"));
+}
+
+TEST_F(DataFileRewriteTest, WeekdayBackupNamesAndFailures) {
+  // 2 June 2024 was a Sunday (1), 8 June a Saturday (7).
+  EXPECT_EQ(WeekdayBackupPath("vidazu", "txt", QDate(2024, 6, 2)), BackupFolder + "vidazu1.txt");
+  EXPECT_EQ(WeekdayBackupPath("memo", "dat", QDate(2024, 6, 8)), BackupFolder + "memo7.dat");
+  EXPECT_TRUE(MakeWeekdayBackup(homeFile("none.txt"), "data", "txt", "x", QDate(2024, 6, 4)));
+  WriteBytes(path(), "entries\r\n");
+  EXPECT_FALSE(MakeWeekdayBackup(path(), "data", "txt", "バックアップできません。", QDate(2024, 6, 4)))
+      << "no backup folder";
+  EXPECT_EQ(messages().texts(), QStringList{"バックアップできません。"});
+  // A file that cannot be read is reported as such, and nothing is copied.
+  messages().clear();
+  QDir().mkpath(BackupFolder);
+  QDir().mkpath(homeFile("folder.txt"));
+  EXPECT_FALSE(MakeWeekdayBackup(homeFile("folder.txt"), "data", "txt", "x", QDate(2024, 6, 4)));
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith("「" + homeFile("folder.txt") + "」を読み込めませんでした。("));
+  EXPECT_FALSE(QFile::exists(BackupFolder + "data3.txt"));
+}
+
+}  // namespace

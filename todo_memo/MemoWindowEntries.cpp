@@ -1,0 +1,161 @@
+// The memo window's entry buttons: show, append, update, delete, clear and
+// the two moves. Changes to existing entries rewrite the file keeping the
+// file as it was in "ringpad.tmp"; a refused, cancelled or failed change
+// leaves file, index and boxes as they were.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "DataFiles.h"
+#include "MemoFile.h"
+#include "MemoWindow.h"
+#include "core/platform/Clock.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/TextLines.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/StringHelpers.h"
+
+namespace {
+
+void Tell(const QString& text, platform::MsgIcon icon = platform::MsgIcon::Exclamation) {
+  platform::ShowMessage(text, platform::MsgButtons::Ok, icon);
+}
+
+bool Ask(const QString& text, platform::MsgIcon icon = platform::MsgIcon::Exclamation) {
+  return platform::ShowMessage(text, platform::MsgButtons::OkCancel, icon) == platform::MsgResult::Ok;
+}
+
+const QString kChooseItem = QStringLiteral("メモ一覧から項目を選択してください");
+const QString kShowBeforeMove = QStringLiteral("メモ一覧をダブルクリックし、移動したいタイトルの内容を表示させてください");
+
+QString BoxBody(const QPlainTextEdit* box) { return platform::NormaliseToCrLf(box->toPlainText()); }
+
+void SetBoxBody(QPlainTextEdit* box, const QString& body) {
+  QString text = body;
+  box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace
+
+int MemoWindow::selectedIndex() const { return List1->currentRow(); }
+
+int MemoWindow::startLineOf(int index) const {
+  const QListWidgetItem* item = List1->item(index);
+  return item ? item->data(StartLineRole).toInt() : 0;
+}
+
+QStringList MemoWindow::currentBlock() const {
+  return memo::MemoBlock(Text1->text(), BoxBody(Text2), PaperSettings.DataFontName, PaperSettings.DataFontSize,
+                         platform::CurrentDateTime());
+}
+
+void MemoWindow::afterChange(int select) {
+  LoadMemoIndex();
+  ApplyMemoSettings();
+  if (select >= 0) List1->setCurrentRow(select);
+  ShownTitle = Text1->text();
+  ShownBody = BoxBody(Text2);
+}
+
+void MemoWindow::cmd_update_click(int Index) {
+  switch (Index) {
+    case 0: showEntry(); break;
+    case 1: appendEntry(); break;
+    case 2: updateEntry(); break;
+    case 3: deleteEntry(); break;
+    case 4: clearEntry(); break;
+    case 5: moveEntry(true); break;
+    case 6: moveEntry(false); break;
+    default: break;
+  }
+}
+
+void MemoWindow::showEntry() {
+  const int selected = selectedIndex();
+  if (selected < 0) return Tell(kChooseItem);
+  const bool filled = !TrimBlanks(Text1->text()).isEmpty() || !TrimBlanks(BoxBody(Text2)).isEmpty();
+  if (filled && MemoChangeTest() &&
+      !Ask(QStringLiteral("修正内容を破棄し、メモ一覧で選択された内容を表示します\r\n\r\n"
+                          "必要であれば、一旦、更新してから他の項目を表示させてください"),
+           platform::MsgIcon::Information))
+    return;
+  Cmd_undo->setEnabled(false);
+  const memo::MemoPart part = memo::ReadMemoPart(readMemoLines(), startLineOf(selected));
+  Text1->setText(part.title);
+  if (part.hasFontName) PaperSettings.DataFontName = part.fontName;
+  if (part.fontSize > 0) PaperSettings.DataFontSize = static_cast<float>(part.fontSize);
+  SetBoxBody(Text2, part.body);
+  ShownEntryIndex = static_cast<int16_t>(selected);
+  ApplyMemoSettings();
+  ShownTitle = Text1->text();
+  ShownBody = BoxBody(Text2);
+}
+
+void MemoWindow::appendEntry() {
+  if (TrimBlanks(Text1->text()).isEmpty() || TrimBlanks(BoxBody(Text2)).isEmpty()) {
+    Ask(QStringLiteral("印刷する「表題/メモ内容」を入力してください"));
+    return;
+  }
+  if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
+  const QStringList block = currentBlock();
+  if (!todo::ChangeDataFile(MemoFileLocalPath(), [&](QStringList& lines) { lines << block; return true; }, false))
+    return;
+  afterChange(-1);
+  ShownEntryIndex = static_cast<int16_t>(List1->count() - 1);
+}
+
+void MemoWindow::updateEntry() {
+  if (ShownEntryIndex < 0 || selectedIndex() < 0)
+    return Tell(QStringLiteral("メモ一覧をダブルクリックし、更新する内容を一旦表示させてください"));
+  if (!Ask(QStringLiteral("更新します。"))) return;
+  // The shown entry is replaced, whatever was selected meanwhile.
+  List1->setCurrentRow(ShownEntryIndex);
+  if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
+  const int start = startLineOf(ShownEntryIndex);
+  const QStringList block = currentBlock();
+  if (!todo::ChangeDataFile(
+          MemoFileLocalPath(), [&](QStringList& lines) { lines = memo::ReplacePart(lines, start, block); return true; },
+          true))
+    return;
+  afterChange(ShownEntryIndex);
+}
+
+void MemoWindow::deleteEntry() {
+  const int selected = selectedIndex();
+  if (selected < 0) return Tell(kChooseItem);
+  if (!Ask(QStringLiteral("「") + List1->item(selected)->text() + QStringLiteral("」を削除します"))) return;
+  const int start = startLineOf(selected);
+  if (!todo::ChangeDataFile(
+          MemoFileLocalPath(), [&](QStringList& lines) { lines = memo::RemovePart(lines, start); return true; }, true))
+    return;
+  ShownEntryIndex = -1;
+  afterChange(-1);
+}
+
+void MemoWindow::clearEntry() {
+  if (!Ask(QStringLiteral("メモ内容をクリアします"))) return;
+  Text1->clear();
+  Text2->clear();
+  ShownEntryIndex = -1;
+  afterChange(-1);
+}
+
+void MemoWindow::moveEntry(bool up) {
+  const int selected = selectedIndex();
+  if (ShownEntryIndex < 0 || selected < 0) return Tell(kShowBeforeMove);
+  if (up && selected < 1) return Tell(QStringLiteral("これ以上、↑に移動できません"));
+  if (!up && selected == List1->count() - 1) return Tell(QStringLiteral("これ以上、↓に移動できません"));
+  if (ShownEntryIndex != selected) return Tell(kShowBeforeMove);
+  if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
+  const int start = startLineOf(selected);
+  // Down past the last item means after the file's last line.
+  const int before = up ? startLineOf(selected - 1) : (selected + 2 < List1->count() ? startLineOf(selected + 2) : 0);
+  const QStringList block = currentBlock();
+  if (!todo::ChangeDataFile(
+          MemoFileLocalPath(),
+          [&](QStringList& lines) { lines = memo::MovePart(lines, start, block, before); return true; }, true))
+    return;
+  ShownEntryIndex = static_cast<int16_t>(ShownEntryIndex + (up ? -1 : 1));
+  afterChange(ShownEntryIndex);
+}

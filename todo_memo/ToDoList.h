@@ -1,0 +1,63 @@
+#pragma once
+// The to-do list as the window shows it, taken out of its list box so that
+// the editing operations can be worked out and tested without a window:
+// each entry's text, the file line it came from (its item data), whether it
+// is selected, and the current entry. Every change keeps the file order in
+// the item data, whatever order the list shows.
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace todo {
+
+struct ToDoList {
+  QStringList texts;
+  QList<int> itemData;
+  QList<bool> selected;
+  int current = -1;  // -1: no current entry
+
+  int size() const { return static_cast<int>(texts.size()); }
+  bool hasCurrent() const { return current >= 0 && current < size(); }
+  // Appends an entry, unselected.
+  void append(const QString& text, int data);
+};
+
+// The entries of a file in file order, item data 0, 1, 2, ...
+ToDoList ListOfLines(const QStringList& lines);
+
+// "追加": inserts the new line after the current entry (first when none is
+// current, or the list is empty), renumbers every entry's item data by its
+// position and makes the new entry the only selected one and current.
+void AddItem(ToDoList& list, const QString& line);
+
+// "↑" and "↓": every selected entry changes places with its neighbour, a
+// selected block moving as a whole; item data stays with the positions.
+// True when anything moved.
+bool MoveSelectedUp(ToDoList& list);
+bool MoveSelectedDown(ToDoList& list);
+
+// Applies a change to every selected entry; true when any entry changed.
+template <typename Change>
+bool ChangeSelected(ToDoList& list, Change change) {
+  bool changed = false;
+  for (int i = 0; i < list.size(); ++i) {
+    if (!list.selected[i]) continue;
+    QString next = change(list.texts[i]);
+    if (next != list.texts[i]) {
+      list.texts[i] = next;
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+// Removes the entry at the position; the entry then at that position (or
+// the last one) becomes current and the only selected entry.
+void RemoveItem(ToDoList& list, int position);
+
+// The texts in file order, by ascending item data. Should two entries ever
+// share a value, only the one lowest in the list is written.
+QStringList LinesInFileOrder(const ToDoList& list);
+
+}  // namespace todo

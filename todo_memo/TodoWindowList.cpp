@@ -1,0 +1,142 @@
+// The to-do list: filling it from the file in the chosen order, and the
+// handlers of its mouse and keys.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QInputMethodEvent>
+#include <QItemSelection>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "DataFiles.h"
+#include "ToDoOrder.h"
+#include "ToDoSettings.h"
+#include "TodoWindow.h"
+#include "core/platform/ScreenCursor.h"
+#include "core/ui/KeyCodes.h"
+
+namespace {
+constexpr int16_t kKeySpace = 32;
+constexpr int16_t kKeyLeft = 37;
+constexpr int16_t kKeyRight = 39;
+
+QListWidgetItem* NewEntry(const QString& text, int data) {
+  auto* item = new QListWidgetItem(text);
+  item->setData(TodoWindow::ItemDataRole, data);
+  return item;
+}
+}  // namespace
+
+void TodoWindow::LoadToDoList() {
+  List2->clear();
+  QStringList lines;
+  const QString path = todo::LocalPath(ToDoFilePath);
+  if (!QFileInfo(path).isFile() || !todo::ReadDataFile(path, lines)) return;
+  const auto order = static_cast<todo::DisplayOrder>(std::max(0, cmb_sort->currentIndex()));
+  todo::ToDoList list = todo::ListOfLines(lines);
+  if (todo::IsSorted(order)) {
+    // A long file takes a while to sort exactly; the pointer says so.
+    platform::SetHourglassCursor();
+    QStringList keys;
+    keys.reserve(lines.size());
+    for (const QString& line : lines) keys << todo::SortKey(line, order);
+    const QList<int> sorted = todo::ExchangeSortOrder(keys, todo::IsDescending(order));
+    todo::ToDoList shown;
+    for (int at : sorted) shown.append(lines[at], at);
+    list = shown;
+    platform::SetDefaultCursor();
+  }
+  PutList(list);
+}
+
+todo::ToDoList TodoWindow::TakeList() const {
+  todo::ToDoList list;
+  const int n = List2->count();
+  list.texts.reserve(n);
+  list.itemData.reserve(n);
+  list.selected.reserve(n);
+  for (int i = 0; i < n; ++i) {
+    const QListWidgetItem* item = List2->item(i);
+    list.texts.append(item->text());
+    list.itemData.append(item->data(ItemDataRole).toInt());
+    list.selected.append(item->isSelected());
+  }
+  list.current = List2->currentRow();
+  return list;
+}
+
+void TodoWindow::PutList(const todo::ToDoList& list) {
+  List2->setUpdatesEnabled(false);
+  if (List2->count() != list.size()) {
+    List2->clear();
+    for (int i = 0; i < list.size(); ++i) List2->addItem(NewEntry(list.texts[i], list.itemData[i]));
+  } else {
+    for (int i = 0; i < list.size(); ++i) {
+      QListWidgetItem* item = List2->item(i);
+      if (item->text() != list.texts[i]) item->setText(list.texts[i]);
+      item->setData(ItemDataRole, list.itemData[i]);
+    }
+  }
+  // One selection change for the whole list, however long.
+  QItemSelection selection;
+  for (int i = 0; i < list.size(); ++i)
+    if (list.selected[i]) {
+      const QModelIndex at = List2->model()->index(i, 0);
+      selection.select(at, at);
+    }
+  if (list.hasCurrent())
+    List2->selectionModel()->setCurrentIndex(List2->model()->index(list.current, 0), QItemSelectionModel::NoUpdate);
+  List2->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  List2->setUpdatesEnabled(true);
+}
+
+void TodoWindow::List2_DblClick() { cmd_update_click(0); }
+
+void TodoWindow::List2_KeyDown(int16_t& KeyCode, int16_t Shift) {
+  // The keys act on the selection in every order, also while the buttons
+  // of the level changes are disabled.
+  switch (KeyCode) {
+    case kKeySpace: KeyCode = 0; cmd_update_click(6); break;
+    case kKeyLeft: KeyCode = 0; cmd_update_click(7); break;
+    case kKeyRight: KeyCode = 0; cmd_update_click(8); break;
+    default: break;
+  }
+}
+
+void TodoWindow::List2_KeyPress(int16_t& KeyAscii) {
+  if (KeyAscii != kKeyEnter) return;
+  KeyAscii = 0;
+  cmd_update_click(0);
+  List2->setFocus();
+}
+
+bool TodoWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == List2 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    int16_t code = KeyDownCode(key);
+    const int16_t pressed = code;
+    List2_KeyDown(code, ShiftState(key));
+    if (pressed != 0 && code == 0) return true;
+    int16_t ascii = KeyPressCode(key);
+    if (ascii == kKeyEnter) {
+      List2_KeyPress(ascii);
+      return true;
+    }
+    return false;
+  }
+  // A blank that an input method commits is the Space key all the same.
+  if (watched == List2 && event->type() == QEvent::InputMethod) {
+    const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+    if (committed == QStringLiteral(" ") || committed == QStringLiteral("\u3000")) {
+      int16_t code = kKeySpace;
+      List2_KeyDown(code, 0);
+      return true;
+    }
+  }
+  if (watched == Txt_ToDoItem && event->type() == QEvent::FocusIn) {
+    // After the click that gave the focus has placed the caret.
+    QTimer::singleShot(0, this, [this] { Txt_ToDoItem_GotFocus(); });
+  }
+  return PageWindow::eventFilter(watched, event);
+}
