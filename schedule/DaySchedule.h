@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -82,14 +83,17 @@ class DaySchedule {
   static QString FileChangeStamp(const QString& path);
 
  private:
-  const QStringList* fileLines(const QString& path);
+  // The file's lines that month 1..12 may take; nullptr when the file
+  // cannot be read.
+  const QStringList* monthLines(const QString& path, int month);
 
   LineReader reader_;
   ChangeStamp stamp_;
   ScheduleMonthCache cache_;
-  // The file's lines as last read, with the path and stamp they came from.
+  // The file's lines as last read, sorted by month ([1..12]), with the path
+  // and stamp they came from.
   bool linesRead_ = false;
   QString linesPath_;
   QString linesStamp_;
-  QStringList lines_;
+  std::array<QStringList, 13> monthLines_;
 };

@@ -231,6 +231,27 @@ TEST(DayScheduleCache, ReadsTheFileOncePerJobOrWhenItChanges) {
   EXPECT_EQ(s.reads, 3);
 }
 
+// Kept between months, the file's lines are sorted out by month once; every
+// day must still read as a cache built from the whole file says.
+TEST(DayScheduleCache, LinesSortedByMonthGiveWhatTheWholeFileGives) {
+  CountingSchedule s;
+  s.file = {"2024/05/08,　　,買物",        "    /05/05,祝日,こどもの日", "2024/05/03,祝日,憲法記念日",
+            "    /  /25,毎月,給料日",      "    /  /  ,毎週,月曜:ゴミ出し", "    /11/  ,月４,木曜:感謝祭",
+            "0000/12/31,　　,大晦日",      "1990/06/01,記念,結婚",          "2024/１２/01,　　,全角の月",
+            "2024/00/01,　　,零月",        "2024/13/01,　　,十三月",        "short",
+            "2024/07/0",                    "2024/02/29,時刻,10:00 閏日",    "2024/09/16,出勤,"};
+  DayScheduleOptions options = FreshWindowOptions();
+  options.OptRecurring = 1;
+  QStringList expected;
+  DayKind expectedKind = DayKind::Ordinary;
+  for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
+    LookUpDaySchedule(BuildScheduleMonthCache(s.file, d, options), d, options, expected, expectedKind);
+    EXPECT_EQ(s.at(d, options), expected) << d.toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(s.kind, expectedKind) << d.toString(Qt::ISODate).toStdString();
+  }
+  EXPECT_EQ(s.reads, 1);
+}
+
 TEST(DayScheduleCache, EmptyDayResetsAndLeavesTheOutputs) {
   CountingSchedule s;
   s.file = {"2024/05/08,赤　,歯医者"};
