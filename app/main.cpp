@@ -2,9 +2,12 @@
 
 #include "RegisterPages.h"
 #include "core/ui/MainWindow.h"
+#include "core/ui/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("ringpad"));
+  InstallJapaneseQtTranslations();
   RegisterAllPages();
   StartupArgs args;
   args.argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();

@@ -154,18 +154,12 @@ void DetectContentColumns(const QStringList& lines, ScheduleCsvColumns& columns)
   if (columns.date != 0) columns.headerLine = 0;
 }
 
-void ScheduleCsvColumnDetector::feed(const QString& record) {
-  ++records_;
-  if (records_ == 1) firstRecord_ = record;
-  if (head_.size() <= kHeaderSearchLines) head_.append(record);
-  const QStringList fields = SplitCsvFields(record, std::max(kContentFields, kOrderFields));
-  for (int f = 0; f < kContentFields; ++f)
-    ExamineContentField(f < fields.size() ? fields.at(f) : QString(), f + 1, content_);
+void ScheduleCsvColumnDetector::updateOrder(const QStringList& fields, int first, int last) {
   if (order_.size() < kOrderFields) order_.resize(kOrderFields);
-  for (int f = 0; f < std::min<int>(kOrderFields, int(fields.size())); ++f) {
-    const QString value = TrimBlanks(fields.at(f));
+  for (int f = first; f <= std::min<int>(last, int(fields.size())); ++f) {
+    const QString value = TrimBlanks(fields.at(f - 1));
     if (value.isEmpty()) continue;
-    OrderEvidence& e = order_[f];
+    OrderEvidence& e = order_[f - 1];
     const QRegularExpressionMatch m = NumericDatePattern().match(value);
     if (!m.hasMatch()) {
       ++e.other;
@@ -177,13 +171,49 @@ void ScheduleCsvColumnDetector::feed(const QString& record) {
   }
 }
 
+ScheduleCsvColumns ScheduleCsvColumnDetector::headerColumns(qsizetype examined) const {
+  ScheduleCsvColumns columns;
+  for (qsizetype i = 0; i < examined; ++i) {
+    if (ReadNamedHeader(head_.at(i), int(i + 1), columns)) return columns;
+  }
+  DetectHeaderColumns(head_.mid(0, examined + 1), columns);
+  return columns;
+}
+
+void ScheduleCsvColumnDetector::feed(const QString& record) {
+  ++records_;
+  if (headerDecided_) {
+    // Only the date column's order can still be open.
+    if (header_.date <= kOrderFields) updateOrder(SplitCsvFields(record, header_.date), header_.date, header_.date);
+    return;
+  }
+  if (records_ == 1) firstRecord_ = record;
+  if (head_.size() <= kHeaderSearchLines) head_.append(record);
+  const QStringList fields = SplitCsvFields(record, std::max(kContentFields, kOrderFields));
+  for (int f = 0; f < kContentFields; ++f)
+    ExamineContentField(f < fields.size() ? fields.at(f) : QString(), f + 1, content_);
+  updateOrder(fields, 1, kOrderFields);
+  // With the header search lines read, a header found settles the columns.
+  if (records_ == kHeaderSearchLines + 1) {
+    header_ = headerColumns(kHeaderSearchLines);
+    headerDecided_ = header_.date != 0;
+  }
+}
+
+bool ScheduleCsvColumnDetector::settled() const {
+  if (!headerDecided_) return false;
+  return header_.date > order_.size() || !order_.at(header_.date - 1).dates;
+}
+
 ScheduleCsvColumns ScheduleCsvColumnDetector::finish() {
   ScheduleCsvColumns columns;
   // The last record never serves as a header.
   const qsizetype examined = std::min<qsizetype>(records_ - 1, kHeaderSearchLines);
-  bool named = false;
-  for (qsizetype i = 0; i < examined && !named; ++i) named = ReadNamedHeader(head_.at(i), int(i + 1), columns);
-  if (!named) DetectHeaderColumns(head_, columns);
+  if (headerDecided_) {
+    columns = header_;
+  } else {
+    columns = headerColumns(std::max<qsizetype>(examined, 0));
+  }
   if (columns.date == 0) {
     columns = content_;
     if (columns.date != 0) columns.headerLine = 0;

@@ -53,6 +53,10 @@ constexpr int kHeaderSearchLines = 30;
 class ScheduleCsvColumnDetector {
  public:
   void feed(const QString& record);
+  // True once a header has settled every column: the rest of the file
+  // need not be read. (Dates that are not year-first keep it reading, to
+  // settle their day-month order.)
+  bool settled() const;
   ScheduleCsvColumns finish();
 
  private:
@@ -64,7 +68,14 @@ class ScheduleCsvColumnDetector {
     int other = 0;             // non-empty values of another form
   };
 
+  void updateOrder(const QStringList& fields, int first, int last);
+  ScheduleCsvColumns headerColumns(qsizetype examined) const;
+
   QStringList head_;  // the first kHeaderSearchLines + 1 records
+  // Found once the header search lines are read; then only the date
+  // column's values are still looked at.
+  bool headerDecided_ = false;
+  ScheduleCsvColumns header_;
   QString firstRecord_;
   ScheduleCsvColumns content_;
   QList<OrderEvidence> order_;

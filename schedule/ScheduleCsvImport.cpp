@@ -1,6 +1,8 @@
 #include "ScheduleCsvImport.h"
 
 #include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
 #include <optional>
 
 #include "EntryComposer.h"
@@ -153,20 +155,89 @@ QString WithCommaSeparators(const QString& line) {
 }
 
 ScheduleLineMerge::ScheduleLineMerge(const QStringList& storedLines) {
-  lines_.reserve(storedLines.size());
-  held_.reserve(storedLines.size());
+  lines_.reserve(size_t(storedLines.size()));
+  table_.assign(64, 0);
   for (const QString& line : storedLines) {
-    lines_.append(WithCommaSeparators(line));
-    held_.insert(lines_.back());
+    QByteArray bytes = platform::ToSjis(WithCommaSeparators(line));
+    const size_t hash = qHash(bytes);
+    // A line the file holds twice stays twice; only its first is looked up.
+    if (holds(bytes, hash)) {
+      lines_.push_back(std::move(bytes));
+    } else {
+      add(std::move(bytes), hash);
+    }
+  }
+  stored_ = lines_.size();
+}
+
+bool ScheduleLineMerge::holds(const QByteArray& line, size_t hash) const {
+  if (table_.empty()) return false;
+  const size_t mask = table_.size() - 1;
+  for (size_t slot = hash & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
+    if (lines_[table_[slot] - 1] == line) return true;
+  }
+  return false;
+}
+
+void ScheduleLineMerge::add(QByteArray line, size_t hash) {
+  lines_.push_back(std::move(line));
+  if (2 * (held_ + 1) > qsizetype(table_.size())) grow();
+  const size_t mask = table_.size() - 1;
+  size_t slot = hash & mask;
+  while (table_[slot] != 0) slot = (slot + 1) & mask;
+  table_[slot] = uint32_t(lines_.size());
+  ++held_;
+}
+
+void ScheduleLineMerge::grow() {
+  std::vector<uint32_t> old(std::max<size_t>(64, table_.size() * 2), 0);
+  old.swap(table_);
+  const size_t mask = table_.size() - 1;
+  for (uint32_t entry : old) {
+    if (entry == 0) continue;
+    size_t slot = qHash(lines_[entry - 1]) & mask;
+    while (table_[slot] != 0) slot = (slot + 1) & mask;
+    table_[slot] = entry;
   }
 }
 
 bool ScheduleLineMerge::append(const QString& line) {
-  if (held_.contains(line)) return false;
-  held_.insert(line);
-  lines_.append(line);
+  QByteArray bytes = platform::ToSjis(line);
+  const size_t hash = qHash(bytes);
+  if (holds(bytes, hash)) return false;
+  add(std::move(bytes), hash);
   ++appended_;
   return true;
+}
+
+QStringList ScheduleLineMerge::lines() const {
+  QStringList out;
+  out.reserve(qsizetype(lines_.size()));
+  for (const QByteArray& line : lines_) out.append(platform::FromSjis(line));
+  return out;
+}
+
+void ScheduleLineMerge::moveAddedInto(QList<QByteArray>& current) {
+  QSet<QByteArray> held;
+  held.reserve(current.size());
+  for (QByteArray& line : current) {
+    // Only a line whose separators change is encoded again; the others
+    // keep their bytes.
+    const QString text = platform::FromSjis(line);
+    const QString withCommas = WithCommaSeparators(text);
+    if (withCommas != text) line = platform::ToSjis(withCommas);
+    held.insert(line);
+  }
+  current.reserve(current.size() + appended_);
+  for (size_t i = stored_; i < lines_.size(); ++i) {
+    if (!held.contains(lines_[i])) current.append(std::move(lines_[i]));
+    lines_[i] = QByteArray();
+  }
+  // Spent: give back the table and the slots before the file is built.
+  lines_.resize(stored_);
+  lines_.shrink_to_fit();
+  std::vector<uint32_t>().swap(table_);
+  held_ = 0;
 }
 
 void ImportScheduleCsvRows(const QStringList& csvLines, const ScheduleCsvColumns& columns, ScheduleLineMerge& merge,

@@ -2,9 +2,12 @@
 // Turning the rows of another program's schedule CSV into schedule lines and
 // adding those that the schedule does not hold yet at its end.
 #include <QSet>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "ScheduleCsvColumns.h"
 
@@ -38,8 +41,10 @@ QString CharactersOutsideCodePage932(const QString& text);
 QString WithCommaSeparators(const QString& line);
 
 // The schedule's lines held in memory while rows are added: a line equal,
-// character for character, to one held already is dropped. Held lines are
-// looked up by hash, so each row costs the same however long the schedule.
+// character for character, to one held already is dropped. The lines are
+// held as the code page 932 bytes they will be written as, which is half
+// the memory of the decoded text, and looked up by hash through a table of
+// line numbers, so each row costs the same however long the schedule.
 class ScheduleLineMerge {
  public:
   // The lines as read from the schedule file; they take part in the
@@ -49,13 +54,29 @@ class ScheduleLineMerge {
   // Appends the line unless it is held already; true when appended.
   bool append(const QString& line);
 
-  const QStringList& lines() const { return lines_; }
+  // The lines held, decoded again.
+  QStringList lines() const;
   int appendedCount() const { return appended_; }
 
+  // Appends the lines this merge added to the file's lines (their code page
+  // 932 bytes) as they stand now (read again under the file's lock, so another program's change made
+  // meanwhile is kept), their separators made commas, leaving out those the
+  // file holds by now. The added lines are released as they move over, so
+  // the merge is spent afterwards.
+  void moveAddedInto(QList<QByteArray>& current);
+
  private:
-  QStringList lines_;
-  QSet<QString> held_;
+  bool holds(const QByteArray& line, size_t hash) const;
+  void add(QByteArray line, size_t hash);
+  void grow();
+
+  std::vector<QByteArray> lines_;
+  // Open addressing: line number + 1 of each held line, 0 for a free slot;
+  // never more than half full.
+  std::vector<uint32_t> table_;
+  qsizetype held_ = 0;
   int appended_ = 0;
+  size_t stored_ = 0;  // lines read from the file, before the added ones
 };
 
 // Called with the whole CSV line of a row whose date is broken.

@@ -30,7 +30,7 @@ bool ScheduleCsvImportRun::detectColumns(const ScheduleCsvImportProgress& progre
   reader_.rewind();
   ImportedScheduleCsvReader::Record record;
   int records = 0;
-  while (reader_.next(record)) {
+  while (!detector.settled() && reader_.next(record)) {
     detector.feed(record.text);
     if (!report(progress, 0, ++records, false)) return false;
   }

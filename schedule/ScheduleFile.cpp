@@ -35,6 +35,10 @@ bool ScheduleFile::Rewrite(const QString& path, const QStringList& lines) {
   return WriteDataFile(path, lines, {.keepTempCopy = true});
 }
 
+bool ScheduleFile::RewriteBytes(const QString& path, const DataFileByteEdit& edit) {
+  return RewriteDataFileBytes(path, edit, {.keepTempCopy = true});
+}
+
 QString ScheduleFile::WeekdayBackupPath(const QDate& today) {
   return ::WeekdayBackupPath(kBackupStem, kBackupExtension, today);
 }

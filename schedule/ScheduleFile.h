@@ -33,6 +33,8 @@ class ScheduleFile {
   // meanwhile is kept; the list form writes the lines given.
   static bool Rewrite(const QString& path, const DataFileEdit& edit);
   static bool Rewrite(const QString& path, const QStringList& lines);
+  // The edit form on the lines as their bytes, for a big import.
+  static bool RewriteBytes(const QString& path, const DataFileByteEdit& edit);
   static QString TempCopyPath();
 
   // The rolling weekday backup: the file is copied into the backup folder as

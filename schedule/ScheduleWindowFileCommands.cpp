@@ -54,7 +54,8 @@ QString HelpText() {
       QStringLiteral("　　一覧で選択した日と入力した日が違うときは、入力した日の最後に追加されます。"),
       QString(),
       QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。"),
-      QStringLiteral("readme.txtにも多少の説明は書いてあります。"),
+      // The help named is the one that exists, not the original's readme.txt.
+      QFileInfo(HomePageAddress()).fileName() + QStringLiteral("にも多少の説明は書いてあります。"),
       QString(),
   }
       .join(kCrLf);

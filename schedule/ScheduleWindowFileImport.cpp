@@ -107,7 +107,10 @@ void ScheduleWindow::Cmd_Fileimport_Click() {
                                 platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) ==
               platform::MsgResult::Ok;
       // The copy "ringpad.tmp" keeps the schedule as it was before the import.
-      imported = write && ScheduleFile::Rewrite(ScheduleFileLocalPath(), merge.lines());
+      imported = write && ScheduleFile::RewriteBytes(ScheduleFileLocalPath(), [&merge](QList<QByteArray>& lines) {
+                   merge.moveAddedInto(lines);
+                   return true;
+                 });
       RefreshScheduleList();
     }
   }

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-20}"
-targets=(${FUZZ_TARGETS:-csv_line param_item sjis_decode sjis_encode ini_reader sorted_file})
+targets=(${FUZZ_TARGETS:-csv_line param_item sjis_decode sjis_encode ini_reader sorted_file address_line})
 build=build/fuzz
 jobs=$(nproc)
 

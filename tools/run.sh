@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds MainWindow and starts it.
+# Installs what is missing, builds the program and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh

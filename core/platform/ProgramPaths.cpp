@@ -14,21 +14,45 @@ QString withSlash(QString folder) {
 }
 }  // namespace
 
+QString PerUserDataFolder() {
+  // Named after the program, not after the executable, so that the variants
+  // started under other names share one folder (each keeps its own settings
+  // file there).
+  QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share");
+  return withSlash(data + QStringLiteral("/ringpad"));
+}
+
+namespace {
+QString& readOnlyOverride() {
+  static QString folder;
+  return folder;
+}
+}  // namespace
+
+void SetReadOnlyFolderOverride(const QString& folder) {
+  readOnlyOverride() = folder.isEmpty() ? QString() : withSlash(folder);
+}
+
+bool IsWritableFolder(const QString& folder) {
+  if (!readOnlyOverride().isEmpty() && withSlash(folder) == readOnlyOverride()) return false;
+  return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+
 QString ResolveProgramFolder(const QString& executablePath) {
   const QByteArray home = qgetenv("RINGPAD_HOME");
   if (!home.isEmpty()) {
     QDir().mkpath(QString::fromLocal8Bit(home));
     return withSlash(QString::fromLocal8Bit(home));
   }
-  QFileInfo exe(executablePath);
-  QString exeFolder = exe.absolutePath();
-  if (!executablePath.isEmpty() && QFileInfo(exeFolder).isDir() &&
-      ::access(QFile::encodeName(exeFolder).constData(), W_OK) == 0)
-    return withSlash(exeFolder);
-  QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share/ringpad");
+  if (!executablePath.isEmpty()) {
+    const QString exeFolder = QFileInfo(executablePath).absolutePath();
+    const QString settings = withSlash(exeFolder) + ExecutableBaseName(executablePath) + QStringLiteral(".ini");
+    if (QFileInfo(settings).isFile() && IsWritableFolder(exeFolder)) return withSlash(exeFolder);
+  }
+  const QString data = PerUserDataFolder();
   QDir().mkpath(data);
-  return withSlash(data);
+  return data;
 }
 
 QString ExecutableBaseName(const QString& argv0) {

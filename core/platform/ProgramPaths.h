@@ -5,9 +5,19 @@
 namespace platform {
 
 // The program folder: RINGPAD_HOME when set; else the executable's folder
-// when it is writable; else the per-user data folder (created). Always ends
-// with "/".
+// when it already holds the program's settings file and is writable (a
+// portable copy); else the per-user data folder (created). Always ends with
+// "/". A build folder is therefore never where anyone's data lives.
 QString ResolveProgramFolder(const QString& executablePath);
+
+// The per-user data folder that holds the data of an installed program.
+QString PerUserDataFolder();
+
+// True when files can be created in the folder.
+bool IsWritableFolder(const QString& folder);
+// Makes IsWritableFolder answer false for the folder (a read-only folder for
+// tests, which run where every folder is writable); "" ends it.
+void SetReadOnlyFolderOverride(const QString& folder);
 
 // The executable's file name without a final ".exe" ("ringpad" for
 // "/usr/bin/ringpad" or "RINGPAD.EXE", "dozir" for a link named "dozir",

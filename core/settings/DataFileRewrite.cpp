@@ -55,8 +55,10 @@ bool Replace(const QString& shownPath, const QString& target, const QByteArray& 
   return false;
 }
 
-bool Cycle(const QString& path, const std::function<bool(const QList<QByteArray>&, QStringList&)>& build,
-           const DataFileWriteOptions& options) {
+// Locks the file and reads it as it stands; then build makes the new
+// content from it, or declines.
+bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
+                 const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build) {
   const QString target = DataFileTarget(path);
   platform::FileLock lock(target);
   QString error;
@@ -68,10 +70,20 @@ bool Cycle(const QString& path, const std::function<bool(const QList<QByteArray>
   bool exists = false;
   if (!ReadCurrent(path, target, content, exists)) return false;
   const QList<QByteArray> raw = platform::SplitLines(content);
-  QStringList lines;
-  if (!build(raw, lines)) return false;
+  QByteArray after;
+  if (!build(raw, after)) return false;
   if (exists && options.confirmForeignBytes && !platform::ConfirmRewriteOfForeignBytes(path, raw)) return false;
-  return Replace(path, target, content, exists, platform::JoinLinesKeepingBytes(lines, raw), options);
+  return Replace(path, target, content, exists, after, options);
+}
+
+bool Cycle(const QString& path, const std::function<bool(const QList<QByteArray>&, QStringList&)>& build,
+           const DataFileWriteOptions& options) {
+  return LockedCycle(path, options, [&](const QList<QByteArray>& raw, QByteArray& after) {
+    QStringList lines;
+    if (!build(raw, lines)) return false;
+    after = platform::JoinLinesKeepingBytes(lines, raw);
+    return true;
+  });
 }
 
 }  // namespace
@@ -93,6 +105,21 @@ bool WriteDataFile(const QString& path, const QStringList& lines, const DataFile
                  return true;
                },
                options);
+}
+
+bool RewriteDataFileBytes(const QString& path, const DataFileByteEdit& edit, const DataFileWriteOptions& options) {
+  return LockedCycle(path, options, [&](const QList<QByteArray>& raw, QByteArray& after) {
+    QList<QByteArray> lines = raw;
+    if (!edit(lines)) return false;
+    qsizetype size = 0;
+    for (const QByteArray& line : lines) size += line.size() + 2;
+    after.reserve(size);
+    for (const QByteArray& line : lines) {
+      after.append(line);
+      after.append("\r\n", 2);
+    }
+    return true;
+  });
 }
 
 QString TempCopyPath() { return ProgramFolder + QStringLiteral("ringpad.tmp"); }

@@ -28,6 +28,7 @@
 //     return true;
 //   }, {.keepTempCopy = true});
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -53,6 +54,14 @@ bool RewriteDataFile(const QString& path, const DataFileEdit& edit, const DataFi
 // checks and atomic replace, without an edit. Lines equal to lines of the
 // file as it stands keep their bytes.
 bool WriteDataFile(const QString& path, const QStringList& lines, const DataFileWriteOptions& options = {});
+
+// The same cycle on the file's lines as the bytes they are, for edits that
+// hold what they add already encoded (a big import): no line is decoded
+// and encoded again, so the cycle costs little beyond the lines themselves.
+// Lines come and go without their line ends; every line is written with
+// CR LF.
+using DataFileByteEdit = std::function<bool(QList<QByteArray>& lines)>;
+bool RewriteDataFileBytes(const QString& path, const DataFileByteEdit& edit, const DataFileWriteOptions& options = {});
 
 // "ringpad.tmp" in the program folder.
 QString TempCopyPath();

@@ -7,12 +7,24 @@ QStringList PreferredFontNames() {
 
 QString FontListSeparator() { return QString(19, QLatin1Char('-')); }
 
+QString FontFamilyName(const QString& deviceFont) {
+  // The font database names a family that several foundries ship as
+  // "C059 [urw]", "C059 [UKWN]"; the family alone chooses the face.
+  QString name = deviceFont.trimmed();
+  if (name.endsWith(u']')) {
+    const qsizetype open = name.lastIndexOf(QLatin1String(" ["));
+    if (open > 0) name = name.left(open).trimmed();
+  }
+  return name;
+}
+
 QStringList BuildFontList(const QStringList& deviceFonts) {
   const QStringList preferred = PreferredFontNames();
   QStringList list = preferred;
   list.append(FontListSeparator());
-  for (const QString& name : deviceFonts) {
-    if (name.startsWith(QLatin1Char('@')) || preferred.contains(name)) continue;
+  for (const QString& deviceFont : deviceFonts) {
+    const QString name = FontFamilyName(deviceFont);
+    if (name.isEmpty() || name.startsWith(QLatin1Char('@')) || list.contains(name)) continue;
     list.append(name);
   }
   return list;

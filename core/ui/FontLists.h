@@ -8,9 +8,12 @@
 QStringList PreferredFontNames();
 // The entry between the preferred fonts and the installed ones.
 QString FontListSeparator();
+// The family of a font database entry without its foundry ("C059" for
+// "C059 [urw]").
+QString FontFamilyName(const QString& deviceFont);
 // The whole font list: the preferred fonts, the separator, then the device's
-// fonts in their order without vertical-writing fonts ("@" names) and without
-// the preferred names.
+// families in their order, each once, without vertical-writing fonts ("@"
+// names) and without the preferred names.
 QStringList BuildFontList(const QStringList& deviceFonts);
 
 // The 18 point sizes of a size list, sizes below 10 with a leading blank.

@@ -1,16 +1,20 @@
 #include "InitApplication.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "MainWindow.h"
+#include "ScreenArea.h"
 #include "StartupRules.h"
 #include "Twips.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProgramPaths.h"
 #include "core/print/PrinterInfo.h"
 #include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
@@ -37,15 +41,26 @@ void makeProgramFolderCurrent() {
   platform::ShowMessage(QStringLiteral("[") + folder + QStringLiteral("]がみつかりません（これ出たら教えてね）"));
 }
 
-// nullptr when another instance holds the lock; a lock that cannot be taken
-// for any other reason (a read-only folder) does not stop the program.
-std::unique_ptr<QLockFile> takeInstanceLock(bool& otherInstance) {
-  auto lock = std::make_unique<QLockFile>(InstanceLockPath());
+std::unique_ptr<QLockFile> tryInstanceLock(const QString& path, bool& otherInstance) {
+  auto lock = std::make_unique<QLockFile>(path);
   lock->setStaleLockTime(0);  // a live holder keeps it however long it runs
-  otherInstance = false;
   if (lock->tryLock(0)) return lock;
   otherInstance = lock->error() == QLockFile::LockFailedError;
   return nullptr;
+}
+
+// nullptr when another instance holds the lock. A program folder where no
+// lock can be made (read-only) keeps its lock in the runtime folder, so that
+// a second start is refused there too; a lock that cannot be taken anywhere
+// does not stop the program.
+std::unique_ptr<QLockFile> takeInstanceLock(bool& otherInstance) {
+  otherInstance = false;
+  const QString local = ProgramFolder + ExeName + QStringLiteral(".lock");
+  if (InstanceLockPath() == local) {
+    if (auto lock = tryInstanceLock(local, otherInstance)) return lock;
+    if (otherInstance) return nullptr;
+  }
+  return tryInstanceLock(RuntimeInstanceLockPath(), otherInstance);
 }
 
 void writeCentredPosition(const MainWindow& form) {
@@ -60,7 +75,20 @@ void writeCentredPosition(const MainWindow& form) {
 
 }  // namespace
 
-QString InstanceLockPath() { return ProgramFolder + ExeName + QStringLiteral(".lock"); }
+QString InstanceLockPath() {
+  if (platform::IsWritableFolder(ProgramFolder)) return ProgramFolder + ExeName + QStringLiteral(".lock");
+  return RuntimeInstanceLockPath();
+}
+
+QString RuntimeInstanceLockPath() {
+  QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (runtime.isEmpty()) runtime = QDir::tempPath();
+  QString folder = QFileInfo(ProgramFolder).canonicalFilePath();
+  if (folder.isEmpty()) folder = QDir::cleanPath(QDir(ProgramFolder).absolutePath());
+  const QByteArray key = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  return runtime + QStringLiteral("/ringpad-") + QString::fromLatin1(key) + QStringLiteral("-") + ExeName +
+         QStringLiteral(".lock");
+}
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
   TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
@@ -68,9 +96,7 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   CloseVeto = 0;
   SetProgramPaths(form.startupArgs().argv0);  // ExeName and ProgramFolder
   form.setWindowTitle(ExeName);
-  form.LoadPreviewWindow();
   ConfirmPrompts = 1;
-  probeDefaultPrinter();
 
   BackupFolder = ProgramFolder + QStringLiteral("bak/");
   CreateFolderIfMissing(ProgramFolder + QStringLiteral("bak"));
@@ -87,27 +113,39 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
     return kInitProgramEnded;
   }
   form.HoldInstanceLock(std::move(lock));
+  // The data files of this program folder, whatever folder the program was
+  // started from: clearing flags elsewhere would touch other people's files.
+  ClearReadOnlyFlags({ProgramFolder + QStringLiteral("vidazu.txt"), ProgramFolder + QStringLiteral("dozir.txt"),
+                      ProgramFolder + QStringLiteral("diduvuv.txt"), ProgramFolder + QStringLiteral("jxmemo.txt")});
 
+  // The version mark goes in last: a start-up cut short before the defaults
+  // are all written then finds the old mark and writes them again.
   int16_t result = 0;
   if (!QFileInfo::exists(SettingsFilePath())) {
-    WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     writeCentredPosition(form);
     WriteDefaultSettings();
+    WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     result = 1;
   }
   if (GetIniValue(QString(), QStringLiteral("VERSION")) != ProgramVersion) {
-    WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     WriteDefaultSettings();
+    WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     if (result != 1) result = 2;
   }
   form.move(TwipsToPixelsX(ParseNumber(GetIniValue(QString(), QStringLiteral("X")))),
             TwipsToPixelsY(ParseNumber(GetIniValue(QString(), QStringLiteral("Y")))));
+  KeepWindowOnScreen(&form);
 
   PaperSettings.PaperIndex = ParseInt16(GetIniValue(QString(), QStringLiteral("YOUSI")));
   LoadPaperSettings(PaperSettings.PaperIndex);
   ImeKana = ParseInt16(GetIniValue(QString(), QStringLiteral("IMEKANA")));
   EndDocPerPage = 1;
+  return result;
+}
+
+void InitAfterFirstShow(MainWindow& form) {
+  form.LoadPreviewWindow();
+  probeDefaultPrinter();
   PaperSettings.PrintMargin =
       PrinterOffsetMargin(DefaultPrinterPhysicalOffsetXMm(), PaperSettings.PageLeft, PaperSettings.PrintMargin);
-  return result;
 }

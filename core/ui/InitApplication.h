@@ -13,6 +13,14 @@ constexpr int16_t kInitProgramEnded = -1;
 // held another VERSION.
 int16_t InitApplication(MainWindow& form, const QString& version);
 
+// The steps of start-up that cost time and show nothing of their own (the
+// hidden preview window, the default printer's probe and its offset), run
+// once the main window has been shown so that it appears at once.
+void InitAfterFirstShow(MainWindow& form);
+
 // The lock file that tells a second instance of the same executable in the
-// same program folder to stand down.
+// same program folder to stand down: in the program folder, or in the
+// per-user runtime folder when the program folder is read-only.
 QString InstanceLockPath();
+// The runtime folder's lock for this program folder and executable.
+QString RuntimeInstanceLockPath();

@@ -61,6 +61,10 @@ class MainWindow : public QMainWindow {
 
   QAction* FileItemAction(FileItem item) const;
 
+  // Makes the window large enough to show the page window whole, within the
+  // available screen area; scroll bars remain for a screen that is smaller.
+  void GrowToShow(QMdiSubWindow* sub);
+
   QString LastPageKind;
 
   QMdiArea* mdiArea = nullptr;
@@ -122,6 +126,7 @@ class MainWindow : public QMainWindow {
   void mnu_help_Click() { PageFormCommands(FileItem::Help); }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -132,10 +137,13 @@ class MainWindow : public QMainWindow {
   void buildPageMenus();
   void openPage(const char* pageKind);
   void bringPageForward(const QString& pageKind);
+  void yieldFrameShortcuts(QMdiSubWindow* sub);
   void runStartupSwitch();
   void runSinglePageVariant();
   void runClipboardSwitch();
-  void setHeightLimit();
+  void setStartHeight();
+  void setWidthLimit();
+  QSize frameExtra() const;
   QAction* pageItem(const char* objectName) const;
 
   StartupArgs args_;

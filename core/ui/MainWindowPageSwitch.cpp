@@ -1,8 +1,11 @@
 // The main window's page switching and the File items that press the page
 // windows' buttons.
 #include <QAction>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QSet>
 
 #include "ShowSettingsForm.h"
 #include "PageRegistry.h"
@@ -43,6 +46,36 @@ void MainWindow::bringPageForward(const QString& pageKind) {
   QMdiSubWindow* sub = pages_.value(pageKind.toLower());
   mdiArea->setActiveSubWindow(sub);
   sub->raise();
+  GrowToShow(sub);
+}
+
+// The page window's own frame menu offers Close under Ctrl+W as well, which
+// made the File menu's Ctrl+W ambiguous, so that neither ran: the menu's
+// keys win, and the frame keeps the keys nobody else uses (Ctrl+F4).
+void MainWindow::yieldFrameShortcuts(QMdiSubWindow* sub) {
+  QSet<QKeySequence> taken;
+  for (QAction* action : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+    for (const QKeySequence& key : action->shortcuts()) taken.insert(key);
+  QList<QAction*> frameActions = sub->actions();
+  if (QMenu* menu = sub->systemMenu()) frameActions += menu->actions();
+  for (QAction* action : frameActions) {
+    QList<QKeySequence> keys = action->shortcuts();
+    const auto clash = [&taken](const QKeySequence& key) { return taken.contains(key); };
+    if (keys.removeIf(clash) > 0) action->setShortcuts(keys);
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A page window that the user closed can be chosen again from its item.
+  if (event->type() == QEvent::Hide) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(watched);
+    if (sub && sub->isHidden()) {
+      const QString kind = pages_.key(sub);
+      if (const PageKindInfo* row = kind.isEmpty() ? nullptr : FindPageKind(kind))
+        pageItem(row->pageItemName)->setEnabled(true);
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 PageWindow* MainWindow::LoadedPageWindow(const QString& pageKind) const {
@@ -60,11 +93,14 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
   QMdiSubWindow* sub = mdiArea->addSubWindow(page);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   pages_.insert(pageKind.toLower(), sub);
+  yieldFrameShortcuts(sub);
+  sub->installEventFilter(this);
   page->Form_Load();
   sub->show();
-  // Whole and at the top left, however small the main window's area.
+  // Whole and at the top left; the main window grows to show it.
   sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
   sub->move(0, 0);
+  GrowToShow(sub);
   return page;
 }
 
@@ -74,6 +110,9 @@ PageWindow* MainWindow::ActivePageWindow() const {
 }
 
 void MainWindow::PageFormCommands(FileItem item) {
+  // A hidden item is no command of this page, even when its action is set
+  // off from code.
+  if (!FileItemAction(item)->isVisible()) return;
   PageWindow* page = ActivePageWindow();
   if (!page) return;
   const QString kind = pages_.key(qobject_cast<QMdiSubWindow*>(page->parentWidget()));

@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLockFile>
-#include <QTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <algorithm>
 
 #include "InitApplication.h"
@@ -13,6 +15,7 @@
 #include "core/platform/ClipboardPersist.h"
 #include "StartupRules.h"
 #include "StartupSwitch.h"
+#include "ScreenArea.h"
 #include "Twips.h"
 #include "core/platform/ProgramExit.h"
 #include "core/settings/AppGlobals.h"
@@ -20,17 +23,15 @@
 #include "core/settings/SettingsText.h"
 
 namespace {
-// Outer height of the window and least outer width, in twips.
-constexpr double kHeightTwips = 6605;
+// Outer height of the window at start and least outer width, in twips.
+constexpr double kStartHeightTwips = 6605;
 constexpr double kMinWidthTwips = 9650;
 
 const char* const kProgramVersion = "3.16.01";
 }  // namespace
 
 void MainWindow::MDIForm_Load() {
-  setHeightLimit();
-  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("dozir.txt"), QStringLiteral("diduvuv.txt"),
-                      QStringLiteral("jxmemo.txt")});
+  setStartHeight();
   setEnabled(false);
   const int16_t result = InitApplication(*this, QString::fromLatin1(kProgramVersion));
   if (ended_) return;
@@ -39,11 +40,10 @@ void MainWindow::MDIForm_Load() {
   else
     runSinglePageVariant();
   if (ended_) return;
-  if (result != 0) {
-    // Let the first page paint before the box covers it.
-    QCoreApplication::processEvents();
-    mnu_Version_Click();
-  }
+  // The window and its first page paint before the slower steps run.
+  QCoreApplication::processEvents();
+  InitAfterFirstShow(*this);
+  if (result != 0) mnu_Version_Click();
   setEnabled(true);
   // A disabled window cannot activate its page windows; the first page
   // takes the focus now.
@@ -90,24 +90,38 @@ void MainWindow::EndProgram() {
 
 // The window frame is known only once the window system has placed the
 // window; until then the client size stands for the outer size.
-void MainWindow::setHeightLimit() {
-  const int frameExtraWidth = frameGeometry().width() - width();
-  const int frameExtraHeight = frameGeometry().height() - height();
-  setMinimumWidth(std::max(0, TwipsToPixelsX(kMinWidthTwips) - frameExtraWidth));
-  setFixedHeight(std::max(0, TwipsToPixelsY(kHeightTwips) - frameExtraHeight));
+QSize MainWindow::frameExtra() const { return frameGeometry().size() - size(); }
+
+void MainWindow::setStartHeight() {
+  resize(width(), std::max(0, TwipsToPixelsY(kStartHeightTwips) - frameExtra().height()));
 }
 
+void MainWindow::setWidthLimit() {
+  const int screenWidth = AvailableScreenArea(this).width();
+  setMinimumWidth(std::max(0, std::min(TwipsToPixelsX(kMinWidthTwips), screenWidth) - frameExtra().width()));
+}
+
+// The window may be resized both ways and maximised: a page window larger
+// than a fixed frame would only be reached by scrolling.
 void MainWindow::MDIForm_Resize() {
-  if (isMinimized()) return;
-  if (isMaximized()) {
-    // Changing the state inside its own change notice confuses some window
-    // managers; the normal state follows as soon as the notice is done.
-    QTimer::singleShot(0, this, [this] {
-      if (isMaximized()) showNormal();
-    });
-    return;
-  }
-  setHeightLimit();
+  if (isMinimized() || isMaximized() || isFullScreen()) return;
+  setWidthLimit();
+}
+
+void MainWindow::GrowToShow(QMdiSubWindow* sub) {
+  if (!sub || isMinimized() || isMaximized() || isFullScreen()) return;
+  // Counted from the parts rather than from the MDI area's present size,
+  // which lags behind a resize until the window system has answered.
+  const int border = 2 * mdiArea->frameWidth();
+  const QRect page = sub->geometry();
+  QSize client(page.right() + 1 + border, page.bottom() + 1 + border);
+  client = client.expandedTo(size());
+  const QMenuBar* bar = menuBar();
+  client.rheight() += bar->hasHeightForWidth() ? bar->heightForWidth(client.width()) : bar->sizeHint().height();
+  const QSize outer = (client + frameExtra()).expandedTo(frameGeometry().size());
+  const QRect fitted = FitRectInArea(QRect(frameGeometry().topLeft(), outer), AvailableScreenArea(this));
+  resize(fitted.size() - frameExtra());
+  move(fitted.topLeft());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -30,9 +30,25 @@ QAbstractButton* FindCommandButton(QWidget* window, const QString& name) {
   return nullptr;
 }
 
+namespace {
+// True when the button, or a widget between it and the window (the window
+// included), was disabled by the program: a page window does that while it
+// prints or imports, and pressing a button then would start a second command
+// inside the running one. A window disabled only because the main window is
+// (start-up) is not disabled itself.
+bool disabledByProgram(const QWidget* button, const QWidget* window) {
+  for (const QWidget* w = button; w; w = w->parentWidget()) {
+    if (w->testAttribute(Qt::WA_ForceDisabled)) return true;
+    if (w == window) break;
+  }
+  return false;
+}
+}  // namespace
+
 bool PressCommandButton(QWidget* window, const QString& name) {
   QAbstractButton* button = FindCommandButton(window, name);
   if (!button) return false;
+  if (disabledByProgram(button, window)) return false;
   // Pressing from code works while the window is still disabled (the "CA"
   // switch runs during start-up, before the main window takes input), where
   // click() would do nothing.

@@ -27,5 +27,7 @@ PageWindow* CreatePageWindow(const QString& pageKind, QWidget* parent = nullptr)
 // letter case; nullptr when it has none.
 QAbstractButton* FindCommandButton(QWidget* window, const QString& name);
 
-// Presses that button as a user's click would; false when there is none.
+// Presses that button as a user's click would; false when there is none, or
+// when the window or the button has been disabled by the program (a busy
+// page window takes no second command).
 bool PressCommandButton(QWidget* window, const QString& name);

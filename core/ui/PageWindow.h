@@ -3,6 +3,7 @@
 // MDI area: a load step that runs each time the window is created, a close
 // check, an activation step, and the command buttons that the main window's
 // File items press by name.
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <initializer_list>
@@ -33,13 +34,29 @@ class PageWindow : public QWidget {
   // The close check: set cancel to non-zero to keep the window open.
   virtual void Form_QueryUnload(int16_t& cancel, UnloadMode mode) {}
 
+  // What a print button says while its window has no printing of its own.
+  static QString NotPrintableYetText();
+
  protected:
   // A command button with the given objectName; hidden when it has no
-  // caption (the buttons that only the main window's menu presses).
+  // caption (the buttons that only the main window's menu presses). A print
+  // button ("Cmd_print") that nothing else is connected to answers with
+  // NotPrintableYetText, so that a click is never lost without a word; a
+  // window that connects its own print handler replaces that answer.
   QPushButton* NewCommandButton(const char* name, const QString& caption = QString());
   // A plain row for the visible controls of a window that has no layout of
   // its own yet.
   void ArrangeInRow(std::initializer_list<QWidget*> widgets);
 
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void noteFocusChange(QWidget* old, QWidget* now);
+  void takeFocusBack();
+
+  // The control that had the focus when the window disabled itself; the
+  // window and that control get the focus back when the window is enabled
+  // again, so that a command's keys keep going where the user works.
+  QPointer<QWidget> focusBeforeDisabled_;
 };

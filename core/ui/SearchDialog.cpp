@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "ScreenArea.h"
 #include "SearchKeys.h"
 #include "Twips.h"
 #include "core/platform/Clipboard.h"
@@ -50,16 +51,18 @@ SearchDialog::SearchDialog(QWidget* owner) : QDialog(owner), owner_(owner) {
 void SearchDialog::Form_Load() {
   if (owner_) {
     const QWidget* main = owner_->window();
-    const QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
-    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1 << 20, 1 << 20);
+    const QRect screenRect = AvailableScreenArea(main);
     const QRect mainFrame = main->frameGeometry();
     // A dialog not placed yet would open where Qt puts a dialog of its own:
     // centred over the main window, not at the screen's left edge.
     const int ownLeft = testAttribute(Qt::WA_Moved)
                             ? x()
                             : mainFrame.left() + (mainFrame.width() - frameGeometry().width()) / 2;
-    move(SearchDialogPosition(mainFrame, frameGeometry().size(), SearchDialogPlacement, ownLeft,
-                              TwipsToPixelsX(kEdgeTwips), screenRect));
+    const QPoint at = SearchDialogPosition(mainFrame, frameGeometry().size(), SearchDialogPlacement, ownLeft,
+                                           TwipsToPixelsX(kEdgeTwips), screenRect);
+    // Beside a main window at the screen's edge the dialog would hang off
+    // it; it stays whole on the screen.
+    move(FitRectInArea(QRect(at, frameGeometry().size()), screenRect).topLeft());
   }
   SearchDialogResult = -1;
   // A text copied anywhere is searched for at once, but only once: the

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "FormHelpers.h"
+#include "ScreenArea.h"
 #include "SettingsFormLists.h"
 #include "StoredValueCombo.h"
 #include "Twips.h"
@@ -83,16 +84,20 @@ void SettingsForm::connectHandlers() {
   connect(Cmd_settei, &QPushButton::clicked, this, &SettingsForm::Cmd_settei_Click);
 }
 
+// Over the main window, but never smaller than its controls need nor
+// beyond the screen, so that "設定内容保管" can always be reached.
 void SettingsForm::placeOverMainWindow() {
   if (!parentWidget()) return;
   const QRect main = parentWidget()->window()->geometry();
-  setGeometry(main.x(), main.y(), main.width(), main.height() + TwipsToPixelsY(kExtraHeightTwips));
+  const QSize least = minimumSizeHint().expandedTo(sizeHint());
+  const QRect wanted(main.x(), main.y(), std::max(main.width(), least.width()),
+                     std::max(main.height() + TwipsToPixelsY(kExtraHeightTwips), least.height()));
+  setGeometry(FitRectInArea(wanted, AvailableScreenArea(parentWidget())));
 }
 
 void SettingsForm::Form_Load() {
   loading_ = true;
   openedWith_ = PaperSettings;
-  placeOverMainWindow();
 
   for (int i = 0; i < kPaperSizeCount; ++i) Cmb_Yousi->addItem(PaperSizeListText(i));
   Cmb_Yousi->setCurrentRow(PaperSettings.PaperIndex);
@@ -120,6 +125,9 @@ void SettingsForm::Form_Load() {
   Cmb_daisi_Color->setCurrentIndex(1);
 
   LoadPlannerSettingsToForm();
+  // Placed once the lists are filled, when the size its controls need is
+  // known.
+  placeOverMainWindow();
   loading_ = false;
 }
 

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <cstdint>
 
-// Makes the files writable again, by names relative to the current folder
-// with letter case ignored; a missing file or any failure is passed over
+// Makes the files writable again, by paths whose file names match with
+// letter case ignored; a missing file or any failure is passed over
 // silently.
 void ClearReadOnlyFlags(const QStringList& fileNames);
 

@@ -4,27 +4,54 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "HelpPage.h"
+#include "core/platform/ProgramPaths.h"
+#include "core/platform/SafeSave.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {
 const QString kReadme = QStringLiteral("README.md");
+const QString kHelpPage = QStringLiteral("ringpad-help.html");
+
+// Writes the help page unless it already holds this version's text.
+bool ensureHelpPage(const QString& path) {
+  const QByteArray text = HelpPageHtml().toUtf8();
+  QFile existing(path);
+  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return true;
+  existing.close();
+  return platform::SaveFileAtomically(path, text);
+}
+}  // namespace
+
+QString InstalledReadme(const QString& exeFolder) {
+  const QString folder = QDir(exeFolder).absolutePath() + QStringLiteral("/");
+  for (const QString& path : {folder + QStringLiteral("../share/doc/ringpad/") + kReadme, folder + kReadme})
+    if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+  return QString();
+}
+
+QString HelpPagePath() {
+  const QString folder = ProgramFolder.isEmpty() ? platform::PerUserDataFolder() : ProgramFolder;
+  return folder + kHelpPage;
 }
 
 QString HomePageAddress() {
-  const QString exeFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/");
-  QStringList candidates;
-  if (!ProgramFolder.isEmpty()) candidates << ProgramFolder + kReadme;
-  candidates << exeFolder + kReadme << exeFolder + QStringLiteral("../share/doc/ringpad/") + kReadme
-             << exeFolder + QStringLiteral("../") + kReadme << exeFolder + QStringLiteral("../../") + kReadme;
-  for (const QString& path : candidates)
-    if (QFileInfo(path).isFile()) return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-  return QDir::cleanPath(exeFolder + kReadme);
+  const QString readme = InstalledReadme(QCoreApplication::applicationDirPath());
+  if (!readme.isEmpty()) return readme;
+  const QString page = HelpPagePath();
+  if (ensureHelpPage(page)) return page;
+  // A read-only program folder: the per-user folder takes the page.
+  const QString spare = platform::PerUserDataFolder() + kHelpPage;
+  QDir().mkpath(platform::PerUserDataFolder());
+  ensureHelpPage(spare);
+  return spare;
 }
 
 QString VersionBoxText(const QString& exeName, const QString& version, const QString& homePage) {
   const QString br = QStringLiteral("\r\n");
-  return QStringLiteral("Ringpad ") + exeName.toLower() + QStringLiteral(".exe  Ver ") + version +
-         QStringLiteral(" (32Bit版)") + br + br +
+  const QString bits = QString::number(static_cast<int>(sizeof(void*) * 8));
+  return QStringLiteral("Ringpad ") + exeName.toLower() + QStringLiteral("  Ver ") + version + QStringLiteral(" (") +
+         bits + QStringLiteral("Bit版 Linux)") + br + br +
          QStringLiteral("このソフトウェアは無保証で提供されます。") + br + br +
          QStringLiteral("メニューで用紙を選んで、印刷ボタンを押すだけで使えます。") + br + br +
          QStringLiteral("最新版は、") + homePage + QStringLiteral(" に有ります。") + br +

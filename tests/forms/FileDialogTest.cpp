@@ -1,11 +1,14 @@
 // The file dialogs: filter translation, defaults, the scripted seam and the
 // set-up of Qt's dialog.
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 
 #include "FormsTestSupport.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/FileDialogFilter.h"
+#include "core/ui/QtTranslations.h"
 
 namespace {
 
@@ -128,6 +131,31 @@ TEST_F(FileDialogTest, QtsDialogIsSetUpFromTheRequest) {
   EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
   dialog = CreateFileDialog(MakeFileDialogRequest(true, OFN_NOCHANGEDIR, home(), {}, {}, {}, 1, {}), nullptr);
   EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+}
+
+QStringList ButtonTexts(QWidget* dialog) {
+  QStringList texts;
+  for (QPushButton* button : dialog->findChildren<QPushButton*>())
+    if (button->isVisibleTo(dialog)) texts << button->text();
+  return texts;
+}
+
+TEST_F(FileDialogTest, QtsOwnTextsAreJapaneseWithTheTranslations) {
+  const FileDialogRequest open = MakeFileDialogRequest(true, 0, home(), {}, {}, {}, 1, {});
+  ASSERT_TRUE(InstallJapaneseQtTranslations());
+  QStringList texts = ButtonTexts(CreateFileDialog(open, nullptr).get());
+  EXPECT_TRUE(texts.filter(QStringLiteral("開く")).size() == 1) << texts.join(u'|').toStdString();
+  EXPECT_TRUE(texts.contains(QStringLiteral("キャンセル"))) << texts.join(u'|').toStdString();
+  QStringList saveTexts = ButtonTexts(
+      CreateFileDialog(MakeFileDialogRequest(false, 0, home(), {}, {}, {}, 1, {}), nullptr).get());
+  EXPECT_TRUE(saveTexts.filter(QStringLiteral("保存")).size() == 1) << saveTexts.join(u'|').toStdString();
+  RemoveJapaneseQtTranslations();
+
+  // Without the translations file the dialogs simply stay English.
+  EXPECT_FALSE(InstallJapaneseQtTranslations(home()));
+  texts = ButtonTexts(CreateFileDialog(open, nullptr).get());
+  EXPECT_TRUE(texts.contains(QStringLiteral("Cancel"))) << texts.join(u'|').toStdString();
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 }  // namespace

@@ -27,6 +27,16 @@ TEST(FontList, PreferredFontsSeparatorThenTheDevicesOtherFonts) {
   EXPECT_EQ(kSeparator.size(), 19);
 }
 
+TEST(FontList, EachFamilyOnceWhateverFoundriesShipIt) {
+  const QStringList device = {QStringLiteral("C059 [urw]"), QStringLiteral("C059 [UKWN]"), QStringLiteral("C059"),
+                              QStringLiteral("IPAGothic"), QStringLiteral("ＭＳ 明朝 [ms]"),
+                              QStringLiteral("Name [with] brackets [x]")};
+  const QStringList expected = kPreferred + QStringList{kSeparator, QStringLiteral("C059"),
+                                                        QStringLiteral("IPAGothic"),
+                                                        QStringLiteral("Name [with] brackets")};
+  EXPECT_EQ(BuildFontList(device), expected);
+}
+
 TEST_F(FormHelpersTest, FillFontListRefillsAndSelectsTheFirstFont) {
   QComboBox list;
   list.addItems({QStringLiteral("old"), QStringLiteral("older")});

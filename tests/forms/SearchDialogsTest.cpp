@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "FormsTestSupport.h"
+#include "core/ui/ScreenArea.h"
 #include "core/ui/SearchDialog.h"
 #include "core/ui/FindDialog.h"
 
@@ -91,6 +92,24 @@ TEST_F(SearchDialogTest, AnUnknownPlacementOpensCentredOverTheMainWindowNotAtThe
   const QRect frame = main.frameGeometry();
   EXPECT_EQ(dialog.x(), frame.left() + (frame.width() - dialog.frameGeometry().width()) / 2);
   dialog.Cmd_cancel->click();
+}
+
+TEST_F(SearchDialogTest, BesideAMainWindowAtTheScreensEdgeTheDialogStaysOnTheScreen) {
+  const QRect screen(0, 0, 1366, 768);
+  SetScreenAreaOverride(screen);
+  QWidget main;
+  const int16_t saved = SearchDialogPlacement;
+  for (int16_t placement : {0, 1, 2}) {
+    for (const QRect at : {QRect(1200, 300, 600, 400), QRect(-500, 300, 600, 400)}) {
+      main.setGeometry(at);
+      SearchDialogPlacement = placement;
+      SearchDialog dialog(&main);
+      EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << placement << " " << at.x();
+      dialog.Cmd_cancel->click();
+    }
+  }
+  SearchDialogPlacement = saved;
+  SetScreenAreaOverride(std::nullopt);
 }
 
 TEST_F(SearchDialogTest, TheSeamScriptsTheDialogForAPageWindow) {

@@ -15,7 +15,9 @@
 #include "core/ui/SettingsForm.h"
 #include "core/ui/ShowSettingsForm.h"
 #include "core/ui/SettingsFormLists.h"
+#include "core/ui/ScreenArea.h"
 #include "core/ui/StoredValueCombo.h"
+#include "core/ui/Twips.h"
 
 namespace {
 
@@ -367,6 +369,37 @@ TEST_F(SettingsFormTest, TheMainWindowOpensTheFormThroughItsSeam) {
   ShowSettingsForm(nullptr);
   EXPECT_EQ(settingsBytes(), before);
   EXPECT_EQ(PaperSettings.PageWidth, 88);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SettingsFormTest, TheFormCoversTheMainWindowInsideTheScreen) {
+  const QRect screen(0, 0, 1366, 768);
+  SetScreenAreaOverride(screen);
+  loadStored();
+  QWidget main;
+  struct Case {
+    QRect mainWindow;
+    bool overTheMainWindow;  // fits as it is: covers the window, 200 twips taller
+  };
+  const Case cases[] = {
+      {QRect(100, 50, 1000, 500), true},
+      {QRect(1200, 700, 900, 500), false},  // partly off the screen
+      {QRect(0, 0, 200, 100), false},       // smaller than the form's controls
+  };
+  for (const Case& c : cases) {
+    main.setGeometry(c.mainWindow);
+    SettingsForm form(&main);
+    const QRect at = form.geometry();
+    EXPECT_TRUE(screen.contains(at)) << c.mainWindow.x();
+    EXPECT_GE(at.width(), form.minimumSizeHint().width()) << c.mainWindow.x();
+    EXPECT_GE(at.height(), form.minimumSizeHint().height()) << c.mainWindow.x();
+    if (c.overTheMainWindow)
+      EXPECT_EQ(at, QRect(100, 50, 1000, 500 + TwipsToPixelsY(200)));
+  }
+  SetScreenAreaOverride(std::nullopt);
 }
 
 }  // namespace

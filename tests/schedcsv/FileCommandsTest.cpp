@@ -2,11 +2,13 @@
 #include "FileCommandsTest.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "core/platform/TextLines.h"
+#include "core/ui/VersionBox.h"
 #include "schedule/HolidayLines.h"
 
 namespace {
@@ -202,7 +204,9 @@ TEST_F(FileCommandsTest, HelpShowsTheUsageNote) {
             QStringLiteral("　　一覧で選択した日と入力した日が違うときは、入力した日の最後に追加されます。"));
   EXPECT_TRUE(lines[14].startsWith(QStringLiteral("その他の説明は")));
   EXPECT_TRUE(lines[14].endsWith(QStringLiteral("を見にきてください。")));
-  EXPECT_EQ(lines[15], QStringLiteral("readme.txtにも多少の説明は書いてあります。"));
+  EXPECT_EQ(lines[15], QStringLiteral("ringpad-help.htmlにも多少の説明は書いてあります。"));
+  EXPECT_TRUE(lines[14].contains(HomePageAddress()));
+  EXPECT_TRUE(QFileInfo(HomePageAddress()).isFile());
   EXPECT_EQ(lines[16], QString());
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
 }

@@ -2,6 +2,7 @@
 // held already.
 #include <gtest/gtest.h>
 
+#include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "schedule/ScheduleCsvImport.h"
 
@@ -120,6 +121,25 @@ TEST(ImportScheduleCsvRows, FixtureFilesGiveTheirLines) {
     ImportScheduleCsvRows(csv, columns, again, {});
     EXPECT_EQ(again.appendedCount(), 0) << c.file;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScheduleLineMerge, AddedLinesJoinTheFileAsItStandsAtTheWrite) {
+  ScheduleLineMerge merge({QStringLiteral("2001/05/01 祝日 x")});
+  ASSERT_TRUE(merge.append(QStringLiteral("2001/05/03,赤　,会議")));
+  ASSERT_TRUE(merge.append(QStringLiteral("2001/05/04,　　,出張")));
+  // Meanwhile another program added a line, one of them among others.
+  QList<QByteArray> current{platform::ToSjis(QStringLiteral("2001/05/01 祝日 x")),
+                            platform::ToSjis(QStringLiteral("2001/05/02,　　,別")),
+                            platform::ToSjis(QStringLiteral("2001/05/04,　　,出張"))};
+  merge.moveAddedInto(current);
+  QStringList lines;
+  for (const QByteArray& line : current) lines.append(platform::FromSjis(line));
+  EXPECT_EQ(lines, (QStringList{"2001/05/01,祝日,x", "2001/05/02,　　,別", "2001/05/04,　　,出張",
+                                "2001/05/03,赤　,会議"}));
 }
 
 }  // namespace

@@ -6,10 +6,14 @@
 #include "core/platform/ProgramExit.h"
 #include "core/settings/Ini.h"
 #include "core/platform/Shell.h"
+#include "core/ui/ScreenArea.h"
 #include "core/ui/ShowSettingsForm.h"
 
 void MainWindowTest::SetUp() {
   RingpadTest::SetUp();
+  // A screen large enough for every page window, whatever the offscreen
+  // platform reports; tests of small screens set their own.
+  SetScreenAreaOverride(QRect(0, 0, 1920, 1080));
   RegisterAllPages();
   platform::SetEndProgramHandler([this](int) { ++endRequests; });
   SetSettingsFormHandler([this](SettingsForm&) { ++settingsFormShown; });
@@ -23,6 +27,7 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
   window_.reset();
+  SetScreenAreaOverride(std::nullopt);
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
   platform::SetShellHandler({});

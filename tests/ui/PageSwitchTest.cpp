@@ -1,13 +1,17 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/PageRegistry.h"
+#include "core/ui/VersionBox.h"
 
 namespace {
 
@@ -169,13 +173,34 @@ TEST_F(MainWindowTest, UnknownKeywordDressesNoPage) {
   EXPECT_EQ(w.LastPageKind, QStringLiteral("nonsense"));
 }
 
-TEST_F(MainWindowTest, HomePageItemsOpenTheReadme) {
-  WriteBytes(homeFile(QStringLiteral("README.md")), "# Ringpad\n");
+TEST_F(MainWindowTest, HomePageItemsOpenTheProgramsOwnHelp) {
   MainWindow& w = Start();
   w.mnu_home_Click();
   w.mnu_home_2->trigger();
   ASSERT_EQ(openedDocuments.size(), 2);
-  EXPECT_TRUE(openedDocuments[0].endsWith(QStringLiteral("README.md")));
+  // No README is installed beside the test program, so the help page the
+  // program carries is written into the program folder and opened.
+  EXPECT_EQ(openedDocuments[0], HelpPagePath());
+  EXPECT_EQ(openedDocuments[0], homeFile(QStringLiteral("ringpad-help.html")));
+  EXPECT_EQ(QString::fromUtf8(ReadBytes(openedDocuments[0])), HelpPageHtml());
+  // An older page is brought up to date.
+  WriteBytes(HelpPagePath(), "old");
+  w.mnu_home_Click();
+  EXPECT_EQ(QString::fromUtf8(ReadBytes(HelpPagePath())), HelpPageHtml());
+}
+
+TEST_F(MainWindowTest, AnInstalledReadmeIsTheHelp) {
+  QTemporaryDir prefix;
+  const QString bin = prefix.filePath(QStringLiteral("bin"));
+  QDir().mkpath(bin);
+  EXPECT_EQ(InstalledReadme(bin), QString());
+  WriteBytes(prefix.filePath(QStringLiteral("share/doc/ringpad/README.md")), "# Ringpad\n");
+  EXPECT_EQ(InstalledReadme(bin), prefix.filePath(QStringLiteral("share/doc/ringpad/README.md")));
+  // A source checkout above a build folder is not an installation.
+  QTemporaryDir checkout;
+  WriteBytes(checkout.filePath(QStringLiteral("README.md")), "# Ringpad\n");
+  QDir().mkpath(checkout.filePath(QStringLiteral("build/dev")));
+  EXPECT_EQ(InstalledReadme(checkout.filePath(QStringLiteral("build/dev"))), QString());
 }
 
 TEST(PageRegistry, ButtonsAreFoundWhateverTheirLetterCase) {

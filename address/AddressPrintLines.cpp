@@ -1,0 +1,90 @@
+#include "AddressPrintLines.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "AddressCategoryGroups.h"
+#include "AddressFind.h"
+#include "AddressSortKey.h"
+#include "ReadingKeys.h"
+#include "core/text/StringHelpers.h"
+
+namespace {
+
+const QString kSecret = QStringLiteral("秘密");
+
+QString KeyPart(const QString& text) { return PadCutBytes(TrimBlanks(text), 20); }
+
+QString NamesKey(const AddressRecord& r) {
+  return KeyPart(r.field(kFieldKana)) + KeyPart(r.field(kFieldName)) + KeyPart(r.field(kFieldHandle));
+}
+
+// The print takes more than the list shows: secret entries never, entries
+// marked do-not-print unless they are frequently used and that is the filter.
+bool TakenByCategory(const AddressRecord& r, const QString& c, const AddressCategoryGroups& groups) {
+  const QString category = r.field(kFieldBunrui);
+  const QString flags = r.field(kFieldFlags);
+  if (c == kCategoryOther) {
+    if (category == kSecret) return false;
+    for (int i = 1; i <= AddressCategoryGroups::kGroupCount; ++i) {
+      const QString& list = groups.list(i);
+      if (!TrimBlanks(list).isEmpty() && !category.isEmpty() && (list + u',').contains(category + u','))
+        return false;
+    }
+    return true;
+  }
+  if (c == kCategoryFrequent && flags.mid(2, 1) == QStringLiteral("1")) return category != kSecret;
+  if (flags.left(1) == QStringLiteral("1")) return false;
+  if (c == kCategoryAll) return category != kSecret;
+  if (category == c) return true;
+  for (int i = 1; i <= AddressCategoryGroups::kGroupCount; ++i)
+    if (!groups.name(i).isEmpty() && groups.name(i) == c && groups.isMember(i, TrimBlanks(category))) return true;
+  return false;
+}
+
+}  // namespace
+
+QString AddressCompanyKey(const AddressRecord& r) {
+  const QString key = KeyPart(r.field(kFieldKaisyaName)) + NamesKey(r);
+  if (key.startsWith(QStringLiteral("(株)")) || key.startsWith(QStringLiteral("（株）"))) return key.mid(3);
+  return key;
+}
+
+QString AddressNumberKey(const AddressRecord& r) {
+  // Full-width digits sort above U+00FF, so the mark of a missing number
+  // must lie above anything a number can hold.
+  const QString number = r.field(kFieldNo).isEmpty() ? QString(QChar(0xFFFF)) : r.field(kFieldNo);
+  return KeyPart(number) + NamesKey(r);
+}
+
+AddressPrintLines ChooseAddressPrintLines(const QStringList& fileLines, const AddressPrintChoice& choice,
+                                          const AddressCategoryGroups& groups) {
+  AddressPrintLines out;
+  out.header = fileLines.value(0);
+  const QString initial = TrimBlanks(choice.sortItem).left(1);
+  for (qsizetype i = 1; i < fileLines.size(); ++i) {
+    const int lineNumber = static_cast<int>(i + 1);
+    const AddressRecord record = AddressRecord::FromLine(fileLines.at(i));
+    if (!TakenByCategory(record, choice.category, groups)) continue;
+    if (choice.sortIndex >= 6 && IndexKeyOfReading(record.field(kFieldKana)) != initial) continue;
+    if (choice.sortIndex == 4 && lineNumber < choice.startLine) continue;
+    if (choice.findActive && !LineMatchesFindKeys(fileLines.at(i), choice.findKeys)) continue;
+    out.lines << fileLines.at(i);
+    out.records << record;
+  }
+  if (choice.sortIndex == 2 || choice.sortIndex == 3 || choice.sortIndex == 5) {
+    QStringList keys;
+    for (const AddressRecord& r : out.records) keys << (choice.sortIndex == 5 ? AddressNumberKey(r) : AddressCompanyKey(r));
+    // The exchange sort of the original order: for each place, every later
+    // line whose key is smaller is swapped in. Keys travel with their lines.
+    const int n = out.count();
+    for (int a = 0; a < n - 1; ++a)
+      for (int b = a + 1; b < n; ++b)
+        if (keys.at(b) < keys.at(a)) {
+          keys.swapItemsAt(a, b);
+          out.lines.swapItemsAt(a, b);
+          out.records.swapItemsAt(a, b);
+        }
+  }
+  return out;
+}

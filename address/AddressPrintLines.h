@@ -1,0 +1,39 @@
+#pragma once
+// The entries one print job takes from the address file, in print order:
+// the category, initial, start and find rules, then the company or number
+// order. Every chosen line is split once here, so the page drawers never
+// split a line again however many pages they walk.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "AddressRecord.h"
+#include "core/ui/FindDialog.h"
+
+class AddressCategoryGroups;
+
+struct AddressPrintLines {
+  QString header;                 // line 1 of the file; empty asks for a blank page
+  QStringList lines;              // the chosen lines as read
+  QList<AddressRecord> records;   // the same, split
+  int count() const { return static_cast<int>(records.size()); }
+};
+
+struct AddressPrintChoice {
+  QString category;       // the filter item, trimmed
+  int sortIndex = 0;      // index of the order list
+  QString sortItem;       // its text (" ｶ", " A", ...)
+  int startLine = 0;      // "選択行": the first line number taken
+  bool findActive = false;
+  FindKeys findKeys;
+};
+
+// Keys of the company and number orders: the four parts cut to 20 bytes
+// each; a leading (株) or （株） does not count; an empty number sorts after
+// every numbered entry.
+QString AddressCompanyKey(const AddressRecord& record);
+QString AddressNumberKey(const AddressRecord& record);
+
+// The chosen lines of the file's lines (line 1 the header), in print order.
+AddressPrintLines ChooseAddressPrintLines(const QStringList& fileLines, const AddressPrintChoice& choice,
+                                          const AddressCategoryGroups& groups);

@@ -1,0 +1,157 @@
+// The address window's load sequence and the filling of its entry list.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "AddressFile.h"
+#include "AddressFind.h"
+#include "AddressListLine.h"
+#include "AddressPrintLists.h"
+#include "AddressRecord.h"
+#include "AddressStorage.h"
+#include "AddressWindow.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/Clock.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRewrite.h"
+#include "core/settings/Ini.h"
+#include "core/settings/IniWriteBatch.h"
+#include "core/text/ColorTable.h"
+#include "core/text/PathHelpers.h"
+#include "core/text/StringHelpers.h"
+#include "core/ui/FormHelpers.h"
+#include "core/ui/Twips.h"
+#include "core/ui/ListControls.h"
+
+namespace {
+
+QString Setting(const char* key) { return GetIniValue(kAddressSection, QLatin1String(key)); }
+
+}  // namespace
+
+QString AddressWindow::AddressFileLocalPath() const { return AddressFileLocation(AddressFilePath); }
+
+void AddressWindow::Form_Load() {
+  List1->setFixedHeight(TwipsToPixelsY(4125));
+
+  if (TrimBlanks(Setting("FILE")).isEmpty()) {
+    IniWriteBatch batch;
+    WriteIniValue(kAddressSection, QStringLiteral("LBL_YOBI"), QStringLiteral("FAX"));
+    WriteIniValue(kAddressSection, QStringLiteral("LBL_NO"), QStringLiteral("番号"));
+    WriteIniValue(kAddressSection, QStringLiteral("LBL_BIKO1"), QStringLiteral("ﾒｰﾙ2"));
+    WriteIniValue(kAddressSection, QStringLiteral("LBL_BIKO2"), QStringLiteral("備考"));
+  }
+  Lbl_yobi->setText(Setting("LBL_YOBI"));
+  Lbl_no->setText(Setting("LBL_NO"));
+  Lbl_biko1->setText(Setting("LBL_BIKO1"));
+  Lbl_biko2->setText(Setting("LBL_BIKO2"));
+  Chk_mail[2]->setText(Lbl_biko1->text());
+  Chk_mail[3]->setText(Lbl_biko2->text());
+
+  QString flag = Setting("ADDRESSFLG");
+  if (flag.isEmpty()) {
+    WriteIniValue(kAddressSection, QStringLiteral("ADDRESSFLG"), QStringLiteral("1"));
+    flag = QStringLiteral("1");
+  }
+  {
+    const QSignalBlocker quiet(Chk_Jyusyo);
+    const int value = flag.toInt();
+    Chk_Jyusyo->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  }
+  ApplyFreeFieldInputModes();
+
+  SelectedLineNumber = -1;
+  AddressFilePath = GetIniValueOrDefault(kAddressSection, QStringLiteral("FILE"), AddressFile::DefaultName());
+  if (!AddressFilePath.contains(u'\\') && !AddressFilePath.contains(u'/'))
+    AddressFilePath = ProgramFolder + AddressFilePath;
+
+  const QString local = AddressFileLocalPath();
+  if (TrimBlanks(SafeDir(local)).isEmpty()) {
+    // A failure here is said by the write itself; the list then finds no file.
+    if (!QFileInfo::exists(local)) WriteDataFile(local, AddressFile::DefaultLines());
+  } else {
+    MakeAddressWeekdayBackup(local, platform::Today());
+  }
+
+  RefillList(Cmb_Type, AddressDesignItems());
+  Cmb_Type->setCurrentIndex(0);
+  RefillList(cmb_sort, AddressSortItems());
+  cmb_sort->setCurrentIndex(0);
+
+  Groups = AddressCategoryGroups::Load();
+  for (const QString& refusal : Groups.refusals())
+    platform::ShowMessage(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  RefillList(Cmb_bunrui, Groups.filterItems());
+  RefillList(Cmb_bunruiM, Groups.editorItems());
+  {
+    const QSignalBlocker quiet(Cmb_bunrui);
+    Cmb_bunrui->setCurrentIndex(0);
+  }
+  Cmb_bunruiM->setCurrentIndex(0);
+
+  const int boxHeight = TwipsToPixelsY(360);
+  for (QLineEdit* box : findChildren<QLineEdit*>())
+    if (!qobject_cast<QComboBox*>(box->parent())) box->setFixedHeight(boxHeight);
+  ApplyImeMode(this);
+  ApplyColorScheme(this);
+  FillAddressList();
+}
+
+void AddressWindow::ApplyFreeFieldInputModes() {
+  constexpr int kImeOn = 1;
+  constexpr int kImeOff = 2;
+  Txt_Bikou[0]->setProperty(kImeModeProperty, Lbl_biko1->text() == MailCaptionOf(FreeFieldLabel::Biko1) ? kImeOff : kImeOn);
+  Txt_Bikou[1]->setProperty(kImeModeProperty, Lbl_biko2->text() == MailCaptionOf(FreeFieldLabel::Biko2) ? kImeOff : kImeOn);
+}
+
+bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
+  lines.clear();
+  const QString path = AddressFileLocalPath();
+  if (AddressFile::ReadLines(path, lines)) {
+    reportedMissingFile_.clear();
+    return true;
+  }
+  const bool missing = !QFileInfo::exists(path);
+  // A file that has gone is named once; every refill would repeat it.
+  if (missing && reportedMissingFile_ == path) return missingIsEmpty;
+  if (missing) reportedMissingFile_ = path;
+  platform::ShowMessage(QStringLiteral("住所録ファイル「%1」を読み込めません。").arg(AddressFilePath),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  return missing && missingIsEmpty;
+}
+
+void AddressWindow::FillAddressList() {
+  const QString filter = TrimBlanks(Cmb_bunrui->currentText());
+  setWindowTitle(QStringLiteral("住所録 - ") + AddressFilePath);
+  const bool findActive = FindFlag != 0 && AnyFindKey(FindKeyValues);
+  List1->setEnabled(false);
+  {
+    const QSignalBlocker quiet(List1);
+    List1->clear();
+  }
+  QStringList lines;
+  ReadAddressLines(lines, true);
+  QListWidgetItem* selected = nullptr;
+  for (qsizetype i = 1; i < lines.size(); ++i) {
+    const QString& raw = lines.at(i);
+    const int lineNumber = static_cast<int>(i + 1);
+    const AddressRecord record = AddressRecord::FromLine(raw);
+    if (!Groups.passesFilter(filter, TrimBlanks(record.field(kFieldBunrui)), record.field(kFieldFlags))) continue;
+    if (findActive && !LineMatchesFindKeys(raw, FindKeyValues)) continue;
+    auto* item = new QListWidgetItem(AddressListLine(record), List1);
+    item->setData(Qt::UserRole, lineNumber);
+    item->setData(Qt::UserRole + 1, raw);
+    if (lineNumber == SelectedLineNumber) selected = item;
+  }
+  if (selected) {
+    const QSignalBlocker quiet(List1);
+    List1->setCurrentItem(selected);
+  }
+  List1->setEnabled(true);
+}

@@ -1,0 +1,244 @@
+// The address window's printing side: the design list, the print button with
+// its choice of entries, and the sheet and side loops of each print path.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <cmath>
+
+#include "AddressFind.h"
+#include "AddressPrintCode.h"
+#include "AddressPrintLists.h"
+#include "AddressWindow.h"
+#include "LandscapePhoneBook.h"
+#include "RuledPhoneBook.h"
+#include "core/platform/MessageBox.h"
+#include "core/print/BinderMarks.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/StringHelpers.h"
+#include "core/ui/ListControls.h"
+
+namespace {
+
+void Say(const QString& text, platform::MsgIcon icon = platform::MsgIcon::None) {
+  platform::ShowMessage(text, platform::MsgButtons::Ok, icon);
+}
+
+int BoxValue(const QCheckBox* box) {
+  if (box->isHidden()) return 0;
+  return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;
+}
+
+// A page span's edges, as the drawers take them.
+struct Span {
+  double left, right;
+};
+
+}  // namespace
+
+void AddressWindow::Cmb_type_Click() {
+  const int design = Cmb_Type->currentIndex();
+  RefillList(Cmb_men, AddressSideItems(design));
+  const bool boxes = design == 12 || (design >= 0 && design <= 6) || design == 8 || design == 9;
+  Chk_Jyusyo->setVisible(boxes);
+  for (QCheckBox* c : Chk_mail) c->setVisible(boxes);
+  int side = 0;
+  if (PaperSettings.SuperOrganiserMode == 1) {
+    const int superSide = Cmb_men->findText(QStringLiteral("超整理型"));
+    if (superSide >= 0) side = superSide;
+  }
+  Cmb_men->setCurrentIndex(side);
+}
+
+int AddressWindow::PrintAddressDesignPage(const QString& category, const AddressPrintLines& lines, int page,
+                                          double left, double right) {
+  RuledPhoneBookOptions options;
+  options.addressMode = BoxValue(Chk_Jyusyo);
+  for (int i = 0; i < 5; ++i) options.extras[i] = BoxValue(Chk_mail[i]) ? 1 : 0;
+  options.yobiCaption = Lbl_yobi->text();
+  options.mobileIcon = RuledPhoneBookMobileIcon();
+  options.homeIcon = RuledPhoneBookHomeIcon();
+  if (category.isEmpty()) {
+    // A blank page works on a copy, so the job's lines stay as they are.
+    AddressPrintLines blank = lines;
+    blank.header.clear();
+    return PrintRuledPhoneBook(0, 0, QString(), 0, left, right, blank, options);
+  }
+  const QString design = TrimBlanks(Cmb_Type->currentText());
+  const int designIndex = Cmb_Type->currentIndex();
+  const int sortIndex = cmb_sort->currentIndex();
+  if (design == QStringLiteral("横向き"))
+    return PrintLandscapePhoneBook(designIndex, sortIndex, category, page, left, right, lines);
+  // The labels, the framed book and the packed list come with their own
+  // drawers; until then they have nothing to draw.
+  if (design == QStringLiteral("宛名ラベル") || design == QStringLiteral("宛名ラベル(社名付)") ||
+      design == QStringLiteral("枠罫") || design == QStringLiteral("詰込"))
+    return 1;
+  return PrintRuledPhoneBook(designIndex, sortIndex, category, page, left, right, lines, options);
+}
+
+void AddressWindow::Cmd_print_Click() {
+  const bool findActive = FindFlag != 0 && AnyFindKey(FindKeyValues);
+  const QString d = Cmb_Type->currentText();
+  if ((d == QStringLiteral("個人情報") || d.indexOf(QStringLiteral("宛名")) >= 1) && TrimBlanks(Txt_Name->text()).isEmpty()) {
+    Say(QStringLiteral("住所録明細に「") + d + QStringLiteral("」を印刷する人を表示してください。"),
+        platform::MsgIcon::Exclamation);
+    return;
+  }
+  if (List1->count() >= 300)
+    Say(QStringLiteral("ミチクサはメモリー不足のため、\n一度に３００人以上は印刷できない可能性があります。\n"
+                       "分類で分け、一度に印刷する人数を減らせば印刷できます。"));
+  if (d == QStringLiteral("メール一覧作成")) {
+    Say(QStringLiteral("メール一覧を「jxsender.htm」ファイルに書き出します。"), platform::MsgIcon::Exclamation);
+    return;  // the mail list is written by the exports
+  }
+  if (TrimBlanks(d).isEmpty()) return;
+  if (ShowPrintDialog()) return;
+  BeginBusy(this);
+
+  const QString category = TrimBlanks(Cmb_bunrui->currentText());
+  const int designIndex = Cmb_Type->currentIndex();
+  AddressPrintLines lines;
+  if (designIndex != 14 && designIndex < 17) {
+    AddressPrintChoice choice;
+    choice.category = category;
+    choice.sortIndex = cmb_sort->currentIndex();
+    choice.sortItem = cmb_sort->currentText();
+    choice.findActive = findActive;
+    choice.findKeys = FindKeyValues;
+    const int row = SelectedListRow();
+    if (choice.sortIndex == 4 && row >= 0) {
+      Say(QStringLiteral("「") + List1->item(row)->text() + QStringLiteral("」より、アイウエオ順に印刷します。"));
+      choice.startLine = List1->item(row)->data(Qt::UserRole).toInt();
+    }
+    QStringList fileLines;
+    if (!ReadAddressLines(fileLines, false)) {
+      EndPrintDocument();
+      EndBusy(this);
+      return;
+    }
+    lines = ChooseAddressPrintLines(fileLines, choice, Groups);
+  }
+  SetPrinterScaleMode(6);
+  SetPrinterOrientation(PaperSettings.SuperOrganiserMode == 1 ? 2 : 1);
+  RunPrintPath(AddressPrintCode(designIndex, Cmb_men->currentIndex(), PaperSettings.SuperOrganiserMode), category, lines);
+  EndPrintDocument();
+  EndBusy(this);
+}
+
+void AddressWindow::RunPrintPath(int code, const QString& category, const AddressPrintLines& lines) {
+  const PaperSettingsData& p = PaperSettings;
+  const double w = std::nearbyint(GetScaleWidth());
+  const Span front{double(p.PageLeft), double(p.PageWidth)};
+  const Span back{0, double(p.PageWidth - p.PageLeft)};
+  const Span rightHalf{std::nearbyint(GetScaleWidth() - (p.PageWidth - p.PageLeft)), w};
+  const Span folded{double(p.PageWidth + 2), double(2 * p.PageWidth - p.PageLeft + 2)};
+  auto page = [&](int k, const Span& s) { return PrintAddressDesignPage(category, lines, k, s.left, s.right); };
+  auto blankPage = [&](const Span& s) { return PrintAddressDesignPage(QString(), lines, 0, s.left, s.right); };
+
+  const int side = code % 100 - 1;
+  if ((code >= 0 && code < 1300) || (code >= 10000 && code < 11300)) {
+    constexpr int kMaxPages = 10000;
+    switch (side) {
+      case 0:
+      case 1:
+      case 2:
+        for (int k = 1; k <= kMaxPages; ++k) {
+          if (k > 1 && !ConfirmPaperSet(side == 2 ? 2 : (k % 2 == 1 ? 0 : 1))) return;
+          BeginPage();
+          const bool atFront = side == 2 || (side == 0) == (k % 2 == 1);
+          const int done = page(k, atFront ? front : back);
+          FinishOutput();
+          if (done) return;
+        }
+        return;
+      case 3:
+        // Folded in the middle, a sheet reads k, k + 1, k + 2, k + 3.
+        for (int k = 1; k <= kMaxPages; k += 4) {
+          if (k > 1 && !ConfirmPaperSet(0)) return;
+          BeginPage();
+          PreviewOutlineKind = 0;
+          const int d1 = page(k, rightHalf);
+          const int d4 = d1 ? blankPage(back) : page(k + 3, back);
+          DrawBinderMarks(0);
+          FinishOutput();
+          if (!ConfirmPaperSet(1)) return;
+          BeginPage();
+          PreviewOutlineKind = 0;
+          const int d2 = d1 ? blankPage(back) : page(k + 1, back);
+          const int d3 = d1 || d2 ? blankPage(rightHalf) : page(k + 2, rightHalf);
+          FinishOutput();
+          if (d1 || d2 || d3 || d4) return;
+        }
+        return;
+      case 4:
+        for (int k = 1; k <= kMaxPages; k += 2) {
+          BeginPage();
+          PreviewOutlineKind = 0;
+          const int d1 = page(k, front);
+          const int d2 = page(k + 1, folded);
+          DrawBinderMarks(5);
+          FinishOutput();
+          if (d1 || d2) return;
+          if (!ConfirmPaperSet(2)) return;
+        }
+        return;
+      case 5:
+        SetPrinterOrientation(2);
+        for (int k = 1; k <= kMaxPages; k += 4) {
+          BeginPage();
+          PreviewOutlineKind = 0;
+          int last = 0;
+          for (int i = 1; i <= 4; ++i) last = page(k + i - 1, Span{double(p.SheetPageX[i]), double(p.SheetPageY[i])});
+          FinishOutput();
+          if (last) return;
+          if (!ConfirmPaperSet(2)) return;
+        }
+        return;
+      default:
+        return;
+    }
+  }
+  if (code == 1301) {
+    BeginPage();
+    blankPage(front);
+    FinishOutput();
+    if (!ConfirmPaperSet(1)) return;
+    BeginPage();
+    blankPage(back);
+    FinishOutput();
+    return;
+  }
+  // The personal sheet, labels, postcards and envelopes come with their own
+  // drawers; until then their pages stay empty.
+  switch (code) {
+    case 1401:
+    case 1402:
+      BeginPage();
+      FinishOutput();
+      return;
+    case 1501:
+    case 1601:
+      for (int k = 1; k <= 100; ++k) {
+        BeginPage();
+        PreviewOutlineKind = 0;
+        const int done = page(k, rightHalf);
+        FinishOutput();
+        if (done || !ConfirmPaperSet(2)) return;
+      }
+      return;
+    case 1701:
+    case 1801:
+    case 1901:
+      BeginPage();
+      PreviewOutlineKind = code == 1701 ? 10 : 0;
+      FinishOutput();
+      return;
+    default:
+      break;
+  }
+  Say(QStringLiteral("まだ印刷できません、要望があったら作ります(^^;"), platform::MsgIcon::Exclamation);
+}

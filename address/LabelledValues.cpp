@@ -1,0 +1,80 @@
+#include "LabelledValues.h"
+
+#include "core/text/StringHelpers.h"
+
+namespace {
+
+bool IsBlankLine(const QString& line) { return TrimBlanks(line).isEmpty(); }
+
+// Character position of the label in the line, -1 when absent (an empty
+// label is never found: it would match everywhere).
+qsizetype FindLabel(const QString& label, const QString& line) {
+  if (label.isEmpty() || IsBlankLine(line)) return -1;
+  return UpperLatin(line).indexOf(UpperLatin(label));
+}
+
+bool IsOneOf(const QString& c, const char16_t* set) { return !c.isEmpty() && QString::fromUtf16(set).contains(c); }
+
+bool IsColon(QChar c) { return c == u':' || c == u'：'; }
+
+QString WithoutTrailing(const QString& text, QChar c) {
+  return !text.isEmpty() && text.back() == c ? text.left(text.size() - 1) : text;
+}
+
+}  // namespace
+
+QString UpperLatin(const QString& text) {
+  QString out = text;
+  for (QChar& c : out) {
+    if ((c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ')) c = QChar(c.unicode() - 0x20);
+  }
+  return out;
+}
+
+void TakeNumberAfterLabel(const QString& label, QString& line, QString& accumulator) {
+  const qsizetype at = FindLabel(label, line);
+  if (at < 0) return;
+  const QString before = line.left(at);
+  QString number;
+  qsizetype i = at + label.size();
+  for (; i < line.size(); ++i) {
+    const QChar c = line.at(i);
+    if ((c >= u'0' && c <= u'9') || c == u'-' || c == u'(' || c == u')' || c == u'+') {
+      number += c;
+    } else if (IsColon(c) || c == u'】') {
+      // skipped inside and before the number alike
+    } else if (!number.isEmpty()) {
+      break;
+    }
+  }
+  const QString rest = TrimBlanks(before + line.mid(i));
+  line = WithoutTrailing(rest, u'【');
+  accumulator += TrimBlanks(number) + u' ';
+}
+
+void TakeTextAfterLabel(const QString& label, QString& line, QString& accumulator) {
+  const qsizetype at = FindLabel(label, line);
+  if (at < 0) return;
+  const qsizetype after = at + label.size();
+  if (IsOneOf(line.mid(after, 1), u"さしすせ")) return;
+  if (after >= line.size()) return;
+  qsizetype i = after;
+  while (i < line.size() && (IsColon(line.at(i)) || line.at(i) == u' ' || line.at(i) == u'】')) ++i;
+  if (i >= line.size() && line.back() == u' ') return;
+  accumulator += TrimBlanks(line.mid(i)) + u' ';
+  line = TrimBlanks(WithoutTrailing(line.left(at), u'【'));
+}
+
+void TakeLineWithWord(const QString& word, QString& line, QString& accumulator) {
+  const qsizetype at = FindLabel(word, line);
+  if (at < 0) return;
+  if (IsOneOf(line.mid(at + word.size(), 1), u"まむめも")) return;
+  accumulator += line + u' ';
+  line.clear();
+}
+
+void CopyLineWithWord(const QString& word, QString& line, QString& accumulator) {
+  if (FindLabel(word, line) < 0) return;
+  if (UpperLatin(accumulator).contains(UpperLatin(TrimBlanks(word)))) return;
+  accumulator += line + u' ';
+}

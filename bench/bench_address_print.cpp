@@ -1,0 +1,61 @@
+// The address book printed: 10,000 entries chosen, put in company order and
+// drawn as the ruled design 0, every page, on the recording surface. Each
+// page walks the split entries before it only to count them, so a page costs
+// its own rows plus a count.
+#include <QTemporaryDir>
+
+#include "BenchSupport.h"
+#include "address/AddressCategoryGroups.h"
+#include "address/AddressPrintLines.h"
+#include "address/RuledPhoneBook.h"
+#include "core/print/SurfaceRecorder.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+
+QStringList Book(int entries) {
+  QStringList lines{kAddressHeader};
+  for (int i = 0; i < entries; ++i) {
+    AddressRecord r;
+    r.setField(kFieldKana, QStringLiteral("ｶﾅ%1").arg(i, 6, 10, QChar(u'0')));
+    r.setField(kFieldBunrui, QStringLiteral("仕事"));
+    r.setField(kFieldName, QStringLiteral("名前%1").arg(i));
+    r.setField(kFieldTel, QStringLiteral("090-%1").arg(i));
+    r.setField(kFieldKaisyaName, QStringLiteral("会社%1").arg((i * 7919) % entries));
+    lines << r.toLine();
+  }
+  return lines;
+}
+
+void BM_ChooseCompanyOrder(benchmark::State& state) {
+  const QStringList file = Book(int(state.range(0)));
+  AddressPrintChoice choice;
+  choice.category = kCategoryAll;
+  choice.sortIndex = 2;
+  const AddressCategoryGroups groups = AddressCategoryGroups::Parse({});
+  for (auto _ : state) benchmark::DoNotOptimize(ChooseAddressPrintLines(file, choice, groups));
+}
+
+void BM_PrintEveryPage(benchmark::State& state) {
+  QTemporaryDir dir;
+  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
+  WriteDefaultSettings();
+  LoadPaperSettings(0);
+  SurfaceRecorder recorder;
+  AddressPrintChoice choice;
+  choice.category = kCategoryAll;
+  const AddressPrintLines lines =
+      ChooseAddressPrintLines(Book(int(state.range(0))), choice, AddressCategoryGroups::Parse({}));
+  for (auto _ : state) {
+    for (int page = 1;; ++page) {
+      recorder.printer.clearOps();
+      if (PrintRuledPhoneBook(0, 0, kCategoryAll, page, 8, 88, lines, {})) break;
+    }
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ChooseCompanyOrder)->Arg(1000)->Arg(2000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PrintEveryPage)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);

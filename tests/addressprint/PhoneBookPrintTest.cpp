@@ -1,0 +1,344 @@
+// The address book's print choice, the page walk and the phone-book pages,
+// drawn on the recording surface.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "TestEnvironment.h"
+#include "address/AddressCategoryGroups.h"
+#include "address/AddressPrintLines.h"
+#include "address/AddressWindow.h"
+#include "address/LandscapePhoneBook.h"
+#include "address/PhoneBookPageWalk.h"
+#include "address/RuledPhoneBook.h"
+#include "core/platform/Codec.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/SurfaceRecorder.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/PaperSettings.h"
+
+namespace {
+
+class PhoneBookPrint : public RingpadTest {
+ protected:
+  void SetUp() override {
+    RingpadTest::SetUp();
+    recorder_ = std::make_unique<SurfaceRecorder>();
+    SetProgramPaths(home() + QStringLiteral("ringpad"));
+    QDir().mkpath(BackupFolder);
+    PaperSettings = PaperSettingsData{};
+    WriteDefaultSettings();
+    LoadPaperSettings(0);  // the bible size
+    ConfirmPrompts = 0;
+  }
+  void TearDown() override {
+    SetPrintDialogHandler({});
+    recorder_.reset();
+    PreviewMode = 0;
+    PaperSettings = PaperSettingsData{};
+    RingpadTest::TearDown();
+  }
+  RecordingSurface& printer() { return recorder_->printer; }
+
+  static AddressPrintLines Lines(const QStringList& entries) {
+    AddressPrintLines out;
+    out.header = QStringLiteral("header");
+    for (const QString& e : entries) {
+      out.lines << e;
+      out.records << AddressRecord::FromLine(e);
+    }
+    return out;
+  }
+  QStringList Texts() const { return recorder_->printer.texts(); }
+
+ private:
+  std::unique_ptr<SurfaceRecorder> recorder_;
+};
+
+// The texts with the blank that some title styles put before a title gone.
+QStringList Titles(const QStringList& texts) {
+  QStringList out;
+  for (const QString& t : texts) out << (t.startsWith(u' ') ? t.mid(1) : t);
+  return out;
+}
+
+QStringList Names(const AddressPrintLines& lines) {
+  QStringList out;
+  for (const AddressRecord& r : lines.records) out << r.field(kFieldName);
+  return out;
+}
+
+TEST(AddressPrintChoice, CategoryInitialAndOrderRules) {
+  std::array<QString, 10> lists;
+  lists[3] = QStringLiteral("仕事関連,仕事,自社");
+  const AddressCategoryGroups groups = AddressCategoryGroups::Parse(lists);
+  const QStringList file{
+      "header",
+      "ｶ,仕事,k1,,,,0|0|,（株）B社,,,,,,,,,,9",
+      "ｻ,自社,s1,,,,0|1|,(株)A社,,,,,,,,,,10",
+      "ｻ,秘密,s2,,,,0|1|,,,,,,,,,,,",
+      "ﾀ,友人,t1,,,,1|0|,C社,,,,,,,,,,",
+      "ﾀ,友人,t2,,,,1|1|,D社,,,,,,,,,,1",
+  };
+  struct {
+    const char* what;
+    const char* category;
+    int sort;
+    const char* sortItem;
+    QStringList names;
+  } rows[] = {
+      {"everything but secret and do-not-print", "全て", 0, "カナ順", {"k1", "s1"}},
+      {"frequently used outranks do-not-print", "よく使う", 0, "カナ順", {"s1", "t2"}},
+      {"その他 leaves out group members and secret", "その他", 0, "カナ順", {"t1", "t2"}},
+      {"company order without the (株) prefix", "全て", 2, "会社順", {"s1", "k1"}},
+      {"number order: text order, empty last", "よく使う", 5, "番号順", {"t2", "s1"}},
+      {"initial row", "全て", 11, " ｻ", {"s1"}},
+  };
+  for (const auto& r : rows) {
+    AddressPrintChoice choice;
+    choice.category = QString::fromUtf8(r.category);
+    choice.sortIndex = r.sort;
+    choice.sortItem = QString::fromUtf8(r.sortItem);
+    EXPECT_EQ(Names(ChooseAddressPrintLines(file, choice, groups)), r.names) << r.what;
+  }
+  AddressPrintChoice numbers;
+  numbers.category = QStringLiteral("全て");
+  numbers.sortIndex = 5;
+  const QStringList numbered{"header", "ｱ,c,nine,,,,,,,,,,,,,,,9", "ｱ,c,none", "ｱ,c,ten,,,,,,,,,,,,,,,10",
+                             "ｱ,c,wide,,,,,,,,,,,,,,,１"};
+  EXPECT_EQ(Names(ChooseAddressPrintLines(numbered, numbers, groups)), (QStringList{"ten", "nine", "wide", "none"}));
+}
+
+// A walk of S slots that records which record lands on which slot.
+QStringList Walk(const QStringList& names, int slotCount, int page, bool grouped, int* done = nullptr) {
+  QList<AddressRecord> records;
+  for (const QString& n : names) records << AddressRecord::FromLine(n);
+  QStringList drawn;
+  PhoneBookWalk walk;
+  walk.slotsPerPage = slotCount;
+  if (grouped) walk.groupKey = [](const AddressRecord& r) { return r.field(kFieldKaisyaName); };
+  walk.drawSlot = [&](const AddressRecord& r, int slot) { drawn << QStringLiteral("%1:%2").arg(slot).arg(r.field(kFieldName)); };
+  const int d = PhoneBookPageWalk(records, page, false, walk);
+  if (done) *done = d;
+  return drawn;
+}
+
+TEST(PhoneBookPageWalk, GroupsStartOnAFreshPageAndPagesPastTheEndAreEmpty) {
+  const QStringList book{"k,c,a1,,,,,A", "k,c,a2,,,,,A", "k,c,a3,,,,,A", "k,c,b1,,,,,B", "k,c,x,,,,1|,B"};
+  int done = 0;
+  EXPECT_EQ(Walk(book, 5, 1, true, &done), (QStringList{"1:a1", "2:a2", "3:a3", "4:", "5:"}));
+  EXPECT_EQ(done, 0);
+  EXPECT_EQ(Walk(book, 5, 2, true, &done), (QStringList{"1:b1", "2:", "3:", "4:", "5:"}));
+  EXPECT_EQ(done, 1);
+  // A group that fills a page exactly: the next starts on the next page.
+  EXPECT_EQ(Walk(book, 3, 2, true), (QStringList{"1:b1", "2:", "3:"}));
+  // Past the last entry a grouped walk never draws it again.
+  EXPECT_EQ(Walk(book, 3, 3, true, &done), (QStringList{"1:", "2:", "3:"}));
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(Walk(book, 2, 2, false), (QStringList{"1:a3", "2:b1"}));
+}
+
+TEST_F(PhoneBookPrint, LandscapeColumnsRunOntoASecondPage) {
+  QStringList entries;
+  for (int i = 1; i <= 31; ++i) entries << QStringLiteral("ｱ,c,n%1,,090-%1").arg(i);
+  const AddressPrintLines lines = Lines(entries);
+  EXPECT_EQ(PrintLandscapePhoneBook(12, 0, QStringLiteral("全て"), 1, 8, 88, lines), 0);
+  printer().clearOps();
+  EXPECT_EQ(PrintLandscapePhoneBook(12, 0, QStringLiteral("全て"), 2, 8, 88, lines), 1);
+  const QStringList texts = Texts();
+  EXPECT_TRUE(texts.contains(QStringLiteral("n31")));
+  EXPECT_FALSE(texts.contains(QStringLiteral("n30")));
+  EXPECT_EQ(texts.count(QStringLiteral("〒 ")), 30);
+  EXPECT_TRUE(Titles(texts).contains(QStringLiteral("電話帳  [ｱ]")));
+  EXPECT_EQ(PrintLandscapePhoneBook(12, 0, QStringLiteral("全て"), 1, 8, 88, Lines({})), 1);
+}
+
+TEST_F(PhoneBookPrint, RuledRowsFollowTheDesignAndOptions) {
+  const PaperSettingsData& p = PaperSettings;
+  const double body = p.FootHeight - p.DataHeight - 1;
+  const int f = int(p.DefaultFontSize);
+  struct {
+    const char* what;
+    int design;
+    int address;
+    std::array<int, 5> extras;
+    int lines;
+  } rows[] = {
+      {"design 0", 0, 0, {0, 0, 0, 0, 0}, 3},
+      {"design 0 with the address: mode 2", 0, 1, {0, 0, 0, 0, 0}, 5},
+      {"design 1 with address and mail", 1, 1, {0, 1, 0, 0, 0}, 4},
+      {"design 6 ignores the address box", 6, 1, {0, 0, 0, 0, 0}, 3},
+  };
+  for (const auto& r : rows) {
+    RuledPhoneBookOptions o;
+    o.addressMode = r.address;
+    o.extras = r.extras;
+    const float size = r.design == 6 ? f - 2 : f;
+    int expected = int(std::floor(body * 5.67 / (size * 2 * r.lines)));
+    if (r.lines <= 3) --expected;
+    EXPECT_EQ(RuledRowsPerPage(r.design, o), expected) << r.what;
+  }
+  PaperSettings.DefaultFontSize = 200;
+  EXPECT_LE(RuledRowsPerPage(0, {}), 0);
+  EXPECT_EQ(PrintRuledPhoneBook(0, 0, QStringLiteral("全て"), 1, 8, 88, Lines({"ｱ,c,a"}), {}), 1);
+  EXPECT_TRUE(printer().opsOf(RecordedOp::Line).empty());
+}
+
+TEST_F(PhoneBookPrint, RuledPagesDrawTheirLinesAndBlankPages) {
+  RuledPhoneBookOptions o;
+  o.mobileIcon = RuledPhoneBookMobileIcon();
+  o.homeIcon = RuledPhoneBookHomeIcon();
+  EXPECT_EQ(PrintRuledPhoneBook(0, 0, QString(), 0, 8, 88, Lines({}), o), 0);
+  const QStringList blank = Texts();
+  EXPECT_TRUE(Titles(blank).contains(QStringLiteral("電話帳  ")));
+  EXPECT_EQ(blank.count(QStringLiteral("会:")), RuledRowsPerPage(0, o));
+
+  printer().clearOps();
+  o.yobiCaption = QStringLiteral("FAX");
+  const QStringList book{"ﾔﾏﾀﾞ,c,山田,＊,070-1,03-2,,社,06-3,,,,,,,,06-9",
+                         "ﾔﾏﾀﾞ,c,山田二,,090-1,,,,,,,,,,,,"};
+  EXPECT_EQ(PrintRuledPhoneBook(9, 0, QStringLiteral("友人"), 1, 8, 88, Lines(book), o), 1);
+  const QStringList texts = Texts();
+  EXPECT_TRUE(Titles(texts).contains(QStringLiteral("電話帳  [ 友人 ] ")));
+  EXPECT_TRUE(texts.contains(QStringLiteral("(ﾔﾏﾀﾞ)")));
+  EXPECT_TRUE(texts.contains(QStringLiteral(" FAX:06-9")));
+
+  printer().clearOps();
+  PrintRuledPhoneBook(1, 0, QStringLiteral("全て"), 1, 8, 88, Lines(book), o);
+  EXPECT_TRUE(Texts().contains(QStringLiteral("PH:070-1")));
+  EXPECT_TRUE(Texts().contains(QStringLiteral("携:090-1")));
+
+  // Design 3 fits the name to exactly 12 bytes.
+  printer().clearOps();
+  PrintRuledPhoneBook(3, 0, QStringLiteral("全て"), 1, 8, 88, Lines({"ｱ,c,あいうえおか漢字"}), o);
+  EXPECT_TRUE(Texts().contains(QStringLiteral("あいうえおか")));
+}
+
+TEST_F(PhoneBookPrint, RuledDesignTwoPlacesNumbersBySpanWidth) {
+  const QStringList book{"ｱ,c,とても長い名前の人です,,090-1,03-2"};
+  struct {
+    double right;
+    double homeX;
+  } rows[] = {{8 + 61, 8 + 17}, {8 + 95, 8 + 40}};
+  for (const auto& r : rows) {
+    printer().clearOps();
+    PrintRuledPhoneBook(2, 0, QStringLiteral("全て"), 1, 8, r.right, Lines(book), {});
+    bool found = false;
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+      if (op.text == QStringLiteral("03-2 ")) {
+        EXPECT_NEAR(op.x1, r.homeX, 0.01);
+        found = true;
+      }
+    EXPECT_TRUE(found) << r.right;
+  }
+}
+
+class PrintButton : public PhoneBookPrint {
+ protected:
+  AddressWindow& Open(const QStringList& entries) {
+    QStringList lines{QStringLiteral("header")};
+    lines += entries;
+    WriteBytes(homeFile("doZir.csv"), platform::ToSjis(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    window_ = std::make_unique<AddressWindow>();
+    window_->Form_Load();
+    window_->Cmb_bunrui->setCurrentIndex(1);
+    SetPrintDialogHandler([this](const PrintDialogView&) {
+      ++dialogs;
+      return PrintDialogAnswer{};
+    });
+    return *window_;
+  }
+  void TearDown() override {
+    window_.reset();
+    PhoneBookPrint::TearDown();
+  }
+  int dialogs = 0;
+  std::unique_ptr<AddressWindow> window_;
+};
+
+TEST_F(PrintButton, DesignsOfTheShownEntryNeedOneAndBigListsWarn) {
+  QStringList many;
+  for (int i = 0; i < 300; ++i) many << QStringLiteral("ｱ,c,n%1").arg(i);
+  AddressWindow& w = Open(many);
+  w.Cmb_Type->setCurrentIndex(17);
+  w.Cmd_print_Click();
+  EXPECT_EQ(messages().texts(), QStringList{"住所録明細に「はがき宛名(年賀状)」を印刷する人を表示してください。"});
+  EXPECT_EQ(dialogs, 0);
+
+  messages().clear();
+  w.Cmb_Type->setCurrentIndex(15);
+  w.Cmd_print_Click();
+  EXPECT_EQ(dialogs, 1);
+  ASSERT_FALSE(messages().texts().isEmpty());
+  EXPECT_TRUE(messages().texts().first().startsWith(QStringLiteral("ミチクサはメモリー不足のため、")));
+
+  messages().clear();
+  delete w.List1->item(0);
+  w.Cmb_Type->setCurrentIndex(0);
+  w.Cmd_print_Click();
+  EXPECT_TRUE(messages().texts().isEmpty());
+}
+
+TEST_F(PrintButton, FourFoldSizesPrintOnlyPhoneBooks) {
+  AddressWindow& w = Open({"ｱ,c,a"});
+  PaperSettings.SuperOrganiserMode = 1;
+  w.Cmb_Type->setCurrentIndex(14);
+  w.Txt_Name->setText(QStringLiteral("a"));
+  w.Cmd_print_Click();
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(messages().texts(), QStringList{"まだ印刷できません、要望があったら作ります(^^;"});
+  w.Cmb_Type->setCurrentIndex(0);
+  EXPECT_EQ(w.Cmb_men->currentText(), QStringLiteral("超整理型"));
+}
+
+TEST_F(PrintButton, BothSidesOfAnA4SheetWithThreeEntries) {
+  AddressWindow& w = Open({"ｱ,c,a,,1", "ｲ,c,i,,2", "ｳ,c,u,,3"});
+  w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QStringLiteral("A4 両面")));
+  w.Cmd_print_Click();
+  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 1);  // two sides: one further page
+  const QStringList texts = Texts();
+  // Page 1 on the front's right half, three empty ruled pages around it.
+  EXPECT_EQ(Titles(texts).count(QStringLiteral("電話帳  ")), 4);
+  for (const char* number : {":1", ":2", ":3"}) EXPECT_EQ(texts.count(QString::fromLatin1(number)), 1) << number;
+  const double rightHalfLeft = std::nearbyint(GetScaleWidth() - (PaperSettings.PageWidth - PaperSettings.PageLeft));
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+    if (op.text == QStringLiteral(":1")) EXPECT_GT(op.x1, rightHalfLeft);
+}
+
+TEST_F(PrintButton, LandscapeOnBothSidesAlternatesBackAndFront) {
+  QStringList entries;
+  for (int i = 1; i <= 31; ++i) entries << QStringLiteral("ｱ,c,n%1").arg(i);
+  AddressWindow& w = Open(entries);
+  w.Cmb_Type->setCurrentIndex(12);
+  w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QStringLiteral("A4 両面")));
+  w.Cmd_print_Click();
+  // Page 1 at the back span (x from 0), page 2 at the front span.
+  double first = -1, last = -1;
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::RotatedText)) {
+    if (op.text == QStringLiteral("n1")) first = op.x1;
+    if (op.text == QStringLiteral("n31")) last = op.x1;
+  }
+  EXPECT_LT(first, PaperSettings.PageLeft);
+  EXPECT_GE(last, PaperSettings.PageLeft);
+}
+
+TEST_F(PrintButton, NothingToPrintEndsAfterOneEmptyPageAndAMissingFileIsNamed) {
+  AddressWindow& w = Open({"ｱ,c,hidden,,,,1|0|", "ｲ,c," + QString(1000, u'x') + ",,,,1|1|,,," + QString(1000, u'長')});
+  w.Cmd_print_Click();
+  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 0);
+  EXPECT_FALSE(printer().texts().contains(QStringLiteral("hidden")));
+
+  printer().clearOps();
+  QFile::remove(homeFile("doZir.csv"));
+  messages().clear();
+  w.Cmd_print_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("doZir.csv")));
+  EXPECT_TRUE(printer().opsOf(RecordedOp::Text).empty());
+}
+
+}  // namespace
