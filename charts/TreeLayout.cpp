@@ -8,12 +8,6 @@
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 
-int GetIndentLevel(const QString& line) {
-  int n = 0;
-  while (n < line.size() && line[n] == QLatin1Char(' ')) ++n;
-  return n;
-}
-
 QStringList TreeItemLines(const QString& items) {
   QStringList parts;
   SplitText(kSplitTextLines, items, parts);

@@ -6,14 +6,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "GanttColumns.h"  // GetIndentLevel: the level of an indented line
+
 // Fixed measures of every tree page (mm).
 constexpr int16_t kTreeCell = 4;
 constexpr int16_t kTreeIndent = 6;
 
 enum class TreePaging { Continuous = 0, TopLevelPages = 1 };
-
-// The number of half-width blanks at the start of the line.
-int GetIndentLevel(const QString& line);
 
 // The item lines of the text (split at CR LF), up to the first empty line.
 QStringList TreeItemLines(const QString& items);
