@@ -14,6 +14,8 @@
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/ColorTable.h"
 #include "ruled_photo/PhotoSidecar.h"
 #include "ruled_photo/PhotoWindow.h"
 
@@ -68,6 +70,14 @@ TEST_F(PhotoWindowTest, ListsShowAndHideTheirControls) {
   EXPECT_EQ(w().cmb_bairitu->itemText(0), QStringLiteral("100%"));
   EXPECT_EQ(w().cmb_bairitu->itemText(9), QStringLiteral("10%"));
   EXPECT_EQ(w().CurrentPicturePath, DataFolder);
+}
+
+TEST_F(PhotoWindowTest, TitleBoxTakesTheHeaderFontAndColourOnActivation) {
+  PaperSettings.HeadFontName = QStringLiteral("Noto Serif CJK JP");
+  PaperSettings.HeadColor = RgbValue(200, 10, 20);
+  w().Form_Activate();
+  EXPECT_EQ(w().txt_title->font().family(), PaperSettings.HeadFontName);
+  EXPECT_EQ(w().txt_title->palette().color(QPalette::Text), QColor(200, 10, 20));
 }
 
 TEST_F(PhotoWindowTest, LoadingReadsTheSidecarAndKeepsTextsWithoutOne) {
