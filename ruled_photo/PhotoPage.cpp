@@ -1,0 +1,214 @@
+#include "PhotoPage.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+#include "core/print/BinderMarks.h"
+#include "core/print/DrawStyledLine.h"
+#include "core/print/PageFooter.h"
+#include "core/print/PageFrame.h"
+#include "core/print/PageHeader.h"
+#include "core/print/Pictures.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/TextOutput.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/Numbers.h"
+
+namespace {
+
+constexpr double kTwipsPerMm = 56.7;
+double MmX(double px) { return px * GetTwipsPerPixelX() / kTwipsPerMm; }
+double MmY(double px) { return px * GetTwipsPerPixelY() / kTwipsPerMm; }
+
+enum Anchor { TopLeft, TopRight, BottomLeft, BottomRight, Centre, TopCentre, CentreLeft };
+
+}  // namespace
+
+bool PhotoPrintsPictureOnly(const PhotoPageOptions& o) {
+  return o.pictureOnly || o.fit == 3 || o.fit == 4;
+}
+
+QImage TurnPictureLeft(const QImage& picture) {
+  if (picture.isNull()) return picture;
+  return picture.transformed(QTransform().rotate(-90));
+}
+
+QImage StretchPictureToBody(const QImage& picture) {
+  const PaperSettingsData& p = PaperSettings;
+  const double across = p.PageWidth - p.PageLeft;
+  if (picture.isNull() || across <= 0) return picture;
+  const int height = int(RoundHalfEven(double(p.FootHeight - p.DataHeight) / across * picture.width()));
+  if (height <= 0) return picture;
+  return picture.scaled(picture.width(), height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage PhotoForDevice(const QImage& picture, int width, int height, bool monochrome) {
+  if (picture.isNull() || width == 0 || height == 0) return {};
+  const QImage turned = picture.mirrored(width < 0, height < 0);
+  // Scaled here to the device's own pixels, so that a camera's full-size
+  // picture never travels into the printer or the PDF file.
+  return turned.scaled(std::abs(width), std::abs(height), Qt::IgnoreAspectRatio,
+                       monochrome ? Qt::FastTransformation : Qt::SmoothTransformation);
+}
+
+void StretchPhoto(double x, double y, double width, double height, const QImage& picture,
+                  bool monochrome) {
+  x = RoundHalfEven(x);
+  y = RoundHalfEven(y);
+  width = RoundHalfEven(width);
+  height = RoundHalfEven(height);
+  const QImage image = PhotoForDevice(picture, int(width), int(height), monochrome);
+  if (image.isNull()) return;
+  StretchPicture(ActiveSurface(), std::min(x, x + width), std::min(y, y + height), std::abs(width),
+                 std::abs(height), image);
+}
+
+void DrawPhotoPage(const PhotoPageOptions& o, double left, double right) {
+  const PaperSettingsData& p = PaperSettings;
+  SetPrinterScaleMode(6);
+  const bool pictureOnly = PhotoPrintsPictureOnly(o);
+  const double s = o.fit == 4 ? 1.0 : (o.scale >= 0 && o.scale < 10 ? (100 - 10 * o.scale) / 100.0 : 1.0);
+
+  DrawPageFrame(left, right);
+  PrintTextInline(QStringLiteral(" "));
+  SetCurrentY(p.DataHeight);
+
+  const double aw = DevicePixelsX(right - left);
+  const double ah = DevicePixelsY(p.FootHeight - p.DataHeight);
+  const double pw = o.picture.width();
+  const double ph = o.picture.height();
+  double w = 0, h = 0;
+  // Without a picture there is nothing to fit (and no size to divide by).
+  if (pw > 0 && ph > 0) {
+    switch (o.fit) {
+      case 0: {
+        const double k = std::min(aw / pw, ah / ph);
+        w = k * pw;
+        h = k * ph;
+        break;
+      }
+      case 1: w = aw; h = aw * ph / pw; break;
+      case 2: w = ah * pw / ph; h = ah; break;
+      case 3: w = aw; h = ah; break;
+      case 4: w = aw; h = DevicePixelsY(p.PageHeight - 2 * p.PrintMargin); break;
+      default: break;
+    }
+  }
+  w *= s;
+  h *= s;
+
+  double x = DevicePixelsX(left), y = DevicePixelsY(p.DataHeight);
+  const int anchor = o.anchor < 0 || o.anchor > CentreLeft ? TopLeft : o.anchor;
+  if (o.fit == 4) {
+    y = DevicePixelsY(p.PrintMargin);
+  } else {
+    const double rightX = DevicePixelsX(right) - w;
+    const double bottomY = DevicePixelsY(p.FootHeight) - h;
+    const double midX = DevicePixelsX(left) + (aw - w) / 2;
+    const double midY = DevicePixelsY(p.DataHeight) + (ah - h) / 2;
+    switch (anchor) {
+      case TopRight: x = rightX; break;
+      case BottomLeft: y = bottomY; break;
+      case BottomRight: x = rightX; y = bottomY; break;
+      case Centre: x = midX; y = midY; break;
+      case TopCentre: x = midX; break;
+      case CentreLeft: y = midY; break;
+      default: break;
+    }
+  }
+  StretchPhoto(x, y, w, h, o.picture, o.monochrome);
+
+  if (pictureOnly) return;
+  SetFontName(p.DataFontName);
+  SetFontSize(p.DataFontSize);
+  SetForeColor(p.DataColor);
+  const double wm = MmX(w), hm = MmY(h);
+  const double fw = (right - left) - wm;
+  const double fh = (p.FootHeight - p.DataHeight) - hm;
+  double tx = left, ty = p.DataHeight + 2;
+  if (fw < fh) {
+    if (anchor == TopLeft || anchor == TopRight || anchor == TopCentre) ty = p.DataHeight + 2 + hm;
+  } else if (anchor == TopLeft || anchor == BottomLeft || anchor == CentreLeft) {
+    tx = left + wm + 2;
+  }
+  SetCurrentY(float(ty));
+  SetCurrentX(float(tx));
+  QString text = o.text;
+  if (!text.endsWith(QStringLiteral("\r\n"))) text += QStringLiteral("\r\n");
+  PrintWrappedText(text, float(right));
+
+  const int16_t keptStyle = PaperSettings.TitleStyle;
+  if (!o.titleRule) PaperSettings.TitleStyle = 0;
+  DrawPageHeader(o.title, left, right);
+  DrawPageFooter(QString(), left, right);
+  PaperSettings.TitleStyle = keptStyle;
+}
+
+void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
+  const PaperSettingsData& p = PaperSettings;
+  SetPrinterScaleMode(6);
+  PrintTextInline(QString());
+  SetCurrentY(float(a + p.DataHeight + 5));
+  const double pw = o.picture.width(), ph = o.picture.height();
+  if (pw > 0 && ph > 0) {
+    const double x1 = RoundHalfEven(DevicePixelsX(a));
+    const double y1 = RoundHalfEven(DevicePixelsY(GetCurrentY()));
+    const double x2 = RoundHalfEven(DevicePixelsX(b - a));
+    const double y2 = RoundHalfEven(ph * (x2 - x1) / pw + y1);
+    // Read from the other side of the fold, so the picture stands on its head.
+    StretchPhoto(x2, y2, x1 - x2, y1 - y2, o.picture, o.monochrome);
+  }
+  if (PhotoPrintsPictureOnly(o)) return;
+
+  SetFontName(p.HeadFontName);
+  SetFontSize(p.HeadFontSize);
+  SetForeColor(p.HeadColor);
+  SetCurrentY(float(a + p.HeadHeight + 5));
+  SetCurrentX(float(a));
+  PrintTextNewLine(QStringLiteral(" ") + o.title);
+  const double y = GetCurrentY();
+  DrawStyledLine(4, a, y, b, y, p.LineColor);
+  SetFontName(p.DataFontName);
+  SetFontSize(p.DataFontSize);
+  SetForeColor(p.DataColor);
+  SetCurrentY(float(y + 5));
+  QStringList lines = o.text.split(QStringLiteral("\r\n"));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  for (const QString& line : lines) {
+    QCoreApplication::processEvents();
+    SetCurrentX(p.PageLeft);
+    PrintTextNewLine(line);
+  }
+  const double fold = p.PageHeight - p.PrintMargin;
+  DrawStyledLine(-1, fold, 0, fold, GetScaleHeight(), p.LineColor);
+}
+
+void PrintPhotoPages(const PhotoPageOptions& o) {
+  const PaperSettingsData& p = PaperSettings;
+  SetPrinterScaleMode(6);
+  const double across = p.PageWidth - p.PageLeft;
+  if (o.side >= 0 && o.side <= 5) {
+    BeginPage();
+    switch (o.side) {
+      case 0: DrawPhotoPage(o, p.PageLeft, p.PageWidth); break;
+      case 1: DrawPhotoPage(o, 0, across); break;
+      case 2: DrawPhotoPage(o, p.PageLeft, 2 * p.PageWidth - p.PageLeft); break;
+      case 3: DrawPhotoPageFolded(o, 0, p.PageHeight - 2 * p.PrintMargin); break;
+      case 4:
+        DrawPhotoPage(o, 0, across);
+        DrawBinderMarks(0);
+        break;
+      case 5: {
+        const double S = GetScaleWidth();
+        DrawPhotoPage(o, RoundHalfEven(S - across), RoundHalfEven(S));
+        break;
+      }
+    }
+    FinishOutput();
+  }
+  EndPrintDocument();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// One photo on an organiser page: the picture fitted, scaled and placed in
+// the page body, with its title and description, on one of six sheet sides.
+#include <QImage>
+#include <QString>
+
+struct PhotoPageOptions {
+  int fit = 0;      // 用紙のサイズに合わせる … 画像を用紙いっぱいに
+  int side = 0;     // 表面, 裏面, ２折, ３折, Ａ４左端, Ａ４右端
+  int scale = 0;    // 0 is 100 %, 9 is 10 %
+  int anchor = 0;   // 左上 … 中央左
+  bool pictureOnly = false;  // as the user sees it: fits 3 and 4 are always picture-only
+  bool titleRule = false;    // 表題罫線
+  bool monochrome = false;   // 白黒用: hard edges kept when stretching
+  QString title;
+  QString text;
+  QImage picture;  // the printed image (stretched to the body when asked)
+};
+
+// Fits 3 and 4 hide the picture-only box, and with it the texts.
+bool PhotoPrintsPictureOnly(const PhotoPageOptions& o);
+
+// The picture turned left by 90 degrees: (x, y) goes to (y, W - 1 - x).
+QImage TurnPictureLeft(const QImage& picture);
+// The picture stretched to the proportions of the current size's page body
+// (body height over page width less the binder margin), width kept.
+QImage StretchPictureToBody(const QImage& picture);
+
+// The picture at the device's pixel size: smooth scaling, or nearest-neighbour
+// for black and white (hard edges kept); a negative extent turns that way.
+QImage PhotoForDevice(const QImage& picture, int width, int height, bool monochrome);
+// Draws the picture into the device-pixel rectangle of the active surface,
+// scaled to that size first (smooth, or nearest-neighbour for black and
+// white); negative extents turn it by 180 degrees.
+void StretchPhoto(double x, double y, double width, double height, const QImage& picture,
+                  bool monochrome);
+
+void DrawPhotoPage(const PhotoPageOptions& o, double left, double right);
+void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b);
+
+// One job of one page on the side the options name; the print dialog has
+// already been answered.
+void PrintPhotoPages(const PhotoPageOptions& o);

@@ -1,0 +1,76 @@
+#include "PhotoSidecar.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+#include "core/text/Numbers.h"
+#include "core/text/StringHelpers.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("@TITLE=");
+const QString kFit = QStringLiteral("@SIZE_TYPE=");
+const QString kScale = QStringLiteral("@SIZE_BAIRITU=");
+const QString kAnchor = QStringLiteral("@SIZE_ICHI=");
+const QString kPictureOnly = QStringLiteral("@PICNOMI=");
+
+// -1 (nothing chosen) is a valid index; anything else outside the list would
+// select nothing sensible, so the list keeps what it shows.
+int IndexWithin(const QString& value, int count) {
+  const double n = RoundHalfEven(ParseNumber(value));
+  return n >= -1 && n < count ? int(n) : PhotoSidecar::kUnchanged;
+}
+
+}  // namespace
+
+QString PhotoSidecarPath(const QString& picturePath) {
+  const QFileInfo info(picturePath);
+  const QString ext = info.suffix().toUpper();
+  if (ext != QLatin1String("BMP") && ext != QLatin1String("PNG") && ext != QLatin1String("JPG") &&
+      ext != QLatin1String("JPEG"))
+    return {};
+  return picturePath.left(picturePath.size() - ext.size()) + QStringLiteral("txt");
+}
+
+QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
+                             const QString& text) {
+  const QString crlf = QStringLiteral("\r\n");
+  QString out = kTitle + title + crlf;
+  out += kFit + QString::number(fit) + crlf;
+  out += kScale + QString::number(scale) + crlf;
+  out += kAnchor + QString::number(anchor) + crlf;
+  out += kPictureOnly + QString::number(pictureOnly) + crlf;
+  out += text + crlf;
+  return platform::ToSjis(out);
+}
+
+PhotoSidecar ReadPhotoSidecar(const QByteArray& content) {
+  PhotoSidecar s;
+  QStringList description;
+  for (const QByteArray& bytes : platform::SplitLines(content)) {
+    const QString line = platform::FromSjis(bytes);
+    if (!line.startsWith(QLatin1Char('@'))) {
+      description << line;
+      continue;
+    }
+    const QString none = NoPrefixMatch();
+    QString v = StripPrefixNoCase(line, kTitle);
+    if (v != none) {
+      s.hasTitle = true;
+      s.title = v;
+    }
+    if ((v = StripPrefixNoCase(line, kFit)) != none) s.fit = IndexWithin(v, kPhotoFitCount);
+    if ((v = StripPrefixNoCase(line, kScale)) != none) s.scale = IndexWithin(v, kPhotoScaleCount);
+    if ((v = StripPrefixNoCase(line, kAnchor)) != none) s.anchor = IndexWithin(v, kPhotoAnchorCount);
+    if ((v = StripPrefixNoCase(line, kPictureOnly)) != none) {
+      const double n = RoundHalfEven(ParseNumber(v));
+      s.pictureOnly = n == 0 || n == 1 ? int(n) : PhotoSidecar::kUnchanged;
+    }
+  }
+  // Line breaks go between the lines only: the writer ends the text with one,
+  // so adding one after every line would grow the text at each save.
+  s.text = description.join(QStringLiteral("\r\n"));
+  return s;
+}

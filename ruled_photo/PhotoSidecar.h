@@ -1,0 +1,36 @@
+#pragma once
+// The small text file kept beside a photo: its title, its description and
+// how it is placed on the page, so that a picture loaded again prints as it
+// was saved.
+#include <QByteArray>
+#include <QString>
+
+struct PhotoSidecar {
+  bool hasTitle = false;  // a title line was present (else the title box stays)
+  QString title;
+  // List indexes; kUnchanged where the file held no usable value.
+  static constexpr int kUnchanged = -2;
+  int fit = kUnchanged;
+  int scale = kUnchanged;
+  int anchor = kUnchanged;
+  int pictureOnly = kUnchanged;
+  QString text;  // lines joined by CR LF
+};
+
+// Item counts of the lists the sidecar stores indexes of.
+constexpr int kPhotoFitCount = 5;
+constexpr int kPhotoScaleCount = 10;
+constexpr int kPhotoAnchorCount = 7;
+
+// The sidecar's path for a picture (BMP, PNG, JPEG: the extension replaced by
+// ".txt"); empty for pictures that carry no sidecar (icons, names without a
+// picture extension).
+QString PhotoSidecarPath(const QString& picturePath);
+
+// The file's bytes (code page 932, CR LF). Written, read and written again
+// gives the same bytes.
+QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
+                             const QString& text);
+
+// Reads the file's bytes. Values outside their list are left kUnchanged.
+PhotoSidecar ReadPhotoSidecar(const QByteArray& content);

@@ -1,0 +1,230 @@
+// The photo window: what its lists show and hide, loading and saving a
+// picture with its sidecar, turning, stretching and printing.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "PhotoTest.h"
+#include "core/platform/Clipboard.h"
+#include "core/platform/Codec.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/ColorTable.h"
+#include "ruled_photo/PhotoSidecar.h"
+#include "ruled_photo/PhotoWindow.h"
+
+namespace {
+
+class PhotoWindowTest : public PhotoTest {
+ protected:
+  void SetUp() override {
+    PhotoTest::SetUp();
+    window_ = std::make_unique<PhotoWindow>();
+    window_->Form_Load();
+  }
+  void TearDown() override {
+    platform::SetFileDialogHandler({});
+    window_.reset();
+    PhotoTest::TearDown();
+  }
+  PhotoWindow& w() { return *window_; }
+  void choose(const QString& path) {
+    platform::SetFileDialogHandler(
+        [path](const platform::FileDialogRequest&) { return std::optional<QString>(path); });
+  }
+  QString picture(const QString& name, const char* format, int width = 6, int height = 4) {
+    const QString path = homeFile(name);
+    EXPECT_TRUE(TwoColours(width, height).save(path, format));
+    return path;
+  }
+
+  std::unique_ptr<PhotoWindow> window_;
+};
+
+TEST_F(PhotoWindowTest, ListsShowAndHideTheirControls) {
+  const struct {
+    int fit, side;
+    bool picnomi, data, scale, anchor, fitList;
+  } cases[] = {
+      {0, 0, true, true, true, true, true},   {3, 0, false, true, true, true, true},
+      {4, 0, false, false, false, false, true}, {1, 0, true, true, true, true, true},
+      {0, 3, true, true, false, false, false}, {0, 5, true, true, true, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.fit << "/" << c.side);
+    w().Cmb_size->setCurrentIndex(c.fit);
+    w().Cmb_Type->setCurrentIndex(c.side);
+    EXPECT_EQ(!w().Chk_picnomi->isHidden(), c.picnomi);
+    EXPECT_EQ(!w().txt_data->isHidden(), c.data);
+    EXPECT_EQ(!w().lbl_setumei->isHidden(), c.data);
+    EXPECT_EQ(!w().cmb_bairitu->isHidden(), c.scale);
+    EXPECT_EQ(!w().cmb_ichi->isHidden(), c.anchor);
+    EXPECT_EQ(!w().Cmb_size->isHidden(), c.fitList);
+  }
+  EXPECT_EQ(w().cmb_bairitu->itemText(0), QStringLiteral("100%"));
+  EXPECT_EQ(w().cmb_bairitu->itemText(9), QStringLiteral("10%"));
+  EXPECT_EQ(w().CurrentPicturePath, DataFolder);
+}
+
+TEST_F(PhotoWindowTest, TitleBoxTakesTheHeaderFontAndColourOnActivation) {
+  PaperSettings.HeadFontName = QStringLiteral("Noto Serif CJK JP");
+  PaperSettings.HeadColor = RgbValue(200, 10, 20);
+  w().Form_Activate();
+  EXPECT_EQ(w().txt_title->font().family(), PaperSettings.HeadFontName);
+  EXPECT_EQ(w().txt_title->palette().color(QPalette::Text), QColor(200, 10, 20));
+}
+
+TEST_F(PhotoWindowTest, LoadingReadsTheSidecarAndKeepsTextsWithoutOne) {
+  const QString png = picture(QStringLiteral("海.png"), "PNG");
+  WriteBytes(homeFile(QStringLiteral("海.txt")),
+             platform::ToSjis(QStringLiteral("@title=海辺\r\n@size_type=1\r\n@SIZE_ICHI=4\r\n@SIZE_BAIRITU=12\r\n"
+                                             "一行目\r\n@無視\r\n二行目\r\n")));
+  w().cmb_bairitu->setCurrentIndex(2);
+  choose(png);
+  w().Cmd_FileRead_Click();
+  EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
+  EXPECT_EQ(w().txt_title->text(), QStringLiteral("海辺"));
+  EXPECT_EQ(w().txt_data->toPlainText(), QStringLiteral("一行目\n二行目"));
+  EXPECT_EQ(w().Cmb_size->currentIndex(), 1);
+  EXPECT_EQ(w().cmb_ichi->currentIndex(), 4);
+  EXPECT_EQ(w().cmb_bairitu->currentIndex(), 2);  // 12 is past the list
+  EXPECT_EQ(w().CurrentPicturePath, png);
+
+  // A bitmap without a sidecar and an icon (never one) keep the texts.
+  const QString bmp = picture(QStringLiteral("山.bmp"), "BMP", 3, 3);
+  WriteBytes(homeFile(QStringLiteral("空.txt")), platform::ToSjis(QStringLiteral("@TITLE=違う\r\n")));
+  const QString ico = picture(QStringLiteral("空.ico"), "ICO", 16, 16);
+  for (const QString& path : {bmp, ico}) {
+    SCOPED_TRACE(path.toStdString());
+    choose(path);
+    w().Cmd_FileRead_Click();
+    EXPECT_EQ(w().SavedPicture.size(), QFileInfo(path).suffix() == "ico" ? QSize(16, 16) : QSize(3, 3));
+    EXPECT_EQ(w().txt_title->text(), QStringLiteral("海辺"));
+  }
+  EXPECT_TRUE(messages().shown().empty());
+}
+
+TEST_F(PhotoWindowTest, BadFilesKeepThePreviousPictureAndTexts) {
+  choose(picture(QStringLiteral("good.bmp"), "BMP"));
+  w().Cmd_FileRead_Click();
+  w().txt_title->setText(QStringLiteral("題"));
+  QByteArray truncated = ReadBytes(homeFile(QStringLiteral("good.bmp")));
+  truncated.truncate(40);
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString message;
+  } cases[] = {
+      {"cut.bmp", truncated, QStringLiteral("画像ファイル「cut.bmp」を読み込めませんでした。")},
+      {"zero.bmp", QByteArray(), QStringLiteral("画像ファイル「zero.bmp」を読み込めませんでした。")},
+      {"text.bmp", "hello\r\n", QStringLiteral("画像ファイル「text.bmp」を読み込めませんでした。")},
+      {"note.gif", "GIF89a", QStringLiteral("ＢＭＰ、ＩＣＯ、ＰＮＧ、ＪＰＥＧファイル以外読み込めません")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    messages().clear();
+    const QString path = homeFile(QString::fromLatin1(c.name));
+    WriteBytes(path, c.bytes);
+    choose(path);
+    w().Cmd_FileRead_Click();
+    EXPECT_EQ(messages().texts(), QStringList{c.message});
+    EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
+    EXPECT_EQ(w().txt_title->text(), QStringLiteral("題"));
+    EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("good.bmp")));
+  }
+}
+
+TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
+  choose(picture(QStringLiteral("in.png"), "PNG"));
+  w().Cmd_FileRead_Click();
+  w().txt_title->setText(QStringLiteral("旅"));
+  w().txt_data->setPlainText(QStringLiteral("一\n二"));
+  w().Cmd_kaiten_Click();
+  w().Command1_click();  // the page's proportions print, the file keeps its own
+
+  const struct {
+    const char* name;
+    const char* format;
+    const char* sidecar;
+  } cases[] = {{"out.bmp", "bmp", "out.txt"}, {"out.png", "png", "out.txt"}, {"noext", "bmp", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = homeFile(QString::fromLatin1(c.name));
+    choose(path);
+    w().Cmd_FileWrite_Click();
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), QByteArray(c.format));
+    EXPECT_EQ(reader.size(), QSize(4, 6));  // turned, not stretched
+    if (c.sidecar)
+      EXPECT_EQ(ReadBytes(homeFile(QString::fromLatin1(c.sidecar))),
+                WritePhotoSidecar(QStringLiteral("旅"), 0, 0, 0, 0, QStringLiteral("一\r\n二")));
+  }
+  EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("noext.txt"))));
+  EXPECT_NE(w().PrintedPicture.size(), w().SavedPicture.size());
+
+  // Existing files: Cancel writes nothing.
+  const QByteArray before = ReadBytes(homeFile(QStringLiteral("out.bmp")));
+  w().Cmd_kaiten_Click();
+  messages().clear();
+  messages().answer(platform::MsgResult::Cancel);
+  choose(homeFile(QStringLiteral("out.bmp")));
+  w().Cmd_FileWrite_Click();
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral("同じファイルがあります、上書きしますか？\r\n")));
+  EXPECT_EQ(messages().shown()[0].defaultButton, 2);
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.bmp"))), before);
+
+  // A cancelled dialog forgets the path.
+  platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
+  w().Cmd_FileWrite_Click();
+  EXPECT_EQ(w().CurrentPicturePath, QString());
+}
+
+TEST_F(PhotoWindowTest, ClipboardPictureAndPreviewNeverEnlarged) {
+  platform::UseMemoryClipboard(true);
+  w().Cmd_Fileimport_Click();
+  EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("クリップボードに画像を保管してください。")});
+
+  const int room = w().Picture1->width() - 2 * w().Picture1->frameWidth();
+  const struct {
+    int width, height;
+    QSize shown;
+  } cases[] = {{20, 10, {20, 10}}, {room * 2, room * 4, {room, room * 2}}};
+  for (const auto& c : cases) {
+    platform::ClipboardSetImage(TwoColours(c.width, c.height));
+    w().Cmd_Fileimport_Click();
+    EXPECT_EQ(w().SavedPicture.size(), QSize(c.width, c.height));
+    EXPECT_EQ(w().Picture1->pixmap().size(), c.shown);
+  }
+  platform::UseMemoryClipboard(false);
+}
+
+TEST_F(PhotoWindowTest, PrintsWhatTheWindowShows) {
+  platform::UseMemoryClipboard(true);
+  platform::ClipboardSetImage(TwoColours(200, 100));
+  w().Cmd_Fileimport_Click();
+  platform::UseMemoryClipboard(false);
+  w().cmb_bairitu->setCurrentIndex(5);
+  w().cmb_ichi->setCurrentIndex(4);
+  w().txt_data->setPlainText(QStringLiteral("説明"));
+  w().Cmd_print_Click();
+  const auto images = ops(RecordedOp::Image);
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_NEAR(images[0].x1, 28, 0.05);
+  EXPECT_NEAR(images[0].y1, 72.5, 0.05);
+  EXPECT_TRUE(printer().texts().join(QString()).contains(QStringLiteral("説")));
+
+  // Full page hides the texts, and so prints none.
+  printer().clearOps();
+  w().Cmb_size->setCurrentIndex(4);
+  w().Cmd_print_Click();
+  EXPECT_FALSE(printer().texts().join(QString()).contains(QStringLiteral("説")));
+}
+
+}  // namespace
