@@ -1,6 +1,6 @@
-// Schedule printing jobs: a year of monthly grid pages through the driver to
-// the PDF printer, against the same job recorded once and replayed straight
-// into a QPainter (target: within 1.5 times the replay).
+// Schedule printing jobs through the driver to the PDF printer, each against
+// the same job recorded once and replayed straight into a QPainter (target:
+// within 1.5 times the replay).
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -42,6 +42,14 @@ class BenchSource : public SchedulePrintSource {
               << QStringLiteral("2009/%1/%2 赤 締切").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'));
     lines << QStringLiteral("    /  /   毎週 月曜:定例会");
     controls.Txt_maisu = QStringLiteral("12");
+    controls.Chk_naiyou = 1;
+    controls.Cmb_Nen = QStringLiteral("2008");
+    controls.Cmb_Tuki = QStringLiteral("01");
+    controls.Cmb_Hi = QStringLiteral("01");
+    options.HourRangeIndex = 1;
+    for (int m = 1; m <= 12; ++m)
+      lines << QStringLiteral("2008/%1/10 時刻 10:00 会議").arg(m, 2, 10, QLatin1Char('0'))
+            << QStringLiteral("2008/%1/10 予定 □電話").arg(m, 2, 10, QLatin1Char('0'));
   }
   ScheduleOptions options;
   SchedulePrintControls controls;
@@ -78,7 +86,9 @@ void RunJob(BenchSource& source, int16_t code, const QDate& start) {
   SetPrinterScaleMode(6);
   QDate day = start;
   int16_t c = code;
-  PrintYearMonthDesigns(source, c, day);
+  if (code >= 250) PrintCalendarPlanDesigns(source, c, day);
+  else if (code >= 210) PrintDailyDesigns(source, c, day);
+  else PrintYearMonthDesigns(source, c, day);
   EndPrintDocument();
 }
 
@@ -113,6 +123,33 @@ void ReplayJob(benchmark::State& state, int16_t code, const QString& sheets) {
 void BM_MonthGridYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 53, QStringLiteral("12")); }
 void BM_MonthGridYear_Replay(benchmark::State& state) { ReplayJob(state, 53, QStringLiteral("12")); }
 
+// A year of the margin spread on A4 sides (six sheets, twelve sides), and
+// twelve years of year calendars on fronts.
+void BM_SpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 62, QStringLiteral("6")); }
+void BM_SpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 62, QStringLiteral("6")); }
+void BM_YearCalendars_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 2, QStringLiteral("12")); }
+void BM_YearCalendars_Replay(benchmark::State& state) { ReplayJob(state, 2, QStringLiteral("12")); }
+
+// A year of large calendars: turned text on every page, and the wall calendar.
+void BM_TurnedCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 251, QStringLiteral("12")); }
+void BM_TurnedCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 251, QStringLiteral("12")); }
+void BM_WallCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 261, QStringLiteral("12")); }
+void BM_WallCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 261, QStringLiteral("12")); }
+
+// A leap year of day pages, one a sheet (366 pages).
+void BM_DayPagesLeapYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 211, QStringLiteral("366")); }
+void BM_DayPagesLeapYear_Replay(benchmark::State& state) { ReplayJob(state, 211, QStringLiteral("366")); }
+
+BENCHMARK(BM_DayPagesLeapYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DayPagesLeapYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnedCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnedCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WallCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WallCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearCalendars_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearCalendars_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -7,6 +7,7 @@
 #include "MonthGridPage.h"
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
+#include "SixWeekCalendar.h"
 #include "YearCalendar.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
@@ -212,6 +213,7 @@ bool IsOwnCode(int code) {
     case 51: case 52: case 53: case 54: case 55:
     case 61: case 62: case 63: case 71: case 72: case 73:
     case 81: case 82: case 83: case 91: case 92: case 93:
+    case 101: case 102: case 103: case 104:
     case 111: case 112: case 113: return true;
     default: return false;
   }
@@ -287,8 +289,15 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
     return 1;
   }
 
+  const PageDrawer sixWeeks = [&source](const QDate& month, const PageRange& at) {
+    DrawSixWeekCalendar(source, 0, month, at.x1, at.x2);
+  };
   startDay = FirstDayOfMonth(startDay);
   switch (code) {
+    case 101: PrintAlternating(startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
+    case 102: PrintFourToASheet(startDay, n, r, sixWeeks, MonthsLater, 1); break;
+    case 103: PrintSingleSides(startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
+    case 104: PrintSingleSides(startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
     case 51: PrintAlternating(startDay, twoN, r, grid(0), MonthsLater, 1); break;
     case 52: PrintFourToASheet(startDay, n, r, grid(0), MonthsLater, 1); break;
     case 53: PrintSingleSides(startDay, n, r.front, grid(0), MonthsLater, 1); break;

@@ -2,6 +2,8 @@
 // 月間予定 格子型 on its fronts only, March 2009 and one sheet, press 印刷 and
 // choose the preview or the PDF printer.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,6 +76,24 @@ TEST_F(NewUserPrintTest, PdfPrinterWritesOnePage) {
   schedule.Cmd_print->click();
   EXPECT_EQ(PdfPageCount(pdf), 1);
   EXPECT_EQ(FindWord(PdfWords(pdf), QStringLiteral("平成21年3月")).page, 1);
+}
+
+TEST_F(NewUserPrintTest, ScheduleFileGoneAfterLoadingIsNamedAndPagesStillPrint) {
+  ScheduleWindow& schedule = openAndChoose();
+  const QString file = homeFile(QStringLiteral("diduvuv.txt"));
+  ASSERT_TRUE(QFile::exists(file));
+  for (bool folder : {false, true}) {
+    SCOPED_TRACE(folder);
+    QFile::remove(file);
+    if (folder) QDir().mkpath(file);
+    previewNext();
+    const int pagesBefore = previewPagesShown();
+    const size_t before = shownMessages().size();
+    schedule.Cmd_print->click();
+    ASSERT_EQ(shownMessages().size(), before + 1);
+    EXPECT_TRUE(shownMessages().back().text.contains(QStringLiteral("diduvuv.txt")));
+    EXPECT_EQ(previewPagesShown(), pagesBefore + 1);
+  }
 }
 
 }  // namespace

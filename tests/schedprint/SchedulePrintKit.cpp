@@ -10,6 +10,8 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule/PageDesignList.h"
 
+const QString kTestQueueName = QStringLiteral("schedprint-queue");
+
 FakeScheduleSource::FakeScheduleSource()
     : lookup_([this](const QString&, QStringList& out) {
         ++fileReads;
@@ -67,6 +69,10 @@ void SchedulePrintTest::SetUp() {
   EndDocPerPage = 1;
   PageUsed = 0;
   PreviewOutlineKind = 1;
+  // A queue of paper, so that the prompts to load and turn it are asked; a
+  // PDF file needs none.
+  SetInstalledPrintersOverride(QStringList{kTestQueueName});
+  SetCurrentPrinter(kTestQueueName);
   recorder_ = std::make_unique<SurfaceRecorder>();
   SetPrintDialogHandler([this](const PrintDialogView&) {
     ++dialogsShown_;
@@ -100,11 +106,12 @@ QString SchedulePrintTest::usePdfPrinter(const QString& name) {
 }
 
 void SchedulePrintTest::TearDown() {
+  recorder_.reset();
+  SetInstalledPrintersOverride(std::nullopt);
   SetCurrentPrinter(DefaultPrinterName());
   platform::SetMessageHandler({});
   SetPrintDialogHandler({});
   SetPreviewPageHandler({});
-  recorder_.reset();
   PreviewMode = 0;
   RingpadTest::TearDown();
 }

@@ -17,6 +17,9 @@
 #include "schedule/DaySchedule.h"
 #include "schedule/SchedulePrintSource.h"
 
+// The printer queue the recording tests print to.
+extern const QString kTestQueueName;
+
 class FakeScheduleSource : public SchedulePrintSource {
  public:
   FakeScheduleSource();
