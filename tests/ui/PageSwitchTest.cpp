@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, FileItemsPressTheActivePagesButtons) {
     const char* dialog;  // the search dialog the press opens, "" = none
   };
   const Case cases[] = {
-      {"tel", FileItem::Search, "Cmd_FileSearch2", "find"}, {"memo", FileItem::Search, "Cmd_FileSearch", ""},
+      {"tel", FileItem::Search, "Cmd_FileSearch2", "find"}, {"memo", FileItem::Search, "Cmd_FileSearch", "search"},
       {"yotei", FileItem::Import, "Cmd_Fileimport", ""},    {"yotei", FileItem::New, "cmd_FileNew", ""},
       {"action", FileItem::Export, "Cmd_FileExport", ""},   {"table", FileItem::Help, "Cmd_help", ""},
       {"csv", FileItem::Write, "Cmd_FileWrite", ""},        {"table", FileItem::Export, "", ""},
