@@ -82,6 +82,7 @@ class AddressWindow : public PageWindow {
   QLineEdit* Txt_No = nullptr;
   QLineEdit* txt_post = nullptr;
   std::array<QPushButton*, 5> Cmd_Update{};
+  QPushButton* cmd_clipboard = nullptr;  // "ｸﾘｯﾌﾟB読込"
   std::array<QLabel*, 9> Label2{};
   QLabel* Lbl_biko1 = nullptr;
   QLabel* Lbl_biko2 = nullptr;
@@ -118,6 +119,8 @@ class AddressWindow : public PageWindow {
   void Lbl_yobi_DblClick();
   void Form_Resize();
   void cmd_update_click(int index);
+  // Fills the editor from address text on the clipboard; saves nothing.
+  void cmd_clipboard_Click();
   void cmd_FileNew_Click();
   void Cmd_FileRead_Click();
   void Cmd_FileSearch2_Click();

@@ -163,6 +163,9 @@ void AddressWindow::BuildLayout() {
     updateRow->addWidget(Cmd_Update[i]);
     connect(Cmd_Update[i], &QPushButton::clicked, this, [this, i] { cmd_update_click(i); });
   }
+  cmd_clipboard = NewButton(this, QStringLiteral("cmd_clipboard"), QStringLiteral("ｸﾘｯﾌﾟB読込"));
+  updateRow->addWidget(cmd_clipboard);
+  connect(cmd_clipboard, &QPushButton::clicked, this, &AddressWindow::cmd_clipboard_Click);
   editor->addLayout(updateRow, row++, 0, 1, 4);
 
   // ---- Bottom: print choices

@@ -7,6 +7,7 @@
 
 #include "address/AddressRecord.h"
 #include "address/AddressSortKey.h"
+#include "address/AddressTextParser.h"
 #include "address/LabelledValues.h"
 #include "address/ReadingKeys.h"
 #include "core/platform/Codec.h"
@@ -38,6 +39,26 @@ inline bool AddressLine(const uint8_t* data, size_t size) {
   TakeLineWithWord(QStringLiteral("無休"), rest, acc);
   CopyLineWithWord(QStringLiteral("TEL"), rest, acc);
   return rest.size() <= line.size();
+}
+
+// Pasted address text: every key gives a string without outer blanks (the
+// line-per-row remainder ends its rows with CR LF), whatever the letter case
+// of the key.
+inline bool AddressText(const uint8_t* data, size_t size) {
+  const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  static const char* const keys[] = {"TOP",  "ZIP",  "ADDRESS1", "ADDRESS2", "OFFICE", "ID",       "KANA",
+                                     "NAME", "TEL",  "FAX",      "MAIL",     "E-MAIL", "URL",      "DATE",
+                                     "POST", "SHOPDATE", "SHOPTIME", "SHOPMICHI", "SHOPCAR", "SHOPCATEGORY",
+                                     "施設", "予算", "CRLF",     "",         "nosuch"};
+  for (const char* k : keys) {
+    const QString key = QString::fromUtf8(k);
+    const QString value = ParseAddressText(text, key);
+    if (value.startsWith(u' ') || value.endsWith(u' ')) return false;
+    if (key == QStringLiteral("CRLF") && !value.isEmpty() && !value.endsWith(QStringLiteral("\r\n"))) return false;
+    if (key == QStringLiteral("nosuch") && !value.isEmpty()) return false;
+    if (ParseAddressText(text, key.toLower()) != value) return false;
+  }
+  return true;
 }
 
 }  // namespace fuzz

@@ -9,8 +9,10 @@
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
+#include "core/ui/FindDialog.h"
 #include "core/ui/HelpPage.h"
 #include "core/ui/PageRegistry.h"
+#include "core/ui/SearchDialog.h"
 #include "core/ui/VersionBox.h"
 
 namespace {
@@ -133,27 +135,50 @@ TEST_F(MainWindowTest, ClosedPageIsLoadedAfreshWhenChosenAgain) {
 }
 
 TEST_F(MainWindowTest, FileItemsPressTheActivePagesButtons) {
+  // A pressed button may open one of the search dialogs; they are answered
+  // "cancel" here so the press never waits on a modal dialog, and each opening
+  // is logged so the test also sees which press asked for one.
+  QStringList dialogs;
+  SetFindKeysDialogHandler([&dialogs](FindDialog& d) {
+    dialogs << QStringLiteral("find");
+    d.cmd_cancel->click();
+  });
+  SetSearchKeyDialogHandler([&dialogs](SearchDialog& d) {
+    dialogs << QStringLiteral("search");
+    d.Cmd_cancel->click();
+  });
+  struct RestoreDialogs {
+    ~RestoreDialogs() {
+      SetFindKeysDialogHandler({});
+      SetSearchKeyDialogHandler({});
+    }
+  } restore;
+
   MainWindow& w = Start();
   struct Case {
     const char* page;
     FileItem item;
     const char* button;  // "" = the page offers none
+    const char* dialog;  // the search dialog the press opens, "" = none
   };
   const Case cases[] = {
-      {"tel", FileItem::Search, "Cmd_FileSearch2"}, {"memo", FileItem::Search, "Cmd_FileSearch"},
-      {"yotei", FileItem::Import, "Cmd_Fileimport"}, {"yotei", FileItem::New, "cmd_FileNew"},
-      {"action", FileItem::Export, "Cmd_FileExport"}, {"table", FileItem::Help, "Cmd_help"},
-      {"csv", FileItem::Write, "Cmd_FileWrite"},     {"table", FileItem::Export, ""},
-      {"yousi", FileItem::Read, ""},
+      {"tel", FileItem::Search, "Cmd_FileSearch2", "find"}, {"memo", FileItem::Search, "Cmd_FileSearch", "search"},
+      {"yotei", FileItem::Import, "Cmd_Fileimport", ""},    {"yotei", FileItem::New, "cmd_FileNew", ""},
+      {"action", FileItem::Export, "Cmd_FileExport", ""},   {"table", FileItem::Help, "Cmd_help", ""},
+      {"csv", FileItem::Write, "Cmd_FileWrite", ""},        {"table", FileItem::Export, "", ""},
+      {"yousi", FileItem::Read, "", ""},
   };
   for (const Case& c : cases) {
     QString kind = QString::fromLatin1(c.page);
     w.ShowPageForm(kind);
     ClickLog log;
     log.watch(w.ActivePageWindow());
+    dialogs.clear();
     w.FileItemAction(c.item)->trigger();
     const QStringList expected = *c.button ? QStringList{QString::fromLatin1(c.button)} : QStringList{};
     EXPECT_EQ(log.clicked, expected) << c.page << " " << static_cast<int>(c.item);
+    const QStringList expectedDialogs = *c.dialog ? QStringList{QString::fromLatin1(c.dialog)} : QStringList{};
+    EXPECT_EQ(dialogs, expectedDialogs) << c.page << " " << static_cast<int>(c.item);
   }
 }
 

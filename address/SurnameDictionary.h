@@ -1,0 +1,9 @@
+#pragma once
+// Common Japanese surnames written in kanji, which the pasted-text parser
+// looks for when a text names a person without a label. Each list is in the
+// order the parser tries it; the three-character list is tried first so that
+// 佐々木 wins over a two-character surname inside it.
+#include <QStringList>
+
+const QStringList& ThreeCharacterSurnames();
+const QStringList& TwoCharacterSurnames();
