@@ -2,13 +2,18 @@
 // month each page shows, where on the sheet, and the prompts and messages
 // between the pages.
 #include <map>
+#include <set>
 
+#include <QRegularExpression>
+
+#include "PdfReadBack.h"
 #include "SchedulePrintKit.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule_print/ScheduleDrivers.h"
+#include "schedule_print/SchedulePrintButton.h"
 
 namespace {
 
@@ -184,6 +189,36 @@ TEST_F(MonthListDriverTest, SingleSideLayouts) {
     }
   }
   EXPECT_TRUE(shownMessages().empty());
+}
+
+TEST_F(MonthListDriverTest, ThroughThePrintButtonToThePdfPrinter) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+  const QString pdf = usePdfPrinter(QStringLiteral("schedprint-month-list-23"));
+  source.options.OptShading = 0;
+  source.lines = {QStringLiteral("2009/02/11 祝日 建国記念の日"), QStringLiteral("2009/02/03 予定 節分の豆まき")};
+  source.choose(2, 2, QDate(2009, 2, 1));
+  Cmd_print_Click(source);
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const auto words = PdfWords(pdf);
+  const double margin = 3;
+  const PaperSettingsData& p = PaperSettings;
+  const PdfWord title = FindWord(words, QStringLiteral("平成21年2月"));
+  ASSERT_EQ(title.page, 1);
+  EXPECT_GE(title.yMinMm, p.HeadHeight + margin - 1);
+  EXPECT_LE(title.yMaxMm, p.DataHeight + margin + 1);
+  const QRegularExpression leadingNumber(QStringLiteral("^(\\d+)"));
+  std::set<int> seen;
+  for (const PdfWord& w : words) {
+    const auto m = leadingNumber.match(w.text);
+    if (!m.hasMatch() || w.xMinMm > margin + 8 + 4 || w.yMinMm < p.DataHeight + margin) continue;
+    const int d = m.captured(1).toInt();
+    seen.insert(d);
+    const double expected = p.DataHeight + (double(p.FootHeight) - p.DataHeight - 1) / 31 * (d - 1) + 1.0 + margin;
+    EXPECT_NEAR(w.yMinMm, expected, 0.8) << d;
+  }
+  std::set<int> all;
+  for (int d = 1; d <= 28; ++d) all.insert(d);
+  EXPECT_EQ(seen, all);
 }
 
 }  // namespace
