@@ -1,5 +1,6 @@
 // The memo window's work on a large memo file: building the title index,
-// showing one entry and updating it through the locked rewrite. Each must
+// showing one entry and updating it through the locked rewrite, searching,
+// and reflowing a long body. Each must
 // stay linear in the file's size (the sizes double; so should the times).
 #include <QTemporaryDir>
 
@@ -9,6 +10,7 @@
 #include "core/settings/AppGlobals.h"
 #include "todo_memo/DataFiles.h"
 #include "todo_memo/MemoFile.h"
+#include "todo_memo/MemoTools.h"
 
 namespace {
 
@@ -64,8 +66,22 @@ void BM_UpdateMiddleEntry(benchmark::State& state) {
                          true);
 }
 
+// A body of one long line, reflowed to 49 characters: the piece is never
+// measured again from its start, so the time grows with the length only.
+void BM_ReflowOneLongLine(benchmark::State& state) {
+  const QString body = QStringLiteral("あいうえおabcde").repeated(int(state.range(0)) * 1024 / 15);
+  for (auto _ : state) benchmark::DoNotOptimize(memo::ReflowText(body, 49));
+}
+
+void BM_SearchToTheEnd(benchmark::State& state) {
+  MemoFileFixture file(int(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(memo::FindLine(ReadLines(file.path), QStringLiteral("NOWHERE"), 0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_ReflowOneLongLine)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchToTheEnd)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadIndex)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowMiddleEntry)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpdateMiddleEntry)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);

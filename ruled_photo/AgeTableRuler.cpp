@@ -12,7 +12,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
-#include "schedule_print/DateFormat.h"
+#include "schedule/DateFormat.h"
 
 namespace {
 

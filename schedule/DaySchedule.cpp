@@ -1,6 +1,10 @@
 #include "DaySchedule.h"
 
+#include <QFile>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <array>
 
 #include "Calendar.h"
 #include "EntryKind.h"
@@ -49,8 +53,8 @@ bool IsRuleKind(QStringView kind) {
 
 bool IsDetailKind(QStringView kind) { return kind == EntryKind::Detail || kind == EntryKind::Time; }
 
-// Whether the line goes into the month's cache. The file is read whole on
-// every change of month, so this runs for every line of it.
+// Whether the line goes into the month's cache. This runs for every line the
+// month might take (MonthLines), so it is kept cheap.
 bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, const QString& month,
                     const DayScheduleOptions& options) {
   if (IsRuleKind(kind)) return true;
@@ -61,6 +65,26 @@ bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, con
   const QStringView head = Columns(line, 1, 5);
   return head == QLatin1String("    /") || head == QLatin1String("0000/") || kind == EntryKind::Anniversary ||
          kind == EntryKind::EveryYear;
+}
+
+// The lines that can go into a month's cache, in file order: those whose
+// month columns name it, and the rules, which belong to every month.
+// Sorting them out once per reading spares each month a scan of the whole
+// file; BuildScheduleMonthCache drops every other line anyway.
+std::array<QStringList, 13> LinesByMonth(const QStringList& fileLines) {
+  std::array<QStringList, 13> months;  // [1..12]
+  for (const QString& text : fileLines) {
+    if (IsRuleKind(Columns(text, 12, 2))) {
+      for (int m = 1; m <= 12; ++m) months[m].append(text);
+      continue;
+    }
+    const QStringView month = Columns(text, 6, 2);
+    const auto digit = [&](int i) { return month[i] >= u'0' && month[i] <= u'9' ? month[i].unicode() - u'0' : -1; };
+    if (month.size() != 2 || digit(0) < 0 || digit(1) < 0) continue;
+    const int m = digit(0) * 10 + digit(1);
+    if (m >= 1 && m <= 12) months[m].append(text);
+  }
+  return months;
 }
 
 CachedScheduleLine Cached(const QString& text) {
@@ -232,20 +256,50 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
 }
 
 DaySchedule::DaySchedule()
-    : reader_([](const QString& path, QStringList& lines) { return ScheduleFile::ReadLines(path, lines); }) {}
+    : DaySchedule([](const QString& path, QStringList& lines) { return ScheduleFile::ReadLines(path, lines); }) {}
 
-DaySchedule::DaySchedule(LineReader reader) : reader_(std::move(reader)) {}
+DaySchedule::DaySchedule(LineReader reader, ChangeStamp stamp)
+    : reader_(std::move(reader)), stamp_(std::move(stamp)) {}
+
+// Every save replaces the file (a new inode), so a rewrite within the same
+// clock tick is still seen.
+QString DaySchedule::FileChangeStamp(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+  return QStringLiteral("%1/%2/%3.%4")
+      .arg(qint64(st.st_size))
+      .arg(quint64(st.st_ino))
+      .arg(qint64(st.st_mtim.tv_sec))
+      .arg(qint64(st.st_mtim.tv_nsec));
+}
+
+// Decoding the whole file was most of a lookup's time when it happened on
+// every change of month; a ten-year page run now decodes it once.
+const QStringList* DaySchedule::monthLines(const QString& path, int month) {
+  const QString stamp = stamp_ ? stamp_(path) : QString();
+  if (!linesRead_ || linesPath_ != path || linesStamp_ != stamp) {
+    QStringList lines;
+    linesRead_ = reader_(path, lines);
+    monthLines_ = {};
+    if (!linesRead_) return nullptr;
+    monthLines_ = LinesByMonth(lines);
+    linesPath_ = path;
+    linesStamp_ = stamp;
+  }
+  return &monthLines_[month];
+}
 
 void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
                                  DayKind& kind) {
   if (!day.isValid()) {
     cache_ = ScheduleMonthCache();
+    linesRead_ = false;
+    monthLines_ = {};
     return;
   }
   if (cache_.key != MonthKey(day)) {
-    QStringList lines;
-    cache_ = reader_(options.ScheduleFilePath, lines) ? BuildScheduleMonthCache(lines, day, options)
-                                                      : ScheduleMonthCache();
+    const QStringList* lines = monthLines(options.ScheduleFilePath, day.month());
+    cache_ = lines ? BuildScheduleMonthCache(*lines, day, options) : ScheduleMonthCache();
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }

@@ -3,11 +3,14 @@
 // and its DayKind, with recurring rules, holidays, substitute holidays and
 // working-day overrides applied under the print options.
 //
-// The lines that can apply in one month are kept between calls, so a page
-// that asks for each of its days reads the file once per month.
+// The schedule file is read and decoded once per print job (or when it
+// changes on disk), and the lines that can apply in one month are kept
+// between calls, so a page that asks for each of its days scans the file's
+// lines once per month.
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -59,20 +62,38 @@ class DaySchedule {
  public:
   // Reads the schedule file's lines; false when it cannot be read.
   using LineReader = std::function<bool(const QString& path, QStringList& lines)>;
+  // Something that changes whenever the file does (its size and time of
+  // change on disk).
+  using ChangeStamp = std::function<QString(const QString& path)>;
 
   DaySchedule();  // reads the file named in the options
-  explicit DaySchedule(LineReader reader);
+  explicit DaySchedule(LineReader reader, ChangeStamp stamp = FileChangeStamp);
 
-  // A null day empties the cache and leaves texts and kind as they are;
-  // otherwise the cache is loaded when the day lies in another month than
-  // the cached one, and the day is looked up. A schedule file that cannot
-  // be read gives the days no entries and is tried again on the next call.
+  // A null day empties the cache, forgets the file's lines and leaves texts
+  // and kind as they are; otherwise the cache is loaded when the day lies in
+  // another month than the cached one, from the lines read before unless
+  // the file changed since, and the day is looked up. A schedule file that
+  // cannot be read gives the days no entries and is tried again on the next
+  // call.
   void GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
                       DayKind& kind);
 
   const ScheduleMonthCache& cache() const { return cache_; }
 
+  static QString FileChangeStamp(const QString& path);
+
  private:
+  // The file's lines that month 1..12 may take; nullptr when the file
+  // cannot be read.
+  const QStringList* monthLines(const QString& path, int month);
+
   LineReader reader_;
+  ChangeStamp stamp_;
   ScheduleMonthCache cache_;
+  // The file's lines as last read, sorted by month ([1..12]), with the path
+  // and stamp they came from.
+  bool linesRead_ = false;
+  QString linesPath_;
+  QString linesStamp_;
+  std::array<QStringList, 13> monthLines_;
 };

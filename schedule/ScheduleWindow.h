@@ -270,6 +270,8 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // True after a failed read of the shown file was reported, until it reads again.
+  bool listReadFailureShown_ = false;
   // ScheduleWindowLayout.cpp
   void buildControls();
   QWidget* buildEntryPanel();

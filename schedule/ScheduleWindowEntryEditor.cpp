@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "EntryComposer.h"
@@ -107,9 +108,18 @@ void ShowEntry(ScheduleWindow& w) {
     if (!ReadScheduleLines(w, lines) || !ListIsCurrent(w, lines)) return;
     line = lines.at(number - 1);
   }
+  const QString text = ScheduleLine(line).text();
+  // The text box holds only so much; a longer entry put there would be cut
+  // short without a word and written back so by "更新". The entry stays
+  // whole in the file, and the user learns why it is not shown.
+  const int limit = w.Cmb_naiyou->lineEdit() ? w.Cmb_naiyou->lineEdit()->maxLength() : 32767;
+  if (text.size() > limit)
+    return Warn(QStringLiteral("この予定は%1文字あり、入力欄に入る%2文字を超えるため表示できません。\r\n"
+                               "ファイルの内容はそのまま残っています。")
+                    .arg(text.size())
+                    .arg(limit));
 
   SelectKindOf(w, rowText);
-  const QString text = ScheduleLine(line).text();
   if (number > 0 && HasRuleDate(rowText)) {
     w.Cmb_naiyou->setEditText(text);
   } else {

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -11,6 +12,8 @@
 #include "MonthList.h"
 #include "ScheduleWindow.h"
 #include "ScheduleFile.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/ui/TabBar.h"
 
@@ -23,8 +26,9 @@ QList<MonthListRow> RowsOf(const QListWidget* list) {
 }
 }  // namespace
 
-// A file that cannot be read lists nothing: the list is refreshed on every
-// activation of the window, where a message would only come back again.
+// A file that cannot be read lists nothing, and says so once: the list is
+// refreshed on every activation of the window, where a message would only
+// come back again, but an empty list must not pass for an empty schedule.
 void ScheduleWindow::RefreshScheduleList() {
   if (ScheduleFilePath.isEmpty()) return;
   const QString yearText = Cmb_Nen->currentText();
@@ -32,7 +36,16 @@ void ScheduleWindow::RefreshScheduleList() {
   setWindowTitle(QStringLiteral("予定表 - ") + ScheduleFilePath);
 
   QStringList lines;
-  ScheduleFile::ReadLines(ScheduleFileLocalPath(), lines);
+  QString error;
+  const QString path = ScheduleFileLocalPath();
+  if (QFileInfo::exists(path) && !ScheduleFile::ReadLines(path, lines, &error)) {
+    if (!listReadFailureShown_)
+      platform::ShowMessage(platform::ReadFailureMessage(ScheduleFilePath, error), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation);
+    listReadFailureShown_ = true;
+  } else {
+    listReadFailureShown_ = false;
+  }
   const MonthListOptions options{Chk_dispday->isChecked(), DesignHasTimes, Options.OptDetailEntries};
   const QSignalBlocker quiet(List1);
   List1->clear();

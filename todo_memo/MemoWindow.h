@@ -5,12 +5,13 @@
 // MemoWindowLayout.cpp builds and connects the controls, MemoWindowLoad.cpp
 // is the load sequence, the index, the settings and the close check,
 // MemoWindowEntries.cpp the entry buttons and MemoWindowFiles.cpp the new
-// and open commands.
+// and open commands, MemoWindowTools.cpp the reflow, search and help.
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 
+#include "MemoPage.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -42,6 +43,8 @@ class MemoWindow : public PageWindow {
   QString SubtitleMarks;
   int16_t CharsPerLine = 0;
   int16_t LinesPerPage = 0;
+  // The first memo-file line the next "次検索" looks at.
+  int SearchStartLine = 0;
 
   // ---- Controls
   QLineEdit* Text1 = nullptr;       // title, at most 40 characters
@@ -94,6 +97,15 @@ class MemoWindow : public PageWindow {
   void Text2_KeyPress(int16_t& KeyAscii);
   void Text2_KeyUp();
   void txt_file_Change();
+  // MemoWindowTools.cpp
+  void cmd_seikei_Click();
+  void Cmd_undo_Click();
+  void Cmd_FileSearch_Click();
+  void Cmd_help_Click();
+  // MemoWindowPrint.cpp
+  void Cmd_print_Click();
+  // What the page drawer needs of the window's boxes and options.
+  MemoPageOptions PageOptions() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -81,6 +81,7 @@ void MemoWindow::showEntry() {
            platform::MsgIcon::Information))
     return;
   Cmd_undo->setEnabled(false);
+  ReflowUndoText.clear();
   const memo::MemoPart part = memo::ReadMemoPart(readMemoLines(), startLineOf(selected));
   Text1->setText(part.title);
   if (part.hasFontName) PaperSettings.DataFontName = part.fontName;

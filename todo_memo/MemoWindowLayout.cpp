@@ -102,6 +102,11 @@ void MemoWindow::connectHandlers() {
     connect(Cmd_Update[i], &QPushButton::clicked, this, [this, i] { cmd_update_click(i); });
   connect(cmd_FileNew, &QPushButton::clicked, this, [this] { cmd_FileNew_Click(); });
   connect(Cmd_FileRead, &QPushButton::clicked, this, [this] { Cmd_FileRead_Click(); });
+  connect(Cmd_print, &QPushButton::clicked, this, [this] { Cmd_print_Click(); });
+  connect(cmd_seikei, &QPushButton::clicked, this, [this] { cmd_seikei_Click(); });
+  connect(Cmd_undo, &QPushButton::clicked, this, [this] { Cmd_undo_Click(); });
+  connect(Cmd_FileSearch, &QPushButton::clicked, this, [this] { Cmd_FileSearch_Click(); });
+  connect(Cmd_help, &QPushButton::clicked, this, [this] { Cmd_help_Click(); });
   connect(Chk_DataNo, &QCheckBox::toggled, this, [this] { Chk_DataNo_Click(); });
   connect(Chk_yoko, &QCheckBox::toggled, this, [this] { Chk_yoko_Click(); });
   connect(cmb_size, &QComboBox::currentIndexChanged, this, [this] { Cmb_size_Click(); });

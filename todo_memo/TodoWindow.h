@@ -6,13 +6,15 @@
 //
 // TodoWindowLayout.cpp builds and connects the controls, TodoWindowLoad.cpp
 // is the load sequence and the option handlers, TodoWindowList.cpp fills the
-// list and holds its handlers, TodoWindowEdit.cpp the editing buttons.
+// list and holds its handlers, TodoWindowEdit.cpp the editing buttons,
+// TodoWindowPrint.cpp the print button.
 #include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
 
 #include "ToDoList.h"
+#include "ToDoPage.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -83,6 +85,11 @@ class TodoWindow : public PageWindow {
   void List2_DblClick();
   void List2_KeyDown(int16_t& KeyCode, int16_t Shift);
   void List2_KeyPress(int16_t& KeyAscii);
+
+  // ---- Printing (TodoWindowPrint.cpp)
+  void Cmd_print_Click();
+  // What the page drawer needs of the window's controls.
+  ToDoPageOptions PageOptions() const;
 
   // ---- Options
   void cmb_sort_Click();

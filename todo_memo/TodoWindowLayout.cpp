@@ -160,6 +160,7 @@ void TodoWindow::connectHandlers() {
   connect(Cmb_jikan, &QComboBox::currentIndexChanged, this, [this] { Cmb_jikan_Click(); });
   connect(Chk_ListDay, &QCheckBox::toggled, this, [this] { Chk_ListDay_Click(); });
   connect(Txt_KmkSu, &QLineEdit::textChanged, this, [this] { Txt_KmkSu_Change(); });
+  connect(Cmd_print, &QPushButton::clicked, this, [this] { Cmd_print_Click(); });
   connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
   List2->installEventFilter(this);
   Txt_ToDoItem->installEventFilter(this);

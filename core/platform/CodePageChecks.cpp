@@ -58,8 +58,22 @@ bool SurvivesCodePageRoundTrip(const QList<QByteArray>& lines) {
   return true;
 }
 
+// Line by line in place: a list of a large file's lines would take more
+// memory than the file.
 bool SurvivesCodePageRoundTrip(const QByteArray& content) {
-  return SurvivesCodePageRoundTrip(SplitLines(content));
+  const char* data = content.constData();
+  const qsizetype n = content.size();
+  qsizetype start = 0;
+  auto survives = [&](qsizetype end) {
+    const QByteArray line = QByteArray::fromRawData(data + start, end - start);
+    return ToSjis(FromSjis(line)) == line;
+  };
+  for (qsizetype i = 0; i < n; ++i) {
+    if (data[i] != '\r' && data[i] != '\n') continue;
+    if (!survives(i)) return false;
+    start = i + 1;
+  }
+  return start >= n || survives(n);
 }
 
 QString NotShiftJisMessage(const QString& path) {

@@ -102,36 +102,76 @@ bool IsSjisLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-QString FromSjis(const char* data, qsizetype size) {
-  const Tables& t = tables();
-  QString out;
-  out.reserve(size);
-  const auto* p = reinterpret_cast<const unsigned char*>(data);
-  for (qsizetype i = 0; i < size; ++i) {
-    unsigned char b = p[i];
-    if (IsSjisLeadByte(b)) {
-      if (i + 1 < size) {
-        char16_t u = t.decode[(b << 8) | p[i + 1]];
-        if (u != 0) {
-          out.append(QChar(u));
-          ++i;
-          continue;
-        }
-        // A lead byte with a trail byte that makes no character: the pair
-        // stands for one unknown character when the trail is a trail byte.
-        unsigned char trail = p[i + 1];
-        if (trail >= 0x40 && trail <= 0xFC && trail != 0x7F) {
-          out.append(QChar(0x30FB));
-          ++i;
-          continue;
-        }
-      }
-      out.append(QChar(0x30FB));
+namespace {
+
+// Decodes a whole buffer into out, which has room for one character per byte
+// (no character takes more code units than bytes); returns the count written.
+// Plain ASCII is copied through in one tight loop, since data files are
+// mostly digits, commas and slashes.
+qsizetype DecodeInto(const unsigned char* p, qsizetype size, char16_t* out) {
+  const auto& decode = tables().decode;
+  char16_t* o = out;
+  qsizetype i = 0;
+  while (i < size) {
+    while (i < size && p[i] < 0x80) *o++ = char16_t(p[i++]);
+    if (i >= size) break;
+    const unsigned char b = p[i];
+    if (!IsSjisLeadByte(b)) {
+      *o++ = decode[b];
+      ++i;
       continue;
     }
-    out.append(QChar(t.decode[b]));
+    if (i + 1 < size) {
+      const unsigned char trail = p[i + 1];
+      const char16_t u = decode[(b << 8) | trail];
+      if (u != 0) {
+        *o++ = u;
+        i += 2;
+        continue;
+      }
+      // A lead byte with a trail byte that makes no character: the pair
+      // stands for one unknown character when the trail is a trail byte.
+      if (trail >= 0x40 && trail <= 0xFC && trail != 0x7F) {
+        *o++ = 0x30FB;
+        i += 2;
+        continue;
+      }
+    }
+    *o++ = 0x30FB;
+    ++i;
   }
+  return o - out;
+}
+
+}  // namespace
+
+QString FromSjis(const char* data, qsizetype size) {
+  if (size <= 0) return {};
+  QString out(size, Qt::Uninitialized);
+  const qsizetype n =
+      DecodeInto(reinterpret_cast<const unsigned char*>(data), size, reinterpret_cast<char16_t*>(out.data()));
+  out.truncate(n);
   return out;
+}
+
+QStringList FromSjisLines(const QByteArray& content) {
+  // CR and LF are never the second byte of a character, so the whole file is
+  // decoded at once and split afterwards.
+  const QString text = FromSjis(content);
+  QStringList lines;
+  lines.reserve(content.count('\n') + 1);
+  const char16_t* d = reinterpret_cast<const char16_t*>(text.constData());
+  const qsizetype n = text.size();
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = d[i];
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(QString(text.constData() + start, i - start));
+    if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < n) lines.append(QString(text.constData() + start, n - start));
+  return lines;
 }
 
 QString FromSjis(const QByteArray& bytes) { return FromSjis(bytes.constData(), bytes.size()); }

@@ -3,6 +3,7 @@
 // or writes; this is the one place that converts between it and QString.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -11,6 +12,9 @@ namespace platform {
 // where it can.
 QString FromSjis(const QByteArray& bytes);
 QString FromSjis(const char* data, qsizetype size);
+// Decodes a whole file and splits it into lines at CR LF, LF or a lone CR; a
+// final line end makes no extra empty line.
+QStringList FromSjisLines(const QByteArray& content);
 
 // Encodes to code page 932. Marks that Linux input methods produce for the
 // same glyphs (wave dash, minus sign, ...) become their code page 932

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "FileDialogFilter.h"
+#include "MessageBox.h"
 
 namespace platform {
 namespace {
@@ -76,6 +77,14 @@ std::unique_ptr<QFileDialog> CreateFileDialog(const FileDialogRequest& r, QWidge
 
 }  // namespace platform
 
+QString platform::UnusableFileNameMessage(const QString& path) {
+  QString shown = path;
+  shown.replace(u'\n', u' ').replace(u'\r', u' ');
+  return QStringLiteral("「%1」は使えないファイル名です。\r\n"
+                        "改行や「\\」を含まない名前のファイルを選んでください。")
+      .arg(shown);
+}
+
 QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const QString& fileName,
                        const QString& title, const QString& filter, int16_t filterIndex,
                        const QString& defaultExtension) {
@@ -84,6 +93,13 @@ QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const Q
       open, flags ? *flags : 0, folder, fileName, title, filter, filterIndex, defaultExtension);
   const std::optional<QString> chosen = handler() ? handler()(request) : showReal(request);
   if (!chosen || chosen->isEmpty()) return QString();
+  // The program stores chosen paths in its settings, one per line, and reads
+  // "\" there as a folder separator: such a name would silently name
+  // another file at the next start.
+  if (chosen->contains(u'\\') || chosen->contains(u'\n') || chosen->contains(u'\r')) {
+    ShowMessage(UnusableFileNameMessage(*chosen), MsgButtons::Ok, MsgIcon::Exclamation);
+    return QString();
+  }
   const QString path = QDir::cleanPath(QFileInfo(toSlashes(*chosen)).absoluteFilePath());
   int32_t out = request.flags;
   if (!request.defaultExtension.isEmpty() &&

@@ -50,6 +50,10 @@ FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString&
                                         const QString& filter, int filterIndex,
                                         const QString& defaultExtension);
 
+// Said when the chosen file's name holds a line break or a "\", which the
+// settings file cannot keep as they are; the choice is then cancelled.
+QString UnusableFileNameMessage(const QString& path);
+
 // Qt's dialog set up for a request, not yet shown.
 std::unique_ptr<QFileDialog> CreateFileDialog(const FileDialogRequest& request, QWidget* parent);
 

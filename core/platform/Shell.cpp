@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "MessageBox.h"
+
 namespace platform {
 namespace {
 
@@ -18,7 +20,7 @@ ShellHandler& handler() {
   return h;
 }
 
-void runAndWaitReal(const ShellAction& action) {
+bool runAndWaitReal(const ShellAction& action) {
   QProcess process;
   process.setProgram(action.program);
   process.setArguments(action.arguments);
@@ -32,23 +34,35 @@ void runAndWaitReal(const ShellAction& action) {
     if (process.state() == QProcess::NotRunning) loop.quit();
   });
   process.start();
-  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) return;
+  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) return false;
   // The program's windows repaint and take input while the companion runs.
   loop.exec();
+  return true;
 }
 
-void perform(const ShellAction& action) {
+bool perform(const ShellAction& action) {
   if (handler()) {
     handler()(action);
-    return;
+    return true;
   }
   switch (action.kind) {
     case ShellActionKind::StartProgram:
-      QProcess::startDetached(action.program, action.arguments, QDir::currentPath());
-      break;
-    case ShellActionKind::RunAndWait: runAndWaitReal(action); break;
-    case ShellActionKind::OpenUrl: QDesktopServices::openUrl(action.url); break;
+      return QProcess::startDetached(action.program, action.arguments, QDir::currentPath());
+    case ShellActionKind::RunAndWait: return runAndWaitReal(action);
+    case ShellActionKind::OpenUrl: return QDesktopServices::openUrl(action.url);
   }
+  return false;
+}
+
+void refuse(const QString& target) {
+  ShowMessage(RefusedTargetMessage(target), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+// The base name of a program as a command names it: folders and ".exe" off.
+QString programBaseName(const QString& program) {
+  QString base = QFileInfo(withSlashes(program)).fileName();
+  if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
+  return base;
 }
 
 // The file of the folder whose name equals name, the exact letter case
@@ -99,6 +113,38 @@ QString trimHalfWidthBlanks(QString text) {
 
 void SetShellHandler(ShellHandler h) { handler() = std::move(h); }
 
+bool IsCompanionProgramName(const QString& name) {
+  static const QStringList kNames = {
+      QStringLiteral("jxcalpad"), QStringLiteral("jxpostal"), QStringLiteral("jxsender"), QStringLiteral("jxkakei"),
+      QStringLiteral("jxjikan"),  QStringLiteral("jxmeisi"),  QStringLiteral("jxfuutou"), QStringLiteral("jxlabel"),
+      QStringLiteral("jxnenga"),  QStringLiteral("jxtango"),
+  };
+  return kNames.contains(name, Qt::CaseInsensitive);
+}
+
+bool IsAllowedUrlScheme(const QString& scheme) {
+  static const QStringList kSchemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto"),
+                                       QStringLiteral("tel")};
+  return kSchemes.contains(scheme, Qt::CaseInsensitive);
+}
+
+bool IsAllowedDocument(const QString& path) {
+  static const QStringList kExtensions = {
+      QStringLiteral("txt"), QStringLiteral("htm"), QStringLiteral("html"), QStringLiteral("pdf"),
+      QStringLiteral("csv"), QStringLiteral("bmp"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+      QStringLiteral("png"), QStringLiteral("gif"), QStringLiteral("tif"),  QStringLiteral("tiff"),
+      QStringLiteral("webp")};
+  return kExtensions.contains(QFileInfo(withSlashes(path)).suffix(), Qt::CaseInsensitive);
+}
+
+QString RefusedTargetMessage(const QString& target) {
+  return QStringLiteral("「%1」は開けません。\r\n"
+                        "開けるのは、http、https、mailto、telのアドレス、"
+                        "文書(.txt、.htm、.html、.pdf、.csv、画像)と、"
+                        "プログラムフォルダの姉妹ソフトだけです。")
+      .arg(target);
+}
+
 QString CompanionProgramPath(const QString& name) {
   QString base = QFileInfo(withSlashes(name)).fileName();
   if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
@@ -119,13 +165,13 @@ void StartProgram(const QString& program, const QStringList& arguments) {
   perform(action);
 }
 
-void RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
+bool RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
   ShellAction action;
   action.kind = ShellActionKind::RunAndWait;
   action.program = programPath(program);
   action.arguments = arguments;
   action.windowStyle = windowStyle;
-  perform(action);
+  return perform(action);
 }
 
 void OpenUrl(const QUrl& url) {
@@ -183,6 +229,7 @@ void ShellOpen(const QString& target) {
   QString program;
   QStringList arguments;
   if (platform::splitProgramCommand(target, program, arguments)) {
+    if (!platform::IsCompanionProgramName(platform::programBaseName(program))) return platform::refuse(target);
     platform::StartProgram(program, arguments);
     return;
   }
@@ -190,16 +237,20 @@ void ShellOpen(const QString& target) {
   // stays a path) is opened although it is no file; a document only when it
   // exists, and never a folder.
   static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+  QString document = target;
   if (scheme.match(target).hasMatch()) {
     const QUrl url(target, QUrl::TolerantMode);
     if (!url.isLocalFile()) {
+      if (!platform::IsAllowedUrlScheme(url.scheme())) return platform::refuse(target);
       platform::OpenUrl(url);
       return;
     }
-    platform::OpenLocalDocument(url.toLocalFile());
-    return;
+    document = url.toLocalFile();
   }
-  platform::OpenLocalDocument(target);
+  const QFileInfo file(platform::withSlashes(document));
+  if (!file.isFile()) return;
+  if (!platform::IsAllowedDocument(document)) return platform::refuse(target);
+  platform::OpenLocalDocument(document);
 }
 
 void RunAndWait(const QString& commandLine, int windowStyle) {
@@ -210,6 +261,7 @@ void RunAndWait(const QString& commandLine, int windowStyle) {
     if (arguments.isEmpty()) return;
     program = arguments.takeFirst();
   }
+  if (!platform::IsCompanionProgramName(platform::programBaseName(program))) return platform::refuse(commandLine);
   platform::RunProgramAndWait(program, arguments, windowStyle);
 }
 

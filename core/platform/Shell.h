@@ -43,7 +43,23 @@ QString CompanionProgramPath(const QString& name);
 void StartProgram(const QString& program, const QStringList& arguments);
 // Starts a program and returns when it has ended; a program that cannot be
 // started returns at once. The program's own windows keep being served.
-void RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle);
+// True when the program started (and has ended).
+bool RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle);
+
+// The companion programs the code itself names (the calendar, the postal
+// code lookup, the mail add-in and the launcher's programs), by base name.
+// Programs are started only by these names: a name taken from a data file
+// cannot start anything else.
+bool IsCompanionProgramName(const QString& name);
+// Web and mail addresses that may be handed to the desktop: http, https,
+// mailto and tel.
+bool IsAllowedUrlScheme(const QString& scheme);
+// Documents that may be opened with the desktop's viewer, by extension:
+// text, web pages, PDF, CSV and pictures. Never a program, a script or a
+// desktop entry, which the desktop would run.
+bool IsAllowedDocument(const QString& path);
+// "「<target>」は開けません。" and what can be opened.
+QString RefusedTargetMessage(const QString& target);
 // Opens a URL with the desktop's associated program; an invalid URL opens
 // nothing.
 void OpenUrl(const QUrl& url);
@@ -63,14 +79,17 @@ void PlaceTelephoneCall(const QString& number);
 }  // namespace platform
 
 // A program named with ".exe" (lower case, at the end or followed by a blank
-// and its arguments) is started from the program folder; any other target is
-// a document (opened only when it exists as a file) or an address with a
-// scheme (web, mail). Nothing is ever reported.
+// and its arguments) is started from the program folder when it is one of
+// the companion programs; any other target is a document (opened only when
+// it exists as a file) or an address with a scheme (web, mail, telephone).
+// A missing document or program says nothing; a target outside the allowed
+// programs, schemes and documents is refused with RefusedTargetMessage.
 void ShellOpen(const QString& target);
 
-// Starts the command line (a program name, then its arguments) and returns
-// when the program has ended; windowStyle is the caller's wish for the
-// program's window (1 normal, 2 minimised).
+// Starts the command line (a companion program's name, then its arguments)
+// and returns when the program has ended; windowStyle is the caller's wish
+// for the program's window (1 normal, 2 minimised). Another program is
+// refused with RefusedTargetMessage.
 void RunAndWait(const QString& commandLine, int windowStyle);
 
 // Opens a mail link to the address with the subject and body; the second

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <algorithm>
 #include <cerrno>
+#include <functional>
 
 #include "Codec.h"
 #include "MessageBox.h"
@@ -31,10 +33,13 @@ QList<QByteArray> SplitLines(const QByteArray& content) {
   return lines;
 }
 
-// Plain system calls rather than QFile: QFile::readAll() stops quietly at a
-// failing read() and hands back what it has, which looks like a shorter file.
-bool ReadWholeFile(const QString& path, QByteArray& content, QString* error) {
-  content.clear();
+namespace {
+
+// Hands the file's bytes to block in pieces, checking every read. Plain
+// system calls rather than QFile: QFile::readAll() stops quietly at a failing
+// read() and hands back what it has, which looks like a shorter file.
+bool ReadInBlocks(const QString& path, qint64* size, const std::function<void(const char*, qsizetype)>& block,
+                  QString* error) {
   const QByteArray native = QFile::encodeName(path);
   int fd;
   do fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
@@ -50,14 +55,11 @@ bool ReadWholeFile(const QString& path, QByteArray& content, QString* error) {
     if (error) *error = SystemErrorText(code);
     return false;
   }
-  QByteArray buffer;
-  // The size is a hint only: a file may grow while it is read.
-  qsizetype capacity = st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 4096;
-  buffer.resize(capacity);
-  qsizetype used = 0;
+  if (size) *size = st.st_size;
+  constexpr qsizetype kBlock = 1 << 20;
+  QByteArray buffer(kBlock, Qt::Uninitialized);
   for (;;) {
-    if (used == buffer.size()) buffer.resize(buffer.size() * 2);
-    const ssize_t got = ::read(fd, buffer.data() + used, static_cast<size_t>(buffer.size() - used));
+    const ssize_t got = ::read(fd, buffer.data(), static_cast<size_t>(kBlock));
     if (got < 0) {
       if (errno == EINTR) continue;
       const int code = errno;
@@ -66,13 +68,27 @@ bool ReadWholeFile(const QString& path, QByteArray& content, QString* error) {
       return false;
     }
     if (got == 0) break;
-    used += got;
+    block(buffer.constData(), got);
   }
   // Nothing was written through this descriptor, so a failing close loses
   // nothing of what was read.
   ::close(fd);
-  buffer.truncate(used);
-  content = std::move(buffer);
+  return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const QString& path, QByteArray& content, QString* error) {
+  content.clear();
+  QByteArray read;
+  qint64 size = 0;
+  // The size is a hint only: a file may grow while it is read.
+  const bool ok = ReadInBlocks(path, &size, [&](const char* data, qsizetype n) {
+    if (read.isEmpty() && size > 0) read.reserve(size);
+    read.append(data, n);
+  }, error);
+  if (!ok) return false;
+  content = std::move(read);
   return true;
 }
 
@@ -89,11 +105,48 @@ bool ReadWholeFileOrReport(const QString& path, QByteArray& content) {
 
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
   lines.clear();
-  QByteArray content;
-  if (!ReadWholeFile(path, content, error)) return false;
-  const QList<QByteArray> raw = SplitLines(content);
-  lines.reserve(raw.size());
-  for (const QByteArray& line : raw) lines.append(FromSjis(line));
+  // Lines are decoded as the blocks come, so a large schedule never sits in
+  // memory twice, once as bytes and once as text.
+  QByteArray carry;  // the start of a line that the next block ends
+  bool afterCr = false;
+  auto take = [&](const char* data, qsizetype n) {
+    const QString decoded = carry.isEmpty() ? FromSjis(data, n) : FromSjis(carry + QByteArray(data, n));
+    // The decoder reserves room for the worst case; a copy of the exact size
+    // keeps a million lines from each carrying that slack (squeezing in place
+    // would leave it behind as holes the next lines cannot use).
+    lines.append(QString(decoded.constData(), decoded.size()));
+    carry.clear();
+  };
+  qint64 size = 0;
+  const bool ok = ReadInBlocks(path, &size, [&](const char* data, qsizetype n) {
+    // The list's doubling as it grows would cost more than the lines
+    // themselves at its peak; the first block tells about how many come.
+    if (lines.isEmpty() && carry.isEmpty() && size > n) {
+      const qsizetype ends = std::max(std::count(data, data + n, '\n'), std::count(data, data + n, '\r'));
+      lines.reserve(static_cast<qsizetype>(double(size) / double(n) * double(ends) * 1.05) + 16);
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+      const char c = data[i];
+      if (afterCr) {
+        afterCr = false;
+        if (c == '\n') {
+          start = i + 1;
+          continue;
+        }
+      }
+      if (c != '\r' && c != '\n') continue;
+      take(data + start, i - start);
+      afterCr = c == '\r';
+      start = i + 1;
+    }
+    carry.append(data + start, n - start);
+  }, error);
+  if (!ok) {
+    lines.clear();
+    return false;
+  }
+  if (!carry.isEmpty()) take(nullptr, 0);
   return true;
 }
 

@@ -60,6 +60,7 @@ bool ShowPrintDialog() {
   if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
   PreviewMode = 0;
   paperChecked = false;
+  ForgetQueueDefaultPageSizes();
   PrintDialog::Run();
   if (PrintDialogChoice == 2) PreviewMode = 1;
   return PrintDialogChoice == 0;

@@ -1,5 +1,6 @@
 #include "PrinterInfo.h"
 
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -30,12 +31,28 @@ QString DefaultPrinterName() {
   return PdfPrinterListed() ? kPdfPrinterName : QString();
 }
 
+namespace {
+// Asking CUPS means reading the queue's PPD; a job asks for every document
+// (every page while each page is sent at once), so the answer is kept until
+// the next job.
+QHash<QString, QPageSize>& queueMedia() {
+  static QHash<QString, QPageSize> media;
+  return media;
+}
+}  // namespace
+
 QPageSize QueueDefaultPageSize(const QString& queue) {
   const auto overridden = QueueDefaultMediaOverride().constFind(queue);
   if (overridden != QueueDefaultMediaOverride().cend()) return *overridden;
-  const QPageSize size = QPrinterInfo::printerInfo(queue).defaultPageSize();
-  return size.isValid() ? size : QPageSize(QPageSize::A4);
+  const auto known = queueMedia().constFind(queue);
+  if (known != queueMedia().cend()) return *known;
+  QPageSize size = QPrinterInfo::printerInfo(queue).defaultPageSize();
+  if (!size.isValid()) size = QPageSize(QPageSize::A4);
+  queueMedia().insert(queue, size);
+  return size;
 }
+
+void ForgetQueueDefaultPageSizes() { queueMedia().clear(); }
 
 double DefaultPrinterPhysicalOffsetXMm() {
   const QString name = DefaultPrinterName();

@@ -15,8 +15,11 @@ QStringList InstalledPrinterNames();
 QString DefaultPrinterName();
 
 // The paper a queue prints on unless told otherwise: its default media in
-// CUPS, A4 when CUPS names none.
+// CUPS, A4 when CUPS names none. The answer is kept until
+// ForgetQueueDefaultPageSizes, which every print job and printer setup call
+// first, so a change made in CUPS counts from the next job on.
 QPageSize QueueDefaultPageSize(const QString& queue);
+void ForgetQueueDefaultPageSizes();
 
 // The default printer's physical left offset in millimetres (unrounded);
 // negative when it cannot be read (the PDF printer has none).

@@ -60,6 +60,7 @@ int16_t showReal(QWidget* owner, PrinterSetupChoice& choice) {
 
 int16_t ShowPrinterSetup(QWidget* owner) {
   ThePrinter().endDocument();
+  ForgetQueueDefaultPageSizes();
   PrinterSetupChoice choice = CurrentChoice();
   const int16_t result = handler() ? handler()(owner, choice) : showReal(owner, choice);
   if (result != 0 && !choice.printer.isEmpty() && choice.paper.size.isValid())

@@ -269,6 +269,21 @@ TEST_F(EntryEditorTest, AFileChangedBehindTheListIsNotTouched) {
   EXPECT_EQ(w.List1->count(), 3);
 }
 
+// An entry longer than the text box holds is not shown cut short, so an
+// update cannot write it back cut; the file keeps it whole.
+TEST_F(EntryEditorTest, AnEntryTooLongForTheBoxStaysWhole) {
+  const QString longText(40000, u'長');
+  ScheduleWindow& w = OpenOn({"2001/05/03,　　," + longText, "2001/05/03,　　,short"});
+  const QByteArray before = ReadBytes(schedulePath());
+  SelectRow(w, "長長");
+  Press(w, kShow);
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().texts()[0].startsWith("この予定は40000文字あり、入力欄に入る32767文字を超えるため表示できません。"));
+  EXPECT_EQ(w.ShownLineNumber, 0);
+  Press(w, kUpdate);
+  EXPECT_EQ(ReadBytes(schedulePath()), before);
+}
+
 // A schedule file that cannot be read is said so, and nothing is written.
 TEST_F(EntryEditorTest, AFileThatCannotBeReadIsLeftAlone) {
   ScheduleWindow& w = OpenOn({"2001/05/03,　　,A"});

@@ -1,9 +1,11 @@
 // A schedule file that is not code page 932 is never rewritten unseen, and
 // lines nobody edited keep their bytes.
 #include <QFile>
+#include <optional>
 
 #include "EditorWindowTest.h"
 #include "core/platform/CodePageChecks.h"
+#include "core/platform/FileDialog.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -86,6 +88,26 @@ TEST_F(ForeignBytesTest, OtherBytesAskAndUntouchedLinesKeepTheirBytes) {
   QList<QByteArray> expected = platform::SplitLines(bytes);
   expected.insert(2, platform::ToSjis("2025/06/03,　　,会議"));
   EXPECT_EQ(platform::SplitLines(ReadBytes(schedulePath())), expected);
+}
+
+// "Open" looks at the chosen file the same way; a file that is code page
+// 932 again is writable again.
+TEST_F(ForeignBytesTest, OpenAppliesTheSameCheck) {
+  WriteLines({"2025/06/01,　　,朝会"});
+  ScheduleWindow& w = Open();
+  const QString other = homeFile("other.txt");
+  WriteBytes(other, kUtf8);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(other); });
+  messages().answer(platform::MsgResult::No);
+  w.Cmd_FileRead->click();
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_TRUE(messages().shown()[0].text.contains("はShift-JISのテキストではないようです。"));
+  EXPECT_TRUE(w.ScheduleFileReadOnly);
+
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(schedulePath()); });
+  w.Cmd_FileRead->click();
+  EXPECT_FALSE(w.ScheduleFileReadOnly);
+  EXPECT_EQ(ReadBytes(other), kUtf8);
 }
 
 TEST_F(ForeignBytesTest, TextTheCodePageCannotHoldIsRefused) {

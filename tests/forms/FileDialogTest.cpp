@@ -90,6 +90,24 @@ TEST_F(FileDialogTest, TheHandlerGetsTheRequestAndItsAnswerIsReturned) {
   EXPECT_EQ(flags, 0x100C);
 }
 
+// Names the settings file cannot keep as they are are refused when chosen.
+TEST_F(FileDialogTest, NamesWithALineBreakOrABackslashAreRefused) {
+  const struct {
+    const char* name;
+    bool refused;
+  } rows[] = {{"plain.txt", false}, {"予定 (2).txt", false}, {"a\\b.txt", true},
+              {"two\nlines.txt", true}, {"cr\r.txt", true}};
+  for (const auto& row : rows) {
+    messages().clear();
+    const QString chosen = home() + QString::fromUtf8(row.name);
+    SetFileDialogHandler([&](const FileDialogRequest&) { return std::optional<QString>(chosen); });
+    const QString path = ShowFileDialog(true, nullptr, home(), {}, {}, {}, 1, {});
+    EXPECT_EQ(path, row.refused ? QString() : chosen) << row.name;
+    EXPECT_EQ(messages().texts(), row.refused ? QStringList{UnusableFileNameMessage(chosen)} : QStringList())
+        << row.name;
+  }
+}
+
 TEST_F(FileDialogTest, CancelGivesAnEmptyTextAndLeavesTheFlags) {
   SetFileDialogHandler([](const FileDialogRequest&) { return std::optional<QString>(); });
   int32_t flags = 0x1004;

@@ -4,6 +4,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "schedule/DaySchedule.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 
@@ -188,16 +189,18 @@ TEST(DayScheduleCache, KeepsEveryLineOfABusyMonth) {
   EXPECT_EQ(texts.last(), "　予定399");
 }
 
-// A schedule whose file is kept in memory and counted as it is read.
+// A schedule whose file is kept in memory and counted as it is read; its
+// content is its change stamp.
 struct CountingSchedule {
   QStringList file;
   int reads = 0;
   bool readable = true;
   DaySchedule schedule{[this](const QString&, QStringList& lines) {
-    ++reads;
-    lines = file;
-    return readable;
-  }};
+                         ++reads;
+                         lines = file;
+                         return readable;
+                       },
+                       [this](const QString&) { return file.join(u'\n'); }};
   QStringList texts;
   DayKind kind = DayKind::Ordinary;
 
@@ -207,18 +210,46 @@ struct CountingSchedule {
   }
 };
 
-TEST(DayScheduleCache, ReadsTheFileOncePerMonthUntilReset) {
+TEST(DayScheduleCache, ReadsTheFileOncePerJobOrWhenItChanges) {
   CountingSchedule s;
-  s.file = {"2024/05/08,　　,買物"};
-  for (QDate d(2024, 5, 1); d.month() == 5; d = d.addDays(1)) s.at(d);
+  s.file = {"2024/05/08,　　,買物", "2024/06/03,　　,歯医者"};
+  for (QDate d(2024, 5, 1); d.year() == 2024; d = d.addDays(1)) s.at(d);
+  EXPECT_EQ(s.reads, 1) << "months change, the file does not";
+  EXPECT_EQ(s.at(QDate(2024, 6, 3)), QStringList({"", "　歯医者"}));
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));
   EXPECT_EQ(s.reads, 1);
 
   s.file = {"2024/05/08,　　,映画"};
-  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));  // cached
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"}));  // the month is cached
   s.at(QDate(2024, 6, 1));
-  EXPECT_EQ(s.reads, 2);
+  EXPECT_EQ(s.reads, 2) << "a changed file is read at the next change of month";
   EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　映画"}));
+  EXPECT_EQ(s.reads, 2);
+
+  s.at(QDate());  // the next job
+  s.at(QDate(2024, 5, 8));
   EXPECT_EQ(s.reads, 3);
+}
+
+// Kept between months, the file's lines are sorted out by month once; every
+// day must still read as a cache built from the whole file says.
+TEST(DayScheduleCache, LinesSortedByMonthGiveWhatTheWholeFileGives) {
+  CountingSchedule s;
+  s.file = {"2024/05/08,　　,買物",        "    /05/05,祝日,こどもの日", "2024/05/03,祝日,憲法記念日",
+            "    /  /25,毎月,給料日",      "    /  /  ,毎週,月曜:ゴミ出し", "    /11/  ,月４,木曜:感謝祭",
+            "0000/12/31,　　,大晦日",      "1990/06/01,記念,結婚",          "2024/１２/01,　　,全角の月",
+            "2024/00/01,　　,零月",        "2024/13/01,　　,十三月",        "short",
+            "2024/07/0",                    "2024/02/29,時刻,10:00 閏日",    "2024/09/16,出勤,"};
+  DayScheduleOptions options = FreshWindowOptions();
+  options.OptRecurring = 1;
+  QStringList expected;
+  DayKind expectedKind = DayKind::Ordinary;
+  for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
+    LookUpDaySchedule(BuildScheduleMonthCache(s.file, d, options), d, options, expected, expectedKind);
+    EXPECT_EQ(s.at(d, options), expected) << d.toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(s.kind, expectedKind) << d.toString(Qt::ISODate).toStdString();
+  }
+  EXPECT_EQ(s.reads, 1);
 }
 
 TEST(DayScheduleCache, EmptyDayResetsAndLeavesTheOutputs) {
@@ -266,6 +297,22 @@ TEST_F(DayScheduleFile, ReadsTheScheduleFileOfTheOptions) {
   DayKind kind = DayKind::Ordinary;
   schedule.GetDaySchedule(QDate(2024, 5, 8), FreshWindowOptions(homeFile("mine.txt")), texts, kind);
   EXPECT_EQ(texts, QStringList({"", "青会議"}));
+}
+
+// A save replaces the file; the lookup sees it at the next month without a
+// reset, even when the size stays the same.
+TEST_F(DayScheduleFile, SeesTheFileSavedAnewWithoutAReset) {
+  const QString path = homeFile("mine.txt");
+  const DayScheduleOptions options = FreshWindowOptions(path);
+  ASSERT_TRUE(ScheduleFile::Write(path, {QStringLiteral("2024/05/08,青　,会議")}));
+  DaySchedule schedule;
+  QStringList texts;
+  DayKind kind = DayKind::Ordinary;
+  schedule.GetDaySchedule(QDate(2024, 5, 8), options, texts, kind);
+  ASSERT_TRUE(ScheduleFile::Write(path, {QStringLiteral("2024/05/08,赤　,会食")}));
+  schedule.GetDaySchedule(QDate(2024, 6, 1), options, texts, kind);
+  schedule.GetDaySchedule(QDate(2024, 5, 8), options, texts, kind);
+  EXPECT_EQ(texts, QStringList({"", "赤会食"}));
 }
 
 }  // namespace

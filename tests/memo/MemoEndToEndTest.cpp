@@ -1,5 +1,6 @@
 // A user's first memo through the real main window, and memo files that are
 // not what the window writes.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
+#include "core/ui/SearchDialog.h"
 #include "todo_memo/MemoWindow.h"
 
 namespace {
@@ -153,4 +155,23 @@ TEST_F(MemoEndToEndTest, StrangeMemoFilesOpenWithoutHarm) {
   EXPECT_TRUE(messages().texts().last().contains(QStringLiteral("はShift-JISのテキストではないようです。")));
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("dudezu.txt"))), utf8);
   EXPECT_EQ(w.List1->count(), 2);
+}
+
+TEST_F(MemoEndToEndTest, TheSearchItemFollowsTheHits) {
+  WriteBytes(homeFile(QStringLiteral("dudezu.txt")),
+             platform::ToSjis(QStringLiteral("@TITLE=一\r\n買い物メモ\r\n@TITLE=二\r\nなし\r\n@TITLE=三\r\n買い物リスト\r\n")));
+  MemoWindow& w = OpenMemoPage();
+  QList<int> rows;
+  int press = 0;
+  SetSearchKeyDialogHandler([&](SearchDialog& d) {
+    if (press > 0) rows << w.List1->currentRow();
+    if (press == 0) d.Text1->setText(QStringLiteral("買い物"));
+    if (press < 2) d.Command1[press]->click();  // "検索", then "次検索", then the close box
+    ++press;
+  });
+  main().FileItemAction(FileItem::Search)->trigger();
+  SetSearchKeyDialogHandler({});
+  EXPECT_EQ(rows, QList<int>({0, 2}));
+  EXPECT_EQ(w.Text1->text(), QStringLiteral("三"));
+  EXPECT_EQ(press, 3);
 }

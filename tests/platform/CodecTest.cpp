@@ -59,6 +59,23 @@ TEST(Codec, KeepsNulCharacters) {
   EXPECT_EQ(ToSjis(FromSjis(bytes)), bytes);
 }
 
+// Decoding a whole file at once gives what decoding it line by line gives,
+// also where a line ends in the middle of a character.
+TEST(Codec, WholeFileDecodesAsItsLines) {
+  const QByteArray files[] = {
+      QByteArray("2024/05/08,\x81\x40\x81\x40,\x94\x83\x95\xa8\r\n1999/01/01,\x90\xd4\x81\x40,x\r\n"),
+      QByteArray("lead at the end\x82\r\nnext\x82\nlone cr\x82\rlast without end"),
+      QByteArray("bad pair \x85\x40 and \x81\x20 and \xA0\xFD\xFF\x80\r\n\r\n\n"),
+      QByteArray("\xb1\xb2\xb3 kana\0nul\r\n", 14),
+      QByteArray(),
+  };
+  for (const QByteArray& file : files) {
+    QStringList byLine;
+    for (const QByteArray& line : platform::SplitLines(file)) byLine << FromSjis(line);
+    EXPECT_EQ(platform::FromSjisLines(file), byLine) << file.toHex().toStdString();
+  }
+}
+
 TEST(TextLines, SplitsAtEveryKindOfLineEnd) {
   auto lines = platform::SplitLines("a\r\nb\nc\rd\r\n\r\ne");
   ASSERT_EQ(lines.size(), 6);

@@ -112,7 +112,9 @@ TEST_F(FaultInjectionTest, EveryFailedCallLeavesTheOldFiles) {
     // The temporary copy of an entry edit is made before the replace fails;
     // it holds the file as it was.
     QMap<QString, QByteArray> after = Files();
-    if (after.contains("ringpad.tmp")) EXPECT_EQ(after.take("ringpad.tmp"), schedule_) << where;
+    if (after.contains("ringpad.tmp")) {
+      EXPECT_EQ(after.take("ringpad.tmp"), schedule_) << where;
+    }
     EXPECT_EQ(after, before) << where;
   }
 }

@@ -6,6 +6,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/AppGlobals.h"
@@ -44,6 +45,10 @@ class PrintJobTest : public RuledTest {
  protected:
   void SetUp() override {
     RuledTest::SetUp();
+    // The paper prompts belong to a printer with paper: a CUPS queue (a PDF
+    // file asks nothing).
+    SetInstalledPrintersOverride(QStringList{"Laser"});
+    SetCurrentPrinter(QStringLiteral("Laser"));
     platform::SetMessageHandler([this](const platform::MessageRequest& m) {
       shown << m.text;
       promptsAt.push_back(printer().ops().size());
@@ -53,6 +58,8 @@ class PrintJobTest : public RuledTest {
   }
   void TearDown() override {
     platform::SetMessageHandler({});
+    SetInstalledPrintersOverride(std::nullopt);
+    SetCurrentPrinter(DefaultPrinterName());
     RuledTest::TearDown();
   }
 

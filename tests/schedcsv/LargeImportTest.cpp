@@ -1,6 +1,5 @@
-// A large import stays fast: the schedule is held in memory and the
-// duplicate test looks lines up instead of reading the file per row.
-#include <QElapsedTimer>
+// A large import keeps every new row and skips the rows the schedule already
+// holds; its time is measured in bench/bench_schedule_import.
 #include <QPushButton>
 
 #include "FileCommandsTest.h"
@@ -14,7 +13,7 @@ constexpr int kLines = 10000;
 
 QString DateOf(int i) { return QDate(2001, 1, 1).addDays(i % 3000).toString(QStringLiteral("yyyy/MM/dd")); }
 
-TEST_F(LargeImport, TenThousandRowsIntoTenThousandLinesTakeSeconds) {
+TEST_F(LargeImport, TenThousandRowsIntoTenThousandLines) {
   QByteArray schedule;
   for (int i = 0; i < kLines; ++i) schedule += platform::ToSjis(DateOf(i) + QStringLiteral(" 　　 予定%1\r\n").arg(i));
   // Every other row repeats a stored line; the others are new.
@@ -29,18 +28,12 @@ TEST_F(LargeImport, TenThousandRowsIntoTenThousandLinesTakeSeconds) {
   messages().clear();
 
   Choose(homeFile(QStringLiteral("big.csv")));
-  QElapsedTimer timer;
-  timer.start();
   w.Cmd_Fileimport->click();
-  const qint64 elapsed = timer.elapsed();
 
   const QStringList lines =
       platform::FromSjis(ReadBytes(homeFile(QStringLiteral("diduvuv.txt")))).split(QStringLiteral("\r\n"));
   EXPECT_EQ(lines.size(), kLines + kLines / 2 + 1);  // the last CR LF leaves an empty piece
   EXPECT_EQ(lines[kLines], DateOf(1) + QStringLiteral(",　　,予定%1").arg(kLines + 1));
-  // Far below a minute even under the sanitizers on a slow machine.
-  EXPECT_LT(elapsed, 15000) << elapsed << " ms";
-  std::printf("import of %d rows into %d lines: %lld ms\n", kLines, kLines, static_cast<long long>(elapsed));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "PdfReadBack.h"
 #include "SchedulePrintKit.h"
 #include "core/print/PrintJob.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule_print/MonthGridGeometry.h"
@@ -18,6 +20,18 @@ const QString kStripMessage = QStringLiteral(
 
 class YearMonthDriverTest : public SchedulePrintTest {
  protected:
+  // The paper prompts belong to a printer with paper: a CUPS queue (a PDF
+  // file asks nothing).
+  void SetUp() override {
+    SchedulePrintTest::SetUp();
+    SetInstalledPrintersOverride(QStringList{"Laser"});
+    SetCurrentPrinter(QStringLiteral("Laser"));
+  }
+  void TearDown() override {
+    SetInstalledPrintersOverride(std::nullopt);
+    SetCurrentPrinter(DefaultPrinterName());
+    SchedulePrintTest::TearDown();
+  }
   int run(int16_t code, const QString& sheets, QDate start = QDate(2009, 3, 1)) {
     source.controls.Txt_maisu = sheets;
     PreviewMode = 0;

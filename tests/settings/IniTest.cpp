@@ -1,6 +1,5 @@
 // Reading and writing the settings file.
 #include <QDir>
-#include <QElapsedTimer>
 
 #include "SettingsTestSupport.h"
 #include "core/settings/IniWriteBatch.h"
@@ -191,19 +190,17 @@ TEST_F(IniTest, AnEmptyKeyWritesNothing) {
   EXPECT_FALSE(QFile::exists(SettingsFilePath()));
 }
 
-TEST_F(IniTest, ManyReadsStayFast) {
+// How fast the reads are is measured in bench/bench_settings.cpp.
+TEST_F(IniTest, ManyReadsReturnTheStoredValues) {
   {
     IniWriteBatch batch;
     for (int i = 0; i < 300; ++i)
       WriteIniValue(QStringLiteral("S%1").arg(i % 30), QStringLiteral("K%1").arg(i), QString::number(i));
   }
   // A window reads dozens of keys when it loads; the file is parsed once.
-  QElapsedTimer timer;
-  timer.start();
   for (int round = 0; round < 20; ++round)
     for (int i = 0; i < 300; ++i)
       ASSERT_EQ(GetIniValue(QStringLiteral("s%1").arg(i % 30), QStringLiteral("k%1").arg(i)), QString::number(i));
-  EXPECT_LT(timer.elapsed(), 5000);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/platform/FileDialog.h"
+#include "core/ui/SearchDialog.h"
 
 ScriptedMessages::ScriptedMessages() {
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
@@ -44,10 +45,13 @@ void RingpadTest::SetUp() {
   // A command that asks for a file must never wait on a real dialog: unless
   // the test scripts one, every file dialog is cancelled.
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
+  // Nor on a real search dialog: unless the test scripts one, it is closed.
+  SetSearchKeyDialogHandler([](SearchDialog&) {});
 }
 
 void RingpadTest::TearDown() {
   platform::SetFileDialogHandler({});
+  SetSearchKeyDialogHandler({});
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");

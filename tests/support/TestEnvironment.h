@@ -1,7 +1,7 @@
 #pragma once
 // Shared test fixture: every test gets a fresh program folder and answers the
 // message boxes from a script, recording what each one said; file dialogs
-// are cancelled unless the test installs its own handler.
+// and search dialogs are cancelled unless the test installs its own handler.
 #include <gtest/gtest.h>
 
 #include <QByteArray>

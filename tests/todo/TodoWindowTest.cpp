@@ -12,6 +12,8 @@
 #include <QPushButton>
 
 #include "TodoTestSupport.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/SurfaceRecorder.h"
 #include "core/ui/VersionBox.h"
 #include "todo_memo/DragTagSource.h"
 
@@ -291,4 +293,24 @@ TEST_F(TodoTest, DragsStartOnlyPastTheDragDistance) {
   drag(w.Img_jx, distance + 5);
   EXPECT_EQ(started, QStringList({"LIST2", "IMAGE_JX"}));
   DragTagSource::SetStartHandler({});
+}
+
+TEST_F(TodoTest, ThePrintButtonPrintsTheListAsShownAndFreesTheWindow) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), kFive);
+  TodoWindow& w = Open();
+  SurfaceRecorder recorder;
+  ConfirmPrompts = 0;
+  int answer = 0;  // cancel first
+  SetPrintDialogHandler([&](const PrintDialogView&) { return PrintDialogAnswer{answer, false, std::nullopt}; });
+  w.Cmb_men->setCurrentIndex(2);  // 表のみ
+  w.Chk_naiyo->setChecked(true);
+  w.Cmd_print->click();
+  EXPECT_TRUE(recorder.printer.protocol().isEmpty());
+  answer = 1;
+  w.Cmd_print->click();
+  EXPECT_TRUE(recorder.printer.texts().contains(QStringLiteral("five")));
+  EXPECT_TRUE(recorder.printer.protocol().endsWith(QStringLiteral("end-job")));
+  EXPECT_TRUE(w.isEnabled());
+  SetPrintDialogHandler({});
+  ConfirmPrompts = 1;
 }

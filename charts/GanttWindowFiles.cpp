@@ -1,0 +1,157 @@
+// Reading and writing the chart file.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "GanttFile.h"
+#include "GanttWindow.h"
+#include "core/platform/CodePageChecks.h"
+#include "core/platform/FileDialog.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/SafeSave.h"
+#include "core/platform/TextLines.h"
+#include "core/print/PrintJob.h"
+#include "core/settings/AppGlobals.h"
+#include "core/settings/Ini.h"
+#include "core/settings/ProgramRelativePath.h"
+#include "core/text/Numbers.h"
+#include "core/ui/FileMenuCaption.h"
+
+namespace {
+// A chart is a page of text; anything larger is not a chart file and would
+// only make the window unusable.
+constexpr qint64 kMaxGanttFileBytes = 10 * 1024 * 1024;
+
+// Stored paths may come from the original platform with "\" separators, and
+// a relative one is relative to the program folder.
+QString DiskPath(const QString& stored) {
+  QString path = stored;
+  path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  if (QFileInfo(path).isRelative()) path = ProgramFolder + path;
+  return path;
+}
+
+QString FolderOf(const QString& path) {
+  const QString p = DiskPath(path);
+  return QFileInfo(p).absolutePath();
+}
+
+// A stored list index selects its item only when the list has one; a value
+// that no writer of this file makes leaves the control as it is.
+void SelectStored(QComboBox* list, const std::optional<double>& value) {
+  if (!value) return;
+  const double v = RoundHalfEven(*value);
+  if (v >= 0 && v < list->count()) list->setCurrentIndex(static_cast<int>(v));
+}
+
+void CheckStored(QCheckBox* box, const std::optional<double>& value) {
+  if (value && (*value == 0 || *value == 1)) box->setChecked(*value == 1);
+}
+}  // namespace
+
+void GanttWindow::LoadGanttFile() {
+  QString title = CurrentGanttFile;
+  if (title.right(4).compare(QLatin1String(".CSV"), Qt::CaseInsensitive) == 0) title.chop(4);
+  Cmb_title->setEditText(title);
+  txt_data->clear();
+  txt_biko->clear();
+  txt_data->setEnabled(false);
+  const QString path = DiskPath(CurrentGanttFile);
+  const QFileInfo info(path);
+  if (!info.exists() || !info.isFile()) {
+    platform::ShowMessage(QStringLiteral("ファイルが見つかりません\n\n") + CurrentGanttFile, platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    txt_data->setEnabled(true);
+    return;
+  }
+  if (info.size() > kMaxGanttFileBytes) {
+    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + CurrentGanttFile,
+                          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    txt_data->setEnabled(true);
+    return;
+  }
+  QByteArray bytes;
+  if (!platform::ReadWholeFile(path, bytes)) {
+    platform::ShowMessage(QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(CurrentGanttFile),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    txt_data->setEnabled(true);
+    return;
+  }
+  const GanttFileContent c = ReadGanttFile(bytes);
+  if (c.title) Cmb_title->setEditText(*c.title);
+  if (c.makeDate) txt_makedate->setText(*c.makeDate);
+  if (c.name) txt_name->setText(*c.name);
+  SelectStored(cmb_span, c.span);
+  SelectStored(cmb_box, c.box);
+  SelectStored(cmb_height, c.cellHeight);
+  if (c.sort) {
+    {
+      const QSignalBlocker block(cmb_sort);
+      SelectStored(cmb_sort, c.sort);
+    }
+    cmb_sort_Click();
+  }
+  CheckStored(chk_biko, c.biko);
+  CheckStored(chk_jisseki, c.jisseki);
+  CheckStored(chk_autocolor, c.autoColor);
+  txt_data->setPlainText(c.data);
+  txt_biko->setPlainText(c.remarks);
+  txt_data->setEnabled(true);
+}
+
+void GanttWindow::Cmd_FileRead_Click() {
+  const QString chosen =
+      ShowFileDialog(true, nullptr, FolderOf(CurrentGanttFile), QFileInfo(CurrentGanttFile).fileName(),
+                     FileMenuCaption(FileItem::Read),
+                     QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||"), 1, QString());
+  if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
+  CurrentGanttFile = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
+  BeginBusy(this);
+  SelectTitleIndex(0);
+  LoadGanttFile();
+  WriteIniValue(QString(), QStringLiteral("FILE"), CurrentGanttFile);
+  EndBusy(this);
+}
+
+void GanttWindow::Cmd_FileWrite_Click() {
+  const QString chosen = ShowFileDialog(
+      false, nullptr, FolderOf(CurrentGanttFile), CurrentGanttFile, FileMenuCaption(FileItem::Write),
+      QStringLiteral("CSVファイル (*.csv)|*.csv|テキスト (*.csv;*.txt)|*.csv;*.txt|全て (*.*)|*.*||"), 1,
+      QStringLiteral("csv"));
+  if (chosen.isEmpty()) return;
+  if (QFileInfo::exists(chosen)) {
+    platform::MessageRequest ask;
+    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\n") + chosen;
+    ask.buttons = platform::MsgButtons::OkCancel;
+    ask.icon = platform::MsgIcon::Exclamation;
+    ask.defaultButton = 2;
+    if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return;
+  }
+  GanttChartData chart;
+  chart.title = Cmb_title->currentText();
+  chart.makeDate = txt_makedate->text();
+  chart.name = txt_name->text();
+  chart.span = cmb_span->currentIndex();
+  chart.box = cmb_box->currentIndex();
+  chart.sort = cmb_sort->currentIndex();
+  chart.biko = chk_biko->isChecked() ? 1 : 0;
+  chart.jisseki = chk_jisseki->isChecked() ? 1 : 0;
+  chart.autoColor = chk_autocolor->isChecked() ? 1 : 0;
+  chart.cellHeight = cmb_height->currentIndex();
+  chart.data = BoxText(txt_data);
+  chart.remarks = BoxText(txt_biko);
+  // Text the code page cannot hold would come back as "?": refuse it before
+  // anything is written.
+  if (!platform::CheckSavableText(chart.title + chart.makeDate + chart.name + chart.data + chart.remarks)) return;
+  BeginBusy(this);
+  const bool saved = platform::SaveFileOrReport(chosen, WriteGanttFile(chart));
+  if (saved) {
+    const QFileInfo info(chosen);
+    const QString folder = info.absolutePath() + QLatin1Char('/');
+    WriteIniValue(QString(), QStringLiteral("FILE"), folder == ProgramFolder ? info.fileName() : chosen);
+  }
+  EndBusy(this);
+}
