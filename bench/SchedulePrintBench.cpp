@@ -130,6 +130,13 @@ void BM_SpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 62, QStrin
 void BM_YearCalendars_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 2, QStringLiteral("12")); }
 void BM_YearCalendars_Replay(benchmark::State& state) { ReplayJob(state, 2, QStringLiteral("12")); }
 
+// A year of monthly lists on fronts, and a year of one-month spreads on A4
+// sides (twelve sides, two half-month pages each).
+void BM_MonthListYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 23, QStringLiteral("12")); }
+void BM_MonthListYear_Replay(benchmark::State& state) { ReplayJob(state, 23, QStringLiteral("12")); }
+void BM_HalfMonthSpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 42, QStringLiteral("6")); }
+void BM_HalfMonthSpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 42, QStringLiteral("6")); }
+
 // A year of large calendars: turned text on every page, and the wall calendar.
 void BM_TurnedCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 251, QStringLiteral("12")); }
 void BM_TurnedCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 251, QStringLiteral("12")); }
@@ -152,5 +159,9 @@ BENCHMARK(BM_YearCalendars_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisec
 BENCHMARK(BM_YearCalendars_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonthGridYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonthListYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonthListYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HalfMonthSpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HalfMonthSpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace

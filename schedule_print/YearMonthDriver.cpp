@@ -4,7 +4,9 @@
 #include <QString>
 #include <functional>
 
+#include "DayRowsPage.h"
 #include "MonthGridPage.h"
+#include "MonthListPage.h"
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
 #include "SixWeekCalendar.h"
@@ -139,6 +141,9 @@ void PrintSixMonthStrip(QDate& startDay, int sheets, const SheetRanges& r, const
   }
 }
 
+// The message before each left page of a spread printed back first.
+using LeftPageMessage = QString (*)(const QDate& month, bool firstPage);
+
 QString SpreadLeftPageMessage(const QDate& month, bool firstPage) {
   const QString head = QString::number(month.month()) + QStringLiteral("月の左ページを印刷します。\r\n\r\n");
   if (firstPage) return head + QStringLiteral("用紙を裏面にセットして、\r\nＯＫを押してください。");
@@ -146,15 +151,22 @@ QString SpreadLeftPageMessage(const QDate& month, bool firstPage) {
                                "印刷した用紙を裏面にセットして、\r\nＯＫを押してください。");
 }
 
+QString HalfMonthLeftPageMessage(const QDate& month, bool firstPage) {
+  const QString head = QStringLiteral("月の左ページ(%1月1日から16日まで)を印刷します。\r\n\r\n").arg(month.month());
+  if (firstPage) return head + QStringLiteral("用紙を裏面(右側綴じ代)にセットして、\r\nＯＫを押してください。");
+  return head + QStringLiteral("表面(左側綴じ代)の印刷が終了するのを待ち、\r\n\r\n"
+                               "印刷した用紙を裏面(右側綴じ代)にセットして、\r\nＯＫを押してください。");
+}
+
 // A spread with its left page on the back of one leaf and its right page on
 // the front of the next: each left page is announced, the user turning the
 // paper. Declining the first announcement leaves that page out and goes on;
 // declining a later one ends the job.
 void PrintSpreadsBackFirst(QDate& startDay, int pages, const SheetRanges& r, const PageDrawer& left,
-                           const PageDrawer& right) {
+                           const PageDrawer& right, LeftPageMessage message = SpreadLeftPageMessage) {
   for (int i = 1; i <= pages; ++i) {
     if (i % 2 == 1) {
-      const bool ok = platform::ShowMessage(SpreadLeftPageMessage(startDay, i == 1), platform::MsgButtons::OkCancel,
+      const bool ok = platform::ShowMessage(message(startDay, i == 1), platform::MsgButtons::OkCancel,
                                             platform::MsgIcon::Information) == platform::MsgResult::Ok;
       if (!ok && i > 1) return;
       if (!ok) continue;
@@ -206,10 +218,49 @@ void PrintSpreadsPouch(QDate& startDay, int sheets, const SheetRanges& r, const 
   }
 }
 
+// A monthly list with its memo page on each side of an A4 sheet: the front
+// this month's list beside next month's memo page, the back next month's
+// list beside this month's memo page.
+void PrintListsWithMemo(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& list,
+                        const PageDrawer& memo) {
+  for (int sheet = 1; sheet <= sheets; ++sheet) {
+    startDay = FirstDayOfMonth(startDay);
+    if (sheet > 1 && !ConfirmPaperSet(0)) return;
+    BeginSharedSide();
+    list(startDay, r.back);
+    memo(MonthsLater(startDay, 1), r.rightHalf);
+    DrawBinderMarks(kFacingPages);
+    FinishOutput();
+    startDay = MonthsLater(startDay, 1);
+    if (!ConfirmPaperSet(1)) return;
+    BeginSharedSide();
+    list(startDay, r.back);
+    memo(MonthsLater(startDay, -1), r.rightHalf);
+    FinishOutput();
+    startDay = MonthsLater(startDay, 1);
+  }
+}
+
+// Both halves of each month on the same range, one page after the other.
+void PrintHalvesInTurn(QDate& startDay, int steps, const PageRange& at, const PageDrawer& firstHalf,
+                       const PageDrawer& secondHalf) {
+  for (int i = 1; i <= steps; ++i) {
+    BeginPage();
+    firstHalf(startDay, at);
+    FinishOutput();
+    BeginPage();
+    secondHalf(startDay, at);
+    FinishOutput();
+    startDay = MonthsLater(startDay, 1);
+  }
+}
+
 bool IsOwnCode(int code) {
   switch (code) {
     case 1: case 2: case 3: case 4:
     case 11:
+    case 21: case 22: case 23: case 24: case 25: case 31:
+    case 41: case 42: case 43: case 44: case 45: case 46:
     case 51: case 52: case 53: case 54: case 55:
     case 61: case 62: case 63: case 71: case 72: case 73:
     case 81: case 82: case 83: case 91: case 92: case 93:
@@ -256,6 +307,18 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
     return 1;
   }
 
+  const PageDrawer list = [&source](const QDate& month, const PageRange& at) {
+    DrawMonthListPage(source, 0, FirstDayOfMonth(month), at.x1, at.x2);
+  };
+  if (code == 25) {
+    startDay = FirstDayOfMonth(startDay);
+    if (n < 1) return 1;
+    ShowFoldMessage(QStringLiteral("B5ｻｲｽﾞ"));
+    SetPrinterOrientation(2);
+    PrintFolded(startDay, n, SheetRanges(GetScaleWidth()), list);
+    return 1;
+  }
+
   const SheetRanges r(GetScaleWidth());
   if (code <= 4) {
     switch (code) {
@@ -285,6 +348,34 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
         startDay = FirstDayOfPrevMonth(startDay);
         PrintSpreadsPouch(startDay, n, r, left, right);
         break;
+    }
+    return 1;
+  }
+
+  if (code >= 21 && code <= 46) {
+    // The one-month spread: days 1 to 16 on its left page, the 17th to the
+    // month's end on its right page.
+    const PageDrawer firstHalf = [&source](const QDate& month, const PageRange& at) {
+      DrawMonthListPage(source, 1, FirstDayOfMonth(month), at.x1, at.x2);
+    };
+    const PageDrawer secondHalf = [&source](const QDate& month, const PageRange& at) {
+      DrawMonthListPage(source, 2, FirstDayOfMonth(month).addDays(16), at.x1, at.x2);
+    };
+    const PageDrawer memo = [&source](const QDate& month, const PageRange& at) {
+      DrawDayRowsOrMemoPage(source, 4, month, at.x1, at.x2);
+    };
+    switch (code) {
+      case 21: PrintAlternating(startDay, twoN, r, list, MonthsLater, 1); break;
+      case 22: PrintFourToASheet(startDay, n, r, list, MonthsLater, 1); break;
+      case 23: PrintSingleSides(startDay, n, r.front, list, MonthsLater, 1); break;
+      case 24: PrintSingleSides(startDay, n, r.back, list, MonthsLater, 1); break;
+      case 31: PrintListsWithMemo(startDay, n, r, list, memo); break;
+      case 41: PrintSpreadsBackFirst(startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
+      case 42: PrintSpreadsTwoASide(startDay, twoN, r, firstHalf, secondHalf); break;
+      case 43: PrintSingleSides(startDay, n, r.front, firstHalf, MonthsLater, 1); break;
+      case 44: PrintSingleSides(startDay, n, r.back, secondHalf, MonthsLater, 1); break;
+      case 45: PrintHalvesInTurn(startDay, n, r.front, firstHalf, secondHalf); break;
+      case 46: PrintHalvesInTurn(startDay, n, r.back, firstHalf, secondHalf); break;
     }
     return 1;
   }
