@@ -30,10 +30,8 @@ function(ringpad_test_folder name folder)
   if(folder STREQUAL "print" OR folder STREQUAL "primitives")
     set(_lock RESOURCE_LOCK cups-pdf-queue)
   endif()
-  # use_tls=0: LeakSanitizer's scan of thread-local storage crashes at exit
-  # after the font-heavy PDF tests; leaks are still found from every other root.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp:use_tls=0;ASAN_OPTIONS=detect_leaks=1"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp;ASAN_OPTIONS=detect_leaks=1"
                ${_lock}
     DISCOVERY_TIMEOUT 60)
 endfunction()
