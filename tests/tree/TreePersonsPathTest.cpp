@@ -1,0 +1,111 @@
+// A new user's way through the tree chart: from the main window's menu to
+// the organisation chart, saved and read back through the File menu, then
+// previewed page by page.
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+
+#include "MenuPath.h"
+#include "TestEnvironment.h"
+#include "app/RegisterPages.h"
+#include "charts/TreeWindow.h"
+#include "core/platform/Codec.h"
+#include "core/platform/FileDialog.h"
+#include "core/platform/ProgramExit.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
+#include "core/ui/MainWindow.h"
+#include "core/ui/ShowSettingsForm.h"
+
+namespace {
+
+class TreePersonsPathTest : public RingpadTest {
+ protected:
+  void SetUp() override {
+    RingpadTest::SetUp();
+    RegisterAllPages();
+    platform::SetEndProgramHandler([](int) {});
+    SetSettingsFormHandler([](SettingsForm&) {});
+  }
+  void TearDown() override {
+    window_.reset();
+    platform::SetFileDialogHandler({});
+    SetPrintDialogHandler({});
+    SetPreviewPageHandler({});
+    platform::SetEndProgramHandler({});
+    SetSettingsFormHandler({});
+    PreviewMode = 0;
+    PaperSettings = PaperSettingsData{};
+    RingpadTest::TearDown();
+  }
+  // Chooses a menu item as the user reads it; fails the test when it is
+  // missing or greyed out.
+  void choose(const QString& menu, const QString& item) {
+    QAction* action = MenuItemByText(*window_, menu, item);
+    ASSERT_NE(action, nullptr) << menu.toStdString() << " > " << item.toStdString();
+    ASSERT_TRUE(action->isEnabled()) << item.toStdString();
+    action->trigger();
+  }
+  static void pick(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    list->setCurrentItem(found[0]);
+  }
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(TreePersonsPathTest, OrganisationChartSavedClearedReadBackAndPreviewed) {
+  window_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {}});
+  window_->MDIForm_Load();
+  messages().clear();  // the version box of a first run
+  choose(QStringLiteral("専用用紙(&S)"), QStringLiteral("木(&T)"));
+  auto* w = qobject_cast<TreeWindow*>(window_->ActivePageWindow());
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Cmb_Type->currentItem()->text(), QStringLiteral("緊急連絡網サンプル"));
+  EXPECT_EQ(w->Txt_Title->text(), QStringLiteral("２年３組緊急連絡網サンプル"));
+
+  pick(w->Cmb_Type, QStringLiteral("組織図サンプル"));
+  EXPECT_EQ(w->Txt_Title->text(), QStringLiteral("組織図サンプル"));
+  const QString items = w->ItemText();
+  ASSERT_FALSE(items.isEmpty());
+
+  const QString path = homeFile(QStringLiteral("組織図.csv"));
+  platform::SetFileDialogHandler([path](const platform::FileDialogRequest&) { return std::optional<QString>(path); });
+  choose(QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ＣＳＶファイルの書出"));
+  const QByteArray written = ReadBytes(path);
+  EXPECT_TRUE(written.startsWith(platform::ToSjis(QStringLiteral("@TITLE=組織図サンプル\r\n"))));
+  EXPECT_TRUE(messages().shown().empty());
+
+  pick(w->Cmb_Type, QStringLiteral("クリア"));
+  EXPECT_TRUE(w->ItemText().isEmpty());
+  EXPECT_TRUE(w->Txt_Title->text().isEmpty());
+
+  choose(QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ＣＳＶファイルの読込"));
+  EXPECT_EQ(w->Txt_Title->text(), QStringLiteral("組織図サンプル"));
+  EXPECT_EQ(w->ItemText(), items);
+  EXPECT_EQ(ReadBytes(path), written);
+  EXPECT_TRUE(messages().shown().empty());
+
+  // Preview: OK on every page, and on the prompt to turn the paper between
+  // pages; the window stays locked until the job is done.
+  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
+  QStringList steps;
+  size_t promptsSeen = 0;
+  SetPreviewPageHandler([&](const QImage& page) {
+    while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
+    steps << (page.isNull() ? QStringLiteral("empty page") : QStringLiteral("page"));
+    EXPECT_FALSE(w->isEnabled());
+  });
+  w->Cmd_print->click();
+  while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
+  // The organisation chart fills two bible pages.
+  EXPECT_EQ(steps, (QStringList{"page", "prompt", "page"}));
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].endsWith(QStringLiteral("ＯＫを押してください。"))) << messages().texts()[0].toStdString();
+  EXPECT_TRUE(w->isEnabled());
+}
+
+}  // namespace
