@@ -5,12 +5,21 @@
 #include "core/platform/Codec.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
+#include "core/text/CsvLine.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
 
 // The header is looked for in this many lines at the top.
 constexpr int kHeaderSearchLines = 3;
+
+// A line of separators and empty quotes only would give an entry with no
+// name, reading or number at all.
+bool HasData(const QString& line) {
+  for (const QString& field : SplitCsvFields(line, kImportMaxColumns))
+    if (!TrimBlanks(field).isEmpty()) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -37,7 +46,7 @@ bool ReadAddressImportSource(const QString& path, QList<AddressRecord>& records)
   const AddressImportColumns columns = AddressImportColumns::FromHeader(lines.at(header));
   const PostalLineLookup lookup = LookUpPostalLine;
   for (qsizetype i = header + 1; i < lines.size(); ++i) {
-    if (TrimBlanks(lines.at(i)).isEmpty()) continue;
+    if (TrimBlanks(lines.at(i)).isEmpty() || !HasData(lines.at(i))) continue;
     records.append(BuildImportedRecord(lines.at(i), columns, lookup));
   }
   return true;
