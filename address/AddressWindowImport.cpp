@@ -26,8 +26,8 @@ QString AddressImportWarning() {
          QStringLiteral("住所録から読込めなかった人を削除してからインポートしてください。") + br + br +
          QStringLiteral("正しく読み込めないＣＳＶファイルを作者にメールしてください。") + br +
          QStringLiteral("読み込めるようにプログラムを修正したいと思っています。") + br + br +
-         QStringLiteral("読み込めない住所録は、見出し付きのＣＳＶファイルに書き出してから読み込ませてください。") + br +
-         QStringLiteral("詳しくは「") + HomePageAddress() + QStringLiteral("」をご覧ください。") + br;
+         QStringLiteral("読み込めない住所録は、変換用の別ソフトで見出し付きのＣＳＶファイルにしてから読み込ませてください。") + br +
+         QStringLiteral("変換ソフトと詳しい説明は「") + HomePageAddress() + QStringLiteral("」をご覧ください。") + br;
 }
 
 }  // namespace

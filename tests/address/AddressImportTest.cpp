@@ -2,7 +2,9 @@
 // the entry built from a line, and the insertion of many entries at once.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QList>
+#include <QTemporaryDir>
 #include <QRandomGenerator>
 #include <functional>
 
@@ -10,7 +12,9 @@
 #include "address/AddressImportMerge.h"
 #include "address/AddressImportSynonyms.h"
 #include "address/AddressRecord.h"
+#include "address/PostalCodeData.h"
 #include "core/platform/Codec.h"
+#include "core/settings/AppGlobals.h"
 
 namespace {
 
@@ -165,6 +169,30 @@ TEST(AddressImportRecord, PostalCodeLooksUpAMissingAddress) {
   // No postal data installed: nothing is added.
   ExpectRecords({{"氏名,電話,郵便番号", "A,1,100-0001", kFieldAddress1, ""}},
                 [](const QString&) -> std::optional<QString> { return std::nullopt; });
+}
+
+TEST(AddressImportRecord, PostalDataIsSearchedOnlyWhenInstalled) {
+  QTemporaryDir dir;
+  const QString saved = ImportDataFolder;
+  ImportDataFolder = dir.path() + u'/';
+  const QString dat = ImportDataFolder + "jxpostal1.dat";
+  auto write = [](const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  };
+  write(dat, platform::ToSjis(QStringLiteral("1000001 千代田 a\r\n1000002 皇居\r\n5300001 梅田\r\n")));
+  EXPECT_EQ(LookUpPostalLine(QStringLiteral("1000001")), std::nullopt);
+  write(ImportDataFolder + "jxpostal1.txt", "");
+  EXPECT_EQ(LookUpPostalLine(QStringLiteral("1000001")), QStringLiteral("1000001 千代田 A"));
+  EXPECT_EQ(LookUpPostalLine(QStringLiteral("5300001")), QStringLiteral("5300001 梅田"));
+  EXPECT_EQ(LookUpPostalLine(QStringLiteral("9999999")), QString());
+  // Out of order, or one huge line: the bisection still ends.
+  write(dat, platform::ToSjis(QStringLiteral("9000000 x\r\n1000001 y\r\n5000000 z\r\n")) + QByteArray(1 << 20, '7'));
+  EXPECT_NO_FATAL_FAILURE(LookUpPostalLine(QStringLiteral("1000001")));
+  QFile::remove(dat);
+  EXPECT_EQ(LookUpPostalLine(QStringLiteral("1000001")), QString());
+  ImportDataFolder = saved;
 }
 
 TEST(AddressImportSynonyms, FramedHeadingsMatchWholeNamesOnly) {
