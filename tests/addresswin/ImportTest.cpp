@@ -147,6 +147,22 @@ TEST_F(AddressImport, BrokenQuotesAndWideLinesStillImport) {
   EXPECT_EQ(AddressRecord::FromLine(lines.at(2)).field(kFieldName), QStringLiteral("Wide"));
 }
 
+TEST_F(AddressImport, AnAddressFileThatCannotBeReadIsNotReplaced) {
+  AddressWindow& w = Open();
+  // The book's name now holds a folder: the rewrite cannot read it and must
+  // not put the imported entries alone in its place.
+  QFile::remove(homeFile("doZir.csv"));
+  QDir().mkpath(homeFile("doZir.csv"));
+  messages().clear();
+  ChooseFile(kFixtures + "import.csv");
+  w.Cmd_Fileimport->click();
+  EXPECT_TRUE(QFileInfo(homeFile("doZir.csv")).isDir());
+  EXPECT_FALSE(QFile::exists(TempCopyPath()));
+  EXPECT_TRUE(messages().texts().join(u'\n').contains(QStringLiteral("読み込めませんでした")))
+      << messages().texts().join(u'\n').toStdString();
+  EXPECT_TRUE(w.isEnabled());
+}
+
 TEST_F(AddressImport, TheShownFileIsRefusedHoweverItsPathIsSpelt) {
   AddressWindow& w = Open();
   QDir().mkpath(home() + "sub");
