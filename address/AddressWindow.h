@@ -6,7 +6,10 @@
 // the controls and connects them, AddressWindowLoad.cpp is the load sequence
 // and the filling of the list, AddressWindowList.cpp the list's keys, the
 // initial buttons and the free-field captions, AddressWindowEditor.cpp the
-// entry editor, AddressWindowFileCommands.cpp new, open and find.
+// entry editor, AddressWindowFileCommands.cpp new, open and find,
+// AddressWindowImport.cpp the CSV import, AddressWindowLinks.cpp the dial,
+// mail, web and postal-code buttons, AddressWindowExports.cpp the phone list
+// and the mail list.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -83,6 +86,10 @@ class AddressWindow : public PageWindow {
   QLineEdit* txt_post = nullptr;
   std::array<QPushButton*, 5> Cmd_Update{};
   QPushButton* cmd_clipboard = nullptr;  // "ｸﾘｯﾌﾟB読込"
+  std::array<QPushButton*, 3> cmd_tel{};  // "携帯", "自宅", "TEL"
+  QPushButton* Cmd_mail = nullptr;
+  QPushButton* cmd_url = nullptr;
+  std::array<QPushButton*, 2> Cmd_zip{};  // "住所", "〒"
   std::array<QLabel*, 9> Label2{};
   QLabel* Lbl_biko1 = nullptr;
   QLabel* Lbl_biko2 = nullptr;
@@ -124,6 +131,20 @@ class AddressWindow : public PageWindow {
   void cmd_FileNew_Click();
   void Cmd_FileRead_Click();
   void Cmd_FileSearch2_Click();
+  // Imports another program's address CSV; entries already in the file are
+  // dropped.
+  void Cmd_Fileimport_Click();
+  // Puts the phone list on the clipboard for the mail add-in and starts it.
+  void Cmd_FileWrite_Click();
+  // Writes the mail list "jxsender.htm"; false (after a message) on failure.
+  bool WriteMailList();
+  void Cmd_help_Click();
+  // Links of the entry on screen: dial (0 携帯, 1 自宅, 2 TEL), mail, web,
+  // and the postal-code lookup (0 code to address, 1 address to code).
+  void cmd_tel_Click(int index);
+  void cmd_mail_Click();
+  void cmd_url_Click();
+  void Cmd_zip_Click(int index);
   void Cmb_type_Click();
   void Cmd_print_Click();
   // One page of the chosen phone-book design; an empty category asks for a

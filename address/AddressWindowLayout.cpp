@@ -136,15 +136,34 @@ void AddressWindow::BuildLayout() {
   };
   addRow(Label2[0], Txt_Kana, Label2[1], Cmb_bunruiM);
   addRow(Label2[2], Txt_Name, Label2[3], Txt_Handle);
+  // The link buttons stand at the end of the row of the field they act on.
+  const auto linkButton = [&](const QString& name, const QString& caption) {
+    QPushButton* button = NewButton(this, name, caption);
+    button->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
+    editor->addWidget(button, row - 1, 4);
+    return button;
+  };
   addRow(NewLabel(this, "Lbl_tel", QStringLiteral("携帯")), Txt_Tel, NewLabel(this, "Lbl_jitaku", QStringLiteral("自宅")), Txt_Jitaku);
+  cmd_tel[0] = NewButton(this, QStringLiteral("cmd_tel_0"), QStringLiteral("携帯"));
+  cmd_tel[1] = NewButton(this, QStringLiteral("cmd_tel_1"), QStringLiteral("自宅"));
+  auto* dialRow = new QHBoxLayout;
+  dialRow->setSpacing(1);
+  dialRow->addWidget(cmd_tel[0]);
+  dialRow->addWidget(cmd_tel[1]);
+  editor->addLayout(dialRow, row - 1, 4);
   addRow(Label2[4], Txt_KaisyaName, Label2[5], txt_post);
   addRow(NewLabel(this, "Lbl_kaisya", QStringLiteral("TEL")), Txt_Kaisya, Label2[6], Txt_Fax);
+  cmd_tel[2] = linkButton(QStringLiteral("cmd_tel_2"), QStringLiteral("TEL"));
   addRow(NewLabel(this, "Lbl_zip", QStringLiteral("〒")), Txt_Zip, Lbl_no, Txt_No);
+  Cmd_zip[1] = linkButton(QStringLiteral("Cmd_zip_1"), QStringLiteral("〒"));
   addRow(NewLabel(this, "Lbl_address", QStringLiteral("住所")), Txt_Address1);
+  Cmd_zip[0] = linkButton(QStringLiteral("Cmd_zip_0"), QStringLiteral("住所"));
   addRow(new QLabel(this), Txt_Address2);
   addRow(NewLabel(this, "Lbl_mail", QStringLiteral("ﾒｰﾙ")), Txt_Mail, Lbl_yobi, Txt_Birthday);
+  Cmd_mail = linkButton(QStringLiteral("Cmd_mail"), QStringLiteral("ﾒｰﾙ"));
   addRow(Lbl_biko1, Txt_Bikou[0], Lbl_biko2, Txt_Bikou[1]);
   addRow(NewLabel(this, "Lbl_url", QStringLiteral("URL")), Txt_Bikou[3]);
+  cmd_url = linkButton(QStringLiteral("cmd_url"), QStringLiteral("URL"));
   editor->addWidget(Label2[7], row, 0, Qt::AlignTop);
   editor->addWidget(Txt_Bikou3, row, 1, 1, 3);
   ++row;
@@ -154,7 +173,7 @@ void AddressWindow::BuildLayout() {
   checks->addStretch(1);
   checks->addWidget(Chk_noprint);
   checks->addWidget(Chk_Active);
-  editor->addLayout(checks, row++, 0, 1, 4);
+  editor->addLayout(checks, row++, 0, 1, 5);
 
   const char16_t* updates[5] = {u"表示", u"追加", u"更新", u"削除", u"ｸﾘｱ"};
   auto* updateRow = new QHBoxLayout;
@@ -166,7 +185,7 @@ void AddressWindow::BuildLayout() {
   cmd_clipboard = NewButton(this, QStringLiteral("cmd_clipboard"), QStringLiteral("ｸﾘｯﾌﾟB読込"));
   updateRow->addWidget(cmd_clipboard);
   connect(cmd_clipboard, &QPushButton::clicked, this, &AddressWindow::cmd_clipboard_Click);
-  editor->addLayout(updateRow, row++, 0, 1, 4);
+  editor->addLayout(updateRow, row++, 0, 1, 5);
 
   // ---- Bottom: print choices
   Cmb_Type = new QComboBox(this);

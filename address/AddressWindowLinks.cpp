@@ -1,0 +1,94 @@
+// The link buttons beside the entry editor: dial, mail, web, postal-code
+// lookup through the companion program, and the help box. They act on what
+// the boxes show, saved or not.
+#include <QLabel>
+#include <QLineEdit>
+
+#include "AddressLinks.h"
+#include "AddressWindow.h"
+#include "core/platform/Clipboard.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/Shell.h"
+#include "core/settings/AppGlobals.h"
+#include "core/text/StringHelpers.h"
+#include "core/ui/Launcher.h"
+
+namespace {
+
+const QString kPostalProgram = QStringLiteral("jxpostal");
+// The lookup runs out of the way: minimised, the focus staying here.
+constexpr int kMinimisedNoFocus = 6;
+
+void Hint(const QString& text) { platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::None); }
+
+// Runs the postal-code program on the text and returns its answer, "" when
+// it gave none. The clipboard is emptied first, so that an answer is never
+// taken from what the user had copied before.
+QString AskPostalProgram(const QString& program, const QString& text) {
+  platform::ClipboardClear();
+  platform::RunProgramAndWait(program, {QStringLiteral("/C"), text}, kMinimisedNoFocus);
+  return platform::ClipboardText();
+}
+
+void NotFound() { Hint(QStringLiteral("郵便番号・住所が見つかりませんでした。")); }
+
+}  // namespace
+
+void AddressWindow::cmd_tel_Click(int index) {
+  QLineEdit* boxes[] = {Txt_Tel, Txt_Jitaku, Txt_Kaisya};
+  const QString number = index >= 0 && index < 3 ? TrimBlanks(boxes[index]->text()) : QString();
+  if (number.isEmpty()) return;
+  platform::MessageRequest ask;
+  ask.text = DialConfirmText(number);
+  ask.buttons = platform::MsgButtons::OkCancel;
+  ask.icon = platform::MsgIcon::Information;
+  ask.title = QStringLiteral("自動ダイヤル");
+  if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return;
+  if (platform::TelephoneUrl(number).isEmpty()) {
+    platform::ShowMessage(QStringLiteral("[自動ダイヤルエラー]\r\n「") + number + QStringLiteral("」には番号がありません。\r\n"),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information, QStringLiteral("自動ダイヤル"));
+    return;
+  }
+  platform::PlaceTelephoneCall(number);
+}
+
+void AddressWindow::cmd_mail_Click() {
+  OpenMailLink(MailRecipients(Txt_Mail->text(), Lbl_biko1->text(), BikouText(0)), QString(), QString(), QString());
+}
+
+void AddressWindow::cmd_url_Click() {
+  const WebTarget target = WebLinkTarget(BikouText(3));
+  if (target.kind == WebTarget::Url) platform::OpenUrl(target.url);
+  if (target.kind == WebTarget::LocalFile) platform::OpenLocalDocument(target.path);
+}
+
+void AddressWindow::Cmd_zip_Click(int index) {
+  if (index < 0 || index > 1) return;
+  const QString program = platform::CompanionProgramPath(kPostalProgram);
+  if (program.isEmpty()) {
+    ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + kPostalProgram + QStringLiteral("」を") + ProgramFolder +
+                                   QStringLiteral("と同じフォルダに入れると、ここから起動できます。"),
+                               kPostalProgram);
+    return;
+  }
+  const QString zip = TrimBlanks(Txt_Zip->text());
+  const QString address = TrimBlanks(Txt_Address1->text());
+  if (index == 0) {
+    if (zip.isEmpty()) Hint(QStringLiteral("郵便番号をを入力すると、郵便番号から住所を検索できます。"));
+    if (!address.isEmpty())
+      return Hint(QStringLiteral("住所をスペースにすると、郵便番号から住所を検索できます。"));
+    const QString found = PostalAnswerAddress(AskPostalProgram(program, zip));
+    if (found.isEmpty()) return NotFound();
+    Txt_Address1->setText(found);
+    return;
+  }
+  if (address.isEmpty()) Hint(QStringLiteral("住所を入力すると、住所から郵便番号を検索できます。"));
+  if (!zip.isEmpty()) return Hint(QStringLiteral("郵便番号をスペースにすると、住所から郵便番号を検索できます。"));
+  const QString found = PostalAnswerCode(AskPostalProgram(program, address));
+  if (found.isEmpty()) return NotFound();
+  Txt_Zip->setText(found);
+}
+
+void AddressWindow::Cmd_help_Click() {
+  platform::ShowMessage(AddressHelpText(), platform::MsgButtons::Ok, platform::MsgIcon::Information);
+}

@@ -1,0 +1,185 @@
+// The link buttons and the exports for the mail add-in, with nothing really
+// started: the shell records what would be opened or run, and the postal-code
+// program's answer is scripted on an in-memory clipboard.
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "AddressWindowTest.h"
+#include "core/platform/Clipboard.h"
+#include "core/platform/Shell.h"
+
+namespace {
+
+class AddressLinksWindow : public AddressWindowTest {
+ protected:
+  void SetUp() override {
+    AddressWindowTest::SetUp();
+    platform::UseMemoryClipboard(true);
+    platform::SetShellHandler([this](const platform::ShellAction& a) {
+      QStringList line;
+      if (a.kind == platform::ShellActionKind::OpenUrl) {
+        line << "open" << QString::fromUtf8(a.url.toEncoded());
+      } else {
+        line << QStringLiteral("wait%1").arg(a.windowStyle) << QFileInfo(a.program).fileName() << a.arguments;
+        if (postalAnswer) platform::ClipboardSetText(*postalAnswer);
+      }
+      actions << line.join(u'|');
+    });
+  }
+  void TearDown() override {
+    platform::SetShellHandler({});
+    platform::UseMemoryClipboard(false);
+    AddressWindowTest::TearDown();
+  }
+  void InstallProgram(const QString& name) {
+    WriteBytes(homeFile(name), "#!/bin/sh\n");
+    QFile::setPermissions(homeFile(name), QFile::permissions(homeFile(name)) | QFile::ExeOwner);
+  }
+  QStringList actions;
+  std::optional<QString> postalAnswer;
+};
+
+TEST_F(AddressLinksWindow, WebButtonOpensAddressesNeverPrograms) {
+  InstallProgram("jxsender.exe");
+  WriteBytes(homeFile("page.htm"), "<html></html>");
+  AddressWindow& w = Open();
+  struct {
+    QString field;
+    QString opened;
+  } rows[] = {
+      {"www.example.com", "open|http://www.example.com"},
+      {"HTTP://", ""},
+      {"https://example.com/a", "open|https://example.com/a"},
+      {"C:\\x\\jxsender.exe", ""},
+      {homeFile("jxsender.exe"), ""},
+      {"jxsender.exe", "open|http://jxsender.exe"},
+      {homeFile("page.htm"), "open|file://" + homeFile("page.htm")},
+  };
+  for (const auto& r : rows) {
+    actions.clear();
+    w.Txt_Bikou[3]->setText(r.field);
+    w.cmd_url->click();
+    EXPECT_EQ(actions.join(u'\n'), r.opened) << r.field.toStdString();
+  }
+  EXPECT_TRUE(messages().texts().isEmpty());
+}
+
+TEST_F(AddressLinksWindow, MailButtonAddsTheSecondAddressUnderItsLabel) {
+  AddressWindow& w = Open();
+  w.Txt_Mail->setText(QStringLiteral("a@x.jp"));
+  w.Txt_Bikou[0]->setText(QStringLiteral("b@y.jp"));
+  w.Lbl_biko1->setText(QStringLiteral("ﾒｰﾙ2"));
+  w.Cmd_mail->click();
+  w.Lbl_biko1->setText(QStringLiteral("備考"));
+  w.Cmd_mail->click();
+  EXPECT_EQ(actions, (QStringList{"open|mailto:a@x.jp,b@y.jp", "open|mailto:a@x.jp"}));
+}
+
+TEST_F(AddressLinksWindow, DialAsksFirstAndHandsATelLinkToTheDesktop) {
+  AddressWindow& w = Open();
+  w.Txt_Tel->setText(QStringLiteral("  "));
+  w.cmd_tel[0]->click();
+  EXPECT_TRUE(messages().shown().empty());
+  w.Txt_Jitaku->setText(QStringLiteral("03-1234-5678"));
+  w.Txt_Kaisya->setText(QStringLiteral("(06) 1111"));
+  w.cmd_tel[1]->click();
+  messages().answer(platform::MsgResult::Cancel);
+  w.cmd_tel[2]->click();
+  ASSERT_EQ(messages().shown().size(), 2u);
+  EXPECT_EQ(messages().shown().at(0).title, QStringLiteral("自動ダイヤル"));
+  EXPECT_EQ(messages().shown().at(0).buttons, platform::MsgButtons::OkCancel);
+  EXPECT_EQ(messages().texts().at(0), QStringLiteral("[自動ダイヤルします]\r\n\r\n03-1234-5678\r\n"));
+  EXPECT_EQ(actions, QStringList{"open|tel:0312345678"});
+}
+
+TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
+  AddressWindow& w = Open();
+  // Not installed: the notice, nothing run.
+  w.Cmd_zip[0]->click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts().at(0).startsWith(QStringLiteral("姉妹ソフト「jxpostal」を")));
+  EXPECT_TRUE(actions.isEmpty());
+
+  InstallProgram("jxpostal.exe");
+  messages().clear();
+  postalAnswer = QStringLiteral("100-0001 東京都千代田区千代田\r\n");
+  w.Txt_Zip->setText(QStringLiteral(" 100-0001 "));
+  w.Cmd_zip[0]->click();
+  EXPECT_EQ(w.Txt_Address1->text(), QStringLiteral("東京都千代田区千代田"));
+  // Address to code; the address goes over as one argument, quote and all.
+  w.Txt_Zip->clear();
+  w.Txt_Address1->setText(QStringLiteral("東京都\"千代田\" 1"));
+  w.Cmd_zip[1]->click();
+  EXPECT_EQ(w.Txt_Zip->text(), QStringLiteral("100-0001"));
+  EXPECT_EQ(actions, (QStringList{"wait6|jxpostal.exe|/C|100-0001", "wait6|jxpostal.exe|/C|東京都\"千代田\" 1"}));
+  EXPECT_TRUE(messages().texts().isEmpty());
+
+  // A field already filled: the hint, nothing run.
+  actions.clear();
+  w.Cmd_zip[0]->click();
+  EXPECT_EQ(messages().texts(), QStringList{"住所をスペースにすると、郵便番号から住所を検索できます。"});
+  EXPECT_TRUE(actions.isEmpty());
+
+  // No answer: what the user had copied is not taken for one.
+  messages().clear();
+  postalAnswer.reset();
+  platform::ClipboardSetText(QStringLiteral("999-9999 コピーしておいた文"));
+  w.Txt_Zip->clear();
+  w.Txt_Address1->clear();
+  w.Cmd_zip[0]->click();
+  EXPECT_EQ(messages().texts(), (QStringList{"郵便番号をを入力すると、郵便番号から住所を検索できます。",
+                                             "郵便番号・住所が見つかりませんでした。"}));
+  EXPECT_EQ(actions, QStringList{"wait6|jxpostal.exe|/C|"});
+  EXPECT_EQ(w.Txt_Address1->text(), QString());
+  // An answer that is no postal code does not go into the code box.
+  messages().clear();
+  postalAnswer = QStringLiteral("該当なし");
+  w.Txt_Address1->setText(QStringLiteral("どこか"));
+  w.Cmd_zip[1]->click();
+  EXPECT_EQ(messages().texts(), QStringList{"郵便番号・住所が見つかりませんでした。"});
+  EXPECT_EQ(w.Txt_Zip->text(), QString());
+}
+
+TEST_F(AddressLinksWindow, HelpBox) {
+  AddressWindow& w = Open();
+  w.Cmd_help->click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts().at(0).startsWith(
+      QStringLiteral("１．住所を印刷したくないときは、住所のチェックをはずしてください。\r\n\r\n２．")));
+  EXPECT_EQ(messages().shown().at(0).icon, platform::MsgIcon::Information);
+}
+
+TEST_F(AddressLinksWindow, PhoneListGoesToTheClipboardForTheAddIn) {
+  WriteBook({"ｱ,友人,青木,,090-1,,0|1|0|0|0|0|0|,,,,,,a@x.jp", "ｲ,友人,石井,,03-2,,0|0|0|0|0|0|0|,,,,,,i@x.jp"});
+  SetKey("FILE", QStringLiteral("doZir.csv"));
+  AddressWindow& w = Open();
+  platform::ClipboardSetText(QStringLiteral("old"));
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(platform::ClipboardText(), QStringLiteral("@TITLE=電話帳\r\n青木\r\nTEL:0901\r\n石井\r\nTEL:032\r\n"));
+  EXPECT_EQ(messages().texts(), QStringList{"「jxsender」をアドインすると、電話一覧をメールできます。"});
+  EXPECT_TRUE(actions.isEmpty());
+
+  InstallProgram("jxsender");
+  messages().clear();
+  w.cmb_sort->setCurrentIndex(4);
+  ASSERT_EQ(w.cmb_sort->currentText(), QStringLiteral("選択行"));
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(platform::ClipboardText(), QStringLiteral("@TITLE=電話帳\r\n青木\r\nTEL:0901\r\n"));
+  EXPECT_EQ(actions, QStringList{"wait1|jxsender"});
+  EXPECT_TRUE(messages().texts().isEmpty());
+}
+
+TEST_F(AddressLinksWindow, MailListIsWrittenInTheProgramFolder) {
+  WriteBook({"ｱ,友人,A&B <C>,,,,0|1|0|0|0|0|0|,,,,,,a@x.jp"});
+  SetKey("FILE", QStringLiteral("doZir.csv"));
+  AddressWindow& w = Open();
+  ASSERT_TRUE(w.WriteMailList());
+  const QString page = platform::FromSjis(ReadBytes(homeFile("jxsender.htm")));
+  EXPECT_TRUE(page.contains(QStringLiteral("　<A HREF=\"mailto:a@x.jp\">A&amp;B &lt;C&gt;</A>　友人<BR>\r\n")));
+  EXPECT_TRUE(page.endsWith(QStringLiteral("<HR></BODY></HTML>\r\n")));
+}
+
+}  // namespace
