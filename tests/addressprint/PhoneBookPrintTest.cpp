@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "AddressPrintFixture.h"
 #include "TestEnvironment.h"
 #include "address/AddressCategoryGroups.h"
 #include "address/AddressPrintLines.h"
@@ -22,42 +23,6 @@
 #include "core/settings/PaperSettings.h"
 
 namespace {
-
-class PhoneBookPrint : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    recorder_ = std::make_unique<SurfaceRecorder>();
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    QDir().mkpath(BackupFolder);
-    PaperSettings = PaperSettingsData{};
-    WriteDefaultSettings();
-    LoadPaperSettings(0);  // the bible size
-    ConfirmPrompts = 0;
-  }
-  void TearDown() override {
-    SetPrintDialogHandler({});
-    recorder_.reset();
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  RecordingSurface& printer() { return recorder_->printer; }
-
-  static AddressPrintLines Lines(const QStringList& entries) {
-    AddressPrintLines out;
-    out.header = QStringLiteral("header");
-    for (const QString& e : entries) {
-      out.lines << e;
-      out.records << AddressRecord::FromLine(e);
-    }
-    return out;
-  }
-  QStringList Texts() const { return recorder_->printer.texts(); }
-
- private:
-  std::unique_ptr<SurfaceRecorder> recorder_;
-};
 
 // The texts with the blank that some title styles put before a title gone.
 QStringList Titles(const QStringList& texts) {
