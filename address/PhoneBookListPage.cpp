@@ -29,6 +29,7 @@ struct ListRow {
   Left mode = Left::Inline;
   QString name;         // NameThenNick: printed in the default font first
   QString left;
+  QStringList parts;    // Wrapped rows: the text of each counted line
   QString right;
   bool rightPastColumn = false;  // the fax alone, one millimetre into the column
   bool endsWithNewLine = true;   // rows 7 on: the text ends the line itself
@@ -166,8 +167,8 @@ std::vector<ListRow> PlanRows(const AddressRecord& r, const ListGeometry& g, con
   if (!zip.isEmpty() || !address1.isEmpty() || !address2.isEmpty()) {
     ListRow row;
     row.mode = ListRow::Left::Wrapped;
-    row.left = (zip.isEmpty() ? QString() : u'〒' + zip + u' ') + address1;
-    row.lines = 1 + int(address1.count(QStringLiteral("\\n")));
+    row.parts = ((zip.isEmpty() ? QString() : u'〒' + zip + u' ') + address1).split(QStringLiteral("\\n"));
+    row.lines = int(row.parts.size());
     rows.push_back(row);
     if (!address2.isEmpty()) line(QStringLiteral("  ") + address2);
   }
@@ -176,8 +177,8 @@ std::vector<ListRow> PlanRows(const AddressRecord& r, const ListGeometry& g, con
   if (!remark.isEmpty()) {
     ListRow row;
     row.mode = ListRow::Left::WrappedRemark;
-    row.left = remark;
-    row.lines = 1 + int(remark.count(kCrLf));
+    row.parts = remark.split(kCrLf);
+    row.lines = int(row.parts.size());
     rows.push_back(row);
   }
   if (!r.field(kFieldUrl).isEmpty()) line(r.field(kFieldUrl));
@@ -190,10 +191,23 @@ int LinesOf(const std::vector<ListRow>& rows) {
   return std::max(1, k);
 }
 
-void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g) {
+// Each counted line lies on the list's pitch: our fonts' own line height
+// passes it, so lines that followed each other at that height would run
+// into the next entry.
+void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double top, double pitch) {
   const PaperSettingsData& p = PaperSettings;
+  int line = 0;
+  auto wrapped = [&](const ListRow& row, double limit) {
+    for (qsizetype i = 0; i < row.parts.size(); ++i) {
+      SetCurrentX(g.textX);
+      SetCurrentY(top + (line - row.lines + i) * pitch);
+      PrintWrappedText(row.parts.at(i) + kCrLf, float(limit));
+    }
+  };
   for (const ListRow& row : rows) {
     SetCurrentX(g.textX);
+    SetCurrentY(top + line * pitch);
+    line += row.lines;
     switch (row.mode) {
       case ListRow::Left::NameThenNick:
         if (!row.name.isEmpty()) {
@@ -207,10 +221,10 @@ void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g) {
         PrintClippedText(row.left, float(g.right - 2));
         break;
       case ListRow::Left::Wrapped:
-        PrintWrappedText(row.left + kCrLf, float(g.right));
+        wrapped(row, g.right);
         continue;
       case ListRow::Left::WrappedRemark:
-        PrintWrappedText(row.left + kCrLf, float(g.right - 2));
+        wrapped(row, g.right - 2);
         continue;
       case ListRow::Left::Inline:
         if (!row.endsWithNewLine) {
@@ -277,9 +291,7 @@ int PrintPhoneBookListPage(int /*designIndex*/, int sortIndex, const QString& ca
     DrawStyledLine(1, left, y, right, y, p.LineColor);
     const std::vector<ListRow> rows = PlanRows(r, g, yobiCaption, noCaption);
     SetForeColor(p.DataColor);
-    SetCurrentX(g.textX);
-    SetCurrentY(y + 0.3);
-    DrawRows(rows, g);
+    DrawRows(rows, g, y + 0.3, pitch);
     d += LinesOf(rows);
   };
   walk.drawFooter = [&] {

@@ -156,7 +156,7 @@ TEST_F(PackedPrint, ItemsShareLinesInTwoColumns) {
   EXPECT_NEAR(home.y1, name.y1, 0.01);
   const RecordedOp mobile = Text(QStringLiteral("PH:070-1"));
   EXPECT_NEAR(mobile.x1, x2, 0.01);
-  EXPECT_GT(mobile.y1, name.y1 + 1);
+  EXPECT_NEAR(mobile.y1, name.y1 + Pitch(), 0.01);
   // The nameless entry is not printed and moves the next one down one line.
   EXPECT_FALSE(Texts().contains(QStringLiteral("携:090-9")));
   const RecordedOp next = Text(QStringLiteral("次 "));
@@ -184,12 +184,20 @@ TEST_F(PackedPrint, TheNumberCaptionAndTheAddressLines) {
     Page(1, {Entry({{kFieldName, "名"}, {kFieldNo, "12"}})}, QString::fromUtf8(r.caption));
     EXPECT_TRUE(Texts().contains(QString::fromUtf8(r.text))) << r.caption;
   }
-  Page(1, {Entry({{kFieldName, "名"}, {kFieldZip, "100-0001"}, {kFieldAddress1, "東京\\n港区"}})});
-  // Wrapped text goes out a character at a time.
-  const RecordedOp first = Text(QStringLiteral("東"));
-  const RecordedOp second = Text(QStringLiteral("港"));
-  EXPECT_NEAR(second.x1, 9, 0.01);
-  EXPECT_GT(second.y1, first.y1 + 1);
+  Page(1, {Entry({{kFieldName, "名"}, {kFieldZip, "100-0001"}, {kFieldAddress1, "東京\\n港区"}, {kFieldAddress2, "ビル"},
+                 {kFieldBikou3, "上\\n下"}})});
+  // Every counted line on the list's pitch; wrapped text goes out a
+  // character at a time.
+  const double top = Text(QStringLiteral("東")).y1;
+  const struct {
+    const char* text;
+    int line;
+  } lines[] = {{"港", 1}, {"  ビル", 2}, {"上", 3}, {"下", 4}};
+  for (const auto& l : lines) {
+    const RecordedOp op = Text(QString::fromUtf8(l.text));
+    EXPECT_NEAR(op.x1, 9, 0.01) << l.text;
+    EXPECT_NEAR(op.y1, top + l.line * Pitch(), 0.01) << l.text;
+  }
 }
 
 TEST_F(PackedPrint, TheLastPageClosesWithOneRuleUnderTheLastEntry) {
