@@ -85,8 +85,13 @@ class BoxPrinter {
   QString CutCompany(const QString& company) const {
     if (AnsiByteLen(company) <= companyLimit_) return company;
     // The first characters whose bytes just pass the limit.
-    qsizetype i = 1;
-    while (i < company.size() && AnsiByteLen(company.left(i)) <= companyLimit_) ++i;
+    int bytes = 0;
+    qsizetype i = 0;
+    while (i < company.size() && bytes <= companyLimit_) {
+      const qsizetype start = i;
+      NextCharacter(company, i);
+      bytes += AnsiByteLen(company.mid(start, i - start));
+    }
     return company.left(i);
   }
   void down(double d) const { SetCurrentY(GetCurrentY() + d); }
