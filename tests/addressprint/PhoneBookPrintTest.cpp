@@ -338,4 +338,15 @@ TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
   EXPECT_EQ(PreviewOutlineKind, 10);
 }
 
+TEST_F(PrintButton, LabelJobsStopAfterAHundredSheets) {
+  QStringList many;
+  for (int i = 0; i < 1250; ++i) many << QStringLiteral("ｱ,c,n%1,,,,0|0|").arg(i);
+  AddressWindow& w = Open(many);
+  w.Cmb_Type->setCurrentIndex(15);
+  w.Cmd_print_Click();
+  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 99);  // the first page opens the document
+  EXPECT_TRUE(Texts().contains(QStringLiteral("      n1199様")));
+  EXPECT_FALSE(Texts().contains(QStringLiteral("      n1200様")));
+}
+
 }  // namespace
