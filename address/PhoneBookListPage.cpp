@@ -29,7 +29,7 @@ struct ListRow {
   Left mode = Left::Inline;
   QString name;         // NameThenNick: printed in the default font first
   QString left;
-  QStringList parts;    // Wrapped rows: the text of each counted line
+  QStringList parts;    // the wrapped rows: the text of each counted line
   QString right;
   bool rightPastColumn = false;  // the fax alone, one millimetre into the column
   bool endsWithNewLine = true;   // rows 7 on: the text ends the line itself
@@ -197,17 +197,18 @@ int LinesOf(const std::vector<ListRow>& rows) {
 void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double top, double pitch) {
   const PaperSettingsData& p = PaperSettings;
   int line = 0;
-  auto wrapped = [&](const ListRow& row, double limit) {
-    for (qsizetype i = 0; i < row.parts.size(); ++i) {
-      SetCurrentX(g.textX);
-      SetCurrentY(top + (line - row.lines + i) * pitch);
-      PrintWrappedText(row.parts.at(i) + kCrLf, float(limit));
-    }
-  };
   for (const ListRow& row : rows) {
-    SetCurrentX(g.textX);
-    SetCurrentY(top + line * pitch);
+    const int first = line;
     line += row.lines;
+    auto wrapped = [&](double limit) {
+      for (qsizetype i = 0; i < row.parts.size(); ++i) {
+        SetCurrentX(g.textX);
+        SetCurrentY(top + (first + i) * pitch);
+        PrintWrappedText(row.parts.at(i) + kCrLf, float(limit));
+      }
+    };
+    SetCurrentX(g.textX);
+    SetCurrentY(top + first * pitch);
     switch (row.mode) {
       case ListRow::Left::NameThenNick:
         if (!row.name.isEmpty()) {
@@ -221,10 +222,10 @@ void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double to
         PrintClippedText(row.left, float(g.right - 2));
         break;
       case ListRow::Left::Wrapped:
-        wrapped(row, g.right);
+        wrapped(g.right);
         continue;
       case ListRow::Left::WrappedRemark:
-        wrapped(row, g.right - 2);
+        wrapped(g.right - 2);
         continue;
       case ListRow::Left::Inline:
         if (!row.endsWithNewLine) {
