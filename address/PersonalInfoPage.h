@@ -2,8 +2,9 @@
 // The personal information sheet: one organiser page about the entry in the
 // editor, its names, numbers, company, address, mail and remarks in labelled
 // rows between rules, and an empty table for dated notes below.
-class AddressRecord;
 #include <QString>
+
+class AddressRecord;
 
 // The user's names for the free fields, as the editor's labels show them.
 struct PersonalInfoCaptions {
