@@ -7,11 +7,18 @@
 #include <QListWidget>
 #include <cmath>
 
+#include <QPlainTextEdit>
+
 #include "AddressFind.h"
+#include "AddressLabels.h"
 #include "AddressPrintCode.h"
 #include "AddressPrintLists.h"
 #include "AddressWindow.h"
+#include "FramedPhoneBook.h"
 #include "LandscapePhoneBook.h"
+#include "PersonalInfoPage.h"
+#include "PhoneBookListPage.h"
+#include "PostcardAddress.h"
 #include "RuledPhoneBook.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
@@ -36,6 +43,30 @@ int BoxValue(const QCheckBox* box) {
 struct Span {
   double left, right;
 };
+
+// The entry the editor shows, saved or not, each text trimmed.
+AddressRecord EditorEntry(const AddressWindow& w) {
+  AddressRecord e;
+  const std::pair<int, QString> texts[] = {
+      {kFieldKana, w.Txt_Kana->text()},         {kFieldName, w.Txt_Name->text()},
+      {kFieldHandle, w.Txt_Handle->text()},     {kFieldTel, w.Txt_Tel->text()},
+      {kFieldJitaku, w.Txt_Jitaku->text()},     {kFieldKaisyaName, w.Txt_KaisyaName->text()},
+      {kFieldKaisyaTel, w.Txt_Kaisya->text()},  {kFieldZip, w.Txt_Zip->text()},
+      {kFieldAddress1, w.Txt_Address1->text()}, {kFieldAddress2, w.Txt_Address2->text()},
+      {kFieldMail, w.Txt_Mail->text()},         {kFieldBikou, w.BikouText(0)},
+      {kFieldBikou2, w.BikouText(1)},           {kFieldKaisyaFax, w.Txt_Fax->text()},
+      {kFieldYobi, w.Txt_Birthday->text()},     {kFieldNo, w.Txt_No->text()},
+      {kFieldBikou3, w.BikouText(2)},           {kFieldUrl, w.BikouText(3)},
+      {kFieldPost, w.txt_post->text()},
+  };
+  for (const auto& [field, text] : texts) e.setField(field, TrimBlanks(text));
+  return e;
+}
+
+PostcardRecipient EditorRecipient(const AddressWindow& w) {
+  return {w.Txt_Zip->text(),        w.Txt_Address1->text(), w.Txt_Address2->text(),
+          w.Txt_KaisyaName->text(), w.txt_post->text(),     w.Txt_Name->text()};
+}
 
 }  // namespace
 
@@ -72,11 +103,15 @@ int AddressWindow::PrintAddressDesignPage(const QString& category, const Address
   const int sortIndex = cmb_sort->currentIndex();
   if (design == QStringLiteral("横向き"))
     return PrintLandscapePhoneBook(designIndex, sortIndex, category, page, left, right, lines);
-  // The labels, the framed book and the packed list come with their own
-  // drawers; until then they have nothing to draw.
-  if (design == QStringLiteral("宛名ラベル") || design == QStringLiteral("宛名ラベル(社名付)") ||
-      design == QStringLiteral("枠罫") || design == QStringLiteral("詰込"))
-    return 1;
+  if (design == QStringLiteral("宛名ラベル")) return PrintAddressLabels(0, page, lines);
+  if (design == QStringLiteral("宛名ラベル(社名付)")) return PrintAddressLabels(1, page, lines);
+  if (design == QStringLiteral("枠罫")) {
+    const FramedPhoneBookOptions framed{options.addressMode, options.extras};
+    return PrintFramedPhoneBook(designIndex - 8, sortIndex, category, page, left, right, lines, framed);
+  }
+  if (design == QStringLiteral("詰込"))
+    return PrintPhoneBookListPage(designIndex, sortIndex, category, page, left, right, lines, Lbl_yobi->text(),
+                                  Lbl_no->text());
   return PrintRuledPhoneBook(designIndex, sortIndex, category, page, left, right, lines, options);
 }
 
@@ -212,14 +247,18 @@ void AddressWindow::RunPrintPath(int code, const QString& category, const Addres
     FinishOutput();
     return;
   }
-  // The personal sheet, labels, postcards and envelopes come with their own
-  // drawers; until then their pages stay empty.
   switch (code) {
     case 1401:
-    case 1402:
+    case 1402: {
+      const PersonalInfoCaptions captions{Lbl_yobi->text(), Lbl_biko1->text(), Lbl_biko2->text()};
       BeginPage();
+      if (code == 1401)
+        PrintPersonalInfoPage(EditorEntry(*this), captions, p.PageLeft, p.PageWidth);
+      else
+        PrintPersonalInfoPage(EditorEntry(*this), captions, 0, p.PageWidth - p.PageLeft);
       FinishOutput();
       return;
+    }
     case 1501:
     case 1601:
       for (int k = 1; k <= 100; ++k) {
@@ -235,6 +274,10 @@ void AddressWindow::RunPrintPath(int code, const QString& category, const Addres
     case 1901:
       BeginPage();
       PreviewOutlineKind = code == 1701 ? 10 : 0;
+      PrintPostcardAddress(code == 1701   ? QStringLiteral("JXPOST_CARD")
+                           : code == 1801 ? QStringLiteral("JXPOST_L4")
+                                          : QStringLiteral("JXPOST_L3"),
+                           EditorRecipient(*this));
       FinishOutput();
       return;
     default:

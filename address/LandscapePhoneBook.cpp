@@ -59,11 +59,7 @@ int PrintLandscapePhoneBook(int designIndex, int sortIndex, const QString& categ
   if (sortIndex == 1) walk.groupKey = [](const AddressRecord& r) { return IndexKeyOfReading(r.field(kFieldKana)); };
   if (sortIndex == 3) walk.groupKey = [](const AddressRecord& r) { return TrimBlanks(r.field(kFieldKaisyaName)).toUpper(); };
   walk.drawHeader = [&](const AddressRecord& r) {
-    QString title = PhoneBookTitle(category);
-    if (sortIndex == 0) title += u'[' + (r.field(kFieldKana) + u' ').left(1).toUpper() + u']';
-    if (sortIndex == 3) title += u'[' + TrimBlanks(r.field(kFieldKaisyaName)) + u']';
-    if (sortIndex == 4) title += QStringLiteral("[ 常用 ]");
-    DrawPageHeader(title, left, right);
+    DrawPageHeader(PhoneBookTitle(category, sortIndex, r, true), left, right);
     SetCurrentY(PaperSettings.DataHeight);
   };
   walk.drawSlot = [&](const AddressRecord& r, int slot) { DrawColumn(r, slot, left, right, size); };

@@ -101,15 +101,9 @@ class RowPrinter {
   void columnRule() const { DrawStyledLine(-1, x55_, GetCurrentY(), right_, GetCurrentY(), PaperSettings.LineColor); }
   void rule() const { DrawStyledLine(-1, left_, GetCurrentY(), right_, GetCurrentY(), PaperSettings.LineColor); }
   static QString MobileLabel(const QString& tel) {
-    return tel.startsWith(QStringLiteral("060")) || tel.startsWith(QStringLiteral("070")) ? QStringLiteral("PH:")
-                                                                                         : QStringLiteral("携:");
+    return IsPhsNumber(tel) ? QStringLiteral("PH:") : QStringLiteral("携:");
   }
-  QString nickPart(const AddressRecord& r) const {
-    const QString handle = TrimBlanks(f(r, kFieldHandle));
-    if (handle == QStringLiteral("*") || handle == QStringLiteral("＊")) return u'(' + f(r, kFieldKana) + u')';
-    if (!handle.isEmpty()) return u'[' + f(r, kFieldHandle) + u']';
-    return QString();
-  }
+  QString nickPart(const AddressRecord& r) const { return PhoneBookNickname(r); }
   void namePart(const AddressRecord& r) const {
     if (!Blank(f(r, kFieldName))) inDefaultFont(f(r, kFieldName) + u' ');
     PrintTextInline(nickPart(r));

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 
 #include "PdfReadBack.h"
 #include "TestEnvironment.h"
@@ -109,6 +110,96 @@ TEST_F(PhoneBookPdf, LandscapeColumnsReadUpward) {
   // Turned text is taller than wide and stands at the foot of the body.
   EXPECT_GT(name.yMaxMm - name.yMinMm, name.xMaxMm - name.xMinMm);
   EXPECT_NEAR(name.yMaxMm, PaperSettings.FootHeight - 1 + PaperSettings.PrintMargin, 1.5);
+}
+
+// Prints the address window's chosen design into a PDF of the artefacts.
+QString PrintToPdf(AddressWindow& w, const QString& name) {
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/") + name;
+  QFile::remove(pdf);
+  SetInstalledPrintersOverride(QStringList{}, true);
+  SetPrintDialogHandler([](const PrintDialogView&) {
+    PrintDialogAnswer answer;
+    answer.printer = QStringLiteral("PDF");
+    return answer;
+  });
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  w.Cmd_print_Click();
+  platform::SetFileDialogHandler({});
+  return pdf;
+}
+
+TEST_F(PhoneBookPdf, AddressLabelsOnTwoSheets) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  QStringList lines{"header"};
+  for (int i = 1; i <= 13; ++i)
+    lines << QStringLiteral("ｱ,c,Name%1,,,,0|0|,,,123-4567,Tokyo,Chiyoda,,,,,,%1").arg(i, 2, 10, QLatin1Char('0'));
+  WriteBytes(homeFile("doZir.csv"), platform::ToSjis(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  w.Cmb_Type->setCurrentIndex(15);
+  const QString pdf = PrintToPdf(w, QStringLiteral("address_labels.pdf"));
+  ASSERT_EQ(PdfPageCount(pdf), 2);
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  std::vector<PdfWord> zips, honorifics;
+  for (const PdfWord& word : words) {
+    if (word.text == QStringLiteral("123-4567")) zips.push_back(word);
+    if (word.page == 2 && word.text == QStringLiteral("様")) honorifics.push_back(word);
+  }
+  ASSERT_EQ(zips.size(), 13u);
+  const double m = PaperSettings.PrintMargin;
+  const double expected[3][2] = {{9.23, 5}, {114.23, 5}, {9.23, 295.0 / 6 + 5}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(zips[i].page, 1);
+    EXPECT_NEAR(zips[i].xMinMm, expected[i][0] + m, 0.3) << i;
+    EXPECT_NEAR(zips[i].yMinMm, expected[i][1] + m, 0.3) << i;
+  }
+  EXPECT_EQ(zips[12].page, 2);
+  EXPECT_EQ(FindWord(words, QStringLiteral("Name13様")).page, 2);
+  EXPECT_EQ(honorifics.size(), 11u);
+}
+
+// The other designs written out for a look; each comes out as one page.
+TEST_F(PhoneBookPdf, FramedPackedPersonalAndPostcardPages) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  const QStringList lines{"header",
+                          "ｱｵｷ,c,青木 一郎,＊,070-1111-1111,03-1111-1111,0|0|,青木商事株式会社,06-1111-1111,100-0001,"
+                          "東京都千代田区千代田1-1,千代田ビル3階,aoki@example.jp,備考です,備考2です,06-1111-2222,"
+                          "1970/01/01,12,備考3の一行目\\n二行目,http://example.jp,部長",
+                          "ｲﾄｳ,c,伊藤 二郎,じろう,090-2222-2222,,0|0|,,,,,,ito@example.jp",
+                          "ｳｴﾀﾞ,c,上田 三郎,,,045-333-3333,0|0|,上田工業,045-333-0000,,,,,,,045-333-0001"};
+  WriteBytes(homeFile("doZir.csv"), platform::ToSjis(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  w.Chk_Jyusyo->setCheckState(Qt::Checked);
+  w.Chk_mail[1]->setCheckState(Qt::Checked);
+  w.Txt_Kana->setText(QStringLiteral("ﾔﾏﾀﾞ"));
+  w.Txt_Name->setText(QStringLiteral("山田 太郎"));
+  w.Txt_Handle->setText(QStringLiteral("たろう"));
+  w.Txt_Zip->setText(QStringLiteral("123-4567"));
+  w.Txt_Address1->setText(QStringLiteral("東京都港区芝公園4-2-8"));
+  w.Txt_Address2->setText(QStringLiteral("芝ビル201"));
+  w.Txt_KaisyaName->setText(QStringLiteral("山田産業株式会社"));
+  w.Txt_Tel->setText(QStringLiteral("090-1234-5678"));
+  struct {
+    int design;
+    const char* side;
+    const char* file;
+    const char* word;
+  } rows[] = {
+      {8, "表のみ", "address_framed.pdf", "青木商事株式会社"},
+      {10, "表のみ", "address_packed.pdf", "伊藤"},
+      {14, "表面", "address_personal.pdf", "日付"},
+      {17, "はがき", "address_postcard.pdf", "１"},
+  };
+  for (const auto& r : rows) {
+    w.Cmb_Type->setCurrentIndex(r.design);
+    w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QString::fromUtf8(r.side)));
+    const QString pdf = PrintToPdf(w, QString::fromUtf8(r.file));
+    EXPECT_EQ(PdfPageCount(pdf), 1) << r.file;
+    EXPECT_EQ(FindWord(PdfWords(pdf), QString::fromUtf8(r.word)).page, 1) << r.file;
+  }
 }
 
 }  // namespace

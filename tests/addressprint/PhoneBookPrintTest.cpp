@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
+#include "AddressPrintFixture.h"
 #include "TestEnvironment.h"
 #include "address/AddressCategoryGroups.h"
 #include "address/AddressPrintLines.h"
@@ -22,42 +24,6 @@
 #include "core/settings/PaperSettings.h"
 
 namespace {
-
-class PhoneBookPrint : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    recorder_ = std::make_unique<SurfaceRecorder>();
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    QDir().mkpath(BackupFolder);
-    PaperSettings = PaperSettingsData{};
-    WriteDefaultSettings();
-    LoadPaperSettings(0);  // the bible size
-    ConfirmPrompts = 0;
-  }
-  void TearDown() override {
-    SetPrintDialogHandler({});
-    recorder_.reset();
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  RecordingSurface& printer() { return recorder_->printer; }
-
-  static AddressPrintLines Lines(const QStringList& entries) {
-    AddressPrintLines out;
-    out.header = QStringLiteral("header");
-    for (const QString& e : entries) {
-      out.lines << e;
-      out.records << AddressRecord::FromLine(e);
-    }
-    return out;
-  }
-  QStringList Texts() const { return recorder_->printer.texts(); }
-
- private:
-  std::unique_ptr<SurfaceRecorder> recorder_;
-};
 
 // The texts with the blank that some title styles put before a title gone.
 QStringList Titles(const QStringList& texts) {
@@ -339,6 +305,48 @@ TEST_F(PrintButton, NothingToPrintEndsAfterOneEmptyPageAndAMissingFileIsNamed) {
   ASSERT_EQ(messages().texts().size(), 1);
   EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("doZir.csv")));
   EXPECT_TRUE(printer().opsOf(RecordedOp::Text).empty());
+}
+
+TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
+  AddressWindow& w = Open({"ｱｵｷ,c,青木,,070-1,,0|0|,青木商事,,100-0001,東京都,千代田", "ｲﾄｳ,c,伊藤,,,,0|0|"});
+  w.Txt_Kana->setText(QStringLiteral("ﾔﾏﾀﾞ"));
+  w.Txt_Name->setText(QStringLiteral("山田 太郎\\n花子"));
+  w.Txt_Zip->setText(QStringLiteral("123-4567"));
+  w.Txt_Bikou3->setPlainText(QStringLiteral("一行目\n二行目"));
+  struct {
+    int design;
+    const char* side;
+    QStringList texts;
+    int pages;
+  } rows[] = {
+      {8, "表のみ", {"PHS 070-1", "携  "}, 1},
+      {10, "表のみ", {"PH:070-1", "伊藤 "}, 1},
+      {14, "表面", {"カナ名:ﾔﾏﾀﾞ", "一", "二"}, 1},
+      {15, "A4 片面", {"      青木様", "  100-0001"}, 1},
+      {16, "A4 片面", {"      青木 様", "         青木商事"}, 1},
+      {17, "はがき", {"１", "花", "様"}, 1},
+  };
+  for (const auto& r : rows) {
+    printer().clearOps();
+    w.Cmb_Type->setCurrentIndex(r.design);
+    w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QString::fromUtf8(r.side)));
+    w.Cmd_print_Click();
+    const QStringList texts = Texts();
+    for (const QString& t : r.texts) EXPECT_TRUE(texts.contains(t)) << r.design << " " << t.toStdString();
+    EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), r.pages - 1) << r.design;
+  }
+  EXPECT_EQ(PreviewOutlineKind, 10);
+}
+
+TEST_F(PrintButton, LabelJobsStopAfterAHundredSheets) {
+  QStringList many;
+  for (int i = 0; i < 1250; ++i) many << QStringLiteral("ｱ,c,n%1,,,,0|0|").arg(i);
+  AddressWindow& w = Open(many);
+  w.Cmb_Type->setCurrentIndex(15);
+  w.Cmd_print_Click();
+  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 99);  // the first page opens the document
+  EXPECT_TRUE(Texts().contains(QStringLiteral("      n1199様")));
+  EXPECT_FALSE(Texts().contains(QStringLiteral("      n1200様")));
 }
 
 }  // namespace
