@@ -128,7 +128,8 @@ void AddressWindow::Cmd_print_Click() {
                        "分類で分け、一度に印刷する人数を減らせば印刷できます。"));
   if (d == QStringLiteral("メール一覧作成")) {
     Say(QStringLiteral("メール一覧を「jxsender.htm」ファイルに書き出します。"), platform::MsgIcon::Exclamation);
-    return;  // the mail list is written by the exports
+    WriteMailList();
+    return;
   }
   if (TrimBlanks(d).isEmpty()) return;
   if (ShowPrintDialog()) return;

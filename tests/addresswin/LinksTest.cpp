@@ -176,7 +176,12 @@ TEST_F(AddressLinksWindow, MailListIsWrittenInTheProgramFolder) {
   WriteBook({"ｱ,友人,A&B <C>,,,,0|1|0|0|0|0|0|,,,,,,a@x.jp"});
   SetKey("FILE", QStringLiteral("doZir.csv"));
   AddressWindow& w = Open();
-  ASSERT_TRUE(w.WriteMailList());
+  // The print button's "メール一覧作成" design writes the same list after its notice.
+  const int design = w.Cmb_Type->findText(QStringLiteral("メール一覧作成"));
+  ASSERT_GE(design, 0);
+  w.Cmb_Type->setCurrentIndex(design);
+  w.Cmd_print->click();
+  EXPECT_EQ(messages().texts(), QStringList{"メール一覧を「jxsender.htm」ファイルに書き出します。"});
   const QString page = platform::FromSjis(ReadBytes(homeFile("jxsender.htm")));
   EXPECT_TRUE(page.contains(QStringLiteral("　<A HREF=\"mailto:a@x.jp\">A&amp;B &lt;C&gt;</A>　友人<BR>\r\n")));
   EXPECT_TRUE(page.endsWith(QStringLiteral("<HR></BODY></HTML>\r\n")));
