@@ -15,6 +15,7 @@
 #include "TagDropTarget.h"
 #include "ToDoCalendarView.h"
 #include "TodoWindow.h"
+#include "core/print/FontMapping.h"
 #include "core/ui/Twips.h"
 
 namespace {
@@ -103,6 +104,9 @@ void TodoWindow::buildControls() {
     Cmd_mm[i] = new QPushButton(QString::fromUtf8(moves[i]), this);
     Cmd_mm[i]->setObjectName(QStringLiteral("Cmd_mm_%1").arg(i));
     Cmd_mm[i]->setAutoDefault(false);
+    QFont gothic = Cmd_mm[i]->font();
+    gothic.setFamily(MapFontFamily(i == 1 ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("@ＭＳ ゴシック")));
+    Cmd_mm[i]->setFont(gothic);
   }
   lbl_calendar = Named(new QLabel(this), "lbl_calendar");
   List1 = Named(new QListWidget(this), "List1");
