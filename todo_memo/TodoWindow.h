@@ -7,12 +7,15 @@
 // TodoWindowLayout.cpp builds and connects the controls, TodoWindowLoad.cpp
 // is the load sequence and the option handlers, TodoWindowList.cpp fills the
 // list and holds its handlers, TodoWindowEdit.cpp the editing buttons,
-// TodoWindowPrint.cpp the print button.
+// TodoWindowPrint.cpp the print button, TodoWindowCalendar.cpp the month
+// calendar and the day list, TodoWindowDrops.cpp the drops that become
+// schedule lines and the day mail, TodoWindowFiles.cpp the File commands.
 #include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
 
+#include "ToDoCalendar.h"
 #include "ToDoList.h"
 #include "ToDoPage.h"
 #include "core/ui/PageWindow.h"
@@ -23,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class ToDoCalendarView;
 
 class TodoWindow : public PageWindow {
   Q_OBJECT
@@ -62,7 +66,9 @@ class TodoWindow : public PageWindow {
   QCheckBox* Chk_naiyo = nullptr;
   QCheckBox* Chk_bunrui = nullptr;
   QPushButton* Cmd_print = nullptr;
-  QLabel* Pic1 = nullptr;
+  ToDoCalendarView* Pic1 = nullptr;
+  // ▲ 今日 ▼ ▲▲ ▼▼
+  std::array<QPushButton*, 5> Cmd_mm{};
   QLabel* lbl_calendar = nullptr;
   QListWidget* List1 = nullptr;
   QPushButton* cmd_mail = nullptr;
@@ -98,9 +104,36 @@ class TodoWindow : public PageWindow {
   void Cmb_jikan_Click();
   void Txt_KmkSu_Change();
   void Txt_ToDoItem_GotFocus();
-  // Draws the month calendar of the date with the day list; the calendar
-  // lives beside the list and is drawn by its own code.
+
+  // ---- Calendar and day list (TodoWindowCalendar.cpp)
+  // The day number in each calendar cell as last drawn, [column][row].
+  todo::DayGridTable DayGrid{};
+  // Draws the month of the date with that day marked, and fills the day
+  // list; SelectedDate stays.
   void DrawToDoCalendar(const QDate& date);
+  // Fills the flags and the day list from the schedule file; a missing file
+  // leaves the list as it was.
+  void ListDaySchedule(const QDate& date, todo::DayFlagTable& flags);
+  void Pic1_MouseDown(int x, int y);
+  void Pic1_DblClick();
+  void Cmd_mm_Click(int index);
+  void List1_DblClick();
+
+  // ---- Drops and day mail (TodoWindowDrops.cpp)
+  void Pic1_DragDrop(const QString& sourceTag, int x, int y);
+  void Cmd_mm_DragDrop(int index, const QString& sourceTag);
+  void List1_DragDrop(const QString& sourceTag);
+  // Writes the dated line into the schedule file before the first line that
+  // sorts after it; false, with the user told why, when nothing was written.
+  bool InsertScheduleLine(const QDate& date, const QString& kind, const QString& text);
+  void cmd_mail_Click();
+
+  // ---- File commands (TodoWindowFiles.cpp)
+  void cmd_FileNew_Click();
+  void Cmd_FileRead_Click();
+  void Cmd_FileWrite_Click();
+  void Cmd_FileExport_Click();
+  void Cmd_help_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,5 +148,12 @@ class TodoWindow : public PageWindow {
   void linkScheduleFile();
   // TodoWindowEdit.cpp
   bool writeBack(const todo::ToDoList& list);
+  // TodoWindowCalendar.cpp
+  QString linkedSchedulePath() const;
+  // TodoWindowDrops.cpp
+  bool dropItemOnDay(const QDate& day);
+  bool confirmDrop(const QDate& date, bool toDoItem, const QString& text);
+  QString mascotText() const;
+  QString selectedItem() const;
   void deleteCurrent(todo::ToDoList& list, bool& changed);
 };

@@ -12,12 +12,20 @@
 
 #include "DragTagSource.h"
 #include "TabStopDelegate.h"
+#include "TagDropTarget.h"
+#include "ToDoCalendarView.h"
 #include "TodoWindow.h"
+#include "core/print/FontMapping.h"
+#include "core/ui/Twips.h"
 
 namespace {
 
 // One tab stop, far enough right that the dates line up after the texts.
 constexpr int kTabStopDialogUnits = 256;
+
+// The calendar's size in twips: seven rows of a day number each.
+constexpr double kCalendarWidth = 3360;
+constexpr double kCalendarHeight = 2520;
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -89,11 +97,20 @@ void TodoWindow::buildControls() {
   Chk_naiyo = Named(new QCheckBox(QStringLiteral("内容"), this), "Chk_naiyo");
   Chk_bunrui = Named(new QCheckBox(QStringLiteral("階層別"), this), "Chk_bunrui");
   Cmd_print = NewCommandButton("Cmd_print", QStringLiteral("印刷"));
-  Pic1 = Named(new QLabel(this), "Pic1");
-  Pic1->setMinimumSize(200, 150);
-  Pic1->setFrameShape(QFrame::Box);
+  Pic1 = Named(new ToDoCalendarView(this), "Pic1");
+  Pic1->setFixedSize(TwipsToPixelsX(kCalendarWidth), TwipsToPixelsY(kCalendarHeight));
+  const char* moves[] = {"▲", "今日", "▼", "▲▲", "▼▼"};
+  for (int i = 0; i < 5; ++i) {
+    Cmd_mm[i] = new QPushButton(QString::fromUtf8(moves[i]), this);
+    Cmd_mm[i]->setObjectName(QStringLiteral("Cmd_mm_%1").arg(i));
+    Cmd_mm[i]->setAutoDefault(false);
+    QFont gothic = Cmd_mm[i]->font();
+    gothic.setFamily(MapFontFamily(i == 1 ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("@ＭＳ ゴシック")));
+    Cmd_mm[i]->setFont(gothic);
+  }
   lbl_calendar = Named(new QLabel(this), "lbl_calendar");
   List1 = Named(new QListWidget(this), "List1");
+  List1->setUniformItemSizes(true);
   cmd_mail = Named(new QPushButton(QStringLiteral("ﾒｰﾙ"), this), "cmd_mail");
   Img_jx = Named(new QLabel(this), "Img_jx");
   Img_jx->setPixmap(NotePicture());
@@ -125,7 +142,15 @@ void TodoWindow::buildControls() {
 
   auto* side = new QVBoxLayout;
   side->addWidget(lbl_calendar);
-  side->addWidget(Pic1);
+  // The day buttons stand beside the calendar, earlier days above.
+  auto* calendarRow = new QHBoxLayout;
+  calendarRow->addWidget(Pic1);
+  auto* moveColumn = new QVBoxLayout;
+  for (int i : {3, 0, 1, 2, 4}) moveColumn->addWidget(Cmd_mm[i]);
+  moveColumn->addStretch();
+  calendarRow->addLayout(moveColumn);
+  calendarRow->addStretch();
+  side->addLayout(calendarRow);
   auto* dayRow = new QHBoxLayout;
   dayRow->addWidget(Chk_ListDay);
   dayRow->addStretch();
@@ -164,4 +189,29 @@ void TodoWindow::connectHandlers() {
   connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
   List2->installEventFilter(this);
   Txt_ToDoItem->installEventFilter(this);
+
+  Pic1->onMouseDown = [this](int x, int y) { Pic1_MouseDown(x, y); };
+  Pic1->onDoubleClick = [this] { Pic1_DblClick(); };
+  for (int i = 0; i < 5; ++i)
+    connect(Cmd_mm[i], &QPushButton::clicked, this, [this, i] { Cmd_mm_Click(i); });
+  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+  connect(cmd_mail, &QPushButton::clicked, this, [this] { cmd_mail_Click(); });
+
+  // Only the window's own two drags are taken: an item of the list and the
+  // note picture that stands for the typed text.
+  const QStringList ownDrags = {QStringLiteral("LIST2"), QStringLiteral("IMAGE_JX")};
+  new TagDropTarget(Pic1, ownDrags, [this](const QString& tag, const QPoint& at) { Pic1_DragDrop(tag, at.x(), at.y()); },
+                    this);
+  for (int i = 0; i < 5; ++i)
+    new TagDropTarget(Cmd_mm[i], ownDrags, [this, i](const QString& tag, const QPoint&) { Cmd_mm_DragDrop(i, tag); },
+                      this);
+  List1->setAcceptDrops(true);
+  new TagDropTarget(List1->viewport(), ownDrags, [this](const QString& tag, const QPoint&) { List1_DragDrop(tag); },
+                    this);
+
+  connect(cmd_FileNew, &QPushButton::clicked, this, [this] { cmd_FileNew_Click(); });
+  connect(Cmd_FileRead, &QPushButton::clicked, this, [this] { Cmd_FileRead_Click(); });
+  connect(Cmd_FileWrite, &QPushButton::clicked, this, [this] { Cmd_FileWrite_Click(); });
+  connect(Cmd_FileExport, &QPushButton::clicked, this, [this] { Cmd_FileExport_Click(); });
+  connect(Cmd_help, &QPushButton::clicked, this, [this] { Cmd_help_Click(); });
 }

@@ -114,8 +114,6 @@ void TodoWindow::Form_Activate() {
   LoadToDoList();
 }
 
-void TodoWindow::DrawToDoCalendar(const QDate& date) {}
-
 void TodoWindow::Cmb_file_Click() {
   if (!Cmb_file->isEnabled() || Cmb_file->currentIndex() < 0) return;
   setEnabled(false);

@@ -1,0 +1,73 @@
+#include "ToDoScheduleEntries.h"
+
+#include "ToDoLine.h"
+#include "core/text/StringHelpers.h"
+#include "schedule/EntryKind.h"
+
+namespace todo {
+
+namespace {
+
+QString WithoutTrailingBlanks(const QString& text) {
+  qsizetype end = text.size();
+  while (end > 0 && text[end - 1] == u' ') --end;
+  return text.left(end);
+}
+
+}  // namespace
+
+QString ScheduleKindOfImportance(const QString& line) {
+  const QChar importance = line.size() > 1 ? line[1] : QChar(u' ');
+  if (importance == u'A') return QStringLiteral("赤　");
+  if (importance == u'B') return QStringLiteral("黄　");
+  if (importance == u'C') return QStringLiteral("青　");
+  return EntryKind::Plain;
+}
+
+QString BeforeFirstTab(const QString& line) {
+  const qsizetype tab = line.indexOf(kTab);
+  return tab < 0 ? line : line.left(tab);
+}
+
+QString ItemTextOf(const QString& line) { return TrimBlanks(line.mid(2)); }
+
+QString DropQuestion(const QDate& date, bool toDoItem, const QString& text) {
+  return u'[' + DateText(date) + (toDoItem ? QStringLiteral("]の予定に") : QStringLiteral("]に")) +
+         QStringLiteral("\n「") + text + QStringLiteral("」を追加します");
+}
+
+QString DayListEntryText(const QString& line) { return line.left(2) + u':' + ItemTextOf(line); }
+
+QString MascotDayListText(const QString& mascotText) { return QStringLiteral("□ :") + mascotText; }
+
+QString RedatedItem(const QString& line, const QDate& date) {
+  return BeforeFirstTab(line) + kTab + DateText(date);
+}
+
+void InsertInScheduleOrder(QStringList& lines, const QString& newLine) {
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (WithoutTrailingBlanks(lines[i]) > newLine) {
+      lines.insert(i, newLine);
+      return;
+    }
+  }
+  lines.append(newLine);
+}
+
+DayMail DayMailOf(const QDate& date, const QStringList& entries) {
+  DayMail mail;
+  mail.subject = DateText(date) + QStringLiteral("の予定");
+  QStringList trimmed;
+  for (const QString& entry : entries) {
+    trimmed << TrimBlanks(entry);
+    mail.clipboardText += entry + QStringLiteral("\r\n");
+  }
+  mail.body = trimmed.join(QStringLiteral("\r\n"));
+  return mail;
+}
+
+QString DoneExportLine(const QString& line, QChar doneMark, const QDate& today) {
+  return DateText(today) + u',' + EntryKind::Plain + u',' + doneMark + ItemTextOf(line);
+}
+
+}  // namespace todo

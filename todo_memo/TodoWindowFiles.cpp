@@ -1,0 +1,122 @@
+// The to-do window's share of the File and Help menus: a new to-do file,
+// opening one into the selected recent-file slot, the export of finished
+// items, and the usage notes.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+
+#include "DataFiles.h"
+#include "ToDoScheduleEntries.h"
+#include "ToDoSettings.h"
+#include "TodoWindow.h"
+#include "core/platform/Clock.h"
+#include "core/platform/FileDialog.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/ScreenCursor.h"
+#include "core/settings/DataFileRewrite.h"
+#include "core/settings/Ini.h"
+#include "core/settings/ProgramRelativePath.h"
+#include "core/text/PathHelpers.h"
+#include "core/ui/FileMenuCaption.h"
+#include "core/ui/VersionBox.h"
+
+void TodoWindow::cmd_FileNew_Click() {
+  const QString chosen =
+      ShowFileDialog(false, nullptr, FolderOfPath(ToDoFilePath), FileNameOfPath(ToDoFilePath),
+                     FileMenuCaption(FileItem::New), QStringLiteral("TODO (*.txt)|*.txt|全て (*.*)|*.*||"), 1,
+                     QStringLiteral("txt"));
+  if (chosen.isEmpty()) return;
+  if (QFileInfo::exists(chosen)) {
+    platform::ShowMessage(QStringLiteral("既に「") + chosen + QStringLiteral("」ファイルは有りますので新規作成できません"),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
+    return;
+  }
+  // The file comes into being with the first item added.
+  ToDoFilePath = chosen;
+  DrawToDoCalendar(SelectedDate);
+  LoadToDoList();
+  WriteIniValue(todo::kToDoSection, QStringLiteral("FILE"), chosen);
+}
+
+void TodoWindow::Cmd_FileRead_Click() {
+  const QString chosen = ShowFileDialog(true, nullptr, FolderOfPath(ToDoFilePath), FileNameOfPath(ToDoFilePath),
+                                        FileMenuCaption(FileItem::Read),
+                                        QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||"), 1,
+                                        QString());
+  if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
+  const QString stored = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
+  ToDoFilePath = todo::InProgramFolder(stored);
+  // Only the slot remembers the file; the next start opens the file named
+  // under FILE, as before.
+  const int slot = Cmb_file->currentIndex();
+  if (slot >= 0) {
+    Cmb_file->setItemText(slot, stored);
+    WriteIniValue(todo::kToDoSection, todo::RecentSlotKey(slot), stored);
+  }
+  Form_Activate();
+}
+
+void TodoWindow::Cmd_FileWrite_Click() {
+  platform::ShowMessage(QStringLiteral("ＣＳＶファイルと同じファイル名で\n印刷フォーマットを保管します\n\nまだできてません"),
+                        platform::MsgButtons::Ok, platform::MsgIcon::None);
+}
+
+void TodoWindow::Cmd_FileExport_Click() {
+  const QString chosen =
+      ShowFileDialog(false, nullptr, FolderOfPath(DoneExportPath), FileNameOfPath(DoneExportPath),
+                     FileMenuCaption(FileItem::Export), QStringLiteral("txtファイル (*.txt)|*.txt|全て (*.*)|*.*||"),
+                     1, QStringLiteral(".txt"));
+  if (chosen.isEmpty()) return;
+  if (SameFile(chosen, todo::LocalPath(ToDoFilePath))) {
+    platform::ShowMessage(QStringLiteral("同じファイル「") + chosen + QStringLiteral("」には書き出せません"),
+                          platform::MsgButtons::Ok, platform::MsgIcon::None);
+    return;
+  }
+  DoneExportPath = chosen;
+  setEnabled(false);
+  platform::SetHourglassCursor();
+
+  const QChar done = DoneMark();
+  const QDate today = platform::Today();
+  todo::ToDoList list = TakeList();
+  QStringList exported;
+  todo::ToDoList kept;
+  for (int i = 0; i < list.size(); ++i) {
+    if (list.texts[i].startsWith(done))
+      exported << todo::DoneExportLine(list.texts[i], done, today);
+    else
+      kept.append(list.texts[i], kept.size());
+  }
+  // The finished items leave the list only once the export file holds them.
+  const bool appended = RewriteDataFile(chosen, [&exported](QStringList& lines) {
+    lines += exported;
+    return true;
+  });
+  if (appended) {
+    // The file takes the order the list shows, and the entries number
+    // their new lines.
+    PutList(kept);
+    if (!todo::WriteDataFile(todo::LocalPath(ToDoFilePath), kept.texts)) LoadToDoList();
+  }
+  platform::SetDefaultCursor();
+  setEnabled(true);
+}
+
+void TodoWindow::Cmd_help_Click() {
+  const QStringList lines = {
+      QStringLiteral("１．カレンダーをダブルクリックすると、大きなカレンダーで予定入力できます(jxcalpad必要)"),
+      QString(),
+      QStringLiteral("２．Zurura DoRoの内容を予定に反映したいときは、カレンダーにドラッグドロップしてください"),
+      QStringLiteral("　　予定の削除は「予定表」画面でお願いします"),
+      QString(),
+      QStringLiteral("３．jxちゃんマークをカレンダーにドラッグドロップすると、記入内容だけが予定に反映します"),
+      QString(),
+      QStringLiteral("４．[Shift]キーを押してＴＯＤＯをクリックすると、ＴＯＤＯ項目を一度に複数選択できます。"),
+      QStringLiteral("　　[Ctrl]キーを押してＴＯＤＯをクリックすると、離れた項目を選択できます。"),
+      QString(),
+      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください"),
+      QStringLiteral("readme.txtにも多少の説明は書いてあります"),
+      QString(),
+  };
+  platform::ShowMessage(lines.join(u'\n') + u'\n', platform::MsgButtons::Ok, platform::MsgIcon::Information);
+}
