@@ -170,9 +170,14 @@ void BM_WeekPagesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state,
 void BM_WeekPagesYear_Replay(benchmark::State& state) { ReplayJob(state, 123, QStringLiteral("52")); }
 void BM_WeekA4SidesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 122, QStringLiteral("13")); }
 void BM_WeekA4SidesYear_Replay(benchmark::State& state) { ReplayJob(state, 122, QStringLiteral("13")); }
+// Time-axis spreads, two to an A4 sheet: 26 sheets, 52 sides.
+void BM_TimeAxisSpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 172, QStringLiteral("26")); }
+void BM_TimeAxisSpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 172, QStringLiteral("26")); }
 BENCHMARK(BM_WeekPagesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WeekPagesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WeekA4SidesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WeekA4SidesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeAxisSpreadYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeAxisSpreadYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

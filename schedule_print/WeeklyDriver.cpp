@@ -7,6 +7,7 @@
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
 #include "WeekRuledPage.h"
+#include "WeekTimeAxisPage.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/PrintJob.h"
@@ -54,6 +55,7 @@ struct WeekPage {
 
 WeekPage Ruled(int kind, int offset = 0) { return {DrawWeekRuledPage, kind, offset}; }
 WeekPage MemoPage(int mode, int offset = 0) { return {DrawDayRowsOrMemoPage, mode, offset}; }
+WeekPage TimeAxis(int kind, int offset = 0) { return {DrawWeekTimeAxisPage, kind, offset}; }
 
 const QString kWait = QStringLiteral("表面の印刷が終了するのを待ってください。\r\n\r\n印刷した用紙を裏面にセットして、\r\nＯＫを押してください。");
 const QString kSetBack = QStringLiteral("用紙を裏面にセットして、\r\nＯＫを押してください。");
@@ -240,6 +242,40 @@ void PrintMemoWeeks(SchedulePrintSource& source, QDate& d, int sheets, const Ran
   }
 }
 
+// The 見開土日狭 spread the other way round: the right page on a front, then
+// the next week's left page on its back. Declining the first message leaves
+// that page blank and keeps the week, so the left page still follows it.
+void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r) {
+  for (int i = 1; i <= pages; ++i) {
+    BeginPage();
+    if (i % 2 == 1) {
+      const bool ok = Ask(i == 1 ? kFirstRight : kNextRight);
+      if (!ok && i > 1) return;
+      if (ok) {
+        TimeAxis(8, 4)(source, d, r.front);
+        d = d.addDays(7);
+      }
+    } else {
+      if (!Ask(kNextLeft)) return;
+      TimeAxis(7)(source, d, r.back);
+    }
+    FinishOutput();
+  }
+}
+
+// A whole 見開 spread on one side, the right page beside the left one.
+void PrintSpreadsBeside(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
+  for (int i = 1; i <= sheets; ++i) {
+    if (i > 1 && !ConfirmPaperSet(2)) return;
+    BeginPage();
+    PreviewOutlineKind = 0;
+    TimeAxis(1)(source, d, r.front);
+    TimeAxis(2, 4)(source, d, r.beside);
+    d = d.addDays(7);
+    FinishOutput();
+  }
+}
+
 }  // namespace
 
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
@@ -248,7 +284,8 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
   switch (code) {
     case 121: case 122: case 123: case 124: case 125: case 126: case 127: case 131: case 132: case 133:
     case 141: case 142: case 143: case 144: case 151: case 152: case 153: case 154:
-    case 161: case 162: case 163: case 164: break;
+    case 161: case 162: case 163: case 164: case 171: case 172: case 173: case 181: case 182:
+    case 191: case 192: case 201: case 202: case 203: case 204: break;
     default: return 0;
   }
   const QString count = source.PrintControls().Txt_maisu;
@@ -280,6 +317,24 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
     case 126: PrintFrontsThenBacks(source, d, n, r); break;
     case 127: PrintTwoWeeksBeside(source, d, n, r); break;
     case 131: PrintMemoWeeks(source, d, n, r); break;
+    case 171: case 181: {
+      const int left = (code / 10 - 17) * 2 + 1;
+      PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(left), TimeAxis(left + 1, 4), kShortRight);
+      break;
+    }
+    case 172: case 182: {
+      const int left = (code / 10 - 17) * 2 + 1;
+      PrintTwoASide(source, d, n, r,
+                    {TimeAxis(left, 7), TimeAxis(left + 1, -3), TimeAxis(left), TimeAxis(left + 1, 4), 14, false});
+      break;
+    }
+    case 173: PrintSpreadsBeside(source, d, n, r); break;
+    case 191: PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(5), TimeAxis(6, 3), kNextRight); break;
+    case 192: PrintTwoASide(source, d, n, r, {TimeAxis(5, 7), TimeAxis(6, -4), TimeAxis(5), TimeAxis(6, 3), 14, false}); break;
+    case 201: PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
+    case 202: PrintSpreadsRightFirst(source, d, twoN, r); break;
+    case 203: PrintOneSide(source, d, n, r.front, TimeAxis(8, 4), 0); break;
+    case 204: PrintOneSide(source, d, n, r.back, TimeAxis(7), 0); break;
   }
   return 1;
 }

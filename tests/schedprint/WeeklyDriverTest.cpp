@@ -40,6 +40,7 @@ class WeeklyDriverTest : public SchedulePrintTest {
   void SetUp() override {
     SchedulePrintTest::SetUp();
     source.lines = DatedEntryLines(QDate(2008, 12, 1), QDate(2009, 6, 30));
+    source.controls.Chk_naiyou = 1;  // entries on the time-axis pages
   }
   int runDriver(int16_t code, const QDate& weekStart, const QString& sheets) {
     source.choose(code / 10, code % 10 - 1, weekStart, sheets);
@@ -103,6 +104,15 @@ TEST_F(WeeklyDriverTest, WeeksStandWhereTheLayoutPutsThem) {
       {127, d, "1", {{{E(d), back}, {E(d.addDays(7)), beside}}}},
       {124, d, "2", {{{E(d), back}}, {{E(d.addDays(7)), back}}}},
       {143, d, "1", {{{E(d), front}}}},
+      {172, d, "1",
+       {{{E(d.addDays(7)), back}, {E(d.addDays(-3)), right}}, {{E(d), back}, {E(d.addDays(4)), right}}}},
+      {182, d, "1",
+       {{{E(d.addDays(7)), back}, {E(d.addDays(-3)), right}}, {{E(d), back}, {E(d.addDays(4)), right}}}},
+      {192, d, "1",
+       {{{E(d.addDays(7)), back}, {E(d.addDays(-4)), right}}, {{E(d), back}, {E(d.addDays(3)), right}}}},
+      {173, d, "1", {{{E(d), front}, {E(d.addDays(4)), beside}}}},
+      {203, d, "2", {{{E(d.addDays(4)), front}}, {{E(d.addDays(11)), front}}}},
+      {204, d, "1", {{{E(d), back}}}},
   };
   for (const Case& c : cases) {
     printer().clearOps();
@@ -258,8 +268,66 @@ TEST_F(WeeklyDriverTest, MemoWeeksTurnTheSheetBetweenItsPages) {
   EXPECT_EQ(jobSequence(), (QStringList{kPage, Prompt(1), kPage, Prompt(0), kPage, Prompt(1), kPage}));
 }
 
+TEST_F(WeeklyDriverTest, PromptsBetweenSingleSidedSheets) {
+  for (const auto& [code, side] : {std::pair{173, 2}, std::pair{203, 0}, std::pair{204, 0}}) {
+    printer().clearOps();
+    const size_t before = shownMessages().size();
+    ASSERT_EQ(runDriver(int16_t(code), QDate(2009, 3, 2), QStringLiteral("2")), 1);
+    EXPECT_EQ(Pages(printer()).size(), 2u) << code;
+    ASSERT_EQ(shownMessages().size(), before + 1) << code;
+    EXPECT_EQ(shownMessages().back().text, PaperSetMessage(int16_t(side))) << code;
+  }
+}
+
+TEST_F(WeeklyDriverTest, TimeAxisSpreadsAnnounced) {
+  const QDate d(2009, 3, 2);
+  // 2.5 sheets: five pages, ending on a left page at the back range.
+  ASSERT_EQ(runDriver(171, d, QStringLiteral("2.5")), 1);
+  auto pages = placedPages();
+  ASSERT_EQ(pages.size(), 5u);
+  EXPECT_EQ(pages[4][0].first, E(d.addDays(14)));
+  EXPECT_NEAR(pages[4][0].x1, Back(), 1e-6);
+  EXPECT_EQ(messageTexts().value(1), kShortRight.mid(8));
+
+  // 202 begins with the right page; declining it keeps the week, so the
+  // next page is the first week's left page.
+  printer().clearOps();
+  const size_t before = shownMessages().size();
+  answerMessage(platform::MsgResult::Cancel);
+  ASSERT_EQ(runDriver(202, d, QStringLiteral("1")), 1);
+  pages = placedPages();
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_TRUE(pages[0].empty());
+  ASSERT_EQ(pages[1].size(), 1u);
+  EXPECT_EQ(pages[1][0].first, E(d));
+  EXPECT_NEAR(pages[1][0].x1, Back(), 1e-6);
+  const QStringList texts = messageTexts().mid(int(before));
+  EXPECT_EQ(texts, (QStringList{QStringLiteral("週の右ページを印刷します。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。"),
+                                kNextLeft.mid(8)}));
+  // Without the cancel the right page of week d is followed by the left
+  // page of the week after.
+  printer().clearOps();
+  ASSERT_EQ(runDriver(202, d, QStringLiteral("1")), 1);
+  pages = placedPages();
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(pages[0][0].first, E(d.addDays(4)));
+  EXPECT_NEAR(pages[0][0].x1, Front(), 1e-6);
+  EXPECT_EQ(pages[1][0].first, E(d.addDays(7)));
+}
+
+TEST_F(WeeklyDriverTest, ThreeColumnDesignStartsOnMonday) {
+  source.options.OptSundayStart = 1;
+  source.choose(19, 1, QDate(2009, 3, 4));
+  Cmd_print_Click(source);
+  const auto pages = placedPages();
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(pages[1][0].first, E(QDate(2009, 3, 2)));  // the back's left page: week d
+  EXPECT_EQ(source.options.OptSundayStart, 1);
+}
+
 TEST_F(WeeklyDriverTest, OtherCodesAreLeftAlone) {
-  for (const int16_t code : {int16_t(120), int16_t(128), int16_t(134), int16_t(155), int16_t(211)}) {
+  for (const int16_t code : {int16_t(120), int16_t(128), int16_t(134), int16_t(155), int16_t(174), int16_t(183),
+                             int16_t(193), int16_t(205), int16_t(211)}) {
     QDate start(2009, 3, 2);
     int16_t c = code;
     source.controls.Txt_maisu = QStringLiteral("1");
