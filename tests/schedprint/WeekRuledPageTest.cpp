@@ -24,20 +24,19 @@ class WeekRuledPageTest : public SchedulePrintTest {
     DrawWeekRuledPage(source, kind, day, x1, x2);
   }
   // Hour labels (the 5 pt texts) above y, trimmed, in drawing order.
-  QStringList labelsAbove(double y) const {
+  QStringList labelsAbove(double y) {
     QStringList out;
-    for (const RecordedOp& op : recorded().opsOf(RecordedOp::Text))
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
       if (op.fontSize == 5 && op.y1 < y) out << op.text.trimmed();
     return out;
   }
   // Ticks: short vertical solid lines hanging from a band top above y.
-  std::vector<RecordedOp> ticksAbove(double y) const {
+  std::vector<RecordedOp> ticksAbove(double y) {
     std::vector<RecordedOp> out;
-    for (const RecordedOp& op : recorded().opsOf(RecordedOp::Line))
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Line))
       if (op.x1 == op.x2 && op.y2 - op.y1 <= 1 + 1e-9 && op.y1 < y) out.push_back(op);
     return out;
   }
-  const RecordingSurface& recorded() const { return const_cast<WeekRuledPageTest*>(this)->printer(); }
   double bodyHeight() const { return double(PaperSettings.FootHeight) - PaperSettings.DataHeight; }
 };
 

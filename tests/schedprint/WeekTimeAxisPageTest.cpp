@@ -32,21 +32,20 @@ class WeekTimeAxisPageTest : public SchedulePrintTest {
   }
   float labelSize() const { return PaperSettings.DataFontSize / 2 + 0.5f; }
   // Hour labels, trimmed, in drawing order.
-  QStringList labels() const {
+  QStringList labels() {
     QStringList out;
-    for (const RecordedOp& op : recorded().opsOf(RecordedOp::Text))
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
       if (op.fontSize == labelSize() && !op.text.trimmed().isEmpty()) out << op.text.trimmed();
     return out;
   }
   // The y of each solid horizontal line starting at x.
-  std::vector<double> solidRowsAt(double x) const {
+  std::vector<double> solidRowsAt(double x) {
     std::vector<double> out;
-    for (const RecordedOp& op : recorded().opsOf(RecordedOp::Line))
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Line))
       if (op.y1 == op.y2 && std::abs(op.x1 - x) < 1e-6) out.push_back(op.y1);
     return out;
   }
-  std::optional<RecordedOp> text(const QString& t) const { return FindText(recorded().ops(), t); }
-  const RecordingSurface& recorded() const { return const_cast<WeekTimeAxisPageTest*>(this)->printer(); }
+  std::optional<RecordedOp> text(const QString& t) { return FindText(printer().ops(), t); }
 };
 
 TEST_F(WeekTimeAxisPageTest, EntriesStandOnTheRowOfTheirHour) {
@@ -212,6 +211,9 @@ TEST_F(WeekTimeAxisPageTest, BrokenTimesAndTinyPagesDrawWithoutHarm) {
                   QStringLiteral("2009/03/02 予定 ") + QString(500, u'長')};
   source.options.HourRangeIndex = 4;
   for (int kind = 1; kind <= 8; ++kind) draw(kind);
+  // Times with no row print nowhere; a text without a time is listed.
+  draw(1);
+  EXPECT_EQ(printer().texts().count(QStringLiteral("壊")), 1);
   // A heading deeper than its column leaves the column without hour rows.
   PaperSettings.FootHeight = PaperSettings.DataHeight + 4;
   for (int kind = 1; kind <= 8; ++kind) {

@@ -51,16 +51,15 @@ class WeeklyDriverTest : public SchedulePrintTest {
     return result;
   }
   // The organiser pages of each side, as first entry and left x.
-  std::vector<std::vector<Placed>> placedPages() const {
+  std::vector<std::vector<Placed>> placedPages() {
     std::vector<std::vector<Placed>> out;
-    for (const auto& side : Pages(recorded())) {
+    for (const auto& side : Pages(printer())) {
       out.emplace_back();
       for (const DrawnWeekPage& page : DrawnWeekPages(side))
         out.back().push_back({page.entries.value(0), page.x1});
     }
     return out;
   }
-  const RecordingSurface& recorded() const { return const_cast<WeeklyDriverTest*>(this)->printer(); }
   static QString E(const QDate& d) { return DatedEntry(d); }
   static double Back() { return 0; }
   static double Front() { return PaperSettings.PageLeft; }
@@ -132,16 +131,16 @@ TEST_F(WeeklyDriverTest, TwoPagesASideTurnTheSheetBetweenSides) {
 }
 
 TEST_F(WeeklyDriverTest, OutlineOffOnlyWhereSeveralWeeksShareASide) {
-  for (const auto& [layout, outlines] :
-       std::vector<std::pair<int, std::vector<int>>>{{1, {0, 0}}, {0, {1, 1}}}) {
-    // 122 puts four separate weeks on a sheet, 162 a spread.
+  // 122 puts four separate weeks on a sheet, 162 a spread.
+  for (const auto& [design, outlines] :
+       std::vector<std::pair<int, std::vector<int>>>{{12, {0, 0}}, {16, {1, 1}}}) {
     previewNext();
-    source.choose(layout == 1 ? 12 : 16, 1, QDate(2009, 3, 4));
+    source.choose(design, 1, QDate(2009, 3, 4));
     const size_t before = previewOutlines().size();
     PreviewOutlineKind = 1;
     Cmd_print_Click(source);
     const std::vector<int> shown(previewOutlines().begin() + before, previewOutlines().end());
-    EXPECT_EQ(shown, outlines) << layout;
+    EXPECT_EQ(shown, outlines) << design;
   }
 }
 
