@@ -88,6 +88,7 @@ void RunJob(BenchSource& source, int16_t code, const QDate& start) {
   int16_t c = code;
   if (code >= 250) PrintCalendarPlanDesigns(source, c, day);
   else if (code >= 210) PrintDailyDesigns(source, c, day);
+  else if (code >= 120) PrintWeeklyDesigns(source, c, day);
   else PrintYearMonthDesigns(source, c, day);
   EndPrintDocument();
 }
@@ -163,5 +164,20 @@ BENCHMARK(BM_MonthListYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisec
 BENCHMARK(BM_MonthListYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HalfMonthSpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HalfMonthSpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// Weekly pages: a year of weeks one a sheet, and of four weeks to an A4 sheet.
+void BM_WeekPagesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 123, QStringLiteral("52")); }
+void BM_WeekPagesYear_Replay(benchmark::State& state) { ReplayJob(state, 123, QStringLiteral("52")); }
+void BM_WeekA4SidesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 122, QStringLiteral("13")); }
+void BM_WeekA4SidesYear_Replay(benchmark::State& state) { ReplayJob(state, 122, QStringLiteral("13")); }
+// Time-axis spreads, two to an A4 sheet: 26 sheets, 52 sides.
+void BM_TimeAxisSpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 172, QStringLiteral("26")); }
+void BM_TimeAxisSpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 172, QStringLiteral("26")); }
+BENCHMARK(BM_WeekPagesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeekPagesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeekA4SidesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WeekA4SidesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeAxisSpreadYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimeAxisSpreadYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
