@@ -16,7 +16,7 @@ constexpr qsizetype kBlock = qsizetype(1) << 20;
 QByteArray PlaceAt(qsizetype at, const QByteArray& tail) {
   QByteArray bytes;
   bytes.reserve(at + tail.size());
-  while (bytes.size() + 64 <= at) bytes += QByteArray(62, 'x') + "\r\n";
+  while (bytes.size() + 1024 <= at) bytes += QByteArray(1022, 'x') + "\r\n";
   bytes += QByteArray(at - bytes.size(), 'y');
   return bytes + tail;
 }
