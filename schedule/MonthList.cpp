@@ -60,24 +60,36 @@ QString DayRowText(const QDate& date) {
 
 QList<MonthListRow> BuildMonthList(const QStringList& fileLines, const QString& yearText,
                                    const QString& monthText, const MonthListOptions& options) {
-  QList<MonthListRow> rows;
+  MonthListBuilder builder(yearText, monthText, options);
+  for (const QString& line : fileLines) builder.add(line);
+  return builder.take();
+}
+
+MonthListBuilder::MonthListBuilder(const QString& yearText, const QString& monthText,
+                                   const MonthListOptions& options)
+    : yearText_(yearText), monthText_(monthText), options_(options) {
   if (options.listDays && yearText != kBlankYear) {
     const QDate first = DateFromText(yearText + u'/' + monthText + QStringLiteral("/01"));
     for (QDate d = first; d.isValid() && d.month() == first.month(); d = d.addDays(1))
-      rows.append({DayRowText(d), 0});
+      rows_.append({DayRowText(d), 0});
   }
-  int lineNumber = 0;
-  for (const QString& line : fileLines) {
-    ++lineNumber;
-    const QString text = ListedLine(line, yearText, monthText, options);
-    if (!text.isNull()) rows.append({text, lineNumber});
-  }
+}
+
+void MonthListBuilder::add(const QString& line) {
+  ++lineNumber_;
+  const QString text = ListedLine(line, yearText_, monthText_, options_);
+  // A copy of the characters only: the line may share its storage with many
+  // others that are not kept.
+  if (!text.isNull()) rows_.append({QString(text.constData(), text.size()), lineNumber_});
+}
+
+QList<MonthListRow> MonthListBuilder::take() {
   // Each row goes after every row of its day or an earlier one: day rows
   // were added first, so a day's lines follow its day row in file order.
-  std::stable_sort(rows.begin(), rows.end(), [](const MonthListRow& a, const MonthListRow& b) {
+  std::stable_sort(rows_.begin(), rows_.end(), [](const MonthListRow& a, const MonthListRow& b) {
     return DayKey(a.text) < DayKey(b.text);
   });
-  return rows;
+  return std::move(rows_);
 }
 
 int FirstRowFromDay(const QList<MonthListRow>& rows, int day) {

@@ -27,6 +27,24 @@ struct MonthListOptions {
 QList<MonthListRow> BuildMonthList(const QStringList& fileLines, const QString& yearText,
                                    const QString& monthText, const MonthListOptions& options);
 
+// The same list made while the file's lines go past one by one, so that a
+// schedule of a million lines is never held whole for the few of a month.
+class MonthListBuilder {
+ public:
+  MonthListBuilder(const QString& yearText, const QString& monthText, const MonthListOptions& options);
+  // The next line of the file.
+  void add(const QString& line);
+  // The rows in their order; the builder is spent.
+  QList<MonthListRow> take();
+
+ private:
+  QString yearText_;
+  QString monthText_;
+  MonthListOptions options_;
+  QList<MonthListRow> rows_;
+  int lineNumber_ = 0;
+};
+
 // The day row of a date: "yyyy/mm/dd", eleven "￣", the weekday name in
 // parentheses on Saturdays and Sundays or between blanks on other days,
 // the six-day-cycle name (ending in a blank, empty before 1998) and a blank.

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <memory>
 
 #include "DateLists.h"
 #include "MonthList.h"
@@ -35,10 +36,17 @@ void ScheduleWindow::RefreshScheduleList() {
   const QString monthText = Cmb_Tuki->currentText();
   setWindowTitle(QStringLiteral("予定表 - ") + ScheduleFilePath);
 
-  QStringList lines;
+  // The lines go past one by one: a large schedule is never held whole for
+  // the few lines of one month.
+  const MonthListOptions options{Chk_dispday->isChecked(), DesignHasTimes, Options.OptDetailEntries};
+  auto builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
   QString error;
   const QString path = ScheduleFileLocalPath();
-  if (QFileInfo::exists(path) && !ScheduleFile::ReadLines(path, lines, &error)) {
+  if (QFileInfo::exists(path) &&
+      !platform::ForEachTextLine(path, [&](const QString& line) { builder->add(line); }, &error)) {
+    // What was read before the failure is not the file: the list shows
+    // none of it.
+    builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
     if (!listReadFailureShown_)
       platform::ShowMessage(platform::ReadFailureMessage(ScheduleFilePath, error), platform::MsgButtons::Ok,
                             platform::MsgIcon::Exclamation);
@@ -46,10 +54,9 @@ void ScheduleWindow::RefreshScheduleList() {
   } else {
     listReadFailureShown_ = false;
   }
-  const MonthListOptions options{Chk_dispday->isChecked(), DesignHasTimes, Options.OptDetailEntries};
   const QSignalBlocker quiet(List1);
   List1->clear();
-  for (const MonthListRow& row : BuildMonthList(lines, yearText, monthText, options)) {
+  for (const MonthListRow& row : builder->take()) {
     auto* item = new QListWidgetItem(row.text);
     item->setData(ListLineNumberRole, row.lineNumber);
     List1->addItem(item);

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -155,23 +156,49 @@ QString FromSjis(const char* data, qsizetype size) {
 }
 
 QStringList FromSjisLines(const QByteArray& content) {
-  // CR and LF are never the second byte of a character, so the whole file is
-  // decoded at once and split afterwards.
-  const QString text = FromSjis(content);
   QStringList lines;
-  lines.reserve(content.count('\n') + 1);
-  const char16_t* d = reinterpret_cast<const char16_t*>(text.constData());
+  lines.reserve(std::max(content.count('\n'), content.count('\r')) + 1);
+  AppendSjisLines(content.constData(), content.size(), lines);
+  return lines;
+}
+
+void AppendSjisLines(const char* data, qsizetype size, QStringList& lines) {
+  if (size <= 0) return;
+  // CR and LF are never the second byte of a character, so the piece is
+  // decoded at once and split afterwards. The decoder's worst-case room is
+  // given up for a block of the exact size.
+  QString text;
+  {
+    const QString decoded = FromSjis(data, size);
+    text = QString(decoded.constData(), decoded.size());
+  }
+  // Each line is a view of the block from its first character, and its line
+  // end becomes the zero that ends it: a million short lines then cost their
+  // characters and a list entry each, not an allocation each with a header
+  // and rounding (over half as much again as the file itself). A line that
+  // is changed gets storage of its own, as for any shared string.
+  char16_t* const d = reinterpret_cast<char16_t*>(text.data());
+  QString::DataPointer& block = text.data_ptr();
   const qsizetype n = text.size();
+  auto add = [&](qsizetype start, qsizetype end) {
+    if (end == start) {
+      lines.append(QString(reinterpret_cast<const QChar*>(d + start), 0));
+      return;
+    }
+    block.d_ptr()->ref();
+    lines.append(QString(QString::DataPointer(block.d_ptr(), d + start, end - start)));
+  };
   qsizetype start = 0;
   for (qsizetype i = 0; i < n; ++i) {
     const char16_t c = d[i];
     if (c != u'\r' && c != u'\n') continue;
-    lines.append(QString(text.constData() + start, i - start));
-    if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') ++i;
+    d[i] = 0;
+    add(start, i);
+    if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') d[++i] = 0;
     start = i + 1;
   }
-  if (start < n) lines.append(QString(text.constData() + start, n - start));
-  return lines;
+  // The block's own terminating zero ends a last line without a line end.
+  if (start < n) add(start, n);
 }
 
 QString FromSjis(const QByteArray& bytes) { return FromSjis(bytes.constData(), bytes.size()); }

@@ -15,6 +15,10 @@ QString FromSjis(const char* data, qsizetype size);
 // Decodes a whole file and splits it into lines at CR LF, LF or a lone CR; a
 // final line end makes no extra empty line.
 QStringList FromSjisLines(const QByteArray& content);
+// The same for a piece of a file that ends at a line end (or at the file's
+// end), appending its lines. The piece's lines share one block of storage,
+// which lives as long as any of them.
+void AppendSjisLines(const char* data, qsizetype size, QStringList& lines);
 
 // Encodes to code page 932. Marks that Linux input methods produce for the
 // same glyphs (wave dash, minus sign, ...) become their code page 932

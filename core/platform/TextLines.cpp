@@ -103,51 +103,72 @@ bool ReadWholeFileOrReport(const QString& path, QByteArray& content) {
   return false;
 }
 
+namespace {
+
+// Hands the file on in pieces of whole lines, each ending at a line end (the
+// last one at the file's end): a block is cut after its last line end, and
+// the start of a line that a later block ends waits for it.
+bool ReadInLinePieces(const QString& path, qint64* size,
+                      const std::function<void(const char*, qsizetype, bool first)>& piece, QString* error) {
+  QByteArray carry;
+  bool afterCr = false;
+  bool first = true;
+  auto hand = [&](const char* data, qsizetype n) {
+    piece(data, n, first);
+    first = false;
+  };
+  const bool ok = ReadInBlocks(path, size, [&](const char* data, qsizetype n) {
+    // The LF of a CR LF that the last block ended with.
+    if (afterCr && n > 0 && data[0] == '\n') {
+      ++data;
+      --n;
+    }
+    afterCr = false;
+    qsizetype end = n;
+    while (end > 0 && data[end - 1] != '\r' && data[end - 1] != '\n') --end;
+    if (end > 0) {
+      afterCr = end == n && data[end - 1] == '\r';
+      if (carry.isEmpty()) {
+        hand(data, end);
+      } else {
+        carry.append(data, end);
+        hand(carry.constData(), carry.size());
+        carry.clear();
+      }
+    }
+    carry.append(data + end, n - end);
+  }, error);
+  if (ok && !carry.isEmpty()) hand(carry.constData(), carry.size());
+  return ok;
+}
+
+}  // namespace
+
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
   lines.clear();
-  // Lines are decoded as the blocks come, so a large schedule never sits in
+  // Each piece is decoded as it comes, so a large schedule never sits in
   // memory twice, once as bytes and once as text.
-  QByteArray carry;  // the start of a line that the next block ends
-  bool afterCr = false;
-  auto take = [&](const char* data, qsizetype n) {
-    const QString decoded = carry.isEmpty() ? FromSjis(data, n) : FromSjis(carry + QByteArray(data, n));
-    // The decoder reserves room for the worst case; a copy of the exact size
-    // keeps a million lines from each carrying that slack (squeezing in place
-    // would leave it behind as holes the next lines cannot use).
-    lines.append(QString(decoded.constData(), decoded.size()));
-    carry.clear();
-  };
   qint64 size = 0;
-  const bool ok = ReadInBlocks(path, &size, [&](const char* data, qsizetype n) {
+  const bool ok = ReadInLinePieces(path, &size, [&](const char* data, qsizetype n, bool first) {
     // The list's doubling as it grows would cost more than the lines
-    // themselves at its peak; the first block tells about how many come.
-    if (lines.isEmpty() && carry.isEmpty() && size > n) {
+    // themselves at its peak; the first piece tells about how many come.
+    if (first && size > n) {
       const qsizetype ends = std::max(std::count(data, data + n, '\n'), std::count(data, data + n, '\r'));
       lines.reserve(static_cast<qsizetype>(double(size) / double(n) * double(ends) * 1.05) + 16);
     }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-      const char c = data[i];
-      if (afterCr) {
-        afterCr = false;
-        if (c == '\n') {
-          start = i + 1;
-          continue;
-        }
-      }
-      if (c != '\r' && c != '\n') continue;
-      take(data + start, i - start);
-      afterCr = c == '\r';
-      start = i + 1;
-    }
-    carry.append(data + start, n - start);
+    AppendSjisLines(data, n, lines);
   }, error);
-  if (!ok) {
-    lines.clear();
-    return false;
-  }
-  if (!carry.isEmpty()) take(nullptr, 0);
-  return true;
+  if (!ok) lines.clear();
+  return ok;
+}
+
+bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line, QString* error) {
+  QStringList piece;
+  return ReadInLinePieces(path, nullptr, [&](const char* data, qsizetype n, bool) {
+    AppendSjisLines(data, n, piece);
+    for (const QString& text : piece) line(text);
+    piece.clear();
+  }, error);
 }
 
 QByteArray JoinLinesCrLf(const QStringList& lines) {

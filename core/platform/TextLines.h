@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 
@@ -13,6 +14,14 @@ QList<QByteArray> SplitLines(const QByteArray& content);
 // Reads a whole file as decoded lines; false (and no lines) when it cannot be
 // opened or read to its end, with the reason in *error when given.
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+// Reads a file as ReadTextLines does, handing each line on in file order
+// without keeping them all: a reader that keeps a few of a million lines
+// needs no memory for the rest. A line kept beyond the call holds on to the
+// storage of the lines read with it (a megabyte or so), so what is kept is
+// best a copy of its characters. On a failed read the lines handed on so far
+// are not the file's: false, with the reason in *error when given.
+bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line,
+                     QString* error = nullptr);
 // Reads a whole file. Every read is checked: a failing disk or network share
 // gives false with the reason in *error, never a short content that looks
 // like success. A folder is not a file.

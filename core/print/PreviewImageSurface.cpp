@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PreviewLayout.h"
+
 namespace {
 double ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -19,9 +21,19 @@ double ScreenDevicePixelRatio() {
 PreviewImageSurface::PreviewImageSurface(double dpi, double devicePixelRatio)
     : dpi_(dpi > 0 ? dpi : ScreenDpi()),
       devicePixelRatio_(devicePixelRatio > 0 ? devicePixelRatio : ScreenDevicePixelRatio()) {
+  shapeImage();
+}
+
+// A new image only when the shape changes: the picture is cleared for every
+// page, and most jobs keep one orientation throughout.
+void PreviewImageSurface::shapeImage() {
+  const QSizeF mm = preview::PictureSizeMm(orientation_);
+  if (!image_.isNull() && mm == pictureMm_) return;
+  if (painter_.isActive()) painter_.end();
+  pictureMm_ = mm;
   const double devicePixelsPerInch = dpi_ * devicePixelRatio_;
-  const int width = int(std::lround(kWidthMm / 25.4 * devicePixelsPerInch));
-  const int height = int(std::lround(heightMm() / 25.4 * devicePixelsPerInch));
+  const int width = int(std::lround(mm.width() / 25.4 * devicePixelsPerInch));
+  const int height = int(std::lround(mm.height() / 25.4 * devicePixelsPerInch));
   image_ = QImage(width, height, QImage::Format_RGB32);
   // A painter on the image then works in logical pixels and scales itself.
   image_.setDevicePixelRatio(devicePixelRatio_);
@@ -43,10 +55,14 @@ const QImage& PreviewImageSurface::image() {
 
 void PreviewImageSurface::clear() {
   if (painter_.isActive()) painter_.end();
+  shapeImage();
   image_.fill(Qt::white);
   state_.CurrentX = 0;
   state_.CurrentY = 0;
 }
+
+double PreviewImageSurface::scaleWidthMm() const { return preview::PictureSizeMm(orientation_).width(); }
+double PreviewImageSurface::scaleHeightMm() const { return preview::PictureSizeMm(orientation_).height(); }
 
 float PreviewImageSurface::twipsPerPixelX() const { return float(1440.0 / dpi_); }
 float PreviewImageSurface::twipsPerPixelY() const { return float(1440.0 / dpi_); }

@@ -5,16 +5,12 @@
 // drawn and measured in logical pixels, so one-pixel dots and small footers
 // stay crisp and the millimetre geometry does not change.
 #include <QImage>
+#include <QSizeF>
 
 #include "PaintedSurface.h"
 
 class PreviewImageSurface : public PaintedSurface {
  public:
-  // Width of the page picture in millimetres; its height keeps the A4
-  // portrait proportion.
-  static constexpr double kWidthMm = 201.3;
-  static double heightMm() { return kWidthMm * 297.0 / 210.0; }
-
   // dpi 0 = the screen's logical resolution; devicePixelRatio 0 = the
   // screen's.
   explicit PreviewImageSurface(double dpi = 0, double devicePixelRatio = 0);
@@ -22,14 +18,19 @@ class PreviewImageSurface : public PaintedSurface {
 
   const QImage& image();  // finishes pending painting first
   // Clears the picture to white (Cls); the current position becomes (0, 0).
+  // The picture takes the shape of the orientation set meanwhile.
   void clear();
+  // The picture's size in millimetres as it is now: the scale follows a new
+  // orientation at once (a landscape job measures its sheet before its first
+  // page), the picture itself from the next page on, as on the printer.
+  QSizeF pictureSizeMm() const { return pictureMm_; }
 
   float twipsPerPixelX() const override;
   float twipsPerPixelY() const override;
 
  protected:
-  double scaleWidthMm() const override { return kWidthMm; }
-  double scaleHeightMm() const override { return heightMm(); }
+  double scaleWidthMm() const override;
+  double scaleHeightMm() const override;
   QPainter* painter() override;
   QPaintDevice* metricsDevice() override { return &image_; }
   OpenResult openDocument() override;
@@ -37,8 +38,11 @@ class PreviewImageSurface : public PaintedSurface {
   void closeDocument() override;
 
  private:
+  void shapeImage();
+
   double dpi_;
   double devicePixelRatio_;
+  QSizeF pictureMm_;
   QImage image_;
   QPainter painter_;
 };

@@ -10,6 +10,11 @@ namespace {
 int Nearest(double v) { return int(RoundHalfEven(v)); }
 }  // namespace
 
+QSizeF PictureSizeMm(int16_t orientation) {
+  const double longSide = PictureHeightMm(kPictureWidthMm);
+  return orientation == 2 ? QSizeF(longSide, kPictureWidthMm) : QSizeF(kPictureWidthMm, longSide);
+}
+
 ScrollSetup VerticalScroll(double contentMm, double viewportMm) {
   const double d = contentMm - viewportMm;
   return {Nearest(d), d > 0, Nearest(d / 2), Nearest(d / 4)};

@@ -4,14 +4,20 @@
 // window.
 #include <QRectF>
 #include <QSizeF>
+#include <cstdint>
 
 namespace preview {
 
 constexpr double kViewportWidthMm = 202.4;
 constexpr double kViewportHeightMm = 136.3;
+// The page picture's short side; the long side keeps the proportion of an
+// A4 sheet.
 constexpr double kPictureWidthMm = 201.3;
-// The page picture keeps the proportion of an A4 portrait sheet.
 inline double PictureHeightMm(double widthMm) { return widthMm * 297.0 / 210.0; }
+// The page picture of a job in the orientation given (1 portrait, 2
+// landscape): a landscape job is previewed on the turned sheet, so its pages
+// keep the width they have on paper instead of being cut at the portrait one.
+QSizeF PictureSizeMm(int16_t orientation);
 
 // The two postcard marks, (0) and (1).
 constexpr QRectF kPostcardMarks[2] = {QRectF(11.9, 37.3, 16.1, 15.3), QRectF(11.1, 10.3, 18.5, 20.1)};

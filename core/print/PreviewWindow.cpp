@@ -104,24 +104,32 @@ void PreviewWindow::placeMm(QWidget* widget, double x, double y, double w, doubl
 }
 
 void PreviewWindow::Form_Load() {
-  const double pictureHeight = preview::PictureHeightMm(preview::kPictureWidthMm);
-  placeMm(Pic1, 0, 0, preview::kPictureWidthMm, pictureHeight);
-  const preview::ScrollSetup v = preview::VerticalScroll(pictureHeight, preview::kViewportHeightMm);
-  VScroll1->setRange(0, std::max(0, v.maximum));
-  VScroll1->setEnabled(v.enabled);
-  VScroll1->setPageStep(v.largeChange);
-  VScroll1->setSingleStep(v.smallChange);
-  const preview::ScrollSetup h =
-      preview::HorizontalScroll(preview::kPictureWidthMm, preview::kViewportWidthMm);
-  HScroll1->setRange(0, std::max(0, h.maximum));
-  HScroll1->setEnabled(h.enabled);
-  HScroll1->setPageStep(h.largeChange);
-  HScroll1->setSingleStep(h.smallChange);
+  fitPicture();
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
     move((area.width() - width()) / 2, (area.height() - height()) / 2);
   }
+}
+
+// The page picture and the scroll ranges take the shape of the picture the
+// job drew: a landscape page is wider than the viewport and scrolls sideways.
+void PreviewWindow::fitPicture() {
+  const QSizeF picture = PreviewImage().pictureSizeMm();
+  placeMm(Pic1, 0, 0, picture.width(), picture.height());
+  const preview::ScrollSetup v = preview::VerticalScroll(picture.height(), preview::kViewportHeightMm);
+  VScroll1->setRange(0, std::max(0, v.maximum));
+  VScroll1->setEnabled(v.enabled);
+  VScroll1->setPageStep(v.largeChange);
+  VScroll1->setSingleStep(v.smallChange);
+  const preview::ScrollSetup h = preview::HorizontalScroll(picture.width(), preview::kViewportWidthMm);
+  HScroll1->setRange(0, std::max(0, h.maximum));
+  HScroll1->setEnabled(h.enabled);
+  HScroll1->setPageStep(h.largeChange);
+  HScroll1->setSingleStep(h.smallChange);
+  // Placing the picture put it at the top-left; the bars keep their place.
+  HScroll1_Change();
+  VScroll1_Change();
 }
 
 void PreviewWindow::showEvent(QShowEvent* event) {
@@ -131,6 +139,7 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 
 void PreviewWindow::Form_Activate() {
   platform::SetDefaultCursor();
+  fitPicture();
   Pic1->update();
   ShowOutlineGuide(Chk_waku->isChecked() ? 1 : 0);
 }

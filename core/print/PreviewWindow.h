@@ -51,6 +51,7 @@ class PreviewWindow : public QDialog {
   void reject() override;
 
  private:
+  void fitPicture();
   void placeMm(QWidget* widget, double x, double y, double w, double h);
   double pxPerMm_;
   QSizeF guideSize_;

@@ -58,6 +58,8 @@ bool ShowPrintDialog() {
   // nor keep it from printing.
   PrintSurface& printer = PrinterSurfaceTarget();
   if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
+  // Nor may a landscape job left that way turn the next one's preview.
+  PreviewPicture().setOrientation(1);
   PreviewMode = 0;
   paperChecked = false;
   ForgetQueueDefaultPageSizes();

@@ -86,8 +86,14 @@ void SetPrinterScaleMode(double mode) {
   if (!Previewing()) PrinterSurfaceTarget().setScaleMode(ToInt16(mode));
 }
 
+// The printer is left alone while previewing, but the preview picture takes
+// the orientation: a landscape job previews on a landscape page, and measures
+// its sheet there as it would on paper.
 void SetPrinterOrientation(int16_t orientation) {
-  if (!Previewing()) PrinterSurfaceTarget().setOrientation(orientation);
+  if (Previewing())
+    PreviewPicture().setOrientation(orientation);
+  else
+    PrinterSurfaceTarget().setOrientation(orientation);
 }
 
 void SetPrinterFillColor(uint32_t rgb) { PrinterSurfaceTarget().setFillColor(rgb); }

@@ -6,13 +6,16 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "PdfReadBack.h"
 #include "PrintTestSupport.h"
+#include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
 #include "core/print/PreviewImageSurface.h"
 #include "core/print/PreviewLayout.h"
 #include "core/print/PreviewPage.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
 #include "core/print/PreviewWindow.h"
 #include "core/settings/PaperSettings.h"
 
@@ -27,7 +30,7 @@ class PreviewWindowTest : public PrintTest {
 };
 
 bool IsDark(const QImage& image, double xMm, double yMm) {
-  const double pxPerMm = image.width() / PreviewImageSurface::kWidthMm;
+  const double pxPerMm = image.width() / preview::kPictureWidthMm;
   return qGray(image.pixel(int(xMm * pxPerMm), int(yMm * pxPerMm))) < 128;
 }
 
@@ -95,7 +98,7 @@ TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
   EXPECT_TRUE(IsDark(image, 120, 100));
   EXPECT_TRUE(IsDark(image, 70, 30));
   EXPECT_FALSE(IsDark(image, 70, 100));
-  const double pxPerMm = image.width() / PreviewImageSurface::kWidthMm;
+  const double pxPerMm = image.width() / preview::kPictureWidthMm;
   EXPECT_EQ(QColor(image.pixel(int(155 * pxPerMm), int(255 * pxPerMm))), QColor(Qt::red));
   bool textInked = false;
   for (double x = 40.2; x < 47 && !textInked; x += 0.2)
@@ -104,6 +107,90 @@ TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
 
   BeginPage();  // clears the picture
   EXPECT_FALSE(IsDark(PreviewImage().image(), 20, 100));
+}
+
+// A landscape page with its marks beyond the portrait width and height's
+// reach: a rule at 270 mm across and one 190 mm down.
+void DrawLandscapeMarks() {
+  SetDrawWidth(3);
+  ActiveSurface().line(270, 20, 270, 180, 0);
+  ActiveSurface().line(100, 190, 200, 190, 0);
+}
+
+// One landscape page through the job protocol, previewed or printed.
+void RunLandscapeJob() {
+  SetPrinterScaleMode(6);
+  SetPrinterOrientation(2);
+  BeginPage();
+  DrawLandscapeMarks();
+  PageUsed = 1;
+  FinishOutput();
+  EndPrintDocument();
+}
+
+int PictureDpi(const QImage& image) { return int(std::lround(image.dotsPerMeterX() * 0.0254)); }
+
+// The preview of a landscape job is the turned sheet, its marks where the
+// PDF printer puts them (there PrintMargin further from the sheet's edge).
+TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+  QImage picture;
+  float previewWidth = 0;
+  SetPreviewPageHandler([&](const QImage& image) {
+    picture = image;
+    previewWidth = GetScaleWidth();
+  });
+  answerDialog({2});
+  ASSERT_FALSE(ShowPrintDialog());
+  RunLandscapeJob();
+  ASSERT_FALSE(picture.isNull());
+  picture.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-landscape.png"));
+  EXPECT_GT(picture.width(), picture.height());
+  EXPECT_NEAR(double(picture.width()) / picture.height(), 297.0 / 210.0, 0.003);
+  EXPECT_NEAR(previewWidth, 284.7 - 0.5, 0.05) << "the job measures the turned picture";
+  const int dpi = PictureDpi(picture);
+  const double previewRule = DarkColumnCentreMm(picture, dpi, 40, 160);
+  const double previewBase = DarkRowCentreMm(picture, dpi, 120, 180);
+
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-landscape-reference.pdf");
+  QFile::remove(pdf);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  answerDialog({1, false, kPdfPrinterName});
+  ASSERT_FALSE(ShowPrintDialog());
+  RunLandscapeJob();
+  platform::SetFileDialogHandler({});
+  const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+  ASSERT_EQ(sizes.size(), 1u);
+  EXPECT_GT(sizes[0].widthMm, sizes[0].heightMm);
+  const QImage page = RenderPdfPage(pdf, 1, 254);
+  const double margin = PaperSettings.PrintMargin;
+  EXPECT_NEAR(previewRule, 270, 0.5);
+  EXPECT_NEAR(DarkColumnCentreMm(page, 254, 40 + margin, 160 + margin) - margin, previewRule, 0.5);
+  EXPECT_NEAR(previewBase, 190, 0.5);
+  EXPECT_NEAR(DarkRowCentreMm(page, 254, 120 + margin, 180 + margin) - margin, previewBase, 0.5);
+
+  // The next portrait job previews upright again.
+  answerDialog({2});
+  ASSERT_FALSE(ShowPrintDialog());
+  BeginPage();
+  PageUsed = 1;
+  FinishOutput();
+  EndPrintDocument();
+  EXPECT_LT(picture.width(), picture.height());
+}
+
+// A landscape job left without its end does not turn the next job's preview.
+TEST_F(PreviewWindowTest, NextJobPreviewsUprightAfterAnUnfinishedLandscapeJob) {
+  answerDialog({2});
+  ASSERT_FALSE(ShowPrintDialog());
+  SetPrinterOrientation(2);
+  BeginPage();
+  EXPECT_GT(PreviewImage().image().width(), PreviewImage().image().height());
+  answerDialog({2});
+  ASSERT_FALSE(ShowPrintDialog());
+  BeginPage();
+  EXPECT_LT(PreviewImage().image().width(), PreviewImage().image().height());
+  EXPECT_NEAR(GetScaleWidth(), 201.3 - 0.5, 0.05);
 }
 
 TEST(PreviewLayoutTest, OutlineGuideByKind) {
@@ -177,6 +264,31 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
 
   window.VScroll1->setValue(40);
   EXPECT_EQ(window.Pic1->y(), -window.mmToPx(40));
+}
+
+// The window takes the shape of the page it shows: a landscape page scrolls
+// sideways, and the scroll bars keep the picture where they say.
+TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
+  PreviewWindow window;
+  PreviewMode = 1;
+  SetPrinterOrientation(2);
+  BeginPage();
+  window.Form_Activate();
+  EXPECT_EQ(window.Pic1->width(), window.mmToPx(284.7));
+  EXPECT_EQ(window.Pic1->height(), window.mmToPx(201.3));
+  EXPECT_TRUE(window.HScroll1->isEnabled());
+  EXPECT_EQ(window.HScroll1->maximum(), 82);  // 284.7 − 202.4
+  EXPECT_EQ(window.VScroll1->maximum(), 65);  // 201.3 − 136.3
+  window.HScroll1->setValue(30);
+  EXPECT_EQ(window.Pic1->x(), -window.mmToPx(30));
+
+  EndPrintDocument();
+  BeginPage();
+  window.Form_Activate();
+  EXPECT_EQ(window.Pic1->width(), window.mmToPx(201.3));
+  EXPECT_FALSE(window.HScroll1->isEnabled());
+  EXPECT_EQ(window.Pic1->x(), 0);
+  EXPECT_EQ(window.VScroll1->maximum(), 148);
 }
 
 TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {

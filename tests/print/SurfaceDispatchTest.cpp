@@ -18,6 +18,7 @@ TEST_F(SurfaceDispatchTest, PrinterOnlySettersIgnoredWhilePreviewing) {
   SetPrinterOrientation(2);
   EXPECT_EQ(printer().scaleMode(), kScalePixels);
   EXPECT_EQ(printer().orientationSetCount(), 0);
+  EXPECT_EQ(preview().orientation(), 2) << "the preview follows a landscape job";
   PreviewMode = 0;
   SetPrinterScaleMode(6);
   SetPrinterOrientation(2);

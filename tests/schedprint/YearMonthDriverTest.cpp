@@ -147,6 +147,42 @@ TEST_F(YearMonthDriverTest, FoldedSheetFoldsAtTheLandscapeWidth) {
   EXPECT_TRUE(titles[0][1].first.contains(QStringLiteral("4月")));
 }
 
+// Previewed, the folded sheet is the landscape sheet too: both pages show,
+// the second to the sheet's edge, and the picture is wider than tall.
+TEST_F(YearMonthDriverTest, FoldedSheetPreviewsLandscapeWithBothPages) {
+  source.controls.Txt_maisu = QStringLiteral("1");
+  PreviewMode = 1;
+  int16_t code = 55;
+  QDate start(2009, 3, 1);
+  PrintYearMonthDesigns(source, code, start);
+  EndPrintDocument();
+  const auto pages = Pages(preview());
+  ASSERT_EQ(pages.size(), 1u);
+  // The preview sheet is the picture turned: 284.7 mm wide.
+  const auto frames = Frames(pages[0]);
+  ASSERT_EQ(frames.size(), 2u);
+  EXPECT_EQ(frames[0], (std::pair<double, double>{8, 88}));
+  EXPECT_EQ(frames[1].first, 96);
+  EXPECT_NEAR(frames[1].second, 284.7 - 0.5, 0.01);
+
+  InstallPreviewSurface(nullptr);
+  QImage shown;
+  SetPreviewPageHandler([&](const QImage& image) { shown = image; });
+  start = QDate(2009, 3, 1);
+  PrintYearMonthDesigns(source, code, start);
+  EndPrintDocument();
+  ASSERT_FALSE(shown.isNull());
+  shown.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-code55.png"));
+  EXPECT_GT(shown.width(), shown.height());
+  // The second page's frame ends at the turned picture's width, far beyond
+  // the upright one's.
+  const double pxPerMm = shown.width() / (201.3 * 297 / 210);
+  int dark = 0;
+  for (double y = 40; y < 120; y += 1)
+    for (double x = 283.5; x < 284.6; x += 0.25) dark += qGray(shown.pixel(int(x * pxPerMm), int(y * pxPerMm))) < 128;
+  EXPECT_GT(dark, 40);
+}
+
 TEST_F(YearMonthDriverTest, SixMonthStrip) {
   run(11, QStringLiteral("2"));
   EXPECT_EQ(jobSequence(), (QStringList{QStringLiteral("message:") + kStripMessage, QStringLiteral("page"),
