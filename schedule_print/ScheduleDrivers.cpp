@@ -3,7 +3,6 @@
 // Drivers whose designs are not printable yet accept no code, so the print
 // button reports the design as not printable.
 int PrintWeeklyDesigns(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
-int PrintFourUpSheets(SchedulePrintSource&, int16_t&, QDate&) { return 0; }
 
 SchedulePrintDrivers StandardSchedulePrintDrivers() {
   return {{PrintYearMonthDesigns, PrintWeeklyDesigns, PrintDailyDesigns, PrintCalendarPlanDesigns},
