@@ -1,5 +1,6 @@
 // The day spread, the multi-year diary page and their layouts in the daily
 // driver.
+#include "PdfReadBack.h"
 #include "SchedulePrintKit.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
@@ -7,6 +8,7 @@
 #include "schedule_print/DaySpreadPage.h"
 #include "schedule_print/FiveYearDiaryPage.h"
 #include "schedule_print/ScheduleDrivers.h"
+#include "schedule_print/SchedulePrintButton.h"
 
 namespace {
 
@@ -322,6 +324,29 @@ TEST_F(DiaryAndSpreadTest, DiaryDateThatDoesNotExist) {
   EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("指定された日付が正しくありません"),
                                          QStringLiteral("指定された日付が正しくありません")}));
   EXPECT_EQ(shownMessages()[0].icon, platform::MsgIcon::Information);
+}
+
+TEST_F(DiaryAndSpreadTest, ThroughThePdfPrinter) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+  source.lines = {QStringLiteral("2009/03/10 予定 会議"), QStringLiteral("2010/03/11 予定 面談")};
+  const QString spreadPdf = usePdfPrinter(QStringLiteral("schedprint-day-spread-221"));
+  source.choose(22, 0, QDate(2009, 3, 10), QStringLiteral("1"));
+  Cmd_print_Click(source);
+  ASSERT_EQ(PdfPageCount(spreadPdf), 4);
+  const auto spreadWords = PdfWords(spreadPdf);
+  EXPECT_EQ(FindWord(spreadWords, QStringLiteral("平成21年3月10日")).page, 1);
+  EXPECT_EQ(FindWord(spreadWords, QStringLiteral("23")).page, 2);
+  // Two diary pages side by side on one portrait side.
+  const QString diaryPdf = usePdfPrinter(QStringLiteral("schedprint-diary-244"));
+  source.choose(24, 3, QDate(2009, 3, 10), QStringLiteral("1"));
+  Cmd_print_Click(source);
+  ASSERT_EQ(PdfPageCount(diaryPdf), 1);
+  const auto diaryWords = PdfWords(diaryPdf);
+  const PdfWord left = FindWord(diaryWords, QStringLiteral("3月10日"));
+  const PdfWord right = FindWord(diaryWords, QStringLiteral("3月11日"));
+  EXPECT_LT(left.xMinMm, 20);
+  EXPECT_GT(right.xMinMm, 100);
+  EXPECT_GT(FindWord(diaryWords, QStringLiteral("面談")).xMinMm, 100);
 }
 
 }  // namespace
