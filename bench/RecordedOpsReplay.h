@@ -15,9 +15,11 @@
 #include "core/print/SurfaceFont.h"
 #include "core/text/ColorTable.h"
 
-inline void ReplayRecordedOps(const std::vector<RecordedOp>& ops, const QString& pdfPath, double marginMm) {
+inline void ReplayRecordedOps(const std::vector<RecordedOp>& ops, const QString& pdfPath, double marginMm,
+                              QPageLayout::Orientation orientation = QPageLayout::Portrait) {
   QPdfWriter pdf(pdfPath);
   pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageOrientation(orientation);
   pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
   pdf.setResolution(600);
   QPainter painter;

@@ -181,3 +181,88 @@ BENCHMARK(BM_TimeAxisSpreadYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMil
 BENCHMARK(BM_TimeAxisSpreadYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// --- Diary pages and four-up sheets.
+namespace {
+
+// A leap year of diary pages with five year bands, fronts only (366 pages).
+void DiaryJob(benchmark::State& state, bool replay) {
+  BenchHome home;
+  BenchSource source;
+  source.options.DiaryYears = 5;
+  source.controls.Txt_maisu = QStringLiteral("366");
+  const QString pdf = home.dir.path() + QStringLiteral("/diary.pdf");
+  const auto job = [&] {
+    SetPrinterScaleMode(6);
+    QDate day;
+    int16_t code = 242;
+    PrintDailyDesigns(source, code, day);
+    EndPrintDocument();
+  };
+  if (replay) {
+    std::vector<RecordedOp> ops;
+    {
+      SurfaceRecorder recorder;
+      PreviewMode = 0;
+      job();
+      ops = recorder.printer.ops();
+    }
+    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin);
+    state.counters["ops"] = double(ops.size());
+    return;
+  }
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  SetCurrentPrinter(kPdfPrinterName);
+  PreviewMode = 0;
+  for (auto _ : state) job();
+  platform::SetFileDialogHandler({});
+}
+
+// A year of day pages four to a landscape sheet (92 sheets) in the four-fold
+// A4 size.
+void FourUpDaysJob(benchmark::State& state, bool replay) {
+  BenchHome home;
+  LoadPaperSettings(15);
+  BenchSource source;
+  source.controls.Txt_maisu = QStringLiteral("92");
+  const QString pdf = home.dir.path() + QStringLiteral("/fourup.pdf");
+  const auto job = [&] {
+    SetPrinterScaleMode(6);
+    SetPrinterOrientation(2);
+    QDate day(2008, 1, 1);
+    int16_t code = 211;
+    PrintFourUpSheets(source, code, day);
+    EndPrintDocument();
+    SetPrinterOrientation(1);
+  };
+  if (replay) {
+    std::vector<RecordedOp> ops;
+    {
+      SurfaceRecorder recorder;
+      PreviewMode = 0;
+      job();
+      ops = recorder.printer.ops();
+    }
+    // Landscape, as the sheets were printed, so no page is clipped away.
+    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin, QPageLayout::Landscape);
+    state.counters["ops"] = double(ops.size());
+    return;
+  }
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  SetCurrentPrinter(kPdfPrinterName);
+  PreviewMode = 0;
+  for (auto _ : state) job();
+  platform::SetFileDialogHandler({});
+}
+
+void BM_DiaryLeapYear_PdfPrinter(benchmark::State& state) { DiaryJob(state, false); }
+void BM_DiaryLeapYear_Replay(benchmark::State& state) { DiaryJob(state, true); }
+void BM_FourUpDayYear_PdfPrinter(benchmark::State& state) { FourUpDaysJob(state, false); }
+void BM_FourUpDayYear_Replay(benchmark::State& state) { FourUpDaysJob(state, true); }
+
+BENCHMARK(BM_DiaryLeapYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiaryLeapYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourUpDayYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourUpDayYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -30,7 +30,7 @@ QString MonthPattern(const ScheduleOptions& options) {
 }
 
 // The header; returns ya, the bottom of the day number's line.
-double DrawDayHeader(SchedulePrintSource& source, const QDate& day, DayKind kind, const QString& label, double x1) {
+double DrawDayTitle(SchedulePrintSource& source, const QDate& day, DayKind kind, const QString& label, double x1) {
   const ScheduleOptions& options = source.PrintOptions();
   const PaperSettingsData& p = PaperSettings;
   SetForeColor(p.DefaultColor);
@@ -51,9 +51,7 @@ double DrawDayHeader(SchedulePrintSource& source, const QDate& day, DayKind kind
   SetForeColor(p.DataColor);
   PrintTextInline(FormatDate(day, MonthPattern(options)));
   if (options.OptWeekNumber == 1) {
-    // Without colour a Sunday closes its week rather than opening the next.
-    const QDate counted = day.dayOfWeek() == 7 && options.OptColourPrint == 0 ? day.addDays(-1) : day;
-    PrintTextInline(u' ' + FormatDate(counted, QStringLiteral("\\(ww週\\)")));
+    PrintTextInline(u' ' + FormatDate(WeekCountedDay(options, day), QStringLiteral("\\(ww週\\)")));
   }
   GetDayAnnotations(source, day);
   PrintTextInline(source.RokuyouText + source.MoonMarkText);
@@ -226,7 +224,7 @@ void DrawDayPage(SchedulePrintSource& source, int, const QDate& pageDay, double 
   source.GetDaySchedule(pageDay, texts, kind);
   if (texts.isEmpty()) texts << QString();
 
-  const double y0 = DrawDayHeader(source, pageDay, kind, texts[0], pageX1);
+  const double y0 = DrawDayTitle(source, pageDay, kind, texts[0], pageX1);
   if (p.TitleStyle != 0) DrawStyledLine(4, pageX1, y0, pageX2, y0, p.LineColor);
   DrawHourScale(source, texts, pageX1, xs, y0);
   if (!narrow) {

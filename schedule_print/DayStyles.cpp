@@ -83,6 +83,10 @@ void ApplyColourPrefix(const ScheduleOptions& options, QString& entryText) {
   entryText = entryText.mid(1);
 }
 
+QDate WeekCountedDay(const ScheduleOptions& options, const QDate& day) {
+  return day.dayOfWeek() == 7 && options.OptColourPrint == 0 ? day.addDays(-1) : day;
+}
+
 void GetDayAnnotations(SchedulePrintSource& source, const QDate& day) {
   const ScheduleOptions& options = source.PrintOptions();
   if (options.OptRokuyou == 1 || options.OptMoonPhase == 1)

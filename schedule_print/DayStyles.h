@@ -24,5 +24,8 @@ QString DayNumberLabel(const ScheduleOptions& options, DayKind kind, const QDate
 QString WeekdayLabel(const ScheduleOptions& options, const QDate& day, DayKind kind);
 // Sets the fore colour for an entry and removes its marker character.
 void ApplyColourPrefix(const ScheduleOptions& options, QString& entryText);
+// The day whose week number a day's title shows: without colour a Sunday
+// closes its week rather than opening the next.
+QDate WeekCountedDay(const ScheduleOptions& options, const QDate& day);
 // Fills the source's RokuyouText, MoonMarkText and WeekNumberText for the day.
 void GetDayAnnotations(SchedulePrintSource& source, const QDate& day);

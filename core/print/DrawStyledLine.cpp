@@ -42,20 +42,25 @@ void Gradient(PrintSurface& s, double x1, double y1, double x2, double y2, int32
   });
 }
 
+// A dotted rule is one line in a dotted pen from its first dot to its last,
+// along x at the first y unless the line is vertical.
 void Dots(PrintSurface& s, double x1, double y1, double x2, double y2) {
   const bool vertical = x2 == x1;
   const bool points = PaperSettings.LineType == 0 || PaperSettings.LineType == 1;
   // A circle of 0.1 mm is too small to see on the screen's coarser pixels.
   const double radius = PreviewMode == 1 ? 0.2 : 0.1;
   const double spacing = points ? kDotSpacingMm : kCircleSpacingMm;
-  ForEachStep(vertical ? y1 : x1, vertical ? y2 : x2, spacing, [&](double at) {
-    const float x = float(vertical ? x1 : at);
-    const float y = float(vertical ? at : y1);
-    if (points)
-      s.point(x, y, LineRgb());
-    else
-      s.circle(x, y, float(radius), LineRgb());
-  });
+  const double from = vertical ? y1 : x1;
+  const long dots = StepCount(from, vertical ? y2 : x2, spacing);
+  if (dots == 0) return;
+  const double last = from + double(dots - 1) * spacing;
+  s.setDrawStyle(kDrawDotted);
+  s.setDotPattern(float(spacing), points ? 0.0f : float(2 * radius));
+  if (vertical)
+    s.line(float(x1), float(from), float(x1), float(last), LineRgb());
+  else
+    s.line(float(from), float(y1), float(last), float(y1), LineRgb());
+  s.setDrawStyle(kDrawSolid);
 }
 
 void Hatch(PrintSurface& s, double x1, double y1, double x2, double y2) {

@@ -8,7 +8,8 @@
 //   10      with colour index 1..6 a gradient from the full colour to a pale
 //           tint, two pixels wide; with any other colour a line ten pixels wide
 //   -1      dotted: points every 0.4 mm (LineType 0 and 1) or small circles
-//           every millimetre (any other LineType)
+//           every millimetre (any other LineType), drawn as one line in the
+//           surface's dotted pen
 //   -10     hatch: vertical strokes between x1 and x2, from y1 to y2
 //   -100    arrowheads at both ends, -101 at the start only, -102 at the end only
 //   other   nothing is drawn

@@ -40,6 +40,7 @@ class PaintedSurface : public PrintSurface {
 
  private:
   QPen pen(uint32_t rgb) const;
+  QPen dottedPen(uint32_t rgb, int width) const;
   // The fonts used lately, the current one last: pages switch between a few
   // fonts and sizes all the time, and each keeps its glyphs rendered.
   struct FontKey {

@@ -44,6 +44,10 @@ class PrintSurface {
   int16_t drawStyle() const { return state_.DrawStyle; }
   void setDrawStyle(int16_t style) { state_.DrawStyle = style; }
   int16_t drawWidth() const { return state_.DrawWidth; }
+  void setDotPattern(float pitchMm, float sizeMm) {
+    state_.DotPitchMm = pitchMm;
+    state_.DotSizeMm = sizeMm;
+  }
   void setDrawWidth(int16_t width) { state_.DrawWidth = width; }
   uint32_t fillColor() const { return state_.FillColor; }
   void setFillColor(uint32_t rgb) { state_.FillColor = rgb; }

@@ -1,5 +1,7 @@
 #include "RecordingSurface.h"
 
+#include <cmath>
+
 #include "core/platform/Codec.h"
 
 RecordingSurface::RecordingSurface(double widthMm, double heightMm, double dpi)
@@ -63,6 +65,8 @@ RecordedOp RecordingSurface::make(RecordedOp::Kind kind, double x1, double y1, d
   op.fontBold = state_.FontBold;
   op.drawStyle = state_.DrawStyle;
   op.drawWidth = state_.DrawWidth;
+  op.dotPitch = state_.DotPitchMm;
+  op.dotSize = state_.DotSizeMm;
   op.fillStyle = state_.FillStyle;
   op.fillColor = state_.FillColor;
   return op;
@@ -71,6 +75,20 @@ RecordedOp RecordingSurface::make(RecordedOp::Kind kind, double x1, double y1, d
 void RecordingSurface::add(RecordedOp::Kind kind) { ops_.push_back(make(kind, 0, 0, 0, 0, 0)); }
 
 void RecordingSurface::drawLineMm(QPointF a, QPointF b, uint32_t rgb) {
+  if (dotsAsPoints_ && state_.DrawStyle == kDrawDotted && state_.DotPitchMm > 0) {
+    const QPointF d = b - a;
+    const double length = std::hypot(d.x(), d.y());
+    const long dots = std::lround(length / state_.DotPitchMm) + 1;
+    for (long i = 0; i < dots; ++i) {
+      const QPointF at = length > 0 ? a + d * (double(i) * state_.DotPitchMm / length) : a;
+      const bool circle = state_.DotSizeMm > 0;
+      RecordedOp op = make(circle ? RecordedOp::Circle : RecordedOp::Point, at.x(), at.y(),
+                           circle ? state_.DotSizeMm / 2.0 : 0, 0, rgb);
+      op.drawStyle = kDrawSolid;
+      ops_.push_back(op);
+    }
+    return;
+  }
   ops_.push_back(make(RecordedOp::Line, a.x(), a.y(), b.x(), b.y(), rgb));
 }
 

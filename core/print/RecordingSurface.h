@@ -32,6 +32,8 @@ struct RecordedOp {
   uint32_t color = 0;  // the shape's colour, or ForeColor for texts
   int16_t drawStyle = 0;
   int16_t drawWidth = 0;
+  float dotPitch = 0;  // of a kDrawDotted line, mm
+  float dotSize = 0;
   int16_t fillStyle = 1;   // of circles: 0 filled with fillColor
   uint32_t fillColor = 0;
   RotatedFontSpec rotated;
@@ -59,6 +61,9 @@ class RecordingSurface : public PrintSurface {
   // Makes the document fail to open, as a printer that cannot be used.
   void setUnusable(bool unusable) { unusable_ = unusable; }
   void setSize(double widthMm, double heightMm) { widthMm_ = widthMm; heightMm_ = heightMm; }
+  // Records a dotted line as the dots it stands for (points, or circles
+  // half their size across), for tests that check rules dot by dot.
+  void setDotsAsPoints(bool dots) { dotsAsPoints_ = dots; }
 
   bool setFontName(const QString& name) override;
   float twipsPerPixelX() const override { return twipsPerPixel_; }
@@ -94,5 +99,6 @@ class RecordingSurface : public PrintSurface {
   double heightMm_;
   float twipsPerPixel_;
   bool unusable_ = false;
+  bool dotsAsPoints_ = false;
   int orientationSets_ = 0;
 };

@@ -16,6 +16,9 @@ enum DrawStyleCode : int16_t {
   kDrawDashDotDot = 4,
   kDrawInvisible = 5,
   kDrawInsideSolid = 6,
+  // Evenly spaced round dots, laid out by DotPitchMm and DotSizeMm: a ruled
+  // line of hundreds of dots stays one line for the printer and the PDF.
+  kDrawDotted = 7,
 };
 
 // Colours are 32-bit RGB values with red in the low byte (0x00BBGGRR).
@@ -28,6 +31,11 @@ struct SurfaceState {
   uint32_t ForeColor = 0;
   int16_t DrawStyle = kDrawSolid;
   int16_t DrawWidth = 1;  // device pixels
+  // Dots of kDrawDotted: one every DotPitchMm from the line's start, each a
+  // filled circle DotSizeMm across, never narrower than the pen (0: a dot of
+  // the pen's width, square at one pixel).
+  float DotPitchMm = 0;
+  float DotSizeMm = 0;
   int16_t ScaleMode = kScaleMillimetres;
   // Inside of circles: FillStyle 0 paints it in FillColor, 1 leaves it
   // transparent. Only the printer's fill is ever set (DrawCircle of a go

@@ -22,6 +22,9 @@ void FurnitureTest::SetUp() {
   CurrentLineColor = 0;
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
+  // These tests follow the dotted rules dot by dot.
+  recorder_->printer.setDotsAsPoints(true);
+  recorder_->preview.setDotsAsPoints(true);
   loadSize(0);
 }
 

@@ -50,6 +50,9 @@ class GanttTest : public RingpadTest {
     platform::SetFixedToday(QDate(2002, 2, 20));
     GanttWindow::CurrentGanttFile.clear();
     recorder_ = std::make_unique<SurfaceRecorder>();
+    // These tests follow the dotted rules dot by dot.
+    recorder_->printer.setDotsAsPoints(true);
+    recorder_->preview.setDotsAsPoints(true);
     // A paper printer, so that the job asks for the back side between pages.
     SetInstalledPrintersOverride(QStringList{QStringLiteral("Paper")});
     SetCurrentPrinter(QStringLiteral("Paper"));

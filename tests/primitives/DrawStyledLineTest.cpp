@@ -139,52 +139,47 @@ TEST_F(DrawStyledLineTest, PatternsWithoutRoomOrBackwardsDrawNothing) {
   }
 }
 
-TEST_F(DrawStyledLineTest, DotsArePointsOrSmallCirclesByLineType) {
+TEST_F(DrawStyledLineTest, DotsAreOneDottedLineOfPointsOrSmallCirclesByLineType) {
   struct Case {
     int16_t lineType;
     int16_t previewMode;
     int32_t colour;
-    RecordedOp::Kind kind;
-    size_t count;
     double spacing;
-    double radius;
+    double size;  // 0: points as wide as the pen
     int16_t width;
+    double y2;    // the last dot
   } cases[] = {
-      {0, 0, 0, RecordedOp::Point, 26, 0.4, 0, 1},
-      {1, 0, 0, RecordedOp::Point, 26, 0.4, 0, 2},
-      {0, 0, 19, RecordedOp::Point, 26, 0.4, 0, 2},
-      {2, 0, 0, RecordedOp::Circle, 11, 1.0, 0.1, 1},
-      {3, 0, 0, RecordedOp::Circle, 11, 1.0, 0.1, 1},
-      {2, 1, 0, RecordedOp::Circle, 11, 1.0, 0.2, 1},
+      {0, 0, 0, 0.4, 0, 1, 20},
+      {1, 0, 0, 0.4, 0, 2, 20},
+      {0, 0, 19, 0.4, 0, 2, 20},
+      {2, 0, 0, 1.0, 0.2, 1, 20},
+      {3, 0, 0, 1.0, 0.2, 1, 20},
+      {2, 1, 0, 1.0, 0.4, 1, 20},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "type " << c.lineType << " preview " << c.previewMode);
     PreviewMode = c.previewMode;
     active().clearOps();
     PaperSettings.LineType = c.lineType;
-    DrawStyledLine(-1, 10, 10, 10, 20, c.colour);
-    const auto dots = ops(c.kind);
-    ASSERT_EQ(dots.size(), c.count);
-    EXPECT_EQ(active().ops().size(), c.count);
-    for (size_t i = 0; i < dots.size(); ++i) {
-      EXPECT_NEAR(dots[i].x1, 10, kMm);
-      EXPECT_NEAR(dots[i].y1, 10 + c.spacing * double(i), kMm);
-      if (c.kind == RecordedOp::Circle) EXPECT_NEAR(dots[i].x2, c.radius, kMm);
-      EXPECT_EQ(dots[i].drawWidth, c.width);
-      EXPECT_EQ(dots[i].color, uint32_t(CurrentLineColor));
-    }
+    DrawStyledLine(-1, 10, 10, 10, 20.2, c.colour);
+    ASSERT_EQ(active().ops().size(), 1u);
+    const RecordedOp& line = active().ops()[0];
+    EXPECT_EQ(line.kind, RecordedOp::Line);
+    ExpectLine(line, 10, 10, 10, c.y2);
+    EXPECT_EQ(line.drawStyle, kDrawDotted);
+    EXPECT_NEAR(line.dotPitch, c.spacing, kMm);
+    EXPECT_NEAR(line.dotSize, c.size, kMm);
+    EXPECT_EQ(line.drawWidth, c.width);
+    EXPECT_EQ(line.color, uint32_t(CurrentLineColor));
+    EXPECT_EQ(active().drawStyle(), kDrawSolid);
   }
 }
 
 TEST_F(DrawStyledLineTest, HorizontalDotsStayOnTheFirstY) {
-  DrawStyledLine(-1, 0, 5, 2, 99, 4);
-  const auto dots = ops(RecordedOp::Point);
-  ASSERT_EQ(dots.size(), 6u);
-  for (size_t i = 0; i < dots.size(); ++i) {
-    EXPECT_NEAR(dots[i].x1, 0.4 * double(i), kMm);
-    EXPECT_NEAR(dots[i].y1, 5, kMm);
-    EXPECT_EQ(dots[i].color, Rgb(255, 0, 0));
-  }
+  DrawStyledLine(-1, 0, 5, 2.3, 99, 4);
+  ASSERT_EQ(printer().ops().size(), 1u);
+  ExpectLine(printer().ops()[0], 0, 5, 2, 5);  // to the last dot, 2 mm
+  EXPECT_EQ(printer().ops()[0].color, Rgb(255, 0, 0));
 }
 
 TEST_F(DrawStyledLineTest, HatchOfOneHundredMillimetresHasTwelveStrokes) {

@@ -22,6 +22,9 @@ void RuledTest::SetUp() {
   CurrentLineColor = 0;
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
+  // These tests follow the dotted rules dot by dot.
+  recorder_->printer.setDotsAsPoints(true);
+  recorder_->preview.setDotsAsPoints(true);
   loadSize(0);
   // A paper printer with A4 sheets: a PDF file would turn no paper and ask nothing.
   SetInstalledPrintersOverride(QStringList{QStringLiteral("Laser")});

@@ -74,6 +74,9 @@ void SchedulePrintTest::SetUp() {
   SetInstalledPrintersOverride(QStringList{kTestQueueName});
   SetCurrentPrinter(kTestQueueName);
   recorder_ = std::make_unique<SurfaceRecorder>();
+  // These tests follow the dotted rules dot by dot.
+  recorder_->printer.setDotsAsPoints(true);
+  recorder_->preview.setDotsAsPoints(true);
   SetPrintDialogHandler([this](const PrintDialogView&) {
     ++dialogsShown_;
     if (dialogAnswers_.empty()) return PrintDialogAnswer{};

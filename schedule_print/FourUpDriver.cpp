@@ -1,0 +1,144 @@
+// The print driver of the four-fold sizes: four organiser pages side by side
+// on the front of a landscape sheet, the date running on from page to page
+// and from sheet to sheet. Only fronts are printed, so nothing is asked.
+#include <optional>
+
+#include "DayPage.h"
+#include "DayRowsPage.h"
+#include "FiveYearDiaryPage.h"
+#include "FourUpPages.h"
+#include "MonthGridPage.h"
+#include "MonthListPage.h"
+#include "ScheduleDrivers.h"
+#include "SheetCount.h"
+#include "WeekRuledPage.h"
+#include "YearCalendar.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
+#include "core/text/Numbers.h"
+#include "schedule/Calendar.h"
+#include "schedule/SchedulePrintSource.h"
+
+namespace {
+
+FourUpWeekPage StandardWeekPage() {
+  return [](SchedulePrintSource& source, const QDate& day, double x1, double x2) {
+    DrawWeekRuledPage(source, 0, day, x1, x2);
+  };
+}
+
+FourUpWeekPage& WeekPageSlot() {
+  static FourUpWeekPage page = StandardWeekPage();
+  return page;
+}
+
+constexpr float kDayNumberPoints = 24;
+constexpr int kMemoFacingWeek = 2;
+constexpr int kMemoFacingDay = 3;
+
+// The day pages of two days to a sheet keep the header band thin and the
+// body just below the large day number; the paper's own bands come back
+// however the job ends.
+class DayPageBands {
+ public:
+  DayPageBands() : head_(PaperSettings.HeadHeight), data_(PaperSettings.DataHeight) {
+    PaperSettings.HeadHeight = 2;
+    PaperSettings.DataHeight = int16_t(RoundHalfEven(2 * HalfCharWidthMm(kDayNumberPoints) + 2));
+  }
+  ~DayPageBands() {
+    PaperSettings.HeadHeight = head_;
+    PaperSettings.DataHeight = data_;
+  }
+  DayPageBands(const DayPageBands&) = delete;
+  DayPageBands& operator=(const DayPageBands&) = delete;
+
+ private:
+  int16_t head_, data_;
+};
+
+bool Accepted(int16_t code) {
+  switch (code) {
+    case 1: case 61: case 71: case 81: case 91: case 21: case 51: case 211: case 212: case 241:
+    case 121: case 131: return true;
+    default: return false;
+  }
+}
+
+// Draws page k of the sheet for the running day and moves the day on as the
+// code steps after that page.
+void DrawPage(SchedulePrintSource& source, int16_t code, int spreadBase, int k, QDate& day) {
+  const PaperSettingsData& p = PaperSettings;
+  const double x1 = p.SheetPageX[k], x2 = p.SheetPageY[k];
+  const bool secondOfPair = k == 2 || k == 4;
+  switch (code) {
+    case 1:
+      DrawYearCalendar(source, day, x1, x2);
+      day = QDate(day.year() + 1, 1, 1);
+      break;
+    case 21:
+      DrawMonthListPage(source, 0, day, x1, x2);
+      day = FirstDayOfNextMonth(day);
+      break;
+    case 51:
+      DrawMonthGridPage(source, 0, day, x1, x2);
+      day = FirstDayOfNextMonth(day);
+      break;
+    case 61: case 71: case 81: case 91:
+      DrawMonthGridPage(source, spreadBase + (secondOfPair ? 2 : 1), day, x1, x2);
+      if (secondOfPair) day = FirstDayOfNextMonth(day);
+      break;
+    case 121:
+      WeekPageSlot()(source, day, x1, x2);
+      day = day.addDays(7);
+      break;
+    case 131:
+      if (secondOfPair) DrawDayRowsOrMemoPage(source, kMemoFacingWeek, day, x1, x2);
+      else WeekPageSlot()(source, day, x1, x2);
+      if (secondOfPair) day = day.addDays(7);
+      break;
+    case 211:
+      DrawDayPage(source, 0, day, x1, x2);
+      day = day.addDays(1);
+      break;
+    case 212:
+      if (secondOfPair) DrawDayRowsOrMemoPage(source, kMemoFacingDay, day, x1, x2);
+      else DrawDayPage(source, k == 1 ? 0 : 1, day, x1, x2);
+      if (secondOfPair) day = day.addDays(1);
+      break;
+    case 241:
+      DrawFiveYearDiaryPage(source, 5, DateToText(day), x1, x2);
+      day = day.addDays(1);
+      break;
+  }
+}
+
+}  // namespace
+
+const FourUpWeekPage& FourUpWeekRuledPage() { return WeekPageSlot(); }
+void SetFourUpWeekRuledPage(FourUpWeekPage page) { WeekPageSlot() = page ? std::move(page) : StandardWeekPage(); }
+
+int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
+  if (!Accepted(designCode)) return 0;
+  const SchedulePrintControls controls = source.PrintControls();
+  const int16_t code = designCode;
+  int spreadBase = 0;
+  if (code == 211 || code == 212 || code == 241) {
+    startDay = DateFromText(controls.Cmb_Nen.trimmed() + u'/' + controls.Cmb_Tuki.trimmed() + u'/' +
+                            controls.Cmb_Hi.trimmed());
+  } else if (code == 61 || code == 71 || code == 81 || code == 91) {
+    startDay = FirstDayOfMonth(startDay);
+    spreadBase = (code / 10 - 6) * 2;
+  }
+  if (!startDay.isValid()) return 1;
+  const int sheets = PagesOfSheetCount(controls.Txt_maisu, 1);
+  std::optional<DayPageBands> bands;
+  if (code == 212) bands.emplace();
+  for (int sheet = 1; sheet <= sheets; ++sheet) {
+    BeginPage();
+    PreviewOutlineKind = 0;
+    for (int k = 1; k <= 4; ++k) DrawPage(source, code, spreadBase, k, startDay);
+    FinishOutput();
+  }
+  return 1;
+}
