@@ -25,6 +25,13 @@ PageWindow::PageWindow(QWidget* parent) : QWidget(parent) {
   connect(qApp, &QApplication::focusChanged, this, &PageWindow::noteFocusChange);
 }
 
+// QObject would drop the connection only after the child widgets are gone,
+// and destroying a focused child moves the focus: the signal would then reach
+// a window whose own part is already destroyed.
+PageWindow::~PageWindow() {
+  disconnect(qApp, &QApplication::focusChanged, this, &PageWindow::noteFocusChange);
+}
+
 QString PageWindow::NotPrintableYetText() {
   return QStringLiteral("まだ印刷できません、要望があったら作ります(^^;");
 }

@@ -25,6 +25,7 @@ class PageWindow : public QWidget {
   Q_OBJECT
  public:
   explicit PageWindow(QWidget* parent = nullptr);
+  ~PageWindow() override;
 
   // Runs once after the window has been created and placed in the main
   // window, before it is shown.

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 
 #include "PdfReadBack.h"
-#include "TestEnvironment.h"
+#include "PdfPrinterFixture.h"
 #include "core/settings/AppGlobals.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/FileDialog.h"
@@ -30,26 +30,7 @@ QImage TwoColours(int width, int height) {
 }
 
 // The real printer surfaces, unlike the recording ones of the other tests.
-class PhotoPdfTest : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PaperSettings = PaperSettingsData{};
-    WriteDefaultSettings();
-    LoadPaperSettings(0);
-    SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, kPdfPrinterName}; });
-  }
-  void TearDown() override {
-    platform::SetFileDialogHandler({});
-    platform::UseMemoryClipboard(false);
-    SetPrintDialogHandler({});
-    SetCurrentPrinter(DefaultPrinterName());
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-};
+class PhotoPdfTest : public PdfPrinterTest {};
 
 TEST_F(PhotoPdfTest, PictureEdgesWhereThePageSaysAndASmallFile) {
   PhotoWindow w;

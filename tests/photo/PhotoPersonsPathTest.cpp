@@ -7,47 +7,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "TestEnvironment.h"
-#include "app/RegisterPages.h"
+#include "MainWindowFixture.h"
 #include "core/platform/FileDialog.h"
-#include "core/platform/ProgramExit.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
-#include "core/ui/ShowSettingsForm.h"
 #include "ruled_photo/PhotoWindow.h"
 
 namespace {
 
-class PhotoPersonsPathTest : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    RegisterAllPages();
-    platform::SetEndProgramHandler([](int) {});
-    SetSettingsFormHandler([](SettingsForm&) {});
-  }
-  void TearDown() override {
-    window_.reset();
-    platform::SetFileDialogHandler({});
-    SetPrintDialogHandler({});
-    SetPreviewPageHandler({});
-    platform::SetEndProgramHandler({});
-    SetSettingsFormHandler({});
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  std::unique_ptr<MainWindow> window_;
-};
+class PhotoPersonsPathTest : public MainWindowTest {};
 
 TEST_F(PhotoPersonsPathTest, ReadTurnSaveAndPreview) {
-  window_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {}});
-  window_->MDIForm_Load();
+  MainWindow& mainWindow = Start();
   messages().clear();  // the version box of a first run
-  window_->mnu_FrmPicture->trigger();
-  auto* w = qobject_cast<PhotoWindow*>(window_->LoadedPageWindow(QStringLiteral("picture")));
+  mainWindow.mnu_FrmPicture->trigger();
+  auto* w = qobject_cast<PhotoWindow*>(mainWindow.LoadedPageWindow(QStringLiteral("picture")));
   ASSERT_NE(w, nullptr);
 
   QImage picture(30, 20, QImage::Format_RGB32);
@@ -57,14 +33,14 @@ TEST_F(PhotoPersonsPathTest, ReadTurnSaveAndPreview) {
   const QString bmp = homeFile(QStringLiteral("花-左.bmp"));
   QString next = png;
   platform::SetFileDialogHandler([&next](const platform::FileDialogRequest&) { return std::optional<QString>(next); });
-  window_->mnu_FileRead->trigger();
+  mainWindow.mnu_FileRead->trigger();
   ASSERT_EQ(w->SavedPicture.size(), QSize(30, 20));
 
   w->txt_title->setText(QStringLiteral("庭の花"));
   w->txt_data->setPlainText(QStringLiteral("春に咲いた"));
   w->Cmd_kaiten->click();
   next = bmp;
-  window_->mnu_FileWrite->trigger();
+  mainWindow.mnu_FileWrite->trigger();
   EXPECT_EQ(QImage(bmp).size(), QSize(20, 30));
   EXPECT_TRUE(ReadBytes(homeFile(QStringLiteral("花-左.txt"))).startsWith("@TITLE="));
 

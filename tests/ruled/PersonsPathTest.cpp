@@ -8,46 +8,23 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "TestEnvironment.h"
-#include "app/RegisterPages.h"
-#include "core/platform/ProgramExit.h"
+#include "MainWindowFixture.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
-#include "core/ui/ShowSettingsForm.h"
 #include "ruled_photo/RuledPaperDesigns.h"
 #include "ruled_photo/RuledPaperWindow.h"
 
 namespace {
 
-class PersonsPathTest : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    RegisterAllPages();
-    platform::SetEndProgramHandler([](int) {});
-    SetSettingsFormHandler([](SettingsForm&) {});
-  }
-  void TearDown() override {
-    window_.reset();
-    SetPrintDialogHandler({});
-    SetPreviewPageHandler({});
-    platform::SetEndProgramHandler({});
-    SetSettingsFormHandler({});
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  std::unique_ptr<MainWindow> window_;
-};
+class PersonsPathTest : public MainWindowTest {};
 
 TEST_F(PersonsPathTest, HealthThenRulerThenTwoBlankSheetsInThePreview) {
-  window_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {}});
-  window_->MDIForm_Load();
+  MainWindow& mainWindow = Start();
   messages().clear();  // the version box of a first run
-  window_->mnu_FrmYousi->trigger();
-  auto* w = qobject_cast<RuledPaperWindow*>(window_->LoadedPageWindow(QStringLiteral("yousi")));
+  mainWindow.mnu_FrmYousi->trigger();
+  auto* w = qobject_cast<RuledPaperWindow*>(mainWindow.LoadedPageWindow(QStringLiteral("yousi")));
   ASSERT_NE(w, nullptr);
 
   w->Cmb_Type->setCurrentRow(kDesignHealth);

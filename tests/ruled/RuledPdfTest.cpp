@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "PdfReadBack.h"
-#include "TestEnvironment.h"
+#include "PdfPrinterFixture.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/DrawStyledLine.h"
@@ -56,38 +56,22 @@ std::optional<double> DarkRowIn(const QImage& page, double x1, double x2, double
   return sum / n / px;
 }
 
-class RuledPdfTest : public RingpadTest {
+class RuledPdfTest : public PdfPrinterTest {
  protected:
   void SetUp() override {
-    RingpadTest::SetUp();
-    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PaperSettings = PaperSettingsData{};
-    WriteDefaultSettings();
-    LoadPaperSettings(0);
+    PdfPrinterTest::SetUp();
     CurrentLineColor = 0;
-    SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, kPdfPrinterName}; });
   }
   void TearDown() override {
     window_.reset();
-    SetPrintDialogHandler({});
-    platform::SetFileDialogHandler({});
-    SetCurrentPrinter(DefaultPrinterName());
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
+    PdfPrinterTest::TearDown();
   }
-  QString pdfNamed(const QString& name) {
-    const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/ruled-%1.pdf").arg(name);
-    QFile::remove(pdf);
-    platform::SetFileDialogHandler([pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-    return pdf;
-  }
+  QString pdfNamed(const QString& name) { return pdfArtefact(QStringLiteral("ruled-") + name); }
   RuledPaperWindow& open() {
     window_ = std::make_unique<RuledPaperWindow>();
     window_->Form_Load();
     return *window_;
   }
-  double margin() const { return PaperSettings.PrintMargin; }
 
   std::unique_ptr<RuledPaperWindow> window_;
 };

@@ -8,7 +8,7 @@
 #include "PdfReadBack.h"
 #include "TablePage.h"
 #include "TableWindow.h"
-#include "TestEnvironment.h"
+#include "PdfPrinterFixture.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
@@ -18,25 +18,7 @@
 
 namespace {
 
-class TablePdfTest : public RingpadTest {
- protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
-    SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PaperSettings = PaperSettingsData{};
-    WriteDefaultSettings();
-    LoadPaperSettings(0);
-    SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, kPdfPrinterName}; });
-  }
-  void TearDown() override {
-    SetPrintDialogHandler({});
-    platform::SetFileDialogHandler({});
-    SetCurrentPrinter(DefaultPrinterName());
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-};
+class TablePdfTest : public PdfPrinterTest {};
 
 TEST_F(TablePdfTest, PocketBookOnTheFrontOnly) {
   TableWindow w;

@@ -3,7 +3,11 @@
 #include <QAction>
 
 #include "app/RegisterPages.h"
+#include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
 #include "core/settings/Ini.h"
 #include "core/platform/Shell.h"
 #include "core/ui/ScreenArea.h"
@@ -31,6 +35,11 @@ void MainWindowTest::TearDown() {
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
   platform::SetShellHandler({});
+  platform::SetFileDialogHandler({});
+  SetPrintDialogHandler({});
+  SetPreviewPageHandler({});
+  PreviewMode = 0;
+  PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }
 
