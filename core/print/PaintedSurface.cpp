@@ -25,6 +25,16 @@ QVector<qreal> DashPattern(int16_t style) {
   }
 }
 
+// A rectangle filled without an outline, as QPainter::fillRect fills it.
+// Dotted lines are thousands of one-pixel fills a page: fillRect saves and
+// restores the painter's whole state for each, and the PDF writer wrote that
+// state out again each time; only what changed is set here.
+void Fill(QPainter& p, const QRectF& r, const QColor& colour) {
+  if (p.pen().style() != Qt::NoPen) p.setPen(Qt::NoPen);
+  if (p.brush().style() != Qt::SolidPattern || p.brush().color() != colour) p.setBrush(colour);
+  p.drawRect(r);
+}
+
 }  // namespace
 
 QPointF PaintedSurface::toDevice(QPointF mm) const {
@@ -50,15 +60,17 @@ const SurfaceFont& PaintedSurface::fontFor(const QString& name, float points, bo
   return fonts_.back().second;
 }
 
-QPen PaintedSurface::pen(uint32_t rgb) const {
-  const int width = std::max<int>(1, state_.DrawWidth);
+QPen PaintedSurface::PenFor(uint32_t rgb, int16_t drawWidth, int16_t drawStyle) {
+  const int width = std::max<int>(1, drawWidth);
   QPen pen(ToQColor(rgb), width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap,
            Qt::RoundJoin);
   // Styled pens exist only one pixel wide; wider lines are solid.
-  const QVector<qreal> dashes = DashPattern(state_.DrawStyle);
+  const QVector<qreal> dashes = DashPattern(drawStyle);
   if (width == 1 && !dashes.isEmpty()) pen.setDashPattern(dashes);
   return pen;
 }
+
+QPen PaintedSurface::pen(uint32_t rgb) const { return PenFor(rgb, state_.DrawWidth, state_.DrawStyle); }
 
 void PaintedSurface::drawLineMm(QPointF a, QPointF b, uint32_t rgb) {
   QPainter* p = painter();
@@ -74,7 +86,7 @@ void PaintedSurface::drawBoxMm(const QRectF& box, uint32_t rgb, bool filled) {
   if (filled) {
     // The border belongs to the filled area, so even a zero-sized box shows.
     r.adjust(-0.5, -0.5, 0.5, 0.5);
-    p->fillRect(r, ToQColor(rgb));
+    Fill(*p, r, ToQColor(rgb));
     return;
   }
   if (state_.DrawStyle == kDrawInsideSolid) {
@@ -103,7 +115,7 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
   const int width = std::max<int>(1, state_.DrawWidth);
   const QPointF c = toDevice(at);
   if (width == 1) {
-    p->fillRect(QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1), ToQColor(rgb));
+    Fill(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1), ToQColor(rgb));
     return;
   }
   p->setPen(Qt::NoPen);

@@ -14,6 +14,9 @@ class PaintedSurface : public PrintSurface {
  public:
   float textWidth(const QString& text) override;
   float textHeight() override;
+  // The pen of a line or outline in device pixels: styled pens exist only
+  // one pixel wide, as on the original platform.
+  static QPen PenFor(uint32_t rgb, int16_t drawWidth, int16_t drawStyle);
 
  protected:
   // The painter while a page can be drawn on, else nullptr (drawing is then
