@@ -76,13 +76,13 @@ void PaintedSurface::drawLineMm(QPointF a, QPointF b, uint32_t rgb) {
   QPainter* p = painter();
   if (!p) return;
   p->setPen(pen(rgb));
-  p->drawLine(toDevice(a), toDevice(b));
+  p->drawLine(toDevice(a) + origin_, toDevice(b) + origin_);
 }
 
 void PaintedSurface::drawBoxMm(const QRectF& box, uint32_t rgb, bool filled) {
   QPainter* p = painter();
   if (!p) return;
-  QRectF r(toDevice(box.topLeft()), toDevice(box.bottomRight()));
+  QRectF r(toDevice(box.topLeft()) + origin_, toDevice(box.bottomRight()) + origin_);
   if (filled) {
     // The border belongs to the filled area, so even a zero-sized box shows.
     r.adjust(-0.5, -0.5, 0.5, 0.5);
@@ -106,7 +106,7 @@ void PaintedSurface::drawCircleMm(QPointF centre, double radius, uint32_t rgb) {
     p->setBrush(ToQColor(state_.FillColor));
   else
     p->setBrush(Qt::NoBrush);
-  p->drawEllipse(toDevice(centre), radius * pixelsPerMmX(), radius * pixelsPerMmY());
+  p->drawEllipse(toDevice(centre) + origin_, radius * pixelsPerMmX(), radius * pixelsPerMmY());
 }
 
 void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
@@ -115,19 +115,19 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
   const int width = std::max<int>(1, state_.DrawWidth);
   const QPointF c = toDevice(at);
   if (width == 1) {
-    Fill(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1), ToQColor(rgb));
+    Fill(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1).translated(origin_), ToQColor(rgb));
     return;
   }
   p->setPen(Qt::NoPen);
   p->setBrush(ToQColor(rgb));
-  p->drawEllipse(c, width / 2.0, width / 2.0);
+  p->drawEllipse(c + origin_, width / 2.0, width / 2.0);
 }
 
 void PaintedSurface::drawTextMm(QPointF topLeft, const QString& text) {
   QPainter* p = painter();
   if (!p) return;
   p->setPen(ToQColor(state_.ForeColor));
-  currentFont().draw(*p, toDevice(topLeft), text);
+  currentFont().draw(*p, toDevice(topLeft) + origin_, text);
 }
 
 void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
@@ -141,7 +141,7 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
   // 20 / twipsPerPixel pixels to the point.
   const SurfaceFont& font = fontFor(face.faceName, float(height * twipsPerPixelY() / 20), false);
   p->save();
-  p->translate(devicePx);
+  p->translate(devicePx + origin_);
   p->rotate(-face.escapement / 10.0);
   // The width is the average character width; a half-width glyph of these
   // faces is half the height wide.
@@ -154,7 +154,7 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
 void PaintedSurface::drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) {
   QPainter* p = painter();
   if (!p) return;
-  p->drawImage(destPx, image, source);
+  p->drawImage(destPx.translated(origin_), image, source);
 }
 
 double PaintedSurface::textWidthMm(const QString& text) {

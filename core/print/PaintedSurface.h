@@ -36,6 +36,12 @@ class PaintedSurface : public PrintSurface {
   double textHeightMm() override;
 
   QPointF toDevice(QPointF mm) const;
+  // Where the printable area's top-left lies on the device, in device pixels.
+  // It is added to every position drawn rather than set as the painter's
+  // transform: under a transform the PDF writer wraps each filled dot in a
+  // matrix of its own, and dotted lines made pages half as large again.
+  QPointF deviceOrigin() const { return origin_; }
+  void setDeviceOrigin(QPointF origin) { origin_ = origin; }
   // The font of the drawing state, sized for the metrics device.
   const SurfaceFont& currentFont();
   // A font by face name as the data gives it, sized for the metrics device.
@@ -54,4 +60,5 @@ class PaintedSurface : public PrintSurface {
     bool operator==(const FontKey&) const = default;
   };
   std::vector<std::pair<FontKey, SurfaceFont>> fonts_;
+  QPointF origin_;
 };

@@ -118,12 +118,13 @@ QRectF PrinterSurface::paintRectMm() const {
   return layout.fullRect(QPageLayout::Millimeter).adjusted(margin, margin, -margin, -margin);
 }
 
-// Every PDF page starts with the origin PrintMargin inside the sheet.
+// Every PDF page starts with the origin PrintMargin inside the sheet; a
+// queue's painter starts at its printable area already.
 void PrinterSurface::movePdfOrigin() {
-  if (!isPdf() || !painter_.isActive()) return;
-  const double px = pdfMarginMm_ * resolution_ / 25.4;
+  if (!painter_.isActive()) return;
   painter_.resetTransform();
-  painter_.translate(px, px);
+  const double px = isPdf() ? pdfMarginMm_ * resolution_ / 25.4 : 0;
+  setDeviceOrigin(QPointF(px, px));
 }
 
 double PrinterSurface::scaleWidthMm() const { return paintRectMm().width(); }
@@ -171,7 +172,10 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   }
   const QString file = AskPdfFileName();
   if (file.isEmpty()) return OpenResult::Cancelled;
-  configure();
+  // The PDF printer of the last job serves again with this job's paper: a
+  // new QPrinter asks CUPS for its default queue, which cost more than
+  // printing a page.
+  applyPaper();
   printer_->setOutputFileName(file);
   pdfFile_ = file;
   pdfMarginMm_ = currentPdfMarginMm();
