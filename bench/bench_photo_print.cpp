@@ -116,7 +116,9 @@ void BM_PhotoPagePreview(benchmark::State& state) {
 void BM_PhotoWindowWayToPdf(benchmark::State& state) {
   PhotoHome home;
   const QString path = CameraPicture();
-  const QString pdf = home.dir.filePath(QStringLiteral("photo.pdf"));
+  // RINGPAD_ARTEFACT_DIR keeps the PDF to be looked at.
+  const QString kept = qEnvironmentVariable("RINGPAD_ARTEFACT_DIR");
+  const QString pdf = QDir(kept.isEmpty() ? home.dir.path() : kept).filePath(QStringLiteral("photo.pdf"));
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
   PreviewMode = 0;
