@@ -252,7 +252,9 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
     texts[0] = pattern.at(((serial % length) + length) % length) + QStringLiteral(" ");
   }
 
-  const QString monthDay = TwoDigits(day.month()) + u'/' + TwoDigits(day.day());
+  const int m = day.month(), d = day.day();
+  const QChar md[] = {QChar(u'0' + m / 10), QChar(u'0' + m % 10), u'/', QChar(u'0' + d / 10), QChar(u'0' + d % 10)};
+  const QString monthDay(md, 5);
   for (const CachedScheduleLine& c : cache.lines) {
     if (c.monthDay == monthDay)
       ApplyDatedLine(c, day, options, state);
@@ -306,9 +308,13 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
     monthLines_ = {};
     return;
   }
-  if (cache_.key != MonthKey(day)) {
+  // The month compared as a number: building its key for every day of a
+  // year calendar cost more than the lookup itself.
+  const int month = day.year() * 100 + day.month();
+  if (cache_.key.isEmpty() || cachedMonth_ != month) {
     const QStringList* lines = monthLines(options.ScheduleFilePath, day.month());
     cache_ = lines ? BuildScheduleMonthCache(*lines, day, options) : ScheduleMonthCache();
+    cachedMonth_ = month;
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }
