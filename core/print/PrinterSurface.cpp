@@ -20,10 +20,10 @@ QString UnusablePrinterText(const QString& name) {
   return QStringLiteral("プリンター「%1」が使用できません。").arg(name);
 }
 
-// Qt's PDF writer takes two 10 MB buffers to compress every finished page.
-// With the C library's default limits the freed buffers went back to the
-// kernel after each page and the next page faulted them in again, which
-// cost more than drawing the page. Buffers of that size now stay in the
+// Qt's PDF writer takes buffers of several megabytes to compress every
+// finished page. With the C library's default limits the freed buffers went
+// back to the kernel after each page and the next page faulted them in
+// again, which cost more than drawing the page. Buffers of that size now stay in the
 // heap for the next page; pictures far larger still get memory of their own,
 // returned as soon as they are freed.
 void KeepPageBuffersInHeap() {
