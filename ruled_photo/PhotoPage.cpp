@@ -37,13 +37,28 @@ QImage TurnPictureLeft(const QImage& picture) {
   return picture.transformed(QTransform().rotate(-90));
 }
 
-QImage StretchPictureToBody(const QImage& picture) {
+QSize StretchedBodySize(const QSize& picture) {
   const PaperSettingsData& p = PaperSettings;
   const double across = p.PageWidth - p.PageLeft;
-  if (picture.isNull() || across <= 0) return picture;
-  const int height = int(RoundHalfEven(double(p.FootHeight - p.DataHeight) / across * picture.width()));
+  if (picture.isEmpty() || across <= 0) return picture;
+  const double proportion = double(p.FootHeight - p.DataHeight) / across;
+  int width = picture.width();
+  int height = int(RoundHalfEven(proportion * width));
   if (height <= 0) return picture;
-  return picture.scaled(picture.width(), height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const qint64 own = qint64(picture.width()) * picture.height();
+  const qint64 stretched = qint64(width) * height;
+  if (stretched > kMostStretchedPixels && stretched > own) {
+    width = std::max(1, int(std::sqrt(double(std::max(own, kMostStretchedPixels)) / proportion)));
+    height = std::max(1, int(RoundHalfEven(proportion * width)));
+  }
+  return {width, height};
+}
+
+QImage StretchPictureToBody(const QImage& picture) {
+  if (picture.isNull()) return picture;
+  const QSize size = StretchedBodySize(picture.size());
+  if (size == picture.size()) return picture;
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage PhotoForDevice(const QImage& picture, int width, int height, bool monochrome) {

@@ -23,8 +23,18 @@ bool PhotoPrintsPictureOnly(const PhotoPageOptions& o);
 // The picture turned left by 90 degrees: (x, y) goes to (y, W - 1 - x).
 QImage TurnPictureLeft(const QImage& picture);
 // The picture stretched to the proportions of the current size's page body
-// (body height over page width less the binder margin), width kept.
+// (body height over page width less the binder margin), width kept. A large
+// picture that stretching would make larger still keeps its own number of
+// pixels instead: a camera's 24 megapixels stretched to a tall body took
+// 260 MB and still printed no finer than the camera's own pixels.
 QImage StretchPictureToBody(const QImage& picture);
+// The size StretchPictureToBody gives a picture of this size; the size
+// itself when the current page body has no proportions.
+QSize StretchedBodySize(const QSize& picture);
+
+// Pictures up to this size are stretched with their width kept, whatever
+// they grow to.
+constexpr qint64 kMostStretchedPixels = 16'000'000;
 
 // The picture at the device's pixel size: smooth scaling, or nearest-neighbour
 // for black and white (hard edges kept); a negative extent turns that way.

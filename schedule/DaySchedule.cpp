@@ -23,8 +23,17 @@ const QString kBetweenHolidaysName = QStringLiteral("国民の休日");
 // The working-day override, held in the kind until the day's lines are done.
 constexpr int kWorkDay = -1;
 
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
-QString FourDigits(int n) { return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')); }
+// Zero-padded as the file writes dates. Built by hand: a year calendar looks
+// up every day of the year, and QString::arg took much of each lookup.
+QString ZeroPadded(int n, int width) {
+  QString digits = QString::number(qAbs(qint64(n)));
+  const qsizetype room = width - digits.size() - (n < 0 ? 1 : 0);
+  if (room > 0) digits.prepend(QString(room, u'0'));
+  if (n < 0) digits.prepend(u'-');
+  return digits;
+}
+QString TwoDigits(int n) { return ZeroPadded(n, 2); }
+QString FourDigits(int n) { return ZeroPadded(n, 4); }
 
 QString MonthKey(const QDate& day) { return FourDigits(day.year()) + TwoDigits(day.month()); }
 
@@ -243,7 +252,9 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
     texts[0] = pattern.at(((serial % length) + length) % length) + QStringLiteral(" ");
   }
 
-  const QString monthDay = TwoDigits(day.month()) + u'/' + TwoDigits(day.day());
+  const int m = day.month(), d = day.day();
+  const QChar md[] = {QChar(u'0' + m / 10), QChar(u'0' + m % 10), u'/', QChar(u'0' + d / 10), QChar(u'0' + d % 10)};
+  const QString monthDay(md, 5);
   for (const CachedScheduleLine& c : cache.lines) {
     if (c.monthDay == monthDay)
       ApplyDatedLine(c, day, options, state);
@@ -297,9 +308,13 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
     monthLines_ = {};
     return;
   }
-  if (cache_.key != MonthKey(day)) {
+  // The month compared as a number: building its key for every day of a
+  // year calendar cost more than the lookup itself.
+  const int month = day.year() * 100 + day.month();
+  if (cache_.key.isEmpty() || cachedMonth_ != month) {
     const QStringList* lines = monthLines(options.ScheduleFilePath, day.month());
     cache_ = lines ? BuildScheduleMonthCache(*lines, day, options) : ScheduleMonthCache();
+    cachedMonth_ = month;
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }

@@ -90,6 +90,7 @@ class DaySchedule {
   LineReader reader_;
   ChangeStamp stamp_;
   ScheduleMonthCache cache_;
+  int cachedMonth_ = 0;  // year * 100 + month of cache_ while its key is set
   // The file's lines as last read, sorted by month ([1..12]), with the path
   // and stamp they came from.
   bool linesRead_ = false;

@@ -1,6 +1,7 @@
 #include "FontMapping.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <array>
 
 namespace {
@@ -31,7 +32,7 @@ QString FoldName(QString name) {
   return name;
 }
 
-QString KnownFamily(const QString& dataName) {
+QString FamilyByRules(const QString& dataName) {
   const QString folded = FoldName(dataName);
   for (const FaceRule& rule : kFaces)
     if (folded == QString::fromUtf8(rule.key)) return QString::fromLatin1(rule.family);
@@ -48,6 +49,16 @@ QString KnownFamily(const QString& dataName) {
   if (folded.contains(QStringLiteral("明朝")) || folded.contains(QStringLiteral("mincho")))
     return proportional ? QStringLiteral("IPAPMincho") : QStringLiteral("IPAMincho");
   return {};
+}
+
+// Pages set the font before nearly every text, and folding the name
+// (Unicode normalisation) cost more than drawing the text. Data files name
+// a handful of faces, so every answer is kept.
+QString KnownFamily(const QString& dataName) {
+  static QHash<QString, QString> known;
+  auto found = known.constFind(dataName);
+  if (found == known.constEnd()) found = known.insert(dataName, FamilyByRules(dataName));
+  return *found;
 }
 
 }  // namespace

@@ -27,6 +27,16 @@ QVector<qreal> DashPattern(int16_t style) {
   }
 }
 
+// A rectangle filled without an outline, as QPainter::fillRect fills it.
+// Dotted lines are thousands of one-pixel fills a page: fillRect saves and
+// restores the painter's whole state for each, and the PDF writer wrote that
+// state out again each time; only what changed is set here.
+void Fill(QPainter& p, const QRectF& r, const QColor& colour) {
+  if (p.pen().style() != Qt::NoPen) p.setPen(Qt::NoPen);
+  if (p.brush().style() != Qt::SolidPattern || p.brush().color() != colour) p.setBrush(colour);
+  p.drawRect(r);
+}
+
 }  // namespace
 
 QPointF PaintedSurface::toDevice(QPointF mm) const {
@@ -52,13 +62,13 @@ const SurfaceFont& PaintedSurface::fontFor(const QString& name, float points, bo
   return fonts_.back().second;
 }
 
-QPen PaintedSurface::pen(uint32_t rgb) const {
-  const int width = std::max<int>(1, state_.DrawWidth);
-  if (state_.DrawStyle == kDrawDotted) return dottedPen(rgb, width);
+QPen PaintedSurface::PenFor(uint32_t rgb, int16_t drawWidth, int16_t drawStyle, double dotSizePx, double dotPitchPx) {
+  const int width = std::max<int>(1, drawWidth);
+  if (drawStyle == kDrawDotted) return DottedPen(rgb, width, dotSizePx, dotPitchPx);
   QPen pen(ToQColor(rgb), width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap,
            Qt::RoundJoin);
   // Styled pens exist only one pixel wide; wider lines are solid.
-  const QVector<qreal> dashes = DashPattern(state_.DrawStyle);
+  const QVector<qreal> dashes = DashPattern(drawStyle);
   if (width == 1 && !dashes.isEmpty()) pen.setDashPattern(dashes);
   return pen;
 }
@@ -66,14 +76,19 @@ QPen PaintedSurface::pen(uint32_t rgb) const {
 // Each dot is a dash of almost no length whose caps make its shape, so the
 // printer and the PDF get one stroked line with a dash array instead of a
 // path per dot.
-QPen PaintedSurface::dottedPen(uint32_t rgb, int width) const {
+QPen PaintedSurface::DottedPen(uint32_t rgb, int width, double dotSizePx, double dotPitchPx) {
   // A filled dot as wide as a small ring puts about as much ink on the
   // paper as the ring drawn with a one-pixel pen.
-  const double sizePx = std::max<double>(state_.DotSizeMm * pixelsPerMmX(), width);
-  const double pitch = state_.DotPitchMm * pixelsPerMmX() / sizePx;  // in pen widths
+  const double sizePx = std::max<double>(dotSizePx, width);
+  const double pitch = dotPitchPx / sizePx;  // in pen widths
   QPen pen(ToQColor(rgb), sizePx, Qt::CustomDashLine, sizePx > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
   pen.setDashPattern({kDotDash, std::max(pitch - kDotDash, kDotDash)});
   return pen;
+}
+
+QPen PaintedSurface::pen(uint32_t rgb) const {
+  return PenFor(rgb, state_.DrawWidth, state_.DrawStyle, state_.DotSizeMm * pixelsPerMmX(),
+                state_.DotPitchMm * pixelsPerMmX());
 }
 
 void PaintedSurface::drawLineMm(QPointF a, QPointF b, uint32_t rgb) {
@@ -87,17 +102,17 @@ void PaintedSurface::drawLineMm(QPointF a, QPointF b, uint32_t rgb) {
     if (length > 0) b += d * (kDotEndMm / length);
   }
   p->setPen(pen(rgb));
-  p->drawLine(toDevice(a), toDevice(b));
+  p->drawLine(toDevice(a) + origin_, toDevice(b) + origin_);
 }
 
 void PaintedSurface::drawBoxMm(const QRectF& box, uint32_t rgb, bool filled) {
   QPainter* p = painter();
   if (!p) return;
-  QRectF r(toDevice(box.topLeft()), toDevice(box.bottomRight()));
+  QRectF r(toDevice(box.topLeft()) + origin_, toDevice(box.bottomRight()) + origin_);
   if (filled) {
     // The border belongs to the filled area, so even a zero-sized box shows.
     r.adjust(-0.5, -0.5, 0.5, 0.5);
-    p->fillRect(r, ToQColor(rgb));
+    Fill(*p, r, ToQColor(rgb));
     return;
   }
   if (state_.DrawStyle == kDrawInsideSolid) {
@@ -117,7 +132,7 @@ void PaintedSurface::drawCircleMm(QPointF centre, double radius, uint32_t rgb) {
     p->setBrush(ToQColor(state_.FillColor));
   else
     p->setBrush(Qt::NoBrush);
-  p->drawEllipse(toDevice(centre), radius * pixelsPerMmX(), radius * pixelsPerMmY());
+  p->drawEllipse(toDevice(centre) + origin_, radius * pixelsPerMmX(), radius * pixelsPerMmY());
 }
 
 void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
@@ -126,19 +141,19 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
   const int width = std::max<int>(1, state_.DrawWidth);
   const QPointF c = toDevice(at);
   if (width == 1) {
-    p->fillRect(QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1), ToQColor(rgb));
+    Fill(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1).translated(origin_), ToQColor(rgb));
     return;
   }
   p->setPen(Qt::NoPen);
   p->setBrush(ToQColor(rgb));
-  p->drawEllipse(c, width / 2.0, width / 2.0);
+  p->drawEllipse(c + origin_, width / 2.0, width / 2.0);
 }
 
 void PaintedSurface::drawTextMm(QPointF topLeft, const QString& text) {
   QPainter* p = painter();
   if (!p) return;
   p->setPen(ToQColor(state_.ForeColor));
-  currentFont().draw(*p, toDevice(topLeft), text);
+  currentFont().draw(*p, toDevice(topLeft) + origin_, text);
 }
 
 void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
@@ -152,7 +167,7 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
   // 20 / twipsPerPixel pixels to the point.
   const SurfaceFont& font = fontFor(face.faceName, float(height * twipsPerPixelY() / 20), false);
   p->save();
-  p->translate(devicePx);
+  p->translate(devicePx + origin_);
   p->rotate(-face.escapement / 10.0);
   // The width is the average character width; a half-width glyph of these
   // faces is half the height wide.
@@ -165,7 +180,7 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
 void PaintedSurface::drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) {
   QPainter* p = painter();
   if (!p) return;
-  p->drawImage(destPx, image, source);
+  p->drawImage(destPx.translated(origin_), image, source);
 }
 
 double PaintedSurface::textWidthMm(const QString& text) {

@@ -14,6 +14,11 @@ class PaintedSurface : public PrintSurface {
  public:
   float textWidth(const QString& text) override;
   float textHeight() override;
+  // The pen of a line or outline in device pixels: styled pens exist only
+  // one pixel wide, as on the original platform. The dot size and pitch
+  // count only for the dotted style.
+  static QPen PenFor(uint32_t rgb, int16_t drawWidth, int16_t drawStyle, double dotSizePx = 0,
+                     double dotPitchPx = 0);
 
  protected:
   // The painter while a page can be drawn on, else nullptr (drawing is then
@@ -33,6 +38,12 @@ class PaintedSurface : public PrintSurface {
   double textHeightMm() override;
 
   QPointF toDevice(QPointF mm) const;
+  // Where the printable area's top-left lies on the device, in device pixels.
+  // It is added to every position drawn rather than set as the painter's
+  // transform: under a transform the PDF writer wraps each filled dot in a
+  // matrix of its own, and dotted lines made pages half as large again.
+  QPointF deviceOrigin() const { return origin_; }
+  void setDeviceOrigin(QPointF origin) { origin_ = origin; }
   // The font of the drawing state, sized for the metrics device.
   const SurfaceFont& currentFont();
   // A font by face name as the data gives it, sized for the metrics device.
@@ -40,7 +51,7 @@ class PaintedSurface : public PrintSurface {
 
  private:
   QPen pen(uint32_t rgb) const;
-  QPen dottedPen(uint32_t rgb, int width) const;
+  static QPen DottedPen(uint32_t rgb, int width, double dotSizePx, double dotPitchPx);
   // The fonts used lately, the current one last: pages switch between a few
   // fonts and sizes all the time, and each keeps its glyphs rendered.
   struct FontKey {
@@ -52,4 +63,5 @@ class PaintedSurface : public PrintSurface {
     bool operator==(const FontKey&) const = default;
   };
   std::vector<std::pair<FontKey, SurfaceFont>> fonts_;
+  QPointF origin_;
 };

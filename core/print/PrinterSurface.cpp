@@ -4,6 +4,10 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "JobPaper.h"
 #include "PrintSeams.h"
 #include "PrinterInfo.h"
@@ -16,9 +20,29 @@ QString UnusablePrinterText(const QString& name) {
   return QStringLiteral("プリンター「%1」が使用できません。").arg(name);
 }
 
+// Qt's PDF writer takes buffers of several megabytes to compress every
+// finished page. With the C library's default limits the freed buffers went
+// back to the kernel after each page and the next page faulted them in
+// again, which cost more than drawing the page. Buffers of that size now stay in the
+// heap for the next page; pictures far larger still get memory of their own,
+// returned as soon as they are freed.
+void KeepPageBuffersInHeap() {
+#if defined(__GLIBC__)
+  static const bool done = [] {
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    return true;
+  }();
+  (void)done;
+#endif
+}
+
 }  // namespace
 
-PrinterSurface::PrinterSurface() { configure(); }
+PrinterSurface::PrinterSurface() {
+  KeepPageBuffersInHeap();
+  configure();
+}
 
 PrinterSurface::~PrinterSurface() {
   if (painter_.isActive()) painter_.end();
@@ -46,6 +70,7 @@ void PrinterSurface::configure() {
   printer_->setFullPage(false);
   applyPaper();
   printer_->setDocName(QStringLiteral("Ringpad"));
+  resolution_ = std::max(1, printer_->resolution());
 }
 
 // The paper printer setup chose for this printer, else the queue's default
@@ -73,8 +98,8 @@ void PrinterSurface::applyMargins() {
   }
 }
 
-float PrinterSurface::twipsPerPixelX() const { return float(1440.0 / printer_->resolution()); }
-float PrinterSurface::twipsPerPixelY() const { return float(1440.0 / printer_->resolution()); }
+float PrinterSurface::twipsPerPixelX() const { return float(1440.0 / resolution_); }
+float PrinterSurface::twipsPerPixelY() const { return float(1440.0 / resolution_); }
 
 void PrinterSurface::setOrientation(int16_t orientation) {
   PrintSurface::setOrientation(orientation);
@@ -93,12 +118,13 @@ QRectF PrinterSurface::paintRectMm() const {
   return layout.fullRect(QPageLayout::Millimeter).adjusted(margin, margin, -margin, -margin);
 }
 
-// Every PDF page starts with the origin PrintMargin inside the sheet.
+// Every PDF page starts with the origin PrintMargin inside the sheet; a
+// queue's painter starts at its printable area already.
 void PrinterSurface::movePdfOrigin() {
-  if (!isPdf() || !painter_.isActive()) return;
-  const double px = pdfMarginMm_ * printer_->resolution() / 25.4;
+  if (!painter_.isActive()) return;
   painter_.resetTransform();
-  painter_.translate(px, px);
+  const double px = isPdf() ? pdfMarginMm_ * resolution_ / 25.4 : 0;
+  setDeviceOrigin(QPointF(px, px));
 }
 
 double PrinterSurface::scaleWidthMm() const { return paintRectMm().width(); }
@@ -146,7 +172,10 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   }
   const QString file = AskPdfFileName();
   if (file.isEmpty()) return OpenResult::Cancelled;
-  configure();
+  // The PDF printer of the last job serves again with this job's paper: a
+  // new QPrinter asks CUPS for its default queue, which cost more than
+  // printing a page.
+  applyPaper();
   printer_->setOutputFileName(file);
   pdfFile_ = file;
   pdfMarginMm_ = currentPdfMarginMm();

@@ -45,6 +45,10 @@ class PrinterSurface : public PaintedSurface {
 
   QString name_;
   std::unique_ptr<QPrinter> printer_;
+  // The printer's dots per inch, asked once per QPrinter: every millimetre
+  // drawn is converted with it, and the printer answers through its engine's
+  // property table.
+  int resolution_ = 600;
   QPainter painter_;
   QString pdfFile_;
   bool pdfJobOpen_ = false;  // the PDF file stays open across documents

@@ -30,7 +30,12 @@ SurfaceFont::SurfaceFont(const QFont& deviceFont, double pixelsPerMm) : font_(de
 }
 
 double SurfaceFont::horizontalAdvance(const QString& text) const {
-  return QFontMetricsF(font_).horizontalAdvance(text) * scale_;
+  auto found = advances_.constFind(text);
+  if (found == advances_.constEnd()) {
+    if (advances_.size() >= kTextsKept) advances_.clear();
+    found = advances_.insert(text, QFontMetricsF(font_).horizontalAdvance(text));
+  }
+  return *found * scale_;
 }
 
 QRawFont SurfaceFont::exactSized(const QRawFont& engineSized) const {

@@ -56,4 +56,8 @@ class SurfaceFont {
   // Texts drawn lately, laid out at the exact size: text is mostly printed a
   // character at a time, and the same characters keep coming back.
   mutable QHash<QString, QList<QGlyphRun>> laidOut_;
+  // Widths of texts measured lately, shaped size: the current position
+  // moves on by every character printed, and shaping each one again cost
+  // as much as drawing it.
+  mutable QHash<QString, double> advances_;
 };

@@ -53,4 +53,22 @@ TEST_F(PhotoStretchTest, StretchingToTheBodyChangesOnlyTheHeight) {
   EXPECT_EQ(stretched.size(), QSize(200, 368));  // 147 / 80 × 200 = 367.5, to even
 }
 
+TEST_F(PhotoStretchTest, ALargePictureStretchedKeepsItsOwnNumberOfPixels) {
+  // Bible body 147 / 80: stretching with the width kept gives width × 1.8375.
+  struct Case {
+    QSize picture;
+    QSize expected;
+  } const cases[] = {
+      {{2900, 1000}, {2900, 5329}},   // 15.4 MP: width kept
+      {{1000, 5000}, {1000, 1838}},   // shrinks: width kept
+      {{3000, 400}, {2950, 5421}},    // would be 16.5 MP: 16 MP
+      {{6000, 4000}, {3614, 6641}},   // a camera's 24 MP would be 66 MP: 24 MP
+  };
+  for (const Case& c : cases) {
+    const QSize size = StretchedBodySize(c.picture);
+    EXPECT_EQ(size, c.expected) << c.picture.width() << "x" << c.picture.height();
+    EXPECT_NEAR(double(size.height()) / size.width(), 147.0 / 80, 0.001);
+  }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The print-job protocol: pages, paper prompts and printer documents as the
 // print dialog's check box sets them, cancel and preview.
 #include <QDir>
+#include <QFile>
 #include <QWidget>
 
 #include "PrintTestSupport.h"
@@ -189,6 +190,19 @@ TEST_F(PrintJobTest, UnwritablePdfFileIsNamedInTheReport) {
   }
   EXPECT_FALSE(QDir(QStringLiteral("missing")).exists());
   EXPECT_TRUE(QDir(QStringLiteral("folder.pdf")).isEmpty());
+
+  // The PDF printer that failed serves the next job with a writable file.
+  const QString good = QDir::current().filePath(QStringLiteral("good.pdf"));
+  messages().clear();
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(good); });
+  answerDialog({1, true, QString(kPdfPrinterName)});
+  const bool ran = runJob(1);
+  platform::SetFileDialogHandler({});
+  ASSERT_TRUE(ran);
+  EXPECT_TRUE(messages().texts().isEmpty());
+  QFile written(good);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(written.read(5) == "%PDF-");
 }
 
 TEST_F(PrintJobTest, PaperPromptTexts) {
