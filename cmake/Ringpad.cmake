@@ -9,26 +9,6 @@ function(ringpad_library name folder)
   add_library(${name} STATIC ${_sources})
   target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}/${folder}" "${CMAKE_SOURCE_DIR}")
   target_link_libraries(${name} PUBLIC ${ARGN})
-  ringpad_precompile(${name})
-endfunction()
-
-# Precompiled common headers. One precompiled header serves every library
-# (the first library builds it) and one more, with GoogleTest, every test
-# program: a clean build, which CI runs on every change, then parses Qt's
-# widget headers twice instead of once per source file. Every target is
-# compiled with the same options, which sharing needs.
-option(RINGPAD_PCH "Precompile the common Qt headers" ON)
-function(ringpad_precompile name)
-  if(NOT RINGPAD_PCH)
-    return()
-  endif()
-  if(name STREQUAL "ringpad_platform" OR name STREQUAL "ringpad_testsupport")
-    target_precompile_headers(${name} PRIVATE "${CMAKE_SOURCE_DIR}/cmake/CommonHeaders.h" ${ARGN})
-  elseif(name MATCHES "^test_")
-    target_precompile_headers(${name} REUSE_FROM ringpad_testsupport)
-  else()
-    target_precompile_headers(${name} REUSE_FROM ringpad_platform)
-  endif()
 endfunction()
 
 # One test executable per test folder, every *.cpp of the folder in it.
@@ -44,7 +24,6 @@ function(ringpad_test_folder name folder)
     RINGPAD_TEST_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/${folder}/fixtures"
     RINGPAD_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     RINGPAD_ARTEFACT_DIR="${CMAKE_BINARY_DIR}/artefacts")
-  ringpad_precompile(${name})
   # Programs that print through the one cups-pdf test queue take turns: each
   # picks out its jobs as the files that appear in the queue's folder.
   set(_lock "")

@@ -15,7 +15,7 @@ build=build/fuzz
 jobs=$(nproc)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DRINGPAD_FUZZ=ON -DRINGPAD_TESTS=OFF -DRINGPAD_BENCH=OFF -DRINGPAD_SANITIZE=OFF -DRINGPAD_PCH=OFF \
+  -DRINGPAD_FUZZ=ON -DRINGPAD_TESTS=OFF -DRINGPAD_BENCH=OFF -DRINGPAD_SANITIZE=OFF \
   -DCMAKE_POSITION_INDEPENDENT_CODE=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}"
 

@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "MenuPath.h"
-#include "TestEnvironment.h"
+#include "MainWindowFixture.h"
 #include "app/RegisterPages.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
@@ -31,31 +31,8 @@
 
 namespace {
 
-class CardPersonsPathTest : public RingpadTest {
+class CardPersonsPathTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    RegisterAllPages();
-    platform::SetEndProgramHandler([](int) {});
-    SetSettingsFormHandler([](SettingsForm&) {});
-  }
-  void TearDown() override {
-    window_.reset();
-    platform::SetFileDialogHandler({});
-    SetPrintDialogHandler({});
-    SetPreviewPageHandler({});
-    platform::SetEndProgramHandler({});
-    SetSettingsFormHandler({});
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  void choose(const QString& menu, const QString& item) {
-    QAction* action = MenuItemByText(*window_, menu, item);
-    ASSERT_NE(action, nullptr) << menu.toStdString() << " > " << item.toStdString();
-    ASSERT_TRUE(action->isEnabled()) << item.toStdString();
-    action->trigger();
-  }
   static void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
     QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
@@ -86,15 +63,13 @@ class CardPersonsPathTest : public RingpadTest {
     const QList<QListWidgetItem*> found = w.List2->findItems(name, Qt::MatchExactly);
     return found.size() == 1 ? w.List2->row(found[0]) : -1;
   }
-  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(CardPersonsPathTest, PlaceRemoveStoreReopenAndPreview) {
-  window_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {}});
-  window_->MDIForm_Load();
+  Start();
   messages().clear();  // the version box of a first run
   choose(QStringLiteral("専用用紙(&S)"), QStringLiteral("CSV"));
-  auto* w = qobject_cast<CardWindow*>(window_->ActivePageWindow());
+  auto* w = qobject_cast<CardWindow*>(window().ActivePageWindow());
   ASSERT_NE(w, nullptr);
   const QString file = ProgramFolder + QStringLiteral("VOREVA.csv");
   const QByteArray sample = ReadBytes(file);

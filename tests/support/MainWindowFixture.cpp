@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include <gtest/gtest.h>
+#include "MenuPath.h"
+
 #include <QAction>
 
 #include "app/RegisterPages.h"
@@ -48,6 +51,13 @@ MainWindow& MainWindowTest::Start(const QStringList& arguments, const QString& e
   window_ = std::make_unique<MainWindow>(StartupArgs{home() + exeName, arguments});
   window_->MDIForm_Load();
   return *window_;
+}
+
+void MainWindowTest::choose(const QString& menu, const QString& item) {
+  QAction* action = MenuItemByText(*window_, menu, item);
+  ASSERT_NE(action, nullptr) << menu.toStdString() << " > " << item.toStdString();
+  ASSERT_TRUE(action->isEnabled()) << item.toStdString();
+  action->trigger();
 }
 
 QStringList MainWindowTest::VisibleFileCaptions() {

@@ -22,6 +22,10 @@ class MainWindowTest : public RingpadTest {
   MainWindow& Start(const QStringList& arguments = {}, const QString& exeName = QStringLiteral("ringpad"));
   MainWindow& window() { return *window_; }
 
+  // Chooses a menu item as the user reads it; fails the test when it is
+  // missing or greyed out.
+  void choose(const QString& menu, const QString& item);
+
   // Caption of each visible File item, in menu order.
   QStringList VisibleFileCaptions();
   // Names of the page items that are greyed.

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "MenuPath.h"
-#include "TestEnvironment.h"
+#include "MainWindowFixture.h"
 #include "app/RegisterPages.h"
 #include "charts/TreeWindow.h"
 #include "core/platform/Codec.h"
@@ -22,47 +22,20 @@
 
 namespace {
 
-class TreePersonsPathTest : public RingpadTest {
+class TreePersonsPathTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    RingpadTest::SetUp();
-    RegisterAllPages();
-    platform::SetEndProgramHandler([](int) {});
-    SetSettingsFormHandler([](SettingsForm&) {});
-  }
-  void TearDown() override {
-    window_.reset();
-    platform::SetFileDialogHandler({});
-    SetPrintDialogHandler({});
-    SetPreviewPageHandler({});
-    platform::SetEndProgramHandler({});
-    SetSettingsFormHandler({});
-    PreviewMode = 0;
-    PaperSettings = PaperSettingsData{};
-    RingpadTest::TearDown();
-  }
-  // Chooses a menu item as the user reads it; fails the test when it is
-  // missing or greyed out.
-  void choose(const QString& menu, const QString& item) {
-    QAction* action = MenuItemByText(*window_, menu, item);
-    ASSERT_NE(action, nullptr) << menu.toStdString() << " > " << item.toStdString();
-    ASSERT_TRUE(action->isEnabled()) << item.toStdString();
-    action->trigger();
-  }
   static void pick(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
     list->setCurrentItem(found[0]);
   }
-  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(TreePersonsPathTest, OrganisationChartSavedClearedReadBackAndPreviewed) {
-  window_ = std::make_unique<MainWindow>(StartupArgs{home() + QStringLiteral("ringpad"), {}});
-  window_->MDIForm_Load();
+  Start();
   messages().clear();  // the version box of a first run
   choose(QStringLiteral("専用用紙(&S)"), QStringLiteral("木(&T)"));
-  auto* w = qobject_cast<TreeWindow*>(window_->ActivePageWindow());
+  auto* w = qobject_cast<TreeWindow*>(window().ActivePageWindow());
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Cmb_Type->currentItem()->text(), QStringLiteral("緊急連絡網サンプル"));
   EXPECT_EQ(w->Txt_Title->text(), QStringLiteral("２年３組緊急連絡網サンプル"));
