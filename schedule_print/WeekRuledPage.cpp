@@ -5,6 +5,7 @@
 #include "DateFormat.h"
 #include "DayStyles.h"
 #include "MiniCalendar.h"
+#include "MonthListPage.h"
 #include "PrintFontSize.h"
 #include "WeekTitle.h"
 #include "core/print/DrawStyledLine.h"
@@ -65,9 +66,9 @@ bool HasHourScale(int kind, int i) { return kind != 4 && !(kind == 5 && i >= 5);
 // A non-negative number printed with its sign place.
 QString Signed(int n) { return n < 0 ? QString::number(n) : u' ' + QString::number(n); }
 
-QString HourLabel(int hour, const RuledHourRange& range, bool dotted) {
-  if (dotted && hour != range.startHour && hour != 12 && hour != range.endHour &&
-      !(hour == 18 && range.endHour >= 20))
+QString HourLabel(int hour, const HourRange& range, bool dotted) {
+  if (dotted && hour != range.start && hour != 12 && hour != range.end &&
+      !(hour == 18 && range.end >= 20))
     return QStringLiteral(".");
   return (QStringLiteral("  ") + Signed(hour >= 24 ? hour - 24 : hour)).right(2);
 }
@@ -104,11 +105,11 @@ void DrawHourScale(const ScheduleOptions& options, const Band& band, double text
       }
     return;
   }
-  const RuledHourRange range = RuledHourRangeOf(index);
-  const double step = ((band.right - 2) - (textLeft + 1)) / (range.endHour - range.startHour);
+  const HourRange range = HourRangeOf(index);
+  const double step = ((band.right - 2) - (textLeft + 1)) / (range.end - range.start);
   // Counted by hours, so a band too narrow for its scale cannot loop on.
-  for (int hour = range.startHour; hour <= range.endHour; ++hour) {
-    const double x = textLeft + 1 + (hour - range.startHour) * step;
+  for (int hour = range.start; hour <= range.end; ++hour) {
+    const double x = textLeft + 1 + (hour - range.start) * step;
     if (x > band.right) break;
     if (options.OptHourScale == 1)
       DrawStyledLine(1, x, band.top, x, band.top + (hour == 12 || hour == 18 ? 1 : 0.5), -1);
@@ -216,9 +217,9 @@ void DrawTimeMarks(const ScheduleOptions& options, const QStringList& texts, dou
                    double pageX2) {
   const PaperSettingsData& p = PaperSettings;
   if (options.HourRangeIndex == 0 || options.HourRangeIndex == kThreeColumnsIndex) return;
-  const RuledHourRange range = RuledHourRangeOf(options.HourRangeIndex);
+  const HourRange range = HourRangeOf(options.HourRangeIndex);
   const float size = ReducedFontSize(p.DataFontSize, 3);
-  const double step = ((pageX2 - 2) - (textLeft + 1)) / (range.endHour - range.startHour);
+  const double step = ((pageX2 - 2) - (textLeft + 1)) / (range.end - range.start);
   SetFontName(p.DataFontName);
   SetFontSize(size);
   int count = 0;
@@ -228,8 +229,8 @@ void DrawTimeMarks(const ScheduleOptions& options, const QStringList& texts, dou
     QString entry = texts[j];
     ApplyColourPrefix(options, entry);
     const int hour = EntryHour(entry);
-    if (count > kCircledNumbers.size() || hour < range.startHour || hour > range.endHour) continue;
-    SetCurrentX(textLeft + 1 - HalfCharWidthMm(size) + (hour - range.startHour) * step);
+    if (count > kCircledNumbers.size() || hour < range.start || hour > range.end) continue;
+    SetCurrentX(textLeft + 1 - HalfCharWidthMm(size) + (hour - range.start) * step);
     SetCurrentY(top + 1);
     PrintTextInline(kCircledNumbers.mid(count - 1, 1));
   }
@@ -243,18 +244,6 @@ void DrawCornerCalendar(SchedulePrintSource& source, const QDate& pageFirstDay, 
 }
 
 }  // namespace
-
-RuledHourRange RuledHourRangeOf(int hourRangeIndex) {
-  switch (hourRangeIndex) {
-    case 1: return {8, 19};
-    case 2: return {8, 20};
-    case 3: return {8, 21};
-    case 4: return {8, 31};
-    case 5: return {6, 23};
-    case 6: return {0, 23};
-    default: return {9, 19};
-  }
-}
 
 void DrawWeekRuledPage(SchedulePrintSource& source, int ruledPageKind, const QDate& pageFirstDay, double pageX1,
                        double pageX2) {

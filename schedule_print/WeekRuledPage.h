@@ -12,11 +12,3 @@ class SchedulePrintSource;
 // spans pageX1 to pageX2 (mm) on the sheet; band i shows pageFirstDay + i.
 void DrawWeekRuledPage(SchedulePrintSource& source, int ruledPageKind, const QDate& pageFirstDay, double pageX1,
                        double pageX2);
-
-// The hours an hour-range item spans on the ruled pages (the first and the
-// last, counted past 23 for the range that runs into the night).
-struct RuledHourRange {
-  int startHour;
-  int endHour;
-};
-RuledHourRange RuledHourRangeOf(int hourRangeIndex);
