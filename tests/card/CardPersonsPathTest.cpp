@@ -125,16 +125,7 @@ TEST_F(CardPersonsPathTest, PlaceRemoveStoreReopenAndPreview) {
 
   // Preview: OK on every page and on every prompt to turn the paper.
   messages().clear();
-  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
-  QStringList steps;
-  size_t promptsSeen = 0;
-  SetPreviewPageHandler([&](const QImage& page) {
-    while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
-    steps << (page.isNull() ? QStringLiteral("empty page") : QStringLiteral("page"));
-    EXPECT_FALSE(w->isEnabled());
-  });
-  w->Cmd_print->click();
-  while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
+  const QStringList steps = PreviewSteps(*w, [&] { w->Cmd_print->click(); });
   // 24 cards: the front of the sheet, then its back after the prompt.
   EXPECT_EQ(steps, (QStringList{"page", "prompt", "page"}));
   ASSERT_EQ(messages().texts().size(), 1);

@@ -4,6 +4,7 @@
 #include "MenuPath.h"
 
 #include <QAction>
+#include <QImage>
 
 #include "app/RegisterPages.h"
 #include "core/platform/FileDialog.h"
@@ -58,6 +59,24 @@ void MainWindowTest::choose(const QString& menu, const QString& item) {
   ASSERT_NE(action, nullptr) << menu.toStdString() << " > " << item.toStdString();
   ASSERT_TRUE(action->isEnabled()) << item.toStdString();
   action->trigger();
+}
+
+QStringList MainWindowTest::PreviewSteps(QWidget& pageWindow, const std::function<void()>& press) {
+  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
+  QStringList steps;
+  size_t promptsSeen = 0;
+  const auto notePrompts = [&] {
+    while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
+  };
+  SetPreviewPageHandler([&](const QImage& page) {
+    notePrompts();
+    steps << (page.isNull() ? QStringLiteral("empty page") : QStringLiteral("page"));
+    EXPECT_FALSE(pageWindow.isEnabled());
+  });
+  press();
+  notePrompts();
+  SetPreviewPageHandler({});
+  return steps;
 }
 
 QStringList MainWindowTest::VisibleFileCaptions() {

@@ -6,6 +6,7 @@
 // with the program's end, the settings form and the document viewer
 // recorded instead of run.
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "TestEnvironment.h"
@@ -25,6 +26,11 @@ class MainWindowTest : public RingpadTest {
   // Chooses a menu item as the user reads it; fails the test when it is
   // missing or greyed out.
   void choose(const QString& menu, const QString& item);
+
+  // Prints to the preview through `press`, answering OK on every page and
+  // every paper prompt; returns what the user saw in order ("page",
+  // "empty page", "prompt"). The page window must stay locked meanwhile.
+  QStringList PreviewSteps(QWidget& pageWindow, const std::function<void()>& press);
 
   // Caption of each visible File item, in menu order.
   QStringList VisibleFileCaptions();

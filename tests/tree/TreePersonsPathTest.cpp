@@ -64,16 +64,7 @@ TEST_F(TreePersonsPathTest, OrganisationChartSavedClearedReadBackAndPreviewed) {
 
   // Preview: OK on every page, and on the prompt to turn the paper between
   // pages; the window stays locked until the job is done.
-  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
-  QStringList steps;
-  size_t promptsSeen = 0;
-  SetPreviewPageHandler([&](const QImage& page) {
-    while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
-    steps << (page.isNull() ? QStringLiteral("empty page") : QStringLiteral("page"));
-    EXPECT_FALSE(w->isEnabled());
-  });
-  w->Cmd_print->click();
-  while (promptsSeen < messages().shown().size()) steps << QStringLiteral("prompt"), ++promptsSeen;
+  const QStringList steps = PreviewSteps(*w, [&] { w->Cmd_print->click(); });
   // The organisation chart fills two bible pages.
   EXPECT_EQ(steps, (QStringList{"page", "prompt", "page"}));
   ASSERT_EQ(messages().texts().size(), 1);
