@@ -12,10 +12,10 @@
 #include "core/text/CsvLine.h"
 #include "core/text/JapaneseText.h"
 #include "core/text/StringHelpers.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kKeyPartBytes = 20;
 
 // The field a synonym list feeds; the company lists go to the company's

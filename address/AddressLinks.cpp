@@ -5,10 +5,10 @@
 
 #include "core/text/StringHelpers.h"
 #include "core/ui/VersionBox.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The first line of the answer: a program may end its text with a break.
 QString FirstLine(const QString& text) {

@@ -5,10 +5,10 @@
 #include "core/platform/SafeSave.h"
 #include "core/settings/AppGlobals.h"
 #include "core/text/StringHelpers.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kIdeographicBlank = QStringLiteral("　");
 
 // Names and addresses come from the user's data; a "<" or "&" in them must

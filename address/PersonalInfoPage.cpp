@@ -9,10 +9,10 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 class SheetPrinter {
  public:

@@ -17,10 +17,10 @@
 #include "core/text/CsvEscape.h"
 #include "core/text/Numbers.h"
 #include "core/text/StringHelpers.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 // One printed row of an entry: a left item at the text margin and perhaps a
 // right item in the second column.

@@ -20,7 +20,7 @@
 
 namespace {
 
-struct Layout {
+struct RuledLayout {
   int baseLines = 3;
   float size = 0;
   int addressMode = 0;
@@ -31,10 +31,10 @@ struct Layout {
   int nameLimit = 0;
 };
 
-Layout LayoutOf(int design, const RuledPhoneBookOptions& o) {
+RuledLayout LayoutOf(int design, const RuledPhoneBookOptions& o) {
   const PaperSettingsData& p = PaperSettings;
   const float f = p.DefaultFontSize;
-  Layout l;
+  RuledLayout l;
   l.addressMode = o.addressMode;
   l.size = f;
   if (design == 0 || design == 9) {
@@ -60,7 +60,7 @@ Layout LayoutOf(int design, const RuledPhoneBookOptions& o) {
 
 class RowPrinter {
  public:
-  RowPrinter(int design, int sortIndex, double left, double right, const Layout& l, const RuledPhoneBookOptions& o)
+  RowPrinter(int design, int sortIndex, double left, double right, const RuledLayout& l, const RuledPhoneBookOptions& o)
       : design_(design), sort_(sortIndex), left_(left), right_(right), l_(l), o_(o) {
     x55_ = left + l.x55;
     nameLimit_ = static_cast<int>(std::floor((x55_ - left) * 5.67 / l.size)) - 5;
@@ -313,7 +313,7 @@ class RowPrinter {
   int design_;
   int sort_;
   double left_, right_;
-  Layout l_;
+  RuledLayout l_;
   const RuledPhoneBookOptions& o_;
   double x55_ = 0;
   int nameLimit_ = 0;
@@ -363,7 +363,7 @@ int PrintRuledPhoneBook(int design, int sortIndex, const QString& category, int 
   } else if (lines.count() == 0) {
     return 1;
   }
-  const Layout layout = LayoutOf(design, options);
+  const RuledLayout layout = LayoutOf(design, options);
   // Not one row fits: nothing to draw, and no page would ever hold an entry.
   if (layout.rows <= 0) return 1;
   SetPrinterScaleMode(6);

@@ -8,9 +8,9 @@
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
 #include "core/text/StringHelpers.h"
+#include "StringHelpers.h"
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Non-negative numbers carry the blank the original writer left for a sign.
 QString SignedNumber(int value) {

@@ -7,9 +7,9 @@
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/text/OptionLine.h"
+#include "StringHelpers.h"
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 }
 
 QByteArray TreeFileBytes(const TreeDocument& doc) {

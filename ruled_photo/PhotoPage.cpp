@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr double kTwipsPerMm = 56.7;
 double MmX(double px) { return px * GetTwipsPerPixelX() / kTwipsPerMm; }
 double MmY(double px) { return px * GetTwipsPerPixelY() / kTwipsPerMm; }
 

@@ -30,6 +30,7 @@
 #include "core/ui/FormHelpers.h"
 #include "core/ui/Twips.h"
 #include "core/ui/VersionBox.h"
+#include "core/print/Pictures.h"
 
 namespace {
 
@@ -38,7 +39,6 @@ using platform::MsgIcon;
 using platform::MsgResult;
 using platform::ShowMessage;
 
-constexpr double kTwipsPerMm = 56.7;
 
 // Holds the window disabled with the hourglass for as long as it lives.
 class Busy {

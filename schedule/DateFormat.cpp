@@ -1,6 +1,7 @@
 #include "DateFormat.h"
 
 #include <array>
+#include "Numbers.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ const char16_t kJapaneseWeekdays[] = u"日月火水木金土";
 // Sunday = 0.
 int WeekdayIndex(const QDate& d) { return d.dayOfWeek() % 7; }
 
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 // The length of the run of c starting at i.
 int RunLength(const QString& pattern, qsizetype i) {

@@ -12,6 +12,7 @@
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 #include "core/text/Numbers.h"
+#include "Numbers.h"
 
 namespace {
 
@@ -23,16 +24,6 @@ const QString kBetweenHolidaysName = QStringLiteral("国民の休日");
 // The working-day override, held in the kind until the day's lines are done.
 constexpr int kWorkDay = -1;
 
-// Zero-padded as the file writes dates. Built by hand: a year calendar looks
-// up every day of the year, and QString::arg took much of each lookup.
-QString ZeroPadded(int n, int width) {
-  QString digits = QString::number(qAbs(qint64(n)));
-  const qsizetype room = width - digits.size() - (n < 0 ? 1 : 0);
-  if (room > 0) digits.prepend(QString(room, u'0'));
-  if (n < 0) digits.prepend(u'-');
-  return digits;
-}
-QString TwoDigits(int n) { return ZeroPadded(n, 2); }
 QString FourDigits(int n) { return ZeroPadded(n, 4); }
 
 QString MonthKey(const QDate& day) { return FourDigits(day.year()) + TwoDigits(day.month()); }

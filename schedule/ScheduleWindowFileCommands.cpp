@@ -26,11 +26,11 @@
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/VersionBox.h"
+#include "StringHelpers.h"
 
 namespace {
 
 const QString kFileKey = QStringLiteral("FILE");
-const QString kCrLf = QStringLiteral("\r\n");
 
 const QString kNewFilter = QStringLiteral("予定表 (*.txt)|*.txt|全て (*.*)|*.*||");
 const QString kOpenFilter = QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||");

@@ -16,10 +16,10 @@
 #include "core/print/PrintJob.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kProgressSteps = 1000;
 // Short imports finish before any progress shows.
 constexpr int kProgressDelayMs = 500;

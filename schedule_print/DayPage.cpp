@@ -14,12 +14,12 @@
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
 constexpr float kDayNumberSize = 24;
 constexpr int kMaxRightColumnPasses = 100;
-const QString kCrLf = QStringLiteral("\r\n");
 
 bool IsCheckEntry(const QString& text) { return text.startsWith(u'□') || text.startsWith(u'■'); }
 bool IsPriority(QChar c) { return c >= u'A' && c <= u'D'; }

@@ -13,10 +13,10 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kTimeMarker = QStringLiteral("時");
 const QString kCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳");
 // Ruled memo pages never draw more lines than this in one part, whatever

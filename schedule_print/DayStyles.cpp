@@ -5,13 +5,12 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule/LunarCalendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "WeekdayMarks.h"
 
 namespace {
 
 constexpr int32_t kBlack = 0;
-constexpr int32_t kBlue = 1;
 constexpr int32_t kGreen = 2;
-constexpr int32_t kRed = 4;
 constexpr int32_t kPurple = 5;
 constexpr int32_t kYellow = -2;
 constexpr int32_t kPaleRed = 0xEEEEFF;

@@ -15,10 +15,10 @@
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr double kShadeDrop = 0.3;
 constexpr double kHourScaleIndent = 10;
 

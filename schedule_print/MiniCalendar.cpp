@@ -10,17 +10,13 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/SchedulePrintSource.h"
+#include "WeekdayMarks.h"
 
 namespace {
 
-constexpr int32_t kRed = 4;
-constexpr int32_t kBlue = 1;
 // Weekday colours by column position, the Sunday at either end.
-const QString kWeekdayColours = QStringLiteral("R     BR");
-const QString kJapaneseNames = QStringLiteral("日月火水木金土日");
-const QString kEnglishNames = QStringLiteral("S M T W T F S S  ");
 // No month has more days than this; the loop stops at the month's end.
-constexpr int kMaxDaySteps = 32;
+constexpr int kMiniCalendarDaySteps = 32;
 
 // Sets the ink of the weekday name in column k (1-based) and returns the name.
 QString WeekdayName(const ScheduleOptions& options, int k) {
@@ -31,7 +27,7 @@ QString WeekdayName(const ScheduleOptions& options, int k) {
     if (mark == u'R') SetForeColor(kRed);
     else if (mark == u'B') SetForeColor(kBlue);
   }
-  if (options.OptEnglish == 1) return kEnglishNames.mid(2 * (k - s), 2);
+  if (options.OptEnglish == 1) return kEnglishInitials.mid(2 * (k - s), 2);
   return kJapaneseNames.mid(k - s, 1);
 }
 
@@ -49,7 +45,7 @@ template <class Draw>
 void ForEachDay(SchedulePrintSource& source, const QDate& monthDate, Draw draw) {
   const ScheduleOptions& options = source.PrintOptions();
   int row = 1;
-  for (int i = 0; i < kMaxDaySteps; ++i) {
+  for (int i = 0; i < kMiniCalendarDaySteps; ++i) {
     const QDate d = monthDate.addDays(i);
     if (d.month() != monthDate.month()) break;
     const int column = Column(options, d);

@@ -11,12 +11,12 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/JapaneseText.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
 constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kCyclingColour = 19;
-const QString kCrLf = QStringLiteral("\r\n");
 
 const QString kBigNumbers = QStringLiteral("大文字");
 const QString kBox = QStringLiteral("ボックス");

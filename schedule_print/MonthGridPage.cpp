@@ -21,15 +21,11 @@
 #include "core/text/JapaneseText.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "WeekdayMarks.h"
 
 namespace {
 
-constexpr int32_t kRed = 4;
-constexpr int32_t kBlue = 1;
-const QString kWeekdayColours = QStringLiteral("R     BR");
-const QString kJapaneseNames = QStringLiteral("日月火水木金土日");
-const QString kEnglishNames = QStringLiteral("SunMonTueWedThuFriSatSun");
-constexpr int kMaxDaySteps = 32;
+constexpr int kMonthGridDaySteps = 32;
 constexpr int kMarginDayRows = 31;
 
 void DrawWeekdayHeader(const ScheduleOptions& options, int gridMode, const GridBand& band, const CellLayout& layout) {
@@ -139,7 +135,7 @@ void DrawMonthGridPage(SchedulePrintSource& source, int gridMode, const QDate& p
     SetForeColor(p.DataColor);
 
     int row = 1;
-    for (int i = 0; i < kMaxDaySteps; ++i) {
+    for (int i = 0; i < kMonthGridDaySteps; ++i) {
       const QDate day = band.month.addDays(i);
       if (day.month() != band.month.month()) break;
       const int c = GridColumnOf(day, band.sundayStart);

@@ -16,10 +16,10 @@
 #include "core/text/ColorTable.h"
 #include "schedule/DayKind.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kStacked = QStringLiteral("縦並び");
 
 // The colour now on the surface as the text routines' inline colour

@@ -18,19 +18,15 @@
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "WeekdayMarks.h"
 
 namespace {
 
-constexpr int32_t kRed = 4;
-constexpr int32_t kBlue = 1;
 constexpr int32_t kNeighbourFill = 0xFBFBFB;
-constexpr int kMaxDaySteps = 43;
+constexpr int kSixWeekDaySteps = 43;
 constexpr int kWeekRows = 6;
 // Pages this narrow print entries smaller still.
 constexpr int kNarrowPageWidth = 90;
-const QString kWeekdayColours = QStringLiteral("R     BR");
-const QString kJapaneseNames = QStringLiteral("日月火水木金土日");
-const QString kEnglishNames = QStringLiteral("SunMonTueWedThuFriSatSun");
 
 void UseFont(const QString& name, float size) {
   // A section without a font name leaves the current face in use.
@@ -89,7 +85,7 @@ void DrawSixWeekCalendar(SchedulePrintSource& source, int kind, const QDate& pag
   SetForeColor(p.DataColor);
 
   int row = 1;
-  for (int i = 0; i < kMaxDaySteps; ++i) {
+  for (int i = 0; i < kSixWeekDaySteps; ++i) {
     const QDate day = pageFirstDay.addDays(i);
     const bool outside = day.month() != pageFirstDay.month();
     if (outside && !neighbours) break;

@@ -18,10 +18,10 @@
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kTimeMarker = QStringLiteral("時");
 const QString kCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲");
 constexpr float kScaleFontSize = 5;

@@ -17,10 +17,10 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kMaxHouseholdRows = 20;
 constexpr int kMaxMemoRules = 101;
 

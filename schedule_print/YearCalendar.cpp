@@ -13,11 +13,10 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
+#include "WeekdayMarks.h"
 
 namespace {
 
-constexpr int32_t kRed = 4;
-constexpr int32_t kBlue = 1;
 constexpr int16_t kDottedStyle = 2;
 constexpr int16_t kSolidStyle = 0;
 

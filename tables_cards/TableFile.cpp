@@ -9,10 +9,10 @@
 #include "core/text/OptionLine.h"
 #include "TableTemplates.h"
 #include "core/ui/VersionBox.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 struct CheckKey {
   const char* key;

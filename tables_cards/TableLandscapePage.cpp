@@ -15,7 +15,6 @@
 
 namespace {
 
-const PaperSettingsData& P() { return PaperSettings; }
 
 // Column edges as y positions, from the start of column 1 downwards in
 // value; the last entry is DataHeight.
@@ -26,9 +25,9 @@ struct TurnedColumns {
 };
 
 TurnedColumns LayTurnedColumns(const TableOptions& o) {
-  const double top = P().DataHeight;
+  const double top = PaperSettings.DataHeight;
   TurnedColumns columns;
-  double y = o.coln == 1 ? P().FootHeight - 5 : P().FootHeight;
+  double y = o.coln == 1 ? PaperSettings.FootHeight - 5 : PaperSettings.FootHeight;
   for (int16_t w : o.widthPos) {
     if (w <= 0) continue;
     if (y > top && columns.edges.size() < kTableMaxColumns) {
@@ -73,10 +72,10 @@ int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX
   DrawPageFrame(leftX, rightX);
   const QStringList headings = SplitCsvFields(o.heading, kTableMaxColumns);
 
-  const double top = P().DataHeight;
-  const double foot = P().FootHeight;
+  const double top = PaperSettings.DataHeight;
+  const double foot = PaperSettings.FootHeight;
   const int rowsPerPage = o.rowsPos + 3;
-  const double lineHeight = 2 * HalfCharWidthMm(P().DataFontSize);
+  const double lineHeight = 2 * HalfCharWidthMm(PaperSettings.DataFontSize);
   const double rowsStart = o.midasi == 1 ? leftX : leftX + 7;
   const int remarkLines = TableRemarkLineCount(job, page, rightX - rowsStart, lineHeight);
   const double rowHeight = ((rightX - leftX) - remarkLines * lineHeight) / rowsPerPage;
@@ -92,48 +91,48 @@ int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX
     for (int c = 1; c <= ncols; ++c) farEdges << columns.edges[c];
     if (!farEdges.isEmpty()) {
       const double edge = RoundHalfEven(farEdges[qMin<qsizetype>(o.amikakeCol, farEdges.size()) - 1]);
-      if (edge < foot) FillBox(0, leftX, edge, rightX, foot, P().ShadeColor);
+      if (edge < foot) FillBox(0, leftX, edge, rightX, foot, PaperSettings.ShadeColor);
     }
   }
   if (o.midasi != 1) {
-    if (o.midasiAmi == 1) FillBox(0, leftX, top, rowsStart, foot, P().ShadeColor);
-    DrawStyledLine(job.OuterFrameStyle, rowsStart, top, rowsStart, foot, P().LineColor);
+    if (o.midasiAmi == 1) FillBox(0, leftX, top, rowsStart, foot, PaperSettings.ShadeColor);
+    DrawStyledLine(job.OuterFrameStyle, rowsStart, top, rowsStart, foot, PaperSettings.LineColor);
   }
-  DrawBox(job.OuterFrameStyle, leftX, top, rowsEnd, foot, P().LineColor);
-  if (o.coln == 1 && o.keisen != 1) DrawStyledLine(1, leftX, foot - 5, rowsEnd, foot - 5, P().LineColor);
+  DrawBox(job.OuterFrameStyle, leftX, top, rowsEnd, foot, PaperSettings.LineColor);
+  if (o.coln == 1 && o.keisen != 1) DrawStyledLine(1, leftX, foot - 5, rowsEnd, foot - 5, PaperSettings.LineColor);
 
-  SetForeColor(P().DefaultColor);
+  SetForeColor(PaperSettings.DefaultColor);
   QList<double> kinds;
   for (int c = 0; c < ncols; ++c) {
     const QString raw = headings.value(c);
     kinds << ColumnKindFromHeading(raw);
     if (o.midasi != 1) {
-      SetFontName(P().DefaultFontName);
-      SetFontSize(P().DefaultFontSize);
-      SetForeColor(P().DefaultColor);
+      SetFontName(PaperSettings.DefaultFontName);
+      SetFontSize(PaperSettings.DefaultFontSize);
+      SetForeColor(PaperSettings.DefaultColor);
       QString text = TablePrintedHeading(raw);
       ApplyColorTag(text);
       PrintTurnedAt(leftX + 1, columns.edges[c] - 1, text);
     }
     if (c < columns.fixedCount && o.keisenYoko > 0)
-      DrawStyledLine(1, leftX, columns.edges[c + 1], rowsEnd, columns.edges[c + 1], P().LineColor);
+      DrawStyledLine(1, leftX, columns.edges[c + 1], rowsEnd, columns.edges[c + 1], PaperSettings.LineColor);
   }
 
   QList<double> totals(ncols, 0.0);
   auto slotX = [&](int slot) { return rowsStart + (slot - 1) * rowPitch; };
   auto drawRow = [&](const TableSlot& s) {
     const double x = slotX(s.slot);
-    if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, x, top, x + rowPitch, foot, P().ShadeColor);
-    SetFontName(P().DataFontName);
-    SetFontSize(P().DataFontSize);
-    SetForeColor(P().DataColor);
+    if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, x, top, x + rowPitch, foot, PaperSettings.ShadeColor);
+    SetFontName(PaperSettings.DataFontName);
+    SetFontSize(PaperSettings.DataFontSize);
+    SetForeColor(PaperSettings.DataColor);
     if (o.coln == 1) PrintTurnedAt(x + 0.5, foot - 1, QStringLiteral("%1").arg(s.rowNumber, 2, 10, QLatin1Char('0')));
     // Rule rows of the upright page are ordinary rows here.
     const QStringList cells = SplitCsvFields(s.line, kTableMaxColumns);
     for (int c = 0; c < ncols; ++c) {
-      SetFontName(P().DataFontName);
-      SetFontSize(P().DataFontSize);
-      SetForeColor(P().DataColor);
+      SetFontName(PaperSettings.DataFontName);
+      SetFontSize(PaperSettings.DataFontSize);
+      SetForeColor(PaperSettings.DataColor);
       const QStringList lines = TableCellLines(cells.value(c));
       const double start = columns.edges[c];
       const double end = columns.edges[c + 1];
@@ -161,27 +160,27 @@ int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX
       }
     }
     if (o.keisenYoko > 0 && (s.slot - 1) % o.keisenYoko == 0)
-      DrawStyledLine(job.HorizontalRuleStyle, x, top, x, foot, P().LineColor);
+      DrawStyledLine(job.HorizontalRuleStyle, x, top, x, foot, PaperSettings.LineColor);
   };
   auto pageBreak = [&](int slot) {
     if (o.keisenYoko <= 0) return;
-    for (int s = slot; s <= rowsPerPage; ++s) DrawStyledLine(1, slotX(s), top, slotX(s), foot, P().LineColor);
+    for (int s = slot; s <= rowsPerPage; ++s) DrawStyledLine(1, slotX(s), top, slotX(s), foot, PaperSettings.LineColor);
   };
   const int16_t endFlag = WalkTablePage(job.body, rowsPerPage, page, drawRow, pageBreak);
 
   if (remarkLines > 0) {
-    DrawStyledLine(job.OuterFrameStyle, rightX, top, rightX, foot, P().LineColor);
-    SetFontName(P().DataFontName);
-    SetFontSize(P().DataFontSize);
+    DrawStyledLine(job.OuterFrameStyle, rightX, top, rightX, foot, PaperSettings.LineColor);
+    SetFontName(PaperSettings.DataFontName);
+    SetFontSize(PaperSettings.DataFontSize);
     const double d = 2 * HalfCharWidthMm(GetFontSize());
     for (int i = 0; i < job.remarkLines.size(); ++i) {
       const double x = i == 0 ? rowsEnd + 0.2 : rowsEnd + i * d;
-      if (x > P().PageWidth) break;
+      if (x > PaperSettings.PageWidth) break;
       PrintTurnedAt(x, foot - 1, job.remarkLines[i]);
     }
   }
   if (o.keisen != 1)
-    for (double edge : columns.edges) DrawStyledLine(1, leftX, edge, rowsEnd, edge, P().LineColor);
+    for (double edge : columns.edges) DrawStyledLine(1, leftX, edge, rowsEnd, edge, PaperSettings.LineColor);
   DrawTableTitleAndFooter(o, page, leftX, rightX);
   return endFlag;
 }

@@ -16,7 +16,6 @@
 
 namespace {
 
-const PaperSettingsData& P() { return PaperSettings; }
 
 }  // namespace
 
@@ -112,18 +111,18 @@ void DrawTableTitleAndFooter(const TableOptions& o, int16_t page, double leftX, 
   PaperSettings.TitleStyle = 0;
   DrawPageHeader(o.title.trimmed(), leftX, rightX);
   PaperSettings.TitleStyle = titleStyle;
-  SetFontName(P().HeadFontName);
-  SetFontSize(P().DefaultFontSize - 2);
-  SetForeColor(P().HeadColor);
+  SetFontName(PaperSettings.HeadFontName);
+  SetFontSize(PaperSettings.DefaultFontSize - 2);
+  SetForeColor(PaperSettings.HeadColor);
   if (o.date == 1) {
     SetCurrentX(leftX);
-    SetCurrentY(P().FootHeight);
+    SetCurrentY(PaperSettings.FootHeight);
     PrintTextInline(QStringLiteral("Date:") + platform::Today().toString(QStringLiteral("yyyy/MM/dd ")) +
                     QStringLiteral("Time:") + platform::CurrentTime().toString(QStringLiteral("hh:mm ")));
   }
   if (o.page == 1) {
-    SetCurrentX(P().PageWidth - 12);
-    SetCurrentY(P().FootHeight);
+    SetCurrentX(PaperSettings.PageWidth - 12);
+    SetCurrentY(PaperSettings.FootHeight);
     PrintTextInline(QStringLiteral("P.") + QString::number(page));
   }
 }
@@ -134,13 +133,13 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
   DrawPageFrame(leftX, rightX);
   const QStringList headings = SplitCsvFields(o.heading, kTableMaxColumns);
 
-  const double tableTop = o.notitle == 1 ? P().HeadHeight : P().DataHeight;
+  const double tableTop = o.notitle == 1 ? PaperSettings.HeadHeight : PaperSettings.DataHeight;
   const double headingHeight = o.midasi == 1 ? 0 : 6;
   const double rowsTop = tableTop + headingHeight;
   const int rowsPerPage = o.rowsPos + 3;
-  const double lineHeight = 2 * HalfCharWidthMm(P().DataFontSize);
-  const int remarkLines = TableRemarkLineCount(job, page, P().FootHeight - rowsTop, lineHeight);
-  const double rowHeight = (P().FootHeight - rowsTop - remarkLines * lineHeight) / rowsPerPage;
+  const double lineHeight = 2 * HalfCharWidthMm(PaperSettings.DataFontSize);
+  const int remarkLines = TableRemarkLineCount(job, page, PaperSettings.FootHeight - rowsTop, lineHeight);
+  const double rowHeight = (PaperSettings.FootHeight - rowsTop - remarkLines * lineHeight) / rowsPerPage;
   const double rowsBottom = rowsTop + rowsPerPage * rowHeight;
 
   const TableColumns columns = LayTableColumns(o, leftX, rightX);
@@ -151,25 +150,25 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
     if (o.coln == 1) rights << leftX + 5;
     for (int c = 1; c <= ncols; ++c) rights << columns.edges[c];
     const double edge = rights.isEmpty() ? leftX : rights[qMin<qsizetype>(o.amikakeCol, rights.size()) - 1];
-    if (edge > leftX) FillBox(0, leftX, tableTop, edge, rowsBottom, P().ShadeColor);
+    if (edge > leftX) FillBox(0, leftX, tableTop, edge, rowsBottom, PaperSettings.ShadeColor);
   }
   if (o.midasi != 1) {
-    if (o.midasiAmi == 1) FillBox(0, leftX, tableTop, rightX, tableTop + 6, P().ShadeColor);
-    DrawStyledLine(job.OuterFrameStyle, leftX, rowsTop, rightX, rowsTop, P().LineColor);
+    if (o.midasiAmi == 1) FillBox(0, leftX, tableTop, rightX, tableTop + 6, PaperSettings.ShadeColor);
+    DrawStyledLine(job.OuterFrameStyle, leftX, rowsTop, rightX, rowsTop, PaperSettings.LineColor);
   }
-  SetForeColor(P().DefaultColor);
-  if (o.coln == 1 && o.keisen != 1) DrawStyledLine(1, leftX + 5, tableTop, leftX + 5, rowsBottom, P().LineColor);
+  SetForeColor(PaperSettings.DefaultColor);
+  if (o.coln == 1 && o.keisen != 1) DrawStyledLine(1, leftX + 5, tableTop, leftX + 5, rowsBottom, PaperSettings.LineColor);
 
   QList<double> kinds;
   for (int c = 0; c < ncols; ++c) {
     const QString raw = headings.value(c);
     kinds << ColumnKindFromHeading(raw);
     if (o.midasi == 1) continue;
-    SetFontName(P().DefaultFontName);
-    SetFontSize(P().DefaultFontSize);
+    SetFontName(PaperSettings.DefaultFontName);
+    SetFontSize(PaperSettings.DefaultFontSize);
     SetCurrentX(columns.edges[c] + 1);
     SetCurrentY(tableTop + 1);
-    SetForeColor(P().DefaultColor);
+    SetForeColor(PaperSettings.DefaultColor);
     QString text = TablePrintedHeading(raw);
     ApplyColorTag(text);
     PrintTextInline(text);
@@ -181,10 +180,10 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
 
   auto drawRow = [&](const TableSlot& s) {
     const double y = slotTop(s.slot);
-    if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, leftX, y, rightX, y + rowHeight, P().ShadeColor);
-    SetFontName(P().DefaultFontName);
-    SetFontSize(P().DefaultFontSize);
-    SetForeColor(P().DataColor);
+    if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, leftX, y, rightX, y + rowHeight, PaperSettings.ShadeColor);
+    SetFontName(PaperSettings.DefaultFontName);
+    SetFontSize(PaperSettings.DefaultFontSize);
+    SetForeColor(PaperSettings.DataColor);
     if (o.coln == 1) {
       SetCurrentX(leftX + 1);
       SetCurrentY(y + 0.5);
@@ -192,20 +191,20 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
     }
     const TableLineKind kind = TableLineKindOf(s.line);
     if (kind == TableLineKind::DottedRule) {
-      DrawStyledLine(-1, leftX, y, rightX, y, P().LineColor);
+      DrawStyledLine(-1, leftX, y, rightX, y, PaperSettings.LineColor);
       return;
     }
     if (kind == TableLineKind::StyledRule) {
       QString key, param, value;
       ParseParamItem(s.line, key, param, value);
-      DrawStyledLine(ParseNumber(value), leftX, y, rightX, y, P().LineColor);
+      DrawStyledLine(ParseNumber(value), leftX, y, rightX, y, PaperSettings.LineColor);
       return;
     }
     const QStringList cells = SplitCsvFields(s.line, kTableMaxColumns);
     for (int c = 0; c < ncols; ++c) {
-      SetFontName(P().DataFontName);
-      SetFontSize(P().DataFontSize);
-      SetForeColor(P().DataColor);
+      SetFontName(PaperSettings.DataFontName);
+      SetFontSize(PaperSettings.DataFontSize);
+      SetForeColor(PaperSettings.DataColor);
       SetCurrentY(y + 0.5);
       const QStringList lines = TableCellLines(cells.value(c));
       const double left = columns.edges[c];
@@ -234,26 +233,26 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
       }
     }
     if (ruleEvery > 0 && (s.slot - 1) % ruleEvery == 0)
-      DrawStyledLine(job.HorizontalRuleStyle, leftX, y, rightX, y, P().LineColor);
+      DrawStyledLine(job.HorizontalRuleStyle, leftX, y, rightX, y, PaperSettings.LineColor);
   };
   auto pageBreak = [&](int slot) {
     if (ruleEvery <= 0) return;
     for (int s = slot; s <= rowsPerPage; ++s)
-      DrawStyledLine(1, leftX, slotTop(s), rightX, slotTop(s), P().LineColor);
+      DrawStyledLine(1, leftX, slotTop(s), rightX, slotTop(s), PaperSettings.LineColor);
   };
   const int16_t endFlag = WalkTablePage(job.body, rowsPerPage, page, drawRow, pageBreak);
 
   if (remarkLines > 0) {
-    DrawStyledLine(job.OuterFrameStyle, leftX, rowsBottom, rightX, rowsBottom, P().LineColor);
-    SetFontName(P().DataFontName);
-    SetFontSize(P().DataFontSize);
+    DrawStyledLine(job.OuterFrameStyle, leftX, rowsBottom, rightX, rowsBottom, PaperSettings.LineColor);
+    SetFontName(PaperSettings.DataFontName);
+    SetFontSize(PaperSettings.DataFontSize);
     SetCurrentY(rowsBottom + 0.2);
     for (const QString& line : job.remarkLines) {
-      if (GetCurrentY() > P().FootHeight) break;
+      if (GetCurrentY() > PaperSettings.FootHeight) break;
       SetCurrentX(leftX + 1);
       if (line.startsWith(QStringLiteral("---"))) {
         const double ruleY = GetCurrentY() + 2;
-        DrawStyledLine(job.HorizontalRuleStyle, leftX, ruleY, rightX, ruleY, P().LineColor);
+        DrawStyledLine(job.HorizontalRuleStyle, leftX, ruleY, rightX, ruleY, PaperSettings.LineColor);
         SetCurrentY(ruleY + 1);
       } else {
         PrintTextNewLine(line);
@@ -261,8 +260,8 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
     }
   }
   if (o.keisen != 1)
-    for (double edge : columns.edges) DrawStyledLine(1, edge, tableTop, edge, rowsBottom, P().LineColor);
-  DrawBox(job.OuterFrameStyle, leftX, tableTop, rightX, rowsBottom, P().LineColor);
+    for (double edge : columns.edges) DrawStyledLine(1, edge, tableTop, edge, rowsBottom, PaperSettings.LineColor);
+  DrawBox(job.OuterFrameStyle, leftX, tableTop, rightX, rowsBottom, PaperSettings.LineColor);
 
   DrawTableTitleAndFooter(o, page, leftX, rightX);
   return endFlag;

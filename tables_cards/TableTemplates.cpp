@@ -7,10 +7,11 @@
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 #include "core/ui/FontLists.h"
+#include "Numbers.h"
+#include "StringHelpers.h"
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 struct Template {
   const char* titleJ;
@@ -86,7 +87,6 @@ QString Repeat(const QString& line, int count, bool finalBreak) {
   return Lines(lines, finalBreak);
 }
 
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 // Weekend days carry their colour on the printed page.
 QString DayColourTag(const QDate& day) {

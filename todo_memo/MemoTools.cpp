@@ -1,11 +1,11 @@
 #include "MemoTools.h"
 
 #include "core/platform/Codec.h"
+#include "StringHelpers.h"
 
 namespace memo {
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 
 QString WithoutTrailingBlanks(QString line) {
   qsizetype end = line.size();

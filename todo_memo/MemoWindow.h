@@ -14,6 +14,9 @@
 #include "MemoPage.h"
 #include "core/ui/PageWindow.h"
 
+// The memo window's section of the settings file.
+inline const QString kMemoSection = QStringLiteral("DUDEZU");
+
 class QCheckBox;
 class QComboBox;
 class QLabel;

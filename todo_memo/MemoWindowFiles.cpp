@@ -14,7 +14,6 @@
 #include "core/ui/FileMenuCaption.h"
 
 namespace {
-const QString kMemoSection = QStringLiteral("DUDEZU");
 const QString kFilter = QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||");
 }  // namespace
 

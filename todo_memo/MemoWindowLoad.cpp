@@ -31,7 +31,6 @@
 #include "core/ui/ListControls.h"
 
 namespace {
-const QString kMemoSection = QStringLiteral("DUDEZU");
 const QStringList kSideLayouts = {QStringLiteral("表裏交互"), QStringLiteral("裏表交互"), QStringLiteral("Ａ４両面"),
                                   QStringLiteral("表(奇数頁)"), QStringLiteral("裏(偶数頁)"), QStringLiteral("表面"),
                                   QStringLiteral("裏面"), QStringLiteral("A4表に2枚"), QStringLiteral("A4に2折り"),

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
 bash tools/start-cups.sh
 jobs=$(nproc)
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRINGPAD_SANITIZE=ON -DRINGPAD_BENCH=ON
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRINGPAD_SANITIZE=ON -DRINGPAD_BENCH=ON \
+  -DCMAKE_CXX_FLAGS_DEBUG=-g1
 cmake --build build/test -j "$jobs"
 # The fuzzers run first so that the test runner's summary closes the output.
 bash tools/run-fuzzers.sh

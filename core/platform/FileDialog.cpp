@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-FileDialogHandler& handler() {
+FileDialogHandler& fileDialogHandler() {
   static FileDialogHandler h;
   return h;
 }
@@ -28,7 +28,7 @@ std::optional<QString> showReal(const FileDialogRequest& request) {
 
 }  // namespace
 
-void SetFileDialogHandler(FileDialogHandler h) { handler() = std::move(h); }
+void SetFileDialogHandler(FileDialogHandler h) { fileDialogHandler() = std::move(h); }
 
 FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString& folder,
                                         const QString& fileName, const QString& title,
@@ -91,7 +91,7 @@ QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const Q
   using namespace platform;
   const FileDialogRequest request = MakeFileDialogRequest(
       open, flags ? *flags : 0, folder, fileName, title, filter, filterIndex, defaultExtension);
-  const std::optional<QString> chosen = handler() ? handler()(request) : showReal(request);
+  const std::optional<QString> chosen = fileDialogHandler() ? fileDialogHandler()(request) : showReal(request);
   if (!chosen || chosen->isEmpty()) return QString();
   // The program stores chosen paths in its settings, one per line, and reads
   // "\" there as a folder separator: such a name would silently name

@@ -6,7 +6,7 @@
 namespace platform {
 namespace {
 
-MessageHandler& handler() {
+MessageHandler& messageHandler() {
   static MessageHandler h;
   return h;
 }
@@ -67,7 +67,7 @@ MsgResult showReal(const MessageRequest& r) {
 }  // namespace
 
 MsgResult ShowMessage(const MessageRequest& request) {
-  if (handler()) return handler()(request);
+  if (messageHandler()) return messageHandler()(request);
   return showReal(request);
 }
 
@@ -80,7 +80,7 @@ MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, con
   return ShowMessage(r);
 }
 
-void SetMessageHandler(MessageHandler h) { handler() = std::move(h); }
+void SetMessageHandler(MessageHandler h) { messageHandler() = std::move(h); }
 void SetApplicationTitle(const QString& title) { appTitle() = title; }
 QString ApplicationTitle() { return appTitle(); }
 

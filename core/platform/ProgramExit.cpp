@@ -5,15 +5,15 @@
 
 namespace platform {
 namespace {
-EndProgramHandler& handler() {
+EndProgramHandler& endProgramHandler() {
   static EndProgramHandler h;
   return h;
 }
 }  // namespace
 
 void EndProgram(int exitCode) {
-  if (handler()) {
-    handler()(exitCode);
+  if (endProgramHandler()) {
+    endProgramHandler()(exitCode);
     return;
   }
   // Every file was written through a committed save before this point; only
@@ -23,6 +23,6 @@ void EndProgram(int exitCode) {
   std::_Exit(exitCode);
 }
 
-void SetEndProgramHandler(EndProgramHandler h) { handler() = std::move(h); }
+void SetEndProgramHandler(EndProgramHandler h) { endProgramHandler() = std::move(h); }
 
 }  // namespace platform

@@ -15,7 +15,7 @@ namespace {
 // Stored paths may separate folders with a backslash as well.
 QString withSlashes(QString path) { return path.replace(u'\\', u'/'); }
 
-ShellHandler& handler() {
+ShellHandler& shellHandler() {
   static ShellHandler h;
   return h;
 }
@@ -41,8 +41,8 @@ bool runAndWaitReal(const ShellAction& action) {
 }
 
 bool perform(const ShellAction& action) {
-  if (handler()) {
-    handler()(action);
+  if (shellHandler()) {
+    shellHandler()(action);
     return true;
   }
   switch (action.kind) {
@@ -111,7 +111,7 @@ QString trimHalfWidthBlanks(QString text) {
 
 }  // namespace
 
-void SetShellHandler(ShellHandler h) { handler() = std::move(h); }
+void SetShellHandler(ShellHandler h) { shellHandler() = std::move(h); }
 
 bool IsCompanionProgramName(const QString& name) {
   static const QStringList kNames = {

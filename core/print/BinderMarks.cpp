@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr float kCutAllowanceMm = 3;  // cut beyond a page's edge
 constexpr int kCutLineStyle = -1;     // dotted
 constexpr int kTickStyle = 1;
 // Colour index 7, grey, which the layouts with a page at each edge print black.

@@ -12,7 +12,6 @@ namespace {
 // Width of the bars of the frame style.
 constexpr double kFrameBarMm = 7;
 // Cut allowance beyond a page edge.
-constexpr double kCutAllowanceMm = 3;
 
 void Fill(double x1, double y1, double x2, double y2) {
   FillBox(0, x1, y1, x2, y2, PaperSettings.BackingSheetColor);

@@ -6,7 +6,6 @@
 namespace {
 // Twips to the millimetre as the device-pixel formulas of the page routines
 // write it (1440 / 25.4 rounded).
-constexpr double kTwipsPerMm = 56.7;
 }  // namespace
 
 double DevicePixelsX(double mm) { return mm * kTwipsPerMm / GetTwipsPerPixelX(); }

@@ -6,6 +6,10 @@
 
 class PrintSurface;
 
+// Twips to the millimetre as the pages have always been laid out (1440 / 25.4
+// rounded): positions stored in twips depend on it.
+inline constexpr double kTwipsPerMm = 56.7;
+
 // Millimetres as device pixels of the active surface, at 56.7 twips to the
 // millimetre and the surface's twips per pixel (the screen's while
 // previewing, the printer's otherwise); not rounded.

@@ -3,7 +3,7 @@
 #include "FontMapping.h"
 
 namespace {
-constexpr double kTwipsPerMm = 1440.0 / 25.4;
+constexpr double kExactTwipsPerMm = 1440.0 / 25.4;
 }
 
 PrintSurface::~PrintSurface() = default;
@@ -23,8 +23,8 @@ void PrintSurface::setScaleMode(int16_t mode) {
   state_.CurrentY = float(fromMmY(y));
 }
 
-double PrintSurface::pixelsPerMmX() const { return kTwipsPerMm / twipsPerPixelX(); }
-double PrintSurface::pixelsPerMmY() const { return kTwipsPerMm / twipsPerPixelY(); }
+double PrintSurface::pixelsPerMmX() const { return kExactTwipsPerMm / twipsPerPixelX(); }
+double PrintSurface::pixelsPerMmY() const { return kExactTwipsPerMm / twipsPerPixelY(); }
 
 double PrintSurface::toMmX(double v) const {
   return state_.ScaleMode == kScalePixels ? v / pixelsPerMmX() : v;

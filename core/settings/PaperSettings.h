@@ -42,6 +42,10 @@ struct PaperSettingsData {
 
 extern PaperSettingsData PaperSettings;
 
+// Printing runs this far past a page's edge, so that a page cut out of the
+// sheet carries no white rim.
+inline constexpr double kCutAllowanceMm = 3;
+
 // Section name and list text of each of the 25 organiser sizes.
 constexpr int kPaperSizeCount = 25;
 QString PaperSizeSectionName(int index);  // "" outside 0..24

@@ -4,7 +4,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kEscapedBreak = QStringLiteral("\\n");
 const QString kQuote = QStringLiteral("\"");
 const QString kDoubledQuote = QStringLiteral("\"\"");

@@ -145,3 +145,13 @@ float ParseSingle(const QString& text) {
   if (value < -limit) return -std::numeric_limits<float>::max();
   return static_cast<float>(value);
 }
+
+QString ZeroPadded(int n, int width) {
+  QString digits = QString::number(qAbs(qint64(n)));
+  const qsizetype room = width - digits.size() - (n < 0 ? 1 : 0);
+  if (room > 0) digits.prepend(QString(room, u'0'));
+  if (n < 0) digits.prepend(u'-');
+  return digits;
+}
+
+QString TwoDigits(int n) { return ZeroPadded(n, 2); }

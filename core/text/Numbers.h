@@ -23,3 +23,9 @@ int32_t ToInt32(double value);
 int16_t ParseInt16(const QString& text);
 int32_t ParseInt32(const QString& text);
 float ParseSingle(const QString& text);
+
+// Zero-padded to the width, the sign counted in it, as dates are written in
+// the files. Built by hand: a year calendar looks up every day of the year,
+// and QString::arg took much of each lookup.
+QString ZeroPadded(int n, int width);
+QString TwoDigits(int n);

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+// The line end of every file the program writes.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // The text without leading and trailing half-width blanks (U+0020); the
 // full-width blank and other white space are ordinary characters.
 QString TrimBlanks(const QString& text);

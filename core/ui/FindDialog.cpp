@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 namespace {
-FindKeysDialogHandler& handler() {
+FindKeysDialogHandler& findKeysDialogHandler() {
   static FindKeysDialogHandler h;
   return h;
 }
@@ -89,8 +89,8 @@ FindKeys ShowFindKeysDialog(QWidget* owner, const FindKeys& keys) {
     dialog.txt_key1[row]->setText(keys.key1[row]);
     dialog.txt_key2[row]->setText(keys.key2[row]);
   }
-  if (handler())
-    handler()(dialog);
+  if (findKeysDialogHandler())
+    findKeysDialogHandler()(dialog);
   else
     dialog.exec();
   FindKeys out;
@@ -101,4 +101,4 @@ FindKeys ShowFindKeysDialog(QWidget* owner, const FindKeys& keys) {
   return out;
 }
 
-void SetFindKeysDialogHandler(FindKeysDialogHandler h) { handler() = std::move(h); }
+void SetFindKeysDialogHandler(FindKeysDialogHandler h) { findKeysDialogHandler() = std::move(h); }

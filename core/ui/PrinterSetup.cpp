@@ -13,7 +13,7 @@
 
 namespace {
 
-PrinterSetupHandler& handler() {
+PrinterSetupHandler& printerSetupHandler() {
   static PrinterSetupHandler h;
   return h;
 }
@@ -62,11 +62,11 @@ int16_t ShowPrinterSetup(QWidget* owner) {
   ThePrinter().endDocument();
   ForgetQueueDefaultPageSizes();
   PrinterSetupChoice choice = CurrentChoice();
-  const int16_t result = handler() ? handler()(owner, choice) : showReal(owner, choice);
+  const int16_t result = printerSetupHandler() ? printerSetupHandler()(owner, choice) : showReal(owner, choice);
   if (result != 0 && !choice.printer.isEmpty() && choice.paper.size.isValid())
     KeepPaperChoice(choice.printer, choice.paper);
   ThePrinter().endDocument();
   return result;
 }
 
-void SetPrinterSetupHandler(PrinterSetupHandler h) { handler() = std::move(h); }
+void SetPrinterSetupHandler(PrinterSetupHandler h) { printerSetupHandler() = std::move(h); }

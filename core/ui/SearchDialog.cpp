@@ -15,7 +15,7 @@
 #include "core/text/StringHelpers.h"
 
 namespace {
-SearchKeyDialogHandler& handler() {
+SearchKeyDialogHandler& searchKeyDialogHandler() {
   static SearchKeyDialogHandler h;
   return h;
 }
@@ -111,8 +111,8 @@ bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ShowSearchKeyDialog(QWidget* owner) {
   SearchDialog dialog(owner);
-  if (handler()) {
-    handler()(dialog);
+  if (searchKeyDialogHandler()) {
+    searchKeyDialogHandler()(dialog);
     // A dialog the handler left open goes the way of its close box.
     dialog.done(QDialog::Rejected);
     return;
@@ -120,4 +120,4 @@ void ShowSearchKeyDialog(QWidget* owner) {
   dialog.exec();
 }
 
-void SetSearchKeyDialogHandler(SearchKeyDialogHandler h) { handler() = std::move(h); }
+void SetSearchKeyDialogHandler(SearchKeyDialogHandler h) { searchKeyDialogHandler() = std::move(h); }

@@ -3,7 +3,7 @@
 #include "SettingsForm.h"
 
 namespace {
-SettingsFormHandler& handler() {
+SettingsFormHandler& settingsFormHandler() {
   static SettingsFormHandler h;
   return h;
 }
@@ -11,13 +11,13 @@ SettingsFormHandler& handler() {
 
 void ShowSettingsForm(QWidget* parent) {
   SettingsForm form(parent);
-  if (!handler()) {
+  if (!settingsFormHandler()) {
     form.exec();
     return;
   }
   form.Form_Activate();
-  handler()(form);
+  settingsFormHandler()(form);
   if (form.result() != QDialog::Accepted) form.done(QDialog::Rejected);
 }
 
-void SetSettingsFormHandler(SettingsFormHandler h) { handler() = std::move(h); }
+void SetSettingsFormHandler(SettingsFormHandler h) { settingsFormHandler() = std::move(h); }

@@ -12,14 +12,14 @@ namespace {
 
 class DrawStyledLineTest : public PrimitivesTest {};
 
-constexpr double kMm = 1e-4;
+constexpr double kLineTolMm = 1e-4;
 
 void ExpectLine(const RecordedOp& op, double x1, double y1, double x2, double y2) {
   EXPECT_EQ(op.kind, RecordedOp::Line);
-  EXPECT_NEAR(op.x1, x1, kMm);
-  EXPECT_NEAR(op.y1, y1, kMm);
-  EXPECT_NEAR(op.x2, x2, kMm);
-  EXPECT_NEAR(op.y2, y2, kMm);
+  EXPECT_NEAR(op.x1, x1, kLineTolMm);
+  EXPECT_NEAR(op.y1, y1, kLineTolMm);
+  EXPECT_NEAR(op.x2, x2, kLineTolMm);
+  EXPECT_NEAR(op.y2, y2, kLineTolMm);
 }
 
 TEST_F(DrawStyledLineTest, PlainStylesDrawOneLineInTheirWidth) {
@@ -167,8 +167,8 @@ TEST_F(DrawStyledLineTest, DotsAreOneDottedLineOfPointsOrSmallCirclesByLineType)
     EXPECT_EQ(line.kind, RecordedOp::Line);
     ExpectLine(line, 10, 10, 10, c.y2);
     EXPECT_EQ(line.drawStyle, kDrawDotted);
-    EXPECT_NEAR(line.dotPitch, c.spacing, kMm);
-    EXPECT_NEAR(line.dotSize, c.size, kMm);
+    EXPECT_NEAR(line.dotPitch, c.spacing, kLineTolMm);
+    EXPECT_NEAR(line.dotSize, c.size, kLineTolMm);
     EXPECT_EQ(line.drawWidth, c.width);
     EXPECT_EQ(line.color, uint32_t(CurrentLineColor));
     EXPECT_EQ(active().drawStyle(), kDrawSolid);
@@ -225,8 +225,8 @@ TEST_F(DrawStyledLineTest, BoxSetsTheLineColourAndWidthFromItsStyle) {
   DrawBox(3, 10, 20, 40, 50, 4);
   auto boxes = ops(RecordedOp::Box);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NEAR(boxes[0].x1, 10, kMm);
-  EXPECT_NEAR(boxes[0].y2, 50, kMm);
+  EXPECT_NEAR(boxes[0].x1, 10, kLineTolMm);
+  EXPECT_NEAR(boxes[0].y2, 50, kLineTolMm);
   EXPECT_EQ(boxes[0].drawWidth, 3);
   EXPECT_EQ(boxes[0].drawStyle, 2);  // the draw style is not reset
   EXPECT_EQ(boxes[0].color, Rgb(255, 0, 0));
@@ -252,10 +252,10 @@ TEST_F(DrawStyledLineTest, FillLeavesTheLineColourAlone) {
   FillBox(99, 8, 0, 88, 156, 0xCCEEFF);
   const auto fills = ops(RecordedOp::FilledBox);
   ASSERT_EQ(fills.size(), 1u);
-  EXPECT_NEAR(fills[0].x1, 8, kMm);
-  EXPECT_NEAR(fills[0].y1, 0, kMm);
-  EXPECT_NEAR(fills[0].x2, 88, kMm);
-  EXPECT_NEAR(fills[0].y2, 156, kMm);
+  EXPECT_NEAR(fills[0].x1, 8, kLineTolMm);
+  EXPECT_NEAR(fills[0].y1, 0, kLineTolMm);
+  EXPECT_NEAR(fills[0].x2, 88, kLineTolMm);
+  EXPECT_NEAR(fills[0].y2, 156, kLineTolMm);
   EXPECT_EQ(fills[0].color, 0xCCEEFFu);
   EXPECT_EQ(printer().drawStyle(), 0);
   EXPECT_EQ(printer().drawWidth(), 1);

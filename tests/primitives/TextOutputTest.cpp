@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kMm = 1e-3;
+constexpr double kTextTolMm = 1e-3;
 
 class TextOutputTest : public PrimitivesTest {
  protected:
@@ -22,7 +22,7 @@ class TextOutputTest : public PrimitivesTest {
   std::vector<Line> lines() {
     std::vector<Line> found;
     for (const RecordedOp& op : ops(RecordedOp::Text)) {
-      if (found.empty() || std::abs(found.back().y - op.y1) > kMm)
+      if (found.empty() || std::abs(found.back().y - op.y1) > kTextTolMm)
         found.push_back({op.x1, op.y1, op.text});
       else
         found.back().text += op.text;
@@ -44,7 +44,7 @@ TEST_F(TextOutputTest, InlineAndNewLinePrintTheTextAsItStands) {
   PrintTextNewLine(QString(QChar(4)) + QStringLiteral("x\r"));
   EXPECT_EQ(PageUsed, 1);
   EXPECT_FLOAT_EQ(GetCurrentX(), 0);
-  EXPECT_NEAR(GetCurrentY(), 7 + LineHeight(10), kMm);
+  EXPECT_NEAR(GetCurrentY(), 7 + LineHeight(10), kTextTolMm);
   const QStringList texts = printer().texts();
   ASSERT_EQ(texts.size(), 2);
   EXPECT_EQ(texts[0], QStringLiteral("a\\nb漢"));
@@ -76,11 +76,11 @@ TEST_F(TextOutputTest, WrappedTextBreaksAtLineBreaksBackToTheStartX) {
     ASSERT_EQ(found.size(), size_t(c.lines.size()));
     for (size_t i = 0; i < found.size(); ++i) {
       EXPECT_EQ(found[i].text, c.lines[int(i)]);
-      EXPECT_NEAR(found[i].x, 20, kMm);
+      EXPECT_NEAR(found[i].x, 20, kTextTolMm);
     }
     if (found.size() == 2) {
       const double rows = c.text.contains(QStringLiteral("\\n\\n")) ? 2 : 1;
-      EXPECT_NEAR(found[1].y, 30 + rows * LineHeight(10), kMm);
+      EXPECT_NEAR(found[1].y, 30 + rows * LineHeight(10), kTextTolMm);
     }
   }
 }
@@ -94,8 +94,8 @@ TEST_F(TextOutputTest, WrappedTextWrapsBeforeTheCharacterThatWouldPassTheLimit) 
   ASSERT_EQ(found.size(), 2u);
   EXPECT_EQ(found[0].text, QStringLiteral("一二三四五六七八"));
   EXPECT_EQ(found[1].text, QStringLiteral("九十"));
-  EXPECT_NEAR(found[1].x, 10, kMm);
-  EXPECT_NEAR(GetCurrentX(), 10 + 2 * 2 * 10 / 5.67, kMm);
+  EXPECT_NEAR(found[1].x, 10, kTextTolMm);
+  EXPECT_NEAR(GetCurrentX(), 10 + 2 * 2 * 10 / 5.67, kTextTolMm);
 
   // A limit left of the start puts every character on a line of its own.
   printer().clearOps();
@@ -105,8 +105,8 @@ TEST_F(TextOutputTest, WrappedTextWrapsBeforeTheCharacterThatWouldPassTheLimit) 
   found = lines();
   ASSERT_EQ(found.size(), 3u);
   for (size_t i = 0; i < found.size(); ++i) {
-    EXPECT_NEAR(found[i].x, 50, kMm);
-    EXPECT_NEAR(found[i].y, double(i + 1) * LineHeight(10), kMm);
+    EXPECT_NEAR(found[i].x, 50, kTextTolMm);
+    EXPECT_NEAR(found[i].y, double(i + 1) * LineHeight(10), kTextTolMm);
   }
 }
 

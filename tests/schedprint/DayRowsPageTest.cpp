@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kX1 = 8, kX2 = 88;
 
 class DayRowsPageTest : public SchedulePrintTest {
  protected:

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double kX1 = 8, kX2 = 88;  // the bible page at the front range
 
 class MonthGridPageTest : public SchedulePrintTest {
  protected:

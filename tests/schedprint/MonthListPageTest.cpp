@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double kX1 = 8, kX2 = 88;
 
 class MonthListPageTest : public SchedulePrintTest {
  protected:

@@ -17,6 +17,11 @@
 #include "schedule/DaySchedule.h"
 #include "schedule/SchedulePrintSource.h"
 
+// The bible page at the front range, in millimetres from the sheet's left.
+inline constexpr double kX1 = 8, kX2 = 88;
+// A Monday whose week the weekly pages are tested on.
+inline const QDate kMonday(2009, 3, 2);
+
 // The printer queue the recording tests print to.
 extern const QString kTestQueueName;
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double kX1 = 8, kX2 = 88, kW = 80;
+constexpr double kW = 80;
 
 class SpreadPagesTest : public SchedulePrintTest {
  protected:

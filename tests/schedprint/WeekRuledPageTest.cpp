@@ -11,7 +11,6 @@
 
 namespace {
 
-const QDate kMonday(2009, 3, 2);
 
 class WeekRuledPageTest : public SchedulePrintTest {
  protected:

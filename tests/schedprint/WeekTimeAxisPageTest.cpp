@@ -13,7 +13,6 @@
 
 namespace {
 
-const QDate kMonday(2009, 3, 2);
 
 class WeekTimeAxisPageTest : public SchedulePrintTest {
  protected:

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double kX1 = 8, kX2 = 88;
 
 class YearCalendarTest : public SchedulePrintTest {
  protected:

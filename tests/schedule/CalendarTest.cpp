@@ -3,10 +3,10 @@
 #include "QtPrint.h"
 
 #include "schedule/Calendar.h"
+#include "Dates.h"
 
 namespace {
 
-QDate D(int y, int m, int d) { return QDate(y, m, d); }
 
 TEST(Calendar, MonthArithmetic) {
   EXPECT_EQ(FirstDayOfMonth(D(2005, 12, 15)), D(2005, 12, 1));

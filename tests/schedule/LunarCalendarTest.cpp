@@ -6,10 +6,10 @@
 
 #include "schedule/LunarCalendar.h"
 #include "schedule/NewMoonTable.h"
+#include "Dates.h"
 
 namespace {
 
-QDate D(int y, int m, int d) { return QDate(y, m, d); }
 
 // The rows published with the calendar for 1997 to 2020; the generated
 // table must reproduce them as they stand.

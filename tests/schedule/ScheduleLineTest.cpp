@@ -6,10 +6,10 @@
 #include "schedule/EntryKind.h"
 #include "schedule/ProjectSpan.h"
 #include "schedule/ScheduleLine.h"
+#include "Dates.h"
 
 namespace {
 
-QDate D(int y, int m, int d) { return QDate(y, m, d); }
 
 // The entries the lookup gives the day for these lines, markers included,
 // with every option on.

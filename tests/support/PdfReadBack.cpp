@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -86,17 +87,51 @@ QImage RenderPdfPage(const QString& path, int page, int dpi) {
 }
 
 namespace {
+// Which pixels of a rendered page are dark, and which have a dark pixel within
+// one step: worked out once per page, since the comparisons below ask each
+// pixel several times and QImage::pixel() is slow in a sanitized build.
+class DarkMap {
+ public:
+  explicit DarkMap(const QImage& image) : w_(image.width()), h_(image.height()) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    dark_.assign(size_t(w_) * h_, 0);
+    near_.assign(size_t(w_) * h_, 0);
+    for (int y = 0; y < h_; ++y) {
+      const uchar* row = grey.constScanLine(y);
+      for (int x = 0; x < w_; ++x) dark_[size_t(y) * w_ + x] = row[x] <= 128;
+    }
+    for (int y = 0; y < h_; ++y)
+      for (int x = 0; x < w_; ++x) {
+        if (!dark_[size_t(y) * w_ + x]) continue;
+        for (int ny = std::max(0, y - 1); ny <= std::min(h_ - 1, y + 1); ++ny)
+          for (int nx = std::max(0, x - 1); nx <= std::min(w_ - 1, x + 1); ++nx) near_[size_t(ny) * w_ + nx] = 1;
+      }
+  }
+  int width() const { return w_; }
+  int height() const { return h_; }
+  bool dark(QPoint p) const { return inside(p) && dark_[size_t(p.y()) * w_ + p.x()]; }
+  bool darkNear(QPoint p) const { return inside(p) && near_[size_t(p.y()) * w_ + p.x()]; }
+
+ private:
+  bool inside(QPoint p) const { return p.x() >= 0 && p.y() >= 0 && p.x() < w_ && p.y() < h_; }
+  int w_;
+  int h_;
+  std::vector<unsigned char> dark_;
+  std::vector<unsigned char> near_;
+};
+
 // Mean position of the dark pixels along one axis inside a band.
 double DarkCentre(const QImage& page, int dpi, double fromMm, double toMm, bool columns) {
   const double pxPerMm = dpi / 25.4;
   const int from = int(fromMm * pxPerMm);
   const int to = int(toMm * pxPerMm);
+  const DarkMap map(page);
   double sum = 0;
   double count = 0;
-  for (int y = 0; y < page.height(); ++y) {
-    for (int x = 0; x < page.width(); ++x) {
+  for (int y = 0; y < map.height(); ++y) {
+    for (int x = 0; x < map.width(); ++x) {
       const int along = columns ? y : x;
-      if (along < from || along > to || qGray(page.pixel(x, y)) > 128) continue;
+      if (along < from || along > to || !map.dark({x, y})) continue;
       sum += (columns ? x : y) + 0.5;
       count += 1;
     }
@@ -114,26 +149,17 @@ double DarkRowCentreMm(const QImage& page, int dpi, double xFromMm, double xToMm
 }
 
 namespace {
-bool Dark(const QImage& image, QPoint p) { return image.valid(p) && qGray(image.pixel(p)) <= 128; }
-
-bool DarkNear(const QImage& image, QPoint p) {
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx)
-      if (Dark(image, p + QPoint(dx, dy))) return true;
-  return false;
-}
-
 // Dark pixels of either window without a dark pixel next to them in the other.
-double MismatchAt(const QImage& a, QPoint ao, const QImage& b, QPoint bo, int w, int h) {
+double MismatchAt(const DarkMap& a, QPoint ao, const DarkMap& b, QPoint bo, int w, int h) {
   int dark = 0;
   int unmatched = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const QPoint p(x, y);
-      const bool da = Dark(a, ao + p);
-      const bool db = Dark(b, bo + p);
+      const bool da = a.dark(ao + p);
+      const bool db = b.dark(bo + p);
       dark += da + db;
-      unmatched += (da && !DarkNear(b, bo + p)) + (db && !DarkNear(a, ao + p));
+      unmatched += (da && !b.darkNear(bo + p)) + (db && !a.darkNear(ao + p));
     }
   }
   return dark ? double(unmatched) / dark : 1.0;
@@ -146,10 +172,12 @@ double DarkMismatch(const QImage& a, QPointF aMm, const QImage& b, QPointF bMm, 
   const int h = int(sizeMm.height() * pxPerMm);
   const QPoint ao(int(std::lround(aMm.x() * pxPerMm)), int(std::lround(aMm.y() * pxPerMm)));
   const QPoint bo(int(std::lround(bMm.x() * pxPerMm)), int(std::lround(bMm.y() * pxPerMm)));
+  const DarkMap mapA(a);
+  const DarkMap mapB(b);
   // Renderers round glyph edges differently: allow a pixel of shift.
   double best = 1.0;
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx)
-      best = std::min(best, MismatchAt(a, ao + QPoint(dx, dy), b, bo, w, h));
+      best = std::min(best, MismatchAt(mapA, ao + QPoint(dx, dy), mapB, bo, w, h));
   return best;
 }
