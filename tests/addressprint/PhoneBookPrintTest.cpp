@@ -272,7 +272,7 @@ TEST_F(PrintButton, BothSidesOfAnA4SheetWithThreeEntries) {
   for (const char* number : {":1", ":2", ":3"}) EXPECT_EQ(texts.count(QString::fromLatin1(number)), 1) << number;
   const double rightHalfLeft = std::nearbyint(GetScaleWidth() - (PaperSettings.PageWidth - PaperSettings.PageLeft));
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-    if (op.text == QStringLiteral(":1")) EXPECT_GT(op.x1, rightHalfLeft);
+    if (op.text == QStringLiteral(":1")) { EXPECT_GT(op.x1, rightHalfLeft); }
 }
 
 TEST_F(PrintButton, LandscapeOnBothSidesAlternatesBackAndFront) {

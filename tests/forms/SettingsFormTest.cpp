@@ -396,8 +396,9 @@ TEST_F(SettingsFormTest, TheFormCoversTheMainWindowInsideTheScreen) {
     EXPECT_TRUE(screen.contains(at)) << c.mainWindow.x();
     EXPECT_GE(at.width(), form.minimumSizeHint().width()) << c.mainWindow.x();
     EXPECT_GE(at.height(), form.minimumSizeHint().height()) << c.mainWindow.x();
-    if (c.overTheMainWindow)
+    if (c.overTheMainWindow) {
       EXPECT_EQ(at, QRect(100, 50, 1000, 500 + TwipsToPixelsY(200)));
+    }
   }
   SetScreenAreaOverride(std::nullopt);
 }

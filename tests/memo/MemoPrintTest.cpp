@@ -87,7 +87,7 @@ TEST_F(MemoPrintTest, PagesOfLinesWithPromptsBetweenThem) {
   RunMemoPrintJob(options, 0, QStringLiteral("表裏交互"), 3);
   ASSERT_EQ(Sheets().size(), 1u);
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-    if (op.text == u"line093") EXPECT_DOUBLE_EQ(op.x1, 8);
+    if (op.text == u"line093") { EXPECT_DOUBLE_EQ(op.x1, 8); }
   EXPECT_TRUE(messages().shown().empty());
 
   // A line that opens a page by itself is printed on that page.
@@ -115,8 +115,8 @@ TEST_F(MemoPrintTest, MarkupBreaksRulesTablesAndSubheadings) {
     if (op.x1 == 8 && op.x2 == 88 && op.y1 > 9 && op.y1 < 156) ++rules;
   EXPECT_EQ(rules, 3);  // "---", ten dashes and "@LINE=2"
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Text)) {
-    if (op.text == u"[見出し") EXPECT_EQ(op.fontName, PaperSettings.DefaultFontName);
-    if (op.text == u"text") EXPECT_EQ(op.fontName, PaperSettings.DataFontName);
+    if (op.text == u"[見出し") { EXPECT_EQ(op.fontName, PaperSettings.DefaultFontName); }
+    if (op.text == u"text") { EXPECT_EQ(op.fontName, PaperSettings.DataFontName); }
   }
   printer().clearOps();
   EXPECT_TRUE(DrawMemoPage(options, 3, 8, 88));
@@ -131,7 +131,7 @@ TEST_F(MemoPrintTest, FooterDateTimeAndPageNumber) {
   EXPECT_TRUE(printer().texts().contains(QStringLiteral("Date:2009/03/10 ")));
   EXPECT_TRUE(printer().texts().contains(QStringLiteral("Time:08:30 ")));
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-    if (op.text == u"P.2") EXPECT_DOUBLE_EQ(op.x1, 76);
+    if (op.text == u"P.2") { EXPECT_DOUBLE_EQ(op.x1, 76); }
 }
 
 TEST_F(MemoPrintTest, SheetsOfSeveralPagesAndRefusedLayouts) {

@@ -161,9 +161,10 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
     QImageReader reader(path);
     EXPECT_EQ(reader.format(), QByteArray(c.format));
     EXPECT_EQ(reader.size(), QSize(4, 6));  // turned, not stretched
-    if (c.sidecar)
+    if (c.sidecar) {
       EXPECT_EQ(ReadBytes(homeFile(QString::fromLatin1(c.sidecar))),
                 WritePhotoSidecar(QStringLiteral("旅"), 0, 0, 0, 0, QStringLiteral("一\r\n二")));
+    }
   }
   EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("noext.txt"))));
   EXPECT_NE(w().PrintedPicture.size(), w().SavedPicture.size());

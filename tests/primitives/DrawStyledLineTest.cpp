@@ -44,7 +44,7 @@ TEST_F(DrawStyledLineTest, PlainStylesDrawOneLineInTheirWidth) {
     EXPECT_EQ(lines[0].drawWidth, c.width);
     EXPECT_EQ(lines[0].drawStyle, 0);
     EXPECT_EQ(lines[0].color, uint32_t(CurrentLineColor));
-    if (c.colour != 19) EXPECT_EQ(CurrentLineColor, ColorByIndex(c.colour));
+    if (c.colour != 19) { EXPECT_EQ(CurrentLineColor, ColorByIndex(c.colour)); }
     EXPECT_EQ(printer().drawWidth(), c.width);
     EXPECT_FLOAT_EQ(GetCurrentX(), 60);
     EXPECT_FLOAT_EQ(GetCurrentY(), 25);

@@ -100,7 +100,7 @@ TEST_F(VerticalAndRotatedTextTest, VerticalTextOfAnAddressLine) {
     const double tolerance = turned ? 0.05 : 1e-4;
     EXPECT_NEAR(all[i].x1, turned ? 30 + square : 30, tolerance);
     EXPECT_NEAR(all[i].y1, expected[i].y, tolerance);
-    if (turned) EXPECT_EQ(all[i].rotated.escapement, 2700);
+    if (turned) { EXPECT_EQ(all[i].rotated.escapement, 2700); }
   }
   EXPECT_FLOAT_EQ(GetCurrentX(), 30);
   EXPECT_NEAR(GetCurrentY(), 10 + 7 * line + 2 * square, 1e-4);

@@ -35,7 +35,7 @@ TEST_F(AgeTableRulerTest, AgeTableOf2009) {
   const auto texts = ops(RecordedOp::Text);
   for (const RecordedOp& t : texts)
     if (t.text == l[0]) EXPECT_NEAR(t.y1, 9 + 147.0 / 102, 1e-3);
-    else if (t.text == l[50]) EXPECT_EQ(t.x1, 48);
+    else if (t.text == l[50]) { EXPECT_EQ(t.x1, 48); }
 }
 
 TEST_F(AgeTableRulerTest, TheCurrentEraHasItsFirstYear) {

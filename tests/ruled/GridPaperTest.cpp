@@ -145,7 +145,7 @@ TEST_F(GridPaperTest, NumberPlaceCorrectsItsBoxes) {
   options.Txt_keisen_yohaku = QStringLiteral("8");
   DrawGridPaper(options, QStringLiteral("H2"), 3, 0, 1, 8, 88);
   for (const RecordedOp& l : ops(RecordedOp::Line))
-    if (l.y1 >= 17 && l.y2 <= 89) EXPECT_EQ(l.drawWidth, 1);
+    if (l.y1 >= 17 && l.y2 <= 89) { EXPECT_EQ(l.drawWidth, 1); }
   EXPECT_EQ(ops(RecordedOp::Box).back().drawWidth, 3);
 }
 

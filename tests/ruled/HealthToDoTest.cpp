@@ -69,7 +69,7 @@ TEST_F(HealthToDoTest, DefaultRowsAndColumns) {
   for (const Dotted& d : dottedLines()) EXPECT_EQ(d.x1, d.x2);
   EXPECT_EQ(dottedLines().size(), 6u);
   for (const RecordedOp& t : ops(RecordedOp::Text))
-    if (t.text == QStringLiteral("体重(kg)")) EXPECT_EQ(t.fontSize, PaperSettings.DefaultFontSize - 1);
+    if (t.text == QStringLiteral("体重(kg)")) { EXPECT_EQ(t.fontSize, PaperSettings.DefaultFontSize - 1); }
 }
 
 TEST_F(HealthToDoTest, WeightGraphAroundTheTypedWeight) {

@@ -81,7 +81,7 @@ TEST_F(KanjiListTest, PagesHoldWholeLinesUntilTheEnd) {
   DrawKanjiList(options, first, 8, 88);
   EXPECT_EQ(first, 1);
   for (const RecordedOp& t : ops(RecordedOp::Text))
-    if (t.text == QStringLiteral("あ　：")) EXPECT_NEAR(t.y1, 10, 1e-4);
+    if (t.text == QStringLiteral("あ　：")) { EXPECT_NEAR(t.y1, 10, 1e-4); }
 
   // Rows of each page stay within the body.
   const double maxRows = std::trunc((147 - 1) / (2 * HalfCharWidthMm(PaperSettings.DataFontSize))) - 1;

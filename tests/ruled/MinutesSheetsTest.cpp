@@ -56,7 +56,7 @@ TEST_F(MinutesSheetsTest, ContinuationSheetAndPitches) {
     const auto r = rules();
     EXPECT_EQ(r.size(), c.rules);
     EXPECT_EQ(options.txt_gijiroku_yokokei, QString::fromLatin1(c.after));
-    if (c.rules == 35) EXPECT_NEAR(r[0].y1, 9 + 1 + 145.0 / 36, 1e-3);
+    if (c.rules == 35) { EXPECT_NEAR(r[0].y1, 9 + 1 + 145.0 / 36, 1e-3); }
     EXPECT_FALSE(printer().texts().join(QString()).contains(QStringLiteral("議題")));
   }
 }
@@ -90,7 +90,7 @@ TEST_F(MinutesSheetsTest, StickyNoteFrames) {
     if (c.frames == 0) continue;
     EXPECT_NEAR(boxes[0].y1, 11, 1e-4);
     EXPECT_NEAR(boxes[0].y2 - boxes[0].y1, c.height, 1e-3);
-    if (c.frames > 1) EXPECT_NEAR(boxes[1].y1 - boxes[0].y2, 2, 1e-3);
+    if (c.frames > 1) { EXPECT_NEAR(boxes[1].y1 - boxes[0].y2, 2, 1e-3); }
   }
 }
 

@@ -30,7 +30,7 @@ TEST_F(ScheduleCsvFileTest, RecordsInEitherEncodingAndAnyLineEnd) {
     const ImportedScheduleCsv csv = ReadImportedScheduleCsv(homeFile(QString::fromLatin1(c.name)));
     EXPECT_EQ(csv.problem, Problem::None) << c.name;
     EXPECT_EQ(csv.encoding, c.encoding) << c.name;
-    if (QByteArray(c.name) != "ascii.csv") EXPECT_EQ(csv.lines, records) << c.name;
+    if (QByteArray(c.name) != "ascii.csv") { EXPECT_EQ(csv.lines, records) << c.name; }
   }
   WriteBytes(homeFile(QStringLiteral("empty.csv")), QByteArray());
   EXPECT_TRUE(ReadImportedScheduleCsv(homeFile(QStringLiteral("empty.csv"))).lines.isEmpty());
@@ -96,9 +96,10 @@ TEST_F(ScheduleCsvFileTest, FilesOfAnotherKindAreRefusedWithTheirReason) {
     EXPECT_EQ(reader.problem(), c.problem) << c.name;
     ImportedScheduleCsvReader::Record r;
     EXPECT_FALSE(reader.next(r)) << c.name;
-    if (c.message)
+    if (c.message) {
       EXPECT_EQ(reader.problemMessage(), QStringLiteral("このファイル(") + path + QStringLiteral(")") +
                                              QString::fromUtf8(c.message));
+    }
   }
 }
 

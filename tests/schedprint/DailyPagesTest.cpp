@@ -54,8 +54,9 @@ TEST_F(DailyPagesTest, TwoDaysAPageAlternating) {
     EXPECT_EQ(pages[1].first, c.page2);
     EXPECT_NEAR(pages[0].second, 8 + 2, 1e-6);  // front range
     EXPECT_NEAR(pages[1].second, 0 + 2, 1e-6);  // back range
-    if (c.start.day() == 2)
+    if (c.start.day() == 2) {
       EXPECT_EQ(jobSequence(), (QStringList{QStringLiteral("page"), QStringLiteral("prompt(1)"), QStringLiteral("page")}));
+    }
   }
 }
 

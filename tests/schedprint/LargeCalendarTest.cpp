@@ -165,8 +165,9 @@ TEST_F(LargeCalendarTest, CrowdedDayRunsIntoTheNextWeekRow) {
   ASSERT_TRUE(last);
   EXPECT_GT(last->x1, gridLeft + 2 * w);  // 2 March is in row 2; its last entries lie beyond it
   for (const RecordedOp& op : page)
-    if (op.kind == RecordedOp::RotatedText && op.text.startsWith(u'長'))
+    if (op.kind == RecordedOp::RotatedText && op.text.startsWith(u'長')) {
       EXPECT_LE(op.text.size() * 2, int((g.bottom - g.top) / 7 * 5.67 / g.entrySize));
+    }
 }
 
 TEST_F(LargeCalendarTest, WallCalendarWithMemoEndsAt168) {
@@ -214,7 +215,7 @@ TEST_F(LargeCalendarTest, BrokenA4FontSettingsStillPrint) {
     const auto pages = Pages(printer());
     ASSERT_EQ(pages.size(), 1u);
     for (const RecordedOp& op : pages[0])
-      if (op.kind == RecordedOp::RotatedText) EXPECT_FALSE(op.fontName.isEmpty());
+      if (op.kind == RecordedOp::RotatedText) { EXPECT_FALSE(op.fontName.isEmpty()); }
   }
 }
 

@@ -89,7 +89,7 @@ TEST_F(WeekRuledPageTest, HourScaleByRangeAndKind) {
     int longTicks = 0;
     for (const RecordedOp& t : ticks) longTicks += t.y2 - t.y1 > 0.75;
     EXPECT_EQ(longTicks, c.firstBandTicks ? 2 : 0);  // at 12 and 18
-    if (c.kind == 4) EXPECT_TRUE(labelsAbove(PaperSettings.FootHeight).isEmpty());
+    if (c.kind == 4) { EXPECT_TRUE(labelsAbove(PaperSettings.FootHeight).isEmpty()); }
   }
   // Saturday and Sunday share the sixth row of kind 5 without a scale.
   LoadPaperSettings(0);

@@ -114,7 +114,7 @@ TEST_F(WeekTimeAxisPageTest, HourLabelsByRange) {
   source.options.OptMemo = 0;
   draw(2);
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-    if (op.fontSize == labelSize()) EXPECT_LT(op.x1, 8 + 20);
+    if (op.fontSize == labelSize()) { EXPECT_LT(op.x1, 8 + 20); }
 }
 
 TEST_F(WeekTimeAxisPageTest, HourLabelsKeepTheDataColourAfterARedEntry) {

@@ -252,7 +252,7 @@ TEST_F(YearMonthDriverTest, ThroughThePrintButtonToThePdfPrinter) {
   EXPECT_EQ(cell(twenty), std::make_pair(4, 4));
   // Days 30 and 31 on the sixth row.
   for (const PdfWord& w : words)
-    if (w.text == QStringLiteral("31") && w.yMinMm > top) EXPECT_EQ(cell(w).second, 6);
+    if (w.text == QStringLiteral("31") && w.yMinMm > top) { EXPECT_EQ(cell(w).second, 6); }
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(MonthList, TimedLinesNeedADesignWithTimesAndTheDetailOption) {
   for (const Row& r : rows) {
     const QList<int> numbers = Numbers(Rows("2001", "05", {false, r.times, r.detail}));
     EXPECT_EQ(numbers.contains(9) && numbers.contains(10), r.listed) << r.times << " " << r.detail;
-    if (r.listed) EXPECT_EQ(numbers.mid(5, 5), (QList<int>{4, 5, 7, 9, 10}));
+    if (r.listed) { EXPECT_EQ(numbers.mid(5, 5), (QList<int>{4, 5, 7, 9, 10})); }
   }
 }
 

@@ -141,7 +141,7 @@ TEST_F(TreeTest, FirstTextInLevelColourOnlyWhenAskedAndClampedPastTwenty) {
   window_->chk_kaisoColor->setChecked(false);
   print();
   for (const RecordedOp& op : textRuns())
-    if (op.kind == RecordedOp::Text && op.text == "L0") EXPECT_EQ(op.color, uint32_t(PaperSettings.DataColor));
+    if (op.kind == RecordedOp::Text && op.text == "L0") { EXPECT_EQ(op.color, uint32_t(PaperSettings.DataColor)); }
 }
 
 TEST_F(TreeTest, RefusesWhatItCannotPrint) {

@@ -87,8 +87,9 @@ TEST_F(DesktopTest, EveryPageWindowOpensWholeOnTheScreen) {
       EXPECT_EQ(ControlsOutOfSight(w, window, screen), QStringList()) << page.kind << " " << screenSize.width();
       EXPECT_FALSE(w.mdiArea->verticalScrollBar()->isVisible()) << page.kind;
       EXPECT_FALSE(w.mdiArea->horizontalScrollBar()->isVisible()) << page.kind;
-      if (auto* print = window->findChild<QPushButton*>(QStringLiteral("Cmd_print")))
+      if (auto* print = window->findChild<QPushButton*>(QStringLiteral("Cmd_print"))) {
         EXPECT_TRUE(print->isVisibleTo(&w)) << page.kind;
+      }
       // A picture of the window as the user sees it, to look at.
       if (kind == QLatin1String("yotei"))
         w.grab().save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/desktop-schedule-%1.png").arg(screenSize.width()));
@@ -168,7 +169,7 @@ TEST_F(DesktopTest, MenuShortcutsReachTheirCommandsOnEveryPage) {
     // window's frame.
     QMultiHash<QKeySequence, QString> owners;
     for (QAction* action : w.findChildren<QAction*>()) {
-      const bool frameAction = sub->isAncestorOf(action->parentWidget()) || action->parent() == sub ||
+      const bool frameAction = sub->isAncestorOf(qobject_cast<QWidget*>(action->parent())) || action->parent() == sub ||
                                (sub->systemMenu() && sub->systemMenu()->actions().contains(action));
       const bool mainAction = action->parent() == &w;
       if (!(frameAction || mainAction) || !action->isVisible() || !action->isEnabled()) continue;
