@@ -37,7 +37,7 @@ TEST_F(CodePageChecksTest, RoundTripOfFileBytes) {
       {QByteArray("line\rother\nlast"), true},      // line ends are not content
       {QByteArray("\xE5\xAE\x9A\r\n"), false},     // UTF-8 "定"
       {QByteArray("\x81\x7F\r\n"), false},         // a lead byte without its trail
-      {QByteArray("ok\r\n\xEF\xBB\xBFbom"), false},
+      {QByteArray("ok\r\n\xEF\xBB\xBF" "bom"), false},  // a UTF-8 byte-order mark
       {QByteArray(), true},
   };
   for (const auto& c : cases)
