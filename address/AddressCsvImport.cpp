@@ -12,7 +12,6 @@
 #include "core/text/CsvLine.h"
 #include "core/text/JapaneseText.h"
 #include "core/text/StringHelpers.h"
-#include "StringHelpers.h"
 
 namespace {
 

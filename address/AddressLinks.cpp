@@ -5,7 +5,6 @@
 
 #include "core/text/StringHelpers.h"
 #include "core/ui/VersionBox.h"
-#include "StringHelpers.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 #include "AddressRecord.h"
 #include "core/ui/FindDialog.h"
@@ -17,6 +18,10 @@ struct AddressPrintLines {
   QStringList lines;              // the chosen lines as read
   QList<AddressRecord> records;   // the same, split
   int count() const { return static_cast<int>(records.size()); }
+  // Lines each record takes in the packed list, measured once a job rather
+  // than on every page; listLinesKey names what the measuring went by.
+  mutable std::vector<int> listLines;
+  mutable QString listLinesKey;
 };
 
 struct AddressPrintChoice {

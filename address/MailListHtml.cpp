@@ -5,7 +5,6 @@
 #include "core/platform/SafeSave.h"
 #include "core/settings/AppGlobals.h"
 #include "core/text/StringHelpers.h"
-#include "StringHelpers.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

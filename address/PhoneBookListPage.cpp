@@ -17,7 +17,6 @@
 #include "core/text/CsvEscape.h"
 #include "core/text/Numbers.h"
 #include "core/text/StringHelpers.h"
-#include "StringHelpers.h"
 
 namespace {
 
@@ -273,6 +272,15 @@ int PrintPhoneBookListPage(int /*designIndex*/, int sortIndex, const QString& ca
   PhoneBookWalk walk;
   walk.slotsPerPage = perPage;
   walk.cost = [&](const AddressRecord& r) { return LinesOf(PlanRows(r, g, yobiCaption, noCaption)); };
+  // The preview measures on the screen's picture, the printer on its own.
+  const QString measuredBy = QStringList{QString::number(Previewing()), QString::number(g.fitLimit), p.DataFontName,
+                                         QString::number(p.DataFontSize), yobiCaption, noCaption}
+                                 .join(QChar(0x1F));
+  if (lines.listLinesKey != measuredBy || lines.listLines.size() != size_t(lines.count())) {
+    lines.listLines.assign(size_t(lines.count()), -1);
+    lines.listLinesKey = measuredBy;
+  }
+  walk.costs = &lines.listLines;
   if (sortIndex == 1) walk.groupKey = [](const AddressRecord& r) { return IndexKeyOfReading(r.field(kFieldKana)); };
   if (sortIndex == 3) walk.groupKey = [](const AddressRecord& r) { return TrimBlanks(r.field(kFieldKaisyaName)).toUpper(); };
   walk.drawHeader = [&](const AddressRecord& r) {

@@ -30,7 +30,17 @@ int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank,
         if (record->field(kFieldFlags).left(1).toInt() != 0) continue;
       }
     }
-    const int cost = walk.cost && !filler ? std::max(1, walk.cost(*record)) : 1;
+    int cost = 1;
+    if (walk.cost && !filler) {
+      const qsizetype index = next - 1;
+      if (walk.costs && walk.costs->size() == size_t(records.size())) {
+        int& known = (*walk.costs)[size_t(index)];
+        if (known < 0) known = std::max(1, walk.cost(*record));
+        cost = known;
+      } else {
+        cost = std::max(1, walk.cost(*record));
+      }
+    }
     slot += cost;
     if (slot > walk.slotsPerPage) {
       slot = cost;

@@ -7,6 +7,7 @@
 // fill the page.
 #include <QString>
 #include <functional>
+#include <vector>
 
 class AddressRecord;
 template <typename T>
@@ -16,6 +17,10 @@ struct PhoneBookWalk {
   int slotsPerPage = 1;
   // Slots a record takes (1 unless given).
   std::function<int(const AddressRecord&)> cost;
+  // Where a costly cost is remembered, one value per record (-1 until asked),
+  // kept by the caller from page to page: every page walks the records
+  // before it, and measuring them again would make a long book quadratic.
+  std::vector<int>* costs = nullptr;
   // The grouping key; none when empty.
   std::function<QString(const AddressRecord&)> groupKey;
   std::function<void(const AddressRecord&)> drawHeader;

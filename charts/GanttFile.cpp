@@ -8,7 +8,6 @@
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
 #include "core/text/StringHelpers.h"
-#include "StringHelpers.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/text/OptionLine.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 }

@@ -1,7 +1,7 @@
 #include "DateFormat.h"
 
 #include <array>
-#include "Numbers.h"
+#include "core/text/Numbers.h"
 
 namespace {
 

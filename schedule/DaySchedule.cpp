@@ -12,7 +12,6 @@
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 #include "core/text/Numbers.h"
-#include "Numbers.h"
 
 namespace {
 

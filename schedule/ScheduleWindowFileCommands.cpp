@@ -26,7 +26,7 @@
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/VersionBox.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

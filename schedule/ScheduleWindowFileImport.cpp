@@ -16,7 +16,7 @@
 #include "core/print/PrintJob.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/SchedulePrintSource.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

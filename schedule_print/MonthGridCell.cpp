@@ -11,7 +11,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/JapaneseText.h"
 #include "schedule/SchedulePrintSource.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

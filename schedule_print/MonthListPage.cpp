@@ -16,7 +16,7 @@
 #include "core/text/ColorTable.h"
 #include "schedule/DayKind.h"
 #include "schedule/SchedulePrintSource.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

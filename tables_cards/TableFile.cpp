@@ -9,7 +9,7 @@
 #include "core/text/OptionLine.h"
 #include "TableTemplates.h"
 #include "core/ui/VersionBox.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

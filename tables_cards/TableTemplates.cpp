@@ -7,8 +7,7 @@
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 #include "core/ui/FontLists.h"
-#include "Numbers.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

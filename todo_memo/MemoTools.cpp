@@ -1,7 +1,7 @@
 #include "MemoTools.h"
 
 #include "core/platform/Codec.h"
-#include "StringHelpers.h"
+#include "core/text/StringHelpers.h"
 
 namespace memo {
 

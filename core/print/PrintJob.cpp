@@ -20,8 +20,6 @@ int16_t PreviewOutlineKind = 1;
 
 namespace {
 
-bool Previewing() { return PreviewMode == 1; }
-
 // The paper is checked once per job, before its first page.
 bool paperChecked = false;
 

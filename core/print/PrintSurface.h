@@ -155,6 +155,8 @@ class PrintSurface {
 
 // 0 sends every routine to the printer, 1 to the preview picture.
 extern int16_t PreviewMode;
+// True while the job draws on the preview picture rather than the printer.
+bool Previewing();
 
 // The preview window's page picture, created on first use (the preview window
 // shows it). Tests may put a recording surface in its place.

@@ -14,9 +14,10 @@ uint32_t ResolveSurfaceColor(int32_t colour);
 PrintSurface* installedPrinter = nullptr;
 PrintSurface* installedPreview = nullptr;
 
-bool Previewing() { return PreviewMode == 1; }
 const QString kFallbackFont = QStringLiteral("ＭＳ ゴシック");
 }  // namespace
+
+bool Previewing() { return PreviewMode == 1; }
 
 PrintSurface& PreviewPicture() { return installedPreview ? *installedPreview : PreviewImage(); }
 PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : ThePrinter(); }

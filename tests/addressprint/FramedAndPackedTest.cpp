@@ -237,6 +237,35 @@ TEST_F(PackedPrint, AnEntryThatDoesNotFitOpensTheNextPage) {
   EXPECT_FALSE(Texts().contains(QStringLiteral("b ")));
 }
 
+// A job measures each entry once and keeps the counts with its lines; a
+// change of font must not leave it paging by the old counts.
+TEST_F(PackedPrint, AJobKeepsItsMeasuresOnlyWhileTheFontStays) {
+  QStringList book;
+  for (int i = 0; i < 60; ++i)
+    // Names of every length: where one stops fitting beside its number, the
+    // number takes a line of its own, and that point moves with the font.
+    book << Entry({{kFieldName, QString(1 + i % 15, u'長')}, {kFieldTel, QStringLiteral("090")}});
+  const AddressPrintLines shared = Lines(book);
+  auto pages = [&](const AddressPrintLines* lines) {
+    std::vector<std::string> out;  // each page's texts, joined to read well in a failure
+    for (int page = 1; page < 100; ++page) {
+      printer().clearOps();
+      const AddressPrintLines fresh = Lines(book);
+      const int done = PrintPhoneBookListPage(10, 0, QStringLiteral("全て"), page, 8, 88, lines ? *lines : fresh,
+                                              QString(), QString());
+      out.push_back(Texts().join(u'|').toStdString());
+      if (done) break;
+    }
+    return out;
+  };
+  const auto before = pages(&shared);
+  EXPECT_EQ(before, pages(nullptr));
+  PaperSettings.DataFontSize += 4;
+  const auto after = pages(&shared);
+  EXPECT_EQ(after, pages(nullptr));
+  EXPECT_NE(after.size(), before.size());
+}
+
 TEST_F(PackedPrint, NoLineFitsOrOddLinesStillEndTheJob) {
   QStringList wide;
   for (int i = 0; i < 400; ++i) wide << QString(1000, u'長');
