@@ -282,6 +282,7 @@ const QStringList* DaySchedule::monthLines(const QString& path, int month) {
     QStringList lines;
     linesRead_ = reader_(path, lines);
     monthLines_ = {};
+    recent_.clear();  // built from the lines that are gone
     if (!linesRead_) return nullptr;
     monthLines_ = LinesByMonth(lines);
     linesPath_ = path;
@@ -294,6 +295,7 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
                                  DayKind& kind) {
   if (!day.isValid()) {
     cache_ = ScheduleMonthCache();
+    recent_.clear();
     linesRead_ = false;
     monthLines_ = {};
     return;
@@ -302,9 +304,27 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
   // year calendar cost more than the lookup itself.
   const int month = day.year() * 100 + day.month();
   if (cache_.key.isEmpty() || cachedMonth_ != month) {
+    // Put aside first: reading the file anew below drops what was put aside.
+    if (!cache_.key.isEmpty()) {
+      constexpr size_t kRecentMonths = 12;
+      if (recent_.size() == kRecentMonths) recent_.erase(recent_.begin());
+      recent_.push_back({cachedMonth_, cachedOptions_, std::move(cache_)});
+    }
+    cache_ = ScheduleMonthCache();
     const QStringList* lines = monthLines(options.ScheduleFilePath, day.month());
-    cache_ = lines ? BuildScheduleMonthCache(*lines, day, options) : ScheduleMonthCache();
+    if (lines) {
+      const auto again = std::find_if(recent_.begin(), recent_.end(), [&](const RecentMonth& r) {
+        return r.month == month && r.options == options;
+      });
+      if (again != recent_.end()) {
+        cache_ = std::move(again->cache);
+        recent_.erase(again);
+      } else {
+        cache_ = BuildScheduleMonthCache(*lines, day, options);
+      }
+    }
     cachedMonth_ = month;
+    cachedOptions_ = options;
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }

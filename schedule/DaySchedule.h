@@ -28,6 +28,8 @@ struct DayScheduleOptions {
   int16_t RedWeekday = 1;        // weekday number (1 = Sunday) of DayKind 1
   int16_t BlueWeekday = 7;       // weekday number of DayKind 4
   QString ShiftPattern;          // day marks, one per day in turn
+
+  bool operator==(const DayScheduleOptions&) const = default;
 };
 
 // One line of the month cache, with the columns the lookup compares taken
@@ -72,7 +74,8 @@ class DaySchedule {
   // A null day empties the cache, forgets the file's lines and leaves texts
   // and kind as they are; otherwise the cache is loaded when the day lies in
   // another month than the cached one, from the lines read before unless
-  // the file changed since, and the day is looked up. A schedule file that
+  // the file changed since (a month built from those same lines under the
+  // same options is taken up again), and the day is looked up. A schedule file that
   // cannot be read gives the days no entries and is tried again on the next
   // call.
   void GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
@@ -91,6 +94,17 @@ class DaySchedule {
   ChangeStamp stamp_;
   ScheduleMonthCache cache_;
   int cachedMonth_ = 0;  // year * 100 + month of cache_ while its key is set
+  DayScheduleOptions cachedOptions_;  // what cache_ was built under
+  // Months looked up before the current one, built from the lines as last
+  // read and under the options they name: a diary page asks for one day in
+  // each of five years, and rebuilding each month every time was a fifth of
+  // its printing.
+  struct RecentMonth {
+    int month = 0;
+    DayScheduleOptions options;
+    ScheduleMonthCache cache;
+  };
+  std::vector<RecentMonth> recent_;
   // The file's lines as last read, sorted by month ([1..12]), with the path
   // and stamp they came from.
   bool linesRead_ = false;

@@ -252,6 +252,43 @@ TEST(DayScheduleCache, LinesSortedByMonthGiveWhatTheWholeFileGives) {
   EXPECT_EQ(s.reads, 1);
 }
 
+// A diary page asks for one day in each of several years; months looked up
+// before are taken up again only while the file and the options are the same.
+TEST(DayScheduleCache, MonthsLookedUpBeforeServeOnlyUnderTheSameFileAndOptions) {
+  CountingSchedule s;
+  s.file = {"2020/05/08,　　,五年前",   "2022/05/08,時刻,09:00 朝会", "2024/05/08,　　,今年",
+            "    /05/08,毎年,記念日", "2023/05/09,赤　,翌日"};
+  DayScheduleOptions options = FreshWindowOptions();
+  options.OptRecurring = 1;
+  for (QDate d(2024, 5, 1); d.month() == 5; d = d.addDays(1)) {
+    for (int year = 2020; year <= 2024; ++year) {
+      const QDate day(year, d.month(), d.day());
+      QStringList expected;
+      DayKind expectedKind = DayKind::Ordinary;
+      LookUpDaySchedule(BuildScheduleMonthCache(s.file, day, options), day, options, expected, expectedKind);
+      EXPECT_EQ(s.at(day, options), expected) << day.toString(Qt::ISODate).toStdString();
+      EXPECT_EQ(s.kind, expectedKind);
+    }
+  }
+  EXPECT_EQ(s.reads, 1);
+
+  // The same month under other options is built afresh.
+  options.OptDetailEntries = 0;
+  s.at(QDate(2021, 5, 8), options);
+  EXPECT_EQ(s.at(QDate(2022, 5, 8), options), QStringList({"", "　記念日"}));
+  options.OptDetailEntries = 1;
+  s.at(QDate(2021, 5, 8), options);
+  EXPECT_EQ(s.at(QDate(2022, 5, 8), options), QStringList({"", "時09:00 朝会", "　記念日"}));
+
+  // A changed file is read at the next change of month, and no month built
+  // from the old lines is taken up again.
+  s.file = {"2022/05/08,　　,変更後"};
+  s.at(QDate(2021, 5, 8), options);
+  EXPECT_EQ(s.reads, 2);
+  EXPECT_EQ(s.at(QDate(2024, 5, 8), options), QStringList({""}));
+  EXPECT_EQ(s.at(QDate(2022, 5, 8), options), QStringList({"", "　変更後"}));
+}
+
 TEST(DayScheduleCache, EmptyDayResetsAndLeavesTheOutputs) {
   CountingSchedule s;
   s.file = {"2024/05/08,赤　,歯医者"};
