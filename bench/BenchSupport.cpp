@@ -9,6 +9,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/PaperSettings.h"
 
 void PrintPages(benchmark::State& state, PageDrawer draw) {
   ConfirmPrompts = 0;
@@ -48,4 +49,10 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
+}
+
+BenchProgramHome::BenchProgramHome() {
+  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
+  WriteDefaultSettings();
+  LoadPaperSettings(0);
 }

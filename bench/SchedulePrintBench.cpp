@@ -70,15 +70,11 @@ class BenchSource : public SchedulePrintSource {
   DaySchedule lookup_;
 };
 
-struct BenchHome {
+struct BenchHome : BenchProgramHome {
   BenchHome() {
-    SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-    WriteDefaultSettings();
-    LoadPaperSettings(0);
     ConfirmPrompts = 0;
     EndDocPerPage = 0;
   }
-  QTemporaryDir dir;
   // Where the job's PDF goes: RINGPAD_ARTEFACT_DIR keeps it to be looked at.
   QString pdfPath(int16_t code, const char* kind) const {
     const QString kept = qEnvironmentVariable("RINGPAD_ARTEFACT_DIR");

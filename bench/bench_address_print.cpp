@@ -2,7 +2,6 @@
 // drawn as the ruled design 0, every page, on the recording surface and on
 // the PDF printer, and as the packed list on the recording surface. Each page walks the split entries before it only to count
 // them, so a page costs its own rows plus a count.
-#include <QTemporaryDir>
 
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"
@@ -51,10 +50,7 @@ AddressPrintLines CompanyOrder(int entries) {
 }
 
 void BM_PrintEveryPage(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
+  const BenchProgramHome home;
   SurfaceRecorder recorder;
   const AddressPrintLines lines = CompanyOrder(int(state.range(0)));
   for (auto _ : state) {
@@ -68,10 +64,7 @@ void BM_PrintEveryPage(benchmark::State& state) {
 // The packed list: an entry takes as many lines as its fields need, so the
 // walk measures each entry once a job and counts from then on.
 void BM_PrintEveryPackedPage(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
+  const BenchProgramHome home;
   SurfaceRecorder recorder;
   const AddressPrintLines chosen = CompanyOrder(int(state.range(0)));
   for (auto _ : state) {
@@ -88,11 +81,8 @@ void BM_PrintEveryPackedPage(benchmark::State& state) {
 // The whole job as the print button runs it on the PDF printer: every page
 // begun, drawn and finished, then the document ended and written.
 void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
-  const QString pdf = dir.path() + QStringLiteral("/book.pdf");
+  const BenchProgramHome home;
+  const QString pdf = home.dir.path() + QStringLiteral("/book.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
   PreviewMode = 0;

@@ -1,7 +1,6 @@
 // A Gantt chart of 2,000 tasks (about 180 pages on the bible size) planned
 // and drawn, on the recording surface and on the PDF printer. Each page
 // splits only its own task lines; the others cost one look at their page.
-#include <QTemporaryDir>
 
 #include "BenchSupport.h"
 #include "charts/GanttPage.h"
@@ -57,21 +56,13 @@ void DrawNextPage() {
   DrawGanttPage(job.options, page, job.plan.LinePage, job.plan.lines, PaperSettings.PageLeft, PaperSettings.PageWidth);
 }
 
-void Setup(QTemporaryDir& dir) {
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
-}
-
 void BM_PlanChart(benchmark::State& state) {
-  QTemporaryDir dir;
-  Setup(dir);
+  const BenchProgramHome home;
   for (auto _ : state) benchmark::DoNotOptimize(MakeJob(int(state.range(0))));
 }
 
 void BM_EveryPageRecorded(benchmark::State& state) {
-  QTemporaryDir dir;
-  Setup(dir);
+  const BenchProgramHome home;
   SurfaceRecorder recorder;
   Job job = MakeJob(int(state.range(0)));
   current = &job;
@@ -87,8 +78,7 @@ void BM_EveryPageRecorded(benchmark::State& state) {
 }
 
 void BM_PagesOnPdfPrinter(benchmark::State& state) {
-  QTemporaryDir dir;
-  Setup(dir);
+  const BenchProgramHome home;
   Job job = MakeJob(2000);
   current = &job;
   PrintPagesOnPdfPrinter(state, DrawNextPage);

@@ -69,14 +69,6 @@ QString CameraPicture() {
   return path;
 }
 
-struct PhotoHome {
-  PhotoHome() {
-    SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-    WriteDefaultSettings();
-    LoadPaperSettings(0);
-  }
-  QTemporaryDir dir;
-};
 
 double PeakRssMb() {
   rusage usage{};
@@ -98,7 +90,7 @@ void BM_PhotoLoad(benchmark::State& state) {
 // As the window does it: the turned picture takes the loaded one's place,
 // and the stretched one is made from it.
 void BM_PhotoTurnAndStretch(benchmark::State& state) {
-  PhotoHome home;
+  BenchProgramHome home;
   QImage saved = LoadPicture(CameraPicture());
   for (auto _ : state) {
     saved = TurnPictureLeft(saved);
@@ -107,7 +99,7 @@ void BM_PhotoTurnAndStretch(benchmark::State& state) {
 }
 
 void BM_PhotoPagePreview(benchmark::State& state) {
-  PhotoHome home;
+  BenchProgramHome home;
   PhotoPageOptions o;
   o.picture = LoadPicture(CameraPicture());
   o.title = QStringLiteral("写真");
@@ -119,7 +111,7 @@ void BM_PhotoPagePreview(benchmark::State& state) {
 // The photo window's whole way, its two pictures (as loaded and as printed)
 // held as the window holds them, then one page to a PDF file.
 void BM_PhotoWindowWayToPdf(benchmark::State& state) {
-  PhotoHome home;
+  BenchProgramHome home;
   const QString path = CameraPicture();
   // RINGPAD_ARTEFACT_DIR keeps the PDF to be looked at.
   const QString kept = qEnvironmentVariable("RINGPAD_ARTEFACT_DIR");

@@ -2,7 +2,6 @@
 // the recording surface, upright and turned, and on the PDF printer. Each page walks the body from
 // its first line, so a whole job is quadratic in the pages; the body is cut
 // into lines once per job.
-#include <QTemporaryDir>
 
 #include "BenchSupport.h"
 #include "core/print/SurfaceRecorder.h"
@@ -37,10 +36,7 @@ void DrawNextTurnedPage() {
 }
 
 void BM_TablePagesRecorded(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
+  const BenchProgramHome home;
   SurfaceRecorder recorder;
   TablePrintJob table(BigTable());
   job = &table;
@@ -50,10 +46,7 @@ void BM_TablePagesRecorded(benchmark::State& state) {
 }
 
 void BM_TablePagesTurnedRecorded(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
+  const BenchProgramHome home;
   SurfaceRecorder recorder;
   TablePrintJob table(BigTable());
   job = &table;
@@ -63,10 +56,7 @@ void BM_TablePagesTurnedRecorded(benchmark::State& state) {
 }
 
 void BM_TablePagesPdf(benchmark::State& state) {
-  QTemporaryDir dir;
-  SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
+  const BenchProgramHome home;
   TablePrintJob table(BigTable());
   job = &table;
   nextPage = 1;
