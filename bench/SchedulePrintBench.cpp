@@ -3,6 +3,7 @@
 // within 1.5 times the replay).
 #include <QDir>
 #include <QTemporaryDir>
+#include <string>
 
 #include "BenchSupport.h"
 #include "RecordedOpsReplay.h"
@@ -126,64 +127,49 @@ void ReplayJob(benchmark::State& state, int16_t code, const QString& sheets) {
   state.counters["ops"] = double(ops.size());
 }
 
-void BM_MonthGridYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 53, QStringLiteral("12")); }
-void BM_MonthGridYear_Replay(benchmark::State& state) { ReplayJob(state, 53, QStringLiteral("12")); }
+// Each job printed through the PDF printer and, beside it, the replay of its
+// recorded drawing: the yardstick the printing is measured against.
+struct DriverJob {
+  const char* name;
+  int16_t code;
+  const char* sheets;
+  int iterations;
+};
+const DriverJob kDriverJobs[] = {
+    // A leap year of day pages, one a sheet (366 pages).
+    {"DayPagesLeapYear", 211, "366", 2},
+    // A year of large calendars: turned text on every page, and the wall
+    // calendar.
+    {"TurnedCalendarYear", 251, "12", 3},
+    {"WallCalendarYear", 261, "12", 3},
+    // A year of the margin spread on A4 sides (six sheets, twelve sides), and
+    // twelve years of year calendars on fronts.
+    {"SpreadYear", 62, "6", 5},
+    {"YearCalendars", 2, "12", 5},
+    {"MonthGridYear", 53, "12", 5},
+    // A year of monthly lists on fronts, and a year of one-month spreads on
+    // A4 sides (twelve sides, two half-month pages each).
+    {"MonthListYear", 23, "12", 5},
+    {"HalfMonthSpreadYear", 42, "6", 5},
+    // Weekly pages: a year of weeks one a sheet, and of four weeks to an A4
+    // sheet; time-axis spreads, two to an A4 sheet (26 sheets, 52 sides).
+    {"WeekPagesYear", 123, "52", 3},
+    {"WeekA4SidesYear", 122, "13", 3},
+    {"TimeAxisSpreadYear", 172, "26", 3},
+};
 
-// A year of the margin spread on A4 sides (six sheets, twelve sides), and
-// twelve years of year calendars on fronts.
-void BM_SpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 62, QStringLiteral("6")); }
-void BM_SpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 62, QStringLiteral("6")); }
-void BM_YearCalendars_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 2, QStringLiteral("12")); }
-void BM_YearCalendars_Replay(benchmark::State& state) { ReplayJob(state, 2, QStringLiteral("12")); }
-
-// A year of monthly lists on fronts, and a year of one-month spreads on A4
-// sides (twelve sides, two half-month pages each).
-void BM_MonthListYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 23, QStringLiteral("12")); }
-void BM_MonthListYear_Replay(benchmark::State& state) { ReplayJob(state, 23, QStringLiteral("12")); }
-void BM_HalfMonthSpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 42, QStringLiteral("6")); }
-void BM_HalfMonthSpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 42, QStringLiteral("6")); }
-
-// A year of large calendars: turned text on every page, and the wall calendar.
-void BM_TurnedCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 251, QStringLiteral("12")); }
-void BM_TurnedCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 251, QStringLiteral("12")); }
-void BM_WallCalendarYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 261, QStringLiteral("12")); }
-void BM_WallCalendarYear_Replay(benchmark::State& state) { ReplayJob(state, 261, QStringLiteral("12")); }
-
-// A leap year of day pages, one a sheet (366 pages).
-void BM_DayPagesLeapYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 211, QStringLiteral("366")); }
-void BM_DayPagesLeapYear_Replay(benchmark::State& state) { ReplayJob(state, 211, QStringLiteral("366")); }
-
-BENCHMARK(BM_DayPagesLeapYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DayPagesLeapYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TurnedCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TurnedCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WallCalendarYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WallCalendarYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_YearCalendars_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_YearCalendars_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MonthGridYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MonthGridYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MonthListYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MonthListYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_HalfMonthSpreadYear_PdfPrinter)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_HalfMonthSpreadYear_Replay)->Iterations(5)->Unit(benchmark::kMillisecond);
-
-// Weekly pages: a year of weeks one a sheet, and of four weeks to an A4 sheet.
-void BM_WeekPagesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 123, QStringLiteral("52")); }
-void BM_WeekPagesYear_Replay(benchmark::State& state) { ReplayJob(state, 123, QStringLiteral("52")); }
-void BM_WeekA4SidesYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 122, QStringLiteral("13")); }
-void BM_WeekA4SidesYear_Replay(benchmark::State& state) { ReplayJob(state, 122, QStringLiteral("13")); }
-// Time-axis spreads, two to an A4 sheet: 26 sheets, 52 sides.
-void BM_TimeAxisSpreadYear_PdfPrinter(benchmark::State& state) { PrintJobOnPdf(state, 172, QStringLiteral("26")); }
-void BM_TimeAxisSpreadYear_Replay(benchmark::State& state) { ReplayJob(state, 172, QStringLiteral("26")); }
-BENCHMARK(BM_WeekPagesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WeekPagesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WeekA4SidesYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WeekA4SidesYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TimeAxisSpreadYear_PdfPrinter)->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TimeAxisSpreadYear_Replay)->Iterations(3)->Unit(benchmark::kMillisecond);
+const bool kDriverJobsRegistered = [] {
+  for (const DriverJob& job : kDriverJobs) {
+    const std::string name = std::string("BM_") + job.name;
+    benchmark::RegisterBenchmark((name + "_PdfPrinter").c_str(), [job](benchmark::State& state) {
+      PrintJobOnPdf(state, job.code, QString::fromLatin1(job.sheets));
+    })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((name + "_Replay").c_str(), [job](benchmark::State& state) {
+      ReplayJob(state, job.code, QString::fromLatin1(job.sheets));
+    })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 }  // namespace
 

@@ -11,12 +11,7 @@ namespace {
 class DailyPagesTest : public SchedulePrintTest {
  protected:
   int runDriver(int16_t code, const QDate& day, const QString& sheets) {
-    source.choose(code / 10, code % 10 - 1, day, sheets);
-    QDate start;
-    SetPrinterScaleMode(6);
-    const int result = PrintDailyDesigns(source, code, start);
-    EndPrintDocument();
-    return result;
+    return runDesign(PrintDailyDesigns, code, day, sheets);
   }
   // The dates ("mm月dd日") of each page with the page's frame side: the x of
   // the first date.

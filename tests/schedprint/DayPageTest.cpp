@@ -156,12 +156,7 @@ TEST_F(DayPageTest, HostileEntries) {
 class DayDriverTest : public DayPageTest {
  protected:
   int run(int16_t code, const QDate& day, const QString& sheets) {
-    source.choose(code / 10, code % 10 - 1, day, sheets);
-    QDate start;
-    SetPrinterScaleMode(6);
-    const int result = PrintDailyDesigns(source, code, start);
-    EndPrintDocument();
-    return result;
+    return runDesign(PrintDailyDesigns, code, day, sheets);
   }
   static QStringList DayNumbers(const std::vector<std::vector<RecordedOp>>& pages) {
     QStringList out;

@@ -20,30 +20,15 @@ class DiaryAndSpreadTest : public SchedulePrintTest {
     source.options.DiaryYears = 5;
   }
   int runDriver(int16_t code, const QDate& day, const QString& sheets) {
-    source.choose(code / 10, code % 10 - 1, day, sheets);
-    QDate start;
-    SetPrinterScaleMode(6);
-    const int result = PrintDailyDesigns(source, code, start);
-    EndPrintDocument();
-    return result;
-  }
-  // Drops the schedule's month cache after the test changed its lines.
-  void reread() {
-    QStringList texts;
-    DayKind kind;
-    source.GetDaySchedule(QDate(), texts, kind);
+    return runDesign(PrintDailyDesigns, code, day, sheets);
   }
   std::vector<RecordedOp> spread(int half, const QDate& day) {
-    reread();
-    printer().clearOps();
-    SetPrinterScaleMode(6);
+    freshPage();
     DrawDayHeader(source, half, day, 8, 88);
     return printer().ops();
   }
   std::vector<RecordedOp> diary(int years, const QString& day) {
-    reread();
-    printer().clearOps();
-    SetPrinterScaleMode(6);
+    freshPage();
     DrawFiveYearDiaryPage(source, years, day, 8, 88);
     return printer().ops();
   }

@@ -180,3 +180,20 @@ std::optional<RecordedOp> FindText(const std::vector<RecordedOp>& ops, const QSt
       return op;
   return std::nullopt;
 }
+
+int SchedulePrintTest::runDesign(ScheduleDriver driver, int16_t code, const QDate& day, const QString& sheets,
+                                 QDate start) {
+  source.choose(code / 10, code % 10 - 1, day, sheets);
+  SetPrinterScaleMode(6);
+  const int result = driver(source, code, start);
+  EndPrintDocument();
+  return result;
+}
+
+void SchedulePrintTest::freshPage() {
+  QStringList texts;
+  DayKind kind;
+  source.GetDaySchedule(QDate(), texts, kind);
+  printer().clearOps();
+  SetPrinterScaleMode(6);
+}

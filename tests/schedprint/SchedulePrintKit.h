@@ -78,6 +78,17 @@ class SchedulePrintTest : public RingpadTest {
   // on (the dialog answers "PDF"); returns the file's path.
   QString usePdfPrinter(const QString& name);
 
+  // Chooses design code (tens the design, units the layout) for the day,
+  // runs the driver on it from start as the print button would, and ends the
+  // job; returns what the driver returned.
+  using ScheduleDriver = int (*)(SchedulePrintSource&, int16_t&, QDate&);
+  int runDesign(ScheduleDriver driver, int16_t code, const QDate& day, const QString& sheets, QDate start = {});
+
+  // Before a test draws one page itself: the recording emptied and the
+  // schedule's month cache dropped, as a new job starts, so lines the test
+  // changed are read.
+  void freshPage();
+
   RecordingSurface& printer() { return recorder_->printer; }
   RecordingSurface& preview() { return recorder_->preview; }
   // The ops of each page on a surface (what came after its page began).

@@ -15,11 +15,7 @@ namespace {
 class WeekRuledPageTest : public SchedulePrintTest {
  protected:
   void draw(int kind, const QDate& day = kMonday, double x1 = 8, double x2 = 88) {
-    printer().clearOps();
-    SetPrinterScaleMode(6);
-    QStringList texts;
-    DayKind dayKind;
-    source.GetDaySchedule(QDate(), texts, dayKind);  // the month cache, as a new job empties it
+    freshPage();
     DrawWeekRuledPage(source, kind, day, x1, x2);
   }
   // Hour labels (the 5 pt texts) above y, trimmed, in drawing order.

@@ -22,11 +22,7 @@ class WeekTimeAxisPageTest : public SchedulePrintTest {
     source.controls.Chk_naiyou = 1;
   }
   void draw(int kind, const QDate& day = kMonday, double x1 = 8, double x2 = 88) {
-    printer().clearOps();
-    SetPrinterScaleMode(6);
-    QStringList texts;
-    DayKind dayKind;
-    source.GetDaySchedule(QDate(), texts, dayKind);  // the month cache, as a new job empties it
+    freshPage();
     DrawWeekTimeAxisPage(source, kind, day, x1, x2);
   }
   float labelSize() const { return PaperSettings.DataFontSize / 2 + 0.5f; }

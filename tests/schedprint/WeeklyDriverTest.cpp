@@ -43,12 +43,7 @@ class WeeklyDriverTest : public SchedulePrintTest {
     source.controls.Chk_naiyou = 1;  // entries on the time-axis pages
   }
   int runDriver(int16_t code, const QDate& weekStart, const QString& sheets) {
-    source.choose(code / 10, code % 10 - 1, weekStart, sheets);
-    QDate start = weekStart;
-    SetPrinterScaleMode(6);
-    const int result = PrintWeeklyDesigns(source, code, start);
-    EndPrintDocument();
-    return result;
+    return runDesign(PrintWeeklyDesigns, code, weekStart, sheets, weekStart);
   }
   // The organiser pages of each side, as first entry and left x.
   std::vector<std::vector<Placed>> placedPages() {
