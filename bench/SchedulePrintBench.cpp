@@ -3,6 +3,7 @@
 // within 1.5 times the replay).
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <string>
 
 #include "BenchSupport.h"
@@ -96,35 +97,38 @@ void RunJob(BenchSource& source, int16_t code, const QDate& start) {
   EndPrintDocument();
 }
 
-void PrintJobOnPdf(benchmark::State& state, int16_t code, const QString& sheets) {
-  BenchHome home;
-  BenchSource source;
-  source.controls.Txt_maisu = sheets;
-  const QString pdf = home.pdfPath(code, "driver");
+// Times the job through the PDF printer or, with replay, the replay of its
+// recorded drawing in the orientation its sheets were printed in.
+void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, const std::function<void()>& job,
+                     QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+  if (replay) {
+    std::vector<RecordedOp> ops;
+    {
+      SurfaceRecorder recorder;
+      PreviewMode = 0;
+      job();
+      ops = recorder.printer.ops();
+    }
+    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin, orientation);
+    state.counters["ops"] = double(ops.size());
+    return;
+  }
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
   PreviewMode = 0;
   // One job untimed first, as the replay records one: fonts, the font
   // database and the printer are set up once per run, not per job.
-  RunJob(source, code, QDate(2009, 1, 1));
-  for (auto _ : state) RunJob(source, code, QDate(2009, 1, 1));
+  job();
+  for (auto _ : state) job();
   platform::SetFileDialogHandler({});
 }
 
-void ReplayJob(benchmark::State& state, int16_t code, const QString& sheets) {
+void DriverJobBench(benchmark::State& state, int16_t code, const QString& sheets, bool replay) {
   BenchHome home;
   BenchSource source;
   source.controls.Txt_maisu = sheets;
-  std::vector<RecordedOp> ops;
-  {
-    SurfaceRecorder recorder;
-    PreviewMode = 0;
-    RunJob(source, code, QDate(2009, 1, 1));
-    ops = recorder.printer.ops();
-  }
-  const QString pdf = home.pdfPath(code, "replay");
-  for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin);
-  state.counters["ops"] = double(ops.size());
+  TimeJobOrReplay(state, replay, home.pdfPath(code, replay ? "replay" : "driver"),
+                  [&] { RunJob(source, code, QDate(2009, 1, 1)); });
 }
 
 // Each job printed through the PDF printer and, beside it, the replay of its
@@ -162,10 +166,10 @@ const bool kDriverJobsRegistered = [] {
   for (const DriverJob& job : kDriverJobs) {
     const std::string name = std::string("BM_") + job.name;
     benchmark::RegisterBenchmark((name + "_PdfPrinter").c_str(), [job](benchmark::State& state) {
-      PrintJobOnPdf(state, job.code, QString::fromLatin1(job.sheets));
+      DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), false);
     })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((name + "_Replay").c_str(), [job](benchmark::State& state) {
-      ReplayJob(state, job.code, QString::fromLatin1(job.sheets));
+      DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), true);
     })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
   }
   return true;
@@ -182,7 +186,7 @@ void DiaryJob(benchmark::State& state, bool replay) {
   BenchSource source;
   source.options.DiaryYears = 5;
   source.controls.Txt_maisu = QStringLiteral("366");
-  const QString pdf = home.dir.path() + QStringLiteral("/diary.pdf");
+  const QString pdf = home.pdfPath(242, replay ? "replay" : "diary");
   const auto job = [&] {
     SetPrinterScaleMode(6);
     QDate day;
@@ -190,23 +194,7 @@ void DiaryJob(benchmark::State& state, bool replay) {
     PrintDailyDesigns(source, code, day);
     EndPrintDocument();
   };
-  if (replay) {
-    std::vector<RecordedOp> ops;
-    {
-      SurfaceRecorder recorder;
-      PreviewMode = 0;
-      job();
-      ops = recorder.printer.ops();
-    }
-    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin);
-    state.counters["ops"] = double(ops.size());
-    return;
-  }
-  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-  SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
-  for (auto _ : state) job();
-  platform::SetFileDialogHandler({});
+  TimeJobOrReplay(state, replay, pdf, job);
 }
 
 // A year of day pages four to a landscape sheet (92 sheets) in the four-fold
@@ -216,7 +204,7 @@ void FourUpDaysJob(benchmark::State& state, bool replay) {
   LoadPaperSettings(15);
   BenchSource source;
   source.controls.Txt_maisu = QStringLiteral("92");
-  const QString pdf = home.dir.path() + QStringLiteral("/fourup.pdf");
+  const QString pdf = home.pdfPath(211, replay ? "fourup-replay" : "fourup");
   const auto job = [&] {
     SetPrinterScaleMode(6);
     SetPrinterOrientation(2);
@@ -226,24 +214,8 @@ void FourUpDaysJob(benchmark::State& state, bool replay) {
     EndPrintDocument();
     SetPrinterOrientation(1);
   };
-  if (replay) {
-    std::vector<RecordedOp> ops;
-    {
-      SurfaceRecorder recorder;
-      PreviewMode = 0;
-      job();
-      ops = recorder.printer.ops();
-    }
-    // Landscape, as the sheets were printed, so no page is clipped away.
-    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin, QPageLayout::Landscape);
-    state.counters["ops"] = double(ops.size());
-    return;
-  }
-  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-  SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
-  for (auto _ : state) job();
-  platform::SetFileDialogHandler({});
+  // Landscape, as the sheets were printed, so no page is clipped away.
+  TimeJobOrReplay(state, replay, pdf, job, QPageLayout::Landscape);
 }
 
 void BM_DiaryLeapYear_PdfPrinter(benchmark::State& state) { DiaryJob(state, false); }
