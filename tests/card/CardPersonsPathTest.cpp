@@ -66,10 +66,7 @@ class CardPersonsPathTest : public MainWindowTest {
 };
 
 TEST_F(CardPersonsPathTest, PlaceRemoveStoreReopenAndPreview) {
-  Start();
-  messages().clear();  // the version box of a first run
-  choose(QStringLiteral("専用用紙(&S)"), QStringLiteral("CSV"));
-  auto* w = qobject_cast<CardWindow*>(window().ActivePageWindow());
+  auto* w = StartAndOpen<CardWindow>(QStringLiteral("専用用紙(&S)"), QStringLiteral("CSV"));
   ASSERT_NE(w, nullptr);
   const QString file = ProgramFolder + QStringLiteral("VOREVA.csv");
   const QByteArray sample = ReadBytes(file);

@@ -27,6 +27,17 @@ class MainWindowTest : public RingpadTest {
   // missing or greyed out.
   void choose(const QString& menu, const QString& item);
 
+  // A new user's first step: the program started, its first-run version box
+  // put away, and the menu item chosen; the page window it made active (null
+  // when that is no window of this type).
+  template <class PageWindowType>
+  PageWindowType* StartAndOpen(const QString& menu, const QString& item) {
+    Start();
+    messages().clear();
+    choose(menu, item);
+    return qobject_cast<PageWindowType*>(window().ActivePageWindow());
+  }
+
   // Prints to the preview through `press`, answering OK on every page and
   // every paper prompt; returns what the user saw in order ("page",
   // "empty page", "prompt"). The page window must stay locked meanwhile.

@@ -32,10 +32,7 @@ class TreePersonsPathTest : public MainWindowTest {
 };
 
 TEST_F(TreePersonsPathTest, OrganisationChartSavedClearedReadBackAndPreviewed) {
-  Start();
-  messages().clear();  // the version box of a first run
-  choose(QStringLiteral("専用用紙(&S)"), QStringLiteral("木(&T)"));
-  auto* w = qobject_cast<TreeWindow*>(window().ActivePageWindow());
+  auto* w = StartAndOpen<TreeWindow>(QStringLiteral("専用用紙(&S)"), QStringLiteral("木(&T)"));
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Cmb_Type->currentItem()->text(), QStringLiteral("緊急連絡網サンプル"));
   EXPECT_EQ(w->Txt_Title->text(), QStringLiteral("２年３組緊急連絡網サンプル"));
