@@ -1,5 +1,7 @@
 #include "TextLines.h"
 
+#include <QSet>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -186,16 +188,32 @@ QByteArray JoinLinesCrLf(const QStringList& lines) {
 QByteArray JoinLinesKeepingBytes(const QStringList& lines, const QList<QByteArray>& original) {
   // Only lines that would not come back from their own text need a lookup;
   // in a file of plain code page 932 there are none.
-  QHash<QString, QByteArray> foreign;
+  QList<QString> texts;
+  texts.reserve(original.size());
+  QSet<QString> foreignTexts;
   for (const QByteArray& raw : original) {
-    const QString text = FromSjis(raw);
-    if (ToSjis(text) != raw) foreign.insert(text, raw);
+    texts.append(FromSjis(raw));
+    if (ToSjis(texts.last()) != raw) foreignTexts.insert(texts.last());
   }
-  if (foreign.isEmpty()) return JoinLinesCrLf(lines);
+  if (foreignTexts.isEmpty()) return JoinLinesCrLf(lines);
+  // Several byte sequences can read as one text (every undefined pair reads
+  // as the same mark), so each text keeps the bytes of all its lines in file
+  // order and hands them out once each: a plain line never takes a foreign
+  // line's bytes, and an added line with the same text is encoded afresh.
+  struct Queue {
+    QList<QByteArray> raws;
+    qsizetype next = 0;
+  };
+  QHash<QString, Queue> byText;
+  for (qsizetype i = 0; i < original.size(); ++i)
+    if (foreignTexts.contains(texts.at(i))) byText[texts.at(i)].raws.append(original.at(i));
   QByteArray out;
   for (const QString& line : lines) {
-    const auto it = foreign.constFind(line);
-    out.append(it != foreign.constEnd() ? *it : ToSjis(line));
+    const auto it = byText.find(line);
+    if (it != byText.end() && it->next < it->raws.size())
+      out.append(it->raws.at(it->next++));
+    else
+      out.append(ToSjis(line));
     out.append("\r\n");
   }
   return out;
