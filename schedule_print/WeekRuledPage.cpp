@@ -70,7 +70,7 @@ QString HourLabel(int hour, const HourRange& range, bool dotted) {
   if (dotted && hour != range.start && hour != 12 && hour != range.end &&
       !(hour == 18 && range.end >= 20))
     return QStringLiteral(".");
-  return (QStringLiteral("  ") + Signed(hour >= 24 ? hour - 24 : hour)).right(2);
+  return (QStringLiteral("  ") + Signed(hour % 24)).right(2);
 }
 
 void DrawWritingLines(const ScheduleOptions& options, int i, const Band& band, double textLeft,
@@ -107,8 +107,11 @@ void DrawHourScale(const ScheduleOptions& options, const Band& band, double text
   }
   const HourRange range = HourRangeOf(index);
   const double step = ((band.right - 2) - (textLeft + 1)) / (range.end - range.start);
-  // Counted by hours, so a band too narrow for its scale cannot loop on.
-  for (int hour = range.start; hour <= range.end; ++hour) {
+  // Positions run on to the band's edge, so a fine scale (steps of 2 mm or
+  // less) gets one more hour after its end. Counted by hours too, so a band
+  // too narrow for its scale cannot loop on.
+  const int lastHour = step > 0 ? range.end + 24 : range.end;
+  for (int hour = range.start; hour <= lastHour; ++hour) {
     const double x = textLeft + 1 + (hour - range.start) * step;
     if (x > band.right) break;
     if (options.OptHourScale == 1)

@@ -87,6 +87,21 @@ TEST_F(WeekRuledPageTest, HourScaleByRangeAndKind) {
     EXPECT_EQ(longTicks, c.firstBandTicks ? 2 : 0);  // at 12 and 18
     if (c.kind == 4) { EXPECT_TRUE(labelsAbove(PaperSettings.FootHeight).isEmpty()); }
   }
+  // On a narrow band the steps are 2 mm or less: the positions run on to the
+  // band's edge, so the hour after the range's end gets its tick and label.
+  for (const int16_t hourIndex : {int16_t(6), int16_t(4)}) {
+    SCOPED_TRACE(hourIndex);
+    source.options.HourRangeIndex = hourIndex;
+    source.options.OptDottedScale = 0;
+    draw(0, kMonday, 0, 40);
+    const double firstBottom = PaperSettings.DataHeight + bodyHeight() / 7;
+    const QStringList labels = labelsAbove(firstBottom);
+    const QStringList hours = hourIndex == 6 ? Numbers(0, 23) : Numbers(8, 23) + Numbers(0, 7);
+    ASSERT_GT(labels.size(), hours.size());
+    EXPECT_EQ(labels.mid(0, hours.size()), hours);
+    EXPECT_EQ(labels.at(hours.size()), hourIndex == 6 ? QStringLiteral("0") : QStringLiteral("8"));
+    for (const RecordedOp& t : ticksAbove(firstBottom)) EXPECT_LE(t.x1, 40 + 1e-9);
+  }
   // Saturday and Sunday share the sixth row of kind 5 without a scale.
   LoadPaperSettings(0);
   source.options.HourRangeIndex = 1;
