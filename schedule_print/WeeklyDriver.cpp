@@ -132,15 +132,16 @@ void PrintTwoASide(SchedulePrintSource& source, QDate& d, int sheets, const Rang
 
 // A spread whose left page goes on the back of one leaf and whose right page
 // on the front of the next, each announced. Declining the first message
-// leaves only that page blank; declining a later one ends the job.
+// leaves that page out (it is asked before the page begins, so no blank
+// sheet comes out); declining a later one ends the job.
 void PrintSpreadsAnnounced(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r, const WeekPage& left,
                            const WeekPage& right, const QString& rightMessage) {
   for (int i = 1; i <= pages; ++i) {
+    if (i == 1 && !Ask(kFirstLeft)) continue;
     BeginPage();
     if (i % 2 == 1) {
-      const bool ok = Ask(i == 1 ? kFirstLeft : kNextLeft);
-      if (!ok && i > 1) return;
-      if (ok) left(source, d, r.back);
+      if (i > 1 && !Ask(kNextLeft)) return;
+      left(source, d, r.back);
     } else {
       if (!Ask(rightMessage)) return;
       right(source, d, r.front);
@@ -244,17 +245,15 @@ void PrintMemoWeeks(SchedulePrintSource& source, QDate& d, int sheets, const Ran
 
 // The 見開土日狭 spread the other way round: the right page on a front, then
 // the next week's left page on its back. Declining the first message leaves
-// that page blank and keeps the week, so the left page still follows it.
+// that page out and keeps the week, so the left page still follows it.
 void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r) {
   for (int i = 1; i <= pages; ++i) {
+    if (i == 1 && !Ask(kFirstRight)) continue;
     BeginPage();
     if (i % 2 == 1) {
-      const bool ok = Ask(i == 1 ? kFirstRight : kNextRight);
-      if (!ok && i > 1) return;
-      if (ok) {
-        TimeAxis(8, 4)(source, d, r.front);
-        d = d.addDays(7);
-      }
+      if (i > 1 && !Ask(kNextRight)) return;
+      TimeAxis(8, 4)(source, d, r.front);
+      d = d.addDays(7);
     } else {
       if (!Ask(kNextLeft)) return;
       TimeAxis(7)(source, d, r.back);

@@ -218,18 +218,17 @@ TEST_F(WeeklyDriverTest, SpreadsAnnounceEveryPageWhateverThePromptSetting) {
   const QDate d(2009, 3, 2);
   ASSERT_EQ(runDriver(151, d, QStringLiteral("2")), 1);
   EXPECT_EQ(jobSequence(),
-            (QStringList{kPage, kFirstLeft, kPage, kNextRight, kPage, kNextLeft, kPage, kNextRight}));
+            (QStringList{kFirstLeft, kPage, kPage, kNextRight, kPage, kNextLeft, kPage, kNextRight}));
 
-  // Declining the first message leaves only that page blank.
+  // Declining the first message leaves that page out: no blank sheet.
   printer().clearOps();
   answerMessage(platform::MsgResult::Cancel);
   runDriver(151, d, QStringLiteral("1"));
   auto pages = placedPages();
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_TRUE(pages[0].empty());
-  ASSERT_EQ(pages[1].size(), 1u);
-  EXPECT_EQ(pages[1][0].first, E(d.addDays(3)));
-  EXPECT_NEAR(pages[1][0].x1, Front(), 1e-6);
+  ASSERT_EQ(pages.size(), 1u);
+  ASSERT_EQ(pages[0].size(), 1u);
+  EXPECT_EQ(pages[0][0].first, E(d.addDays(3)));
+  EXPECT_NEAR(pages[0][0].x1, Front(), 1e-6);
 
   // Declining a later one ends the job.
   printer().clearOps();
@@ -283,18 +282,17 @@ TEST_F(WeeklyDriverTest, TimeAxisSpreadsAnnounced) {
   EXPECT_NEAR(pages[4][0].x1, Back(), 1e-6);
   EXPECT_EQ(messageTexts().value(1), kShortRight.mid(8));
 
-  // 202 begins with the right page; declining it keeps the week, so the
-  // next page is the first week's left page.
+  // 202 begins with the right page; declining it leaves that page out and
+  // keeps the week, so the only page is the first week's left page.
   printer().clearOps();
   const size_t before = shownMessages().size();
   answerMessage(platform::MsgResult::Cancel);
   ASSERT_EQ(runDriver(202, d, QStringLiteral("1")), 1);
   pages = placedPages();
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_TRUE(pages[0].empty());
-  ASSERT_EQ(pages[1].size(), 1u);
-  EXPECT_EQ(pages[1][0].first, E(d));
-  EXPECT_NEAR(pages[1][0].x1, Back(), 1e-6);
+  ASSERT_EQ(pages.size(), 1u);
+  ASSERT_EQ(pages[0].size(), 1u);
+  EXPECT_EQ(pages[0][0].first, E(d));
+  EXPECT_NEAR(pages[0][0].x1, Back(), 1e-6);
   const QStringList texts = messageTexts().mid(int(before));
   EXPECT_EQ(texts, (QStringList{QStringLiteral("週の右ページを印刷します。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。"),
                                 kNextLeft.mid(8)}));
