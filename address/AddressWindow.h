@@ -170,6 +170,8 @@ class AddressWindow : public PageWindow {
   void SelectListRow(int row);
   int SelectedListRow() const;
   // The address file's lines; false (after a message) when it cannot be read.
+  // missingIsEmpty is for the automatic list refills: a missing file reads as
+  // empty there and is named only the first time.
   bool ReadAddressLines(QStringList& lines, bool missingIsEmpty);
 
   QString reportedMissingFile_;

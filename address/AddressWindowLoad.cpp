@@ -118,8 +118,10 @@ bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
     return true;
   }
   const bool missing = !QFileInfo::exists(path);
-  // A file that has gone is named once; every refill would repeat it.
-  if (missing && reportedMissingFile_ == path) return missingIsEmpty;
+  // A file that has gone is named once to the automatic refills, which would
+  // otherwise repeat it at every change of the list; a print or an export the
+  // user asked for always says why it produced nothing.
+  if (missingIsEmpty && missing && reportedMissingFile_ == path) return true;
   if (missing) reportedMissingFile_ = path;
   platform::ShowMessage(QStringLiteral("住所録ファイル「%1」を読み込めません。").arg(AddressFilePath),
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);

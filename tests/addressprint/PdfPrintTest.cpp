@@ -68,19 +68,20 @@ TEST_F(PhoneBookPdf, DesignZeroOnTheBibleSize) {
   const std::vector<PdfWord> words = PdfWords(pdf);
   const PdfWord title = FindWord(words, QStringLiteral("電話帳"));
   EXPECT_EQ(title.page, 1);
-  const PaperSettingsData& p = PaperSettings;
-  const double margin = p.PrintMargin;
-  const double rowHeight = (p.FootHeight - p.DataHeight - 1) / 14.0;
+  // The bible size: 14 rows over a 146 mm body, names from x = 8 mm with the
+  // first top at 9.5 mm, the mobile number after its icon at x55 = 52 mm.
+  const double margin = PaperSettings.PrintMargin;
+  const double rowHeight = 146.0 / 14;
   const char* names[] = {"Aoki", "Ito", "Ueda", "Endo", "Okada"};
   for (int i = 0; i < 5; ++i) {
     const PdfWord name = FindWord(words, QString::fromLatin1(names[i]));
     ASSERT_EQ(name.page, 1) << names[i];
-    EXPECT_NEAR(name.xMinMm, p.PageLeft + margin, 0.6) << names[i];
-    EXPECT_NEAR(name.yMinMm, p.DataHeight + 0.5 + rowHeight * i + margin, 0.8) << names[i];
+    EXPECT_NEAR(name.xMinMm, 8 + margin, 0.3) << names[i];
+    EXPECT_NEAR(name.yMinMm, 9.5 + rowHeight * i + margin, 0.3) << names[i];
   }
   const PdfWord mobile = FindWord(words, QStringLiteral(":090-1111-1111"));
   ASSERT_EQ(mobile.page, 1);
-  EXPECT_GT(mobile.xMinMm, p.PageLeft + 44 + margin);
+  EXPECT_NEAR(mobile.xMinMm, 55.2 + margin, 0.3);
 }
 
 TEST_F(PhoneBookPdf, LandscapeColumnsReadUpward) {

@@ -14,6 +14,7 @@
 #include "address/LandscapePhoneBook.h"
 #include "address/PhoneBookPageWalk.h"
 #include "address/RuledPhoneBook.h"
+#include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
@@ -22,6 +23,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
+#include "core/text/JapaneseText.h"
 
 namespace {
 
@@ -123,6 +125,44 @@ TEST_F(PhoneBookPrint, LandscapeColumnsRunOntoASecondPage) {
   EXPECT_EQ(PrintLandscapePhoneBook(12, 0, QStringLiteral("全て"), 1, 8, 88, Lines({})), 1);
 }
 
+// The names a landscape page shows, in column order.
+QStringList LandscapeNames(const QStringList& texts) {
+  QStringList out;
+  for (const QString& t : texts)
+    if (t.size() == 2 && (t.startsWith(u'a') || t.startsWith(u'b'))) out << t;
+  return out;
+}
+
+TEST_F(PhoneBookPrint, LandscapeGroupsByTheOrderListsMeaning) {
+  // Company and kana row split the book differently, so a swapped key shows.
+  const AddressPrintLines book = Lines({"ｱ,c,a1,,,,,A", "ｱ,c,a2,,,,,A", "ｶ,c,a3,,,,,A", "ｶ,c,b1,,,,,B"});
+  struct {
+    const char* sort;
+    int sortIndex;
+    QStringList page1;
+    QStringList page2;
+    const char* title2;
+  } rows[] = {
+      {"会社別: B starts page 2", 3, {"a1", "a2", "a3"}, {"b1"}, "電話帳  [B]"},
+      {"カナ別: the ｶ row starts page 2", 1, {"a1", "a2"}, {"a3", "b1"}, "電話帳  "},
+      {"会社順 only sorts", 2, {"a1", "a2", "a3", "b1"}, {}, nullptr},
+      {"カナ順 only sorts", 0, {"a1", "a2", "a3", "b1"}, {}, nullptr},
+  };
+  for (const auto& r : rows) {
+    printer().clearOps();
+    const int done1 = PrintLandscapePhoneBook(12, r.sortIndex, QStringLiteral("全て"), 1, 8, 88, book);
+    EXPECT_EQ(LandscapeNames(Texts()), r.page1) << r.sort;
+    EXPECT_EQ(done1, r.page2.isEmpty() ? 1 : 0) << r.sort;
+    // Every column of page 1 is drawn, the group's rest left empty.
+    EXPECT_EQ(Texts().count(QStringLiteral("〒 ")), 30) << r.sort;
+    if (r.page2.isEmpty()) continue;
+    printer().clearOps();
+    EXPECT_EQ(PrintLandscapePhoneBook(12, r.sortIndex, QStringLiteral("全て"), 2, 8, 88, book), 1) << r.sort;
+    EXPECT_EQ(LandscapeNames(Texts()), r.page2) << r.sort;
+    EXPECT_TRUE(Titles(Texts()).contains(QString::fromUtf8(r.title2))) << r.sort;
+  }
+}
+
 TEST_F(PhoneBookPrint, RuledRowsFollowTheDesignAndOptions) {
   const PaperSettingsData& p = PaperSettings;
   const double body = p.FootHeight - p.DataHeight - 1;
@@ -185,21 +225,42 @@ TEST_F(PhoneBookPrint, RuledPagesDrawTheirLinesAndBlankPages) {
 }
 
 TEST_F(PhoneBookPrint, RuledDesignTwoPlacesNumbersBySpanWidth) {
-  const QStringList book{"ｱ,c,とても長い名前の人です,,090-1,03-2"};
+  // The second entry has no number at all; the empty rows below it are not
+  // looked at.
+  const QStringList book{"ｱ,c,とても長い名前の人です,,090-1,03-2", "ｲ,c,bare"};
+  auto xsOf = [this](const QString& text) {
+    double lastRow = 0;
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+      if (op.text == QStringLiteral("bare ")) lastRow = op.y1;
+    QList<double> xs;
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+      if (op.text == text && op.y1 <= lastRow + 0.01) xs << op.x1 - 8;
+    return xs;
+  };
+  const auto near = [](const QList<double>& got, const QList<double>& want) {
+    if (got.size() != want.size()) return false;
+    for (qsizetype i = 0; i < got.size(); ++i)
+      if (std::abs(got[i] - want[i]) > 0.01) return false;
+    return true;
+  };
   struct {
-    double right;
-    double homeX;
-  } rows[] = {{8 + 61, 8 + 17}, {8 + 95, 8 + 40}};
+    double span;
+    QList<double> home;    // x of "03-2 " from the left edge
+    QList<double> mobile;  // of "090-1"
+    QList<double> company;  // of the company label "会: " with no number
+    QList<double> blank;   // of the bare entry's empty home number " "
+  } rows[] = {
+      {61, {17}, {33}, {}, {}},
+      // The widest span prints every label, numbers or not.
+      {95, {40}, {80}, {120, 120}, {40}},
+  };
   for (const auto& r : rows) {
     printer().clearOps();
-    PrintRuledPhoneBook(2, 0, QStringLiteral("全て"), 1, 8, r.right, Lines(book), {});
-    bool found = false;
-    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-      if (op.text == QStringLiteral("03-2 ")) {
-        EXPECT_NEAR(op.x1, r.homeX, 0.01);
-        found = true;
-      }
-    EXPECT_TRUE(found) << r.right;
+    PrintRuledPhoneBook(2, 0, QStringLiteral("全て"), 1, 8, 8 + r.span, Lines(book), {});
+    EXPECT_TRUE(near(xsOf(QStringLiteral("03-2 ")), r.home)) << r.span;
+    EXPECT_TRUE(near(xsOf(QStringLiteral("090-1")), r.mobile)) << r.span;
+    EXPECT_TRUE(near(xsOf(QStringLiteral("会: ")), r.company)) << r.span;
+    EXPECT_TRUE(near(xsOf(QStringLiteral(" ")), r.blank)) << r.span;
   }
 }
 
@@ -220,6 +281,7 @@ class PrintButton : public PhoneBookPrint {
   }
   void TearDown() override {
     window_.reset();
+    platform::UseMemoryClipboard(false);
     PhoneBookPrint::TearDown();
   }
   int dialogs = 0;
@@ -292,19 +354,79 @@ TEST_F(PrintButton, LandscapeOnBothSidesAlternatesBackAndFront) {
   EXPECT_GE(last, PaperSettings.PageLeft);
 }
 
-TEST_F(PrintButton, NothingToPrintEndsAfterOneEmptyPageAndAMissingFileIsNamed) {
+TEST_F(PrintButton, NothingToPrintEndsAfterOneEmptyPage) {
   AddressWindow& w = Open({"ｱ,c,hidden,,,,1|0|", "ｲ,c," + QString(1000, u'x') + ",,,,1|1|,,," + QString(1000, u'長')});
   w.Cmd_print_Click();
   EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 0);
   EXPECT_FALSE(printer().texts().contains(QStringLiteral("hidden")));
+}
 
-  printer().clearOps();
+TEST_F(PrintButton, AMissingFileIsNamedAtEveryPrintAndExport) {
+  platform::UseMemoryClipboard(true);
+  AddressWindow& w = Open({"ｱ,c,a,,090-1,,0|0|,,,,,,a@x.jp"});
   QFile::remove(homeFile("doZir.csv"));
+  const QString named = QStringLiteral("住所録ファイル「") + w.AddressFilePath + QStringLiteral("」を読み込めません。");
+  ASSERT_TRUE(w.AddressFilePath.endsWith(QStringLiteral("doZir.csv")));
+  // The automatic refill names it once, not at every change of the list...
+  w.FillAddressList();
+  w.FillAddressList();
+  EXPECT_EQ(messages().texts(), QStringList{named});
+
+  // ...but a print asked for afterwards says why nothing comes out, each time.
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    messages().clear();
+    printer().clearOps();
+    w.Cmd_print_Click();
+    EXPECT_EQ(dialogs, attempt);
+    EXPECT_EQ(messages().texts(), QStringList{named}) << attempt;
+    EXPECT_FALSE(printer().protocol().contains(QStringLiteral("begin-doc"))) << printer().protocol().toStdString();
+    EXPECT_TRUE(printer().texts().isEmpty());
+  }
+
   messages().clear();
+  platform::ClipboardSetText(QStringLiteral("old"));
+  w.Cmd_FileWrite_Click();
+  EXPECT_EQ(messages().texts(), QStringList{named});
+  EXPECT_EQ(platform::ClipboardText(), QStringLiteral("old"));
+
+  messages().clear();
+  w.Cmb_Type->setCurrentIndex(w.Cmb_Type->findText(QStringLiteral("メール一覧作成")));
   w.Cmd_print_Click();
-  ASSERT_EQ(messages().texts().size(), 1);
-  EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("doZir.csv")));
-  EXPECT_TRUE(printer().opsOf(RecordedOp::Text).empty());
+  EXPECT_EQ(messages().texts(), (QStringList{"メール一覧を「jxsender.htm」ファイルに書き出します。", named}));
+  EXPECT_FALSE(QFile::exists(homeFile("jxsender.htm")));
+  EXPECT_EQ(dialogs, 2);
+}
+
+// Lines no program of ours writes: what fits prints and nothing breaks.
+TEST_F(PrintButton, MalformedLinesPrintWhatFitsInEveryDesign) {
+  QString wide = QStringLiteral("ｱ,c,wide,,090-9,,0|0|");
+  while (wide.count(u',') < 399) wide += QStringLiteral(",z");
+  const QString company(1000, u'長');
+  AddressWindow& w = Open({wide, "ｲ,c,corp,,,,0|0|," + company, "", "ｳ", ",,,,,,,,", "ｴ,c,last,,090-1,,0|0|,,,1-2,x"});
+  for (int design : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16}) {
+    printer().clearOps();
+    w.Cmb_Type->setCurrentIndex(design);
+    w.Cmd_print_Click();
+    const QString all = Texts().join(u'\n');
+    for (const char* name : {"wide", "last"}) EXPECT_TRUE(all.contains(QLatin1String(name))) << design << " " << name;
+    EXPECT_TRUE(messages().texts().isEmpty()) << design;
+  }
+
+  // The ruled rows cut 会社名 to the first characters that pass the name
+  // limit by one or two bytes.
+  printer().clearOps();
+  w.Cmb_Type->setCurrentIndex(0);
+  w.Cmd_print_Click();
+  const PaperSettingsData& p = PaperSettings;
+  const double x55 = std::nearbyint((p.PageWidth - p.PageLeft) * 55.0 / 100);
+  const int limit = int(std::floor(x55 * 5.67 / p.DefaultFontSize)) - 5;
+  QString cut;
+  for (const QString& t : Texts())
+    if (t.startsWith(QStringLiteral(" 長"))) cut = t.mid(1);
+  ASSERT_FALSE(cut.isEmpty());
+  EXPECT_EQ(cut, company.left(cut.size()));
+  EXPECT_GT(AnsiByteLen(cut), limit);
+  EXPECT_LE(AnsiByteLen(cut), limit + 2);
 }
 
 TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
