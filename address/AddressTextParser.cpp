@@ -19,8 +19,10 @@ const QStringList kCompanyWords = {u"会社"_s, u"商事"_s, u"産業"_s, u"(株
                                    u"㈲"_s,   u"㈱"_s,   u"大学"_s, u"オフィス"_s, u"研究所"_s, u"病院"_s};
 const QStringList kDepartmentWords = {u"営業"_s, u"経理"_s, u"企画"_s, u"技術"_s,   u"販売"_s,  u"推進"_s,
                                       u"管理"_s, u"編集部"_s, u"本部"_s, u"事業部"_s, u"設計部"_s};
+// ビル stands three times as the old table had it; the later two can never be
+// the match, so the repeat is harmless.
 const QStringList kBuildingWords = {u"ビル"_s, u"号室"_s, u"コーポ"_s, u"メゾン"_s, u"ハイツ"_s,
-                                    u"県営"_s, u"市営"_s, u"タワー"_s};
+                                    u"県営"_s, u"市営"_s, u"タワー"_s, u"ビル"_s, u"ビル"_s};
 // 群 in the old tables stands for 郡 (a county in an address); both are kept.
 const QString kAddressUnitChars = u"県市区町村群郡"_s;
 const QString kBulletSymbols = u"○●◇◆□■△▲▽▼★☆〓∽"_s;
@@ -192,6 +194,21 @@ void Classify(QString& line, Fields& f) {
     CopyLineWithWord(w, line, f.post);
 }
 
+// Counted by code points, so that a lone emoji (two UTF-16 units) is one
+// character like any other.
+bool IsOneRepeatedCharacter(const QString& line) {
+  if (line.isEmpty()) return false;
+  const char32_t first = line.at(0).isHighSurrogate() && line.size() > 1 && line.at(1).isLowSurrogate()
+                             ? QChar::surrogateToUcs4(line.at(0), line.at(1))
+                             : line.at(0).unicode();
+  const qsizetype step = QChar::requiresSurrogates(first) ? 2 : 1;
+  if (line.size() % step != 0) return false;
+  const QStringView unit = QStringView(line).left(step);
+  for (qsizetype i = step; i < line.size(); i += step)
+    if (QStringView(line).mid(i, step) != unit) return false;
+  return true;
+}
+
 void CleanLine(QString& line, Fields& f) {
   if (line.startsWith(u'>') || line.startsWith(u'＞')) line.remove(0, 1);
   for (QChar& c : line) c = NormaliseChar(c);
@@ -202,7 +219,7 @@ void CleanLine(QString& line, Fields& f) {
   qsizetype e = line.size();
   while (e > 0 && kBulletSymbols.contains(line[e - 1])) --e;
   line.truncate(e);
-  if (!line.isEmpty() && line.count(line[0]) == line.size()) line.clear();
+  if (IsOneRepeatedCharacter(line)) line.clear();
   if (f.top.isEmpty() && !line.isEmpty()) f.top = line;
   line = TrimBlanks(ReplaceAll(ReplaceAll(line, u"[修正]"_s, QString()), u"[更新]"_s, QString()));
 }
