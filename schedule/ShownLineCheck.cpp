@@ -1,5 +1,7 @@
 #include "ShownLineCheck.h"
 
+#include "core/settings/DataFileRewrite.h"
+
 bool MonthListIsCurrent(const QList<MonthListRow>& shown, const QStringList& fileLines,
                         const QString& yearText, const QString& monthText, const MonthListOptions& options) {
   const QList<MonthListRow> current = BuildMonthList(fileLines, yearText, monthText, options);
@@ -13,7 +15,4 @@ bool ShownLineIsIntact(const QStringList& fileLines, int lineNumber, const QStri
   return lineNumber >= 1 && lineNumber <= fileLines.size() && fileLines.at(lineNumber - 1) == shownLine;
 }
 
-QString StaleListMessage() {
-  return QStringLiteral("予定ファイルが他で変更されていたため、一覧を読み込み直しました。"
-                        "項目を選択し直してください。");
-}
+QString StaleListMessage() { return StaleListMessage(QStringLiteral("予定ファイル")); }

@@ -1,9 +1,12 @@
 #include "DataFiles.h"
 
+#include <QFileInfo>
+
 #include "core/platform/Clock.h"
+#include "core/platform/Codec.h"
 #include "core/platform/CodePageChecks.h"
+#include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
-#include "core/settings/DataFileRewrite.h"
 #include "core/settings/WeekdayBackup.h"
 
 namespace todo {
@@ -24,6 +27,54 @@ bool ChangeDataFile(const QString& path, const std::function<bool(QStringList& l
   DataFileWriteOptions options;
   options.keepTempCopy = keepTempCopy;
   return RewriteDataFile(path, edit, options);
+}
+
+bool CreateDataFile(const QString& path, const QStringList& lines) {
+  return RewriteDataFile(path, [&lines](QStringList& now) {
+    if (!now.isEmpty()) return false;
+    now = lines;
+    return true;
+  });
+}
+
+SeenResult ChangeSeenDataFile(const QString& path, QStringList& seen,
+                              const std::function<bool(QStringList& lines)>& edit,
+                              const DataFileWriteOptions& options) {
+  bool stale = false;
+  QStringList written;
+  const bool done = RewriteDataFile(path, [&](QStringList& lines) {
+    stale = lines != seen;
+    if (stale || !edit(lines)) return false;
+    written = lines;
+    return true;
+  }, options);
+  if (stale) return SeenResult::Stale;
+  if (!done) return SeenResult::Failed;
+  seen = written;
+  return SeenResult::Done;
+}
+
+SeenResult CheckSeenDataFile(const QString& path, const QStringList& seen) {
+  // A file that is not there reads as no lines, as under the lock.
+  QByteArray content;
+  const bool exists = QFileInfo::exists(path);
+  QString error;
+  if (exists && !platform::ReadWholeFile(path, content, &error)) {
+    platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Critical);
+    return SeenResult::Failed;
+  }
+  const QList<QByteArray> raw = platform::SplitLines(content);
+  QStringList lines;
+  lines.reserve(raw.size());
+  for (const QByteArray& line : raw) lines.append(platform::FromSjis(line));
+  if (lines != seen) return SeenResult::Stale;
+  if (exists && !platform::ConfirmRewriteOfForeignBytes(path, raw)) return SeenResult::Failed;
+  return SeenResult::Done;
+}
+
+void ShowStaleListMessage(const QString& subject) {
+  platform::ShowMessage(::StaleListMessage(subject), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/settings/DataFileRewrite.h"
+
 namespace todo {
 
 // Reads the file's lines (CR LF, LF or a lone CR end a line); false and no
@@ -30,6 +32,36 @@ bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines);
 // line numbers taken from the file apply to what it holds now; otherwise as
 // WriteDataFile. The edit returns false to leave the file alone.
 bool ChangeDataFile(const QString& path, const std::function<bool(QStringList& lines)>& edit, bool keepTempCopy);
+
+// Makes the file with the lines, unless it holds lines already: another copy
+// of the program made it since the window looked. False then too.
+bool CreateDataFile(const QString& path, const QStringList& lines);
+
+// A window's list is built from the file's lines as it last read or wrote
+// them (the seen lines); the line numbers it carries name those lines only.
+// When another writer (a second copy of the program on the same folder) has
+// changed the file since, a change built on the list would drop or hit the
+// wrong lines: it is declined instead, and the window reads the file again.
+enum class SeenResult { Done, Stale, Failed };
+
+// The edit under the file's lock, run only while the file still holds the
+// seen lines; once written, the seen lines are the new ones. Stale when the
+// file holds others (nothing written, nothing said: the caller reloads and
+// tells), Failed when the write failed, was cancelled or the edit declined.
+SeenResult ChangeSeenDataFile(const QString& path, QStringList& seen,
+                              const std::function<bool(QStringList& lines)>& edit,
+                              const DataFileWriteOptions& options = {});
+
+// Done when the file still holds the seen lines and may be rewritten: a file
+// not in code page 932 has the user's word now, so that a change of two files
+// asks before it writes either. A read failure is shown and gives Failed.
+// The cycle under the lock checks again.
+SeenResult CheckSeenDataFile(const QString& path, const QStringList& seen);
+
+// The files' names in the stale-list message (core/settings/DataFileRewrite.h).
+inline const QString kToDoFileSubject = QStringLiteral("ToDoファイル");
+inline const QString kMemoFileSubject = QStringLiteral("メモファイル");
+void ShowStaleListMessage(const QString& subject);
 
 // Copies the file to the backup folder as stem + weekday number (1 Sunday
 // to 7 Saturday) + "." + extension when it exists; a failure is reported and

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "MemoPage.h"
 #include "core/ui/PageWindow.h"
@@ -48,6 +49,10 @@ class MemoWindow : public PageWindow {
   int16_t LinesPerPage = 0;
   // The first memo-file line the next "次検索" looks at.
   int SearchStartLine = 0;
+  // The memo file's lines the index was built from; the start lines it
+  // carries name these lines, and a change is written only while the file
+  // still holds them.
+  QStringList ShownFileLines;
 
   // ---- Controls
   QLineEdit* Text1 = nullptr;       // title, at most 40 characters
@@ -123,8 +128,18 @@ class MemoWindow : public PageWindow {
   void deleteEntry();
   void clearEntry();
   void moveEntry(bool up);
-  // Reads the memo file's lines; a failure is shown and gives no lines.
-  QStringList readMemoLines() const;
+  // Reads the memo file's lines; a failure is shown and gives false and no
+  // lines.
+  bool readMemoLines(QStringList& lines) const;
+  // MemoWindowLoad.cpp: the index of the lines, which become ShownFileLines.
+  void fillIndex(const QStringList& lines);
+  // The index rebuilt from the file as another writer left it: the entry
+  // in the boxes stays the shown one where the file still holds it
+  // unchanged, else none is.
+  void takeChangedFile(const QStringList& lines);
+  // The change of the file under its lock while it holds ShownFileLines;
+  // a file changed behind the index is read again and said so.
+  bool changeShownFile(const std::function<bool(QStringList& lines)>& edit);
   // The new block of the boxes' text, stamped now.
   QStringList currentBlock() const;
   int selectedIndex() const;

@@ -1,7 +1,10 @@
 // The memo window's entry buttons: show, append, update, delete, clear and
 // the two moves. Changes to existing entries rewrite the file keeping the
 // file as it was in "ringpad.tmp"; a refused, cancelled or failed change
-// leaves file, index and boxes as they were.
+// leaves file, index and boxes as they were. The index's start lines name
+// the lines of the file as the index was built; where another writer has
+// changed the file since, nothing is written and the index is rebuilt, the
+// boxes keeping their text.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -36,6 +39,12 @@ void SetBoxBody(QPlainTextEdit* box, const QString& body) {
   box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+// The lines of the part that begins at the start line.
+QStringList PartLines(const QStringList& lines, int start) {
+  if (start < 1 || start > lines.size()) return {};
+  return lines.mid(start - 1, memo::PartEnd(lines, start) - start);
+}
+
 }  // namespace
 
 int MemoWindow::selectedIndex() const { return List1->currentRow(); }
@@ -50,8 +59,38 @@ QStringList MemoWindow::currentBlock() const {
                          platform::CurrentDateTime());
 }
 
+void MemoWindow::takeChangedFile(const QStringList& lines) {
+  const QStringList shown =
+      ShownEntryIndex >= 0 ? PartLines(ShownFileLines, startLineOf(ShownEntryIndex)) : QStringList();
+  fillIndex(lines);
+  ShownEntryIndex = -1;
+  if (shown.isEmpty()) return;
+  for (int i = 0; i < List1->count(); ++i)
+    if (PartLines(lines, startLineOf(i)) == shown) {
+      ShownEntryIndex = static_cast<int16_t>(i);
+      List1->setCurrentRow(i);
+      return;
+    }
+}
+
+bool MemoWindow::changeShownFile(const std::function<bool(QStringList& lines)>& edit) {
+  switch (todo::ChangeSeenDataFile(MemoFileLocalPath(), ShownFileLines, edit, {.keepTempCopy = true})) {
+    case todo::SeenResult::Done: return true;
+    case todo::SeenResult::Stale: {
+      QStringList lines;
+      // A file that cannot be read now has been reported; the index stays.
+      if (readMemoLines(lines)) takeChangedFile(lines);
+      todo::ShowStaleListMessage(todo::kMemoFileSubject);
+      return false;
+    }
+    case todo::SeenResult::Failed: return false;
+  }
+  return false;
+}
+
+// The index of the file as just written.
 void MemoWindow::afterChange(int select) {
-  LoadMemoIndex();
+  fillIndex(ShownFileLines);
   ApplyMemoSettings();
   if (select >= 0) List1->setCurrentRow(select);
   ShownTitle = Text1->text();
@@ -80,9 +119,15 @@ void MemoWindow::showEntry() {
                           "必要であれば、一旦、更新してから他の項目を表示させてください"),
            platform::MsgIcon::Information))
     return;
+  QStringList lines;
+  if (!readMemoLines(lines)) return;
+  if (lines != ShownFileLines) {
+    takeChangedFile(lines);
+    return todo::ShowStaleListMessage(todo::kMemoFileSubject);
+  }
   Cmd_undo->setEnabled(false);
   ReflowUndoText.clear();
-  const memo::MemoPart part = memo::ReadMemoPart(readMemoLines(), startLineOf(selected));
+  const memo::MemoPart part = memo::ReadMemoPart(lines, startLineOf(selected));
   Text1->setText(part.title);
   if (part.hasFontName) PaperSettings.DataFontName = part.fontName;
   if (part.fontSize > 0) PaperSettings.DataFontSize = static_cast<float>(part.fontSize);
@@ -100,8 +145,13 @@ void MemoWindow::appendEntry() {
   }
   if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
   const QStringList block = currentBlock();
-  if (!todo::ChangeDataFile(MemoFileLocalPath(), [&](QStringList& lines) { lines << block; return true; }, false))
+  // An entry added at the end names no line of the index: the file may
+  // have changed meanwhile.
+  QStringList written;
+  if (!todo::ChangeDataFile(
+          MemoFileLocalPath(), [&](QStringList& lines) { lines << block; written = lines; return true; }, false))
     return;
+  ShownFileLines = written;
   afterChange(-1);
   ShownEntryIndex = static_cast<int16_t>(List1->count() - 1);
 }
@@ -115,9 +165,7 @@ void MemoWindow::updateEntry() {
   if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
   const int start = startLineOf(ShownEntryIndex);
   const QStringList block = currentBlock();
-  if (!todo::ChangeDataFile(
-          MemoFileLocalPath(), [&](QStringList& lines) { lines = memo::ReplacePart(lines, start, block); return true; },
-          true))
+  if (!changeShownFile([&](QStringList& lines) { lines = memo::ReplacePart(lines, start, block); return true; }))
     return;
   afterChange(ShownEntryIndex);
 }
@@ -127,9 +175,7 @@ void MemoWindow::deleteEntry() {
   if (selected < 0) return Tell(kChooseItem);
   if (!Ask(QStringLiteral("「") + List1->item(selected)->text() + QStringLiteral("」を削除します"))) return;
   const int start = startLineOf(selected);
-  if (!todo::ChangeDataFile(
-          MemoFileLocalPath(), [&](QStringList& lines) { lines = memo::RemovePart(lines, start); return true; }, true))
-    return;
+  if (!changeShownFile([&](QStringList& lines) { lines = memo::RemovePart(lines, start); return true; })) return;
   ShownEntryIndex = -1;
   afterChange(-1);
 }
@@ -153,9 +199,7 @@ void MemoWindow::moveEntry(bool up) {
   // Down past the last item means after the file's last line.
   const int before = up ? startLineOf(selected - 1) : (selected + 2 < List1->count() ? startLineOf(selected + 2) : 0);
   const QStringList block = currentBlock();
-  if (!todo::ChangeDataFile(
-          MemoFileLocalPath(),
-          [&](QStringList& lines) { lines = memo::MovePart(lines, start, block, before); return true; }, true))
+  if (!changeShownFile([&](QStringList& lines) { lines = memo::MovePart(lines, start, block, before); return true; }))
     return;
   ShownEntryIndex = static_cast<int16_t>(ShownEntryIndex + (up ? -1 : 1));
   afterChange(ShownEntryIndex);

@@ -27,7 +27,7 @@ void MemoWindow::cmd_FileNew_Click() {
     return;
   }
   // A file that cannot be created has been reported; the shown file stays.
-  if (!todo::WriteDataFile(chosen, {})) return;
+  if (!todo::CreateDataFile(chosen, {})) return;
   MemoFilePath = chosen;
   WriteIniValue(kMemoSection, QStringLiteral("FILE"), chosen);
   LoadMemoIndex();

@@ -64,7 +64,7 @@ void MemoWindow::Form_Load() {
     WriteIniValue(kMemoSection, QStringLiteral("FILE"), stored);
   }
   MemoFilePath = todo::InProgramFolder(stored);
-  if (!QFileInfo::exists(MemoFileLocalPath())) todo::WriteDataFile(MemoFileLocalPath(), memo::MemoSampleLines());
+  if (!QFileInfo::exists(MemoFileLocalPath())) todo::CreateDataFile(MemoFileLocalPath(), memo::MemoSampleLines());
   todo::MakeWeekdayBackup(MemoFileLocalPath(), QStringLiteral("dudezu"), QStringLiteral("txt"));
 
   SubtitleMarks = TrimBlanks(GetIniValue(kMemoSection, QStringLiteral("SUBTITLE")));
@@ -83,23 +83,40 @@ void MemoWindow::Form_Load() {
   ApplyImeMode(this);
 }
 
-void MemoWindow::Form_Activate() { ApplyMemoSettings(); }
+void MemoWindow::Form_Activate() {
+  ApplyMemoSettings();
+  // Another copy of the program may have written the file meanwhile. The
+  // index follows quietly; a file that cannot be read now is left to the
+  // next button, which says so, rather than a message on every activation.
+  QByteArray content;
+  if (!QFileInfo::exists(MemoFileLocalPath()) || !platform::ReadWholeFile(MemoFileLocalPath(), content)) return;
+  QStringList lines;
+  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  if (lines != ShownFileLines) takeChangedFile(lines);
+}
 
 QString MemoWindow::MemoFileLocalPath() const { return todo::LocalPath(MemoFilePath); }
 
-QStringList MemoWindow::readMemoLines() const {
+bool MemoWindow::readMemoLines(QStringList& lines) const {
+  lines.clear();
   QByteArray content;
-  if (!platform::ReadWholeFileOrReport(MemoFileLocalPath(), content)) return {};
-  QStringList lines;
+  if (!platform::ReadWholeFileOrReport(MemoFileLocalPath(), content)) return false;
   for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
-  return lines;
+  return true;
 }
 
 void MemoWindow::LoadMemoIndex() {
+  QStringList lines;
+  readMemoLines(lines);
+  fillIndex(lines);
+}
+
+void MemoWindow::fillIndex(const QStringList& lines) {
+  ShownFileLines = lines;
   setWindowTitle(QStringLiteral("メモ帳 - ") + MemoFilePath);
   List1->setUpdatesEnabled(false);
   List1->clear();
-  for (const memo::MemoIndexItem& item : memo::BuildMemoIndex(readMemoLines())) {
+  for (const memo::MemoIndexItem& item : memo::BuildMemoIndex(lines)) {
     auto* entry = new QListWidgetItem(item.text);
     entry->setData(StartLineRole, item.StartLine);
     List1->addItem(entry);

@@ -46,7 +46,14 @@ void MemoWindow::Cmd_FileSearch_Click() {
     if (SearchDialogResult == -1) return;
     if (SearchDialogResult == 0) SearchStartLine = 0;
     BeginBusy(this);
-    const QStringList lines = readMemoLines();
+    QStringList lines;
+    if (!readMemoLines(lines)) {
+      EndBusy(this);
+      return;
+    }
+    // The hit is found in the index by its line number: the index must be
+    // built from these lines.
+    if (lines != ShownFileLines) takeChangedFile(lines);
     const int hit = memo::FindLine(lines, SearchKeyText, SearchStartLine);
     if (hit == 0) {
       platform::ShowMessage(QStringLiteral("検索終了"));

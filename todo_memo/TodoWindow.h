@@ -12,6 +12,7 @@
 // schedule lines and the day mail, TodoWindowFiles.cpp the File commands.
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -47,6 +48,9 @@ class TodoWindow : public PageWindow {
   QDate SelectedDate;
   QString LinkedScheduleFile;
   int16_t LastDisplayOrder = 0;
+  // The to-do file's lines as the list was last loaded from them or wrote
+  // them; a change is written only while the file still holds these.
+  QStringList ShownFileLines;
   // The mark of a finished item: the last of the status marks.
   QChar DoneMark() const;
 
@@ -147,11 +151,23 @@ class TodoWindow : public PageWindow {
   void selectRecentSlot();
   void linkScheduleFile();
   // TodoWindowEdit.cpp
-  bool writeBack(const todo::ToDoList& list);
+  // Writes the lines as the to-do file while it holds ShownFileLines; true
+  // when written. Otherwise the list is read again from the file, and a file
+  // changed behind the window is said so.
+  bool writeBack(const QStringList& lines);
   // TodoWindowCalendar.cpp
   QString linkedSchedulePath() const;
   // TodoWindowDrops.cpp
   bool dropItemOnDay(const QDate& day);
+  // A line written into the schedule file, as far as taking it back needs.
+  struct AddedScheduleLine {
+    QString path;
+    QString line;
+    qsizetype at = -1;
+    qsizetype copies = 0;  // the file's lines equal to it once it was in
+  };
+  bool addScheduleLine(const QDate& date, const QString& kind, const QString& text, AddedScheduleLine* added);
+  bool takeScheduleLineBack(const AddedScheduleLine& added);
   bool confirmDrop(const QDate& date, bool toDoItem, const QString& text);
   QString mascotText() const;
   QString selectedItem() const;

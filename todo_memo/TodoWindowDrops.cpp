@@ -52,16 +52,48 @@ bool TodoWindow::confirmDrop(const QDate& date, bool toDoItem, const QString& te
 }
 
 bool TodoWindow::InsertScheduleLine(const QDate& date, const QString& kind, const QString& text) {
+  return addScheduleLine(date, kind, text, nullptr);
+}
+
+bool TodoWindow::addScheduleLine(const QDate& date, const QString& kind, const QString& text,
+                                 AddedScheduleLine* added) {
   const QString path = linkedSchedulePath();
   if (path.isEmpty() || !QFileInfo(path).isFile()) {
     TellNothingWritten(QStringLiteral("予定ファイル「") + LinkedScheduleFile + QStringLiteral("」が見つかりません。"));
     return false;
   }
   const QString line = ScheduleLine::ComposeDated(date, kind, text);
-  return ScheduleFile::Rewrite(path, [&line](QStringList& lines) {
+  AddedScheduleLine made{path, line};
+  const bool written = ScheduleFile::Rewrite(path, [&](QStringList& lines) {
+    const QStringList before = lines;
     todo::InsertInScheduleOrder(lines, line);
+    made.at = before.size();
+    for (qsizetype i = 0; i < before.size(); ++i)
+      if (before[i] != lines[i]) {
+        made.at = i;
+        break;
+      }
+    made.copies = lines.count(line);
     return true;
   });
+  if (written && added) *added = made;
+  return written;
+}
+
+// Identical lines are the same entry to every reader, so any one of them may
+// go; but only while the file holds as many as right after the line went in,
+// so that a copy another writer has taken out meanwhile is not taken twice.
+bool TodoWindow::takeScheduleLineBack(const AddedScheduleLine& added) {
+  const bool written = ScheduleFile::Rewrite(added.path, [&added](QStringList& lines) {
+    if (lines.count(added.line) < added.copies) return false;
+    lines.removeAt(lines.value(added.at) == added.line ? added.at : lines.indexOf(added.line));
+    return true;
+  });
+  if (written) return true;
+  platform::ShowMessage(QStringLiteral("予定ファイル「") + LinkedScheduleFile + QStringLiteral("」に追加した\n「") +
+                            added.line + QStringLiteral("」を取り消せませんでした。\n予定表の画面で確かめてください。"),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  return false;
 }
 
 void TodoWindow::Pic1_DragDrop(const QString& sourceTag, int x, int y) {
@@ -81,7 +113,9 @@ void TodoWindow::Pic1_DragDrop(const QString& sourceTag, int x, int y) {
 }
 
 // The item is scheduled for the day and takes that day as its date, in the
-// schedule file and in the to-do file alike, or in neither.
+// schedule file and in the to-do file alike, or in neither: every check and
+// question of the to-do file comes before the schedule line is written, and
+// a to-do write that fails all the same takes the line back out.
 bool TodoWindow::dropItemOnDay(const QDate& day) {
   const QString line = selectedItem();
   if (line.isEmpty()) return false;
@@ -92,19 +126,35 @@ bool TodoWindow::dropItemOnDay(const QDate& day) {
     TellNothingWritten(QStringLiteral("「") + ToDoFilePath + QStringLiteral("」に書き込めません。"));
     return false;
   }
-  const bool written = InsertScheduleLine(day, todo::ScheduleKindOfImportance(item), todo::ItemTextOf(item));
-  DrawToDoCalendar(SelectedDate);
-  if (!written) return false;
+  switch (todo::CheckSeenDataFile(toDoPath, ShownFileLines)) {
+    case todo::SeenResult::Done: break;
+    case todo::SeenResult::Stale:
+      LoadToDoList();
+      todo::ShowStaleListMessage(todo::kToDoFileSubject);
+      return false;
+    case todo::SeenResult::Failed: return false;
+  }
+  todo::ToDoList list = TakeList();
+  if (!list.hasCurrent()) return false;
+  list.texts[list.current] = todo::RedatedItem(line, day);
 
+  AddedScheduleLine added;
+  const bool scheduled = addScheduleLine(day, todo::ScheduleKindOfImportance(item), todo::ItemTextOf(item), &added);
+  if (scheduled) {
+    PutList(list);
+    // In file order, as every edit writes, so a sorted view never reorders
+    // the file.
+    if (!writeBack(todo::LinesInFileOrder(list))) {
+      if (takeScheduleLineBack(added))
+        TellNothingWritten(QStringLiteral("「") + ToDoFilePath + QStringLiteral("」を書き換えられませんでした。"));
+      DrawToDoCalendar(SelectedDate);
+      return false;
+    }
+  }
+  DrawToDoCalendar(SelectedDate);
+  if (!scheduled) return false;
   Txt_ToDoItem->setText(item.mid(2));
   txt_start->setText(todo::DateText(day));
-  todo::ToDoList list = TakeList();
-  if (!list.hasCurrent()) return true;
-  list.texts[list.current] = todo::RedatedItem(line, day);
-  PutList(list);
-  // In file order, as every edit writes, so a sorted view never reorders
-  // the file.
-  if (!writeBack(list)) LoadToDoList();
   return true;
 }
 

@@ -1,5 +1,7 @@
 // The ten editing buttons of the to-do window. Each change writes the whole
-// file back in file order at once, so the file always equals the list.
+// file back in file order at once, so the file always equals the list; a
+// file that another writer changed since the list was loaded is not written
+// over but read again, so that nothing the other wrote is lost.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +18,7 @@ void TodoWindow::cmd_update_click(int Index) {
   setEnabled(false);
   platform::SetHourglassCursor();
   bool changed = false;
+  bool added = false;
   todo::ToDoList list = TakeList();
   const QDate today = platform::Today();
   const QString typed = Txt_ToDoItem->text();
@@ -31,9 +34,7 @@ void TodoWindow::cmd_update_click(int Index) {
     case 1:  // 追加
       if (!typed.trimmed().isEmpty() && todo::CheckTypedText(typed)) {
         todo::AddItem(list, todo::NewLine(StatusMarkCycle, typed, today));
-        changed = true;
-        Txt_ToDoItem->clear();
-        txt_start->setText(todo::DateText(today));
+        changed = added = true;
       }
       break;
     case 2:  // 更新
@@ -61,8 +62,11 @@ void TodoWindow::cmd_update_click(int Index) {
 
   if (changed) {
     PutList(list);
-    // The list never shows what the file does not hold.
-    if (!writeBack(list)) LoadToDoList();
+    // The typed text stays in its box until the file holds it.
+    if (writeBack(todo::LinesInFileOrder(list)) && added) {
+      Txt_ToDoItem->clear();
+      txt_start->setText(todo::DateText(today));
+    }
   }
   platform::SetDefaultCursor();
   setEnabled(true);
@@ -85,6 +89,15 @@ void TodoWindow::deleteCurrent(todo::ToDoList& list, bool& changed) {
   changed = true;
 }
 
-bool TodoWindow::writeBack(const todo::ToDoList& list) {
-  return todo::WriteDataFile(todo::LocalPath(ToDoFilePath), todo::LinesInFileOrder(list));
+bool TodoWindow::writeBack(const QStringList& lines) {
+  const todo::SeenResult result = todo::ChangeSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines,
+                                                           [&lines](QStringList& now) {
+                                                             now = lines;
+                                                             return true;
+                                                           });
+  if (result == todo::SeenResult::Done) return true;
+  // The list never shows what the file does not hold.
+  LoadToDoList();
+  if (result == todo::SeenResult::Stale) todo::ShowStaleListMessage(todo::kToDoFileSubject);
+  return false;
 }

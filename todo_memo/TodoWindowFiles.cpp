@@ -73,6 +73,17 @@ void TodoWindow::Cmd_FileExport_Click() {
     return;
   }
   DoneExportPath = chosen;
+  // Asked before the export file gets the items: a to-do file that changed
+  // behind the list, or whose rewrite the user refuses, would leave them in
+  // both files.
+  switch (todo::CheckSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines)) {
+    case todo::SeenResult::Done: break;
+    case todo::SeenResult::Stale:
+      LoadToDoList();
+      todo::ShowStaleListMessage(todo::kToDoFileSubject);
+      return;
+    case todo::SeenResult::Failed: return;
+  }
   setEnabled(false);
   platform::SetHourglassCursor();
 
@@ -96,7 +107,7 @@ void TodoWindow::Cmd_FileExport_Click() {
     // The file takes the order the list shows, and the entries number
     // their new lines.
     PutList(kept);
-    if (!todo::WriteDataFile(todo::LocalPath(ToDoFilePath), kept.texts)) LoadToDoList();
+    writeBack(kept.texts);
   }
   platform::SetDefaultCursor();
   setEnabled(true);

@@ -32,7 +32,11 @@ void TodoWindow::LoadToDoList() {
   List2->clear();
   QStringList lines;
   const QString path = todo::LocalPath(ToDoFilePath);
+  // A missing file shows as no lines, as the first write finds it; one that
+  // cannot be read gets no write, for the write reads it again first.
+  ShownFileLines.clear();
   if (!QFileInfo(path).isFile() || !todo::ReadDataFile(path, lines)) return;
+  ShownFileLines = lines;
   const auto order = static_cast<todo::DisplayOrder>(std::max(0, cmb_sort->currentIndex()));
   todo::ToDoList list = todo::ListOfLines(lines);
   if (todo::IsSorted(order)) {

@@ -91,7 +91,7 @@ void TodoWindow::settleToDoFile() {
                                                             todo::kDefaultToDoFile));
   if (QFileInfo(todo::LocalPath(ToDoFilePath)).isFile()) return;
   ToDoFilePath = ProgramFolder + todo::kDefaultToDoFile;
-  if (!QFileInfo(ToDoFilePath).exists()) todo::WriteDataFile(ToDoFilePath, todo::ToDoSampleLines());
+  if (!QFileInfo(ToDoFilePath).exists()) todo::CreateDataFile(ToDoFilePath, todo::ToDoSampleLines());
 }
 
 void TodoWindow::selectRecentSlot() {

@@ -123,3 +123,7 @@ bool RewriteDataFileBytes(const QString& path, const DataFileByteEdit& edit, con
 }
 
 QString TempCopyPath() { return ProgramFolder + QStringLiteral("ringpad.tmp"); }
+
+QString StaleListMessage(const QString& subject) {
+  return subject + QStringLiteral("が他で変更されていたため、一覧を読み込み直しました。項目を選択し直してください。");
+}

@@ -65,3 +65,8 @@ bool RewriteDataFileBytes(const QString& path, const DataFileByteEdit& edit, con
 
 // "ringpad.tmp" in the program folder.
 QString TempCopyPath();
+
+// Told after a window read its list again because the file changed behind it
+// (another copy of the program wrote it); the subject names the file
+// ("予定ファイル", "ToDoファイル", ...).
+QString StaleListMessage(const QString& subject);

@@ -310,3 +310,73 @@ TEST_F(MemoTest, FaultsLeaveFileIndexAndBoxesAlone) {
   EXPECT_EQ(w.List1->count(), 0);
   EXPECT_TRUE(messages().texts().last().contains(QStringLiteral("m.txt")));
 }
+
+// A second copy of the program puts an entry in front while the window shows
+// the file: the start lines of the index name other lines now.
+TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
+  const QStringList zero = {"@TITLE(01-06-2009 10:00:00)=zero", "0"};
+  const QString stale =
+      QStringLiteral("メモファイルが他で変更されていたため、一覧を読み込み直しました。項目を選択し直してください。");
+  const QStringList changedThree = {kStamp + "three", "@FONTNAME=ＭＳ 明朝", "@FONTSIZE=9", "changed"};
+  struct Case {
+    const char* button;
+    int index;
+    QStringList afterRetry;
+  };
+  const Case cases[] = {
+      {"更新", 2, zero + kFive.mid(0, 6) + changedThree + kFive.mid(9)},
+      {"削除", 3, zero + kFive.mid(0, 6) + kFive.mid(9)},
+      {"↑", 5, zero + kFive.mid(0, 4) + changedThree + kFive.mid(4, 2) + kFive.mid(9)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    WriteMemo(kFive);
+    MemoWindow& w = Open();
+    Show(w, 2);
+    w.Text2->setPlainText(QStringLiteral("changed\n"));
+    WriteMemo(zero + kFive);
+    messages().clear();
+    w.Cmd_Update[c.index]->click();
+    EXPECT_EQ(MemoLines(), zero + kFive);
+    EXPECT_EQ(messages().texts().last(), stale);
+    EXPECT_EQ(Index(w), QStringList({"zero", "one", "two", "three", "four", "five"}));
+    // The entry in the boxes is found again where the file now has it, and
+    // the boxes keep what was typed.
+    EXPECT_EQ(w.ShownEntryIndex, 3);
+    EXPECT_EQ(w.List1->currentRow(), 3);
+    EXPECT_EQ(w.Text2->toPlainText(), QStringLiteral("changed\n"));
+
+    w.Cmd_Update[c.index]->click();
+    EXPECT_EQ(MemoLines(), c.afterRetry);
+  }
+}
+
+TEST_F(MemoTest, ShowAndActivationFollowAFileChangedBehindTheIndex) {
+  WriteMemo(kFive);
+  MemoWindow& w = Open();
+  Show(w, 2);
+  // The other writer changed the shown entry itself: it is shown no more.
+  QStringList edited = kFive;
+  edited[7] = QStringLiteral("3a by the other");
+  WriteMemo(edited.mid(4));
+  w.Form_Activate();
+  EXPECT_EQ(Index(w), QStringList({"two", "three", "four", "five"}));
+  EXPECT_EQ(w.ShownEntryIndex, -1);
+  EXPECT_EQ(w.Text1->text(), QStringLiteral("three"));
+  EXPECT_TRUE(messages().shown().empty());
+  messages().answer(platform::MsgResult::Ok);
+  w.Cmd_Update[2]->click();
+  EXPECT_EQ(MemoLines(), edited.mid(4));
+
+  // "表示" on an index the file has left behind shows no other entry's
+  // text: the index is read again.
+  WriteMemo(kFive);
+  messages().clear();
+  Show(w, 1);
+  EXPECT_EQ(messages().texts(), QStringList({"メモファイルが他で変更されていたため、一覧を読み込み直しました。"
+                                             "項目を選択し直してください。"}));
+  EXPECT_EQ(Index(w), QStringList({"one", "two", "three", "four", "five"}));
+  EXPECT_EQ(w.Text1->text(), QStringLiteral("three"));
+  Show(w, 1);
+  EXPECT_EQ(w.Text1->text(), QStringLiteral("two"));
+}

@@ -12,9 +12,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrlQuery>
+#include <functional>
 
 #include "TodoTestSupport.h"
 #include "core/platform/Clipboard.h"
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Shell.h"
 #include "schedule/CurrentScheduleFile.h"
 #include "todo_memo/DragTagSource.h"
@@ -303,6 +305,97 @@ TEST_F(TodoCalendarTest, ADropThatCannotBeWrittenWritesNothing) {
   ASSERT_EQ(messages().shown().size(), 2u);
   EXPECT_TRUE(messages().shown()[1].text.contains(QStringLiteral("todo.txt")));
   EXPECT_EQ(Schedule(), scheduled);
+}
+
+TEST_F(TodoCalendarTest, ADropAsksAndChecksAllOfTheToDoFileBeforeItSchedules) {
+  WriteSchedule({"2024/05/11 　　 b"});
+  const QByteArray scheduled = Schedule();
+  const QString question = QStringLiteral("[2024/05/10]の予定に\n「item」を追加します");
+
+  // A second copy of the program added an item since the list was loaded.
+  TodoWindow& w = OpenOn({"□Aitem"}, QDate(2024, 5, 1));
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□Aitem", "□Bother"});
+  w.List2->setCurrentRow(0);
+  Drop(w.Pic1, kList, CellCentre(w, 5, 2));
+  EXPECT_EQ(messages().texts(),
+            QStringList({question, "ToDoファイルが他で変更されていたため、一覧を読み込み直しました。"
+                                   "項目を選択し直してください。"}));
+  EXPECT_EQ(Schedule(), scheduled);
+  EXPECT_EQ(ToDoLines(), QStringList({"□Aitem", "□Bother"}));
+  EXPECT_EQ(ListTexts(w), ToDoLines());
+
+  // A to-do file not in code page 932 is asked about before the schedule is
+  // written; Cancel writes neither file, OK both, asking once.
+  const QByteArray foreign = platform::ToSjis(QStringLiteral("□Aitem\r\n")) + QStringLiteral("日本語\r\n").toUtf8();
+  WriteBytes(homeFile(QStringLiteral("VIDAZU.txt")), foreign);
+  w.Form_Activate();
+  w.List2->setCurrentRow(0);
+  messages().clear();
+  messages().answer(platform::MsgResult::Ok);
+  messages().answer(platform::MsgResult::Cancel);
+  Drop(w.Pic1, kList, CellCentre(w, 5, 2));
+  ASSERT_EQ(messages().texts().size(), 2);
+  EXPECT_TRUE(messages().texts()[1].contains(QStringLiteral("Shift-JISのテキストではないようです")));
+  EXPECT_EQ(Schedule(), scheduled);
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("VIDAZU.txt"))), foreign);
+
+  w.List2->setCurrentRow(0);
+  messages().clear();
+  Drop(w.Pic1, kList, CellCentre(w, 5, 2));
+  EXPECT_EQ(messages().texts().size(), 2);
+  EXPECT_EQ(Schedule(), Sjis({"2024/05/10 赤　 item", "2024/05/11 　　 b"}));
+  EXPECT_EQ(ToDoLines().value(0), QStringLiteral("□Aitem\t2024/05/10"));
+}
+
+// The to-do file fails only after the schedule line went in: the line is
+// taken back out, unless the schedule no longer holds it as written.
+TEST_F(TodoCalendarTest, ADropWhoseToDoWriteFailsTakesItsScheduleLineBack) {
+  // The schedule holds a line not in code page 932, so its rewrite asks
+  // first; while that question is up, things happen to the files.
+  const QByteArray original = Sjis({"2024/05/11 　　 b"}) + QStringLiteral("2024/06/01 　　 日本語\r\n").toUtf8();
+  const QString toDo = QStringLiteral("sub/todo.txt");
+  struct Case {
+    const char* what;
+    std::function<void()> meanwhile;       // while the schedule question is up
+    std::function<void()> afterToDoFails;  // when the to-do file is found changed
+    QByteArray scheduleAfter;
+    QString lastMessage;
+  };
+  const QByteArray otherSchedule = Sjis({"2024/05/11 　　 b", "2024/05/12 　　 other"});
+  const Case cases[] = {
+      {"another copy adds an item",
+       [&] { WriteToDo(toDo, {"□Aitem", "□Bother"}); }, [] {}, original,
+       QStringLiteral("「%1」を書き換えられませんでした。\n予定には何も書き込んでいません。").arg(homeFile(toDo))},
+      {"the folder goes", [&] { QDir(homeFile(QStringLiteral("sub"))).removeRecursively(); }, [] {}, original,
+       QStringLiteral("「%1」を書き換えられませんでした。\n予定には何も書き込んでいません。").arg(homeFile(toDo))},
+      // Another writer took the line out already: it is not taken twice.
+      {"the line is gone", [&] { WriteToDo(toDo, {"□Aitem", "□Bother"}); },
+       [&] { WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), otherSchedule); }, otherSchedule,
+       QStringLiteral("予定ファイル「diduvuv.txt」に追加した\n「2024/05/10 赤　 item」を取り消せませんでした。\n"
+                      "予定表の画面で確かめてください。")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform::ForgetForeignBytesAnswers();
+    WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), original);
+    WriteToDo(toDo, {"□Aitem"});
+    SetKey("FILE", homeFile(toDo));
+    TodoWindow& w = OpenOn({}, QDate(2024, 5, 1));
+    ASSERT_EQ(ListTexts(w), QStringList({"□Aitem"}));
+    QStringList shown;
+    platform::SetMessageHandler([&](const platform::MessageRequest& r) {
+      shown << r.text;
+      if (r.text.contains(QStringLiteral("diduvuv.txt」はShift-JIS"))) c.meanwhile();
+      if (r.text.contains(QStringLiteral("他で変更されていた"))) c.afterToDoFails();
+      return platform::MsgResult::Ok;
+    });
+    w.List2->setCurrentRow(0);
+    Drop(w.Pic1, kList, CellCentre(w, 5, 2));
+    EXPECT_EQ(Schedule(), c.scheduleAfter);
+    EXPECT_EQ(shown.value(shown.size() - 1), c.lastMessage);
+    EXPECT_EQ(ListTexts(w), ToDoLines(toDo));
+    EXPECT_FALSE(ListTexts(w).contains(QStringLiteral("□Aitem\t2024/05/10")));
+  }
 }
 
 TEST_F(TodoCalendarTest, TheDayMailCarriesTheListIntact) {

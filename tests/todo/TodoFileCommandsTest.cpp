@@ -143,6 +143,27 @@ TEST_F(TodoFileTest, ExportWritesTheOrderTheListShows) {
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("done.txt"))), platform::ToSjis(QStringLiteral("2009/03/10,　　,■gone\r\n")));
 }
 
+TEST_F(TodoFileTest, ExportFromAFileChangedBehindTheListWaitsForTheReload) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), kTen);
+  TodoWindow& w = Open();
+  // A second copy of the program finishes an item of its own meanwhile.
+  const QStringList changed = kTen + QStringList{QStringLiteral("■ eleven")};
+  WriteToDo(QStringLiteral("VIDAZU.txt"), changed);
+  Choose(homeFile(QStringLiteral("done.txt")));
+  w.Cmd_FileExport->click();
+  EXPECT_EQ(messages().texts(), QStringList({"ToDoファイルが他で変更されていたため、一覧を読み込み直しました。"
+                                             "項目を選択し直してください。"}));
+  EXPECT_FALSE(QFile::exists(homeFile(QStringLiteral("done.txt"))));
+  EXPECT_EQ(ToDoLines(), changed);
+  EXPECT_EQ(ListTexts(w), changed);
+
+  w.Cmd_FileExport->click();
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("done.txt"))),
+            platform::ToSjis(QStringLiteral("2009/03/10,　　,■　one\t2009/03/01\r\n2009/03/10,　　,■four\r\n"
+                                            "2009/03/10,　　,■seven\r\n2009/03/10,　　,■eleven\r\n")));
+  EXPECT_EQ(ToDoLines(), QStringList({"□ two", "□Bthree", "□ five", "□ six", "□ eight", "□Dnine", "□ ten "}));
+}
+
 TEST_F(TodoFileTest, ExportRefusesTheToDoFileAndKeepsItWhenTheExportFails) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), kTen);
   TodoWindow& w = Open();
