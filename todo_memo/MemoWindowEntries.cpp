@@ -128,6 +128,10 @@ void MemoWindow::showEntry() {
   Cmd_undo->setEnabled(false);
   ReflowUndoText.clear();
   const memo::MemoPart part = memo::ReadMemoPart(lines, startLineOf(selected));
+  // The box takes 40 characters as typed, but a title written longer (by
+  // hand, or by another program) is shown whole: cut in the box, "更新" would
+  // write it back cut without a word.
+  if (part.title.size() > Text1->maxLength()) Text1->setMaxLength(int(part.title.size()));
   Text1->setText(part.title);
   if (part.hasFontName) PaperSettings.DataFontName = part.fontName;
   if (part.fontSize > 0) PaperSettings.DataFontSize = static_cast<float>(part.fontSize);

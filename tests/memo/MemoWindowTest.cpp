@@ -137,6 +137,17 @@ TEST_F(MemoTest, ShowAndUpdateUnchangedChangesOnlyTheStamp) {
   EXPECT_FALSE(w.MemoChangeTest());
 }
 
+TEST_F(MemoTest, ATitleLongerThanTheBoxIsShownAndWrittenWhole) {
+  const QString title = QString(60, u'題');
+  WriteMemo({QStringLiteral("@TITLE(01-01-2009 10:00:00)=") + title, QStringLiteral("body")});
+  MemoWindow& w = Open();
+  Show(w, 0);
+  EXPECT_EQ(w.Text1->text(), title);
+  messages().answer(platform::MsgResult::Ok);
+  w.Cmd_Update[2]->click();
+  EXPECT_EQ(MemoLines().value(0), kStamp + title);
+}
+
 TEST_F(MemoTest, MovesNeedTheShownEntryAndStopAtTheEnds) {
   WriteMemo(kFive);
   MemoWindow& w = Open();
