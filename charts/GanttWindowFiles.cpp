@@ -1,6 +1,7 @@
 // Reading and writing the chart file.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -74,9 +75,10 @@ void GanttWindow::LoadGanttFile() {
     return;
   }
   QByteArray bytes;
-  if (!platform::ReadWholeFile(path, bytes)) {
-    platform::ShowMessage(QStringLiteral("ファイル「%1」を読み込めませんでした。").arg(CurrentGanttFile),
-                          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  QString reason;
+  if (!platform::ReadWholeFile(path, bytes, &reason)) {
+    platform::ShowMessage(platform::ReadFailureMessage(QDir::cleanPath(path), reason), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
     txt_data->setEnabled(true);
     return;
   }

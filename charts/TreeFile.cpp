@@ -70,9 +70,8 @@ bool ReadTreeFile(const QString& path, TreeDocument& doc) {
   QByteArray content;
   QString reason;
   if (!platform::ReadWholeFile(path, content, &reason)) {
-    QString text = QStringLiteral("ファイル「") + path + QStringLiteral("」を読み込めませんでした。");
-    if (!reason.isEmpty()) text += QStringLiteral("\n") + reason;
-    platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    platform::ShowMessage(platform::ReadFailureMessage(path, reason), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
     return false;
   }
   ParseTreeFile(content, doc);

@@ -3,7 +3,11 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <cerrno>
+
 #include "core/platform/Codec.h"
+#include "core/platform/SystemError.h"
+#include "core/platform/TextLines.h"
 
 namespace {
 
@@ -15,11 +19,25 @@ const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 bool IsUtf16Bom(const QByteArray& head) { return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"); }
 
+ImportReadFaultHook& ReadFaultHook() {
+  static ImportReadFaultHook hook;
+  return hook;
+}
+
 }  // namespace
 
+void SetImportReadFaultHook(ImportReadFaultHook hook) { ReadFaultHook() = std::move(hook); }
+
 ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path) : path_(path), file_(path) {
-  if (!QFileInfo(path).isFile() || !file_.open(QIODevice::ReadOnly)) {
+  const QFileInfo info(path);
+  if (!info.isFile()) {
     problem_ = Problem::Unreadable;
+    readFailure_ = platform::SystemErrorText(!info.exists() ? ENOENT : info.isDir() ? EISDIR : EINVAL);
+    return;
+  }
+  if (!file_.open(QIODevice::ReadOnly)) {
+    problem_ = Problem::Unreadable;
+    readFailure_ = file_.errorString();
     return;
   }
   size_ = file_.size();
@@ -37,11 +55,8 @@ ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path) : path
   QStringDecoder utf8(QStringDecoder::Utf8);
   bool nonAscii = false;
   while (!file_.atEnd()) {
-    const QByteArray chunk = file_.read(kChunk);
-    if (chunk.isEmpty() && file_.error() != QFileDevice::NoError) {
-      problem_ = Problem::Unreadable;
-      return;
-    }
+    const QByteArray chunk = readChunk();
+    if (problem_ != Problem::None) return;
     if (chunk.contains('\0')) {
       problem_ = Problem::Binary;
       return;
@@ -68,7 +83,7 @@ QString ImportedScheduleCsvReader::problemMessage() const {
     case Problem::None:
       return QString();
     case Problem::Unreadable:
-      return named + QStringLiteral("を読み込めませんでした。");
+      return platform::ReadFailureMessage(path_, readFailure_);
     case Problem::Binary:
       return named + QStringLiteral("はテキストファイルではないので、インポートできません。");
     case Problem::Utf16:
@@ -90,6 +105,23 @@ void ImportedScheduleCsvReader::rewind() {
   recordNumber_ = 0;
 }
 
+// QFile::read() gives an empty piece both at the end and on a failed read:
+// only the error tells them apart, and a failed read taken for the end
+// would import part of the file as if it were all of it.
+QByteArray ImportedScheduleCsvReader::readChunk() {
+  if (ReadFaultHook() && ReadFaultHook()()) {
+    problem_ = Problem::Unreadable;
+    readFailure_ = platform::SystemErrorText(EIO);
+    return QByteArray();
+  }
+  QByteArray chunk = file_.read(kChunk);
+  if (chunk.isEmpty() && file_.error() != QFileDevice::NoError) {
+    problem_ = Problem::Unreadable;
+    readFailure_ = file_.errorString();
+  }
+  return chunk;
+}
+
 // One line without its end (CR LF, LF or a lone CR); false at the end of
 // the file. The bytes 0D and 0A never occur inside a character in either
 // encoding, so lines are cut before decoding.
@@ -98,11 +130,11 @@ bool ImportedScheduleCsvReader::readPhysicalLine(QByteArray& line) {
   for (;;) {
     if (bufferPos_ >= buffer_.size()) {
       if (eof_) return !line.isEmpty();
-      buffer_ = file_.read(kChunk);
+      buffer_ = readChunk();
       bufferPos_ = 0;
       if (buffer_.isEmpty()) {
         eof_ = true;
-        return !line.isEmpty();
+        return problem_ == Problem::None && !line.isEmpty();
       }
     }
     const char* data = buffer_.constData();
@@ -119,9 +151,10 @@ bool ImportedScheduleCsvReader::readPhysicalLine(QByteArray& line) {
     ++consumed_;
     if (end == '\r') {
       if (bufferPos_ >= buffer_.size() && !eof_) {
-        buffer_ = file_.read(kChunk);
+        buffer_ = readChunk();
         bufferPos_ = 0;
         if (buffer_.isEmpty()) eof_ = true;
+        if (problem_ != Problem::None) return false;
       }
       if (bufferPos_ < buffer_.size() && buffer_.at(bufferPos_) == '\n') {
         ++bufferPos_;
@@ -149,6 +182,10 @@ bool ImportedScheduleCsvReader::next(Record& record) {
   record.text = decode(line);
   while (quotes % 2 == 1) {
     if (!readPhysicalLine(line)) {
+      if (problem_ != Problem::None) {
+        record = Record();
+        return false;
+      }
       record.unclosedQuote = true;
       break;
     }
@@ -166,9 +203,10 @@ bool ImportedScheduleCsvReader::next(Record& record) {
 ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path) {
   ImportedScheduleCsv csv;
   ImportedScheduleCsvReader reader(path);
-  csv.problem = reader.problem();
   csv.encoding = reader.encoding();
   ImportedScheduleCsvReader::Record record;
   while (reader.next(record)) csv.lines.append(record.text);
+  csv.problem = reader.problem();
+  if (csv.problem != ImportedScheduleCsv::Problem::None) csv.lines.clear();
   return csv;
 }

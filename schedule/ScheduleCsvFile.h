@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The longest record the import takes, in characters; a longer one is
 // skipped and named in the summary.
@@ -19,7 +20,7 @@ class ImportedScheduleCsvReader {
  public:
   enum class Problem {
     None,
-    Unreadable,  // missing, not an ordinary file, or not readable
+    Unreadable,  // missing, not an ordinary file, or a read failed
     Binary,      // holds NUL bytes: not text at all
     Utf16,       // UTF-16 or UTF-32 text (a byte-order mark)
   };
@@ -35,7 +36,9 @@ class ImportedScheduleCsvReader {
 
   // The next record, its line breaks inside quotes kept as "\n"; false at
   // the end of the file. A record is never longer than the maximum: a
-  // longer one comes back empty with tooLong set.
+  // longer one comes back empty with tooLong set. A read that fails on the
+  // way (a failing disk, a network share) ends the records too: problem()
+  // is then Unreadable, and the records given so far are not the file.
   struct Record {
     QString text;
     int number = 0;     // records counted from 1
@@ -53,11 +56,15 @@ class ImportedScheduleCsvReader {
 
  private:
   bool readPhysicalLine(QByteArray& line);
+  // The next piece of the file; empty at its end, and empty with the
+  // problem set when the read failed.
+  QByteArray readChunk();
   QString decode(const QByteArray& bytes) const;
 
   QString path_;
   QFile file_;
   Problem problem_ = Problem::None;
+  QString readFailure_;  // why the file could not be read
   Encoding encoding_ = Encoding::Cp932;
   qint64 size_ = 0;
   qint64 consumed_ = 0;
@@ -78,3 +85,8 @@ struct ImportedScheduleCsv {
   QStringList lines;  // one per record
 };
 ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path);
+
+// Stands in for a failing disk, for tests: before each read of an import
+// file, a hook that returns true makes the read fail as an I/O error would.
+using ImportReadFaultHook = std::function<bool()>;
+void SetImportReadFaultHook(ImportReadFaultHook hook);

@@ -34,6 +34,7 @@ bool ScheduleCsvImportRun::detectColumns(const ScheduleCsvImportProgress& progre
     detector.feed(record.text);
     if (!report(progress, 0, ++records, false)) return false;
   }
+  if (reader_.problem() != ImportedScheduleCsvReader::Problem::None) return false;
   columns_ = detector.finish();
   return report(progress, 0, records, true);
 }
@@ -78,6 +79,8 @@ bool ScheduleCsvImportRun::importRows(ScheduleLineMerge& merge, const ScheduleCs
       }
     }
   }
+  // Rows read before a failed read are not the file: none of them is kept.
+  if (reader_.problem() != ImportedScheduleCsvReader::Problem::None) return false;
   return report(progress, reader_.size(), records, true);
 }
 

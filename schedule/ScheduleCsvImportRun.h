@@ -22,15 +22,18 @@ class ScheduleCsvImportRun {
  public:
   explicit ScheduleCsvImportRun(const QString& path);
 
-  // The file cannot be read as text: the message that says why.
+  // The file cannot be read as text, or a read failed: the message that
+  // says why.
   QString refusal() const { return reader_.problemMessage(); }
 
-  // The first pass; false when cancelled. No date column (columns().date
-  // 0) means the file cannot be imported.
+  // The first pass; false when cancelled or when a read failed (refusal()
+  // then says why). No date column (columns().date 0) means the file cannot
+  // be imported.
   bool detectColumns(const ScheduleCsvImportProgress& progress);
   const ScheduleCsvColumns& columns() const { return columns_; }
 
-  // The second pass, into the merge; false when cancelled.
+  // The second pass, into the merge; false when cancelled or when a read
+  // failed (refusal() then says why).
   bool importRows(ScheduleLineMerge& merge, const ScheduleCsvImportProgress& progress);
 
   // Rows that gave no line although they held something, in file order.

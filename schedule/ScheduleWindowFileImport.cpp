@@ -84,7 +84,11 @@ void ScheduleWindow::Cmd_Fileimport_Click() {
     return !progress.wasCanceled() && !ImportCancelRequested(records);
   };
 
-  if (!run.detectColumns(onProgress)) return;
+  if (!run.detectColumns(onProgress)) {
+    progress.close();
+    if (!run.refusal().isEmpty()) Refuse(run.refusal());
+    return;
+  }
   if (run.columns().date == 0) {
     progress.close();
     return Refuse(QStringLiteral("このファイル(") + path + QStringLiteral(")には、インポートできません。") + kCrLf +
@@ -112,6 +116,9 @@ void ScheduleWindow::Cmd_Fileimport_Click() {
                    return true;
                  });
       RefreshScheduleList();
+    } else if (!run.refusal().isEmpty()) {
+      progress.close();
+      Refuse(run.refusal());
     }
   }
   EndBusy(this);

@@ -16,6 +16,7 @@
 #include "ScheduleFile.h"
 #include "ScheduleFileChoice.h"
 #include "StoredPhrases.h"
+#include "core/platform/TextLines.h"
 #include "core/settings/IniWriteBatch.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/FormHelpers.h"
@@ -51,8 +52,15 @@ void ScheduleWindow::Form_Load() {
                                                                  : kDefaultDesign);
 
   ScheduleFilePath = SettleScheduleFile();
-  if (ScheduleFileExists(ScheduleFilePath))
-    ScheduleFile::MakeWeekdayBackup(ScheduleFileLocalPath(), ScheduleToday());
+  if (ScheduleFileExists(ScheduleFilePath) &&
+      !ScheduleFile::MakeWeekdayBackup(ScheduleFileLocalPath(), ScheduleToday())) {
+    // The backup reads the file before it writes. When that read is what
+    // failed, the user has just been told, and the month list, which reads
+    // the file next, keeps quiet about the same failure. A backup folder
+    // that cannot be written says nothing of the file itself.
+    QByteArray content;
+    listReadFailureShown_ = !platform::ReadWholeFile(ScheduleFileLocalPath(), content);
+  }
   SettleScheduleFileBytes();
 
   loadOptions();

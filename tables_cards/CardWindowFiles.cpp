@@ -14,8 +14,10 @@
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
+#include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/settings/ProgramRelativePath.h"
@@ -111,10 +113,23 @@ void CardWindow::Cmd_FileWrite_Click() {
   if (!platform::CheckSavableText(head.join(QStringLiteral("\n")))) return;
   BeginBusy(this);
   QByteArray original;
-  // A file that cannot be read is never rewritten.
+  // The read here refuses a file over the size limit before the lock is
+  // taken; the cycle reads the file again under its lock, and a file that
+  // cannot be read is never rewritten. The records go through as the bytes
+  // they are, so bytes of another code page need no question.
   if (ReadCardFile(path, original)) {
-    platform::CopyFileAtomically(path, ProgramFolder + QStringLiteral("ringpad2.tmp"));
-    platform::SaveFileOrReport(path, StoredCardFile(original, head));
+    RewriteDataFileBytes(
+        path,
+        [&head](QList<QByteArray>& lines) {
+          QByteArray stood;
+          for (const QByteArray& line : lines) stood += line + "\r\n";
+          // The user's copy of the file as it stood; the file itself is
+          // replaced atomically, so a copy that cannot be made stops nothing.
+          platform::SaveFileAtomically(ProgramFolder + QStringLiteral("ringpad2.tmp"), stood);
+          lines = platform::SplitLines(StoredCardFile(stood, head));
+          return true;
+        },
+        {.confirmForeignBytes = false});
   }
   EndBusy(this);
 }

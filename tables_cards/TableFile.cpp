@@ -148,8 +148,9 @@ bool ReadTableFileLines(const QString& path, QStringList& lines, QString& messag
     return false;
   }
   QByteArray content;
-  if (!platform::ReadWholeFile(path, content)) {
-    message = QStringLiteral("ファイル「") + path + QStringLiteral("」を読み込めませんでした。");
+  QString reason;
+  if (!platform::ReadWholeFile(path, content, &reason)) {
+    message = platform::ReadFailureMessage(path, reason);
     return false;
   }
   lines.clear();

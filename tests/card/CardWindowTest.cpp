@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <optional>
 #include <unistd.h>
 
 #include "CardTest.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
+#include "core/platform/FileLock.h"
 #include "core/print/PrintSeams.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
@@ -136,6 +138,36 @@ TEST_F(CardWindowTest, StoringKeepsExtraLinesAndLateRecordsAndFailsSafely) {
   w.Txt_csvFile->setText("nowhere.csv");
   w.Cmd_FileWrite_Click();
   EXPECT_EQ(messages().texts(), QStringList({QStringLiteral("ファイルが読み込まれていません")}));
+}
+
+// Storing the layout is a rewrite of the user's file like any other: it
+// waits for the file's lock, so that another copy of the program in the
+// middle of its own change is not overwritten, and it works from the file
+// as it stands when the lock is had.
+TEST_F(CardWindowTest, StoringTakesTheFilesLockAndRereadsTheFile) {
+  CardWindow& w = openFile("words.csv", {"@TITLE=t", "a,b", "1,2"});
+  const QString path = ProgramFolder + "words.csv";
+  platform::FileLock::SetWaitMilliseconds(200);
+  {
+    QLockFile other(platform::FileLock::LockPathOf(path));
+    ASSERT_TRUE(other.tryLock());
+    messages().clear();
+    w.Cmd_FileWrite_Click();
+    EXPECT_EQ(ReadBytes(path), platform::ToSjis("@TITLE=t\r\na,b\r\n1,2\r\n"));
+    ASSERT_EQ(messages().shown().size(), 2u);  // the question, then the busy lock
+    EXPECT_TRUE(messages().texts()[1].contains("「" + path + "」"));
+    EXPECT_FALSE(QFile::exists(ProgramFolder + "ringpad2.tmp"));
+  }
+  platform::FileLock::SetWaitMilliseconds(10000);
+
+  // A record added since the window read the file is kept; the copy holds
+  // the file as it stood just before.
+  WriteBytes(path, platform::ToSjis("@TITLE=t\r\na,b\r\n1,2\r\n3,4\r\n"));
+  w.Cmd_FileWrite_Click();
+  const QStringList lines = platform::FromSjis(ReadBytes(path)).split("\r\n");
+  EXPECT_EQ(lines.mid(lines.size() - 4), QStringList({"a,b", "1,2", "3,4", ""}));
+  EXPECT_EQ(ReadBytes(ProgramFolder + "ringpad2.tmp"), platform::ToSjis("@TITLE=t\r\na,b\r\n1,2\r\n3,4\r\n"));
+  EXPECT_FALSE(QFile::exists(platform::FileLock::LockPathOf(path)));
 }
 
 TEST_F(CardWindowTest, OpeningAnotherFileAndBadFiles) {

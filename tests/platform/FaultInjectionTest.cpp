@@ -4,29 +4,47 @@
 // into a child process.
 #include <QDir>
 #include <QDirIterator>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
+#include <QPlainTextEdit>
+#include <optional>
 
 #include "ChildProcess.h"
 #include "TestEnvironment.h"
+#include "charts/GanttWindow.h"
 #include "core/platform/Codec.h"
+#include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
+#include "core/settings/PaperSettings.h"
+#include "ruled_photo/PhotoWindow.h"
+#include "schedule/DateLists.h"
 #include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleWindow.h"
+#include "tables_cards/TableFile.h"
+#include "tables_cards/TableWindow.h"
 
 namespace {
 
 const QDate kTuesday(2024, 6, 4);  // weekday backup 3
 
 // In the child: runs one operation, reporting every message and the result.
+// Questions (to overwrite a file, say) are answered OK and not reported:
+// they are no failure.
 TEST(DISABLED_FaultChild, Run) {
   SetProgramPaths(qEnvironmentVariable("RINGPAD_HOME") + QStringLiteral("/ringpad"));
   platform::SetMessageHandler([](const platform::MessageRequest& r) {
-    ReportToParent(r.text);
+    if (r.buttons == platform::MsgButtons::Ok) ReportToParent(r.text);
     return platform::MsgResult::Ok;
   });
   const QString op = qEnvironmentVariable("RINGPAD_CHILD_OPERATION");
   const QString schedule = ProgramFolder + QStringLiteral("diduvuv.txt");
+  const QString table = ProgramFolder + QStringLiteral("hyou.csv");
+  // Every file dialog chooses the table's file.
+  platform::SetFileDialogHandler([table](const platform::FileDialogRequest&) { return std::optional<QString>(table); });
   bool ok = false;
   if (op == "schedule-add")
     ok = ScheduleFile::Rewrite(schedule, [](QStringList& lines) {
@@ -39,6 +57,38 @@ TEST(DISABLED_FaultChild, Run) {
     ok = ScheduleFile::MakeWeekdayBackup(schedule, kTuesday);
   else if (op == "settings-write")
     ok = WriteIniValue(QStringLiteral("DIDUVUV"), QStringLiteral("FILE"), QStringLiteral("other.txt")) != 0;
+  else if (op == "schedule-window") {
+    // Opened as the main window opens it, and activated once more as when
+    // the user comes back to it: the list is read each time.
+    SetScheduleToday(kTuesday);
+    PaperSettings.PageWidth = 180;
+    ScheduleWindow w;
+    w.Form_Load();
+    w.Form_Activate();
+    w.Form_Activate();
+    ok = w.List1->count() > 0;
+  } else if (op == "table-load" || op == "table-save") {
+    TableWindow w;
+    w.Form_Load();
+    if (op == "table-load") {
+      w.Cmd_FileRead_Click();
+      ok = w.windowTitle() == QStringLiteral("表 - hyou.csv");
+    } else {
+      w.Cmd_FileWrite_Click();
+      QFile file(table);
+      ok = file.open(QIODevice::ReadOnly) && file.readAll() == TableFileContent(w.Options());
+    }
+  } else if (op == "gantt-load") {
+    GanttWindow::CurrentGanttFile = ProgramFolder + QStringLiteral("plan.csv");
+    GanttWindow w;
+    w.Form_Load();
+    ok = w.txt_data->toPlainText().contains(QStringLiteral("設計"));
+  } else if (op == "photo-load") {
+    PhotoWindow w;
+    w.Form_Load();
+    ok = w.LoadPhotoFile(ProgramFolder + QStringLiteral("photo.bmp")) &&
+         w.txt_title->text() == QStringLiteral("写真");
+  }
   ReportToParent(ok ? QStringLiteral("result: ok") : QStringLiteral("result: failed"));
 }
 
@@ -51,6 +101,12 @@ class FaultInjectionTest : public RingpadTest {
     WriteBytes(homeFile("diduvuv.txt"), schedule_);
     WriteBytes(homeFile("bak/diduvuv3.txt"), "last week\r\n");
     WriteBytes(homeFile("ringpad.ini"), platform::ToSjis("[DIDUVUV]\r\nFILE=diduvuv.txt\r\nMEMO_GYO=3\r\n"));
+    WriteBytes(homeFile("hyou.csv"), platform::ToSjis("@TITLE=旅費\r\n月日,区間\r\n05/10,名古屋-東京\r\n"));
+    QImage photo(4, 4, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    ASSERT_TRUE(photo.save(homeFile("photo.bmp"), "BMP"));
+    WriteBytes(homeFile("photo.txt"), platform::ToSjis("@TITLE=写真\r\n説明\r\n"));
+    WriteBytes(homeFile("plan.csv"), platform::ToSjis("@NAME=佐藤\r\n@CSV=\r\n作業,開始\r\n設計,2024/06/03\r\n"));
   }
   // Every file under the program folder, hidden ones too, with its bytes.
   QMap<QString, QByteArray> Files() const {
@@ -78,11 +134,18 @@ TEST_F(FaultInjectionTest, EveryFailedCallLeavesTheOldFiles) {
       {"schedule-add", "rename", "diduvuv.txt", "%1diduvuv.txt に書き込めませんでした。"},
       {"schedule-write", "read", "diduvuv.txt", "「%1diduvuv.txt」を読み込めませんでした。("},
       {"schedule-write", "fdatasync", ".diduvuv.txt.*", "%1diduvuv.txt に書き込めませんでした。"},
+      {"schedule-write", "close", ".diduvuv.txt.*", "%1diduvuv.txt に書き込めませんでした。"},
       {"schedule-write", "rename", "diduvuv.txt", "%1diduvuv.txt に書き込めませんでした。"},
       {"backup", "read", "diduvuv.txt", "「%1diduvuv.txt」を読み込めませんでした。("},
       {"backup", "fdatasync", "bak/.diduvuv3.txt.*", "バックアップファイルが書き込み禁止になっています。"},
       {"backup", "close", "bak/.diduvuv3.txt.*", "バックアップファイルが書き込み禁止になっています。"},
       {"backup", "rename", "bak/diduvuv3.txt", "バックアップファイルが書き込み禁止になっています。"},
+      {"table-load", "read", "hyou.csv", "「%1hyou.csv」を読み込めませんでした。("},
+      {"table-save", "fdatasync", ".hyou.csv.*", "%1hyou.csv に書き込めませんでした。"},
+      {"table-save", "close", ".hyou.csv.*", "%1hyou.csv に書き込めませんでした。"},
+      {"table-save", "rename", "hyou.csv", "%1hyou.csv に書き込めませんでした。"},
+      {"gantt-load", "read", "plan.csv", "「%1plan.csv」を読み込めませんでした。("},
+      {"photo-load", "read", "photo.txt", "「%1photo.txt」を読み込めませんでした。("},
       {"settings-write", "read", "ringpad.ini", "「%1ringpad.ini」を読み込めませんでした。("},
       // Settings writes fail without a word, as they always have; the
       // value simply is not kept.
@@ -122,7 +185,8 @@ TEST_F(FaultInjectionTest, EveryFailedCallLeavesTheOldFiles) {
 // The same child without a fault changes its file: the rows above fail
 // because of the shim, not because the operation cannot work.
 TEST_F(FaultInjectionTest, WithoutAFaultEachOperationWrites) {
-  for (const char* operation : {"schedule-add", "schedule-write", "backup", "settings-write"}) {
+  for (const char* operation : {"schedule-add", "schedule-write", "backup", "schedule-window", "table-load",
+                                "table-save", "gantt-load", "photo-load", "settings-write"}) {
     QProcessEnvironment env;
     env.insert("RINGPAD_CHILD_OPERATION", operation);
     const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
@@ -130,6 +194,28 @@ TEST_F(FaultInjectionTest, WithoutAFaultEachOperationWrites) {
   }
   EXPECT_EQ(ReadBytes(homeFile("bak/diduvuv3.txt")), platform::ToSjis("2024/06/04,　　,全部\r\n"));
   EXPECT_TRUE(platform::FromSjis(ReadBytes(homeFile("ringpad.ini"))).contains("FILE=other.txt"));
+}
+
+// The schedule window reads its file three times as it opens (the weekday
+// backup, the month list, the list again on activation): a file that cannot
+// be read is named once, not once a read, and nothing is copied or written.
+TEST_F(FaultInjectionTest, AScheduleThatCannotBeReadIsNamedOnceWhenItsWindowOpens) {
+  QProcessEnvironment env;
+  env.insert("RINGPAD_CHILD_OPERATION", "schedule-window");
+  env.insert("RINGPAD_FAULT_CALL", "read");
+  env.insert("RINGPAD_FAULT_PATH", homeFile("diduvuv.txt"));
+  QMap<QString, QByteArray> before = Files();
+  const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
+  ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
+  ASSERT_EQ(outcome.reports.size(), 2) << outcome.reports.join("\n").toStdString();
+  EXPECT_TRUE(outcome.reports[0].startsWith("「" + homeFile("diduvuv.txt") + "」を読み込めませんでした。("))
+      << outcome.reports[0].toStdString();
+  EXPECT_EQ(outcome.reports[1], "result: failed") << "an empty list";
+  // Opening writes its settings; the data and its backup keep their bytes.
+  QMap<QString, QByteArray> after = Files();
+  before.remove("ringpad.ini");
+  after.remove("ringpad.ini");
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace

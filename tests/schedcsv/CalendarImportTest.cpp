@@ -1,9 +1,11 @@
 // Imports of real calendar exports, of the program's own export, and of
 // bad files, through the schedule window.
 #include <QFile>
+#include <cerrno>
 
 #include "FileCommandsTest.h"
 #include "core/platform/Codec.h"
+#include "core/platform/SystemError.h"
 #include "core/platform/TextLines.h"
 #include "schedule/ScheduleCsvExport.h"
 #include "schedule/ScheduleCsvImportRun.h"
@@ -14,6 +16,7 @@ class CalendarImport : public FileCommandsTest {
  protected:
   void TearDown() override {
     SetImportCancelHook({});
+    SetImportReadFaultHook({});
     FileCommandsTest::TearDown();
   }
 
@@ -156,6 +159,42 @@ TEST_F(CalendarImport, ACancelWritesNothing) {
   EXPECT_FALSE(QFile::exists(homeFile(QStringLiteral("ringpad.tmp"))));
   EXPECT_TRUE(Shown().isEmpty());
   EXPECT_GT(calls, 3);
+}
+
+// A disk that fails in the middle of the import (the file is bigger than
+// one read) or at the start of the column pass: the rows read before are
+// not the file, so nothing is written, and the failure is named once.
+TEST_F(CalendarImport, AReadThatFailsOnTheWayWritesNothing) {
+  QByteArray csv = platform::ToSjis(QStringLiteral("日付,種類,内容\r\n"));
+  for (int i = 0; i < 60000; ++i) csv += "2001/05/03,," + QByteArray::number(i) + "\r\n";
+  ASSERT_GT(csv.size(), 1 << 20);
+  const QString failed = QStringLiteral("「") + homeFile(QStringLiteral("in.csv")) +
+                         QStringLiteral("」を読み込めませんでした。(") + platform::SystemErrorText(EIO) +
+                         QStringLiteral(")");
+  enum class FailFrom { RowPass, ColumnPass };
+  for (const FailFrom from : {FailFrom::RowPass, FailFrom::ColumnPass}) {
+    SCOPED_TRACE(from == FailFrom::RowPass ? "row pass" : "column pass");
+    // The column pass reports once, at its end, with the few records it
+    // needed; the row pass every 512 records, well inside its first read.
+    bool rowPassUnderWay = false;
+    SetImportCancelHook([&rowPassUnderWay](int records) {
+      if (records >= 512) rowPassUnderWay = true;
+      return false;
+    });
+    int reads = 0;
+    SetImportReadFaultHook([&] {
+      ++reads;
+      return from == FailFrom::RowPass ? rowPassUnderWay : reads > 2;  // after the encoding pass's two
+    });
+    QFile::remove(homeFile(QStringLiteral("ringpad.tmp")));
+    Import(csv);
+    EXPECT_TRUE(Schedule().isEmpty());
+    EXPECT_FALSE(QFile::exists(homeFile(QStringLiteral("ringpad.tmp"))));
+    EXPECT_EQ(Shown(), QStringList{failed});
+    if (from == FailFrom::RowPass) {
+      EXPECT_TRUE(rowPassUnderWay);
+    }
+  }
 }
 
 }  // namespace

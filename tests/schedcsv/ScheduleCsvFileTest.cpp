@@ -1,9 +1,11 @@
 // The imported file read as a stream of records in code page 932 or UTF-8,
 // or refused with a reason.
 #include <QDir>
+#include <cerrno>
 
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
+#include "core/platform/SystemError.h"
 #include "schedule/ScheduleCsvFile.h"
 
 namespace {
@@ -80,14 +82,15 @@ TEST_F(ScheduleCsvFileTest, FilesOfAnotherKindAreRefusedWithTheirReason) {
     QByteArray bytes;
     Problem problem;
     const char* message;  // after "このファイル(<path>)"
+    int error = 0;        // a file that cannot be read: the reason
   } cases[] = {
       {"binary.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), Problem::Binary,
        "はテキストファイルではないので、インポートできません。"},
       {"utf16.csv", QByteArray("\xFF\xFE", 2) + QByteArray("2\0000\0000\0001\0", 8), Problem::Utf16,
        "はUTF-16で書かれているので、インポートできません。\r\nシフトJISかUTF-8で保存し直してからインポートしてください。"},
       {"utf16be.csv", QByteArray("\xFE\xFF\0002", 4), Problem::Utf16, nullptr},
-      {"gone.csv", QByteArray(), Problem::Unreadable, "を読み込めませんでした。"},
-      {"folder.csv", QByteArray(), Problem::Unreadable, "を読み込めませんでした。"},
+      {"gone.csv", QByteArray(), Problem::Unreadable, nullptr, ENOENT},
+      {"folder.csv", QByteArray(), Problem::Unreadable, nullptr, EISDIR},
   };
   for (const auto& c : cases) {
     const QString path = homeFile(QString::fromLatin1(c.name));
@@ -100,7 +103,39 @@ TEST_F(ScheduleCsvFileTest, FilesOfAnotherKindAreRefusedWithTheirReason) {
       EXPECT_EQ(reader.problemMessage(), QStringLiteral("このファイル(") + path + QStringLiteral(")") +
                                              QString::fromUtf8(c.message));
     }
+    if (c.error) {
+      EXPECT_EQ(reader.problemMessage(), QStringLiteral("「") + path + QStringLiteral("」を読み込めませんでした。(") +
+                                             platform::SystemErrorText(c.error) + QStringLiteral(")"));
+    }
   }
+}
+
+// A read that fails after the file was opened and measured ends the records
+// with the reason: the stop is never taken for the file's end.
+TEST_F(ScheduleCsvFileTest, AFailedReadEndsTheRecordsWithItsReason) {
+  const QString path = homeFile(QStringLiteral("in.csv"));
+  WriteBytes(path, "2001/5/3,a\r\n2001/5/4,\"b\r\nc\"\r\n");
+  const QString failed = QStringLiteral("「") + path + QStringLiteral("」を読み込めませんでした。(") +
+                         platform::SystemErrorText(EIO) + QStringLiteral(")");
+  {
+    ImportedScheduleCsvReader reader(path);
+    ASSERT_EQ(reader.problem(), Problem::None);
+    SetImportReadFaultHook([] { return true; });
+    ImportedScheduleCsvReader::Record r;
+    EXPECT_FALSE(reader.next(r));
+    SetImportReadFaultHook({});
+    EXPECT_EQ(reader.problem(), Problem::Unreadable);
+    EXPECT_EQ(reader.problemMessage(), failed);
+    reader.rewind();
+    EXPECT_FALSE(reader.next(r)) << "a failed file stays failed";
+  }
+  // The file read whole at once: no records, the problem.
+  int reads = 0;
+  SetImportReadFaultHook([&reads] { return ++reads > 1; });  // the encoding pass reads it in one piece
+  const ImportedScheduleCsv csv = ReadImportedScheduleCsv(path);
+  SetImportReadFaultHook({});
+  EXPECT_EQ(csv.problem, Problem::Unreadable);
+  EXPECT_TRUE(csv.lines.isEmpty());
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <cerrno>
 
 #include "TableFile.h"
 #include "TableTemplates.h"
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
+#include "core/platform/SystemError.h"
+#include "core/platform/TextLines.h"
 
 namespace {
 
@@ -159,7 +162,7 @@ TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
   const TableOptions untouched = Filled();
   TableOptions o = untouched;
   EXPECT_FALSE(LoadTableFile(homeFile("missing.csv"), homeFile("missing.csv"), o, false, message));
-  EXPECT_EQ(message, "ファイル「" + homeFile("missing.csv") + "」を読み込めませんでした。");
+  EXPECT_EQ(message, "「" + homeFile("missing.csv") + "」を読み込めませんでした。(" + platform::SystemErrorText(ENOENT) + ")");
   EXPECT_EQ(o, untouched);
 
   QFile big(homeFile("big.csv"));

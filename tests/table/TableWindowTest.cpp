@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cerrno>
 
 #include "TableFile.h"
 #include "TableWindow.h"
@@ -16,6 +17,7 @@
 #include "app/RegisterPages.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
+#include "core/platform/SystemError.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
@@ -126,7 +128,8 @@ TEST_F(TableWindowTest, FailedReadAndFailedWriteLeaveEverythingAsItWas) {
   const TableOptions before = w.Options();
   ChooseFile(homeFile("missing.csv"));
   w.Cmd_FileRead_Click();
-  EXPECT_EQ(messages().texts().value(0), "ファイル「" + homeFile("missing.csv") + "」を読み込めませんでした。");
+  EXPECT_EQ(messages().texts().value(0),
+            "「" + homeFile("missing.csv") + "」を読み込めませんでした。(" + platform::SystemErrorText(ENOENT) + ")");
   EXPECT_EQ(w.Options(), before);
   EXPECT_EQ(w.windowTitle(), "表");
   EXPECT_TRUE(w.isEnabled());
