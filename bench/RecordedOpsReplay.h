@@ -130,6 +130,10 @@ class RecordedOpsReplay {
         painter_.restore();
         break;
       }
+      // An Image op keeps the picture's size, scaling and turn but not its
+      // pixels, so it cannot be replayed; the jobs replayed here print none
+      // (decorations go to the preview only).
+      case RecordedOp::Image:
       default: break;
     }
   }

@@ -25,6 +25,14 @@ double MmY(double px) { return px * GetTwipsPerPixelY() / kTwipsPerMm; }
 
 enum Anchor { TopLeft, TopRight, BottomLeft, BottomRight, Centre, TopCentre, CentreLeft };
 
+// Negative extents turn the picture by 180 degrees. The surface gets it at
+// its own pixel size, so a camera's full-size picture never travels into the
+// printer or the PDF file; black and white keeps its hard edges.
+void StretchPhoto(double x, double y, double width, double height, const PhotoPageOptions& o) {
+  StretchPicture(ActiveSurface(), x, y, width, height, o.picture, {},
+                 o.monochrome ? PictureScaling::Nearest : PictureScaling::Smooth);
+}
+
 }  // namespace
 
 bool PhotoPrintsPictureOnly(const PhotoPageOptions& o) {
@@ -58,27 +66,6 @@ QImage StretchPictureToBody(const QImage& picture) {
   const QSize size = StretchedBodySize(picture.size());
   if (size == picture.size()) return picture;
   return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QImage PhotoForDevice(const QImage& picture, int width, int height, bool monochrome) {
-  if (picture.isNull() || width == 0 || height == 0) return {};
-  const QImage turned = picture.mirrored(width < 0, height < 0);
-  // Scaled here to the device's own pixels, so that a camera's full-size
-  // picture never travels into the printer or the PDF file.
-  return turned.scaled(std::abs(width), std::abs(height), Qt::IgnoreAspectRatio,
-                       monochrome ? Qt::FastTransformation : Qt::SmoothTransformation);
-}
-
-void StretchPhoto(double x, double y, double width, double height, const QImage& picture,
-                  bool monochrome) {
-  x = RoundHalfEven(x);
-  y = RoundHalfEven(y);
-  width = RoundHalfEven(width);
-  height = RoundHalfEven(height);
-  const QImage image = PhotoForDevice(picture, int(width), int(height), monochrome);
-  if (image.isNull()) return;
-  StretchPicture(ActiveSurface(), std::min(x, x + width), std::min(y, y + height), std::abs(width),
-                 std::abs(height), image);
 }
 
 void DrawPhotoPage(const PhotoPageOptions& o, double left, double right) {
@@ -134,7 +121,7 @@ void DrawPhotoPage(const PhotoPageOptions& o, double left, double right) {
       default: break;
     }
   }
-  StretchPhoto(x, y, w, h, o.picture, o.monochrome);
+  StretchPhoto(x, y, w, h, o);
 
   if (pictureOnly) return;
   SetFontName(p.DataFontName);
@@ -174,7 +161,7 @@ void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
     const double x2 = RoundHalfEven(DevicePixelsX(b - a));
     const double y2 = RoundHalfEven(ph * (x2 - x1) / pw + y1);
     // Read from the other side of the fold, so the picture stands on its head.
-    StretchPhoto(x2, y2, x1 - x2, y1 - y2, o.picture, o.monochrome);
+    StretchPhoto(x2, y2, x1 - x2, y1 - y2, o);
   }
   if (PhotoPrintsPictureOnly(o)) return;
 

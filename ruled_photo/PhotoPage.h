@@ -36,15 +36,6 @@ QSize StretchedBodySize(const QSize& picture);
 // they grow to.
 constexpr qint64 kMostStretchedPixels = 16'000'000;
 
-// The picture at the device's pixel size: smooth scaling, or nearest-neighbour
-// for black and white (hard edges kept); a negative extent turns that way.
-QImage PhotoForDevice(const QImage& picture, int width, int height, bool monochrome);
-// Draws the picture into the device-pixel rectangle of the active surface,
-// scaled to that size first (smooth, or nearest-neighbour for black and
-// white); negative extents turn it by 180 degrees.
-void StretchPhoto(double x, double y, double width, double height, const QImage& picture,
-                  bool monochrome);
-
 void DrawPhotoPage(const PhotoPageOptions& o, double left, double right);
 void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b);
 

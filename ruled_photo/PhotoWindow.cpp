@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include "PhotoSidecar.h"
 #include "PictureLoader.h"
 #include "core/platform/Clipboard.h"
+#include "core/platform/Codec.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
@@ -23,6 +26,7 @@
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/PathHelpers.h"
@@ -200,7 +204,7 @@ bool PhotoWindow::LoadPhotoFile(const QString& path) {
   setPicture(picture);
   const QString sidecar = PhotoSidecarPath(path);
   QByteArray content;
-  if (!sidecar.isEmpty() && QFileInfo(sidecar).isFile() && platform::ReadWholeFile(sidecar, content))
+  if (!sidecar.isEmpty() && QFileInfo(sidecar).isFile() && platform::ReadWholeFileOrReport(sidecar, content))
     applySidecar(ReadPhotoSidecar(content));
   return true;
 }
@@ -254,6 +258,13 @@ void PhotoWindow::Cmd_FileWrite_Click() {
     ask.defaultButton = 2;
     if (ShowMessage(ask) != MsgResult::Ok) return;
   }
+  // A side file that cannot be read is not written over with what the window
+  // holds, which is then not what the file held: the save stops before the
+  // picture is written, so that the two still belong together.
+  if (!sidecar.isEmpty() && QFileInfo::exists(sidecar)) {
+    QByteArray old;
+    if (!platform::ReadWholeFileOrReport(sidecar, old)) return;
+  }
   Busy busy(this);
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -262,11 +273,27 @@ void PhotoWindow::Cmd_FileWrite_Click() {
     ShowMessage(platform::SaveFailureMessage(path, QString()), MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
+  // A picture and its side file are one pair: when the side file cannot be
+  // written, the old picture goes back, so that the new picture never lies
+  // beside the old title and text. Its bytes are read before it is replaced.
+  const bool hadPicture = QFileInfo(path).isFile();
+  QByteArray oldPicture;
+  if (!sidecar.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return;
   if (!platform::SaveFileOrReport(path, bytes)) return;
-  if (!sidecar.isEmpty())
-    platform::SaveFileOrReport(sidecar, WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(),
-                                                          cmb_ichi->currentIndex(), Chk_picnomi->isChecked() ? 1 : 0,
-                                                          text));
+  if (sidecar.isEmpty()) return;
+  // The side file is the window's whole; the user has agreed to replace it.
+  if (WriteDataFile(sidecar,
+                    platform::FromSjisLines(WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(),
+                                                              cmb_ichi->currentIndex(), Chk_picnomi->isChecked() ? 1 : 0,
+                                                              text)),
+                    {.confirmForeignBytes = false}))
+    return;
+  // The side file's failure has been shown, naming it.
+  QString error;
+  if (hadPicture ? platform::SaveFileAtomically(path, oldPicture, &error) : QFile::remove(path)) return;
+  ShowMessage(QStringLiteral("画像ファイル %1 を元に戻せませんでした。%2")
+                  .arg(QDir::toNativeSeparators(path), error.isEmpty() ? QString() : QStringLiteral("(%1)").arg(error)),
+              MsgButtons::Ok, MsgIcon::Critical);
 }
 
 void PhotoWindow::Cmd_kaiten_Click() {

@@ -37,6 +37,22 @@ void Fill(QPainter& p, const QRectF& r, const QColor& colour) {
   p.drawRect(r);
 }
 
+// The part of the picture as the device gets it: brought to `size` device
+// pixels with the draw's scaling (Device keeps its own size) and mirrored as
+// the draw says. Null when the size is empty.
+QImage PictureForDevice(const QImage& image, const PictureDraw& draw, QSize size) {
+  QImage part = draw.source == image.rect() ? image : image.copy(draw.source);
+  if (draw.scaling != PictureScaling::Device) {
+    if (size.isEmpty()) return {};
+    // Scaled before mirroring, so that only the small picture is copied.
+    if (part.size() != size)
+      part = part.scaled(size, Qt::IgnoreAspectRatio,
+                         draw.scaling == PictureScaling::Smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+  }
+  if (draw.mirroredX || draw.mirroredY) part = std::move(part).mirrored(draw.mirroredX, draw.mirroredY);
+  return part;
+}
+
 }  // namespace
 
 QPointF PaintedSurface::toDevice(QPointF mm) const {
@@ -177,10 +193,19 @@ void PaintedSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
   p->restore();
 }
 
-void PaintedSurface::drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) {
+void PaintedSurface::drawImagePx(const QImage& image, const PictureDraw& draw) {
   QPainter* p = painter();
   if (!p) return;
-  p->drawImage(destPx.translated(origin_), image, source);
+  const QRectF dest = draw.destPx.translated(origin_);
+  if (draw.scaling == PictureScaling::Device && !draw.mirroredX && !draw.mirroredY) {
+    p->drawImage(dest, image, draw.source);
+    return;
+  }
+  // The preview of a HiDPI screen holds more pixels than it draws in.
+  const qreal ratio = p->device() ? p->device()->devicePixelRatio() : 1.0;
+  const QImage part = PictureForDevice(
+      image, draw, QSize(int(std::lround(dest.width() * ratio)), int(std::lround(dest.height() * ratio))));
+  if (!part.isNull()) p->drawImage(dest, part);
 }
 
 double PaintedSurface::textWidthMm(const QString& text) {

@@ -33,7 +33,7 @@ class PaintedSurface : public PrintSurface {
   void drawPointMm(QPointF at, uint32_t rgb) override;
   void drawTextMm(QPointF topLeft, const QString& text) override;
   void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& face) override;
-  void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) override;
+  void drawImagePx(const QImage& image, const PictureDraw& draw) override;
   double textWidthMm(const QString& text) override;
   double textHeightMm() override;
 

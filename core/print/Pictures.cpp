@@ -3,19 +3,15 @@
 #include "PrintSurface.h"
 #include "core/text/Numbers.h"
 
-namespace {
-// Twips to the millimetre as the device-pixel formulas of the page routines
-// write it (1440 / 25.4 rounded).
-}  // namespace
-
 double DevicePixelsX(double mm) { return mm * kTwipsPerMm / GetTwipsPerPixelX(); }
 double DevicePixelsY(double mm) { return mm * kTwipsPerMm / GetTwipsPerPixelY(); }
 
 void StretchPicture(PrintSurface& target, double x, double y, double width, double height,
-                    const QImage& picture, const QRect& source) {
+                    const QImage& picture, const QRect& source, PictureScaling scaling) {
   if (picture.isNull()) return;
   const QRectF dest(RoundHalfEven(x), RoundHalfEven(y), RoundHalfEven(width), RoundHalfEven(height));
-  target.imageDevice(dest, picture, source);
+  if (dest.width() == 0 || dest.height() == 0) return;
+  target.imageDevice(dest, picture, source, scaling);
 }
 
 void PrintPictureBox(const QImage& picture, double) {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cstdint>
 
-class PrintSurface;
+#include "PrintSurface.h"
 
 // Twips to the millimetre as the pages have always been laid out (1440 / 25.4
 // rounded): positions stored in twips depend on it.
@@ -18,9 +18,14 @@ double DevicePixelsY(double mm);
 
 // Stretches the source rectangle of the picture (all of it when the source is
 // empty) onto the destination rectangle in device pixels, each destination
-// value taken to the nearest whole pixel. Nothing when the picture is empty.
+// value taken to the nearest whole pixel. A negative width and height run
+// the rectangle back from (x, y) and turn the picture by 180 degrees (one
+// alone mirrors it on that axis). Smooth and Nearest scaling hand the target
+// the picture at the rectangle's pixel size (see PrintSurface::imageDevice).
+// Nothing when the picture or the rectangle is empty.
 void StretchPicture(PrintSurface& target, double x, double y, double width, double height,
-                    const QImage& picture, const QRect& source = {});
+                    const QImage& picture, const QRect& source = {},
+                    PictureScaling scaling = PictureScaling::Device);
 
 // Draws the picture 0.9 em square, 0.1 em right of and below the current
 // position, and moves the current x on by one full-width character of the

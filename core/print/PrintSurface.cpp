@@ -86,9 +86,16 @@ void PrintSurface::rotatedText(QPointF devicePx, const QString& text, const Rota
   if (jobUsable() && !text.isEmpty()) drawRotatedTextPx(devicePx, text, face);
 }
 
-void PrintSurface::imageDevice(const QRectF& destPx, const QImage& image, const QRect& source) {
+void PrintSurface::imageDevice(const QRectF& destPx, const QImage& image, const QRect& source,
+                               PictureScaling scaling) {
   if (!jobUsable() || image.isNull()) return;
-  drawImagePx(destPx, image, source.isEmpty() ? image.rect() : source);
+  PictureDraw draw;
+  draw.destPx = destPx.normalized();
+  draw.source = source.isEmpty() ? image.rect() : source;
+  draw.scaling = scaling;
+  draw.mirroredX = destPx.width() < 0;
+  draw.mirroredY = destPx.height() < 0;
+  drawImagePx(image, draw);
 }
 
 void PrintSurface::beginPage() {

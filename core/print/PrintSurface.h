@@ -20,6 +20,22 @@ struct RotatedFontSpec {
   int escapement = 900;  // tenths of a degree, anticlockwise
 };
 
+// How a stretched picture's pixels reach its rectangle.
+enum class PictureScaling : uint8_t {
+  Device,   // as the device scales it (pages' small pictures and decorations)
+  Smooth,   // photos: brought to the rectangle's own pixels, smoothed
+  Nearest,  // black and white: brought to the rectangle's own pixels, hard edges kept
+};
+
+// One stretched picture as a back end draws it.
+struct PictureDraw {
+  QRectF destPx;           // in device pixels, never of negative size
+  QRect source;            // the part of the picture drawn
+  PictureScaling scaling = PictureScaling::Device;
+  bool mirroredX = false;  // right to left
+  bool mirroredY = false;  // bottom to top; with mirroredX, turned by 180 degrees
+};
+
 class PrintSurface {
  public:
   virtual ~PrintSurface();
@@ -84,8 +100,14 @@ class PrintSurface {
   // position, in ForeColor; the current position does not move.
   void rotatedText(QPointF devicePx, const QString& text, const RotatedFontSpec& face);
   // Stretches the source rectangle of an image (all of it when source is
-  // empty) onto a rectangle in device pixels.
-  void imageDevice(const QRectF& destPx, const QImage& image, const QRect& source = {});
+  // empty) onto a rectangle in device pixels. A negative width or height
+  // mirrors the picture on that axis, the rectangle running back from its
+  // corner; both negative turn it by 180 degrees. Smooth and Nearest hand the
+  // device the picture at the rectangle's own pixel size, so that a camera's
+  // picture never reaches a printer or PDF file at full size and the device
+  // cannot choose a scaling of its own.
+  void imageDevice(const QRectF& destPx, const QImage& image, const QRect& source = {},
+                   PictureScaling scaling = PictureScaling::Device);
 
   // --- Pages and documents. The surface keeps the open/closed state of its
   // document and page itself, so a page never depends on where the last one
@@ -125,7 +147,7 @@ class PrintSurface {
   virtual void drawTextMm(QPointF topLeft, const QString& text) = 0;
   virtual void drawRotatedTextPx(QPointF devicePx, const QString& text,
                                  const RotatedFontSpec& face) = 0;
-  virtual void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) = 0;
+  virtual void drawImagePx(const QImage& image, const PictureDraw& draw) = 0;
   // Widths of text in millimetres (textWidth/textHeight convert).
   virtual double textWidthMm(const QString& text) = 0;
   virtual double textHeightMm() = 0;

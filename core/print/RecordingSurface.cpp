@@ -120,10 +120,14 @@ void RecordingSurface::drawRotatedTextPx(QPointF devicePx, const QString& text,
   ops_.push_back(op);
 }
 
-void RecordingSurface::drawImagePx(const QRectF& destPx, const QImage& image, const QRect&) {
-  RecordedOp op = make(RecordedOp::Image, destPx.left() / pixelsPerMmX(), destPx.top() / pixelsPerMmY(),
-                       destPx.right() / pixelsPerMmX(), destPx.bottom() / pixelsPerMmY(), 0);
+void RecordingSurface::drawImagePx(const QImage& image, const PictureDraw& draw) {
+  const QRectF& d = draw.destPx;
+  RecordedOp op = make(RecordedOp::Image, d.left() / pixelsPerMmX(), d.top() / pixelsPerMmY(),
+                       d.right() / pixelsPerMmX(), d.bottom() / pixelsPerMmY(), 0);
   op.imageSize = image.size();
+  op.scaling = draw.scaling;
+  op.mirroredX = draw.mirroredX;
+  op.mirroredY = draw.mirroredY;
   ops_.push_back(op);
 }
 

@@ -16,7 +16,8 @@ struct RecordedOp {
     Point,        // (x1, y1)
     Text,         // top-left (x1, y1); newLine tells whether the line ended
     RotatedText,  // reference point (x1, y1) in mm, from device pixels
-    Image,        // destination (x1, y1)-(x2, y2) in mm, imageSize
+    Image,        // destination (x1, y1)-(x2, y2) in mm, x1 < x2 and y1 < y2;
+                  // imageSize, scaling, mirroredX and mirroredY
     BeginDocument,
     NewPage,      // a further page of the open document, or a cleared picture
     EndDocument,
@@ -37,7 +38,10 @@ struct RecordedOp {
   int16_t fillStyle = 1;   // of circles: 0 filled with fillColor
   uint32_t fillColor = 0;
   RotatedFontSpec rotated;
-  QSize imageSize;
+  QSize imageSize;  // the whole picture's, as handed to the surface
+  PictureScaling scaling = PictureScaling::Device;
+  bool mirroredX = false;
+  bool mirroredY = false;  // both: the picture turned by 180 degrees
 };
 
 class RecordingSurface : public PrintSurface {
@@ -81,7 +85,7 @@ class RecordingSurface : public PrintSurface {
   void drawPointMm(QPointF at, uint32_t rgb) override;
   void drawTextMm(QPointF topLeft, const QString& text) override;
   void drawRotatedTextPx(QPointF devicePx, const QString& text, const RotatedFontSpec& face) override;
-  void drawImagePx(const QRectF& destPx, const QImage& image, const QRect& source) override;
+  void drawImagePx(const QImage& image, const PictureDraw& draw) override;
   double textWidthMm(const QString& text) override;
   double textHeightMm() override;
   OpenResult openDocument() override;

@@ -41,8 +41,9 @@ TEST_F(PhotoPageTest, FittedHalfSizeInTheCentreWithTheTextAtTheBodyTop) {
   EXPECT_NEAR(p.x2, 68, kPixel);
   EXPECT_NEAR(p.y1, 72.5, kPixel);
   EXPECT_NEAR(p.y2, 92.5, kPixel);
-  // Handed over at the printer's pixel size, not the picture's.
-  EXPECT_NEAR(p.imageSize.width(), 40 / kPixel, 1);
+  EXPECT_EQ(p.imageSize, QSize(200, 100));
+  EXPECT_EQ(p.scaling, PictureScaling::Smooth);
+  EXPECT_FALSE(p.mirroredX || p.mirroredY);
   const RecordedOp* t = text(QStringLiteral("海辺にて"));
   ASSERT_NE(t, nullptr);
   EXPECT_NEAR(t->x1, 8, 0.01);
@@ -109,6 +110,31 @@ TEST_F(PhotoPageTest, TextBesideATallPictureAndBelowAWideOne) {
   EXPECT_NEAR(t->y1, wide.y2 + 2, 2 * kPixel);
 }
 
+TEST_F(PhotoPageTest, BlackAndWhiteKeepsHardEdgesOnThePrinterAndThePreview) {
+  options.picture = TwoColours(200, 100);
+  const struct {
+    int16_t previewMode;
+    bool monochrome;
+    PictureScaling scaling;
+  } cases[] = {{0, false, PictureScaling::Smooth}, {0, true, PictureScaling::Nearest},
+               {1, false, PictureScaling::Smooth}, {1, true, PictureScaling::Nearest}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.previewMode << "/" << c.monochrome);
+    printer().clearOps();
+    preview().clearOps();
+    PreviewMode = c.previewMode;
+    options.monochrome = c.monochrome;
+    DrawPhotoPage(options, 8, 88);
+    RecordingSurface& drawn = c.previewMode ? preview() : printer();
+    RecordingSurface& other = c.previewMode ? printer() : preview();
+    const auto images = drawn.opsOf(RecordedOp::Image);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].scaling, c.scaling);
+    EXPECT_TRUE(other.opsOf(RecordedOp::Image).empty());
+  }
+  PreviewMode = 0;
+}
+
 TEST_F(PhotoPageTest, NoPictureDrawsOnlyTheTexts) {
   options.text = QStringLiteral("写真なし");
   for (int fit : {0, 1, 2}) {
@@ -139,7 +165,14 @@ TEST_F(PhotoPageTest, SidesPlaceThePageOnTheSheet) {
   const struct {
     int side;
     double left;
-  } cases[] = {{0, 8}, {1, 0}, {2, 8}, {4, 0}, {5, RoundHalfEven(S - 80)}};
+    bool binderMarks;
+  } cases[] = {{0, 8, false}, {1, 0, false}, {2, 8, false}, {4, 0, true}, {5, RoundHalfEven(S - 80), false}};
+  // The binder marks' cut lines are the sheet's only dotted lines.
+  const auto dotted = [this] {
+    int n = 0;
+    for (const RecordedOp& line : ops(RecordedOp::Line)) n += line.drawStyle == kDrawDotted;
+    return n;
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.side);
     printer().clearOps();
@@ -147,6 +180,7 @@ TEST_F(PhotoPageTest, SidesPlaceThePageOnTheSheet) {
     PrintPhotoPages(options);
     EXPECT_NEAR(picture().x1, c.left, kPixel);
     EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc end-job")) << printer().protocol().toStdString();
+    EXPECT_EQ(dotted() > 0, c.binderMarks);
   }
 }
 
@@ -163,9 +197,34 @@ TEST_F(PhotoPageTest, FoldedPageTurnsThePictureAcrossTheSpan) {
   EXPECT_NEAR(p.x2, b, kPixel);
   EXPECT_NEAR(p.y1, s.DataHeight + 5, kPixel);
   EXPECT_NEAR(p.y2 - p.y1, b / 2, 2 * kPixel);
-  EXPECT_NE(text(QStringLiteral(" 題")), nullptr);
+  EXPECT_TRUE(p.mirroredX && p.mirroredY);  // turned by 180 degrees
+  EXPECT_EQ(p.scaling, PictureScaling::Smooth);
+  const RecordedOp* title = text(QStringLiteral(" 題"));
+  ASSERT_NE(title, nullptr);
+  const double titleY = title->y1;
   EXPECT_NE(text(QStringLiteral("一行目")), nullptr);
   EXPECT_NE(text(QStringLiteral("二行目")), nullptr);
+
+  // Under the title a rule four pixels wide across the span, and the fold
+  // dotted from the sheet's top to its bottom.
+  bool rule = false, fold = false;
+  const double foldX = s.PageHeight - s.PrintMargin;
+  for (const RecordedOp& line : ops(RecordedOp::Line)) {
+    if (line.drawWidth == 4 && line.drawStyle == kDrawSolid && line.y1 == line.y2 && line.y1 > titleY) {
+      rule = true;
+      EXPECT_NEAR(line.x1, 0, 0.01);
+      EXPECT_NEAR(line.x2, b, 0.01);
+    }
+    if (line.drawStyle == kDrawDotted) {
+      fold = true;
+      EXPECT_NEAR(line.x1, foldX, 0.01);
+      EXPECT_NEAR(line.x2, foldX, 0.01);
+      EXPECT_NEAR(line.y1, 0, 0.01);
+      EXPECT_NEAR(line.y2, GetScaleHeight(), 0.4);  // to the last whole dot
+    }
+  }
+  EXPECT_TRUE(rule);
+  EXPECT_TRUE(fold);
 }
 
 }  // namespace

@@ -73,7 +73,14 @@ TEST_F(PhotoPdfTest, PictureEdgesWhereThePageSaysAndASmallFile) {
       [folded](const platform::FileDialogRequest&) { return std::optional<QString>(folded); });
   w.Cmb_Type->setCurrentIndex(3);
   w.Cmd_print_Click();
-  EXPECT_EQ(PdfPageCount(folded), 1);
+  ASSERT_EQ(PdfPageCount(folded), 1);
+  // Turned by 180 degrees on paper too: the blue half comes to the left. In
+  // grey, blue renders near 29 and red near 76.
+  const QImage sheet = RenderPdfPage(folded, 1, kDpi);
+  const double b = PaperSettings.PageHeight - 2 * m;
+  const int middle = int((PaperSettings.DataHeight + 5 + b / 4 + m) * px);
+  EXPECT_NEAR(qGray(sheet.pixel(int((b / 4 + m) * px), middle)), 29, 12);
+  EXPECT_NEAR(qGray(sheet.pixel(int((3 * b / 4 + m) * px), middle)), 76, 12);
 }
 
 }  // namespace

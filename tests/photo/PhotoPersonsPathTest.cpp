@@ -1,29 +1,37 @@
 // A new user's way to a photo page: from the main window's menu through the
 // File menu's read and write to the preview.
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPainter>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
 #include "core/platform/FileDialog.h"
-#include "core/print/PrintSeams.h"
-#include "core/print/PrintSurface.h"
-#include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
 #include "ruled_photo/PhotoWindow.h"
 
 namespace {
 
-class PhotoPersonsPathTest : public MainWindowTest {};
+class PhotoPersonsPathTest : public MainWindowTest {
+ protected:
+  // The page items with no menu of their own sit in the menu bar itself.
+  PhotoWindow* openFromMenuBar(const QString& caption) {
+    Start();
+    messages().clear();  // the version box of a first run
+    for (QAction* item : window().menuBar()->actions()) {
+      if (item->text() != caption || item->menu()) continue;
+      EXPECT_TRUE(item->isEnabled());
+      item->trigger();
+      return qobject_cast<PhotoWindow*>(window().ActivePageWindow());
+    }
+    ADD_FAILURE() << "no menu bar item " << caption.toStdString();
+    return nullptr;
+  }
+};
 
 TEST_F(PhotoPersonsPathTest, ReadTurnSaveAndPreview) {
-  MainWindow& mainWindow = Start();
-  messages().clear();  // the version box of a first run
-  mainWindow.mnu_FrmPicture->trigger();
-  auto* w = qobject_cast<PhotoWindow*>(mainWindow.LoadedPageWindow(QStringLiteral("picture")));
+  PhotoWindow* w = openFromMenuBar(QStringLiteral("写真(&P)"));
   ASSERT_NE(w, nullptr);
 
   QImage picture(30, 20, QImage::Format_RGB32);
@@ -33,30 +41,20 @@ TEST_F(PhotoPersonsPathTest, ReadTurnSaveAndPreview) {
   const QString bmp = homeFile(QStringLiteral("花-左.bmp"));
   QString next = png;
   platform::SetFileDialogHandler([&next](const platform::FileDialogRequest&) { return std::optional<QString>(next); });
-  mainWindow.mnu_FileRead->trigger();
+  choose(QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("画像ファイルの読込"));
   ASSERT_EQ(w->SavedPicture.size(), QSize(30, 20));
 
   w->txt_title->setText(QStringLiteral("庭の花"));
   w->txt_data->setPlainText(QStringLiteral("春に咲いた"));
   w->Cmd_kaiten->click();
   next = bmp;
-  mainWindow.mnu_FileWrite->trigger();
+  choose(QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("画像ファイルの書出"));
+  platform::SetFileDialogHandler({});
   EXPECT_EQ(QImage(bmp).size(), QSize(20, 30));
   EXPECT_TRUE(ReadBytes(homeFile(QStringLiteral("花-左.txt"))).startsWith("@TITLE="));
 
-  SetPrintDialogHandler([](const PrintDialogView&) {
-    PrintDialogAnswer answer;
-    answer.button = 2;
-    answer.confirmChecked = true;
-    return answer;
-  });
-  int pages = 0;
-  SetPreviewPageHandler([&](const QImage& page) {
-    pages += page.isNull() ? 0 : 1;
-    EXPECT_FALSE(w->isEnabled());
-  });
-  w->Cmd_print->click();
-  EXPECT_EQ(pages, 1);
+  // Preview, OK on the page; the window stays locked until the job is done.
+  EXPECT_EQ(PreviewSteps(*w, [&] { w->Cmd_print->click(); }), QStringList{QStringLiteral("page")});
   EXPECT_TRUE(w->isEnabled());
   EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join(QStringLiteral(" / ")).toStdString();
 }

@@ -1,11 +1,11 @@
-// Turning the picture, stretching it to the page body and scaling it for the
-// device.
+// Loading a camera's picture, turning it and stretching it to the page body.
 #include <gtest/gtest.h>
 
-#include <QSet>
+#include <QBuffer>
 
 #include "PhotoTest.h"
 #include "core/settings/PaperSettings.h"
+#include "ruled_photo/PictureLoader.h"
 
 namespace {
 
@@ -23,26 +23,41 @@ TEST(PhotoPictureTest, TurningLeftMapsEveryPixelAndFourTurnsGiveItBack) {
   EXPECT_EQ(back, source);
 }
 
-TEST(PhotoPictureTest, DeviceScalingKeepsHardEdgesForBlackAndWhiteAndTurnsOnNegativeExtents) {
-  QImage source(4, 4, QImage::Format_RGB32);
-  source.fill(Qt::white);
-  for (int i = 0; i < 4; ++i) source.setPixel(i, i, qRgb(0, 0, 0));
-  auto colours = [](const QImage& image) {
-    QSet<QRgb> set;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) set.insert(image.pixel(x, y));
-    return set;
+// A JPEG of the size, left half red and right half blue, whose EXIF block
+// says "shown turned right by 90 degrees" (orientation 6), as a camera held
+// upright writes it.
+QByteArray JpegTurnedRight(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  for (int y = 0; y < height; ++y)
+    for (int x = width / 2; x < width; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, "JPEG", 95));
+  static const unsigned char exif[] = {
+      0xFF, 0xE1, 0x00, 0x22, 'E',  'x',  'i',  'f',  0x00, 0x00, 'M',  'M',
+      0x00, 0x2A, 0x00, 0x00, 0x00, 0x08, 0x00, 0x01, 0x01, 0x12, 0x00, 0x03,
+      0x00, 0x00, 0x00, 0x01, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
   };
-  EXPECT_EQ(colours(PhotoForDevice(source, 13, 13, true)).size(), 2);
-  EXPECT_GT(colours(PhotoForDevice(source, 13, 13, false)).size(), 2);
+  jpeg.insert(2, QByteArray(reinterpret_cast<const char*>(exif), sizeof exif));
+  return jpeg;
+}
 
-  QImage corner(2, 2, QImage::Format_RGB32);
-  corner.fill(Qt::white);
-  corner.setPixel(0, 0, qRgb(255, 0, 0));
-  const QImage turned = PhotoForDevice(corner, -2, -2, true);
-  EXPECT_EQ(turned.pixel(1, 1), qRgb(255, 0, 0));
-  EXPECT_TRUE(PhotoForDevice(QImage(), 5, 5, false).isNull());
-  EXPECT_TRUE(PhotoForDevice(corner, 0, 5, false).isNull());
+class PhotoLoadTest : public RingpadTest {};
+
+TEST_F(PhotoLoadTest, JpegIsTurnedAsItsExifOrientationSays) {
+  const QString path = homeFile(QStringLiteral("camera.jpg"));
+  WriteBytes(path, JpegTurnedRight(32, 16));
+  const QImage picture = LoadPicture(path);
+  ASSERT_EQ(picture.size(), QSize(16, 32));
+  // Turned right, the left (red) half comes to the top; turned left it would
+  // lie at the bottom.
+  const QRgb top = picture.pixel(8, 4), bottom = picture.pixel(8, 27);
+  EXPECT_GT(qRed(top), 200);
+  EXPECT_LT(qBlue(top), 60);
+  EXPECT_GT(qBlue(bottom), 200);
+  EXPECT_LT(qRed(bottom), 60);
 }
 
 class PhotoStretchTest : public PhotoTest {};

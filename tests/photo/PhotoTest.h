@@ -14,6 +14,7 @@ class PhotoTest : public RingpadTest {
   void TearDown() override;
 
   RecordingSurface& printer() { return recorder_->printer; }
+  RecordingSurface& preview() { return recorder_->preview; }
   std::vector<RecordedOp> ops(RecordedOp::Kind kind) { return printer().opsOf(kind); }
   // A picture of the size, left half red and right half blue.
   static QImage TwoColours(int width, int height);

@@ -1,21 +1,26 @@
 // The photo window: what its lists show and hide, loading and saving a
 // picture with its sidecar, turning, stretching and printing.
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <cerrno>
 
 #include "PhotoTest.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
+#include "core/platform/SystemError.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
+#include "core/ui/VersionBox.h"
 #include "ruled_photo/PhotoSidecar.h"
 #include "ruled_photo/PhotoWindow.h"
 
@@ -124,6 +129,8 @@ TEST_F(PhotoWindowTest, BadFilesKeepThePreviousPictureAndTexts) {
       {"cut.bmp", truncated, QStringLiteral("画像ファイル「cut.bmp」を読み込めませんでした。")},
       {"zero.bmp", QByteArray(), QStringLiteral("画像ファイル「zero.bmp」を読み込めませんでした。")},
       {"text.bmp", "hello\r\n", QStringLiteral("画像ファイル「text.bmp」を読み込めませんでした。")},
+      // An icon directory that lists no image.
+      {"empty.ico", QByteArray("\0\0\1\0\0\0", 6), QStringLiteral("画像ファイル「empty.ico」を読み込めませんでした。")},
       {"note.gif", "GIF89a", QStringLiteral("ＢＭＰ、ＩＣＯ、ＰＮＧ、ＪＰＥＧファイル以外読み込めません")},
   };
   for (const auto& c : cases) {
@@ -138,6 +145,75 @@ TEST_F(PhotoWindowTest, BadFilesKeepThePreviousPictureAndTexts) {
     EXPECT_EQ(w().txt_title->text(), QStringLiteral("題"));
     EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("good.bmp")));
   }
+}
+
+TEST_F(PhotoWindowTest, AHugeOrBinarySidecarStillLoadsThePicture) {
+  QByteArray manyLines;
+  for (int i = 0; i < 10000; ++i) manyLines += "line " + QByteArray::number(i) + "\r\n";
+  QByteArray binary;
+  for (int i = 0; i < 4096; ++i) binary.append(char((i * 37) & 0xff));
+  const struct {
+    const char* name;
+    QByteArray sidecar;
+    int lines;  // of the description box
+  } cases[] = {{"many", manyLines, 10000}, {"binary", binary, -1}};
+  w().Cmb_size->setCurrentIndex(2);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString name = QString::fromLatin1(c.name);
+    const QString png = picture(name + QStringLiteral(".png"), "PNG", 7, 5);
+    WriteBytes(homeFile(name + QStringLiteral(".txt")), c.sidecar);
+    w().SavedPicture = QImage();
+    choose(png);
+    w().Cmd_FileRead_Click();
+    EXPECT_EQ(w().SavedPicture.size(), QSize(7, 5));
+    EXPECT_EQ(w().CurrentPicturePath, png);
+    EXPECT_EQ(w().Cmb_size->currentIndex(), 2);
+    if (c.lines > 0) {
+      EXPECT_EQ(w().txt_data->blockCount(), c.lines);
+    }
+  }
+  EXPECT_TRUE(messages().shown().empty()) << messages().texts().join(QStringLiteral(" / ")).toStdString();
+}
+
+TEST_F(PhotoWindowTest, ASidecarThatCannotBeWrittenPutsTheOldPictureBack) {
+  choose(picture(QStringLiteral("in.png"), "PNG"));
+  w().Cmd_FileRead_Click();
+  w().Cmd_kaiten_Click();
+  // The side file's name links into a folder that is gone (a drive taken
+  // away): the picture can be written, its side file cannot.
+  const QString old = picture(QStringLiteral("old.bmp"), "BMP", 9, 9);
+  const QByteArray oldBytes = ReadBytes(old);
+  const struct {
+    const char* picture;
+    const char* sidecar;
+    bool existed;
+  } cases[] = {{"old.bmp", "old.txt", true}, {"new.bmp", "new.txt", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.picture);
+    const QString path = homeFile(QString::fromLatin1(c.picture));
+    const QString sidecar = homeFile(QString::fromLatin1(c.sidecar));
+    ASSERT_TRUE(QFile::link(homeFile(QStringLiteral("gone/side.txt")), sidecar));
+    messages().clear();
+    choose(path);
+    w().Cmd_FileWrite_Click();
+    EXPECT_EQ(QFileInfo::exists(path), c.existed);
+    if (c.existed) {
+      EXPECT_EQ(ReadBytes(path), oldBytes);
+    }
+    // One message, after the overwrite question, naming the side file.
+    const QStringList texts = messages().texts();
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_TRUE(texts.last().contains(sidecar)) << texts.last().toStdString();
+    EXPECT_EQ(texts.size(), c.existed ? 2 : 1);
+  }
+}
+
+TEST_F(PhotoWindowTest, HelpNamesTheHomePage) {
+  w().Cmd_help_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("その他の説明は") + HomePageAddress() +
+                                             QStringLiteral("を見にきてください。")));
 }
 
 TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
@@ -185,6 +261,25 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
   w().Cmd_FileWrite_Click();
   EXPECT_EQ(w().CurrentPicturePath, QString());
+}
+
+// A side file that cannot be read is never written over with texts that
+// did not come from it, and the picture is not saved apart from it.
+TEST_F(PhotoWindowTest, ASideFileThatCannotBeReadStopsTheSave) {
+  choose(picture(QStringLiteral("in.png"), "PNG"));
+  w().Cmd_FileRead_Click();
+  w().txt_title->setText(QStringLiteral("旅"));
+  QDir().mkpath(homeFile(QStringLiteral("out.txt/inside")));  // a folder cannot be read as a file
+  choose(homeFile(QStringLiteral("out.bmp")));
+  messages().clear();
+  w().Cmd_FileWrite_Click();  // the overwrite question gets OK
+  ASSERT_EQ(messages().shown().size(), 2u);
+  EXPECT_EQ(messages().texts()[1], QStringLiteral("「") + homeFile(QStringLiteral("out.txt")) +
+                                       QStringLiteral("」を読み込めませんでした。(") +
+                                       platform::SystemErrorText(EISDIR) + QStringLiteral(")"));
+  EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("out.bmp"))));
+  EXPECT_TRUE(QFileInfo(homeFile(QStringLiteral("out.txt/inside"))).isDir());
+  EXPECT_TRUE(w().isEnabled());
 }
 
 TEST_F(PhotoWindowTest, ClipboardPictureAndPreviewNeverEnlarged) {
