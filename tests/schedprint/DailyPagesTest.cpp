@@ -80,9 +80,11 @@ TEST_F(DailyPagesTest, EveryOtherPairFrontsThenBacks) {
 TEST_F(DailyPagesTest, TwoDayPageRowsAndEntries) {
   const double half = (PaperSettings.FootHeight - PaperSettings.HeadHeight) / 2.0;
   EXPECT_EQ(TwoDayPageRows(half), 12);
+  // Two hundred entries: the half prints what fits, and the next day's half
+  // keeps its own entries.
   QStringList lines;
-  for (int i = 1; i <= 15; ++i) lines << QStringLiteral("2009/03/10 予定 予定%1").arg(i);
-  lines << QStringLiteral("2009/03/10 祝日 テスト");
+  for (int i = 1; i <= 200; ++i) lines << QStringLiteral("2009/03/10 予定 予定%1").arg(i);
+  lines << QStringLiteral("2009/03/10 祝日 テスト") << QStringLiteral("2009/03/11 予定 翌日の予定");
   source.lines = lines;
   source.controls.Chk_naiyou = 1;
   source.controls.Chk_yokokei = 1;
@@ -91,6 +93,13 @@ TEST_F(DailyPagesTest, TwoDayPageRowsAndEntries) {
   QStringList texts = printer().texts();
   EXPECT_TRUE(texts.contains(QStringLiteral("予定12")));
   EXPECT_FALSE(texts.contains(QStringLiteral("予定13")));
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text)) {
+    if (op.text == QStringLiteral("予定12")) { EXPECT_LT(op.y1, PaperSettings.HeadHeight + half); }
+    if (op.text == QStringLiteral("翌日の予定")) {
+      EXPECT_NEAR(op.y1, PaperSettings.HeadHeight + half + 15 + 1, 1e-3);  // the second half's first row
+    }
+  }
+  EXPECT_TRUE(texts.contains(QStringLiteral("翌日の予定")));
   int dotted = 0, heavy = 0;
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Point)) dotted += op.y1 > 0;
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Line)) heavy += op.drawWidth == 6;

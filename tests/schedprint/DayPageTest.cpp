@@ -1,6 +1,9 @@
 // The day page: its hour scale by the hour-range list, timed entries on
 // their rows, the right column's check list and other entries, the week
 // number, and the day layouts of the daily driver.
+#include <algorithm>
+#include <set>
+
 #include "PdfReadBack.h"
 #include "SchedulePrintKit.h"
 #include "core/print/PrintJob.h"
@@ -60,13 +63,21 @@ TEST_F(DayPageTest, HourScaleByTheList) {
     EXPECT_EQ(HourLabels(ops), c.labels);
     EXPECT_EQ(AllText(ops).contains(QStringLiteral("会議")), c.index != 0);
   }
-  // Index 5: 19 labelled rows and two more below them, 20 separators.
+  // Index 5: 19 labelled rows and two unlabelled ones below them; every row
+  // but the first opens with a dotted separator from the page's left edge.
   source.options.HourRangeIndex = 5;
-  int separators = 0;
-  for (const RecordedOp& op : draw(QDate(2009, 3, 10)))
-    if (op.kind == RecordedOp::Point) separators += 0;
-  EXPECT_EQ(DayHourScaleOf(5).rows - DayHourScaleOf(5).unlabelled, 19);
-  (void)separators;
+  const auto ops = draw(QDate(2009, 3, 10));
+  const auto last = FindText(ops, QStringLiteral("23:"));
+  ASSERT_TRUE(last);
+  std::set<double> separators;
+  for (const RecordedOp& op : ops)
+    if ((op.kind == RecordedOp::Point || op.kind == RecordedOp::Circle) && std::abs(op.x1 - 8) < 0.01 &&
+        op.y1 > PaperSettings.DataHeight)
+      separators.insert(std::round(op.y1 * 1000) / 1000);
+  EXPECT_EQ(separators.size(), 20u);
+  int below = 0;
+  for (double y : separators) below += y > last->y1 && y < PaperSettings.FootHeight - 3;
+  EXPECT_EQ(below, 2);
 }
 
 TEST_F(DayPageTest, TimedEntriesStandOnTheirHourRow) {
@@ -143,14 +154,37 @@ TEST_F(DayPageTest, SundayWeekNumberFollowsColour) {
 }
 
 TEST_F(DayPageTest, HostileEntries) {
+  // Two hundred check-list entries: the upper part fills with the first of
+  // them, and the lower part spends its passes skipping the rest, so the
+  // 100-pass cap ends the column before any of its ruled rows.
   QStringList lines;
   for (int i = 0; i < 200; ++i) lines << QStringLiteral("2009/03/10 予定 □項目%1").arg(i);
   lines << QStringLiteral("2009/03/10 時刻 ") << QStringLiteral("2009/03/10 予定 □A:\t");
   source.lines = lines;
   source.options.RuleFlags[0] = 1;
+  source.options.OptMiniCalendar = 0;
   const auto ops = draw(QDate(2009, 3, 10));
   EXPECT_TRUE(AllText(ops).contains(QStringLiteral("項目0")));
-  EXPECT_FALSE(AllText(ops).contains(QStringLiteral("項目150")));  // the pass cap holds
+  const double xs = 8 + 80.0 * 4 / 7;
+  const double split = PaperSettings.DataHeight + (PaperSettings.FootHeight - PaperSettings.DataHeight) * 2.0 / 5;
+  std::vector<double> rules;
+  for (const RecordedOp& op : ops)
+    if (op.kind == RecordedOp::Line && op.y1 == op.y2 && std::abs(op.x1 - xs) < 1e-3 && std::abs(op.x2 - 87) < 1e-3)
+      rules.push_back(op.y1);
+  ASSERT_GE(rules.size(), 3u);
+  std::sort(rules.begin(), rules.end());
+  const double pitch = rules[1] - rules[0];
+  EXPECT_GE(rules.back(), split);
+  EXPECT_LT(rules.back(), split + pitch + 1.01) << "no ruled row of the lower part";
+  EXPECT_LT(rules.back(), PaperSettings.FootHeight - 3 - 2 * pitch);
+
+  // Without the flood the lower part rules its rows down to the limit.
+  source.lines = {QStringLiteral("2009/03/10 予定 □電話")};
+  freshPage();
+  double lowest = 0;
+  for (const RecordedOp& op : draw(QDate(2009, 3, 10)))
+    if (op.kind == RecordedOp::Line && op.y1 == op.y2 && std::abs(op.x1 - xs) < 1e-3) lowest = std::max(lowest, op.y1);
+  EXPECT_GT(lowest, PaperSettings.FootHeight - 3 - 2 * pitch);
 }
 
 class DayDriverTest : public DayPageTest {
@@ -197,9 +231,14 @@ TEST_F(DayDriverTest, ThroughThePdfPrinter) {
   const auto words = PdfWords(pdf);
   const PdfWord ten = FindWord(words, QStringLiteral("10"));
   ASSERT_EQ(ten.page, 1);
-  EXPECT_NEAR(ten.xMinMm, 11, 1.5);
-  EXPECT_NEAR(ten.yMinMm, 5, 1.5);
-  EXPECT_NEAR(ten.yMaxMm - ten.yMinMm, 24 * 25.4 / 72 * 0.75, 3);
+  EXPECT_NEAR(ten.xMinMm, 11, 1);
+  EXPECT_NEAR(ten.yMinMm, 5, 1);
+  // A word's box is as tall as its font's size: 24 pt, against the weekday's
+  // DefaultFontSize beside it.
+  EXPECT_NEAR(ten.yMaxMm - ten.yMinMm, 24 * 25.4 / 72, 1);
+  const PdfWord weekday = FindWord(words, QStringLiteral("火"));
+  ASSERT_EQ(weekday.page, 1);
+  EXPECT_NEAR((ten.yMaxMm - ten.yMinMm) / (weekday.yMaxMm - weekday.yMinMm), 24.0 / PaperSettings.DefaultFontSize, 0.15);
   const auto onPage = [&](int page, auto match) {
     for (const PdfWord& w : words)
       if (w.page == page && match(w)) return true;

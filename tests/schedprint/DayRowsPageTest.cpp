@@ -1,5 +1,8 @@
 // The companion memo pages: day bands with entries or a mini calendar, the
 // check-list page, the page ruled in thirds and the blank memo page.
+#include <algorithm>
+#include <map>
+
 #include "SchedulePrintKit.h"
 #include "core/print/PageHeader.h"
 #include "core/print/PrintJob.h"
@@ -63,25 +66,45 @@ TEST_F(DayRowsPageTest, CheckListPageOnTheA5Body) {
 }
 
 TEST_F(DayRowsPageTest, TimedEntriesNumberedUpToNineteen) {
-  QStringList lines;
-  for (int i = 0; i < 21; ++i) lines << QStringLiteral("2009/03/10 時刻 %1:00 件%2").arg(i % 24, 2, 10, QChar(u'0')).arg(i);
-  source.lines = lines;
+  const double mid = kX1 + (kX2 - kX1) / 2;
   source.options.OptMemoEntries = 1;
-  const auto ops = drawPage(0, QDate(2009, 3, 9));
-  const QStringList texts = TextsOf(ops);
-  EXPECT_TRUE(texts.contains(QStringLiteral("⑲")));
-  EXPECT_FALSE(texts.contains(QStringLiteral("⑳")));
-  int numbered = 0;
-  for (const QString& t : texts)
-    if (t.size() == 1 && QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳").contains(t)) ++numbered;
-  EXPECT_EQ(numbered, 19);
-  const auto first = FindText(ops, QStringLiteral("①"));
-  ASSERT_TRUE(first.has_value());
-  EXPECT_NEAR(first->x1, kX1 + (kX2 - kX1) / 2 + 1, 1e-3);
+  // Entries 20 and 21 (and any after them, up to 30) are printed without a
+  // number, from the column's start; none is lost, the band overflows.
+  for (int count : {21, 30}) {
+    SCOPED_TRACE(count);
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+      lines << QStringLiteral("2009/03/10 時刻 %1:00 件%2").arg(i % 24, 2, 10, QChar(u'0')).arg(i);
+    source.lines = lines;
+    freshPage();
+    const auto ops = drawPage(0, QDate(2009, 3, 9));
+    // The lines of the right half (one an entry), each from 1 mm right of
+    // the centre: the number first, or the entry itself.
+    std::map<double, std::vector<std::pair<double, QString>>> byLine;
+    for (const RecordedOp& op : ops)
+      if (op.kind == RecordedOp::Text && op.x1 > mid && op.y1 > PaperSettings.DataHeight && !op.text.trimmed().isEmpty())
+        byLine[op.y1].emplace_back(op.x1, op.text);
+    QStringList lineTexts;
+    for (auto& [y, pieces] : byLine) {
+      std::sort(pieces.begin(), pieces.end());
+      EXPECT_NEAR(pieces.front().first, mid + 1, 1e-3) << y;
+      QString text;
+      for (const auto& piece : pieces) text += piece.second;
+      lineTexts << text;
+    }
+    QStringList expected;
+    for (int i = 0; i < count; ++i)
+      expected << (i < 19 ? QString(QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲")[i]) : QString()) +
+                      QStringLiteral("%1:00件%2").arg(i % 24, 2, 10, QChar(u'0')).arg(i);  // blanks left out
+    EXPECT_EQ(lineTexts, expected);
+    const double bandHeight = (double(PaperSettings.FootHeight) - PaperSettings.DataHeight) / 7;
+    if (count == 30) { EXPECT_GT(byLine.rbegin()->first, PaperSettings.DataHeight + 2 * bandHeight); }
+  }
   // The centre rule runs down the page as dots.
+  const auto ops = drawPage(0, QDate(2009, 3, 9));
   int centreDots = 0;
   for (const RecordedOp& op : ops)
-    if (op.kind == RecordedOp::Point && std::abs(op.x1 - (kX1 + kX2) / 2) < 1e-3) ++centreDots;
+    if (op.kind == RecordedOp::Point && std::abs(op.x1 - mid) < 1e-3) ++centreDots;
   EXPECT_GT(centreDots, 20);
 }
 

@@ -1,5 +1,7 @@
 // The day spread, the multi-year diary page and their layouts in the daily
 // driver.
+#include <QWidget>
+
 #include "PdfReadBack.h"
 #include "SchedulePrintKit.h"
 #include "core/print/PrintJob.h"
@@ -296,19 +298,26 @@ TEST_F(DiaryAndSpreadTest, DiaryLayoutsOfTheDriver) {
 }
 
 TEST_F(DiaryAndSpreadTest, DiaryDateThatDoesNotExist) {
-  source.choose(24, 0, QDate(2009, 2, 28), QStringLiteral("1"));
-  source.controls.Cmb_Hi = QStringLiteral("30");
-  for (int16_t code : {241, 244}) {
-    int16_t c = code;
-    QDate start;
-    SetPrinterScaleMode(6);
-    EXPECT_EQ(PrintDailyDesigns(source, c, start), 1);
-    EndPrintDocument();
+  // Through the print button, whose job disables the schedule window: the
+  // message shows over the window enabled again, and nothing is printed.
+  QWidget window;
+  source.busyWindow = &window;
+  std::vector<std::pair<QString, bool>> shown;
+  platform::SetMessageHandler([&](const platform::MessageRequest& r) {
+    shown.emplace_back(r.text, window.isEnabled());
+    EXPECT_EQ(r.icon, platform::MsgIcon::Information);
+    return platform::MsgResult::Ok;
+  });
+  for (int layout : {0, 3}) {  // codes 241 and 244
+    SCOPED_TRACE(layout);
+    shown.clear();
+    source.choose(24, layout, QDate(2009, 2, 28), QStringLiteral("1"));
+    source.controls.Cmb_Hi = QStringLiteral("30");
+    Cmd_print_Click(source);
+    EXPECT_TRUE(Pages(printer()).empty());
+    EXPECT_EQ(shown, (std::vector<std::pair<QString, bool>>{{QStringLiteral("指定された日付が正しくありません"), true}}));
+    EXPECT_TRUE(window.isEnabled());
   }
-  EXPECT_TRUE(Pages(printer()).empty());
-  EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("指定された日付が正しくありません"),
-                                         QStringLiteral("指定された日付が正しくありません")}));
-  EXPECT_EQ(shownMessages()[0].icon, platform::MsgIcon::Information);
 }
 
 TEST_F(DiaryAndSpreadTest, ThroughThePdfPrinter) {

@@ -233,11 +233,34 @@ TEST_F(FourUpSheetsTest, WhatTheFourFoldSizesDoNotPrint) {
     EXPECT_TRUE(Pages(printer()).empty());
     EXPECT_EQ(messageTexts().value(messageTexts().size() - 1), kNotPrintable);
   }
-  // No sheets: nothing printed, the code still taken.
-  for (const QString& sheets : {QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("-3")}) {
-    SCOPED_TRACE(sheets.toStdString());
-    EXPECT_EQ(run(212, QDate(2009, 3, 31), sheets), 1);
+  // No sheets: nothing printed, the code still taken, and the paper's bands
+  // as they were (code 212 thins them while it prints).
+  const int16_t head = PaperSettings.HeadHeight, data = PaperSettings.DataHeight;
+  for (int16_t code : {1, 21, 51, 61, 71, 81, 91, 121, 131, 211, 212, 241}) {
+    for (const QString& sheets : {QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("-3")}) {
+      SCOPED_TRACE(testing::Message() << code << " " << sheets.toStdString());
+      printer().clearOps();
+      EXPECT_EQ(run(code, QDate(2009, 3, 31), sheets), 1);
+      EXPECT_TRUE(Pages(printer()).empty());
+      EXPECT_EQ(PaperSettings.HeadHeight, head);
+      EXPECT_EQ(PaperSettings.DataHeight, data);
+    }
+  }
+  // The days of 211, 212 and 241 come from the three lists: a blank year
+  // makes no start day, and nothing is printed.
+  for (int16_t code : {211, 212, 241}) {
+    SCOPED_TRACE(code);
+    printer().clearOps();
+    source.choose(code / 10, code % 10 - 1, QDate(2009, 3, 31), QStringLiteral("1"));
+    source.controls.Cmb_Nen = QStringLiteral("    ");
+    QDate start(2009, 3, 1);
+    int16_t c = code;
+    SetPrinterScaleMode(6);
+    EXPECT_EQ(PrintFourUpSheets(source, c, start), 1);
+    EndPrintDocument();
     EXPECT_TRUE(Pages(printer()).empty());
+    EXPECT_EQ(PaperSettings.HeadHeight, head);
+    EXPECT_EQ(PaperSettings.DataHeight, data);
   }
 }
 

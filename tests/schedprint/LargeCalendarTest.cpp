@@ -128,21 +128,39 @@ TEST_F(LargeCalendarTest, TwoCalendarsASheetStepTwoMonths) {
 }
 
 TEST_F(LargeCalendarTest, OneMonthASheetAllTextTurned) {
-  for (int16_t code : {251, 253}) {
-    SCOPED_TRACE(code);
+  struct Case {
+    int16_t code;
+    std::vector<double> frameTops;  // one frame per calendar on the sheet
+    // The month labels of each sheet: the large number of kinds 1 and 2, the
+    // start of the titles of the two kind-3 calendars.
+    std::vector<QStringList> labels;
+  } cases[] = {
+      {251, {14}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
+      {253, {5}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
+      {252, {0, 137},
+       {{QStringLiteral(" 3月 "), QStringLiteral(" 5月 ")},
+        {QStringLiteral(" 7月 "), QStringLiteral(" 9月 ")},
+        {QStringLiteral("11月 "), QStringLiteral(" 1月 ")}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
     printer().clearOps();
-    ASSERT_EQ(runDriver(code, QStringLiteral("3")), 1);
+    ASSERT_EQ(runDriver(c.code, QStringLiteral("3")), 1);
     const auto pages = Pages(printer());
     ASSERT_EQ(pages.size(), 3u);
-    const double top = code == 251 ? 14 : 5;
     for (size_t i = 0; i < pages.size(); ++i) {
-      bool frame = false;
+      std::vector<double> tops;
       for (const RecordedOp& op : pages[i]) {
         EXPECT_NE(op.kind, RecordedOp::Text) << op.text.toStdString();
-        if (op.kind == RecordedOp::Box && std::abs(op.x1 - 24.52) < 0.01 && op.y1 == top) frame = true;
+        if (op.kind == RecordedOp::Box && std::abs(op.x1 - 24.52) < 0.01) tops.push_back(op.y1);
       }
-      EXPECT_TRUE(frame);
-      EXPECT_TRUE(Turned(pages[i], QStringLiteral("%1").arg(3 + int(i), 2))) << "month number";
+      EXPECT_EQ(tops, c.frameTops) << "sheet " << i;
+      for (const QString& label : c.labels[i]) {
+        bool found = false;
+        for (const RecordedOp& op : pages[i])
+          found |= op.kind == RecordedOp::RotatedText && (c.code == 252 ? op.text.startsWith(label) : op.text == label);
+        EXPECT_TRUE(found) << "sheet " << i << ": " << label.toStdString();
+      }
     }
   }
   printer().clearOps();
@@ -202,20 +220,39 @@ TEST_F(LargeCalendarTest, FourFoldSizePrintsThemPortrait) {
   }
 }
 
-TEST_F(LargeCalendarTest, BrokenA4FontSettingsStillPrint) {
-  for (const QString& value : {QString(), QStringLiteral("abc"), QStringLiteral("-5")}) {
-    WriteIniValue(QStringLiteral("SIZE_A4"), QStringLiteral("DEFAULT_FONTSIZE"), value);
-    WriteIniValue(QStringLiteral("SIZE_A4"), QStringLiteral("DATA_FONTSIZE"), value);
-    WriteIniValue(QStringLiteral("SIZE_A4"), QStringLiteral("DATA_FONTNAME"), value.isEmpty() ? QString(500, u'字') : QString());
-    const SixWeekGeometry g = SixWeekGeometryOf(1, 0, 0);
-    EXPECT_GE(g.daySize, 1.0f);
-    EXPECT_GE(g.entrySize, 1.0f);
-    printer().clearOps();
-    runDriver(251, QStringLiteral("1"));
-    const auto pages = Pages(printer());
-    ASSERT_EQ(pages.size(), 1u);
-    for (const RecordedOp& op : pages[0])
-      if (op.kind == RecordedOp::RotatedText) { EXPECT_FALSE(op.fontName.isEmpty()); }
+TEST_F(LargeCalendarTest, BrokenFontSettingsStillPrint) {
+  struct Case {
+    const char* section;
+    int16_t code;
+    int kind;
+    double bandTop, bandBottom;
+  } cases[] = {
+      {"SIZE_A4", 251, 1, 0, 0},
+      {"SIZE_A5", 252, 3, 0, 133},  // the two calendars a sheet
+  };
+  for (const Case& c : cases) {
+    const QString section = QString::fromLatin1(c.section);
+    for (const QString& value : {QString(), QStringLiteral("abc"), QStringLiteral("-5")}) {
+      SCOPED_TRACE(section.toStdString() + " " + value.toStdString());
+      WriteIniValue(section, QStringLiteral("DEFAULT_FONTSIZE"), value);
+      WriteIniValue(section, QStringLiteral("DATA_FONTSIZE"), value);
+      WriteIniValue(section, QStringLiteral("DATA_FONTNAME"), value.isEmpty() ? QString(500, u'字') : QString());
+      const SixWeekGeometry g = SixWeekGeometryOf(c.kind, c.bandTop, c.bandBottom);
+      EXPECT_GE(g.daySize, 1.0f);
+      EXPECT_GE(g.entrySize, 1.0f);
+      printer().clearOps();
+      runDriver(c.code, QStringLiteral("1"));
+      const auto pages = Pages(printer());
+      ASSERT_EQ(pages.size(), 1u);
+      int turned = 0;
+      for (const RecordedOp& op : pages[0])
+        if (op.kind == RecordedOp::RotatedText) {
+          ++turned;
+          EXPECT_FALSE(op.fontName.isEmpty());
+          EXPECT_GE(op.fontSize, 1.0f);
+        }
+      EXPECT_GT(turned, 31);
+    }
   }
 }
 
@@ -235,6 +272,18 @@ TEST_F(LargeCalendarTest, ThroughThePdfPrinter) {
         inside = true;
     EXPECT_TRUE(inside) << day;
   }
+  // The 48-point month number (not a small calendar's 3) and the era title
+  // stand left of the frame.
+  bool monthNumber = false;
+  for (const PdfWord& w : words)
+    if (w.text == QStringLiteral("3") && w.xMaxMm - w.xMinMm > 10) {
+      monthNumber = true;
+      EXPECT_LT(w.xMaxMm, 28.5);
+    }
+  EXPECT_TRUE(monthNumber);
+  const PdfWord era = FindWord(words, QStringLiteral("平成21年(2009)"));
+  ASSERT_EQ(era.page, 1);
+  EXPECT_LT(era.xMaxMm, 28.5);
   // The frame's left edge, alone in a strip between the small calendars and
   // the turned title.
   const QImage page = RenderPdfPage(pdf, 1, 254);

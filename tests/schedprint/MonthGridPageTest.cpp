@@ -285,6 +285,39 @@ TEST(CutEntryToCellTest, CountsHalfWidthPlaces) {
   EXPECT_EQ(CutEntryToCell(QStringLiteral("ab"), w, 7), QStringLiteral("ab"));
 }
 
+TEST_F(MonthGridPageTest, EntriesCutAtTheCellWidthOnThePage) {
+  const QString latin = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+  const QString wide = QStringLiteral("あいうえおかきくけこさしすせそ");
+  const QString mixed = QStringLiteral("aあいうえおかきくけこさしすせそ");
+  source.lines = {QStringLiteral("2009/03/18 予定 ") + latin, QStringLiteral("2009/03/18 予定 ") + wide,
+                  QStringLiteral("2009/03/18 予定 ") + mixed};
+  // Half-width places across a cell at the entries' size; a full-width
+  // character takes two.
+  const int places = int(80.0 / 7 * 5.67 / (PaperSettings.DataFontSize - 2));
+  ASSERT_LT(places, 26);
+  const auto printed = [](const std::vector<RecordedOp>& ops, const QString& start) {
+    for (const RecordedOp& op : ops)
+      if (op.kind == RecordedOp::Text && op.text.startsWith(start)) return op.text;
+    return QString();
+  };
+  struct Case {
+    int mode;
+    QStringList expected;
+  } cases[] = {
+      {1, {latin.left(places), wide.left(places / 2), mixed.left(1 + (places - 1) / 2)}},
+      {0, {latin.left(places), wide.left(places / 2), mixed.left(1 + (places - 1) / 2)}},
+      {4, {latin, wide, mixed}},  // runs over the edge
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    source.options.RightEdgeMode = int16_t(c.mode);
+    const auto ops = drawPage(QDate(2009, 3, 1));
+    EXPECT_EQ(printed(ops, QStringLiteral("abc")), c.expected[0]);
+    EXPECT_EQ(printed(ops, QStringLiteral("あいう")), c.expected[1]);
+    EXPECT_EQ(printed(ops, QStringLiteral("aあい")), c.expected[2]);
+  }
+}
+
 TEST_F(MonthGridPageTest, HostileEntriesInEveryRightEdgeMode) {
   QStringList lines;
   lines << QStringLiteral("2009/03/10 予定 ") + QString(1000, u'長');

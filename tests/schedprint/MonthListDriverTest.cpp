@@ -94,18 +94,32 @@ TEST_F(MonthListDriverTest, SpreadOnEachSideOfA4) {
 }
 
 TEST_F(MonthListDriverTest, BackFirstSpreadDeclinedFirstMessage) {
-  ConfirmPrompts = 0;  // the left-page messages show all the same
-  answerMessage(platform::MsgResult::Cancel);
-  ASSERT_EQ(run(41, QStringLiteral("1"), QDate(2009, 1, 1)), 1);
-  ASSERT_FALSE(shownMessages().empty());
-  EXPECT_EQ(shownMessages().front().text,
-            QStringLiteral("月の左ページ(1月1日から16日まで)を印刷します。\r\n\r\n用紙を裏面(右側綴じ代)にセットして、\r\nＯＫを押してください。"));
-  const auto sides = ListPages(Pages(printer()));
-  ASSERT_EQ(sides.size(), 1u);
-  ASSERT_EQ(sides[0].size(), 1u);
-  EXPECT_EQ(sides[0][0].x, PaperSettings.PageLeft);
-  EXPECT_EQ(sides[0][0].firstDay, 17);
-  EXPECT_EQ(sides[0][0].lastDay, 31);
+  const QString first =
+      QStringLiteral("月の左ページ(1月1日から16日まで)を印刷します。\r\n\r\n用紙を裏面(右側綴じ代)にセットして、\r\nＯＫを押してください。");
+  // The left-page message shows whatever ConfirmPrompts is; the paper for the
+  // right page is asked only with the prompts on.
+  for (int16_t prompts : {1, 0}) {
+    SCOPED_TRACE(prompts);
+    printer().clearOps();
+    ConfirmPrompts = prompts;
+    const size_t before = shownMessages().size();
+    answerMessage(platform::MsgResult::Cancel);
+    ASSERT_EQ(run(41, QStringLiteral("1"), QDate(2009, 1, 1)), 1);
+    ASSERT_GT(shownMessages().size(), before);
+    EXPECT_EQ(shownMessages()[before].text, first);
+    if (prompts == 1) {  // the first job: the sequence holds only its events
+      EXPECT_EQ(jobSequence(),
+                (QStringList{QStringLiteral("message:") + first, QStringLiteral("prompt(0)"), QStringLiteral("page")}));
+    } else {
+      EXPECT_EQ(shownMessages().size(), before + 1);
+    }
+    const auto sides = ListPages(Pages(printer()));
+    ASSERT_EQ(sides.size(), 1u);
+    ASSERT_EQ(sides[0].size(), 1u);
+    EXPECT_EQ(sides[0][0].x, PaperSettings.PageLeft);
+    EXPECT_EQ(sides[0][0].firstDay, 17);
+    EXPECT_EQ(sides[0][0].lastDay, 31);
+  }
 }
 
 TEST_F(MonthListDriverTest, BackFirstSpreadLaterMessageEndsTheJob) {

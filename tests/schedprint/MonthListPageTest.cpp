@@ -1,7 +1,9 @@
 // The monthly list page: where each day's row lands, the shading and rules,
 // the check column, the hour scale and numbers, the divisions and how the
 // entry line meets the right edge.
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 
 #include "SchedulePrintKit.h"
@@ -162,6 +164,134 @@ TEST_F(MonthListPageTest, HourNumbers) {
 
   source.options.HourRangeIndex = 0;
   EXPECT_TRUE(numbersAbove(drawPage(QDate(2009, 3, 1))).isEmpty());
+}
+
+// Positions compared in order, to a thousandth of a millimetre.
+void ExpectPositions(std::vector<double> got, std::vector<double> want) {
+  std::sort(got.begin(), got.end());
+  std::sort(want.begin(), want.end());
+  ASSERT_EQ(got.size(), want.size()) << "got " << testing::PrintToString(got) << ", want " << testing::PrintToString(want);
+  for (size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-3) << i;
+}
+
+// The hour ticks standing on a row's top edge, left to right: (x, length).
+std::vector<std::pair<double, double>> TicksOfRow(const std::vector<RecordedOp>& ops, double y) {
+  std::vector<std::pair<double, double>> out;
+  for (const RecordedOp& op : ops)
+    if (op.kind == RecordedOp::Line && op.x1 == op.x2 && std::abs(op.y1 - y) < 1e-4 && op.y2 > op.y1 &&
+        op.y2 - op.y1 < 1.01)
+      out.emplace_back(op.x1, op.y2 - op.y1);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+struct HourRangeCase {
+  int index, start, end;
+};
+const HourRangeCase kHourRanges[] = {{1, 8, 19}, {4, 8, 31}, {5, 6, 23}, {6, 0, 23}, {7, 9, 19}, {0, 9, 19}};
+
+TEST_F(MonthListPageTest, HourTicksInEveryRow) {
+  source.options.OptHourScale = 1;
+  for (const HourRangeCase& c : kHourRanges) {
+    SCOPED_TRACE(c.index);
+    source.options.HourRangeIndex = int16_t(c.index);
+    const auto ops = drawPage(QDate(2009, 3, 1));
+    for (int d = 1; d <= 31; ++d) {
+      const auto ticks = TicksOfRow(ops, top() + rowHeight(31) * (d - 1));
+      // One tick an hour from EntryX + 1 to PageX2 − 2, long at 9, 12 and 18.
+      ASSERT_EQ(int(ticks.size()), c.end - c.start + 1) << d;
+      const double step = (kX2 - 2 - ticks.front().first) / (c.end - c.start);
+      for (int i = 0; i <= c.end - c.start; ++i) {
+        const int hour = c.start + i;
+        EXPECT_NEAR(ticks[i].first, ticks.front().first + i * step, 1e-3) << d << " " << hour;
+        EXPECT_NEAR(ticks[i].second, hour == 9 || hour == 12 || hour == 18 ? 1.0 : 0.5, 1e-6) << d << " " << hour;
+      }
+    }
+  }
+  // No ticks under shading or beside the vertical rules.
+  source.options.HourRangeIndex = 1;
+  for (const auto& [shading, vertical] : {std::pair{1, 0}, std::pair{0, 1}}) {
+    source.options.OptShading = int16_t(shading);
+    source.options.RuleFlags[0] = int16_t(vertical);
+    const auto ops = drawPage(QDate(2009, 3, 1));
+    for (int d = 1; d <= 31; ++d) EXPECT_TRUE(TicksOfRow(ops, top() + rowHeight(31) * (d - 1)).empty()) << d;
+  }
+}
+
+TEST_F(MonthListPageTest, VerticalRulesAndHourLines) {
+  source.options.OptHourScale = 1;
+  source.options.HourRangeIndex = 1;
+  // EntryX from the first tick of a page without the vertical rules.
+  const double entryX = TicksOfRow(drawPage(QDate(2009, 3, 1)), top()).at(0).first - 1;
+  source.options.RuleFlags[0] = 1;
+  const auto solidXs = [&](const std::vector<RecordedOp>& ops) {
+    std::vector<double> xs;
+    for (const RecordedOp& op : ops)
+      if (op.kind == RecordedOp::Line && op.x1 == op.x2 && std::abs(op.y1 - top()) < 1e-6 &&
+          std::abs(op.y2 - foot()) < 1e-6 && std::find_if(xs.begin(), xs.end(), [&](double x) { return std::abs(x - op.x1) < 1e-3; }) == xs.end())
+        xs.push_back(op.x1);
+    return xs;
+  };
+  const std::vector<double> frameRules{kX1, entryX - 0.3, kX2};
+  const double w = kX2 - entryX;
+  for (const HourRangeCase& c : kHourRanges) {
+    SCOPED_TRACE(c.index);
+    source.options.HourRangeIndex = int16_t(c.index);
+    std::vector<double> solid = frameRules, dotted;
+    if (c.index == 0) {
+      dotted = {entryX + w * 3 / 9, entryX + w * 7 / 9};
+    } else {
+      // A column an hour; solid lines where 12, 18 and 24 o'clock end.
+      const int columns = c.end - c.start + 1;
+      for (int i = 1; i <= columns; ++i) {
+        const double x = entryX + i * w / columns;
+        const int hour = c.start + i;
+        if (hour == 12 || hour == 18 || hour == 24) {
+          if (std::abs(x - kX2) > 1e-3) solid.push_back(x);
+        } else {
+          dotted.push_back(x);
+        }
+      }
+    }
+    const auto ops = drawPage(QDate(2009, 3, 1));
+    ExpectPositions(solidXs(ops), solid);
+    const auto dots = DottedXs(ops);
+    ExpectPositions({dots.begin(), dots.end()}, dotted);
+  }
+  // Without 目盛線 only the sides and the date column's separator.
+  source.options.OptHourScale = 0;
+  const auto ops = drawPage(QDate(2009, 3, 1));
+  ExpectPositions(solidXs(ops), frameRules);
+  EXPECT_TRUE(DottedXs(ops).empty());
+}
+
+TEST_F(MonthListPageTest, StackedDayNumberAndWeekday) {
+  source.options.DesignStyleText = QStringLiteral("縦並び");
+  source.options.OptHourScale = 1;
+  source.options.HourRangeIndex = 1;
+  source.lines = {QStringLiteral("2009/03/10 予定 会議")};
+  const auto ops = drawPage(QDate(2009, 3, 1));
+  const double rowTop = top() + rowHeight(31) * 9, line = rowTop + textGap();
+  // A blank and the number end the row's first line; the weekday stands
+  // under them at the page's left.
+  QStringList firstLine;
+  std::optional<RecordedOp> weekday, entry;
+  for (const RecordedOp& op : ops) {
+    if (op.kind != RecordedOp::Text) continue;
+    if (std::abs(op.y1 - line) < 1e-4 && op.x1 < kX1 + 5) firstLine << op.text;
+    if (std::abs(op.x1 - (kX1 + 0.4)) < 1e-4 && op.y1 > line + 0.1 && op.y1 < rowTop + rowHeight(31)) weekday = op;
+    if (op.text == QStringLiteral("会") && !entry) entry = op;  // the entry's first character
+  }
+  EXPECT_EQ(firstLine, (QStringList{QStringLiteral(" "), QStringLiteral("10")}));
+  ASSERT_TRUE(weekday && entry);
+  EXPECT_TRUE(weekday->text.contains(u'火'));
+  SetFontName(PaperSettings.DefaultFontName);
+  SetFontSize(PaperSettings.DefaultFontSize);
+  const double entryX = weekday->x1 + MeasureTextWidth(weekday->text);
+  // The entries go on the first line, after the weekday's width.
+  EXPECT_NEAR(entry->y1, line, 1e-4);
+  EXPECT_NEAR(entry->x1, entryX + 0.5, 1e-3);
+  EXPECT_NEAR(TicksOfRow(ops, rowTop).at(0).first, entryX + 1, 1e-3);
 }
 
 TEST_F(MonthListPageTest, DivisionsOnWholeMillimetres) {

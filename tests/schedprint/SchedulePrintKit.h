@@ -35,6 +35,8 @@ class FakeScheduleSource : public SchedulePrintSource {
   QStringList lines;
   bool unreadable = false;
   int fileReads = 0;
+  // The window a job disables while it runs; none unless a test sets one.
+  QWidget* busyWindow = nullptr;
 
   // Chooses a design by its index (caption from the design list) and layout.
   void choose(int designIndex, int layoutIndex, const QDate& day, const QString& sheets = QStringLiteral("1"));
@@ -44,7 +46,7 @@ class FakeScheduleSource : public SchedulePrintSource {
   void GetDaySchedule(const QDate& day, QStringList& texts, DayKind& kind) override;
   QString PrintScheduleFileName() const override { return QStringLiteral("diduvuv.txt"); }
   bool ScheduleFileReadable() const override { return !unreadable; }
-  QWidget* PrintBusyWindow() override { return nullptr; }
+  QWidget* PrintBusyWindow() override { return busyWindow; }
 
  private:
   DaySchedule lookup_;

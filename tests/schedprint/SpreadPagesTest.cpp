@@ -102,13 +102,32 @@ TEST_F(SpreadPagesTest, ColumnTablesOfTheWeekendSpreads) {
 
 TEST_F(SpreadPagesTest, WeekendSpreadsStartOnMonday) {
   source.options.OptSundayStart = 1;
-  for (int mode : {5, 7}) {
+  for (int mode : {5, 6, 7, 8}) {
+    SCOPED_TRACE(mode);
     const auto ops = drawPage(mode, QDate(2009, 3, 1));
-    // Monday 2 March opens the second row in the first column.
-    const auto two = FindText(ops, QStringLiteral("  2 "));
-    ASSERT_TRUE(two) << mode;
-    EXPECT_NEAR(two->x1, kX1, 1e-6) << mode;
-    EXPECT_FALSE(FindText(ops, QStringLiteral("  1 "))) << "Sunday 1 March lies on the right page";
+    if (mode % 2 == 1) {
+      // Monday 2 March opens the second row in the first column.
+      const auto two = FindText(ops, QStringLiteral("  2 "));
+      ASSERT_TRUE(two);
+      EXPECT_NEAR(two->x1, kX1, 1e-6);
+      EXPECT_FALSE(FindText(ops, QStringLiteral("  1 "))) << "Sunday 1 March lies on the right page";
+    } else {
+      // Sunday 1 March ends the first row in the last column, Sunday 8 March
+      // the second; Monday 2 March lies on the left page. (The mini
+      // calendars' numbers carry no padding.)
+      const auto exact = [&](const QString& text) {
+        for (const RecordedOp& op : ops)
+          if (op.kind == RecordedOp::Text && op.text == text) return std::optional<RecordedOp>(op);
+        return std::optional<RecordedOp>();
+      };
+      const auto one = exact(QStringLiteral("  1 "));
+      const auto eight = exact(QStringLiteral("  8 "));
+      ASSERT_TRUE(one && eight);
+      EXPECT_NEAR(one->x1, kX1 + GridColumns(mode)[6].left * kW, 1e-4);
+      EXPECT_NEAR(eight->x1, one->x1, 1e-4);
+      EXPECT_GT(eight->y1, one->y1);
+      EXPECT_FALSE(exact(QStringLiteral("  2 ")));
+    }
   }
 }
 

@@ -136,9 +136,15 @@ TEST_F(YearMonthDriverTest, FourMonthsToASheet) {
 }
 
 TEST_F(YearMonthDriverTest, FoldedSheetFoldsAtTheLandscapeWidth) {
+  // The message comes while the sheet is still portrait; the turn follows.
+  std::vector<std::pair<QString, int>> shown;
+  platform::SetMessageHandler([&](const platform::MessageRequest& r) {
+    EXPECT_EQ(r.icon, platform::MsgIcon::None);
+    shown.emplace_back(r.text, printer().orientation());
+    return platform::MsgResult::Ok;
+  });
   run(55, QStringLiteral("1"));
-  ASSERT_EQ(messageTexts(), QStringList{kFoldMessage});
-  EXPECT_EQ(shownMessages()[0].icon, platform::MsgIcon::None);
+  EXPECT_EQ(shown, (std::vector<std::pair<QString, int>>{{kFoldMessage, 1}}));
   const auto pages = Pages(printer());
   ASSERT_EQ(pages.size(), 1u);
   // The landscape recording sheet is 287 mm wide.
