@@ -50,12 +50,21 @@ const IniDocument* IniStore::document(const QString& path) {
 
 bool IniStore::save(const QString& key, Entry& entry) {
   QByteArray content = entry.doc.serialize();
-  if (!platform::SaveFileAtomically(key, content)) {
+  QString error;
+  if (!platform::SaveFileAtomically(key, content, &error)) {
     // The file keeps its old bytes; forget our version so that the next read
     // sees what is really stored.
     entries_.remove(key);
+    // Settings are written at every change of a control: the user hears of a
+    // failure once, not at every click, until a save works again.
+    if (!unwritable_.contains(key)) {
+      unwritable_.insert(key);
+      platform::ShowMessage(platform::SaveFailureMessage(key, error), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Critical);
+    }
     return false;
   }
+  unwritable_.remove(key);
   entry.content = std::move(content);
   entry.exists = true;
   return true;

@@ -43,5 +43,6 @@ class IniStore {
   QHash<QString, Entry> entries_;
   QSet<QString> dirty_;
   QSet<QString> unreadable_;  // read failures already shown
+  QSet<QString> unwritable_;  // save failures already shown
   int batchDepth_ = 0;
 };

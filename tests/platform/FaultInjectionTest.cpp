@@ -147,11 +147,9 @@ TEST_F(FaultInjectionTest, EveryFailedCallLeavesTheOldFiles) {
       {"gantt-load", "read", "plan.csv", "「%1plan.csv」を読み込めませんでした。("},
       {"photo-load", "read", "photo.txt", "「%1photo.txt」を読み込めませんでした。("},
       {"settings-write", "read", "ringpad.ini", "「%1ringpad.ini」を読み込めませんでした。("},
-      // Settings writes fail without a word, as they always have; the
-      // value simply is not kept.
-      {"settings-write", "fdatasync", ".ringpad.ini.*", ""},
-      {"settings-write", "close", ".ringpad.ini.*", ""},
-      {"settings-write", "rename", "ringpad.ini", ""},
+      {"settings-write", "fdatasync", ".ringpad.ini.*", "%1ringpad.ini に書き込めませんでした。"},
+      {"settings-write", "close", ".ringpad.ini.*", "%1ringpad.ini に書き込めませんでした。"},
+      {"settings-write", "rename", "ringpad.ini", "%1ringpad.ini に書き込めませんでした。"},
   };
   const QMap<QString, QByteArray> before = Files();
   for (const auto& row : rows) {
