@@ -61,6 +61,28 @@ TreePages AssignTreePages(const std::vector<int>& levels, TreePaging paging, int
     }
   }
   out.pageCount = page;
+
+  // The rows of each page: its own lines, and with top-level pages the line
+  // before a page's first child, when that line lies on another page.
+  const bool parents = paging == TreePaging::TopLevelPages;
+  auto parentPage = [&](size_t i) {
+    if (!parents || i + 1 >= levels.size()) return 0;
+    const int next = out.linePage[i + 1];
+    return next != out.linePage[i] && levels[i + 1] == levels[i] + 1 ? next : 0;
+  };
+  out.pageStart.assign(size_t(page) + 1, 0);
+  for (size_t i = 0; i < levels.size(); ++i) {
+    if (out.linePage[i] > 0) ++out.pageStart[size_t(out.linePage[i])];
+    if (const int p = parentPage(i)) ++out.pageStart[size_t(p)];
+  }
+  for (size_t p = 1; p < out.pageStart.size(); ++p) out.pageStart[p] += out.pageStart[p - 1];
+  out.rows.resize(out.pageStart.back());
+  std::vector<size_t> fill(out.pageStart.begin(), out.pageStart.end() - 1);
+  // In line order, so every page's rows come out in line order too.
+  for (size_t i = 0; i < levels.size(); ++i) {
+    if (const int p = parentPage(i)) out.rows[fill[size_t(p - 1)]++] = {i, true};
+    if (out.linePage[i] > 0) out.rows[fill[size_t(out.linePage[i] - 1)]++] = {i, false};
+  }
   return out;
 }
 

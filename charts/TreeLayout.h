@@ -3,7 +3,9 @@
 // by connector lines, without drawing anything.
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "GanttColumns.h"  // GetIndentLevel: the level of an indented line
@@ -27,11 +29,27 @@ struct TreeMeasures {
 // Measures for a box layout (0..7) on the current paper settings.
 TreeMeasures MeasureTree(int boxLayout, const QString& remarks);
 
+// A line drawn on a page: as an ordinary row, or repeated at the top as the
+// parent of the rows that follow it there.
+struct TreeRow {
+  size_t line = 0;
+  bool parent = false;
+};
+
 // The page (1-based) on which each line is printed as an ordinary row, 0 for
 // none, and the number of pages.
 struct TreePages {
   std::vector<int> linePage;
   int pageCount = 1;
+  // Every page's rows in line order, so that drawing a page visits its own
+  // rows only and a job stays linear in the number of lines.
+  std::vector<TreeRow> rows;
+  std::vector<size_t> pageStart;  // page p's rows: from pageStart[p - 1] to pageStart[p]
+  std::span<const TreeRow> rowsOf(int page) const {
+    if (page < 1 || size_t(page) >= pageStart.size()) return {};
+    return std::span<const TreeRow>(rows).subspan(pageStart[size_t(page - 1)],
+                                                  pageStart[size_t(page)] - pageStart[size_t(page - 1)]);
+  }
 };
 TreePages AssignTreePages(const std::vector<int>& levels, TreePaging paging, int rowsPerPage);
 

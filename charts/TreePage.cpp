@@ -124,16 +124,11 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
   const double I = kTreeIndent;
   const bool topPages = chart.paging == TreePaging::TopLevelPages;
   const int minContinuing = topPages ? 2 : 1;
-  const size_t n = chart.levels.size();
   int row = 0;
-  for (size_t i = 0; i < n; ++i) {
+  for (const TreeRow& drawn : chart.pages.rowsOf(page)) {
+    const size_t i = drawn.line;
     const int level = chart.levels[i];
-    bool parentRow = false;
-    if (chart.pages.linePage[i] != page) {
-      if (!topPages || i + 1 >= n || chart.pages.linePage[i + 1] != page || chart.levels[i + 1] != level + 1)
-        continue;
-      parentRow = true;
-    }
+    const bool parentRow = drawn.parent;
     ++row;
     const double y0 = p.DataHeight + (row - 1) * H + C / 2;
     const double x0 = left + level * I;

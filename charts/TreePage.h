@@ -33,5 +33,6 @@ struct TreeChart {
 int32_t LeadingHexValue(const QString& text);
 
 // Draws page `page` (1-based) between left and right (mm) on the active
-// surface; connectors are the chart's, computed once per job.
+// surface, visiting only that page's rows; connectors are the chart's,
+// computed once per job.
 void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connectors, double left, double right);

@@ -49,8 +49,10 @@ CardPoint SnapCardPoint(double x, double y, float defaultFontSize);
 double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSize);
 
 // The file rewritten with a new head: the leading run of option lines is
-// replaced by headLines (each ending with CR LF), and every line from the
-// header on is kept byte for byte, records starting with "@" included.
+// replaced by headLines, and every line from the header on keeps its bytes,
+// records starting with "@" included. Every line ends with CR LF, the card
+// file's own line end, whichever of CR LF, LF or a lone CR it was read with,
+// so a stored file never mixes line ends.
 QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines);
 
 // The sample file written when the configured file is missing.

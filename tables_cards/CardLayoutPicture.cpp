@@ -8,6 +8,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
+#include "core/text/CsvLine.h"
 
 const char* const kCardFieldMimeType = "application/x-ringpad-card-field";
 
@@ -55,10 +56,12 @@ void CardLayoutPicture::paintEvent(QPaintEvent*) {
       } else if (const auto rgb = CardPositionColour(column.position)) {
         colour = QColorFromRgbValue(*rgb);
       }
-      const QStringList fields = column.position.split(QLatin1Char(','));
+      const QStringList fields = SplitCsvFields(column.position, 7);
       if (fields.size() > 4 && !fields[4].trimmed().isEmpty()) bandFont.setFamily(fields[4].trimmed());
-      if (fields.size() > 5 && fields[5].trimmed().toDouble() > 0)
-        bandFont.setPointSizeF(fields[5].trimmed().toDouble() * 25.4 / 72);
+      // A size past any real font's (a typing slip) is not worth a glyph the
+      // size of the screen.
+      if (const double points = fields.size() > 5 ? fields[5].trimmed().toDouble() : 0; points > 0 && points <= 500)
+        bandFont.setPointSizeF(points * 25.4 / 72);
       painter.setFont(bandFont);
       painter.setPen(colour);
       painter.drawText(QPointF(at->x, top + at->y + QFontMetricsF(bandFont).ascent()), column.name);

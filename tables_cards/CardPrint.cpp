@@ -57,6 +57,9 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   SetPrinterScaleMode(6);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
+  // Cards print in the header's colour, set here rather than left over from
+  // the header; a position's own colour, font and size are for the screen.
+  SetForeColor(p.HeadColor);
   const double s = (right - left) / kCardLayoutWidthMm;
   const double c = s * job.cardHeight;
   const int n = job.CardsPerPage(right - left);

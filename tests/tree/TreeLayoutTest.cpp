@@ -95,3 +95,38 @@ TEST(TreeLayout, ConnectorPassMatchesTheDefinition) {
     }
   }
 }
+
+// Each page's rows, worked out once per job, are the lines the page draws by
+// asking every line about every page: its own lines, and with top-level
+// pages the line before a first child that lies on another page.
+TEST(TreeLayout, PageRowsMatchTheDefinition) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<int> levels;
+    int level = 0;
+    for (int i = 0; i < 60; ++i) {
+      level = std::max(0, level + int(random() % 4) - 2);
+      levels.push_back(level);
+    }
+    for (TreePaging paging : {TreePaging::Continuous, TreePaging::TopLevelPages}) {
+      const TreePages pages = AssignTreePages(levels, paging, 1 + int(random() % 5));
+      size_t total = 0;
+      for (int page = 1; page <= pages.pageCount; ++page) {
+        std::vector<std::pair<size_t, bool>> expected, actual;
+        for (size_t i = 0; i < levels.size(); ++i) {
+          if (pages.linePage[i] == page)
+            expected.push_back({i, false});
+          else if (paging == TreePaging::TopLevelPages && i + 1 < levels.size() && pages.linePage[i + 1] == page &&
+                   levels[i + 1] == levels[i] + 1)
+            expected.push_back({i, true});
+        }
+        for (const TreeRow& row : pages.rowsOf(page)) actual.push_back({row.line, row.parent});
+        ASSERT_EQ(actual, expected) << round << " page " << page;
+        total += actual.size();
+      }
+      EXPECT_EQ(total, pages.rows.size());
+      EXPECT_TRUE(pages.rowsOf(0).empty());
+      EXPECT_TRUE(pages.rowsOf(pages.pageCount + 1).empty());
+    }
+  }
+}

@@ -43,7 +43,7 @@ TEST_F(TreeTest, ContactChainThroughThePdfPrinter) {
       first = &word;
   ASSERT_NE(first, nullptr);
   EXPECT_NEAR(first->xMinMm, 9 + m, 0.3);
-  EXPECT_NEAR(first->yMinMm, 13 + m, 1.0);  // the glyphs' top lies below the cell's top
+  EXPECT_NEAR(first->yMinMm, 13 + m, 0.3);  // the top of the text's line cell
 }
 
 TEST_F(TreeTest, OrganisationChartByTopLevelPagesThroughThePdfPrinter) {

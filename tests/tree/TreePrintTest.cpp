@@ -1,12 +1,15 @@
 // Tree pages on the recording surface at the bible size.
 #include <QCheckBox>
 #include <QListWidget>
+#include <map>
 
 #include "TreeTest.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "core/text/JapaneseText.h"
 
 namespace {
 QStringList Lines(int n, int level = 0) {
@@ -174,4 +177,139 @@ TEST_F(TreeTest, PagesAskForPaperOnTheSameSideAndStopWhenCancelled) {
   SetPreviewPageHandler({});
   EXPECT_EQ(messages().texts(), QStringList({PaperSetMessage(1), PaperSetMessage(1)}));
   EXPECT_EQ(shown, 2);
+}
+
+namespace {
+struct Segment {
+  double x1, y1, x2, y2;
+};
+struct TextPlace {
+  QString text;
+  double x, y, right;  // start point and right limit
+};
+
+// The body's ops of a one-page print: lines and texts between the header
+// and the footer.
+std::vector<RecordedOp> BodyOps(const std::vector<RecordedOp>& ops, RecordedOp::Kind kind) {
+  std::vector<RecordedOp> out;
+  for (const RecordedOp& op : ops)
+    if (op.kind == kind && op.y1 > PaperSettings.DataHeight && op.y1 < PaperSettings.FootHeight &&
+        op.y2 < PaperSettings.FootHeight)
+      out.push_back(op);
+  return out;
+}
+}  // namespace
+
+// One root box of each layout at the bible size (box 8..48 mm across, row top
+// y0 11, cell 4, 9-point data font): the outline, the dividers and where
+// each text starts and may reach.
+TEST_F(TreeTest, EachBoxLayoutDrawsItsDividersAndTexts) {
+  PaperSettings.DataFontSize = 9;
+  const QString f1 = QStringLiteral("甲甲甲甲甲甲甲甲"), f2 = QStringLiteral("乙乙乙乙乙乙乙乙乙乙"), f3 = QStringLiteral("丙丙丙丙丙丙丙丙丙丙");
+  const double third = (13 - 2) / 3.0;  // layouts 6 and 7: H 13
+  const struct {
+    int layout;
+    double bottom;  // y0 + H - C/4
+    std::vector<Segment> dividers;
+    std::vector<TextPlace> texts;
+  } cases[] = {
+      {0, 17, {}, {{f1, 9, 13, 47.5}}},
+      {1, 17, {}, {{f1 + " " + f2, 9, 13, 47.5}}},
+      {2, 20, {}, {{f1, 9, 13, 47.5}}},
+      {3, 20, {{8, 16, 48, 16}}, {{f1, 9, 13, 47.5}, {f2, 9, 16.5, 47.5}}},
+      {4, 20, {{8, 16, 48, 16}, {28, 16, 28, 20}}, {{f1, 9, 13, 47.5}, {f2, 9, 16.5, 27.5}, {f3, 29, 16.5, 47.5}}},
+      {5, 20, {{8, 16, 48, 16}, {28, 12, 28, 16}}, {{f1, 9, 13, 27.5}, {f2, 29, 13, 47.5}, {f3, 9, 16.5, 47.5}}},
+      {6, 23, {}, {{f1, 9, 13, 47.5}}},
+      {7, 23, {{8, 12 + third, 48, 12 + third}, {8, 12 + 2 * third, 48, 12 + 2 * third}},
+       {{f1, 9, 12.5, 47.5}, {f2, 9, 12 + third + 0.5, 47.5}, {f3, 9, 12 + 2 * third + 0.5, 47.5}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.layout);
+    printer().clearOps();
+    setItems({f1 + "," + f2 + "," + f3}, c.layout);
+    print();
+    const auto boxes = boxesByPage();
+    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes[0].size(), 1u);
+    EXPECT_DOUBLE_EQ(boxes[0][0].x1, 8);
+    EXPECT_DOUBLE_EQ(boxes[0][0].y1, 12);
+    EXPECT_DOUBLE_EQ(boxes[0][0].x2, 48);
+    EXPECT_NEAR(boxes[0][0].y2, c.bottom, 1e-6);
+
+    const auto lines = BodyOps(printer().ops(), RecordedOp::Line);
+    ASSERT_EQ(lines.size(), c.dividers.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_NEAR(lines[i].x1, c.dividers[i].x1, 1e-4) << i;
+      EXPECT_NEAR(lines[i].y1, c.dividers[i].y1, 1e-4) << i;
+      EXPECT_NEAR(lines[i].x2, c.dividers[i].x2, 1e-4) << i;
+      EXPECT_NEAR(lines[i].y2, c.dividers[i].y2, 1e-4) << i;
+    }
+
+    // Each text's characters: the first at the start point, none past the
+    // right limit (the fitting routines squeeze what does not fit).
+    std::vector<RecordedOp> chars = BodyOps(printer().ops(), RecordedOp::Text);
+    for (const TextPlace& place : c.texts) {
+      SCOPED_TRACE(place.text.toStdString());
+      QString seen;
+      double right = 0;
+      const RecordedOp* first = nullptr;
+      for (const RecordedOp& op : chars) {
+        if (std::abs(op.y1 - place.y) > 1e-4 || op.x1 < place.x - 1e-4 || op.x1 >= place.right) continue;
+        if (!first) first = &op;
+        seen += op.text;
+        right = std::max(right, op.x1 + HalfCharWidthMm(op.fontSize) * AnsiByteLen(op.text));
+      }
+      ASSERT_NE(first, nullptr);
+      EXPECT_NEAR(first->x1, place.x, 1e-4);
+      EXPECT_EQ(seen, place.text);
+      EXPECT_LE(right, place.right + 1e-3);
+    }
+    // Only the texts of the layout: fields it has no room for are dropped.
+    QString all;
+    for (const RecordedOp& op : chars) all += op.text;
+    QString expected;
+    for (const TextPlace& place : c.texts) expected += place.text;
+    EXPECT_EQ(all.size(), expected.size());
+  }
+}
+
+// The three-row box wraps its one text onto further lines at the data size;
+// the others squeeze a text of two lines onto one.
+TEST_F(TreeTest, ThreeRowBoxWrapsItsTextAndThinLinesNarrowTheOutline) {
+  PaperSettings.DataFontSize = 9;
+  const QString text(20, QChar(u'木'));  // 63.5 mm at 9 points: two lines of 38.5 mm
+  for (int layout : {6, 0}) {
+    SCOPED_TRACE(layout);
+    printer().clearOps();
+    setItems({text}, layout);
+    print();
+    std::map<double, std::vector<RecordedOp>> rows;  // by line top
+    for (const RecordedOp& op : BodyOps(printer().ops(), RecordedOp::Text)) rows[op.y1].push_back(op);
+    if (layout == 6) {
+      ASSERT_EQ(rows.size(), 2u);
+      EXPECT_NEAR(rows.begin()->first, 13, 1e-6);
+      for (const auto& [top, ops] : rows) {
+        EXPECT_NEAR(ops.front().x1, 9, 1e-6) << top;
+        EXPECT_FLOAT_EQ(ops.front().fontSize, 9);
+        EXPECT_LE(ops.back().x1 + HalfCharWidthMm(9) * 2, 47.5 + 1e-3);
+      }
+      EXPECT_EQ(rows.begin()->second.size() + rows.rbegin()->second.size(), 20u);
+    } else {
+      ASSERT_EQ(rows.size(), 1u);
+      EXPECT_EQ(rows.begin()->second.size(), 20u);
+      EXPECT_LT(rows.begin()->second.front().fontSize, 9);
+    }
+  }
+
+  // LineWidth: the outline two pixels wide, one with 線細め.
+  for (const bool thin : {false, true}) {
+    printer().clearOps();
+    setItems({"root"});
+    window_->chk_lineHosome->setChecked(thin);
+    print();
+    const auto boxes = boxesByPage();
+    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes[0].size(), 1u);
+    EXPECT_EQ(boxes[0][0].drawWidth, thin ? 1 : 2) << thin;
+  }
 }

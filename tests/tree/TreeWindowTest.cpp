@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <optional>
 
+#include "TinyFileSystem.h"
 #include "TreeTest.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
@@ -99,6 +100,31 @@ TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelForgetsTheFile) {
   chooseFile(QString());
   w.Cmd_FileWrite->click();
   EXPECT_TRUE(w.CurrentTreeFile.isEmpty());
+}
+
+TEST_F(TreeWindowTest, AFailedWriteIsReportedAndKeepsTheOldFile) {
+  TinyFileSystem disk(home() + QStringLiteral("disk"));
+  if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+  TreeWindow& w = open();
+  const QString path = disk.path(QStringLiteral("chart.csv"));
+  chooseFile(path);
+  w.Cmd_FileWrite->click();
+  const QByteArray old = ReadBytes(path);
+  ASSERT_FALSE(old.isEmpty());
+  ASSERT_TRUE(disk.fill());
+
+  w.Cmb_Type->setCurrentRow(2);  // a larger chart, to a full disk
+  messages().clear();
+  messages().answer(platform::MsgResult::Ok);  // overwrite
+  w.Cmd_FileWrite->click();
+  ASSERT_EQ(messages().shown().size(), 2u);
+  const platform::MessageRequest& failure = messages().shown()[1];
+  EXPECT_TRUE(failure.text.contains(path)) << failure.text.toStdString();
+  EXPECT_TRUE(failure.text.contains(QStringLiteral("書き込めませんでした")));
+  EXPECT_EQ(failure.icon, platform::MsgIcon::Critical);
+  EXPECT_EQ(ReadBytes(path), old);
+  EXPECT_EQ(disk.entries(), QStringList({QStringLiteral("chart.csv"), QStringLiteral("filler")}));
+  EXPECT_TRUE(w.isEnabled());
 }
 
 TEST_F(TreeWindowTest, ReadTakesTheTitleFromThePathWhenTheFileHasNone) {
