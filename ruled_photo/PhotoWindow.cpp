@@ -18,7 +18,6 @@
 #include "PhotoSidecar.h"
 #include "PictureLoader.h"
 #include "core/platform/Clipboard.h"
-#include "core/platform/Codec.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
@@ -281,12 +280,18 @@ void PhotoWindow::Cmd_FileWrite_Click() {
   if (!sidecar.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return;
   if (!platform::SaveFileOrReport(path, bytes)) return;
   if (sidecar.isEmpty()) return;
-  // The side file is the window's whole; the user has agreed to replace it.
-  if (WriteDataFile(sidecar,
-                    platform::FromSjisLines(WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(),
-                                                              cmb_ichi->currentIndex(), Chk_picnomi->isChecked() ? 1 : 0,
-                                                              text)),
-                    {.confirmForeignBytes = false}))
+  // The side file is the window's whole, already encoded; the user has
+  // agreed to replace it.
+  const QList<QByteArray> sidecarLines = platform::SplitLines(
+      WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(), cmb_ichi->currentIndex(),
+                        Chk_picnomi->isChecked() ? 1 : 0, text));
+  if (RewriteDataFileBytes(
+          sidecar,
+          [&sidecarLines](QList<QByteArray>& lines) {
+            lines = sidecarLines;
+            return true;
+          },
+          {.confirmForeignBytes = false}))
     return;
   // The side file's failure has been shown, naming it.
   QString error;

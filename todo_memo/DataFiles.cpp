@@ -64,12 +64,8 @@ SeenResult CheckSeenDataFile(const QString& path, const QStringList& seen) {
                           platform::MsgIcon::Critical);
     return SeenResult::Failed;
   }
-  const QList<QByteArray> raw = platform::SplitLines(content);
-  QStringList lines;
-  lines.reserve(raw.size());
-  for (const QByteArray& line : raw) lines.append(platform::FromSjis(line));
-  if (lines != seen) return SeenResult::Stale;
-  if (exists && !platform::ConfirmRewriteOfForeignBytes(path, raw)) return SeenResult::Failed;
+  if (platform::FromSjisLines(content) != seen) return SeenResult::Stale;
+  if (exists && !platform::ConfirmRewriteOfForeignBytes(path, platform::SplitLines(content))) return SeenResult::Failed;
   return SeenResult::Done;
 }
 

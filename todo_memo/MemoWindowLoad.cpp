@@ -90,8 +90,7 @@ void MemoWindow::Form_Activate() {
   // next button, which says so, rather than a message on every activation.
   QByteArray content;
   if (!QFileInfo::exists(MemoFileLocalPath()) || !platform::ReadWholeFile(MemoFileLocalPath(), content)) return;
-  QStringList lines;
-  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  const QStringList lines = platform::FromSjisLines(content);
   if (lines != ShownFileLines) takeChangedFile(lines);
 }
 
@@ -101,7 +100,7 @@ bool MemoWindow::readMemoLines(QStringList& lines) const {
   lines.clear();
   QByteArray content;
   if (!platform::ReadWholeFileOrReport(MemoFileLocalPath(), content)) return false;
-  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  lines = platform::FromSjisLines(content);
   return true;
 }
 

@@ -44,14 +44,15 @@ QString RedatedItem(const QString& line, const QDate& date) {
   return BeforeFirstTab(line) + kTab + DateText(date);
 }
 
-void InsertInScheduleOrder(QStringList& lines, const QString& newLine) {
+qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine) {
   for (qsizetype i = 0; i < lines.size(); ++i) {
     if (WithoutTrailingBlanks(lines[i]) > newLine) {
       lines.insert(i, newLine);
-      return;
+      return i;
     }
   }
   lines.append(newLine);
+  return lines.size() - 1;
 }
 
 DayMail DayMailOf(const QDate& date, const QStringList& entries) {

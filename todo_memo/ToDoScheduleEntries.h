@@ -36,8 +36,9 @@ QString MascotDayListText(const QString& mascotText);
 QString RedatedItem(const QString& line, const QDate& date);
 
 // Puts the new line before the first line that, without trailing blanks,
-// sorts after it by character code; at the end when none does.
-void InsertInScheduleOrder(QStringList& lines, const QString& newLine);
+// sorts after it by character code; at the end when none does. Returns
+// where it went.
+qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine);
 
 // The day list mailed: the subject "yyyy/mm/ddの予定", the body of the
 // trimmed entries joined by CR LF, and for the clipboard every entry as it

@@ -155,6 +155,10 @@ class TodoWindow : public PageWindow {
   // when written. Otherwise the list is read again from the file, and a file
   // changed behind the window is said so.
   bool writeBack(const QStringList& lines);
+  // Asked before a change that writes another file too: true while the to-do
+  // file still holds ShownFileLines and may be rewritten (the foreign-bytes
+  // question answered); otherwise the list is read again and the user told.
+  bool toDoFileMayChange();
   // TodoWindowCalendar.cpp
   QString linkedSchedulePath() const;
   // TodoWindowDrops.cpp

@@ -65,14 +65,7 @@ bool TodoWindow::addScheduleLine(const QDate& date, const QString& kind, const Q
   const QString line = ScheduleLine::ComposeDated(date, kind, text);
   AddedScheduleLine made{path, line};
   const bool written = ScheduleFile::Rewrite(path, [&](QStringList& lines) {
-    const QStringList before = lines;
-    todo::InsertInScheduleOrder(lines, line);
-    made.at = before.size();
-    for (qsizetype i = 0; i < before.size(); ++i)
-      if (before[i] != lines[i]) {
-        made.at = i;
-        break;
-      }
+    made.at = todo::InsertInScheduleOrder(lines, line);
     made.copies = lines.count(line);
     return true;
   });
@@ -126,14 +119,7 @@ bool TodoWindow::dropItemOnDay(const QDate& day) {
     TellNothingWritten(QStringLiteral("「") + ToDoFilePath + QStringLiteral("」に書き込めません。"));
     return false;
   }
-  switch (todo::CheckSeenDataFile(toDoPath, ShownFileLines)) {
-    case todo::SeenResult::Done: break;
-    case todo::SeenResult::Stale:
-      LoadToDoList();
-      todo::ShowStaleListMessage(todo::kToDoFileSubject);
-      return false;
-    case todo::SeenResult::Failed: return false;
-  }
+  if (!toDoFileMayChange()) return false;
   todo::ToDoList list = TakeList();
   if (!list.hasCurrent()) return false;
   list.texts[list.current] = todo::RedatedItem(line, day);

@@ -89,6 +89,18 @@ void TodoWindow::deleteCurrent(todo::ToDoList& list, bool& changed) {
   changed = true;
 }
 
+bool TodoWindow::toDoFileMayChange() {
+  switch (todo::CheckSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines)) {
+    case todo::SeenResult::Done: return true;
+    case todo::SeenResult::Stale:
+      LoadToDoList();
+      todo::ShowStaleListMessage(todo::kToDoFileSubject);
+      return false;
+    case todo::SeenResult::Failed: return false;
+  }
+  return false;
+}
+
 bool TodoWindow::writeBack(const QStringList& lines) {
   const todo::SeenResult result = todo::ChangeSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines,
                                                            [&lines](QStringList& now) {

@@ -76,14 +76,7 @@ void TodoWindow::Cmd_FileExport_Click() {
   // Asked before the export file gets the items: a to-do file that changed
   // behind the list, or whose rewrite the user refuses, would leave them in
   // both files.
-  switch (todo::CheckSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines)) {
-    case todo::SeenResult::Done: break;
-    case todo::SeenResult::Stale:
-      LoadToDoList();
-      todo::ShowStaleListMessage(todo::kToDoFileSubject);
-      return;
-    case todo::SeenResult::Failed: return;
-  }
+  if (!toDoFileMayChange()) return;
   setEnabled(false);
   platform::SetHourglassCursor();
 
