@@ -10,6 +10,7 @@
 #include "WeekTimeAxisPage.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -275,10 +276,22 @@ void PrintSpreadsBeside(SchedulePrintSource& source, QDate& d, int sheets, const
   }
 }
 
+// What a design lays out across one side when it sets pages side by side
+// (see the layouts above); 0 for one page a side.
+double WeeklySideWidthMm(int code) {
+  const double pl = PaperSettings.PageLeft, pw = PaperSettings.PageWidth;
+  switch (code) {
+    case 122: case 132: case 133: case 142: case 152: case 162: case 172: case 182:
+      return FacingPagesWidthMm();  // back and right half
+    case 125: return 3 * pw - 2 * pl + 4;  // three weeks, 2 mm apart
+    case 127: case 173: return TwoPagesAcrossWidthMm(0);  // a page beside the first
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
-  const Ranges r;
   const int code = designCode;
   switch (code) {
     case 121: case 122: case 123: case 124: case 125: case 126: case 127: case 131: case 132: case 133:
@@ -287,6 +300,10 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
     case 191: case 192: case 201: case 202: case 203: case 204: break;
     default: return 0;
   }
+  // The width goes first: the PDF printer's paper follows it and the right
+  // half is measured on that paper.
+  if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
+  const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
   const int n = PagesOfSheetCount(count, 1);
   const int twoN = PagesOfSheetCount(count, 2);

@@ -5,6 +5,7 @@
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PageFooter.h"
 #include "core/print/PageHeader.h"
@@ -102,6 +103,9 @@ void RunCardPages(int sideLayout, const CardJob& job) {
     }
     return;
   }
+  // Two pages across a side: the width goes first, since the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  SetLaidOutSideWidthMm(FacingPagesWidthMm());
   const double S = GetScaleWidth();
   const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
   const double E = RoundHalfEven(S - 0.4);

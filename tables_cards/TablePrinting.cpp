@@ -1,6 +1,7 @@
 #include "TablePrinting.h"
 
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -42,6 +43,10 @@ QString TableUnsupportedSideMessage(const QString& templateName, const QString& 
 }
 
 bool PrintTablePages(int code, const TablePageRenderer& render) {
+  // The width two pages take across a side goes first: the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  if (code == kTableSideA4Both) SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  if (code == kTableSideFolded) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   Strip strip{};
   int16_t side = 0;
   if (OnePagePlacement(code, 1, strip, side)) {
