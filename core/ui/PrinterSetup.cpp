@@ -37,8 +37,12 @@ int16_t ShowPrinterSetup(QWidget* owner) {
   ForgetQueueDefaultPageSizes();
   PrinterSetupChoice choice = CurrentChoice();
   const int16_t result = printerSetupHandler() ? printerSetupHandler()(owner, choice) : showReal(owner, choice);
-  if (result != 0 && !choice.printer.isEmpty() && choice.paper.size.isValid())
+  if (result != 0 && !choice.printer.isEmpty() && choice.paper.size.isValid()) {
     KeepPaperChoice(choice.printer, choice.paper);
+    // The printer set up here is the one the next job goes to (the print
+    // dialog opens on it), so the paper chosen applies where the user meant.
+    SetCurrentPrinter(choice.printer);
+  }
   ThePrinter().endDocument();
   return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The File menu's "プリンタの設定": the printer setup dialog. What is chosen
 // there (paper size, orientation, paper source) is kept for the printer it
-// was chosen for, for the rest of the run; a print job still takes its
-// printer from the print dialog.
+// was chosen for, for the rest of the run, and that printer becomes the one
+// the next job goes to (the print dialog still lets a job choose another).
 #include <QString>
 #include <cstdint>
 #include <functional>

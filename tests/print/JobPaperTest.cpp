@@ -193,6 +193,18 @@ TEST_F(JobPaperTest, PrinterSetupShowsThePaperItKeepsOnThePrinterTheJobsUse) {
   EXPECT_EQ(opened, kPdfPrinterName);
   EXPECT_EQ(PaperForJob(kPdfPrinterName, 1).orientation, L);
   EXPECT_TRUE(PaperForJob(QStringLiteral("Laser"), 1).size.isEquivalentTo(QPageSize(QPageSize::A5)));
+
+  // Another printer chosen there shows its own kept paper, and becomes the
+  // one the next job goes to.
+  SetPrinterSetupHandler([&](QWidget* owner, PrinterSetupChoice& choice) -> int16_t {
+    PrinterSetupDialog dialog(choice, owner);
+    dialog.Cmb_printer->setCurrentText(QStringLiteral("Laser"));
+    EXPECT_TRUE(dialog.Cmb_paper->currentData().value<QPageSize>().isEquivalentTo(QPageSize(QPageSize::A5)));
+    choice = dialog.choice();
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  EXPECT_EQ(CurrentPrinterName(), QStringLiteral("Laser"));
 }
 
 TEST_F(JobPaperTest, APdfJobAsksNothingAboutPaper) {
