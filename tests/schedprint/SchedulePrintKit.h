@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "PdfReadBack.h"
 #include "TestEnvironment.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintSeams.h"
@@ -115,3 +116,11 @@ class SchedulePrintTest : public RingpadTest {
 QStringList TextsOf(const std::vector<RecordedOp>& ops);
 // The first Text op with this text (trimmed comparison); nullopt when none.
 std::optional<RecordedOp> FindText(const std::vector<RecordedOp>& ops, const QString& text);
+
+// Every text of a recorded page stands in the printed PDF page where the
+// recording put it: a word starts at or before the text's x and its top lies
+// at the text's y (shifted by the sheet margin). The recording steps lines by
+// one em, as the layouts count them; a printer that stepped by its face's
+// taller line box would put later lines lower.
+void ExpectPrintedWhereRecorded(const std::vector<RecordedOp>& page, const std::vector<PdfWord>& words, int pdfPage,
+                                double margin);
