@@ -239,6 +239,38 @@ TEST_F(PhoneBookPdf, DefaultDesignKeepsEveryEntryBetweenItsRules) {
   }
 }
 
+// No word of the ruled designs and the blank form crosses a rule: each
+// design's rows hold the lines it counts for them, one em apiece.
+TEST_F(PhoneBookPdf, NoRuledDesignPrintsAcrossItsRules) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  w.Chk_Jyusyo->setCheckState(Qt::Checked);
+  const double m = PaperSettings.PrintMargin;
+  const double left = PaperSettings.PageLeft + m, right = PaperSettings.PageWidth + m;
+  for (int design : {0, 1, 2, 3, 4, 5, 6, 7, 9, 13}) {
+    SCOPED_TRACE(design);
+    w.Cmb_Type->setCurrentIndex(design);
+    const int side = w.Cmb_men->findText(QStringLiteral("表のみ"));
+    if (side >= 0) w.Cmb_men->setCurrentIndex(side);
+    const QString pdf = PrintToPdf(w, QStringLiteral("address_ruled_%1.pdf").arg(design));
+    ASSERT_GE(PdfPageCount(pdf), 1);
+    constexpr int kDpi = 300;
+    const std::vector<double> rules = SolidRulesMm(RenderPdfPage(pdf, 1, kDpi), kDpi, left + 1, right - 1);
+    ASSERT_GE(rules.size(), 3u);
+    int words = 0;
+    for (const PdfWord& word : PdfWords(pdf)) {
+      if (word.page != 1 || word.yMinMm < rules.front()) continue;
+      ++words;
+      for (double rule : rules)
+        EXPECT_FALSE(rule > word.yMinMm + 0.3 && rule < word.yMaxMm - 0.3)
+            << word.text.toStdString() << " " << word.yMinMm << "-" << word.yMaxMm << " rule " << rule;
+    }
+    EXPECT_GT(words, 0);
+  }
+}
+
 // The other designs written out for a look; each comes out as one page.
 TEST_F(PhoneBookPdf, FramedPackedPersonalAndPostcardPages) {
   if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
