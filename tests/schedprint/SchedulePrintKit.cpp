@@ -10,6 +10,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/PageDesignList.h"
+#include "schedule_print/SchedulePrintButton.h"
 
 const QString kTestQueueName = QStringLiteral("schedprint-queue");
 
@@ -199,8 +200,17 @@ void SchedulePrintTest::freshPage() {
   SetPrinterScaleMode(6);
 }
 
-void ExpectPrintedWhereRecorded(const std::vector<RecordedOp>& page, const std::vector<PdfWord>& words, int pdfPage,
-                                double margin) {
+void SchedulePrintTest::expectPrintedWhereRecorded(const QString& pdfName) {
+  Cmd_print_Click(source);
+  const auto pages = Pages(printer());
+  ASSERT_GE(pages.size(), 1u);
+  const std::vector<RecordedOp> page = pages.front();
+  const QString pdf = usePdfPrinter(pdfName);
+  Cmd_print_Click(source);
+  ASSERT_GE(PdfPageCount(pdf), 1);
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  constexpr int pdfPage = 1;
+  constexpr double margin = 3;
   int compared = 0;
   for (const RecordedOp& op : page) {
     if (op.kind != RecordedOp::Text || op.text.trimmed().isEmpty()) continue;
