@@ -360,4 +360,13 @@ TEST_F(WeeklyDriverTest, WeekPagesThroughThePdfPrinter) {
   EXPECT_EQ(onPage(2, QStringLiteral("9")).page, 2);
 }
 
+// The weekly ruled page on paper as laid out, a day of several entries too.
+TEST_F(WeeklyDriverTest, WeekPagePrintsWhereItIsLaidOut) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools missing";
+  source.lines = {QStringLiteral("2009/03/03 10:00 会議"), QStringLiteral("2009/03/03 13:00 打合せ"),
+                  QStringLiteral("2009/03/03 16:00 来客"), QStringLiteral("2009/03/05 祝日 記念日")};
+  source.choose(12, 0, QDate(2009, 3, 4));
+  expectPrintedWhereRecorded(QStringLiteral("schedprint-week-pitch"));
+}
+
 }  // namespace
