@@ -6,6 +6,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 
 QStringList TreeItemLines(const QString& items) {
@@ -24,7 +25,7 @@ TreeMeasures MeasureTree(int boxLayout, const QString& remarks) {
   const PaperSettingsData& p = PaperSettings;
   m.cw = HalfCharWidthMm(p.DataFontSize);
   const double k = boxLayout <= 1 ? 2 : boxLayout <= 5 ? 4 : 6;
-  m.remarksHeight = remarks.trimmed().isEmpty() ? 0 : int(RoundHalfEven(4 * m.cw));
+  m.remarksHeight = TrimBlanks(remarks).isEmpty() ? 0 : int(RoundHalfEven(4 * m.cw));
   const double pitch = kTreeCell + k * m.cw;
   const double room = double(p.FootHeight) - p.DataHeight - 2 * kTreeCell - m.remarksHeight;
   m.rowsPerPage = room <= 0 ? 0 : int(std::floor(room / pitch));

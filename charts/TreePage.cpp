@@ -10,6 +10,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvFieldArray.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 
 void TreeChart::Prepare(const QString& items) {
   lines = TreeItemLines(items);
@@ -42,7 +43,7 @@ int32_t TreeChart::LevelColour(int level) const {
 namespace {
 
 QString Field(const CsvFieldArray& fields, int n, int count) {
-  return n <= count ? fields[n].trimmed() : QString();
+  return n <= count ? TrimBlanks(fields[n]) : QString();
 }
 
 void TextAt(const QString& text, double x, double y, double right, int32_t colour) {
@@ -152,6 +153,6 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
     SetCurrentY(p.FootHeight - std::floor(4 * chart.measures.cw));
     PrintTextFitTwoLines(chart.remarks, float(right - 0.5));
   }
-  DrawPageHeader(chart.title.trimmed(), left, right);
+  DrawPageHeader(TrimBlanks(chart.title), left, right);
   DrawPageFooter(QString(), left, right);
 }

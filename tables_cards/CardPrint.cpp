@@ -13,6 +13,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 
 namespace {
@@ -53,7 +54,7 @@ QString CardJobRefusal(const CardJob& job, double spanWidth) {
 
 bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   const PaperSettingsData& p = PaperSettings;
-  DrawPageHeader(job.title.trimmed(), left, right);
+  DrawPageHeader(TrimBlanks(job.title), left, right);
   SetPrinterScaleMode(6);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
@@ -69,13 +70,13 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
     const QStringList values = SplitCsvFields(job.records[r], kCardListLimit);
     const double top = p.DataHeight + slot * c;
     for (int j = 0; j < job.columnNames.size(); ++j) {
-      const QString name = job.columnNames[j].trimmed();
+      const QString name = TrimBlanks(job.columnNames[j]);
       if (name.isEmpty() || !job.places[size_t(j)]) continue;
       const CardPoint at = *job.places[size_t(j)];
       SetCurrentX(left + s * at.x);
       SetCurrentY(top + s * at.y);
       if (job.withNames) PrintTextInline(name + QStringLiteral(":"));
-      PrintTextNewLine(j < values.size() ? values[j].trimmed() : QString());
+      PrintTextNewLine(j < values.size() ? TrimBlanks(values[j]) : QString());
     }
     DrawStyledLine(1, left, top + c, right, top + c, p.LineColor);
   }

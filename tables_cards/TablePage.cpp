@@ -10,6 +10,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
 #include "core/ui/NumberFormat.h"
@@ -109,7 +110,7 @@ void DrawTableTitleAndFooter(const TableOptions& o, int16_t page, double leftX, 
   if (o.notitle == 1) return;
   const int16_t titleStyle = PaperSettings.TitleStyle;
   PaperSettings.TitleStyle = 0;
-  DrawPageHeader(o.title.trimmed(), leftX, rightX);
+  DrawPageHeader(TrimBlanks(o.title), leftX, rightX);
   PaperSettings.TitleStyle = titleStyle;
   SetFontName(PaperSettings.HeadFontName);
   SetFontSize(PaperSettings.DefaultFontSize - 2);

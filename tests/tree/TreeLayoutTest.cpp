@@ -22,6 +22,7 @@ TEST_F(TreeTest, MeasuresAtNinePointFollowTheBoxLayout) {
   // Remarks take four character widths, rounded; blanks alone take none.
   EXPECT_EQ(MeasureTree(0, QStringLiteral("注")).remarksHeight, 6);
   EXPECT_EQ(MeasureTree(0, QStringLiteral("  ")).remarksHeight, 0);
+  EXPECT_EQ(MeasureTree(0, QStringLiteral("　")).remarksHeight, 6);  // a full-width blank is text
   PaperSettings.PageWidth = PaperSettings.PageLeft + 45;
   EXPECT_EQ(MeasureTree(0, QString()).boxWidth, 30);
   PaperSettings.FootHeight = PaperSettings.DataHeight + 10;

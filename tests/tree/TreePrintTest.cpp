@@ -1,5 +1,6 @@
 // Tree pages on the recording surface at the bible size.
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <map>
 
@@ -312,4 +313,19 @@ TEST_F(TreeTest, ThreeRowBoxWrapsItsTextAndThinLinesNarrowTheOutline) {
     ASSERT_EQ(boxes[0].size(), 1u);
     EXPECT_EQ(boxes[0][0].drawWidth, thin ? 1 : 2) << thin;
   }
+}
+
+TEST_F(TreeTest, FullWidthBlanksAreTextInBoxesAndTitle) {
+  setItems({QStringLiteral("　山田,x")});
+  window_->Txt_Title->setText(QStringLiteral("　連絡網 "));
+  print();
+  const auto runs = textRuns();
+  const auto has = [&runs](const QString& text) {
+    return std::any_of(runs.begin(), runs.end(), [&text](const RecordedOp& op) { return op.text == text; });
+  };
+  EXPECT_TRUE(has(QStringLiteral("　山田"))) << "the item's leading full-width blank is printed";
+  EXPECT_TRUE(std::any_of(runs.begin(), runs.end(), [](const RecordedOp& op) {
+    return op.text.endsWith(QStringLiteral("　連絡網"));
+  })) << "only the half-width blank is trimmed from the title";
+  EXPECT_EQ(boxesByPage().at(0).size(), 1u);  // one item at level 0, not indented
 }
