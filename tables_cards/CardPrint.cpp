@@ -1,5 +1,7 @@
 #include "CardPrint.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/platform/Codec.h"
@@ -14,10 +16,22 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
 #include "core/text/StringHelpers.h"
+#include "TablePrinting.h"
 #include "core/text/Numbers.h"
 
 namespace {
-constexpr int kMaxSteps = 1000;
+constexpr int kMaxSteps = kTableMaxPasses;
+}
+
+QString CardJob::LastPrintedName() const {
+  QString first;
+  if (lastPrinted >= 0 && lastPrinted < records.size())
+    for (const QString& value : SplitCsvFields(records[lastPrinted], kCardListLimit))
+      if (!TrimBlanks(value).isEmpty()) {
+        first = TrimBlanks(value).left(40);
+        break;
+      }
+  return QStringLiteral("%1件目のカード「%2」").arg(lastPrinted + 1).arg(first);
 }
 
 void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& columns) {
@@ -67,6 +81,7 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   const qsizetype first = qsizetype(page - 1) * n;
   int slot = 0;
   for (qsizetype r = first; n > 0 && r < job.records.size() && r < first + n; ++r, ++slot) {
+    job.lastPrinted = std::max(job.lastPrinted, r);
     const QStringList values = SplitCsvFields(job.records[r], kCardListLimit);
     const double top = p.DataHeight + slot * c;
     for (int j = 0; j < job.columnNames.size(); ++j) {
@@ -88,7 +103,9 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   return done;
 }
 
-void RunCardPages(int sideLayout, const CardJob& job) {
+// No prompt follows the last page allowed: the job ends there, and the
+// caller says so.
+bool RunCardPages(int sideLayout, const CardJob& job) {
   const PaperSettingsData& p = PaperSettings;
   const double front[2] = {double(p.PageLeft), double(p.PageWidth)};
   const double back[2] = {0, double(p.PageWidth - p.PageLeft)};
@@ -99,26 +116,29 @@ void RunCardPages(int sideLayout, const CardJob& job) {
       BeginPage();
       const bool done = PrintCardSheet(t, span[0], span[1], job);
       FinishOutput();
-      if (done || !ConfirmPaperSet(atFront ? 1 : 0)) break;
+      if (done) return false;
+      if (t == kMaxSteps) return true;
+      if (!ConfirmPaperSet(atFront ? 1 : 0)) return false;
     }
-    return;
+    return false;
   }
   const double S = GetScaleWidth();
   const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
   const double E = RoundHalfEven(S - 0.4);
   for (int t = 1; t <= kMaxSteps; ++t) {
-    if (t > 1 && !ConfirmPaperSet(0)) break;
+    if (t > 1 && !ConfirmPaperSet(0)) return false;
     BeginPage();
     PreviewOutlineKind = 0;
     bool done = PrintCardSheet(4 * t, back[0], back[1], job);
     done = PrintCardSheet(4 * t - 3, R, E, job) || done;
     DrawBinderMarks(0);
     FinishOutput();
-    if (!ConfirmPaperSet(1)) break;
+    if (!ConfirmPaperSet(1)) return false;
     BeginPage();
     done = PrintCardSheet(4 * t - 2, back[0], back[1], job) || done;
     done = PrintCardSheet(4 * t - 1, R, E, job) || done;
     FinishOutput();
-    if (done) break;
+    if (done) return false;
   }
+  return true;
 }

@@ -59,6 +59,15 @@ TablePrintJob::TablePrintJob(const TableOptions& o) : options(o), body(o.body) {
   }
 }
 
+void TablePrintJob::NotePrinted(const TableSlot& row) const {
+  if (!row.line.isEmpty() && TableLineKindOf(row.line) == TableLineKind::Data) lastPrinted = row;
+}
+
+QString TablePrintJob::LastPrintedName() const {
+  const QString first = TrimBlanks(SplitCsvFields(lastPrinted.line).value(0)).left(40);
+  return QStringLiteral("%1行目「%2」").arg(lastPrinted.rowNumber).arg(first);
+}
+
 TableColumns LayTableColumns(const TableOptions& o, double leftX, double rightX) {
   TableColumns columns;
   double x = o.coln == 1 ? leftX + 5 : leftX;
@@ -180,6 +189,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
   auto slotTop = [&](int slot) { return (slot - 1) * rowHeight + rowsTop; };
 
   auto drawRow = [&](const TableSlot& s) {
+    job.NotePrinted(s);
     const double y = slotTop(s.slot);
     if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, leftX, y, rightX, y + rowHeight, PaperSettings.ShadeColor);
     SetFontName(PaperSettings.DefaultFontName);

@@ -14,6 +14,7 @@
 #include "core/text/ColorTable.h"
 #include "tables_cards/CardColumnList.h"
 #include "tables_cards/CardLayoutPicture.h"
+#include "tables_cards/TablePrinting.h"
 
 namespace {
 
@@ -121,6 +122,8 @@ TEST_F(CardTest, AJobStopsAtAThousandPagesOrSheets) {
   ASSERT_EQ(pages.size(), 1000u);
   ASSERT_EQ(pages.back().size(), 1u);
   EXPECT_EQ(pages.back()[0].text, QStringLiteral("R1000"));
+  // Said once, after the job, naming the last card printed.
+  EXPECT_EQ(messages().texts(), QStringList{PageLimitMessage(QStringLiteral("1000件目のカード「R1000」"))});
 
   printer().clearOps();
   w.Cmb_men->setCurrentIndex(2);
@@ -132,6 +135,15 @@ TEST_F(CardTest, AJobStopsAtAThousandPagesOrSheets) {
   for (const CardRun& run : pages[1999]) last << run.text;
   last.sort();
   EXPECT_EQ(last, QStringList({"R3997", "R3998", "R3999", "R4000"}));
+  EXPECT_EQ(messages().texts().last(), PageLimitMessage(QStringLiteral("4000件目のカード「R4000」")));
+
+  // A job whose last card falls on the last page allowed is complete.
+  messages().clear();
+  printer().clearOps();
+  CardWindow& exact = openFile("exact.csv", lines.mid(0, 2 + 1000));
+  exact.Cmd_print_Click();
+  EXPECT_EQ(pageRuns().size(), 1000u);
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 // A side layout the print code does not know prints nothing and says so.
