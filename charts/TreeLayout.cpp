@@ -54,8 +54,14 @@ TreePages AssignTreePages(const std::vector<int>& levels, TreePaging paging, int
     rows = 0;
     for (size_t i = 0; i < levels.size(); ++i) {
       if (levels[i] == 1) {
-        ++page;
-        rows = 1;
+        // Only an item with children opens a page: the repeated parent row
+        // shows only above a child, so the page would otherwise stay empty.
+        // It counts as the page's first row unless the page has room for
+        // just one, where the first child must still come onto it.
+        if (i + 1 < levels.size() && levels[i + 1] >= 2) {
+          ++page;
+          rows = rowsPerPage > 1 ? 1 : 0;
+        }
       } else if (levels[i] >= 2) {
         place(i);
       }

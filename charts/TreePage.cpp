@@ -1,5 +1,6 @@
 #include "TreePage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/print/DrawStyledLine.h"
@@ -125,6 +126,10 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
   const double I = kTreeIndent;
   const bool topPages = chart.paging == TreePaging::TopLevelPages;
   const int minContinuing = topPages ? 2 : 1;
+  // The deepest indent whose box still ends inside the page; deeper levels
+  // stand at that indent rather than run off the page's right edge.
+  const int deepestIndent = std::max(0, int(std::floor((right - left - chart.measures.boxWidth) / I)));
+  auto indentX = [&](int level) { return left + std::min(level, deepestIndent) * I; };
   int row = 0;
   for (const TreeRow& drawn : chart.pages.rowsOf(page)) {
     const size_t i = drawn.line;
@@ -132,14 +137,17 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
     const bool parentRow = drawn.parent;
     ++row;
     const double y0 = p.DataHeight + (row - 1) * H + C / 2;
-    const double x0 = left + level * I;
+    const double x0 = indentX(level);
     if (level > 0 && !(parentRow && level == 1)) {
       const double xv = x0 - I / 2;
       DrawStyledLine(1, xv, y0 + H / 2, x0, y0 + H / 2, p.LineColor);
       DrawStyledLine(1, xv, y0 - C / 4, xv, connectors.siblingFollows(i) ? y0 + H : y0 + H / 2, p.LineColor);
     }
+    double lastColumn = -1;  // levels past the deepest indent share one column
     for (int L : connectors.continuingLevels(i, minContinuing)) {
-      const double xl = left + L * I - I / 2;
+      const double xl = indentX(L) - I / 2;
+      if (xl == lastColumn) continue;
+      lastColumn = xl;
       DrawStyledLine(1, xl, y0 - C / 4, xl, y0 + H, p.LineColor);
     }
     const int32_t firstColour = chart.levelColours ? chart.LevelColour(level) : p.DataColor;
