@@ -66,6 +66,18 @@ std::optional<CardPoint> ParseCardPosition(const QString& position) {
   return CardPoint{x, y};
 }
 
+bool CardPointOnCard(const CardPoint& at) { return at.x >= 0 && at.x < kCardLayoutWidthMm && at.y >= 0; }
+
+QStringList CardColumnsOffCard(const std::vector<CardColumn>& columns) {
+  QStringList names;
+  for (const CardColumn& column : columns) {
+    if (column.position.isEmpty()) continue;
+    const std::optional<CardPoint> at = ParseCardPosition(column.position);
+    if (!at || !CardPointOnCard(*at)) names << column.name;
+  }
+  return names;
+}
+
 std::optional<int32_t> CardPositionColour(const QString& position) {
   const QStringList fields = SplitCsvFields(position, 7);
   if (fields.size() < 4 || fields[3].trimmed().isEmpty()) return std::nullopt;

@@ -50,7 +50,9 @@ void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& col
   places.assign(size_t(columnNames.size()), std::nullopt);
   for (const CardColumn& column : columns) {
     if (column.position.isEmpty() || column.headerIndex < 1 || column.headerIndex > columnNames.size()) continue;
-    places[size_t(column.headerIndex - 1)] = ParseCardPosition(column.position);
+    const std::optional<CardPoint> at = ParseCardPosition(column.position);
+    // Off the card it would print off the page; the layout editor names it.
+    if (at && CardPointOnCard(*at)) places[size_t(column.headerIndex - 1)] = at;
   }
 }
 

@@ -208,3 +208,25 @@ TEST_F(CardTest, FilesWithOtherLineEndsReadPrintAndStoreAlike) {
                                "\r\n"));
   }
 }
+
+// Fields placed off the card, or at a place that is no pair of numbers, do
+// not print (they would land off the page); the layout picture names them.
+TEST_F(CardTest, FieldsOffTheCardAreNamedInTheLayoutAndLeftOutOfPrint) {
+  CardWindow& w = openFile("off.csv", {"@TABLE_ITEM_XY(右外)=ITEM,130,0", "@TABLE_ITEM_XY(左外)=ITEM,-5,0",
+                                       "@TABLE_ITEM_XY(読めない)=ITEM,x,0", "@TABLE_ITEM_XY(内)=ITEM,10,0",
+                                       "右外,左外,読めない,内", "1,2,3,4"});
+  EXPECT_EQ(w.Pic1->offCardNotice(), QStringLiteral("カードの外にあり印刷されない項目: 右外、左外、読めない"));
+  const QImage shot = DetailsPicture(w);
+  const double foot = shot.height() * kCardLayoutWidthMm / shot.width();
+  EXPECT_GT(DetailsPixels(shot, 0, foot - 6, 120, foot, DetailsRed), 0) << "the notice at the picture's foot";
+  w.Cmd_print_Click();
+  QString all;
+  for (const RecordedOp& op : DetailsBodyTexts(printer())) all += op.text;
+  EXPECT_EQ(all, QStringLiteral("4"));
+
+  CardWindow& fine = openFile("fine.csv", {"@TABLE_ITEM_XY(内)=ITEM,10,0", "内", "1"});
+  EXPECT_TRUE(fine.Pic1->offCardNotice().isEmpty());
+  const QImage fineShot = DetailsPicture(fine);
+  const double fineFoot = fineShot.height() * kCardLayoutWidthMm / fineShot.width();
+  EXPECT_EQ(DetailsPixels(fineShot, 0, fineFoot - 6, 120, fineFoot, DetailsRed), 0);
+}
