@@ -5,14 +5,30 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "DesignCatalog.h"
 #include "ScheduleFile.h"
 #include "ScheduleWindow.h"
+#include "ScheduleWindowCheckBoxes.h"
 
 namespace {
 int16_t Ticked(const QCheckBox* box) { return box && box->isChecked() ? 1 : 0; }
 }  // namespace
 
-ScheduleOptions& ScheduleWindow::PrintOptions() { return Options; }
+ScheduleOptions& ScheduleWindow::PrintOptions() { return printedOptions_; }
+
+// A box the design hides was left as another design set it or the user
+// ticked it there; the page must not depend on what the user cannot see.
+ScheduleOptions ScheduleWindow::OptionsAsShown() {
+  ScheduleOptions shown = Options;
+  for (int c = 0; c < kOptionControlCount; ++c) {
+    const auto* box = qobject_cast<const QCheckBox*>(DesignOptionControl(static_cast<OptionControl>(c)));
+    if (!box || !box->isHidden()) continue;
+    const CheckBoxControl* control = FindCheckBox(*this, box);
+    const ScheduleOptionKey* key = control && control->key ? FindScheduleOptionKey(QLatin1String(control->key)) : nullptr;
+    if (key && key->variable) key->variable(shown) = 0;
+  }
+  return shown;
+}
 
 SchedulePrintControls ScheduleWindow::PrintControls() const {
   SchedulePrintControls c;
@@ -47,5 +63,6 @@ bool ScheduleWindow::ScheduleFileReadable() const {
 QWidget* ScheduleWindow::PrintBusyWindow() { return this; }
 
 void ScheduleWindow::Cmd_print_Click() {
+  printedOptions_ = OptionsAsShown();
   if (const SchedulePrintHandler& handler = CurrentSchedulePrintHandler()) handler(*this);
 }

@@ -8,7 +8,10 @@
 #include <set>
 
 #include "EditorWindowTest.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/SurfaceRecorder.h"
 #include "schedule/DesignCatalog.h"
+#include "schedule_print/SchedulePrinting.h"
 #include "schedule/PageDesignList.h"
 
 namespace {
@@ -271,3 +274,42 @@ TEST_F(EditorWindowTest, TheDesignListIgnoresTypingAndDelete) {
 }
 
 }  // namespace
+
+// Design 1 ticks the memo box; design 26 hides it. Its page is the same
+// whichever design came before it.
+TEST_F(EditorWindowTest, AHiddenOptionDoesNotChangeThePage) {
+  RegisterSchedulePrinting();
+  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{}; });
+  SurfaceRecorder recorder;
+  const auto printDesign26 = [&recorder](ScheduleWindow& w) {
+    recorder.printer.clearOps();
+    w.Cmb_Type->setCurrentRow(26);
+    w.Cmd_print_Click();
+    QStringList ops;
+    for (const RecordedOp& op : recorder.printer.ops())
+      ops << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                 .arg(op.kind)
+                 .arg(op.x1, 0, 'f', 3)
+                 .arg(op.y1, 0, 'f', 3)
+                 .arg(op.x2, 0, 'f', 3)
+                 .arg(op.y2, 0, 'f', 3)
+                 .arg(op.kind == RecordedOp::Text ? op.fontSize : 0)
+                 .arg(op.text);
+    return ops;
+  };
+  const QStringList fresh = printDesign26(Open());
+  ScheduleWindow& w = Open();
+  w.Cmb_Type->setCurrentRow(1);
+  ASSERT_TRUE(w.chk_memo->isChecked());
+  const QStringList after = printDesign26(w);
+  EXPECT_GT(fresh.size(), 10);
+  EXPECT_EQ(after.size(), fresh.size());
+  for (qsizetype i = 0; i < std::min(after.size(), fresh.size()); ++i)
+    if (after[i] != fresh[i]) {
+      ADD_FAILURE() << "op " << i << ": " << after[i].toStdString() << " instead of " << fresh[i].toStdString();
+      break;
+    }
+  EXPECT_EQ(w.Options.OptMemo, 1) << "the box keeps its state for the designs that show it";
+  SetSchedulePrintHandler({});
+  SetPrintDialogHandler({});
+}
