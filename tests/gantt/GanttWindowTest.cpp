@@ -222,9 +222,14 @@ TEST_F(GanttTest, NewUserSavesAChartClearsItAndReadsItBack) {
   EXPECT_EQ(g->cmb_box->currentIndex(), 1);
   EXPECT_TRUE(g->chk_biko->isChecked());
 
-  // Closed and opened again: the file comes back from the settings.
+  // Closed over a change, which the user lets go, and opened again: the
+  // file comes back from the settings.
   g->txt_name->setText(QStringLiteral("unsaved"));
+  messages().answer(platform::MsgResult::No);
   main->mdiArea->closeAllSubWindows();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(QStringLiteral("「ガントチャート」の内容が変更されています。")));
+  messages().clear();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   GanttWindow::CurrentGanttFile.clear();
   main->mnu_FrmGant_Click();

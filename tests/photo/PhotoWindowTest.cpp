@@ -257,10 +257,10 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
   EXPECT_EQ(messages().shown()[0].defaultButton, 2);
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.bmp"))), before);
 
-  // A cancelled dialog forgets the path.
+  // A cancelled dialog keeps the path, so that the next one opens at it.
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
   w().Cmd_FileWrite_Click();
-  EXPECT_EQ(w().CurrentPicturePath, QString());
+  EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("out.bmp")));
 }
 
 // A side file that cannot be read is never written over with texts that
