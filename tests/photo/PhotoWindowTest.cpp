@@ -324,3 +324,25 @@ TEST_F(PhotoWindowTest, PrintsWhatTheWindowShows) {
 }
 
 }  // namespace
+
+// 用紙いっぱいに stays in force when the picture is turned: the turned
+// picture is stretched to the page body again, and saving keeps the plain
+// turned picture.
+TEST_F(PhotoWindowTest, TurningAStretchedPictureKeepsTheStretch) {
+  QImage picture(40, 10, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  ASSERT_TRUE(picture.save(homeFile(QStringLiteral("wide.bmp")), "BMP"));
+  ASSERT_TRUE(w().LoadPhotoFile(homeFile(QStringLiteral("wide.bmp"))));
+  w().Command1_click();
+  const QSize stretched = w().PrintedPicture.size();
+  ASSERT_NE(stretched, QSize(40, 10));
+  w().Cmd_kaiten_Click();
+  EXPECT_EQ(w().SavedPicture.size(), QSize(10, 40));
+  EXPECT_TRUE(w().Stretched);
+  EXPECT_EQ(w().PrintedPicture.size(), StretchPictureToBody(w().SavedPicture).size());
+  EXPECT_NE(w().PrintedPicture.size(), w().SavedPicture.size());
+  // A new picture starts unstretched.
+  ASSERT_TRUE(w().LoadPhotoFile(homeFile(QStringLiteral("wide.bmp"))));
+  EXPECT_FALSE(w().Stretched);
+  EXPECT_EQ(w().PrintedPicture.size(), QSize(40, 10));
+}

@@ -147,6 +147,37 @@ TEST_F(TableWindowTest, FailedReadAndFailedWriteLeaveEverythingAsItWas) {
   EXPECT_TRUE(w.isEnabled());
 }
 
+// A table with a trailing blank row, written and read back in the window,
+// has the same rows; a cancelled save dialog keeps the table's file.
+TEST_F(TableWindowTest, WrittenRowsReadBackWholeAndACancelledSaveKeepsTheFile) {
+  TableWindow& w = Open();
+  EXPECT_FALSE(w.TableChanged());
+  w.Txt_Data->setPlainText(QStringLiteral("a,1\nb,2\n\n"));
+  EXPECT_TRUE(w.TableChanged());
+  const QString path = homeFile("rows.csv");
+  for (int trip = 0; trip < 3; ++trip) {
+    ChooseFile(path);
+    messages().answer(platform::MsgResult::Ok);  // overwrite after the first trip
+    w.Cmd_FileWrite_Click();
+    EXPECT_FALSE(w.TableChanged());
+    w.Txt_Data->clear();
+    w.Cmd_FileRead_Click();
+    EXPECT_EQ(w.Txt_Data->toPlainText(), QStringLiteral("a,1\nb,2\n\n")) << trip;
+    EXPECT_FALSE(w.TableChanged()) << trip;
+  }
+  w.Cmd_FileWrite_Click();  // answered OK
+  EXPECT_EQ(w.TableFilePath, path);
+  platform::FileDialogRequest seen;
+  platform::SetFileDialogHandler([&seen](const platform::FileDialogRequest& r) {
+    seen = r;
+    return std::optional<QString>();
+  });
+  w.Cmd_FileWrite_Click();
+  EXPECT_EQ(w.TableFilePath, path);
+  w.Cmd_FileWrite_Click();
+  EXPECT_EQ(seen.fileName, QStringLiteral("rows.csv"));
+}
+
 TEST_F(TableWindowTest, HelpShowsTheHelpText) {
   TableWindow& w = Open();
   w.Cmd_help->click();
