@@ -20,6 +20,7 @@
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/Numbers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "core/ui/OverwriteQuestion.h"
 #include "core/ui/UnsavedChanges.h"
 
 namespace {
@@ -164,14 +165,7 @@ bool GanttWindow::writeChart() {
       QStringLiteral("CSVファイル (*.csv)|*.csv|テキスト (*.csv;*.txt)|*.csv;*.txt|全て (*.*)|*.*||"), 1,
       QStringLiteral("csv"));
   if (chosen.isEmpty()) return false;
-  if (QFileInfo::exists(chosen)) {
-    platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\n") + chosen;
-    ask.buttons = platform::MsgButtons::OkCancel;
-    ask.icon = platform::MsgIcon::Exclamation;
-    ask.defaultButton = 2;
-    if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return false;
-  }
+  if (!OverwriteAgreed(chosen)) return false;
   const GanttChartData chart = ChartData();
   // Text the code page cannot hold would come back as "?": refuse it before
   // anything is written.

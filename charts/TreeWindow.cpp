@@ -25,6 +25,7 @@
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/FormHelpers.h"
+#include "core/ui/OverwriteQuestion.h"
 #include "core/ui/Twips.h"
 #include "core/ui/UnsavedChanges.h"
 
@@ -197,14 +198,7 @@ bool TreeWindow::writeTree() {
   // A cancelled dialog keeps the file the window had.
   if (chosen.isEmpty()) return false;
   CurrentTreeFile = chosen;
-  if (QFileInfo::exists(CurrentTreeFile)) {
-    platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\n") + CurrentTreeFile;
-    ask.buttons = platform::MsgButtons::OkCancel;
-    ask.icon = platform::MsgIcon::Exclamation;
-    ask.defaultButton = 2;
-    if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return false;
-  }
+  if (!OverwriteAgreed(CurrentTreeFile)) return false;
   TreeDocument doc{Txt_Title->text(), ItemText(), RemarkText()};
   if (!platform::CheckSavableText(doc.title + doc.items + doc.remarks)) return false;
   BeginBusy(this);

@@ -20,6 +20,7 @@
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "core/ui/OverwriteQuestion.h"
 #include "core/ui/TabBar.h"
 #include "core/ui/UnsavedChanges.h"
 
@@ -127,14 +128,7 @@ bool TableWindow::writeTable() {
   // dialog still opens at it.
   if (chosen.isEmpty()) return false;
   TableFilePath = chosen;
-  if (QFileInfo::exists(TableFilePath)) {
-    platform::MessageRequest question;
-    question.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + TableFilePath;
-    question.buttons = platform::MsgButtons::OkCancel;
-    question.icon = platform::MsgIcon::Exclamation;
-    question.defaultButton = 2;
-    if (platform::ShowMessage(question) != platform::MsgResult::Ok) return false;
-  }
+  if (!OverwriteAgreed(TableFilePath)) return false;
   const TableOptions options = Options();
   if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return false;
   Busy busy(this);

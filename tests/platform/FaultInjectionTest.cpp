@@ -142,6 +142,20 @@ class FaultInjectionTest : public RingpadTest {
     }
     return files;
   }
+  // Runs the child's operation with every read of the file failing: the
+  // failure is told once, naming the file, and then the child's result.
+  void ExpectReadFailureNamedOnce(const char* operation, const char* file, const char* result) {
+    QProcessEnvironment env;
+    env.insert("RINGPAD_CHILD_OPERATION", operation);
+    env.insert("RINGPAD_FAULT_CALL", "read");
+    env.insert("RINGPAD_FAULT_PATH", homeFile(file));
+    const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
+    ASSERT_EQ(outcome.exitCode, 0) << operation << "\n" << outcome.log.toStdString();
+    ASSERT_EQ(outcome.reports.size(), 2) << operation << "\n" << outcome.reports.join("\n").toStdString();
+    EXPECT_TRUE(outcome.reports[0].startsWith("「" + homeFile(file) + "」を読み込めませんでした。("))
+        << outcome.reports[0].toStdString();
+    EXPECT_EQ(outcome.reports[1], QString::fromLatin1(result)) << operation;
+  }
   QByteArray schedule_;
 };
 
@@ -246,35 +260,18 @@ TEST_F(FaultInjectionTest, AScheduleThatCannotBeReadIsNamedOnceWhenItsWindowOpen
 TEST_F(FaultInjectionTest, AGanttReadThatFailsLeavesTheChartAndTheSettings) {
   WriteBytes(homeFile("kept.csv"), platform::ToSjis("@TITLE=前の計画\r\n@CSV=\r\n作業,開始\r\n"));
   WriteBytes(homeFile("ringpad.ini"), platform::ToSjis("[DIDUVUV]\r\nFILE=diduvuv.txt\r\n[ringpad]\r\nFILE=kept.csv\r\n"));
-  QProcessEnvironment env;
-  env.insert("RINGPAD_CHILD_OPERATION", "gantt-read");
-  env.insert("RINGPAD_FAULT_CALL", "read");
-  env.insert("RINGPAD_FAULT_PATH", homeFile("plan.csv"));
-  const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
-  ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
-  ASSERT_EQ(outcome.reports.size(), 2) << outcome.reports.join("\n").toStdString();
-  EXPECT_TRUE(outcome.reports[0].startsWith("「" + homeFile("plan.csv") + "」を読み込めませんでした。("))
-      << outcome.reports[0].toStdString();
-  EXPECT_EQ(outcome.reports[1], "result: ok");
+  ExpectReadFailureNamedOnce("gantt-read", "plan.csv", "result: ok");
 }
 
 // The card window reads its file as it opens, for the backup and for the
 // lists: a file that cannot be read is named once, and no backup is made.
 TEST_F(FaultInjectionTest, ACardFileThatCannotBeReadIsNamedOnceWhenItsWindowOpens) {
   WriteBytes(homeFile("VOREVA.csv"), platform::ToSjis("@TITLE(2001/08/18 11:44:18)=x\r\n読み,英語\r\n,ABLE\r\n"));
-  QProcessEnvironment env;
-  env.insert("RINGPAD_CHILD_OPERATION", "card-window");
-  env.insert("RINGPAD_FAULT_CALL", "read");
-  env.insert("RINGPAD_FAULT_PATH", homeFile("VOREVA.csv"));
-  const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
-  ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
-  ASSERT_EQ(outcome.reports.size(), 2) << outcome.reports.join("\n").toStdString();
-  EXPECT_TRUE(outcome.reports[0].startsWith("「" + homeFile("VOREVA.csv") + "」を読み込めませんでした。("))
-      << outcome.reports[0].toStdString();
-  EXPECT_EQ(outcome.reports[1], "result: failed") << "empty lists";
+  ExpectReadFailureNamedOnce("card-window", "VOREVA.csv", "result: failed");  // empty lists
   EXPECT_TRUE(QDir(homeFile("bak")).entryList({"voreva*"}, QDir::Files | QDir::Hidden).isEmpty());
   // Without the fault the lists fill.
-  env.remove("RINGPAD_FAULT_CALL");
+  QProcessEnvironment env;
+  env.insert("RINGPAD_CHILD_OPERATION", "card-window");
   EXPECT_EQ(RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM).reports, QStringList{"result: ok"});
 }
 

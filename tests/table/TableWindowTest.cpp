@@ -141,7 +141,7 @@ TEST_F(TableWindowTest, FailedReadAndFailedWriteLeaveEverythingAsItWas) {
   messages().clear();
   w.Cmd_FileWrite_Click();  // the overwrite question gets OK, the save fails
   ASSERT_EQ(messages().texts().size(), 2);
-  EXPECT_TRUE(messages().texts()[0].startsWith("同じファイルがあります、上書きしますか？\r\n"));
+  EXPECT_TRUE(messages().texts()[0].startsWith("同じファイルがあります、上書きしますか？\n"));
   EXPECT_TRUE(messages().texts()[1].contains("taken.csv"));
   EXPECT_EQ(ReadBytes(target + "/inside"), "old");
   EXPECT_TRUE(w.isEnabled());
