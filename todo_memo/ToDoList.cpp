@@ -1,6 +1,7 @@
 #include "ToDoList.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
 
 namespace todo {
@@ -89,6 +90,32 @@ QStringList LinesInFileOrder(const ToDoList& list) {
     lines.append(list.texts[order[i]]);
   }
   return lines;
+}
+
+namespace {
+
+// The copy of the text in the lines nearest to the place, the later one of
+// two as near (lines put in front push a line down); -1 when there is none.
+int NearestCopyOf(const QStringList& lines, const QString& text, int place) {
+  int best = -1;
+  for (int i = 0; i < lines.size(); ++i)
+    if (lines.at(i) == text && (best < 0 || std::abs(i - place) <= std::abs(best - place))) best = i;
+  return best;
+}
+
+}  // namespace
+
+int AddPositionInFile(const QStringList& now, const QStringList& seen, int anchorLine) {
+  if (anchorLine < 0 || anchorLine >= seen.size()) return 0;
+  if (now == seen) return anchorLine + 1;
+  const int anchor = NearestCopyOf(now, seen.at(anchorLine), anchorLine);
+  if (anchor >= 0) return anchor + 1;
+  // The anchor is gone: before the line that followed it, else in its place.
+  if (anchorLine + 1 < seen.size()) {
+    const int next = NearestCopyOf(now, seen.at(anchorLine + 1), anchorLine + 1);
+    if (next >= 0) return next;
+  }
+  return std::min(anchorLine, static_cast<int>(now.size()));
 }
 
 }  // namespace todo

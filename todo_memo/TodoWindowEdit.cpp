@@ -18,7 +18,6 @@ void TodoWindow::cmd_update_click(int Index) {
   setEnabled(false);
   platform::SetHourglassCursor();
   bool changed = false;
-  bool added = false;
   todo::ToDoList list = TakeList();
   const QDate today = platform::Today();
   const QString typed = Txt_ToDoItem->text();
@@ -32,9 +31,11 @@ void TodoWindow::cmd_update_click(int Index) {
       }
       break;
     case 1:  // 追加
-      if (!typed.trimmed().isEmpty() && todo::CheckTypedText(typed)) {
-        todo::AddItem(list, todo::NewLine(StatusMarkCycle, typed, today));
-        changed = added = true;
+      // The typed text stays in its box until the file holds it.
+      if (!typed.trimmed().isEmpty() && todo::CheckTypedText(typed) &&
+          addToDoLine(list, todo::NewLine(StatusMarkCycle, typed, today))) {
+        Txt_ToDoItem->clear();
+        txt_start->setText(todo::DateText(today));
       }
       break;
     case 2:  // 更新
@@ -62,11 +63,7 @@ void TodoWindow::cmd_update_click(int Index) {
 
   if (changed) {
     PutList(list);
-    // The typed text stays in its box until the file holds it.
-    if (writeBack(todo::LinesInFileOrder(list)) && added) {
-      Txt_ToDoItem->clear();
-      txt_start->setText(todo::DateText(today));
-    }
+    writeBack(todo::LinesInFileOrder(list));
   }
   platform::SetDefaultCursor();
   setEnabled(true);
@@ -101,6 +98,46 @@ bool TodoWindow::toDoFileMayChange() {
   return false;
 }
 
+bool TodoWindow::addToDoLine(const todo::ToDoList& list, const QString& line) {
+  // The line the current entry shows, counted in file order.
+  int anchor = -1;
+  if (list.hasCurrent()) {
+    anchor = 0;
+    for (int data : list.itemData)
+      if (data < list.itemData[list.current]) ++anchor;
+  }
+  const QStringList seen = ShownFileLines;
+  bool changedBehind = false;
+  int at = 0;
+  QStringList written;
+  // A read that fails under the lock is told there, and nothing is written.
+  if (!todo::ChangeDataFile(todo::LocalPath(ToDoFilePath), [&](QStringList& lines) {
+        changedBehind = lines != seen;
+        at = todo::AddPositionInFile(lines, seen, anchor);
+        lines.insert(at, line);
+        written = lines;
+        return true;
+      }, false))
+    return false;
+  ShownFileLines = written;
+  todo::ToDoList shown = list;
+  if (!changedBehind && list.size() == seen.size()) {
+    todo::AddItem(shown, line);
+  } else {
+    // The list shows what the other copy wrote too.
+    LoadToDoList();
+    shown = TakeList();
+    shown.selected.fill(false);
+    for (int i = 0; i < shown.size(); ++i)
+      if (shown.itemData[i] == at) {
+        shown.selected[i] = true;
+        shown.current = i;
+      }
+  }
+  PutList(shown);
+  return true;
+}
+
 bool TodoWindow::writeBack(const QStringList& lines) {
   const todo::SeenResult result = todo::ChangeSeenDataFile(todo::LocalPath(ToDoFilePath), ShownFileLines,
                                                            [&lines](QStringList& now) {
@@ -108,7 +145,9 @@ bool TodoWindow::writeBack(const QStringList& lines) {
                                                              return true;
                                                            });
   if (result == todo::SeenResult::Done) return true;
-  // The list never shows what the file does not hold.
+  // The list never shows what the file does not hold. A failure has been
+  // told; a read that fails again here is the same failure.
+  if (result == todo::SeenResult::Failed) toDoReadFailureTold_ = true;
   LoadToDoList();
   if (result == todo::SeenResult::Stale) todo::ShowStaleListMessage(todo::kToDoFileSubject);
   return false;
