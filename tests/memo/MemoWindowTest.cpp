@@ -362,6 +362,23 @@ TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
   }
 }
 
+// An add names no entry of the index: it goes in at once at the end of the
+// file as the other copy left it, and the index shows both copies' entries.
+TEST_F(MemoTest, AnAddOnAFileChangedBehindTheIndexGoesInAtOnce) {
+  const QStringList zero = {"@TITLE(01-06-2009 10:00:00)=zero", "0"};
+  WriteMemo(kFive);
+  MemoWindow& w = Open();
+  WriteMemo(zero + kFive);
+  messages().clear();
+  w.Text1->setText(QStringLiteral("six"));
+  w.Text2->setPlainText(QStringLiteral("6\n"));
+  w.Cmd_Update[1]->click();
+  EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join("\n").toStdString();
+  EXPECT_EQ(MemoLines().mid(0, zero.size() + kFive.size()), zero + kFive);
+  EXPECT_EQ(Index(w), QStringList({"zero", "one", "two", "three", "four", "five", "six"}));
+  EXPECT_EQ(w.ShownEntryIndex, 6);
+}
+
 TEST_F(MemoTest, ShowAndActivationFollowAFileChangedBehindTheIndex) {
   WriteMemo(kFive);
   MemoWindow& w = Open();
