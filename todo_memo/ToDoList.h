@@ -69,4 +69,13 @@ QStringList LinesInFileOrder(const ToDoList& list);
 // else in the anchor's old place, within the file.
 int AddPositionInFile(const QStringList& now, const QStringList& seen, int anchorLine);
 
+// A change of the list (before, taken from the seen lines, to after, the
+// entries keeping their item data) made on the file as it stands now: the
+// file becomes after's lines when it still holds the seen lines; otherwise
+// each entry that the change rewrote or removed is looked for by the text
+// it showed, the copy nearest its old place winning, and changed there, so
+// that the other writer's lines stay. False, now untouched, when such a line
+// is no longer there as the list showed it.
+bool ApplyListChange(const ToDoList& before, const ToDoList& after, const QStringList& seen, QStringList& now);
+
 }  // namespace todo

@@ -161,6 +161,12 @@ class TodoWindow : public PageWindow {
   // of the list to change. The list then shows the file, the new entry
   // current and selected. False when nothing was written (a failure told).
   bool addToDoLine(const todo::ToDoList& list, const QString& line);
+  // An edit of the list (before to after) written on the file as it stands:
+  // when another copy changed the file, the entries the edit rewrote or
+  // removed are changed where the file now has them and the list is read
+  // again; when one of them is no longer there as the list showed it,
+  // nothing is written, the list is read again and the user told.
+  bool writeListChange(const todo::ToDoList& before, const todo::ToDoList& after);
   // Asked before a change that writes another file too: true while the to-do
   // file still holds ShownFileLines and may be rewritten (the foreign-bytes
   // question answered); otherwise the list is read again and the user told.

@@ -19,6 +19,7 @@ void TodoWindow::cmd_update_click(int Index) {
   platform::SetHourglassCursor();
   bool changed = false;
   todo::ToDoList list = TakeList();
+  const todo::ToDoList before = list;
   const QDate today = platform::Today();
   const QString typed = Txt_ToDoItem->text();
 
@@ -63,7 +64,7 @@ void TodoWindow::cmd_update_click(int Index) {
 
   if (changed) {
     PutList(list);
-    writeBack(todo::LinesInFileOrder(list));
+    writeListChange(before, list);
   }
   platform::SetDefaultCursor();
   setEnabled(true);
@@ -136,6 +137,43 @@ bool TodoWindow::addToDoLine(const todo::ToDoList& list, const QString& line) {
   }
   PutList(shown);
   return true;
+}
+
+bool TodoWindow::writeListChange(const todo::ToDoList& before, const todo::ToDoList& after) {
+  const QStringList seen = ShownFileLines;
+  bool changedBehind = false;
+  bool stale = false;
+  QStringList written;
+  const bool done = todo::ChangeDataFile(todo::LocalPath(ToDoFilePath), [&](QStringList& lines) {
+        changedBehind = lines != seen;
+        stale = !todo::ApplyListChange(before, after, seen, lines);
+        written = lines;
+        return !stale;
+      }, false);
+  if (done) ShownFileLines = written;
+  if (done && !changedBehind) return true;
+  // The list shows the file: what the other copy wrote too, or what stays
+  // after a failure, which has been told (a read that fails again here is
+  // the same failure).
+  if (!done && !stale) toDoReadFailureTold_ = true;
+  const QString current = after.hasCurrent() ? after.texts[after.current] : QString();
+  LoadToDoList();
+  if (stale) {
+    todo::ShowStaleListMessage(todo::kToDoFileSubject);
+    return false;
+  }
+  if (done) {
+    // The entry the change left current stays current where the file has it.
+    todo::ToDoList shown = TakeList();
+    const int at = shown.texts.indexOf(current);
+    if (at >= 0) {
+      shown.selected.fill(false);
+      shown.selected[at] = true;
+      shown.current = at;
+      PutList(shown);
+    }
+  }
+  return done;
 }
 
 bool TodoWindow::writeBack(const QStringList& lines) {
