@@ -1,7 +1,10 @@
 // The ten editing buttons of the to-do window. Each change writes the whole
-// file back in file order at once, so the file always equals the list; a
-// file that another writer changed since the list was loaded is not written
-// over but read again, so that nothing the other wrote is lost.
+// file back in file order at once, so the file always equals the list. When
+// another writer (a second copy of the program) changed the file since the
+// list was loaded, a change goes in on the file as it stands, where the file
+// now has the lines it touches, and the list is read again; only a change of
+// a line that is no longer there as the list showed it is refused, so that
+// nothing the other wrote is lost.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
