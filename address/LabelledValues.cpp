@@ -1,16 +1,36 @@
 #include "LabelledValues.h"
 
+#include <algorithm>
+
 #include "core/text/StringHelpers.h"
 
 namespace {
 
-bool IsBlankLine(const QString& line) { return TrimBlanks(line).isEmpty(); }
+bool IsBlankLine(const QString& line) {
+  return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' '; });
+}
+
+bool IsLowerLatin(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ'); }
+
+// The upper-case form of the line last searched. The rules try dozens of
+// labels on one line in turn, and a line is upper-cased again only once a
+// rule has changed it; the copy shares the line's text, so keeping it costs
+// nothing.
+const QString& UpperLineForLabels(const QString& line) {
+  thread_local QString lastLine;
+  thread_local QString lastUpper;
+  if (line.size() != lastLine.size() || line != lastLine) {
+    lastLine = line;
+    lastUpper = UpperLatin(line);
+  }
+  return lastUpper;
+}
 
 // Character position of the label in the line, -1 when absent (an empty
 // label is never found: it would match everywhere).
 qsizetype FindLabel(const QString& label, const QString& line) {
   if (label.isEmpty() || IsBlankLine(line)) return -1;
-  return UpperLatin(line).indexOf(UpperLatin(label));
+  return UpperLineForLabels(line).indexOf(UpperLatin(label));
 }
 
 bool IsOneOf(const QString& c, const char16_t* set) { return !c.isEmpty() && QString::fromUtf16(set).contains(c); }
@@ -24,9 +44,13 @@ QString WithoutTrailing(const QString& text, QChar c) {
 }  // namespace
 
 QString UpperLatin(const QString& text) {
+  // Most labels and lines hold no small Latin letter: they come back shared,
+  // with no copy made.
+  const auto first = std::find_if(text.cbegin(), text.cend(), IsLowerLatin);
+  if (first == text.cend()) return text;
   QString out = text;
-  for (QChar& c : out) {
-    if ((c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ')) c = QChar(c.unicode() - 0x20);
+  for (qsizetype i = first - text.cbegin(); i < out.size(); ++i) {
+    if (IsLowerLatin(out.at(i))) out[i] = QChar(out.at(i).unicode() - 0x20);
   }
   return out;
 }
