@@ -277,6 +277,7 @@ QString DaySchedule::FileChangeStamp(const QString& path) {
 // Decoding the whole file was most of a lookup's time when it happened on
 // every change of month; a ten-year page run now decodes it once.
 const QStringList* DaySchedule::monthLines(const QString& path, int month) {
+  if (holdFile_ && linesRead_ && linesPath_ == path) return &monthLines_[month];
   const QString stamp = stamp_ ? stamp_(path) : QString();
   if (!linesRead_ || linesPath_ != path || linesStamp_ != stamp) {
     QStringList lines;

@@ -83,6 +83,11 @@ class DaySchedule {
 
   const ScheduleMonthCache& cache() const { return cache_; }
 
+  // While held, the file's lines once read are used without asking the
+  // disk whether the file changed: a print job reads the file at its start
+  // (the null day) and a diary page changes month five times.
+  void HoldFile(bool hold) { holdFile_ = hold; }
+
   static QString FileChangeStamp(const QString& path);
 
  private:
@@ -108,6 +113,7 @@ class DaySchedule {
   // The file's lines as last read, sorted by month ([1..12]), with the path
   // and stamp they came from.
   bool linesRead_ = false;
+  bool holdFile_ = false;
   QString linesPath_;
   QString linesStamp_;
   std::array<QStringList, 13> monthLines_;

@@ -224,6 +224,7 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   QString PrintScheduleFileName() const override;
   bool ScheduleFileReadable() const override;
   QWidget* PrintBusyWindow() override;
+  void HoldScheduleFileForJob(bool hold) override;
 
   // ---- File commands: new, open, CSV import and export, help
   // (ScheduleWindowFileCommands.cpp, ScheduleWindowFileImport.cpp)
@@ -272,6 +273,10 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
  private:
   // True after a failed read of the shown file was reported, until it reads again.
   bool listReadFailureShown_ = false;
+  // While the window loads, option boxes that refresh the month list when
+  // clicked are set from the settings; the list is built once, when the
+  // window is first activated, not again for each of them.
+  bool loadingWindow_ = false;
   // ScheduleWindowLayout.cpp
   void buildControls();
   QWidget* buildEntryPanel();

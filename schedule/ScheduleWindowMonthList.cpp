@@ -31,7 +31,7 @@ QList<MonthListRow> RowsOf(const QListWidget* list) {
 // refreshed on every activation of the window, where a message would only
 // come back again, but an empty list must not pass for an empty schedule.
 void ScheduleWindow::RefreshScheduleList() {
-  if (ScheduleFilePath.isEmpty()) return;
+  if (ScheduleFilePath.isEmpty() || loadingWindow_) return;
   const QString yearText = Cmb_Nen->currentText();
   const QString monthText = Cmb_Tuki->currentText();
   setWindowTitle(QStringLiteral("予定表 - ") + ScheduleFilePath);
