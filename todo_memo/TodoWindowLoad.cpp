@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 #include "DataFiles.h"
@@ -19,6 +20,7 @@
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/FirstPaintDeferral.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
@@ -58,7 +60,9 @@ void TodoWindow::Form_Load() {
 
   RefillList(Cmb_file, todo::EnsureRecentSlots());
   settleToDoFile();
-  todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral("txt"));
+  RunAfterFirstPaint([path = todo::LocalPath(ToDoFilePath)] {
+    todo::MakeWeekdayBackup(path, QStringLiteral("vidazu"), QStringLiteral("txt"));
+  });
   DoneExportPath = todo::InProgramFolder(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("FILEX"),
                                                               QStringLiteral("済.txt")));
   selectRecentSlot();
@@ -69,7 +73,11 @@ void TodoWindow::Form_Load() {
   txt_start->setText(todo::DateText(platform::Today()));
   Chk_ListDay->setChecked(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("LISTDAY"), QStringLiteral("1"))
                               .toInt() != 0);
-  linkScheduleFile();
+  // A first start's schedule file, holiday lines and all, is made after the
+  // first paint; the calendar then shows its holidays.
+  RunAfterFirstPaint([window = QPointer<TodoWindow>(this)] {
+    if (window && window->linkScheduleFile()) window->Form_Activate();
+  });
 
   RefillList(Cmb_jikan, kHourScales);
   // A scale the list does not have shows none.
@@ -102,9 +110,11 @@ void TodoWindow::selectRecentSlot() {
 
 // The schedule window makes the schedule file when it is missing; here the
 // same choice is made without opening that window.
-void TodoWindow::linkScheduleFile() {
+bool TodoWindow::linkScheduleFile() {
   LinkedScheduleFile = GetIniValue(kScheduleSection, QStringLiteral("FILE"));
-  if (!ScheduleFileExists(LinkedScheduleFile)) SettleScheduleFile();
+  if (ScheduleFileExists(LinkedScheduleFile)) return false;
+  SettleScheduleFile();
+  return true;
 }
 
 void TodoWindow::Form_Activate() {
