@@ -277,6 +277,11 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   // clicked are set from the settings; the list is built once, when the
   // window is first activated, not again for each of them.
   bool loadingWindow_ = false;
+  // The file's bytes as the window read them while it loaded, and the file's
+  // change stamp then: the first month list is built from them rather than
+  // from a second read of the whole file, unless the file changed since.
+  QByteArray openingBytes_;
+  QString openingStamp_;
   // ScheduleWindowLayout.cpp
   void buildControls();
   QWidget* buildEntryPanel();

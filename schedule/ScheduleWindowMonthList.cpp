@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <memory>
+#include <utility>
 
 #include "DateLists.h"
 #include "MonthList.h"
@@ -42,8 +43,12 @@ void ScheduleWindow::RefreshScheduleList() {
   auto builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
   QString error;
   const QString path = ScheduleFileLocalPath();
-  if (QFileInfo::exists(path) &&
-      !platform::ForEachTextLine(path, [&](const QString& line) { builder->add(line); }, &error)) {
+  const QByteArray opening = std::exchange(openingBytes_, {});
+  if (!opening.isEmpty() && openingStamp_ == DaySchedule::FileChangeStamp(path)) {
+    platform::ForEachTextLineOf(opening, [&](const QString& line) { builder->add(line); });
+    listReadFailureShown_ = false;
+  } else if (QFileInfo::exists(path) &&
+             !platform::ForEachTextLine(path, [&](const QString& line) { builder->add(line); }, &error)) {
     // What was read before the failure is not the file: the list shows
     // none of it.
     builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
