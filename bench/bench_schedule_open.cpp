@@ -43,6 +43,12 @@ void ResetPeak() {
   clear << "5";
 }
 
+// Starts a peak measurement; what the process holds now.
+long long StartPeak() {
+  ResetPeak();
+  return StatusBytes("VmRSS:");
+}
+
 struct MillionLineSchedule {
   QTemporaryDir home;
   qint64 size = 0;
@@ -83,8 +89,7 @@ void BM_ReadMillionLines(benchmark::State& state) {
   Schedule();
   long long before = 0;
   for (auto _ : state) {
-    ResetPeak();
-    before = StatusBytes("VmRSS:");
+    before = StartPeak();
     QStringList lines;
     ScheduleFile::ReadLines(ProgramFolder + ScheduleFile::DefaultName(), lines);
     benchmark::DoNotOptimize(lines);
@@ -109,8 +114,7 @@ void BM_OpenMillionLinesInTheWindow(benchmark::State& state) {
   int builds = 0;
   int builtOnOpen = 0;
   for (auto _ : state) {
-    ResetPeak();
-    before = StatusBytes("VmRSS:");
+    before = StartPeak();
     const long long readBefore = BytesRead();
     ScheduleWindow window;
     builds = 0;
@@ -133,8 +137,7 @@ void BM_DayLookupMillionLines(benchmark::State& state) {
   Schedule();
   long long before = 0;
   for (auto _ : state) {
-    ResetPeak();
-    before = StatusBytes("VmRSS:");
+    before = StartPeak();
     DaySchedule schedule;
     DayScheduleOptions options;
     options.ScheduleFilePath = ProgramFolder + ScheduleFile::DefaultName();
