@@ -146,11 +146,16 @@ void ScheduleWindow::SettleScheduleFileBytes() {
   ScheduleFileReadOnly = false;
   const QString path = ScheduleFileLocalPath();
   QByteArray content;
+  const QString stamp = DaySchedule::FileChangeStamp(path);
   // A file that cannot be read writes nothing anyway: every rewrite reads it
   // again first.
   if (!QFileInfo(path).isFile() || !platform::ReadWholeFile(path, content)) return;
   switch (ClassifyScheduleBytes(content)) {
     case ScheduleBytes::CodePage932:
+      if (loadingWindow_) {
+        openingBytes_ = std::move(content);
+        openingStamp_ = stamp;
+      }
       return;
     case ScheduleBytes::Foreign:
       ScheduleFileReadOnly = !platform::ConfirmRewriteOfForeignBytes(ScheduleFilePath, platform::SplitLines(content));
