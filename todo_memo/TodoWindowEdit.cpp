@@ -12,11 +12,10 @@
 #include "TodoWindow.h"
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
 
 void TodoWindow::cmd_update_click(int Index) {
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   bool changed = false;
   bool added = false;
   todo::ToDoList list = TakeList();
@@ -68,8 +67,7 @@ void TodoWindow::cmd_update_click(int Index) {
       txt_start->setText(todo::DateText(today));
     }
   }
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
   List2->setFocus();
 }
 
