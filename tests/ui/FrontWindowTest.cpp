@@ -1,0 +1,168 @@
+// The page window the user works in stays in front, with its focus, through
+// its own print jobs, previews and dialogs, and the File menu goes on acting
+// on it: each page window that prints, with the to-do window behind it.
+//
+// The window system is played here: every dialog takes the activation while
+// it is up, and the main window gets it back only a moment after the dialog
+// closed, as a window manager tells it then; meanwhile the page window's
+// command goes on and disables it.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "MainWindowFixture.h"
+#include "core/platform/FileDialog.h"
+#include "core/print/PrintJob.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
+#include "core/ui/PageRegistry.h"
+
+namespace {
+
+const QString kPdfDialogTitle = QStringLiteral("PDFファイルに印刷");
+
+class FrontWindowTest : public MainWindowTest {
+ protected:
+  void TearDown() override {
+    SetInstalledPrintersOverride(std::nullopt);
+    MainWindowTest::TearDown();
+  }
+
+  // A dialog comes and goes; the main window is told that it is active again
+  // only after the caller has gone on.
+  void DialogComesAndGoes() {
+    QApplication::setActiveWindow(nullptr);
+    QTimer::singleShot(0, &window(), [this] { QApplication::setActiveWindow(&window()); });
+  }
+  void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+  }
+
+  // The print dialog answers with the button on the PDF printer; the PDF
+  // save dialog with the file or a cancel; other file dialogs are cancelled
+  // and their titles kept.
+  void AnswerDialogs(int printButton, const std::optional<QString>& pdf) {
+    SetPrintDialogHandler([this, printButton](const PrintDialogView&) {
+      DialogComesAndGoes();
+      return PrintDialogAnswer{printButton, false, kPdfPrinterName};
+    });
+    platform::SetFileDialogHandler([this, pdf](const platform::FileDialogRequest& r) -> std::optional<QString> {
+      DialogComesAndGoes();
+      if (r.title == kPdfDialogTitle) return pdf;
+      dialogTitles << r.title;
+      return std::nullopt;
+    });
+    SetPreviewPageHandler([this](const QImage&) {
+      ++previewPages;
+      DialogComesAndGoes();
+    });
+  }
+
+  QStringList dialogTitles;
+  int previewPages = 0;
+};
+
+const char* const kPrintingPages[] = {"action", "yotei", "tel",  "memo", "table",
+                                     "picture", "yousi", "tree", "gant", "csv"};
+
+}  // namespace
+
+TEST_F(FrontWindowTest, ThePrintingPageStaysInFrontAndKeepsTheFileMenu) {
+  SetInstalledPrintersOverride(QStringList());
+  for (const char* name : kPrintingPages) {
+    const QString kind = QString::fromLatin1(name);
+    SCOPED_TRACE(name);
+    MainWindow& w = Start();  // the to-do page opens first
+    messages().clear();
+    const PageKindInfo* row = FindPageKind(kind);
+    ASSERT_NE(row, nullptr);
+    w.findChild<QAction*>(QString::fromLatin1(row->pageItemName))->trigger();
+    QApplication::setActiveWindow(&w);
+    PageWindow* page = w.LoadedPageWindow(kind);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(w.ActivePageWindow(), page);
+    if (!page->isAncestorOf(QApplication::focusWidget())) {
+      // The user clicks into the page's first field.
+      for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain())
+        if (page->isAncestorOf(next) && next->isEnabled() && next->isVisible() && (next->focusPolicy() & Qt::ClickFocus)) {
+          next->setFocus(Qt::MouseFocusReason);
+          break;
+        }
+    }
+    QWidget* control = QApplication::focusWidget();
+    ASSERT_TRUE(control && page->isAncestorOf(control));
+    QAbstractButton* print = FindCommandButton(page, QStringLiteral("Cmd_print"));
+    ASSERT_NE(print, nullptr);
+
+    const QString readCaption = row->fileCaptions[static_cast<int>(FileItem::Read)];
+    const QString pdf = homeFile(kind + QStringLiteral(".pdf"));
+    struct Step {
+      const char* name;
+      std::function<void()> run;
+    };
+    const Step steps[] = {
+        {"print to the PDF printer",
+         [&] {
+           AnswerDialogs(1, pdf);
+           print->click();
+         }},
+        {"cancel the PDF save dialog",
+         [&] {
+           AnswerDialogs(1, std::nullopt);
+           print->click();
+         }},
+        {"preview",
+         [&] {
+           AnswerDialogs(2, std::nullopt);
+           print->click();
+         }},
+        {"cancel the print dialog",
+         [&] {
+           AnswerDialogs(0, std::nullopt);
+           print->click();
+         }},
+        {"open and cancel a file dialog",
+         [&] {
+           AnswerDialogs(0, std::nullopt);
+           if (w.mnu_FileRead->isVisible()) w.mnu_FileRead->trigger();
+           DialogComesAndGoes();
+         }},
+    };
+    for (const Step& step : steps) {
+      SCOPED_TRACE(step.name);
+      step.run();
+      settle();
+      EXPECT_TRUE(page->isEnabled());
+      EXPECT_EQ(w.ActivePageWindow(), page);
+      EXPECT_EQ(w.CurrentPageWindow(), page);
+      EXPECT_EQ(w.mdiArea->subWindowList(QMdiArea::StackingOrder).last(), page->parentWidget());
+      // The focus is where it was; a page whose command put that control
+      // out of sight (the table shows another of its tabs) has it on its
+      // first control.
+      if (control->isVisible())
+        EXPECT_EQ(QApplication::focusWidget(), control);
+      else
+        EXPECT_TRUE(page->isAncestorOf(QApplication::focusWidget()));
+      EXPECT_EQ(GreyedPageItems(), QStringList{QString::fromLatin1(row->pageItemName)});
+      // File → read goes to this page's own command, whose dialog is titled
+      // with the item's caption.
+      dialogTitles.clear();
+      if (!readCaption.isEmpty()) {
+        ASSERT_TRUE(w.mnu_FileRead->isVisible());
+        EXPECT_EQ(w.mnu_FileRead->text(), readCaption);
+        w.mnu_FileRead->trigger();
+        settle();
+        EXPECT_EQ(dialogTitles, QStringList{readCaption});
+        EXPECT_EQ(w.ActivePageWindow(), page);
+      } else {
+        EXPECT_FALSE(w.mnu_FileRead->isVisible());
+      }
+    }
+    EXPECT_TRUE(QFile::exists(pdf)) << "nothing printed";
+  }
+}
