@@ -166,3 +166,86 @@ TEST_F(FrontWindowTest, ThePrintingPageStaysInFrontAndKeepsTheFileMenu) {
     EXPECT_TRUE(QFile::exists(pdf)) << "nothing printed";
   }
 }
+
+// The File menu shows the commands of the page window in front and acts on
+// that window, whether the user brought it forward by its menu item, by a
+// click on it, or by closing the page window that was in front.
+TEST_F(FrontWindowTest, TheFileMenuFollowsThePageInFront) {
+  MainWindow& w = Start();
+  messages().clear();
+  w.mnu_FrmPicture->trigger();
+  w.mnu_frmMemo->trigger();
+  QApplication::setActiveWindow(&w);
+  PageWindow* todo = w.LoadedPageWindow(QStringLiteral("action"));
+  PageWindow* photo = w.LoadedPageWindow(QStringLiteral("picture"));
+  PageWindow* memo = w.LoadedPageWindow(QStringLiteral("memo"));
+  ASSERT_TRUE(todo && photo && memo);
+  AnswerDialogs(0, std::nullopt);
+  const auto readTitle = [&] {
+    dialogTitles.clear();
+    w.mnu_FileRead->trigger();
+    return dialogTitles.value(0);
+  };
+  EXPECT_EQ(readTitle(), QStringLiteral("メモファイルの読込"));
+
+  // A click on the to-do window.
+  w.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(todo->parentWidget()));
+  EXPECT_EQ(w.CurrentPageWindow(), todo);
+  EXPECT_EQ(VisibleFileCaptions().value(1), QStringLiteral("Todoファイルの読込"));
+  EXPECT_EQ(GreyedPageItems(), QStringList{QStringLiteral("mnu_FrmAction")});
+  EXPECT_EQ(readTitle(), QStringLiteral("Todoファイルの読込"));
+
+  // The photo window by its menu item, then closed: the window that comes in
+  // front takes the menu over.
+  w.mnu_FrmPicture->trigger();
+  EXPECT_EQ(readTitle(), QStringLiteral("画像ファイルの読込"));
+  ASSERT_TRUE(photo->parentWidget()->close());
+  QCoreApplication::processEvents();
+  PageWindow* front = w.ActivePageWindow();
+  ASSERT_NE(front, nullptr);
+  EXPECT_EQ(w.CurrentPageWindow(), front);
+  EXPECT_EQ(readTitle(), front == memo ? QStringLiteral("メモファイルの読込") : QStringLiteral("Todoファイルの読込"));
+  EXPECT_TRUE(w.mnu_FrmPicture->isEnabled());
+}
+
+// A page window disabled by its own code rather than the busy routines (the
+// to-do window while it changes its file) keeps its place in front too.
+TEST_F(FrontWindowTest, AWindowThatDisablesItselfKeepsTheFront) {
+  MainWindow& w = Start();
+  messages().clear();
+  w.mnu_frmMemo->trigger();
+  w.mnu_FrmAction->trigger();
+  QApplication::setActiveWindow(&w);
+  PageWindow* todo = w.LoadedPageWindow(QStringLiteral("action"));
+  QWidget* control = QApplication::focusWidget();
+  ASSERT_TRUE(todo->isAncestorOf(control));
+  DialogComesAndGoes();
+  todo->setEnabled(false);
+  settle();
+  todo->setEnabled(true);
+  EXPECT_EQ(w.ActivePageWindow(), todo);
+  EXPECT_EQ(w.CurrentPageWindow(), todo);
+  EXPECT_EQ(QApplication::focusWidget(), control);
+}
+
+// Closing a page window or the program while a page window's command runs
+// is refused with a word: the command needs its window until it ends. Once
+// it has ended, the close goes ahead.
+TEST_F(FrontWindowTest, NoCloseWhileAPageIsBusy) {
+  MainWindow& w = Start();
+  w.mnu_FrmTable->trigger();
+  messages().clear();
+  PageWindow* table = w.LoadedPageWindow(QStringLiteral("table"));
+  ASSERT_NE(table, nullptr);
+  BeginBusy(table);
+  EXPECT_FALSE(table->parentWidget()->close());
+  EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("table")), table);
+  const int ended = endRequests;
+  EXPECT_FALSE(w.close());
+  EXPECT_EQ(endRequests, ended);
+  EXPECT_EQ(messages().texts(), QStringList(2, PageWindow::BusyCloseText()));
+  EndBusy(table);
+  EXPECT_EQ(w.ActivePageWindow(), table);
+  EXPECT_TRUE(table->parentWidget()->close());
+  EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("table")), nullptr);
+}
