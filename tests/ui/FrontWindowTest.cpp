@@ -101,41 +101,30 @@ TEST_F(FrontWindowTest, ThePrintingPageStaysInFrontAndKeepsTheFileMenu) {
 
     const QString readCaption = row->fileCaptions[static_cast<int>(FileItem::Read)];
     const QString pdf = homeFile(kind + QStringLiteral(".pdf"));
+    // The print dialog's button and the PDF save dialog's answer, or the
+    // File menu's read cancelled.
     struct Step {
       const char* name;
-      std::function<void()> run;
+      int printButton;
+      std::optional<QString> pdfFile;
+      bool readFromMenu = false;
     };
     const Step steps[] = {
-        {"print to the PDF printer",
-         [&] {
-           AnswerDialogs(1, pdf);
-           print->click();
-         }},
-        {"cancel the PDF save dialog",
-         [&] {
-           AnswerDialogs(1, std::nullopt);
-           print->click();
-         }},
-        {"preview",
-         [&] {
-           AnswerDialogs(2, std::nullopt);
-           print->click();
-         }},
-        {"cancel the print dialog",
-         [&] {
-           AnswerDialogs(0, std::nullopt);
-           print->click();
-         }},
-        {"open and cancel a file dialog",
-         [&] {
-           AnswerDialogs(0, std::nullopt);
-           if (w.mnu_FileRead->isVisible()) w.mnu_FileRead->trigger();
-           DialogComesAndGoes();
-         }},
+        {"print to the PDF printer", 1, pdf},
+        {"cancel the PDF save dialog", 1, std::nullopt},
+        {"preview", 2, std::nullopt},
+        {"cancel the print dialog", 0, std::nullopt},
+        {"open and cancel a file dialog", 0, std::nullopt, true},
     };
     for (const Step& step : steps) {
       SCOPED_TRACE(step.name);
-      step.run();
+      AnswerDialogs(step.printButton, step.pdfFile);
+      if (!step.readFromMenu)
+        print->click();
+      else if (w.mnu_FileRead->isVisible())
+        w.mnu_FileRead->trigger();
+      else
+        DialogComesAndGoes();
       settle();
       EXPECT_TRUE(page->isEnabled());
       EXPECT_EQ(w.ActivePageWindow(), page);
