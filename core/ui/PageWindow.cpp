@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "VisualTabOrder.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/WorkPlace.h"
 
@@ -75,6 +76,16 @@ void PageWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
   else
     event->accept();
+}
+
+void PageWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyVisualTabOrder(this);
+}
+
+bool PageWindow::focusNextPrevChild(bool next) {
+  ApplyVisualTabOrder(this);
+  return QWidget::focusNextPrevChild(next);
 }
 
 void PageWindow::noteFocusChange(QWidget* old, QWidget* now) {
