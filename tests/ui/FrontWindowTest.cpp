@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -237,4 +238,48 @@ TEST_F(FrontWindowTest, NoCloseWhileAPageIsBusy) {
   EXPECT_EQ(w.ActivePageWindow(), table);
   EXPECT_TRUE(table->parentWidget()->close());
   EXPECT_EQ(w.LoadedPageWindow(QStringLiteral("table")), nullptr);
+}
+
+// A file read that makes the window busy (its own busy time while the file
+// loads) leaves it in front: the next File command, Ctrl+S the user meant for
+// it, goes to it and not to the to-do window behind.
+TEST_F(FrontWindowTest, AReadFileKeepsItsWindowInFront) {
+  QImage picture(12, 8, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  struct Case {
+    const char* kind;
+    const char* file;
+  };
+  const Case cases[] = {{"table", "t.csv"}, {"picture", "p.png"}, {"tree", "k.csv"}, {"gant", "g.txt"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    const QString kind = QString::fromLatin1(c.kind);
+    const QString path = homeFile(QString::fromLatin1(c.file));
+    if (path.endsWith(QLatin1String(".png")))
+      ASSERT_TRUE(picture.save(path, "PNG"));
+    else
+      WriteBytes(path, "a,b\r\n1,2\r\n");
+    MainWindow& w = Start();
+    messages().clear();
+    w.findChild<QAction*>(QString::fromLatin1(FindPageKind(kind)->pageItemName))->trigger();
+    QApplication::setActiveWindow(&w);
+    PageWindow* page = w.LoadedPageWindow(kind);
+    ASSERT_NE(page, nullptr);
+    QStringList titles;
+    platform::SetFileDialogHandler([&](const platform::FileDialogRequest& r) -> std::optional<QString> {
+      DialogComesAndGoes();
+      titles << r.title;
+      if (r.open) return path;
+      return std::nullopt;
+    });
+    w.mnu_FileRead->trigger();
+    settle();
+    EXPECT_EQ(w.ActivePageWindow(), page);
+    EXPECT_TRUE(page->isAncestorOf(QApplication::focusWidget()));
+    w.mnu_FileWrite->trigger();
+    settle();
+    EXPECT_EQ(titles, QStringList({w.mnu_FileRead->text(), w.mnu_FileWrite->text()}));
+    EXPECT_EQ(w.ActivePageWindow(), page);
+    EXPECT_FALSE(messages().texts().contains(QStringLiteral("ＣＳＶファイルと同じファイル名で\n印刷フォーマットを保管します\n\nまだできてません")));
+  }
 }
