@@ -37,6 +37,17 @@ class FrontWindowTest : public MainWindowTest {
     MainWindowTest::TearDown();
   }
 
+  // The program started (the to-do page first) and the pages chosen from
+  // their menu items in turn, the main window active; the last page's window.
+  PageWindow* StartWithPages(std::initializer_list<const char*> kinds) {
+    MainWindow& w = Start();
+    messages().clear();
+    for (const char* kind : kinds)
+      w.findChild<QAction*>(QString::fromLatin1(FindPageKind(QString::fromLatin1(kind))->pageItemName))->trigger();
+    QApplication::setActiveWindow(&w);
+    return w.LoadedPageWindow(QString::fromLatin1(*std::prev(kinds.end())));
+  }
+
   // A dialog comes and goes; the main window is told that it is active again
   // only after the caller has gone on.
   void DialogComesAndGoes() {
@@ -82,13 +93,9 @@ TEST_F(FrontWindowTest, ThePrintingPageStaysInFrontAndKeepsTheFileMenu) {
   for (const char* name : kPrintingPages) {
     const QString kind = QString::fromLatin1(name);
     SCOPED_TRACE(name);
-    MainWindow& w = Start();  // the to-do page opens first
-    messages().clear();
+    PageWindow* page = StartWithPages({name});
+    MainWindow& w = window();
     const PageKindInfo* row = FindPageKind(kind);
-    ASSERT_NE(row, nullptr);
-    w.findChild<QAction*>(QString::fromLatin1(row->pageItemName))->trigger();
-    QApplication::setActiveWindow(&w);
-    PageWindow* page = w.LoadedPageWindow(kind);
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(w.ActivePageWindow(), page);
     if (!page->isAncestorOf(QApplication::focusWidget())) {
@@ -165,14 +172,10 @@ TEST_F(FrontWindowTest, ThePrintingPageStaysInFrontAndKeepsTheFileMenu) {
 // that window, whether the user brought it forward by its menu item, by a
 // click on it, or by closing the page window that was in front.
 TEST_F(FrontWindowTest, TheFileMenuFollowsThePageInFront) {
-  MainWindow& w = Start();
-  messages().clear();
-  w.mnu_FrmPicture->trigger();
-  w.mnu_frmMemo->trigger();
-  QApplication::setActiveWindow(&w);
+  PageWindow* memo = StartWithPages({"picture", "memo"});
+  MainWindow& w = window();
   PageWindow* todo = w.LoadedPageWindow(QStringLiteral("action"));
   PageWindow* photo = w.LoadedPageWindow(QStringLiteral("picture"));
-  PageWindow* memo = w.LoadedPageWindow(QStringLiteral("memo"));
   ASSERT_TRUE(todo && photo && memo);
   AnswerDialogs(0, std::nullopt);
   const auto readTitle = [&] {
@@ -205,12 +208,8 @@ TEST_F(FrontWindowTest, TheFileMenuFollowsThePageInFront) {
 // A page window disabled by its own code rather than the busy routines (the
 // to-do window while it changes its file) keeps its place in front too.
 TEST_F(FrontWindowTest, AWindowThatDisablesItselfKeepsTheFront) {
-  MainWindow& w = Start();
-  messages().clear();
-  w.mnu_frmMemo->trigger();
-  w.mnu_FrmAction->trigger();
-  QApplication::setActiveWindow(&w);
-  PageWindow* todo = w.LoadedPageWindow(QStringLiteral("action"));
+  PageWindow* todo = StartWithPages({"memo", "action"});
+  MainWindow& w = window();
   QWidget* control = QApplication::focusWidget();
   ASSERT_TRUE(todo->isAncestorOf(control));
   DialogComesAndGoes();
@@ -263,11 +262,8 @@ TEST_F(FrontWindowTest, AReadFileKeepsItsWindowInFront) {
       ASSERT_TRUE(picture.save(path, "PNG"));
     else
       WriteBytes(path, "a,b\r\n1,2\r\n");
-    MainWindow& w = Start();
-    messages().clear();
-    w.findChild<QAction*>(QString::fromLatin1(FindPageKind(kind)->pageItemName))->trigger();
-    QApplication::setActiveWindow(&w);
-    PageWindow* page = w.LoadedPageWindow(kind);
+    PageWindow* page = StartWithPages({c.kind});
+    MainWindow& w = window();
     ASSERT_NE(page, nullptr);
     QStringList titles;
     platform::SetFileDialogHandler([&](const platform::FileDialogRequest& r) -> std::optional<QString> {
