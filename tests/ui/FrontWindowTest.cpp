@@ -73,14 +73,10 @@ class FrontWindowTest : public MainWindowTest {
       dialogTitles << r.title;
       return std::nullopt;
     });
-    SetPreviewPageHandler([this](const QImage&) {
-      ++previewPages;
-      DialogComesAndGoes();
-    });
+    SetPreviewPageHandler([this](const QImage&) { DialogComesAndGoes(); });
   }
 
   QStringList dialogTitles;
-  int previewPages = 0;
 };
 
 const char* const kPrintingPages[] = {"action", "yotei", "tel",  "memo", "table",
