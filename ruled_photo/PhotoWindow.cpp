@@ -45,14 +45,7 @@ using platform::ShowMessage;
 
 
 // Holds the window disabled with the hourglass for as long as it lives.
-class Busy {
- public:
-  explicit Busy(QWidget* w) : w_(w) { BeginBusy(w_); }
-  ~Busy() { EndBusy(w_); }
-
- private:
-  QWidget* w_;
-};
+using Busy = BusyScope;
 
 bool IsReadableExtension(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toUpper();

@@ -12,7 +12,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
@@ -44,6 +44,9 @@ void TodoWindow::Cmd_FileRead_Click() {
                                         QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||"), 1,
                                         QString());
   if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
+  // A picture chosen here is no list: neither the list nor the recent files
+  // take it.
+  if (!todo::CheckChosenTextFile(chosen)) return;
   const QString stored = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
   ToDoFilePath = todo::InProgramFolder(stored);
   // Only the slot remembers the file; the next start opens the file named
@@ -77,8 +80,7 @@ void TodoWindow::Cmd_FileExport_Click() {
   // behind the list, or whose rewrite the user refuses, would leave them in
   // both files.
   if (!toDoFileMayChange()) return;
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
 
   const QChar done = DoneMark();
   const QDate today = platform::Today();
@@ -102,8 +104,7 @@ void TodoWindow::Cmd_FileExport_Click() {
     PutList(kept);
     writeBack(kept.texts);
   }
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::Cmd_help_Click() {

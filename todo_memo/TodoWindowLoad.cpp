@@ -15,8 +15,8 @@
 #include "TodoWindow.h"
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
 #include "core/platform/TextLines.h"
+#include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
@@ -135,19 +135,16 @@ void TodoWindow::Form_Activate() {
 
 void TodoWindow::Cmb_file_Click() {
   if (!Cmb_file->isEnabled() || Cmb_file->currentIndex() < 0) return;
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   ToDoFilePath = todo::InProgramFolder(Cmb_file->currentText());
   WriteIniValue(todo::kToDoSection, QStringLiteral("FILE"), ToDoFilePath);
   DrawToDoCalendar(SelectedDate);
   LoadToDoList();
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::cmb_sort_Click() {
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   const int order = cmb_sort->currentIndex();
   if (order != 0) {
     if (LastDisplayOrder == 0)
@@ -159,8 +156,7 @@ void TodoWindow::cmb_sort_Click() {
   for (int i : {1, 4, 5, 7, 8}) Cmd_Update[i]->setEnabled(order == 0);
   LastDisplayOrder = static_cast<int16_t>(order);
   LoadToDoList();
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::Chk_ListDay_Click() {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "WorkPlace.h"
+
 namespace platform {
 namespace {
 
@@ -67,6 +69,7 @@ MsgResult showReal(const MessageRequest& r) {
 }  // namespace
 
 MsgResult ShowMessage(const MessageRequest& request) {
+  const KeepWorkPlace place;
   if (messageHandler()) return messageHandler()(request);
   return showReal(request);
 }

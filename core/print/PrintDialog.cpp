@@ -10,6 +10,7 @@
 #include "PrintJob.h"
 #include "PrintSeams.h"
 #include "PrinterInfo.h"
+#include "core/platform/WorkPlace.h"
 #include "core/settings/AppGlobals.h"
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
@@ -34,6 +35,7 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PrintDialog::Run() {
+  const platform::KeepWorkPlace place;
   PrintDialog dialog(QApplication::activeWindow());
   const PrintDialogHandler& handler = CurrentPrintDialogHandler();
   if (!handler) {

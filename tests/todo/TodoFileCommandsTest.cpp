@@ -105,6 +105,32 @@ TEST_F(TodoFileTest, OpenStoresThePathInTheSelectedSlotOnly) {
   EXPECT_EQ(Key("FILE"), elsewhere.filePath(QStringLiteral("c.txt")));
 }
 
+// A picture chosen in the open dialog (the user thought of the photo page's
+// read) is refused by the list's own check: neither the list, the slot nor
+// the file the next start opens take it.
+TEST_F(TodoFileTest, OpenRefusesAPicture) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ keep"});
+  QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01", 18);
+  jpeg += QByteArray(2000, '\x7F');
+  WriteBytes(homeFile(QStringLiteral("photo.jpg")), jpeg);
+  TodoWindow& w = Open();
+  const QString slot = Key("FILE0");
+  Choose(homeFile(QStringLiteral("photo.jpg")));
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(ListTexts(w), QStringList({"□ keep"}));
+  EXPECT_EQ(Key("FILE0"), slot);
+  EXPECT_EQ(w.Cmb_file->itemText(0), slot);
+  EXPECT_EQ(Key("FILE"), QStringLiteral("VIDAZU.txt"));
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text,
+            QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(homeFile("photo.jpg")));
+  // The list still writes to its own file.
+  w.Txt_ToDoItem->setText(QStringLiteral("next"));
+  w.Cmd_Update[1]->click();
+  EXPECT_EQ(ToDoLines(QStringLiteral("VIDAZU.txt")).size(), 2);
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("photo.jpg"))), jpeg);
+}
+
 TEST_F(TodoFileTest, ExportAppendsFinishedItemsAndKeepsTheRest) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), kTen);
   WriteBytes(homeFile(QStringLiteral("済.txt")), platform::ToSjis(QStringLiteral("old line\r\n")));
