@@ -72,12 +72,12 @@ void AddressWindow::Form_Load() {
     AddressFilePath = ProgramFolder + AddressFilePath;
 
   const QString local = AddressFileLocalPath();
-  if (TrimBlanks(SafeDir(local)).isEmpty()) {
-    // A failure here is said by the write itself; the list then finds no file.
-    if (!QFileInfo::exists(local)) WriteDataFile(local, AddressFile::DefaultLines());
-  } else {
-    MakeAddressWeekdayBackup(local, platform::Today());
-  }
+  // A failure here is said by the write itself; the list then finds no file.
+  if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
+    WriteDataFile(local, AddressFile::DefaultLines());
+  // The sample file of a first start has its backup at once, as every
+  // other data file has when its window loads.
+  if (!TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <algorithm>
 
+#include "CompanionProgram.h"
 #include "MessageBox.h"
 
 namespace platform {
@@ -18,6 +20,11 @@ QString withSlashes(QString path) { return path.replace(u'\\', u'/'); }
 ShellHandler& shellHandler() {
   static ShellHandler h;
   return h;
+}
+
+ProgramRunResult& lastRun() {
+  static ProgramRunResult r;
+  return r;
 }
 
 bool runAndWaitReal(const ShellAction& action) {
@@ -34,9 +41,14 @@ bool runAndWaitReal(const ShellAction& action) {
     if (process.state() == QProcess::NotRunning) loop.quit();
   });
   process.start();
-  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) return false;
+  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) {
+    lastRun().error = process.errorString();
+    return false;
+  }
   // The program's windows repaint and take input while the companion runs.
   loop.exec();
+  lastRun().crashed = process.exitStatus() == QProcess::CrashExit;
+  lastRun().exitCode = process.exitCode();
   return true;
 }
 
@@ -148,12 +160,14 @@ QString RefusedTargetMessage(const QString& target) {
 QString CompanionProgramPath(const QString& name) {
   QString base = QFileInfo(withSlashes(name)).fileName();
   if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
-  if (base.isEmpty()) return QString();
-  const QDir folder = QDir::current();
-  const QString plain = fileInFolder(folder, base);
-  if (!plain.isEmpty() && QFileInfo(plain).isExecutable()) return plain;
-  const QString exe = fileInFolder(folder, base + QStringLiteral(".exe"));
-  if (!exe.isEmpty()) return exe;
+  // A control character in the name (a line break) never names a program.
+  if (base.isEmpty() || std::any_of(base.cbegin(), base.cend(), [](QChar c) { return c.unicode() < 0x20; }))
+    return QString();
+  // Only a program that can run on this system: a Windows "NAME.exe", a
+  // file without the execute bit, a folder or a dangling link is none.
+  const QString plain = fileInFolder(QDir::current(), base);
+  const QFileInfo info(plain);
+  if (plain.isEmpty() || !info.isFile() || !info.isExecutable()) return QString();
   return plain;
 }
 
@@ -165,13 +179,15 @@ void StartProgram(const QString& program, const QStringList& arguments) {
   perform(action);
 }
 
-bool RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
+ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
   ShellAction action;
   action.kind = ShellActionKind::RunAndWait;
   action.program = programPath(program);
   action.arguments = arguments;
   action.windowStyle = windowStyle;
-  return perform(action);
+  lastRun() = ProgramRunResult();
+  lastRun().started = perform(action);
+  return lastRun();
 }
 
 void OpenUrl(const QUrl& url) {
@@ -262,7 +278,7 @@ void RunAndWait(const QString& commandLine, int windowStyle) {
     program = arguments.takeFirst();
   }
   if (!platform::IsCompanionProgramName(platform::programBaseName(program))) return platform::refuse(commandLine);
-  platform::RunProgramAndWait(program, arguments, windowStyle);
+  platform::RunCompanionProgram(platform::programBaseName(program), arguments, windowStyle, {});
 }
 
 void OpenMailLink(const QString& address, const QString& /*unused*/, const QString& subject,

@@ -1,5 +1,6 @@
 #include "Launcher.h"
 
+#include "core/platform/CompanionProgram.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
@@ -31,16 +32,13 @@ QString LauncherProgramName(const QString& caption) {
 void RunLauncherItem(const QString& caption) {
   const QString name = LauncherProgramName(caption);
   if (name.isEmpty()) return;
-  const QString program = platform::CompanionProgramPath(name);
-  if (!program.isEmpty()) {
-    platform::RunProgramAndWait(program, {}, kMinimisedWithFocus);
-    return;
-  }
-  const QString br = QStringLiteral("\r\n");
-  ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + caption + QStringLiteral("」を") + ExeName +
-                                 QStringLiteral("と同じフォルダに入れると、") + br +
-                                 QStringLiteral("このメニューから起動できます。"),
-                             name);
+  platform::RunCompanionProgram(name, {}, kMinimisedWithFocus, [&] {
+    const QString br = QStringLiteral("\r\n");
+    ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + caption + QStringLiteral("」を") + ExeName +
+                                   QStringLiteral("と同じフォルダに入れると、") + br +
+                                   QStringLiteral("このメニューから起動できます。"),
+                               name);
+  });
 }
 
 void ShowCompanionMissingNotice(const QString& invitation, const QString& programName) {

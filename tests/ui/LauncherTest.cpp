@@ -24,9 +24,9 @@ TEST_F(LauncherTest, LauncherCaptionsNameTheirPrograms) {
 }
 
 TEST_F(LauncherTest, LauncherRunsThePresentProgramMinimised) {
-  makeFile("jxpostal.exe");
+  makeFile("jxpostal", true);
   RunLauncherItem("郵便番号検索(jxpostal)");
-  EXPECT_EQ(recorded(), QStringList({"wait2|HOME/jxpostal.exe"}));
+  EXPECT_EQ(recorded(), QStringList({"wait2|HOME/jxpostal"}));
   EXPECT_TRUE(messages().shown().empty());
 }
 
