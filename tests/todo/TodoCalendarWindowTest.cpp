@@ -410,7 +410,7 @@ TEST_F(TodoCalendarTest, TheDayMailCarriesTheListIntact) {
   EXPECT_TRUE(url.path().isEmpty());
   const QUrlQuery query(url);
   EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("2024/05/05の予定"));
-  EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字"));
+  EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字\r\n"));
   EXPECT_EQ(platform::ClipboardText(), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字 \r\n"));
 
   // An empty day: the subject alone.
