@@ -1,5 +1,14 @@
 #include "HelpPage.h"
 
+#include <QDir>
+
+#include "VersionBox.h"
+
+QString MoreHelpLine() {
+  return QStringLiteral("その他の説明は「") + QDir::toNativeSeparators(HomePageAddress()) +
+         QStringLiteral("」にあります(メニューの「ホームページ表示」で開けます)");
+}
+
 QString HelpPageHtml() {
   return QStringLiteral(R"(<!DOCTYPE html>
 <html lang="ja">

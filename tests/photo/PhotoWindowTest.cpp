@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <cerrno>
 
+#include "core/ui/HelpPage.h"
 #include "PhotoTest.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
@@ -212,8 +213,8 @@ TEST_F(PhotoWindowTest, ASidecarThatCannotBeWrittenPutsTheOldPictureBack) {
 TEST_F(PhotoWindowTest, HelpNamesTheHomePage) {
   w().Cmd_help_Click();
   ASSERT_EQ(messages().texts().size(), 1);
-  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("その他の説明は") + HomePageAddress() +
-                                             QStringLiteral("を見にきてください。")));
+  EXPECT_TRUE(messages().texts()[0].endsWith(MoreHelpLine() + QStringLiteral("。\r\n\r\n")));
+  EXPECT_TRUE(messages().texts()[0].contains(HomePageAddress()));
 }
 
 TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, FileCaptionsFollowTheChosenPage) {
       {"yousi", "mnu_FrmYousi", {}},
       {"action", "mnu_FrmAction",
        {"Todoファイル新規作成", "Todoファイルの読込", "済んだ内容を「済.txt」ファイルに書き出す。",
-        "ヘルプ(DedudiDuZa操作方法)"}},
+        "ヘルプ(ToDo操作方法)"}},
       {"CSV", "mnu_FrmCsv", {"ＣＳＶファイルの読込", "ＣＳＶファイルに印刷位置を追記(書出)"}},
   };
   MainWindow& w = Start();
