@@ -4,12 +4,15 @@
 // word belongs).
 #include <QAction>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
 
 #include "MainWindowFixture.h"
 #include "core/platform/Shell.h"
+#include "core/print/PrintDialog.h"
 #include "core/ui/PageKinds.h"
 #include "core/ui/VersionBox.h"
 
@@ -19,8 +22,8 @@ namespace {
 // file and key it talks of, the companion programs and the settings names
 // the help asks the user to type.
 const QSet<QString> kReadableWords = {
-    "Ringpad", "ringpad", "ToDo", "Todo", "CSV", "PDF", "URL", "Ctrl", "Shift", "FAX", "TEL", "ini",
-    "DOZIR",   "BUNRUI",  "htm", "txt", "PAGE", "TITLE", "TYPE"};
+    "Ringpad", "ringpad", "ToDo", "Todo", "Action", "CSV", "PDF", "URL", "Ctrl", "Shift", "FAX", "TEL", "ini",
+    "DOZIR",   "BUNRUI",  "PAGE", "TITLE", "TYPE"};
 
 QStringList MenuCaptions(const QList<QAction*>& actions) {
   QStringList captions;
@@ -39,6 +42,11 @@ TEST_F(MainWindowTest, MenusAndHelpNameOnlyWhatExistsInWordsAUserReads) {
     QString kind = QString::fromLatin1(page);
     w.ShowPageForm(kind);
     texts += MenuCaptions(w.menuBar()->actions());
+    // A window's caption is no menu item: it shows no accelerator.
+    if (QMdiSubWindow* sub = w.findChild<QMdiArea*>()->activeSubWindow()) {
+      EXPECT_FALSE(sub->windowTitle().contains(u'&')) << sub->windowTitle().toStdString();
+      texts << sub->windowTitle();
+    }
     QAction* help = w.FileItemAction(FileItem::Help);
     if (!help->isVisible()) continue;
     messages().clear();
@@ -50,8 +58,9 @@ TEST_F(MainWindowTest, MenusAndHelpNameOnlyWhatExistsInWordsAUserReads) {
     if (kind != "gant") EXPECT_TRUE(text.contains(HomePageAddress())) << page;
     texts << QString(text).remove(HomePageAddress());
   }
-  // Menu accelerators and the paths of files the help names are no words.
-  static const QRegularExpression notWords(QStringLiteral("&[A-Z]|/[^\\s「」]+"));
+  // Menu accelerators and the paths and names of files are no words.
+  static const QRegularExpression notWords(
+      QStringLiteral("&[A-Z]|/[^\\s「」]+|[^\\s「」()]+\\.(csv|txt|ini|htm|html)\\b"));
   static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
   QSet<QString> unreadable;
   for (const QString& text : texts)
@@ -59,6 +68,11 @@ TEST_F(MainWindowTest, MenusAndHelpNameOnlyWhatExistsInWordsAUserReads) {
       if (!kReadableWords.contains(m.captured()) && !platform::IsCompanionProgramName(m.captured()))
         unreadable.insert(m.captured());
   EXPECT_TRUE(unreadable.isEmpty()) << QStringList(unreadable.begin(), unreadable.end()).join(" ").toStdString();
+}
+
+TEST_F(MainWindowTest, ThePrintDialogHasACaption) {
+  PrintDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("印刷"));
 }
 
 }  // namespace
