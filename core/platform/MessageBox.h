@@ -25,6 +25,13 @@ MsgResult ShowMessage(const MessageRequest& request);
 MsgResult ShowMessage(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                       MsgIcon icon = MsgIcon::None, const QString& title = QString());
 
+// A folder the user has been told, once, cannot be written (a read-only
+// program folder): the failed writes and locks of files beneath it are not
+// told again one box per file. An empty folder ends the quiet.
+void QuietWriteFailuresIn(const QString& folder);
+// True when the path lies beneath that folder.
+bool WriteFailuresQuietIn(const QString& path);
+
 using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs a handler in place of the real box; an empty handler restores it.
 void SetMessageHandler(MessageHandler handler);

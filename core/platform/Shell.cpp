@@ -190,6 +190,15 @@ ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& ar
   return lastRun();
 }
 
+bool OpenDocumentOrSayNot(const QString& path) {
+  const QFileInfo file(withSlashes(path));
+  if (path.isEmpty() || !file.isFile()) return false;
+  ShellAction action;
+  action.kind = ShellActionKind::OpenUrl;
+  action.url = QUrl::fromLocalFile(file.absoluteFilePath());
+  return perform(action);
+}
+
 void OpenUrl(const QUrl& url) {
   if (url.isEmpty() || !url.isValid()) return;
   ShellAction action;

@@ -56,6 +56,11 @@ struct ProgramRunResult {
 [[nodiscard]] ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& arguments,
                                                  int windowStyle);
 
+// Opens one of the program's own documents (its help) with the desktop's
+// viewer; false when the file is not there, no desktop launcher is present
+// or it refused, so that the caller can say where the file is instead.
+bool OpenDocumentOrSayNot(const QString& path);
+
 // The companion programs the code itself names (the calendar, the postal
 // code lookup, the mail add-in and the launcher's programs), by base name.
 // Programs are started only by these names: a name taken from a data file

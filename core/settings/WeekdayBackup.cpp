@@ -62,9 +62,11 @@ bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& 
     }
     return true;
   }
+  const QString backup = WeekdayBackupPath(stem, extension, today);
+  // A program folder the user has been told cannot be written takes none.
+  if (platform::WriteFailuresQuietIn(backup)) return true;
   QByteArray content;
   if (!platform::ReadWholeFileOrReport(path, content)) return false;
-  const QString backup = WeekdayBackupPath(stem, extension, today);
   QString reason;
   if (platform::SaveFileAtomically(backup, content, &reason)) return true;
   // A full disk or an I/O error is not write protection: the user is given

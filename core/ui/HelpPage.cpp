@@ -3,6 +3,17 @@
 #include <QDir>
 
 #include "VersionBox.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/Shell.h"
+
+void ShowHelpDocument() {
+  const QString path = HomePageAddress();
+  if (platform::OpenDocumentOrSayNot(path)) return;
+  platform::ShowMessage(QStringLiteral("ヘルプを表示するプログラムを起動できませんでした。\r\n"
+                                       "ヘルプは次のファイルにあります。ブラウザなどで開いてください。\r\n\r\n") +
+                            QDir::toNativeSeparators(path),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Information);
+}
 
 QString MoreHelpLine() {
   return QStringLiteral("その他の説明は「") + QDir::toNativeSeparators(HomePageAddress()) +

@@ -119,6 +119,14 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   ClearReadOnlyFlags({ProgramFolder + QStringLiteral("vidazu.txt"), ProgramFolder + QStringLiteral("dozir.txt"),
                       ProgramFolder + QStringLiteral("diduvuv.txt"), ProgramFolder + QStringLiteral("jxmemo.txt")});
 
+  // A read-only program folder is told once; the writes that fail in it
+  // then say nothing more, one box per file.
+  if (!FolderWritable(ProgramFolder)) {
+    platform::ShowMessage(UnwritableProgramFolderMessage(ProgramFolder), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    platform::QuietWriteFailuresIn(ProgramFolder);
+  }
+
   // Saves killed half-way by an earlier run leave their temporary copies.
   RemoveStaleSaveLeftovers(ProgramFolder, QDateTime::currentDateTime());
   RemoveStaleSaveLeftovers(BackupFolder, QDateTime::currentDateTime());

@@ -34,6 +34,18 @@ void CreateFolderIfMissing(const QString& path) {
   QDir().mkdir(path);
 }
 
+bool FolderWritable(const QString& folder) {
+  return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+
+QString UnwritableProgramFolderMessage(const QString& folder) {
+  return QStringLiteral("プログラムフォルダ「%1」に書き込めません。\r\n"
+                        "このフォルダでは、予定やメモなどのデータと設定を保存できません。\r\n\r\n"
+                        "書き込めるフォルダにプログラムを置くか、環境変数 RINGPAD_HOME に"
+                        "書き込めるフォルダを指定して起動してください。")
+      .arg(QDir::toNativeSeparators(folder));
+}
+
 bool SettingsFileUnreadable() {
   const QString path = SettingsFilePath();
   return QFileInfo::exists(path) && IniStore::instance().document(path) == nullptr;

@@ -14,6 +14,11 @@ void ClearReadOnlyFlags(const QStringList& fileNames);
 // failures are passed over.
 void CreateFolderIfMissing(const QString& path);
 
+// True when files can be created in the folder.
+bool FolderWritable(const QString& folder);
+// The one notice of a program folder that cannot be written.
+QString UnwritableProgramFolderMessage(const QString& folder);
+
 // True when the settings file exists but cannot be read (its failure has
 // been shown): its keys then read empty, which is neither a first run nor a
 // new version, and no stored file name may be taken as missing.

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
+#include "core/platform/FileLock.h"
+#include "core/platform/SafeSave.h"
 #include "address/AddressStorage.h"
 #include "core/platform/Clock.h"
 #include "core/settings/WeekdayBackup.h"
@@ -286,7 +288,6 @@ TEST_F(MainWindowTest, FirstStartOfTheAddressBookBacksUpItsSample) {
 // A backup folder that is a link receives nothing, and says so once however
 // many windows load their files.
 TEST_F(MainWindowTest, ALinkedBackupFolderIsToldOnceAndLeftAlone) {
-  ForgetLinkedBackupFolderNotice();
   QTemporaryDir elsewhere;
   WriteBytes(elsewhere.filePath("vidazu1.txt"), "someone else's file");
   ASSERT_TRUE(QFile::link(elsewhere.path(), homeFile("bak")));
@@ -298,7 +299,21 @@ TEST_F(MainWindowTest, ALinkedBackupFolderIsToldOnceAndLeftAlone) {
   EXPECT_EQ(messages().texts(), QStringList{LinkedBackupFolderMessage()});
   EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vidazu1.txt"});
   EXPECT_EQ(ReadBytes(elsewhere.filePath("vidazu1.txt")), "someone else's file");
-  ForgetLinkedBackupFolderNotice();
+}
+
+// In a program folder the user has been told cannot be written, failed
+// writes and locks of its files are not told again one by one; others are.
+TEST_F(MainWindowTest, WriteFailuresInAFolderToldUnwritableAreNotToldAgain) {
+  EXPECT_TRUE(FolderWritable(home()));
+  EXPECT_TRUE(UnwritableProgramFolderMessage(home()).contains(QDir::toNativeSeparators(home())));
+  platform::QuietWriteFailuresIn(home());
+  platform::ShowMessage(platform::SaveFailureMessage(homeFile("diduvuv.txt"), "Read-only file system"));
+  platform::ShowMessage(platform::LockFailureMessage(homeFile("bak/vidazu3.txt"), "Read-only file system"));
+  EXPECT_TRUE(platform::WriteFailuresQuietIn(homeFile("bak/vidazu3.txt")));
+  EXPECT_TRUE(messages().texts().isEmpty());
+  platform::ShowMessage(platform::SaveFailureMessage("/elsewhere/x.txt", "Read-only file system"));
+  platform::ShowMessage(QStringLiteral("別の知らせ"));
+  EXPECT_EQ(messages().texts().size(), 2);
 }
 
 // Temporary files of saves killed an hour ago or more go at start; a fresh

@@ -214,6 +214,18 @@ TEST_F(MainWindowTest, HomePageItemsOpenTheProgramsOwnHelp) {
   EXPECT_EQ(QString::fromUtf8(ReadBytes(HelpPagePath())), HelpPageHtml());
 }
 
+// Without a desktop launcher that opens it (the test platform has none), the
+// help item says where the help file is.
+TEST_F(MainWindowTest, HomePageItemWithoutALauncherSaysWhereTheHelpIs) {
+  MainWindow& w = Start();
+  platform::SetShellHandler({});
+  messages().clear();
+  w.mnu_home_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].endsWith(QStringLiteral("\r\n\r\n") + HelpPagePath()));
+  EXPECT_TRUE(QFileInfo(HelpPagePath()).isFile());
+}
+
 TEST_F(MainWindowTest, AnInstalledReadmeIsTheHelp) {
   QTemporaryDir prefix;
   const QString bin = prefix.filePath(QStringLiteral("bin"));
