@@ -250,9 +250,13 @@ void PhotoWindow::Cmd_FileWrite_Click() {
       return;
     }
   }
-  if (QFileInfo::exists(path) || (!sidecar.isEmpty() && QFileInfo::exists(sidecar))) {
+  // The question names the files that would be replaced, not the one asked for.
+  QStringList replaced;
+  for (const QString& file : {path, sidecar})
+    if (!file.isEmpty() && QFileInfo::exists(file)) replaced << file;
+  if (!replaced.isEmpty()) {
     platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + path;
+    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + replaced.join(QStringLiteral("\r\n"));
     ask.buttons = MsgButtons::OkCancel;
     ask.icon = MsgIcon::Exclamation;
     ask.defaultButton = 2;
