@@ -75,8 +75,10 @@ AddressPrintLines ChooseAddressPrintLines(const QStringList& fileLines, const Ad
   if (choice.sortIndex == 2 || choice.sortIndex == 3 || choice.sortIndex == 5) {
     QStringList keys;
     for (const AddressRecord& r : out.records) keys << (choice.sortIndex == 5 ? AddressNumberKey(r) : AddressCompanyKey(r));
-    // The exchange sort of the original order: for each place, every later
-    // line whose key is smaller is swapped in. Keys travel with their lines.
+    // An exchange sort: for each place, every later line whose key is smaller
+    // is swapped in. It is not stable, and entries of equal keys print in the
+    // order it leaves them, which users of existing files know; a stable sort
+    // would reorder their lists. Keys travel with their lines.
     const int n = out.count();
     for (int a = 0; a < n - 1; ++a)
       for (int b = a + 1; b < n; ++b)
