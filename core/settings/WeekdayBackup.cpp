@@ -34,15 +34,20 @@ QString WeekdayBackupPath(const QString& stem, const QString& extension, const Q
   return BackupFolder + stem + QString::number(weekday) + QStringLiteral(".") + extension;
 }
 
-bool BackupFolderIsLink() {
+// The backup folder as a link is named: without its closing separator.
+static QString backupFolderItself() {
   QString folder = BackupFolder;
   while (folder.endsWith(u'/')) folder.chop(1);
+  return folder;
+}
+
+bool BackupFolderIsLink() {
+  const QString folder = backupFolderItself();
   return !folder.isEmpty() && QFileInfo(folder).isSymLink();
 }
 
 QString LinkedBackupFolderMessage() {
-  QString folder = BackupFolder;
-  while (folder.endsWith(u'/')) folder.chop(1);
+  const QString folder = backupFolderItself();
   return QStringLiteral("バックアップ用のフォルダ「%1」はシンボリックリンクです。\r\n"
                         "リンク先のファイルを上書きしないよう、曜日ごとのバックアップは作りません。")
       .arg(QDir::toNativeSeparators(folder));
