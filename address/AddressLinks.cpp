@@ -1,10 +1,10 @@
 #include "AddressLinks.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
-#include "core/ui/HelpPage.h"
+#include "core/platform/Shell.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/VersionBox.h"
 
 namespace {
@@ -33,27 +33,13 @@ QString MailRecipients(const QString& mail, const QString& remarkLabel, const QS
   return to;
 }
 
-WebTarget WebLinkTarget(const QString& field) {
-  WebTarget target;
+QString WebLinkTarget(const QString& field) {
   const QString text = TrimBlanks(field);
-  if (text.isEmpty() || text.compare(QStringLiteral("HTTP://"), Qt::CaseInsensitive) == 0) return target;
-  if (IsPath(text)) {
-    QString path = text;
-    path.replace(u'\\', u'/');
-    const QFileInfo file(path);
-    // A program, a script or a desktop entry would be run, not shown.
-    if (!file.isFile() || file.isExecutable() || file.suffix().compare(QStringLiteral("desktop"), Qt::CaseInsensitive) == 0)
-      return target;
-    target.kind = WebTarget::LocalFile;
-    target.path = path;
-    return target;
-  }
-  static const QRegularExpression scheme(QStringLiteral("^(https?|ftp)://"), QRegularExpression::CaseInsensitiveOption);
-  const QUrl url(scheme.match(text).hasMatch() ? text : QStringLiteral("http://") + text, QUrl::TolerantMode);
-  if (!url.isValid() || url.host().isEmpty()) return target;
-  target.kind = WebTarget::Url;
-  target.url = url;
-  return target;
+  if (text.isEmpty() || text.compare(QStringLiteral("HTTP://"), Qt::CaseInsensitive) == 0) return QString();
+  // A scheme is kept, so that "file:///etc/passwd" or "javascript:" meet
+  // the allow-list as what they are instead of passing for host names.
+  if (IsPath(text) || !platform::LinkScheme(text).isEmpty()) return text;
+  return QStringLiteral("http://") + text;
 }
 
 QString PostalAnswerAddress(const QString& answer) { return TrimBlanks(FirstLine(answer).mid(9)); }

@@ -3,7 +3,6 @@
 // mail recipients, the web target, the postal-code program's answer and the
 // texts of their boxes. Nothing here opens or starts anything.
 #include <QString>
-#include <QUrl>
 
 // "[自動ダイヤルします]", an empty line and the number.
 QString DialConfirmText(const QString& number);
@@ -12,14 +11,11 @@ QString DialConfirmText(const QString& number);
 // second address ("ﾒｰﾙ2"); both trimmed.
 QString MailRecipients(const QString& mail, const QString& remarkLabel, const QString& remark);
 
-// Where the URL field leads. Web addresses open through the desktop; a
-// path opens only as an existing document, never as a program.
-struct WebTarget {
-  enum Kind { None, Url, LocalFile } kind = None;
-  QUrl url;      // Url
-  QString path;  // LocalFile, with "/" separators
-};
-WebTarget WebLinkTarget(const QString& field);
+// What the URL field asks to open, before the launcher's allow-list
+// (platform::OpenLink) decides whether it may: "" for an empty field or
+// "HTTP://" alone; a path or an address with a scheme as it stands; any
+// other text, a host name, with "http://" in front. The field is trimmed.
+QString WebLinkTarget(const QString& field);
 
 // The postal-code program's answer on the clipboard: the code in characters
 // 1-8, one separator, the address. The address part ("" when the answer has

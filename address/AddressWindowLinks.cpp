@@ -69,10 +69,11 @@ void AddressWindow::cmd_mail_Click() {
   OpenMailLink(MailRecipients(Txt_Mail->text(), Lbl_biko1->text(), BikouText(0)), QString(), QString(), QString());
 }
 
+// The box may hold anything an imported file or a paste put there: what it
+// asks for opens only when the launcher allows it, and a refusal is said.
 void AddressWindow::cmd_url_Click() {
-  const WebTarget target = WebLinkTarget(BikouText(3));
-  if (target.kind == WebTarget::Url) platform::OpenUrl(target.url);
-  if (target.kind == WebTarget::LocalFile) platform::OpenLocalDocument(target.path);
+  const QString target = WebLinkTarget(BikouText(3));
+  if (!target.isEmpty()) platform::OpenLink(target, TrimBlanks(BikouText(3)));
 }
 
 void AddressWindow::Cmd_zip_Click(int index) {

@@ -22,6 +22,7 @@
 #include "RuledPhoneBook.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -29,6 +30,13 @@
 #include "core/ui/ListControls.h"
 
 namespace {
+
+// How the book and list designs place their pages on a side (0 to 5), or -1
+// for the other designs.
+int AddressPrintSideLayout(int code) {
+  if ((code >= 0 && code < 1300) || (code >= 10000 && code < 11300)) return code % 100 - 1;
+  return -1;
+}
 
 void Say(const QString& text, platform::MsgIcon icon = platform::MsgIcon::None) {
   platform::ShowMessage(text, platform::MsgButtons::Ok, icon);
@@ -167,6 +175,11 @@ void AddressWindow::Cmd_print_Click() {
 
 void AddressWindow::RunPrintPath(int code, const QString& category, const AddressPrintLines& lines) {
   const PaperSettingsData& p = PaperSettings;
+  // The width two pages take across a side goes first: the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  const int side = AddressPrintSideLayout(code);
+  if (side == 3) SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  if (side == 4) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   const double w = std::nearbyint(GetScaleWidth());
   const Span front{double(p.PageLeft), double(p.PageWidth)};
   const Span back{0, double(p.PageWidth - p.PageLeft)};
@@ -175,8 +188,7 @@ void AddressWindow::RunPrintPath(int code, const QString& category, const Addres
   auto page = [&](int k, const Span& s) { return PrintAddressDesignPage(category, lines, k, s.left, s.right); };
   auto blankPage = [&](const Span& s) { return PrintAddressDesignPage(QString(), lines, 0, s.left, s.right); };
 
-  const int side = code % 100 - 1;
-  if ((code >= 0 && code < 1300) || (code >= 10000 && code < 11300)) {
+  if (side >= 0) {
     constexpr int kMaxPages = 10000;
     switch (side) {
       case 0:

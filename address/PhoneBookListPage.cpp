@@ -190,24 +190,20 @@ int LinesOf(const std::vector<ListRow>& rows) {
   return std::max(1, k);
 }
 
-// Each counted line lies on the list's pitch: our fonts' own line height
-// passes it, so lines that followed each other at that height would run
-// into the next entry.
-void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double top, double pitch) {
+// The rows of an entry follow each other at the surface's line height, one
+// em of the data font, which is never more than the list's pitch: the entry
+// stays within the lines it counted, and the next one starts at its own y.
+void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double top) {
   const PaperSettingsData& p = PaperSettings;
-  int line = 0;
+  SetCurrentY(top);
   for (const ListRow& row : rows) {
-    const int first = line;
-    line += row.lines;
     auto wrapped = [&](double limit) {
-      for (qsizetype i = 0; i < row.parts.size(); ++i) {
+      for (const QString& part : row.parts) {
         SetCurrentX(g.textX);
-        SetCurrentY(top + (first + i) * pitch);
-        PrintWrappedText(row.parts.at(i) + kCrLf, float(limit));
+        PrintWrappedText(part + kCrLf, float(limit));
       }
     };
     SetCurrentX(g.textX);
-    SetCurrentY(top + first * pitch);
     switch (row.mode) {
       case ListRow::Left::NameThenNick:
         if (!row.name.isEmpty()) {
@@ -300,7 +296,7 @@ int PrintPhoneBookListPage(int /*designIndex*/, int sortIndex, const QString& ca
     DrawStyledLine(1, left, y, right, y, p.LineColor);
     const std::vector<ListRow> rows = PlanRows(r, g, yobiCaption, noCaption);
     SetForeColor(p.DataColor);
-    DrawRows(rows, g, y + 0.3, pitch);
+    DrawRows(rows, g, y + 0.3);
     d += LinesOf(rows);
   };
   walk.drawFooter = [&] {

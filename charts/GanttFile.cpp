@@ -62,8 +62,8 @@ GanttFileContent ReadGanttFile(const QByteArray& bytes) {
   for (const QByteArray& bytesOfLine : raw) {
     const QString line = platform::FromSjis(bytesOfLine);
     QString key, param, value;
+    // Keys count only as written by the program; "@title=" is a task line.
     ParseParamItem(line, key, param, value);
-    key = key.toUpper();
     if (key == QLatin1String("TITLE")) c.title = value;
     else if (key == QLatin1String("UPDATE")) c.makeDate = value;
     else if (key == QLatin1String("NAME")) c.name = value;

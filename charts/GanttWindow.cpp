@@ -152,6 +152,7 @@ void GanttWindow::Form_Load() {
       CurrentGanttFile = ProgramFolder + CurrentGanttFile;
     LoadGanttFile();
   }
+  savedChart_ = WriteGanttFile(ChartData());
   ApplyImeMode(this);
 }
 

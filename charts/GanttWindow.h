@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "GanttColumns.h"
+#include "GanttFile.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -19,13 +20,22 @@ class GanttWindow : public PageWindow {
   explicit GanttWindow(QWidget* parent = nullptr);
 
   void Form_Load() override;
+  // Asks before a chart that was not written is lost.
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
   void cmb_title_click();
   void cmb_sort_Click();
   void Cmd_FileRead_Click();
   void Cmd_FileWrite_Click();
   void Cmd_help_Click();
   void Cmd_print_Click();
-  void LoadGanttFile();
+  // Reads CurrentGanttFile into the controls; false, with the reason shown
+  // and the chart left as it was, when it cannot be read.
+  bool LoadGanttFile();
+  // The chart as the controls hold it, as the file keeps it.
+  GanttChartData ChartData() const;
+  // True when the chart differs from what was last read or written, or
+  // from what the window opened with.
+  bool ChartChanged() const;
 
   QComboBox* Cmb_title = nullptr;
   QLineEdit* txt_name = nullptr;
@@ -68,6 +78,11 @@ class GanttWindow : public PageWindow {
  private:
   void BuildLayout();
   void SelectTitleIndex(int index);
+  bool readGanttContent(const QString& stored, GanttFileContent& content);
+  void showGanttContent(const GanttFileContent& content);
+  // The write command; true when the file was written.
+  bool writeChart();
+  QByteArray savedChart_;
   // The text of a multi-line box with CR LF line ends.
   static QString BoxText(const QPlainTextEdit* box);
 };

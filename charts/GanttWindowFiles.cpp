@@ -20,6 +20,8 @@
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/Numbers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "core/ui/OverwriteQuestion.h"
+#include "core/ui/UnsavedChanges.h"
 
 namespace {
 // A chart is a page of text; anything larger is not a chart file and would
@@ -53,37 +55,35 @@ void CheckStored(QCheckBox* box, const std::optional<double>& value) {
 }
 }  // namespace
 
-void GanttWindow::LoadGanttFile() {
-  QString title = CurrentGanttFile;
-  if (title.right(4).compare(QLatin1String(".CSV"), Qt::CaseInsensitive) == 0) title.chop(4);
-  Cmb_title->setEditText(title);
-  txt_data->clear();
-  txt_biko->clear();
-  txt_data->setEnabled(false);
-  const QString path = DiskPath(CurrentGanttFile);
+bool GanttWindow::readGanttContent(const QString& stored, GanttFileContent& content) {
+  const QString path = DiskPath(stored);
   const QFileInfo info(path);
   if (!info.exists() || !info.isFile()) {
-    platform::ShowMessage(QStringLiteral("ファイルが見つかりません\n\n") + CurrentGanttFile, platform::MsgButtons::Ok,
+    platform::ShowMessage(QStringLiteral("ファイルが見つかりません\n\n") + stored, platform::MsgButtons::Ok,
                           platform::MsgIcon::Exclamation);
-    txt_data->setEnabled(true);
-    return;
+    return false;
   }
   if (info.size() > kMaxGanttFileBytes) {
-    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + CurrentGanttFile,
-                          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-    txt_data->setEnabled(true);
-    return;
+    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + stored, platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    return false;
   }
   QByteArray bytes;
   QString reason;
   if (!platform::ReadWholeFile(path, bytes, &reason)) {
     platform::ShowMessage(platform::ReadFailureMessage(QDir::cleanPath(path), reason), platform::MsgButtons::Ok,
                           platform::MsgIcon::Exclamation);
-    txt_data->setEnabled(true);
-    return;
+    return false;
   }
-  const GanttFileContent c = ReadGanttFile(bytes);
-  if (c.title) Cmb_title->setEditText(*c.title);
+  content = ReadGanttFile(bytes);
+  return true;
+}
+
+void GanttWindow::showGanttContent(const GanttFileContent& c) {
+  // A file without a title line is titled by its path less ".csv".
+  QString title = CurrentGanttFile;
+  if (title.right(4).compare(QLatin1String(".CSV"), Qt::CaseInsensitive) == 0) title.chop(4);
+  Cmb_title->setEditText(c.title ? *c.title : title);
   if (c.makeDate) txt_makedate->setText(*c.makeDate);
   if (c.name) txt_name->setText(*c.name);
   SelectStored(cmb_span, c.span);
@@ -101,7 +101,16 @@ void GanttWindow::LoadGanttFile() {
   CheckStored(chk_autocolor, c.autoColor);
   txt_data->setPlainText(c.data);
   txt_biko->setPlainText(c.remarks);
-  txt_data->setEnabled(true);
+  savedChart_ = WriteGanttFile(ChartData());
+}
+
+// The file is read whole before anything is shown: a file that is missing,
+// too large or cannot be read leaves the chart on screen as it was.
+bool GanttWindow::LoadGanttFile() {
+  GanttFileContent content;
+  if (!readGanttContent(CurrentGanttFile, content)) return false;
+  showGanttContent(content);
+  return true;
 }
 
 void GanttWindow::Cmd_FileRead_Click() {
@@ -110,28 +119,21 @@ void GanttWindow::Cmd_FileRead_Click() {
                      FileMenuCaption(FileItem::Read),
                      QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||"), 1, QString());
   if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
-  CurrentGanttFile = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
+  const QString stored = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
   BeginBusy(this);
-  SelectTitleIndex(0);
-  LoadGanttFile();
-  WriteIniValue(QString(), QStringLiteral("FILE"), CurrentGanttFile);
+  GanttFileContent content;
+  // Only a file that was read becomes the chart's file and the one the
+  // next start opens.
+  if (readGanttContent(stored, content)) {
+    CurrentGanttFile = stored;
+    SelectTitleIndex(0);
+    showGanttContent(content);
+    WriteIniValue(QString(), QStringLiteral("FILE"), CurrentGanttFile);
+  }
   EndBusy(this);
 }
 
-void GanttWindow::Cmd_FileWrite_Click() {
-  const QString chosen = ShowFileDialog(
-      false, nullptr, FolderOf(CurrentGanttFile), CurrentGanttFile, FileMenuCaption(FileItem::Write),
-      QStringLiteral("CSVファイル (*.csv)|*.csv|テキスト (*.csv;*.txt)|*.csv;*.txt|全て (*.*)|*.*||"), 1,
-      QStringLiteral("csv"));
-  if (chosen.isEmpty()) return;
-  if (QFileInfo::exists(chosen)) {
-    platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\n") + chosen;
-    ask.buttons = platform::MsgButtons::OkCancel;
-    ask.icon = platform::MsgIcon::Exclamation;
-    ask.defaultButton = 2;
-    if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return;
-  }
+GanttChartData GanttWindow::ChartData() const {
   GanttChartData chart;
   chart.title = Cmb_title->currentText();
   chart.makeDate = txt_makedate->text();
@@ -145,15 +147,38 @@ void GanttWindow::Cmd_FileWrite_Click() {
   chart.cellHeight = cmb_height->currentIndex();
   chart.data = BoxText(txt_data);
   chart.remarks = BoxText(txt_biko);
+  return chart;
+}
+
+bool GanttWindow::ChartChanged() const { return WriteGanttFile(ChartData()) != savedChart_; }
+
+void GanttWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  AskBeforeLosingChanges(this, ChartChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("ガントチャート"), mode),
+                         [this] { return writeChart(); }, cancel);
+}
+
+void GanttWindow::Cmd_FileWrite_Click() { writeChart(); }
+
+bool GanttWindow::writeChart() {
+  const QString chosen = ShowFileDialog(
+      false, nullptr, FolderOf(CurrentGanttFile), CurrentGanttFile, FileMenuCaption(FileItem::Write),
+      QStringLiteral("CSVファイル (*.csv)|*.csv|テキスト (*.csv;*.txt)|*.csv;*.txt|全て (*.*)|*.*||"), 1,
+      QStringLiteral("csv"));
+  if (chosen.isEmpty()) return false;
+  if (!OverwriteAgreed(chosen)) return false;
+  const GanttChartData chart = ChartData();
   // Text the code page cannot hold would come back as "?": refuse it before
   // anything is written.
-  if (!platform::CheckSavableText(chart.title + chart.makeDate + chart.name + chart.data + chart.remarks)) return;
+  if (!platform::CheckSavableText(chart.title + chart.makeDate + chart.name + chart.data + chart.remarks)) return false;
   BeginBusy(this);
-  const bool saved = platform::SaveFileOrReport(chosen, WriteGanttFile(chart));
+  const QByteArray bytes = WriteGanttFile(chart);
+  const bool saved = platform::SaveFileOrReport(chosen, bytes);
   if (saved) {
+    savedChart_ = bytes;
     const QFileInfo info(chosen);
     const QString folder = info.absolutePath() + QLatin1Char('/');
     WriteIniValue(QString(), QStringLiteral("FILE"), folder == ProgramFolder ? info.fileName() : chosen);
   }
   EndBusy(this);
+  return saved;
 }

@@ -39,10 +39,10 @@ void ParseTreeFile(const QByteArray& content, TreeDocument& doc) {
     const QString line = platform::FromSjis(bytes);
     QString key, param, value;
     ParseParamItem(line, key, param, value);
-    if (key.compare(QStringLiteral("TITLE"), Qt::CaseInsensitive) == 0) {
+    if (key == QLatin1String("TITLE")) {
       title = value;
-    } else if (key.compare(QStringLiteral("CSV"), Qt::CaseInsensitive) == 0) {
-    } else if (key.compare(QStringLiteral("BIKO"), Qt::CaseInsensitive) == 0) {
+    } else if (key == QLatin1String("CSV")) {
+    } else if (key == QLatin1String("BIKO")) {
       remarks << value;
       sawRemark = true;
     } else {

@@ -6,6 +6,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 
 QStringList TreeItemLines(const QString& items) {
@@ -24,7 +25,7 @@ TreeMeasures MeasureTree(int boxLayout, const QString& remarks) {
   const PaperSettingsData& p = PaperSettings;
   m.cw = HalfCharWidthMm(p.DataFontSize);
   const double k = boxLayout <= 1 ? 2 : boxLayout <= 5 ? 4 : 6;
-  m.remarksHeight = remarks.trimmed().isEmpty() ? 0 : int(RoundHalfEven(4 * m.cw));
+  m.remarksHeight = TrimBlanks(remarks).isEmpty() ? 0 : int(RoundHalfEven(4 * m.cw));
   const double pitch = kTreeCell + k * m.cw;
   const double room = double(p.FootHeight) - p.DataHeight - 2 * kTreeCell - m.remarksHeight;
   m.rowsPerPage = room <= 0 ? 0 : int(std::floor(room / pitch));
@@ -53,8 +54,14 @@ TreePages AssignTreePages(const std::vector<int>& levels, TreePaging paging, int
     rows = 0;
     for (size_t i = 0; i < levels.size(); ++i) {
       if (levels[i] == 1) {
-        ++page;
-        rows = 1;
+        // Only an item with children opens a page: the repeated parent row
+        // shows only above a child, so the page would otherwise stay empty.
+        // It counts as the page's first row unless the page has room for
+        // just one, where the first child must still come onto it.
+        if (i + 1 < levels.size() && levels[i + 1] >= 2) {
+          ++page;
+          rows = rowsPerPage > 1 ? 1 : 0;
+        }
       } else if (levels[i] >= 2) {
         place(i);
       }

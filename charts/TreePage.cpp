@@ -1,5 +1,6 @@
 #include "TreePage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/print/DrawStyledLine.h"
@@ -10,6 +11,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvFieldArray.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 
 void TreeChart::Prepare(const QString& items) {
   lines = TreeItemLines(items);
@@ -42,7 +44,7 @@ int32_t TreeChart::LevelColour(int level) const {
 namespace {
 
 QString Field(const CsvFieldArray& fields, int n, int count) {
-  return n <= count ? fields[n].trimmed() : QString();
+  return n <= count ? TrimBlanks(fields[n]) : QString();
 }
 
 void TextAt(const QString& text, double x, double y, double right, int32_t colour) {
@@ -124,6 +126,10 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
   const double I = kTreeIndent;
   const bool topPages = chart.paging == TreePaging::TopLevelPages;
   const int minContinuing = topPages ? 2 : 1;
+  // The deepest indent whose box still ends inside the page; deeper levels
+  // stand at that indent rather than run off the page's right edge.
+  const int deepestIndent = std::max(0, int(std::floor((right - left - chart.measures.boxWidth) / I)));
+  auto indentX = [&](int level) { return left + std::min(level, deepestIndent) * I; };
   int row = 0;
   for (const TreeRow& drawn : chart.pages.rowsOf(page)) {
     const size_t i = drawn.line;
@@ -131,14 +137,17 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
     const bool parentRow = drawn.parent;
     ++row;
     const double y0 = p.DataHeight + (row - 1) * H + C / 2;
-    const double x0 = left + level * I;
+    const double x0 = indentX(level);
     if (level > 0 && !(parentRow && level == 1)) {
       const double xv = x0 - I / 2;
       DrawStyledLine(1, xv, y0 + H / 2, x0, y0 + H / 2, p.LineColor);
       DrawStyledLine(1, xv, y0 - C / 4, xv, connectors.siblingFollows(i) ? y0 + H : y0 + H / 2, p.LineColor);
     }
+    double lastColumn = -1;  // levels past the deepest indent share one column
     for (int L : connectors.continuingLevels(i, minContinuing)) {
-      const double xl = left + L * I - I / 2;
+      const double xl = indentX(L) - I / 2;
+      if (xl == lastColumn) continue;
+      lastColumn = xl;
       DrawStyledLine(1, xl, y0 - C / 4, xl, y0 + H, p.LineColor);
     }
     const int32_t firstColour = chart.levelColours ? chart.LevelColour(level) : p.DataColor;
@@ -152,6 +161,6 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
     SetCurrentY(p.FootHeight - std::floor(4 * chart.measures.cw));
     PrintTextFitTwoLines(chart.remarks, float(right - 0.5));
   }
-  DrawPageHeader(chart.title.trimmed(), left, right);
+  DrawPageHeader(TrimBlanks(chart.title), left, right);
   DrawPageFooter(QString(), left, right);
 }

@@ -25,7 +25,9 @@
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/FormHelpers.h"
+#include "core/ui/OverwriteQuestion.h"
 #include "core/ui/Twips.h"
+#include "core/ui/UnsavedChanges.h"
 
 namespace {
 const QString kColourSection = QStringLiteral("JXTREE");
@@ -109,6 +111,7 @@ void TreeWindow::Form_Load() {
                         QStringLiteral("ﾌﾟﾛｸﾞﾗﾑ階層図ｻﾝﾌﾟﾙ")});
   }
   selectType(1);
+  savedTree_ = currentTreeBytes();
   ApplyImeMode(this);
 }
 
@@ -182,25 +185,37 @@ void TreeWindow::Cmd_FileRead_Click() {
     Txt_Title->setText(doc.title);
     SetItemText(doc.items);
     SetRemarkText(doc.remarks);
+    savedTree_ = currentTreeBytes();
   }
   EndBusy(this);
 }
 
-void TreeWindow::Cmd_FileWrite_Click() {
-  CurrentTreeFile = ShowFileDialog(false, nullptr, FolderOfPath(CurrentTreeFile), FileNameOfPath(CurrentTreeFile),
-                                   FileMenuCaption(FileItem::Write), kFilter, 1, QStringLiteral("txt"));
-  if (CurrentTreeFile.isEmpty()) return;
-  if (QFileInfo::exists(CurrentTreeFile)) {
-    platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\n") + CurrentTreeFile;
-    ask.buttons = platform::MsgButtons::OkCancel;
-    ask.icon = platform::MsgIcon::Exclamation;
-    ask.defaultButton = 2;
-    if (platform::ShowMessage(ask) != platform::MsgResult::Ok) return;
-  }
+void TreeWindow::Cmd_FileWrite_Click() { writeTree(); }
+
+bool TreeWindow::writeTree() {
+  const QString chosen = ShowFileDialog(false, nullptr, FolderOfPath(CurrentTreeFile), FileNameOfPath(CurrentTreeFile),
+                                        FileMenuCaption(FileItem::Write), kFilter, 1, QStringLiteral("txt"));
+  // A cancelled dialog keeps the file the window had.
+  if (chosen.isEmpty()) return false;
+  CurrentTreeFile = chosen;
+  if (!OverwriteAgreed(CurrentTreeFile)) return false;
   TreeDocument doc{Txt_Title->text(), ItemText(), RemarkText()};
-  if (!platform::CheckSavableText(doc.title + doc.items + doc.remarks)) return;
+  if (!platform::CheckSavableText(doc.title + doc.items + doc.remarks)) return false;
   BeginBusy(this);
-  platform::SaveFileOrReport(CurrentTreeFile, TreeFileBytes(doc));
+  const QByteArray bytes = TreeFileBytes(doc);
+  const bool saved = platform::SaveFileOrReport(CurrentTreeFile, bytes);
+  if (saved) savedTree_ = bytes;
   EndBusy(this);
+  return saved;
+}
+
+QByteArray TreeWindow::currentTreeBytes() const {
+  return TreeFileBytes(TreeDocument{Txt_Title->text(), ItemText(), RemarkText()});
+}
+
+bool TreeWindow::TreeChanged() const { return currentTreeBytes() != savedTree_; }
+
+void TreeWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  AskBeforeLosingChanges(this, TreeChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("木"), mode),
+                         [this] { return writeTree(); }, cancel);
 }

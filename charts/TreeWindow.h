@@ -18,6 +18,11 @@ class TreeWindow : public PageWindow {
   explicit TreeWindow(QWidget* parent = nullptr);
 
   void Form_Load() override;
+  // Asks before a chart that was not written is lost.
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
+  // True when the chart differs from what was last read or written, or
+  // from what the window opened with.
+  bool TreeChanged() const;
   void Cmb_type_Click();
   void cmd_FileNew_Click();
   void Cmd_FileRead_Click();
@@ -52,4 +57,8 @@ class TreeWindow : public PageWindow {
 
  private:
   void selectType(int index);
+  // The write command; true when the file was written.
+  bool writeTree();
+  QByteArray currentTreeBytes() const;
+  QByteArray savedTree_;
 };

@@ -1,6 +1,5 @@
 #include "KanjiList.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "KanjiListData.h"
@@ -45,10 +44,10 @@ void DrawKanjiList(const RuledPaperOptions& o, int16_t& pageNumber, double left,
   DrawPageHeader(QStringLiteral("漢字一覧"), left, right);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
-  // Rows are counted as two half-width characters high; a face whose lines
-  // are taller on this printer gets fewer rows, so the list never runs into the footer.
-  const double rowHeight = std::max<double>(2 * HalfCharWidthMm(p.DataFontSize), ActiveSurface().textHeight());
-  const double maxRows = std::trunc((p.FootHeight - p.DataHeight - 1) / rowHeight) - 1;
+  // A row is one line of the data font, two half-widths high: the surface
+  // steps lines by the em, so the count holds on every printer.
+  const double maxRows =
+      std::trunc((p.FootHeight - p.DataHeight - 1) / (2 * HalfCharWidthMm(p.DataFontSize))) - 1;
   const double keyWidth = MeasureTextWidth(QStringLiteral("あ　："));
   const double textX = left + keyWidth;
   const double textWidth = right - textX;

@@ -33,6 +33,7 @@
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/Twips.h"
+#include "core/ui/UnsavedChanges.h"
 #include "core/ui/VersionBox.h"
 #include "core/print/Pictures.h"
 
@@ -145,6 +146,7 @@ void PhotoWindow::Form_Load() {
   ApplyImeMode(this);
   ApplyColorScheme(this);
   CurrentPicturePath = DataFolder;
+  savedPhoto_ = photoNow();
 }
 
 void PhotoWindow::Form_Activate() {
@@ -171,10 +173,27 @@ void PhotoWindow::Cmb_type_Click() {
   for (QWidget* w : std::initializer_list<QWidget*>{Cmb_size, cmb_bairitu, cmb_ichi}) w->setVisible(!folded);
 }
 
-void PhotoWindow::setPicture(const QImage& picture) {
+void PhotoWindow::setPicture(const QImage& picture, bool stretched) {
   SavedPicture = picture;
-  PrintedPicture = picture;
+  Stretched = stretched;
+  PrintedPicture = stretched ? StretchPictureToBody(picture) : picture;
+  ++pictureNumber_;
   ScalePhotoPreview();
+}
+
+QStringList PhotoWindow::photoNow() const {
+  return {QString::number(pictureNumber_), txt_title->text(), ToCrLf(txt_data->toPlainText()),
+          QString::number(Cmb_size->currentIndex()), QString::number(cmb_bairitu->currentIndex()),
+          QString::number(cmb_ichi->currentIndex()), QString::number(Chk_picnomi->isChecked() ? 1 : 0)};
+}
+
+// Without a picture there is nothing to save: a title or a text is kept
+// only together with one.
+bool PhotoWindow::PhotoChanged() const { return !SavedPicture.isNull() && photoNow() != savedPhoto_; }
+
+void PhotoWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  AskBeforeLosingChanges(this, PhotoChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("写真帳"), mode),
+                         [this] { return writePhoto(); }, cancel);
 }
 
 void PhotoWindow::applySidecar(const PhotoSidecar& s) {
@@ -206,6 +225,7 @@ bool PhotoWindow::LoadPhotoFile(const QString& path) {
   QByteArray content;
   if (!sidecar.isEmpty() && QFileInfo(sidecar).isFile() && platform::ReadWholeFileOrReport(sidecar, content))
     applySidecar(ReadPhotoSidecar(content));
+  savedPhoto_ = photoNow();
   return true;
 }
 
@@ -227,18 +247,21 @@ void PhotoWindow::Cmd_Fileimport_Click() {
   setPicture(picture);
 }
 
-void PhotoWindow::Cmd_FileWrite_Click() {
-  CurrentPicturePath = ShowFileDialog(
+void PhotoWindow::Cmd_FileWrite_Click() { writePhoto(); }
+
+bool PhotoWindow::writePhoto() {
+  const QString path = ShowFileDialog(
       false, nullptr, FolderOfPath(CurrentPicturePath), FileNameOfPath(CurrentPicturePath),
       FileMenuCaption(FileItem::Write),
       QStringLiteral("画像ファイル (*.bmp)|*.bmp|PNGファイル (*.png)|*.png|JPEGファイル (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
                      "全て (*.*)|*.*||"),
       1, QStringLiteral("bmp"));
-  const QString path = CurrentPicturePath;
-  if (path.isEmpty()) return;
+  // A cancelled dialog keeps the file the window had.
+  if (path.isEmpty()) return false;
+  CurrentPicturePath = path;
   if (SavedPicture.isNull()) {
     ShowMessage(QStringLiteral("保存する画像がありません。"), MsgButtons::Ok, MsgIcon::Exclamation);
-    return;
+    return false;
   }
   const QString sidecar = PhotoSidecarPath(path);
   const QString title = txt_title->text();
@@ -247,7 +270,7 @@ void PhotoWindow::Cmd_FileWrite_Click() {
     const QString bad = platform::UnsavableCharacters(title + text);
     if (!bad.isEmpty()) {
       ShowMessage(platform::UnsavableCharactersMessage(bad), MsgButtons::Ok, MsgIcon::Exclamation);
-      return;
+      return false;
     }
   }
   // The question names the files that would be replaced, not the one asked for.
@@ -260,14 +283,14 @@ void PhotoWindow::Cmd_FileWrite_Click() {
     ask.buttons = MsgButtons::OkCancel;
     ask.icon = MsgIcon::Exclamation;
     ask.defaultButton = 2;
-    if (ShowMessage(ask) != MsgResult::Ok) return;
+    if (ShowMessage(ask) != MsgResult::Ok) return false;
   }
   // A side file that cannot be read is not written over with what the window
   // holds, which is then not what the file held: the save stops before the
   // picture is written, so that the two still belong together.
   if (!sidecar.isEmpty() && QFileInfo::exists(sidecar)) {
     QByteArray old;
-    if (!platform::ReadWholeFileOrReport(sidecar, old)) return;
+    if (!platform::ReadWholeFileOrReport(sidecar, old)) return false;
   }
   Busy busy(this);
   QByteArray bytes;
@@ -275,16 +298,19 @@ void PhotoWindow::Cmd_FileWrite_Click() {
   buffer.open(QIODevice::WriteOnly);
   if (!SavedPicture.save(&buffer, FormatForName(path))) {
     ShowMessage(platform::SaveFailureMessage(path, QString()), MsgButtons::Ok, MsgIcon::Exclamation);
-    return;
+    return false;
   }
   // A picture and its side file are one pair: when the side file cannot be
   // written, the old picture goes back, so that the new picture never lies
   // beside the old title and text. Its bytes are read before it is replaced.
   const bool hadPicture = QFileInfo(path).isFile();
   QByteArray oldPicture;
-  if (!sidecar.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return;
-  if (!platform::SaveFileOrReport(path, bytes)) return;
-  if (sidecar.isEmpty()) return;
+  if (!sidecar.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return false;
+  if (!platform::SaveFileOrReport(path, bytes)) return false;
+  if (sidecar.isEmpty()) {
+    savedPhoto_ = photoNow();
+    return true;
+  }
   // The side file is the window's whole, already encoded; the user has
   // agreed to replace it.
   const QList<QByteArray> sidecarLines = platform::SplitLines(
@@ -296,23 +322,28 @@ void PhotoWindow::Cmd_FileWrite_Click() {
             lines = sidecarLines;
             return true;
           },
-          {.confirmForeignBytes = false}))
-    return;
+          {.confirmForeignBytes = false})) {
+    savedPhoto_ = photoNow();
+    return true;
+  }
   // The side file's failure has been shown, naming it.
   QString error;
-  if (hadPicture ? platform::SaveFileAtomically(path, oldPicture, &error) : QFile::remove(path)) return;
+  if (hadPicture ? platform::SaveFileAtomically(path, oldPicture, &error) : QFile::remove(path)) return false;
   ShowMessage(QStringLiteral("画像ファイル %1 を元に戻せませんでした。%2")
                   .arg(QDir::toNativeSeparators(path), error.isEmpty() ? QString() : QStringLiteral("(%1)").arg(error)),
               MsgButtons::Ok, MsgIcon::Critical);
+  return false;
 }
 
+// A picture stretched to the page stays stretched when it is turned.
 void PhotoWindow::Cmd_kaiten_Click() {
   Busy busy(this);
-  setPicture(TurnPictureLeft(SavedPicture));
+  setPicture(TurnPictureLeft(SavedPicture), Stretched);
 }
 
 void PhotoWindow::Command1_click() {
   Busy busy(this);
+  Stretched = true;
   PrintedPicture = StretchPictureToBody(SavedPicture);
   ScalePhotoPreview();
 }

@@ -20,6 +20,11 @@ class PhotoWindow : public PageWindow {
 
   void Form_Load() override;
   void Form_Activate() override;
+  // Asks before a picture, title or text that was not saved is lost.
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
+  // True when a picture is shown and it, its title, its text or its stored
+  // options differ from what was last loaded or saved.
+  bool PhotoChanged() const;
 
   void Cmb_size_Click();
   void Cmb_type_Click();
@@ -64,8 +69,16 @@ class PhotoWindow : public PageWindow {
   // What printing and the preview use: the saved picture, or it stretched
   // to the page body's proportions.
   QImage PrintedPicture;
+  // Whether 用紙いっぱいに is in force: a turned picture is stretched again.
+  bool Stretched = false;
 
  private:
   void applySidecar(const PhotoSidecar& sidecar);
-  void setPicture(const QImage& picture);
+  void setPicture(const QImage& picture, bool stretched = false);
+  // The save command; true when the picture was written.
+  bool writePhoto();
+  // What saving keeps of the window now; a new picture counts by its number.
+  QStringList photoNow() const;
+  int pictureNumber_ = 0;
+  QStringList savedPhoto_;
 };

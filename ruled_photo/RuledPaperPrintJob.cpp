@@ -5,6 +5,7 @@
 #include "RuledPaperDesigns.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
@@ -69,6 +70,7 @@ class Job {
     job_.startDate = start;
     const PaperSettingsData& p = PaperSettings;
     SetPrinterScaleMode(6);
+    if (p.SuperOrganiserMode != 1) stateSideWidth();
     const double S = GetScaleWidth();
     front_ = {double(p.PageLeft), double(p.PageWidth)};
     back_ = {0, double(p.PageWidth - p.PageLeft)};
@@ -90,6 +92,21 @@ class Job {
   }
 
  private:
+  // Two pages across a side: the width goes first, since the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  void stateSideWidth() const {
+    const int side = r_.side + 1;
+    switch (Pattern(r_.design, side)) {
+      case SheetPattern::Pair:
+      case SheetPattern::PairNoPrompts:
+      case SheetPattern::PairMarksEvery:
+        SetLaidOutSideWidthMm(side == kSideA4Both ? FacingPagesWidthMm() : TwoPagesAcrossWidthMm(0));
+        break;
+      case SheetPattern::Folded: SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2)); break;
+      default: break;
+    }
+  }
+
   // The sheet count, or -1 after telling the user that it is too large.
   double sheets() {
     const double n = RuledSheetCount(r_.sheetsText);

@@ -219,7 +219,10 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   // ---- Printing (ScheduleWindowPrinting.cpp): the print button and what
   // the schedule printing reads of the window.
   void Cmd_print_Click();
+  // The options as the chosen design shows them: an option whose box the
+  // design hides is off on its pages. Taken afresh by every print job.
   ScheduleOptions& PrintOptions() override;
+  ScheduleOptions OptionsAsShown();
   SchedulePrintControls PrintControls() const override;
   QString PrintScheduleFileName() const override;
   bool ScheduleFileReadable() const override;
@@ -270,6 +273,7 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  ScheduleOptions printedOptions_;  // the options of the running print job
   // True after a failed read of the shown file was reported, until it reads again.
   bool listReadFailureShown_ = false;
   // ScheduleWindowLayout.cpp

@@ -24,6 +24,9 @@ class DesignListKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    // Tab and Shift+Tab move on to the next field: they choose nothing and
+    // type nothing.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
     int16_t code = KeyDownCode(key);
     const int16_t pressed = code;
     window_.Cmb_Type_KeyDown(code, ShiftState(key));

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "EntryKind.h"
 #include "core/ui/KeyCodes.h"
@@ -19,6 +20,11 @@ bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
       List1_KeyDown(code, ShiftState(key));
       if (ascii != 0) List1_KeyPress(ascii);
       return false;
+    }
+    // Enter adds the typed entry, as the add button beside the box does.
+    if (code == kKeyEnter && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      Cmd_Update[1]->click();
+      return true;
     }
     const int16_t pressedCode = code;
     Cmb_naiyou_KeyDown(code, ShiftState(key));

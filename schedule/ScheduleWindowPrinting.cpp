@@ -5,14 +5,34 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "DesignCatalog.h"
 #include "ScheduleFile.h"
 #include "ScheduleWindow.h"
+#include "ScheduleWindowCheckBoxes.h"
 
 namespace {
 int16_t Ticked(const QCheckBox* box) { return box && box->isChecked() ? 1 : 0; }
 }  // namespace
 
-ScheduleOptions& ScheduleWindow::PrintOptions() { return Options; }
+ScheduleOptions& ScheduleWindow::PrintOptions() { return printedOptions_; }
+
+// A box the design hides was left as another design set it or the user
+// ticked it there; the page must not depend on what the user cannot see. It
+// prints as after a fresh start, with the option's default: a design that
+// always drew a part whose box it hides (the weekly page's mini calendar)
+// keeps drawing it.
+ScheduleOptions ScheduleWindow::OptionsAsShown() {
+  ScheduleOptions shown = Options;
+  for (int c = 0; c < kOptionControlCount; ++c) {
+    const auto* box = qobject_cast<const QCheckBox*>(DesignOptionControl(static_cast<OptionControl>(c)));
+    // The detail-entries value is the chooser's own, derived from the design.
+    if (!box || !box->isHidden() || box == Chk_SyousaiPrint) continue;
+    const CheckBoxControl* control = FindCheckBox(*this, box);
+    const ScheduleOptionKey* key = control && control->key ? FindScheduleOptionKey(QLatin1String(control->key)) : nullptr;
+    if (key && key->variable) key->variable(shown) = key->defaultValue ? int16_t(QByteArray(key->defaultValue).toInt()) : 0;
+  }
+  return shown;
+}
 
 SchedulePrintControls ScheduleWindow::PrintControls() const {
   SchedulePrintControls c;
@@ -47,5 +67,6 @@ bool ScheduleWindow::ScheduleFileReadable() const {
 QWidget* ScheduleWindow::PrintBusyWindow() { return this; }
 
 void ScheduleWindow::Cmd_print_Click() {
+  printedOptions_ = OptionsAsShown();
   if (const SchedulePrintHandler& handler = CurrentSchedulePrintHandler()) handler(*this);
 }

@@ -8,6 +8,7 @@
 #include "TwoDayPage.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -28,6 +29,14 @@ Ranges RangesOfPaper() {
   return {double(p.PageLeft), double(p.PageWidth), 0, w, sheet - w, sheet};
 }
 
+// The ranges of a layout that sets pages side by side across the given width,
+// stated first: the PDF printer takes the paper that holds it, and the right
+// half is measured on that paper.
+Ranges DayRangesAcross(double sideWidthMm) {
+  SetLaidOutSideWidthMm(sideWidthMm);
+  return RangesOfPaper();
+}
+
 using DayDrawer = void (*)(SchedulePrintSource&, int, const QDate&, double, double);
 
 // One page a side, no prompts.
@@ -44,7 +53,7 @@ void PrintDaySides(SchedulePrintSource& source, QDate& day, int pages, bool fron
 // Four days to an A4 sheet: the chosen day and the next on the front, the
 // day after on the back beside the day before the sheet's first day.
 void PrintDaysFourToASheet(SchedulePrintSource& source, QDate& day, int sheets) {
-  const Ranges r = RangesOfPaper();
+  const Ranges r = DayRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     if (sheet > 1 && !ConfirmPaperSet(0)) return;
     BeginPage();
@@ -167,7 +176,7 @@ void PrintDiaryAlternating(SchedulePrintSource& source, int years, DiaryRun& run
 // Two diary pages side by side on the front of each sheet: the running day
 // and the next one, both under the start year's label.
 void PrintDiaryPairs(SchedulePrintSource& source, int years, DiaryRun& run, int sheets) {
-  const Ranges r = RangesOfPaper();
+  const Ranges r = DayRangesAcross(TwoPagesAcrossWidthMm(0));
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     BeginPage();
     PreviewOutlineKind = 0;

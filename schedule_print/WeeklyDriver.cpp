@@ -10,6 +10,7 @@
 #include "WeekTimeAxisPage.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -82,10 +83,10 @@ bool Ask(const QString& text, bool icon = true) {
 // Fronts and backs in turn, one week a page.
 void PrintAlternating(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r, const WeekPage& page) {
   for (int i = 1; i <= pages; ++i) {
-    BeginPage();
     const bool front = i % 2 == 1;
     if (front && i > 1 && !ConfirmPaperSet(0)) return;
     if (!front && !ConfirmPaperSet(1)) return;
+    BeginPage();
     page(source, d, front ? r.front : r.back);
     FinishOutput();
     d = d.addDays(7);
@@ -130,20 +131,30 @@ void PrintTwoASide(SchedulePrintSource& source, QDate& d, int sheets, const Rang
   }
 }
 
+// Every message of a spread is answered before its page begins, so a
+// declined one never leaves an empty page in the job.
+enum class SpreadAnswer { Print, Skip, Stop };
+
+// The first message only leaves its own page out; a later one ends the job.
+SpreadAnswer AskBeforeSpreadPage(int i, const QString& first, const QString& later) {
+  if (Ask(i == 1 ? first : later)) return SpreadAnswer::Print;
+  return i == 1 ? SpreadAnswer::Skip : SpreadAnswer::Stop;
+}
+
 // A spread whose left page goes on the back of one leaf and whose right page
-// on the front of the next, each announced. Declining the first message
-// leaves that page out (it is asked before the page begins, so no blank
-// sheet comes out); declining a later one ends the job.
+// on the front of the next, each announced.
 void PrintSpreadsAnnounced(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r, const WeekPage& left,
                            const WeekPage& right, const QString& rightMessage) {
   for (int i = 1; i <= pages; ++i) {
-    if (i == 1 && !Ask(kFirstLeft)) continue;
+    const bool leftPage = i % 2 == 1;
+    const SpreadAnswer answer = leftPage ? AskBeforeSpreadPage(i, kFirstLeft, kNextLeft)
+                                         : AskBeforeSpreadPage(i, rightMessage, rightMessage);
+    if (answer == SpreadAnswer::Stop) return;
+    if (answer == SpreadAnswer::Skip) continue;
     BeginPage();
-    if (i % 2 == 1) {
-      if (i > 1 && !Ask(kNextLeft)) return;
+    if (leftPage) {
       left(source, d, r.back);
     } else {
-      if (!Ask(rightMessage)) return;
       right(source, d, r.front);
       d = d.addDays(7);
     }
@@ -155,12 +166,12 @@ void PrintSpreadsAnnounced(SchedulePrintSource& source, QDate& d, int pages, con
 void PrintSpreadsOneSide(SchedulePrintSource& source, QDate& d, int pages, const Range& at, const WeekPage& left,
                          const WeekPage& right) {
   for (int i = 1; i <= pages; ++i) {
+    const bool leftPage = i % 2 == 1;
+    if (!Ask(leftPage ? kShortLeft : kShortRight)) return;
     BeginPage();
-    if (i % 2 == 1) {
-      if (!Ask(kShortLeft)) return;
+    if (leftPage) {
       left(source, d, at);
     } else {
-      if (!Ask(kShortRight)) return;
       right(source, d, at);
       d = d.addDays(7);
     }
@@ -248,14 +259,16 @@ void PrintMemoWeeks(SchedulePrintSource& source, QDate& d, int sheets, const Ran
 // that page out and keeps the week, so the left page still follows it.
 void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r) {
   for (int i = 1; i <= pages; ++i) {
-    if (i == 1 && !Ask(kFirstRight)) continue;
+    const bool rightPage = i % 2 == 1;
+    const SpreadAnswer answer = rightPage ? AskBeforeSpreadPage(i, kFirstRight, kNextRight)
+                                          : AskBeforeSpreadPage(i, kNextLeft, kNextLeft);
+    if (answer == SpreadAnswer::Stop) return;
+    if (answer == SpreadAnswer::Skip) continue;
     BeginPage();
-    if (i % 2 == 1) {
-      if (i > 1 && !Ask(kNextRight)) return;
+    if (rightPage) {
       TimeAxis(8, 4)(source, d, r.front);
       d = d.addDays(7);
     } else {
-      if (!Ask(kNextLeft)) return;
       TimeAxis(7)(source, d, r.back);
     }
     FinishOutput();
@@ -275,10 +288,22 @@ void PrintSpreadsBeside(SchedulePrintSource& source, QDate& d, int sheets, const
   }
 }
 
+// What a design lays out across one side when it sets pages side by side
+// (see the layouts above); 0 for one page a side.
+double WeeklySideWidthMm(int code) {
+  const double pl = PaperSettings.PageLeft, pw = PaperSettings.PageWidth;
+  switch (code) {
+    case 122: case 132: case 133: case 142: case 152: case 162: case 172: case 182:
+      return FacingPagesWidthMm();  // back and right half
+    case 125: return 3 * pw - 2 * pl + 4;  // three weeks, 2 mm apart
+    case 127: case 173: return TwoPagesAcrossWidthMm(0);  // a page beside the first
+    default: return 0;
+  }
+}
+
 }  // namespace
 
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
-  const Ranges r;
   const int code = designCode;
   switch (code) {
     case 121: case 122: case 123: case 124: case 125: case 126: case 127: case 131: case 132: case 133:
@@ -287,6 +312,10 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
     case 191: case 192: case 201: case 202: case 203: case 204: break;
     default: return 0;
   }
+  // The width goes first: the PDF printer's paper follows it and the right
+  // half is measured on that paper.
+  if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
+  const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
   const int n = PagesOfSheetCount(count, 1);
   const int twoN = PagesOfSheetCount(count, 2);

@@ -14,6 +14,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/DrawStyledLine.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -47,6 +48,14 @@ struct SheetRanges {
     strip[2] = {2.0 * p.PageWidth - p.PageLeft, 3.0 * p.PageWidth - 2.0 * p.PageLeft};
   }
 };
+
+// The ranges of a layout that sets pages side by side across the given width:
+// the job states the width first, since the PDF printer takes the paper that
+// holds it and the right half is measured on that paper.
+SheetRanges MonthSheetRangesAcross(double sideWidthMm) {
+  SetLaidOutSideWidthMm(sideWidthMm);
+  return SheetRanges(GetScaleWidth());
+}
 
 // Draws one organiser page of a date at a range.
 using PageDrawer = std::function<void(const QDate&, const PageRange&)>;
@@ -98,8 +107,8 @@ void PrintSingleSides(QDate& startDay, int pages, const PageRange& at, const Pag
 // Four pages to a sheet, two on each side, so that the cut pages run in
 // order: right of the front, left of the back, right of the back, left of
 // the front. unit is the steps one page shows.
-void PrintFourToASheet(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& draw, DateStep step,
-                       int unit) {
+void PrintFourToASheet(QDate& startDay, int sheets, const PageDrawer& draw, DateStep step, int unit) {
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     if (sheet > 1 && !ConfirmPaperSet(0)) return;
     BeginSharedSide();
@@ -117,7 +126,10 @@ void PrintFourToASheet(QDate& startDay, int sheets, const SheetRanges& r, const 
 }
 
 // Two months on a landscape sheet folded in two.
-void PrintFolded(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& draw) {
+void PrintFolded(QDate& startDay, int sheets, const PageDrawer& draw) {
+  // The fold page ends at the landscape sheet's edge, whatever its width, so
+  // the width is taken only now; the sheet is the A4 one the message names.
+  const SheetRanges r(GetScaleWidth());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     BeginSharedSide();
     draw(MonthsLater(startDay, 0), r.front);
@@ -129,8 +141,9 @@ void PrintFolded(QDate& startDay, int sheets, const SheetRanges& r, const PageDr
 }
 
 // Six months on two landscape sheets joined into one strip.
-void PrintSixMonthStrip(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& draw) {
+void PrintSixMonthStrip(QDate& startDay, int sheets, const PageDrawer& draw) {
   const PaperSettingsData& p = PaperSettings;
+  const SheetRanges r = MonthSheetRangesAcross(3.0 * p.PageWidth - 2.0 * p.PageLeft);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     if (sheet > 1 && !ConfirmPaperSet(2)) return;
     BeginSharedSide();
@@ -185,8 +198,8 @@ void PrintSpreadsBackFirst(QDate& startDay, int pages, const SheetRanges& r, con
 
 // A spread on each side of an A4 sheet: the front one month's spread, the
 // back the next month's left page beside the right page of the month before.
-void PrintSpreadsTwoASide(QDate& startDay, int pages, const SheetRanges& r, const PageDrawer& left,
-                          const PageDrawer& right) {
+void PrintSpreadsTwoASide(QDate& startDay, int pages, const PageDrawer& left, const PageDrawer& right) {
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int i = 1; i <= pages; ++i) {
     const bool front = i % 2 == 1;
     if (front && i > 1 && !ConfirmPaperSet(0)) return;
@@ -207,8 +220,8 @@ void PrintSpreadsTwoASide(QDate& startDay, int pages, const SheetRanges& r, cons
 
 // A spread on a pouch sheet: the right page of one month beside the left
 // page of the next, 5 mm apart.
-void PrintSpreadsPouch(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& left,
-                       const PageDrawer& right) {
+void PrintSpreadsPouch(QDate& startDay, int sheets, const PageDrawer& left, const PageDrawer& right) {
+  const SheetRanges r = MonthSheetRangesAcross(2.0 * PaperSettings.PageWidth + 5 - PaperSettings.PageLeft);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     BeginSharedSide();
     right(startDay, r.front);
@@ -221,8 +234,8 @@ void PrintSpreadsPouch(QDate& startDay, int sheets, const SheetRanges& r, const 
 // A monthly list with its memo page on each side of an A4 sheet: the front
 // this month's list beside next month's memo page, the back next month's
 // list beside this month's memo page.
-void PrintListsWithMemo(QDate& startDay, int sheets, const SheetRanges& r, const PageDrawer& list,
-                        const PageDrawer& memo) {
+void PrintListsWithMemo(QDate& startDay, int sheets, const PageDrawer& list, const PageDrawer& memo) {
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     startDay = FirstDayOfMonth(startDay);
     if (sheet > 1 && !ConfirmPaperSet(0)) return;
@@ -293,7 +306,7 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
                                          "メンディングテープで貼りあわせて使います。"),
                           platform::MsgButtons::Ok, platform::MsgIcon::Information);
     SetPrinterOrientation(2);
-    PrintSixMonthStrip(startDay, n, SheetRanges(GetScaleWidth()), grid(0));
+    PrintSixMonthStrip(startDay, n, grid(0));
     return 1;
   }
   if (code == 55) {
@@ -301,9 +314,7 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
     if (n < 1) return 1;
     ShowFoldMessage(QStringLiteral("A5ｻｲｽﾞ"));
     SetPrinterOrientation(2);
-    // The fold page ends at the landscape sheet's edge, so the width is
-    // taken only now.
-    PrintFolded(startDay, n, SheetRanges(GetScaleWidth()), grid(0));
+    PrintFolded(startDay, n, grid(0));
     return 1;
   }
 
@@ -315,7 +326,7 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
     if (n < 1) return 1;
     ShowFoldMessage(QStringLiteral("B5ｻｲｽﾞ"));
     SetPrinterOrientation(2);
-    PrintFolded(startDay, n, SheetRanges(GetScaleWidth()), list);
+    PrintFolded(startDay, n, list);
     return 1;
   }
 
@@ -325,7 +336,7 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
       case 1: PrintAlternating(startDay, twoN, r, year, YearsLater, 1); break;
       case 2: PrintSingleSides(startDay, n, r.front, year, YearsLater, 1); break;
       case 3: PrintSingleSides(startDay, n, r.back, year, YearsLater, 1); break;
-      case 4: PrintFourToASheet(startDay, n, r, year, YearsLater, 1); break;
+      case 4: PrintFourToASheet(startDay, n, year, YearsLater, 1); break;
     }
     return 1;
   }
@@ -341,12 +352,12 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
         break;
       case 2:
         startDay = FirstDayOfMonth(startDay);
-        PrintSpreadsTwoASide(startDay, twoN, r, left, right);
+        PrintSpreadsTwoASide(startDay, twoN, left, right);
         break;
       case 3:
         // The first pouch sheet opens with the month before the chosen one.
         startDay = FirstDayOfPrevMonth(startDay);
-        PrintSpreadsPouch(startDay, n, r, left, right);
+        PrintSpreadsPouch(startDay, n, left, right);
         break;
     }
     return 1;
@@ -366,12 +377,12 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
     };
     switch (code) {
       case 21: PrintAlternating(startDay, twoN, r, list, MonthsLater, 1); break;
-      case 22: PrintFourToASheet(startDay, n, r, list, MonthsLater, 1); break;
+      case 22: PrintFourToASheet(startDay, n, list, MonthsLater, 1); break;
       case 23: PrintSingleSides(startDay, n, r.front, list, MonthsLater, 1); break;
       case 24: PrintSingleSides(startDay, n, r.back, list, MonthsLater, 1); break;
-      case 31: PrintListsWithMemo(startDay, n, r, list, memo); break;
+      case 31: PrintListsWithMemo(startDay, n, list, memo); break;
       case 41: PrintSpreadsBackFirst(startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
-      case 42: PrintSpreadsTwoASide(startDay, twoN, r, firstHalf, secondHalf); break;
+      case 42: PrintSpreadsTwoASide(startDay, twoN, firstHalf, secondHalf); break;
       case 43: PrintSingleSides(startDay, n, r.front, firstHalf, MonthsLater, 1); break;
       case 44: PrintSingleSides(startDay, n, r.back, secondHalf, MonthsLater, 1); break;
       case 45: PrintHalvesInTurn(startDay, n, r.front, firstHalf, secondHalf); break;
@@ -386,15 +397,15 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
   startDay = FirstDayOfMonth(startDay);
   switch (code) {
     case 101: PrintAlternating(startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
-    case 102: PrintFourToASheet(startDay, n, r, sixWeeks, MonthsLater, 1); break;
+    case 102: PrintFourToASheet(startDay, n, sixWeeks, MonthsLater, 1); break;
     case 103: PrintSingleSides(startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
     case 104: PrintSingleSides(startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
     case 51: PrintAlternating(startDay, twoN, r, grid(0), MonthsLater, 1); break;
-    case 52: PrintFourToASheet(startDay, n, r, grid(0), MonthsLater, 1); break;
+    case 52: PrintFourToASheet(startDay, n, grid(0), MonthsLater, 1); break;
     case 53: PrintSingleSides(startDay, n, r.front, grid(0), MonthsLater, 1); break;
     case 54: PrintSingleSides(startDay, n, r.back, grid(0), MonthsLater, 1); break;
     case 111: PrintAlternating(startDay, twoN, r, grid(21), MonthsLater, 2); break;
-    case 112: PrintFourToASheet(startDay, n, r, grid(21), MonthsLater, 2); break;
+    case 112: PrintFourToASheet(startDay, n, grid(21), MonthsLater, 2); break;
     case 113: PrintSingleSides(startDay, n, r.front, grid(21), MonthsLater, 2); break;
   }
   return 1;

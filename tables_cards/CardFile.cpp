@@ -9,6 +9,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/text/CsvLine.h"
 #include "core/text/OptionLine.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 constexpr qint64 kSizeLimit = 10 * 1024 * 1024;
@@ -31,7 +32,7 @@ CardHead ParseCardHead(const QByteArray& content) {
     if (key == QStringLiteral("TITLE")) {
       head.title = value;
     } else if (key == QStringLiteral("TABLE_ITEM_XY")) {
-      if (int(layout.size()) < kCardListLimit) layout.push_back({param.trimmed(), value.trimmed()});
+      if (int(layout.size()) < kCardListLimit) layout.push_back({TrimBlanks(param), TrimBlanks(value)});
     } else if (key != QStringLiteral("FONTNAME") && key != QStringLiteral("FONTSIZE")) {
       head.extraLines << line;
     }
@@ -40,7 +41,7 @@ CardHead ParseCardHead(const QByteArray& content) {
   if (!sawHeader && !lines.isEmpty()) head.header = platform::FromSjis(lines.last());
   const QStringList fields = SplitCsvFields(head.header);
   for (int i = 0; i < fields.size() && int(head.columns.size()) < kCardListLimit; ++i) {
-    const QString name = fields[i].trimmed();
+    const QString name = TrimBlanks(fields[i]);
     if (name.isEmpty()) continue;
     CardColumn column{name, i + 1, QString()};
     for (const auto& [param, value] : layout) {
@@ -63,6 +64,18 @@ std::optional<CardPoint> ParseCardPosition(const QString& position) {
   const double y = fields[2].trimmed().toDouble(&okY);
   if (!okX || !okY || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
   return CardPoint{x, y};
+}
+
+bool CardPointOnCard(const CardPoint& at) { return at.x >= 0 && at.x < kCardLayoutWidthMm && at.y >= 0; }
+
+QStringList CardColumnsOffCard(const std::vector<CardColumn>& columns) {
+  QStringList names;
+  for (const CardColumn& column : columns) {
+    if (column.position.isEmpty()) continue;
+    const std::optional<CardPoint> at = ParseCardPosition(column.position);
+    if (!at || !CardPointOnCard(*at)) names << column.name;
+  }
+  return names;
 }
 
 std::optional<int32_t> CardPositionColour(const QString& position) {

@@ -35,6 +35,13 @@ struct CardPoint {
   double x = 0, y = 0;
 };
 std::optional<CardPoint> ParseCardPosition(const QString& position);
+// Whether a place lies on the card: from its left edge to short of its right
+// edge, not above its top. A field placed elsewhere would print off the
+// page, so printing leaves it out.
+bool CardPointOnCard(const CardPoint& at);
+// The names of the placed columns that do not print: their place is off the
+// card or not a pair of numbers. The layout editor shows them.
+QStringList CardColumnsOffCard(const std::vector<CardColumn>& columns);
 // Fourth field of a position: a decimal RGB colour, or nothing.
 std::optional<int32_t> CardPositionColour(const QString& position);
 // "ITEM,x,y" with up to seven significant digits each.

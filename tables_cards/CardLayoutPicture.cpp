@@ -33,6 +33,12 @@ CardLayoutPicture::CardLayoutPicture(QWidget* parent) : QWidget(parent) {
 
 double CardLayoutPicture::mmPerPixel() const { return kCardLayoutWidthMm / std::max(1, width()); }
 
+QString CardLayoutPicture::offCardNotice() const {
+  const QStringList names = columns_ ? CardColumnsOffCard(*columns_) : QStringList();
+  if (names.isEmpty()) return QString();
+  return QStringLiteral("カードの外にあり印刷されない項目: ") + names.join(QStringLiteral("、"));
+}
+
 void CardLayoutPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
@@ -77,6 +83,18 @@ void CardLayoutPicture::paintEvent(QPaintEvent*) {
       painter.drawLine(QPointF(0, h + 1), QPointF(kCardLayoutWidthMm, h + 1));
       drawBand(h, true);
     }
+  }
+  // Named at the foot, on white, so that no field placed off the card is
+  // left out of the print without a word.
+  if (const QString notice = offCardNotice(); !notice.isEmpty()) {
+    QFont noticeFont(PaperSettings.DefaultFontName);
+    noticeFont.setPointSizeF(9 * 25.4 / 72);
+    painter.setFont(noticeFont);
+    const QFontMetricsF metrics(noticeFont);
+    const QRectF line(0, heightMm - metrics.height() - 1, kCardLayoutWidthMm, metrics.height() + 1);
+    painter.fillRect(line, Qt::white);
+    painter.setPen(Qt::red);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, notice);
   }
   if (bandVisible) {
     QPen pen(Qt::black, 0, Qt::DashLine);

@@ -26,6 +26,10 @@ class CardLayoutPicture : public QWidget {
   double mmPerPixel() const;
   QPointF toMm(QPointF px) const { return px * mmPerPixel(); }
 
+  // The line naming the placed fields that do not print (off the card or
+  // unreadable), "" when there are none; painted at the picture's foot.
+  QString offCardNotice() const;
+
   // The rubber band of the "BOX" tool (visual only).
   QRectF band;
   bool bandVisible = false;

@@ -1,10 +1,13 @@
 #include "CardPrint.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PageFooter.h"
 #include "core/print/PageHeader.h"
@@ -13,10 +16,23 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
+#include "TablePrinting.h"
 #include "core/text/Numbers.h"
 
 namespace {
-constexpr int kMaxSteps = 1000;
+constexpr int kMaxSteps = kTableMaxPasses;
+}
+
+QString CardJob::LastPrintedName() const {
+  QString first;
+  if (lastPrinted >= 0 && lastPrinted < records.size())
+    for (const QString& value : SplitCsvFields(records[lastPrinted], kCardListLimit))
+      if (!TrimBlanks(value).isEmpty()) {
+        first = TrimBlanks(value).left(40);
+        break;
+      }
+  return QStringLiteral("%1件目のカード「%2」").arg(lastPrinted + 1).arg(first);
 }
 
 void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& columns) {
@@ -35,7 +51,9 @@ void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& col
   places.assign(size_t(columnNames.size()), std::nullopt);
   for (const CardColumn& column : columns) {
     if (column.position.isEmpty() || column.headerIndex < 1 || column.headerIndex > columnNames.size()) continue;
-    places[size_t(column.headerIndex - 1)] = ParseCardPosition(column.position);
+    const std::optional<CardPoint> at = ParseCardPosition(column.position);
+    // Off the card it would print off the page; the layout editor names it.
+    if (at && CardPointOnCard(*at)) places[size_t(column.headerIndex - 1)] = at;
   }
 }
 
@@ -53,7 +71,7 @@ QString CardJobRefusal(const CardJob& job, double spanWidth) {
 
 bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   const PaperSettingsData& p = PaperSettings;
-  DrawPageHeader(job.title.trimmed(), left, right);
+  DrawPageHeader(TrimBlanks(job.title), left, right);
   SetPrinterScaleMode(6);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
@@ -66,16 +84,17 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   const qsizetype first = qsizetype(page - 1) * n;
   int slot = 0;
   for (qsizetype r = first; n > 0 && r < job.records.size() && r < first + n; ++r, ++slot) {
+    job.lastPrinted = std::max(job.lastPrinted, r);
     const QStringList values = SplitCsvFields(job.records[r], kCardListLimit);
     const double top = p.DataHeight + slot * c;
     for (int j = 0; j < job.columnNames.size(); ++j) {
-      const QString name = job.columnNames[j].trimmed();
+      const QString name = TrimBlanks(job.columnNames[j]);
       if (name.isEmpty() || !job.places[size_t(j)]) continue;
       const CardPoint at = *job.places[size_t(j)];
       SetCurrentX(left + s * at.x);
       SetCurrentY(top + s * at.y);
       if (job.withNames) PrintTextInline(name + QStringLiteral(":"));
-      PrintTextNewLine(j < values.size() ? values[j].trimmed() : QString());
+      PrintTextNewLine(j < values.size() ? TrimBlanks(values[j]) : QString());
     }
     DrawStyledLine(1, left, top + c, right, top + c, p.LineColor);
   }
@@ -87,7 +106,9 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   return done;
 }
 
-void RunCardPages(int sideLayout, const CardJob& job) {
+// No prompt follows the last page allowed: the job ends there, and the
+// caller says so.
+bool RunCardPages(int sideLayout, const CardJob& job) {
   const PaperSettingsData& p = PaperSettings;
   const double front[2] = {double(p.PageLeft), double(p.PageWidth)};
   const double back[2] = {0, double(p.PageWidth - p.PageLeft)};
@@ -98,26 +119,32 @@ void RunCardPages(int sideLayout, const CardJob& job) {
       BeginPage();
       const bool done = PrintCardSheet(t, span[0], span[1], job);
       FinishOutput();
-      if (done || !ConfirmPaperSet(atFront ? 1 : 0)) break;
+      if (done) return false;
+      if (t == kMaxSteps) return true;
+      if (!ConfirmPaperSet(atFront ? 1 : 0)) return false;
     }
-    return;
+    return false;
   }
+  // Two pages across a side: the width goes first, since the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  SetLaidOutSideWidthMm(FacingPagesWidthMm());
   const double S = GetScaleWidth();
   const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
   const double E = RoundHalfEven(S - 0.4);
   for (int t = 1; t <= kMaxSteps; ++t) {
-    if (t > 1 && !ConfirmPaperSet(0)) break;
+    if (t > 1 && !ConfirmPaperSet(0)) return false;
     BeginPage();
     PreviewOutlineKind = 0;
     bool done = PrintCardSheet(4 * t, back[0], back[1], job);
     done = PrintCardSheet(4 * t - 3, R, E, job) || done;
     DrawBinderMarks(0);
     FinishOutput();
-    if (!ConfirmPaperSet(1)) break;
+    if (!ConfirmPaperSet(1)) return false;
     BeginPage();
     done = PrintCardSheet(4 * t - 2, back[0], back[1], job) || done;
     done = PrintCardSheet(4 * t - 1, R, E, job) || done;
     FinishOutput();
-    if (done) break;
+    if (done) return false;
   }
+  return true;
 }

@@ -19,6 +19,10 @@ struct CardJob {
   // The place of each header field (by field number - 1), when placed.
   std::vector<std::optional<CardPoint>> places;
   QStringList records;
+  // The index in records of the last card drawn so far, -1 before any.
+  mutable qsizetype lastPrinted = -1;
+  // "<number>件目のカード「<first value>」" of lastPrinted.
+  QString LastPrintedName() const;
 
   // Records and header from the file's content; the places come from the
   // window's list, matched by each column's header field number.
@@ -36,5 +40,6 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job);
 QString CardJobRefusal(const CardJob& job, double spanWidth);
 
 // Runs the page loop of a side layout (0 表裏交互, 1 裏表交互, 2 Ａ４両面) on the
-// open print job.
-void RunCardPages(int sideLayout, const CardJob& job);
+// open print job. True when the job ended at the page limit with cards
+// still to print.
+bool RunCardPages(int sideLayout, const CardJob& job);

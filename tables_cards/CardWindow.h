@@ -21,7 +21,13 @@ class CardWindow : public PageWindow {
   explicit CardWindow(QWidget* parent = nullptr);
 
   void Form_Load() override;
+  // Asks before a layout that was not stored in the file is lost.
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
   void LoadCardFile();
+  // The title and the columns' places as the window holds them.
+  QStringList LayoutNow() const;
+  // True when the layout differs from what was last read or stored.
+  bool LayoutChanged() const;
   void DrawCardPreview();
   void Cmd_FileRead_Click();
   void Cmd_FileWrite_Click();
@@ -56,4 +62,9 @@ class CardWindow : public PageWindow {
 
  private:
   void showColumns();
+  // Shows the head of the file's content; none leaves the lists empty.
+  void showCardFile(const QByteArray* content);
+  // The write command; true when the layout was stored.
+  bool writeLayout();
+  QStringList savedLayout_;
 };

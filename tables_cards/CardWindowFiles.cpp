@@ -26,6 +26,7 @@
 #include "core/ui/FileMenuCaption.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/Twips.h"
+#include "core/ui/UnsavedChanges.h"
 
 namespace {
 const QString kFilter = QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||");
@@ -48,30 +49,53 @@ void CardWindow::Form_Load() {
   CurrentCardFile = GetIniValueOrDefault(QStringLiteral("VOREVA"), QStringLiteral("FILE"), QStringLiteral("VOREVA.csv"));
   const QString path = ResolvedPath(CurrentCardFile);
   if (SafeDir(path).trimmed().isEmpty()) platform::SaveFileOrReport(path, CardSampleFile());
-  if (QFileInfo(path).isFile())
+  // The file is read once here and its failure told once: a file that
+  // cannot be read has no backup to make either.
+  QByteArray content;
+  const bool read = QFileInfo(path).isFile() && ReadCardFile(path, content);
+  if (read)
     MakeWeekdayBackup(path, QStringLiteral("voreva"), QStringLiteral("txt"),
                       QStringLiteral("バックアップファイルが書き込み禁止になっています"), platform::Today());
-  LoadCardFile();
+  showCardFile(read ? &content : nullptr);
   DrawCardPreview();
   ApplyImeMode(this);
 }
 
 void CardWindow::LoadCardFile() {
+  QByteArray content;
+  const QString path = ResolvedPath(CurrentCardFile);
+  const bool read = QFileInfo(path).isFile() && ReadCardFile(path, content);
+  showCardFile(read ? &content : nullptr);
+}
+
+void CardWindow::showCardFile(const QByteArray* content) {
   setWindowTitle(QStringLiteral("カード - ") + CurrentCardFile);
   Txt_csvFile->setText(CurrentCardFile);
   CardExtraLines.clear();
   columns.clear();
-  QByteArray content;
-  const QString path = ResolvedPath(CurrentCardFile);
   List2->setEnabled(false);
-  if (QFileInfo(path).isFile() && ReadCardFile(path, content)) {
-    const CardHead head = ParseCardHead(content);
+  if (content) {
+    const CardHead head = ParseCardHead(*content);
     Txt_Title->setText(head.title);
     CardExtraLines = head.extraLines;
     columns = head.columns;
   }
   showColumns();
   List2->setEnabled(true);
+  savedLayout_ = LayoutNow();
+}
+
+QStringList CardWindow::LayoutNow() const {
+  QStringList layout{Txt_Title->text()};
+  for (const CardColumn& column : columns) layout << column.position;
+  return layout;
+}
+
+bool CardWindow::LayoutChanged() const { return LayoutNow() != savedLayout_; }
+
+void CardWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  AskBeforeLosingChanges(this, LayoutChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("カード"), mode),
+                         [this] { return writeLayout(); }, cancel);
 }
 
 void CardWindow::Cmd_FileRead_Click() {
@@ -91,16 +115,18 @@ void CardWindow::Cmd_FileRead_Click() {
   EndBusy(this);
 }
 
-void CardWindow::Cmd_FileWrite_Click() {
+void CardWindow::Cmd_FileWrite_Click() { writeLayout(); }
+
+bool CardWindow::writeLayout() {
   const QString path = ResolvedPath(Txt_csvFile->text());
   if (SafeDir(path).isEmpty()) {
     platform::ShowMessage(QStringLiteral("ファイルが読み込まれていません"));
-    return;
+    return false;
   }
   const QString question = QStringLiteral("CSVファイルの先頭に印刷形式を追加します。\nこれにより、元のCSVファイルのデータが変更されます。\n\n変更しますか。\n");
   if (platform::ShowMessage(question, platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) !=
       platform::MsgResult::Ok)
-    return;
+    return false;
   QStringList head;
   head << QStringLiteral("@TITLE(") + platform::CurrentDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")) +
               QStringLiteral(")=") + Txt_Title->text();
@@ -110,15 +136,16 @@ void CardWindow::Cmd_FileWrite_Click() {
     if (!column.position.isEmpty())
       head << QStringLiteral("@TABLE_ITEM_XY(") + column.name + QStringLiteral(")=") + column.position;
   head << CardExtraLines;
-  if (!platform::CheckSavableText(head.join(QStringLiteral("\n")))) return;
+  if (!platform::CheckSavableText(head.join(QStringLiteral("\n")))) return false;
   BeginBusy(this);
+  bool written = false;
   QByteArray original;
   // The read here refuses a file over the size limit before the lock is
   // taken; the cycle reads the file again under its lock, and a file that
   // cannot be read is never rewritten. The records go through as the bytes
   // they are, so bytes of another code page need no question.
   if (ReadCardFile(path, original)) {
-    RewriteDataFileBytes(
+    written = RewriteDataFileBytes(
         path,
         [&head](QList<QByteArray>& lines) {
           QByteArray stood;
@@ -131,5 +158,7 @@ void CardWindow::Cmd_FileWrite_Click() {
         },
         {.confirmForeignBytes = false});
   }
+  if (written) savedLayout_ = LayoutNow();
   EndBusy(this);
+  return written;
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "CardPrint.h"
+#include "TablePrinting.h"
 #include "CardWindow.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
@@ -33,11 +34,15 @@ void CardWindow::Cmd_print_Click() {
   BeginBusy(this);
   SetPrinterScaleMode(6);
   const int side = Cmb_men->currentIndex();
+  bool stoppedAtLimit = false;
   if (side >= 0 && side <= 2) {
-    RunCardPages(side, job);
+    stoppedAtLimit = RunCardPages(side, job);
   } else {
     platform::ShowMessage(QStringLiteral("「") + Cmb_men->currentText() + QStringLiteral("」は未対応です"));
   }
   EndPrintDocument();
+  if (stoppedAtLimit)
+    platform::ShowMessage(PageLimitMessage(job.LastPrintedName()), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
   EndBusy(this);
 }

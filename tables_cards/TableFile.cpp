@@ -85,8 +85,10 @@ QByteArray TableFileContent(const TableOptions& o) {
   text += OptionLine("TABLE_KEISEN_YOKO", o.keisenYoko);
   text += QStringLiteral("@CSV=") + kCrLf;
   text += o.heading + kCrLf;
-  text += o.body;
-  if (!o.body.endsWith(kCrLf)) text += kCrLf;
+  // Every line of the body ends with CR LF, an empty last line too: the
+  // reader takes only the closing line below off, so a table read back has
+  // the very rows it was written with, trailing blank rows included.
+  text += o.body + kCrLf;
   if (!o.remarks.isEmpty()) {
     text += QStringLiteral("@BIKO=");
     for (QChar c : o.remarks) {

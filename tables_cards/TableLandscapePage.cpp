@@ -121,6 +121,7 @@ int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX
   QList<double> totals(ncols, 0.0);
   auto slotX = [&](int slot) { return rowsStart + (slot - 1) * rowPitch; };
   auto drawRow = [&](const TableSlot& s) {
+    job.NotePrinted(s);
     const double x = slotX(s.slot);
     if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, x, top, x + rowPitch, foot, PaperSettings.ShadeColor);
     SetFontName(PaperSettings.DataFontName);

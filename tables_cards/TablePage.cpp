@@ -10,6 +10,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
+#include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
 #include "core/ui/NumberFormat.h"
@@ -56,6 +57,15 @@ TablePrintJob::TablePrintJob(const TableOptions& o) : options(o), body(o.body) {
     if (!remarks.endsWith(u'\n')) remarks += QStringLiteral("\r\n");
     remarkLines = remarks.chopped(2).split(QStringLiteral("\r\n"));
   }
+}
+
+void TablePrintJob::NotePrinted(const TableSlot& row) const {
+  if (!row.line.isEmpty() && TableLineKindOf(row.line) == TableLineKind::Data) lastPrinted = row;
+}
+
+QString TablePrintJob::LastPrintedName() const {
+  const QString first = TrimBlanks(SplitCsvFields(lastPrinted.line).value(0)).left(40);
+  return QStringLiteral("%1行目「%2」").arg(lastPrinted.rowNumber).arg(first);
 }
 
 TableColumns LayTableColumns(const TableOptions& o, double leftX, double rightX) {
@@ -109,7 +119,7 @@ void DrawTableTitleAndFooter(const TableOptions& o, int16_t page, double leftX, 
   if (o.notitle == 1) return;
   const int16_t titleStyle = PaperSettings.TitleStyle;
   PaperSettings.TitleStyle = 0;
-  DrawPageHeader(o.title.trimmed(), leftX, rightX);
+  DrawPageHeader(TrimBlanks(o.title), leftX, rightX);
   PaperSettings.TitleStyle = titleStyle;
   SetFontName(PaperSettings.HeadFontName);
   SetFontSize(PaperSettings.DefaultFontSize - 2);
@@ -179,6 +189,7 @@ int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX,
   auto slotTop = [&](int slot) { return (slot - 1) * rowHeight + rowsTop; };
 
   auto drawRow = [&](const TableSlot& s) {
+    job.NotePrinted(s);
     const double y = slotTop(s.slot);
     if (o.amikake == 1 && s.slot % 2 == 0) FillBox(0, leftX, y, rightX, y + rowHeight, PaperSettings.ShadeColor);
     SetFontName(PaperSettings.DefaultFontName);

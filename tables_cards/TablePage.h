@@ -14,6 +14,11 @@ struct TablePrintJob {
   QStringList remarkLines;  // the remarks cut into lines
   int16_t OuterFrameStyle = 4;       // frame, heading rule and remarks rule
   int16_t HorizontalRuleStyle = 1;   // rules between rows and in the remarks
+  // The last data row drawn so far, for the word after a job cut short.
+  mutable TableSlot lastPrinted;
+  void NotePrinted(const TableSlot& row) const;
+  // "<number>行目「<first cell>」" of lastPrinted.
+  QString LastPrintedName() const;
 };
 
 // The working tables hold this many columns; later fields are ignored.

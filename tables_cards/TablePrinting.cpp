@@ -1,6 +1,7 @@
 #include "TablePrinting.h"
 
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -41,7 +42,22 @@ QString TableUnsupportedSideMessage(const QString& templateName, const QString& 
   return QStringLiteral("「") + templateName + QStringLiteral("」の「") + side + QStringLiteral("」は未対応です。");
 }
 
-bool PrintTablePages(int code, const TablePageRenderer& render) {
+QString PageLimitMessage(const QString& lastPrinted) {
+  return QStringLiteral("印刷できるのは%1ページ（枚）までのため、印刷をそこで終えました。\r\n最後に印刷したのは%2です。")
+      .arg(kTableMaxPasses)
+      .arg(lastPrinted);
+}
+
+namespace {
+
+// The passes of a side code. more is set where a pass leaves lines to
+// print and cleared by a declined prompt, so it ends true only for a job
+// cut by the pass limit; no prompt is asked after the last pass allowed.
+bool RunTablePasses(int code, const TablePageRenderer& render, bool& more) {
+  // The width two pages take across a side goes first: the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  if (code == kTableSideA4Both) SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  if (code == kTableSideFolded) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   Strip strip{};
   int16_t side = 0;
   if (OnePagePlacement(code, 1, strip, side)) {
@@ -50,7 +66,12 @@ bool PrintTablePages(int code, const TablePageRenderer& render) {
       BeginPage();
       const int16_t end = render(static_cast<int16_t>(i), strip.left, strip.right);
       FinishOutput();
-      if (end == 1 || !ConfirmPaperSet(side)) break;
+      more = end != 1;
+      if (end == 1 || i == kTableMaxPasses) break;
+      if (!ConfirmPaperSet(side)) {
+        more = false;
+        break;
+      }
     }
     return true;
   }
@@ -60,17 +81,24 @@ bool PrintTablePages(int code, const TablePageRenderer& render) {
     const double rightRight = RoundHalfEven(width - 0.4);
     const Strip back = Back();
     for (int s = 1; s <= kTableMaxPasses; ++s) {
-      if (s > 1 && !ConfirmPaperSet(0)) break;
+      if (s > 1 && !ConfirmPaperSet(0)) {
+        more = false;
+        break;
+      }
       BeginPage();
       int16_t end = render(static_cast<int16_t>(4 * s), back.left, back.right);
       end |= render(static_cast<int16_t>(4 * s - 3), rightLeft, rightRight);
       DrawBinderMarks(0);
       FinishOutput();
-      if (!ConfirmPaperSet(1)) break;
+      if (!ConfirmPaperSet(1)) {
+        more = false;
+        break;
+      }
       BeginPage();
       end |= render(static_cast<int16_t>(4 * s - 2), back.left, back.right);
       end |= render(static_cast<int16_t>(4 * s - 1), rightLeft, rightRight);
       FinishOutput();
+      more = end != 1;
       if (end == 1) break;
     }
     return true;
@@ -84,7 +112,12 @@ bool PrintTablePages(int code, const TablePageRenderer& render) {
       const int16_t end = render(static_cast<int16_t>(i + 1), w + 2, 2 * w - l + 2);
       DrawBinderMarks(5);
       FinishOutput();
-      if (end == 1 || !ConfirmPaperSet(0)) break;
+      more = end != 1;
+      if (end == 1 || i + 2 > kTableMaxPasses) break;
+      if (!ConfirmPaperSet(0)) {
+        more = false;
+        break;
+      }
     }
     return true;
   }
@@ -96,9 +129,23 @@ bool PrintTablePages(int code, const TablePageRenderer& render) {
       for (int k = 1; k <= 4; ++k)
         end = render(static_cast<int16_t>(i + k - 1), PaperSettings.SheetPageX[k], PaperSettings.SheetPageY[k]);
       FinishOutput();
-      if (end == 1 || !ConfirmPaperSet(2)) break;
+      more = end != 1;
+      if (end == 1 || i + 4 > kTableMaxPasses) break;
+      if (!ConfirmPaperSet(2)) {
+        more = false;
+        break;
+      }
     }
     return true;
   }
   return false;
+}
+
+}  // namespace
+
+bool PrintTablePages(int code, const TablePageRenderer& render, bool* stoppedAtLimit) {
+  bool more = false;
+  const bool known = RunTablePasses(code, render, more);
+  if (stoppedAtLimit) *stoppedAtLimit = more;
+  return known;
 }

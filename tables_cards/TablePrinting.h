@@ -21,8 +21,13 @@ int TableSideCode(int16_t superOrganiserMode, int16_t side);
 
 // Prints the pages for the side code through the print-job protocol (the
 // caller shows the print dialog first and ends the document after). False
-// when the code is one this page cannot print.
-bool PrintTablePages(int sideCode, const TablePageRenderer& render);
+// when the code is one this page cannot print. stoppedAtLimit, when given,
+// tells whether the job ended at kTableMaxPasses with lines still to print.
+bool PrintTablePages(int sideCode, const TablePageRenderer& render, bool* stoppedAtLimit = nullptr);
+
+// What the user is told, once after the job, when a table or card job
+// stopped at the page limit: lastPrinted names the last row or card printed.
+QString PageLimitMessage(const QString& lastPrinted);
 
 // "「<template>」の「<side>」は未対応です。"
 QString TableUnsupportedSideMessage(const QString& templateName, const QString& side);

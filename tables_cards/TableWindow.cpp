@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "TableFile.h"
 #include "TableTemplates.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
@@ -231,6 +232,7 @@ void TableWindow::Form_Load() {
   cmb_amikake_col_Click();
   chk_midasiAmi->setChecked(true);
   chk_midasiAmi_Click();
+  savedTable_ = TableFileContent(Options());
 }
 
 TableOptions TableWindow::Options() const {

@@ -23,6 +23,11 @@ class TableWindow : public PageWindow {
   explicit TableWindow(QWidget* parent = nullptr);
 
   void Form_Load() override;
+  // Asks before a table that was not written is lost.
+  void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
+  // True when the table differs from what was last read or written, or
+  // from what the window opened with.
+  bool TableChanged() const;
 
   void Cmb_type_Click();
   void Cmd_FileRead_Click();
@@ -84,4 +89,8 @@ class TableWindow : public PageWindow {
   void BuildOptionsPage();
   void BuildContentPage();
   void FillLists();
+  // The write command; true when the file was written.
+  bool writeTable();
+  // What the file would hold after the last read or write (or at load).
+  QByteArray savedTable_;
 };

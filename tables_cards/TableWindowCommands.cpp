@@ -20,7 +20,9 @@
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "core/ui/OverwriteQuestion.h"
 #include "core/ui/TabBar.h"
+#include "core/ui/UnsavedChanges.h"
 
 namespace {
 
@@ -114,24 +116,33 @@ void TableWindow::Cmd_FileRead_Click() {
   cmb_type->setCurrentRow(0);
   ShowOptions(options);
   TemplateApplying = false;
+  savedTable_ = TableFileContent(Options());
 }
 
-void TableWindow::Cmd_FileWrite_Click() {
-  TableFilePath = ShowFileDialog(false, nullptr, FolderOfPath(TableFilePath), FileNameOfPath(TableFilePath),
-                                 FileMenuCaption(FileItem::Write), kTableFilter, 1, QStringLiteral("csv"));
-  if (TableFilePath.isEmpty()) return;
-  if (QFileInfo::exists(TableFilePath)) {
-    platform::MessageRequest question;
-    question.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + TableFilePath;
-    question.buttons = platform::MsgButtons::OkCancel;
-    question.icon = platform::MsgIcon::Exclamation;
-    question.defaultButton = 2;
-    if (platform::ShowMessage(question) != platform::MsgResult::Ok) return;
-  }
+void TableWindow::Cmd_FileWrite_Click() { writeTable(); }
+
+bool TableWindow::writeTable() {
+  const QString chosen = ShowFileDialog(false, nullptr, FolderOfPath(TableFilePath), FileNameOfPath(TableFilePath),
+                                        FileMenuCaption(FileItem::Write), kTableFilter, 1, QStringLiteral("csv"));
+  // A cancelled dialog keeps the file the window had, so that the next
+  // dialog still opens at it.
+  if (chosen.isEmpty()) return false;
+  TableFilePath = chosen;
+  if (!OverwriteAgreed(TableFilePath)) return false;
   const TableOptions options = Options();
-  if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return;
+  if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return false;
   Busy busy(this);
-  platform::SaveFileOrReport(TableFilePath, TableFileContent(options));
+  const QByteArray content = TableFileContent(options);
+  if (!platform::SaveFileOrReport(TableFilePath, content)) return false;
+  savedTable_ = content;
+  return true;
+}
+
+bool TableWindow::TableChanged() const { return TableFileContent(Options()) != savedTable_; }
+
+void TableWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
+  AskBeforeLosingChanges(this, TableChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("表"), mode),
+                         [this] { return writeTable(); }, cancel);
 }
 
 void TableWindow::Cmd_help_Click() {

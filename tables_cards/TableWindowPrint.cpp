@@ -51,11 +51,15 @@ void TableWindow::Cmd_print_Click() {
                                    : PrintTablePortrait(job, page, leftX, rightX);
     };
     const int code = TableSideCode(PaperSettings.SuperOrganiserMode, static_cast<int16_t>(Cmb_men->currentIndex()));
-    if (!PrintTablePages(code, render)) {
+    bool stoppedAtLimit = false;
+    if (!PrintTablePages(code, render, &stoppedAtLimit)) {
       const QString name = cmb_type->currentItem() ? cmb_type->currentItem()->text() : QString();
       platform::ShowMessage(TableUnsupportedSideMessage(name, Cmb_men->currentText()));
     }
     EndPrintDocument();
+    if (stoppedAtLimit)
+      platform::ShowMessage(PageLimitMessage(job.LastPrintedName()), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation);
   }
   EndBusy(this);
 }

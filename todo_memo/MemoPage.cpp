@@ -42,12 +42,8 @@ bool DrawMemoPage(const MemoPageOptions& o, int page, double left, double right)
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
   SetForeColor(p.DataColor);
-  // Upright lines advance by one em of their font, as the organiser's
-  // fonts always did: the line count per page is worked out that way, and
-  // the taller line boxes of today's fonts would push the last lines of a
-  // full page past the footer.
-  double y = p.DataHeight;
-  auto em = [](double points) { return points * 25.4 / 72; };
+  // Upright lines and rules step down by the surface's line height of the
+  // line's font, one em, which is what the line count per page assumes.
   if (!o.turned) {
     SetCurrentY(p.DataHeight);
   } else {
@@ -99,9 +95,11 @@ bool DrawMemoPage(const MemoPageOptions& o, int page, double left, double right)
       if (page == c) {
         const double style = ParseNumber(value);
         if (!o.turned) {
+          const float y = GetCurrentY();
           const double h = p.DataFontSize / 5.67;
           DrawStyledLine(style, left, y + h, right, y + h, p.LineColor);
-          y += em(GetFontSize());
+          SetCurrentY(y);
+          PrintTextNewLine(QString());
         } else {
           const double x = left + (n + 0.5) * lineWidth;
           DrawStyledLine(style, x, p.DataHeight, x, p.FootHeight, p.LineColor);
@@ -115,9 +113,7 @@ bool DrawMemoPage(const MemoPageOptions& o, int page, double left, double right)
       SetLineFont(line, o.subtitleMarks);
       if (!o.turned) {
         SetCurrentX(left);
-        SetCurrentY(y);
-        PrintTextInline(line);
-        y += em(GetFontSize());
+        PrintTextNewLine(line);
       } else {
         SetCurrentX(left + n * lineWidth);
         SetCurrentY(p.FootHeight);

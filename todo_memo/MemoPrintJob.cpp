@@ -2,6 +2,7 @@
 
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -72,13 +73,19 @@ int32_t MemoPrintCode(int16_t superOrganiserMode, int layout) { return superOrga
 void RunMemoPrintJob(const MemoPageOptions& o, int layout, const QString& layoutText, int startPage) {
   SetPrinterScaleMode(6);
   SetCurrentY(0);
+  const int32_t code = MemoPrintCode(PaperSettings.SuperOrganiserMode, layout);
+  // The width two pages take across a side goes first: the PDF printer's
+  // paper follows it and the right edge is measured on that paper.
+  if (code == 2) SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  if (code == 7) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0));
+  if (code == 8) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   const double s = GetScaleWidth();
   const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
   const Span rightEdge2{RoundHalfEven(s - w + l), RoundHalfEven(s)};
   const Span rightEdge7{RoundHalfEven(s) - (w - l), RoundHalfEven(s)};
   const Span secondFold{w + 2, 2 * w - l + 2};
   auto odd = [](int p) { return p % 2 == 1; };
-  switch (MemoPrintCode(PaperSettings.SuperOrganiserMode, layout)) {
+  switch (code) {
     case 0: PageAtATime(o, startPage, 1, odd, [&](int p) -> int16_t { return odd(p) ? 1 : 0; }); break;
     case 1: PageAtATime(o, startPage, 1, [&](int p) { return !odd(p); }, [&](int p) -> int16_t { return odd(p) ? 0 : 1; }); break;
     case 2: FourToADoubleSidedSheet(o, startPage, rightEdge2); break;

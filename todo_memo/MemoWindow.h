@@ -137,12 +137,19 @@ class MemoWindow : public PageWindow {
   // in the boxes stays the shown one where the file still holds it
   // unchanged, else none is.
   void takeChangedFile(const QStringList& lines);
-  // The change of the file under its lock while it holds ShownFileLines;
-  // a file changed behind the index is read again and said so.
+  // The change of the file under its lock; the edit finds the entries it
+  // changes where the file now has them, and returns false when one is no
+  // longer there as the index showed it: the file is then read again and
+  // that said.
   bool changeShownFile(const std::function<bool(QStringList& lines)>& edit);
+  // The index item whose part is the lines, the one nearest near; near
+  // when there is none.
+  int indexOfPart(const QStringList& part, int near) const;
   // The new block of the boxes' text, stamped now.
   QStringList currentBlock() const;
   int selectedIndex() const;
   int startLineOf(int index) const;
-  void afterChange(int select);
+  // The index of the file as just written, the item at select (or, given
+  // the part, the item of that part nearest select) current; its index.
+  int afterChange(int select, const QStringList& part = {});
 };

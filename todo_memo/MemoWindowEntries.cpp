@@ -3,12 +3,15 @@
 // file as it was in "ringpad.tmp"; a refused, cancelled or failed change
 // leaves file, index and boxes as they were. The index's start lines name
 // the lines of the file as the index was built; where another writer has
-// changed the file since, nothing is written and the index is rebuilt, the
-// boxes keeping their text.
+// changed the file since, a change goes in on the entries where the file
+// now has them, and only when the entries it changes are no longer there as
+// the index showed them is nothing written and the index rebuilt, the boxes
+// keeping their text. An entry added at the end names no entry at all.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cstdlib>
 
 #include "DataFiles.h"
 #include "MemoFile.h"
@@ -45,6 +48,20 @@ QStringList PartLines(const QStringList& lines, int start) {
   return lines.mid(start - 1, memo::PartEnd(lines, start) - start);
 }
 
+// Where the part that began at the start line of the seen lines begins in
+// lines: the same lines, the copy nearest its old place; 0 when it is gone.
+int MemoPartStartNow(const QStringList& lines, const QStringList& seen, int start) {
+  if (lines == seen) return start;
+  const QStringList part = PartLines(seen, start);
+  if (part.isEmpty()) return 0;
+  int best = 0;
+  for (const memo::MemoIndexItem& item : memo::BuildMemoIndex(lines))
+    if ((best == 0 || std::abs(item.StartLine - start) <= std::abs(best - start)) &&
+        PartLines(lines, item.StartLine) == part)
+      best = item.StartLine;
+  return best;
+}
+
 }  // namespace
 
 int MemoWindow::selectedIndex() const { return List1->currentRow(); }
@@ -74,27 +91,43 @@ void MemoWindow::takeChangedFile(const QStringList& lines) {
 }
 
 bool MemoWindow::changeShownFile(const std::function<bool(QStringList& lines)>& edit) {
-  switch (todo::ChangeSeenDataFile(MemoFileLocalPath(), ShownFileLines, edit, {.keepTempCopy = true})) {
-    case todo::SeenResult::Done: return true;
-    case todo::SeenResult::Stale: {
-      QStringList lines;
-      // A file that cannot be read now has been reported; the index stays.
-      if (readMemoLines(lines)) takeChangedFile(lines);
-      todo::ShowStaleListMessage(todo::kMemoFileSubject);
-      return false;
-    }
-    case todo::SeenResult::Failed: return false;
+  bool gone = false;
+  QStringList written;
+  if (todo::ChangeDataFile(MemoFileLocalPath(), [&](QStringList& lines) {
+        gone = !edit(lines);
+        written = lines;
+        return !gone;
+      }, true)) {
+    ShownFileLines = written;
+    return true;
+  }
+  if (gone) {
+    QStringList lines;
+    // A file that cannot be read now has been reported; the index stays.
+    if (readMemoLines(lines)) takeChangedFile(lines);
+    todo::ShowStaleListMessage(todo::kMemoFileSubject);
   }
   return false;
 }
 
+int MemoWindow::indexOfPart(const QStringList& part, int near) const {
+  int best = -1;
+  for (int i = 0; i < List1->count(); ++i)
+    if ((best < 0 || std::abs(i - near) < std::abs(best - near)) && PartLines(ShownFileLines, startLineOf(i)) == part)
+      best = i;
+  return best < 0 ? near : best;
+}
+
 // The index of the file as just written.
-void MemoWindow::afterChange(int select) {
+int MemoWindow::afterChange(int select, const QStringList& part) {
   fillIndex(ShownFileLines);
   ApplyMemoSettings();
+  // Another writer's entries may have moved the changed one.
+  if (!part.isEmpty()) select = indexOfPart(part, select);
   if (select >= 0) List1->setCurrentRow(select);
   ShownTitle = Text1->text();
   ShownBody = BoxBody(Text2);
+  return select;
 }
 
 void MemoWindow::cmd_update_click(int Index) {
@@ -169,9 +202,13 @@ void MemoWindow::updateEntry() {
   if (!todo::CheckTypedText(Text1->text() + BoxBody(Text2))) return;
   const int start = startLineOf(ShownEntryIndex);
   const QStringList block = currentBlock();
-  if (!changeShownFile([&](QStringList& lines) { lines = memo::ReplacePart(lines, start, block); return true; }))
+  if (!changeShownFile([&](QStringList& lines) {
+        const int at = MemoPartStartNow(lines, ShownFileLines, start);
+        if (at > 0) lines = memo::ReplacePart(lines, at, block);
+        return at > 0;
+      }))
     return;
-  afterChange(ShownEntryIndex);
+  ShownEntryIndex = static_cast<int16_t>(afterChange(ShownEntryIndex, block));
 }
 
 void MemoWindow::deleteEntry() {
@@ -179,7 +216,12 @@ void MemoWindow::deleteEntry() {
   if (selected < 0) return Tell(kChooseItem);
   if (!Ask(QStringLiteral("「") + List1->item(selected)->text() + QStringLiteral("」を削除します"))) return;
   const int start = startLineOf(selected);
-  if (!changeShownFile([&](QStringList& lines) { lines = memo::RemovePart(lines, start); return true; })) return;
+  if (!changeShownFile([&](QStringList& lines) {
+        const int at = MemoPartStartNow(lines, ShownFileLines, start);
+        if (at > 0) lines = memo::RemovePart(lines, at);
+        return at > 0;
+      }))
+    return;
   ShownEntryIndex = -1;
   afterChange(-1);
 }
@@ -203,8 +245,12 @@ void MemoWindow::moveEntry(bool up) {
   // Down past the last item means after the file's last line.
   const int before = up ? startLineOf(selected - 1) : (selected + 2 < List1->count() ? startLineOf(selected + 2) : 0);
   const QStringList block = currentBlock();
-  if (!changeShownFile([&](QStringList& lines) { lines = memo::MovePart(lines, start, block, before); return true; }))
+  if (!changeShownFile([&](QStringList& lines) {
+        const int at = MemoPartStartNow(lines, ShownFileLines, start);
+        const int beforeNow = before > 0 ? MemoPartStartNow(lines, ShownFileLines, before) : 0;
+        if (at > 0 && (before == 0 || beforeNow > 0)) lines = memo::MovePart(lines, at, block, beforeNow);
+        return at > 0 && (before == 0 || beforeNow > 0);
+      }))
     return;
-  ShownEntryIndex = static_cast<int16_t>(ShownEntryIndex + (up ? -1 : 1));
-  afterChange(ShownEntryIndex);
+  ShownEntryIndex = static_cast<int16_t>(afterChange(ShownEntryIndex + (up ? -1 : 1), block));
 }

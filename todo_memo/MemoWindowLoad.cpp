@@ -29,6 +29,7 @@
 #include "core/ui/FormHelpers.h"
 #include "core/ui/KeyCodes.h"
 #include "core/ui/ListControls.h"
+#include "core/ui/UnsavedChanges.h"
 
 namespace {
 const QStringList kSideLayouts = {QStringLiteral("表裏交互"), QStringLiteral("裏表交互"), QStringLiteral("Ａ４両面"),
@@ -163,13 +164,11 @@ bool MemoWindow::MemoChangeTest() const {
          TrimBlanks(platform::NormaliseToCrLf(Text2->toPlainText())) != TrimBlanks(ShownBody);
 }
 
+// The memo has no write command of its own: its entries reach the file
+// through the entry buttons, so the question is only whether to lose them.
 void MemoWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
-  if (mode == UnloadMode::AppWindows || !MemoChangeTest()) return;
-  const auto answer = platform::ShowMessage(QStringLiteral("メモの内容が変更されています。このまま終了しますか？"),
-                                            platform::MsgButtons::OkCancel, platform::MsgIcon::Information);
-  if (answer == platform::MsgResult::Ok) return;
-  CloseVeto = -1;
-  cancel = 1;
+  AskBeforeLosingChanges(this, MemoChangeTest(), mode,
+                         QStringLiteral("メモの内容が変更されています。このまま終了しますか？"), {}, cancel);
 }
 
 void MemoWindow::Chk_DataNo_Click() {

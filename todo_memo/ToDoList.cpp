@@ -1,6 +1,9 @@
 #include "ToDoList.h"
 
 #include <algorithm>
+#include <QHash>
+#include <cstdlib>
+#include <functional>
 #include <numeric>
 
 namespace todo {
@@ -90,6 +93,66 @@ QStringList LinesInFileOrder(const ToDoList& list) {
     lines.append(list.texts[order[i]]);
   }
   return lines;
+}
+
+namespace {
+
+// The copy of the text in the lines nearest to the place, the later one of
+// two as near (lines put in front push a line down), passing over the lines
+// already taken; -1 when there is none.
+int NearestCopyOf(const QStringList& lines, const QString& text, int place, const QList<bool>& taken = {}) {
+  int best = -1;
+  for (int i = 0; i < lines.size(); ++i)
+    if (lines.at(i) == text && !taken.value(i) && (best < 0 || std::abs(i - place) <= std::abs(best - place)))
+      best = i;
+  return best;
+}
+
+}  // namespace
+
+int AddPositionInFile(const QStringList& now, const QStringList& seen, int anchorLine) {
+  if (anchorLine < 0 || anchorLine >= seen.size()) return 0;
+  if (now == seen) return anchorLine + 1;
+  const int anchor = NearestCopyOf(now, seen.at(anchorLine), anchorLine);
+  if (anchor >= 0) return anchor + 1;
+  // The anchor is gone: before the line that followed it, else in its place.
+  if (anchorLine + 1 < seen.size()) {
+    const int next = NearestCopyOf(now, seen.at(anchorLine + 1), anchorLine + 1);
+    if (next >= 0) return next;
+  }
+  return std::min(anchorLine, static_cast<int>(now.size()));
+}
+
+bool ApplyListChange(const ToDoList& before, const ToDoList& after, const QStringList& seen, QStringList& now) {
+  if (now == seen) {
+    now = LinesInFileOrder(after);
+    return true;
+  }
+  // Each entry's line among the seen ones: the rank of its item data.
+  QList<int> byData(before.size());
+  std::iota(byData.begin(), byData.end(), 0);
+  std::sort(byData.begin(), byData.end(), [&](int a, int b) { return before.itemData[a] < before.itemData[b]; });
+  QHash<int, int> afterOf;
+  for (int j = 0; j < after.size(); ++j) afterOf.insert(after.itemData[j], j);
+  QList<bool> taken(now.size(), false);
+  QList<int> removed;
+  QStringList changed = now;
+  for (int seenAt = 0; seenAt < byData.size(); ++seenAt) {
+    const int i = byData[seenAt];
+    const int j = afterOf.value(before.itemData[i], -1);
+    if (j >= 0 && after.texts[j] == before.texts[i]) continue;
+    const int at = NearestCopyOf(now, before.texts[i], seenAt, taken);
+    if (at < 0) return false;
+    taken[at] = true;
+    if (j >= 0)
+      changed[at] = after.texts[j];
+    else
+      removed.append(at);
+  }
+  std::sort(removed.begin(), removed.end(), std::greater<int>());
+  for (int at : removed) changed.removeAt(at);
+  now = changed;
+  return true;
 }
 
 }  // namespace todo

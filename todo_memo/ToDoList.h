@@ -60,4 +60,22 @@ void RemoveItem(ToDoList& list, int position);
 // share a value, only the one lowest in the list is written.
 QStringList LinesInFileOrder(const ToDoList& list);
 
+// Where "追加" puts its line in the file as it stands now (now), when the
+// list was built from the lines seen: after the line the current entry
+// showed (anchorLine, its index among the seen lines; -1 for none, which
+// puts the line first). When another writer changed the file since, the
+// anchor is looked for by its text, the copy nearest its old place winning;
+// the line goes before the anchor's old follower when the anchor is gone,
+// else in the anchor's old place, within the file.
+int AddPositionInFile(const QStringList& now, const QStringList& seen, int anchorLine);
+
+// A change of the list (before, taken from the seen lines, to after, the
+// entries keeping their item data) made on the file as it stands now: the
+// file becomes after's lines when it still holds the seen lines; otherwise
+// each entry that the change rewrote or removed is looked for by the text
+// it showed, the copy nearest its old place winning, and changed there, so
+// that the other writer's lines stay. False, now untouched, when such a line
+// is no longer there as the list showed it.
+bool ApplyListChange(const ToDoList& before, const ToDoList& after, const QStringList& seen, QStringList& now);
+
 }  // namespace todo

@@ -2,6 +2,7 @@
 
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
@@ -89,9 +90,14 @@ int32_t ToDoPrintCode(int16_t superOrganiserMode, int sideMode) { return superOr
 
 void RunToDoPrintJob(const ToDoPageOptions& options, int sideMode, const QString& sideModeText) {
   SetPrinterScaleMode(6);
+  const int32_t code = ToDoPrintCode(PaperSettings.SuperOrganiserMode, sideMode);
+  // The width two pages take across a side goes first: the PDF printer's
+  // paper follows it and the right half is measured on that paper.
+  if (code == 4) SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  if (code == 5) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   const double r1 = RoundHalfEven(GetScaleWidth() - PaperSettings.PageWidth + PaperSettings.PageLeft - 0.4);
   const double r2 = RoundHalfEven(GetScaleWidth() - 0.4);
-  switch (ToDoPrintCode(PaperSettings.SuperOrganiserMode, sideMode)) {
+  switch (code) {
     case 0: PageAtATime(options, kTwoSidedLimit, true, true); break;
     case 1: PageAtATime(options, kTwoSidedLimit, false, true); break;
     case 2: PageAtATime(options, kOneSidedLimit, true, false); break;

@@ -155,6 +155,18 @@ class TodoWindow : public PageWindow {
   // when written. Otherwise the list is read again from the file, and a file
   // changed behind the window is said so.
   bool writeBack(const QStringList& lines);
+  // "追加": puts the line into the file as it stands now, after the line the
+  // current entry shows (first when none is current), even when another copy
+  // of the program changed the file meanwhile: an added line names no line
+  // of the list to change. The list then shows the file, the new entry
+  // current and selected. False when nothing was written (a failure told).
+  bool addToDoLine(const todo::ToDoList& list, const QString& line);
+  // An edit of the list (before to after) written on the file as it stands:
+  // when another copy changed the file, the entries the edit rewrote or
+  // removed are changed where the file now has them and the list is read
+  // again; when one of them is no longer there as the list showed it,
+  // nothing is written, the list is read again and the user told.
+  bool writeListChange(const todo::ToDoList& before, const todo::ToDoList& after);
   // Asked before a change that writes another file too: true while the to-do
   // file still holds ShownFileLines and may be rewritten (the foreign-bytes
   // question answered); otherwise the list is read again and the user told.
@@ -176,4 +188,7 @@ class TodoWindow : public PageWindow {
   QString mascotText() const;
   QString selectedItem() const;
   void deleteCurrent(todo::ToDoList& list, bool& changed);
+  // A failed read of the to-do file has been told, and no read has worked
+  // since: the list, read again at every activation, says it once.
+  bool toDoReadFailureTold_ = false;
 };

@@ -189,6 +189,10 @@ void TodoWindow::connectHandlers() {
   connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
   List2->installEventFilter(this);
   Txt_ToDoItem->installEventFilter(this);
+  // Enter in the item's text or date adds the item, as the add button beside
+  // them does (nothing while that button is off).
+  for (QLineEdit* field : {Txt_ToDoItem, txt_start})
+    connect(field, &QLineEdit::returnPressed, this, [this] { Cmd_Update[1]->click(); });
 
   Pic1->onMouseDown = [this](int x, int y) { Pic1_MouseDown(x, y); };
   Pic1->onDoubleClick = [this] { Pic1_DblClick(); };

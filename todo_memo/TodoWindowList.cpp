@@ -13,7 +13,9 @@
 #include "ToDoOrder.h"
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
+#include "core/platform/MessageBox.h"
 #include "core/platform/ScreenCursor.h"
+#include "core/platform/TextLines.h"
 #include "core/ui/KeyCodes.h"
 
 namespace {
@@ -33,9 +35,20 @@ void TodoWindow::LoadToDoList() {
   QStringList lines;
   const QString path = todo::LocalPath(ToDoFilePath);
   // A missing file shows as no lines, as the first write finds it; one that
-  // cannot be read gets no write, for the write reads it again first.
+  // cannot be read gets no write, for the write reads it again first. The
+  // empty list of a file that cannot be read must not pass for an empty
+  // file: it is said, once rather than at every activation.
   ShownFileLines.clear();
-  if (!QFileInfo(path).isFile() || !todo::ReadDataFile(path, lines)) return;
+  if (!QFileInfo(path).isFile()) return;
+  QString error;
+  if (!platform::ReadTextLines(path, lines, &error)) {
+    if (!toDoReadFailureTold_)
+      platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok,
+                            platform::MsgIcon::Exclamation);
+    toDoReadFailureTold_ = true;
+    return;
+  }
+  toDoReadFailureTold_ = false;
   ShownFileLines = lines;
   const auto order = static_cast<todo::DisplayOrder>(std::max(0, cmb_sort->currentIndex()));
   todo::ToDoList list = todo::ListOfLines(lines);

@@ -15,6 +15,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ScreenCursor.h"
+#include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
@@ -58,7 +59,12 @@ void TodoWindow::Form_Load() {
 
   RefillList(Cmb_file, todo::EnsureRecentSlots());
   settleToDoFile();
-  todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral("txt"));
+  if (!todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral("txt"))) {
+    // When the backup's read of the file is what failed, the user has just
+    // been told; the list, which reads the file next, keeps quiet about it.
+    QByteArray content;
+    toDoReadFailureTold_ = !platform::ReadWholeFile(todo::LocalPath(ToDoFilePath), content);
+  }
   DoneExportPath = todo::InProgramFolder(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("FILEX"),
                                                               QStringLiteral("済.txt")));
   selectRecentSlot();

@@ -1,11 +1,15 @@
 #include "FileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QFileInfo>
+#include <QTimer>
 #include <cerrno>
 
+#include "ScreenCursor.h"
 #include "SystemError.h"
 
 namespace platform {
@@ -16,6 +20,26 @@ int gWaitMs = 10000;
 // only a lock written on another machine, whose program cannot be asked
 // whether it still runs, counts as left behind after this long.
 constexpr int kStaleAfterMs = 10 * 60 * 1000;
+// A wait longer than a glance shows the busy pointer.
+constexpr int kBusyPointerAfterMs = 100;
+
+// Pauses for a while. In the window thread the event loop turns meanwhile,
+// so that the windows repaint, but keys and clicks wait: no command starts
+// while its predecessor waits for the lock.
+bool InWindowThread() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && app->inherits("QGuiApplication") && QThread::currentThread() == app->thread();
+}
+
+void NapServingWindows(int ms) {
+  if (!InWindowThread()) {
+    QThread::msleep(ms);
+    return;
+  }
+  QEventLoop nap;
+  QTimer::singleShot(ms, &nap, &QEventLoop::quit);
+  nap.exec(QEventLoop::ExcludeUserInputEvents);
+}
 
 }  // namespace
 
@@ -40,15 +64,21 @@ bool FileLock::acquire(QString* error) {
   QElapsedTimer waited;
   waited.start();
   int nap = 2;
+  bool pointerSet = false;
   while (!(held_ = lock_->tryLock(0)) && lock_->error() == QLockFile::LockFailedError &&
          waited.elapsed() < gWaitMs) {
-    QThread::msleep(nap);
+    if (!pointerSet && waited.elapsed() >= kBusyPointerAfterMs && InWindowThread() && !HourglassShown()) {
+      SetHourglassCursor();
+      pointerSet = true;
+    }
+    NapServingWindows(nap);
     nap = nap < 50 ? nap * 2 : 50;
   }
+  if (pointerSet) SetDefaultCursor();
   if (held_ || !error) return held_;
   switch (lock_->error()) {
     case QLockFile::LockFailedError:
-      *error = QStringLiteral("別のプログラムが使用中です");
+      *error = QStringLiteral("別に起動しているプログラムが書き込み中です。しばらくしてからやり直してください");
       break;
     case QLockFile::PermissionError:
       *error = SystemErrorText(EACCES);

@@ -21,7 +21,9 @@ class FileLock {
 
   // Waits a while for another holder to finish; false with a reason in
   // *error when the lock cannot be had (held too long, or a folder where no
-  // lock file can be made).
+  // lock file can be made). While it waits in the window thread, the event
+  // loop keeps turning (windows repaint; keys and clicks wait until the lock
+  // is had) and the busy pointer shows.
   bool acquire(QString* error = nullptr);
   bool held() const { return held_; }
 

@@ -121,6 +121,55 @@ QString trimHalfWidthBlanks(QString text) {
   return text.remove(outerBlanks);
 }
 
+// Longer than any address a person keeps: such a text is a paste gone wrong
+// or something made to hurt.
+constexpr qsizetype kMaxLinkLength = 2048;
+
+bool isControlCharacter(QChar c) {
+  return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0) || c == QChar::LineSeparator ||
+         c == QChar::ParagraphSeparator;
+}
+
+bool holdsControlCharacter(const QString& text) {
+  return std::any_of(text.begin(), text.end(), isControlCharacter);
+}
+
+// A host name as the name service knows it (labels of letters, digits,
+// hyphens and underscores, none over 63 characters, 253 in all; the ASCII
+// form of an international name), or an address in digits.
+bool isPlainHost(const QUrl& url) {
+  QString host = url.host(QUrl::EncodeUnicode);
+  if (host.isEmpty()) return false;
+  if (host.contains(u':')) return true;  // an IPv6 address, which the URL checked
+  if (host.endsWith(u'.')) host.chop(1);
+  if (host.isEmpty() || host.size() > 253) return false;
+  static const QRegularExpression label(QStringLiteral("^[A-Za-z0-9_](?:[A-Za-z0-9_-]{0,61}[A-Za-z0-9_])?$"));
+  const QStringList labels = host.split(u'.');
+  return std::all_of(labels.begin(), labels.end(), [](const QString& l) { return label.match(l).hasMatch(); });
+}
+
+// Mail links carry an address, a subject, a body and copies; a mail program
+// may take further fields ("attach=") as orders to send local files.
+bool hasOnlyMailFields(const QUrl& url) {
+  static const QStringList kFields = {QStringLiteral("to"), QStringLiteral("cc"), QStringLiteral("bcc"),
+                                      QStringLiteral("subject"), QStringLiteral("body")};
+  if (!url.hasQuery()) return true;
+  const QStringList items = url.query(QUrl::FullyEncoded).split(u'&', Qt::SkipEmptyParts);
+  return std::all_of(items.begin(), items.end(),
+                     [](const QString& item) { return kFields.contains(item.section(u'=', 0, 0), Qt::CaseInsensitive); });
+}
+
+CheckedLink refusedLink() { return {CheckedLink::Refused, QUrl()}; }
+
+// An existing file of an allowed kind, by the name it is given and by the
+// file a link there names.
+CheckedLink checkDocument(const QString& path) {
+  const QFileInfo file(withSlashes(path));
+  if (path.isEmpty() || !file.isFile()) return {};
+  if (!IsAllowedDocument(file.fileName()) || !IsAllowedDocument(file.canonicalFilePath())) return refusedLink();
+  return {CheckedLink::Open, QUrl::fromLocalFile(file.absoluteFilePath())};
+}
+
 }  // namespace
 
 void SetShellHandler(ShellHandler h) { shellHandler() = std::move(h); }
@@ -150,11 +199,60 @@ bool IsAllowedDocument(const QString& path) {
 }
 
 QString RefusedTargetMessage(const QString& target) {
+  constexpr qsizetype kShownLength = 80;
+  QString shown = target.left(kShownLength);
+  for (QChar& c : shown)
+    if (isControlCharacter(c)) c = u' ';
+  if (target.size() > kShownLength) shown += QStringLiteral("…");
   return QStringLiteral("「%1」は開けません。\r\n"
                         "開けるのは、http、https、mailto、telのアドレス、"
                         "文書(.txt、.htm、.html、.pdf、.csv、画像)と、"
                         "プログラムフォルダの姉妹ソフトだけです。")
-      .arg(target);
+      .arg(shown);
+}
+
+QString LinkScheme(const QString& text) {
+  static const QRegularExpression schemed(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
+  static const QRegularExpression port(QStringLiteral("^[0-9]+(?:[/?#]|$)"));
+  const QRegularExpressionMatch m = schemed.match(text);
+  if (!m.hasMatch()) return QString();
+  const QString scheme = m.captured(1).toLower();
+  if (scheme != QStringLiteral("file") && !IsAllowedUrlScheme(scheme) &&
+      port.match(QStringView(text).mid(m.capturedEnd())).hasMatch())
+    return QString();
+  return scheme;
+}
+
+CheckedLink CheckLink(const QString& target) {
+  if (target.isEmpty()) return {};
+  if (target.size() > kMaxLinkLength || holdsControlCharacter(target)) return refusedLink();
+  // A network path would have the desktop reach out to another machine.
+  if (target.startsWith(QStringLiteral("\\\\")) || target.startsWith(QStringLiteral("//"))) return refusedLink();
+  const QString scheme = LinkScheme(target);
+  if (scheme.isEmpty()) return checkDocument(target);
+  const QUrl url(target, QUrl::TolerantMode);
+  if (!url.isValid()) return refusedLink();
+  if (scheme == QStringLiteral("file")) {
+    if (!url.host().isEmpty()) return refusedLink();
+    return checkDocument(url.toLocalFile());
+  }
+  if (!IsAllowedUrlScheme(scheme)) return refusedLink();
+  if (scheme == QStringLiteral("tel")) {
+    const QUrl tel = TelephoneUrl(url.path(QUrl::FullyDecoded));
+    return tel.isEmpty() ? refusedLink() : CheckedLink{CheckedLink::Open, tel};
+  }
+  if (scheme == QStringLiteral("mailto"))
+    return hasOnlyMailFields(url) ? CheckedLink{CheckedLink::Open, url} : refusedLink();
+  if (!url.userInfo().isEmpty() || !isPlainHost(url)) return refusedLink();
+  return {CheckedLink::Open, url};
+}
+
+bool OpenLink(const QString& target, const QString& shownAs) {
+  const CheckedLink link = CheckLink(target);
+  if (link.kind == CheckedLink::Refused) refuse(shownAs.isEmpty() ? target : shownAs);
+  if (link.kind != CheckedLink::Open) return false;
+  OpenUrl(link.url);
+  return true;
 }
 
 QString CompanionProgramPath(const QString& name) {
@@ -230,7 +328,12 @@ QUrl TelephoneUrl(const QString& number) {
   const QString normal = number.normalized(QString::NormalizationForm_KC);
   QString kept;
   bool hasDigit = false;
-  for (QChar c : normal) {
+  for (qsizetype i = 0; i < normal.size(); ++i) {
+    const QChar c = normal.at(i);
+    // Where the number ends: what follows is for the person who answers
+    // (an extension) or for the dialler (a pause), not part of the call.
+    if (c == u';' || c == u',') break;
+    if (hasDigit && (c == u'x' || c == u'X' || QStringView(normal).mid(i).startsWith(u"内線"))) break;
     if (c >= u'0' && c <= u'9') {
       hasDigit = true;
       kept += c;
@@ -258,24 +361,9 @@ void ShellOpen(const QString& target) {
     platform::StartProgram(program, arguments);
     return;
   }
-  // An address with a scheme (two letters at least, so that a drive letter
-  // stays a path) is opened although it is no file; a document only when it
+  // An address is opened although it is no file; a document only when it
   // exists, and never a folder.
-  static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-  QString document = target;
-  if (scheme.match(target).hasMatch()) {
-    const QUrl url(target, QUrl::TolerantMode);
-    if (!url.isLocalFile()) {
-      if (!platform::IsAllowedUrlScheme(url.scheme())) return platform::refuse(target);
-      platform::OpenUrl(url);
-      return;
-    }
-    document = url.toLocalFile();
-  }
-  const QFileInfo file(platform::withSlashes(document));
-  if (!file.isFile()) return;
-  if (!platform::IsAllowedDocument(document)) return platform::refuse(target);
-  platform::OpenLocalDocument(document);
+  platform::OpenLink(target);
 }
 
 void RunAndWait(const QString& commandLine, int windowStyle) {

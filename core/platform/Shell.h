@@ -73,8 +73,33 @@ bool IsAllowedUrlScheme(const QString& scheme);
 // text, web pages, PDF, CSV and pictures. Never a program, a script or a
 // desktop entry, which the desktop would run.
 bool IsAllowedDocument(const QString& path);
-// "「<target>」は開けません。" and what can be opened.
+// "「<target>」は開けません。" and what can be opened. A long target is cut
+// and control characters are shown as blanks, so that the box stays
+// readable whatever the target holds.
 QString RefusedTargetMessage(const QString& target);
+
+// The scheme that begins the text ("http", "javascript", ...), lower case;
+// "" when the text begins with none: a drive letter ("C:") is a path, and a
+// host name followed by a port ("localhost:8080") is an address without one.
+QString LinkScheme(const QString& text);
+
+// What a link named by text that came from data (an address book's web page
+// box filled by an import, a document path in a file) leads to, decided by
+// the one allow-list: web addresses of the allowed schemes with a plain host
+// name, mail and telephone links, and existing documents of the allowed
+// kinds. Refused: other schemes, network paths, addresses over 2,048
+// characters or holding control characters, hosts that are no host names
+// and addresses that carry a user name. Missing: an empty text, or a
+// document that does not exist (a folder is none).
+struct CheckedLink {
+  enum Kind { Missing, Open, Refused } kind = Missing;
+  QUrl url;  // Open: exactly what is handed to the desktop
+};
+CheckedLink CheckLink(const QString& target);
+// Opens what CheckLink allows; a refusal is told with RefusedTargetMessage
+// naming shownAs (the target when empty); a missing document says nothing.
+// True when the link was handed to the desktop.
+bool OpenLink(const QString& target, const QString& shownAs = QString());
 // Opens a URL with the desktop's associated program; an invalid URL opens
 // nothing.
 void OpenUrl(const QUrl& url);
@@ -86,7 +111,9 @@ void OpenLocalDocument(const QString& path);
 QUrl MailLinkUrl(const QString& address, const QString& subject, const QString& body);
 // A "tel:" link for the number: its digits (full-width ones too), "+", "*"
 // and "#"; blanks, hyphens and parentheses between digit groups are left
-// out. An empty URL when no digit is left.
+// out. The number ends at a semicolon or a comma, and after its first digit
+// at an extension marker ("ext", "x", "内線"), so that only the number is
+// dialled. An empty URL when no digit is left.
 QUrl TelephoneUrl(const QString& number);
 // Places a telephone call through the desktop's handler of tel: links.
 void PlaceTelephoneCall(const QString& number);
@@ -96,9 +123,10 @@ void PlaceTelephoneCall(const QString& number);
 // A program named with ".exe" (lower case, at the end or followed by a blank
 // and its arguments) is started from the program folder when it is one of
 // the companion programs; any other target is a document (opened only when
-// it exists as a file) or an address with a scheme (web, mail, telephone).
-// A missing document or program says nothing; a target outside the allowed
-// programs, schemes and documents is refused with RefusedTargetMessage.
+// it exists as a file) or an address with a scheme (web, mail, telephone),
+// both through platform::OpenLink. A missing document or program says
+// nothing; a target outside the allowed programs, schemes and documents is
+// refused with RefusedTargetMessage.
 void ShellOpen(const QString& target);
 
 // Starts the command line (a companion program's name, then its arguments)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PrintSeams.h"
+#include "PrintSurface.h"
 #include "PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 
@@ -31,6 +33,9 @@ QString Millimetres(QSizeF mm) {
   return QStringLiteral("%1×%2mm").arg(std::lround(mm.width())).arg(std::lround(mm.height()));
 }
 
+// The width the current job stated for its sides; none until it does.
+std::optional<double> laidOutSideWidthMm;
+
 // The organiser size's name without the hole count the list adds.
 QString OrganiserSizeName() {
   return PaperSizeListText(PaperSettings.PaperIndex).section(QLatin1Char(' '), 0, 0);
@@ -57,13 +62,36 @@ JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const 
   return paper;
 }
 
-QSizeF LaidOutSheetMm(int16_t jobOrientation) {
+QPointF PageOriginOnPaperMm(QPointF printableOffsetMm, double printMargin) {
+  const double margin = std::max(0.0, printMargin);
+  return {std::max(margin, printableOffsetMm.x()), std::max(margin, printableOffsetMm.y())};
+}
+
+QPointF DefaultPageOriginMm() { return PageOriginOnPaperMm({}, PaperSettings.PrintMargin); }
+
+void SetLaidOutSideWidthMm(double widthMm) {
+  laidOutSideWidthMm = widthMm;
+  // The PDF printer's paper follows what the job lays out, and the driver
+  // measures the sheet right after this.
+  PrinterSurfaceTarget().paperMayHaveChanged();
+}
+
+void ForgetLaidOutSideWidth() { laidOutSideWidthMm.reset(); }
+
+double FacingPagesWidthMm() { return 2.0 * (PaperSettings.PageWidth - PaperSettings.PageLeft); }
+
+double TwoPagesAcrossWidthMm(double gapMm) {
+  return 2.0 * PaperSettings.PageWidth - PaperSettings.PageLeft + gapMm;
+}
+
+QSizeF LaidOutSheetMm(int16_t jobOrientation, QPointF originMm) {
   const PaperSettingsData& p = PaperSettings;
-  const double margin = std::max<int16_t>(0, p.PrintMargin);
-  const double height = margin + p.PageHeight;
-  if (jobOrientation == 2)
-    return {margin + std::max(p.PageWidth, p.SheetPageY[4]), height};
-  return {margin + p.PageWidth, height};
+  double width = p.PageWidth;
+  if (laidOutSideWidthMm)
+    width = *laidOutSideWidthMm;
+  else if (jobOrientation == 2)
+    width = std::max(p.PageWidth, p.SheetPageY[4]);
+  return {originMm.x() + width, originMm.y() + p.PageHeight};
 }
 
 JobPaper PaperForJob(const QString& printerName, int16_t jobOrientation) {

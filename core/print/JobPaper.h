@@ -3,6 +3,7 @@
 // Plain values, so the rules are tested without a printer.
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPointF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -25,11 +26,33 @@ struct JobPaper {
 JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const QPageSize& queueDefault,
                         int16_t jobOrientation, QSizeF sheetMm);
 
+// Where the pages' origin lies on the paper, in millimetres from its top-left
+// corner: PrintMargin in, or the printer's printable-area edge where that
+// lies further in. A page then lands at the same place on the PDF printer and
+// on every queue, and no queue draws on paper it cannot print.
+QPointF PageOriginOnPaperMm(QPointF printableOffsetMm, double printMargin);
+// The origin on a printer without margins of its own (the PDF printer).
+QPointF DefaultPageOriginMm();
+
+// The width a job's layout draws across one side, from the origin, in
+// millimetres. A job that sets several organiser pages side by side states
+// it before its first page and before it measures the sheet: the paper check
+// counts it, and the PDF printer takes the paper that holds it. Each print
+// dialog starts the next job without one.
+void SetLaidOutSideWidthMm(double widthMm);
+void ForgetLaidOutSideWidth();
+// Two pages side by side, the right one set against the sheet's right edge:
+// they need twice a back page's width, or the right one covers the left.
+double FacingPagesWidthMm();
+// A front page with a back page's width beside it, gapMm apart (2 mm past
+// the fold of a sheet folded in two).
+double TwoPagesAcrossWidthMm(double gapMm);
+
 // The sheet a job lays out for the current organiser size, in millimetres,
-// in the job's orientation: the page's extent from the sheet's top-left
-// corner (PrintMargin plus the page), or for landscape the four page
-// columns of a folded sheet.
-QSizeF LaidOutSheetMm(int16_t jobOrientation);
+// in the job's orientation, from the paper's top-left corner: the origin
+// plus the width stated for the job, else one organiser page, or for
+// landscape the four page columns of a folded sheet.
+QSizeF LaidOutSheetMm(int16_t jobOrientation, QPointF originMm = DefaultPageOriginMm());
 
 // ChooseJobPaper for a printer by name, with its kept choice and default media.
 JobPaper PaperForJob(const QString& printerName, int16_t jobOrientation);

@@ -29,8 +29,8 @@ bool PrintingToPdf() { return !Previewing() && CurrentPrinterName() == kPdfPrint
 // chose not to print anyway.
 bool SheetFitsOrUserAgrees(const PrintSurface& printer) {
   const int16_t orientation = printer.orientation();
-  const QString text =
-      SheetMismatchText(LaidOutSheetMm(orientation), PaperForJob(CurrentPrinterName(), orientation));
+  const QString text = SheetMismatchText(LaidOutSheetMm(orientation, printer.pageOriginOnPaperMm()),
+                                         PaperForJob(CurrentPrinterName(), orientation));
   if (text.isEmpty()) return true;
   return platform::ShowMessage(text, platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) ==
          platform::MsgResult::Ok;
@@ -60,6 +60,7 @@ bool ShowPrintDialog() {
   PreviewPicture().setOrientation(1);
   PreviewMode = 0;
   paperChecked = false;
+  ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
   PrintDialog::Run();
   if (PrintDialogChoice == 2) PreviewMode = 1;
@@ -146,5 +147,6 @@ void EndPrintDocument() {
   // the job is complete only now.
   if (!Previewing()) PrinterSurfaceTarget().endJob();
   paperChecked = false;
+  ForgetLaidOutSideWidth();
   SetPrinterOrientation(1);
 }

@@ -1,6 +1,7 @@
 #include "PrintSurface.h"
 
 #include "FontMapping.h"
+#include "JobPaper.h"
 
 namespace {
 constexpr double kExactTwipsPerMm = 1440.0 / 25.4;
@@ -131,3 +132,5 @@ void PrintSurface::cancelJob() {
 void PrintSurface::setOrientation(int16_t orientation) {
   if (orientation == 1 || orientation == 2) orientation_ = orientation;
 }
+
+QPointF PrintSurface::pageOriginOnPaperMm() const { return DefaultPageOriginMm(); }

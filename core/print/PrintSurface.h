@@ -134,6 +134,12 @@ class PrintSurface {
   const QString& failureText() const { return failureText_; }
   virtual void setOrientation(int16_t orientation);  // 1 portrait, 2 landscape
   int16_t orientation() const { return orientation_; }
+  // Where the origin of the pages lies on the paper, mm from its top-left
+  // corner; a surface without paper answers PrintMargin in.
+  virtual QPointF pageOriginOnPaperMm() const;
+  // The job stated what it lays out: a printer that picks its paper by that
+  // takes it up before the job's first page.
+  virtual void paperMayHaveChanged() {}
 
  protected:
   // Back-end work in device-independent terms; coordinates here are always

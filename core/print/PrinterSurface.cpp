@@ -107,24 +107,43 @@ void PrinterSurface::setOrientation(int16_t orientation) {
   applyPaper();
 }
 
-double PrinterSurface::currentPdfMarginMm() { return std::max<int16_t>(0, PaperSettings.PrintMargin); }
+double PrinterSurface::marginMm() const {
+  return jobMarginFixed_ ? jobMarginMm_ : std::max<int16_t>(0, PaperSettings.PrintMargin);
+}
 
-// Between jobs the PDF printer's area follows the current PrintMargin; during
-// a job it keeps the margin the job started with.
+QPointF PrinterSurface::printableOffsetMm() const {
+  if (isPdf()) return {};
+  const QPageLayout layout = printer_->pageLayout();
+  return layout.paintRect(QPageLayout::Millimeter).topLeft() - layout.fullRect(QPageLayout::Millimeter).topLeft();
+}
+
+QPointF PrinterSurface::pageOriginOnPaperMm() const { return PageOriginOnPaperMm(printableOffsetMm(), marginMm()); }
+
+QPointF PrinterSurface::originShiftMm() const { return pageOriginOnPaperMm() - printableOffsetMm(); }
+
+void PrinterSurface::paperMayHaveChanged() {
+  if (!jobOutputOpen()) applyPaper();
+}
+
+// The area the pages may use: from the origin to the device's own far edges,
+// which for PDF lie PrintMargin inside the paper's. Between jobs it follows
+// the current PrintMargin; during a job it keeps the margin the job started
+// with.
 QRectF PrinterSurface::paintRectMm() const {
   const QPageLayout layout = printer_->pageLayout();
-  if (!isPdf()) return layout.paintRect(QPageLayout::Millimeter);
-  const double margin = pdfJobOpen_ ? pdfMarginMm_ : currentPdfMarginMm();
+  const QPointF shift = originShiftMm();
+  if (!isPdf()) return layout.paintRect(QPageLayout::Millimeter).adjusted(shift.x(), shift.y(), 0, 0);
+  const double margin = marginMm();
   return layout.fullRect(QPageLayout::Millimeter).adjusted(margin, margin, -margin, -margin);
 }
 
-// Every PDF page starts with the origin PrintMargin inside the sheet; a
-// queue's painter starts at its printable area already.
-void PrinterSurface::movePdfOrigin() {
+// Every page starts with the origin where PageOriginOnPaperMm puts it; the
+// device's painter starts at its own drawing area.
+void PrinterSurface::moveOrigin() {
   if (!painter_.isActive()) return;
   painter_.resetTransform();
-  const double px = isPdf() ? pdfMarginMm_ * resolution_ / 25.4 : 0;
-  setDeviceOrigin(QPointF(px, px));
+  const QPointF shift = originShiftMm();
+  setDeviceOrigin(QPointF(shift.x() * resolution_ / 25.4, shift.y() * resolution_ / 25.4));
 }
 
 double PrinterSurface::scaleWidthMm() const { return paintRectMm().width(); }
@@ -134,7 +153,7 @@ QPainter* PrinterSurface::painter() { return painter_.isActive() ? &painter_ : n
 
 bool PrinterSurface::beginPainting() {
   if (painter_.begin(printer_.get())) {
-    movePdfOrigin();
+    moveOrigin();
     return true;
   }
   failureText_ = QStringLiteral("プリンター「%1」に出力できません。").arg(name_);
@@ -157,6 +176,10 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
       return OpenResult::Failed;
     }
     applyPaper();  // printer setup may have chosen since the last document
+    if (!jobMarginFixed_) {
+      jobMarginMm_ = marginMm();
+      jobMarginFixed_ = true;
+    }
     if (!printer_->isValid() || !beginPainting()) {
       if (failureText_.isEmpty() || printer_->isValid())
         failureText_ = UnusablePrinterText(name_);
@@ -167,7 +190,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   // All documents of a job go into the one PDF file, page after page.
   if (pdfJobOpen_) {
     printer_->newPage();
-    movePdfOrigin();
+    moveOrigin();
     return OpenResult::Opened;
   }
   const QString file = AskPdfFileName();
@@ -178,7 +201,8 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
   applyPaper();
   printer_->setOutputFileName(file);
   pdfFile_ = file;
-  pdfMarginMm_ = currentPdfMarginMm();
+  jobMarginMm_ = marginMm();
+  jobMarginFixed_ = true;
   if (!beginPainting()) {
     // A missing folder or a folder chosen as the file: the file is at fault,
     // not the printer.
@@ -191,7 +215,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
 
 void PrinterSurface::startNextPage() {
   printer_->newPage();
-  movePdfOrigin();
+  moveOrigin();
 }
 
 void PrinterSurface::closeDocument() {
@@ -201,6 +225,7 @@ void PrinterSurface::closeDocument() {
 void PrinterSurface::closeJob() {
   endPainting();
   pdfJobOpen_ = false;
+  jobMarginFixed_ = false;
 }
 
 PrinterSurface& ThePrinter() {

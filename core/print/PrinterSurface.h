@@ -1,8 +1,9 @@
 #pragma once
 // The printer: a CUPS queue, or the PDF printer that writes a whole job into
 // one PDF file chosen when the job's first page begins. The paper is the one
-// PaperForJob gives; the origin is the top-left of the printable area (the
-// queue's own, or PrintMargin millimetres inside the sheet for PDF).
+// PaperForJob gives; the origin lies PrintMargin millimetres inside the
+// paper's edge, or at a queue's printable-area edge where that lies further
+// in (PageOriginOnPaperMm).
 #include <QPrinter>
 #include <memory>
 
@@ -24,6 +25,8 @@ class PrinterSurface : public PaintedSurface {
   float twipsPerPixelX() const override;
   float twipsPerPixelY() const override;
   void setOrientation(int16_t orientation) override;
+  QPointF pageOriginOnPaperMm() const override;
+  void paperMayHaveChanged() override;
 
  protected:
   double scaleWidthMm() const override;
@@ -40,6 +43,10 @@ class PrinterSurface : public PaintedSurface {
   void applyPaper();
   void applyMargins();
   QRectF paintRectMm() const;
+  // Where the device's own drawing area starts on the paper, mm.
+  QPointF printableOffsetMm() const;
+  // How far the origin lies inside the device's drawing area, mm.
+  QPointF originShiftMm() const;
   bool beginPainting();
   void endPainting();
 
@@ -52,9 +59,12 @@ class PrinterSurface : public PaintedSurface {
   QPainter painter_;
   QString pdfFile_;
   bool pdfJobOpen_ = false;  // the PDF file stays open across documents
-  double pdfMarginMm_ = 0;    // the PDF job's PrintMargin, fixed when it opens
-  static double currentPdfMarginMm();
-  void movePdfOrigin();
+  // The PrintMargin a job started with: pages of one job never move when the
+  // settings change under it.
+  double jobMarginMm_ = 0;
+  bool jobMarginFixed_ = false;
+  double marginMm() const;
+  void moveOrigin();
 };
 
 // The one printer of the run; unlike PrinterSurfaceTarget() it is never

@@ -24,9 +24,7 @@ SurfaceFont::SurfaceFont(const QFont& deviceFont, double pixelsPerMm) : font_(de
     engineSize = QRawFont::fromFont(font_).pixelSize();
   }
   if (engineSize > 0) scale_ = pixelSize_ / engineSize;
-  const QFontMetricsF metrics(font_);
-  shapedAscent_ = metrics.ascent();
-  height_ = metrics.height() * scale_;
+  shapedAscent_ = QFontMetricsF(font_).ascent();
 }
 
 double SurfaceFont::horizontalAdvance(const QString& text) const {

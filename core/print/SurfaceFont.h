@@ -36,7 +36,11 @@ class SurfaceFont {
 
   // In device pixels at the exact size.
   double horizontalAdvance(const QString& text) const;
-  double height() const { return height_; }  // ascent + descent
+  // The line pitch: one em. Layouts size their rows in ems, and the faces
+  // here reach a tenth of an em further (ascent + descent), which made lines
+  // overrun their rows. Glyphs keep their baseline at the ascent below the
+  // top, so a descender may reach into the next line's em box.
+  double height() const { return pixelSize_; }
   // Draws the text with the top-left of its first character cell at a device
   // position, in the painter's pen colour.
   void draw(QPainter& painter, QPointF topLeft, const QString& text) const;
@@ -49,7 +53,6 @@ class SurfaceFont {
   double pixelSize_ = 0;   // the exact size of one em, device pixels
   double scale_ = 1;       // exact size / shaped size
   double shapedAscent_ = 0;
-  double height_ = 0;
   // The faces a text has been drawn in (fallback faces included) and their
   // outlines at the exact size, kept so that their glyph caches live on.
   mutable std::vector<std::pair<QRawFont, QRawFont>> exactFaces_;

@@ -29,19 +29,21 @@ void ShowCritical(const QString& text) {
   platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
 }
 
-// Reads the file under the lock; a file that is not there is empty.
-bool ReadCurrent(const QString& shownPath, const QString& target, QByteArray& content, bool& exists) {
+// Reads the file under the lock; a file that is not there is empty. A
+// failure leaves its message in *failure, to be shown once the lock is gone.
+bool ReadCurrent(const QString& shownPath, const QString& target, QByteArray& content, bool& exists,
+                 QString* failure) {
   content.clear();
   exists = QFileInfo::exists(target);
   if (!exists) return true;
   QString error;
   if (platform::ReadWholeFile(target, content, &error)) return true;
-  ShowCritical(platform::ReadFailureMessage(shownPath, error));
+  *failure = platform::ReadFailureMessage(shownPath, error);
   return false;
 }
 
 bool Replace(const QString& shownPath, const QString& target, const QByteArray& before, bool exists,
-             const QByteArray& after, const DataFileWriteOptions& options) {
+             const QByteArray& after, const DataFileWriteOptions& options, QString* failure) {
   if (options.keepTempCopy) {
     // The copy is a convenience for the user; the file itself is replaced
     // atomically, so a copy that cannot be made stops nothing.
@@ -51,29 +53,63 @@ bool Replace(const QString& shownPath, const QString& target, const QByteArray& 
   }
   QString error;
   if (platform::SaveFileAtomically(target, after, &error)) return true;
-  ShowCritical(platform::SaveFailureMessage(shownPath, error));
+  *failure = platform::SaveFailureMessage(shownPath, error);
   return false;
 }
 
-// Locks the file and reads it as it stands; then build makes the new
-// content from it, or declines.
-bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
-                 const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build) {
-  const QString target = DataFileTarget(path);
+// How one pass under the lock ended.
+enum class LockedPass { Written, Declined, Failed, AskFirst };
+
+// One pass: locks the file, reads it as it stands, and lets build make the
+// new content from it, or decline. No box is shown while the lock is held,
+// for another copy of the program waits on it meanwhile: a failure leaves
+// its message in *failure, and bytes that need the user's word end the pass
+// with AskFirst and the lines to ask about.
+LockedPass LockedPassOnce(const QString& path, const QString& target, const DataFileWriteOptions& options,
+                          bool bytesAgreed,
+                          const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build,
+                          QList<QByteArray>* toAskAbout, QString* failure) {
   platform::FileLock lock(target);
   QString error;
   if (!lock.acquire(&error)) {
-    ShowCritical(platform::LockFailureMessage(path, error));
-    return false;
+    *failure = platform::LockFailureMessage(path, error);
+    return LockedPass::Failed;
   }
   QByteArray content;
   bool exists = false;
-  if (!ReadCurrent(path, target, content, exists)) return false;
-  const QList<QByteArray> raw = platform::SplitLines(content);
+  if (!ReadCurrent(path, target, content, exists, failure)) return LockedPass::Failed;
+  QList<QByteArray> raw = platform::SplitLines(content);
+  if (exists && options.confirmForeignBytes && !bytesAgreed && !platform::SurvivesCodePageRoundTrip(raw)) {
+    *toAskAbout = std::move(raw);
+    return LockedPass::AskFirst;
+  }
   QByteArray after;
-  if (!build(raw, after)) return false;
-  if (exists && options.confirmForeignBytes && !platform::ConfirmRewriteOfForeignBytes(path, raw)) return false;
-  return Replace(path, target, content, exists, after, options);
+  if (!build(raw, after)) return LockedPass::Declined;
+  return Replace(path, target, content, exists, after, options, failure) ? LockedPass::Written : LockedPass::Failed;
+}
+
+// The whole cycle: a question about the file's bytes is asked with the lock
+// released, and the pass is made again on the file as it then stands.
+bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
+                 const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build) {
+  const QString target = DataFileTarget(path);
+  bool bytesAgreed = false;
+  for (;;) {
+    QList<QByteArray> toAskAbout;
+    QString failure;
+    switch (LockedPassOnce(path, target, options, bytesAgreed, build, &toAskAbout, &failure)) {
+      case LockedPass::Written: return true;
+      case LockedPass::Declined: return false;
+      case LockedPass::Failed:
+        ShowCritical(failure);
+        return false;
+      case LockedPass::AskFirst:
+        // The answer stands for the file for the rest of the session.
+        if (!platform::ConfirmRewriteOfForeignBytes(path, toAskAbout)) return false;
+        bytesAgreed = true;
+        break;
+    }
+  }
 }
 
 bool Cycle(const QString& path, const std::function<bool(const QList<QByteArray>&, QStringList&)>& build,

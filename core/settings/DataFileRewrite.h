@@ -4,20 +4,24 @@
 //
 //  1. an exclusive lock on the file is taken for the whole cycle, so that a
 //     second copy of the program on the same folder waits instead of writing
-//     over this change (platform::FileLock);
+//     over this change (platform::FileLock, whose wait keeps the windows
+//     painted); no message box or question is ever shown while the lock is
+//     held, so that the other copy never waits on this one's user;
 //  2. the file is read again under the lock, and every read is checked: a
 //     failed read shows "「<path>」を読み込めませんでした。(<reason>)" and nothing
 //     is written;
 //  3. the caller's edit builds the new content whole from the lines as they
 //     stand now; it may decline, and then nothing is written;
 //  4. a file whose bytes would not survive the code page 932 round trip is
-//     rewritten only with the user's word (platform::ConfirmRewriteOfForeignBytes);
+//     rewritten only with the user's word (platform::ConfirmRewriteOfForeignBytes),
+//     asked with the lock released; the cycle then starts again from step 1
+//     on the file as it stands after the answer;
 //  5. where the window keeps the temporary copy, the file as it stood is
 //     copied to "ringpad.tmp" in the program folder first;
 //  6. the file is replaced atomically (data synced, close checked, renamed,
 //     folder synced); lines the edit left alone keep their bytes exactly;
-//     a failure shows a message naming the file, and the old file stays
-//     byte-identical.
+//     a failure shows a message naming the file (once the lock is
+//     released), and the old file stays byte-identical.
 //
 // A file that does not exist reads as no lines, so that the first change
 // creates it. A symbolic link at the path is followed: the user's data file
@@ -43,7 +47,9 @@ struct DataFileWriteOptions {
 };
 
 // Changes the file's lines in place; true to write them, false to leave the
-// file alone. It runs under the lock: keep questions to the user outside.
+// file alone. It runs under the lock, once per written cycle (again only
+// when the file changed while the user was asked about its bytes): keep
+// questions to the user outside.
 using DataFileEdit = std::function<bool(QStringList& lines)>;
 
 // The read-modify-write cycle above. True when the file was written; false

@@ -138,15 +138,18 @@ void MainWindow::MDIForm_QueryUnload(int16_t& cancel, UnloadMode mode) {
   // A refusal left over from closing the memo window alone must not stop
   // this close: only the answer given now counts.
   CloseVeto = 0;
-  // Only the memo window guards unsaved work when the program closes.
-  if (PageWindow* memo = LoadedPageWindow(QStringLiteral("memo"))) {
-    int16_t memoCancel = 0;
-    memo->Form_QueryUnload(memoCancel, UnloadMode::MdiForm);
-  }
-  if (CloseVeto == -1) {
-    CloseVeto = 0;
-    cancel = 1;
-    return;
+  // Every open page window guards its own unsaved work, one question after
+  // another; the first window the user keeps stops the close.
+  for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+    auto* page = qobject_cast<PageWindow*>(sub->widget());
+    if (!page || sub->isHidden()) continue;
+    int16_t pageCancel = 0;
+    page->Form_QueryUnload(pageCancel, mode == UnloadMode::AppWindows ? mode : UnloadMode::MdiForm);
+    if (pageCancel != 0 || CloseVeto == -1) {
+      CloseVeto = 0;
+      cancel = 1;
+      return;
+    }
   }
   const bool normalState =
       !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
+#include "VisualTabOrder.h"
 #include "core/platform/MessageBox.h"
 
 namespace {
@@ -62,6 +63,16 @@ void PageWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
   else
     event->accept();
+}
+
+void PageWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyVisualTabOrder(this);
+}
+
+bool PageWindow::focusNextPrevChild(bool next) {
+  ApplyVisualTabOrder(this);
+  return QWidget::focusNextPrevChild(next);
 }
 
 void PageWindow::noteFocusChange(QWidget* old, QWidget* now) {

@@ -51,6 +51,10 @@ class PageWindow : public QWidget {
 
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Tab and Shift+Tab walk the fields in reading order, however the window
+  // has placed or shown them since.
+  void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void noteFocusChange(QWidget* old, QWidget* now);

@@ -1,8 +1,8 @@
 #pragma once
-// The File menu's "プリンタの設定": Qt's print set-up dialog. What is chosen
+// The File menu's "プリンタの設定": the printer setup dialog. What is chosen
 // there (paper size, orientation, paper source) is kept for the printer it
-// was chosen for, for the rest of the run; a print job still takes its
-// printer from the print dialog.
+// was chosen for, for the rest of the run, and that printer becomes the one
+// the next job goes to (the print dialog still lets a job choose another).
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -16,6 +16,10 @@ struct PrinterSetupChoice {
   QString printer;  // a CUPS queue or "PDF"
   PaperChoice paper;
 };
+
+// The paper a portrait job would get on a printer now, as the dialog shows
+// it: the one kept for it, else its default.
+PaperChoice ShownPaperChoice(const QString& printer);
 
 // Ends the printer's open document (the pages so far go to the printer),
 // shows the dialog, ends the document again; non-zero when confirmed, and the

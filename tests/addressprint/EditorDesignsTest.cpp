@@ -96,6 +96,34 @@ TEST_F(EditorDesigns, PersonalSheetWrapsAndBreaksLines) {
   EXPECT_GT(second.y1, first.y1 + 1);
 }
 
+// Forty typed remark lines do not fit: the rows stop above the footer and
+// the notes table is left out rather than drawn upside down.
+TEST_F(EditorDesigns, PersonalSheetStopsItsRowsAtTheFooter) {
+  QStringList lines;
+  for (int i = 1; i <= 40; ++i) lines << QStringLiteral("行%1").arg(i);
+  const AddressRecord entry = Record({{kFieldKana, "ｱ"}, {kFieldBikou3, lines.join("\r\n")}});
+  PrintPersonalInfoPage(entry, {}, 8, 88);
+  const PaperSettingsData& p = PaperSettings;
+  // The remark prints character by character: each row starts with "行".
+  const auto rows = TextsNamed(QStringLiteral("行"));
+  ASSERT_GT(rows.size(), 20u);
+  EXPECT_LT(rows.size(), 40u);
+  const double lineHeight = rows[1].y1 - rows[0].y1;
+  EXPECT_LE(rows.back().y1 + lineHeight, p.FootHeight + 1e-6);
+  EXPECT_GT(rows.back().y1 + 2 * lineHeight, p.FootHeight) << "rows stop at the footer, not before";
+  EXPECT_TRUE(TextsNamed(QStringLiteral("日付")).empty());
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Box)) EXPECT_LE(op.y1, op.y2);
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Line)) {
+    EXPECT_LE(std::max(op.y1, op.y2), p.FootHeight + 1e-6);
+  }
+
+  // A remark that leaves room for the table's heading row keeps the table.
+  printer().clearOps();
+  PrintPersonalInfoPage(Record({{kFieldKana, "ｱ"}, {kFieldBikou3, lines.mid(0, 5).join("\r\n")}}), {}, 8, 88);
+  ASSERT_EQ(TextsNamed(QStringLiteral("日付")).size(), 1u);
+  EXPECT_LT(First(QStringLiteral("内容")).y1 + lineHeight, p.FootHeight);
+}
+
 class Labels : public EditorDesigns {
  protected:
   static QString Entry(const QString& name, const QString& flags = QStringLiteral("0|0|"),

@@ -120,6 +120,9 @@ class PackedPrint : public PhoneBookPrint {
     const PaperSettingsData& p = PaperSettings;
     return (p.FootHeight - p.DataHeight - 1) / double(PhoneBookListLinesPerPage());
   }
+  // Rows within an entry step by the surface's line height, one em of the
+  // data font; entries start on the list's pitch, which is never less.
+  static double Em() { return PaperSettings.DataFontSize * 25.4 / 72; }
 };
 
 TEST_F(PackedPrint, EachEntryTakesTheLinesItsFieldsNeed) {
@@ -156,7 +159,8 @@ TEST_F(PackedPrint, ItemsShareLinesInTwoColumns) {
   EXPECT_NEAR(home.y1, name.y1, 0.01);
   const RecordedOp mobile = Text(QStringLiteral("PH:070-1"));
   EXPECT_NEAR(mobile.x1, x2, 0.01);
-  EXPECT_NEAR(mobile.y1, name.y1 + Pitch(), 0.01);
+  EXPECT_NEAR(mobile.y1, name.y1 + Em(), 0.01);
+  EXPECT_LE(Em(), Pitch());
   // The nameless entry is not printed and moves the next one down one line.
   EXPECT_FALSE(Texts().contains(QStringLiteral("携:090-9")));
   const RecordedOp next = Text(QStringLiteral("次 "));
@@ -190,7 +194,7 @@ TEST_F(PackedPrint, TheNumberCaptionAndTheAddressLines) {
   }
   Page(1, {Entry({{kFieldName, "名"}, {kFieldZip, "100-0001"}, {kFieldAddress1, "東京\\n港区"}, {kFieldAddress2, "ビル"},
                  {kFieldBikou3, "上\\n下"}})});
-  // Every counted line on the list's pitch; wrapped text goes out a
+  // Every counted line one em below the last; wrapped text goes out a
   // character at a time.
   const double top = Text(QStringLiteral("東")).y1;
   const struct {
@@ -200,7 +204,7 @@ TEST_F(PackedPrint, TheNumberCaptionAndTheAddressLines) {
   for (const auto& l : lines) {
     const RecordedOp op = Text(QString::fromUtf8(l.text));
     EXPECT_NEAR(op.x1, 9, 0.01) << l.text;
-    EXPECT_NEAR(op.y1, top + l.line * Pitch(), 0.01) << l.text;
+    EXPECT_NEAR(op.y1, top + l.line * Em(), 0.01) << l.text;
   }
 }
 

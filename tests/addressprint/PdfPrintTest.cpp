@@ -160,6 +160,117 @@ TEST_F(PhoneBookPdf, AddressLabelsOnTwoSheets) {
   EXPECT_EQ(honorifics.size(), 11u);
 }
 
+// The y (mm) of the rules drawn solid across a page between two x: rows of
+// a rendered page dark over nearly the whole width, one per run of such rows.
+std::vector<double> SolidRulesMm(const QImage& page, int dpi, double xFromMm, double xToMm) {
+  const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+  const double pxPerMm = dpi / 25.4;
+  const int x0 = int(xFromMm * pxPerMm), x1 = int(xToMm * pxPerMm);
+  std::vector<double> rules;
+  int runStart = -1;
+  for (int y = 0; y <= grey.height(); ++y) {
+    int dark = 0;
+    if (y < grey.height()) {
+      const uchar* row = grey.constScanLine(y);
+      for (int x = x0; x < x1; ++x) dark += row[x] <= 128;
+    }
+    const bool solid = y < grey.height() && dark >= 0.95 * (x1 - x0);
+    if (solid && runStart < 0) runStart = y;
+    if (!solid && runStart >= 0) {
+      rules.push_back((runStart + y - 1) / 2.0 / pxPerMm);
+      runStart = -1;
+    }
+  }
+  return rules;
+}
+
+// The first design as a new user finds it (横罫 携+自+会+FAX(3行), 住所
+// ticked) over the sample entries: lines step by the em they were sized for,
+// so each entry's address lines stay above the next entry's rule.
+TEST_F(PhoneBookPdf, DefaultDesignKeepsEveryEntryBetweenItsRules) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  w.Cmb_Type->setCurrentIndex(0);
+  w.Chk_Jyusyo->setCheckState(Qt::Checked);
+  w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QStringLiteral("表のみ")));
+  const QString pdf = PrintToPdf(w, QStringLiteral("address_ruled_default.pdf"));
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  const std::vector<PdfWord> words = PdfWords(pdf);
+
+  const double m = PaperSettings.PrintMargin;
+  const double left = PaperSettings.PageLeft + m, right = PaperSettings.PageWidth + m;
+  constexpr int kDpi = 300;
+  const std::vector<double> rules = SolidRulesMm(RenderPdfPage(pdf, 1, kDpi), kDpi, left + 1, right - 1);
+  ASSERT_GE(rules.size(), 8u);
+  // The band between the rule above a y and the next one.
+  auto bandOf = [&](double y) {
+    for (size_t i = 0; i + 1 < rules.size(); ++i)
+      if (y >= rules[i] && y < rules[i + 1]) return int(i);
+    return -1;
+  };
+  const double em = PaperSettings.DefaultFontSize * 25.4 / 72;
+  // Each entry by its name and the words its other lines print.
+  const struct {
+    const char* name;
+    std::vector<const char*> rest;
+  } entries[] = {
+      {"自分の名前", {"わたしの店", ":090-0000-0000", ":03-0000-0000", "会:03-0000-0001", "〒100-0001", "ビル１Ｆ"}},
+      {"おともだち", {":090-1234-5678", ":03-123-4567"}},
+      {"時報", {":117"}},
+      {"電話番号案内", {":104"}},
+  };
+  for (const auto& e : entries) {
+    const PdfWord name = FindWord(words, QString::fromUtf8(e.name));
+    ASSERT_EQ(name.page, 1) << e.name;
+    const int band = bandOf(name.yMinMm);
+    ASSERT_GE(band, 0) << e.name;
+    for (const char* text : e.rest) {
+      SCOPED_TRACE(std::string(e.name) + " / " + text);
+      const PdfWord word = FindWord(words, QString::fromUtf8(text));
+      ASSERT_EQ(word.page, 1);
+      // Five lines of one em from 0.5 mm below the rule: the last ends no
+      // lower than that, which the row height leaves a trace short of.
+      EXPECT_GE(word.yMinMm, rules[band]);
+      EXPECT_LE(word.yMaxMm, rules[band] + 0.5 + 5 * em + 0.05);
+      EXPECT_EQ(bandOf((word.yMinMm + word.yMaxMm) / 2), band);
+    }
+  }
+}
+
+// No word of the ruled designs and the blank form crosses a rule: each
+// design's rows hold the lines it counts for them, one em apiece.
+TEST_F(PhoneBookPdf, NoRuledDesignPrintsAcrossItsRules) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  w.Chk_Jyusyo->setCheckState(Qt::Checked);
+  const double m = PaperSettings.PrintMargin;
+  const double left = PaperSettings.PageLeft + m, right = PaperSettings.PageWidth + m;
+  for (int design : {0, 1, 2, 3, 4, 5, 6, 7, 9, 13}) {
+    SCOPED_TRACE(design);
+    w.Cmb_Type->setCurrentIndex(design);
+    const int side = w.Cmb_men->findText(QStringLiteral("表のみ"));
+    if (side >= 0) w.Cmb_men->setCurrentIndex(side);
+    const QString pdf = PrintToPdf(w, QStringLiteral("address_ruled_%1.pdf").arg(design));
+    ASSERT_GE(PdfPageCount(pdf), 1);
+    constexpr int kDpi = 300;
+    const std::vector<double> rules = SolidRulesMm(RenderPdfPage(pdf, 1, kDpi), kDpi, left + 1, right - 1);
+    ASSERT_GE(rules.size(), 3u);
+    int words = 0;
+    for (const PdfWord& word : PdfWords(pdf)) {
+      if (word.page != 1 || word.yMinMm < rules.front()) continue;
+      ++words;
+      for (double rule : rules)
+        EXPECT_FALSE(rule > word.yMinMm + 0.3 && rule < word.yMaxMm - 0.3)
+            << word.text.toStdString() << " " << word.yMinMm << "-" << word.yMaxMm << " rule " << rule;
+    }
+    EXPECT_GT(words, 0);
+  }
+}
+
 // The other designs written out for a look; each comes out as one page.
 TEST_F(PhoneBookPdf, FramedPackedPersonalAndPostcardPages) {
   if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";

@@ -14,6 +14,7 @@
 #include "core/text/ColorTable.h"
 #include "tables_cards/CardColumnList.h"
 #include "tables_cards/CardLayoutPicture.h"
+#include "tables_cards/TablePrinting.h"
 
 namespace {
 
@@ -121,6 +122,8 @@ TEST_F(CardTest, AJobStopsAtAThousandPagesOrSheets) {
   ASSERT_EQ(pages.size(), 1000u);
   ASSERT_EQ(pages.back().size(), 1u);
   EXPECT_EQ(pages.back()[0].text, QStringLiteral("R1000"));
+  // Said once, after the job, naming the last card printed.
+  EXPECT_EQ(messages().texts(), QStringList{PageLimitMessage(QStringLiteral("1000件目のカード「R1000」"))});
 
   printer().clearOps();
   w.Cmb_men->setCurrentIndex(2);
@@ -132,6 +135,15 @@ TEST_F(CardTest, AJobStopsAtAThousandPagesOrSheets) {
   for (const CardRun& run : pages[1999]) last << run.text;
   last.sort();
   EXPECT_EQ(last, QStringList({"R3997", "R3998", "R3999", "R4000"}));
+  EXPECT_EQ(messages().texts().last(), PageLimitMessage(QStringLiteral("4000件目のカード「R4000」")));
+
+  // A job whose last card falls on the last page allowed is complete.
+  messages().clear();
+  printer().clearOps();
+  CardWindow& exact = openFile("exact.csv", lines.mid(0, 2 + 1000));
+  exact.Cmd_print_Click();
+  EXPECT_EQ(pageRuns().size(), 1000u);
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 // A side layout the print code does not know prints nothing and says so.
@@ -195,4 +207,26 @@ TEST_F(CardTest, FilesWithOtherLineEndsReadPrintAndStoreAlike) {
               DetailsFileBytes({"@TITLE=新", "@TABLE_ITEM_XY(英語)=ITEM,1,1", "英語,日本語", "@record,ア", "BLUE,青", "RED,赤"},
                                "\r\n"));
   }
+}
+
+// Fields placed off the card, or at a place that is no pair of numbers, do
+// not print (they would land off the page); the layout picture names them.
+TEST_F(CardTest, FieldsOffTheCardAreNamedInTheLayoutAndLeftOutOfPrint) {
+  CardWindow& w = openFile("off.csv", {"@TABLE_ITEM_XY(右外)=ITEM,130,0", "@TABLE_ITEM_XY(左外)=ITEM,-5,0",
+                                       "@TABLE_ITEM_XY(読めない)=ITEM,x,0", "@TABLE_ITEM_XY(内)=ITEM,10,0",
+                                       "右外,左外,読めない,内", "1,2,3,4"});
+  EXPECT_EQ(w.Pic1->offCardNotice(), QStringLiteral("カードの外にあり印刷されない項目: 右外、左外、読めない"));
+  const QImage shot = DetailsPicture(w);
+  const double foot = shot.height() * kCardLayoutWidthMm / shot.width();
+  EXPECT_GT(DetailsPixels(shot, 0, foot - 6, 120, foot, DetailsRed), 0) << "the notice at the picture's foot";
+  w.Cmd_print_Click();
+  QString all;
+  for (const RecordedOp& op : DetailsBodyTexts(printer())) all += op.text;
+  EXPECT_EQ(all, QStringLiteral("4"));
+
+  CardWindow& fine = openFile("fine.csv", {"@TABLE_ITEM_XY(内)=ITEM,10,0", "内", "1"});
+  EXPECT_TRUE(fine.Pic1->offCardNotice().isEmpty());
+  const QImage fineShot = DetailsPicture(fine);
+  const double fineFoot = fineShot.height() * kCardLayoutWidthMm / fineShot.width();
+  EXPECT_EQ(DetailsPixels(fineShot, 0, fineFoot - 6, 120, fineFoot, DetailsRed), 0);
 }

@@ -1,6 +1,7 @@
 // Card pages on the recording surface at the bible size.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 
 #include "CardTest.h"
 #include "core/print/PrintJob.h"
@@ -122,4 +123,17 @@ TEST_F(CardTest, UnnamedColumnsDoNotShiftValuesAndUnprintableJobsAreRefused) {
   tall.Cmd_print_Click();
   EXPECT_EQ(messages().texts().last(), QStringLiteral("カードが用紙の高さに入りません"));
   EXPECT_TRUE(printer().ops().empty());
+}
+
+TEST_F(CardTest, FullWidthBlanksAreTextInTitleNamesAndValues) {
+  CardWindow& w = openFile("blanks.csv", {"@TABLE_ITEM_XY(　名前)=ITEM,0,0", "x,　名前 ", "1,　山田 "});
+  w.Chk_midasi->setChecked(true);
+  w.Txt_Title->setText(QStringLiteral("　名簿 "));
+  w.Cmd_print_Click();
+  const QStringList texts = Texts(pageRuns().at(0));
+  EXPECT_TRUE(texts.contains(QStringLiteral("　名前:　山田"))) << texts.join("|").toStdString();
+  QString heading;  // the header's characters, above the body
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+    if (op.y1 < PaperSettings.DataHeight) heading += op.text;
+  EXPECT_TRUE(heading.endsWith(QStringLiteral("　名簿"))) << heading.toStdString();
 }

@@ -8,7 +8,10 @@
 #include <set>
 
 #include "EditorWindowTest.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/SurfaceRecorder.h"
 #include "schedule/DesignCatalog.h"
+#include "schedule_print/SchedulePrinting.h"
 #include "schedule/PageDesignList.h"
 
 namespace {
@@ -271,3 +274,69 @@ TEST_F(EditorWindowTest, TheDesignListIgnoresTypingAndDelete) {
 }
 
 }  // namespace
+
+// The ops a design's print job records, one text per op.
+QStringList PrintedOps(ScheduleWindow& w, SurfaceRecorder& recorder, int design) {
+  recorder.printer.clearOps();
+  w.Cmb_Type->setCurrentRow(design);
+  w.Cmd_print_Click();
+  QStringList ops;
+  for (const RecordedOp& op : recorder.printer.ops())
+    ops << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+               .arg(op.kind)
+               .arg(op.x1, 0, 'f', 3)
+               .arg(op.y1, 0, 'f', 3)
+               .arg(op.x2, 0, 'f', 3)
+               .arg(op.y2, 0, 'f', 3)
+               .arg(op.kind == RecordedOp::Text ? op.fontSize : 0)
+               .arg(op.text);
+  return ops;
+}
+
+void ExpectSameOps(const QStringList& after, const QStringList& fresh) {
+  EXPECT_GT(fresh.size(), 10);
+  EXPECT_EQ(after.size(), fresh.size());
+  for (qsizetype i = 0; i < std::min(after.size(), fresh.size()); ++i)
+    if (after[i] != fresh[i]) {
+      ADD_FAILURE() << "op " << i << ": " << after[i].toStdString() << " instead of " << fresh[i].toStdString();
+      break;
+    }
+}
+
+// A box the chosen design hides prints as after a fresh start, whichever
+// design came before: design 1 ticks the memo box that design 26 hides.
+TEST_F(EditorWindowTest, AHiddenOptionPrintsAsAfterAFreshStart) {
+  RegisterSchedulePrinting();
+  SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{}; });
+  SurfaceRecorder recorder;
+  const QStringList fresh26 = PrintedOps(Open(), recorder, 26);
+  ScheduleWindow& w = Open();
+  w.Cmb_Type->setCurrentRow(1);
+  ASSERT_TRUE(w.chk_memo->isChecked());
+  {
+    SCOPED_TRACE("design 26 after design 1");
+    ExpectSameOps(PrintedOps(w, recorder, 26), fresh26);
+  }
+  EXPECT_EQ(w.Options.OptMemo, 1) << "the box keeps its state for the designs that show it";
+
+  SetSchedulePrintHandler({});
+  SetPrintDialogHandler({});
+}
+
+// At a fresh start every design prints with the options as they are: a box
+// a design hides keeps its default (design 1 draws its mini calendar though
+// it shows no box for it), so no default page changes.
+TEST_F(EditorWindowTest, AFreshStartPrintsEveryDesignWithItsStoredOptions) {
+  const int designs = Open().Cmb_Type->count();
+  for (int design = 0; design < designs; ++design) {
+    ScheduleWindow& w = Open();
+    w.Cmb_Type->setCurrentRow(design);
+    const ScheduleOptions shown = w.OptionsAsShown();
+    for (const ScheduleOptionKey& key : ScheduleOptionKeys()) {
+      if (!key.variable) continue;
+      ScheduleOptions stored = w.Options;
+      ScheduleOptions asShown = shown;
+      EXPECT_EQ(key.variable(asShown), key.variable(stored)) << "design " << design << " " << key.key;
+    }
+  }
+}

@@ -81,12 +81,13 @@ TEST(GanttFile, ReadBackRestoresEverythingAndRewritesTheSameBytes) {
 TEST(GanttFile, ReaderTakesAnyLineEndAndDropsTheFixedHeaderWherever) {
   const QByteArray header = platform::ToSjis(
       QStringLiteral("項目,開始予定,終了予定,予想工数,担当,優先,TYPE,開始実績,終了実績,実績工数,要否,,成果物,備考"));
-  const QByteArray file = "@gant_span=2\n@GANT_BOX=1\r@CSV=\r\n" + header + "\r\n" + header +
-                          "\nx,1\r\n" + header + "\r\n@BIKO=r\r\ny";
+  const QByteArray file = "@GANT_SPAN=2\n@GANT_BOX=1\r@CSV=\r\n" + header + "\r\n" + header +
+                          "\nx,1\r\n" + header + "\r\n@BIKO=r\r\ny\r\n@title=t\r\n@gant_box=3";
   const GanttFileContent c = ReadGanttFile(file);
-  EXPECT_EQ(c.span, 2);  // key compared in upper case, value without a blank
+  EXPECT_EQ(c.span, 2);  // value without a blank
   EXPECT_EQ(c.box, 1);
-  EXPECT_EQ(c.data, QStringLiteral("x,1\r\ny"));
+  // Keys count only as written in upper case: the others are task lines.
+  EXPECT_EQ(c.data, QStringLiteral("x,1\r\ny\r\n@title=t\r\n@gant_box=3"));
   EXPECT_EQ(c.remarks, QStringLiteral("r"));
   EXPECT_FALSE(c.title.has_value());
   EXPECT_FALSE(c.jisseki.has_value());

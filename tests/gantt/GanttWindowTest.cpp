@@ -222,9 +222,14 @@ TEST_F(GanttTest, NewUserSavesAChartClearsItAndReadsItBack) {
   EXPECT_EQ(g->cmb_box->currentIndex(), 1);
   EXPECT_TRUE(g->chk_biko->isChecked());
 
-  // Closed and opened again: the file comes back from the settings.
+  // Closed over a change, which the user lets go, and opened again: the
+  // file comes back from the settings.
   g->txt_name->setText(QStringLiteral("unsaved"));
+  messages().answer(platform::MsgResult::No);
   main->mdiArea->closeAllSubWindows();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(QStringLiteral("「ガントチャート」の内容が変更されています。")));
+  messages().clear();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   GanttWindow::CurrentGanttFile.clear();
   main->mnu_FrmGant_Click();
@@ -236,4 +241,29 @@ TEST_F(GanttTest, NewUserSavesAChartClearsItAndReadsItBack) {
   main.reset();
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
+}
+
+// A file too large to be a chart is refused before anything changes: the
+// chart on screen, its title, its file and the remembered file stay.
+TEST_F(GanttTest, AReadThatIsRefusedLeavesTheChartItsFileAndTheSettings) {
+  WriteBytes(homeFile(QStringLiteral("kept.csv")), platform::ToSjis(QStringLiteral("@TITLE=前の計画\r\n@CSV=\r\n")));
+  WriteIniValue(QString(), QStringLiteral("FILE"), QStringLiteral("kept.csv"));
+  GanttWindow& win = Open();
+  win.Cmb_title->setEditText(QStringLiteral("未保存の計画"));
+  win.txt_data->setPlainText(QStringLiteral("設計,2024/06/03"));
+  const QString file = GanttWindow::CurrentGanttFile;
+  const QString big = home() + QStringLiteral("big.csv");
+  WriteBytes(big, QByteArray(10 * 1024 * 1024 + 1, 'x'));
+  ScriptFileDialog(big);
+  messages().clear();
+  win.Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(QStringLiteral("ファイルが大きすぎます（10MBまで）: ")));
+  EXPECT_TRUE(messages().texts()[0].endsWith(QStringLiteral("big.csv")));
+  EXPECT_EQ(win.Cmb_title->currentText(), QStringLiteral("未保存の計画"));
+  EXPECT_EQ(win.txt_data->toPlainText(), QStringLiteral("設計,2024/06/03"));
+  EXPECT_EQ(GanttWindow::CurrentGanttFile, file);
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("FILE")), QStringLiteral("kept.csv"));
+  EXPECT_TRUE(win.ChartChanged());
+  EXPECT_TRUE(win.isEnabled());
 }

@@ -323,7 +323,9 @@ TEST_F(MemoTest, FaultsLeaveFileIndexAndBoxesAlone) {
 }
 
 // A second copy of the program puts an entry in front while the window shows
-// the file: the start lines of the index name other lines now.
+// the file: the start lines of the index name other lines now, but the
+// entries are all still there, so each change goes in where the file now
+// has its entry.
 TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
   const QStringList zero = {"@TITLE(01-06-2009 10:00:00)=zero", "0"};
   const QString stale =
@@ -332,12 +334,13 @@ TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
   struct Case {
     const char* button;
     int index;
-    QStringList afterRetry;
+    QStringList after;
+    int shownAfter;  // the entry the boxes hold afterwards
   };
   const Case cases[] = {
-      {"更新", 2, zero + kFive.mid(0, 6) + changedThree + kFive.mid(9)},
-      {"削除", 3, zero + kFive.mid(0, 6) + kFive.mid(9)},
-      {"↑", 5, zero + kFive.mid(0, 4) + changedThree + kFive.mid(4, 2) + kFive.mid(9)},
+      {"更新", 2, zero + kFive.mid(0, 6) + changedThree + kFive.mid(9), 3},
+      {"削除", 3, zero + kFive.mid(0, 6) + kFive.mid(9), -1},
+      {"↑", 5, zero + kFive.mid(0, 4) + changedThree + kFive.mid(4, 2) + kFive.mid(9), 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button);
@@ -348,18 +351,56 @@ TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
     WriteMemo(zero + kFive);
     messages().clear();
     w.Cmd_Update[c.index]->click();
-    EXPECT_EQ(MemoLines(), zero + kFive);
-    EXPECT_EQ(messages().texts().last(), stale);
-    EXPECT_EQ(Index(w), QStringList({"zero", "one", "two", "three", "four", "five"}));
-    // The entry in the boxes is found again where the file now has it, and
-    // the boxes keep what was typed.
-    EXPECT_EQ(w.ShownEntryIndex, 3);
-    EXPECT_EQ(w.List1->currentRow(), 3);
-    EXPECT_EQ(w.Text2->toPlainText(), QStringLiteral("changed\n"));
-
-    w.Cmd_Update[c.index]->click();
-    EXPECT_EQ(MemoLines(), c.afterRetry);
+    EXPECT_EQ(MemoLines(), c.after);
+    EXPECT_FALSE(messages().texts().contains(stale));
+    EXPECT_EQ(w.ShownEntryIndex, c.shownAfter);
+    if (c.shownAfter >= 0) {
+      EXPECT_EQ(w.List1->currentRow(), c.shownAfter);
+      EXPECT_EQ(w.List1->currentItem()->text(), QStringLiteral("three"));
+    }
   }
+}
+
+// The other copy changed the very entry a press would change: nothing is
+// written over it, the index is read again and the user told, and the boxes
+// keep what was typed.
+TEST_F(MemoTest, AChangeOfAnEntryChangedBehindTheIndexIsRefused) {
+  const QString stale =
+      QStringLiteral("メモファイルが他で変更されていたため、一覧を読み込み直しました。項目を選択し直してください。");
+  QStringList edited = kFive;
+  edited[7] = QStringLiteral("3a by the other");
+  for (int button : {2, 3, 5}) {
+    SCOPED_TRACE(button);
+    WriteMemo(kFive);
+    MemoWindow& w = Open();
+    Show(w, 2);
+    w.Text2->setPlainText(QStringLiteral("changed\n"));
+    WriteMemo(edited);
+    messages().clear();
+    w.Cmd_Update[button]->click();
+    EXPECT_EQ(MemoLines(), edited);
+    ASSERT_FALSE(messages().texts().isEmpty());
+    EXPECT_EQ(messages().texts().last(), stale);
+    EXPECT_EQ(Index(w), QStringList({"one", "two", "three", "four", "five"}));
+    EXPECT_EQ(w.Text2->toPlainText(), QStringLiteral("changed\n"));
+  }
+}
+
+// An add names no entry of the index: it goes in at once at the end of the
+// file as the other copy left it, and the index shows both copies' entries.
+TEST_F(MemoTest, AnAddOnAFileChangedBehindTheIndexGoesInAtOnce) {
+  const QStringList zero = {"@TITLE(01-06-2009 10:00:00)=zero", "0"};
+  WriteMemo(kFive);
+  MemoWindow& w = Open();
+  WriteMemo(zero + kFive);
+  messages().clear();
+  w.Text1->setText(QStringLiteral("six"));
+  w.Text2->setPlainText(QStringLiteral("6\n"));
+  w.Cmd_Update[1]->click();
+  EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join("\n").toStdString();
+  EXPECT_EQ(MemoLines().mid(0, zero.size() + kFive.size()), zero + kFive);
+  EXPECT_EQ(Index(w), QStringList({"zero", "one", "two", "three", "four", "five", "six"}));
+  EXPECT_EQ(w.ShownEntryIndex, 6);
 }
 
 TEST_F(MemoTest, ShowAndActivationFollowAFileChangedBehindTheIndex) {

@@ -278,10 +278,10 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
                                             homeFile(QStringLiteral("out.jpg")) + QStringLiteral("\r\n") +
                                             homeFile(QStringLiteral("out.jpg.ringpad")));
 
-  // A cancelled dialog forgets the path.
+  // A cancelled dialog keeps the path, so that the next one opens at it.
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
   w().Cmd_FileWrite_Click();
-  EXPECT_EQ(w().CurrentPicturePath, QString());
+  EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("out.jpg")));
 }
 
 // A side file that cannot be read is never written over with texts that
@@ -345,3 +345,25 @@ TEST_F(PhotoWindowTest, PrintsWhatTheWindowShows) {
 }
 
 }  // namespace
+
+// 用紙いっぱいに stays in force when the picture is turned: the turned
+// picture is stretched to the page body again, and saving keeps the plain
+// turned picture.
+TEST_F(PhotoWindowTest, TurningAStretchedPictureKeepsTheStretch) {
+  QImage picture(40, 10, QImage::Format_RGB32);
+  picture.fill(Qt::green);
+  ASSERT_TRUE(picture.save(homeFile(QStringLiteral("wide.bmp")), "BMP"));
+  ASSERT_TRUE(w().LoadPhotoFile(homeFile(QStringLiteral("wide.bmp"))));
+  w().Command1_click();
+  const QSize stretched = w().PrintedPicture.size();
+  ASSERT_NE(stretched, QSize(40, 10));
+  w().Cmd_kaiten_Click();
+  EXPECT_EQ(w().SavedPicture.size(), QSize(10, 40));
+  EXPECT_TRUE(w().Stretched);
+  EXPECT_EQ(w().PrintedPicture.size(), StretchPictureToBody(w().SavedPicture).size());
+  EXPECT_NE(w().PrintedPicture.size(), w().SavedPicture.size());
+  // A new picture starts unstretched.
+  ASSERT_TRUE(w().LoadPhotoFile(homeFile(QStringLiteral("wide.bmp"))));
+  EXPECT_FALSE(w().Stretched);
+  EXPECT_EQ(w().PrintedPicture.size(), QSize(40, 10));
+}

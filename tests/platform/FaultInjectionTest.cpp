@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QLineEdit>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMap>
 #include <QPlainTextEdit>
@@ -24,6 +25,8 @@
 #include "schedule/DateLists.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleWindow.h"
+#include "tables_cards/CardColumnList.h"
+#include "tables_cards/CardWindow.h"
 #include "tables_cards/TableFile.h"
 #include "tables_cards/TableWindow.h"
 
@@ -83,6 +86,27 @@ TEST(DISABLED_FaultChild, Run) {
     GanttWindow w;
     w.Form_Load();
     ok = w.txt_data->toPlainText().contains(QStringLiteral("設計"));
+  } else if (op == "gantt-read") {
+    // The remembered chart edited and not saved, then File > read of a file
+    // that cannot be read.
+    ExeName = QStringLiteral("ringpad");
+    GanttWindow w;
+    w.Form_Load();
+    w.Cmb_title->setEditText(QStringLiteral("未保存の計画"));
+    w.txt_data->setPlainText(QStringLiteral("設計,2024/06/03"));
+    const QString before = GanttWindow::CurrentGanttFile;
+    platform::SetFileDialogHandler([](const platform::FileDialogRequest&) {
+      return std::optional<QString>(ProgramFolder + QStringLiteral("plan.csv"));
+    });
+    w.Cmd_FileRead_Click();
+    // "ok" is the chart, its file and the settings as they were.
+    ok = w.Cmb_title->currentText() == QStringLiteral("未保存の計画") &&
+         w.txt_data->toPlainText() == QStringLiteral("設計,2024/06/03") && GanttWindow::CurrentGanttFile == before &&
+         GetIniValue(QString(), QStringLiteral("FILE")) == QStringLiteral("kept.csv") && w.ChartChanged();
+  } else if (op == "card-window") {
+    CardWindow w;
+    w.Form_Load();
+    ok = w.List2->count() > 0;
   } else if (op == "photo-load") {
     PhotoWindow w;
     w.Form_Load();
@@ -117,6 +141,20 @@ class FaultInjectionTest : public RingpadTest {
       files.insert(path.mid(home().size()), ReadBytes(path));
     }
     return files;
+  }
+  // Runs the child's operation with every read of the file failing: the
+  // failure is told once, naming the file, and then the child's result.
+  void ExpectReadFailureNamedOnce(const char* operation, const char* file, const char* result) {
+    QProcessEnvironment env;
+    env.insert("RINGPAD_CHILD_OPERATION", operation);
+    env.insert("RINGPAD_FAULT_CALL", "read");
+    env.insert("RINGPAD_FAULT_PATH", homeFile(file));
+    const ChildOutcome outcome = RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM);
+    ASSERT_EQ(outcome.exitCode, 0) << operation << "\n" << outcome.log.toStdString();
+    ASSERT_EQ(outcome.reports.size(), 2) << operation << "\n" << outcome.reports.join("\n").toStdString();
+    EXPECT_TRUE(outcome.reports[0].startsWith("「" + homeFile(file) + "」を読み込めませんでした。("))
+        << outcome.reports[0].toStdString();
+    EXPECT_EQ(outcome.reports[1], QString::fromLatin1(result)) << operation;
   }
   QByteArray schedule_;
 };
@@ -215,6 +253,27 @@ TEST_F(FaultInjectionTest, AScheduleThatCannotBeReadIsNamedOnceWhenItsWindowOpen
   before.remove("ringpad.ini");
   after.remove("ringpad.ini");
   EXPECT_EQ(after, before);
+}
+
+// A chart file that cannot be read is told once and changes nothing: the
+// unsaved chart, its title, its file and the settings stay, so that a save
+// cannot write an empty chart over the file.
+TEST_F(FaultInjectionTest, AGanttReadThatFailsLeavesTheChartAndTheSettings) {
+  WriteBytes(homeFile("kept.csv"), platform::ToSjis("@TITLE=前の計画\r\n@CSV=\r\n作業,開始\r\n"));
+  WriteBytes(homeFile("ringpad.ini"), platform::ToSjis("[DIDUVUV]\r\nFILE=diduvuv.txt\r\n[ringpad]\r\nFILE=kept.csv\r\n"));
+  ExpectReadFailureNamedOnce("gantt-read", "plan.csv", "result: ok");
+}
+
+// The card window reads its file as it opens, for the backup and for the
+// lists: a file that cannot be read is named once, and no backup is made.
+TEST_F(FaultInjectionTest, ACardFileThatCannotBeReadIsNamedOnceWhenItsWindowOpens) {
+  WriteBytes(homeFile("VOREVA.csv"), platform::ToSjis("@TITLE(2001/08/18 11:44:18)=x\r\n読み,英語\r\n,ABLE\r\n"));
+  ExpectReadFailureNamedOnce("card-window", "VOREVA.csv", "result: failed");  // empty lists
+  EXPECT_TRUE(QDir(homeFile("bak")).entryList({"voreva*"}, QDir::Files | QDir::Hidden).isEmpty());
+  // Without the fault the lists fill.
+  QProcessEnvironment env;
+  env.insert("RINGPAD_CHILD_OPERATION", "card-window");
+  EXPECT_EQ(RunChildTest("DISABLED_FaultChild.Run", env, RINGPAD_FAULT_SHIM).reports, QStringList{"result: ok"});
 }
 
 }  // namespace

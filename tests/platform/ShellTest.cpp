@@ -162,10 +162,31 @@ TEST_F(ShellTest, MailBodySurvivesTheLink) {
   EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), "件名");
 }
 
+// The number and only the number: what follows an extension marker, a
+// semicolon or a comma is for the person answering or the dialler.
 TEST_F(ShellTest, TelephoneLinks) {
-  EXPECT_EQ(platform::TelephoneUrl("03-1234-5678").toEncoded(), "tel:0312345678");
-  EXPECT_EQ(platform::TelephoneUrl("０３（１２３４）５６７８").toEncoded(), "tel:0312345678");
-  EXPECT_EQ(platform::TelephoneUrl("+81 3 1234 5678").toEncoded(), "tel:+81312345678");
+  const struct {
+    const char* number;
+    const char* link;
+  } rows[] = {
+      {"03-1234-5678", "tel:0312345678"},
+      {"０３（１２３４）５６７８", "tel:0312345678"},
+      {"+81 3 1234 5678", "tel:+81312345678"},
+      {"+81 (3) 1234-5678 ext. 9", "tel:+81312345678"},
+      {"03-1234-5678 EXT 12", "tel:0312345678"},
+      {"03-1234-5678x12", "tel:0312345678"},
+      {"03-1234-5678 内線 123", "tel:0312345678"},
+      {"03-1234-5678（内線１２３）", "tel:0312345678"},
+      {"03-1234-5678;ext=9", "tel:0312345678"},
+      {"03-1234-5678,,9", "tel:0312345678"},
+      {"Fax 03-1234-5678", "tel:0312345678"},
+      {"*#06#", "tel:*%2306%23"},
+      {"#31#090-1111-2222", "tel:%2331%2309011112222"},
+      {"内線 12", "tel:12"},
+      {"ext", ""},
+      {";12", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(platform::TelephoneUrl(QString::fromUtf8(row.number)).toEncoded(), row.link) << row.number;
   platform::PlaceTelephoneCall("なし");
   platform::PlaceTelephoneCall("090-0000-1111");
   EXPECT_EQ(recorded(), QStringList({"open|tel:09000001111"}));

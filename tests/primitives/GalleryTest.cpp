@@ -241,8 +241,11 @@ TEST_F(GalleryTest, CupsQueuePrintsTheSameGallery) {
   QFile::remove(kept);
   QFile::copy(made[0], kept);
   QFile::remove(made[0]);
-  // The queue's PDF keeps no text that can be read back, so its ink is compared.
-  ExpectTurnedTextAndPictures(RenderedPdf(kept), kRenderPxPerMm, left, top);
+  // The queue's PDF keeps no text that can be read back, so its ink is
+  // compared. The page lands PrintMargin in, as on the PDF printer, or at
+  // the queue's printable edge where that lies further in.
+  ExpectTurnedTextAndPictures(RenderedPdf(kept), kRenderPxPerMm, std::max<double>(kMargin, left),
+                              std::max<double>(kMargin, top));
 }
 
 TEST_F(GalleryTest, PreviewPictureShowsTheGallery) {

@@ -8,6 +8,10 @@
 #include "core/print/PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/PrinterSetup.h"
+#include "core/ui/PrinterSetupDialog.h"
+
+#include <QComboBox>
+#include <QRadioButton>
 
 namespace {
 
@@ -158,11 +162,129 @@ TEST_F(JobPaperTest, PrinterSetupKeepsItsChoiceForThatPrinter) {
   EXPECT_EQ(PaperForJob(kPdfPrinterName, 1).orientation, P);
 }
 
+// The dialog itself: it opens on the jobs' printer with the paper kept for
+// it, and OK keeps what it shows.
+TEST_F(JobPaperTest, PrinterSetupShowsThePaperItKeepsOnThePrinterTheJobsUse) {
+  KeepPaperChoice(QStringLiteral("Laser"), PaperChoice{QPageSize(QPageSize::A5), 1, 0});
+  SetPrinterSetupHandler([&](QWidget* owner, PrinterSetupChoice& choice) -> int16_t {
+    PrinterSetupDialog dialog(choice, owner);
+    EXPECT_EQ(dialog.Cmb_printer->currentText(), QStringLiteral("Laser"));
+    EXPECT_TRUE(dialog.Cmb_paper->currentData().value<QPageSize>().isEquivalentTo(QPageSize(QPageSize::A5)))
+        << dialog.Cmb_paper->currentText().toStdString();
+    EXPECT_TRUE(dialog.Opt_portrait->isChecked());
+    choice = dialog.choice();  // OK without a change
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  EXPECT_TRUE(PaperForJob(QStringLiteral("Laser"), 1).size.isEquivalentTo(QPageSize(QPageSize::A5)))
+      << "OK keeps A5, not the queue's A6";
+
+  // Jobs going to the PDF printer: the dialog opens there, not on a queue.
+  SetCurrentPrinter(kPdfPrinterName);
+  QString opened;
+  SetPrinterSetupHandler([&](QWidget* owner, PrinterSetupChoice& choice) -> int16_t {
+    PrinterSetupDialog dialog(choice, owner);
+    opened = dialog.Cmb_printer->currentText();
+    dialog.Opt_landscape->setChecked(true);
+    choice = dialog.choice();
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  EXPECT_EQ(opened, kPdfPrinterName);
+  EXPECT_EQ(PaperForJob(kPdfPrinterName, 1).orientation, L);
+  EXPECT_TRUE(PaperForJob(QStringLiteral("Laser"), 1).size.isEquivalentTo(QPageSize(QPageSize::A5)));
+
+  // Another printer chosen there shows its own kept paper, and becomes the
+  // one the next job goes to.
+  SetPrinterSetupHandler([&](QWidget* owner, PrinterSetupChoice& choice) -> int16_t {
+    PrinterSetupDialog dialog(choice, owner);
+    dialog.Cmb_printer->setCurrentText(QStringLiteral("Laser"));
+    EXPECT_TRUE(dialog.Cmb_paper->currentData().value<QPageSize>().isEquivalentTo(QPageSize(QPageSize::A5)));
+    choice = dialog.choice();
+    return 1;
+  });
+  ShowPrinterSetup(nullptr);
+  EXPECT_EQ(CurrentPrinterName(), QStringLiteral("Laser"));
+}
+
 TEST_F(JobPaperTest, APdfJobAsksNothingAboutPaper) {
   answerDialog({1, true, kPdfPrinterName});
   runSheet();
   EXPECT_TRUE(messages().shown().empty());
   EXPECT_EQ(printer().texts(), QStringList({"page 1", "page 2"}));
+}
+
+// Every layout against the papers users load: the width the job states is
+// what the check measures, the PDF printer takes the paper that holds it, and
+// the warning names the layout's extent.
+TEST(LaidOutSheetMm, EachLayoutIsMeasuredByWhatItDrawsAcrossTheSide) {
+  PaperSettings = PaperSettingsData{};
+  PaperSettings.PaperIndex = 0;  // bible: pages 88 wide, 8 of them the binding margin
+  PaperSettings.PrintMargin = 3;
+  PaperSettings.PageLeft = 8;
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  PaperSettings.SheetPageY[4] = 290;
+  const double sixMonths = 3 * 88 - 2 * 8;
+  const QPageSize a3(QPageSize::A3), a4(QPageSize::A4), a5(QPageSize::A5), b5(QPageSize::JisB5),
+      letter(QPageSize::Letter);
+  struct Row {
+    const char* layout;
+    int16_t orientation;
+    std::optional<double> width;  // what the job states; none = one page, or the four columns
+    QPageSize paper;
+    bool fits;
+    QPageSize pdfPaper;
+    const char* extent;
+  } rows[] = {
+      {"single page on A5", 1, std::nullopt, a5, true, a4, "91×170mm"},
+      {"A4 両面 on A5", 1, FacingPagesWidthMm(), a5, false, a4, "163×170mm"},
+      {"A4 両面 on A4", 1, FacingPagesWidthMm(), a4, true, a4, "163×170mm"},
+      {"３週 on A4", 1, 3 * 88 - 2 * 8 + 4, a4, false, a3, "255×170mm"},
+      {"３週 on Letter", 1, 3 * 88 - 2 * 8 + 4, letter, false, a3, "255×170mm"},
+      {"３週 on A3", 1, 3 * 88 - 2 * 8 + 4, a3, true, a3, "255×170mm"},
+      {"山折 on A5", 1, TwoPagesAcrossWidthMm(2), a5, false, a4, "173×170mm"},
+      {"山折 on JIS B5", 1, TwoPagesAcrossWidthMm(2), b5, true, a4, "173×170mm"},
+      {"袋とじ on JIS B5", 1, 2 * 88 + 5 - 8, b5, true, a4, "176×170mm"},
+      {"表面2枚 on A5", 1, TwoPagesAcrossWidthMm(0), a5, false, a4, "171×170mm"},
+      {"four-fold on A4", 2, std::nullopt, a4, true, a4, "293×170mm"},
+      {"four-fold on Letter", 2, std::nullopt, letter, false, a4, "293×170mm"},
+      {"six-month strip on Letter", 2, sixMonths, letter, true, a4, "251×170mm"},
+      {"six-month strip on JIS B5", 2, sixMonths, b5, true, a4, "251×170mm"},
+      {"six-month strip on A5", 2, sixMonths, a5, false, a4, "251×170mm"},
+  };
+  for (const Row& r : rows) {
+    ForgetLaidOutSideWidth();
+    if (r.width) SetLaidOutSideWidthMm(*r.width);
+    const QSizeF sheet = LaidOutSheetMm(r.orientation);
+    JobPaper paper;
+    paper.size = r.paper;
+    paper.orientation = r.orientation == 2 ? L : P;
+    const QString warning = SheetMismatchText(sheet, paper);
+    EXPECT_EQ(warning.isEmpty(), r.fits) << r.layout;
+    if (!r.fits) EXPECT_TRUE(warning.contains(QString::fromUtf8(r.extent))) << r.layout << ": " << warning.toStdString();
+    const JobPaper pdf = ChooseJobPaper(true, std::nullopt, QPageSize(), r.orientation, sheet);
+    EXPECT_TRUE(pdf.size.isEquivalentTo(r.pdfPaper)) << r.layout << ": " << pdf.size.name().toStdString();
+  }
+  ForgetLaidOutSideWidth();
+  PaperSettings = PaperSettingsData{};
+}
+
+// PrintMargin in from the paper's edge on every printer, or the printer's
+// printable edge where that lies further in.
+TEST(PageOriginOnPaperMm, PrintMarginOrThePrintableEdgeWhicheverLiesFurtherIn) {
+  EXPECT_EQ(PageOriginOnPaperMm({0, 0}, 3), QPointF(3, 3)) << "the PDF printer, a queue without margins";
+  EXPECT_EQ(PageOriginOnPaperMm({2, 1}, 3), QPointF(3, 3));
+  EXPECT_EQ(PageOriginOnPaperMm({4.2, 4.2}, 3), QPointF(4.2, 4.2));
+  EXPECT_EQ(PageOriginOnPaperMm({4.2, 0}, 3), QPointF(4.2, 3)) << "each edge for itself";
+  EXPECT_EQ(PageOriginOnPaperMm({0, 0}, -2), QPointF(0, 0)) << "a negative margin is none";
+  // The check counts the origin: a queue that cannot print the first 4.2 mm
+  // needs that much more paper.
+  PaperSettings = PaperSettingsData{};
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  EXPECT_EQ(LaidOutSheetMm(1, {4.2, 4.2}), QSizeF(92.2, 171.2));
+  PaperSettings = PaperSettingsData{};
 }
 
 TEST(LaidOutSheetMm, PageExtentFromTheCornerOrTheFourColumnsWhenLandscape) {

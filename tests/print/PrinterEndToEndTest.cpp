@@ -164,6 +164,10 @@ TEST_F(PrinterEndToEndTest, CupsQueuePrintsOneJobOrOneJobPerPage) {
   if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
   double left = 0, top = 0;
   ASSERT_TRUE(QueueImageableOrigin(&left, &top));
+  // The pages land PrintMargin in, as on the PDF printer, or at the queue's
+  // printable edge where that lies further in.
+  left = std::max<double>(PaperSettings.PrintMargin, left);
+  top = std::max<double>(PaperSettings.PrintMargin, top);
   const QString reference = referencePdf();
   ASSERT_EQ(PdfPageCount(reference), 2);
 

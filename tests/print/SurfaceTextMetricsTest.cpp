@@ -12,6 +12,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/print/PrinterSurface.h"
+#include "core/print/RecordingSurface.h"
 #include "core/print/RotatedText.h"
 #include "core/print/TextOutput.h"
 
@@ -97,6 +98,31 @@ TEST_F(SurfaceTextMetricsTest, PreviewMeasuresTextAsThePrinterAndTheLayoutDo) {
           EXPECT_NEAR(inPreview / model, 1, 0.01);
         }
         EXPECT_NEAR(preview_.textHeight() / printer_->textHeight(), 1, 0.01);
+      }
+    }
+  }
+}
+
+// Layouts size their rows in lines of one em, the font size: a line ends one
+// em below where it began on every surface, whatever the face reaches above
+// and below.
+TEST_F(SurfaceTextMetricsTest, ALineAdvancesOneEmOnEverySurface) {
+  RecordingSurface recording;
+  PrintSurface* surfaces[] = {printer_.get(), &preview_, &recording};
+  const struct {
+    float points;
+    double mm;
+  } sizes[] = {{9, 3.175}, {12, 4.233}};
+  for (PrintSurface* s : surfaces) {
+    for (const auto& size : sizes) {
+      for (const QString& face : {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("ＭＳ 明朝")}) {
+        SCOPED_TRACE(face.toStdString() + " " + std::to_string(size.points) + " pt");
+        ASSERT_TRUE(s->setFontName(face));
+        s->setFontSize(size.points);
+        s->setCurrentY(50);
+        s->print(QStringLiteral("行の高さ Agy"), true);
+        EXPECT_NEAR(s->currentY() - 50, size.mm, 0.01);
+        EXPECT_NEAR(s->textHeight(), size.mm, 0.01);
       }
     }
   }

@@ -38,6 +38,32 @@ TEST_F(OnePointPageTest, CornersOnThePrinter) {
   }
 }
 
+// A picture larger than the body is fitted into it, its proportions kept:
+// between the page's edges and from 2 mm down to the footer line.
+TEST_F(OnePointPageTest, LargePicturesFitTheirPlace) {
+  const struct {
+    QSize size;
+    int corner;
+    double width, height;  // mm on the page
+  } cases[] = {{QSize(1000, 500), 3, 80, 40}, {QSize(1000, 500), 0, 80, 40}, {QSize(100, 2000), 1, 154 / 20.0, 154},
+               {QSize(3000, 3000), 2, 80, 80}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.size.width());
+    printer().clearOps();
+    options.Picture1 = QImage(c.size, QImage::Format_RGB32);
+    options.cmb_image_iti = c.corner;
+    DrawImagePage(options, 8, 88);
+    const auto images = ops(RecordedOp::Image);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_NEAR(images[0].x2 - images[0].x1, c.width, 0.1);
+    EXPECT_NEAR(images[0].y2 - images[0].y1, c.height, 0.1);
+    EXPECT_GE(images[0].x1, 8 - 0.05);
+    EXPECT_LE(images[0].x2, 88 + 0.05);
+    EXPECT_GE(images[0].y1, 2 - 0.05);
+    EXPECT_LE(images[0].y2, 156 + 0.05);
+  }
+}
+
 TEST_F(OnePointPageTest, SmallPicturesAndThePreview) {
   for (QSize size : {QSize(9, 9), QSize(1, 20000), QSize(20000, 5)}) {
     printer().clearOps();

@@ -204,6 +204,55 @@ TEST_F(RuledPdfTest, AgeTableOf2009) {
   EXPECT_EQ(FindWord(words, QStringLiteral("丑")).page, 1);
 }
 
+// The kanji list pages as many rows of one line height as fit the body: the
+// pages and the key each starts with follow from that count alone, with the
+// kanji as wide as layout counts them, on paper as on any surface.
+TEST_F(RuledPdfTest, KanjiListPagesByItsRowCount) {
+  RuledPaperWindow& w = open();
+  w.Cmb_Type->setCurrentRow(kDesignKanji);
+  const QString pdf = pdfNamed(QStringLiteral("kanji"));
+  w.Cmd_print->click();
+
+  const PaperSettingsData& p = PaperSettings;
+  const double half = HalfCharWidthMm(p.DataFontSize);
+  const int maxRows = int(std::trunc((p.FootHeight - p.DataHeight - 1) / (2 * half))) - 1;
+  const double textWidth = p.PageWidth - (p.PageLeft + 6 * half);
+  QStringList firstKeys;
+  int rows = maxRows;  // the first line opens the first page
+  for (const QString& line : KanjiListLines()) {
+    if (line.isEmpty()) break;
+    const int need = line == QStringLiteral("---")
+                         ? 1
+                         : int(std::ceil(2 * half * (line.size() - 3) / textWidth - 1e-6));
+    rows += need;
+    if (rows > maxRows) {
+      firstKeys << line.left(3);
+      rows = need;
+    }
+  }
+  ASSERT_GT(firstKeys.size(), 2);
+  ASSERT_EQ(PdfPageCount(pdf), firstKeys.size());
+
+  // The first key of each page stands at the top of its body.
+  const double m = margin();
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  for (int page = 1; page <= int(firstKeys.size()); ++page) {
+    SCOPED_TRACE(page);
+    std::optional<PdfWord> top;
+    for (const PdfWord& word : words)
+      if (word.page == page && word.yMinMm > p.DataHeight + m && word.xMinMm < p.PageLeft + m + 1 &&
+          (!top || word.yMinMm < top->yMinMm))
+        top = word;
+    ASSERT_TRUE(top.has_value());
+    const QString key = firstKeys[page - 1];
+    if (key == QStringLiteral("---")) continue;  // an empty first row
+    // A one-kana key stands apart from its colon, after the full-width blank.
+    const QString reading = key.left(2).remove(u'　');
+    EXPECT_TRUE(top->text == reading || top->text.startsWith(reading + u'：')) << top->text.toStdString();
+    EXPECT_NEAR(top->yMinMm, p.DataHeight + 1 + m, 0.5) << key.toStdString();
+  }
+}
+
 // Every page design of these drawers on a sheet of its own, for looking at.
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;

@@ -1,6 +1,7 @@
 #include "SchedulePrintKit.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"
@@ -9,6 +10,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/PageDesignList.h"
+#include "schedule_print/SchedulePrintButton.h"
 
 const QString kTestQueueName = QStringLiteral("schedprint-queue");
 
@@ -196,4 +198,35 @@ void SchedulePrintTest::freshPage() {
   source.GetDaySchedule(QDate(), texts, kind);
   printer().clearOps();
   SetPrinterScaleMode(6);
+}
+
+void SchedulePrintTest::expectPrintedWhereRecorded(const QString& pdfName) {
+  Cmd_print_Click(source);
+  const auto pages = Pages(printer());
+  ASSERT_GE(pages.size(), 1u);
+  const std::vector<RecordedOp> page = pages.front();
+  const QString pdf = usePdfPrinter(pdfName);
+  Cmd_print_Click(source);
+  ASSERT_GE(PdfPageCount(pdf), 1);
+  const std::vector<PdfWord> words = PdfWords(pdf);
+  constexpr int pdfPage = 1;
+  constexpr double margin = 3;
+  int compared = 0;
+  for (const RecordedOp& op : page) {
+    if (op.kind != RecordedOp::Text || op.text.trimmed().isEmpty()) continue;
+    // Leading blanks print nothing pdftotext could find.
+    double lead = 0;
+    for (qsizetype i = 0; i < op.text.size() && op.text.at(i).isSpace(); ++i) lead += op.text.at(i) == u'　' ? 2 : 1;
+    const double x = op.x1 + margin + lead * op.fontSize / 5.67, y = op.y1 + margin;
+    // The word holding the text: the one whose box holds its first character.
+    const PdfWord* best = nullptr;
+    for (const PdfWord& w : words)
+      if (w.page == pdfPage && x >= w.xMinMm - 0.3 && x < w.xMaxMm &&
+          (!best || std::abs(w.yMinMm - y) < std::abs(best->yMinMm - y)))
+        best = &w;
+    if (!best) continue;  // blanks only, or marks pdftotext drops
+    ++compared;
+    EXPECT_NEAR(best->yMinMm, y, 0.15) << op.text.toStdString() << " at " << op.x1 << ", " << op.y1;
+  }
+  EXPECT_GT(compared, 20);
 }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "PdfReadBack.h"
 #include "TestEnvironment.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintSeams.h"
@@ -79,6 +80,13 @@ class SchedulePrintTest : public RingpadTest {
   // Prints through the real PDF printer into the artefact folder from here
   // on (the dialog answers "PDF"); returns the file's path.
   QString usePdfPrinter(const QString& name);
+  // Prints the chosen design through the print button on the recording
+  // surface, then into the PDF of that name, and expects every text of the
+  // first page where the recording put it: a word starts at or before the
+  // text's x and its top lies at the text's y, shifted by the 3 mm margin.
+  // The recording steps lines by one em, as the layouts count them; a
+  // printer that stepped by its face's taller line box puts later lines lower.
+  void expectPrintedWhereRecorded(const QString& pdfName);
 
   // Chooses design code (tens the design, units the layout) for the day,
   // runs the driver on it from start as the print button would, and ends the
@@ -115,3 +123,4 @@ class SchedulePrintTest : public RingpadTest {
 QStringList TextsOf(const std::vector<RecordedOp>& ops);
 // The first Text op with this text (trimmed comparison); nullopt when none.
 std::optional<RecordedOp> FindText(const std::vector<RecordedOp>& ops, const QString& text);
+

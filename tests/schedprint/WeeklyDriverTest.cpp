@@ -156,8 +156,8 @@ TEST_F(WeeklyDriverTest, HalfSheetsRoundToEven) {
   EXPECT_EQ(Pages(printer()).size(), 2u);
   printer().clearOps();
   ASSERT_EQ(runDriver(121, QDate(2009, 3, 2), QStringLiteral("2.5")), 1);
-  EXPECT_EQ(jobSequence(), (QStringList{kPage, kPage, Prompt(1), kPage, Prompt(0), kPage, Prompt(1), kPage,
-                                        Prompt(0)}));
+  EXPECT_EQ(jobSequence(), (QStringList{kPage, Prompt(1), kPage, Prompt(0), kPage, Prompt(1), kPage, Prompt(0),
+                                        kPage}));
   const auto pages = placedPages();
   ASSERT_EQ(pages.size(), 5u);
   EXPECT_EQ(pages[4][0].first, E(QDate(2009, 3, 30)));
@@ -218,7 +218,7 @@ TEST_F(WeeklyDriverTest, SpreadsAnnounceEveryPageWhateverThePromptSetting) {
   const QDate d(2009, 3, 2);
   ASSERT_EQ(runDriver(151, d, QStringLiteral("2")), 1);
   EXPECT_EQ(jobSequence(),
-            (QStringList{kFirstLeft, kPage, kPage, kNextRight, kPage, kNextLeft, kPage, kNextRight}));
+            (QStringList{kFirstLeft, kPage, kNextRight, kPage, kNextLeft, kPage, kNextRight, kPage}));
 
   // Declining the first message leaves that page out: no blank sheet.
   printer().clearOps();
@@ -238,8 +238,37 @@ TEST_F(WeeklyDriverTest, SpreadsAnnounceEveryPageWhateverThePromptSetting) {
   EXPECT_EQ(runDriver(161, d, QStringLiteral("2")), 1);
   EXPECT_EQ(shownMessages().size(), before + 2);
   EXPECT_EQ(shownMessages().back().text, kShortRight.mid(8));
-  EXPECT_EQ(Pages(printer()).size(), 2u);  // the second page begun, not drawn
-  EXPECT_EQ(placedPages()[1].size(), 0u);
+  EXPECT_EQ(Pages(printer()).size(), 1u);  // the page it announced never begun
+}
+
+// Every question of the alternating and announced layouts comes before the
+// page it belongs to: whichever one is declined, the job holds no page
+// without a week on it.
+TEST_F(WeeklyDriverTest, ADeclinedQuestionLeavesNoEmptyPage) {
+  const QDate d(2009, 3, 2);
+  // Two sheets, four pages and four questions each (the alternating
+  // layouts ask nothing before their first page). Declining the first
+  // message of an announced spread only leaves its own page out.
+  struct Case {
+    int16_t code;
+    int firstAsked;  // the page of the first question
+    bool firstSkips;
+  } cases[] = {{121, 2, false}, {141, 2, false}, {151, 1, true}, {161, 1, true}, {171, 1, true},
+               {181, 1, true},  {191, 1, true},  {201, 1, true}, {202, 1, true}, {153, 1, false},
+               {154, 1, false}, {163, 1, false}, {164, 1, false}};
+  for (const Case& c : cases) {
+    for (int declined = c.firstAsked; declined <= 4; ++declined) {
+      printer().clearOps();
+      for (int k = c.firstAsked; k < declined; ++k) answerMessage(platform::MsgResult::Ok);
+      answerMessage(platform::MsgResult::Cancel);
+      ASSERT_EQ(runDriver(c.code, d, QStringLiteral("2")), 1);
+      const size_t want = declined == 1 && c.firstSkips ? 3u : size_t(declined - 1);
+      const auto pages = placedPages();
+      EXPECT_EQ(pages.size(), want) << c.code << " declined at page " << declined;
+      for (size_t p = 0; p < pages.size(); ++p)
+        EXPECT_EQ(pages[p].size(), 1u) << c.code << " declined at page " << declined << ", page " << p + 1;
+    }
+  }
 }
 
 TEST_F(WeeklyDriverTest, SpreadsOnOneSide) {
@@ -358,6 +387,15 @@ TEST_F(WeeklyDriverTest, WeekPagesThroughThePdfPrinter) {
   EXPECT_GE(week11.xMinMm, 0 + margin - 0.5);
   EXPECT_LE(week11.xMaxMm, 80 + margin + 0.5);
   EXPECT_EQ(onPage(2, QStringLiteral("9")).page, 2);
+}
+
+// The weekly ruled page on paper as laid out, a day of several entries too.
+TEST_F(WeeklyDriverTest, WeekPagePrintsWhereItIsLaidOut) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools missing";
+  source.lines = {QStringLiteral("2009/03/03 10:00 会議"), QStringLiteral("2009/03/03 13:00 打合せ"),
+                  QStringLiteral("2009/03/03 16:00 来客"), QStringLiteral("2009/03/05 祝日 記念日")};
+  source.choose(12, 0, QDate(2009, 3, 4));
+  expectPrintedWhereRecorded(QStringLiteral("schedprint-week-pitch"));
 }
 
 }  // namespace

@@ -261,4 +261,15 @@ TEST_F(YearMonthDriverTest, ThroughThePrintButtonToThePdfPrinter) {
     if (w.text == QStringLiteral("31") && w.yMinMm > top) { EXPECT_EQ(cell(w).second, 6); }
 }
 
+// The month grid on paper as laid out: its cells' entries, lines of one em
+// under each other, and every fixed text where the recording has it.
+TEST_F(YearMonthDriverTest, MonthGridPrintsWhereItIsLaidOut) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+  source.lines = {QStringLiteral("2009/03/20 祝日 春分の日"), QStringLiteral("2009/03/10 10:00 会議"),
+                  QStringLiteral("2009/03/10 13:00 打合せ"), QStringLiteral("2009/03/10 16:00 来客"),
+                  QStringLiteral("2009/03/10 18:00 食事会")};
+  source.choose(5, 2, QDate(2009, 3, 1));
+  expectPrintedWhereRecorded(QStringLiteral("schedprint-month-grid-pitch"));
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
+#include <QTimer>
+#include <memory>
 
 #include <cerrno>
 
@@ -12,6 +14,8 @@
 #include "SettingsTestSupport.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileLock.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/ScreenCursor.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/WeekdayBackup.h"
@@ -151,6 +155,56 @@ TEST_F(DataFileRewriteTest, LinksToDataAreFollowedLinksToCopiesReplaced) {
   EXPECT_EQ(ReadBytes(temp()), "real\r\n");
   EXPECT_FALSE(QFileInfo(BackupFolder + "data3.txt").isSymLink());
   EXPECT_EQ(ReadBytes(BackupFolder + "data3.txt"), sjis("real\r\n追加\r\n"));
+}
+
+// Whoever holds the lock shows no box meanwhile: a second copy of the
+// program would wait on this one's user. The question about foreign bytes is
+// asked with the lock free, and the edit then sees what another writer put
+// in the file during the question; a read failure is told with it free too.
+TEST_F(DataFileRewriteTest, NoBoxIsShownWhileTheLockIsHeld) {
+  const QByteArray foreign("2025/01/02,\xFF\xFE\x85\x7F\r\n");
+  WriteBytes(path(), foreign);
+  QStringList lockFreeAtEachBox;
+  platform::SetMessageHandler([&](const platform::MessageRequest&) {
+    QLockFile probe(platform::FileLock::LockPathOf(path()));
+    lockFreeAtEachBox << (probe.tryLock(0) ? "free" : "held");
+    // Another copy writes while this one's user reads the question.
+    WriteBytes(path(), foreign + sjis("他\r\n"));
+    return platform::MsgResult::Ok;
+  });
+  QStringList seen;
+  ASSERT_TRUE(RewriteDataFile(path(), [&](QStringList& lines) {
+    seen = lines;
+    return appendLine(lines);
+  }));
+  EXPECT_EQ(lockFreeAtEachBox, QStringList{"free"});
+  EXPECT_EQ(seen.size(), 2) << "the edit ran once, on the file as the other left it";
+  EXPECT_EQ(ReadBytes(path()), foreign + sjis("他\r\n追加\r\n"));
+
+  lockFreeAtEachBox.clear();
+  const QString folder = homeFile(QStringLiteral("folder.txt"));
+  QDir().mkpath(folder);
+  EXPECT_FALSE(RewriteDataFile(folder, appendLine));
+  EXPECT_EQ(lockFreeAtEachBox, QStringList{"free"});
+}
+
+// A lock held by another writer is waited for with the event loop turning
+// and the busy pointer shown; the pointer is the caller's again afterwards.
+TEST_F(DataFileRewriteTest, WaitingForALockKeepsTheEventLoopTurning) {
+  platform::FileLock::SetWaitMilliseconds(5000);
+  WriteBytes(path(), "old\r\n");
+  auto other = std::make_unique<QLockFile>(platform::FileLock::LockPathOf(path()));
+  ASSERT_TRUE(other->tryLock());
+  bool pointerBusy = false;
+  QTimer::singleShot(300, [&] {
+    pointerBusy = platform::HourglassShown();
+    other->unlock();
+  });
+  ASSERT_TRUE(RewriteDataFile(path(), appendLine));
+  EXPECT_TRUE(pointerBusy);
+  EXPECT_FALSE(platform::HourglassShown());
+  EXPECT_EQ(ReadBytes(path()), sjis("old\r\n追加\r\n"));
+  EXPECT_TRUE(messages().shown().empty());
 }
 
 TEST_F(DataFileRewriteTest, WeekdayBackupNamesAndFailures) {

@@ -149,6 +149,14 @@ TEST_F(TablePageTest, RemarksShortenOnlyTheFirstPageAndNoTitleStartsHigher) {
   EXPECT_NEAR(top, PaperSettings.HeadHeight, 1e-3);
 }
 
+TEST_F(TablePageTest, TheTitleKeepsItsFullWidthBlanks) {
+  TableOptions o = Plain("a", 3, false);
+  o.title = QStringLiteral("　家計簿 ");
+  Draw(o, 1);
+  EXPECT_TRUE(printer().texts().join("").contains(QStringLiteral("　家計簿"))) << printer().texts().join("|").toStdString();
+  EXPECT_FALSE(printer().texts().join("").contains(QStringLiteral("家計簿 ")));
+}
+
 TEST_F(TablePageTest, BadInputDrawsWithoutHanging) {
   QString wide = "h";
   for (int i = 0; i < 10000; ++i) wide += ",c";

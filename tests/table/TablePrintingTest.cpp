@@ -84,4 +84,40 @@ TEST_F(TablePrintingTest, TheWindowReportsUnsupportedSidesAndRestoresFontSizes) 
   EXPECT_TRUE(w.isEnabled());
 }
 
+// A job stops at the page limit and says, once after the job, which row
+// was the last one printed; a job ending on the last page says nothing.
+TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
+  bool stopped = false;
+  int calls = 0;
+  EXPECT_FALSE(ShowPrintDialog());
+  PrintTablePages(0, [&](int16_t, double, double) { return int16_t(++calls > 5000 ? 1 : 0); }, &stopped);
+  EndPrintDocument();
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(calls, kTableMaxPasses);
+  EXPECT_EQ(messages().texts().size(), kTableMaxPasses - 1) << "no prompt after the last page allowed";
+  messages().clear();
+  calls = 0;
+  EXPECT_FALSE(ShowPrintDialog());
+  PrintTablePages(0, [&](int16_t, double, double) { return int16_t(++calls >= kTableMaxPasses ? 1 : 0); }, &stopped);
+  EndPrintDocument();
+  EXPECT_FALSE(stopped);
+  messages().clear();
+
+  TableWindow w;
+  w.Form_Load();
+  ConfirmPrompts = 0;
+  QStringList rows;
+  for (int i = 1; i <= 30000; ++i) rows << QStringLiteral("r%1").arg(i);
+  w.Txt_Data->setPlainText(rows.join(u'\n'));
+  w.Cmd_print_Click();
+  QString lastRow;
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
+    if (op.text.startsWith(u'r')) lastRow = op.text;
+  ASSERT_FALSE(lastRow.isEmpty());
+  EXPECT_NE(lastRow, rows.last());
+  ASSERT_FALSE(messages().texts().isEmpty());
+  EXPECT_EQ(messages().texts().last(), PageLimitMessage(lastRow.mid(1) + QStringLiteral("行目「") + lastRow + u'」'));
+  EXPECT_EQ(messages().texts().count(messages().texts().last()), 1);
+}
+
 }  // namespace

@@ -141,10 +141,41 @@ TEST_F(TableWindowTest, FailedReadAndFailedWriteLeaveEverythingAsItWas) {
   messages().clear();
   w.Cmd_FileWrite_Click();  // the overwrite question gets OK, the save fails
   ASSERT_EQ(messages().texts().size(), 2);
-  EXPECT_TRUE(messages().texts()[0].startsWith("同じファイルがあります、上書きしますか？\r\n"));
+  EXPECT_TRUE(messages().texts()[0].startsWith("同じファイルがあります、上書きしますか？\n"));
   EXPECT_TRUE(messages().texts()[1].contains("taken.csv"));
   EXPECT_EQ(ReadBytes(target + "/inside"), "old");
   EXPECT_TRUE(w.isEnabled());
+}
+
+// A table with a trailing blank row, written and read back in the window,
+// has the same rows; a cancelled save dialog keeps the table's file.
+TEST_F(TableWindowTest, WrittenRowsReadBackWholeAndACancelledSaveKeepsTheFile) {
+  TableWindow& w = Open();
+  EXPECT_FALSE(w.TableChanged());
+  w.Txt_Data->setPlainText(QStringLiteral("a,1\nb,2\n\n"));
+  EXPECT_TRUE(w.TableChanged());
+  const QString path = homeFile("rows.csv");
+  for (int trip = 0; trip < 3; ++trip) {
+    ChooseFile(path);
+    messages().answer(platform::MsgResult::Ok);  // overwrite after the first trip
+    w.Cmd_FileWrite_Click();
+    EXPECT_FALSE(w.TableChanged());
+    w.Txt_Data->clear();
+    w.Cmd_FileRead_Click();
+    EXPECT_EQ(w.Txt_Data->toPlainText(), QStringLiteral("a,1\nb,2\n\n")) << trip;
+    EXPECT_FALSE(w.TableChanged()) << trip;
+  }
+  w.Cmd_FileWrite_Click();  // answered OK
+  EXPECT_EQ(w.TableFilePath, path);
+  platform::FileDialogRequest seen;
+  platform::SetFileDialogHandler([&seen](const platform::FileDialogRequest& r) {
+    seen = r;
+    return std::optional<QString>();
+  });
+  w.Cmd_FileWrite_Click();
+  EXPECT_EQ(w.TableFilePath, path);
+  w.Cmd_FileWrite_Click();
+  EXPECT_EQ(seen.fileName, QStringLiteral("rows.csv"));
 }
 
 TEST_F(TableWindowTest, HelpShowsTheHelpText) {

@@ -68,9 +68,11 @@ TEST(TreeFileFormat, ReaderTakesAnyLineEndAndKeepsUnknownLinesAsItems) {
     EXPECT_EQ(doc.remarks, QStringLiteral("メモ"));
   }
   TreeDocument doc{QStringLiteral("name-from-path"), {}, {}};
-  ParseTreeFile(QByteArray("@KEY=1\r\nplain\r\n"), doc);
+  // Keys count only as written in upper case: "@title=" is an item.
+  ParseTreeFile(QByteArray("@KEY=1\r\n@title=t\r\n@biko=b\r\nplain\r\n"), doc);
   EXPECT_EQ(doc.title, QStringLiteral("name-from-path"));
-  EXPECT_EQ(doc.items, QStringLiteral("@KEY=1\r\nplain\r\n"));
+  EXPECT_EQ(doc.items, QStringLiteral("@KEY=1\r\n@title=t\r\n@biko=b\r\nplain\r\n"));
+  EXPECT_TRUE(doc.remarks.isEmpty());
 }
 
 class TreeFileRead : public RingpadTest {};

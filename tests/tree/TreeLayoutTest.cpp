@@ -22,6 +22,7 @@ TEST_F(TreeTest, MeasuresAtNinePointFollowTheBoxLayout) {
   // Remarks take four character widths, rounded; blanks alone take none.
   EXPECT_EQ(MeasureTree(0, QStringLiteral("注")).remarksHeight, 6);
   EXPECT_EQ(MeasureTree(0, QStringLiteral("  ")).remarksHeight, 0);
+  EXPECT_EQ(MeasureTree(0, QStringLiteral("　")).remarksHeight, 6);  // a full-width blank is text
   PaperSettings.PageWidth = PaperSettings.PageLeft + 45;
   EXPECT_EQ(MeasureTree(0, QString()).boxWidth, 30);
   PaperSettings.FootHeight = PaperSettings.DataHeight + 10;
@@ -51,10 +52,10 @@ TEST(TreeLayout, TopLevelPagesPlaceOverviewThenDetails) {
   const TreePages p = AssignTreePages(levels, TreePaging::TopLevelPages, 3);
   // Overview: root, A, B on 1; C on 2. The early level-2 line lands on the
   // last overview page, counted from 0 there.
-  const std::vector<int> expected = {1, 2, 1, 3, 3, 1, 2, 5, 5};
+  const std::vector<int> expected = {1, 2, 1, 3, 3, 1, 2, 4, 4};
   EXPECT_EQ(p.linePage, expected);
-  // A opens page 3; B opens 4 (no rows); C opens 5.
-  EXPECT_EQ(p.pageCount, 5);
+  // A opens page 3; B, without children, opens none; C opens 4.
+  EXPECT_EQ(p.pageCount, 4);
   // A detail page that overflows goes on with rows of its own; the
   // repeated parent counts as the first row.
   const TreePages q = AssignTreePages({1, 2, 2, 2}, TreePaging::TopLevelPages, 2);
@@ -109,7 +110,8 @@ TEST(TreeLayout, PageRowsMatchTheDefinition) {
       levels.push_back(level);
     }
     for (TreePaging paging : {TreePaging::Continuous, TreePaging::TopLevelPages}) {
-      const TreePages pages = AssignTreePages(levels, paging, 1 + int(random() % 5));
+      const int rowsPerPage = 1 + int(random() % 5);
+      const TreePages pages = AssignTreePages(levels, paging, rowsPerPage);
       size_t total = 0;
       for (int page = 1; page <= pages.pageCount; ++page) {
         std::vector<std::pair<size_t, bool>> expected, actual;
@@ -122,6 +124,7 @@ TEST(TreeLayout, PageRowsMatchTheDefinition) {
         }
         for (const TreeRow& row : pages.rowsOf(page)) actual.push_back({row.line, row.parent});
         ASSERT_EQ(actual, expected) << round << " page " << page;
+        EXPECT_FALSE(actual.empty()) << round << " page " << page << " rows " << rowsPerPage << ": no page holds only its title";
         total += actual.size();
       }
       EXPECT_EQ(total, pages.rows.size());

@@ -1,5 +1,6 @@
 // Tree pages on the recording surface at the bible size.
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <map>
 
@@ -106,8 +107,7 @@ TEST_F(TreeTest, TopLevelPagesRepeatParentsAndDrawNoLevelOneColumn) {
       {"early", "C"},          // the early level-2 line on the last overview page
       {"A", "a1", "a2"},       // A's page starts with A repeated
       {"a2", "a2x"},           // a break between a2 and its child repeats a2
-      {},                      // B has no children
-      {"C", "c1"},
+      {"C", "c1"},             // B has no children: no page of its own
   };
   ASSERT_EQ(pageTexts.size(), expected.size());
   for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(pageTexts[i], expected[i]) << i;
@@ -312,4 +312,42 @@ TEST_F(TreeTest, ThreeRowBoxWrapsItsTextAndThinLinesNarrowTheOutline) {
     ASSERT_EQ(boxes[0].size(), 1u);
     EXPECT_EQ(boxes[0][0].drawWidth, thin ? 1 : 2) << thin;
   }
+}
+
+TEST_F(TreeTest, FullWidthBlanksAreTextInBoxesAndTitle) {
+  setItems({QStringLiteral("　山田,x")});
+  window_->Txt_Title->setText(QStringLiteral("　連絡網 "));
+  print();
+  const auto runs = textRuns();
+  const auto has = [&runs](const QString& text) {
+    return std::any_of(runs.begin(), runs.end(), [&text](const RecordedOp& op) { return op.text == text; });
+  };
+  EXPECT_TRUE(has(QStringLiteral("　山田"))) << "the item's leading full-width blank is printed";
+  EXPECT_TRUE(std::any_of(runs.begin(), runs.end(), [](const RecordedOp& op) {
+    return op.text.endsWith(QStringLiteral("　連絡網"));
+  })) << "only the half-width blank is trimmed from the title";
+  EXPECT_EQ(boxesByPage().at(0).size(), 1u);  // one item at level 0, not indented
+}
+
+// Twenty levels on a page 80 mm wide: boxes from level 7 on keep the last
+// indent that fits, and every page holds rows.
+TEST_F(TreeTest, DeepTreesStayOnThePage) {
+  PaperSettings.DataFontSize = 9;
+  QStringList lines;
+  for (int level = 0; level < 20; ++level) lines << QString(level, QLatin1Char(' ')) + QStringLiteral("L%1").arg(level);
+  setItems(lines);
+  print();
+  const auto pages = boxesByPage();
+  ASSERT_EQ(pages.size(), 2u);
+  for (const auto& boxes : pages) EXPECT_FALSE(boxes.empty()) << "no page holds only its title";
+  double deepest = 0;
+  for (const auto& boxes : pages)
+    for (const RecordedOp& box : boxes) {
+      EXPECT_LE(box.x2, PaperSettings.PageWidth + 1e-9);
+      deepest = std::max(deepest, box.x1);
+    }
+  EXPECT_DOUBLE_EQ(deepest, 8 + 6 * 6);  // (80 - 40) / 6 indents fit
+  for (const RecordedOp& line : printer().opsOf(RecordedOp::Line))
+    EXPECT_LE(std::max(line.x1, line.x2), PaperSettings.PageWidth + 1e-9);
+  EXPECT_EQ(pages[1].size(), 1u);
 }

@@ -85,7 +85,7 @@ TEST_F(TreeWindowTest, SampleListIgnoresDeleteAndTypedLetters) {
   EXPECT_EQ(w.Cmb_Type->currentRow(), 2);
 }
 
-TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelForgetsTheFile) {
+TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelKeepsTheFile) {
   TreeWindow& w = open();
   const QString path = homeFile(QStringLiteral("chart.csv"));
   WriteBytes(path, "old");
@@ -97,9 +97,16 @@ TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelForgetsTheFile) {
   EXPECT_EQ(messages().shown()[0].defaultButton, 2);
   EXPECT_EQ(ReadBytes(path), QByteArray("old"));
 
-  chooseFile(QString());
+  // A cancelled save dialog keeps the file, so that the next one opens at it.
+  platform::FileDialogRequest seen;
+  platform::SetFileDialogHandler([&seen](const platform::FileDialogRequest& r) {
+    seen = r;
+    return std::optional<QString>();
+  });
   w.Cmd_FileWrite->click();
-  EXPECT_TRUE(w.CurrentTreeFile.isEmpty());
+  EXPECT_EQ(w.CurrentTreeFile, path);
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(seen.fileName, QStringLiteral("chart.csv"));
 }
 
 TEST_F(TreeWindowTest, AFailedWriteIsReportedAndKeepsTheOldFile) {

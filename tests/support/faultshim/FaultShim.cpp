@@ -19,14 +19,10 @@
 
 namespace {
 
-const char* Call() {
-  static const char* call = std::getenv("RINGPAD_FAULT_CALL");
-  return call;
-}
-const char* Pattern() {
-  static const char* pattern = std::getenv("RINGPAD_FAULT_PATH");
-  return pattern;
-}
+// Read at every call, so that a child may arm the shim once its window has
+// loaded (to fail a later read of the same file).
+const char* Call() { return std::getenv("RINGPAD_FAULT_CALL"); }
+const char* Pattern() { return std::getenv("RINGPAD_FAULT_PATH"); }
 
 bool Armed(const char* call) { return Call() && Pattern() && std::strcmp(Call(), call) == 0; }
 

@@ -1,0 +1,147 @@
+// The keyboard on the page windows: Tab and Shift+Tab walk every window's
+// fields in reading order, Enter in a one-line entry box adds, and Escape
+// never throws typed text away.
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "core/platform/Codec.h"
+#include "core/ui/VisualTabOrder.h"
+#include "schedule/ScheduleWindow.h"
+#include "todo_memo/TodoWindow.h"
+
+namespace {
+
+class KeyboardTest : public MainWindowTest {
+ protected:
+  PageWindow* showPage(const char* kind) {
+    QString k = QString::fromLatin1(kind);
+    window().ShowPageForm(k);
+    QCoreApplication::processEvents();
+    return window().ActivePageWindow();
+  }
+  void startShown() {
+    Start();
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    messages().clear();  // the first start's version box
+  }
+  // The field that has the focus; a part of a combo box counts as the box.
+  static QWidget* focusedField() {
+    QWidget* w = QApplication::focusWidget();
+    for (QWidget* p = w; p; p = p->parentWidget())
+      if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p)) return p;
+    return w;
+  }
+  static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  static QRect placeIn(QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); }
+};
+
+TEST_F(KeyboardTest, TabWalksEveryPageWindowsFieldsInReadingOrderBothWays) {
+  startShown();
+  for (const char* kind : {"action", "yotei", "tel", "memo", "table", "picture", "yousi", "tree", "gant", "csv"}) {
+    PageWindow* page = showPage(kind);
+    ASSERT_NE(page, nullptr) << kind;
+    QList<QWidget*> fields;
+    for (QWidget* w : VisualTabStops(page))
+      if (w->isEnabled()) fields << w;
+    ASSERT_GT(fields.size(), 2) << kind;
+    fields.first()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(focusedField(), fields.first()) << kind;
+
+    QList<QWidget*> forward{fields.first()};
+    for (int i = 1; i < fields.size(); ++i) {
+      press(Qt::Key_Tab);
+      forward << focusedField();
+    }
+    // Every field once, and each next one below the last or to its right
+    // on the same row: never back up the window.
+    EXPECT_EQ(QSet<QWidget*>(forward.begin(), forward.end()), QSet<QWidget*>(fields.begin(), fields.end())) << kind;
+    for (int i = 1; i < forward.size(); ++i) {
+      const QRect a = placeIn(forward[i - 1], page);
+      const QRect b = placeIn(forward[i], page);
+      const bool sameRow = b.top() < a.bottom() && a.top() < b.bottom();
+      EXPECT_TRUE(b.top() > a.top() || (sameRow && b.left() > a.left()))
+          << kind << ": " << forward[i - 1]->objectName().toStdString() << " (" << a.top() << "," << a.left()
+          << ") then " << forward[i]->objectName().toStdString() << " (" << b.top() << "," << b.left() << ")";
+    }
+    // Shift+Tab goes back the same way.
+    QList<QWidget*> back{focusedField()};
+    for (int i = 1; i < fields.size(); ++i) {
+      press(Qt::Key_Tab, Qt::ShiftModifier);
+      back.prepend(focusedField());
+    }
+    EXPECT_EQ(back, forward) << kind;
+  }
+}
+
+TEST_F(KeyboardTest, TabLeavesTheScheduleDesignListAndShiftTabComesBack) {
+  startShown();
+  auto* schedule = qobject_cast<ScheduleWindow*>(showPage("yotei"));
+  ASSERT_NE(schedule, nullptr);
+  const int design = schedule->Cmb_Type->currentRow();
+  schedule->Cmb_Type->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), schedule->Cmb_Type);
+  press(Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), schedule->Cmb_Type);
+  EXPECT_TRUE(schedule->isAncestorOf(QApplication::focusWidget()));
+  press(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), schedule->Cmb_Type);
+  EXPECT_EQ(schedule->Cmb_Type->currentRow(), design);
+}
+
+// Enter in the to-do item's text adds it, as the add button beside it does;
+// Escape leaves what was typed.
+TEST_F(KeyboardTest, EnterInTheToDoItemAddsItAndEscapeKeepsTheText) {
+  startShown();
+  auto* todo = qobject_cast<TodoWindow*>(showPage("action"));
+  ASSERT_NE(todo, nullptr);
+  const int before = todo->List2->count();
+  todo->Txt_ToDoItem->setFocus();
+  todo->Txt_ToDoItem->setText(QStringLiteral("牛乳を買う"));
+  press(Qt::Key_Escape);
+  EXPECT_EQ(todo->Txt_ToDoItem->text(), QStringLiteral("牛乳を買う"));
+  EXPECT_EQ(window().ActivePageWindow(), todo);
+  press(Qt::Key_Return);
+  ASSERT_EQ(todo->List2->count(), before + 1);
+  bool found = false;
+  for (int i = 0; i < todo->List2->count(); ++i) found |= todo->List2->item(i)->text().contains(QStringLiteral("牛乳を買う"));
+  EXPECT_TRUE(found);
+  // The date box's Enter adds as well.
+  todo->Txt_ToDoItem->setText(QStringLiteral("電話する"));
+  todo->txt_start->setFocus();
+  press(Qt::Key_Enter);
+  EXPECT_EQ(todo->List2->count(), before + 2);
+  // In another display order the add button is off, and so is Enter.
+  todo->cmb_sort->setCurrentIndex(1);
+  messages().clear();
+  todo->Txt_ToDoItem->setFocus();
+  press(Qt::Key_Return);
+  EXPECT_EQ(todo->List2->count(), before + 2);
+}
+
+TEST_F(KeyboardTest, EnterInTheScheduleEntryTextAddsTheEntryAndEscapeKeepsIt) {
+  startShown();
+  auto* schedule = qobject_cast<ScheduleWindow*>(showPage("yotei"));
+  ASSERT_NE(schedule, nullptr);
+  QLineEdit* text = schedule->Cmb_naiyou->lineEdit();
+  ASSERT_NE(text, nullptr);
+  text->setFocus();
+  schedule->Cmb_naiyou->setEditText(QStringLiteral("歯医者"));
+  press(Qt::Key_Escape);
+  EXPECT_EQ(schedule->Cmb_naiyou->currentText(), QStringLiteral("歯医者"));
+  press(Qt::Key_Return);
+  EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join("\n").toStdString();
+  EXPECT_TRUE(platform::FromSjis(ReadBytes(homeFile("diduvuv.txt"))).contains(QStringLiteral(",歯医者")));
+}
+
+}  // namespace
