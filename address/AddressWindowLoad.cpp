@@ -68,6 +68,9 @@ void AddressWindow::Form_Load() {
 
   SelectedLineNumber = -1;
   AddressFilePath = GetIniValueOrDefault(kAddressSection, QStringLiteral("FILE"), AddressFile::DefaultName());
+  // Settings that can be neither read nor written give no name: the default
+  // file is used, as on a first start.
+  if (AddressFilePath.isEmpty()) AddressFilePath = AddressFile::DefaultName();
   if (!AddressFilePath.contains(u'\\') && !AddressFilePath.contains(u'/'))
     AddressFilePath = ProgramFolder + AddressFilePath;
 

@@ -272,6 +272,10 @@ TEST_F(MainWindowTest, StartClearsReadOnlyDataFilesAndKeepsTheLeastWidth) {
 TEST_F(MainWindowTest, UnreadableSettingsAreNamedAndNothingElseIsSaid) {
   QDir().mkpath(homeFile("ringpad.ini"));  // exists, and every read fails
   Start({QStringLiteral("/C:")});
+  for (QString kind : {QStringLiteral("action"), QStringLiteral("tel"), QStringLiteral("memo"), QStringLiteral("table"),
+                       QStringLiteral("picture"), QStringLiteral("yousi"), QStringLiteral("gant"), QStringLiteral("tree"),
+                       QStringLiteral("csv")})
+    window().ShowPageForm(kind);
   EXPECT_EQ(VersionBoxes(messages()), 0);
   ASSERT_EQ(messages().texts().size(), 1) << messages().texts().join("\n").toStdString();
   EXPECT_TRUE(messages().texts()[0].startsWith("「" + homeFile("ringpad.ini") + "」を読み込めませんでした。"));
