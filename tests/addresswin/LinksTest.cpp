@@ -210,6 +210,21 @@ TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
   EXPECT_EQ(w.Txt_Zip->text(), QString());
 }
 
+// A postal program that fails is named with its failure; its clipboard is
+// no answer, and "not found" is not said.
+TEST_F(AddressLinksWindow, AFailingPostalProgramIsToldByName) {
+  platform::SetShellHandler({});
+  WriteBytes(homeFile("jxpostal"), "#!/bin/sh\nexit 3\n");
+  QFile::setPermissions(homeFile("jxpostal"), QFile::permissions(homeFile("jxpostal")) | QFile::ExeOwner);
+  AddressWindow& w = Open();
+  platform::ClipboardSetText(QStringLiteral("100-0001 コピーしておいた文"));
+  w.Txt_Zip->setText(QStringLiteral("100-0001"));
+  w.Txt_Address1->clear();
+  w.Cmd_zip[0]->click();
+  EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("「jxpostal」がエラーで終了しました(終了コード 3)。\r\n")});
+  EXPECT_EQ(w.Txt_Address1->text(), QString());
+}
+
 TEST_F(AddressLinksWindow, HelpBox) {
   AddressWindow& w = Open();
   w.Cmd_help->click();
