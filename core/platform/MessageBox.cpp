@@ -79,8 +79,10 @@ void QuietWriteFailuresIn(const QString& folder) {
 }
 
 bool WriteFailuresQuietIn(const QString& path) {
-  if (quietFolder().isEmpty()) return false;
-  return QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath())).startsWith(quietFolder());
+  if (quietFolder().isEmpty() || path.isEmpty()) return false;
+  // A name shown without a folder is one in the current folder.
+  const QString absolute = QDir::current().absoluteFilePath(QDir::fromNativeSeparators(path));
+  return QDir::toNativeSeparators(QDir::cleanPath(absolute)).startsWith(quietFolder());
 }
 
 MsgResult ShowMessage(const MessageRequest& request) {
@@ -90,7 +92,7 @@ MsgResult ShowMessage(const MessageRequest& request) {
     QString named = request.text.left(request.text.indexOf(failedWrite));
     if (named.startsWith(u'「')) named = named.mid(1);
     named.chop(named.endsWith(u'」') || named.endsWith(u' ') ? 1 : 0);
-    if (named.startsWith(quietFolder())) return MsgResult::Ok;
+    if (WriteFailuresQuietIn(named)) return MsgResult::Ok;
   }
   if (messageHandler()) return messageHandler()(request);
   return showReal(request);

@@ -43,7 +43,7 @@ QString UnwritableProgramFolderMessage(const QString& folder) {
                         "このフォルダでは、予定やメモなどのデータと設定を保存できません。\r\n\r\n"
                         "書き込めるフォルダにプログラムを置くか、環境変数 RINGPAD_HOME に"
                         "書き込めるフォルダを指定して起動してください。")
-      .arg(QDir::toNativeSeparators(folder));
+      .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
 }
 
 bool SettingsFileUnreadable() {

@@ -309,10 +309,11 @@ TEST_F(MainWindowTest, ALinkedBackupFolderIsToldOnceAndLeftAlone) {
 // writes and locks of its files are not told again one by one; others are.
 TEST_F(MainWindowTest, WriteFailuresInAFolderToldUnwritableAreNotToldAgain) {
   EXPECT_TRUE(FolderWritable(home()));
-  EXPECT_TRUE(UnwritableProgramFolderMessage(home()).contains(QDir::toNativeSeparators(home())));
+  EXPECT_TRUE(UnwritableProgramFolderMessage(home()).contains("「" + QDir::cleanPath(home()) + "」"));
   platform::QuietWriteFailuresIn(home());
   platform::ShowMessage(platform::SaveFailureMessage(homeFile("diduvuv.txt"), "Read-only file system"));
   platform::ShowMessage(platform::LockFailureMessage(homeFile("bak/vidazu3.txt"), "Read-only file system"));
+  platform::ShowMessage(platform::LockFailureMessage("diduvuv.txt", "Read-only file system"));  // the current folder
   EXPECT_TRUE(platform::WriteFailuresQuietIn(homeFile("bak/vidazu3.txt")));
   EXPECT_TRUE(messages().texts().isEmpty());
   platform::ShowMessage(platform::SaveFailureMessage("/elsewhere/x.txt", "Read-only file system"));
