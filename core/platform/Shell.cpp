@@ -22,12 +22,7 @@ ShellHandler& shellHandler() {
   return h;
 }
 
-ProgramRunResult& lastRun() {
-  static ProgramRunResult r;
-  return r;
-}
-
-bool runAndWaitReal(const ShellAction& action) {
+bool runAndWaitReal(const ShellAction& action, ProgramRunResult& run) {
   QProcess process;
   process.setProgram(action.program);
   process.setArguments(action.arguments);
@@ -42,25 +37,30 @@ bool runAndWaitReal(const ShellAction& action) {
   });
   process.start();
   if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) {
-    lastRun().error = process.errorString();
+    run.error = process.errorString();
     return false;
   }
   // The program's windows repaint and take input while the companion runs.
   loop.exec();
-  lastRun().crashed = process.exitStatus() == QProcess::CrashExit;
-  lastRun().exitCode = process.exitCode();
+  run.started = true;
+  run.crashed = process.exitStatus() == QProcess::CrashExit;
+  run.exitCode = process.exitCode();
   return true;
 }
 
-bool perform(const ShellAction& action) {
+// A recorded action counts as started and ended well; run, when given,
+// receives how a program that was waited for ended.
+bool perform(const ShellAction& action, ProgramRunResult* run = nullptr) {
   if (shellHandler()) {
     shellHandler()(action);
+    if (run) run->started = true;
     return true;
   }
+  ProgramRunResult unused;
   switch (action.kind) {
     case ShellActionKind::StartProgram:
       return QProcess::startDetached(action.program, action.arguments, QDir::currentPath());
-    case ShellActionKind::RunAndWait: return runAndWaitReal(action);
+    case ShellActionKind::RunAndWait: return runAndWaitReal(action, run ? *run : unused);
     case ShellActionKind::OpenUrl: return QDesktopServices::openUrl(action.url);
   }
   return false;
@@ -283,9 +283,9 @@ ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& ar
   action.program = programPath(program);
   action.arguments = arguments;
   action.windowStyle = windowStyle;
-  lastRun() = ProgramRunResult();
-  lastRun().started = perform(action);
-  return lastRun();
+  ProgramRunResult run;
+  perform(action, &run);
+  return run;
 }
 
 bool OpenDocumentOrSayNot(const QString& path) {
