@@ -1,5 +1,7 @@
 #include "Launcher.h"
 
+#include <QDir>
+
 #include "core/platform/CompanionProgram.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Shell.h"
@@ -44,6 +46,9 @@ void RunLauncherItem(const QString& caption) {
 void ShowCompanionMissingNotice(const QString& invitation, const QString& programName) {
   const QString br = QStringLiteral("\r\n");
   platform::ShowMessage(invitation + br + br + QStringLiteral("「") + programName +
-                            QStringLiteral("」が見つからないため、起動できません。") + br,
+                            QStringLiteral("」が見つからないため、起動できません。") + br +
+                            // The program folder may be the per-user data folder, not the
+                            // executable's: the notice says where the program goes.
+                            QStringLiteral("置き場所：") + QDir::toNativeSeparators(QDir::cleanPath(ProgramFolder)) + br,
                         platform::MsgButtons::Ok, platform::MsgIcon::None);
 }
