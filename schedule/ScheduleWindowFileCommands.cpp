@@ -8,6 +8,7 @@
 #include "CurrentScheduleFile.h"
 #include "ForeignScheduleBytes.h"
 #include "HolidayLines.h"
+#include "core/ui/HelpPage.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
 #include "ScheduleCsvExport.h"
@@ -53,9 +54,7 @@ QString HelpText() {
       QStringLiteral("　　入力日と同じ日を一覧で選択しておくと、選択行の下に予定を追加できます。"),
       QStringLiteral("　　一覧で選択した日と入力した日が違うときは、入力した日の最後に追加されます。"),
       QString(),
-      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。"),
-      // The help named is the one that exists, not the original's readme.txt.
-      QFileInfo(HomePageAddress()).fileName() + QStringLiteral("にも多少の説明は書いてあります。"),
+      MoreHelpLine() + QStringLiteral("。"),
       QString(),
   }
       .join(kCrLf);

@@ -9,6 +9,7 @@
 #include "ToDoScheduleEntries.h"
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
+#include "core/ui/HelpPage.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
@@ -111,16 +112,15 @@ void TodoWindow::Cmd_help_Click() {
   const QStringList lines = {
       QStringLiteral("１．カレンダーをダブルクリックすると、大きなカレンダーで予定入力できます(jxcalpad必要)"),
       QString(),
-      QStringLiteral("２．Zurura DoRoの内容を予定に反映したいときは、カレンダーにドラッグドロップしてください"),
+      QStringLiteral("２．ToDoの内容を予定に反映したいときは、カレンダーにドラッグドロップしてください"),
       QStringLiteral("　　予定の削除は「予定表」画面でお願いします"),
       QString(),
-      QStringLiteral("３．jxちゃんマークをカレンダーにドラッグドロップすると、記入内容だけが予定に反映します"),
+      QStringLiteral("３．記入欄の横のメモの絵をカレンダーにドラッグドロップすると、記入内容だけが予定に反映します"),
       QString(),
       QStringLiteral("４．[Shift]キーを押してＴＯＤＯをクリックすると、ＴＯＤＯ項目を一度に複数選択できます。"),
       QStringLiteral("　　[Ctrl]キーを押してＴＯＤＯをクリックすると、離れた項目を選択できます。"),
       QString(),
-      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください"),
-      QStringLiteral("readme.txtにも多少の説明は書いてあります"),
+      MoreHelpLine(),
       QString(),
   };
   platform::ShowMessage(lines.join(u'\n') + u'\n', platform::MsgButtons::Ok, platform::MsgIcon::Information);

@@ -14,7 +14,7 @@
 #include "core/settings/AppGlobals.h"
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString());
+  setWindowTitle(QStringLiteral("印刷"));
   Chk_kakunin_msg = new QCheckBox(QStringLiteral("印刷確認メッセージボックス表示"), this);
   Combo1 = new QComboBox(this);
   const char* captions[] = {"ｷｬﾝｾﾙ", "印刷", "印刷イメージ"};

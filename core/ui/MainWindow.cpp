@@ -1,3 +1,4 @@
+#include "HelpPage.h"
 #include "MainWindow.h"
 
 #include <QAction>
@@ -165,8 +166,8 @@ void MainWindow::mnu_Version_Click() {
 
 void MainWindow::mnu_lunch_Click(int index) { RunLauncherItem(mnu_lunch[index]->text()); }
 
-void MainWindow::mnu_home_Click() { platform::OpenLocalDocument(HomePageAddress()); }
-void MainWindow::mnu_home_2_Click() { platform::OpenLocalDocument(HomePageAddress()); }
+void MainWindow::mnu_home_Click() { ShowHelpDocument(); }
+void MainWindow::mnu_home_2_Click() { ShowHelpDocument(); }
 
 void MainWindow::mnu_option_Click() {
   QString kind = QStringLiteral("option");

@@ -10,8 +10,8 @@
 
 class QPushButton;
 
-// Why a window is asked to close, numbered as the original platform numbers
-// the reasons.
+// Why a window is asked to close. The numbers are those Windows gives the
+// reasons, which the page windows' close checks compare with.
 enum class UnloadMode : int16_t {
   ControlMenu = 0,  // close box or system menu
   Code = 1,

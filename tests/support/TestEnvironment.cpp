@@ -1,3 +1,5 @@
+#include "core/settings/WeekdayBackup.h"
+#include "core/platform/MessageBox.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -50,6 +52,9 @@ void RingpadTest::SetUp() {
 }
 
 void RingpadTest::TearDown() {
+  // Notices given once per run start again with the next test.
+  platform::QuietWriteFailuresIn(QString());
+  ForgetLinkedBackupFolderNotice();
   platform::SetFileDialogHandler({});
   SetSearchKeyDialogHandler({});
   messages_.reset();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "core/ui/HelpPage.h"
 #include "TodoTestSupport.h"
 #include "core/platform/FileDialog.h"
 #include "core/ui/VersionBox.h"
@@ -228,7 +229,7 @@ TEST_F(TodoFileTest, WriteNoticeAndUsageNotes) {
   const QString help = messages().shown()[1].text;
   EXPECT_EQ(messages().shown()[1].icon, platform::MsgIcon::Information);
   EXPECT_TRUE(help.startsWith(QStringLiteral("１．カレンダーをダブルクリックすると、大きなカレンダーで予定入力できます(jxcalpad必要)\n\n２．")));
-  EXPECT_TRUE(help.contains(QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください\n")));
-  EXPECT_TRUE(help.endsWith(QStringLiteral("readme.txtにも多少の説明は書いてあります\n\n")));
+  EXPECT_TRUE(help.contains(QStringLiteral("\n２．ToDoの内容を予定に反映したいときは、")));
+  EXPECT_TRUE(help.endsWith(MoreHelpLine() + QStringLiteral("\n\n")));
   EXPECT_TRUE(ReadBytes(homeFile(QStringLiteral("VIDAZU.txt"))).size() > 0);
 }
