@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/text/CsvLine.h"
@@ -153,8 +154,7 @@ bool ReadTableFileLines(const QString& path, QStringList& lines, QString& messag
     message = platform::ReadFailureMessage(path, reason);
     return false;
   }
-  lines.clear();
-  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  lines = platform::DecodeTextLines(content);
   return true;
 }
 
