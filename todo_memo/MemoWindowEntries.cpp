@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "LineItemList.h"
 #include "DataFiles.h"
 #include "MemoFile.h"
 #include "MemoWindow.h"
@@ -50,8 +51,7 @@ QStringList PartLines(const QStringList& lines, int start) {
 int MemoWindow::selectedIndex() const { return List1->currentRow(); }
 
 int MemoWindow::startLineOf(int index) const {
-  const QListWidgetItem* item = List1->item(index);
-  return item ? item->data(StartLineRole).toInt() : 0;
+  return List1->itemData().value(index);
 }
 
 QStringList MemoWindow::currentBlock() const {
@@ -177,7 +177,7 @@ void MemoWindow::updateEntry() {
 void MemoWindow::deleteEntry() {
   const int selected = selectedIndex();
   if (selected < 0) return Tell(kChooseItem);
-  if (!Ask(QStringLiteral("「") + List1->item(selected)->text() + QStringLiteral("」を削除します"))) return;
+  if (!Ask(QStringLiteral("「") + List1->text(selected) + QStringLiteral("」を削除します"))) return;
   const int start = startLineOf(selected);
   if (!changeShownFile([&](QStringList& lines) { lines = memo::RemovePart(lines, start); return true; })) return;
   ShownEntryIndex = -1;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 
+#include "LineItemList.h"
 #include "DataFiles.h"
 #include "MemoWindow.h"
 #include "core/platform/FileDialog.h"

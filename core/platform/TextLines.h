@@ -22,6 +22,11 @@ bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nul
 // are not the file's: false, with the reason in *error when given.
 bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line,
                      QString* error = nullptr);
+// Whether the file holds exactly these lines (as ReadTextLines would give
+// them), read piece by piece without keeping them: a window that already
+// holds a large file's lines checks it is unchanged at no further memory.
+// False on a failed read, with the reason in *error when given.
+bool FileHoldsLines(const QString& path, const QStringList& lines, bool& holds, QString* error = nullptr);
 // Reads a whole file. Every read is checked: a failing disk or network share
 // gives false with the reason in *error, never a short content that looks
 // like success. A folder is not a file.

@@ -110,7 +110,7 @@ TEST_F(TodoTest, AddUpdateAndDeleteWriteTheFile) {
   EXPECT_EQ(ToDoLines().value(3), added);
   EXPECT_EQ(ListTexts(w).value(3), added);
   EXPECT_EQ(w.List2->currentRow(), 3);
-  EXPECT_EQ(w.List2->selectedItems().size(), 1);
+  EXPECT_EQ(w.List2->selectedRowCount(), 1);
   EXPECT_TRUE(w.Txt_ToDoItem->text().isEmpty());
 
   // Show, then update with a new date.
@@ -183,7 +183,7 @@ TEST_F(TodoTest, MarksLevelsImportanceAndMovesOnTheSelection) {
   Select(w, {1, 2});
   w.Cmd_Update[4]->click();  // ↑
   EXPECT_EQ(ToDoLines(), QStringList({"□ b", "□ c", "■ a"}));
-  EXPECT_EQ(w.List2->selectedItems().size(), 2);
+  EXPECT_EQ(w.List2->selectedRowCount(), 2);
 
   Select(w, {0});
   QStringList seen;
