@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 
-#include "LineItemList.h"
 #include "DataFiles.h"
 #include "MemoWindow.h"
 #include "core/platform/FileDialog.h"
