@@ -88,9 +88,11 @@ inline bool CardLayout(const uint8_t* data, size_t size) {
 
 inline bool PhotoSideFile(const uint8_t* data, size_t size) {
   const PhotoSidecar read = ReadPhotoSidecar(FileBytes(data, size));
-  auto within = [](int index, int count) { return index == PhotoSidecar::kUnchanged || (index >= 0 && index < count); };
+  // -1 is a list's "nothing chosen"; the picture-only flag is 0 or 1.
+  auto within = [](int index, int count) { return index == PhotoSidecar::kUnchanged || (index >= -1 && index < count); };
   if (!within(read.fit, kPhotoFitCount) || !within(read.scale, kPhotoScaleCount) ||
-      !within(read.anchor, kPhotoAnchorCount) || !within(read.pictureOnly, 2))
+      !within(read.anchor, kPhotoAnchorCount) ||
+      !(read.pictureOnly == PhotoSidecar::kUnchanged || read.pictureOnly == 0 || read.pictureOnly == 1))
     return false;
   if (HasLineEnd(read.title)) return false;
   const PhotoSidecar again = ReadPhotoSidecar(
