@@ -43,7 +43,7 @@ QStringList Utf8TextLines(const QByteArray& content);
 // else as code page 932. Lines end at CR LF, LF or a lone CR.
 QStringList DecodeTextLines(const QByteArray& content);
 // The bytes of lines for a file that was UTF-8: each line UTF-8 with CR LF,
-// after a byte order mark when the original began with one.
+// after a byte order mark when the file being replaced began with one.
 QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark);
 inline bool HasUtf8ByteOrderMark(const QByteArray& content) { return content.startsWith("\xEF\xBB\xBF"); }
 
