@@ -365,6 +365,18 @@ QString Remainder(const QStringList& lines, const QString& end) {
   return out;
 }
 
+const std::map<QString, const QString Fields::*>& FieldOfKey() {
+  static const std::map<QString, const QString Fields::*> fields = {
+      {u"TOP"_s, &Fields::top},           {u"ZIP"_s, &Fields::zip},           {u"ADDRESS1"_s, &Fields::address1},
+      {u"ADDRESS2"_s, &Fields::address2}, {u"OFFICE"_s, &Fields::office},     {u"ID"_s, &Fields::id},
+      {u"KANA"_s, &Fields::kana},         {u"NAME"_s, &Fields::name},         {u"TEL"_s, &Fields::tel},
+      {u"FAX"_s, &Fields::fax},           {u"E-MAIL"_s, &Fields::mail},       {u"MAIL"_s, &Fields::mail},
+      {u"URL"_s, &Fields::url},           {u"DATE"_s, &Fields::date},         {u"POST"_s, &Fields::post},
+      {u"SHOPDATE"_s, &Fields::shopDate}, {u"SHOPTIME"_s, &Fields::shopTime}, {u"SHOPMICHI"_s, &Fields::shopMichi},
+      {u"SHOPCAR"_s, &Fields::shopCar},   {u"施設"_s, &Fields::facilities},   {u"予算"_s, &Fields::budget}};
+  return fields;
+}
+
 QString Select(const QString& key, const QStringList& lines, const Fields& f) {
   if (key.isEmpty()) return Remainder(lines, u" "_s);
   if (key == u"CRLF"_s) return Remainder(lines, u"\r\n"_s);
@@ -374,16 +386,15 @@ QString Select(const QString& key, const QStringList& lines, const Fields& f) {
         {u"甘味処"_s, u"菓子軽食"_s}, {u"中華料理"_s, u"中"_s}, {u"肉料理"_s, u"肉"_s},   {u"スパゲッティ"_s, u"パスタ"_s}};
     return map.value(TrimBlanks(f.shopCategory), f.shopCategory);
   }
-  const std::map<QString, const QString*> fields = {
-      {u"TOP"_s, &f.top},           {u"ZIP"_s, &f.zip},           {u"ADDRESS1"_s, &f.address1},
-      {u"ADDRESS2"_s, &f.address2}, {u"OFFICE"_s, &f.office},     {u"ID"_s, &f.id},
-      {u"KANA"_s, &f.kana},         {u"NAME"_s, &f.name},         {u"TEL"_s, &f.tel},
-      {u"FAX"_s, &f.fax},           {u"E-MAIL"_s, &f.mail},       {u"MAIL"_s, &f.mail},
-      {u"URL"_s, &f.url},           {u"DATE"_s, &f.date},         {u"POST"_s, &f.post},
-      {u"SHOPDATE"_s, &f.shopDate}, {u"SHOPTIME"_s, &f.shopTime}, {u"SHOPMICHI"_s, &f.shopMichi},
-      {u"SHOPCAR"_s, &f.shopCar},   {u"施設"_s, &f.facilities},   {u"予算"_s, &f.budget}};
-  const auto it = fields.find(key);
-  return it == fields.end() ? QString() : *it->second;
+  const auto it = FieldOfKey().find(key);
+  return it == FieldOfKey().end() ? QString() : f.*(it->second);
+}
+
+// The value as a caller sees it: no trailing slash except on the URL, no
+// outer blanks.
+QString FinishedValue(const QString& upperKey, QString value) {
+  if (upperKey != u"URL"_s && value.endsWith(u'/')) value.chop(1);
+  return TrimBlanks(value);
 }
 
 // Every line of the text taken apart, and what was left of the lines.
@@ -430,20 +441,16 @@ ParsedAddressText ParseEveryLine(const QString& text) {
 
 }  // namespace
 
-QString ParseAddressText(const QString& text, const QString& key) {
-  // The clipboard button asks for a dozen boxes of the same text in turn:
-  // the text is taken apart once and each box picks its field.
-  thread_local QString lastText;
-  thread_local std::optional<ParsedAddressText> lastParsed;
-  if (!lastParsed || text.size() != lastText.size() || text != lastText) {
-    lastParsed = ParseEveryLine(text);
-    lastText = text;
-  }
-  const QString upperKey = key.toUpper();
-  QString value = Select(upperKey, lastParsed->lines, lastParsed->fields);
-  if (upperKey != u"URL"_s && value.endsWith(u'/')) value.chop(1);
-  return TrimBlanks(value);
+AddressTextFields::AddressTextFields(const QString& text) {
+  const ParsedAddressText parsed = ParseEveryLine(text);
+  for (const QString& key : {u""_s, u"CRLF"_s, u"SHOPCATEGORY"_s})
+    values_.insert(key, FinishedValue(key, Select(key, parsed.lines, parsed.fields)));
+  for (const auto& [key, field] : FieldOfKey()) values_.insert(key, FinishedValue(key, parsed.fields.*field));
 }
+
+QString AddressTextFields::value(const QString& key) const { return values_.value(key.toUpper()); }
+
+QString ParseAddressText(const QString& text, const QString& key) { return AddressTextFields(text).value(key); }
 
 void ShowClipboardParserHelp(const QString& subject, const QString& firstLineField) {
   const QStringList rows = {

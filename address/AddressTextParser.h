@@ -1,7 +1,7 @@
 #pragma once
 // Taking pasted free text (a mail signature, a web page's address block, a
-// shop listing) apart by rules and returning one field of it. Every call parses
-// the whole text afresh, so calls for different keys are independent.
+// shop listing) apart by rules and returning one field of it.
+#include <QHash>
 #include <QString>
 
 // The value of one field of the text. Keys, compared without regard to case:
@@ -10,6 +10,18 @@
 // "CRLF" gives the lines no rule took, each ended by CR LF, and the empty key
 // the same lines each followed by a blank. Any other key gives "".
 QString ParseAddressText(const QString& text, const QString& key);
+
+// Every field of one text, parsed once: value(key) gives what
+// ParseAddressText(text, key) gives, so a caller filling many boxes from one
+// paste parses it once rather than once per box.
+class AddressTextFields {
+ public:
+  explicit AddressTextFields(const QString& text);
+  QString value(const QString& key) const;
+
+ private:
+  QHash<QString, QString> values_;
+};
 
 // Explains the clipboard button: what to copy (subject) and what the first
 // copied line becomes (firstLineField).

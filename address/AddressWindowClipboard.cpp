@@ -20,7 +20,9 @@ void AddressWindow::cmd_clipboard_Click() {
       {"NAME", Txt_Name}, {"KANA", Txt_Kana},         {"ID", Txt_No},             {"MAIL", Txt_Mail},
       {"TEL", Txt_Tel},   {"FAX", Txt_Fax},           {"POST", txt_post},         {"URL", Txt_Bikou[3]},
   };
-  for (const auto& [key, box] : boxes) box->setText(ParseAddressText(text, QString::fromLatin1(key)));
+  // The text is taken apart once; every box picks its field.
+  const AddressTextFields fields(text);
+  for (const auto& [key, box] : boxes) box->setText(fields.value(QString::fromLatin1(key)));
   // What no rule placed goes to the remarks, so nothing pasted is lost.
-  SetBikouText(2, ParseAddressText(text, QString()));
+  SetBikouText(2, fields.value(QString()));
 }

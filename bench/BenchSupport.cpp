@@ -1,9 +1,16 @@
 #include "BenchSupport.h"
 
+#include <malloc.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
+#include <string>
 
 #include "core/platform/FileDialog.h"
+#include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
@@ -49,6 +56,45 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
+}
+
+namespace {
+long long BenchStatusBytes(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(field, 0) == 0) return std::stoll(line.substr(std::string(field).size())) * 1024;
+  return 0;
+}
+}  // namespace
+
+long long ResidentMemoryBytes() { return BenchStatusBytes("VmRSS:"); }
+
+void ResetPeakMemory() {
+  malloc_trim(0);
+  std::ofstream clear("/proc/self/clear_refs");
+  clear << "5";
+}
+
+void ReportPeakMemory(benchmark::State& state, long long before, qint64 fileBytes) {
+  const double peak = double(BenchStatusBytes("VmHWM:") - before);
+  state.counters["file_MB"] = double(fileBytes) / 1e6;
+  state.counters["peak_MB"] = peak / 1e6;
+  state.counters["peak_per_file"] = peak / double(fileBytes);
+}
+
+void PrepareBenchWindowHome(const QString& path) {
+  qputenv("RINGPAD_HOME", path.toLocal8Bit());
+  QDir::setCurrent(path);
+  QDir().mkpath(BackupFolder);
+  platform::SetMessageHandler([](const platform::MessageRequest&) { return platform::MsgResult::Ok; });
+}
+
+qint64 WriteBenchDataFile(const QString& name, const QByteArray& bytes) {
+  QFile file(ProgramFolder + name);
+  file.open(QIODevice::WriteOnly);
+  file.write(bytes);
+  return bytes.size();
 }
 
 BenchProgramHome::BenchProgramHome() {

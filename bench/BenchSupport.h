@@ -22,3 +22,43 @@ struct BenchProgramHome {
   BenchProgramHome();
   QTemporaryDir dir;
 };
+
+// Peak memory of one step as a ratio to a file's size: ResetPeakMemory()
+// before the step makes the peak start from what is resident now (memory
+// freed earlier handed back first), and ReportPeakMemory() after it sets the
+// counters file_MB, peak_MB and peak_per_file from the peak above `before`.
+long long ResidentMemoryBytes();  // VmRSS
+void ResetPeakMemory();
+void ReportPeakMemory(benchmark::State& state, long long before, qint64 fileBytes);
+
+// A program folder for a window opened on one large data file: made the
+// current folder, every message answered OK, and a window of the kind opened
+// once on its sample file first, so that what Qt sets up once per program
+// (fonts, styles) is not counted against the file.
+void PrepareBenchWindowHome(const QString& path);
+template <typename Window>
+struct BenchWindowHome : BenchProgramHome {
+  BenchWindowHome() {
+    PrepareBenchWindowHome(dir.path());
+    Window warm;
+    warm.Form_Load();
+  }
+};
+// Writes the data file into the program folder; its size in bytes.
+qint64 WriteBenchDataFile(const QString& name, const QByteArray& bytes);
+
+// Opens the window as the main window does (load, then activation) and
+// reports the peak memory of it as a ratio to the file's size.
+template <typename Window>
+void MeasureWindowOpening(benchmark::State& state, qint64 fileBytes) {
+  long long before = 0;
+  for (auto _ : state) {
+    ResetPeakMemory();
+    before = ResidentMemoryBytes();
+    Window window;
+    window.Form_Load();
+    window.Form_Activate();
+    benchmark::DoNotOptimize(window);
+  }
+  ReportPeakMemory(state, before, fileBytes);
+}

@@ -11,6 +11,7 @@
 #include "todo_memo/DataFiles.h"
 #include "todo_memo/MemoFile.h"
 #include "todo_memo/MemoTools.h"
+#include "todo_memo/MemoWindow.h"
 
 namespace {
 
@@ -78,8 +79,32 @@ void BM_SearchToTheEnd(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(memo::FindLine(ReadLines(file.path), QStringLiteral("NOWHERE"), 0));
 }
 
+// A memo file of 1,000,000 lines (entries of a title, two font lines and
+// twenty body lines of 27 bytes, some 27 MB) opened in the memo window:
+// weekday backup, index and the first entry shown. Peak memory above what the
+// process held before, as a ratio to the file's size, should stay under three.
+QByteArray MillionLineMemoBytes() {
+  QByteArray bytes;
+  bytes.reserve(28 * 1000000);
+  for (int line = 0; line < 1000000;) {
+    bytes += platform::ToSjis(
+        QStringLiteral("@TITLE(03-10-2009 08:30:00)=メモ%1\r\n@FONTNAME=ＭＳ 明朝\r\n@FONTSIZE=9\r\n").arg(line));
+    line += 3;
+    for (int i = 0; i < 20 && line < 1000000; ++i, ++line)
+      bytes += platform::ToSjis(QStringLiteral("メモ本文の行です。%1\r\n").arg(line, 7, 10, QChar(u'0')));
+  }
+  return bytes;
+}
+
+void BM_OpenMillionLinesInTheWindow(benchmark::State& state) {
+  static BenchWindowHome<MemoWindow> home;
+  static const qint64 size = WriteBenchDataFile(QStringLiteral("dudezu.txt"), MillionLineMemoBytes());
+  MeasureWindowOpening<MemoWindow>(state, size);
+}
+
 }  // namespace
 
+BENCHMARK(BM_OpenMillionLinesInTheWindow)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ReflowOneLongLine)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchToTheEnd)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadIndex)->Arg(1280)->Arg(2560)->Arg(5120)->Unit(benchmark::kMillisecond);

@@ -6,8 +6,6 @@
 // read (bytes read over the file's size: the weekday backup reads it once,
 // the code page check once, and the month list takes the check's bytes) and
 // how often the month list was built.
-#include <malloc.h>
-
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -27,26 +25,10 @@ namespace {
 
 constexpr int kLines = 1000000;
 
-// Resident memory now and at its peak, in bytes.
-long long StatusBytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind(field, 0) == 0) return std::stoll(line.substr(std::string(field).size())) * 1024;
-  return 0;
-}
-// Makes the peak start again from what is resident now, after memory that
-// was freed is handed back, so that it does not hide the next peak.
-void ResetPeak() {
-  malloc_trim(0);
-  std::ofstream clear("/proc/self/clear_refs");
-  clear << "5";
-}
-
 // Starts a peak measurement; what the process holds now.
 long long StartPeak() {
-  ResetPeak();
-  return StatusBytes("VmRSS:");
+  ResetPeakMemory();
+  return ResidentMemoryBytes();
 }
 
 struct MillionLineSchedule {
@@ -78,12 +60,7 @@ MillionLineSchedule& Schedule() {
   return schedule;
 }
 
-void Report(benchmark::State& state, long long before) {
-  const double peak = double(StatusBytes("VmHWM:") - before);
-  state.counters["file_MB"] = double(Schedule().size) / 1e6;
-  state.counters["peak_MB"] = peak / 1e6;
-  state.counters["peak_per_file"] = peak / double(Schedule().size);
-}
+void Report(benchmark::State& state, long long before) { ReportPeakMemory(state, before, Schedule().size); }
 
 void BM_ReadMillionLines(benchmark::State& state) {
   Schedule();

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/text/CsvLine.h"
@@ -52,15 +53,14 @@ QByteArray WriteGanttFile(const GanttChartData& c) {
 
 GanttFileContent ReadGanttFile(const QByteArray& bytes) {
   GanttFileContent c;
-  QList<QByteArray> raw = platform::SplitLines(bytes);
+  QStringList raw = platform::DecodeTextLines(bytes);
   // The writer always ends with a CR LF of its own; after an empty remark
   // text that makes an empty last line which is not part of the chart.
   if (!raw.isEmpty() && raw.last().isEmpty()) raw.removeLast();
   QStringList data;
   QStringList remarks;
   const QString header = GanttFileHeader();
-  for (const QByteArray& bytesOfLine : raw) {
-    const QString line = platform::FromSjis(bytesOfLine);
+  for (const QString& line : raw) {
     QString key, param, value;
     // Keys count only as written by the program; "@title=" is a task line.
     ParseParamItem(line, key, param, value);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
@@ -30,13 +31,12 @@ QByteArray TreeFileBytes(const TreeDocument& doc) {
 }
 
 void ParseTreeFile(const QByteArray& content, TreeDocument& doc) {
-  const QList<QByteArray> raw = platform::SplitLines(content);
+  const QStringList raw = platform::DecodeTextLines(content);
   QStringList items;
   QStringList remarks;
   bool sawRemark = false;
   QString title = doc.title;
-  for (const QByteArray& bytes : raw) {
-    const QString line = platform::FromSjis(bytes);
+  for (const QString& line : raw) {
     QString key, param, value;
     ParseParamItem(line, key, param, value);
     if (key == QLatin1String("TITLE")) {

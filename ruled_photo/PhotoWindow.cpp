@@ -206,10 +206,11 @@ bool PhotoWindow::LoadPhotoFile(const QString& path) {
     return false;
   }
   Busy busy(this);
-  const QImage picture = LoadPicture(path);
+  QString refusal;
+  const QImage picture = LoadPicture(path, &refusal);
   // A file that is no picture leaves the previous picture, title and text.
   if (picture.isNull()) {
-    ShowMessage(PictureReadFailureText(FileNameOfPath(path)), MsgButtons::Ok, MsgIcon::Exclamation);
+    ShowMessage(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
   CurrentPicturePath = path;

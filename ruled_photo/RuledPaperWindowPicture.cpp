@@ -43,9 +43,10 @@ void RuledPaperWindow::showPicture(const QImage& picture) {
 }
 
 bool RuledPaperWindow::loadPictureFile(const QString& path) {
-  const QImage picture = LoadPicture(path);
+  QString refusal;
+  const QImage picture = LoadPicture(path, &refusal);
   if (picture.isNull()) {
-    platform::ShowMessage(PictureReadFailureText(FileNameOfPath(path)));
+    platform::ShowMessage(refusal);
     return false;
   }
   showPicture(picture);

@@ -1,26 +1,11 @@
 #include "ForeignScheduleBytes.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
-
-ScheduleBytes ClassifyScheduleBytes(const QByteArray& content) {
-  if (platform::SurvivesCodePageRoundTrip(content)) return ScheduleBytes::CodePage932;
-  QStringDecoder decoder(QStringDecoder::Utf8);
-  const QString text = decoder.decode(content);
-  return decoder.hasError() ? ScheduleBytes::Foreign : ScheduleBytes::Utf8;
-}
-
-QStringList Utf8Lines(const QByteArray& content) {
-  const QByteArray body = content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
-  QStringList lines;
-  for (const QByteArray& line : platform::SplitLines(body)) lines.append(QString::fromUtf8(line));
-  return lines;
-}
 
 QString Utf8OriginalBackupPath(const QString& schedulePath) {
   const QFileInfo info(schedulePath);

@@ -7,17 +7,15 @@
 #include <QString>
 #include <QStringList>
 
-enum class ScheduleBytes {
-  CodePage932,  // every line comes back from a rewrite as it is
-  Utf8,         // valid UTF-8 (with or without a byte order mark)
-  Foreign,      // neither
-};
+#include "core/platform/CodePageChecks.h"
 
-ScheduleBytes ClassifyScheduleBytes(const QByteArray& content);
+// The one classification every data file reader uses.
+using ScheduleBytes = platform::TextBytes;
+inline ScheduleBytes ClassifyScheduleBytes(const QByteArray& content) { return platform::ClassifyTextBytes(content); }
 
 // The lines of UTF-8 content (a byte order mark dropped), to be written
 // anew as code page 932.
-QStringList Utf8Lines(const QByteArray& content);
+inline QStringList Utf8Lines(const QByteArray& content) { return platform::Utf8TextLines(content); }
 
 // Where the UTF-8 original is kept when it is converted: the backup folder,
 // the file's base name with "_utf8" added, and its extension.

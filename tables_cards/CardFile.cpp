@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cmath>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
@@ -18,10 +19,9 @@ constexpr qint64 kSizeLimit = 10 * 1024 * 1024;
 CardHead ParseCardHead(const QByteArray& content) {
   CardHead head;
   std::vector<std::pair<QString, QString>> layout;
-  const QList<QByteArray> lines = platform::SplitLines(content);
+  const QStringList lines = platform::DecodeTextLines(content);
   bool sawHeader = false;
-  for (const QByteArray& bytes : lines) {
-    const QString line = platform::FromSjis(bytes);
+  for (const QString& line : lines) {
     if (!line.startsWith(QLatin1Char('@'))) {
       head.header = line;
       sawHeader = true;
@@ -38,7 +38,7 @@ CardHead ParseCardHead(const QByteArray& content) {
     }
   }
   // A file of option lines only has its last line as the header.
-  if (!sawHeader && !lines.isEmpty()) head.header = platform::FromSjis(lines.last());
+  if (!sawHeader && !lines.isEmpty()) head.header = lines.last();
   const QStringList fields = SplitCsvFields(head.header);
   for (int i = 0; i < fields.size() && int(head.columns.size()) < kCardListLimit; ++i) {
     const QString name = TrimBlanks(fields[i]);
@@ -111,8 +111,12 @@ double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSiz
 }
 
 QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines) {
-  QByteArray out = platform::JoinLinesCrLf(headLines);
-  const QList<QByteArray> lines = platform::SplitLines(original);
+  // A UTF-8 file stays UTF-8: its records keep their bytes, so a head in
+  // code page 932 would leave a file of two encodings that reads as neither.
+  const bool utf8 = platform::ClassifyTextBytes(original) == platform::TextBytes::Utf8;
+  const bool bom = utf8 && platform::HasUtf8ByteOrderMark(original);
+  QByteArray out = utf8 ? platform::JoinUtf8LinesCrLf(headLines, bom) : platform::JoinLinesCrLf(headLines);
+  const QList<QByteArray> lines = platform::SplitLines(bom ? original.mid(3) : original);
   int first = 0;
   while (first < lines.size() && lines[first].startsWith('@')) ++first;
   for (int i = first; i < lines.size(); ++i) out += lines[i] + "\r\n";

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/print/BinderMarks.h"
@@ -37,16 +38,16 @@ QString CardJob::LastPrintedName() const {
 
 void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& columns) {
   records.clear();
-  const QList<QByteArray> lines = platform::SplitLines(content);
+  const QStringList lines = platform::DecodeTextLines(content);
   int i = 0;
-  while (i < lines.size() && lines[i].startsWith('@')) ++i;
+  while (i < lines.size() && lines[i].startsWith(u'@')) ++i;
   QString header;
-  if (i < lines.size()) header = platform::FromSjis(lines[i++]);
+  if (i < lines.size()) header = lines[i++];
   // The line right after the header is a record whatever it starts with;
   // later option lines are skipped.
-  if (i < lines.size()) records << platform::FromSjis(lines[i++]);
+  if (i < lines.size()) records << lines[i++];
   for (; i < lines.size(); ++i)
-    if (!lines[i].startsWith('@')) records << platform::FromSjis(lines[i]);
+    if (!lines[i].startsWith(u'@')) records << lines[i];
   columnNames = SplitCsvFields(header, kCardListLimit);
   places.assign(size_t(columnNames.size()), std::nullopt);
   for (const CardColumn& column : columns) {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/ui/HelpPage.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
@@ -156,8 +157,7 @@ bool ReadTableFileLines(const QString& path, QStringList& lines, QString& messag
     message = platform::ReadFailureMessage(path, reason);
     return false;
   }
-  lines.clear();
-  for (const QByteArray& raw : platform::SplitLines(content)) lines << platform::FromSjis(raw);
+  lines = platform::DecodeTextLines(content);
   return true;
 }
 

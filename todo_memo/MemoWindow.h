@@ -22,7 +22,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class LineItemList;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -57,7 +57,7 @@ class MemoWindow : public PageWindow {
   // ---- Controls
   QLineEdit* Text1 = nullptr;       // title, at most 40 characters
   QPlainTextEdit* Text2 = nullptr;  // body
-  QListWidget* List1 = nullptr;     // the index; StartLineRole holds each item's line
+  LineItemList* List1 = nullptr;    // the index; StartLineRole holds each item's line
   // 読込 (hidden) 追加 更新 削除 ｸﾘｱ ↑ ↓
   std::array<QPushButton*, 7> Cmd_Update{};
   QPushButton* cmd_seikei = nullptr;
@@ -80,7 +80,7 @@ class MemoWindow : public PageWindow {
   QPushButton* Cmd_Fileimport = nullptr;
   QPushButton* Cmd_FileWrite = nullptr;
 
-  static constexpr int StartLineRole = Qt::UserRole;
+  static constexpr int StartLineRole = Qt::UserRole;  // as LineItemList::ItemDataRole
 
   // ---- Routines
   void LoadMemoIndex();

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
+#include "LineItemList.h"
 #include "DataFiles.h"
 #include "MemoFile.h"
 #include "MemoWindow.h"
@@ -67,8 +68,7 @@ int MemoPartStartNow(const QStringList& lines, const QStringList& seen, int star
 int MemoWindow::selectedIndex() const { return List1->currentRow(); }
 
 int MemoWindow::startLineOf(int index) const {
-  const QListWidgetItem* item = List1->item(index);
-  return item ? item->data(StartLineRole).toInt() : 0;
+  return List1->itemData().value(index);
 }
 
 QStringList MemoWindow::currentBlock() const {
@@ -214,7 +214,7 @@ void MemoWindow::updateEntry() {
 void MemoWindow::deleteEntry() {
   const int selected = selectedIndex();
   if (selected < 0) return Tell(kChooseItem);
-  if (!Ask(QStringLiteral("「") + List1->item(selected)->text() + QStringLiteral("」を削除します"))) return;
+  if (!Ask(QStringLiteral("「") + List1->text(selected) + QStringLiteral("」を削除します"))) return;
   const int start = startLineOf(selected);
   if (!changeShownFile([&](QStringList& lines) {
         const int at = MemoPartStartNow(lines, ShownFileLines, start);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "LineItemList.h"
 #include "MemoWindow.h"
 
 namespace {
@@ -33,7 +34,7 @@ void MemoWindow::buildControls() {
   Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  List1 = Named(new QListWidget(this), "List1");
+  List1 = Named(new LineItemList(this), "List1");
   List1->setUniformItemSizes(true);
   const char* captions[] = {"読込", "追加", "更新", "削除", "ｸﾘｱ", "↑", "↓"};
   for (int i = 0; i < 7; ++i) {
@@ -110,7 +111,7 @@ void MemoWindow::connectHandlers() {
   connect(Chk_DataNo, &QCheckBox::toggled, this, [this] { Chk_DataNo_Click(); });
   connect(Chk_yoko, &QCheckBox::toggled, this, [this] { Chk_yoko_Click(); });
   connect(cmb_size, &QComboBox::currentIndexChanged, this, [this] { Cmb_size_Click(); });
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+  connect(List1, &QAbstractItemView::doubleClicked, this, [this] { List1_DblClick(); });
   connect(txt_file, &QLineEdit::textChanged, this, [this] { txt_file_Change(); });
   List1->installEventFilter(this);
   Text2->installEventFilter(this);

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 
+#include "LineItemList.h"
 #include "DataFiles.h"
 #include "MemoFile.h"
 #include "MemoMetrics.h"
@@ -89,20 +90,32 @@ void MemoWindow::Form_Activate() {
   // Another copy of the program may have written the file meanwhile. The
   // index follows quietly; a file that cannot be read now is left to the
   // next button, which says so, rather than a message on every activation.
-  QByteArray content;
-  if (!QFileInfo::exists(MemoFileLocalPath()) || !platform::ReadWholeFile(MemoFileLocalPath(), content)) return;
-  const QStringList lines = platform::FromSjisLines(content);
-  if (lines != ShownFileLines) takeChangedFile(lines);
+  // The file is compared piece by piece: a large file is not held twice.
+  bool same = false;
+  if (!QFileInfo::exists(MemoFileLocalPath()) || !platform::FileHoldsLines(MemoFileLocalPath(), ShownFileLines, same) ||
+      same)
+    return;
+  QStringList lines;
+  if (platform::ReadTextLines(MemoFileLocalPath(), lines)) takeChangedFile(lines);
 }
 
 QString MemoWindow::MemoFileLocalPath() const { return todo::LocalPath(MemoFilePath); }
 
 bool MemoWindow::readMemoLines(QStringList& lines) const {
+  // Read in pieces and, while the file holds the lines the window shows,
+  // taken as those very lines: a large file then costs its lines once, not
+  // once more as bytes and again as a second list.
   lines.clear();
-  QByteArray content;
-  if (!platform::ReadWholeFileOrReport(MemoFileLocalPath(), content)) return false;
-  lines = platform::FromSjisLines(content);
-  return true;
+  QString error;
+  bool same = false;
+  const QString path = MemoFileLocalPath();
+  if (!ShownFileLines.isEmpty() && platform::FileHoldsLines(path, ShownFileLines, same, &error) && same) {
+    lines = ShownFileLines;
+    return true;
+  }
+  if (error.isEmpty() && platform::ReadTextLines(path, lines, &error)) return true;
+  platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok, platform::MsgIcon::Critical);
+  return false;
 }
 
 void MemoWindow::LoadMemoIndex() {
@@ -115,12 +128,13 @@ void MemoWindow::fillIndex(const QStringList& lines) {
   ShownFileLines = lines;
   setWindowTitle(QStringLiteral("メモ帳 - ") + MemoFilePath);
   List1->setUpdatesEnabled(false);
-  List1->clear();
+  QStringList texts;
+  QList<int> starts;
   for (const memo::MemoIndexItem& item : memo::BuildMemoIndex(lines)) {
-    auto* entry = new QListWidgetItem(item.text);
-    entry->setData(StartLineRole, item.StartLine);
-    List1->addItem(entry);
+    texts << item.text;
+    starts << item.StartLine;
   }
+  List1->setEntries(texts, starts);
   List1->setCurrentRow(-1);
   List1->setUpdatesEnabled(true);
 }

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "LineItemList.h"
 #include "MemoTools.h"
 #include "MemoWindow.h"
 #include "core/ui/HelpPage.h"
@@ -63,7 +64,7 @@ void MemoWindow::Cmd_FileSearch_Click() {
     }
     SearchStartLine = hit + 1;
     QList<memo::MemoIndexItem> index;
-    for (int i = 0; i < List1->count(); ++i) index.append({List1->item(i)->text(), startLineOf(i)});
+    for (int i = 0; i < List1->count(); ++i) index.append({List1->text(i), startLineOf(i)});
     const int item = memo::ItemOfLine(index, hit);
     if (item >= 0) {
       List1->setCurrentRow(item);

@@ -26,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class LineItemList;
 class QPushButton;
 class ToDoCalendarView;
 
@@ -55,7 +56,7 @@ class TodoWindow : public PageWindow {
   QChar DoneMark() const;
 
   // ---- Controls
-  QListWidget* List2 = nullptr;  // the items; ItemDataRole holds each file line
+  LineItemList* List2 = nullptr;  // the items; ItemDataRole holds each file line
   QLineEdit* Txt_ToDoItem = nullptr;
   QLineEdit* txt_start = nullptr;
   // 表示 追加 更新 削除 ↑ ↓ 済 ← → 重要度
@@ -84,7 +85,7 @@ class TodoWindow : public PageWindow {
   QPushButton* Cmd_FileExport = nullptr;
   QPushButton* Cmd_help = nullptr;
 
-  static constexpr int ItemDataRole = Qt::UserRole;
+  static constexpr int ItemDataRole = Qt::UserRole;  // as LineItemList::ItemDataRole
 
   // ---- The list
   void LoadToDoList();

@@ -6,6 +6,7 @@
 
 #include "DataFiles.h"
 #include "ToDoCalendarView.h"
+#include "LineItemList.h"
 #include "ToDoLine.h"
 #include "ToDoScheduleEntries.h"
 #include "ToDoSettings.h"
@@ -42,8 +43,8 @@ void TellNothingWritten(const QString& reason) {
 QString TodoWindow::mascotText() const { return TrimBlanks(Txt_ToDoItem->text()); }
 
 QString TodoWindow::selectedItem() const {
-  const QListWidgetItem* item = List2->currentItem();
-  return item && item->isSelected() ? item->text() : QString();
+  const int row = List2->currentRow();
+  return row >= 0 && List2->isRowSelected(row) ? List2->text(row) : QString();
 }
 
 bool TodoWindow::confirmDrop(const QDate& date, bool toDoItem, const QString& text) {

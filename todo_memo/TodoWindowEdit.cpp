@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "DataFiles.h"
+#include "LineItemList.h"
 #include "ToDoLine.h"
 #include "ToDoSettings.h"
 #include "TodoWindow.h"

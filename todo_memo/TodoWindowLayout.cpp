@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "DragTagSource.h"
+#include "LineItemList.h"
 #include "TabStopDelegate.h"
 #include "TagDropTarget.h"
 #include "ToDoCalendarView.h"
@@ -72,7 +73,7 @@ TodoWindow::TodoWindow(QWidget* parent) : PageWindow(parent) {
 }
 
 void TodoWindow::buildControls() {
-  List2 = Named(new QListWidget(this), "List2");
+  List2 = Named(new LineItemList(this), "List2");
   List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
   List2->setUniformItemSizes(true);
   List2->setItemDelegate(new TabStopDelegate(kTabStopDialogUnits, List2));
@@ -186,7 +187,7 @@ void TodoWindow::connectHandlers() {
   connect(Chk_ListDay, &QCheckBox::toggled, this, [this] { Chk_ListDay_Click(); });
   connect(Txt_KmkSu, &QLineEdit::textChanged, this, [this] { Txt_KmkSu_Change(); });
   connect(Cmd_print, &QPushButton::clicked, this, [this] { Cmd_print_Click(); });
-  connect(List2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
+  connect(List2, &QAbstractItemView::doubleClicked, this, [this] { List2_DblClick(); });
   List2->installEventFilter(this);
   Txt_ToDoItem->installEventFilter(this);
   // Enter in the item's text or date adds the item, as the add button beside

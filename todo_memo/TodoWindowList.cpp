@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "DataFiles.h"
+#include "LineItemList.h"
 #include "ToDoOrder.h"
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
@@ -23,11 +24,6 @@ constexpr int16_t kKeySpace = 32;
 constexpr int16_t kKeyLeft = 37;
 constexpr int16_t kKeyRight = 39;
 
-QListWidgetItem* NewEntry(const QString& text, int data) {
-  auto* item = new QListWidgetItem(text);
-  item->setData(TodoWindow::ItemDataRole, data);
-  return item;
-}
 }  // namespace
 
 void TodoWindow::LoadToDoList() {
@@ -38,7 +34,9 @@ void TodoWindow::LoadToDoList() {
   // cannot be read gets no write, for the write reads it again first. The
   // empty list of a file that cannot be read must not pass for an empty
   // file: it is said, once rather than at every activation.
-  ShownFileLines.clear();
+  // Emptied with its storage: clear() would keep room for every old line
+  // while the file is read again.
+  ShownFileLines = QStringList();
   if (!QFileInfo(path).isFile()) return;
   QString error;
   if (!platform::ReadTextLines(path, lines, &error)) {
@@ -69,32 +67,19 @@ void TodoWindow::LoadToDoList() {
 
 todo::ToDoList TodoWindow::TakeList() const {
   todo::ToDoList list;
-  const int n = List2->count();
-  list.texts.reserve(n);
-  list.itemData.reserve(n);
-  list.selected.reserve(n);
-  for (int i = 0; i < n; ++i) {
-    const QListWidgetItem* item = List2->item(i);
-    list.texts.append(item->text());
-    list.itemData.append(item->data(ItemDataRole).toInt());
-    list.selected.append(item->isSelected());
-  }
+  // The texts and line numbers are shared with the list box's, not copied.
+  list.texts = List2->texts();
+  list.itemData = List2->itemData();
+  list.selected = QList<bool>(list.texts.size(), false);
+  for (const QItemSelectionRange& range : List2->selectionModel()->selection())
+    for (int row = range.top(); row <= range.bottom(); ++row) list.selected[row] = true;
   list.current = List2->currentRow();
   return list;
 }
 
 void TodoWindow::PutList(const todo::ToDoList& list) {
   List2->setUpdatesEnabled(false);
-  if (List2->count() != list.size()) {
-    List2->clear();
-    for (int i = 0; i < list.size(); ++i) List2->addItem(NewEntry(list.texts[i], list.itemData[i]));
-  } else {
-    for (int i = 0; i < list.size(); ++i) {
-      QListWidgetItem* item = List2->item(i);
-      if (item->text() != list.texts[i]) item->setText(list.texts[i]);
-      item->setData(ItemDataRole, list.itemData[i]);
-    }
-  }
+  List2->setEntries(list.texts, list.itemData);
   // One selection change for the whole list, however long.
   QItemSelection selection;
   for (int i = 0; i < list.size(); ++i)

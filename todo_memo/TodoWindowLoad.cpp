@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "DataFiles.h"
+#include "LineItemList.h"
 #include "ToDoLine.h"
 #include "ToDoOrder.h"
 #include "ToDoSettings.h"

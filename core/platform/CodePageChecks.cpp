@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QStringDecoder>
 
 #include "Codec.h"
 #include "MessageBox.h"
@@ -74,6 +75,38 @@ bool SurvivesCodePageRoundTrip(const QByteArray& content) {
     start = i + 1;
   }
   return start >= n || survives(n);
+}
+
+TextBytes ClassifyTextBytes(const QByteArray& content) {
+  // Stateless: a sequence cut off at the end is an error too, not a state
+  // kept for bytes that never come.
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = decoder.decode(content);
+  const bool validUtf8 = !decoder.hasError();
+  if (validUtf8) {
+    if (HasUtf8ByteOrderMark(content)) return TextBytes::Utf8;
+    for (const char byte : content)
+      if (static_cast<unsigned char>(byte) >= 0x80) return TextBytes::Utf8;
+  }
+  if (SurvivesCodePageRoundTrip(content)) return TextBytes::CodePage932;
+  return validUtf8 ? TextBytes::Utf8 : TextBytes::Foreign;
+}
+
+QStringList Utf8TextLines(const QByteArray& content) {
+  const QByteArray body = HasUtf8ByteOrderMark(content) ? content.mid(3) : content;
+  QStringList lines;
+  for (const QByteArray& line : SplitLines(body)) lines.append(QString::fromUtf8(line));
+  return lines;
+}
+
+QStringList DecodeTextLines(const QByteArray& content) {
+  return ClassifyTextBytes(content) == TextBytes::Utf8 ? Utf8TextLines(content) : FromSjisLines(content);
+}
+
+QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark) {
+  QByteArray out = byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+  for (const QString& line : lines) out += line.toUtf8() + "\r\n";
+  return out;
 }
 
 QString NotShiftJisMessage(const QString& path) {

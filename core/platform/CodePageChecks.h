@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -24,6 +25,27 @@ bool CheckSavableText(const QString& text);
 // encoding as code page 932 (line ends aside: rewrites end lines with CR LF).
 bool SurvivesCodePageRoundTrip(const QByteArray& content);
 bool SurvivesCodePageRoundTrip(const QList<QByteArray>& lines);
+
+// What a data file's bytes are. A Linux editor saves UTF-8; read as code
+// page 932 its Japanese text turns to garbage, so every reader asks this first.
+enum class TextBytes {
+  CodePage932,  // every line comes back from a rewrite as it is
+  Utf8,         // valid UTF-8 with text beyond ASCII, or a byte order mark
+  Foreign,      // neither
+};
+// Code page 932 Japanese text is practically never valid UTF-8, so bytes that
+// are valid UTF-8 and not plain ASCII are taken as UTF-8 even where they
+// would also survive a code page round trip.
+TextBytes ClassifyTextBytes(const QByteArray& content);
+// The lines of UTF-8 content, a byte order mark dropped.
+QStringList Utf8TextLines(const QByteArray& content);
+// The lines of a data file as its text: UTF-8 content read as UTF-8, anything
+// else as code page 932. Lines end at CR LF, LF or a lone CR.
+QStringList DecodeTextLines(const QByteArray& content);
+// The bytes of lines for a file that was UTF-8: each line UTF-8 with CR LF,
+// after a byte order mark when the file being replaced began with one.
+QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark);
+inline bool HasUtf8ByteOrderMark(const QByteArray& content) { return content.startsWith("\xEF\xBB\xBF"); }
 
 // "「<path>」はShift-JISのテキストではないようです。"
 QString NotShiftJisMessage(const QString& path);

@@ -20,6 +20,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/SearchDialog.h"
+#include "todo_memo/LineItemList.h"
 #include "todo_memo/MemoWindow.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(MemoEndToEndTest, AFirstMemoIsWrittenAndGuardedAtClose) {
   ASSERT_EQ(w.List1->count(), 2);
 
   w.List1->setCurrentRow(1);
-  emit w.List1->itemDoubleClicked(w.List1->item(1));
+  emit w.List1->doubleClicked(w.List1->model()->index(1, 0));
   EXPECT_EQ(w.Text2->toPlainText(), QStringLiteral("牛乳\nパン\n"));
   w.Text2->moveCursor(QTextCursor::End);
   w.Text2->insertPlainText(QStringLiteral("卵"));
@@ -138,7 +139,7 @@ TEST_F(MemoEndToEndTest, StrangeMemoFilesOpenWithoutHarm) {
     EXPECT_GT(w.List1->count(), 0) << c.name;
     if (!c.index.isEmpty()) {
       QStringList shown;
-      for (int i = 0; i < w.List1->count(); ++i) shown << w.List1->item(i)->text();
+      shown << w.List1->texts();
       EXPECT_EQ(shown, c.index) << c.name;
     }
     EXPECT_EQ(PaperSettings.DataFontSize, 9.0f) << c.name;

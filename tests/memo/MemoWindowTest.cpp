@@ -18,6 +18,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
+#include "todo_memo/LineItemList.h"
 #include "todo_memo/MemoWindow.h"
 
 namespace {
@@ -68,7 +69,7 @@ class MemoTest : public RingpadTest {
   }
   static QStringList Index(const MemoWindow& w) {
     QStringList texts;
-    for (int i = 0; i < w.List1->count(); ++i) texts << w.List1->item(i)->text();
+    texts << w.List1->texts();
     return texts;
   }
   // Selects and shows an index item as a double-click does.
@@ -356,7 +357,7 @@ TEST_F(MemoTest, ChangesOnAFileChangedBehindTheIndexKeepTheOtherWritersEntry) {
     EXPECT_EQ(w.ShownEntryIndex, c.shownAfter);
     if (c.shownAfter >= 0) {
       EXPECT_EQ(w.List1->currentRow(), c.shownAfter);
-      EXPECT_EQ(w.List1->currentItem()->text(), QStringLiteral("three"));
+      EXPECT_EQ(w.List1->text(w.List1->currentRow()), QStringLiteral("three"));
     }
   }
 }

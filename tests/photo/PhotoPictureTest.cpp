@@ -60,6 +60,21 @@ TEST_F(PhotoLoadTest, JpegIsTurnedAsItsExifOrientationSays) {
   EXPECT_LT(qRed(bottom), 60);
 }
 
+// A camera's 48-megapixel photo needs 192 MB as an image: over the image
+// reader's own default limit, within the program's bound of 100 Mpx.
+TEST_F(PhotoLoadTest, AFortyEightMegapixelPhotoLoads) {
+  const QString path = homeFile(QStringLiteral("camera48.jpg"));
+  {
+    QImage photo(8000, 6000, QImage::Format_RGB32);
+    photo.fill(qRgb(40, 90, 160));
+    ASSERT_TRUE(photo.save(path, "JPEG", 80));
+  }
+  QString refusal = QStringLiteral("unset");
+  const QImage picture = LoadPicture(path, &refusal);
+  EXPECT_EQ(picture.size(), QSize(8000, 6000));
+  EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
+}
+
 class PhotoStretchTest : public PhotoTest {};
 
 TEST_F(PhotoStretchTest, StretchingToTheBodyChangesOnlyTheHeight) {

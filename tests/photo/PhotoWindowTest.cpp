@@ -1,5 +1,6 @@
 // The photo window: what its lists show and hide, loading and saving a
 // picture with its sidecar, turning, stretching and printing.
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QComboBox>
@@ -122,14 +123,30 @@ TEST_F(PhotoWindowTest, BadFilesKeepThePreviousPictureAndTexts) {
   choose(picture(QStringLiteral("good.bmp"), "BMP"));
   w().Cmd_FileRead_Click();
   w().txt_title->setText(QStringLiteral("題"));
-  QByteArray truncated = ReadBytes(homeFile(QStringLiteral("good.bmp")));
-  truncated.truncate(40);
+  const QByteArray good = ReadBytes(homeFile(QStringLiteral("good.bmp")));
+  // The header's pixel offset moved so that the last rows would lie past
+  // the end of the file, where the decoder would take whatever memory holds.
+  QByteArray lying = good;
+  const quint32 offset = quint32(good.size() - 8);
+  for (int i = 0; i < 4; ++i) lying[10 + i] = char(offset >> (8 * i));
+  QByteArray jpeg;
+  {
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    photo.save(&buffer, "JPEG");
+  }
   const struct {
     const char* name;
     QByteArray bytes;
     QString message;
   } cases[] = {
-      {"cut.bmp", truncated, QStringLiteral("画像ファイル「cut.bmp」を読み込めませんでした。")},
+      {"cut.bmp", good.left(40), QStringLiteral("画像ファイル「cut.bmp」は途中で切れているか壊れているため、読み込めませんでした。")},
+      {"lying.bmp", lying,
+       QStringLiteral("画像ファイル「lying.bmp」は途中で切れているか壊れているため、読み込めませんでした。")},
+      {"cut.jpg", jpeg.left(jpeg.size() * 2 / 3),
+       QStringLiteral("画像ファイル「cut.jpg」は途中で切れているか壊れているため、読み込めませんでした。")},
       {"zero.bmp", QByteArray(), QStringLiteral("画像ファイル「zero.bmp」を読み込めませんでした。")},
       {"text.bmp", "hello\r\n", QStringLiteral("画像ファイル「text.bmp」を読み込めませんでした。")},
       // An icon directory that lists no image.

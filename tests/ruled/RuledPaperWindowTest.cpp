@@ -289,14 +289,20 @@ TEST_F(RuledPaperWindowTest, FilesThatAreNoPicturesKeepThePreviousOne) {
   for (int i = 0; i < 4; ++i) bytes[29 + i] = char(crc >> (24 - 8 * i));
   WriteBytes(huge, bytes);
 
-  for (const QString& path : {text, cut, huge}) {
+  const struct {
+    QString path, message;
+  } cases[] = {
+      {text, QStringLiteral("画像ファイル「text.png」を読み込めませんでした。")},
+      {cut, QStringLiteral("画像ファイル「cut.png」は途中で切れているか壊れているため、読み込めませんでした。")},
+      {huge, QStringLiteral("画像ファイル「huge.png」は大きすぎるため読み込めません（20000×20000ピクセル、1億画素まで）。")},
+  };
+  for (const auto& [path, message] : cases) {
     SCOPED_TRACE(path.toStdString());
     messages().clear();
     answerFileDialog(path);
     w.Cmd_FileRead->click();
     ASSERT_EQ(messages().texts().size(), 1);
-    EXPECT_EQ(messages().texts()[0], QStringLiteral("画像ファイル「") + QFileInfo(path).fileName() +
-                                         QStringLiteral("」を読み込めませんでした。"));
+    EXPECT_EQ(messages().texts()[0], message);
     EXPECT_EQ(w.OnePointPicture.width(), 30);
     EXPECT_EQ(GetIniValue(QStringLiteral("JXDAISI"), QStringLiteral("ICON1")), good);
   }

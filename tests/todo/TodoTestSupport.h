@@ -11,6 +11,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
+#include "todo_memo/LineItemList.h"
 #include "todo_memo/TodoWindow.h"
 
 class TodoTest : public RingpadTest {
@@ -54,16 +55,14 @@ class TodoTest : public RingpadTest {
   }
 
   static QStringList ListTexts(const TodoWindow& w) {
-    QStringList texts;
-    for (int i = 0; i < w.List2->count(); ++i) texts << w.List2->item(i)->text();
-    return texts;
+    return w.List2->texts();
   }
   // Makes the entries at the rows the selection, the last one current.
   static void Select(TodoWindow& w, std::initializer_list<int> rows) {
     w.List2->clearSelection();
     for (int row : rows) {
       w.List2->setCurrentRow(row, QItemSelectionModel::NoUpdate);
-      w.List2->item(row)->setSelected(true);
+      w.List2->setRowSelected(row, true);
     }
   }
 

@@ -113,7 +113,7 @@ TEST_F(TodoTest, AddUpdateAndDeleteWriteTheFile) {
   EXPECT_EQ(ToDoLines().value(3), added);
   EXPECT_EQ(ListTexts(w).value(3), added);
   EXPECT_EQ(w.List2->currentRow(), 3);
-  EXPECT_EQ(w.List2->selectedItems().size(), 1);
+  EXPECT_EQ(w.List2->selectedRowCount(), 1);
   EXPECT_TRUE(w.Txt_ToDoItem->text().isEmpty());
 
   // Show, then update with a new date.
@@ -186,7 +186,7 @@ TEST_F(TodoTest, MarksLevelsImportanceAndMovesOnTheSelection) {
   Select(w, {1, 2});
   w.Cmd_Update[4]->click();  // ↑
   EXPECT_EQ(ToDoLines(), QStringList({"□ b", "□ c", "■ a"}));
-  EXPECT_EQ(w.List2->selectedItems().size(), 2);
+  EXPECT_EQ(w.List2->selectedRowCount(), 2);
 
   Select(w, {0});
   QStringList seen;
@@ -342,7 +342,7 @@ TEST_F(TodoTest, DatesShowWholeInTheList) {
   w.List2->setCurrentRow(-1);
   w.List2->clearSelection();
   const QImage shot = w.List2->viewport()->grab().toImage();
-  const QRect row = w.List2->visualItemRect(w.List2->item(1));
+  const QRect row = w.List2->visualRect(w.List2->model()->index(1, 0));
   int rightmostInk = -1;
   for (int x = 0; x < shot.width(); ++x)
     for (int y = row.top(); y <= row.bottom(); ++y)

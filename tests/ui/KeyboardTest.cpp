@@ -14,6 +14,7 @@
 #include "core/platform/Codec.h"
 #include "core/ui/VisualTabOrder.h"
 #include "schedule/ScheduleWindow.h"
+#include "todo_memo/LineItemList.h"
 #include "todo_memo/TodoWindow.h"
 
 namespace {
@@ -114,7 +115,7 @@ TEST_F(KeyboardTest, EnterInTheToDoItemAddsItAndEscapeKeepsTheText) {
   press(Qt::Key_Return);
   ASSERT_EQ(todo->List2->count(), before + 1);
   bool found = false;
-  for (int i = 0; i < todo->List2->count(); ++i) found |= todo->List2->item(i)->text().contains(QStringLiteral("牛乳を買う"));
+  for (int i = 0; i < todo->List2->count(); ++i) found |= todo->List2->text(i).contains(QStringLiteral("牛乳を買う"));
   EXPECT_TRUE(found);
   // The date box's Enter adds as well.
   todo->Txt_ToDoItem->setText(QStringLiteral("電話する"));
