@@ -1,0 +1,114 @@
+#pragma once
+// Keeps every printed page as it is: a job's drawing (each op of the printer
+// and the preview picture with all its fields, the page starts, the paper
+// prompts, the message boxes and the preview pages shown, in order) becomes
+// one text, whose event count and SHA-256 are kept per case in
+// tests/golden/<area>.txt. A case whose text differs fails and leaves the
+// whole text in the artefact folder (golden/<area>/<case>.txt) to diff against
+// the same text written by the code before the change.
+//
+// RINGPAD_GOLDEN_UPDATE=1 rewrites the manifest from the cases run instead of
+// comparing; otherwise the manifest is only read. Each area's cases run in one
+// test, so that a case gone from the run or missing from the manifest fails.
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "core/platform/MessageBox.h"
+#include "core/print/RecordingSurface.h"
+
+// A recording surface that also notes the orientation each page began in.
+class GoldenSurface : public RecordingSurface {
+ public:
+  using RecordingSurface::RecordingSurface;
+  // Orientation at each page start, by the index of its op.
+  const std::map<size_t, int>& pageOrientations() const { return pageOrientations_; }
+
+ protected:
+  OpenResult openDocument() override;
+  void startNextPage() override;
+
+ private:
+  std::map<size_t, int> pageOrientations_;
+};
+
+// How a job is run: through the print dialog to a printer queue (so that the
+// paper prompts are asked) or to the preview, with the dialog's check box for
+// the prompts set or cleared.
+struct GoldenJobMode {
+  bool preview = false;
+  bool prompts = true;
+  // For case names: "print-prompts", "print-quiet", "preview-prompts"...
+  QString name() const;
+};
+
+// The modes every case runs in.
+std::vector<GoldenJobMode> GoldenJobModes();
+
+// Records one job while it lives: its own surfaces stand in for the printer
+// and the preview picture, the print dialog answers as the mode says, and
+// every message box is recorded and answered with its first button (OK, Yes).
+// The printer is the one a GoldenManifest chose.
+// Before the job runs, it is what the fixture left; afterwards (destroyed) the
+// surfaces and handlers are gone.
+class GoldenJob {
+ public:
+  explicit GoldenJob(GoldenJobMode mode);
+  ~GoldenJob();
+  GoldenJob(const GoldenJob&) = delete;
+  GoldenJob& operator=(const GoldenJob&) = delete;
+
+  GoldenSurface& printer() { return *printer_; }
+  GoldenSurface& preview() { return *preview_; }
+  // Adds a line of the test's own (e.g. what a job returned) at this point.
+  void note(const QString& text);
+  // The job's events, one a line, and how many there were.
+  QString stream() const;
+  int eventCount() const;
+
+ private:
+  struct Mark {
+    size_t printerOps;
+    size_t previewOps;
+    QString line;
+  };
+  void mark(const QString& line);
+  QStringList lines() const;
+
+  GoldenJobMode mode_;
+  std::unique_ptr<GoldenSurface> printer_;
+  std::unique_ptr<GoldenSurface> preview_;
+  std::vector<Mark> marks_;
+};
+
+// One line of an op, all of its fields; coordinates to 3 decimals.
+QString GoldenOpLine(const RecordedOp& op);
+
+class GoldenManifest {
+ public:
+  // The manifest tests/golden/<area>.txt of the source tree. While it lives,
+  // jobs print to a queue of its own with A4 paper, whatever CUPS offers.
+  explicit GoldenManifest(const QString& area);
+  ~GoldenManifest();
+  GoldenManifest(const GoldenManifest&) = delete;
+  GoldenManifest& operator=(const GoldenManifest&) = delete;
+  // Compares (or, updating, keeps) one case; a mismatch fails the test with
+  // the case's name and writes the stream to the artefact folder.
+  void check(const QString& caseName, const GoldenJob& job);
+  void check(const QString& caseName, const QString& stream, int events);
+  // Fails for manifest cases that were not run; updating, writes the manifest.
+  void finish();
+  static bool Updating();
+
+ private:
+  struct Entry {
+    int events = 0;
+    QString hash;
+  };
+  QString area_;
+  QString path_;
+  std::map<QString, Entry> kept_;
+  std::map<QString, Entry> run_;
+};
