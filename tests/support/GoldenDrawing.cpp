@@ -278,3 +278,11 @@ void GoldenManifest::finish() {
   file.write(text);
   ASSERT_TRUE(file.commit()) << path_.toStdString();
 }
+
+void CheckGoldenModes(GoldenManifest& manifest, const QString& name, const std::function<void()>& job) {
+  for (const GoldenJobMode& mode : GoldenJobModes()) {
+    GoldenJob recording(mode);
+    job();
+    manifest.check(name + u'/' + mode.name(), recording);
+  }
+}

@@ -12,6 +12,7 @@
 // test, so that a case gone from the run or missing from the manifest fails.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -112,3 +113,8 @@ class GoldenManifest {
   std::map<QString, Entry> kept_;
   std::map<QString, Entry> run_;
 };
+
+// Runs a job once in each of GoldenJobModes() and checks each as
+// "<name>/<mode>". The job sets up its inputs and runs from the print dialog
+// on, as the window's print button does (ShowPrintDialog, then the pages).
+void CheckGoldenModes(GoldenManifest& manifest, const QString& name, const std::function<void()>& job);
