@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include "core/print/DecorationImage.h"
+#include "core/print/DrawStyledLine.h"
+#include "core/print/PaperChoice.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
@@ -146,6 +149,13 @@ GoldenJob::GoldenJob(GoldenJobMode mode)
       preview_(std::make_unique<GoldenSurface>(201.3, 201.3 * 297 / 210, 96)) {
   InstallPrinterSurface(printer_.get());
   InstallPreviewSurface(preview_.get());
+  // What one job leaves for the next, so that each case draws alike run alone
+  // or after any other.
+  PageUsed = 0;
+  PreviewOutlineKind = 1;
+  CurrentLineColor = 0;
+  ResetDecorationCounter();
+  ForgetPaperChoices();
   SetPrintDialogHandler([this](const PrintDialogView&) {
     mark(QStringLiteral("dialog"));
     return PrintDialogAnswer{mode_.preview ? 2 : 1, mode_.prompts, {}};
