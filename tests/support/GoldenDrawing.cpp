@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
+#include <cstdio>
+#include <cstring>
 
 #include "core/print/DecorationImage.h"
 #include "core/print/DrawStyledLine.h"
@@ -20,15 +22,6 @@
 namespace {
 
 const QString kGoldenQueue = QStringLiteral("golden-queue");
-
-QString GoldenNumber(double v) {
-  // Three decimals, and no "-0.000" for a value that rounds to nothing.
-  QString s = QString::number(v, 'f', 3);
-  if (s == QStringLiteral("-0.000")) s = QStringLiteral("0.000");
-  return s;
-}
-
-QString GoldenColour(uint32_t rgb) { return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0')); }
 
 const char* GoldenKindName(RecordedOp::Kind kind) {
   switch (kind) {
@@ -110,37 +103,77 @@ QString GoldenJobMode::name() const {
 
 std::vector<GoldenJobMode> GoldenJobModes() { return {{false, true}, {false, false}, {true, true}}; }
 
-QString GoldenOpLine(const RecordedOp& op) {
-  QStringList f;
-  f << QString::fromLatin1(GoldenKindName(op.kind));
+void AppendGoldenOpLine(QByteArray& out, const RecordedOp& op) {
+  out += GoldenKindName(op.kind);
   switch (op.kind) {
     case RecordedOp::BeginDocument:
     case RecordedOp::NewPage:
     case RecordedOp::EndDocument:
-    case RecordedOp::EndJob: return f.front();
+    case RecordedOp::EndJob: return;
     default: break;
   }
-  f << GoldenNumber(op.x1) << GoldenNumber(op.y1) << GoldenNumber(op.x2) << GoldenNumber(op.y2);
-  f << QStringLiteral("c=") + GoldenColour(op.color);
-  f << QStringLiteral("style=%1 width=%2").arg(op.drawStyle).arg(op.drawWidth);
-  f << QStringLiteral("dots=%1/%2").arg(GoldenNumber(op.dotPitch), GoldenNumber(op.dotSize));
-  f << QStringLiteral("fill=%1/%2").arg(op.fillStyle).arg(GoldenColour(op.fillColor));
-  f << QStringLiteral("font=%1/%2/%3").arg(op.fontName, GoldenNumber(op.fontSize), op.fontBold ? "b" : "r");
-  if (op.kind == RecordedOp::Text) f << QStringLiteral("nl=%1").arg(op.newLine ? 1 : 0);
-  if (op.kind == RecordedOp::RotatedText)
-    f << QStringLiteral("face=%1/%2/%3/%4")
-             .arg(op.rotated.faceName, GoldenNumber(op.rotated.heightPx), GoldenNumber(op.rotated.widthPx))
-             .arg(op.rotated.escapement);
-  if (op.kind == RecordedOp::Image)
-    f << QStringLiteral("picture=%1x%2 scaling=%3 mirror=%4%5")
-             .arg(op.imageSize.width())
-             .arg(op.imageSize.height())
-             .arg(int(op.scaling))
-             .arg(op.mirroredX ? 1 : 0)
-             .arg(op.mirroredY ? 1 : 0);
-  if (op.kind == RecordedOp::Text || op.kind == RecordedOp::RotatedText)
-    f << QStringLiteral("\"") + GoldenEscaped(op.text) + QStringLiteral("\"");
-  return f.join(u' ');
+  const auto number = [&out](double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.3f", v);
+    // No "-0.000" for a value that rounds to nothing.
+    out += std::strcmp(buffer, "-0.000") == 0 ? "0.000" : buffer;
+  };
+  const auto integer = [&out](long v) { out += QByteArray::number(qlonglong(v)); };
+  const auto colour = [&out](uint32_t rgb) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%06x", unsigned(rgb));
+    out += buffer;
+  };
+  for (const double v : {op.x1, op.y1, op.x2, op.y2}) {
+    out += ' ';
+    number(v);
+  }
+  out += " c=";
+  colour(op.color);
+  out += " style=";
+  integer(op.drawStyle);
+  out += " width=";
+  integer(op.drawWidth);
+  out += " dots=";
+  number(op.dotPitch);
+  out += '/';
+  number(op.dotSize);
+  out += " fill=";
+  integer(op.fillStyle);
+  out += '/';
+  colour(op.fillColor);
+  out += " font=";
+  out += op.fontName.toUtf8();
+  out += '/';
+  number(op.fontSize);
+  out += op.fontBold ? "/b" : "/r";
+  if (op.kind == RecordedOp::Text) out += op.newLine ? " nl=1" : " nl=0";
+  if (op.kind == RecordedOp::RotatedText) {
+    out += " face=";
+    out += op.rotated.faceName.toUtf8();
+    out += '/';
+    number(op.rotated.heightPx);
+    out += '/';
+    number(op.rotated.widthPx);
+    out += '/';
+    integer(op.rotated.escapement);
+  }
+  if (op.kind == RecordedOp::Image) {
+    out += " picture=";
+    integer(op.imageSize.width());
+    out += 'x';
+    integer(op.imageSize.height());
+    out += " scaling=";
+    integer(int(op.scaling));
+    out += " mirror=";
+    out += op.mirroredX ? '1' : '0';
+    out += op.mirroredY ? '1' : '0';
+  }
+  if (op.kind == RecordedOp::Text || op.kind == RecordedOp::RotatedText) {
+    out += " \"";
+    out += GoldenEscaped(op.text).toUtf8();
+    out += '"';
+  }
 }
 
 GoldenJob::GoldenJob(GoldenJobMode mode)
@@ -190,29 +223,29 @@ void GoldenJob::mark(const QString& line) { marks_.push_back({printer_->ops().si
 
 void GoldenJob::note(const QString& text) { mark(QStringLiteral("note ") + GoldenEscaped(text)); }
 
-QStringList GoldenJob::lines() const {
-  QStringList out;
+QByteArray GoldenJob::stream() const {
+  QByteArray out;
   size_t p = 0, v = 0;
-  const auto flush = [&](const GoldenSurface& surface, size_t& done, size_t upTo, QChar tag) {
+  const auto flush = [&out](const GoldenSurface& surface, size_t& done, size_t upTo, char tag) {
     for (; done < upTo; ++done) {
-      const RecordedOp& op = surface.ops()[done];
-      QString line = QString(tag) + u' ' + GoldenOpLine(op);
+      out += tag;
+      out += ' ';
+      AppendGoldenOpLine(out, surface.ops()[done]);
       const auto page = surface.pageOrientations().find(done);
-      if (page != surface.pageOrientations().end()) line += QStringLiteral(" orientation=%1").arg(page->second);
-      out << line;
+      if (page != surface.pageOrientations().end()) out += " orientation=" + QByteArray::number(page->second);
+      out += '\n';
     }
   };
   for (const Mark& m : marks_) {
-    flush(*printer_, p, m.printerOps, u'P');
-    flush(*preview_, v, m.previewOps, u'V');
-    out << m.line;
+    flush(*printer_, p, m.printerOps, 'P');
+    flush(*preview_, v, m.previewOps, 'V');
+    out += m.line.toUtf8();
+    out += '\n';
   }
-  flush(*printer_, p, printer_->ops().size(), u'P');
-  flush(*preview_, v, preview_->ops().size(), u'V');
+  flush(*printer_, p, printer_->ops().size(), 'P');
+  flush(*preview_, v, preview_->ops().size(), 'V');
   return out;
 }
-
-QString GoldenJob::stream() const { return lines().join(u'\n') + u'\n'; }
 
 int GoldenJob::eventCount() const { return int(printer_->ops().size() + preview_->ops().size() + marks_.size()); }
 
@@ -242,9 +275,8 @@ void GoldenManifest::check(const QString& caseName, const GoldenJob& job) {
   check(caseName, job.stream(), job.eventCount());
 }
 
-void GoldenManifest::check(const QString& caseName, const QString& stream, int events) {
-  const QString hash = QString::fromLatin1(
-      QCryptographicHash::hash(stream.toUtf8(), QCryptographicHash::Sha256).toHex());
+void GoldenManifest::check(const QString& caseName, const QByteArray& stream, int events) {
+  const QString hash = QString::fromLatin1(QCryptographicHash::hash(stream, QCryptographicHash::Sha256).toHex());
   if (run_.count(caseName)) ADD_FAILURE() << "case run twice: " << caseName.toStdString();
   run_[caseName] = {events, hash};
   if (Updating()) return;
@@ -254,7 +286,7 @@ void GoldenManifest::check(const QString& caseName, const QString& stream, int e
   const QString artefact = GoldenArtefactPath(area_, caseName);
   QDir().mkpath(QFileInfo(artefact).absolutePath());
   QFile out(artefact);
-  if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(stream.toUtf8());
+  if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(stream);
   if (kept == kept_.end())
     ADD_FAILURE() << "drawing of case " << caseName.toStdString() << " is missing from "
                   << path_.toStdString() << " (run with RINGPAD_GOLDEN_UPDATE=1 to add it); stream written to "

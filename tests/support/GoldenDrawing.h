@@ -10,6 +10,7 @@
 // RINGPAD_GOLDEN_UPDATE=1 rewrites the manifest from the cases run instead of
 // comparing; otherwise the manifest is only read. Each area's cases run in one
 // test, so that a case gone from the run or missing from the manifest fails.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -65,8 +66,8 @@ class GoldenJob {
   GoldenSurface& preview() { return *preview_; }
   // Adds a line of the test's own (e.g. what a job returned) at this point.
   void note(const QString& text);
-  // The job's events, one a line, and how many there were.
-  QString stream() const;
+  // The job's events, one a line (UTF-8), and how many there were.
+  QByteArray stream() const;
   int eventCount() const;
 
  private:
@@ -76,7 +77,6 @@ class GoldenJob {
     QString line;
   };
   void mark(const QString& line);
-  QStringList lines() const;
 
   GoldenJobMode mode_;
   std::unique_ptr<GoldenSurface> printer_;
@@ -84,8 +84,9 @@ class GoldenJob {
   std::vector<Mark> marks_;
 };
 
-// One line of an op, all of its fields; coordinates to 3 decimals.
-QString GoldenOpLine(const RecordedOp& op);
+// Appends one line of an op, all of its fields, without the line end;
+// coordinates and sizes to 3 decimals.
+void AppendGoldenOpLine(QByteArray& out, const RecordedOp& op);
 
 class GoldenManifest {
  public:
@@ -98,7 +99,7 @@ class GoldenManifest {
   // Compares (or, updating, keeps) one case; a mismatch fails the test with
   // the case's name and writes the stream to the artefact folder.
   void check(const QString& caseName, const GoldenJob& job);
-  void check(const QString& caseName, const QString& stream, int events);
+  void check(const QString& caseName, const QByteArray& stream, int events);
   // Fails for manifest cases that were not run; updating, writes the manifest.
   void finish();
   static bool Updating();
