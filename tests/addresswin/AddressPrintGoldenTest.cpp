@@ -8,15 +8,12 @@
 
 #include "AddressWindowTest.h"
 #include "GoldenDrawing.h"
-#include "core/platform/Clock.h"
 
 namespace {
 
 class AddressPrintGoldenTest : public AddressWindowTest {};
 
 TEST_F(AddressPrintGoldenTest, EveryDesignOnEverySideDrawsAsKept) {
-  platform::SetFixedToday(QDate(2009, 3, 10));
-  platform::SetFixedTime(QTime(8, 30));
   WriteDefaultSettings();
   // kana, category, name, handle, mobile, home, flags, company, its phone,
   // postcode, address 1 and 2, mail, remarks.
@@ -57,8 +54,6 @@ TEST_F(AddressPrintGoldenTest, EveryDesignOnEverySideDrawsAsKept) {
     }
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
-  platform::SetFixedTime(QTime());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // the drawing of each is kept (see GoldenDrawing.h).
 #include "GoldenDrawing.h"
 #include "TestEnvironment.h"
-#include "core/platform/Clock.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
@@ -21,8 +20,6 @@ const QString kMemoGoldenLayouts[] = {
 TEST_F(MemoPrintGoldenTest, EveryLayoutDrawsAsKept) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));
   WriteDefaultSettings();
-  platform::SetFixedToday(QDate(2009, 3, 10));
-  platform::SetFixedTime(QTime(8, 30));
   GoldenManifest manifest(QStringLiteral("memo_print"));
   QStringList body;
   for (int i = 1; i <= 70; ++i)
@@ -47,8 +44,6 @@ TEST_F(MemoPrintGoldenTest, EveryLayoutDrawsAsKept) {
     }
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
-  platform::SetFixedTime(QTime());
 }
 
 }  // namespace

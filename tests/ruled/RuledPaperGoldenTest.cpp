@@ -8,7 +8,6 @@
 
 #include "GoldenDrawing.h"
 #include "RuledTest.h"
-#include "core/platform/Clock.h"
 #include "core/settings/PaperSettings.h"
 #include "ruled_photo/RuledPaperWindow.h"
 
@@ -17,8 +16,6 @@ namespace {
 class RuledPaperGoldenTest : public RuledTest {};
 
 TEST_F(RuledPaperGoldenTest, EveryDesignOnEverySideDrawsAsKept) {
-  platform::SetFixedToday(QDate(2009, 3, 10));
-  platform::SetFixedTime(QTime(8, 30));
   GoldenManifest manifest(QStringLiteral("ruled_paper"));
   for (const int paper : {0, 6, 15}) {
     loadSize(paper);
@@ -40,8 +37,6 @@ TEST_F(RuledPaperGoldenTest, EveryDesignOnEverySideDrawsAsKept) {
     }
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
-  platform::SetFixedTime(QTime());
 }
 
 }  // namespace

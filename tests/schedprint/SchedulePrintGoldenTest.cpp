@@ -5,7 +5,6 @@
 // shows.
 #include "GoldenDrawing.h"
 #include "SchedulePrintKit.h"
-#include "core/platform/Clock.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule_print/SchedulePrintButton.h"
 
@@ -27,7 +26,6 @@ const std::vector<int16_t> kSchedGoldenFourFoldCodes = {1,   21,  51,  61,  71, 
 class SchedulePrintGoldenTest : public SchedulePrintTest {};
 
 TEST_F(SchedulePrintGoldenTest, EveryDesignCodeDrawsAsKept) {
-  platform::SetFixedToday(QDate(2009, 3, 2));
   GoldenManifest manifest(QStringLiteral("schedule_print"));
   const struct {
     int paper;
@@ -47,7 +45,6 @@ TEST_F(SchedulePrintGoldenTest, EveryDesignCodeDrawsAsKept) {
     }
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/platform/Clock.h"
 #include "core/print/DecorationImage.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PaperChoice.h"
@@ -256,6 +257,8 @@ GoldenManifest::GoldenManifest(const QString& area) : area_(area), path_(GoldenS
   SetInstalledPrintersOverride(QStringList{kGoldenQueue});
   SetQueueDefaultMediaOverride({{kGoldenQueue, QPageSize(QPageSize::A4)}});
   SetCurrentPrinter(kGoldenQueue);
+  platform::SetFixedToday(QDate(2009, 3, 10));  // a Tuesday
+  platform::SetFixedTime(QTime(8, 30));
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) return;  // a missing manifest: every case fails as missing
   QTextStream in(&file);
@@ -297,6 +300,8 @@ void GoldenManifest::check(const QString& caseName, const QByteArray& stream, in
 }
 
 GoldenManifest::~GoldenManifest() {
+  platform::SetFixedToday(QDate());
+  platform::SetFixedTime(QTime());
   SetInstalledPrintersOverride(std::nullopt);
   SetQueueDefaultMediaOverride({});
   SetCurrentPrinter(DefaultPrinterName());

@@ -91,7 +91,8 @@ void AppendGoldenOpLine(QByteArray& out, const RecordedOp& op);
 class GoldenManifest {
  public:
   // The manifest tests/golden/<area>.txt of the source tree. While it lives,
-  // jobs print to a queue of its own with A4 paper, whatever CUPS offers.
+  // jobs print to a queue of its own with A4 paper, whatever CUPS offers, and
+  // the clock stands at 2009-03-10 08:30.
   explicit GoldenManifest(const QString& area);
   ~GoldenManifest();
   GoldenManifest(const GoldenManifest&) = delete;

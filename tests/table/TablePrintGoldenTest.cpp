@@ -9,7 +9,6 @@
 #include "GoldenDrawing.h"
 #include "TableWindow.h"
 #include "TestEnvironment.h"
-#include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 
@@ -20,8 +19,6 @@ class TablePrintGoldenTest : public RingpadTest {};
 TEST_F(TablePrintGoldenTest, EverySideAndSomeTemplatesDrawAsKept) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));
   WriteDefaultSettings();
-  platform::SetFixedToday(QDate(2009, 3, 10));
-  platform::SetFixedTime(QTime(8, 30));
   GoldenManifest manifest(QStringLiteral("table_print"));
   for (const int paper : {0, 6, 15}) {
     LoadPaperSettings(paper);
@@ -48,8 +45,6 @@ TEST_F(TablePrintGoldenTest, EverySideAndSomeTemplatesDrawAsKept) {
       run(QStringLiteral("template%1").arg(row), row, PaperSettings.SuperOrganiserMode == 1 ? 8 : 0, false);
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
-  platform::SetFixedTime(QTime());
 }
 
 }  // namespace

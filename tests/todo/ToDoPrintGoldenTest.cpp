@@ -3,7 +3,6 @@
 // the drawing of each is kept (see GoldenDrawing.h).
 #include "GoldenDrawing.h"
 #include "TestEnvironment.h"
-#include "core/platform/Clock.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
@@ -20,8 +19,6 @@ const QString kToDoGoldenSideModes[] = {QStringLiteral("表裏交互"), QStringL
 TEST_F(ToDoPrintGoldenTest, EverySideModeDrawsAsKept) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));
   WriteDefaultSettings();
-  platform::SetFixedToday(QDate(2009, 3, 10));
-  platform::SetFixedTime(QTime(8, 30));
   GoldenManifest manifest(QStringLiteral("todo_print"));
   struct Variant {
     const char* name;
@@ -51,8 +48,6 @@ TEST_F(ToDoPrintGoldenTest, EverySideModeDrawsAsKept) {
     }
   }
   manifest.finish();
-  platform::SetFixedToday(QDate());
-  platform::SetFixedTime(QTime());
 }
 
 }  // namespace
