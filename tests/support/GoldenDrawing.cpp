@@ -98,11 +98,14 @@ void GoldenSurface::startNextPage() {
 }
 
 QString GoldenJobMode::name() const {
-  return QStringLiteral("%1-%2").arg(preview ? QStringLiteral("preview") : QStringLiteral("print"),
-                                     prompts ? QStringLiteral("prompts") : QStringLiteral("quiet"));
+  const QString way = preview ? QStringLiteral("preview") : QStringLiteral("print");
+  if (cancelFirstQuestion) return way + QStringLiteral("-cancel");
+  return way + (prompts ? QStringLiteral("-prompts") : QStringLiteral("-quiet"));
 }
 
-std::vector<GoldenJobMode> GoldenJobModes() { return {{false, true}, {false, false}, {true, true}}; }
+std::vector<GoldenJobMode> GoldenJobModes() {
+  return {{false, true, false}, {false, false, false}, {true, true, false}, {false, true, true}};
+}
 
 void AppendGoldenOpLine(QByteArray& out, const RecordedOp& op) {
   out += GoldenKindName(op.kind);
@@ -206,6 +209,11 @@ GoldenJob::GoldenJob(GoldenJobMode mode)
                  .arg(int(r.icon))
                  .arg(r.defaultButton)
                  .arg(GoldenEscaped(r.text));
+    if (mode_.cancelFirstQuestion && !cancelled_ && r.buttons == platform::MsgButtons::OkCancel) {
+      cancelled_ = true;
+      mark(line + QStringLiteral(" answer=cancel"));
+      return platform::MsgResult::Cancel;
+    }
     mark(line);
     return GoldenFirstButton(r.buttons);
   });

@@ -38,11 +38,14 @@ class GoldenSurface : public RecordingSurface {
 
 // How a job is run: through the print dialog to a printer queue (so that the
 // paper prompts are asked) or to the preview, with the dialog's check box for
-// the prompts set or cleared.
+// the prompts set or cleared; optionally the user stops the job at the first
+// OK/Cancel question (a paper prompt, or whether to print on paper too small).
 struct GoldenJobMode {
   bool preview = false;
   bool prompts = true;
-  // For case names: "print-prompts", "print-quiet", "preview-prompts"...
+  bool cancelFirstQuestion = false;
+  // For case names: "print-prompts", "print-quiet", "preview-prompts",
+  // "print-cancel".
   QString name() const;
 };
 
@@ -51,7 +54,8 @@ std::vector<GoldenJobMode> GoldenJobModes();
 
 // Records one job while it lives: its own surfaces stand in for the printer
 // and the preview picture, the print dialog answers as the mode says, and
-// every message box is recorded and answered with its first button (OK, Yes).
+// every message box is recorded and answered with its first button (OK, Yes)
+// unless the mode cancels it.
 // The printer is the one a GoldenManifest chose.
 // Before the job runs, it is what the fixture left; afterwards (destroyed) the
 // surfaces and handlers are gone.
@@ -79,6 +83,7 @@ class GoldenJob {
   void mark(const QString& line);
 
   GoldenJobMode mode_;
+  bool cancelled_ = false;
   std::unique_ptr<GoldenSurface> printer_;
   std::unique_ptr<GoldenSurface> preview_;
   std::vector<Mark> marks_;
