@@ -35,12 +35,12 @@ TEST_F(SchedulePrintGoldenTest, EveryDesignCodeDrawsAsKept) {
     for (const int16_t code : *size.codes) {
       CheckGoldenModes(manifest, QStringLiteral("size%1/code%2").arg(size.paper).arg(code), [&] {
         LoadPaperSettings(size.paper);
-        source = FakeScheduleSource();
-        source.options.DiaryYears = 3;
-        source.lines = {QStringLiteral("2009/03/03 予定 □電話"), QStringLiteral("2009/03/04 時刻 10:00 会議"),
-                        QStringLiteral("2009/03/10 予定 買い物"), QStringLiteral("2009/04/01 予定 入社式")};
-        source.choose(code / 10, code % 10 - 1, kMonday, QStringLiteral("2"));
-        Cmd_print_Click(source);
+        FakeScheduleSource fresh;
+        fresh.options.DiaryYears = 3;
+        fresh.lines = {QStringLiteral("2009/03/03 予定 □電話"), QStringLiteral("2009/03/04 時刻 10:00 会議"),
+                       QStringLiteral("2009/03/10 予定 買い物"), QStringLiteral("2009/04/01 予定 入社式")};
+        fresh.choose(code / 10, code % 10 - 1, kMonday, QStringLiteral("2"));
+        Cmd_print_Click(fresh);
       });
     }
   }

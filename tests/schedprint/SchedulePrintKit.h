@@ -29,6 +29,9 @@ extern const QString kTestQueueName;
 class FakeScheduleSource : public SchedulePrintSource {
  public:
   FakeScheduleSource();
+  // Its lookup reads this object's lines: a copy would read the original's.
+  FakeScheduleSource(const FakeScheduleSource&) = delete;
+  FakeScheduleSource& operator=(const FakeScheduleSource&) = delete;
 
   ScheduleOptions options;
   SchedulePrintControls controls;

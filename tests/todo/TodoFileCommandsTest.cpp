@@ -111,7 +111,8 @@ TEST_F(TodoFileTest, OpenStoresThePathInTheSelectedSlotOnly) {
 // the file the next start opens take it.
 TEST_F(TodoFileTest, OpenRefusesAPicture) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ keep"});
-  QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01", 18);
+  static const char kJpegHead[] = "\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01";
+  QByteArray jpeg(kJpegHead, sizeof kJpegHead - 1);
   jpeg += QByteArray(2000, '\x7F');
   WriteBytes(homeFile(QStringLiteral("photo.jpg")), jpeg);
   TodoWindow& w = Open();
