@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "TestSeams.h"
 #include "core/platform/FileDialog.h"
 #include "core/ui/SearchDialog.h"
 
@@ -50,8 +51,7 @@ void RingpadTest::SetUp() {
 }
 
 void RingpadTest::TearDown() {
-  platform::SetFileDialogHandler({});
-  SetSearchKeyDialogHandler({});
+  ResetAllTestSeams();
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");
