@@ -24,8 +24,8 @@ QSet<QString> DeclaredSeams() {
   static const QRegularExpression seam(
       QStringLiteral(R"(\b((?:Set\w*(?:Handler|Override|Hook)|SetFixed\w+|Install\w*Surface))\s*\()"));
   QSet<QString> names;
-  for (const char* folder : {"core", "schedule", "schedule_print", "todo_memo", "address", "ruled_photo",
-                             "tables_cards", "charts"}) {
+  for (const char* folder :
+       {"core", "schedule", "schedule_print", "todo_memo", "address", "ruled_photo", "tables_cards", "charts"}) {
     QDirIterator it(QStringLiteral(RINGPAD_SOURCE_DIR "/") + QLatin1String(folder), {QStringLiteral("*.h")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
