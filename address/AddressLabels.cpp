@@ -1,6 +1,7 @@
 #include "AddressLabels.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "AddressPrintLines.h"
 #include "Honorific.h"
@@ -74,10 +75,18 @@ int PrintAddressLabels(int withCompany, int page, const AddressPrintLines& lines
   int label = 0;
   int currentPage = 1;
   qsizetype next = 0;
-  // Every call walks from the first entry; the labels of earlier pages are
-  // only counted.
+  // Each page begins where the walk of the job first reached it, so a page
+  // costs the same whatever its number.
+  std::vector<qsizetype>& starts = lines.labelPageStarts;
+  if (page >= 2 && !starts.empty()) {
+    const size_t known = std::min(size_t(page - 2), starts.size() - 1);
+    next = starts[known];
+    currentPage = int(known) + 1;
+    label = kLabelsPerPage;
+  }
   for (int turn = 0;; ++turn) {
     if (turn % 256 == 0) QCoreApplication::processEvents();
+    const qsizetype stepNext = next;
     const AddressRecord* record = &empty;
     if (next < lines.records.size()) {
       record = &lines.records.at(next++);
@@ -89,6 +98,7 @@ int PrintAddressLabels(int withCompany, int page, const AddressPrintLines& lines
     if (++label > kLabelsPerPage) {
       label = 1;
       ++currentPage;
+      if (currentPage <= page && starts.size() == size_t(currentPage - 2)) starts.push_back(stepNext);
     }
     if (currentPage < page) continue;
     if (currentPage > page) return finished;

@@ -4,6 +4,7 @@
 
 #include "core/platform/Shell.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/VersionBox.h"
 
 namespace {
@@ -53,6 +54,5 @@ QString AddressHelpText() {
   return QStringLiteral("１．住所を印刷したくないときは、住所のチェックをはずしてください。") + kCrLf + kCrLf +
          QStringLiteral("２．分類を自由に変えれます。ringpad.iniの[DOZIR]にBUNRUI4を追加してください。") + kCrLf +
          QStringLiteral("　　BUNRUI4=学校関連,10年１年Ｄ組,11年２年Ｂ組") + kCrLf + kCrLf +
-         QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。") + kCrLf +
-         QStringLiteral("readme.txtにも多少の説明は書いてあります。") + kCrLf + kCrLf;
+         MoreHelpLine() + QStringLiteral("。") + kCrLf + kCrLf;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AddressRecord.h"
+#include "PhoneBookPageWalk.h"
 #include "core/ui/FindDialog.h"
 
 class AddressCategoryGroups;
@@ -22,6 +23,10 @@ struct AddressPrintLines {
   // than on every page; listLinesKey names what the measuring went by.
   mutable std::vector<int> listLines;
   mutable QString listLinesKey;
+  // Where each phone-book page of the job began, found by the one walk.
+  mutable PhoneBookPageStarts pageStarts;
+  // The same for the label sheets: the first entry index of page k + 2.
+  mutable std::vector<qsizetype> labelPageStarts;
 };
 
 struct AddressPrintChoice {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 #include <map>
+#include <optional>
 
 #include "LabelledValues.h"
 #include "SurnameDictionary.h"
@@ -385,16 +386,22 @@ QString Select(const QString& key, const QStringList& lines, const Fields& f) {
   return it == fields.end() ? QString() : *it->second;
 }
 
-}  // namespace
+// Every line of the text taken apart, and what was left of the lines.
+struct ParsedAddressText {
+  QStringList lines;
+  Fields fields;
+};
 
-QString ParseAddressText(const QString& text, const QString& key) {
+ParsedAddressText ParseEveryLine(const QString& text) {
   // Text from the clipboard or a Qt box ends its lines with LF, so every line
   // end is made CR LF-equivalent before the cut; otherwise a pasted block
   // would be taken as one long line.
   QString unified = text;
   unified.replace(u"\r\n"_s, u"\n"_s);
   unified.replace(u'\r', u'\n');
-  QStringList lines = unified.split(u'\n');
+  ParsedAddressText parsed;
+  QStringList& lines = parsed.lines;
+  lines = unified.split(u'\n');
 
   if (!lines.isEmpty()) {
     const qsizetype gt = lines[0].indexOf(u'>');
@@ -409,7 +416,7 @@ QString ParseAddressText(const QString& text, const QString& key) {
     }
   }
 
-  Fields f;
+  Fields& f = parsed.fields;
   for (QString& line : lines) {
     CleanLine(line, f);
     TakeMail(line, f);
@@ -418,9 +425,22 @@ QString ParseAddressText(const QString& text, const QString& key) {
     Classify(line, f);
   }
   FillFromLeftovers(lines, f);
+  return parsed;
+}
 
+}  // namespace
+
+QString ParseAddressText(const QString& text, const QString& key) {
+  // The clipboard button asks for a dozen boxes of the same text in turn:
+  // the text is taken apart once and each box picks its field.
+  thread_local QString lastText;
+  thread_local std::optional<ParsedAddressText> lastParsed;
+  if (!lastParsed || text.size() != lastText.size() || text != lastText) {
+    lastParsed = ParseEveryLine(text);
+    lastText = text;
+  }
   const QString upperKey = key.toUpper();
-  QString value = Select(upperKey, lines, f);
+  QString value = Select(upperKey, lastParsed->lines, lastParsed->fields);
   if (upperKey != u"URL"_s && value.endsWith(u'/')) value.chop(1);
   return TrimBlanks(value);
 }

@@ -41,14 +41,7 @@ bool Confirm(const QString& text, int defaultButton) {
 
 // The window is disabled with the hourglass for the whole operation, and
 // enabled again however it ends.
-class BusyWindow {
- public:
-  explicit BusyWindow(QWidget* window) : window_(window) { BeginBusy(window_); }
-  ~BusyWindow() { EndBusy(window_); }
-
- private:
-  QWidget* window_;
-};
+using BusyWindow = BusyScope;
 
 int CheckValue(const QCheckBox* box) {
   return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;

@@ -6,9 +6,11 @@
 #include "MailListHtml.h"
 #include "PhoneListExport.h"
 #include "core/platform/Clipboard.h"
+#include "core/platform/CompanionProgram.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Shell.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/VersionBox.h"
 
 namespace {
 
@@ -25,13 +27,13 @@ void AddressWindow::Cmd_FileWrite_Click() {
       BuildPhoneListText(lines, TrimBlanks(Cmb_bunrui->currentText()), cmb_sort->currentIndex() == kSortSelectedRows);
   platform::ClipboardClear();
   platform::ClipboardSetText(text);
-  const QString program = platform::CompanionProgramPath(QStringLiteral("jxsender"));
-  if (program.isEmpty()) {
-    platform::ShowMessage(QStringLiteral("「jxsender」をアドインすると、電話一覧をメールできます。"),
+  // The add-in reads the list from the clipboard; a failure is told by name.
+  platform::RunCompanionProgram(QStringLiteral("jxsender"), {}, kNormalWindow, [] {
+    // There is no download page: the help says where the add-in comes from.
+    platform::ShowMessage(QStringLiteral("「jxsender」をアドインすると、電話一覧をメールできます。\r\n説明は「") +
+                              HomePageAddress() + QStringLiteral("」にあります。"),
                           platform::MsgButtons::Ok, platform::MsgIcon::Information);
-    return;
-  }
-  platform::RunProgramAndWait(program, {}, kNormalWindow);
+  });
 }
 
 bool AddressWindow::WriteMailList() {

@@ -7,6 +7,7 @@
 #include "AddressLinks.h"
 #include "AddressWindow.h"
 #include "core/platform/Clipboard.h"
+#include "core/platform/CompanionProgram.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
@@ -21,16 +22,28 @@ constexpr int kMinimisedNoFocus = 6;
 
 void Hint(const QString& text) { platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::None); }
 
-// Runs the postal-code program on the text and returns its answer, "" when
-// it gave none. The clipboard is emptied first, so that an answer is never
-// taken from what the user had copied before.
-QString AskPostalProgram(const QString& program, const QString& text) {
-  platform::ClipboardClear();
-  platform::RunProgramAndWait(program, {QStringLiteral("/C"), text}, kMinimisedNoFocus);
-  return platform::ClipboardText();
+void NotFound() { Hint(QStringLiteral("郵便番号・住所が見つかりませんでした。")); }
+
+void PostalProgramMissing() {
+  ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + kPostalProgram + QStringLiteral("」を") + ProgramFolder +
+                                 QStringLiteral("と同じフォルダに入れると、ここから起動できます。"),
+                             kPostalProgram);
 }
 
-void NotFound() { Hint(QStringLiteral("郵便番号・住所が見つかりませんでした。")); }
+// Runs the postal-code program on the text and puts its answer, cut by
+// takeAnswer, into the box. The clipboard is emptied first, so that an
+// answer is never taken from what the user had copied before. A program
+// that did not run or ended with an error has been told by name, and its
+// clipboard is no answer.
+void AskPostalProgram(const QString& text, QString (*takeAnswer)(const QString&), QLineEdit* box) {
+  platform::ClipboardClear();
+  if (!platform::RunCompanionProgram(kPostalProgram, {QStringLiteral("/C"), text}, kMinimisedNoFocus,
+                                     PostalProgramMissing))
+    return;
+  const QString found = takeAnswer(platform::ClipboardText());
+  if (found.isEmpty()) return NotFound();
+  box->setText(found);
+}
 
 }  // namespace
 
@@ -65,29 +78,18 @@ void AddressWindow::cmd_url_Click() {
 
 void AddressWindow::Cmd_zip_Click(int index) {
   if (index < 0 || index > 1) return;
-  const QString program = platform::CompanionProgramPath(kPostalProgram);
-  if (program.isEmpty()) {
-    ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + kPostalProgram + QStringLiteral("」を") + ProgramFolder +
-                                   QStringLiteral("と同じフォルダに入れると、ここから起動できます。"),
-                               kPostalProgram);
-    return;
-  }
+  if (!platform::CompanionProgramReady(kPostalProgram, PostalProgramMissing)) return;
   const QString zip = TrimBlanks(Txt_Zip->text());
   const QString address = TrimBlanks(Txt_Address1->text());
   if (index == 0) {
     if (zip.isEmpty()) Hint(QStringLiteral("郵便番号をを入力すると、郵便番号から住所を検索できます。"));
     if (!address.isEmpty())
       return Hint(QStringLiteral("住所をスペースにすると、郵便番号から住所を検索できます。"));
-    const QString found = PostalAnswerAddress(AskPostalProgram(program, zip));
-    if (found.isEmpty()) return NotFound();
-    Txt_Address1->setText(found);
-    return;
+    return AskPostalProgram(zip, PostalAnswerAddress, Txt_Address1);
   }
   if (address.isEmpty()) Hint(QStringLiteral("住所を入力すると、住所から郵便番号を検索できます。"));
   if (!zip.isEmpty()) return Hint(QStringLiteral("郵便番号をスペースにすると、住所から郵便番号を検索できます。"));
-  const QString found = PostalAnswerCode(AskPostalProgram(program, address));
-  if (found.isEmpty()) return NotFound();
-  Txt_Zip->setText(found);
+  AskPostalProgram(address, PostalAnswerCode, Txt_Zip);
 }
 
 void AddressWindow::Cmd_help_Click() {

@@ -67,16 +67,19 @@ void AddressWindow::Form_Load() {
 
   SelectedLineNumber = -1;
   AddressFilePath = GetIniValueOrDefault(kAddressSection, QStringLiteral("FILE"), AddressFile::DefaultName());
+  // Settings that can be neither read nor written give no name: the default
+  // file is used, as on a first start.
+  if (AddressFilePath.isEmpty()) AddressFilePath = AddressFile::DefaultName();
   if (!AddressFilePath.contains(u'\\') && !AddressFilePath.contains(u'/'))
     AddressFilePath = ProgramFolder + AddressFilePath;
 
   const QString local = AddressFileLocalPath();
-  if (TrimBlanks(SafeDir(local)).isEmpty()) {
-    // A failure here is said by the write itself; the list then finds no file.
-    if (!QFileInfo::exists(local)) WriteDataFile(local, AddressFile::DefaultLines());
-  } else {
-    MakeAddressWeekdayBackup(local, platform::Today());
-  }
+  // A failure here is said by the write itself; the list then finds no file.
+  if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
+    WriteDataFile(local, AddressFile::DefaultLines());
+  // The sample file of a first start has its backup at once, as every
+  // other data file has when its window loads.
+  if (!TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);

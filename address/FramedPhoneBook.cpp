@@ -160,5 +160,5 @@ int PrintFramedPhoneBook(int /*variant*/, int sortIndex, const QString& category
   };
   walk.drawSlot = [&](const AddressRecord& r, int slot) { printer.box(r, slot); };
   walk.drawFooter = [&] { DrawPageFooter(QString(), left, right); };
-  return PhoneBookPageWalk(lines.records, page, false, walk);
+  return PhoneBookPageWalk(lines, page, false, walk);
 }

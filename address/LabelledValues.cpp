@@ -1,16 +1,58 @@
 #include "LabelledValues.h"
 
+#include <algorithm>
+
 #include "core/text/StringHelpers.h"
 
 namespace {
 
-bool IsBlankLine(const QString& line) { return TrimBlanks(line).isEmpty(); }
+bool IsBlankLine(const QString& line) {
+  return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c == u' '; });
+}
+
+bool IsLowerLatin(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ'); }
+
+QChar UpperLatinChar(QChar c) { return IsLowerLatin(c) ? QChar(c.unicode() - 0x20) : c; }
+
+// One bit for each character a text holds (characters share bits), so that
+// a label with a character the line lacks is passed over without a search.
+quint64 CharacterBit(QChar upper) { return quint64(1) << ((upper.unicode() * 0x9E37u >> 6) & 63); }
+
+quint64 CharacterBitsOf(QStringView upper) {
+  quint64 bits = 0;
+  for (QChar c : upper) bits |= CharacterBit(c);
+  return bits;
+}
+
+struct UpperLine {
+  QString text;
+  quint64 bits = 0;
+};
+
+// The upper-case form of the line last searched. The rules try dozens of
+// labels on one line in turn, and a line is upper-cased again only once a
+// rule has changed it; the copy shares the line's text, so keeping it costs
+// nothing.
+const UpperLine& UpperLineForLabels(const QString& line) {
+  thread_local QString lastLine;
+  thread_local UpperLine lastUpper;
+  if (line.size() != lastLine.size() || line != lastLine) {
+    lastLine = line;
+    lastUpper.text = UpperLatin(line);
+    lastUpper.bits = CharacterBitsOf(lastUpper.text);
+  }
+  return lastUpper;
+}
 
 // Character position of the label in the line, -1 when absent (an empty
 // label is never found: it would match everywhere).
 qsizetype FindLabel(const QString& label, const QString& line) {
   if (label.isEmpty() || IsBlankLine(line)) return -1;
-  return UpperLatin(line).indexOf(UpperLatin(label));
+  const UpperLine& upper = UpperLineForLabels(line);
+  quint64 labelBits = 0;
+  for (QChar c : label) labelBits |= CharacterBit(UpperLatinChar(c));
+  if ((labelBits & ~upper.bits) != 0) return -1;
+  return upper.text.indexOf(UpperLatin(label));
 }
 
 bool IsOneOf(const QString& c, const char16_t* set) { return !c.isEmpty() && QString::fromUtf16(set).contains(c); }
@@ -24,9 +66,13 @@ QString WithoutTrailing(const QString& text, QChar c) {
 }  // namespace
 
 QString UpperLatin(const QString& text) {
+  // Most labels and lines hold no small Latin letter: they come back shared,
+  // with no copy made.
+  const auto first = std::find_if(text.cbegin(), text.cend(), IsLowerLatin);
+  if (first == text.cend()) return text;
   QString out = text;
-  for (QChar& c : out) {
-    if ((c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ')) c = QChar(c.unicode() - 0x20);
+  for (qsizetype i = first - text.cbegin(); i < out.size(); ++i) {
+    if (IsLowerLatin(out.at(i))) out[i] = QChar(out.at(i).unicode() - 0x20);
   }
   return out;
 }

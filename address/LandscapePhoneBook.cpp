@@ -64,5 +64,5 @@ int PrintLandscapePhoneBook(int designIndex, int sortIndex, const QString& categ
   };
   walk.drawSlot = [&](const AddressRecord& r, int slot) { DrawColumn(r, slot, left, right, size); };
   walk.drawFooter = [&] { DrawPageFooter(QString(), left, right); };
-  return PhoneBookPageWalk(lines.records, page, false, walk);
+  return PhoneBookPageWalk(lines, page, false, walk);
 }

@@ -304,5 +304,5 @@ int PrintPhoneBookListPage(int /*designIndex*/, int sortIndex, const QString& ca
     DrawStyledLine(1, right, p.DataHeight, right, p.FootHeight, p.LineColor);
     DrawPageFooter(QString(), left, right);
   };
-  return PhoneBookPageWalk(lines.records, page, false, walk);
+  return PhoneBookPageWalk(lines, page, false, walk);
 }

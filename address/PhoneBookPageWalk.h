@@ -1,17 +1,43 @@
 #pragma once
 // How the phone-book drawers find the entries of the page they are asked
-// for: every call walks the chosen records from the first, counting slots
-// per page, so no drawer keeps anything between pages. Records marked do
+// for: the chosen records are walked once, counting slots per page, and the
+// walk remembers where each page began, so a later page of the same job
+// starts there instead of walking the whole book again. Records marked do
 // not print take no slot; a group (kana row, company) starts on the first
 // slot of a page; after the last record, and in blank mode, empty records
 // fill the page.
 #include <QString>
 #include <functional>
+#include <optional>
+#include <typeinfo>
 #include <vector>
 
 class AddressRecord;
+struct AddressPrintLines;
 template <typename T>
 class QList;
+
+// Where each page of one walk began, kept with the job's chosen lines from
+// page to page. A walk of other slots, cost or grouping starts it afresh.
+struct PhoneBookPageStarts {
+  struct Point {
+    qsizetype next = 0;
+    int page = 1;
+    int slot = 0;
+    std::optional<QString> previousKey;
+    int done = 0;
+  };
+  // points[k] is the state of the step on which page k + 2 was reached.
+  std::vector<Point> points;
+  // What the walk went by.
+  int slotsPerPage = 0;
+  const std::type_info* cost = nullptr;
+  const std::type_info* groupKey = nullptr;
+  const void* costs = nullptr;
+  QString costsKey;
+  qsizetype recordCount = -1;
+  const void* recordData = nullptr;
+};
 
 struct PhoneBookWalk {
   int slotsPerPage = 1;
@@ -31,4 +57,9 @@ struct PhoneBookWalk {
 
 // Draws the requested page (from 1); blank draws a page of empty slots.
 // Returns 1 when the records ran out during this call, else 0.
-int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank, const PhoneBookWalk& walk);
+// starts, when given, is read and extended so that every page costs the same
+// whatever its number.
+int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank, const PhoneBookWalk& walk,
+                      PhoneBookPageStarts* starts = nullptr, const QString& costsKey = QString());
+// The same over a job's chosen lines, remembering page starts with them.
+int PhoneBookPageWalk(const AddressPrintLines& lines, int page, bool blank, const PhoneBookWalk& walk);

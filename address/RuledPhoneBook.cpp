@@ -385,5 +385,5 @@ int PrintRuledPhoneBook(int design, int sortIndex, const QString& category, int 
   };
   walk.drawSlot = [&](const AddressRecord& r, int slot) { printer.row(r, slot); };
   walk.drawFooter = [&] { DrawPageFooter(QString(), left, right); };
-  return PhoneBookPageWalk(lines.records, page, blank, walk);
+  return PhoneBookPageWalk(lines, page, blank, walk);
 }

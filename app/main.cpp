@@ -5,6 +5,7 @@
 #include "core/ui/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
+  UseJapaneseSystemLocale();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ringpad"));
   InstallJapaneseQtTranslations();

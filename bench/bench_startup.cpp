@@ -1,10 +1,18 @@
 // Start-up as the user sees it: from creating the main window to its first
 // paint offscreen, and to the end of the whole load step (first page open,
 // preview window and printer probe done), in a program folder that has run
-// before.
+// before; and as whole processes, exec to first paint of the program and of
+// a Qt Widgets hello world built beside it, run in turn, with the ratio of
+// their medians (x_hello_world; the aim is at most 1.3 on a fresh folder).
+#include <time.h>
+
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "app/RegisterPages.h"
@@ -50,6 +58,62 @@ void StartUp(benchmark::State& state, bool toFirstPaint) {
   qunsetenv("RINGPAD_HOME");
 }
 
+// Exec to first paint of one process in milliseconds; negative when it
+// painted nothing (the probe writes the time of the first paint and ends).
+double MillisecondsToFirstPaint(const QString& program, const QString& home) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("RINGPAD_HOME"), home);
+  process.setProcessEnvironment(env);
+  // The probe ends the process at the first paint, leaving its instance lock
+  // behind; a program that closed would have removed it.
+  QFile::remove(home + QStringLiteral("/ringpad.lock"));
+  timespec start {};
+  ::clock_gettime(CLOCK_MONOTONIC, &start);
+  process.start(program, {});
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished();
+    return -1;
+  }
+  bool ok = false;
+  const qint64 painted = process.readAllStandardOutput().trimmed().toLongLong(&ok);
+  if (!ok) return -1;
+  return double(painted - (qint64(start.tv_sec) * 1000000000LL + start.tv_nsec)) / 1e6;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Arg 0: every run of the program on a fresh folder; 1: on a folder that has
+// run before.
+void BM_WholeProcessToFirstPaint(benchmark::State& state) {
+  const bool fresh = state.range(0) == 0;
+  constexpr int kRuns = 15;
+  QTemporaryDir used;
+  if (!fresh) MillisecondsToFirstPaint(QStringLiteral(RINGPAD_STARTUP_PROBE), used.path());
+  std::vector<double> program, hello;
+  for (auto _ : state) {
+    for (int i = 0; i < kRuns; ++i) {
+      const QTemporaryDir fresher;
+      const double h = MillisecondsToFirstPaint(QStringLiteral(HELLO_STARTUP_PROBE), fresher.path());
+      const double p = MillisecondsToFirstPaint(QStringLiteral(RINGPAD_STARTUP_PROBE), fresh ? fresher.path() : used.path());
+      if (h < 0 || p < 0) {
+        state.SkipWithError("a process ended without painting");
+        return;
+      }
+      hello.push_back(h);
+      program.push_back(p);
+    }
+  }
+  state.counters["program_ms"] = Median(program);
+  state.counters["hello_ms"] = Median(hello);
+  state.counters["x_hello_world"] = Median(program) / Median(hello);
+}
+
 void BM_StartupToFirstPaint(benchmark::State& state) { StartUp(state, true); }
 void BM_StartupWholeLoadStep(benchmark::State& state) { StartUp(state, false); }
 
@@ -57,3 +121,4 @@ void BM_StartupWholeLoadStep(benchmark::State& state) { StartUp(state, false); }
 
 BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_StartupWholeLoadStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_WholeProcessToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Non-negative numbers carry the blank the original writer left for a sign.
+// Non-negative numbers carry a blank where a minus sign would stand, so that
+// the columns of the file line up and existing files compare byte for byte.
 QString SignedNumber(int value) {
   return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }

@@ -28,8 +28,8 @@ namespace {
 // only make the window unusable.
 constexpr qint64 kMaxGanttFileBytes = 10 * 1024 * 1024;
 
-// Stored paths may come from the original platform with "\" separators, and
-// a relative one is relative to the program folder.
+// Stored paths may hold "\" separators (settings written on Windows use
+// them), and a relative one is relative to the program folder.
 QString DiskPath(const QString& stored) {
   QString path = stored;
   path.replace(QLatin1Char('\\'), QLatin1Char('/'));

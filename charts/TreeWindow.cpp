@@ -44,7 +44,7 @@ QString LevelColourDefault(int level) {
 }  // namespace
 
 TreeWindow::TreeWindow(QWidget* parent) : PageWindow(parent) {
-  setWindowTitle(QStringLiteral("木(&T)"));
+  setWindowTitle(QStringLiteral("木"));
   Txt_Title = new QLineEdit(this);
   txt_data = new QPlainTextEdit(this);
   txt_data->setLineWrapMode(QPlainTextEdit::NoWrap);

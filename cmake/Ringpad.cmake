@@ -7,6 +7,9 @@ function(ringpad_library name folder)
     set(_sources "${CMAKE_SOURCE_DIR}/cmake/empty.cpp")
   endif()
   add_library(${name} STATIC ${_sources})
+  # Nothing of the program is looked up by name at run time: hidden symbols
+  # spare the start-up binding work.
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}/${folder}" "${CMAKE_SOURCE_DIR}")
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()

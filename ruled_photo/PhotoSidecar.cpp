@@ -15,6 +15,18 @@ const QString kFit = QStringLiteral("@SIZE_TYPE=");
 const QString kScale = QStringLiteral("@SIZE_BAIRITU=");
 const QString kAnchor = QStringLiteral("@SIZE_ICHI=");
 const QString kPictureOnly = QStringLiteral("@PICNOMI=");
+const QString kOwnSidecarEnding = QStringLiteral(".ringpad");
+
+// A description line that begins with "@" is written with one more "@", so
+// that it can never read back as an option, and read with one "@" less.
+const QString kEscapedAt = QStringLiteral("@@");
+
+bool IsOptionLine(const QString& line) {
+  const QString none = NoPrefixMatch();
+  for (const QString& key : {kTitle, kFit, kScale, kAnchor, kPictureOnly})
+    if (StripPrefixNoCase(line, key) != none) return true;
+  return false;
+}
 
 // -1 (nothing chosen) is a valid index; anything else outside the list would
 // select nothing sensible, so the list keeps what it shows.
@@ -28,10 +40,14 @@ int IndexWithin(const QString& value, int count) {
 QString PhotoSidecarPath(const QString& picturePath) {
   const QFileInfo info(picturePath);
   const QString ext = info.suffix().toUpper();
-  if (ext != QLatin1String("BMP") && ext != QLatin1String("PNG") && ext != QLatin1String("JPG") &&
-      ext != QLatin1String("JPEG"))
-    return {};
-  return picturePath.left(picturePath.size() - ext.size()) + QStringLiteral("txt");
+  // A bitmap's side file drops its extension, as bitmaps saved before have
+  // it. Every name ending in ".txt" is some bitmap's side file, so the other
+  // kinds keep their whole name and take an ending of their own: a.png and
+  // a.jpg beside a.bmp then never share a title and text.
+  if (ext == QLatin1String("BMP")) return picturePath.left(picturePath.size() - ext.size()) + QStringLiteral("txt");
+  if (ext == QLatin1String("PNG") || ext == QLatin1String("JPG") || ext == QLatin1String("JPEG"))
+    return picturePath + kOwnSidecarEnding;
+  return {};
 }
 
 QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
@@ -42,7 +58,10 @@ QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int ancho
   out += kScale + QString::number(scale) + crlf;
   out += kAnchor + QString::number(anchor) + crlf;
   out += kPictureOnly + QString::number(pictureOnly) + crlf;
-  out += text + crlf;
+  QStringList lines = text.split(crlf);
+  for (QString& line : lines)
+    if (line.startsWith(u'@')) line.prepend(u'@');
+  out += lines.join(crlf) + crlf;
   return platform::ToSjis(out);
 }
 
@@ -51,7 +70,13 @@ PhotoSidecar ReadPhotoSidecar(const QByteArray& content) {
   QStringList description;
   for (const QByteArray& bytes : platform::SplitLines(content)) {
     const QString line = platform::FromSjis(bytes);
-    if (!line.startsWith(QLatin1Char('@'))) {
+    // Only the five options are options; any other line is the user's text,
+    // "@" and all, and an escaped one loses its extra "@".
+    if (line.startsWith(kEscapedAt)) {
+      description << line.mid(1);
+      continue;
+    }
+    if (!IsOptionLine(line)) {
       description << line;
       continue;
     }

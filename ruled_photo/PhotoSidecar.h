@@ -22,15 +22,20 @@ constexpr int kPhotoFitCount = 5;
 constexpr int kPhotoScaleCount = 10;
 constexpr int kPhotoAnchorCount = 7;
 
-// The sidecar's path for a picture (BMP, PNG, JPEG: the extension replaced by
-// ".txt"); empty for pictures that carry no sidecar (icons, names without a
-// picture extension).
+// The sidecar's path for a picture: a bitmap's extension replaced by "txt"
+// ("a.bmp": "a.txt"); a PNG or JPEG picture's whole name followed by
+// ".ringpad" ("a.png": "a.png.ringpad"), which no other picture's side file
+// can be named; empty for pictures that carry no sidecar (icons, names
+// without a picture extension).
 QString PhotoSidecarPath(const QString& picturePath);
 
-// The file's bytes (code page 932, CR LF). Written, read and written again
-// gives the same bytes.
+// The file's bytes (code page 932, CR LF). A description line beginning
+// with "@" is written with one more "@", so that it reads back as text and
+// never as an option. Written, read and written again gives the same bytes.
 QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
                              const QString& text);
 
-// Reads the file's bytes. Values outside their list are left kUnchanged.
+// Reads the file's bytes. Values outside their list are left kUnchanged; an
+// "@" line that is none of the five options is description text, and "@@"
+// begins a description line that itself begins with "@".
 PhotoSidecar ReadPhotoSidecar(const QByteArray& content);

@@ -17,6 +17,7 @@
 
 #include "PhotoSidecar.h"
 #include "PictureLoader.h"
+#include "core/ui/HelpPage.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
@@ -45,14 +46,7 @@ using platform::ShowMessage;
 
 
 // Holds the window disabled with the hourglass for as long as it lives.
-class Busy {
- public:
-  explicit Busy(QWidget* w) : w_(w) { BeginBusy(w_); }
-  ~Busy() { EndBusy(w_); }
-
- private:
-  QWidget* w_;
-};
+using Busy = BusyScope;
 
 bool IsReadableExtension(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toUpper();
@@ -271,9 +265,13 @@ bool PhotoWindow::writePhoto() {
       return false;
     }
   }
-  if (QFileInfo::exists(path) || (!sidecar.isEmpty() && QFileInfo::exists(sidecar))) {
+  // The question names the files that would be replaced, not the one asked for.
+  QStringList replaced;
+  for (const QString& file : {path, sidecar})
+    if (!file.isEmpty() && QFileInfo::exists(file)) replaced << file;
+  if (!replaced.isEmpty()) {
     platform::MessageRequest ask;
-    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + path;
+    ask.text = QStringLiteral("同じファイルがあります、上書きしますか？\r\n") + replaced.join(QStringLiteral("\r\n"));
     ask.buttons = MsgButtons::OkCancel;
     ask.icon = MsgIcon::Exclamation;
     ask.defaultButton = 2;
@@ -361,8 +359,7 @@ void PhotoWindow::Cmd_help_Click() {
   ShowMessage(QStringLiteral("表題は印刷されるが、画像がうまく印刷されないときは、") + crlf +
                   QStringLiteral("「プリンターのプロパティ（詳細、プリンタの設定)」の") + crlf +
                   QStringLiteral("「印刷目的」を「ＤＴＰ」とか「写真」などに設定してください。") + crlf + crlf +
-                  QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。") +
-                  crlf + QStringLiteral("readme.txtにも多少の説明は書いてあります。") + crlf + crlf,
+                  MoreHelpLine() + QStringLiteral("。") + crlf + crlf,
               MsgButtons::Ok, MsgIcon::Information);
 }
 

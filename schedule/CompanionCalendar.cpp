@@ -1,7 +1,7 @@
 #include "CompanionCalendar.h"
 
 #include "Calendar.h"
-#include "core/platform/Shell.h"
+#include "core/platform/CompanionProgram.h"
 #include "core/settings/AppGlobals.h"
 #include "core/ui/Launcher.h"
 
@@ -15,14 +15,10 @@ constexpr int kNormalWithFocus = 1;
 QString CompanionCalendarName() { return QStringLiteral("jxcalpad"); }
 
 bool RunCompanionCalendar(const QDate& date) {
-  const QString program = platform::CompanionProgramPath(CompanionCalendarName());
-  if (program.isEmpty()) {
+  const QStringList arguments = date.isValid() ? QStringList{DateToText(date)} : QStringList();
+  return platform::RunCompanionProgram(CompanionCalendarName(), arguments, kNormalWithFocus, [] {
     ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + CompanionCalendarName() + QStringLiteral("」を") +
                                    ExeName + QStringLiteral("と同じフォルダに入れると、ここから起動できます。"),
                                CompanionCalendarName());
-    return false;
-  }
-  const QStringList arguments = date.isValid() ? QStringList{DateToText(date)} : QStringList();
-  platform::RunProgramAndWait(program, arguments, kNormalWithFocus);
-  return true;
+  });
 }

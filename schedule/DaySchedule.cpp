@@ -11,6 +11,8 @@
 #include "HolidayLaw.h"
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
 #include "core/text/Numbers.h"
 
 namespace {
@@ -66,24 +68,86 @@ bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, con
          kind == EntryKind::EveryYear;
 }
 
-// The lines that can go into a month's cache, in file order: those whose
-// month columns name it, and the rules, which belong to every month.
-// Sorting them out once per reading spares each month a scan of the whole
-// file; BuildScheduleMonthCache drops every other line anyway.
-std::array<QStringList, 13> LinesByMonth(const QStringList& fileLines) {
-  std::array<QStringList, 13> months;  // [1..12]
-  for (const QString& text : fileLines) {
-    if (IsRuleKind(Columns(text, 12, 2))) {
-      for (int m = 1; m <= 12; ++m) months[m].append(text);
-      continue;
-    }
-    const QStringView month = Columns(text, 6, 2);
-    const auto digit = [&](int i) { return month[i] >= u'0' && month[i] <= u'9' ? month[i].unicode() - u'0' : -1; };
-    if (month.size() != 2 || digit(0) < 0 || digit(1) < 0) continue;
-    const int m = digit(0) * 10 + digit(1);
-    if (m >= 1 && m <= 12) months[m].append(text);
+// Where a line of the file goes when the file is sorted out: the rules
+// belong to every month, lines of any year to every year of their month,
+// dated lines to their year and month; the rest to no month.
+enum class LinePlace { None, Rule, AnyYear, Dated };
+struct LineClass {
+  LinePlace place = LinePlace::None;
+  int month = 0;
+  int year = 0;
+};
+
+int TwoDigitNumber(QChar a, QChar b) {
+  if (a < u'0' || a > u'9' || b < u'0' || b > u'9') return -1;
+  return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
+}
+
+int FourDigitNumber(QStringView text) {
+  if (text.size() != 4) return -1;
+  const int high = TwoDigitNumber(text[0], text[1]), low = TwoDigitNumber(text[2], text[3]);
+  return high < 0 || low < 0 ? -1 : high * 100 + low;
+}
+
+// The same questions BelongsToMonth asks of a line, on its first thirteen
+// characters, leaving out those that depend on the options.
+LineClass ClassOfLineStart(QStringView start) {
+  LineClass c;
+  const QStringView kind = Columns(start, 12, 2);
+  if (IsRuleKind(kind)) {
+    c.place = LinePlace::Rule;
+    return c;
   }
-  return months;
+  const QStringView month = Columns(start, 6, 2);
+  c.month = month.size() == 2 ? TwoDigitNumber(month[0], month[1]) : -1;
+  if (c.month < 1 || c.month > 12) return c;
+  const QStringView head = Columns(start, 1, 5);
+  if (head == QLatin1String("    /") || head == QLatin1String("0000/") || kind == EntryKind::Anniversary ||
+      kind == EntryKind::EveryYear) {
+    c.place = LinePlace::AnyYear;
+    return c;
+  }
+  c.year = FourDigitNumber(Columns(start, 1, 4));
+  if (c.year >= 0) c.place = LinePlace::Dated;
+  return c;
+}
+
+// The kinds whose bytes decide a line's place, as the file holds them.
+struct KindBytes {
+  QByteArray everyWeek = platform::ToSjis(EntryKind::EveryWeek);
+  QByteArray everyMonth = platform::ToSjis(EntryKind::EveryMonth);
+  QByteArray anniversary = platform::ToSjis(EntryKind::Anniversary);
+  QByteArray everyYear = platform::ToSjis(EntryKind::EveryYear);
+  QByteArray ordinalWeek = platform::ToSjis(QStringLiteral("第"));
+  QByteArray ordinalMonth = platform::ToSjis(QStringLiteral("月"));
+};
+
+// A line's place from its bytes. Most lines begin with eleven plain ASCII
+// bytes (the date and a comma): their columns are those bytes and the kind
+// follows, so only a line that may be a numbered rule is decoded; any other
+// line has its first thirteen characters (at most 26 bytes) decoded.
+LineClass ClassOfLineBytes(const char* p, qsizetype n) {
+  static const KindBytes kinds;
+  const bool plainStart = n >= 15 && std::all_of(p, p + 11, [](char b) { return (unsigned char)b < 0x80; });
+  if (!plainStart) return ClassOfLineStart(platform::FromSjis(p, std::min<qsizetype>(n, 26)));
+  const QByteArrayView kind(p + 11, 4);
+  if (kind == kinds.everyWeek || kind == kinds.everyMonth) return {LinePlace::Rule, 0, 0};
+  if (kind.startsWith(kinds.ordinalWeek) || kind.startsWith(kinds.ordinalMonth))
+    return ClassOfLineStart(platform::FromSjis(p, std::min<qsizetype>(n, 26)));
+  LineClass c;
+  c.month = TwoDigitNumber(QChar(p[5]), QChar(p[6]));
+  if (c.month < 1 || c.month > 12) return c;
+  const QByteArrayView head(p, 5);
+  if (head == "    /" || head == "0000/" || kind == kinds.anniversary || kind == kinds.everyYear) {
+    c.place = LinePlace::AnyYear;
+    return c;
+  }
+  const int high = TwoDigitNumber(QChar(p[0]), QChar(p[1])), low = TwoDigitNumber(QChar(p[2]), QChar(p[3]));
+  if (high >= 0 && low >= 0) {
+    c.place = LinePlace::Dated;
+    c.year = high * 100 + low;
+  }
+  return c;
 }
 
 CachedScheduleLine Cached(const QString& text) {
@@ -257,10 +321,20 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
 }
 
 DaySchedule::DaySchedule()
-    : DaySchedule([](const QString& path, QStringList& lines) { return ScheduleFile::ReadLines(path, lines); }) {}
+    : DaySchedule(ByteReader([](const QString& path, QByteArray& bytes) { return platform::ReadWholeFile(path, bytes); })) {}
+
+DaySchedule::DaySchedule(ByteReader reader, ChangeStamp stamp)
+    : reader_(std::move(reader)), stamp_(std::move(stamp)) {}
 
 DaySchedule::DaySchedule(LineReader reader, ChangeStamp stamp)
-    : reader_(std::move(reader)), stamp_(std::move(stamp)) {}
+    : DaySchedule(
+          [reader = std::move(reader)](const QString& path, QByteArray& bytes) {
+            QStringList lines;
+            if (!reader(path, lines)) return false;
+            bytes = platform::JoinLinesCrLf(lines);
+            return true;
+          },
+          std::move(stamp)) {}
 
 // Every save replaces the file (a new inode), so a rewrite within the same
 // clock tick is still seen.
@@ -274,21 +348,79 @@ QString DaySchedule::FileChangeStamp(const QString& path) {
       .arg(qint64(st.st_mtim.tv_nsec));
 }
 
-// Decoding the whole file was most of a lookup's time when it happened on
-// every change of month; a ten-year page run now decodes it once.
-const QStringList* DaySchedule::monthLines(const QString& path, int month) {
-  const QString stamp = stamp_ ? stamp_(path) : QString();
-  if (!linesRead_ || linesPath_ != path || linesStamp_ != stamp) {
-    QStringList lines;
-    linesRead_ = reader_(path, lines);
-    monthLines_ = {};
-    recent_.clear();  // built from the lines that are gone
-    if (!linesRead_) return nullptr;
-    monthLines_ = LinesByMonth(lines);
-    linesPath_ = path;
-    linesStamp_ = stamp;
+void DaySchedule::forgetLines() {
+  linesRead_ = false;
+  fileBytes_ = QByteArray();
+  ruleSpans_ = {};
+  anyYearSpans_ = {};
+  datedSpans_ = {};
+}
+
+// Cuts the bytes into lines (at CR LF, LF or a lone CR, as the file is read
+// everywhere else) and notes where each goes.
+void DaySchedule::sortOutLines() {
+  const char* const data = fileBytes_.constData();
+  const qsizetype n = fileBytes_.size();
+  const auto place = [&](qsizetype start, qsizetype end) {
+    const LineClass c = ClassOfLineBytes(data + start, end - start);
+    const LineSpan span{start, end - start};
+    switch (c.place) {
+      case LinePlace::Rule: ruleSpans_.push_back(span); break;
+      case LinePlace::AnyYear: anyYearSpans_[size_t(c.month)].push_back(span); break;
+      case LinePlace::Dated: datedSpans_[c.year * 100 + c.month].push_back(span); break;
+      case LinePlace::None: break;
+    }
+  };
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    if (data[i] != '\r' && data[i] != '\n') continue;
+    place(start, i);
+    if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  return &monthLines_[month];
+  if (start < n) place(start, n);
+}
+
+// Reading and decoding the whole file was most of a lookup's time when it
+// happened on every change of month; a ten-year page run now reads it once,
+// and each month decodes only its own lines.
+bool DaySchedule::readLines(const QString& path) {
+  if (holdFile_ && linesRead_ && linesPath_ == path) return true;
+  const QString stamp = stamp_ ? stamp_(path) : QString();
+  if (linesRead_ && linesPath_ == path && linesStamp_ == stamp) return true;
+  forgetLines();
+  recent_.clear();  // built from the lines that are gone
+  linesRead_ = reader_(path, fileBytes_);
+  if (!linesRead_) {
+    fileBytes_ = QByteArray();
+    return false;
+  }
+  sortOutLines();
+  linesPath_ = path;
+  linesStamp_ = stamp;
+  return true;
+}
+
+QStringList DaySchedule::monthLines(const QDate& day) const {
+  // The three lists merged back into file order.
+  static const std::vector<LineSpan> kNoSpans;
+  const auto dated = datedSpans_.constFind(day.year() * 100 + day.month());
+  const std::vector<LineSpan>* lists[] = {&ruleSpans_, &anyYearSpans_[size_t(day.month())],
+                                          dated == datedSpans_.cend() ? &kNoSpans : &*dated};
+  size_t at[3] = {0, 0, 0};
+  QStringList lines;
+  lines.reserve(qsizetype(lists[0]->size() + lists[1]->size() + lists[2]->size()));
+  for (;;) {
+    int next = -1;
+    for (int k = 0; k < 3; ++k)
+      if (at[k] < lists[k]->size() &&
+          (next < 0 || (*lists[k])[at[k]].offset < (*lists[next])[at[size_t(next)]].offset))
+        next = k;
+    if (next < 0) break;
+    const LineSpan& span = (*lists[next])[at[size_t(next)]++];
+    lines.append(platform::FromSjis(fileBytes_.constData() + span.offset, span.length));
+  }
+  return lines;
 }
 
 void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
@@ -296,8 +428,7 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
   if (!day.isValid()) {
     cache_ = ScheduleMonthCache();
     recent_.clear();
-    linesRead_ = false;
-    monthLines_ = {};
+    forgetLines();
     return;
   }
   // The month compared as a number: building its key for every day of a
@@ -311,8 +442,7 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
       recent_.push_back({cachedMonth_, cachedOptions_, std::move(cache_)});
     }
     cache_ = ScheduleMonthCache();
-    const QStringList* lines = monthLines(options.ScheduleFilePath, day.month());
-    if (lines) {
+    if (readLines(options.ScheduleFilePath)) {
       const auto again = std::find_if(recent_.begin(), recent_.end(), [&](const RecentMonth& r) {
         return r.month == month && r.options == options;
       });
@@ -320,7 +450,7 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
         cache_ = std::move(again->cache);
         recent_.erase(again);
       } else {
-        cache_ = BuildScheduleMonthCache(*lines, day, options);
+        cache_ = BuildScheduleMonthCache(monthLines(day), day, options);
       }
     }
     cachedMonth_ = month;

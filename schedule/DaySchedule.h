@@ -3,16 +3,21 @@
 // and its DayKind, with recurring rules, holidays, substitute holidays and
 // working-day overrides applied under the print options.
 //
-// The schedule file is read and decoded once per print job (or when it
-// changes on disk), and the lines that can apply in one month are kept
-// between calls, so a page that asks for each of its days scans the file's
-// lines once per month.
+// The schedule file is read once per print job (or when it changes on
+// disk) and kept as its bytes, with where each line lies sorted out by year
+// and month; a month decodes only the lines that can apply to it, and those
+// are kept between calls, so a page that asks for each of its days looks at
+// the file's lines once per month. A large schedule then costs little more
+// memory than the file itself.
+#include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "DayKind.h"
@@ -64,11 +69,16 @@ class DaySchedule {
  public:
   // Reads the schedule file's lines; false when it cannot be read.
   using LineReader = std::function<bool(const QString& path, QStringList& lines)>;
+  // Reads the schedule file's bytes (code page 932); false when it cannot
+  // be read.
+  using ByteReader = std::function<bool(const QString& path, QByteArray& bytes)>;
   // Something that changes whenever the file does (its size and time of
   // change on disk).
   using ChangeStamp = std::function<QString(const QString& path)>;
 
   DaySchedule();  // reads the file named in the options
+  explicit DaySchedule(ByteReader reader, ChangeStamp stamp = FileChangeStamp);
+  // Lines handed over as text are kept as their code page 932 bytes.
   explicit DaySchedule(LineReader reader, ChangeStamp stamp = FileChangeStamp);
 
   // A null day empties the cache, forgets the file's lines and leaves texts
@@ -83,14 +93,21 @@ class DaySchedule {
 
   const ScheduleMonthCache& cache() const { return cache_; }
 
+  // While held, the file's lines once read are used without asking the
+  // disk whether the file changed: a print job reads the file at its start
+  // (the null day) and a diary page changes month five times.
+  void HoldFile(bool hold) { holdFile_ = hold; }
+
   static QString FileChangeStamp(const QString& path);
 
  private:
-  // The file's lines that month 1..12 may take; nullptr when the file
-  // cannot be read.
-  const QStringList* monthLines(const QString& path, int month);
+  // Reads the file unless the lines read before are still its lines; false
+  // when it cannot be read.
+  bool readLines(const QString& path);
+  // The lines read that the day's month may take, in file order.
+  QStringList monthLines(const QDate& day) const;
 
-  LineReader reader_;
+  ByteReader reader_;
   ChangeStamp stamp_;
   ScheduleMonthCache cache_;
   int cachedMonth_ = 0;  // year * 100 + month of cache_ while its key is set
@@ -105,10 +122,22 @@ class DaySchedule {
     ScheduleMonthCache cache;
   };
   std::vector<RecentMonth> recent_;
-  // The file's lines as last read, sorted by month ([1..12]), with the path
-  // and stamp they came from.
+  // The file's bytes as last read, with the path and stamp they came from,
+  // and where the lines lie that a month may take: the rules (every month),
+  // the lines of any year by month ([1..12]), and dated lines by year * 100
+  // + month. Each list is in file order.
+  struct LineSpan {
+    qsizetype offset = 0;
+    qsizetype length = 0;
+  };
   bool linesRead_ = false;
+  bool holdFile_ = false;
   QString linesPath_;
   QString linesStamp_;
-  std::array<QStringList, 13> monthLines_;
+  QByteArray fileBytes_;
+  std::vector<LineSpan> ruleSpans_;
+  std::array<std::vector<LineSpan>, 13> anyYearSpans_;
+  QHash<int, std::vector<LineSpan>> datedSpans_;
+  void sortOutLines();
+  void forgetLines();
 };

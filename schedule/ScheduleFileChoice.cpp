@@ -8,6 +8,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
+#include "core/ui/StartupRules.h"
 
 QString ScheduleFileLocation(const QString& storedPath) {
   QString path = storedPath;
@@ -27,7 +28,14 @@ QString SettleScheduleFile() {
   if (!path.contains(u'\\') && !path.contains(u'/')) path = ProgramFolder + path;
   if (ScheduleFileExists(path)) return path;
 
+  // Settings that cannot be read name no file: the default one is shown,
+  // and no switch is announced or stored.
+  const bool settingsUnreadable = SettingsFileUnreadable();
   path = ScheduleFile::DefaultName();
+  if (settingsUnreadable) {
+    if (!ScheduleFileExists(path)) WriteHolidayLines(path);
+    return path;
+  }
   if (!ScheduleFileExists(path)) {
     WriteHolidayLines(path);
   } else {

@@ -11,7 +11,7 @@
 QString SettleScheduleFile();
 
 // The path to open for a stored path, whose folders may be separated by
-// "\" as the settings of the original platform have them.
+// "\": settings files written on Windows use that separator.
 QString ScheduleFileLocation(const QString& storedPath);
 
 // True when the stored path names an existing ordinary file.

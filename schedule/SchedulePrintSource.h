@@ -53,6 +53,9 @@ class SchedulePrintSource {
   virtual bool ScheduleFileReadable() const = 0;
   // The window disabled while a job runs (nullptr: none).
   virtual QWidget* PrintBusyWindow() = 0;
+  // While a job holds it, the schedule file read at the job's start is taken
+  // as unchanged: the lookup need not ask the disk at every change of month.
+  virtual void HoldScheduleFileForJob(bool hold) { (void)hold; }
 
   // Filled by the annotation lookup, printed by the renderers; they keep the
   // last annotated day's texts after a job.

@@ -227,6 +227,7 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   QString PrintScheduleFileName() const override;
   bool ScheduleFileReadable() const override;
   QWidget* PrintBusyWindow() override;
+  void HoldScheduleFileForJob(bool hold) override;
 
   // ---- File commands: new, open, CSV import and export, help
   // (ScheduleWindowFileCommands.cpp, ScheduleWindowFileImport.cpp)
@@ -276,6 +277,15 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   ScheduleOptions printedOptions_;  // the options of the running print job
   // True after a failed read of the shown file was reported, until it reads again.
   bool listReadFailureShown_ = false;
+  // While the window loads, option boxes that refresh the month list when
+  // clicked are set from the settings; the list is built once, when the
+  // window is first activated, not again for each of them.
+  bool loadingWindow_ = false;
+  // The file's bytes as the window read them while it loaded, and the file's
+  // change stamp then: the first month list is built from them rather than
+  // from a second read of the whole file, unless the file changed since.
+  QByteArray openingBytes_;
+  QString openingStamp_;
   // ScheduleWindowLayout.cpp
   void buildControls();
   QWidget* buildEntryPanel();

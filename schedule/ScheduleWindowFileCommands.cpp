@@ -8,6 +8,7 @@
 #include "CurrentScheduleFile.h"
 #include "ForeignScheduleBytes.h"
 #include "HolidayLines.h"
+#include "core/ui/HelpPage.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
 #include "ScheduleCsvExport.h"
@@ -53,9 +54,7 @@ QString HelpText() {
       QStringLiteral("　　入力日と同じ日を一覧で選択しておくと、選択行の下に予定を追加できます。"),
       QStringLiteral("　　一覧で選択した日と入力した日が違うときは、入力した日の最後に追加されます。"),
       QString(),
-      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。"),
-      // The help named is the one that exists, not the original's readme.txt.
-      QFileInfo(HomePageAddress()).fileName() + QStringLiteral("にも多少の説明は書いてあります。"),
+      MoreHelpLine() + QStringLiteral("。"),
       QString(),
   }
       .join(kCrLf);
@@ -146,11 +145,16 @@ void ScheduleWindow::SettleScheduleFileBytes() {
   ScheduleFileReadOnly = false;
   const QString path = ScheduleFileLocalPath();
   QByteArray content;
+  const QString stamp = DaySchedule::FileChangeStamp(path);
   // A file that cannot be read writes nothing anyway: every rewrite reads it
   // again first.
   if (!QFileInfo(path).isFile() || !platform::ReadWholeFile(path, content)) return;
   switch (ClassifyScheduleBytes(content)) {
     case ScheduleBytes::CodePage932:
+      if (loadingWindow_) {
+        openingBytes_ = std::move(content);
+        openingStamp_ = stamp;
+      }
       return;
     case ScheduleBytes::Foreign:
       ScheduleFileReadOnly = !platform::ConfirmRewriteOfForeignBytes(ScheduleFilePath, platform::SplitLines(content));

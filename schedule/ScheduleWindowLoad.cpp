@@ -1,6 +1,7 @@
 // The schedule window's load sequence. Every control starts empty and
 // unticked, so each value that a step sets runs the control's handler as a
 // user's change would, and the handler writes the value back to its key.
+#include <QScopeGuard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,6 +38,8 @@ const QString kTabCaptions = QStringLiteral("予定内容入力,印刷オプシ�
 void ScheduleWindow::Form_Load() {
   // Loading writes dozens of keys; the settings file is written once.
   IniWriteBatch settingsWrites;
+  loadingWindow_ = true;
+  const auto loaded = qScopeGuard([this] { loadingWindow_ = false; });
 
   List1->setFixedHeight(TwipsToPixelsY(kMonthListHeight));
   txt_midasi->setFixedHeight(TwipsToPixelsY(kHeadingBoxHeight));

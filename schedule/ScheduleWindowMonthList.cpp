@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <memory>
+#include <utility>
 
 #include "DateLists.h"
 #include "MonthList.h"
@@ -31,7 +32,7 @@ QList<MonthListRow> RowsOf(const QListWidget* list) {
 // refreshed on every activation of the window, where a message would only
 // come back again, but an empty list must not pass for an empty schedule.
 void ScheduleWindow::RefreshScheduleList() {
-  if (ScheduleFilePath.isEmpty()) return;
+  if (ScheduleFilePath.isEmpty() || loadingWindow_) return;
   const QString yearText = Cmb_Nen->currentText();
   const QString monthText = Cmb_Tuki->currentText();
   setWindowTitle(QStringLiteral("予定表 - ") + ScheduleFilePath);
@@ -42,8 +43,12 @@ void ScheduleWindow::RefreshScheduleList() {
   auto builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
   QString error;
   const QString path = ScheduleFileLocalPath();
-  if (QFileInfo::exists(path) &&
-      !platform::ForEachTextLine(path, [&](const QString& line) { builder->add(line); }, &error)) {
+  const QByteArray opening = std::exchange(openingBytes_, {});
+  if (!opening.isEmpty() && openingStamp_ == DaySchedule::FileChangeStamp(path)) {
+    platform::ForEachTextLineOf(opening, [&](const QString& line) { builder->add(line); });
+    listReadFailureShown_ = false;
+  } else if (QFileInfo::exists(path) &&
+             !platform::ForEachTextLine(path, [&](const QString& line) { builder->add(line); }, &error)) {
     // What was read before the failure is not the file: the list shows
     // none of it.
     builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);

@@ -66,6 +66,8 @@ bool ScheduleWindow::ScheduleFileReadable() const {
 
 QWidget* ScheduleWindow::PrintBusyWindow() { return this; }
 
+void ScheduleWindow::HoldScheduleFileForJob(bool hold) { daySchedule_.HoldFile(hold); }
+
 void ScheduleWindow::Cmd_print_Click() {
   printedOptions_ = OptionsAsShown();
   if (const SchedulePrintHandler& handler = CurrentSchedulePrintHandler()) handler(*this);

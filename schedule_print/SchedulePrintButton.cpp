@@ -21,8 +21,10 @@ class JobEnd {
  public:
   JobEnd(SchedulePrintSource& source) : source_(source), saved_(source.PrintOptions().OptSundayStart) {
     BeginBusy(source_.PrintBusyWindow());
+    source_.HoldScheduleFileForJob(true);
   }
   ~JobEnd() {
+    source_.HoldScheduleFileForJob(false);
     source_.PrintOptions().OptSundayStart = saved_;
     EndPrintDocument();
     EndBusy(source_.PrintBusyWindow());

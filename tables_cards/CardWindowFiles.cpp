@@ -47,6 +47,7 @@ void CardWindow::Form_Load() {
   Cmb_men->addItems({QStringLiteral("表裏交互"), QStringLiteral("裏表交互"), QStringLiteral("Ａ４両面")});
   Cmb_men->setCurrentIndex(0);
   CurrentCardFile = GetIniValueOrDefault(QStringLiteral("VOREVA"), QStringLiteral("FILE"), QStringLiteral("VOREVA.csv"));
+  if (CurrentCardFile.isEmpty()) CurrentCardFile = QStringLiteral("VOREVA.csv");  // settings that cannot be read
   const QString path = ResolvedPath(CurrentCardFile);
   if (SafeDir(path).trimmed().isEmpty()) platform::SaveFileOrReport(path, CardSampleFile());
   // The file is read once here and its failure told once: a file that

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/ui/HelpPage.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/text/CsvLine.h"
@@ -187,8 +188,7 @@ QString TableHelpText() {
       QStringLiteral("２．項目が１行にならんで、半角のカンマ「，」で各項目が区切られています。"),
       QStringLiteral("　　たとえば、「\"山川太郎\"，\"名古屋市\"，1999/01/02」のようなデータです。"),
       QString(),
-      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください。"),
-      QStringLiteral("readme.txtにも多少の説明は書いてあります。"),
+      MoreHelpLine() + QStringLiteral("。"),
   };
   return lines.join(kCrLf) + kCrLf;
 }

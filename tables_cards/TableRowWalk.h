@@ -5,11 +5,27 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
-// The body cut into lines once per print job.
+// Where the walk stood on the step that reached a page.
+struct TableWalkPoint {
+  qsizetype next = 0;
+  int rowNumber = 1;
+  int sheetPage = 1;
+  int slot = 0;
+  int16_t endFlag = 0;
+};
+
+// The body cut into lines once per print job. It also remembers where each
+// page of the job began, so that page n takes up where the walk to an
+// earlier page reached it instead of walking from the first line again.
 struct TableBody {
   explicit TableBody(const QString& text);
   QStringList lines;
+  // pageStarts[k] is the point of the step that reached page k + 2 at
+  // startsRowsPerPage rows a page.
+  mutable std::vector<TableWalkPoint> pageStarts;
+  mutable int startsRowsPerPage = 0;
 };
 
 // One row slot of the requested page.
@@ -25,7 +41,7 @@ constexpr int kTableMaxLines = 30000;
 enum class TableLineKind { Data, PageBreak, DottedRule, StyledRule };
 TableLineKind TableLineKindOf(const QString& line);
 
-// Walks the body from its first line to the end of the requested page and
+// Walks the body (from the latest known page start) to the end of the requested page and
 // calls rowOnPage for every data or rule row that lands on it, and
 // breakOnPage(slot) for a page-break row on it (the slot where its page's
 // rows stop). Returns 1 when the lines ran out on this page, else 0.

@@ -15,7 +15,7 @@
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
-#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
 #include "core/settings/PaperSettings.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
@@ -33,20 +33,7 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 
 // Nothing else of the window may run while a file is read or written or a
 // page is switched.
-class Busy {
- public:
-  explicit Busy(QWidget* window) : window_(window) {
-    window_->setEnabled(false);
-    platform::SetHourglassCursor();
-  }
-  ~Busy() {
-    platform::SetDefaultCursor();
-    window_->setEnabled(true);
-  }
-
- private:
-  QWidget* window_;
-};
+using Busy = BusyScope;
 
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();

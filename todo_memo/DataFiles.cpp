@@ -1,5 +1,6 @@
 #include "DataFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "core/platform/Clock.h"
@@ -10,6 +11,24 @@
 #include "core/settings/WeekdayBackup.h"
 
 namespace todo {
+
+bool CheckChosenTextFile(const QString& path) {
+  // A text file never holds a NUL byte; a picture does within its first
+  // bytes, so the head of the file tells.
+  constexpr qint64 kHeadBytes = 64 * 1024;
+  QFile file(path);
+  QByteArray head;
+  if (file.open(QIODevice::ReadOnly)) head = file.read(kHeadBytes);
+  if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    platform::ShowMessage(platform::ReadFailureMessage(path, file.errorString()), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Critical);
+    return false;
+  }
+  if (!head.contains('\0')) return true;
+  platform::ShowMessage(QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(path),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  return false;
+}
 
 bool CheckTypedText(const QString& text) { return platform::CheckSavableText(text); }
 

@@ -64,7 +64,7 @@ int ItemOfLine(const QList<MemoIndexItem>& index, int h) {
   return static_cast<int>(index.size()) - 1;
 }
 
-QString MemoHelpText(const QString& defaultFontName, const QString& memoFilePath, const QString& homePage) {
+QString MemoHelpText(const QString& defaultFontName, const QString& memoFilePath, const QString& moreHelpLine) {
   const QStringList lines = {
       QStringLiteral("[印刷方法]"),
       QStringLiteral("１．メニューのファイルで用紙サイズ設定で手帖用紙サイズを選択"),
@@ -83,8 +83,7 @@ QString MemoHelpText(const QString& defaultFontName, const QString& memoFilePath
       QStringLiteral("３．行の先頭に「@PAGE」を記入すると改ページされます"),
       QStringLiteral("４．メモ帳は「") + memoFilePath + QStringLiteral("」ファイルを直接エディタで修正できます。"),
       QString(),
-      QStringLiteral("その他の説明は") + homePage + QStringLiteral("を見にきてください"),
-      QStringLiteral("readme.txtにも多少の説明は書いてあります"),
+      moreHelpLine,
   };
   return lines.join(kCrLf) + kCrLf;
 }

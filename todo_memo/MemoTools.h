@@ -25,6 +25,6 @@ int FindLine(const QStringList& lines, const QString& key, int startLine);
 int ItemOfLine(const QList<MemoIndexItem>& index, int h);
 
 // The text of the help message of the memo page.
-QString MemoHelpText(const QString& defaultFontName, const QString& memoFilePath, const QString& homePage);
+QString MemoHelpText(const QString& defaultFontName, const QString& memoFilePath, const QString& moreHelpLine);
 
 }  // namespace memo

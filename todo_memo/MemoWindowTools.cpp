@@ -7,6 +7,7 @@
 
 #include "MemoTools.h"
 #include "MemoWindow.h"
+#include "core/ui/HelpPage.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
@@ -75,6 +76,6 @@ void MemoWindow::Cmd_FileSearch_Click() {
 }
 
 void MemoWindow::Cmd_help_Click() {
-  platform::ShowMessage(memo::MemoHelpText(PaperSettings.DefaultFontName, MemoFilePath, HomePageAddress()),
+  platform::ShowMessage(memo::MemoHelpText(PaperSettings.DefaultFontName, MemoFilePath, MoreHelpLine()),
                         platform::MsgButtons::Ok, platform::MsgIcon::Information);
 }

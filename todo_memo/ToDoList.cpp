@@ -75,10 +75,11 @@ void RemoveItem(ToDoList& list, int position) {
 }
 
 QStringList LinesInFileOrder(const ToDoList& list) {
-  // The original walk picks, again and again, the smallest item data at or
-  // above a threshold (the highest list position among equals) and moves the
-  // threshold past it; sorting by (item data, position descending) and
-  // keeping the first of each value gives the same lines in linear-log time.
+  // The file order: again and again the smallest item data at or above a
+  // threshold (the highest list position among equals), the threshold then
+  // moved past it, so that each item data value gives one line. Sorting by
+  // (item data, position descending) and keeping the first of each value
+  // gives those lines in linear-log time.
   QList<int> order(list.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(), [&](int a, int b) {

@@ -58,12 +58,12 @@ qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine) {
 DayMail DayMailOf(const QDate& date, const QStringList& entries) {
   DayMail mail;
   mail.subject = DateText(date) + QStringLiteral("の予定");
-  QStringList trimmed;
+  // Every item, the last one too, ends with its line break, so that text
+  // the user types below the list in the mail starts on a line of its own.
   for (const QString& entry : entries) {
-    trimmed << TrimBlanks(entry);
+    mail.body += TrimBlanks(entry) + QStringLiteral("\r\n");
     mail.clipboardText += entry + QStringLiteral("\r\n");
   }
-  mail.body = trimmed.join(QStringLiteral("\r\n"));
   return mail;
 }
 

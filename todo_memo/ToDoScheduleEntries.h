@@ -41,7 +41,7 @@ QString RedatedItem(const QString& line, const QDate& date);
 qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine);
 
 // The day list mailed: the subject "yyyy/mm/ddの予定", the body of the
-// trimmed entries joined by CR LF, and for the clipboard every entry as it
+// trimmed entries each followed by CR LF, and for the clipboard every entry as it
 // stands followed by CR LF.
 struct DayMail {
   QString subject;

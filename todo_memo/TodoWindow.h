@@ -149,7 +149,8 @@ class TodoWindow : public PageWindow {
   // TodoWindowLoad.cpp
   void settleToDoFile();
   void selectRecentSlot();
-  void linkScheduleFile();
+  // true when the schedule file was missing and has been made.
+  bool linkScheduleFile();
   // TodoWindowEdit.cpp
   // Writes the lines as the to-do file while it holds ShownFileLines; true
   // when written. Otherwise the list is read again from the file, and a file

@@ -9,6 +9,7 @@
 #include "ToDoCalendarView.h"
 #include "TodoWindow.h"
 #include "core/platform/Clock.h"
+#include "core/platform/CompanionProgram.h"
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
 #include "core/ui/Launcher.h"
@@ -67,17 +68,14 @@ void TodoWindow::Pic1_MouseDown(int x, int y) {
 }
 
 void TodoWindow::Pic1_DblClick() {
-  const QString program = platform::CompanionProgramPath(CompanionCalendarName());
-  if (program.isEmpty()) {
+  const bool ran = platform::RunCompanionProgram(CompanionCalendarName(), {DateToText(SelectedDate)}, kNormalWithFocus, [] {
     ShowCompanionMissingNotice(QStringLiteral("カレンダーをダブルクリックしたとき、\r\n"
-                                              "姉妹ソフトのjxcalpad.exeが有ると、\r\n"
+                                              "姉妹ソフトのjxcalpadが有ると、\r\n"
                                               "予定内容付きの大きなカレンダーが表示できます。"),
                                CompanionCalendarName());
-    return;
-  }
-  platform::RunProgramAndWait(program, {DateToText(SelectedDate)}, kNormalWithFocus);
+  });
   // The calendar program writes the same schedule file.
-  DrawToDoCalendar(SelectedDate);
+  if (ran) DrawToDoCalendar(SelectedDate);
 }
 
 void TodoWindow::Cmd_mm_Click(int index) {

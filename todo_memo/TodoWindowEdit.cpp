@@ -15,11 +15,10 @@
 #include "TodoWindow.h"
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
 
 void TodoWindow::cmd_update_click(int Index) {
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   bool changed = false;
   todo::ToDoList list = TakeList();
   const todo::ToDoList before = list;
@@ -69,8 +68,7 @@ void TodoWindow::cmd_update_click(int Index) {
     PutList(list);
     writeListChange(before, list);
   }
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
   List2->setFocus();
 }
 

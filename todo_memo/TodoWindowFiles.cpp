@@ -9,10 +9,11 @@
 #include "ToDoScheduleEntries.h"
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
+#include "core/ui/HelpPage.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
+#include "core/print/PrintJob.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
@@ -44,6 +45,9 @@ void TodoWindow::Cmd_FileRead_Click() {
                                         QStringLiteral("テキスト (*.doc;*.txt)|*.doc;*.txt|全て (*.*)|*.*||"), 1,
                                         QString());
   if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
+  // A picture chosen here is no list: neither the list nor the recent files
+  // take it.
+  if (!todo::CheckChosenTextFile(chosen)) return;
   const QString stored = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
   ToDoFilePath = todo::InProgramFolder(stored);
   // Only the slot remembers the file; the next start opens the file named
@@ -77,8 +81,7 @@ void TodoWindow::Cmd_FileExport_Click() {
   // behind the list, or whose rewrite the user refuses, would leave them in
   // both files.
   if (!toDoFileMayChange()) return;
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
 
   const QChar done = DoneMark();
   const QDate today = platform::Today();
@@ -102,24 +105,22 @@ void TodoWindow::Cmd_FileExport_Click() {
     PutList(kept);
     writeBack(kept.texts);
   }
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::Cmd_help_Click() {
   const QStringList lines = {
       QStringLiteral("１．カレンダーをダブルクリックすると、大きなカレンダーで予定入力できます(jxcalpad必要)"),
       QString(),
-      QStringLiteral("２．Zurura DoRoの内容を予定に反映したいときは、カレンダーにドラッグドロップしてください"),
+      QStringLiteral("２．ToDoの内容を予定に反映したいときは、カレンダーにドラッグドロップしてください"),
       QStringLiteral("　　予定の削除は「予定表」画面でお願いします"),
       QString(),
-      QStringLiteral("３．jxちゃんマークをカレンダーにドラッグドロップすると、記入内容だけが予定に反映します"),
+      QStringLiteral("３．記入欄の横のメモの絵をカレンダーにドラッグドロップすると、記入内容だけが予定に反映します"),
       QString(),
       QStringLiteral("４．[Shift]キーを押してＴＯＤＯをクリックすると、ＴＯＤＯ項目を一度に複数選択できます。"),
       QStringLiteral("　　[Ctrl]キーを押してＴＯＤＯをクリックすると、離れた項目を選択できます。"),
       QString(),
-      QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください"),
-      QStringLiteral("readme.txtにも多少の説明は書いてあります"),
+      MoreHelpLine(),
       QString(),
   };
   platform::ShowMessage(lines.join(u'\n') + u'\n', platform::MsgButtons::Ok, platform::MsgIcon::Information);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 #include "DataFiles.h"
@@ -14,12 +15,13 @@
 #include "TodoWindow.h"
 #include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/ScreenCursor.h"
 #include "core/platform/TextLines.h"
+#include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/FirstPaintDeferral.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
@@ -59,12 +61,17 @@ void TodoWindow::Form_Load() {
 
   RefillList(Cmb_file, todo::EnsureRecentSlots());
   settleToDoFile();
-  if (!todo::MakeWeekdayBackup(todo::LocalPath(ToDoFilePath), QStringLiteral("vidazu"), QStringLiteral("txt"))) {
-    // When the backup's read of the file is what failed, the user has just
-    // been told; the list, which reads the file next, keeps quiet about it.
-    QByteArray content;
-    toDoReadFailureTold_ = !platform::ReadWholeFile(todo::LocalPath(ToDoFilePath), content);
-  }
+  // The backup waits for the first paint while start-up holds such work.
+  // A file the list could not read has been named already, and a backup of
+  // it would fail the same way; a backup that runs first and fails to read
+  // keeps the list from naming the failure again.
+  RunAfterFirstPaint([self = QPointer<TodoWindow>(this), path = todo::LocalPath(ToDoFilePath)] {
+    if (!self || self->toDoReadFailureTold_) return;
+    if (!todo::MakeWeekdayBackup(path, QStringLiteral("vidazu"), QStringLiteral("txt"))) {
+      QByteArray content;
+      self->toDoReadFailureTold_ = !platform::ReadWholeFile(path, content);
+    }
+  });
   DoneExportPath = todo::InProgramFolder(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("FILEX"),
                                                               QStringLiteral("済.txt")));
   selectRecentSlot();
@@ -75,7 +82,11 @@ void TodoWindow::Form_Load() {
   txt_start->setText(todo::DateText(platform::Today()));
   Chk_ListDay->setChecked(GetIniValueOrDefault(todo::kToDoSection, QStringLiteral("LISTDAY"), QStringLiteral("1"))
                               .toInt() != 0);
-  linkScheduleFile();
+  // A first start's schedule file, holiday lines and all, is made after the
+  // first paint; the calendar then shows its holidays.
+  RunAfterFirstPaint([window = QPointer<TodoWindow>(this)] {
+    if (window && window->linkScheduleFile()) window->Form_Activate();
+  });
 
   RefillList(Cmb_jikan, kHourScales);
   // A scale the list does not have shows none.
@@ -108,9 +119,11 @@ void TodoWindow::selectRecentSlot() {
 
 // The schedule window makes the schedule file when it is missing; here the
 // same choice is made without opening that window.
-void TodoWindow::linkScheduleFile() {
+bool TodoWindow::linkScheduleFile() {
   LinkedScheduleFile = GetIniValue(kScheduleSection, QStringLiteral("FILE"));
-  if (!ScheduleFileExists(LinkedScheduleFile)) SettleScheduleFile();
+  if (ScheduleFileExists(LinkedScheduleFile)) return false;
+  SettleScheduleFile();
+  return true;
 }
 
 void TodoWindow::Form_Activate() {
@@ -122,19 +135,16 @@ void TodoWindow::Form_Activate() {
 
 void TodoWindow::Cmb_file_Click() {
   if (!Cmb_file->isEnabled() || Cmb_file->currentIndex() < 0) return;
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   ToDoFilePath = todo::InProgramFolder(Cmb_file->currentText());
   WriteIniValue(todo::kToDoSection, QStringLiteral("FILE"), ToDoFilePath);
   DrawToDoCalendar(SelectedDate);
   LoadToDoList();
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::cmb_sort_Click() {
-  setEnabled(false);
-  platform::SetHourglassCursor();
+  BeginBusy(this);
   const int order = cmb_sort->currentIndex();
   if (order != 0) {
     if (LastDisplayOrder == 0)
@@ -146,8 +156,7 @@ void TodoWindow::cmb_sort_Click() {
   for (int i : {1, 4, 5, 7, 8}) Cmd_Update[i]->setEnabled(order == 0);
   LastDisplayOrder = static_cast<int16_t>(order);
   LoadToDoList();
-  platform::SetDefaultCursor();
-  setEnabled(true);
+  EndBusy(this);
 }
 
 void TodoWindow::Chk_ListDay_Click() {

@@ -50,8 +50,9 @@ struct Tables {
 
     for (int b = 0; b < 0x80; ++b) decode[b] = static_cast<char16_t>(b);
     for (int b = 0xA1; b <= 0xDF; ++b) decode[b] = static_cast<char16_t>(0xFF61 + b - 0xA1);
-    // Single bytes with no character on the original platform still decode to
-    // a fixed code point there, which encodes back to the same byte.
+    // Single bytes with no character in code page 932 decode to a fixed code
+    // point as Windows decodes them (files written there may hold them), and
+    // that code point encodes back to the same byte.
     decode[0x80] = 0x0080;
     decode[0xA0] = 0xF8F0;
     decode[0xFD] = 0xF8F1;

@@ -8,8 +8,8 @@
 namespace platform {
 
 // Decodes code page 932 bytes. Bytes that form no character decode the way
-// the original platform decodes them, so that re-encoding gives them back
-// where it can.
+// Windows decodes them, since files written there may hold them, so that
+// re-encoding gives them back where it can.
 QString FromSjis(const QByteArray& bytes);
 QString FromSjis(const char* data, qsizetype size);
 // Decodes a whole file and splits it into lines at CR LF, LF or a lone CR; a

@@ -7,6 +7,7 @@
 
 #include "FileDialogFilter.h"
 #include "MessageBox.h"
+#include "WorkPlace.h"
 
 namespace platform {
 namespace {
@@ -91,7 +92,11 @@ QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const Q
   using namespace platform;
   const FileDialogRequest request = MakeFileDialogRequest(
       open, flags ? *flags : 0, folder, fileName, title, filter, filterIndex, defaultExtension);
-  const std::optional<QString> chosen = fileDialogHandler() ? fileDialogHandler()(request) : showReal(request);
+  std::optional<QString> chosen;
+  {
+    const KeepWorkPlace place;
+    chosen = fileDialogHandler() ? fileDialogHandler()(request) : showReal(request);
+  }
   if (!chosen || chosen->isEmpty()) return QString();
   // The program stores chosen paths in its settings, one per line, and reads
   // "\" there as a folder separator: such a name would silently name

@@ -13,8 +13,8 @@ class QWidget;
 
 namespace platform {
 
-// Flag values as the original platform numbers them; callers and the flags
-// handed back use these.
+// Flag values of the Windows file dialog; callers and the flags handed back
+// use these numbers, which page windows keep in their settings.
 constexpr int32_t OFN_READONLY = 0x1;
 constexpr int32_t OFN_OVERWRITEPROMPT = 0x2;
 constexpr int32_t OFN_HIDEREADONLY = 0x4;
@@ -64,7 +64,7 @@ std::unique_ptr<QFileDialog> CreateFileDialog(const FileDialogRequest& request, 
 // default flags; after a confirmed dialog it receives the flags in force, with
 // OFN_EXTENSIONDIFFERENT when the chosen name's extension is not the default
 // one. Without OFN_NOCHANGEDIR the chosen file's folder becomes the current
-// folder, as on the original platform.
+// folder, as the page windows expect of a file dialog.
 QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const QString& fileName,
                        const QString& title, const QString& filter, int16_t filterIndex,
                        const QString& defaultExtension);

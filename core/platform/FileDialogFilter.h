@@ -20,8 +20,8 @@ QList<FileFilterEntry> ParseFileFilter(const QString& filter);
 
 // Qt's name filter for one entry: the description without a pattern list in
 // parentheses at its end, then the patterns in parentheses, separated by
-// blanks. "*.*", which matches every file on the original platform, becomes
-// "*" (Qt's "*.*" would skip names without a point).
+// blanks. "*.*", which stored filters use to mean every file (as Windows
+// reads it), becomes "*" (Qt's "*.*" would skip names without a point).
 QString QtNameFilter(const FileFilterEntry& entry);
 
 // QtNameFilter of every entry of the caller's filter text.

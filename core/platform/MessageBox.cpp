@@ -1,10 +1,18 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
+
+#include "WorkPlace.h"
 
 namespace platform {
 namespace {
+
+QString& quietFolder() {
+  static QString folder;
+  return folder;
+}
 
 MessageHandler& messageHandler() {
   static MessageHandler h;
@@ -66,7 +74,29 @@ MsgResult showReal(const MessageRequest& r) {
 
 }  // namespace
 
+void QuietWriteFailuresIn(const QString& folder) {
+  QString native = QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath()));
+  if (!native.endsWith(QDir::separator())) native += QDir::separator();
+  quietFolder() = folder.isEmpty() ? QString() : native;
+}
+
+bool WriteFailuresQuietIn(const QString& path) {
+  if (quietFolder().isEmpty() || path.isEmpty()) return false;
+  // A name shown without a folder is one in the current folder.
+  const QString absolute = QDir::current().absoluteFilePath(QDir::fromNativeSeparators(path));
+  return QDir::toNativeSeparators(QDir::cleanPath(absolute)).startsWith(quietFolder());
+}
+
 MsgResult ShowMessage(const MessageRequest& request) {
+  // A failed write or lock names its file first ("PATH に…" or "「PATH」に…").
+  static const QString failedWrite = QStringLiteral("に書き込めませんでした。");
+  if (!quietFolder().isEmpty() && request.buttons == MsgButtons::Ok && request.text.contains(failedWrite)) {
+    QString named = request.text.left(request.text.indexOf(failedWrite));
+    if (named.startsWith(u'「')) named = named.mid(1);
+    named.chop(named.endsWith(u'」') || named.endsWith(u' ') ? 1 : 0);
+    if (WriteFailuresQuietIn(named)) return MsgResult::Ok;
+  }
+  const KeepWorkPlace place;
   if (messageHandler()) return messageHandler()(request);
   return showReal(request);
 }

@@ -8,7 +8,8 @@ namespace platform {
 
 enum class MsgButtons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-// Values of the buttons as the original platform numbers them.
+// Values of the buttons: Windows numbers them so, and callers compare the
+// result with these numbers.
 enum class MsgResult { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 struct MessageRequest {
@@ -16,7 +17,7 @@ struct MessageRequest {
   MsgButtons buttons = MsgButtons::Ok;
   MsgIcon icon = MsgIcon::None;
   QString title;
-  int defaultButton = 1;  // 1-based, as the original platform counts
+  int defaultButton = 1;  // 1-based: the first button is 1, as Windows counts
 };
 
 // Shows a modal message box (or asks the installed handler) and returns the
@@ -24,6 +25,13 @@ struct MessageRequest {
 MsgResult ShowMessage(const MessageRequest& request);
 MsgResult ShowMessage(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                       MsgIcon icon = MsgIcon::None, const QString& title = QString());
+
+// A folder the user has been told, once, cannot be written (a read-only
+// program folder): the failed writes and locks of files beneath it are not
+// told again one box per file. An empty folder ends the quiet.
+void QuietWriteFailuresIn(const QString& folder);
+// True when the path lies beneath that folder.
+bool WriteFailuresQuietIn(const QString& path);
 
 using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs a handler in place of the real box; an empty handler restores it.

@@ -83,6 +83,19 @@ bool SaveFileAtomically(const QString& path, const QByteArray& content, QString*
   return true;
 }
 
+QString FollowedLinkPath(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isSymLink()) return info.absoluteFilePath();
+  const QString target = info.canonicalFilePath();
+  if (!target.isEmpty()) return target;
+  // A link to a file not there yet: the file it will name.
+  return info.symLinkTarget().isEmpty() ? info.absoluteFilePath() : info.symLinkTarget();
+}
+
+bool SaveFileThroughLink(const QString& path, const QByteArray& content, QString* error) {
+  return SaveFileAtomically(FollowedLinkPath(path), content, error);
+}
+
 QString SaveFailureMessage(const QString& path, const QString& reason) {
   return QStringLiteral("%1 に書き込めませんでした。\n元のファイルはそのまま残っています。\n(%2)")
       .arg(QDir::toNativeSeparators(path), reason);

@@ -12,9 +12,18 @@ namespace platform {
 // with a reason in *error when given. A failed write, data sync or close is a
 // failed save; the folder is synced after the rename. An existing file that
 // is not writable is refused. A symbolic link at the path is replaced by the
-// file, never written through: backups, temporary copies and the settings
-// file stay inside the program folder whatever a link points to.
+// file, never written through: backups and temporary copies stay inside the
+// program folder whatever a link points to.
 bool SaveFileAtomically(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// The file a path names: a symbolic link is followed to the file it names
+// (also when that file is not there yet), anything else is the path itself.
+QString FollowedLinkPath(const QString& path);
+
+// As SaveFileAtomically, but a symbolic link at the path is written through:
+// the file it names is replaced atomically and the link stays. For the files
+// the user may keep elsewhere on purpose, such as the settings file.
+bool SaveFileThroughLink(const QString& path, const QByteArray& content, QString* error = nullptr);
 
 // The message of a failed save, naming the file.
 QString SaveFailureMessage(const QString& path, const QString& reason);

@@ -1,6 +1,7 @@
 #pragma once
-// The screen's mouse pointer as one setting (hourglass or default), the way
-// the original platform has it: setting the hourglass twice needs one reset.
+// The screen's mouse pointer as one setting (hourglass or default), not a
+// stack: setting the hourglass twice needs one reset, so that a busy command
+// that ends early can never leave the hourglass behind.
 namespace platform {
 
 void SetHourglassCursor();

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "CompanionProgram.h"
 #include "MessageBox.h"
 
 namespace platform {
@@ -21,7 +22,7 @@ ShellHandler& shellHandler() {
   return h;
 }
 
-bool runAndWaitReal(const ShellAction& action) {
+bool runAndWaitReal(const ShellAction& action, ProgramRunResult& run) {
   QProcess process;
   process.setProgram(action.program);
   process.setArguments(action.arguments);
@@ -35,21 +36,31 @@ bool runAndWaitReal(const ShellAction& action) {
     if (process.state() == QProcess::NotRunning) loop.quit();
   });
   process.start();
-  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) return false;
+  if (!process.waitForStarted(-1) || process.state() == QProcess::NotRunning) {
+    run.error = process.errorString();
+    return false;
+  }
   // The program's windows repaint and take input while the companion runs.
   loop.exec();
+  run.started = true;
+  run.crashed = process.exitStatus() == QProcess::CrashExit;
+  run.exitCode = process.exitCode();
   return true;
 }
 
-bool perform(const ShellAction& action) {
+// A recorded action counts as started and ended well; run, when given,
+// receives how a program that was waited for ended.
+bool perform(const ShellAction& action, ProgramRunResult* run = nullptr) {
   if (shellHandler()) {
     shellHandler()(action);
+    if (run) run->started = true;
     return true;
   }
+  ProgramRunResult unused;
   switch (action.kind) {
     case ShellActionKind::StartProgram:
       return QProcess::startDetached(action.program, action.arguments, QDir::currentPath());
-    case ShellActionKind::RunAndWait: return runAndWaitReal(action);
+    case ShellActionKind::RunAndWait: return runAndWaitReal(action, run ? *run : unused);
     case ShellActionKind::OpenUrl: return QDesktopServices::openUrl(action.url);
   }
   return false;
@@ -247,12 +258,14 @@ bool OpenLink(const QString& target, const QString& shownAs) {
 QString CompanionProgramPath(const QString& name) {
   QString base = QFileInfo(withSlashes(name)).fileName();
   if (base.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) base.chop(4);
-  if (base.isEmpty()) return QString();
-  const QDir folder = QDir::current();
-  const QString plain = fileInFolder(folder, base);
-  if (!plain.isEmpty() && QFileInfo(plain).isExecutable()) return plain;
-  const QString exe = fileInFolder(folder, base + QStringLiteral(".exe"));
-  if (!exe.isEmpty()) return exe;
+  // A control character in the name (a line break) never names a program.
+  if (base.isEmpty() || std::any_of(base.cbegin(), base.cend(), [](QChar c) { return c.unicode() < 0x20; }))
+    return QString();
+  // Only a program that can run on this system: a Windows "NAME.exe", a
+  // file without the execute bit, a folder or a dangling link is none.
+  const QString plain = fileInFolder(QDir::current(), base);
+  const QFileInfo info(plain);
+  if (plain.isEmpty() || !info.isFile() || !info.isExecutable()) return QString();
   return plain;
 }
 
@@ -264,12 +277,23 @@ void StartProgram(const QString& program, const QStringList& arguments) {
   perform(action);
 }
 
-bool RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
+ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle) {
   ShellAction action;
   action.kind = ShellActionKind::RunAndWait;
   action.program = programPath(program);
   action.arguments = arguments;
   action.windowStyle = windowStyle;
+  ProgramRunResult run;
+  perform(action, &run);
+  return run;
+}
+
+bool OpenDocumentOrSayNot(const QString& path) {
+  const QFileInfo file(withSlashes(path));
+  if (path.isEmpty() || !file.isFile()) return false;
+  ShellAction action;
+  action.kind = ShellActionKind::OpenUrl;
+  action.url = QUrl::fromLocalFile(file.absoluteFilePath());
   return perform(action);
 }
 
@@ -351,7 +375,7 @@ void RunAndWait(const QString& commandLine, int windowStyle) {
     program = arguments.takeFirst();
   }
   if (!platform::IsCompanionProgramName(platform::programBaseName(program))) return platform::refuse(commandLine);
-  platform::RunProgramAndWait(program, arguments, windowStyle);
+  platform::RunCompanionProgram(platform::programBaseName(program), arguments, windowStyle, {});
 }
 
 void OpenMailLink(const QString& address, const QString& /*unused*/, const QString& subject,

@@ -32,19 +32,34 @@ using ShellHandler = std::function<void(const ShellAction& action)>;
 // restores the real one.
 void SetShellHandler(ShellHandler handler);
 
-// The companion program NAME (given with or without ".exe"): the file NAME,
-// else NAME.exe, in the current folder (the program folder after start-up),
-// letter case ignored; "" when neither exists. A folder given with the name
-// is ignored: programs are only ever started from the program folder, so
-// that a path in a data file cannot start a program elsewhere.
+// The companion program NAME (given with or without ".exe"): the executable
+// file NAME in the current folder (the program folder after start-up),
+// letter case ignored; "" when there is none that can run here: a Windows
+// NAME.exe, a file without the execute bit, a folder, a dangling link and a
+// name holding a line break are no program. A folder given with the name is
+// ignored: programs are only ever started from the program folder, so that a
+// path in a data file cannot start a program elsewhere.
 QString CompanionProgramPath(const QString& name);
 
 // Starts a program with an argument list (no shell), without waiting.
 void StartProgram(const QString& program, const QStringList& arguments);
+// What became of a program that was started and waited for.
+struct ProgramRunResult {
+  bool started = false;  // it started (and has ended)
+  int exitCode = 0;      // its exit code once it ended
+  bool crashed = false;  // it was killed by a signal
+  QString error;         // the reason it did not start
+  bool succeeded() const { return started && !crashed && exitCode == 0; }
+};
 // Starts a program and returns when it has ended; a program that cannot be
 // started returns at once. The program's own windows keep being served.
-// True when the program started (and has ended).
-bool RunProgramAndWait(const QString& program, const QStringList& arguments, int windowStyle);
+[[nodiscard]] ProgramRunResult RunProgramAndWait(const QString& program, const QStringList& arguments,
+                                                 int windowStyle);
+
+// Opens one of the program's own documents (its help) with the desktop's
+// viewer; false when the file is not there, no desktop launcher is present
+// or it refused, so that the caller can say where the file is instead.
+bool OpenDocumentOrSayNot(const QString& path);
 
 // The companion programs the code itself names (the calendar, the postal
 // code lookup, the mail add-in and the launcher's programs), by base name.

@@ -176,6 +176,24 @@ bool ForEachTextLine(const QString& path, const std::function<void(const QString
   }, error);
 }
 
+void ForEachTextLineOf(const QByteArray& content, const std::function<void(const QString&)>& line) {
+  // Decoded a megabyte or so at a time, each piece ending after a line end
+  // (a CR LF kept whole), as a file read hands its lines on.
+  constexpr qsizetype kPiece = qsizetype(1) << 20;
+  const char* const data = content.constData();
+  const qsizetype n = content.size();
+  QStringList piece;
+  for (qsizetype start = 0; start < n;) {
+    qsizetype end = std::min(n, start + kPiece);
+    while (end < n && data[end - 1] != '\n' && data[end - 1] != '\r') ++end;
+    if (end < n && data[end - 1] == '\r' && data[end] == '\n') ++end;
+    AppendSjisLines(data + start, end - start, piece);
+    for (const QString& text : piece) line(text);
+    piece.clear();
+    start = end;
+  }
+}
+
 QByteArray JoinLinesCrLf(const QStringList& lines) {
   QByteArray out;
   for (const QString& line : lines) {

@@ -22,6 +22,8 @@ bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nul
 // are not the file's: false, with the reason in *error when given.
 bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line,
                      QString* error = nullptr);
+// The same over content already read.
+void ForEachTextLineOf(const QByteArray& content, const std::function<void(const QString&)>& line);
 // Reads a whole file. Every read is checked: a failing disk or network share
 // gives false with the reason in *error, never a short content that looks
 // like success. A folder is not a file.

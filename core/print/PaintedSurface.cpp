@@ -15,8 +15,8 @@ constexpr double kDotEndMm = 0.002;
 
 QColor ToQColor(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
-// Dash patterns in device pixels, as the original platform draws its
-// one-pixel styled pens (Qt counts patterns in pen widths).
+// Dash patterns in device pixels for the one-pixel styled pens, so that a
+// dash keeps its length on every device (Qt counts patterns in pen widths).
 QVector<qreal> DashPattern(int16_t style) {
   switch (style) {
     case kDrawDash: return {18, 6};

@@ -14,9 +14,10 @@ class PaintedSurface : public PrintSurface {
  public:
   float textWidth(const QString& text) override;
   float textHeight() override;
-  // The pen of a line or outline in device pixels: styled pens exist only
-  // one pixel wide, as on the original platform. The dot size and pitch
-  // count only for the dotted style.
+  // The pen of a line or outline in device pixels: a dashed or dotted pen is
+  // always one pixel wide, so that a styled rule looks the same at every
+  // line width the settings give. The dot size and pitch count only for the
+  // dotted style.
   static QPen PenFor(uint32_t rgb, int16_t drawWidth, int16_t drawStyle, double dotSizePx = 0,
                      double dotPitchPx = 0);
 

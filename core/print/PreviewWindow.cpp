@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "core/settings/PaperSettings.h"
@@ -17,12 +18,19 @@
 #include "PreviewLayout.h"
 #include "PreviewPage.h"
 #include "PrintJob.h"
+#include "core/platform/AvailableScreen.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProgramExit.h"
 #include "core/platform/ScreenCursor.h"
 
 namespace {
 PreviewWindow* instance = nullptr;
+
+// Room for the window system's frame before it has framed the window once.
+constexpr int kFrameAllowancePx = 8;
+constexpr int kTitleAllowancePx = 32;
+// The viewport never shrinks below this, however small the screen.
+constexpr int kLeastViewportPx = 120;
 
 QFrame* MakeShape(QWidget* parent, const QColor& colour) {
   auto* shape = new QFrame(parent);
@@ -104,11 +112,38 @@ void PreviewWindow::placeMm(QWidget* widget, double x, double y, double w, doubl
 }
 
 void PreviewWindow::Form_Load() {
+  fitToScreen();
+  const QRect area = AvailableScreenArea(this);
+  const QSize outer = frameGeometry().size();
+  move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+// The viewport keeps its millimetres where the screen has room for them; on
+// a smaller screen, or at a large scale factor, it shrinks so that the whole
+// window with its OK button stays on the screen, and the page picture
+// scrolls within it instead.
+void PreviewWindow::fitToScreen() {
+  const QSize full(mmToPx(preview::kViewportWidthMm), mmToPx(preview::kViewportHeightMm));
+  Pic2->setFixedSize(full);
+  layout()->activate();
+  const QSize chrome = sizeHint() - full;
+  // The window system's frame is known once it framed the window; until
+  // then a title bar and thin borders are allowed for.
+  QSize frame = frameGeometry().size() - geometry().size();
+  if (!isVisible() && frame.isEmpty()) frame = QSize(kFrameAllowancePx, kTitleAllowancePx + kFrameAllowancePx);
+  const QRect area = AvailableScreenArea(this);
+  const QSize room = area.size() - chrome - frame;
+  Pic2->setFixedSize(full.boundedTo(room).expandedTo(QSize(kLeastViewportPx, kLeastViewportPx)));
   fitPicture();
-  adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+  // The window's least size follows the viewport only once the layout has
+  // taken the new size in.
+  layout()->activate();
+  resize(sizeHint());
+  const QRect outer = frameGeometry();
+  if (!area.contains(outer)) {
+    const int x = std::clamp(outer.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+    const int y = std::clamp(outer.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+    move(x, y);
   }
 }
 
@@ -117,12 +152,17 @@ void PreviewWindow::Form_Load() {
 void PreviewWindow::fitPicture() {
   const QSizeF picture = PreviewImage().pictureSizeMm();
   placeMm(Pic1, 0, 0, picture.width(), picture.height());
-  const preview::ScrollSetup v = preview::VerticalScroll(picture.height(), preview::kViewportHeightMm);
+  // The viewport in millimetres as it is now shown: its own size, or what
+  // is left of it on a small screen.
+  const auto shownMm = [this](double mm, int px) { return px < mmToPx(mm) ? px / pxPerMm_ : mm; };
+  const double viewWidthMm = shownMm(preview::kViewportWidthMm, Pic2->width());
+  const double viewHeightMm = shownMm(preview::kViewportHeightMm, Pic2->height());
+  const preview::ScrollSetup v = preview::VerticalScroll(picture.height(), viewHeightMm);
   VScroll1->setRange(0, std::max(0, v.maximum));
   VScroll1->setEnabled(v.enabled);
   VScroll1->setPageStep(v.largeChange);
   VScroll1->setSingleStep(v.smallChange);
-  const preview::ScrollSetup h = preview::HorizontalScroll(picture.width(), preview::kViewportWidthMm);
+  const preview::ScrollSetup h = preview::HorizontalScroll(picture.width(), viewWidthMm);
   HScroll1->setRange(0, std::max(0, h.maximum));
   HScroll1->setEnabled(h.enabled);
   HScroll1->setPageStep(h.largeChange);
@@ -139,7 +179,7 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 
 void PreviewWindow::Form_Activate() {
   platform::SetDefaultCursor();
-  fitPicture();
+  fitToScreen();
   Pic1->update();
   ShowOutlineGuide(Chk_waku->isChecked() ? 1 : 0);
 }

@@ -52,6 +52,7 @@ class PreviewWindow : public QDialog {
 
  private:
   void fitPicture();
+  void fitToScreen();
   void placeMm(QWidget* widget, double x, double y, double w, double h);
   double pxPerMm_;
   QSizeF guideSize_;

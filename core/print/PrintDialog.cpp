@@ -10,10 +10,11 @@
 #include "PrintJob.h"
 #include "PrintSeams.h"
 #include "PrinterInfo.h"
+#include "core/platform/WorkPlace.h"
 #include "core/settings/AppGlobals.h"
 
 PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QString());
+  setWindowTitle(QStringLiteral("印刷"));
   Chk_kakunin_msg = new QCheckBox(QStringLiteral("印刷確認メッセージボックス表示"), this);
   Combo1 = new QComboBox(this);
   const char* captions[] = {"ｷｬﾝｾﾙ", "印刷", "印刷イメージ"};
@@ -34,6 +35,7 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void PrintDialog::Run() {
+  const platform::KeepWorkPlace place;
   PrintDialog dialog(QApplication::activeWindow());
   const PrintDialogHandler& handler = CurrentPrintDialogHandler();
   if (!handler) {

@@ -12,6 +12,7 @@
 #include "PrintDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ScreenCursor.h"
+#include "core/platform/WorkPlace.h"
 #include "core/settings/AppGlobals.h"
 
 int16_t PrintDialogChoice = 0;
@@ -42,6 +43,7 @@ void ReportUnusablePrinter(const PrintSurface& printer) {
 }
 
 void ShowPreviewPage() {
+  const platform::KeepWorkPlace place;
   if (const PreviewPageHandler& handler = CurrentPreviewPageHandler()) {
     handler(PreviewImage().image());
     return;

@@ -17,8 +17,22 @@ extern int16_t PreviewOutlineKind;  // preview guide: 0 none, 1 organiser page, 
 
 // Shows the print dialog; true when the user cancelled. Sets PreviewMode.
 bool ShowPrintDialog();
+// A busy window takes no input and shows the hourglass; it stays in front
+// with its focus kept (the page window's own part of the protocol).
 void BeginBusy(QWidget* window);
 void EndBusy(QWidget* window);
+// BeginBusy for the life of a scope: the window takes input again however
+// the scope is left.
+class BusyScope {
+ public:
+  explicit BusyScope(QWidget* window) : window_(window) { BeginBusy(window_); }
+  ~BusyScope() { EndBusy(window_); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  QWidget* window_;
+};
 void BeginPage();
 void FinishOutput();
 // side 0: a new sheet's front comes next, 1: the back comes next, 2: the next

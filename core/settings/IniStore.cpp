@@ -1,7 +1,11 @@
 #include "IniStore.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <utility>
 
 #include "core/platform/MessageBox.h"
@@ -15,12 +19,45 @@ IniStore& IniStore::instance() {
 
 QString IniStore::keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
+IniStore::Stamp IniStore::stampOf(const QString& key) {
+  Stamp stamp;
+  struct stat st {};
+  if (::stat(QFile::encodeName(key).constData(), &st) == 0) {
+    stamp.known = true;
+    stamp.exists = true;
+    stamp.size = st.st_size;
+    stamp.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changedNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.inode = st.st_ino;
+    stamp.device = st.st_dev;
+  } else if (errno == ENOENT) {
+    stamp.known = true;
+  }
+  return stamp;
+}
+
+namespace {
+
+// Longer than any file system's time stamp tick.
+constexpr qint64 kIniStampSettleNs = 50'000'000;
+
+qint64 IniStoreNowNs() {
+  timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+}  // namespace
+
 IniStore::Entry* IniStore::load(const QString& key) {
   auto it = entries_.find(key);
   // Inside a batch the changed document is newer than the file.
   if (it != entries_.end() && dirty_.contains(key)) return &*it;
+  // An unchanged file is not read again.
+  const Stamp stamp = stampOf(key);
+  if (it != entries_.end() && it->stampTrusted && stamp.known && it->stamp == stamp) return &*it;
 
-  const bool exists = QFileInfo::exists(key);
+  const bool exists = stamp.known ? stamp.exists : QFileInfo::exists(key);
   QByteArray content;
   QString error;
   if (exists && !platform::ReadWholeFile(key, content, &error)) {
@@ -35,9 +72,16 @@ IniStore::Entry* IniStore::load(const QString& key) {
     return nullptr;
   }
   unreadable_.remove(key);
-  if (it != entries_.end() && it->exists == exists && it->content == content) return &*it;
+  const bool settled = !stamp.exists || IniStoreNowNs() - stamp.modifiedNs > kIniStampSettleNs;
+  if (it != entries_.end() && it->exists == exists && it->content == content) {
+    it->stamp = stamp;
+    it->stampTrusted = stamp.known && settled;
+    return &*it;
+  }
   Entry entry;
   entry.exists = exists;
+  entry.stamp = stamp;
+  entry.stampTrusted = stamp.known && settled;
   entry.doc = IniDocument::parse(content);
   entry.content = std::move(content);
   return &*entries_.insert(key, std::move(entry));
@@ -51,7 +95,7 @@ const IniDocument* IniStore::document(const QString& path) {
 bool IniStore::save(const QString& key, Entry& entry) {
   QByteArray content = entry.doc.serialize();
   QString error;
-  if (!platform::SaveFileAtomically(key, content, &error)) {
+  if (!platform::SaveFileThroughLink(key, content, &error)) {
     // The file keeps its old bytes; forget our version so that the next read
     // sees what is really stored.
     entries_.remove(key);
@@ -67,6 +111,10 @@ bool IniStore::save(const QString& key, Entry& entry) {
   unwritable_.remove(key);
   entry.content = std::move(content);
   entry.exists = true;
+  // Every copy of the program replaces the file with a new one, so the stamp
+  // of the file just written changes with any later write.
+  entry.stamp = stampOf(key);
+  entry.stampTrusted = entry.stamp.known;
   return true;
 }
 

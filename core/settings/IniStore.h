@@ -1,8 +1,10 @@
 #pragma once
 // Keeps the parsed profile files between calls: start-up writes some four
 // hundred keys and every window reads dozens, and parsing and rewriting the
-// whole file for each of them would be slow. A file is parsed again only
-// when its bytes differ from the ones parsed last.
+// whole file for each of them would be slow. A file is read again only when
+// its size, modification time or inode differ from the ones seen last (one
+// stat a key instead of one read), and parsed again only when its bytes
+// differ. A settings file that is a symbolic link is written through it.
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
@@ -31,9 +33,27 @@ class IniStore {
   bool endBatch();
 
  private:
+  // What stat() tells of the file; two equal stamps mean an unchanged file.
+  struct Stamp {
+    bool known = false;  // false: never taken, or stat failed
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  static Stamp stampOf(const QString& key);
+
   struct Entry {
     QByteArray content;  // bytes the document was parsed from
     bool exists = false;
+    Stamp stamp;         // of the file those bytes were read from
+    // A file changed in place within one tick of the file system's clock
+    // keeps its time stamp; a stamp taken that soon after the change is not
+    // trusted, and the bytes are compared instead.
+    bool stampTrusted = false;
     IniDocument doc;
   };
   static QString keyOf(const QString& path);

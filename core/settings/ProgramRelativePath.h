@@ -10,10 +10,10 @@ enum class RelativeStyle {
 };
 
 // A path inside ProgramFolder without that folder; any other path unchanged.
-// The folder prefix is compared regardless of letter case, as the settings
-// of the original platform were; on a file system that tells cases apart it
-// counts only when it names the program folder itself, so the stored path
-// never leads to another file.
+// The folder prefix is compared regardless of letter case, since settings
+// written on Windows may spell it in any case; on a file system that tells
+// cases apart it counts only when it names the program folder itself, so the
+// stored path never leads to another file.
 QString ProgramRelativePath(const QString& path, RelativeStyle style);
 
 // True when both paths name the same file: the same file reached through

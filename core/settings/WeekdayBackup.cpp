@@ -1,11 +1,32 @@
 #include "WeekdayBackup.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
 
 #include "AppGlobals.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
+#include "core/platform/SystemError.h"
 #include "core/platform/TextLines.h"
+
+namespace {
+
+bool& linkedBackupFolderTold() {
+  static bool told = false;
+  return told;
+}
+
+// The reasons a save gives when the target or its folder may not be
+// written: the one case the short "write-protected" message is true for.
+bool isWriteProtection(const QString& reason) {
+  for (int code : {EACCES, EPERM, EROFS})
+    if (reason == platform::SystemErrorText(code)) return true;
+  return false;
+}
+
+}  // namespace
 
 QString WeekdayBackupPath(const QString& stem, const QString& extension, const QDate& today) {
   // Qt numbers Monday 1 .. Sunday 7; the backups number Sunday 1 .. Saturday 7.
@@ -13,12 +34,49 @@ QString WeekdayBackupPath(const QString& stem, const QString& extension, const Q
   return BackupFolder + stem + QString::number(weekday) + QStringLiteral(".") + extension;
 }
 
+// The backup folder as a link is named: without its closing separator.
+static QString backupFolderItself() {
+  QString folder = BackupFolder;
+  while (folder.endsWith(u'/')) folder.chop(1);
+  return folder;
+}
+
+bool BackupFolderIsLink() {
+  const QString folder = backupFolderItself();
+  return !folder.isEmpty() && QFileInfo(folder).isSymLink();
+}
+
+QString LinkedBackupFolderMessage() {
+  const QString folder = backupFolderItself();
+  return QStringLiteral("バックアップ用のフォルダ「%1」はシンボリックリンクです。\r\n"
+                        "リンク先のファイルを上書きしないよう、曜日ごとのバックアップは作りません。")
+      .arg(QDir::toNativeSeparators(folder));
+}
+
+void ForgetLinkedBackupFolderNotice() { linkedBackupFolderTold() = false; }
+
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
                        const QString& failureMessage, const QDate& today) {
   if (!QFileInfo::exists(path)) return true;  // nothing to keep yet
+  // A linked backup folder would carry the copies into another folder,
+  // replacing files of the same names there.
+  if (BackupFolderIsLink()) {
+    if (!linkedBackupFolderTold()) {
+      linkedBackupFolderTold() = true;
+      platform::ShowMessage(LinkedBackupFolderMessage(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    }
+    return true;
+  }
+  const QString backup = WeekdayBackupPath(stem, extension, today);
+  // A program folder the user has been told cannot be written takes none.
+  if (platform::WriteFailuresQuietIn(backup)) return true;
   QByteArray content;
   if (!platform::ReadWholeFileOrReport(path, content)) return false;
-  if (platform::SaveFileAtomically(WeekdayBackupPath(stem, extension, today), content)) return true;
-  platform::ShowMessage(failureMessage, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
+  QString reason;
+  if (platform::SaveFileAtomically(backup, content, &reason)) return true;
+  // A full disk or an I/O error is not write protection: the user is given
+  // the system's reason, so that the remedy is clear.
+  platform::ShowMessage(isWriteProtection(reason) ? failureMessage : platform::SaveFailureMessage(backup, reason),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Critical);
   return false;
 }

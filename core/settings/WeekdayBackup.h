@@ -9,10 +9,19 @@
 // extension, e.g. "bak/diduvuv3.txt" on a Tuesday.
 QString WeekdayBackupPath(const QString& stem, const QString& extension, const QDate& today);
 
+// True when the backup folder is a symbolic link.
+bool BackupFolderIsLink();
+// The notice that the backup folder is a link and no backups are made.
+QString LinkedBackupFolderMessage();
+// The notice above is given once per run; tests start a new run here.
+void ForgetLinkedBackupFolderNotice();
+
 // Copies the file there when it exists (replacing the week-old copy, and a
-// link planted there, never writing through it). A file that cannot be read
-// shows the read failure and leaves the old backup as it was; a backup that
-// cannot be written shows failureMessage (critical). False after either;
-// the caller's loading goes on.
+// link planted there, never writing through it). A backup folder that is a
+// link gets nothing: the notice above is shown once and true returned. A
+// file that cannot be read shows the read failure and leaves the old backup
+// as it was; a backup that cannot be written shows failureMessage (critical)
+// when the file or folder is write-protected, else the save failure with
+// the system's reason. False after either; the caller's loading goes on.
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
                        const QString& failureMessage, const QDate& today);

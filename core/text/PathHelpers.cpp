@@ -49,7 +49,8 @@ QStringList MatchingFiles(const QString& path) {
     if (info.isFile() && !info.isHidden()) return {info.fileName()};
     return {};
   }
-  // "*.*" means every file on the original platform, names without a dot too.
+  // "*.*" in a stored pattern means every file, names without a dot too, as
+  // Windows reads it; Qt's "*.*" would skip names without a dot.
   if (name == QStringLiteral("*.*")) name = QStringLiteral("*");
   return dir.entryList({name}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }

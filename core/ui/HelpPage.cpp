@@ -1,5 +1,25 @@
 #include "HelpPage.h"
 
+#include <QDir>
+
+#include "VersionBox.h"
+#include "core/platform/MessageBox.h"
+#include "core/platform/Shell.h"
+
+void ShowHelpDocument() {
+  const QString path = HomePageAddress();
+  if (platform::OpenDocumentOrSayNot(path)) return;
+  platform::ShowMessage(QStringLiteral("ヘルプを表示するプログラムを起動できませんでした。\r\n"
+                                       "ヘルプは次のファイルにあります。ブラウザなどで開いてください。\r\n\r\n") +
+                            QDir::toNativeSeparators(path),
+                        platform::MsgButtons::Ok, platform::MsgIcon::Information);
+}
+
+QString MoreHelpLine() {
+  return QStringLiteral("その他の説明は「") + QDir::toNativeSeparators(HomePageAddress()) +
+         QStringLiteral("」にあります(メニューの「ホームページ表示」で開けます)");
+}
+
 QString HelpPageHtml() {
   return QStringLiteral(R"(<!DOCTYPE html>
 <html lang="ja">
@@ -41,6 +61,13 @@ code { background: #eee; padding: 0 .2em; }
 </ul>
 <p>読み込んだファイルは、曜日ごとに <code>bak</code> フォルダへ控えが作られます。
 ファイルを壊してしまったときは、そこから戻せます。</p>
+
+<h2>姉妹ソフト</h2>
+<p>カレンダー（<code>jxcalpad</code>）、郵便番号検索（<code>jxpostal</code>）、
+電話一覧のメール送信（<code>jxsender</code>）と「専用用紙(S)」メニューのソフトは、
+Ringpad には含まれていません。同じ名前の実行できるファイルをデータの保存場所
+（上の「データの保存場所」）に置くと、Ringpad から起動できます。
+ダウンロード用のページはありません。Windows 用のプログラム（.exe）は起動しません。</p>
 
 <h2>印刷できないとき</h2>
 <ul>

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -118,16 +119,31 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   ClearReadOnlyFlags({ProgramFolder + QStringLiteral("vidazu.txt"), ProgramFolder + QStringLiteral("dozir.txt"),
                       ProgramFolder + QStringLiteral("diduvuv.txt"), ProgramFolder + QStringLiteral("jxmemo.txt")});
 
+  // A read-only program folder is told once; the writes that fail in it
+  // then say nothing more, one box per file.
+  if (!FolderWritable(ProgramFolder)) {
+    platform::ShowMessage(UnwritableProgramFolderMessage(ProgramFolder), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+    platform::QuietWriteFailuresIn(ProgramFolder);
+  }
+
+  // Saves killed half-way by an earlier run leave their temporary copies.
+  RemoveStaleSaveLeftovers(ProgramFolder, QDateTime::currentDateTime());
+  RemoveStaleSaveLeftovers(BackupFolder, QDateTime::currentDateTime());
+
   // The version mark goes in last: a start-up cut short before the defaults
   // are all written then finds the old mark and writes them again.
   int16_t result = 0;
+  // A settings file that cannot be read has been named; its empty keys say
+  // nothing of the version.
+  const bool settingsUnreadable = SettingsFileUnreadable();
   if (!QFileInfo::exists(SettingsFilePath())) {
     writeCentredPosition(form);
     WriteDefaultSettings();
     WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     result = 1;
   }
-  if (GetIniValue(QString(), QStringLiteral("VERSION")) != ProgramVersion) {
+  if (!settingsUnreadable && GetIniValue(QString(), QStringLiteral("VERSION")) != ProgramVersion) {
     WriteDefaultSettings();
     WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     if (result != 1) result = 2;

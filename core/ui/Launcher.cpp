@@ -1,5 +1,8 @@
 #include "Launcher.h"
 
+#include <QDir>
+
+#include "core/platform/CompanionProgram.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
@@ -31,21 +34,21 @@ QString LauncherProgramName(const QString& caption) {
 void RunLauncherItem(const QString& caption) {
   const QString name = LauncherProgramName(caption);
   if (name.isEmpty()) return;
-  const QString program = platform::CompanionProgramPath(name);
-  if (!program.isEmpty()) {
-    platform::RunProgramAndWait(program, {}, kMinimisedWithFocus);
-    return;
-  }
-  const QString br = QStringLiteral("\r\n");
-  ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + caption + QStringLiteral("」を") + ExeName +
-                                 QStringLiteral("と同じフォルダに入れると、") + br +
-                                 QStringLiteral("このメニューから起動できます。"),
-                             name);
+  platform::RunCompanionProgram(name, {}, kMinimisedWithFocus, [&] {
+    const QString br = QStringLiteral("\r\n");
+    ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + caption + QStringLiteral("」を") + ExeName +
+                                   QStringLiteral("と同じフォルダに入れると、") + br +
+                                   QStringLiteral("このメニューから起動できます。"),
+                               name);
+  });
 }
 
 void ShowCompanionMissingNotice(const QString& invitation, const QString& programName) {
   const QString br = QStringLiteral("\r\n");
   platform::ShowMessage(invitation + br + br + QStringLiteral("「") + programName +
-                            QStringLiteral("」が見つからないため、起動できません。") + br,
+                            QStringLiteral("」が見つからないため、起動できません。") + br +
+                            // The program folder may be the per-user data folder, not the
+                            // executable's: the notice says where the program goes.
+                            QStringLiteral("置き場所：") + QDir::toNativeSeparators(QDir::cleanPath(ProgramFolder)) + br,
                         platform::MsgButtons::Ok, platform::MsgIcon::None);
 }

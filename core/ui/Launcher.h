@@ -20,6 +20,6 @@ QString LauncherProgramName(const QString& caption);
 void RunLauncherItem(const QString& caption);
 
 // The notice for a companion program that is not in the program folder: the
-// invitation to put it there, then that it cannot be started now. OK only:
-// there is no download page to offer.
+// invitation to put it there, then that it cannot be started now and the
+// folder it belongs in. OK only: there is no download page to offer.
 void ShowCompanionMissingNotice(const QString& invitation, const QString& programName);

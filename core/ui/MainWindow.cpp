@@ -1,6 +1,8 @@
+#include "HelpPage.h"
 #include "MainWindow.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLockFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -36,8 +38,11 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
   mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdiArea);
-  connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-    if (auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr) page->Form_Activate();
+  connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
+    if (!page) return;
+    followActivePage(sub);
+    page->Form_Activate();
   });
   buildMenus();
   resize(TwipsToPixelsX(kCreatedWidthTwips), TwipsToPixelsY(kCreatedHeightTwips));
@@ -161,8 +166,8 @@ void MainWindow::mnu_Version_Click() {
 
 void MainWindow::mnu_lunch_Click(int index) { RunLauncherItem(mnu_lunch[index]->text()); }
 
-void MainWindow::mnu_home_Click() { platform::OpenLocalDocument(HomePageAddress()); }
-void MainWindow::mnu_home_2_Click() { platform::OpenLocalDocument(HomePageAddress()); }
+void MainWindow::mnu_home_Click() { ShowHelpDocument(); }
+void MainWindow::mnu_home_2_Click() { ShowHelpDocument(); }
 
 void MainWindow::mnu_option_Click() {
   QString kind = QStringLiteral("option");
@@ -175,6 +180,26 @@ void MainWindow::LoadPreviewWindow() {
   if (preview_) return;
   preview_ = new PreviewWindow(this);
   preview_->hide();
+}
+
+bool MainWindow::PageWindowBusy() const {
+  for (const QPointer<QMdiSubWindow>& sub : pages_) {
+    auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
+    if (page && page->IsBusy()) return true;
+  }
+  return false;
+}
+
+// A close while a page window's command runs (a print job lets window
+// messages through between its pages) would end the program under the job:
+// it is refused until the job is done.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::Close && PageWindowBusy()) {
+    event->ignore();
+    platform::ShowMessage(PageWindow::BusyCloseText(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void MainWindow::HoldInstanceLock(std::unique_ptr<QLockFile> lock) { instanceLock_ = std::move(lock); }

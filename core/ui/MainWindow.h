@@ -48,6 +48,12 @@ class MainWindow : public QMainWindow {
   PageWindow* LoadedPageWindow(const QString& pageKind) const;
   PageWindow* LoadPageWindow(const QString& pageKind);
   PageWindow* ActivePageWindow() const;
+  // The window of the current page (LastPageKind), which the File items
+  // act on; nullptr when it is not loaded.
+  PageWindow* CurrentPageWindow() const;
+  // True while a page window is busy with a command (a print job, a file
+  // read or write).
+  bool PageWindowBusy() const;
 
   // Start-up services for InitApplication.
   const StartupArgs& startupArgs() const { return args_; }
@@ -126,6 +132,7 @@ class MainWindow : public QMainWindow {
   void mnu_help_Click() { PageFormCommands(FileItem::Help); }
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -137,6 +144,8 @@ class MainWindow : public QMainWindow {
   void buildPageMenus();
   void openPage(const char* pageKind);
   void bringPageForward(const QString& pageKind);
+  void dressMenus(const QString& pageKind);
+  void followActivePage(QMdiSubWindow* sub);
   void yieldFrameShortcuts(QMdiSubWindow* sub);
   void runStartupSwitch();
   void runSinglePageVariant();

@@ -17,28 +17,41 @@ void MainWindow::openPage(const char* pageKind) {
 }
 
 void MainWindow::ShowPageForm(QString& pageKind) {
-  for (int i = 0; i < kFileItemCount; ++i) {
-    QAction* item = FileItemAction(static_cast<FileItem>(i));
-    item->setVisible(false);
-    item->setText(QString());
-  }
   if (pageKind.compare(QLatin1String("option"), Qt::CaseInsensitive) == 0) {
+    dressMenus(QString());
     ShowSettingsForm(this);
     pageKind = LastPageKind;
   } else {
     for (const char* name : PageItemNames()) pageItem(name)->setEnabled(true);
     LastPageKind = pageKind;
   }
-  if (const PageKindInfo* row = FindPageKind(pageKind)) {
-    pageItem(row->pageItemName)->setEnabled(false);
-    for (int i = 0; i < kFileItemCount; ++i)
-      FileItemAction(static_cast<FileItem>(i))->setText(row->fileCaptions[i]);
+  dressMenus(pageKind);
+  if (const PageKindInfo* row = FindPageKind(pageKind))
     if (LoadPageWindow(row->kind)) bringPageForward(row->kind);
-  }
+}
+
+// LastPageKind is the one current page: the File items show its commands,
+// its page item is the greyed one, and the File items press its buttons.
+void MainWindow::dressMenus(const QString& pageKind) {
+  const PageKindInfo* row = FindPageKind(pageKind);
+  if (row)
+    for (const char* name : PageItemNames())
+      pageItem(name)->setEnabled(QLatin1String(name) != QLatin1String(row->pageItemName));
   for (int i = 0; i < kFileItemCount; ++i) {
     QAction* item = FileItemAction(static_cast<FileItem>(i));
+    item->setText(row ? row->fileCaptions[i] : QString());
     item->setVisible(!item->text().isEmpty());
   }
+}
+
+// A page window that comes in front by the user's click, or because the
+// page in front was closed, becomes the current page: the menus then never
+// show one page's commands while they act on another.
+void MainWindow::followActivePage(QMdiSubWindow* sub) {
+  const QString kind = sub ? pages_.key(sub) : QString();
+  if (kind.isEmpty() || kind.compare(LastPageKind, Qt::CaseInsensitive) == 0) return;
+  LastPageKind = kind;
+  dressMenus(kind);
 }
 
 void MainWindow::bringPageForward(const QString& pageKind) {
@@ -73,6 +86,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       const QString kind = pages_.key(sub);
       if (const PageKindInfo* row = kind.isEmpty() ? nullptr : FindPageKind(kind))
         pageItem(row->pageItemName)->setEnabled(true);
+      // The current page's commands have no window to go to any more, until
+      // another page window comes in front.
+      if (!kind.isEmpty() && kind.compare(LastPageKind, Qt::CaseInsensitive) == 0) {
+        dressMenus(QString());
+        if (QMdiSubWindow* next = mdiArea->currentSubWindow(); next && next != sub) followActivePage(next);
+      }
     }
   }
   return QMainWindow::eventFilter(watched, event);
@@ -109,12 +128,13 @@ PageWindow* MainWindow::ActivePageWindow() const {
   return sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
 }
 
+PageWindow* MainWindow::CurrentPageWindow() const { return LoadedPageWindow(LastPageKind); }
+
 void MainWindow::PageFormCommands(FileItem item) {
   // A hidden item is no command of this page, even when its action is set
   // off from code.
   if (!FileItemAction(item)->isVisible()) return;
-  PageWindow* page = ActivePageWindow();
+  PageWindow* page = CurrentPageWindow();
   if (!page) return;
-  const QString kind = pages_.key(qobject_cast<QMdiSubWindow*>(page->parentWidget()));
-  PressCommandButton(page, PageCommandButtonName(item, kind));
+  PressCommandButton(page, PageCommandButtonName(item, LastPageKind.toLower()));
 }

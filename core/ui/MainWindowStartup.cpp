@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "FirstPaintDeferral.h"
 #include "InitApplication.h"
 #include "PageRegistry.h"
 #include "MainWindow.h"
@@ -33,6 +34,7 @@ const char* const kProgramVersion = "3.16.01";
 void MainWindow::MDIForm_Load() {
   setStartHeight();
   setEnabled(false);
+  FirstPaintDeferral deferral;
   const int16_t result = InitApplication(*this, QString::fromLatin1(kProgramVersion));
   if (ended_) return;
   if (ReadsCommandLine(ExeName))
@@ -42,6 +44,7 @@ void MainWindow::MDIForm_Load() {
   if (ended_) return;
   // The window and its first page paint before the slower steps run.
   QCoreApplication::processEvents();
+  deferral.finish();
   InitAfterFirstShow(*this);
   if (result != 0) mnu_Version_Click();
   setEnabled(true);

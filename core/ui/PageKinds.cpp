@@ -12,7 +12,7 @@ const std::vector<PageKindInfo>& table() {
       {"action", "mnu_FrmAction",
        C{QStringLiteral("Todoファイル新規作成"), QStringLiteral("Todoファイルの読込"), QString(), QString(),
          QStringLiteral("済んだ内容を「済.txt」ファイルに書き出す。"), QString(),
-         QStringLiteral("ヘルプ(DedudiDuZa操作方法)")}},
+         QStringLiteral("ヘルプ(ToDo操作方法)")}},
       {"memo", "mnu_frmMemo",
        C{QStringLiteral("メモファイルの新規作成"), QStringLiteral("メモファイルの読込"), QString(), QString(), QString(),
          QStringLiteral("検索"), QStringLiteral("ヘルプ(メモの書き方)")}},

@@ -2,12 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include "VisualTabOrder.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/WorkPlace.h"
 
 namespace {
 
@@ -36,6 +35,12 @@ QString PageWindow::NotPrintableYetText() {
   return QStringLiteral("まだ印刷できません、要望があったら作ります(^^;");
 }
 
+QString PageWindow::BusyCloseText() {
+  return QStringLiteral("印刷またはファイルの読み書きの途中です。\r\n終わってから閉じてください。");
+}
+
+bool PageWindow::IsBusy() const { return testAttribute(Qt::WA_ForceDisabled); }
+
 QPushButton* PageWindow::NewCommandButton(const char* name, const QString& caption) {
   auto* button = new CommandButton(caption, this);
   button->setObjectName(QString::fromLatin1(name));
@@ -50,6 +55,14 @@ QPushButton* PageWindow::NewCommandButton(const char* name, const QString& capti
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {
+  // The command that disabled the window still runs inside it (a print job
+  // lets window messages through between its pages): closing now would take
+  // the window from under it.
+  if (IsBusy()) {
+    event->ignore();
+    platform::ShowMessage(BusyCloseText(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    return;
+  }
   int16_t cancel = 0;
   Form_QueryUnload(cancel, UnloadMode::ControlMenu);
   if (cancel != 0)
@@ -69,21 +82,20 @@ bool PageWindow::focusNextPrevChild(bool next) {
 }
 
 void PageWindow::noteFocusChange(QWidget* old, QWidget* now) {
-  // Disabling a window takes the focus from its control before the window
-  // hears of it; only a loss while disabled is remembered.
-  if (old && !isEnabled() && isAncestorOf(old) && !(now && isAncestorOf(now))) focusBeforeDisabled_ = old;
+  if (now && isAncestorOf(now)) lastFocus_ = now;
 }
 
+// Whoever disables the window (the busy routines of the print job, a
+// window's own file command), the window keeps its place in front, and the
+// focus comes back to where the user left it.
 void PageWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange && isEnabled()) takeFocusBack();
-}
-
-void PageWindow::takeFocusBack() {
-  QPointer<QWidget> control = focusBeforeDisabled_;
-  focusBeforeDisabled_.clear();
-  if (!control || !control->isEnabled() || !control->isVisible()) return;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-  control->setFocus(Qt::OtherFocusReason);
+  if (event->type() != QEvent::EnabledChange) return;
+  if (!isEnabled()) {
+    // Disabled along with the main window (start-up) is no busy time of its own.
+    if (IsBusy()) heldFront_ = platform::HoldFrontWhileDisabled(this);
+  } else if (heldFront_) {
+    heldFront_ = false;
+    platform::ReturnToWorkPlace({platform::SubWindowOf(this), lastFocus_});
+  }
 }

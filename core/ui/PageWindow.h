@@ -9,8 +9,8 @@
 
 class QPushButton;
 
-// Why a window is asked to close, numbered as the original platform numbers
-// the reasons.
+// Why a window is asked to close. The numbers are those Windows gives the
+// reasons, which the page windows' close checks compare with.
 enum class UnloadMode : int16_t {
   ControlMenu = 0,  // close box or system menu
   Code = 1,
@@ -36,6 +36,13 @@ class PageWindow : public QWidget {
 
   // What a print button says while its window has no printing of its own.
   static QString NotPrintableYetText();
+  // What a close of a busy window says: the job or file command running in
+  // it needs the window until it ends.
+  static QString BusyCloseText();
+
+  // True while the program has disabled the window for a command that is
+  // running (a print job, a file read or write).
+  bool IsBusy() const;
 
  protected:
   // A command button with the given objectName; hidden when it has no
@@ -54,10 +61,14 @@ class PageWindow : public QWidget {
 
  private:
   void noteFocusChange(QWidget* old, QWidget* now);
-  void takeFocusBack();
 
-  // The control that had the focus when the window disabled itself; the
-  // window and that control get the focus back when the window is enabled
-  // again, so that a command's keys keep going where the user works.
-  QPointer<QWidget> focusBeforeDisabled_;
+  // The control of this window that had the focus last. A busy window loses
+  // its focus, and while the main window is not active (a dialog has just
+  // closed) it loses it without a word; the window and this control get it
+  // back when the window takes input again, so that the user's next keys
+  // and menu commands go where they went before.
+  QPointer<QWidget> lastFocus_;
+  // The window was in front when it was disabled and holds the front until
+  // it is enabled again.
+  bool heldFront_ = false;
 };

@@ -1,25 +1,7 @@
 #include "ScreenArea.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
-
-namespace {
-std::optional<QRect>& areaOverride() {
-  static std::optional<QRect> area;
-  return area;
-}
-}  // namespace
-
-QRect AvailableScreenArea(const QWidget* widget) {
-  if (areaOverride()) return *areaOverride();
-  const QScreen* screen = widget ? widget->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-void SetScreenAreaOverride(std::optional<QRect> area) { areaOverride() = area; }
 
 QRect FitRectInArea(const QRect& wanted, const QRect& area) {
   if (area.isEmpty()) return wanted;

@@ -4,14 +4,10 @@
 // damaged settings file, must never put a window where the user cannot
 // reach it.
 #include <QRect>
-#include <optional>
+
+#include "core/platform/AvailableScreen.h"
 
 class QWidget;
-
-// The available geometry of the screen the widget is on (the primary screen
-// when it is on none); a test may fix it with the override below.
-QRect AvailableScreenArea(const QWidget* widget = nullptr);
-void SetScreenAreaOverride(std::optional<QRect> area);
 
 // The rectangle moved (and, when larger, shrunk) so that it lies inside the
 // area.

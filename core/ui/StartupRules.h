@@ -1,5 +1,6 @@
 #pragma once
 // The calculations and file chores of start-up, kept apart from the window.
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,6 +13,23 @@ void ClearReadOnlyFlags(const QStringList& fileNames);
 // Creates the folder unless something (file or folder) of that name exists;
 // failures are passed over.
 void CreateFolderIfMissing(const QString& path);
+
+// True when files can be created in the folder.
+bool FolderWritable(const QString& folder);
+// The one notice of a program folder that cannot be written.
+QString UnwritableProgramFolderMessage(const QString& folder);
+
+// True when the settings file exists but cannot be read (its failure has
+// been shown): its keys then read empty, which is neither a first run nor a
+// new version, and no stored file name may be taken as missing.
+bool SettingsFileUnreadable();
+
+// Removes the hidden temporary files that saves killed half-way left in the
+// folder (".NAME.XXXXXX", NAME a file kind this program writes), owned by
+// this user and untouched for an hour, so that a save in progress by another
+// copy is never touched. Nothing is removed through a link. The number
+// removed.
+int RemoveStaleSaveLeftovers(const QString& folder, const QDateTime& now);
 
 // The position that centres a window on the screen, in twips: the difference
 // taken to the nearest whole number, then halved toward zero.

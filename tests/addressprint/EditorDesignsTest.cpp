@@ -160,6 +160,22 @@ TEST_F(Labels, TwelveAPageAndEmptyLabelsAfterTheLast) {
   EXPECT_EQ(TextsNamed(QStringLiteral("       様")).size(), 12u);
 }
 
+// One job's lines asked for their pages in a jumbled order give each page
+// what lines of its own would give it.
+TEST_F(Labels, PagesOfOneJobMatchPagesWalkedAfresh) {
+  QStringList entries;
+  for (int i = 1; i <= 40; ++i) entries << Entry(QStringLiteral("名%1").arg(i), i % 5 == 2 ? "1|0|" : "0|0|");
+  const AddressPrintLines job = Lines(entries);
+  for (int page : {1, 3, 2, 4, 2, 5, 1}) {
+    printer().clearOps();
+    const int done = PrintAddressLabels(0, page, job);
+    const QStringList remembered = Texts();
+    printer().clearOps();
+    EXPECT_EQ(PrintAddressLabels(0, page, Lines(entries)), done) << page;
+    EXPECT_EQ(remembered, Texts()) << page;
+  }
+}
+
 TEST_F(Labels, EntriesNotToPrintTakeNoLabel) {
   PrintAddressLabels(0, 1, Lines({Entry("一"), Entry("二", "1|0|"), Entry("三", ""), Entry("四", "0|0|", {{kFieldNo, "7"}})}));
   EXPECT_NEAR(First(QStringLiteral("      一様")).x1, 5, 0.01);

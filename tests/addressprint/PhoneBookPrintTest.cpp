@@ -81,6 +81,55 @@ TEST(AddressPrintChoice, CategoryInitialAndOrderRules) {
   EXPECT_EQ(Names(ChooseAddressPrintLines(numbered, numbers, groups)), (QStringList{"ten", "nine", "wide", "none"}));
 }
 
+// The order an exchange sort gives: for each place, every later line with a
+// smaller key is swapped in.
+QStringList ExchangeSorted(const QStringList& lines, int sortIndex) {
+  QStringList out = lines;
+  const auto key = [&](const QString& line) {
+    const AddressRecord r = AddressRecord::FromLine(line);
+    return sortIndex == 5 ? AddressNumberKey(r) : AddressCompanyKey(r);
+  };
+  for (int a = 0; a + 1 < out.size(); ++a)
+    for (int b = a + 1; b < out.size(); ++b)
+      if (key(out.at(b)) < key(out.at(a))) out.swapItemsAt(a, b);
+  return out;
+}
+
+TEST(AddressPrintChoice, CompanyAndNumberOrdersAreStable) {
+  const AddressCategoryGroups groups = AddressCategoryGroups::Parse({});
+  // Books of distinct keys come out as the exchange sort put them.
+  const QStringList distinct[] = {
+      {"ｱ,c,a,,,,0|,C社", "ｲ,c,b,,,,0|,A社", "ｳ,c,c,,,,0|,B社", "ｴ,c,d,,,,0|,（株）A社", "ｵ,c,e,,,,0|,(株)Z"},
+      {"ｱ,c,a,,,,0|,,,,,,,,,,,3", "ｲ,c,b,,,,0|,,,,,,,,,,,10", "ｳ,c,c,,,,0|", "ｴ,c,d,,,,0|,,,,,,,,,,,2",
+       "ｵ,c,e,,,,0|,,,,,,,,,,,１"},
+      {"ｶ,c,k,,,,0|,X,,,,,,,,,,9", "ｱ,c,a,,,,0|,X,,,,,,,,,,8", "ｻ,c,s,,,,0|,W,,,,,,,,,,7"},
+  };
+  for (const QStringList& book : distinct)
+    for (int sort : {2, 3, 5}) {
+      AddressPrintChoice choice;
+      choice.category = QStringLiteral("全て");
+      choice.sortIndex = sort;
+      EXPECT_EQ(ChooseAddressPrintLines(QStringList{"header"} + book, choice, groups).lines, ExchangeSorted(book, sort))
+          << sort << book.join('|').toStdString();
+    }
+  // Entries of equal keys keep the file's order, where swapping scrambled them.
+  const QStringList equal{"ｱ,c,n,,1,,0|,Q社", "ｱ,c,n,,2,,0|,P社", "ｱ,c,n,,3,,0|,Q社", "ｱ,c,n,,4,,0|,P社",
+                          "ｱ,c,n,,5,,0|,Q社", "ｱ,c,n,,6,,0|,P社"};
+  const struct {
+    int sort;
+    QStringList phones;
+  } orders[] = {{2, {"2", "4", "6", "1", "3", "5"}}, {5, {"1", "2", "3", "4", "5", "6"}}};
+  for (const auto& o : orders) {
+    AddressPrintChoice choice;
+    choice.category = QStringLiteral("全て");
+    choice.sortIndex = o.sort;
+    QStringList phones;
+    for (const AddressRecord& r : ChooseAddressPrintLines(QStringList{"header"} + equal, choice, groups).records)
+      phones << r.field(kFieldTel);
+    EXPECT_EQ(phones, o.phones) << o.sort;
+  }
+}
+
 // A walk of S slots that records which record lands on which slot.
 QStringList Walk(const QStringList& names, int slotCount, int page, bool grouped, int* done = nullptr) {
   QList<AddressRecord> records;
@@ -93,6 +142,36 @@ QStringList Walk(const QStringList& names, int slotCount, int page, bool grouped
   const int d = PhoneBookPageWalk(records, page, false, walk);
   if (done) *done = d;
   return drawn;
+}
+
+// Every page of a book drawn with the page starts a job remembers, asked in
+// the jumbled order of a two-sided sheet: the same slots as a walk from the
+// first entry gives for each page.
+TEST(PhoneBookPageWalk, RememberedPageStartsGiveTheSamePages) {
+  QStringList book;
+  for (int i = 0; i < 23; ++i)
+    book << QStringLiteral("k,c,n%1,,,,%2|,%3").arg(i).arg(i % 7 == 3 ? 1 : 0).arg(QChar(u'A' + i / 5));
+  QList<AddressRecord> records;
+  for (const QString& line : book) records << AddressRecord::FromLine(line);
+  const int order[] = {1, 4, 2, 3, 5, 8, 6, 7, 9, 2, 12, 10, 11};
+  for (bool grouped : {false, true})
+    for (int perPage : {1, 3, 4}) {
+      PhoneBookPageStarts starts;
+      for (int page : order) {
+        QStringList remembered;
+        PhoneBookWalk walk;
+        walk.slotsPerPage = perPage;
+        if (grouped) walk.groupKey = [](const AddressRecord& r) { return r.field(kFieldKaisyaName); };
+        walk.drawSlot = [&](const AddressRecord& r, int slot) {
+          remembered << QStringLiteral("%1:%2").arg(slot).arg(r.field(kFieldName));
+        };
+        const int done = PhoneBookPageWalk(records, page, false, walk, &starts);
+        int freshDone = 0;
+        EXPECT_EQ(remembered, Walk(book, perPage, page, grouped, &freshDone)) << grouped << perPage << page;
+        EXPECT_EQ(done, freshDone) << grouped << perPage << page;
+      }
+      EXPECT_FALSE(starts.points.empty());
+    }
 }
 
 TEST(PhoneBookPageWalk, GroupsStartOnAFreshPageAndPagesPastTheEndAreEmpty) {

@@ -10,6 +10,7 @@
 #include "AddressWindowTest.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Shell.h"
+#include "core/ui/VersionBox.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
   EXPECT_TRUE(messages().texts().at(0).startsWith(QStringLiteral("姉妹ソフト「jxpostal」を")));
   EXPECT_TRUE(actions.isEmpty());
 
-  InstallProgram("jxpostal.exe");
+  InstallProgram("jxpostal");
   messages().clear();
   postalAnswer = QStringLiteral("100-0001 東京都千代田区千代田\r\n");
   w.Txt_Zip->setText(QStringLiteral(" 100-0001 "));
@@ -180,7 +181,7 @@ TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
   w.Txt_Address1->setText(QStringLiteral("東京都\"千代田\" 1"));
   w.Cmd_zip[1]->click();
   EXPECT_EQ(w.Txt_Zip->text(), QStringLiteral("100-0001"));
-  EXPECT_EQ(actions, (QStringList{"wait6|jxpostal.exe|/C|100-0001", "wait6|jxpostal.exe|/C|東京都\"千代田\" 1"}));
+  EXPECT_EQ(actions, (QStringList{"wait6|jxpostal|/C|100-0001", "wait6|jxpostal|/C|東京都\"千代田\" 1"}));
   EXPECT_TRUE(messages().texts().isEmpty());
 
   // A field already filled: the hint, nothing run.
@@ -198,7 +199,7 @@ TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
   w.Cmd_zip[0]->click();
   EXPECT_EQ(messages().texts(), (QStringList{"郵便番号をを入力すると、郵便番号から住所を検索できます。",
                                              "郵便番号・住所が見つかりませんでした。"}));
-  EXPECT_EQ(actions, QStringList{"wait6|jxpostal.exe|/C|"});
+  EXPECT_EQ(actions, QStringList{"wait6|jxpostal|/C|"});
   EXPECT_EQ(w.Txt_Address1->text(), QString());
   // An answer that is no postal code does not go into the code box.
   messages().clear();
@@ -207,6 +208,21 @@ TEST_F(AddressLinksWindow, PostalButtonsAskTheCompanionThroughTheClipboard) {
   w.Cmd_zip[1]->click();
   EXPECT_EQ(messages().texts(), QStringList{"郵便番号・住所が見つかりませんでした。"});
   EXPECT_EQ(w.Txt_Zip->text(), QString());
+}
+
+// A postal program that fails is named with its failure; its clipboard is
+// no answer, and "not found" is not said.
+TEST_F(AddressLinksWindow, AFailingPostalProgramIsToldByName) {
+  platform::SetShellHandler({});
+  WriteBytes(homeFile("jxpostal"), "#!/bin/sh\nexit 3\n");
+  QFile::setPermissions(homeFile("jxpostal"), QFile::permissions(homeFile("jxpostal")) | QFile::ExeOwner);
+  AddressWindow& w = Open();
+  platform::ClipboardSetText(QStringLiteral("100-0001 コピーしておいた文"));
+  w.Txt_Zip->setText(QStringLiteral("100-0001"));
+  w.Txt_Address1->clear();
+  w.Cmd_zip[0]->click();
+  EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("「jxpostal」がエラーで終了しました(終了コード 3)。\r\n")});
+  EXPECT_EQ(w.Txt_Address1->text(), QString());
 }
 
 TEST_F(AddressLinksWindow, HelpBox) {
@@ -225,7 +241,8 @@ TEST_F(AddressLinksWindow, PhoneListGoesToTheClipboardForTheAddIn) {
   platform::ClipboardSetText(QStringLiteral("old"));
   w.Cmd_FileWrite->click();
   EXPECT_EQ(platform::ClipboardText(), QStringLiteral("@TITLE=電話帳\r\n青木\r\nTEL:0901\r\n石井\r\nTEL:032\r\n"));
-  EXPECT_EQ(messages().texts(), QStringList{"「jxsender」をアドインすると、電話一覧をメールできます。"});
+  EXPECT_EQ(messages().texts(), QStringList{"「jxsender」をアドインすると、電話一覧をメールできます。\r\n説明は「" +
+                                            HomePageAddress() + "」にあります。"});
   EXPECT_TRUE(actions.isEmpty());
 
   InstallProgram("jxsender");

@@ -1,5 +1,6 @@
 // The file dialogs: filter translation, defaults, the scripted seam and the
 // set-up of Qt's dialog.
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -167,7 +168,12 @@ TEST_F(FileDialogTest, QtsOwnTextsAreJapaneseWithTheTranslations) {
   QStringList saveTexts = ButtonTexts(
       CreateFileDialog(MakeFileDialogRequest(false, 0, home(), {}, {}, {}, 1, {}), nullptr).get());
   EXPECT_TRUE(saveTexts.filter(QStringLiteral("保存")).size() == 1) << saveTexts.join(u'|').toStdString();
+  // The kinds in the type column, which Qt's catalogue lacks.
+  EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+            QStringLiteral("フォルダ"));
   RemoveJapaneseQtTranslations();
+  EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+            QStringLiteral("Folder"));
 
   // Without the translations file the dialogs simply stay English.
   EXPECT_FALSE(InstallJapaneseQtTranslations(home()));

@@ -194,13 +194,17 @@ TEST(DayScheduleCache, KeepsEveryLineOfABusyMonth) {
 struct CountingSchedule {
   QStringList file;
   int reads = 0;
+  int stamps = 0;
   bool readable = true;
   DaySchedule schedule{[this](const QString&, QStringList& lines) {
                          ++reads;
                          lines = file;
                          return readable;
                        },
-                       [this](const QString&) { return file.join(u'\n'); }};
+                       [this](const QString&) {
+                         ++stamps;
+                         return file.join(u'\n');
+                       }};
   QStringList texts;
   DayKind kind = DayKind::Ordinary;
 
@@ -229,6 +233,23 @@ TEST(DayScheduleCache, ReadsTheFileOncePerJobOrWhenItChanges) {
   s.at(QDate());  // the next job
   s.at(QDate(2024, 5, 8));
   EXPECT_EQ(s.reads, 3);
+}
+
+TEST(DayScheduleCache, AHeldFileIsAskedAfterOncePerJob) {
+  CountingSchedule s;
+  s.file = {"2024/05/08,　　,買物", "2024/06/03,　　,歯医者"};
+  s.schedule.HoldFile(true);
+  s.at(QDate());  // the job's start
+  for (int year = 2020; year <= 2024; ++year)
+    for (int month = 1; month <= 12; ++month) s.at(QDate(year, month, 8));
+  EXPECT_EQ(s.reads, 1);
+  EXPECT_EQ(s.stamps, 1) << "no stat at each change of month";
+  s.file = {"2024/05/08,　　,映画"};
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　買物"})) << "held for the job";
+  s.schedule.HoldFile(false);
+  s.at(QDate(2024, 7, 1));
+  EXPECT_EQ(s.at(QDate(2024, 5, 8)), QStringList({"", "　映画"}));
+  EXPECT_EQ(s.reads, 2);
 }
 
 // Kept between months, the file's lines are sorted out by month once; every

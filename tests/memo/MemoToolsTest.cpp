@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/ui/HelpPage.h"
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "core/settings/AppGlobals.h"
@@ -121,5 +122,5 @@ TEST_F(MemoToolsWindowTest, HelpNamesTheFileAndFont) {
   EXPECT_TRUE(text.startsWith(QStringLiteral("[印刷方法]\r\n")));
   EXPECT_TRUE(text.contains(QStringLiteral("小見出しとして「ＭＳ 明朝」で印刷されます")));
   EXPECT_TRUE(text.contains(QStringLiteral("メモ帳は「") + homeFile(QStringLiteral("dudezu.txt"))));
-  EXPECT_TRUE(text.endsWith(QStringLiteral("readme.txtにも多少の説明は書いてあります\r\n")));
+  EXPECT_TRUE(text.endsWith(MoreHelpLine() + QStringLiteral("\r\n")));
 }

@@ -21,17 +21,30 @@ TEST(PhotoSidecarTest, WrittenReadAndWrittenAgainGivesTheSameBytes) {
             Sjis("@TITLE=題\r\n@SIZE_TYPE=0\r\n@SIZE_BAIRITU=-1\r\n@SIZE_ICHI=3\r\n@PICNOMI=0\r\n説明\r\n"));
 }
 
-TEST(PhotoSidecarTest, ReadsKeysInAnyCaseAndDropsUnknownAtLines) {
+TEST(PhotoSidecarTest, ReadsKeysInAnyCaseAndKeepsOtherAtLinesAsText) {
   const PhotoSidecar s = ReadPhotoSidecar(
       Sjis("@title=山\r\n@Size_Type= 2.5\r\n@size_bairitu=3\r\n@SIZE_ICHI=6\r\n@picnomi=1\r\n"
-           "一行目\r\n@メモ\r\n二行目\r\n"));
+           "一行目\r\n@メモ\r\n@@SIZE_TYPE=4\r\n二行目\r\n"));
   EXPECT_TRUE(s.hasTitle);
   EXPECT_EQ(s.title, QStringLiteral("山"));
   EXPECT_EQ(s.fit, 2);  // halves to even
   EXPECT_EQ(s.scale, 3);
   EXPECT_EQ(s.anchor, 6);
   EXPECT_EQ(s.pictureOnly, 1);
-  EXPECT_EQ(s.text, QStringLiteral("一行目\r\n二行目"));
+  EXPECT_EQ(s.text, QStringLiteral("一行目\r\n@メモ\r\n@SIZE_TYPE=4\r\n二行目"));
+}
+
+// Description lines that look like options, or begin with "@" at all, come
+// back as the text they were, and change no option.
+TEST(PhotoSidecarTest, DescriptionLinesLikeOptionsSurviveARoundTrip) {
+  const QString text = QStringLiteral("@TITLE=偽の題\r\n@size_type=4\r\n@@二つ\r\n@\r\n普通\r\n@PICNOMI=1");
+  const QByteArray bytes = WritePhotoSidecar(QStringLiteral("本当の題"), 1, 2, 3, 0, text);
+  const PhotoSidecar s = ReadPhotoSidecar(bytes);
+  EXPECT_EQ(s.text, text);
+  EXPECT_EQ(s.title, QStringLiteral("本当の題"));
+  EXPECT_EQ(s.fit, 1);
+  EXPECT_EQ(s.pictureOnly, 0);
+  EXPECT_EQ(WritePhotoSidecar(s.title, s.fit, s.scale, s.anchor, s.pictureOnly, s.text), bytes);
 }
 
 TEST(PhotoSidecarTest, ValuesOutsideTheirListLeaveItUnchanged) {
@@ -55,9 +68,15 @@ TEST(PhotoSidecarTest, OnlyBitmapsPngAndJpegHaveOne) {
   const struct {
     const char* picture;
     const char* sidecar;
-  } cases[] = {{"/d/旅.bmp", "/d/旅.txt"}, {"/d/a.BMP", "/d/a.txt"}, {"/d/a.png", "/d/a.txt"},
-               {"/d/a.jpeg", "/d/a.txt"}, {"/d/a.JPG", "/d/a.txt"}, {"/d/a.ico", ""},
-               {"/d/a", ""},             {"/d.x/a", ""}};
+  } cases[] = {{"/d/旅.bmp", "/d/旅.txt"},
+               {"/d/a.BMP", "/d/a.txt"},
+               {"/d/a.png", "/d/a.png.ringpad"},
+               {"/d/a.jpeg", "/d/a.jpeg.ringpad"},
+               {"/d/a.JPG", "/d/a.JPG.ringpad"},
+               {"/d/a.png.bmp", "/d/a.png.txt"},
+               {"/d/a.ico", ""},
+               {"/d/a", ""},
+               {"/d.x/a", ""}};
   for (const auto& c : cases)
     EXPECT_EQ(PhotoSidecarPath(QString::fromUtf8(c.picture)), QString::fromUtf8(c.sidecar)) << c.picture;
 }

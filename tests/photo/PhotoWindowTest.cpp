@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <cerrno>
 
+#include "core/ui/HelpPage.h"
 #include "PhotoTest.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
@@ -87,15 +88,17 @@ TEST_F(PhotoWindowTest, TitleBoxTakesTheHeaderFontAndColourOnActivation) {
 
 TEST_F(PhotoWindowTest, LoadingReadsTheSidecarAndKeepsTextsWithoutOne) {
   const QString png = picture(QStringLiteral("海.png"), "PNG");
-  WriteBytes(homeFile(QStringLiteral("海.txt")),
+  WriteBytes(homeFile(QStringLiteral("海.png.ringpad")),
              platform::ToSjis(QStringLiteral("@title=海辺\r\n@size_type=1\r\n@SIZE_ICHI=4\r\n@SIZE_BAIRITU=12\r\n"
-                                             "一行目\r\n@無視\r\n二行目\r\n")));
+                                             "一行目\r\n@メモ\r\n二行目\r\n")));
+  // A bitmap's side file of the same stem is not the PNG picture's.
+  WriteBytes(homeFile(QStringLiteral("海.txt")), platform::ToSjis(QStringLiteral("@TITLE=違う\r\n")));
   w().cmb_bairitu->setCurrentIndex(2);
   choose(png);
   w().Cmd_FileRead_Click();
   EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
   EXPECT_EQ(w().txt_title->text(), QStringLiteral("海辺"));
-  EXPECT_EQ(w().txt_data->toPlainText(), QStringLiteral("一行目\n二行目"));
+  EXPECT_EQ(w().txt_data->toPlainText(), QStringLiteral("一行目\n@メモ\n二行目"));
   EXPECT_EQ(w().Cmb_size->currentIndex(), 1);
   EXPECT_EQ(w().cmb_ichi->currentIndex(), 4);
   EXPECT_EQ(w().cmb_bairitu->currentIndex(), 2);  // 12 is past the list
@@ -162,7 +165,7 @@ TEST_F(PhotoWindowTest, AHugeOrBinarySidecarStillLoadsThePicture) {
     SCOPED_TRACE(c.name);
     const QString name = QString::fromLatin1(c.name);
     const QString png = picture(name + QStringLiteral(".png"), "PNG", 7, 5);
-    WriteBytes(homeFile(name + QStringLiteral(".txt")), c.sidecar);
+    WriteBytes(homeFile(name + QStringLiteral(".png.ringpad")), c.sidecar);
     w().SavedPicture = QImage();
     choose(png);
     w().Cmd_FileRead_Click();
@@ -212,8 +215,8 @@ TEST_F(PhotoWindowTest, ASidecarThatCannotBeWrittenPutsTheOldPictureBack) {
 TEST_F(PhotoWindowTest, HelpNamesTheHomePage) {
   w().Cmd_help_Click();
   ASSERT_EQ(messages().texts().size(), 1);
-  EXPECT_TRUE(messages().texts()[0].contains(QStringLiteral("その他の説明は") + HomePageAddress() +
-                                             QStringLiteral("を見にきてください。")));
+  EXPECT_TRUE(messages().texts()[0].endsWith(MoreHelpLine() + QStringLiteral("。\r\n\r\n")));
+  EXPECT_TRUE(messages().texts()[0].contains(HomePageAddress()));
 }
 
 TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
@@ -228,7 +231,7 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
     const char* name;
     const char* format;
     const char* sidecar;
-  } cases[] = {{"out.bmp", "bmp", "out.txt"}, {"out.png", "png", "out.txt"}, {"noext", "bmp", nullptr}};
+  } cases[] = {{"out.bmp", "bmp", "out.txt"}, {"out.png", "png", "out.png.ringpad"}, {"noext", "bmp", nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const QString path = homeFile(QString::fromLatin1(c.name));
@@ -257,10 +260,28 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
   EXPECT_EQ(messages().shown()[0].defaultButton, 2);
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.bmp"))), before);
 
+  // A picture of another kind beside a bitmap of the same stem replaces
+  // nothing of the bitmap's and asks nothing; once it exists, the question
+  // names the files that would be replaced.
+  messages().clear();
+  const QByteArray bitmapSide = ReadBytes(homeFile(QStringLiteral("out.txt")));
+  w().txt_title->setText(QStringLiteral("別の題"));
+  choose(homeFile(QStringLiteral("out.jpg")));
+  w().Cmd_FileWrite_Click();
+  EXPECT_TRUE(messages().shown().empty());
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.txt"))), bitmapSide);
+  EXPECT_TRUE(ReadPhotoSidecar(ReadBytes(homeFile(QStringLiteral("out.jpg.ringpad")))).title == QStringLiteral("別の題"));
+  messages().answer(platform::MsgResult::Cancel);
+  w().Cmd_FileWrite_Click();
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text, QStringLiteral("同じファイルがあります、上書きしますか？\r\n") +
+                                            homeFile(QStringLiteral("out.jpg")) + QStringLiteral("\r\n") +
+                                            homeFile(QStringLiteral("out.jpg.ringpad")));
+
   // A cancelled dialog keeps the path, so that the next one opens at it.
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
   w().Cmd_FileWrite_Click();
-  EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("out.bmp")));
+  EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("out.jpg")));
 }
 
 // A side file that cannot be read is never written over with texts that

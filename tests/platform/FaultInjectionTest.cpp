@@ -15,6 +15,11 @@
 #include "ChildProcess.h"
 #include "TestEnvironment.h"
 #include "charts/GanttWindow.h"
+#include "core/platform/ProgramExit.h"
+#include "core/print/PrintSeams.h"
+#include "core/ui/ScreenArea.h"
+#include "core/ui/MainWindow.h"
+#include "app/RegisterPages.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
@@ -60,7 +65,20 @@ TEST(DISABLED_FaultChild, Run) {
     ok = ScheduleFile::MakeWeekdayBackup(schedule, kTuesday);
   else if (op == "settings-write")
     ok = WriteIniValue(QStringLiteral("DIDUVUV"), QStringLiteral("FILE"), QStringLiteral("other.txt")) != 0;
-  else if (op == "schedule-window") {
+  else if (op == "program-start") {
+    // The whole start on the schedule page, the version box not counted.
+    RegisterAllPages();
+    SetScreenAreaOverride(QRect(0, 0, 1920, 1080));
+    SetInstalledPrintersOverride(QStringList());
+    platform::SetEndProgramHandler([](int) {});
+    platform::SetMessageHandler([](const platform::MessageRequest& r) {
+      ReportToParent(r.title == QStringLiteral("バージョン情報") ? QStringLiteral("version box") : r.text);
+      return platform::MsgResult::Ok;
+    });
+    MainWindow w(StartupArgs{ProgramFolder + QStringLiteral("ringpad"), {QStringLiteral("/C:")}});
+    w.MDIForm_Load();
+    ok = w.LoadedPageWindow(QStringLiteral("yotei")) != nullptr;
+  } else if (op == "schedule-window") {
     // Opened as the main window opens it, and activated once more as when
     // the user comes back to it: the list is read each time.
     SetScheduleToday(kTuesday);
@@ -175,9 +193,10 @@ TEST_F(FaultInjectionTest, EveryFailedCallLeavesTheOldFiles) {
       {"schedule-write", "close", ".diduvuv.txt.*", "%1diduvuv.txt に書き込めませんでした。"},
       {"schedule-write", "rename", "diduvuv.txt", "%1diduvuv.txt に書き込めませんでした。"},
       {"backup", "read", "diduvuv.txt", "「%1diduvuv.txt」を読み込めませんでした。("},
-      {"backup", "fdatasync", "bak/.diduvuv3.txt.*", "バックアップファイルが書き込み禁止になっています。"},
-      {"backup", "close", "bak/.diduvuv3.txt.*", "バックアップファイルが書き込み禁止になっています。"},
-      {"backup", "rename", "bak/diduvuv3.txt", "バックアップファイルが書き込み禁止になっています。"},
+      {"backup", "write", "bak/.diduvuv3.txt.*", "%1bak/diduvuv3.txt に書き込めませんでした。"},
+      {"backup", "fdatasync", "bak/.diduvuv3.txt.*", "%1bak/diduvuv3.txt に書き込めませんでした。"},
+      {"backup", "close", "bak/.diduvuv3.txt.*", "%1bak/diduvuv3.txt に書き込めませんでした。"},
+      {"backup", "rename", "bak/diduvuv3.txt", "%1bak/diduvuv3.txt に書き込めませんでした。"},
       {"table-load", "read", "hyou.csv", "「%1hyou.csv」を読み込めませんでした。("},
       {"table-save", "fdatasync", ".hyou.csv.*", "%1hyou.csv に書き込めませんでした。"},
       {"table-save", "close", ".hyou.csv.*", "%1hyou.csv に書き込めませんでした。"},
@@ -261,6 +280,15 @@ TEST_F(FaultInjectionTest, AGanttReadThatFailsLeavesTheChartAndTheSettings) {
   WriteBytes(homeFile("kept.csv"), platform::ToSjis("@TITLE=前の計画\r\n@CSV=\r\n作業,開始\r\n"));
   WriteBytes(homeFile("ringpad.ini"), platform::ToSjis("[DIDUVUV]\r\nFILE=diduvuv.txt\r\n[ringpad]\r\nFILE=kept.csv\r\n"));
   ExpectReadFailureNamedOnce("gantt-read", "plan.csv", "result: ok");
+}
+
+// Settings that cannot be read at start are named once: no first-run or
+// new-version box, no word of a schedule file not found, nothing written.
+TEST_F(FaultInjectionTest, SettingsThatCannotBeReadAtStartAreNamedOnce) {
+  WriteBytes(homeFile("ringpad.ini"), platform::ToSjis("[ringpad]\r\nVERSION=3.15.00\r\n[DIDUVUV]\r\nFILE=gone.txt\r\n"));
+  const QByteArray settings = ReadBytes(homeFile("ringpad.ini"));
+  ExpectReadFailureNamedOnce("program-start", "ringpad.ini", "result: ok");
+  EXPECT_EQ(ReadBytes(homeFile("ringpad.ini")), settings);
 }
 
 // The card window reads its file as it opens, for the backup and for the

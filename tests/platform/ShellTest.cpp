@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QTimer>
 #include <QUrlQuery>
+#include <functional>
 #include <vector>
 
 #include <unistd.h>
 
 #include "ShellRecorder.h"
+#include "core/platform/CompanionProgram.h"
 
 namespace {
 
@@ -77,23 +79,54 @@ TEST_F(ShellTest, ShellOpenAllowsOnlyWhatItMeansTo) {
   }
 }
 
-TEST_F(ShellTest, CompanionProgramPath) {
+// Only an executable file of this system is a companion program; anything
+// else of its name is refused with a message naming it, and nothing starts.
+TEST_F(ShellTest, CompanionProgramPathAndWhatIsRefused) {
   EXPECT_EQ(platform::CompanionProgramPath("jxpostal"), "");
-  makeFile("jxpostal.exe");
-  EXPECT_EQ(platform::CompanionProgramPath("jxpostal"), homeFile("jxpostal.exe"));
+  makeFile("jxpostal.exe", true);
+  EXPECT_EQ(platform::CompanionProgramPath("jxpostal"), "") << "a Windows program never runs here";
   makeFile("jxpostal", true);
   EXPECT_EQ(platform::CompanionProgramPath("jxpostal.exe"), homeFile("jxpostal"));
-  makeFile("JXSENDER.EXE");
-  EXPECT_EQ(platform::CompanionProgramPath("jxsender.exe"), homeFile("JXSENDER.EXE"));
-  QDir().mkpath(homeFile("jxfolder"));
-  EXPECT_EQ(platform::CompanionProgramPath("jxfolder"), "");
+  makeFile("JXSENDER", true);
+  EXPECT_EQ(platform::CompanionProgramPath("jxsender.exe"), homeFile("JXSENDER"));
+  EXPECT_EQ(platform::CompanionProgramPath("jxpostal\n"), "");
+
+  struct Row {
+    const char* name;
+    std::function<void(const QString& path)> make;
+    const char* reason;  // "" for a missing program: the page's own notice
+  } rows[] = {
+      {"jxkakei", [](const QString& p) { QDir().mkpath(p); }, " はフォルダです"},
+      {"jxjikan", [](const QString& p) { QFile::link(p + ".gone", p); }, " はリンク先のファイルがありません"},
+      {"jxmeisi", [](const QString& p) { WriteBytes(p, "#!/bin/sh\n"); }, " には実行の許可がありません"},
+      {"jxfuutou", [](const QString& p) { WriteBytes(p + ".exe", "MZ"); }, ".exe はWindows用のプログラムで、ここでは動きません"},
+      {"jxlabel", [](const QString& p) { WriteBytes(p + "\n", "#!/bin/sh\n"); }, ""},
+  };
+  for (const Row& row : rows) {
+    const QString path = homeFile(row.name);
+    row.make(path);
+    messages().clear();
+    int missingTold = 0;
+    EXPECT_FALSE(platform::RunCompanionProgram(row.name, {}, 1, [&] { ++missingTold; })) << row.name;
+    EXPECT_TRUE(actions.empty()) << row.name;
+    if (*row.reason) {
+      EXPECT_EQ(missingTold, 0);
+      EXPECT_EQ(messages().texts(), QStringList{platform::CompanionUnusableMessage(row.name, path + row.reason)});
+    } else {
+      EXPECT_EQ(missingTold, 1) << row.name;
+      EXPECT_TRUE(messages().texts().isEmpty());
+    }
+  }
 }
 
 TEST_F(ShellTest, RunAndWaitCommandLine) {
+  makeFile("jxcalpad", true);
+  makeFile("jxpostal", true);
   RunAndWait("jxcalpad.exe 1999/03/01", 1);
   RunAndWait("jxpostal 1 2", 2);
   RunAndWait("other 1 2", 2);
-  EXPECT_EQ(recorded(), QStringList({"wait1|HOME/jxcalpad.exe|1999/03/01", "wait2|HOME/jxpostal|1|2"}));
+  RunAndWait("jxsender.exe", 1);  // missing: nothing
+  EXPECT_EQ(recorded(), QStringList({"wait1|HOME/jxcalpad|1999/03/01", "wait2|HOME/jxpostal|1|2"}));
   EXPECT_EQ(messages().texts(), QStringList{platform::RefusedTargetMessage("other 1 2")});
 }
 
@@ -168,7 +201,7 @@ TEST_F(RealShellTest, RunAndWaitWaitsWithTheEventLoopTurning) {
   QFile::setPermissions(homeFile("jxslow"), QFile::permissions(homeFile("jxslow")) | QFile::ExeOwner);
   bool timerRan = false;
   QTimer::singleShot(50, [&] { timerRan = true; });
-  platform::RunProgramAndWait("jxslow", {"a b; rm -rf x"}, 1);
+  EXPECT_TRUE(platform::RunProgramAndWait("jxslow", {"a b; rm -rf x"}, 1).succeeded());
   EXPECT_TRUE(timerRan);
   EXPECT_EQ(ReadBytes(homeFile("ran.txt")), "a b; rm -rf x");
 }
@@ -191,14 +224,33 @@ QStringList ChildProcesses() {
 TEST_F(RealShellTest, RunAndWaitReturnsWhenTheStartFails) {
   const QStringList before = ChildProcesses();
   WriteBytes(homeFile("notaprogram.exe"), "text");
-  EXPECT_FALSE(platform::RunProgramAndWait("notaprogram.exe", {}, 1));
-  EXPECT_FALSE(platform::RunProgramAndWait("absent", {}, 1));
+  EXPECT_FALSE(platform::RunProgramAndWait("notaprogram.exe", {}, 1).started);
+  EXPECT_FALSE(platform::RunProgramAndWait("absent", {}, 1).started);
   EXPECT_EQ(ChildProcesses(), before) << "no process is left behind";
 
   WriteBytes(homeFile("jxquick"), "#!/bin/sh\nexit 0\n");
   QFile::setPermissions(homeFile("jxquick"), QFile::permissions(homeFile("jxquick")) | QFile::ExeOwner);
-  EXPECT_TRUE(platform::RunProgramAndWait("jxquick", {}, 1));
+  EXPECT_TRUE(platform::RunProgramAndWait("jxquick", {}, 1).succeeded());
   EXPECT_EQ(ChildProcesses(), before);
+}
+
+// A companion that starts and fails, or cannot start at all, is told by
+// name; one that ends well says nothing.
+TEST_F(RealShellTest, CompanionFailuresAreToldByName) {
+  const auto install = [&](const char* name, const QByteArray& script) {
+    WriteBytes(homeFile(name), script);
+    QFile::setPermissions(homeFile(name), QFile::permissions(homeFile(name)) | QFile::ExeOwner);
+  };
+  install("jxpostal", "#!/bin/sh\nexit 3\n");
+  install("jxcalpad", "#!/nonexistent/interpreter\n");
+  install("jxsender", "#!/bin/sh\nexit 0\n");
+  EXPECT_FALSE(platform::RunCompanionProgram("jxpostal", {}, 1, {}));
+  EXPECT_FALSE(platform::RunCompanionProgram("jxcalpad.exe", {}, 1, {}));
+  EXPECT_TRUE(platform::RunCompanionProgram("jxsender", {}, 1, {}));
+  const QStringList said = messages().texts();
+  ASSERT_EQ(said.size(), 2);
+  EXPECT_EQ(said[0], QStringLiteral("「jxpostal」がエラーで終了しました(終了コード 3)。\r\n"));
+  EXPECT_TRUE(said[1].startsWith(QStringLiteral("「jxcalpad」を起動できませんでした。\r\n("))) << said[1].toStdString();
 }
 
 }  // namespace

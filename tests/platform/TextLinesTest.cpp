@@ -52,6 +52,13 @@ TEST_F(TextLinesTest, LinesAcrossBlockEdgesReadAsWhenSplitFirst) {
       ASSERT_TRUE(platform::ForEachTextLine(homeFile(QStringLiteral("f.txt")),
                                             [&](const QString& line) { oneByOne << line; }));
       EXPECT_EQ(oneByOne, lines);
+      // The same over bytes already read, cut into pieces of a megabyte.
+      for (qsizetype at : {kBlock / 2, kBlock}) {
+        const QByteArray held = PlaceAt(at + shift, c.tail);
+        QStringList fromBytes;
+        platform::ForEachTextLineOf(held, [&](const QString& line) { fromBytes << line; });
+        EXPECT_EQ(fromBytes, DecodedLineByLine(held)) << at;
+      }
     }
   }
 }

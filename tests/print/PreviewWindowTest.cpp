@@ -16,6 +16,7 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
+#include "core/platform/AvailableScreen.h"
 #include "core/print/PreviewWindow.h"
 #include "core/settings/PaperSettings.h"
 
@@ -26,6 +27,13 @@ class PreviewWindowTest : public PrintTest {
   void SetUp() override {
     PrintTest::SetUp();
     useRealSurfaces();
+    // A screen with room for the viewport's own millimetres, whatever the
+    // offscreen platform reports; the small-screen test sets its own.
+    SetScreenAreaOverride(QRect(0, 0, 1920, 1080));
+  }
+  void TearDown() override {
+    SetScreenAreaOverride(std::nullopt);
+    PrintTest::TearDown();
   }
 };
 
@@ -289,6 +297,29 @@ TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
   EXPECT_FALSE(window.HScroll1->isEnabled());
   EXPECT_EQ(window.Pic1->x(), 0);
   EXPECT_EQ(window.VScroll1->maximum(), 148);
+}
+
+// On a screen too small for the viewport's millimetres (a small laptop, or a
+// large scale factor) the whole window, OK button included, stays on the
+// screen and the page picture scrolls both ways inside a smaller viewport.
+TEST_F(PreviewWindowTest, WindowStaysWithinASmallScreen) {
+  const QRect screens[] = {QRect(0, 0, 640, 400), QRect(100, 30, 960, 510), QRect(0, 0, 1366, 738)};
+  for (const QRect& area : screens) {
+    SetScreenAreaOverride(area);
+    PreviewWindow window;
+    window.show();
+    window.Form_Activate();
+    const std::string at = QStringLiteral("%1x%2").arg(area.width()).arg(area.height()).toStdString();
+    EXPECT_TRUE(area.contains(window.frameGeometry())) << at;
+    EXPECT_TRUE(area.contains(window.Cmd_ok->mapToGlobal(window.Cmd_ok->rect().bottomRight()))) << at;
+    EXPECT_EQ(window.Pic1->width(), window.mmToPx(201.3)) << "the picture keeps its millimetres " << at;
+    const bool narrow = window.Pic2->width() < window.Pic1->width();
+    EXPECT_EQ(window.HScroll1->isEnabled(), narrow) << at;
+    // Scrolled to the end, the picture's last millimetres show.
+    window.VScroll1->setValue(window.VScroll1->maximum());
+    EXPECT_LE(window.Pic1->y() + window.Pic1->height(), window.Pic2->height() + window.mmToPx(1)) << at;
+    EXPECT_GE(window.Pic1->y() + window.Pic1->height(), window.Pic2->height() - window.mmToPx(1)) << at;
+  }
 }
 
 TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {

@@ -97,29 +97,40 @@ TEST_F(FormSheetsTest, ProjectSheetFields) {
 }
 
 TEST_F(FormSheetsTest, RiskSheetRules) {
-  // Heavy rule Y0 from the two heading lines; choose a pitch giving the Part's example.
+  // A 5 mm pitch. The two heading lines end with the heavy rule at 19.35 mm,
+  // leaving 156 - 19.35 - 2 = 134.65 mm: 26 lines, stretched to 5.1788 mm.
+  // Rules 1 to 25 follow from 25.53 mm; the 12th is solid, with "対策:" below
+  // it; the 25th lies exactly on the last allowed height (149.82 mm), which
+  // the single-precision running sum passes, so 23 dotted rules remain, the
+  // last at 144.64 mm.
   options.txt_risk_yokokei = QStringLiteral("5");
   DrawRiskSheet(options, 8, 88);
-  double Y0 = 0;
+  std::vector<double> heavy;
   for (const RecordedOp& l : lines(3))
-    if (l.y1 > 9 && l.y1 < 156) Y0 = l.y1;
-  const double space = 156 - Y0 - 2;
-  const int n = int(space / 5);
+    if (l.y1 > 9 && l.y1 < 156) heavy.push_back(l.y1);
+  ASSERT_EQ(heavy.size(), 1u);
+  EXPECT_NEAR(heavy[0], 19.35, 1e-3);
   std::vector<double> rules;
   for (const Dotted& d : dottedLines())
     if (d.y1 == d.y2 && d.x2 - d.x1 > 50) rules.push_back(d.y1);
-  // n - 1 rules, the last of which the single-precision sum may just miss
-  EXPECT_GE(rules.size() + 1, size_t(n - 2));
-  EXPECT_LE(rules.size() + 1, size_t(n - 1));
+  ASSERT_EQ(rules.size(), 23u);
+  EXPECT_NEAR(rules.front(), 25.529, 1e-3);
+  EXPECT_NEAR(rules[10], 77.317, 1e-3);  // the 11th rule; the 12th is the solid one
+  EXPECT_NEAR(rules[11], 87.675, 1e-3);  // the 13th
+  EXPECT_NEAR(rules.back(), 144.642, 1e-3);
   ASSERT_NE(text(QStringLiteral("対策:")), nullptr);
-  EXPECT_NEAR(found_.y1, Y0 + 1 + (n / 2 - 1) * space / n + 1, 1e-3);
+  EXPECT_NEAR(found_.y1, 83.496, 1e-3);
   EXPECT_TRUE(printer().texts().join(QString()).contains(QStringLiteral("リスク名：")));
 
+  // A pitch taller than the space or below zero rules nothing; 40 mm gives 3
+  // lines, whose 2 rules are dotted (no "対策:" with fewer than 4 lines); a
+  // pitch of almost nothing is held to 1000 lines: 999 rules, one of them
+  // solid.
   const struct {
     const char* pitch;
-    size_t rules;
+    size_t dotted;
     bool countermeasure;
-  } cases[] = {{"200", 0, false}, {"-4", 0, false}, {"40", 2, false}, {"0.00001", 999, true}};
+  } cases[] = {{"200", 0, false}, {"-4", 0, false}, {"40", 2, false}, {"0.00001", 998, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pitch);
     printer().clearOps();
@@ -129,8 +140,7 @@ TEST_F(FormSheetsTest, RiskSheetRules) {
     EXPECT_EQ(text(QStringLiteral("対策:")) != nullptr, c.countermeasure);
     size_t dotted = 0;
     for (const Dotted& d : dottedLines()) dotted += d.y1 == d.y2 && d.x2 - d.x1 > 50;
-    EXPECT_LE(dotted + (c.countermeasure ? 1 : 0), c.rules);
-    EXPECT_GE(dotted + (c.countermeasure ? 1 : 0) + 1, c.rules);
+    EXPECT_EQ(dotted, c.dotted);
   }
 }
 

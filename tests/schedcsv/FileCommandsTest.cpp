@@ -1,4 +1,5 @@
 // New, open, export and help of the schedule window.
+#include "core/ui/HelpPage.h"
 #include "FileCommandsTest.h"
 
 #include <QDir>
@@ -196,18 +197,16 @@ TEST_F(FileCommandsTest, HelpShowsTheUsageNote) {
   w.Cmd_help->click();
   ASSERT_EQ(messages().shown().size(), 1u);
   const QStringList lines = messages().shown()[0].text.split(QStringLiteral("\r\n"));
-  ASSERT_EQ(lines.size(), 17);
+  ASSERT_EQ(lines.size(), 16);
   EXPECT_EQ(lines[0], QStringLiteral("１．内容の左横のコンボボックス"));
   EXPECT_EQ(lines[8], QStringLiteral("　　公休祝日：お休みの日を指定してください。休みでなければ削除してください。"));
   EXPECT_EQ(lines[9], QString());
   EXPECT_EQ(lines[12],
             QStringLiteral("　　一覧で選択した日と入力した日が違うときは、入力した日の最後に追加されます。"));
-  EXPECT_TRUE(lines[14].startsWith(QStringLiteral("その他の説明は")));
-  EXPECT_TRUE(lines[14].endsWith(QStringLiteral("を見にきてください。")));
-  EXPECT_EQ(lines[15], QStringLiteral("ringpad-help.htmlにも多少の説明は書いてあります。"));
+  EXPECT_EQ(lines[14], MoreHelpLine() + QStringLiteral("。"));
   EXPECT_TRUE(lines[14].contains(HomePageAddress()));
   EXPECT_TRUE(QFileInfo(HomePageAddress()).isFile());
-  EXPECT_EQ(lines[16], QString());
+  EXPECT_EQ(lines[15], QString());
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
 }
 

@@ -1,4 +1,6 @@
 // The companion calendar started on a date from the schedule window.
+#include <QDir>
+
 #include "ShellRecorder.h"
 #include "schedule/CompanionCalendar.h"
 
@@ -11,7 +13,8 @@ TEST_F(CompanionCalendarTest, StartsTheCalendarOrExplainsItsAbsence) {
   ASSERT_EQ(messages().shown().size(), 1u);
   EXPECT_EQ(messages().shown().front().text,
             "姉妹ソフト「jxcalpad」をringpadと同じフォルダに入れると、ここから起動できます。\r\n\r\n"
-            "「jxcalpad」が見つからないため、起動できません。\r\n");
+            "「jxcalpad」が見つからないため、起動できません。\r\n置き場所：" +
+                QDir::cleanPath(ProgramFolder) + "\r\n");
   EXPECT_TRUE(actions.empty());
 
   makeFile("jxcalpad", true);

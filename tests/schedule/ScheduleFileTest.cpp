@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "core/platform/SafeSave.h"
+#include "core/platform/SystemError.h"
 #include "QtPrint.h"
 
 #include <QDir>
@@ -102,10 +106,12 @@ TEST_F(ScheduleFileTest, WeekdayBackup) {
   EXPECT_TRUE(ScheduleFile::MakeWeekdayBackup(homeFile("none.txt"), QDate(2024, 6, 4)));
   EXPECT_TRUE(messages().shown().empty());
 
-  // A backup that cannot be written is reported, and the caller goes on.
+  // A backup that cannot be written is reported with the system's reason,
+  // and the caller goes on.
   BackupFolder = home() + "no-such-folder/";
   EXPECT_FALSE(ScheduleFile::MakeWeekdayBackup(path(), QDate(2024, 6, 4)));
-  ASSERT_EQ(messages().texts(), QStringList{"バックアップファイルが書き込み禁止になっています。"});
+  ASSERT_EQ(messages().texts(),
+            QStringList{platform::SaveFailureMessage(BackupFolder + "diduvuv3.txt", platform::SystemErrorText(ENOENT))});
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Critical);
 }
 

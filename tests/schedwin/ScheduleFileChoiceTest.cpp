@@ -2,6 +2,10 @@
 #include <QDir>
 #include <QListWidget>
 
+#include <cerrno>
+
+#include "core/platform/SafeSave.h"
+#include "core/platform/SystemError.h"
 #include "ScheduleWindowTest.h"
 
 namespace {
@@ -66,7 +70,8 @@ TEST_F(ScheduleFileChoice, ARefusedBackupIsReportedAndLoadingGoesOn) {
   WriteSchedule(QStringLiteral("diduvuv.txt"), kLines);
   QDir().mkpath(home() + QStringLiteral("bak/diduvuv1.txt"));  // a folder where the copy goes
   ScheduleWindow& w = Open();
-  ASSERT_EQ(messages().texts(), QStringList{QStringLiteral("バックアップファイルが書き込み禁止になっています。")});
+  ASSERT_EQ(messages().texts(), QStringList{platform::SaveFailureMessage(home() + QStringLiteral("bak/diduvuv1.txt"),
+                                                                         platform::SystemErrorText(EISDIR))});
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Critical);
   EXPECT_EQ(w.List1->count(), 2);
   EXPECT_EQ(Key("KAKKO"), QStringLiteral("1")) << "the options after the backup are read";

@@ -7,6 +7,10 @@
 #include <QTimer>
 #include <memory>
 
+#include <cerrno>
+
+#include "core/platform/SafeSave.h"
+#include "core/platform/SystemError.h"
 #include "SettingsTestSupport.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileLock.h"
@@ -211,7 +215,9 @@ TEST_F(DataFileRewriteTest, WeekdayBackupNamesAndFailures) {
   WriteBytes(path(), "entries\r\n");
   EXPECT_FALSE(MakeWeekdayBackup(path(), "data", "txt", "バックアップできません。", QDate(2024, 6, 4)))
       << "no backup folder";
-  EXPECT_EQ(messages().texts(), QStringList{"バックアップできません。"});
+  // Not write protection: the system's reason is given.
+  EXPECT_EQ(messages().texts(),
+            QStringList{platform::SaveFailureMessage(BackupFolder + "data3.txt", platform::SystemErrorText(ENOENT))});
   // A file that cannot be read is reported as such, and nothing is copied.
   messages().clear();
   QDir().mkpath(BackupFolder);

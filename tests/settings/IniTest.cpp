@@ -203,4 +203,25 @@ TEST_F(IniTest, ManyReadsReturnTheStoredValues) {
       ASSERT_EQ(GetIniValue(QStringLiteral("s%1").arg(i % 30), QStringLiteral("k%1").arg(i)), QString::number(i));
 }
 
+TEST_F(IniTest, ALinkedSettingsFileIsWrittenThroughItsLink) {
+  ASSERT_TRUE(QDir(home()).mkpath(QStringLiteral("elsewhere")));
+  const QString target = home() + QStringLiteral("elsewhere/shared.ini");
+  WriteBytes(target, "[S]\r\nK=1\r\n");
+  ASSERT_TRUE(QFile::link(target, SettingsFilePath()));
+  EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("1"));
+  EXPECT_NE(WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("2")), 0);
+  EXPECT_EQ(QFileInfo(SettingsFilePath()).symLinkTarget(), target) << "the link stays";
+  EXPECT_EQ(ReadBytes(target), QByteArray("[S]\r\nK=2\r\n"));
+  EXPECT_EQ(QDir(home() + QStringLiteral("elsewhere")).entryList(QDir::Files | QDir::Hidden).size(), 1)
+      << "no temporary file left beside the target";
+
+  // A link to a file not made yet: the first write makes it there.
+  QFile::remove(SettingsFilePath());
+  QFile::remove(target);
+  ASSERT_TRUE(QFile::link(target, SettingsFilePath()));
+  EXPECT_NE(WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("3")), 0);
+  EXPECT_TRUE(QFileInfo(SettingsFilePath()).isSymLink());
+  EXPECT_EQ(ReadBytes(target), QByteArray("[S]\r\nK=3\r\n"));
+}
+
 }  // namespace

@@ -8,6 +8,10 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 
@@ -51,13 +55,32 @@ QString CupsPdfFolder() {
   return env.isEmpty() ? QStringLiteral("/var/spool/cups-pdf/ringpad") : QString::fromLocal8Bit(env);
 }
 
+namespace {
+
+// Test programs run side by side and the queue writes every job into one
+// folder, so a test counting the new files would count another program's
+// job too. The first test of a program that uses the queue takes it for the
+// rest of the program's run; the kernel lets go when the process ends.
+void HoldTheQueueForThisProgram() {
+  static const bool held = [] {
+    const int fd = ::open("/tmp/ringpad-test-queue.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    return fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+  }();
+  (void)held;
+}
+
+}  // namespace
+
 QString CupsUnavailableReason() {
-  if (QueueReady()) return {};
-  // Not started by the test command (e.g. a single test run): try once.
-  const QString script = QStringLiteral(RINGPAD_SOURCE_DIR "/tools/start-cups.sh");
-  const QString log = RunText(QStringLiteral("bash"), {script});
-  if (QueueReady()) return {};
-  return QStringLiteral("the cups-pdf queue %1 is not available: %2").arg(kTestQueue, log.trimmed());
+  if (!QueueReady()) {
+    // Not started by the test command (e.g. a single test run): try once.
+    const QString script = QStringLiteral(RINGPAD_SOURCE_DIR "/tools/start-cups.sh");
+    const QString log = RunText(QStringLiteral("bash"), {script});
+    if (!QueueReady())
+      return QStringLiteral("the cups-pdf queue %1 is not available: %2").arg(kTestQueue, log.trimmed());
+  }
+  HoldTheQueueForThisProgram();
+  return {};
 }
 
 bool QueueImageableOrigin(double* leftMm, double* topMm) {

@@ -1,3 +1,5 @@
+#include "core/settings/WeekdayBackup.h"
+#include "core/platform/MessageBox.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -52,6 +54,9 @@ void RingpadTest::SetUp() {
 
 void RingpadTest::TearDown() {
   ResetAllTestSeams();
+  // Notices given once per run start again with the next test.
+  platform::QuietWriteFailuresIn(QString());
+  ForgetLinkedBackupFolderNotice();
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <cerrno>
 
+#include "core/ui/HelpPage.h"
 #include "TableFile.h"
 #include "TableTemplates.h"
 #include "TestEnvironment.h"
@@ -187,11 +188,11 @@ TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
 
 TEST_F(TableFileTest, HelpTextNamesTheSupportPages) {
   const QStringList lines = TableHelpText().split("\r\n");
-  EXPECT_EQ(lines.size(), 17);
+  EXPECT_EQ(lines.size(), 16);
   EXPECT_EQ(lines[0], "[使い方]");
   EXPECT_TRUE(lines[12].startsWith("　　たとえば、「"));
-  EXPECT_TRUE(lines[14].startsWith("その他の説明は"));
-  EXPECT_EQ(lines[16], "");
+  EXPECT_EQ(lines[14], MoreHelpLine() + "。");
+  EXPECT_EQ(lines[15], "");
 }
 
 }  // namespace

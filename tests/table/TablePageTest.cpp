@@ -5,6 +5,7 @@
 #include "TablePage.h"
 #include "TablePrintTest.h"
 #include "TableTemplates.h"
+#include "schedule/DateLists.h"
 #include "core/print/PrintSurface.h"
 
 namespace {
@@ -167,6 +168,60 @@ TEST_F(TablePageTest, BadInputDrawsWithoutHanging) {
   EXPECT_EQ(Draw(o, 1), 1);
   const TableOptions tooLong = Plain(QString("r\r\n").repeated(30001), 3, false);
   EXPECT_EQ(Draw(tooLong, 10001), 0);
+}
+
+TEST_F(TablePageTest, APageBreakAfterAFullPageStartsNoEmptyPage) {
+  const TableOptions o = Plain("a\r\nb\r\nc\r\n@PAGE\r\nd", 3, false);
+  EXPECT_EQ(Draw(o, 1), 0);
+  for (const char* t : {"a", "b", "c"}) EXPECT_NE(Text(t), std::nullopt) << t;
+  EXPECT_EQ(Text("d"), std::nullopt);
+  EXPECT_EQ(Draw(o, 2), 1);
+  ASSERT_NE(Text("d"), std::nullopt);
+  EXPECT_EQ(Text("c"), std::nullopt);
+
+  // One month a page over three months of 31, 31 and 28 days.
+  SetScheduleToday(QDate(2026, 12, 8));
+  TableOptions months;
+  ApplyTableTemplate(months, 37, false);
+  SetScheduleToday(QDate());
+  const char* firstDays[] = {"01 火", "01 金", "01 月"};
+  for (int16_t page = 1; page <= 3; ++page) {
+    EXPECT_EQ(Draw(months, page), page == 3 ? 1 : 0) << page;
+    EXPECT_TRUE(printer().texts().join("|").contains(firstDays[page - 1]))
+        << page << printer().texts().join("|").toStdString();
+  }
+}
+
+// The rows of each page as "page:slot:row:line", walked with one body (the
+// pages asked in a jumbled order, as the two-sided sheets ask them) or with a
+// fresh body per page.
+QStringList TableWalkPages(const QStringList& lines, int rows, const std::vector<int>& order, bool oneBody) {
+  const TableBody shared(lines.join("\r\n"));
+  QStringList out;
+  for (int page : order) {
+    const TableBody fresh(lines.join("\r\n"));
+    const TableBody& body = oneBody ? shared : fresh;
+    const int16_t end = WalkTablePage(
+        body, rows, page,
+        [&](const TableSlot& s) { out << QStringLiteral("%1:%2:%3:%4").arg(page).arg(s.slot).arg(s.rowNumber).arg(s.line); },
+        [&](int slot) { out << QStringLiteral("%1:break:%2").arg(page).arg(slot); });
+    out << QStringLiteral("%1:end:%2").arg(page).arg(end);
+  }
+  return out;
+}
+
+TEST(TableRowWalk, RememberedPageStartsGiveTheSamePages) {
+  const QStringList bodies[] = {
+      {"a", "b", "c", "@PAGE", "d", "e", "@page", "@PAGE", "f", "g", "h", "i", "---", "@PAGE"},
+      {"@PAGE", "a", "@PAGE", "b", "c", "d", "e", "f", "g", "h"},
+      {},
+  };
+  const std::vector<int> order{1, 4, 2, 3, 6, 5, 2, 7, 1};
+  for (const QStringList& body : bodies)
+    for (int rows : {1, 3, 4}) {
+      EXPECT_EQ(TableWalkPages(body, rows, order, true), TableWalkPages(body, rows, order, false))
+          << rows << body.join(",").toStdString();
+    }
 }
 
 }  // namespace

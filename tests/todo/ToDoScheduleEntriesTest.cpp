@@ -2,6 +2,7 @@
 // line, the re-dated item, the day mail and the export lines.
 #include <gtest/gtest.h>
 
+#include "core/platform/Shell.h"
 #include "todo_memo/ToDoScheduleEntries.h"
 
 using namespace todo;
@@ -59,7 +60,9 @@ TEST(ToDoScheduleEntries, NewLineGoesBeforeTheFirstLaterLine) {
 TEST(ToDoScheduleEntries, DayMail) {
   const DayMail mail = DayMailOf({2024, 5, 10}, {"05:a&b c", " 10 x  "});
   EXPECT_EQ(mail.subject, QStringLiteral("2024/05/10の予定"));
-  EXPECT_EQ(mail.body, QStringLiteral("05:a&b c\r\n10 x"));
+  EXPECT_EQ(mail.body, QStringLiteral("05:a&b c\r\n10 x\r\n"));
+  // The line break after the last item reaches the mail link.
+  EXPECT_TRUE(platform::MailLinkUrl(QString(), mail.subject, mail.body).toEncoded().endsWith("10%20x%0D%0A"));
   EXPECT_EQ(mail.clipboardText, QStringLiteral("05:a&b c\r\n 10 x  \r\n"));
   const DayMail empty = DayMailOf({2024, 5, 10}, {});
   EXPECT_TRUE(empty.body.isEmpty());

@@ -142,11 +142,12 @@ TEST_F(TodoCalendarTest, DoubleClickRunsTheCompanionCalendarOrSaysItIsMissing) {
   Press(w.Pic1, CellCentre(w, 5, 2), true);
   ASSERT_EQ(messages().shown().size(), 1u);
   EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral(
-      "カレンダーをダブルクリックしたとき、\r\n姉妹ソフトのjxcalpad.exeが有ると、\r\n予定内容付きの大きなカレンダーが表示できます。")));
+      "カレンダーをダブルクリックしたとき、\r\n姉妹ソフトのjxcalpadが有ると、\r\n予定内容付きの大きなカレンダーが表示できます。")));
   EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::Ok);
   EXPECT_TRUE(actions.empty());
 
   WriteBytes(homeFile(QStringLiteral("jxcalpad")), "#!/bin/sh\n");
+  QFile::setPermissions(homeFile(QStringLiteral("jxcalpad")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   w.SelectedDate = QDate(2024, 5, 10);
   Press(w.Pic1, CellCentre(w, 5, 2), true);
   ASSERT_EQ(actions.size(), 1u);
@@ -409,7 +410,7 @@ TEST_F(TodoCalendarTest, TheDayMailCarriesTheListIntact) {
   EXPECT_TRUE(url.path().isEmpty());
   const QUrlQuery query(url);
   EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("2024/05/05の予定"));
-  EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字"));
+  EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字\r\n"));
   EXPECT_EQ(platform::ClipboardText(), QStringLiteral("05:a&b c\r\n05 #1 %? +漢字 \r\n"));
 
   // An empty day: the subject alone.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "core/ui/HelpPage.h"
 #include "TodoTestSupport.h"
 #include "core/platform/FileDialog.h"
 #include "core/ui/VersionBox.h"
@@ -103,6 +104,32 @@ TEST_F(TodoFileTest, OpenStoresThePathInTheSelectedSlotOnly) {
   w.Cmb_file->setCurrentIndex(0);
   w.Cmb_file->setCurrentIndex(2);
   EXPECT_EQ(Key("FILE"), elsewhere.filePath(QStringLiteral("c.txt")));
+}
+
+// A picture chosen in the open dialog (the user thought of the photo page's
+// read) is refused by the list's own check: neither the list, the slot nor
+// the file the next start opens take it.
+TEST_F(TodoFileTest, OpenRefusesAPicture) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ keep"});
+  QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01", 18);
+  jpeg += QByteArray(2000, '\x7F');
+  WriteBytes(homeFile(QStringLiteral("photo.jpg")), jpeg);
+  TodoWindow& w = Open();
+  const QString slot = Key("FILE0");
+  Choose(homeFile(QStringLiteral("photo.jpg")));
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(ListTexts(w), QStringList({"□ keep"}));
+  EXPECT_EQ(Key("FILE0"), slot);
+  EXPECT_EQ(w.Cmb_file->itemText(0), slot);
+  EXPECT_EQ(Key("FILE"), QStringLiteral("VIDAZU.txt"));
+  ASSERT_EQ(messages().shown().size(), 1u);
+  EXPECT_EQ(messages().shown()[0].text,
+            QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(homeFile("photo.jpg")));
+  // The list still writes to its own file.
+  w.Txt_ToDoItem->setText(QStringLiteral("next"));
+  w.Cmd_Update[1]->click();
+  EXPECT_EQ(ToDoLines(QStringLiteral("VIDAZU.txt")).size(), 2);
+  EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("photo.jpg"))), jpeg);
 }
 
 TEST_F(TodoFileTest, ExportAppendsFinishedItemsAndKeepsTheRest) {
@@ -202,7 +229,7 @@ TEST_F(TodoFileTest, WriteNoticeAndUsageNotes) {
   const QString help = messages().shown()[1].text;
   EXPECT_EQ(messages().shown()[1].icon, platform::MsgIcon::Information);
   EXPECT_TRUE(help.startsWith(QStringLiteral("１．カレンダーをダブルクリックすると、大きなカレンダーで予定入力できます(jxcalpad必要)\n\n２．")));
-  EXPECT_TRUE(help.contains(QStringLiteral("その他の説明は") + HomePageAddress() + QStringLiteral("を見にきてください\n")));
-  EXPECT_TRUE(help.endsWith(QStringLiteral("readme.txtにも多少の説明は書いてあります\n\n")));
+  EXPECT_TRUE(help.contains(QStringLiteral("\n２．ToDoの内容を予定に反映したいときは、")));
+  EXPECT_TRUE(help.endsWith(MoreHelpLine() + QStringLiteral("\n\n")));
   EXPECT_TRUE(ReadBytes(homeFile(QStringLiteral("VIDAZU.txt"))).size() > 0);
 }

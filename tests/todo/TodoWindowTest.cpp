@@ -2,6 +2,8 @@
 // keys and drags of its list, and what happens when the file cannot be
 // written.
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include "core/print/SurfaceRecorder.h"
 #include "core/ui/VersionBox.h"
 #include "todo_memo/DragTagSource.h"
+#include "todo_memo/TabStopDelegate.h"
 
 namespace {
 
@@ -313,4 +316,37 @@ TEST_F(TodoTest, ThePrintButtonPrintsTheListAsShownAndFreesTheWindow) {
   EXPECT_TRUE(w.isEnabled());
   SetPrintDialogHandler({});
   ConfirmPrompts = 1;
+}
+
+// The dates after the item texts show whole at the program's font, in one
+// column, however narrow the list: the tab distance alone lies beyond the
+// list's right edge.
+TEST_F(TodoTest, DatesShowWholeInTheList) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"),
+            {"□ 　short\t2026/12/11", "□ 　an item text long enough to reach the date column of the list\t2026/12/11"});
+  TodoWindow& w = Open();
+  w.resize(w.sizeHint());
+  w.show();
+  auto* delegate = qobject_cast<TabStopDelegate*>(w.List2->itemDelegate());
+  ASSERT_NE(delegate, nullptr);
+  const QFont font = w.List2->font();
+  const int width = w.List2->viewport()->width();
+  const qreal column = delegate->DateColumn(font, width);
+  EXPECT_GT(column, width / 3);
+  EXPECT_LE(column + QFontMetricsF(font).horizontalAdvance(QStringLiteral("2026/12/11")), width);
+  // A wide list keeps the tab distance itself.
+  EXPECT_EQ(delegate->DateColumn(font, 4000), delegate->TabDistance(font));
+
+  // Drawn: the right edge of the long entry's date is ink, and nothing is
+  // drawn over the list's right edge.
+  w.List2->setCurrentRow(-1);
+  w.List2->clearSelection();
+  const QImage shot = w.List2->viewport()->grab().toImage();
+  const QRect row = w.List2->visualItemRect(w.List2->item(1));
+  int rightmostInk = -1;
+  for (int x = 0; x < shot.width(); ++x)
+    for (int y = row.top(); y <= row.bottom(); ++y)
+      if (qGray(shot.pixel(x, y)) < 128) rightmostInk = x;
+  EXPECT_GT(rightmostInk, column);
+  EXPECT_LT(rightmostInk, width - 1);
 }

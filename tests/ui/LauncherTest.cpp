@@ -1,5 +1,6 @@
 // The launcher submenu starts the companion programs it names, and explains
 // one that is missing.
+#include <QDir>
 #include <QSet>
 
 #include "ShellRecorder.h"
@@ -24,9 +25,9 @@ TEST_F(LauncherTest, LauncherCaptionsNameTheirPrograms) {
 }
 
 TEST_F(LauncherTest, LauncherRunsThePresentProgramMinimised) {
-  makeFile("jxpostal.exe");
+  makeFile("jxpostal", true);
   RunLauncherItem("郵便番号検索(jxpostal)");
-  EXPECT_EQ(recorded(), QStringList({"wait2|HOME/jxpostal.exe"}));
+  EXPECT_EQ(recorded(), QStringList({"wait2|HOME/jxpostal"}));
   EXPECT_TRUE(messages().shown().empty());
 }
 
@@ -37,7 +38,8 @@ TEST_F(LauncherTest, LauncherExplainsAMissingProgram) {
   const platform::MessageRequest& box = messages().shown().front();
   EXPECT_EQ(box.text,
             "姉妹ソフト「メール送信(jxsender)」をringpadと同じフォルダに入れると、\r\nこのメニューから起動できます。"
-            "\r\n\r\n「jxsender」が見つからないため、起動できません。\r\n");
+            "\r\n\r\n「jxsender」が見つからないため、起動できません。\r\n置き場所：" +
+                QDir::cleanPath(ProgramFolder) + "\r\n");
   EXPECT_EQ(box.buttons, platform::MsgButtons::Ok);
 }
 

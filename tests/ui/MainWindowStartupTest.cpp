@@ -4,8 +4,14 @@
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
+#include "core/platform/FileLock.h"
+#include "core/platform/SafeSave.h"
+#include "address/AddressStorage.h"
+#include "core/platform/Clock.h"
+#include "core/settings/WeekdayBackup.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintSeams.h"
 #include "core/settings/AppGlobals.h"
@@ -259,4 +265,79 @@ TEST_F(MainWindowTest, StartClearsReadOnlyDataFilesAndKeepsTheLeastWidth) {
 
   w.resize(100, 300);
   EXPECT_EQ(w.frameGeometry().width(), TwipsToPixelsX(9650));
+}
+
+// Settings that exist but cannot be read are named once; their empty keys
+// are no new version and name no missing schedule file.
+TEST_F(MainWindowTest, UnreadableSettingsAreNamedAndNothingElseIsSaid) {
+  QDir().mkpath(homeFile("ringpad.ini"));  // exists, and every read fails
+  Start({QStringLiteral("/C:")});
+  for (QString kind : {QStringLiteral("action"), QStringLiteral("tel"), QStringLiteral("memo"), QStringLiteral("table"),
+                       QStringLiteral("picture"), QStringLiteral("yousi"), QStringLiteral("gant"), QStringLiteral("tree"),
+                       QStringLiteral("csv")})
+    window().ShowPageForm(kind);
+  EXPECT_EQ(VersionBoxes(messages()), 0);
+  ASSERT_EQ(messages().texts().size(), 1) << messages().texts().join("\n").toStdString();
+  EXPECT_TRUE(messages().texts()[0].startsWith("「" + homeFile("ringpad.ini") + "」を読み込めませんでした。"));
+  EXPECT_TRUE(QFileInfo(homeFile("ringpad.ini")).isDir()) << "nothing written";
+}
+
+// The address book's sample file of a first start is backed up at once.
+TEST_F(MainWindowTest, FirstStartOfTheAddressBookBacksUpItsSample) {
+  Start({QStringLiteral("/T:")});
+  ASSERT_TRUE(QFileInfo(homeFile("doZir.csv")).isFile());
+  EXPECT_EQ(ReadBytes(AddressWeekdayBackupPath(platform::Today())), ReadBytes(homeFile("doZir.csv")));
+}
+
+// A backup folder that is a link receives nothing, and says so once however
+// many windows load their files.
+TEST_F(MainWindowTest, ALinkedBackupFolderIsToldOnceAndLeftAlone) {
+  QTemporaryDir elsewhere;
+  WriteBytes(elsewhere.filePath("vidazu1.txt"), "someone else's file");
+  ASSERT_TRUE(QFile::link(elsewhere.path(), homeFile("bak")));
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  WriteBytes(homeFile("vidazu.txt"), "□A item\r\n");
+  WriteBytes(homeFile("jxmemo.txt"), "memo\r\n");
+  Start({QStringLiteral("/T:")});
+  for (QString kind : {QStringLiteral("action"), QStringLiteral("memo")}) window().ShowPageForm(kind);
+  EXPECT_EQ(messages().texts(), QStringList{LinkedBackupFolderMessage()});
+  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vidazu1.txt"});
+  EXPECT_EQ(ReadBytes(elsewhere.filePath("vidazu1.txt")), "someone else's file");
+}
+
+// In a program folder the user has been told cannot be written, failed
+// writes and locks of its files are not told again one by one; others are.
+TEST_F(MainWindowTest, WriteFailuresInAFolderToldUnwritableAreNotToldAgain) {
+  EXPECT_TRUE(FolderWritable(home()));
+  EXPECT_TRUE(UnwritableProgramFolderMessage(home()).contains("「" + QDir::cleanPath(home()) + "」"));
+  platform::QuietWriteFailuresIn(home());
+  platform::ShowMessage(platform::SaveFailureMessage(homeFile("diduvuv.txt"), "Read-only file system"));
+  platform::ShowMessage(platform::LockFailureMessage(homeFile("bak/vidazu3.txt"), "Read-only file system"));
+  platform::ShowMessage(platform::LockFailureMessage("diduvuv.txt", "Read-only file system"));  // the current folder
+  EXPECT_TRUE(platform::WriteFailuresQuietIn(homeFile("bak/vidazu3.txt")));
+  EXPECT_TRUE(messages().texts().isEmpty());
+  platform::ShowMessage(platform::SaveFailureMessage("/elsewhere/x.txt", "Read-only file system"));
+  platform::ShowMessage(QStringLiteral("別の知らせ"));
+  EXPECT_EQ(messages().texts().size(), 2);
+}
+
+// Temporary files of saves killed an hour ago or more go at start; a fresh
+// one may be another copy's save in progress, and other hidden files are
+// not the program's.
+TEST_F(MainWindowTest, StaleTemporaryFilesOfKilledSavesAreRemoved) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  const QDateTime old = QDateTime::currentDateTime().addSecs(-2 * 3600);
+  const QStringList stale = {".diduvuv.txt.Ab12Cd", "bak/.vidazu3.txt.x9Y8z7", ".ringpad.ini.000000"};
+  const QStringList kept = {".diduvuv.txt.Fresh1", ".bashrc.backup", ".notes.txt.toolong7", "diduvuv.txt.Ab12Cd"};
+  for (const QString& name : stale + kept) {
+    WriteBytes(homeFile(name), "half a save");
+    if (name != kept[0]) {
+      QFile file(homeFile(name));
+      ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+  }
+  Start();
+  for (const QString& name : stale) EXPECT_FALSE(QFile::exists(homeFile(name))) << name.toStdString();
+  for (const QString& name : kept) EXPECT_TRUE(QFile::exists(homeFile(name))) << name.toStdString();
 }

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, FileCaptionsFollowTheChosenPage) {
       {"yousi", "mnu_FrmYousi", {}},
       {"action", "mnu_FrmAction",
        {"Todoファイル新規作成", "Todoファイルの読込", "済んだ内容を「済.txt」ファイルに書き出す。",
-        "ヘルプ(DedudiDuZa操作方法)"}},
+        "ヘルプ(ToDo操作方法)"}},
       {"CSV", "mnu_FrmCsv", {"ＣＳＶファイルの読込", "ＣＳＶファイルに印刷位置を追記(書出)"}},
   };
   MainWindow& w = Start();
@@ -212,6 +212,18 @@ TEST_F(MainWindowTest, HomePageItemsOpenTheProgramsOwnHelp) {
   WriteBytes(HelpPagePath(), "old");
   w.mnu_home_Click();
   EXPECT_EQ(QString::fromUtf8(ReadBytes(HelpPagePath())), HelpPageHtml());
+}
+
+// Without a desktop launcher that opens it (the test platform has none), the
+// help item says where the help file is.
+TEST_F(MainWindowTest, HomePageItemWithoutALauncherSaysWhereTheHelpIs) {
+  MainWindow& w = Start();
+  platform::SetShellHandler({});
+  messages().clear();
+  w.mnu_home_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].endsWith(QStringLiteral("\r\n\r\n") + HelpPagePath()));
+  EXPECT_TRUE(QFileInfo(HelpPagePath()).isFile());
 }
 
 TEST_F(MainWindowTest, AnInstalledReadmeIsTheHelp) {

@@ -2,7 +2,7 @@
 // calls fail with EIO, the way a failing disk, a network share or an
 // on-demand cloud folder does. Which call fails, and on which file:
 //
-//   RINGPAD_FAULT_CALL  read | fdatasync | close | rename
+//   RINGPAD_FAULT_CALL  read | write (ENOSPC, a full disk) | fdatasync | close | rename
 //   RINGPAD_FAULT_PATH  an fnmatch pattern for the file's full path (for
 //                       rename: the new name)
 //
@@ -51,6 +51,16 @@ ssize_t read(int fd, void* buffer, size_t count) {
   static auto real = Next<ssize_t (*)(int, void*, size_t)>("read");
   if (Armed("read") && DescriptorMatches(fd)) {
     errno = EIO;
+    return -1;
+  }
+  return real(fd, buffer, count);
+}
+
+// A full disk.
+ssize_t write(int fd, const void* buffer, size_t count) {
+  static auto real = Next<ssize_t (*)(int, const void*, size_t)>("write");
+  if (Armed("write") && DescriptorMatches(fd)) {
+    errno = ENOSPC;
     return -1;
   }
   return real(fd, buffer, count);

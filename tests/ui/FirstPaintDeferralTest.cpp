@@ -1,0 +1,41 @@
+// Start-up work held back until the main window has painted.
+#include <QFile>
+#include <vector>
+
+#include "SettingsTestSupport.h"
+#include "core/ui/FirstPaintDeferral.h"
+
+namespace {
+
+using FirstPaintDeferralTest = SettingsTest;
+
+TEST_F(FirstPaintDeferralTest, WorkAndSettingsWaitForTheFirstPaint) {
+  std::vector<int> order;
+  RunAfterFirstPaint([&] { order.push_back(0); });
+  EXPECT_EQ(order, std::vector<int>{0}) << "with nothing held the work runs at once";
+  {
+    FirstPaintDeferral deferral;
+    WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("1"));
+    RunAfterFirstPaint([&] {
+      order.push_back(1);
+      WriteIniValue(QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("2"));
+    });
+    RunAfterFirstPaint([&] { order.push_back(2); });
+    EXPECT_EQ(order, std::vector<int>{0});
+    EXPECT_FALSE(QFile::exists(SettingsFilePath())) << "no settings write before the paint";
+    EXPECT_EQ(GetIniValue(QStringLiteral("S"), QStringLiteral("K")), QStringLiteral("1"));
+    deferral.finish();
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=1\r\nL=2\r\n")) << "one write, the held work's settings in it";
+    RunAfterFirstPaint([&] { order.push_back(3); });
+    EXPECT_EQ(order.back(), 3);
+  }
+  // A start-up cut short still does what it held back.
+  {
+    FirstPaintDeferral cutShort;
+    RunAfterFirstPaint([&] { order.push_back(4); });
+  }
+  EXPECT_EQ(order.back(), 4);
+}
+
+}  // namespace
