@@ -22,7 +22,6 @@
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/IniWriteBatch.h"
-#include "core/text/ColorTable.h"
 #include "core/text/PathHelpers.h"
 #include "core/text/StringHelpers.h"
 #include "core/ui/FormHelpers.h"
@@ -102,7 +101,6 @@ void AddressWindow::Form_Load() {
   for (QLineEdit* box : findChildren<QLineEdit*>())
     if (!qobject_cast<QComboBox*>(box->parent())) box->setFixedHeight(boxHeight);
   ApplyImeMode(this);
-  ApplyColorScheme(this);
   FillAddressList();
 }
 

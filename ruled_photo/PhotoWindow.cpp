@@ -137,7 +137,6 @@ void PhotoWindow::Form_Load() {
   Cmb_size_Click();
   Cmb_type_Click();
   ApplyImeMode(this);
-  ApplyColorScheme(this);
   CurrentPicturePath = DataFolder;
   savedPhoto_ = photoNow();
 }

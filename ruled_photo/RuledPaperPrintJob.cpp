@@ -233,8 +233,6 @@ class Job {
 
 }  // namespace
 
-SheetPattern RuledSheetPattern(int design, int side) { return Pattern(design, side); }
-
 double RuledSheetCount(const QString& text) { return RoundHalfEven(ParseNumber(text)); }
 
 void RunRuledPaperPrint(const RuledPrintRequest& r, RuledPageSink& pages) {

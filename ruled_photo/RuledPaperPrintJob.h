@@ -53,7 +53,6 @@ enum class SheetPattern {
   Once,            // a single page whatever the sheet count
   KanjiPages,      // pages until the list ends
 };
-SheetPattern RuledSheetPattern(int design, int side);
 
 // Sheets asked for by the text of the sheet-count box (leading number,
 // halves to the even neighbour).

@@ -19,7 +19,6 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "core/text/ColorTable.h"
 #include "core/ui/FormHelpers.h"
 
 namespace {
@@ -117,7 +116,6 @@ void RuledPaperWindow::Form_Load() {
   WriteBackOptions(o);
 
   ApplyImeMode(this);
-  ApplyColorScheme(this);
 }
 
 void RuledPaperWindow::Cmb_type_Click() {

@@ -145,15 +145,6 @@ void DetectHeaderColumns(const QStringList& lines, ScheduleCsvColumns& columns) 
   }
 }
 
-void DetectContentColumns(const QStringList& lines, ScheduleCsvColumns& columns) {
-  for (const QString& line : lines) {
-    const QStringList fields = SplitCsvFields(line, kContentFields);
-    for (int f = 0; f < kContentFields; ++f)
-      ExamineContentField(f < fields.size() ? fields.at(f) : QString(), f + 1, columns);
-  }
-  if (columns.date != 0) columns.headerLine = 0;
-}
-
 void ScheduleCsvColumnDetector::updateOrder(const QStringList& fields, int first, int last) {
   if (order_.size() < kOrderFields) order_.resize(kOrderFields);
   for (int f = first; f <= std::min<int>(last, int(fields.size())); ++f) {

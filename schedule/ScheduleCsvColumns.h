@@ -86,11 +86,6 @@ class ScheduleCsvColumnDetector {
 // fields of each line, "日付" making that line the header.
 void DetectHeaderColumns(const QStringList& lines, ScheduleCsvColumns& columns);
 
-// The detection by values over every line, the first ten fields of each;
-// it goes on from what the header detection found. A date column found
-// makes every line data (header line 0).
-void DetectContentColumns(const QStringList& lines, ScheduleCsvColumns& columns);
-
 // All of it over the records of a whole file. No date column means the
 // file cannot be imported.
 ScheduleCsvColumns DetectScheduleCsvColumns(const QStringList& lines);

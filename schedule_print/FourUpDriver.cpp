@@ -115,7 +115,6 @@ void DrawPage(SchedulePrintSource& source, int16_t code, int spreadBase, int k, 
 
 }  // namespace
 
-const FourUpWeekPage& FourUpWeekRuledPage() { return WeekPageSlot(); }
 void SetFourUpWeekRuledPage(FourUpWeekPage page) { WeekPageSlot() = page ? std::move(page) : StandardWeekPage(); }
 
 int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {

@@ -10,7 +10,5 @@ class SchedulePrintSource;
 using FourUpWeekPage = std::function<void(SchedulePrintSource& source, const QDate& weekFirstDay, double pageX1,
                                           double pageX2)>;
 
-// The page drawer in use.
-const FourUpWeekPage& FourUpWeekRuledPage();
 // Puts a drawer in place (an empty one restores the standard page).
 void SetFourUpWeekRuledPage(FourUpWeekPage page);

@@ -15,7 +15,6 @@
 #include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
-#include "core/text/ColorTable.h"
 #include "core/ui/FormHelpers.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/TabBar.h"
@@ -227,7 +226,6 @@ void TableWindow::Form_Load() {
   Picture1[0]->setVisible(true);
   Picture1[1]->setVisible(false);
   ApplyImeMode(this);
-  ApplyColorScheme(this);
   chk_tensen_Click();
   cmb_amikake_col_Click();
   chk_midasiAmi->setChecked(true);

@@ -12,8 +12,6 @@
 
 namespace todo {
 
-bool ReadDataFile(const QString& path, QStringList& lines) { return platform::ReadTextLines(path, lines); }
-
 bool CheckChosenTextFile(const QString& path) {
   // A text file never holds a NUL byte; a picture does within its first
   // bytes, so the head of the file tells.
@@ -35,12 +33,6 @@ bool CheckChosenTextFile(const QString& path) {
 bool CheckTypedText(const QString& text) { return platform::CheckSavableText(text); }
 
 bool WriteDataFile(const QString& path, const QStringList& lines) { return ::WriteDataFile(path, lines); }
-
-bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines) {
-  DataFileWriteOptions options;
-  options.keepTempCopy = true;
-  return ::WriteDataFile(path, lines, options);
-}
 
 bool ChangeDataFile(const QString& path, const std::function<bool(QStringList& lines)>& edit, bool keepTempCopy) {
   DataFileWriteOptions options;

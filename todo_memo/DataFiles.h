@@ -11,10 +11,6 @@
 
 namespace todo {
 
-// Reads the file's lines (CR LF, LF or a lone CR end a line); false and no
-// lines when it cannot be read.
-bool ReadDataFile(const QString& path, QStringList& lines);
-
 // True when the file chosen to be opened as a list holds text; a picture or
 // another binary file (NUL bytes in its first part) is refused with a
 // message naming it, as is a file that cannot be read.
@@ -29,9 +25,6 @@ bool CheckTypedText(const QString& text);
 // A failure is shown naming the file, and the old file keeps its bytes.
 bool WriteDataFile(const QString& path, const QStringList& lines);
 
-// As WriteDataFile, keeping the file as it was in "ringpad.tmp" in the
-// program folder first, where users have always found the previous state.
-bool RewriteDataFileWithCopy(const QString& path, const QStringList& lines);
 
 // Changes the file's lines under the file's lock, re-read there, so that
 // line numbers taken from the file apply to what it holds now; otherwise as

@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
 bash tools/start-cups.sh
+# The layering and file-local name rules are checked before the long build.
+python3 tools/check-layers.py
+python3 tools/check-local-names.py
 jobs=$(nproc)
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRINGPAD_SANITIZE=ON -DRINGPAD_BENCH=ON \
   -DCMAKE_CXX_FLAGS_DEBUG=-g1

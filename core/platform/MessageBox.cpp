@@ -111,7 +111,5 @@ MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, con
 }
 
 void SetMessageHandler(MessageHandler h) { messageHandler() = std::move(h); }
-void SetApplicationTitle(const QString& title) { appTitle() = title; }
-QString ApplicationTitle() { return appTitle(); }
 
 }  // namespace platform

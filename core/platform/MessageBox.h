@@ -37,8 +37,4 @@ using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
 // Installs a handler in place of the real box; an empty handler restores it.
 void SetMessageHandler(MessageHandler handler);
 
-// The title used when a message gives none.
-void SetApplicationTitle(const QString& title);
-QString ApplicationTitle();
-
 }  // namespace platform

@@ -305,12 +305,6 @@ void OpenUrl(const QUrl& url) {
   perform(action);
 }
 
-void OpenLocalDocument(const QString& path) {
-  const QFileInfo file(withSlashes(path));
-  if (path.isEmpty() || !file.isFile()) return;
-  OpenUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
-}
-
 QUrl MailLinkUrl(const QString& address, const QString& subject, const QString& body) {
   QUrl url;
   url.setScheme(QStringLiteral("mailto"));

@@ -103,8 +103,6 @@ bool OpenLink(const QString& target, const QString& shownAs = QString());
 // Opens a URL with the desktop's associated program; an invalid URL opens
 // nothing.
 void OpenUrl(const QUrl& url);
-// Opens an existing local file with the desktop's viewer.
-void OpenLocalDocument(const QString& path);
 
 // The link of OpenMailLink: "mailto:", the address, and the subject and body
 // as query items, percent-encoded.

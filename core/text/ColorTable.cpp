@@ -54,5 +54,3 @@ QColor QColorFromRgbValue(int32_t rgb) {
   const auto bits = static_cast<uint32_t>(rgb);
   return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
 }
-
-void ApplyColorScheme(QWidget*) {}

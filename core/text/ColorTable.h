@@ -5,8 +5,6 @@
 #include <QColor>
 #include <cstdint>
 
-class QWidget;
-
 // The RGB value of a colour index; any other value is returned unchanged.
 // Index 19 steps through six bright colours and 20 through nine pastels,
 // each with its own counter that every call advances, whoever makes it.
@@ -16,7 +14,3 @@ int32_t ColorByIndex(int32_t value);
 int32_t RgbValue(int red, int green, int blue);
 // An RGB value (not an index) as a QColor for drawing.
 QColor QColorFromRgbValue(int32_t rgb);
-
-// Hook that page windows call when they load; they keep the colours of their
-// own layout.
-void ApplyColorScheme(QWidget* window);

@@ -52,13 +52,6 @@ const PageKindInfo* FindPageKind(const QString& keyword) {
   return nullptr;
 }
 
-QString FileItemName(FileItem item) {
-  static const char* const names[kFileItemCount] = {"mnu_FileNew",    "mnu_FileRead",   "mnu_FileWrite",
-                                                    "mnu_FileImport", "mnu_FileExport", "mnu_FileSearch",
-                                                    "mnu_help"};
-  return QString::fromLatin1(names[static_cast<int>(item)]);
-}
-
 QString PageCommandButtonName(FileItem item, const QString& pageKind) {
   static const char* const buttons[kFileItemCount] = {"cmd_FileNew",    "Cmd_FileRead",   "Cmd_FileWrite",
                                                       "Cmd_Fileimport", "Cmd_FileExport", "Cmd_FileSearch",

@@ -20,9 +20,6 @@ struct PageKindInfo {
 // any keyword not in the table.
 const PageKindInfo* FindPageKind(const QString& keyword);
 
-// objectName of a File item ("mnu_FileNew" ...).
-QString FileItemName(FileItem item);
-
 // The button a File item presses on the page window of the keyword.
 QString PageCommandButtonName(FileItem item, const QString& pageKind);
 

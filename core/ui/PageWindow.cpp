@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QPushButton>
 
 #include "VisualTabOrder.h"
@@ -53,12 +52,6 @@ QPushButton* PageWindow::NewCommandButton(const char* name, const QString& capti
     });
   }
   return button;
-}
-
-void PageWindow::ArrangeInRow(std::initializer_list<QWidget*> widgets) {
-  auto* row = new QHBoxLayout(this);
-  for (QWidget* widget : widgets) row->addWidget(widget);
-  row->addStretch();
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

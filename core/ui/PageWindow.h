@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
-#include <initializer_list>
 
 class QPushButton;
 
@@ -52,9 +51,6 @@ class PageWindow : public QWidget {
   // NotPrintableYetText, so that a click is never lost without a word; a
   // window that connects its own print handler replaces that answer.
   QPushButton* NewCommandButton(const char* name, const QString& caption = QString());
-  // A plain row for the visible controls of a window that has no layout of
-  // its own yet.
-  void ArrangeInRow(std::initializer_list<QWidget*> widgets);
 
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "TestSeams.h"
 #include "core/platform/FileDialog.h"
 #include "core/ui/SearchDialog.h"
 
@@ -52,11 +53,10 @@ void RingpadTest::SetUp() {
 }
 
 void RingpadTest::TearDown() {
+  ResetAllTestSeams();
   // Notices given once per run start again with the next test.
   platform::QuietWriteFailuresIn(QString());
   ForgetLinkedBackupFolderNotice();
-  platform::SetFileDialogHandler({});
-  SetSearchKeyDialogHandler({});
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");

@@ -2,6 +2,7 @@
 // Shared test fixture: every test gets a fresh program folder and answers the
 // message boxes from a script, recording what each one said; file dialogs
 // and search dialogs are cancelled unless the test installs its own handler.
+// TearDown puts every test seam back (ResetAllTestSeams, TestSeams.h).
 #include <gtest/gtest.h>
 
 #include <QByteArray>
