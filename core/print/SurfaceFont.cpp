@@ -106,6 +106,9 @@ QList<QGlyphRun> SurfaceFont::layOutInMainFace(const QString& text) const {
     positions.append(QPointF(x, shapedAscent_) * scale_);
     x += advance.x();
   }
+  // Printed text moves the current position on by its width next.
+  if (advances_.size() >= kTextsKept) advances_.clear();
+  advances_.insert(text, x);
   QGlyphRun run;
   run.setRawFont(exactSized(mainFace_));
   run.setGlyphIndexes(glyphs);
