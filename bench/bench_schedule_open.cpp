@@ -3,9 +3,9 @@
 // looked up by day. Peak memory is reported above what the process held
 // before; it should stay under three times the file's size, and under twice
 // for the day lookup. The window's open counts how often the whole file was
-// read (bytes read over the file's size: the weekday backup reads it once,
-// the code page check once, and the month list takes the check's bytes) and
-// how often the month list was built.
+// read (bytes read over the file's size: one read whose bytes serve the
+// weekday backup, the code page check and the month list) and how often the
+// month list was built.
 #include <QDir>
 #include <QFile>
 #include <QListWidget>

@@ -6,6 +6,7 @@
 namespace {
 const QString kBackupStem = QStringLiteral("diduvuv");
 const QString kBackupExtension = QStringLiteral("txt");
+const QString kScheduleBackupWriteProtected = QStringLiteral("バックアップファイルが書き込み禁止になっています。");
 }  // namespace
 
 QString ScheduleFile::DefaultName() { return QStringLiteral("diduvuv.txt"); }
@@ -44,6 +45,9 @@ QString ScheduleFile::WeekdayBackupPath(const QDate& today) {
 }
 
 bool ScheduleFile::MakeWeekdayBackup(const QString& path, const QDate& today) {
-  return ::MakeWeekdayBackup(path, kBackupStem, kBackupExtension,
-                             QStringLiteral("バックアップファイルが書き込み禁止になっています。"), today);
+  return ::MakeWeekdayBackup(path, kBackupStem, kBackupExtension, kScheduleBackupWriteProtected, today);
+}
+
+bool ScheduleFile::MakeWeekdayBackupOfBytes(const QByteArray& content, const QDate& today) {
+  return ::MakeWeekdayBackupOfBytes(content, kBackupStem, kBackupExtension, kScheduleBackupWriteProtected, today);
 }

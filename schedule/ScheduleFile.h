@@ -44,4 +44,6 @@ class ScheduleFile {
   // なっています。" (critical), a file that cannot be read its read failure, and
   // the result is false; loading goes on.
   static bool MakeWeekdayBackup(const QString& path, const QDate& today);
+  // The same from the bytes of a read of the file that succeeded.
+  static bool MakeWeekdayBackupOfBytes(const QByteArray& content, const QDate& today);
 };

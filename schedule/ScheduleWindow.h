@@ -247,6 +247,8 @@ class ScheduleWindow : public PageWindow, public SchedulePrintSource {
   // conversion (its original kept as a backup), any other rewritten only
   // with the user's word; otherwise the file stays read-only for the session.
   void SettleScheduleFileBytes();
+  void settleScheduleBytesRead(QByteArray content, const QString& stamp);
+  void settleOpeningScheduleFile();
   // True when the shown file may be written; otherwise says why.
   bool ScheduleFileWritable() const;
 

@@ -149,6 +149,12 @@ void ScheduleWindow::SettleScheduleFileBytes() {
   // A file that cannot be read writes nothing anyway: every rewrite reads it
   // again first.
   if (!QFileInfo(path).isFile() || !platform::ReadWholeFile(path, content)) return;
+  settleScheduleBytesRead(std::move(content), stamp);
+}
+
+// stamp is the file's change stamp taken before content was read.
+void ScheduleWindow::settleScheduleBytesRead(QByteArray content, const QString& stamp) {
+  const QString path = ScheduleFileLocalPath();
   switch (ClassifyScheduleBytes(content)) {
     case ScheduleBytes::CodePage932:
       if (loadingWindow_) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 
 #include "DateLists.h"
+#include "DaySchedule.h"
 #include "EntryKind.h"
 #include "core/ui/ListControls.h"
 #include "PageDesignList.h"
@@ -55,16 +56,7 @@ void ScheduleWindow::Form_Load() {
                                                                  : kDefaultDesign);
 
   ScheduleFilePath = SettleScheduleFile();
-  if (ScheduleFileExists(ScheduleFilePath) &&
-      !ScheduleFile::MakeWeekdayBackup(ScheduleFileLocalPath(), ScheduleToday())) {
-    // The backup reads the file before it writes. When that read is what
-    // failed, the user has just been told, and the month list, which reads
-    // the file next, keeps quiet about the same failure. A backup folder
-    // that cannot be written says nothing of the file itself.
-    QByteArray content;
-    listReadFailureShown_ = !platform::ReadWholeFile(ScheduleFileLocalPath(), content);
-  }
-  SettleScheduleFileBytes();
+  settleOpeningScheduleFile();
 
   loadOptions();
   StoredPhrases = LoadStoredPhrases();
@@ -87,6 +79,24 @@ void ScheduleWindow::Form_Load() {
   // Both panels already share one place in the layout.
   ApplyImeMode(this);
   applyWindowColours();
+}
+
+// Opening reads the file once: the weekday backup, the code page check and
+// the month list all take the bytes of that one read. A read that fails
+// writes no backup; the user is told here, and the month list keeps quiet
+// about the same failure.
+void ScheduleWindow::settleOpeningScheduleFile() {
+  ScheduleFileReadOnly = false;
+  const QString path = ScheduleFileLocalPath();
+  if (!ScheduleFileExists(ScheduleFilePath)) return;
+  const QString stamp = DaySchedule::FileChangeStamp(path);
+  QByteArray content;
+  if (!platform::ReadWholeFileOrReport(path, content)) {
+    listReadFailureShown_ = true;
+    return;
+  }
+  ScheduleFile::MakeWeekdayBackupOfBytes(content, ScheduleToday());
+  settleScheduleBytesRead(std::move(content), stamp);
 }
 
 void ScheduleWindow::loadDateLists() {

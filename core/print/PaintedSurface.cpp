@@ -37,6 +37,15 @@ void Fill(QPainter& p, const QRectF& r, const QColor& colour) {
   p.drawRect(r);
 }
 
+// Text is filled with the pen's colour and nothing else of the pen. Pages
+// go from rules to text and back all the time, and every pen change wrote
+// the whole stroke state into the PDF page again; a rule's pen of the same
+// colour serves the text as well.
+void SetTextColour(QPainter& p, const QColor& colour) {
+  const QPen& pen = p.pen();
+  if (pen.style() == Qt::NoPen || pen.brush().style() != Qt::SolidPattern || pen.color() != colour) p.setPen(colour);
+}
+
 // The part of the picture as the device gets it: brought to `size` device
 // pixels with the draw's scaling (Device keeps its own size) and mirrored as
 // the draw says. Null when the size is empty.
@@ -168,7 +177,7 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
 void PaintedSurface::drawTextMm(QPointF topLeft, const QString& text) {
   QPainter* p = painter();
   if (!p) return;
-  p->setPen(ToQColor(state_.ForeColor));
+  SetTextColour(*p, ToQColor(state_.ForeColor));
   currentFont().draw(*p, toDevice(topLeft) + origin_, text);
 }
 

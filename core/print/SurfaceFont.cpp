@@ -25,13 +25,21 @@ SurfaceFont::SurfaceFont(const QFont& deviceFont, double pixelsPerMm) : font_(de
   }
   if (engineSize > 0) scale_ = pixelSize_ / engineSize;
   shapedAscent_ = QFontMetricsF(font_).ascent();
+  mainFace_ = QRawFont::fromFont(font_);
 }
 
 double SurfaceFont::horizontalAdvance(const QString& text) const {
   auto found = advances_.constFind(text);
   if (found == advances_.constEnd()) {
     if (advances_.size() >= kTextsKept) advances_.clear();
-    found = advances_.insert(text, QFontMetricsF(font_).horizontalAdvance(text));
+    QList<quint32> glyphs;
+    QList<QPointF> advances;
+    double width = 0;
+    if (mainFaceGlyphs(text, glyphs, advances))
+      for (const QPointF& advance : advances) width += advance.x();
+    else
+      width = QFontMetricsF(font_).horizontalAdvance(text);
+    found = advances_.insert(text, width);
   }
   return *found * scale_;
 }
@@ -46,6 +54,11 @@ QRawFont SurfaceFont::exactSized(const QRawFont& engineSized) const {
 }
 
 QList<QGlyphRun> SurfaceFont::layOut(const QString& text) const {
+  QList<QGlyphRun> runs = layOutInMainFace(text);
+  return runs.isEmpty() ? layOutShaped(text) : runs;
+}
+
+QList<QGlyphRun> SurfaceFont::layOutShaped(const QString& text) const {
   QTextLayout layout(text, font_);
   layout.beginLayout();
   const QTextLine line = layout.createLine();
@@ -61,6 +74,46 @@ QList<QGlyphRun> SurfaceFont::layOut(const QString& text) const {
     run.setRawFont(exactSized(run.rawFont()));
   }
   return runs;
+}
+
+// Shaping a text costs far more than drawing it, and a page of names and
+// numbers is mostly texts never seen before. The faces text is set in have
+// no substitutions or positioning that apply to it with kerning off, so a
+// text whose every character the main face has is laid out from the face's
+// own glyphs and advances, exactly where the shaper puts them. Characters
+// that may combine, control characters and surrogate pairs, and any text
+// needing a fallback face, still go through the shaper.
+bool SurfaceFont::mainFaceGlyphs(const QString& text, QList<quint32>& glyphs, QList<QPointF>& advances) const {
+  if (!mainFace_.isValid() || text.isEmpty()) return false;
+  for (QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || u >= 0xD800 || c.isMark()) return false;
+  }
+  glyphs = mainFace_.glyphIndexesForString(text);
+  if (glyphs.size() != text.size() || glyphs.contains(0u)) return false;
+  advances = mainFace_.advancesForGlyphIndexes(glyphs);
+  return true;
+}
+
+QList<QGlyphRun> SurfaceFont::layOutInMainFace(const QString& text) const {
+  QList<quint32> glyphs;
+  QList<QPointF> advances;
+  if (!mainFaceGlyphs(text, glyphs, advances)) return {};
+  QList<QPointF> positions;
+  positions.reserve(glyphs.size());
+  double x = 0;
+  for (const QPointF& advance : advances) {
+    positions.append(QPointF(x, shapedAscent_) * scale_);
+    x += advance.x();
+  }
+  // Printed text moves the current position on by its width next.
+  if (advances_.size() >= kTextsKept) advances_.clear();
+  advances_.insert(text, x);
+  QGlyphRun run;
+  run.setRawFont(exactSized(mainFace_));
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  return {run};
 }
 
 void SurfaceFont::draw(QPainter& painter, QPointF topLeft, const QString& text) const {

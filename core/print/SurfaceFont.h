@@ -47,12 +47,21 @@ class SurfaceFont {
 
  private:
   QList<QGlyphRun> layOut(const QString& text) const;
+  QList<QGlyphRun> layOutShaped(const QString& text) const;
+  // The same for a text the main face has every character of, without the
+  // shaper; empty when the text needs the shaper.
+  QList<QGlyphRun> layOutInMainFace(const QString& text) const;
+  // The main face's glyphs and advances (shaped size) of such a text; false
+  // when the text needs the shaper.
+  bool mainFaceGlyphs(const QString& text, QList<quint32>& glyphs, QList<QPointF>& advances) const;
   QRawFont exactSized(const QRawFont& engineSized) const;
 
   QFont font_;             // at the size the text is shaped at
   double pixelSize_ = 0;   // the exact size of one em, device pixels
   double scale_ = 1;       // exact size / shaped size
   double shapedAscent_ = 0;
+  QRawFont mainFace_;      // the main face at the shaped size
+  QRawFont mainExact_;     // and at the exact size
   // The faces a text has been drawn in (fallback faces included) and their
   // outlines at the exact size, kept so that their glyph caches live on.
   mutable std::vector<std::pair<QRawFont, QRawFont>> exactFaces_;

@@ -122,15 +122,24 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
     return;
   }
   const QByteArray newLine = platform::ToSjis(key.trimmed()) + '=' + value;
+  Line added = parseLine(newLine);
+  // The first start sets some five hundred keys one by one: the section
+  // index is kept up to date in place rather than rebuilt for every key.
+  const bool addsSection = added.kind == Kind::Section;
   auto it = sections_.constFind(foldedSection);
   if (it == sections_.constEnd()) {
+    const int header = static_cast<int>(lines_.size());
     lines_.push_back(parseLine('[' + platform::ToSjis(section.trimmed()) + ']'));
-    lines_.push_back(parseLine(newLine));
+    lines_.push_back(std::move(added));
+    if (lines_[header].kind == Kind::Section) sections_[lines_[header].name].push_back(header);
   } else {
     const int at = sectionInsertPoint(it->front());
-    lines_.insert(lines_.begin() + at, parseLine(newLine));
+    lines_.insert(lines_.begin() + at, std::move(added));
+    for (auto& headers : sections_)
+      for (int& header : headers)
+        if (header >= at) ++header;
   }
-  reindex();
+  if (addsSection) reindex();
 }
 
 QByteArray IniDocument::serialize() const {

@@ -55,23 +55,23 @@ QString LinkedBackupFolderMessage() {
 
 void ForgetLinkedBackupFolderNotice() { linkedBackupFolderTold() = false; }
 
-bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
-                       const QString& failureMessage, const QDate& today) {
-  if (!QFileInfo::exists(path)) return true;  // nothing to keep yet
-  // A linked backup folder would carry the copies into another folder,
-  // replacing files of the same names there.
+// Where today's copy goes, or empty when none is to be made: the backup
+// folder is a link (a linked folder would carry the copies into another
+// folder, replacing files of the same names there; the user is told once),
+// or the program folder is one the user has been told cannot be written.
+static QString weekdayBackupTarget(const QString& stem, const QString& extension, const QDate& today) {
   if (BackupFolderIsLink()) {
     if (!linkedBackupFolderTold()) {
       linkedBackupFolderTold() = true;
       platform::ShowMessage(LinkedBackupFolderMessage(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     }
-    return true;
+    return QString();
   }
   const QString backup = WeekdayBackupPath(stem, extension, today);
-  // A program folder the user has been told cannot be written takes none.
-  if (platform::WriteFailuresQuietIn(backup)) return true;
-  QByteArray content;
-  if (!platform::ReadWholeFileOrReport(path, content)) return false;
+  return platform::WriteFailuresQuietIn(backup) ? QString() : backup;
+}
+
+static bool saveWeekdayBackupCopy(const QString& backup, const QByteArray& content, const QString& failureMessage) {
   QString reason;
   if (platform::SaveFileAtomically(backup, content, &reason)) return true;
   // A full disk or an I/O error is not write protection: the user is given
@@ -79,4 +79,20 @@ bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& 
   platform::ShowMessage(isWriteProtection(reason) ? failureMessage : platform::SaveFailureMessage(backup, reason),
                         platform::MsgButtons::Ok, platform::MsgIcon::Critical);
   return false;
+}
+
+bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
+                       const QString& failureMessage, const QDate& today) {
+  if (!QFileInfo::exists(path)) return true;  // nothing to keep yet
+  const QString backup = weekdayBackupTarget(stem, extension, today);
+  if (backup.isEmpty()) return true;
+  QByteArray content;
+  if (!platform::ReadWholeFileOrReport(path, content)) return false;
+  return saveWeekdayBackupCopy(backup, content, failureMessage);
+}
+
+bool MakeWeekdayBackupOfBytes(const QByteArray& content, const QString& stem, const QString& extension,
+                              const QString& failureMessage, const QDate& today) {
+  const QString backup = weekdayBackupTarget(stem, extension, today);
+  return backup.isEmpty() || saveWeekdayBackupCopy(backup, content, failureMessage);
 }

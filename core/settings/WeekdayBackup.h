@@ -25,3 +25,10 @@ void ForgetLinkedBackupFolderNotice();
 // the system's reason. False after either; the caller's loading goes on.
 bool MakeWeekdayBackup(const QString& path, const QString& stem, const QString& extension,
                        const QString& failureMessage, const QDate& today);
+
+// The same for a file the caller has just read whole: content is what the
+// read gave, so the file is read once for the backup and the caller's own
+// use. Only a successful read is to be handed in; a failed one writes no
+// backup.
+bool MakeWeekdayBackupOfBytes(const QByteArray& content, const QString& stem, const QString& extension,
+                              const QString& failureMessage, const QDate& today);

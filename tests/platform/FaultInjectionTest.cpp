@@ -251,9 +251,10 @@ TEST_F(FaultInjectionTest, WithoutAFaultEachOperationWrites) {
   EXPECT_TRUE(platform::FromSjis(ReadBytes(homeFile("ringpad.ini"))).contains("FILE=other.txt"));
 }
 
-// The schedule window reads its file three times as it opens (the weekday
-// backup, the month list, the list again on activation): a file that cannot
-// be read is named once, not once a read, and nothing is copied or written.
+// The schedule window reads its file as it opens (one read for the weekday
+// backup, the code page check and the month list) and again on each
+// activation: a file that cannot be read is named once, not once a read,
+// and nothing is copied or written.
 TEST_F(FaultInjectionTest, AScheduleThatCannotBeReadIsNamedOnceWhenItsWindowOpens) {
   QProcessEnvironment env;
   env.insert("RINGPAD_CHILD_OPERATION", "schedule-window");

@@ -2,7 +2,10 @@
 #include <QDir>
 
 #include "SettingsTestSupport.h"
+#include "core/settings/IniDocument.h"
 #include "core/settings/IniWriteBatch.h"
+
+#include <tuple>
 
 namespace {
 
@@ -222,6 +225,22 @@ TEST_F(IniTest, ALinkedSettingsFileIsWrittenThroughItsLink) {
   EXPECT_NE(WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("3")), 0);
   EXPECT_TRUE(QFileInfo(SettingsFilePath()).isSymLink());
   EXPECT_EQ(ReadBytes(target), QByteArray("[S]\r\nK=3\r\n"));
+}
+
+// Keys added one after another to sections before others, to a section
+// given twice, and to a section added on the way, each land at the end of
+// their own section and are found there afterwards.
+TEST_F(IniTest, KeysAddedInTurnLandInTheirOwnSections) {
+  IniDocument doc = IniDocument::parse("[A]\r\nX=1\r\n[B]\r\nY=2\r\n[A]\r\nZ=3\r\n");
+  const std::tuple<const char*, const char*, const char*> writes[] = {
+      {"A", "N1", "a"}, {"b", "N2", "b"}, {"A", "N3", "c"}, {"C", "N4", "d"},
+      {"a", "N5", "e"}, {"C", "N6", "f"}, {"B", "y", "9"}};
+  for (const auto& [section, key, value] : writes)
+    doc.setValue(QString::fromLatin1(section), QString::fromLatin1(key), value);
+  EXPECT_EQ(doc.serialize(), QByteArray("[A]\r\nX=1\r\nN1=a\r\nN3=c\r\nN5=e\r\n[B]\r\nY=9\r\nN2=b\r\n"
+                                        "[A]\r\nZ=3\r\n[C]\r\nN4=d\r\nN6=f\r\n"));
+  EXPECT_EQ(doc.rawValue(QStringLiteral("a"), QStringLiteral("z")), QByteArray("3"));
+  EXPECT_EQ(doc.rawValue(QStringLiteral("C"), QStringLiteral("N6")), QByteArray("f"));
 }
 
 }  // namespace
