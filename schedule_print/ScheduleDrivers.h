@@ -10,10 +10,15 @@
 #include <vector>
 
 class SchedulePrintSource;
+struct SheetPlan;
 
 using SchedulePrintDriver = std::function<int(SchedulePrintSource&, int16_t& designCode, QDate& startDay)>;
 
 int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+// The sheets of a year or month design (one of PrintYearMonthDesigns' codes)
+// for n sheets (twoN pages where a page is a side), measured on the printer
+// as it stands.
+SheetPlan PlanYearMonthDesign(int16_t designCode, int n, int twoN, QDate startDay);
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);

@@ -1,0 +1,86 @@
+#pragma once
+// A print job laid out before it is drawn: the sheet sides in order, what the
+// user is asked before each, and which organiser pages lie where on it. The
+// drivers only work out the plan from the design and the count; RunSheetPlan
+// is the one place that opens pages, asks the paper prompts, draws the binder
+// marks and hands each finished side on, so every job follows the same order.
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "core/platform/MessageBox.h"
+
+// What the user is asked before a side begins.
+struct SheetPrompt {
+  enum class Kind : int8_t {
+    None,      // nothing: the side simply follows
+    PaperSet,  // the paper prompt of a side (ConfirmPaperSet)
+    Message,   // a message of the job's own
+  };
+  // What declining a message means.
+  enum class OnDecline : int8_t {
+    EndJob,    // no further side is drawn
+    SkipSide,  // this side is left out and the job goes on
+  };
+  Kind kind = Kind::None;
+  int16_t paperSide = 0;  // PaperSet: 0 new sheet's front, 1 the back, 2 next single sheet
+  QString text;           // Message
+  platform::MsgButtons buttons = platform::MsgButtons::Ok;
+  platform::MsgIcon icon = platform::MsgIcon::None;
+  OnDecline onDecline = OnDecline::EndJob;
+
+  static SheetPrompt PaperSet(int16_t side);
+  static SheetPrompt Question(const QString& text, OnDecline onDecline);
+  // A notice with only an OK button: it never stops the job.
+  static SheetPrompt Notice(const QString& text, platform::MsgIcon icon = platform::MsgIcon::None);
+
+  bool operator==(const SheetPrompt&) const = default;
+};
+
+// One organiser page on a side: which of the job's renderers draws it, the
+// date or item it shows and its left and right x on the sheet (mm).
+struct PlannedPage {
+  int16_t renderer = 0;
+  QDate date;
+  int item = 0;
+  double x1 = 0, x2 = 0;
+  // The page ends at the right edge of the sheet as it lies when the job
+  // starts (x2 is then measured by the runner, after the sheet is turned).
+  bool toSheetEdge = false;
+
+  bool operator==(const PlannedPage&) const = default;
+};
+
+// Value of binderMarks for a side without them.
+constexpr int16_t kNoBinderMarks = -1;
+
+struct PlannedSide {
+  SheetPrompt prompt;
+  int16_t binderMarks = kNoBinderMarks;  // a BinderLayout drawn after the pages
+  int16_t previewOutline = 1;            // PreviewOutlineKind of the side
+  std::vector<PlannedPage> pages;
+
+  bool operator==(const PlannedSide&) const = default;
+};
+
+struct SheetPlan {
+  // A word to the user before anything is printed (while the sheet still
+  // lies as the job found it), then the orientation the sheet is turned to:
+  // 0 leaves it, 1 portrait, 2 landscape.
+  SheetPrompt opening;
+  int16_t orientation = 0;
+  std::vector<PlannedSide> sides;
+
+  bool operator==(const SheetPlan&) const = default;
+};
+
+// Draws one planned page.
+using PlannedPageDrawer = std::function<void(const PlannedPage&)>;
+
+// Runs the plan (nothing at all when it has no side): the opening word and
+// the turn of the sheet, then for each side its prompt (before the page begins), the page,
+// its organiser pages, its binder marks and the finished output. Returns
+// false when the user stopped the job at a prompt.
+bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw);
