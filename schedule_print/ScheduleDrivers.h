@@ -22,6 +22,9 @@ SheetPlan PlanYearMonthDesign(int16_t designCode, int n, int twoN, QDate startDa
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+// The sheets of a large calendar (codes 251, 252, 253, 261) for n sheets;
+// sizeChoice is the size list's choice.
+SheetPlan PlanCalendarDesign(int16_t designCode, int sizeChoice, int n, QDate startDay);
 int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 
 // The drivers asked, in order, in the normal sizes and in the four-fold ones.

@@ -66,6 +66,19 @@ TEST_F(SheetPlanTest, FoldedSheetIsTurnedAfterItsWordAndEndsAtTheSheetEdge) {
   EXPECT_EQ(PlanYearMonthDesign(55, 0, 0, QDate(2009, 3, 15)), SheetPlan{});
 }
 
+TEST_F(SheetPlanTest, TwoMonthCalendarSheetsTakeEveryOtherMonthPair) {
+  const SheetPlan plan = PlanCalendarDesign(252, 0, 2, QDate(2009, 3, 1));
+  ASSERT_EQ(plan.sides.size(), 2u);
+  EXPECT_EQ(plan.sides[0].prompt, SheetPrompt{});
+  EXPECT_EQ(plan.sides[1].prompt, SheetPrompt::PaperSet(0));
+  // Two six-week calendars a sheet, in the upper and the lower band.
+  EXPECT_EQ(plan.sides[1].pages, (std::vector<PlannedPage>{{0, QDate(2009, 7, 1), 3, 0, 133},
+                                                           {0, QDate(2009, 9, 1), 3, 137, 270}}));
+  // Only the two-month sheet asks for paper.
+  for (const PlannedSide& side : PlanCalendarDesign(251, 0, 3, QDate(2009, 3, 1)).sides)
+    EXPECT_EQ(side.prompt, SheetPrompt{});
+}
+
 // A plan of three one-page sides with the given prompts, run to the printer
 // with the prompts on; the items drawn, in order.
 struct PromptCase {
