@@ -26,6 +26,9 @@ int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, Q
 // sizeChoice is the size list's choice.
 SheetPlan PlanCalendarDesign(int16_t designCode, int sizeChoice, int n, QDate startDay);
 int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+// The landscape sheets of a four-up design (a PrintFourUpSheets code) from its
+// first day: four pages a sheet, fronts only, so nothing is asked.
+SheetPlan PlanFourUpSheets(int16_t designCode, int sheets, QDate startDay);
 
 // The drivers asked, in order, in the normal sizes and in the four-fold ones.
 struct SchedulePrintDrivers {

@@ -79,6 +79,28 @@ TEST_F(SheetPlanTest, TwoMonthCalendarSheetsTakeEveryOtherMonthPair) {
     EXPECT_EQ(side.prompt, SheetPrompt{});
 }
 
+TEST_F(SheetPlanTest, FourUpWeekAndMemoSheetsStepAWeekPerPair) {
+  LoadPaperSettings(15);
+  const SheetPlan plan = PlanFourUpSheets(131, 2, QDate(2009, 3, 2));
+  ASSERT_EQ(plan.sides.size(), 2u);
+  std::vector<QDate> days;
+  std::vector<int16_t> renderers;
+  for (const PlannedSide& side : plan.sides) {
+    EXPECT_EQ(side.prompt, SheetPrompt{});
+    EXPECT_EQ(side.previewOutline, 0);
+    for (const PlannedPage& page : side.pages) {
+      days.push_back(page.date);
+      renderers.push_back(page.renderer);
+    }
+  }
+  // A week page and its memo page share their week; the next pair takes the next week.
+  EXPECT_EQ(days, (std::vector<QDate>{{2009, 3, 2}, {2009, 3, 2}, {2009, 3, 9}, {2009, 3, 9},
+                                      {2009, 3, 16}, {2009, 3, 16}, {2009, 3, 23}, {2009, 3, 23}}));
+  EXPECT_EQ(renderers[0], renderers[2]);
+  EXPECT_NE(renderers[0], renderers[1]);
+  EXPECT_EQ(plan.sides[0].pages[3].x1, PaperSettings.SheetPageX[4]);
+}
+
 // A plan of three one-page sides with the given prompts, run to the printer
 // with the prompts on; the items drawn, in order.
 struct PromptCase {
