@@ -10,6 +10,7 @@
 #include <vector>
 
 class SchedulePrintSource;
+struct SchedulePrintControls;
 struct SheetPlan;
 
 using SchedulePrintDriver = std::function<int(SchedulePrintSource&, int16_t& designCode, QDate& startDay)>;
@@ -21,6 +22,9 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
 SheetPlan PlanYearMonthDesign(int16_t designCode, int n, int twoN, QDate startDay);
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+// The sheets of a daily design (a PrintDailyDesigns code) from the date lists
+// and the count; no sheet when the chosen date is no date.
+SheetPlan PlanDailyDesign(int16_t designCode, const SchedulePrintControls& controls);
 int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 // The sheets of a large calendar (codes 251, 252, 253, 261) for n sheets;
 // sizeChoice is the size list's choice.

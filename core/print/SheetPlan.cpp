@@ -61,7 +61,7 @@ bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
   for (const PlannedSide& side : plan.sides) {
     const SheetPlanGo go = AskSheetPrompt(side.prompt);
     if (go == SheetPlanGo::Stop) return false;
-    if (go == SheetPlanGo::Skip) continue;
+    if (go == SheetPlanGo::Skip || side.askOnly) continue;
     BeginPage();
     PreviewOutlineKind = side.previewOutline;
     for (PlannedPage page : side.pages) {

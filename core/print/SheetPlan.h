@@ -61,6 +61,9 @@ struct PlannedSide {
   int16_t binderMarks = kNoBinderMarks;  // a BinderLayout drawn after the pages
   int16_t previewOutline = 1;            // PreviewOutlineKind of the side
   std::vector<PlannedPage> pages;
+  // Only the prompt is asked; no page follows (a job of no sheets that
+  // still asks to turn the paper before its backs).
+  bool askOnly = false;
 
   bool operator==(const PlannedSide&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "core/print/SheetPlan.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "schedule/SchedulePrintSource.h"
 #include "schedule_print/ScheduleDrivers.h"
 
 namespace {
@@ -99,6 +100,34 @@ TEST_F(SheetPlanTest, FourUpWeekAndMemoSheetsStepAWeekPerPair) {
   EXPECT_EQ(renderers[0], renderers[2]);
   EXPECT_NE(renderers[0], renderers[1]);
   EXPECT_EQ(plan.sides[0].pages[3].x1, PaperSettings.SheetPageX[4]);
+}
+
+TEST_F(SheetPlanTest, DaysFrontsThenBacksTurnThePaperOnce) {
+  SchedulePrintControls controls;
+  controls.Cmb_Nen = QStringLiteral("2009");
+  controls.Cmb_Tuki = QStringLiteral("3");
+  controls.Cmb_Hi = QStringLiteral("3");
+  controls.Txt_maisu = QStringLiteral("2");
+  const SheetPlan plan = PlanDailyDesign(214, controls);
+  ASSERT_EQ(plan.sides.size(), 4u);
+  std::vector<SheetPrompt> prompts;
+  std::vector<QDate> days;
+  for (const PlannedSide& side : plan.sides) {
+    prompts.push_back(side.prompt);
+    days.push_back(side.pages.at(0).date);
+  }
+  EXPECT_EQ(prompts, (std::vector<SheetPrompt>{{}, {}, SheetPrompt::PaperSet(1), {}}));
+  EXPECT_EQ(days, (std::vector<QDate>{{2009, 3, 3}, {2009, 3, 5}, {2009, 3, 4}, {2009, 3, 6}}));
+  // No sheet: the turn is still asked, and nothing printed.
+  controls.Txt_maisu = QStringLiteral("0");
+  const SheetPlan none = PlanDailyDesign(214, controls);
+  ASSERT_EQ(none.sides.size(), 1u);
+  EXPECT_TRUE(none.sides[0].askOnly);
+  EXPECT_EQ(none.sides[0].prompt, SheetPrompt::PaperSet(1));
+  // A date that is no date plans nothing.
+  controls.Cmb_Hi = QStringLiteral("31");
+  controls.Cmb_Tuki = QStringLiteral("2");
+  EXPECT_EQ(PlanDailyDesign(214, controls), SheetPlan{});
 }
 
 // A plan of three one-page sides with the given prompts, run to the printer
