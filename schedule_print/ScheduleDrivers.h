@@ -21,6 +21,10 @@ int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDat
 // as it stands.
 SheetPlan PlanYearMonthDesign(int16_t designCode, int n, int twoN, QDate startDay);
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
+// The sheets of a weekly design (a PrintWeeklyDesigns code but 202, whose
+// later weeks hang on the user's first answer) for n sheets (twoN pages where
+// a page is a side); states the width it sets side by side, then measures.
+SheetPlan PlanWeeklyDesign(int16_t designCode, int n, int twoN, QDate startDay);
 int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay);
 // The sheets of a daily design (a PrintDailyDesigns code) from the date lists
 // and the count; no sheet when the chosen date is no date.

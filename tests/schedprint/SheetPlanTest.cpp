@@ -130,6 +130,29 @@ TEST_F(SheetPlanTest, DaysFrontsThenBacksTurnThePaperOnce) {
   EXPECT_EQ(PlanDailyDesign(214, controls), SheetPlan{});
 }
 
+TEST_F(SheetPlanTest, WeeklyFrontsThenBacksToldFirstThenTurnedOnce) {
+  const SheetPlan plan = PlanWeeklyDesign(126, 2, 4, QDate(2009, 3, 2));
+  EXPECT_EQ(plan.opening.kind, SheetPrompt::Kind::Message);
+  EXPECT_EQ(plan.opening.icon, platform::MsgIcon::None);
+  EXPECT_EQ(plan.opening.onDecline, SheetPrompt::OnDecline::EndJob);
+  ASSERT_EQ(plan.sides.size(), 4u);
+  std::vector<QDate> weeks;
+  for (const PlannedSide& side : plan.sides) weeks.push_back(side.pages.at(0).date);
+  EXPECT_EQ(weeks, (std::vector<QDate>{{2009, 3, 2}, {2009, 3, 16}, {2009, 3, 9}, {2009, 3, 23}}));
+  EXPECT_EQ(plan.sides[2].prompt, SheetPrompt::PaperSet(1));
+  EXPECT_EQ(plan.sides[3].prompt, SheetPrompt{});
+}
+
+TEST_F(SheetPlanTest, WeeklyAnnouncedSpreadSkipsOnlyItsFirstPage) {
+  const SheetPlan plan = PlanWeeklyDesign(151, 2, 4, QDate(2009, 3, 2));
+  ASSERT_EQ(plan.sides.size(), 4u);
+  EXPECT_EQ(plan.sides[0].prompt.onDecline, SheetPrompt::OnDecline::SkipSide);
+  for (size_t i = 1; i < 4; ++i) EXPECT_EQ(plan.sides[i].prompt.onDecline, SheetPrompt::OnDecline::EndJob) << i;
+  // The right page of the 土日 spread starts three days into the week.
+  EXPECT_EQ(plan.sides[1].pages[0].date, QDate(2009, 3, 5));
+  EXPECT_EQ(plan.sides[2].pages[0].date, QDate(2009, 3, 9));
+}
+
 // A plan of three one-page sides with the given prompts, run to the printer
 // with the prompts on; the items drawn, in order.
 struct PromptCase {
