@@ -49,7 +49,7 @@ SheetPlanGo AskSheetPrompt(const SheetPrompt& prompt) {
 
 }  // namespace
 
-bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
+bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw) {
   if (plan.sides.empty()) return true;
   switch (AskSheetPrompt(plan.opening)) {
     case SheetPlanGo::Draw: break;
@@ -58,18 +58,35 @@ bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
   }
   if (plan.orientation != 0) SetPrinterOrientation(plan.orientation);
   const double sheetEdge = GetScaleWidth();
+  bool endsAfterThisSide = false;
   for (const PlannedSide& side : plan.sides) {
     const SheetPlanGo go = AskSheetPrompt(side.prompt);
     if (go == SheetPlanGo::Stop) return false;
     if (go == SheetPlanGo::Skip || side.askOnly) continue;
     BeginPage();
     PreviewOutlineKind = side.previewOutline;
+    bool ends = endsAfterThisSide;
+    endsAfterThisSide = false;
     for (PlannedPage page : side.pages) {
       if (page.toSheetEdge) page.x2 = sheetEdge;
-      draw(page);
+      if (!draw(page) || page.onDataEnd == DataEnd::Ignored) continue;
+      if (page.onDataEnd == DataEnd::EndsAfterNextSide) {
+        endsAfterThisSide = true;
+        continue;
+      }
+      ends = true;
+      break;
     }
     if (side.binderMarks != kNoBinderMarks) DrawBinderMarks(side.binderMarks);
     FinishOutput();
+    if (ends) return true;
   }
   return true;
+}
+
+bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
+  return RunSheetPlan(plan, DataPageDrawer([&draw](const PlannedPage& page) {
+                        draw(page);
+                        return false;
+                      }));
 }

@@ -39,6 +39,14 @@ struct SheetPrompt {
   bool operator==(const SheetPrompt&) const = default;
 };
 
+// What a page of a data-driven job (to-do list, memo, table) means when its
+// renderer reports that the data ended on it.
+enum class DataEnd : int8_t {
+  Ignored,          // nothing: the later pages are drawn (blank) all the same
+  EndsJob,          // the side's later pages are left out; the job ends with the side
+  EndsAfterNextSide,  // the job ends after the next side (whose pages come before it)
+};
+
 // One organiser page on a side: which of the job's renderers draws it, the
 // date or item it shows and its left and right x on the sheet (mm).
 struct PlannedPage {
@@ -49,6 +57,7 @@ struct PlannedPage {
   // The page ends at the right edge of the sheet as it lies when the job
   // starts (x2 is then measured by the runner, after the sheet is turned).
   bool toSheetEdge = false;
+  DataEnd onDataEnd = DataEnd::Ignored;
 
   bool operator==(const PlannedPage&) const = default;
 };
@@ -81,9 +90,14 @@ struct SheetPlan {
 
 // Draws one planned page.
 using PlannedPageDrawer = std::function<void(const PlannedPage&)>;
+// Draws one planned page of a data-driven job; true when the data ended on it.
+using DataPageDrawer = std::function<bool(const PlannedPage&)>;
 
 // Runs the plan (nothing at all when it has no side): the opening word and
 // the turn of the sheet, then for each side its prompt (before the page begins), the page,
 // its organiser pages, its binder marks and the finished output. Returns
 // false when the user stopped the job at a prompt.
 bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw);
+// The same for a data-driven job, which also ends where its pages say (see
+// DataEnd); ending so counts as finished.
+bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw);
