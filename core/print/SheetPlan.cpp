@@ -3,6 +3,7 @@
 #include "BinderMarks.h"
 #include "PrintJob.h"
 #include "PrintSurface.h"
+#include "core/settings/PaperSettings.h"
 
 SheetPrompt SheetPrompt::PaperSet(int16_t side) {
   SheetPrompt prompt;
@@ -89,4 +90,69 @@ bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
                         draw(page);
                         return false;
                       }));
+}
+
+PageSpan FrontPageSpan() { return {double(PaperSettings.PageLeft), double(PaperSettings.PageWidth)}; }
+PageSpan BackPageSpan() { return {0, double(PaperSettings.PageWidth - PaperSettings.PageLeft)}; }
+
+namespace {
+
+PlannedPage ListPageAt(int page, PageSpan at, DataEnd onEnd = DataEnd::EndsJob) {
+  PlannedPage planned{0, QDate(), page, at.x1, at.x2};
+  planned.onDataEnd = onEnd;
+  return planned;
+}
+
+PlannedSide ListSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t outline) {
+  PlannedSide side;
+  side.prompt = std::move(prompt);
+  side.previewOutline = outline;
+  side.pages = std::move(pages);
+  return side;
+}
+
+void AskAfterLastListSheet(SheetPlan& plan, int16_t paperSide) {
+  PlannedSide last = ListSide(SheetPrompt::PaperSet(paperSide), {}, 1);
+  last.askOnly = true;
+  plan.sides.push_back(std::move(last));
+}
+
+}  // namespace
+
+SheetPlan PlanListPageASide(int first, int step, int limit, const std::function<PageSpan(int page)>& at,
+                            const std::function<int16_t(int page)>& paperSideAfter) {
+  SheetPlan plan;
+  SheetPrompt before;
+  for (int p = first; p <= limit; p += step) {
+    plan.sides.push_back(ListSide(before, {ListPageAt(p, at(p))}, 1));
+    before = SheetPrompt::PaperSet(paperSideAfter(p));
+  }
+  if (before.kind == SheetPrompt::Kind::PaperSet) AskAfterLastListSheet(plan, before.paperSide);
+  return plan;
+}
+
+SheetPlan PlanListFourToADoubleSidedSheet(int first, int limit, PageSpan right, PageSpan left) {
+  SheetPlan plan;
+  for (int p = first; p <= limit; p += 4) {
+    PlannedSide front = ListSide(p != 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                 {ListPageAt(p, right), ListPageAt(p + 3, left, DataEnd::EndsAfterNextSide)}, 0);
+    front.binderMarks = kFacingPages;
+    plan.sides.push_back(std::move(front));
+    plan.sides.push_back(ListSide(SheetPrompt::PaperSet(1), {ListPageAt(p + 1, left), ListPageAt(p + 2, right)}, 0));
+  }
+  return plan;
+}
+
+SheetPlan PlanListPagesPerSheet(int perSheet, int limit, const std::function<PageSpan(int k)>& at,
+                                int16_t binderMarks) {
+  SheetPlan plan;
+  for (int p = 1; p <= limit; p += perSheet) {
+    PlannedSide side = ListSide(p != 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{}, {}, 0);
+    for (int k = 1; k <= perSheet; ++k)
+      side.pages.push_back(ListPageAt(p + k - 1, at(k), k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
+    side.binderMarks = binderMarks;
+    plan.sides.push_back(std::move(side));
+  }
+  if (!plan.sides.empty()) AskAfterLastListSheet(plan, 2);
+  return plan;
 }

@@ -101,3 +101,28 @@ bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw);
 // The same for a data-driven job, which also ends where its pages say (see
 // DataEnd); ending so counts as finished.
 bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw);
+
+// The layouts the list jobs (to-do, memo) share. Page numbers are the plan's
+// items, a page's renderer 0; every page but those said otherwise ends the
+// job when the list ends on it, and a list that goes on past the last sheet
+// is still asked for the next one.
+struct PageSpan {
+  double x1 = 0, x2 = 0;
+};
+// An organiser page of the current size at the left edge: on a front (the
+// binding margin PageLeft at the left) and on a back (no margin).
+PageSpan FrontPageSpan();
+PageSpan BackPageSpan();
+// One page a side, from page first in steps up to limit: at gives each
+// page's range, paperSideAfter the paper prompt after it.
+SheetPlan PlanListPageASide(int first, int step, int limit, const std::function<PageSpan(int page)>& at,
+                            const std::function<int16_t(int page)>& paperSideAfter);
+// Four pages to an A4 sheet printed on both sides: p on the right of the
+// front beside p + 3, p + 1 on the back beside p + 2, so the folded sheet
+// reads in order; the list ending on p + 3 still lets the back follow.
+// Sheets after the one of page 1 are asked for.
+SheetPlan PlanListFourToADoubleSidedSheet(int first, int limit, PageSpan right, PageSpan left);
+// perSheet pages on the front of each sheet, placed by at(page, k) for k 1
+// to perSheet; only the last page's end stops the job.
+SheetPlan PlanListPagesPerSheet(int perSheet, int limit, const std::function<PageSpan(int k)>& at,
+                                int16_t binderMarks);
