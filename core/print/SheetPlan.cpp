@@ -50,19 +50,19 @@ SheetPlanGo AskSheetPrompt(const SheetPrompt& prompt) {
 
 }  // namespace
 
-bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw) {
-  if (plan.sides.empty()) return true;
+SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw) {
+  if (plan.sides.empty()) return SheetPlanOutcome::PlanDone;
   switch (AskSheetPrompt(plan.opening)) {
     case SheetPlanGo::Draw: break;
-    case SheetPlanGo::Skip: return true;
-    case SheetPlanGo::Stop: return false;
+    case SheetPlanGo::Skip: return SheetPlanOutcome::PlanDone;
+    case SheetPlanGo::Stop: return SheetPlanOutcome::Declined;
   }
   if (plan.orientation != 0) SetPrinterOrientation(plan.orientation);
   const double sheetEdge = GetScaleWidth();
   bool endsAfterThisSide = false;
   for (const PlannedSide& side : plan.sides) {
     const SheetPlanGo go = AskSheetPrompt(side.prompt);
-    if (go == SheetPlanGo::Stop) return false;
+    if (go == SheetPlanGo::Stop) return SheetPlanOutcome::Declined;
     if (go == SheetPlanGo::Skip || side.askOnly) continue;
     BeginPage();
     PreviewOutlineKind = side.previewOutline;
@@ -76,20 +76,20 @@ bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw) {
         continue;
       }
       ends = true;
-      break;
+      if (page.onDataEnd == DataEnd::EndsJob) break;
     }
     if (side.binderMarks != kNoBinderMarks) DrawBinderMarks(side.binderMarks);
     FinishOutput();
-    if (ends) return true;
+    if (ends) return SheetPlanOutcome::DataEnded;
   }
-  return true;
+  return SheetPlanOutcome::PlanDone;
 }
 
 bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
   return RunSheetPlan(plan, DataPageDrawer([&draw](const PlannedPage& page) {
                         draw(page);
                         return false;
-                      }));
+                      })) != SheetPlanOutcome::Declined;
 }
 
 PageSpan FrontPageSpan() { return {double(PaperSettings.PageLeft), double(PaperSettings.PageWidth)}; }

@@ -44,6 +44,7 @@ struct SheetPrompt {
 enum class DataEnd : int8_t {
   Ignored,          // nothing: the later pages are drawn (blank) all the same
   EndsJob,          // the side's later pages are left out; the job ends with the side
+  EndsWithSide,     // the side's later pages are drawn all the same; the job ends with the side
   EndsAfterNextSide,  // the job ends after the next side (whose pages come before it)
 };
 
@@ -98,9 +99,14 @@ using DataPageDrawer = std::function<bool(const PlannedPage&)>;
 // its organiser pages, its binder marks and the finished output. Returns
 // false when the user stopped the job at a prompt.
 bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw);
-// The same for a data-driven job, which also ends where its pages say (see
-// DataEnd); ending so counts as finished.
-bool RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw);
+// How a data-driven job ended.
+enum class SheetPlanOutcome : int8_t {
+  Declined,   // the user stopped it at a prompt
+  DataEnded,  // a page said the data ended (see DataEnd)
+  PlanDone,   // every side was drawn and the data still goes on
+};
+// The same for a data-driven job, which also ends where its pages say.
+SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw);
 
 // The layouts the list jobs (to-do, memo) share. Page numbers are the plan's
 // items, a page's renderer 0; every page but those said otherwise ends the
