@@ -51,19 +51,11 @@ PlannedPage DailyPage(int16_t renderer, int item, const QDate& day, double x1, d
   return {renderer, day, item, x1, x2};
 }
 
-PlannedSide DailySide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t outline = 1) {
-  PlannedSide side;
-  side.prompt = std::move(prompt);
-  side.previewOutline = outline;
-  side.pages = std::move(pages);
-  return side;
-}
-
 // One page a side, no prompts.
 void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, bool front) {
   const Ranges r = RangesOfPaper();
   for (int k = 0; k < pages; ++k) {
-    plan.sides.push_back(DailySide(
+    plan.sides.push_back(PlanSide(
         {}, {DailyPage(renderer, 0, day, front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2)}));
     day = day.addDays(1);
   }
@@ -74,13 +66,13 @@ void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, boo
 void PlanDaysFourToASheet(SheetPlan& plan, QDate day, int sheets) {
   const Ranges r = DayRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    PlannedSide front = DailySide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+    PlannedSide front = PlanSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                   {DailyPage(kDailyDayPage, 0, day, r.backX1, r.backX2),
                                    DailyPage(kDailyDayPage, 0, day.addDays(1), r.rightX1, r.rightX2)},
                                   0);
     front.binderMarks = kFacingPages;
     plan.sides.push_back(std::move(front));
-    plan.sides.push_back(DailySide(SheetPrompt::PaperSet(1),
+    plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1),
                                    {DailyPage(kDailyDayPage, 0, day.addDays(2), r.backX1, r.backX2),
                                     DailyPage(kDailyDayPage, 0, day.addDays(-1), r.rightX1, r.rightX2)},
                                    0));
@@ -102,7 +94,7 @@ void PlanTwoDaysAlternating(SheetPlan& plan, QDate day, int steps) {
   if (day.day() % 2 == 0) day = day.addDays(-1);
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
-    plan.sides.push_back(DailySide(DailyAlternatePrompt(step),
+    plan.sides.push_back(PlanSide(DailyAlternatePrompt(step),
                                    {front ? DailyPage(kDailyTwoDayPage, 0, day, r.frontX1, r.frontX2)
                                           : DailyPage(kDailyTwoDayPage, 1, day, r.backX1, r.backX2)}));
     day = day.addDays(2);
@@ -116,15 +108,15 @@ void PlanFrontsThenBacks(SheetPlan& plan, int16_t renderer, QDate first, int she
   const Ranges r = RangesOfPaper();
   for (int k = 0; k < sheets; ++k)
     plan.sides.push_back(
-        DailySide({}, {DailyPage(renderer, 0, first.addDays(k * stepDays), r.frontX1, r.frontX2)}));
+        PlanSide({}, {DailyPage(renderer, 0, first.addDays(k * stepDays), r.frontX1, r.frontX2)}));
   if (sheets < 1) {
-    PlannedSide turn = DailySide(SheetPrompt::PaperSet(1), {});
+    PlannedSide turn = PlanSide(SheetPrompt::PaperSet(1), {});
     turn.askOnly = true;
     plan.sides.push_back(std::move(turn));
     return;
   }
   for (int k = 0; k < sheets; ++k)
-    plan.sides.push_back(DailySide(k == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
+    plan.sides.push_back(PlanSide(k == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
                                    {DailyPage(renderer, 0, first.addDays(backOffset + k * stepDays), r.backX1,
                                               r.backX2)}));
 }
@@ -134,10 +126,10 @@ void PlanFrontsThenBacks(SheetPlan& plan, int16_t renderer, QDate first, int she
 void PlanDaySpreads(SheetPlan& plan, QDate day, int steps) {
   const Ranges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
-    plan.sides.push_back(DailySide(step >= 2 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+    plan.sides.push_back(PlanSide(step >= 2 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                    {DailyPage(kDailyDayHeader, 1, day, r.backX1, r.backX2)}));
     plan.sides.push_back(
-        DailySide(SheetPrompt::PaperSet(1), {DailyPage(kDailyDayHeader, 2, day, r.frontX1, r.frontX2)}));
+        PlanSide(SheetPrompt::PaperSet(1), {DailyPage(kDailyDayHeader, 2, day, r.frontX1, r.frontX2)}));
     day = day.addDays(1);
   }
 }
@@ -168,7 +160,7 @@ void PlanDiaryAlternating(SheetPlan& plan, DiaryRun run, int steps) {
   const Ranges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
-    plan.sides.push_back(DailySide(DailyAlternatePrompt(step),
+    plan.sides.push_back(PlanSide(DailyAlternatePrompt(step),
                                    {DailyPage(kDailyDiaryRunPage, 0, run.day(), front ? r.frontX1 : r.backX1,
                                               front ? r.frontX2 : r.backX2)}));
     run.advance(1);
@@ -180,7 +172,7 @@ void PlanDiaryAlternating(SheetPlan& plan, DiaryRun run, int steps) {
 void PlanDiaryPairs(SheetPlan& plan, DiaryRun run, int sheets) {
   const Ranges r = DayRangesAcross(TwoPagesAcrossWidthMm(0));
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    plan.sides.push_back(DailySide({},
+    plan.sides.push_back(PlanSide({},
                                    {DailyPage(kDailyDiaryRunPage, 0, run.day(), r.frontX1, r.frontX2),
                                     DailyPage(kDailyDiaryRunPage, 0, run.day().addDays(1), r.rightX1, r.rightX2)},
                                    0));

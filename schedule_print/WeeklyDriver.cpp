@@ -67,14 +67,6 @@ void DrawWeeklyPage(SchedulePrintSource& source, const PlannedPage& page) {
   }
 }
 
-PlannedSide WeeklySide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t outline = 1) {
-  PlannedSide side;
-  side.prompt = std::move(prompt);
-  side.previewOutline = outline;
-  side.pages = std::move(pages);
-  return side;
-}
-
 const QString kWait = QStringLiteral("表面の印刷が終了するのを待ってください。\r\n\r\n印刷した用紙を裏面にセットして、\r\nＯＫを押してください。");
 const QString kSetBack = QStringLiteral("用紙を裏面にセットして、\r\nＯＫを押してください。");
 const QString kShortWait = QStringLiteral("表面の印刷が終了するのを待ち\r\n印刷した用紙を裏面にセットして、\r\nＯＫを押してください。");
@@ -111,7 +103,7 @@ void PlanWeeksAlternating(SheetPlan& plan, QDate d, int pages, const Ranges& r, 
     const bool front = i % 2 == 1;
     const SheetPrompt prompt =
         front ? (i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{}) : SheetPrompt::PaperSet(1);
-    plan.sides.push_back(WeeklySide(prompt, {page.at(d, front ? r.front : r.back)}));
+    plan.sides.push_back(PlanSide(prompt, {page.at(d, front ? r.front : r.back)}));
     d = d.addDays(7);
   }
 }
@@ -121,7 +113,7 @@ void PlanWeeksOneSide(SheetPlan& plan, QDate d, int sheets, const Range& at, con
                       int promptSide = -1) {
   for (int i = 1; i <= sheets; ++i) {
     const SheetPrompt prompt = i > 1 && promptSide >= 0 ? SheetPrompt::PaperSet(int16_t(promptSide)) : SheetPrompt{};
-    plan.sides.push_back(WeeklySide(prompt, {page.at(d, at)}));
+    plan.sides.push_back(PlanSide(prompt, {page.at(d, at)}));
     d = d.addDays(7);
   }
 }
@@ -136,12 +128,12 @@ struct TwoASide {
 void PlanWeeksTwoASide(SheetPlan& plan, QDate d, int sheets, const Ranges& r, const TwoASide& l) {
   const int16_t outline = l.outlineOff ? 0 : 1;
   for (int i = 1; i <= sheets; ++i) {
-    PlannedSide front = WeeklySide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+    PlannedSide front = PlanSide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                    {l.frontLeft.at(d, r.back), l.frontRight.at(d, r.rightHalf)}, outline);
     front.binderMarks = kFacingPages;
     plan.sides.push_back(std::move(front));
     plan.sides.push_back(
-        WeeklySide(SheetPrompt::PaperSet(1), {l.backLeft.at(d, r.back), l.backRight.at(d, r.rightHalf)}, outline));
+        PlanSide(SheetPrompt::PaperSet(1), {l.backLeft.at(d, r.back), l.backRight.at(d, r.rightHalf)}, outline));
     d = d.addDays(l.step);
   }
 }
@@ -152,9 +144,9 @@ void PlanSpreadsAnnounced(SheetPlan& plan, QDate d, int pages, const Ranges& r, 
                           const WeekPage& right, const QString& rightMessage) {
   for (int i = 1; i <= pages; ++i) {
     if (i % 2 == 1) {
-      plan.sides.push_back(WeeklySide(SpreadPagePrompt(i, kFirstLeft, kNextLeft), {left.at(d, r.back)}));
+      plan.sides.push_back(PlanSide(SpreadPagePrompt(i, kFirstLeft, kNextLeft), {left.at(d, r.back)}));
     } else {
-      plan.sides.push_back(WeeklySide(SpreadPagePrompt(i, rightMessage, rightMessage), {right.at(d, r.front)}));
+      plan.sides.push_back(PlanSide(SpreadPagePrompt(i, rightMessage, rightMessage), {right.at(d, r.front)}));
       d = d.addDays(7);
     }
   }
@@ -168,7 +160,7 @@ void PlanSpreadsOneSide(SheetPlan& plan, QDate d, int pages, const Range& at, co
     const bool leftPage = i % 2 == 1;
     const SheetPrompt prompt =
         SheetPrompt::Question(leftPage ? kShortLeft : kShortRight, SheetPrompt::OnDecline::EndJob);
-    plan.sides.push_back(WeeklySide(prompt, {(leftPage ? left : right).at(d, at)}));
+    plan.sides.push_back(PlanSide(prompt, {(leftPage ? left : right).at(d, at)}));
     if (!leftPage) d = d.addDays(7);
   }
 }
@@ -186,7 +178,7 @@ void PlanThreeWeeks(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
       SheetPrompt prompt;
       if (side == backs) prompt = SheetPrompt::PaperSet(1);
       else if (i > 1) prompt = SheetPrompt::PaperSet(0);
-      PlannedSide planned = WeeklySide(prompt, {}, 0);
+      PlannedSide planned = PlanSide(prompt, {}, 0);
       for (int k = 0; k < 3; ++k) {
         planned.pages.push_back(week.at(d, side[k]));
         d = d.addDays(7);
@@ -202,14 +194,14 @@ void PlanWeeksFrontsThenBacks(SheetPlan& plan, QDate d, int sheets, const Ranges
   plan.opening = SheetPrompt::Question(kFrontsThenBacks, SheetPrompt::OnDecline::EndJob);
   plan.opening.icon = platform::MsgIcon::None;
   const WeekPage week = Ruled(0);
-  for (int i = 0; i < sheets; ++i) plan.sides.push_back(WeeklySide({}, {week.at(d.addDays(14 * i), r.front)}));
+  for (int i = 0; i < sheets; ++i) plan.sides.push_back(PlanSide({}, {week.at(d.addDays(14 * i), r.front)}));
   if (sheets < 1) {
-    PlannedSide turn = WeeklySide(SheetPrompt::PaperSet(1), {});
+    PlannedSide turn = PlanSide(SheetPrompt::PaperSet(1), {});
     turn.askOnly = true;
     plan.sides.push_back(std::move(turn));
   }
   for (int i = 0; i < sheets; ++i)
-    plan.sides.push_back(WeeklySide(i == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
+    plan.sides.push_back(PlanSide(i == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
                                     {week.at(d.addDays(7 + 14 * i), r.back)}));
 }
 
@@ -217,7 +209,7 @@ void PlanWeeksFrontsThenBacks(SheetPlan& plan, QDate d, int sheets, const Ranges
 void PlanTwoWeeksBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   const WeekPage week = Ruled(0);
   for (int i = 1; i <= sheets; ++i) {
-    plan.sides.push_back(WeeklySide({}, {week.at(d, r.back), week.at(d.addDays(7), r.beside)}));
+    plan.sides.push_back(PlanSide({}, {week.at(d, r.back), week.at(d.addDays(7), r.beside)}));
     d = d.addDays(14);
   }
 }
@@ -229,16 +221,16 @@ void PlanTwoWeeksBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
 void PlanMemoWeeks(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   for (int i = 1; i <= sheets; ++i) {
     plan.sides.push_back(
-        WeeklySide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{}, {MemoPage(0).at(d, r.front)}));
+        PlanSide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{}, {MemoPage(0).at(d, r.front)}));
     d = d.addDays(7);
-    plan.sides.push_back(WeeklySide(SheetPrompt::PaperSet(1), {Ruled(6).at(d, r.back)}));
+    plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1), {Ruled(6).at(d, r.back)}));
   }
 }
 
 // A whole 見開 spread on one side, the right page beside the left one.
 void PlanSpreadsBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   for (int i = 1; i <= sheets; ++i) {
-    plan.sides.push_back(WeeklySide(i > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{},
+    plan.sides.push_back(PlanSide(i > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{},
                                     {TimeAxis(1).at(d, r.front), TimeAxis(2, 4).at(d, r.beside)}, 0));
     d = d.addDays(7);
   }

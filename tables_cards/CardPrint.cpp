@@ -108,16 +108,6 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   return done;
 }
 
-namespace {
-
-PlannedPage CardPageAt(int page, double x1, double x2, DataEnd onEnd) {
-  PlannedPage planned{0, QDate(), page, x1, x2};
-  planned.onDataEnd = onEnd;
-  return planned;
-}
-
-}  // namespace
-
 // No prompt follows the last page allowed: the job ends there, and the
 // caller says so.
 SheetPlan PlanCardPages(int sideLayout) {
@@ -131,7 +121,7 @@ SheetPlan PlanCardPages(int sideLayout) {
       const PageSpan span = atFront ? front : back;
       PlannedSide side;
       side.prompt = before;
-      side.pages = {CardPageAt(t, span.x1, span.x2, DataEnd::EndsJob)};
+      side.pages = {ListPage(t, span)};
       plan.sides.push_back(std::move(side));
       before = SheetPrompt::PaperSet(atFront ? 1 : 0);
     }
@@ -148,13 +138,13 @@ SheetPlan PlanCardPages(int sideLayout) {
     PlannedSide frontSide;
     frontSide.prompt = t > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{};
     frontSide.previewOutline = 0;
-    frontSide.pages = {CardPageAt(4 * t, back.x1, back.x2, DataEnd::EndsAfterNextSide),
-                       CardPageAt(4 * t - 3, R, E, DataEnd::EndsAfterNextSide)};
+    frontSide.pages = {ListPage(4 * t, back, DataEnd::EndsAfterNextSide),
+                       ListPage(4 * t - 3, {R, E}, DataEnd::EndsAfterNextSide)};
     frontSide.binderMarks = kFacingPages;
     PlannedSide backSide;
     backSide.prompt = SheetPrompt::PaperSet(1);
-    backSide.pages = {CardPageAt(4 * t - 2, back.x1, back.x2, DataEnd::EndsWithSide),
-                      CardPageAt(4 * t - 1, R, E, DataEnd::EndsWithSide)};
+    backSide.pages = {ListPage(4 * t - 2, back, DataEnd::EndsWithSide),
+                      ListPage(4 * t - 1, {R, E}, DataEnd::EndsWithSide)};
     plan.sides.push_back(std::move(frontSide));
     plan.sides.push_back(std::move(backSide));
   }

@@ -29,20 +29,6 @@ bool TableOnePagePlacement(int code, int i, double width, PageSpan& span, int16_
   }
 }
 
-PlannedPage TablePageAt(int page, PageSpan at, DataEnd onEnd) {
-  PlannedPage planned{0, QDate(), page, at.x1, at.x2};
-  planned.onDataEnd = onEnd;
-  return planned;
-}
-
-PlannedSide TableSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t outline = 1) {
-  PlannedSide side;
-  side.prompt = std::move(prompt);
-  side.previewOutline = outline;
-  side.pages = std::move(pages);
-  return side;
-}
-
 }  // namespace
 
 int TableSideCode(int16_t superOrganiserMode, int16_t side) { return superOrganiserMode * 10000 + side; }
@@ -75,7 +61,7 @@ SheetPlan PlanTablePasses(int code) {
     SheetPrompt before;
     for (int i = 1; i <= kTableMaxPasses; ++i) {
       TableOnePagePlacement(code, i, width, span, side);
-      plan.sides.push_back(TableSide(before, {TablePageAt(i, span, DataEnd::EndsJob)}));
+      plan.sides.push_back(PlanSide(before, {ListPage(i, span, DataEnd::EndsJob)}));
       before = SheetPrompt::PaperSet(side);
     }
     return plan;
@@ -87,27 +73,25 @@ SheetPlan PlanTablePasses(int code) {
                          RoundHalfEven(width - 0.4)};
     const PageSpan back = BackPageSpan();
     for (int s = 1; s <= kTableMaxPasses; ++s) {
-      PlannedSide front = TableSide(s > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
-                                    {TablePageAt(4 * s, back, DataEnd::EndsAfterNextSide),
-                                     TablePageAt(4 * s - 3, right, DataEnd::EndsAfterNextSide)});
+      PlannedSide front = PlanSide(s > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                    {ListPage(4 * s, back, DataEnd::EndsAfterNextSide),
+                                     ListPage(4 * s - 3, right, DataEnd::EndsAfterNextSide)});
       front.binderMarks = kFacingPages;
       plan.sides.push_back(std::move(front));
-      plan.sides.push_back(TableSide(SheetPrompt::PaperSet(1), {TablePageAt(4 * s - 2, back, DataEnd::EndsWithSide),
-                                                                TablePageAt(4 * s - 1, right, DataEnd::EndsWithSide)}));
+      plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1), {ListPage(4 * s - 2, back, DataEnd::EndsWithSide),
+                                                                ListPage(4 * s - 1, right, DataEnd::EndsWithSide)}));
     }
     return plan;
   }
   if (code == kTableSideFolded || code == kTableSideFourFold) {
     // Several pages on the front; only the last one's end counts.
     const int perSheet = code == kTableSideFolded ? 2 : 4;
-    const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
     for (int i = 1; i + perSheet - 1 <= kTableMaxPasses || i == 1; i += perSheet) {
-      PlannedSide sheet = TableSide(i > 1 ? SheetPrompt::PaperSet(code == kTableSideFolded ? 0 : 2) : SheetPrompt{}, {}, 0);
+      PlannedSide sheet = PlanSide(i > 1 ? SheetPrompt::PaperSet(code == kTableSideFolded ? 0 : 2) : SheetPrompt{}, {}, 0);
       for (int k = 1; k <= perSheet; ++k) {
-        const PageSpan at = code == kTableSideFolded
-                                ? (k == 1 ? PageSpan{l, w} : PageSpan{w + 2, 2 * w - l + 2})
-                                : PageSpan{double(PaperSettings.SheetPageX[k]), double(PaperSettings.SheetPageY[k])};
-        sheet.pages.push_back(TablePageAt(i + k - 1, at, k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
+        const PageSpan at = code == kTableSideFolded ? (k == 1 ? FrontPageSpan() : FoldedSecondPageSpan())
+                                                     : FourFoldPageSpan(k);
+        sheet.pages.push_back(ListPage(i + k - 1, at, k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
       }
       if (code == kTableSideFolded) sheet.binderMarks = kSideBySidePages;
       plan.sides.push_back(std::move(sheet));

@@ -20,7 +20,6 @@ SheetPlan PlanMemoPrintJob(int32_t code, int startPage, double sheetWidth) {
   const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
   const PageSpan rightEdge2{RoundHalfEven(s - w + l), RoundHalfEven(s)};
   const PageSpan rightEdge7{RoundHalfEven(s) - (w - l), RoundHalfEven(s)};
-  const PageSpan secondFold{w + 2, 2 * w - l + 2};
   const auto odd = [](int p) { return p % 2 == 1; };
   const auto front = [](int) { return FrontPageSpan(); };
   const auto back = [](int) { return BackPageSpan(); };
@@ -41,12 +40,10 @@ SheetPlan PlanMemoPrintJob(int32_t code, int startPage, double sheetWidth) {
       return PlanListPagesPerSheet(2, kPageLimit, [&](int k) { return k == 1 ? FrontPageSpan() : rightEdge7; },
                                    kLeftBoundPages);
     case 8:
-      return PlanListPagesPerSheet(2, kPageLimit, [&](int k) { return k == 1 ? FrontPageSpan() : secondFold; },
+      return PlanListPagesPerSheet(2, kPageLimit, [&](int k) { return k == 1 ? FrontPageSpan() : FoldedSecondPageSpan(); },
                                    kSideBySidePages);
     case 10009:
-      return PlanListPagesPerSheet(4, kPageLimit, [](int k) {
-        return PageSpan{double(PaperSettings.SheetPageX[k]), double(PaperSettings.SheetPageY[k])};
-      }, kNoBinderMarks);
+      return PlanListPagesPerSheet(4, kPageLimit, FourFoldPageSpan, kNoBinderMarks);
     default: return {};
   }
 }

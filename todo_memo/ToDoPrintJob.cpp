@@ -24,7 +24,6 @@ SheetPlan PlanToDoPrintJob(int32_t code) {
   if (code == 5) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
   const double r1 = RoundHalfEven(GetScaleWidth() - PaperSettings.PageWidth + PaperSettings.PageLeft - 0.4);
   const double r2 = RoundHalfEven(GetScaleWidth() - 0.4);
-  const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
   const auto front = [](int) { return FrontPageSpan(); };
   const auto back = [](int) { return BackPageSpan(); };
   // Fronts and backs in turn: after an odd page the back is asked for.
@@ -38,12 +37,10 @@ SheetPlan PlanToDoPrintJob(int32_t code) {
     case 4: return PlanListFourToADoubleSidedSheet(1, kTwoSidedLimit, {r1, r2}, BackPageSpan());
     case 5:
       return PlanListPagesPerSheet(2, kTwoSidedLimit,
-                                   [&](int k) { return k == 1 ? PageSpan{l, w} : PageSpan{w + 2, 2 * w - l + 2}; },
+                                   [](int k) { return k == 1 ? FrontPageSpan() : FoldedSecondPageSpan(); },
                                    kSideBySidePages);
     case 10006:
-      return PlanListPagesPerSheet(4, kOneSidedLimit, [](int k) {
-        return PageSpan{double(PaperSettings.SheetPageX[k]), double(PaperSettings.SheetPageY[k])};
-      }, kNoBinderMarks);
+      return PlanListPagesPerSheet(4, kOneSidedLimit, FourFoldPageSpan, kNoBinderMarks);
     default: return {};
   }
 }

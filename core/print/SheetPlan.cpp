@@ -94,25 +94,30 @@ bool RunSheetPlan(const SheetPlan& plan, const PlannedPageDrawer& draw) {
 
 PageSpan FrontPageSpan() { return {double(PaperSettings.PageLeft), double(PaperSettings.PageWidth)}; }
 PageSpan BackPageSpan() { return {0, double(PaperSettings.PageWidth - PaperSettings.PageLeft)}; }
+PageSpan FoldedSecondPageSpan() {
+  const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
+  return {w + 2, 2 * w - l + 2};
+}
+PageSpan FourFoldPageSpan(int k) { return {double(PaperSettings.SheetPageX[k]), double(PaperSettings.SheetPageY[k])}; }
 
-namespace {
+PlannedSide PlanSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t previewOutline) {
+  PlannedSide side;
+  side.prompt = std::move(prompt);
+  side.previewOutline = previewOutline;
+  side.pages = std::move(pages);
+  return side;
+}
 
-PlannedPage ListPageAt(int page, PageSpan at, DataEnd onEnd = DataEnd::EndsJob) {
+PlannedPage ListPage(int page, PageSpan at, DataEnd onEnd) {
   PlannedPage planned{0, QDate(), page, at.x1, at.x2};
   planned.onDataEnd = onEnd;
   return planned;
 }
 
-PlannedSide ListSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t outline) {
-  PlannedSide side;
-  side.prompt = std::move(prompt);
-  side.previewOutline = outline;
-  side.pages = std::move(pages);
-  return side;
-}
+namespace {
 
 void AskAfterLastListSheet(SheetPlan& plan, int16_t paperSide) {
-  PlannedSide last = ListSide(SheetPrompt::PaperSet(paperSide), {}, 1);
+  PlannedSide last = PlanSide(SheetPrompt::PaperSet(paperSide), {}, 1);
   last.askOnly = true;
   plan.sides.push_back(std::move(last));
 }
@@ -124,7 +129,7 @@ SheetPlan PlanListPageASide(int first, int step, int limit, const std::function<
   SheetPlan plan;
   SheetPrompt before;
   for (int p = first; p <= limit; p += step) {
-    plan.sides.push_back(ListSide(before, {ListPageAt(p, at(p))}, 1));
+    plan.sides.push_back(PlanSide(before, {ListPage(p, at(p))}, 1));
     before = SheetPrompt::PaperSet(paperSideAfter(p));
   }
   if (before.kind == SheetPrompt::Kind::PaperSet) AskAfterLastListSheet(plan, before.paperSide);
@@ -134,11 +139,11 @@ SheetPlan PlanListPageASide(int first, int step, int limit, const std::function<
 SheetPlan PlanListFourToADoubleSidedSheet(int first, int limit, PageSpan right, PageSpan left) {
   SheetPlan plan;
   for (int p = first; p <= limit; p += 4) {
-    PlannedSide front = ListSide(p != 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
-                                 {ListPageAt(p, right), ListPageAt(p + 3, left, DataEnd::EndsAfterNextSide)}, 0);
+    PlannedSide front = PlanSide(p != 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                 {ListPage(p, right), ListPage(p + 3, left, DataEnd::EndsAfterNextSide)}, 0);
     front.binderMarks = kFacingPages;
     plan.sides.push_back(std::move(front));
-    plan.sides.push_back(ListSide(SheetPrompt::PaperSet(1), {ListPageAt(p + 1, left), ListPageAt(p + 2, right)}, 0));
+    plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1), {ListPage(p + 1, left), ListPage(p + 2, right)}, 0));
   }
   return plan;
 }
@@ -147,9 +152,9 @@ SheetPlan PlanListPagesPerSheet(int perSheet, int limit, const std::function<Pag
                                 int16_t binderMarks) {
   SheetPlan plan;
   for (int p = 1; p <= limit; p += perSheet) {
-    PlannedSide side = ListSide(p != 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{}, {}, 0);
+    PlannedSide side = PlanSide(p != 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{}, {}, 0);
     for (int k = 1; k <= perSheet; ++k)
-      side.pages.push_back(ListPageAt(p + k - 1, at(k), k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
+      side.pages.push_back(ListPage(p + k - 1, at(k), k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
     side.binderMarks = binderMarks;
     plan.sides.push_back(std::move(side));
   }

@@ -78,6 +78,10 @@ struct PlannedSide {
   bool operator==(const PlannedSide&) const = default;
 };
 
+// A side of the given prompt, pages and preview guide (1: the one-page guide,
+// 0: none, for sides of several pages).
+PlannedSide PlanSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t previewOutline = 1);
+
 struct SheetPlan {
   // A word to the user before anything is printed (while the sheet still
   // lies as the job found it), then the orientation the sheet is turned to:
@@ -115,10 +119,16 @@ SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw)
 struct PageSpan {
   double x1 = 0, x2 = 0;
 };
+// Page number page of a list job (renderer 0) at a range.
+PlannedPage ListPage(int page, PageSpan at, DataEnd onEnd = DataEnd::EndsJob);
 // An organiser page of the current size at the left edge: on a front (the
 // binding margin PageLeft at the left) and on a back (no margin).
 PageSpan FrontPageSpan();
 PageSpan BackPageSpan();
+// The second page on the front of a sheet folded in two, 2 mm past the first.
+PageSpan FoldedSecondPageSpan();
+// Page k (1 to 4) of a four-fold sheet.
+PageSpan FourFoldPageSpan(int k);
 // One page a side, from page first in steps up to limit: at gives each
 // page's range, paperSideAfter the paper prompt after it.
 SheetPlan PlanListPageASide(int first, int step, int limit, const std::function<PageSpan(int page)>& at,
