@@ -161,3 +161,11 @@ SheetPlan PlanListPagesPerSheet(int perSheet, int limit, const std::function<Pag
   if (!plan.sides.empty()) AskAfterLastListSheet(plan, 2);
   return plan;
 }
+
+SheetPlan PlanNumberedFronts(int pageCount, int16_t paperSideBetween) {
+  SheetPlan plan;
+  for (int page = 1; page <= pageCount; ++page)
+    plan.sides.push_back(PlanSide(page > 1 ? SheetPrompt::PaperSet(paperSideBetween) : SheetPrompt{},
+                                  {ListPage(page, FrontPageSpan(), DataEnd::Ignored)}));
+  return plan;
+}

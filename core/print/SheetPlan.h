@@ -142,3 +142,7 @@ SheetPlan PlanListFourToADoubleSidedSheet(int first, int limit, PageSpan right, 
 // to perSheet; only the last page's end stops the job.
 SheetPlan PlanListPagesPerSheet(int perSheet, int limit, const std::function<PageSpan(int k)>& at,
                                 int16_t binderMarks);
+
+// pageCount numbered pages (items 1 on), one to each sheet's front, with the
+// given paper prompt between them.
+SheetPlan PlanNumberedFronts(int pageCount, int16_t paperSideBetween);

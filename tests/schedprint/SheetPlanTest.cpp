@@ -153,6 +153,16 @@ TEST_F(SheetPlanTest, WeeklyAnnouncedSpreadSkipsOnlyItsFirstPage) {
   EXPECT_EQ(plan.sides[2].pages[0].date, QDate(2009, 3, 9));
 }
 
+TEST_F(SheetPlanTest, NumberedFrontsAskBetweenThePagesOnly) {
+  const SheetPlan plan = PlanNumberedFronts(3, 1);
+  ASSERT_EQ(plan.sides.size(), 3u);
+  EXPECT_EQ(plan.sides[0].prompt, SheetPrompt{});
+  EXPECT_EQ(plan.sides[2].prompt, SheetPrompt::PaperSet(1));
+  EXPECT_EQ(plan.sides[2].pages[0].item, 3);
+  EXPECT_EQ(plan.sides[2].pages[0].x1, PaperSettings.PageLeft);
+  EXPECT_TRUE(PlanNumberedFronts(0, 1).sides.empty());
+}
+
 // A plan of three one-page sides with the given prompts, run to the printer
 // with the prompts on; the items drawn, in order.
 struct PromptCase {
