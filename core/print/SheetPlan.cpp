@@ -79,7 +79,7 @@ SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw)
       if (page.onDataEnd == DataEnd::EndsJob) break;
     }
     if (side.binderMarks != kNoBinderMarks) DrawBinderMarks(side.binderMarks);
-    FinishOutput();
+    if (side.finishes) FinishOutput();
     if (ends) return SheetPlanOutcome::DataEnded;
   }
   return SheetPlanOutcome::PlanDone;

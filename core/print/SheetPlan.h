@@ -74,6 +74,9 @@ struct PlannedSide {
   // Only the prompt is asked; no page follows (a job of no sheets that
   // still asks to turn the paper before its backs).
   bool askOnly = false;
+  // False: the side's output is not handed on when it is drawn (a run of
+  // sides finished together by the last one).
+  bool finishes = true;
 
   bool operator==(const PlannedSide&) const = default;
 };
