@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <cmath>
+#include <algorithm>
+#include <climits>
 
 #include <QPlainTextEdit>
 
@@ -13,6 +14,7 @@
 #include "AddressLabels.h"
 #include "AddressPrintCode.h"
 #include "AddressPrintLists.h"
+#include "AddressPrintPlan.h"
 #include "AddressWindow.h"
 #include "FramedPhoneBook.h"
 #include "LandscapePhoneBook.h"
@@ -31,13 +33,6 @@
 
 namespace {
 
-// How the book and list designs place their pages on a side (0 to 5), or -1
-// for the other designs.
-int AddressPrintSideLayout(int code) {
-  if ((code >= 0 && code < 1300) || (code >= 10000 && code < 11300)) return code % 100 - 1;
-  return -1;
-}
-
 void Say(const QString& text, platform::MsgIcon icon = platform::MsgIcon::None) {
   platform::ShowMessage(text, platform::MsgButtons::Ok, icon);
 }
@@ -46,11 +41,6 @@ int BoxValue(const QCheckBox* box) {
   if (box->isHidden()) return 0;
   return box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::PartiallyChecked ? 2 : 0;
 }
-
-// A page span's edges, as the drawers take them.
-struct Span {
-  double left, right;
-};
 
 // The entry the editor shows, saved or not, each text trimmed.
 AddressRecord EditorEntry(const AddressWindow& w) {
@@ -174,127 +164,38 @@ void AddressWindow::Cmd_print_Click() {
 }
 
 void AddressWindow::RunPrintPath(int code, const QString& category, const AddressPrintLines& lines) {
-  const PaperSettingsData& p = PaperSettings;
-  // The width two pages take across a side goes first: the PDF printer's
-  // paper follows it and the right half is measured on that paper.
-  const int side = AddressPrintSideLayout(code);
-  if (side == 3) SetLaidOutSideWidthMm(FacingPagesWidthMm());
-  if (side == 4) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
-  const double w = std::nearbyint(GetScaleWidth());
-  const Span front{double(p.PageLeft), double(p.PageWidth)};
-  const Span back{0, double(p.PageWidth - p.PageLeft)};
-  const Span rightHalf{std::nearbyint(GetScaleWidth() - (p.PageWidth - p.PageLeft)), w};
-  const Span folded{double(p.PageWidth + 2), double(2 * p.PageWidth - p.PageLeft + 2)};
-  auto page = [&](int k, const Span& s) { return PrintAddressDesignPage(category, lines, k, s.left, s.right); };
-  auto blankPage = [&](const Span& s) { return PrintAddressDesignPage(QString(), lines, 0, s.left, s.right); };
-
-  if (side >= 0) {
-    constexpr int kMaxPages = 10000;
-    switch (side) {
-      case 0:
-      case 1:
-      case 2:
-        for (int k = 1; k <= kMaxPages; ++k) {
-          if (k > 1 && !ConfirmPaperSet(side == 2 ? 2 : (k % 2 == 1 ? 0 : 1))) return;
-          BeginPage();
-          const bool atFront = side == 2 || (side == 0) == (k % 2 == 1);
-          const int done = page(k, atFront ? front : back);
-          FinishOutput();
-          if (done) return;
-        }
-        return;
-      case 3:
-        // Folded in the middle, a sheet reads k, k + 1, k + 2, k + 3.
-        for (int k = 1; k <= kMaxPages; k += 4) {
-          if (k > 1 && !ConfirmPaperSet(0)) return;
-          BeginPage();
-          PreviewOutlineKind = 0;
-          const int d1 = page(k, rightHalf);
-          const int d4 = d1 ? blankPage(back) : page(k + 3, back);
-          DrawBinderMarks(0);
-          FinishOutput();
-          if (!ConfirmPaperSet(1)) return;
-          BeginPage();
-          PreviewOutlineKind = 0;
-          const int d2 = d1 ? blankPage(back) : page(k + 1, back);
-          const int d3 = d1 || d2 ? blankPage(rightHalf) : page(k + 2, rightHalf);
-          FinishOutput();
-          if (d1 || d2 || d3 || d4) return;
-        }
-        return;
-      case 4:
-        for (int k = 1; k <= kMaxPages; k += 2) {
-          BeginPage();
-          PreviewOutlineKind = 0;
-          const int d1 = page(k, front);
-          const int d2 = page(k + 1, folded);
-          DrawBinderMarks(5);
-          FinishOutput();
-          if (d1 || d2) return;
-          if (!ConfirmPaperSet(2)) return;
-        }
-        return;
-      case 5:
-        SetPrinterOrientation(2);
-        for (int k = 1; k <= kMaxPages; k += 4) {
-          BeginPage();
-          PreviewOutlineKind = 0;
-          int last = 0;
-          for (int i = 1; i <= 4; ++i) last = page(k + i - 1, Span{double(p.SheetPageX[i]), double(p.SheetPageY[i])});
-          FinishOutput();
-          if (last) return;
-          if (!ConfirmPaperSet(2)) return;
-        }
-        return;
-      default:
-        return;
-    }
-  }
-  if (code == 1301) {
-    BeginPage();
-    blankPage(front);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return;
-    BeginPage();
-    blankPage(back);
-    FinishOutput();
+  const std::optional<SheetPlan> plan = PlanAddressPrint(code);
+  if (!plan) {
+    Say(QStringLiteral("まだ印刷できません、要望があったら作ります(^^;"), platform::MsgIcon::Exclamation);
     return;
   }
-  switch (code) {
-    case 1401:
-    case 1402: {
-      const PersonalInfoCaptions captions{Lbl_yobi->text(), Lbl_biko1->text(), Lbl_biko2->text()};
-      BeginPage();
-      if (code == 1401)
-        PrintPersonalInfoPage(EditorEntry(*this), captions, p.PageLeft, p.PageWidth);
-      else
-        PrintPersonalInfoPage(EditorEntry(*this), captions, 0, p.PageWidth - p.PageLeft);
-      FinishOutput();
-      return;
-    }
-    case 1501:
-    case 1601:
-      for (int k = 1; k <= 100; ++k) {
-        BeginPage();
-        PreviewOutlineKind = 0;
-        const int done = page(k, rightHalf);
-        FinishOutput();
-        if (done || !ConfirmPaperSet(2)) return;
-      }
-      return;
-    case 1701:
-    case 1801:
-    case 1901:
-      BeginPage();
-      PreviewOutlineKind = code == 1701 ? 10 : 0;
-      PrintPostcardAddress(code == 1701   ? QStringLiteral("JXPOST_CARD")
-                           : code == 1801 ? QStringLiteral("JXPOST_L4")
-                                          : QStringLiteral("JXPOST_L3"),
-                           EditorRecipient(*this));
-      FinishOutput();
-      return;
-    default:
-      break;
-  }
-  Say(QStringLiteral("まだ印刷できません、要望があったら作ります(^^;"), platform::MsgIcon::Exclamation);
+  // The lowest page the entries ended on: the book pages after it that a
+  // sheet still holds are drawn blank.
+  int endedOn = INT_MAX;
+  RunSheetPlan(*plan, DataPageDrawer([&](const PlannedPage& page) -> bool {
+                 switch (page.renderer) {
+                   case kAddressBookPageOrBlank:
+                     if (page.item > endedOn) return PrintAddressDesignPage(QString(), lines, 0, page.x1, page.x2);
+                     [[fallthrough]];
+                   case kAddressBookPage: {
+                     const bool done = PrintAddressDesignPage(category, lines, page.item, page.x1, page.x2);
+                     if (done) endedOn = std::min(endedOn, page.item);
+                     return done;
+                   }
+                   case kAddressBlankPage:
+                     PrintAddressDesignPage(QString(), lines, 0, page.x1, page.x2);
+                     return false;
+                   case kAddressPersonalInfo:
+                     PrintPersonalInfoPage(EditorEntry(*this), {Lbl_yobi->text(), Lbl_biko1->text(), Lbl_biko2->text()},
+                                           page.x1, page.x2);
+                     return false;
+                   case kAddressPostcard:
+                     PrintPostcardAddress(page.item == 0   ? QStringLiteral("JXPOST_CARD")
+                                          : page.item == 1 ? QStringLiteral("JXPOST_L4")
+                                                           : QStringLiteral("JXPOST_L3"),
+                                          EditorRecipient(*this));
+                     return false;
+                 }
+                 return false;
+               }));
 }

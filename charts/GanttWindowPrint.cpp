@@ -10,6 +10,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/StringHelpers.h"
 #include "schedule/Calendar.h"
@@ -71,14 +72,10 @@ void GanttWindow::Cmd_print_Click() {
       options.PeriodStart = PeriodStart;
       options.PeriodEnd = PeriodEnd;
       options.columns = Columns;
-      for (int16_t page = 1; page <= plan.pageCount; ++page) {
-        BeginPage();
-        int16_t drawn = page;
-        DrawGanttPage(options, drawn, plan.LinePage, plan.lines, PaperSettings.PageLeft, PaperSettings.PageWidth);
-        FinishOutput();
-        if (page == plan.pageCount) break;
-        if (!ConfirmPaperSet(1)) break;
-      }
+      RunSheetPlan(PlanNumberedFronts(plan.pageCount, 1), [&](const PlannedPage& page) {
+        int16_t drawn = int16_t(page.item);
+        DrawGanttPage(options, drawn, plan.LinePage, plan.lines, int16_t(page.x1), int16_t(page.x2));
+      });
     }
   } else {
     platform::ShowMessage(QStringLiteral("「%1」の「%2」はまだ出来ていません。要望があれば作ります")

@@ -10,6 +10,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 
 void TreeWindow::Cmd_print_Click() {
@@ -38,12 +39,9 @@ void TreeWindow::Cmd_print_Click() {
                           QStringLiteral("」はまだ出来ていません。要望があれば作ります"));
   } else {
     const TreeConnectors connectors(chart.levels);
-    for (int page = 1; page <= chart.pages.pageCount; ++page) {
-      BeginPage();
-      DrawTreePage(page, chart, connectors, PaperSettings.PageLeft, PaperSettings.PageWidth);
-      FinishOutput();
-      if (page == chart.pages.pageCount || !ConfirmPaperSet(1)) break;
-    }
+    RunSheetPlan(PlanNumberedFronts(chart.pages.pageCount, 1), [&](const PlannedPage& page) {
+      DrawTreePage(page.item, chart, connectors, page.x1, page.x2);
+    });
   }
   EndPrintDocument();
   EndBusy(this);

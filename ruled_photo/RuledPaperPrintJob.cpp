@@ -8,6 +8,7 @@
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
@@ -117,11 +118,30 @@ class Job {
     return n;
   }
 
-  void page(const Placement& at) {
+  // The pages of the job: a design page as it is, one of a given year (the
+  // four-fold sheets), a kanji page (the data ends on it), or an empty text.
+  enum RuledRenderer : int16_t { kRuledPage, kRuledYearPage, kRuledKanjiPage, kRuledEmptyText };
+
+  static PlannedPage At(int16_t renderer, const Placement& at, int item = 0) {
+    return {renderer, QDate(), item, at.left, at.right};
+  }
+
+  bool draw(const PlannedPage& planned) {
+    switch (planned.renderer) {
+      case kRuledEmptyText: PrintTextInline(QString()); return false;
+      case kRuledYearPage: job_.year = planned.item; break;
+      case kRuledKanjiPage: job_.kanjiPage = int16_t(planned.item); break;
+      default: break;
+    }
     if (r_.design == kDesignBlank)
       PrintTextInline(QString());
     else
-      pages_.drawPage(r_.design, at.left, at.right, job_);
+      pages_.drawPage(r_.design, planned.x1, planned.x2, job_);
+    return planned.renderer == kRuledKanjiPage && job_.kanjiPage == 0;
+  }
+
+  void runPlan(const SheetPlan& plan) {
+    RunSheetPlan(plan, DataPageDrawer([this](const PlannedPage& planned) { return draw(planned); }));
   }
 
   void runSides() {
@@ -142,21 +162,19 @@ class Job {
       first = front_;
     }
 
+    SheetPlan plan;
     if (pattern == SheetPattern::Once) {
-      BeginPage();
-      page(first);
-      FinishOutput();
+      plan.sides = {PlanSide({}, {At(kRuledPage, first)})};
+      runPlan(plan);
       return;
     }
     if (pattern == SheetPattern::KanjiPages) {
-      job_.kanjiPage = 1;
-      for (int i = 0; i < 100; ++i) {
-        BeginPage();
-        page(front_);
-        FinishOutput();
-        if (job_.kanjiPage == 0) break;
-        ++job_.kanjiPage;
+      for (int i = 1; i <= 100; ++i) {
+        PlannedSide kanji = PlanSide({}, {At(kRuledKanjiPage, front_, i)});
+        kanji.pages[0].onDataEnd = DataEnd::EndsJob;
+        plan.sides.push_back(std::move(kanji));
       }
+      runPlan(plan);
       return;
     }
 
@@ -165,44 +183,42 @@ class Job {
       const bool odd = std::fmod(sheet, 2) == 1;
       switch (pattern) {
         case SheetPattern::One:
-        case SheetPattern::OneFinishAtEnd:
-          BeginPage();
-          page(first);
-          if (pattern == SheetPattern::One || sheet + 1 > n) FinishOutput();
+        case SheetPattern::OneFinishAtEnd: {
+          PlannedSide one = PlanSide({}, {At(kRuledPage, first)});
+          one.finishes = pattern == SheetPattern::One || sheet + 1 > n;
+          plan.sides.push_back(std::move(one));
           break;
+        }
         case SheetPattern::Pair:
         case SheetPattern::PairNoPrompts:
         case SheetPattern::PairMarksEvery: {
-          if (sheet > 1 && pattern != SheetPattern::PairNoPrompts && !ConfirmPaperSet(2)) return;
-          BeginPage();
-          if (pattern != SheetPattern::PairNoPrompts) PreviewOutlineKind = 0;
-          page(side == kSideA4Both ? back_ : front_);
-          page(a4Copy_);
+          const bool prompts = pattern != SheetPattern::PairNoPrompts;
+          PlannedSide pair = PlanSide(sheet > 1 && prompts ? SheetPrompt::PaperSet(2) : SheetPrompt{},
+                                      {At(kRuledPage, side == kSideA4Both ? back_ : front_), At(kRuledPage, a4Copy_)},
+                                      prompts ? 0 : 1);
           if (odd || pattern == SheetPattern::PairMarksEvery)
-            DrawBinderMarks(side == kSideA4Both ? kFacingPages : kLeftBoundPages);
-          FinishOutput();
+            pair.binderMarks = side == kSideA4Both ? kFacingPages : kLeftBoundPages;
+          plan.sides.push_back(std::move(pair));
           break;
         }
-        case SheetPattern::Folded:
-          BeginPage();
-          PreviewOutlineKind = 0;
-          page(front_);
-          page(folded_);
-          DrawBinderMarks(kSideBySidePages);
-          FinishOutput();
+        case SheetPattern::Folded: {
+          PlannedSide folded = PlanSide({}, {At(kRuledPage, front_), At(kRuledPage, folded_)}, 0);
+          folded.binderMarks = kSideBySidePages;
+          plan.sides.push_back(std::move(folded));
           break;
-        case SheetPattern::Blank:
-          if (sheet > 1 && !ConfirmPaperSet(2)) return;
-          BeginPage();
-          PreviewOutlineKind = 0;
-          PrintTextInline(QString());
-          DrawBinderMarks(kLeftBoundPages);
-          FinishOutput();
+        }
+        case SheetPattern::Blank: {
+          PlannedSide blank =
+              PlanSide(sheet > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{}, {At(kRuledEmptyText, front_)}, 0);
+          blank.binderMarks = kLeftBoundPages;
+          plan.sides.push_back(std::move(blank));
           break;
+        }
         default:
-          return;
+          break;
       }
     }
+    runPlan(plan);
   }
 
   void runFourFold() {
@@ -214,15 +230,14 @@ class Job {
     const PaperSettingsData& p = PaperSettings;
     const int firstYear = job_.year;
     const double n = sheets();
+    SheetPlan plan;
     for (double sheet = 1; sheet <= n; ++sheet) {
-      BeginPage();
-      PreviewOutlineKind = 0;
-      for (int k = 1; k <= 4; ++k) {
-        job_.year = firstYear + k - 1;
-        page({double(p.SheetPageX[k]), double(p.SheetPageY[k])});
-      }
-      FinishOutput();
+      PlannedSide side = PlanSide({}, {}, 0);
+      for (int k = 1; k <= 4; ++k)
+        side.pages.push_back(At(kRuledYearPage, {double(p.SheetPageX[k]), double(p.SheetPageY[k])}, firstYear + k - 1));
+      plan.sides.push_back(std::move(side));
     }
+    runPlan(plan);
   }
 
   const RuledPrintRequest& r_;

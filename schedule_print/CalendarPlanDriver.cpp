@@ -5,6 +5,7 @@
 #include "SixWeekCalendar.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
@@ -14,37 +15,55 @@ namespace {
 // sheet's middle.
 constexpr double kUpperBand[2] = {0, 133};
 constexpr double kLowerBand[2] = {137, 270};
+
+// The pages of the large calendars: a six-week calendar (item: its size
+// kind; for the two-month sheet the range is a y band) or a month grid.
+enum LargeCalendarRenderer : int16_t { kLargeSixWeeks, kLargeMonthGrid };
+
+bool IsLargeCalendarCode(int16_t code) { return code == 251 || code == 252 || code == 253 || code == 261; }
+
 }  // namespace
 
-int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
-  if (designCode != 251 && designCode != 252 && designCode != 253 && designCode != 261) return 0;
-  const SchedulePrintControls controls = source.PrintControls();
+SheetPlan PlanCalendarDesign(int16_t designCode, int sizeChoice, int n, QDate startDay) {
   const PaperSettingsData& p = PaperSettings;
-  const int n = PagesOfSheetCount(controls.Txt_maisu, 1);
+  SheetPlan plan;
   // The calendars are laid out on a portrait A4 sheet; the four-fold sizes
   // would otherwise cut them at the landscape sheet's height.
-  if (p.SuperOrganiserMode == 1 && n >= 1) SetPrinterOrientation(1);
+  if (p.SuperOrganiserMode == 1) plan.orientation = 1;
   for (int sheet = 1; sheet <= n; ++sheet) {
-    if (designCode == 252 && sheet > 1 && !ConfirmPaperSet(0)) return 1;
-    BeginPage();
-    PreviewOutlineKind = 0;
+    PlannedSide side;
+    side.previewOutline = 0;
+    if (designCode == 252 && sheet > 1) side.prompt = SheetPrompt::PaperSet(0);
     switch (designCode) {
       case 252:
-        DrawSixWeekCalendar(source, 3, startDay, kUpperBand[0], kUpperBand[1]);
+        side.pages.push_back({kLargeSixWeeks, startDay, 3, kUpperBand[0], kUpperBand[1]});
         startDay = FirstDayOfNextMonth(FirstDayOfNextMonth(startDay));
-        DrawSixWeekCalendar(source, 3, startDay, kLowerBand[0], kLowerBand[1]);
+        side.pages.push_back({kLargeSixWeeks, startDay, 3, kLowerBand[0], kLowerBand[1]});
         startDay = FirstDayOfNextMonth(FirstDayOfNextMonth(startDay));
         break;
       case 261:
-        DrawMonthGridPage(source, -1, startDay, p.PageLeft, p.PageWidth);
+        side.pages.push_back({kLargeMonthGrid, startDay, -1, double(p.PageLeft), double(p.PageWidth)});
         startDay = FirstDayOfNextMonth(startDay);
         break;
       default:
-        DrawSixWeekCalendar(source, controls.Cmb_men == 0 ? 1 : 2, startDay, p.PageLeft, p.PageWidth);
+        side.pages.push_back({kLargeSixWeeks, startDay, sizeChoice == 0 ? 1 : 2, double(p.PageLeft),
+                              double(p.PageWidth)});
         startDay = FirstDayOfNextMonth(startDay);
         break;
     }
-    FinishOutput();
+    plan.sides.push_back(std::move(side));
   }
+  return plan;
+}
+
+int PrintCalendarPlanDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
+  if (!IsLargeCalendarCode(designCode)) return 0;
+  const SchedulePrintControls controls = source.PrintControls();
+  const SheetPlan plan =
+      PlanCalendarDesign(designCode, controls.Cmb_men, PagesOfSheetCount(controls.Txt_maisu, 1), startDay);
+  RunSheetPlan(plan, [&source](const PlannedPage& page) {
+    if (page.renderer == kLargeMonthGrid) DrawMonthGridPage(source, page.item, page.date, page.x1, page.x2);
+    else DrawSixWeekCalendar(source, page.item, page.date, page.x1, page.x2);
+  });
   return 1;
 }

@@ -11,6 +11,7 @@
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "DateFormat.h"
 #include "schedule/Calendar.h"
@@ -37,105 +38,98 @@ Ranges DayRangesAcross(double sideWidthMm) {
   return RangesOfPaper();
 }
 
-using DayDrawer = void (*)(SchedulePrintSource&, int, const QDate&, double, double);
+// The pages of the daily designs; item is the mode the page is drawn in.
+enum DailyRenderer : int16_t {
+  kDailyDayPage,
+  kDailyTwoDayPage,
+  kDailyDayHeader,   // item: 1 the spread's left page, 2 its right page
+  kDailyDiaryPage,   // a diary page of a real calendar day
+  kDailyDiaryRunPage,  // a diary page of the running day, labelled with the start year
+};
+
+PlannedPage DailyPage(int16_t renderer, int item, const QDate& day, double x1, double x2) {
+  return {renderer, day, item, x1, x2};
+}
 
 // One page a side, no prompts.
-void PrintDaySides(SchedulePrintSource& source, QDate& day, int pages, bool front) {
+void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, bool front) {
   const Ranges r = RangesOfPaper();
   for (int k = 0; k < pages; ++k) {
-    BeginPage();
-    DrawDayPage(source, 0, day, front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2);
-    FinishOutput();
+    plan.sides.push_back(PlanSide(
+        {}, {DailyPage(renderer, 0, day, front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2)}));
     day = day.addDays(1);
   }
 }
 
 // Four days to an A4 sheet: the chosen day and the next on the front, the
 // day after on the back beside the day before the sheet's first day.
-void PrintDaysFourToASheet(SchedulePrintSource& source, QDate& day, int sheets) {
+void PlanDaysFourToASheet(SheetPlan& plan, QDate day, int sheets) {
   const Ranges r = DayRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    if (sheet > 1 && !ConfirmPaperSet(0)) return;
-    BeginPage();
-    PreviewOutlineKind = 0;
-    DrawDayPage(source, 0, day, r.backX1, r.backX2);
-    DrawDayPage(source, 0, day.addDays(1), r.rightX1, r.rightX2);
-    DrawBinderMarks(kFacingPages);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return;
-    BeginPage();
-    PreviewOutlineKind = 0;
-    DrawDayPage(source, 0, day.addDays(2), r.backX1, r.backX2);
-    DrawDayPage(source, 0, day.addDays(-1), r.rightX1, r.rightX2);
-    FinishOutput();
+    PlannedSide front = PlanSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                  {DailyPage(kDailyDayPage, 0, day, r.backX1, r.backX2),
+                                   DailyPage(kDailyDayPage, 0, day.addDays(1), r.rightX1, r.rightX2)},
+                                  0);
+    front.binderMarks = kFacingPages;
+    plan.sides.push_back(std::move(front));
+    plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1),
+                                   {DailyPage(kDailyDayPage, 0, day.addDays(2), r.backX1, r.backX2),
+                                    DailyPage(kDailyDayPage, 0, day.addDays(-1), r.rightX1, r.rightX2)},
+                                   0));
     day = day.addDays(4);
   }
 }
 
+// The prompt before a side of fronts and backs printed alternately: a
+// declined prompt leaves no blank sheet in the printer.
+SheetPrompt DailyAlternatePrompt(int step) {
+  if (step % 2 == 0) return SheetPrompt::PaperSet(1);
+  return step >= 3 ? SheetPrompt::PaperSet(0) : SheetPrompt{};
+}
+
 // Two days a page, fronts and backs alternately, every page opening on an
 // odd day of the month as fixed at the start.
-void PrintTwoDaysAlternating(SchedulePrintSource& source, QDate& day, int steps) {
+void PlanTwoDaysAlternating(SheetPlan& plan, QDate day, int steps) {
   const Ranges r = RangesOfPaper();
   if (day.day() % 2 == 0) day = day.addDays(-1);
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
-    // Asked before the side begins, so a declined prompt leaves no blank
-    // sheet in the printer.
-    if (front && step >= 3 && !ConfirmPaperSet(0)) return;
-    if (!front && !ConfirmPaperSet(1)) return;
-    BeginPage();
-    if (front) DrawTwoDayPage(source, 0, day, r.frontX1, r.frontX2);
-    else DrawTwoDayPage(source, 1, day, r.backX1, r.backX2);
-    FinishOutput();
+    plan.sides.push_back(PlanSide(DailyAlternatePrompt(step),
+                                   {front ? DailyPage(kDailyTwoDayPage, 0, day, r.frontX1, r.frontX2)
+                                          : DailyPage(kDailyTwoDayPage, 1, day, r.backX1, r.backX2)}));
     day = day.addDays(2);
   }
 }
 
 // All fronts, one turn of the paper, then all backs: fronts from the first
 // day in steps, backs from the first day plus an offset in the same steps.
-void PrintFrontsThenBacks(SchedulePrintSource& source, DayDrawer draw, QDate& day, int sheets, int backOffset,
-                          int stepDays) {
+// The turn is asked even when there are no sheets.
+void PlanFrontsThenBacks(SheetPlan& plan, int16_t renderer, QDate first, int sheets, int backOffset, int stepDays) {
   const Ranges r = RangesOfPaper();
-  const QDate first = day;
-  for (int k = 0; k < sheets; ++k) {
-    day = first.addDays(k * stepDays);
-    BeginPage();
-    draw(source, 0, day, r.frontX1, r.frontX2);
-    FinishOutput();
+  for (int k = 0; k < sheets; ++k)
+    plan.sides.push_back(
+        PlanSide({}, {DailyPage(renderer, 0, first.addDays(k * stepDays), r.frontX1, r.frontX2)}));
+  if (sheets < 1) {
+    PlannedSide turn = PlanSide(SheetPrompt::PaperSet(1), {});
+    turn.askOnly = true;
+    plan.sides.push_back(std::move(turn));
+    return;
   }
-  if (!ConfirmPaperSet(1)) return;
-  for (int k = 0; k < sheets; ++k) {
-    day = first.addDays(backOffset + k * stepDays);
-    BeginPage();
-    draw(source, 0, day, r.backX1, r.backX2);
-    FinishOutput();
-  }
+  for (int k = 0; k < sheets; ++k)
+    plan.sides.push_back(PlanSide(k == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
+                                   {DailyPage(renderer, 0, first.addDays(backOffset + k * stepDays), r.backX1,
+                                              r.backX2)}));
 }
 
 // One day over a spread, each step a whole sheet: the left page on one side,
 // the right page on the other.
-void PrintDaySpreads(SchedulePrintSource& source, QDate& day, int steps) {
+void PlanDaySpreads(SheetPlan& plan, QDate day, int steps) {
   const Ranges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
-    if (step >= 2 && !ConfirmPaperSet(0)) return;
-    BeginPage();
-    DrawDayHeader(source, 1, day, r.backX1, r.backX2);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return;
-    BeginPage();
-    DrawDayHeader(source, 2, day, r.frontX1, r.frontX2);
-    FinishOutput();
-    day = day.addDays(1);
-  }
-}
-
-// Diary pages of real calendar days, one a side, no prompts.
-void PrintDiarySides(SchedulePrintSource& source, int years, QDate& day, int pages, bool front) {
-  const Ranges r = RangesOfPaper();
-  for (int k = 0; k < pages; ++k) {
-    BeginPage();
-    DrawFiveYearDiaryPage(source, years, DateToText(day), front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2);
-    FinishOutput();
+    plan.sides.push_back(PlanSide(step >= 2 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                   {DailyPage(kDailyDayHeader, 1, day, r.backX1, r.backX2)}));
+    plan.sides.push_back(
+        PlanSide(SheetPrompt::PaperSet(1), {DailyPage(kDailyDayHeader, 2, day, r.frontX1, r.frontX2)}));
     day = day.addDays(1);
   }
 }
@@ -147,7 +141,9 @@ class DiaryRun {
  public:
   DiaryRun(const QString& startText) : yearAndSlash_(startText.left(5)), day_(DiaryDayIn2000(startText)) {}
   bool valid() const { return day_.isValid(); }
-  QString label(int ahead = 0) const { return yearAndSlash_ + FormatDate(day_.addDays(ahead), QStringLiteral("mm\\/dd")); }
+  const QDate& day() const { return day_; }
+  // The label of a page of the run (a day of 2000, or the day after its last).
+  QString labelOf(const QDate& day) const { return yearAndSlash_ + FormatDate(day, QStringLiteral("mm\\/dd")); }
   void advance(int days) {
     day_ = day_.addDays(days);
     // Past 31 December of 2000 the months start again in the same year.
@@ -160,31 +156,33 @@ class DiaryRun {
 };
 
 // Diary pages alternately on fronts and backs.
-void PrintDiaryAlternating(SchedulePrintSource& source, int years, DiaryRun& run, int steps) {
+void PlanDiaryAlternating(SheetPlan& plan, DiaryRun run, int steps) {
   const Ranges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
-    if (front && step >= 3 && !ConfirmPaperSet(0)) return;
-    if (!front && !ConfirmPaperSet(1)) return;
-    BeginPage();
-    DrawFiveYearDiaryPage(source, years, run.label(), front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2);
-    FinishOutput();
+    plan.sides.push_back(PlanSide(DailyAlternatePrompt(step),
+                                   {DailyPage(kDailyDiaryRunPage, 0, run.day(), front ? r.frontX1 : r.backX1,
+                                              front ? r.frontX2 : r.backX2)}));
     run.advance(1);
   }
 }
 
 // Two diary pages side by side on the front of each sheet: the running day
 // and the next one, both under the start year's label.
-void PrintDiaryPairs(SchedulePrintSource& source, int years, DiaryRun& run, int sheets) {
+void PlanDiaryPairs(SheetPlan& plan, DiaryRun run, int sheets) {
   const Ranges r = DayRangesAcross(TwoPagesAcrossWidthMm(0));
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    BeginPage();
-    PreviewOutlineKind = 0;
-    DrawFiveYearDiaryPage(source, years, run.label(), r.frontX1, r.frontX2);
-    DrawFiveYearDiaryPage(source, years, run.label(1), r.rightX1, r.rightX2);
-    FinishOutput();
+    plan.sides.push_back(PlanSide({},
+                                   {DailyPage(kDailyDiaryRunPage, 0, run.day(), r.frontX1, r.frontX2),
+                                    DailyPage(kDailyDiaryRunPage, 0, run.day().addDays(1), r.rightX1, r.rightX2)},
+                                   0));
     run.advance(2);
   }
+}
+
+// The diary run the date lists choose.
+DiaryRun DailyDiaryRun(const SchedulePrintControls& controls) {
+  return DiaryRun(controls.Cmb_Nen + u'/' + controls.Cmb_Tuki.trimmed() + u'/' + controls.Cmb_Hi.trimmed());
 }
 
 // The diary's month and day must make a date in a leap year.
@@ -198,7 +196,7 @@ bool DiaryDateRefused(SchedulePrintSource& source, const DiaryRun& run) {
 
 }  // namespace
 
-int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
+int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& /*startDay*/) {
   switch (designCode) {
     case 211: case 212: case 213: case 214: case 221: case 231: case 232:
     case 241: case 242: case 243: case 244: break;
@@ -206,28 +204,44 @@ int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& s
   }
   const SchedulePrintControls controls = source.PrintControls();
   const int years = source.PrintOptions().DiaryYears;
+  if ((designCode == 241 || designCode == 244) && DiaryDateRefused(source, DailyDiaryRun(controls))) return 1;
+  const SheetPlan plan = PlanDailyDesign(designCode, controls);
+  const DiaryRun run = DailyDiaryRun(controls);
+  RunSheetPlan(plan, [&](const PlannedPage& page) {
+    switch (page.renderer) {
+      case kDailyDayPage: DrawDayPage(source, page.item, page.date, page.x1, page.x2); break;
+      case kDailyTwoDayPage: DrawTwoDayPage(source, page.item, page.date, page.x1, page.x2); break;
+      case kDailyDayHeader: DrawDayHeader(source, page.item, page.date, page.x1, page.x2); break;
+      case kDailyDiaryPage: DrawFiveYearDiaryPage(source, years, DateToText(page.date), page.x1, page.x2); break;
+      case kDailyDiaryRunPage: DrawFiveYearDiaryPage(source, years, run.labelOf(page.date), page.x1, page.x2); break;
+    }
+  });
+  return 1;
+}
+
+SheetPlan PlanDailyDesign(int16_t designCode, const SchedulePrintControls& controls) {
+  SheetPlan plan;
   if (designCode == 241 || designCode == 244) {
-    DiaryRun run(controls.Cmb_Nen + u'/' + controls.Cmb_Tuki.trimmed() + u'/' + controls.Cmb_Hi.trimmed());
-    if (DiaryDateRefused(source, run)) return 1;
-    if (designCode == 241) PrintDiaryAlternating(source, years, run, PagesOfSheetCount(controls.Txt_maisu, 2));
-    else PrintDiaryPairs(source, years, run, PagesOfSheetCount(controls.Txt_maisu, 1));
-    return 1;
+    const DiaryRun run = DailyDiaryRun(controls);
+    if (!run.valid()) return plan;
+    if (designCode == 241) PlanDiaryAlternating(plan, run, PagesOfSheetCount(controls.Txt_maisu, 2));
+    else PlanDiaryPairs(plan, run, PagesOfSheetCount(controls.Txt_maisu, 1));
+    return plan;
   }
   const QDate chosen = DateFromText(controls.Cmb_Nen.trimmed() + u'/' + controls.Cmb_Tuki.trimmed() + u'/' +
                                     controls.Cmb_Hi.trimmed());
-  if (!chosen.isValid()) return 1;
-  startDay = chosen;
+  if (!chosen.isValid()) return plan;
   const int n = PagesOfSheetCount(controls.Txt_maisu, 1);
   switch (designCode) {
-    case 211: PrintDaySides(source, startDay, n, true); break;
-    case 212: PrintDaySides(source, startDay, n, false); break;
-    case 213: PrintDaysFourToASheet(source, startDay, n); break;
-    case 214: PrintFrontsThenBacks(source, DrawDayPage, startDay, n, 1, 2); break;
-    case 221: PrintDaySpreads(source, startDay, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
-    case 242: PrintDiarySides(source, years, startDay, n, true); break;
-    case 243: PrintDiarySides(source, years, startDay, n, false); break;
-    case 231: PrintTwoDaysAlternating(source, startDay, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
-    case 232: PrintFrontsThenBacks(source, DrawTwoDayPage, startDay, n, 2, 4); break;
+    case 211: PlanDailySides(plan, kDailyDayPage, chosen, n, true); break;
+    case 212: PlanDailySides(plan, kDailyDayPage, chosen, n, false); break;
+    case 213: PlanDaysFourToASheet(plan, chosen, n); break;
+    case 214: PlanFrontsThenBacks(plan, kDailyDayPage, chosen, n, 1, 2); break;
+    case 221: PlanDaySpreads(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
+    case 242: PlanDailySides(plan, kDailyDiaryPage, chosen, n, true); break;
+    case 243: PlanDailySides(plan, kDailyDiaryPage, chosen, n, false); break;
+    case 231: PlanTwoDaysAlternating(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
+    case 232: PlanFrontsThenBacks(plan, kDailyTwoDayPage, chosen, n, 2, 4); break;
   }
-  return 1;
+  return plan;
 }

@@ -15,6 +15,7 @@
 #include "YearCalendar.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
 #include "schedule/Calendar.h"
@@ -65,51 +66,76 @@ bool Accepted(int16_t code) {
   }
 }
 
-// Draws page k of the sheet for the running day and moves the day on as the
+// The pages of the four-up sheets; item is the mode the page is drawn in.
+enum FourUpRenderer : int16_t {
+  kFourUpYear,
+  kFourUpMonthList,
+  kFourUpMonthGrid,   // item: grid mode
+  kFourUpWeekRuled,
+  kFourUpMemoFacing,  // item: the memo page's mode
+  kFourUpDay,         // item: day page mode
+  kFourUpFiveYear,
+};
+
+// Plans page k of the sheet for the running day and moves the day on as the
 // code steps after that page.
-void DrawPage(SchedulePrintSource& source, int16_t code, int spreadBase, int k, QDate& day) {
+PlannedPage PlanFourUpPage(int16_t code, int spreadBase, int k, QDate& day) {
   const PaperSettingsData& p = PaperSettings;
-  const double x1 = p.SheetPageX[k], x2 = p.SheetPageY[k];
+  PlannedPage page{0, day, 0, double(p.SheetPageX[k]), double(p.SheetPageY[k])};
   const bool secondOfPair = k == 2 || k == 4;
   switch (code) {
     case 1:
-      DrawYearCalendar(source, day, x1, x2);
+      page.renderer = kFourUpYear;
       day = QDate(day.year() + 1, 1, 1);
       break;
     case 21:
-      DrawMonthListPage(source, 0, day, x1, x2);
+      page.renderer = kFourUpMonthList;
       day = FirstDayOfNextMonth(day);
       break;
     case 51:
-      DrawMonthGridPage(source, 0, day, x1, x2);
+      page.renderer = kFourUpMonthGrid;
       day = FirstDayOfNextMonth(day);
       break;
     case 61: case 71: case 81: case 91:
-      DrawMonthGridPage(source, spreadBase + (secondOfPair ? 2 : 1), day, x1, x2);
+      page.renderer = kFourUpMonthGrid;
+      page.item = spreadBase + (secondOfPair ? 2 : 1);
       if (secondOfPair) day = FirstDayOfNextMonth(day);
       break;
     case 121:
-      WeekPageSlot()(source, day, x1, x2);
+      page.renderer = kFourUpWeekRuled;
       day = day.addDays(7);
       break;
     case 131:
-      if (secondOfPair) DrawDayRowsOrMemoPage(source, kMemoFacingWeek, day, x1, x2);
-      else WeekPageSlot()(source, day, x1, x2);
+      if (secondOfPair) page = {kFourUpMemoFacing, day, kMemoFacingWeek, page.x1, page.x2};
+      else page.renderer = kFourUpWeekRuled;
       if (secondOfPair) day = day.addDays(7);
       break;
     case 211:
-      DrawDayPage(source, 0, day, x1, x2);
+      page.renderer = kFourUpDay;
       day = day.addDays(1);
       break;
     case 212:
-      if (secondOfPair) DrawDayRowsOrMemoPage(source, kMemoFacingDay, day, x1, x2);
-      else DrawDayPage(source, k == 1 ? 0 : 1, day, x1, x2);
+      if (secondOfPair) page = {kFourUpMemoFacing, day, kMemoFacingDay, page.x1, page.x2};
+      else page = {kFourUpDay, day, k == 1 ? 0 : 1, page.x1, page.x2};
       if (secondOfPair) day = day.addDays(1);
       break;
     case 241:
-      DrawFiveYearDiaryPage(source, 5, DateToText(day), x1, x2);
+      page.renderer = kFourUpFiveYear;
       day = day.addDays(1);
       break;
+  }
+  return page;
+}
+
+void DrawFourUpPage(SchedulePrintSource& source, const PlannedPage& page) {
+  switch (page.renderer) {
+    case kFourUpYear: DrawYearCalendar(source, page.date, page.x1, page.x2); break;
+    case kFourUpMonthList: DrawMonthListPage(source, 0, page.date, page.x1, page.x2); break;
+    case kFourUpMonthGrid: DrawMonthGridPage(source, page.item, page.date, page.x1, page.x2); break;
+    case kFourUpWeekRuled: WeekPageSlot()(source, page.date, page.x1, page.x2); break;
+    case kFourUpMemoFacing: DrawDayRowsOrMemoPage(source, page.item, page.date, page.x1, page.x2); break;
+    case kFourUpDay: DrawDayPage(source, page.item, page.date, page.x1, page.x2); break;
+    case kFourUpFiveYear: DrawFiveYearDiaryPage(source, 5, DateToText(page.date), page.x1, page.x2); break;
   }
 }
 
@@ -121,23 +147,28 @@ int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& s
   if (!Accepted(designCode)) return 0;
   const SchedulePrintControls controls = source.PrintControls();
   const int16_t code = designCode;
-  int spreadBase = 0;
   if (code == 211 || code == 212 || code == 241) {
     startDay = DateFromText(controls.Cmb_Nen.trimmed() + u'/' + controls.Cmb_Tuki.trimmed() + u'/' +
                             controls.Cmb_Hi.trimmed());
   } else if (code == 61 || code == 71 || code == 81 || code == 91) {
     startDay = FirstDayOfMonth(startDay);
-    spreadBase = (code / 10 - 6) * 2;
   }
   if (!startDay.isValid()) return 1;
-  const int sheets = PagesOfSheetCount(controls.Txt_maisu, 1);
+  const SheetPlan plan = PlanFourUpSheets(code, PagesOfSheetCount(controls.Txt_maisu, 1), startDay);
   std::optional<DayPageBands> bands;
   if (code == 212) bands.emplace();
-  for (int sheet = 1; sheet <= sheets; ++sheet) {
-    BeginPage();
-    PreviewOutlineKind = 0;
-    for (int k = 1; k <= 4; ++k) DrawPage(source, code, spreadBase, k, startDay);
-    FinishOutput();
-  }
+  RunSheetPlan(plan, [&source](const PlannedPage& page) { DrawFourUpPage(source, page); });
   return 1;
+}
+
+SheetPlan PlanFourUpSheets(int16_t designCode, int sheets, QDate startDay) {
+  const int spreadBase = designCode / 10 >= 6 && designCode / 10 <= 9 ? (designCode / 10 - 6) * 2 : 0;
+  SheetPlan plan;
+  for (int sheet = 1; sheet <= sheets; ++sheet) {
+    PlannedSide side;
+    side.previewOutline = 0;
+    for (int k = 1; k <= 4; ++k) side.pages.push_back(PlanFourUpPage(designCode, spreadBase, k, startDay));
+    plan.sides.push_back(std::move(side));
+  }
+  return plan;
 }

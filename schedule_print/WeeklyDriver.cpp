@@ -1,8 +1,6 @@
 // The print driver of the weekly designs: how many pages a job has, which
 // week goes where on which side of the sheet, and the messages and paper
 // prompts between the sides.
-#include <functional>
-
 #include "DayRowsPage.h"
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
@@ -13,6 +11,7 @@
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
 #include "schedule/SchedulePrintSource.h"
@@ -41,22 +40,32 @@ struct Ranges {
   }
 };
 
-using WeekRenderer = void (*)(SchedulePrintSource&, int, const QDate&, double, double);
+// The pages of the weekly designs; a planned page's item is the renderer's
+// kind (or mode) and its date the page's first day.
+enum WeeklyRenderer : int16_t { kWeeklyRuled, kWeeklyMemo, kWeeklyTimeAxis };
 
 // A renderer with its kind (or mode) and the page's first day relative to
 // the running week start.
 struct WeekPage {
-  WeekRenderer draw;
+  int16_t renderer;
   int kind;
   int offset;
-  void operator()(SchedulePrintSource& source, const QDate& d, const Range& at) const {
-    draw(source, kind, d.addDays(offset), at.x1, at.x2);
+  PlannedPage at(const QDate& d, const Range& range) const {
+    return {renderer, d.addDays(offset), kind, range.x1, range.x2};
   }
 };
 
-WeekPage Ruled(int kind, int offset = 0) { return {DrawWeekRuledPage, kind, offset}; }
-WeekPage MemoPage(int mode, int offset = 0) { return {DrawDayRowsOrMemoPage, mode, offset}; }
-WeekPage TimeAxis(int kind, int offset = 0) { return {DrawWeekTimeAxisPage, kind, offset}; }
+WeekPage Ruled(int kind, int offset = 0) { return {kWeeklyRuled, kind, offset}; }
+WeekPage MemoPage(int mode, int offset = 0) { return {kWeeklyMemo, mode, offset}; }
+WeekPage TimeAxis(int kind, int offset = 0) { return {kWeeklyTimeAxis, kind, offset}; }
+
+void DrawWeeklyPage(SchedulePrintSource& source, const PlannedPage& page) {
+  switch (page.renderer) {
+    case kWeeklyRuled: DrawWeekRuledPage(source, page.item, page.date, page.x1, page.x2); break;
+    case kWeeklyMemo: DrawDayRowsOrMemoPage(source, page.item, page.date, page.x1, page.x2); break;
+    case kWeeklyTimeAxis: DrawWeekTimeAxisPage(source, page.item, page.date, page.x1, page.x2); break;
+  }
+}
 
 const QString kWait = QStringLiteral("表面の印刷が終了するのを待ってください。\r\n\r\n印刷した用紙を裏面にセットして、\r\nＯＫを押してください。");
 const QString kSetBack = QStringLiteral("用紙を裏面にセットして、\r\nＯＫを押してください。");
@@ -80,27 +89,31 @@ bool Ask(const QString& text, bool icon = true) {
          platform::MsgResult::Ok;
 }
 
+// A message before a spread's page, answered before the page begins so that
+// a declined one never leaves an empty page in the job: the first message
+// only leaves its own page out; a later one ends the job.
+SheetPrompt SpreadPagePrompt(int i, const QString& first, const QString& later) {
+  return i == 1 ? SheetPrompt::Question(first, SheetPrompt::OnDecline::SkipSide)
+                : SheetPrompt::Question(later, SheetPrompt::OnDecline::EndJob);
+}
+
 // Fronts and backs in turn, one week a page.
-void PrintAlternating(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r, const WeekPage& page) {
+void PlanWeeksAlternating(SheetPlan& plan, QDate d, int pages, const Ranges& r, const WeekPage& page) {
   for (int i = 1; i <= pages; ++i) {
     const bool front = i % 2 == 1;
-    if (front && i > 1 && !ConfirmPaperSet(0)) return;
-    if (!front && !ConfirmPaperSet(1)) return;
-    BeginPage();
-    page(source, d, front ? r.front : r.back);
-    FinishOutput();
+    const SheetPrompt prompt =
+        front ? (i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{}) : SheetPrompt::PaperSet(1);
+    plan.sides.push_back(PlanSide(prompt, {page.at(d, front ? r.front : r.back)}));
     d = d.addDays(7);
   }
 }
 
 // One page a sheet on one side; promptSide -1 asks nothing between sheets.
-void PrintOneSide(SchedulePrintSource& source, QDate& d, int sheets, const Range& at, const WeekPage& page,
-                  int promptSide = -1) {
+void PlanWeeksOneSide(SheetPlan& plan, QDate d, int sheets, const Range& at, const WeekPage& page,
+                      int promptSide = -1) {
   for (int i = 1; i <= sheets; ++i) {
-    if (i > 1 && promptSide >= 0 && !ConfirmPaperSet(int16_t(promptSide))) return;
-    BeginPage();
-    page(source, d, at);
-    FinishOutput();
+    const SheetPrompt prompt = i > 1 && promptSide >= 0 ? SheetPrompt::PaperSet(int16_t(promptSide)) : SheetPrompt{};
+    plan.sides.push_back(PlanSide(prompt, {page.at(d, at)}));
     d = d.addDays(7);
   }
 }
@@ -112,127 +125,92 @@ struct TwoASide {
   bool outlineOff;
 };
 
-void PrintTwoASide(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r, const TwoASide& l) {
+void PlanWeeksTwoASide(SheetPlan& plan, QDate d, int sheets, const Ranges& r, const TwoASide& l) {
+  const int16_t outline = l.outlineOff ? 0 : 1;
   for (int i = 1; i <= sheets; ++i) {
-    if (i > 1 && !ConfirmPaperSet(0)) return;
-    BeginPage();
-    if (l.outlineOff) PreviewOutlineKind = 0;
-    l.frontLeft(source, d, r.back);
-    l.frontRight(source, d, r.rightHalf);
-    DrawBinderMarks(kFacingPages);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return;
-    BeginPage();
-    if (l.outlineOff) PreviewOutlineKind = 0;
-    l.backLeft(source, d, r.back);
-    l.backRight(source, d, r.rightHalf);
-    FinishOutput();
+    PlannedSide front = PlanSide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                   {l.frontLeft.at(d, r.back), l.frontRight.at(d, r.rightHalf)}, outline);
+    front.binderMarks = kFacingPages;
+    plan.sides.push_back(std::move(front));
+    plan.sides.push_back(
+        PlanSide(SheetPrompt::PaperSet(1), {l.backLeft.at(d, r.back), l.backRight.at(d, r.rightHalf)}, outline));
     d = d.addDays(l.step);
   }
 }
 
-// Every message of a spread is answered before its page begins, so a
-// declined one never leaves an empty page in the job.
-enum class SpreadAnswer { Print, Skip, Stop };
-
-// The first message only leaves its own page out; a later one ends the job.
-SpreadAnswer AskBeforeSpreadPage(int i, const QString& first, const QString& later) {
-  if (Ask(i == 1 ? first : later)) return SpreadAnswer::Print;
-  return i == 1 ? SpreadAnswer::Skip : SpreadAnswer::Stop;
-}
-
 // A spread whose left page goes on the back of one leaf and whose right page
 // on the front of the next, each announced.
-void PrintSpreadsAnnounced(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r, const WeekPage& left,
-                           const WeekPage& right, const QString& rightMessage) {
+void PlanSpreadsAnnounced(SheetPlan& plan, QDate d, int pages, const Ranges& r, const WeekPage& left,
+                          const WeekPage& right, const QString& rightMessage) {
   for (int i = 1; i <= pages; ++i) {
-    const bool leftPage = i % 2 == 1;
-    const SpreadAnswer answer = leftPage ? AskBeforeSpreadPage(i, kFirstLeft, kNextLeft)
-                                         : AskBeforeSpreadPage(i, rightMessage, rightMessage);
-    if (answer == SpreadAnswer::Stop) return;
-    if (answer == SpreadAnswer::Skip) continue;
-    BeginPage();
-    if (leftPage) {
-      left(source, d, r.back);
+    if (i % 2 == 1) {
+      plan.sides.push_back(PlanSide(SpreadPagePrompt(i, kFirstLeft, kNextLeft), {left.at(d, r.back)}));
     } else {
-      right(source, d, r.front);
+      plan.sides.push_back(PlanSide(SpreadPagePrompt(i, rightMessage, rightMessage), {right.at(d, r.front)}));
       d = d.addDays(7);
     }
-    FinishOutput();
   }
 }
 
-// Both pages of each spread on the same side of the paper.
-void PrintSpreadsOneSide(SchedulePrintSource& source, QDate& d, int pages, const Range& at, const WeekPage& left,
-                         const WeekPage& right) {
+// Both pages of each spread on the same side of the paper, each announced; a
+// declined message ends the job.
+void PlanSpreadsOneSide(SheetPlan& plan, QDate d, int pages, const Range& at, const WeekPage& left,
+                        const WeekPage& right) {
   for (int i = 1; i <= pages; ++i) {
     const bool leftPage = i % 2 == 1;
-    if (!Ask(leftPage ? kShortLeft : kShortRight)) return;
-    BeginPage();
-    if (leftPage) {
-      left(source, d, at);
-    } else {
-      right(source, d, at);
-      d = d.addDays(7);
-    }
-    FinishOutput();
+    const SheetPrompt prompt =
+        SheetPrompt::Question(leftPage ? kShortLeft : kShortRight, SheetPrompt::OnDecline::EndJob);
+    plan.sides.push_back(PlanSide(prompt, {(leftPage ? left : right).at(d, at)}));
+    if (!leftPage) d = d.addDays(7);
   }
 }
 
 // Three weeks side by side on each side, 2 mm apart; the back's group is
 // set from the right so that it ends PageLeft short of the usable width.
-void PrintThreeWeeks(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
+void PlanThreeWeeks(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   const double pl = r.pageLeft, pw = r.pageWidth, w = r.w;
   const double x0 = RoundHalfEven(r.scaleWidth - (3 * w + pl + 4));
   const Range fronts[3] = {{pl, pw}, {pw + 2, 2 * pw - pl + 2}, {2 * pw - pl + 4, 3 * pw - 2 * pl + 4}};
   const Range backs[3] = {{x0, x0 + w}, {x0 + w + 2, x0 + 2 * w + 2}, {x0 + 2 * w + 4, x0 + 3 * w + 4}};
   const WeekPage week = Ruled(0);
   for (int i = 1; i <= sheets; ++i) {
-    if (i > 1 && !ConfirmPaperSet(0)) return;
     for (const Range* side : {fronts, backs}) {
-      if (side == backs && !ConfirmPaperSet(1)) return;
-      BeginPage();
-      PreviewOutlineKind = 0;
+      SheetPrompt prompt;
+      if (side == backs) prompt = SheetPrompt::PaperSet(1);
+      else if (i > 1) prompt = SheetPrompt::PaperSet(0);
+      PlannedSide planned = PlanSide(prompt, {}, 0);
       for (int k = 0; k < 3; ++k) {
-        week(source, d, side[k]);
+        planned.pages.push_back(week.at(d, side[k]));
         d = d.addDays(7);
       }
-      FinishOutput();
+      plan.sides.push_back(std::move(planned));
     }
   }
 }
 
-// Every front first, then the stack turned once and every back.
-void PrintFrontsThenBacks(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
-  if (!Ask(kFrontsThenBacks, false)) return;
-  const QDate first = d;
+// Every front first, then the stack turned once and every back; the order is
+// told first (and the turn asked even for no sheets).
+void PlanWeeksFrontsThenBacks(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
+  plan.opening = SheetPrompt::Question(kFrontsThenBacks, SheetPrompt::OnDecline::EndJob);
+  plan.opening.icon = platform::MsgIcon::None;
   const WeekPage week = Ruled(0);
-  for (int i = 1; i <= sheets; ++i) {
-    BeginPage();
-    week(source, d, r.front);
-    d = d.addDays(14);
-    FinishOutput();
+  for (int i = 0; i < sheets; ++i) plan.sides.push_back(PlanSide({}, {week.at(d.addDays(14 * i), r.front)}));
+  if (sheets < 1) {
+    PlannedSide turn = PlanSide(SheetPrompt::PaperSet(1), {});
+    turn.askOnly = true;
+    plan.sides.push_back(std::move(turn));
   }
-  if (!ConfirmPaperSet(1)) return;
-  d = first.addDays(7);
-  for (int i = 1; i <= sheets; ++i) {
-    BeginPage();
-    week(source, d, r.back);
-    d = d.addDays(14);
-    FinishOutput();
-  }
+  for (int i = 0; i < sheets; ++i)
+    plan.sides.push_back(PlanSide(i == 0 ? SheetPrompt::PaperSet(1) : SheetPrompt{},
+                                    {week.at(d.addDays(7 + 14 * i), r.back)}));
 }
 
 // Two weeks side by side on one side of the sheet.
-void PrintTwoWeeksBeside(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
+void PlanTwoWeeksBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   const WeekPage week = Ruled(0);
   for (int i = 1; i <= sheets; ++i) {
-    BeginPage();
-    week(source, d, r.back);
-    d = d.addDays(7);
-    week(source, d, r.beside);
-    d = d.addDays(7);
-    FinishOutput();
+    plan.sides.push_back(PlanSide({}, {week.at(d, r.back), week.at(d.addDays(7), r.beside)}));
+    d = d.addDays(14);
   }
 }
 
@@ -240,50 +218,39 @@ void PrintTwoWeeksBeside(SchedulePrintSource& source, QDate& d, int sheets, cons
 // of the following week, which faces the next sheet's memo page in the
 // binder. Between the two pages of a sheet the user turns it over; before a
 // later sheet a new one goes in.
-void PrintMemoWeeks(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
+void PlanMemoWeeks(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
   for (int i = 1; i <= sheets; ++i) {
-    if (i > 1 && !ConfirmPaperSet(0)) return;
-    BeginPage();
-    MemoPage(0)(source, d, r.front);
-    FinishOutput();
+    plan.sides.push_back(
+        PlanSide(i > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{}, {MemoPage(0).at(d, r.front)}));
     d = d.addDays(7);
-    if (!ConfirmPaperSet(1)) return;
-    BeginPage();
-    Ruled(6)(source, d, r.back);
-    FinishOutput();
+    plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1), {Ruled(6).at(d, r.back)}));
+  }
+}
+
+// A whole 見開 spread on one side, the right page beside the left one.
+void PlanSpreadsBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
+  for (int i = 1; i <= sheets; ++i) {
+    plan.sides.push_back(PlanSide(i > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{},
+                                    {TimeAxis(1).at(d, r.front), TimeAxis(2, 4).at(d, r.beside)}, 0));
+    d = d.addDays(7);
   }
 }
 
 // The 見開土日狭 spread the other way round: the right page on a front, then
 // the next week's left page on its back. Declining the first message leaves
-// that page out and keeps the week, so the left page still follows it.
-void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate& d, int pages, const Ranges& r) {
+// that page out and keeps the week, so the left page still follows it. As
+// the week of every later page hangs on that answer, this layout is drawn
+// as it is asked rather than planned ahead.
+void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate d, int pages, const Ranges& r) {
   for (int i = 1; i <= pages; ++i) {
     const bool rightPage = i % 2 == 1;
-    const SpreadAnswer answer = rightPage ? AskBeforeSpreadPage(i, kFirstRight, kNextRight)
-                                          : AskBeforeSpreadPage(i, kNextLeft, kNextLeft);
-    if (answer == SpreadAnswer::Stop) return;
-    if (answer == SpreadAnswer::Skip) continue;
+    const bool ok = Ask(rightPage ? (i == 1 ? kFirstRight : kNextRight) : kNextLeft);
+    if (!ok && i > 1) return;
+    if (!ok) continue;
     BeginPage();
-    if (rightPage) {
-      TimeAxis(8, 4)(source, d, r.front);
-      d = d.addDays(7);
-    } else {
-      TimeAxis(7)(source, d, r.back);
-    }
-    FinishOutput();
-  }
-}
-
-// A whole 見開 spread on one side, the right page beside the left one.
-void PrintSpreadsBeside(SchedulePrintSource& source, QDate& d, int sheets, const Ranges& r) {
-  for (int i = 1; i <= sheets; ++i) {
-    if (i > 1 && !ConfirmPaperSet(2)) return;
-    BeginPage();
-    PreviewOutlineKind = 0;
-    TimeAxis(1)(source, d, r.front);
-    TimeAxis(2, 4)(source, d, r.beside);
-    d = d.addDays(7);
+    const PlannedPage page = rightPage ? TimeAxis(8, 4).at(d, r.front) : TimeAxis(7).at(d, r.back);
+    if (rightPage) d = d.addDays(7);
+    DrawWeeklyPage(source, page);
     FinishOutput();
   }
 }
@@ -301,68 +268,84 @@ double WeeklySideWidthMm(int code) {
   }
 }
 
-}  // namespace
-
-int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
-  const int code = designCode;
+bool IsWeeklyCode(int code) {
   switch (code) {
     case 121: case 122: case 123: case 124: case 125: case 126: case 127: case 131: case 132: case 133:
     case 141: case 142: case 143: case 144: case 151: case 152: case 153: case 154:
     case 161: case 162: case 163: case 164: case 171: case 172: case 173: case 181: case 182:
-    case 191: case 192: case 201: case 202: case 203: case 204: break;
-    default: return 0;
+    case 191: case 192: case 201: case 202: case 203: case 204: return true;
+    default: return false;
   }
+}
+
+SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r) {
+  SheetPlan plan;
+  switch (code) {
+    case 121: PlanWeeksAlternating(plan, d, twoN, r, Ruled(0)); break;
+    case 141: PlanWeeksAlternating(plan, d, twoN, r, Ruled(5)); break;
+    case 123: PlanWeeksOneSide(plan, d, n, r.front, Ruled(0)); break;
+    case 124: PlanWeeksOneSide(plan, d, n, r.back, Ruled(0)); break;
+    case 143: PlanWeeksOneSide(plan, d, n, r.front, Ruled(5)); break;
+    case 144: PlanWeeksOneSide(plan, d, n, r.back, Ruled(5)); break;
+    case 122: PlanWeeksTwoASide(plan, d, n, r, {Ruled(0, 21), Ruled(0), Ruled(0, 7), Ruled(0, 14), 28, true}); break;
+    case 132: PlanWeeksTwoASide(plan, d, n, r, {Ruled(6), MemoPage(0), Ruled(6, 7), MemoPage(0, -7), 14, true}); break;
+    case 133: PlanWeeksTwoASide(plan, d, n, r, {MemoPage(6), Ruled(0), MemoPage(6, 7), Ruled(0, 7), 14, true}); break;
+    case 142: PlanWeeksTwoASide(plan, d, n, r, {Ruled(5, 21), Ruled(5), Ruled(5, 7), Ruled(5, 14), 28, true}); break;
+    case 152: PlanWeeksTwoASide(plan, d, n, r, {Ruled(3, 7), Ruled(4, -4), Ruled(3), Ruled(4, 3), 14, false}); break;
+    case 162: PlanWeeksTwoASide(plan, d, n, r, {Ruled(1, 7), Ruled(2, -3), Ruled(1), Ruled(2, 4), 14, false}); break;
+    case 151: PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(3), Ruled(4, 3), kNextRight); break;
+    case 161: PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(1), Ruled(2, 4), kShortRight); break;
+    case 153: case 154: case 163: case 164: {
+      const bool design15 = code / 10 == 15;
+      const Range& at = code % 10 == 3 ? r.front : r.back;
+      PlanSpreadsOneSide(plan, d, twoN, at, Ruled(design15 ? 3 : 1), Ruled(design15 ? 4 : 2, design15 ? 3 : 4));
+      break;
+    }
+    case 125: PlanThreeWeeks(plan, d, n, r); break;
+    case 126: PlanWeeksFrontsThenBacks(plan, d, n, r); break;
+    case 127: PlanTwoWeeksBeside(plan, d, n, r); break;
+    case 131: PlanMemoWeeks(plan, d, n, r); break;
+    case 171: case 181: {
+      const int left = (code / 10 - 17) * 2 + 1;
+      PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(left), TimeAxis(left + 1, 4), kShortRight);
+      break;
+    }
+    case 172: case 182: {
+      const int left = (code / 10 - 17) * 2 + 1;
+      PlanWeeksTwoASide(plan, d, n, r,
+                    {TimeAxis(left, 7), TimeAxis(left + 1, -3), TimeAxis(left), TimeAxis(left + 1, 4), 14, false});
+      break;
+    }
+    case 173: PlanSpreadsBeside(plan, d, n, r); break;
+    case 191: PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(5), TimeAxis(6, 3), kNextRight); break;
+    case 192: PlanWeeksTwoASide(plan, d, n, r, {TimeAxis(5, 7), TimeAxis(6, -4), TimeAxis(5), TimeAxis(6, 3), 14, false}); break;
+    case 201: PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
+    case 203: PlanWeeksOneSide(plan, d, n, r.front, TimeAxis(8, 4), 0); break;
+    case 204: PlanWeeksOneSide(plan, d, n, r.back, TimeAxis(7), 0); break;
+  }
+  return plan;
+}
+
+}  // namespace
+
+int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
+  const int code = designCode;
+  if (!IsWeeklyCode(code)) return 0;
   // The width goes first: the PDF printer's paper follows it and the right
   // half is measured on that paper.
   if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
   const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
-  const int n = PagesOfSheetCount(count, 1);
-  const int twoN = PagesOfSheetCount(count, 2);
-  QDate& d = startDay;
-  switch (code) {
-    case 121: PrintAlternating(source, d, twoN, r, Ruled(0)); break;
-    case 141: PrintAlternating(source, d, twoN, r, Ruled(5)); break;
-    case 123: PrintOneSide(source, d, n, r.front, Ruled(0)); break;
-    case 124: PrintOneSide(source, d, n, r.back, Ruled(0)); break;
-    case 143: PrintOneSide(source, d, n, r.front, Ruled(5)); break;
-    case 144: PrintOneSide(source, d, n, r.back, Ruled(5)); break;
-    case 122: PrintTwoASide(source, d, n, r, {Ruled(0, 21), Ruled(0), Ruled(0, 7), Ruled(0, 14), 28, true}); break;
-    case 132: PrintTwoASide(source, d, n, r, {Ruled(6), MemoPage(0), Ruled(6, 7), MemoPage(0, -7), 14, true}); break;
-    case 133: PrintTwoASide(source, d, n, r, {MemoPage(6), Ruled(0), MemoPage(6, 7), Ruled(0, 7), 14, true}); break;
-    case 142: PrintTwoASide(source, d, n, r, {Ruled(5, 21), Ruled(5), Ruled(5, 7), Ruled(5, 14), 28, true}); break;
-    case 152: PrintTwoASide(source, d, n, r, {Ruled(3, 7), Ruled(4, -4), Ruled(3), Ruled(4, 3), 14, false}); break;
-    case 162: PrintTwoASide(source, d, n, r, {Ruled(1, 7), Ruled(2, -3), Ruled(1), Ruled(2, 4), 14, false}); break;
-    case 151: PrintSpreadsAnnounced(source, d, twoN, r, Ruled(3), Ruled(4, 3), kNextRight); break;
-    case 161: PrintSpreadsAnnounced(source, d, twoN, r, Ruled(1), Ruled(2, 4), kShortRight); break;
-    case 153: case 154: case 163: case 164: {
-      const bool design15 = code / 10 == 15;
-      const Range& at = code % 10 == 3 ? r.front : r.back;
-      PrintSpreadsOneSide(source, d, twoN, at, Ruled(design15 ? 3 : 1), Ruled(design15 ? 4 : 2, design15 ? 3 : 4));
-      break;
-    }
-    case 125: PrintThreeWeeks(source, d, n, r); break;
-    case 126: PrintFrontsThenBacks(source, d, n, r); break;
-    case 127: PrintTwoWeeksBeside(source, d, n, r); break;
-    case 131: PrintMemoWeeks(source, d, n, r); break;
-    case 171: case 181: {
-      const int left = (code / 10 - 17) * 2 + 1;
-      PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(left), TimeAxis(left + 1, 4), kShortRight);
-      break;
-    }
-    case 172: case 182: {
-      const int left = (code / 10 - 17) * 2 + 1;
-      PrintTwoASide(source, d, n, r,
-                    {TimeAxis(left, 7), TimeAxis(left + 1, -3), TimeAxis(left), TimeAxis(left + 1, 4), 14, false});
-      break;
-    }
-    case 173: PrintSpreadsBeside(source, d, n, r); break;
-    case 191: PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(5), TimeAxis(6, 3), kNextRight); break;
-    case 192: PrintTwoASide(source, d, n, r, {TimeAxis(5, 7), TimeAxis(6, -4), TimeAxis(5), TimeAxis(6, 3), 14, false}); break;
-    case 201: PrintSpreadsAnnounced(source, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
-    case 202: PrintSpreadsRightFirst(source, d, twoN, r); break;
-    case 203: PrintOneSide(source, d, n, r.front, TimeAxis(8, 4), 0); break;
-    case 204: PrintOneSide(source, d, n, r.back, TimeAxis(7), 0); break;
+  if (code == 202) {
+    PrintSpreadsRightFirst(source, startDay, PagesOfSheetCount(count, 2), r);
+    return 1;
   }
+  const SheetPlan plan = PlanWeeklyDesignOn(code, PagesOfSheetCount(count, 1), PagesOfSheetCount(count, 2), startDay, r);
+  RunSheetPlan(plan, [&source](const PlannedPage& page) { DrawWeeklyPage(source, page); });
   return 1;
+}
+
+SheetPlan PlanWeeklyDesign(int16_t designCode, int n, int twoN, QDate startDay) {
+  if (const double width = WeeklySideWidthMm(designCode); width > 0) SetLaidOutSideWidthMm(width);
+  return PlanWeeklyDesignOn(designCode, n, twoN, startDay, Ranges());
 }

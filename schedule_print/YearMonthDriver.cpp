@@ -2,7 +2,6 @@
 // prints, where each organiser page lies on them, which year or month it
 // shows and when the user is asked to load or turn the paper.
 #include <QString>
-#include <functional>
 
 #include "DayRowsPage.h"
 #include "MonthGridPage.h"
@@ -17,6 +16,7 @@
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "schedule/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
@@ -28,11 +28,10 @@ struct PageRange {
   double x1, x2;
 };
 
-// The ranges of the layouts, fixed when the driver starts (the fold range
-// after the sheet has been turned landscape).
+// The ranges of the layouts, fixed when the job is planned.
 struct SheetRanges {
   double sheetWidth = 0;
-  PageRange front, back, rightHalf, fold, pouch;
+  PageRange front, back, rightHalf, pouch;
   PageRange strip[3];
 
   explicit SheetRanges(double scaleWidth) : sheetWidth(scaleWidth) {
@@ -41,7 +40,6 @@ struct SheetRanges {
     front = {double(p.PageLeft), double(p.PageWidth)};
     back = {0, w};
     rightHalf = {sheetWidth - w, sheetWidth};
-    fold = {double(p.PageWidth + p.PageLeft), sheetWidth};
     pouch = {p.PageWidth + 5.0, 2.0 * p.PageWidth + 5 - p.PageLeft};
     strip[0] = {double(p.PageLeft), double(p.PageWidth)};
     strip[1] = {double(p.PageWidth), 2.0 * p.PageWidth - p.PageLeft};
@@ -57,49 +55,78 @@ SheetRanges MonthSheetRangesAcross(double sideWidthMm) {
   return SheetRanges(GetScaleWidth());
 }
 
-// Draws one organiser page of a date at a range.
-using PageDrawer = std::function<void(const QDate&, const PageRange&)>;
+// Which organiser page a planned page is: the renderer and its mode (the
+// grid or list mode); the page's date is the year or month it shows.
+enum YearMonthRenderer : int16_t {
+  kYearPage,
+  kMonthGridPage,   // item: grid mode
+  kMonthListPage,   // item: 0 whole month, 1 days 1 to 16, 2 the 17th to the end
+  kMonthMemoPage,
+  kSixWeekPage,
+  kStripEndLine,    // the line closing the six-month strip at the range's right end
+};
+
+struct YearMonthPage {
+  int16_t renderer;
+  int item = 0;
+};
+
+PlannedPage PlaceYearMonthPage(const YearMonthPage& kind, const QDate& day, const PageRange& at) {
+  return {kind.renderer, day, kind.item, at.x1, at.x2};
+}
+
 // The date k steps (years or months) after a date.
 using DateStep = QDate (*)(const QDate&, int);
 
 QDate MonthsLater(const QDate& day, int k) { return FirstDayOfMonth(day).addMonths(k); }
 QDate YearsLater(const QDate& day, int k) { return QDate(day.year() + k, 1, 1); }
 
-// Opens a side that carries several organiser pages: no one-page guide in
-// the preview.
-void BeginSharedSide() {
-  BeginPage();
-  PreviewOutlineKind = 0;
+// A side that carries several organiser pages: no one-page guide in the
+// preview.
+PlannedSide SharedSide(SheetPrompt prompt) {
+  PlannedSide side;
+  side.prompt = std::move(prompt);
+  side.previewOutline = 0;
+  return side;
 }
 
-void ShowFoldMessage(const QString& sizeName) {
-  platform::ShowMessage(QStringLiteral("A4用紙を2つに折って使います。(%1)\r\n"
-                                       "プリンターのプロパティの設定で印刷可能領域を最大にしてください。\r\n\r\n"
-                                       "（プレビュー画面は崩れますが、印刷は正常にできます）")
-                            .arg(sizeName));
+// A side with one organiser page.
+PlannedSide OnePageSide(SheetPrompt prompt, const YearMonthPage& kind, const QDate& day, const PageRange& at) {
+  PlannedSide side;
+  side.prompt = std::move(prompt);
+  side.pages = {PlaceYearMonthPage(kind, day, at)};
+  return side;
+}
+
+// The prompt before a side of a job that prints fronts and backs: none before
+// the first sheet.
+SheetPrompt FrontOrBackPrompt(bool front, bool firstSheet) {
+  if (front) return firstSheet ? SheetPrompt{} : SheetPrompt::PaperSet(0);
+  return SheetPrompt::PaperSet(1);
+}
+
+QString FoldMessage(const QString& sizeName) {
+  return QStringLiteral("A4用紙を2つに折って使います。(%1)\r\n"
+                        "プリンターのプロパティの設定で印刷可能領域を最大にしてください。\r\n\r\n"
+                        "（プレビュー画面は崩れますが、印刷は正常にできます）")
+      .arg(sizeName);
 }
 
 // Fronts and backs alternately: odd pages fronts, even pages the backs.
-void PrintAlternating(QDate& startDay, int pages, const SheetRanges& r, const PageDrawer& draw, DateStep step,
-                      int stepBy) {
+void PlanAlternating(SheetPlan& plan, QDate& startDay, int pages, const SheetRanges& r, const YearMonthPage& kind,
+                     DateStep step, int stepBy) {
   for (int i = 1; i <= pages; ++i) {
     const bool front = i % 2 == 1;
-    if (front && i > 1 && !ConfirmPaperSet(0)) return;
-    if (!front && !ConfirmPaperSet(1)) return;
-    BeginPage();
-    draw(startDay, front ? r.front : r.back);
-    FinishOutput();
+    plan.sides.push_back(OnePageSide(FrontOrBackPrompt(front, i == 1), kind, startDay, front ? r.front : r.back));
     startDay = step(startDay, stepBy);
   }
 }
 
 // One page per side, all on the same range.
-void PrintSingleSides(QDate& startDay, int pages, const PageRange& at, const PageDrawer& draw, DateStep step,
-                      int stepBy) {
+void PlanSingleSides(SheetPlan& plan, QDate& startDay, int pages, const PageRange& at, const YearMonthPage& kind,
+                     DateStep step, int stepBy) {
   for (int i = 1; i <= pages; ++i) {
-    BeginPage();
-    draw(startDay, at);
-    FinishOutput();
+    plan.sides.push_back(OnePageSide({}, kind, startDay, at));
     startDay = step(startDay, stepBy);
   }
 }
@@ -107,49 +134,58 @@ void PrintSingleSides(QDate& startDay, int pages, const PageRange& at, const Pag
 // Four pages to a sheet, two on each side, so that the cut pages run in
 // order: right of the front, left of the back, right of the back, left of
 // the front. unit is the steps one page shows.
-void PrintFourToASheet(QDate& startDay, int sheets, const PageDrawer& draw, DateStep step, int unit) {
+void PlanFourToASheet(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& kind, DateStep step,
+                      int unit) {
   const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    if (sheet > 1 && !ConfirmPaperSet(0)) return;
-    BeginSharedSide();
-    draw(step(startDay, 3 * unit), r.back);
-    draw(step(startDay, 0), r.rightHalf);
-    DrawBinderMarks(kFacingPages);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return;
-    BeginSharedSide();
-    draw(step(startDay, unit), r.back);
-    draw(step(startDay, 2 * unit), r.rightHalf);
-    FinishOutput();
+    PlannedSide front = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{});
+    front.pages = {PlaceYearMonthPage(kind, step(startDay, 3 * unit), r.back),
+                   PlaceYearMonthPage(kind, step(startDay, 0), r.rightHalf)};
+    front.binderMarks = kFacingPages;
+    PlannedSide back = SharedSide(SheetPrompt::PaperSet(1));
+    back.pages = {PlaceYearMonthPage(kind, step(startDay, unit), r.back),
+                  PlaceYearMonthPage(kind, step(startDay, 2 * unit), r.rightHalf)};
+    plan.sides.push_back(std::move(front));
+    plan.sides.push_back(std::move(back));
     startDay = step(startDay, 4 * unit);
   }
 }
 
-// Two months on a landscape sheet folded in two.
-void PrintFolded(QDate& startDay, int sheets, const PageDrawer& draw) {
-  // The fold page ends at the landscape sheet's edge, whatever its width, so
-  // the width is taken only now; the sheet is the A4 one the message names.
-  const SheetRanges r(GetScaleWidth());
+// Two months on a landscape sheet folded in two, after a word on how to fold
+// it; the second page ends at the landscape sheet's edge, whatever its width
+// (the sheet is the A4 one the message names).
+void PlanFolded(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& kind, const QString& sizeName) {
+  if (sheets < 1) return;
+  const PaperSettingsData& p = PaperSettings;
+  plan.opening = SheetPrompt::Notice(FoldMessage(sizeName));
+  plan.orientation = 2;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    BeginSharedSide();
-    draw(MonthsLater(startDay, 0), r.front);
-    draw(MonthsLater(startDay, 1), r.fold);
-    DrawBinderMarks(kFacingPages);
-    FinishOutput();
+    PlannedSide side = SharedSide({});
+    PlannedPage second = PlaceYearMonthPage(kind, MonthsLater(startDay, 1), {double(p.PageWidth + p.PageLeft), 0});
+    second.toSheetEdge = true;
+    side.pages = {PlaceYearMonthPage(kind, MonthsLater(startDay, 0), {double(p.PageLeft), double(p.PageWidth)}),
+                  second};
+    side.binderMarks = kFacingPages;
+    plan.sides.push_back(std::move(side));
     startDay = MonthsLater(startDay, 2);
   }
 }
 
-// Six months on two landscape sheets joined into one strip.
-void PrintSixMonthStrip(QDate& startDay, int sheets, const PageDrawer& draw) {
+// Six months on two landscape sheets joined into one strip, after a word on
+// how to join them.
+void PlanSixMonthStrip(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& kind) {
+  if (sheets < 1) return;
   const PaperSettingsData& p = PaperSettings;
   const SheetRanges r = MonthSheetRangesAcross(3.0 * p.PageWidth - 2.0 * p.PageLeft);
+  plan.opening = SheetPrompt::Notice(QStringLiteral("手帳に折込んで使う６ヶ月連続の横長用紙を印刷します。\r\n"
+                                                    "メンディングテープで貼りあわせて使います。"),
+                                     platform::MsgIcon::Information);
+  plan.orientation = 2;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    if (sheet > 1 && !ConfirmPaperSet(2)) return;
-    BeginSharedSide();
-    for (int k = 0; k < 3; ++k) draw(MonthsLater(startDay, k), r.strip[k]);
-    DrawStyledLine(1, 0, p.PageHeight, r.strip[2].x2, p.PageHeight, p.LineColor);
-    FinishOutput();
+    PlannedSide side = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{});
+    for (int k = 0; k < 3; ++k) side.pages.push_back(PlaceYearMonthPage(kind, MonthsLater(startDay, k), r.strip[k]));
+    side.pages.push_back(PlaceYearMonthPage({kStripEndLine}, QDate(), r.strip[2]));
+    plan.sides.push_back(std::move(side));
     startDay = MonthsLater(startDay, 3);
   }
 }
@@ -175,22 +211,15 @@ QString HalfMonthLeftPageMessage(const QDate& month, bool firstPage) {
 // the front of the next: each left page is announced, the user turning the
 // paper. Declining the first announcement leaves that page out and goes on;
 // declining a later one ends the job.
-void PrintSpreadsBackFirst(QDate& startDay, int pages, const SheetRanges& r, const PageDrawer& left,
-                           const PageDrawer& right, LeftPageMessage message = SpreadLeftPageMessage) {
+void PlanSpreadsBackFirst(SheetPlan& plan, QDate& startDay, int pages, const SheetRanges& r, const YearMonthPage& left,
+                          const YearMonthPage& right, LeftPageMessage message = SpreadLeftPageMessage) {
   for (int i = 1; i <= pages; ++i) {
     if (i % 2 == 1) {
-      const bool ok = platform::ShowMessage(message(startDay, i == 1), platform::MsgButtons::OkCancel,
-                                            platform::MsgIcon::Information) == platform::MsgResult::Ok;
-      if (!ok && i > 1) return;
-      if (!ok) continue;
-      BeginPage();
-      left(startDay, r.back);
-      FinishOutput();
+      const SheetPrompt announce = SheetPrompt::Question(
+          message(startDay, i == 1), i == 1 ? SheetPrompt::OnDecline::SkipSide : SheetPrompt::OnDecline::EndJob);
+      plan.sides.push_back(OnePageSide(announce, left, startDay, r.back));
     } else {
-      if (!ConfirmPaperSet(0)) return;
-      BeginPage();
-      right(startDay, r.front);
-      FinishOutput();
+      plan.sides.push_back(OnePageSide(SheetPrompt::PaperSet(0), right, startDay, r.front));
       startDay = MonthsLater(startDay, 1);
     }
   }
@@ -198,72 +227,62 @@ void PrintSpreadsBackFirst(QDate& startDay, int pages, const SheetRanges& r, con
 
 // A spread on each side of an A4 sheet: the front one month's spread, the
 // back the next month's left page beside the right page of the month before.
-void PrintSpreadsTwoASide(QDate& startDay, int pages, const PageDrawer& left, const PageDrawer& right) {
+void PlanSpreadsTwoASide(SheetPlan& plan, QDate& startDay, int pages, const YearMonthPage& left,
+                         const YearMonthPage& right) {
   const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int i = 1; i <= pages; ++i) {
     const bool front = i % 2 == 1;
-    if (front && i > 1 && !ConfirmPaperSet(0)) return;
-    if (!front && !ConfirmPaperSet(1)) return;
-    BeginSharedSide();
-    if (front) {
-      left(startDay, r.back);
-      right(startDay, r.rightHalf);
-      DrawBinderMarks(kFacingPages);
-    } else {
-      left(startDay, r.back);
-      right(MonthsLater(startDay, -2), r.rightHalf);
-    }
-    FinishOutput();
+    PlannedSide side = SharedSide(FrontOrBackPrompt(front, i == 1));
+    side.pages = {PlaceYearMonthPage(left, startDay, r.back),
+                  PlaceYearMonthPage(right, front ? startDay : MonthsLater(startDay, -2), r.rightHalf)};
+    if (front) side.binderMarks = kFacingPages;
+    plan.sides.push_back(std::move(side));
     startDay = MonthsLater(startDay, 1);
   }
 }
 
 // A spread on a pouch sheet: the right page of one month beside the left
 // page of the next, 5 mm apart.
-void PrintSpreadsPouch(QDate& startDay, int sheets, const PageDrawer& left, const PageDrawer& right) {
+void PlanSpreadsPouch(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& left,
+                      const YearMonthPage& right) {
   const SheetRanges r = MonthSheetRangesAcross(2.0 * PaperSettings.PageWidth + 5 - PaperSettings.PageLeft);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
-    BeginSharedSide();
-    right(startDay, r.front);
+    PlannedSide side = SharedSide({});
+    side.pages.push_back(PlaceYearMonthPage(right, startDay, r.front));
     startDay = MonthsLater(startDay, 1);
-    left(startDay, r.pouch);
-    FinishOutput();
+    side.pages.push_back(PlaceYearMonthPage(left, startDay, r.pouch));
+    plan.sides.push_back(std::move(side));
   }
 }
 
 // A monthly list with its memo page on each side of an A4 sheet: the front
 // this month's list beside next month's memo page, the back next month's
 // list beside this month's memo page.
-void PrintListsWithMemo(QDate& startDay, int sheets, const PageDrawer& list, const PageDrawer& memo) {
+void PlanListsWithMemo(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& list,
+                       const YearMonthPage& memo) {
   const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     startDay = FirstDayOfMonth(startDay);
-    if (sheet > 1 && !ConfirmPaperSet(0)) return;
-    BeginSharedSide();
-    list(startDay, r.back);
-    memo(MonthsLater(startDay, 1), r.rightHalf);
-    DrawBinderMarks(kFacingPages);
-    FinishOutput();
+    PlannedSide front = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{});
+    front.pages = {PlaceYearMonthPage(list, startDay, r.back),
+                   PlaceYearMonthPage(memo, MonthsLater(startDay, 1), r.rightHalf)};
+    front.binderMarks = kFacingPages;
     startDay = MonthsLater(startDay, 1);
-    if (!ConfirmPaperSet(1)) return;
-    BeginSharedSide();
-    list(startDay, r.back);
-    memo(MonthsLater(startDay, -1), r.rightHalf);
-    FinishOutput();
+    PlannedSide back = SharedSide(SheetPrompt::PaperSet(1));
+    back.pages = {PlaceYearMonthPage(list, startDay, r.back),
+                  PlaceYearMonthPage(memo, MonthsLater(startDay, -1), r.rightHalf)};
+    plan.sides.push_back(std::move(front));
+    plan.sides.push_back(std::move(back));
     startDay = MonthsLater(startDay, 1);
   }
 }
 
 // Both halves of each month on the same range, one page after the other.
-void PrintHalvesInTurn(QDate& startDay, int steps, const PageRange& at, const PageDrawer& firstHalf,
-                       const PageDrawer& secondHalf) {
+void PlanHalvesInTurn(SheetPlan& plan, QDate& startDay, int steps, const PageRange& at,
+                      const YearMonthPage& firstHalf, const YearMonthPage& secondHalf) {
   for (int i = 1; i <= steps; ++i) {
-    BeginPage();
-    firstHalf(startDay, at);
-    FinishOutput();
-    BeginPage();
-    secondHalf(startDay, at);
-    FinishOutput();
+    plan.sides.push_back(OnePageSide({}, firstHalf, startDay, at));
+    plan.sides.push_back(OnePageSide({}, secondHalf, startDay, at));
     startDay = MonthsLater(startDay, 1);
   }
 }
@@ -285,128 +304,115 @@ bool IsOwnCode(int code) {
 
 }  // namespace
 
-int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
-  if (!IsOwnCode(designCode)) return 0;
-  const SchedulePrintControls controls = source.PrintControls();
-  const int n = PagesOfSheetCount(controls.Txt_maisu, 1);
-  const int twoN = PagesOfSheetCount(controls.Txt_maisu, 2);
-  const auto grid = [&source](int gridMode) -> PageDrawer {
-    return [&source, gridMode](const QDate& month, const PageRange& at) {
-      DrawMonthGridPage(source, gridMode, month, at.x1, at.x2);
-    };
-  };
-  const PageDrawer year = [&source](const QDate& day, const PageRange& at) {
-    DrawYearCalendar(source, day, at.x1, at.x2);
-  };
-
-  const int code = designCode;
+SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
+  SheetPlan plan;
+  const auto grid = [](int gridMode) { return YearMonthPage{kMonthGridPage, gridMode}; };
+  const YearMonthPage year{kYearPage};
+  const YearMonthPage list{kMonthListPage, 0};
   if (code == 11) {
-    if (n < 1) return 1;
-    platform::ShowMessage(QStringLiteral("手帳に折込んで使う６ヶ月連続の横長用紙を印刷します。\r\n"
-                                         "メンディングテープで貼りあわせて使います。"),
-                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
-    SetPrinterOrientation(2);
-    PrintSixMonthStrip(startDay, n, grid(0));
-    return 1;
+    PlanSixMonthStrip(plan, startDay, n, grid(0));
+    return plan;
   }
-  if (code == 55) {
+  if (code == 55 || code == 25) {
     startDay = FirstDayOfMonth(startDay);
-    if (n < 1) return 1;
-    ShowFoldMessage(QStringLiteral("A5ｻｲｽﾞ"));
-    SetPrinterOrientation(2);
-    PrintFolded(startDay, n, grid(0));
-    return 1;
-  }
-
-  const PageDrawer list = [&source](const QDate& month, const PageRange& at) {
-    DrawMonthListPage(source, 0, FirstDayOfMonth(month), at.x1, at.x2);
-  };
-  if (code == 25) {
-    startDay = FirstDayOfMonth(startDay);
-    if (n < 1) return 1;
-    ShowFoldMessage(QStringLiteral("B5ｻｲｽﾞ"));
-    SetPrinterOrientation(2);
-    PrintFolded(startDay, n, list);
-    return 1;
+    if (code == 55) PlanFolded(plan, startDay, n, grid(0), QStringLiteral("A5ｻｲｽﾞ"));
+    else PlanFolded(plan, startDay, n, list, QStringLiteral("B5ｻｲｽﾞ"));
+    return plan;
   }
 
   const SheetRanges r(GetScaleWidth());
   if (code <= 4) {
     switch (code) {
-      case 1: PrintAlternating(startDay, twoN, r, year, YearsLater, 1); break;
-      case 2: PrintSingleSides(startDay, n, r.front, year, YearsLater, 1); break;
-      case 3: PrintSingleSides(startDay, n, r.back, year, YearsLater, 1); break;
-      case 4: PrintFourToASheet(startDay, n, year, YearsLater, 1); break;
+      case 1: PlanAlternating(plan, startDay, twoN, r, year, YearsLater, 1); break;
+      case 2: PlanSingleSides(plan, startDay, n, r.front, year, YearsLater, 1); break;
+      case 3: PlanSingleSides(plan, startDay, n, r.back, year, YearsLater, 1); break;
+      case 4: PlanFourToASheet(plan, startDay, n, year, YearsLater, 1); break;
     }
-    return 1;
+    return plan;
   }
 
   if (code >= 61 && code <= 93) {
     // The spread designs 6 to 9 take the grid modes 1/2, 3/4, 5/6 and 7/8.
     const int spreadBase = (code / 10 - 6) * 2;
-    const PageDrawer left = grid(spreadBase + 1), right = grid(spreadBase + 2);
+    const YearMonthPage left = grid(spreadBase + 1), right = grid(spreadBase + 2);
     switch (code % 10) {
       case 1:
         startDay = FirstDayOfMonth(startDay);
-        PrintSpreadsBackFirst(startDay, twoN, r, left, right);
+        PlanSpreadsBackFirst(plan, startDay, twoN, r, left, right);
         break;
       case 2:
         startDay = FirstDayOfMonth(startDay);
-        PrintSpreadsTwoASide(startDay, twoN, left, right);
+        PlanSpreadsTwoASide(plan, startDay, twoN, left, right);
         break;
       case 3:
         // The first pouch sheet opens with the month before the chosen one.
         startDay = FirstDayOfPrevMonth(startDay);
-        PrintSpreadsPouch(startDay, n, left, right);
+        PlanSpreadsPouch(plan, startDay, n, left, right);
         break;
     }
-    return 1;
+    return plan;
   }
 
   if (code >= 21 && code <= 46) {
     // The one-month spread: days 1 to 16 on its left page, the 17th to the
     // month's end on its right page.
-    const PageDrawer firstHalf = [&source](const QDate& month, const PageRange& at) {
-      DrawMonthListPage(source, 1, FirstDayOfMonth(month), at.x1, at.x2);
-    };
-    const PageDrawer secondHalf = [&source](const QDate& month, const PageRange& at) {
-      DrawMonthListPage(source, 2, FirstDayOfMonth(month).addDays(16), at.x1, at.x2);
-    };
-    const PageDrawer memo = [&source](const QDate& month, const PageRange& at) {
-      DrawDayRowsOrMemoPage(source, 4, month, at.x1, at.x2);
-    };
+    const YearMonthPage firstHalf{kMonthListPage, 1}, secondHalf{kMonthListPage, 2};
+    const YearMonthPage memo{kMonthMemoPage};
     switch (code) {
-      case 21: PrintAlternating(startDay, twoN, r, list, MonthsLater, 1); break;
-      case 22: PrintFourToASheet(startDay, n, list, MonthsLater, 1); break;
-      case 23: PrintSingleSides(startDay, n, r.front, list, MonthsLater, 1); break;
-      case 24: PrintSingleSides(startDay, n, r.back, list, MonthsLater, 1); break;
-      case 31: PrintListsWithMemo(startDay, n, list, memo); break;
-      case 41: PrintSpreadsBackFirst(startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
-      case 42: PrintSpreadsTwoASide(startDay, twoN, firstHalf, secondHalf); break;
-      case 43: PrintSingleSides(startDay, n, r.front, firstHalf, MonthsLater, 1); break;
-      case 44: PrintSingleSides(startDay, n, r.back, secondHalf, MonthsLater, 1); break;
-      case 45: PrintHalvesInTurn(startDay, n, r.front, firstHalf, secondHalf); break;
-      case 46: PrintHalvesInTurn(startDay, n, r.back, firstHalf, secondHalf); break;
+      case 21: PlanAlternating(plan, startDay, twoN, r, list, MonthsLater, 1); break;
+      case 22: PlanFourToASheet(plan, startDay, n, list, MonthsLater, 1); break;
+      case 23: PlanSingleSides(plan, startDay, n, r.front, list, MonthsLater, 1); break;
+      case 24: PlanSingleSides(plan, startDay, n, r.back, list, MonthsLater, 1); break;
+      case 31: PlanListsWithMemo(plan, startDay, n, list, memo); break;
+      case 41: PlanSpreadsBackFirst(plan, startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
+      case 42: PlanSpreadsTwoASide(plan, startDay, twoN, firstHalf, secondHalf); break;
+      case 43: PlanSingleSides(plan, startDay, n, r.front, firstHalf, MonthsLater, 1); break;
+      case 44: PlanSingleSides(plan, startDay, n, r.back, secondHalf, MonthsLater, 1); break;
+      case 45: PlanHalvesInTurn(plan, startDay, n, r.front, firstHalf, secondHalf); break;
+      case 46: PlanHalvesInTurn(plan, startDay, n, r.back, firstHalf, secondHalf); break;
     }
-    return 1;
+    return plan;
   }
 
-  const PageDrawer sixWeeks = [&source](const QDate& month, const PageRange& at) {
-    DrawSixWeekCalendar(source, 0, month, at.x1, at.x2);
-  };
+  const YearMonthPage sixWeeks{kSixWeekPage};
   startDay = FirstDayOfMonth(startDay);
   switch (code) {
-    case 101: PrintAlternating(startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
-    case 102: PrintFourToASheet(startDay, n, sixWeeks, MonthsLater, 1); break;
-    case 103: PrintSingleSides(startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
-    case 104: PrintSingleSides(startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
-    case 51: PrintAlternating(startDay, twoN, r, grid(0), MonthsLater, 1); break;
-    case 52: PrintFourToASheet(startDay, n, grid(0), MonthsLater, 1); break;
-    case 53: PrintSingleSides(startDay, n, r.front, grid(0), MonthsLater, 1); break;
-    case 54: PrintSingleSides(startDay, n, r.back, grid(0), MonthsLater, 1); break;
-    case 111: PrintAlternating(startDay, twoN, r, grid(21), MonthsLater, 2); break;
-    case 112: PrintFourToASheet(startDay, n, grid(21), MonthsLater, 2); break;
-    case 113: PrintSingleSides(startDay, n, r.front, grid(21), MonthsLater, 2); break;
+    case 101: PlanAlternating(plan, startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
+    case 102: PlanFourToASheet(plan, startDay, n, sixWeeks, MonthsLater, 1); break;
+    case 103: PlanSingleSides(plan, startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
+    case 104: PlanSingleSides(plan, startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
+    case 51: PlanAlternating(plan, startDay, twoN, r, grid(0), MonthsLater, 1); break;
+    case 52: PlanFourToASheet(plan, startDay, n, grid(0), MonthsLater, 1); break;
+    case 53: PlanSingleSides(plan, startDay, n, r.front, grid(0), MonthsLater, 1); break;
+    case 54: PlanSingleSides(plan, startDay, n, r.back, grid(0), MonthsLater, 1); break;
+    case 111: PlanAlternating(plan, startDay, twoN, r, grid(21), MonthsLater, 2); break;
+    case 112: PlanFourToASheet(plan, startDay, n, grid(21), MonthsLater, 2); break;
+    case 113: PlanSingleSides(plan, startDay, n, r.front, grid(21), MonthsLater, 2); break;
   }
+  return plan;
+}
+
+int PrintYearMonthDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
+  if (!IsOwnCode(designCode)) return 0;
+  const SchedulePrintControls controls = source.PrintControls();
+  const int n = PagesOfSheetCount(controls.Txt_maisu, 1);
+  const int twoN = PagesOfSheetCount(controls.Txt_maisu, 2);
+  const SheetPlan plan = PlanYearMonthDesign(designCode, n, twoN, startDay);
+  RunSheetPlan(plan, [&source](const PlannedPage& page) {
+    switch (page.renderer) {
+      case kYearPage: DrawYearCalendar(source, page.date, page.x1, page.x2); break;
+      case kMonthGridPage: DrawMonthGridPage(source, page.item, page.date, page.x1, page.x2); break;
+      case kMonthListPage: {
+        const QDate first = FirstDayOfMonth(page.date);
+        DrawMonthListPage(source, page.item, page.item == 2 ? first.addDays(16) : first, page.x1, page.x2);
+        break;
+      }
+      case kMonthMemoPage: DrawDayRowsOrMemoPage(source, 4, page.date, page.x1, page.x2); break;
+      case kSixWeekPage: DrawSixWeekCalendar(source, 0, page.date, page.x1, page.x2); break;
+      case kStripEndLine:
+        DrawStyledLine(1, 0, PaperSettings.PageHeight, page.x2, PaperSettings.PageHeight, PaperSettings.LineColor);
+        break;
+    }
+  });
   return 1;
 }

@@ -8,6 +8,7 @@
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/print/BinderMarks.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/JobPaper.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PageFooter.h"
@@ -109,43 +110,50 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
 
 // No prompt follows the last page allowed: the job ends there, and the
 // caller says so.
-bool RunCardPages(int sideLayout, const CardJob& job) {
+SheetPlan PlanCardPages(int sideLayout) {
   const PaperSettingsData& p = PaperSettings;
-  const double front[2] = {double(p.PageLeft), double(p.PageWidth)};
-  const double back[2] = {0, double(p.PageWidth - p.PageLeft)};
+  const PageSpan front = FrontPageSpan(), back = BackPageSpan();
+  SheetPlan plan;
   if (sideLayout == 0 || sideLayout == 1) {
+    SheetPrompt before;
     for (int t = 1; t <= kMaxSteps; ++t) {
       const bool atFront = (t % 2 == 1) == (sideLayout == 0);
-      const double* span = atFront ? front : back;
-      BeginPage();
-      const bool done = PrintCardSheet(t, span[0], span[1], job);
-      FinishOutput();
-      if (done) return false;
-      if (t == kMaxSteps) return true;
-      if (!ConfirmPaperSet(atFront ? 1 : 0)) return false;
+      const PageSpan span = atFront ? front : back;
+      PlannedSide side;
+      side.prompt = before;
+      side.pages = {ListPage(t, span)};
+      plan.sides.push_back(std::move(side));
+      before = SheetPrompt::PaperSet(atFront ? 1 : 0);
     }
-    return false;
+    return plan;
   }
   // Two pages across a side: the width goes first, since the PDF printer's
-  // paper follows it and the right half is measured on that paper.
+  // paper follows it and the right half is measured on that paper. Every
+  // page of a sheet is drawn; the cards ending on any ends the job with it.
   SetLaidOutSideWidthMm(FacingPagesWidthMm());
   const double S = GetScaleWidth();
   const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
   const double E = RoundHalfEven(S - 0.4);
   for (int t = 1; t <= kMaxSteps; ++t) {
-    if (t > 1 && !ConfirmPaperSet(0)) return false;
-    BeginPage();
-    PreviewOutlineKind = 0;
-    bool done = PrintCardSheet(4 * t, back[0], back[1], job);
-    done = PrintCardSheet(4 * t - 3, R, E, job) || done;
-    DrawBinderMarks(0);
-    FinishOutput();
-    if (!ConfirmPaperSet(1)) return false;
-    BeginPage();
-    done = PrintCardSheet(4 * t - 2, back[0], back[1], job) || done;
-    done = PrintCardSheet(4 * t - 1, R, E, job) || done;
-    FinishOutput();
-    if (done) return false;
+    PlannedSide frontSide;
+    frontSide.prompt = t > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{};
+    frontSide.previewOutline = 0;
+    frontSide.pages = {ListPage(4 * t, back, DataEnd::EndsAfterNextSide),
+                       ListPage(4 * t - 3, {R, E}, DataEnd::EndsAfterNextSide)};
+    frontSide.binderMarks = kFacingPages;
+    PlannedSide backSide;
+    backSide.prompt = SheetPrompt::PaperSet(1);
+    backSide.pages = {ListPage(4 * t - 2, back, DataEnd::EndsWithSide),
+                      ListPage(4 * t - 1, {R, E}, DataEnd::EndsWithSide)};
+    plan.sides.push_back(std::move(frontSide));
+    plan.sides.push_back(std::move(backSide));
   }
-  return true;
+  return plan;
+}
+
+bool RunCardPages(int sideLayout, const CardJob& job) {
+  const DataPageDrawer draw = [&job](const PlannedPage& page) {
+    return PrintCardSheet(page.item, page.x1, page.x2, job);
+  };
+  return RunSheetPlan(PlanCardPages(sideLayout), draw) == SheetPlanOutcome::PlanDone;
 }

@@ -43,3 +43,7 @@ QString CardJobRefusal(const CardJob& job, double spanWidth);
 // open print job. True when the job ended at the page limit with cards
 // still to print.
 bool RunCardPages(int sideLayout, const CardJob& job);
+// The sheets RunCardPages prints for a side layout, card page numbers as the
+// items (states the width two pages take across a side, then measures).
+struct SheetPlan;
+SheetPlan PlanCardPages(int sideLayout);

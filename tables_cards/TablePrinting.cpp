@@ -4,30 +4,25 @@
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
 
 namespace {
 
-struct Strip {
-  double left, right;
-};
-
-Strip Front() { return {double(PaperSettings.PageLeft), double(PaperSettings.PageWidth)}; }
-Strip Back() { return {0, double(PaperSettings.PageWidth - PaperSettings.PageLeft)}; }
-
-// The one-page-per-sheet modes: the strip of page i and the prompt after it.
-bool OnePagePlacement(int code, int i, Strip& strip, int16_t& side) {
+// The one-page-per-sheet modes: the range of page i and the prompt after
+// it; false for the other modes.
+bool TableOnePagePlacement(int code, int i, double width, PageSpan& span, int16_t& side) {
   const bool odd = i % 2 == 1;
-  const double width = GetScaleWidth();
+  const double left = PaperSettings.PageLeft;
   switch (code) {
-    case 0: strip = odd ? Front() : Back(); side = odd ? 1 : 0; return true;
-    case 1: strip = odd ? Back() : Front(); side = odd ? 0 : 1; return true;
-    case 2: strip = Front(); side = 2; return true;
-    case 3: strip = Back(); side = 2; return true;
-    case 5: strip = {double(PaperSettings.PageLeft), width - 1}; side = 0; return true;
+    case 0: span = odd ? FrontPageSpan() : BackPageSpan(); side = odd ? 1 : 0; return true;
+    case 1: span = odd ? BackPageSpan() : FrontPageSpan(); side = odd ? 0 : 1; return true;
+    case 2: span = FrontPageSpan(); side = 2; return true;
+    case 3: span = BackPageSpan(); side = 2; return true;
+    case 5: span = {left, width - 1}; side = 0; return true;
     case 6:
-      strip = odd ? Strip{double(PaperSettings.PageLeft), width - 1} : Strip{1, width - PaperSettings.PageLeft};
+      span = odd ? PageSpan{left, width - 1} : PageSpan{1, width - left};
       side = odd ? 1 : 0;
       return true;
     default: return false;
@@ -50,102 +45,68 @@ QString PageLimitMessage(const QString& lastPrinted) {
 
 namespace {
 
-// The passes of a side code. more is set where a pass leaves lines to
-// print and cleared by a declined prompt, so it ends true only for a job
-// cut by the pass limit; no prompt is asked after the last pass allowed.
-bool RunTablePasses(int code, const TablePageRenderer& render, bool& more) {
+}  // namespace
+
+// No prompt is asked after the last pass allowed.
+SheetPlan PlanTablePasses(int code) {
   // The width two pages take across a side goes first: the PDF printer's
   // paper follows it and the right half is measured on that paper.
   if (code == kTableSideA4Both) SetLaidOutSideWidthMm(FacingPagesWidthMm());
   if (code == kTableSideFolded) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
-  Strip strip{};
+  const double width = GetScaleWidth();
+  SheetPlan plan;
+  PageSpan span;
   int16_t side = 0;
-  if (OnePagePlacement(code, 1, strip, side)) {
+  if (TableOnePagePlacement(code, 1, width, span, side)) {
+    SheetPrompt before;
     for (int i = 1; i <= kTableMaxPasses; ++i) {
-      OnePagePlacement(code, i, strip, side);
-      BeginPage();
-      const int16_t end = render(static_cast<int16_t>(i), strip.left, strip.right);
-      FinishOutput();
-      more = end != 1;
-      if (end == 1 || i == kTableMaxPasses) break;
-      if (!ConfirmPaperSet(side)) {
-        more = false;
-        break;
-      }
+      TableOnePagePlacement(code, i, width, span, side);
+      plan.sides.push_back(PlanSide(before, {ListPage(i, span, DataEnd::EndsJob)}));
+      before = SheetPrompt::PaperSet(side);
     }
-    return true;
+    return plan;
   }
   if (code == kTableSideA4Both) {
-    const double width = GetScaleWidth();
-    const double rightLeft = RoundHalfEven(width - PaperSettings.PageWidth + PaperSettings.PageLeft - 0.4);
-    const double rightRight = RoundHalfEven(width - 0.4);
-    const Strip back = Back();
+    // Every page of a sheet is drawn; the lines ending on any ends the job
+    // after the sheet's back.
+    const PageSpan right{RoundHalfEven(width - PaperSettings.PageWidth + PaperSettings.PageLeft - 0.4),
+                         RoundHalfEven(width - 0.4)};
+    const PageSpan back = BackPageSpan();
     for (int s = 1; s <= kTableMaxPasses; ++s) {
-      if (s > 1 && !ConfirmPaperSet(0)) {
-        more = false;
-        break;
-      }
-      BeginPage();
-      int16_t end = render(static_cast<int16_t>(4 * s), back.left, back.right);
-      end |= render(static_cast<int16_t>(4 * s - 3), rightLeft, rightRight);
-      DrawBinderMarks(0);
-      FinishOutput();
-      if (!ConfirmPaperSet(1)) {
-        more = false;
-        break;
-      }
-      BeginPage();
-      end |= render(static_cast<int16_t>(4 * s - 2), back.left, back.right);
-      end |= render(static_cast<int16_t>(4 * s - 1), rightLeft, rightRight);
-      FinishOutput();
-      more = end != 1;
-      if (end == 1) break;
+      PlannedSide front = PlanSide(s > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
+                                    {ListPage(4 * s, back, DataEnd::EndsAfterNextSide),
+                                     ListPage(4 * s - 3, right, DataEnd::EndsAfterNextSide)});
+      front.binderMarks = kFacingPages;
+      plan.sides.push_back(std::move(front));
+      plan.sides.push_back(PlanSide(SheetPrompt::PaperSet(1), {ListPage(4 * s - 2, back, DataEnd::EndsWithSide),
+                                                                ListPage(4 * s - 1, right, DataEnd::EndsWithSide)}));
     }
-    return true;
+    return plan;
   }
-  if (code == kTableSideFolded) {
-    const double w = PaperSettings.PageWidth, l = PaperSettings.PageLeft;
-    for (int i = 1; i <= kTableMaxPasses; i += 2) {
-      BeginPage();
-      PreviewOutlineKind = 0;
-      render(static_cast<int16_t>(i), l, w);
-      const int16_t end = render(static_cast<int16_t>(i + 1), w + 2, 2 * w - l + 2);
-      DrawBinderMarks(5);
-      FinishOutput();
-      more = end != 1;
-      if (end == 1 || i + 2 > kTableMaxPasses) break;
-      if (!ConfirmPaperSet(0)) {
-        more = false;
-        break;
+  if (code == kTableSideFolded || code == kTableSideFourFold) {
+    // Several pages on the front; only the last one's end counts.
+    const int perSheet = code == kTableSideFolded ? 2 : 4;
+    for (int i = 1; i + perSheet - 1 <= kTableMaxPasses || i == 1; i += perSheet) {
+      PlannedSide sheet = PlanSide(i > 1 ? SheetPrompt::PaperSet(code == kTableSideFolded ? 0 : 2) : SheetPrompt{}, {}, 0);
+      for (int k = 1; k <= perSheet; ++k) {
+        const PageSpan at = code == kTableSideFolded ? (k == 1 ? FrontPageSpan() : FoldedSecondPageSpan())
+                                                     : FourFoldPageSpan(k);
+        sheet.pages.push_back(ListPage(i + k - 1, at, k == perSheet ? DataEnd::EndsJob : DataEnd::Ignored));
       }
+      if (code == kTableSideFolded) sheet.binderMarks = kSideBySidePages;
+      plan.sides.push_back(std::move(sheet));
     }
-    return true;
+    return plan;
   }
-  if (code == kTableSideFourFold) {
-    for (int i = 1; i <= kTableMaxPasses; i += 4) {
-      BeginPage();
-      PreviewOutlineKind = 0;
-      int16_t end = 0;
-      for (int k = 1; k <= 4; ++k)
-        end = render(static_cast<int16_t>(i + k - 1), PaperSettings.SheetPageX[k], PaperSettings.SheetPageY[k]);
-      FinishOutput();
-      more = end != 1;
-      if (end == 1 || i + 4 > kTableMaxPasses) break;
-      if (!ConfirmPaperSet(2)) {
-        more = false;
-        break;
-      }
-    }
-    return true;
-  }
-  return false;
+  return plan;
 }
 
-}  // namespace
-
 bool PrintTablePages(int code, const TablePageRenderer& render, bool* stoppedAtLimit) {
-  bool more = false;
-  const bool known = RunTablePasses(code, render, more);
-  if (stoppedAtLimit) *stoppedAtLimit = more;
+  const SheetPlan plan = PlanTablePasses(code);
+  const bool known = !plan.sides.empty();
+  const SheetPlanOutcome outcome = RunSheetPlan(plan, DataPageDrawer([&render](const PlannedPage& page) {
+                                                  return render(static_cast<int16_t>(page.item), page.x1, page.x2) == 1;
+                                                }));
+  if (stoppedAtLimit) *stoppedAtLimit = known && outcome == SheetPlanOutcome::PlanDone;
   return known;
 }

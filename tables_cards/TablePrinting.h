@@ -24,6 +24,11 @@ int TableSideCode(int16_t superOrganiserMode, int16_t side);
 // when the code is one this page cannot print. stoppedAtLimit, when given,
 // tells whether the job ended at kTableMaxPasses with lines still to print.
 bool PrintTablePages(int sideCode, const TablePageRenderer& render, bool* stoppedAtLimit = nullptr);
+// The sheets PrintTablePages prints for a side code, table page numbers as
+// the items (no sheet for a code it cannot print); states the width two
+// pages take across a side, then measures.
+struct SheetPlan;
+SheetPlan PlanTablePasses(int sideCode);
 
 // What the user is told, once after the job, when a table or card job
 // stopped at the page limit: lastPrinted names the last row or card printed.

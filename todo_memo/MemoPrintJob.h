@@ -12,6 +12,10 @@
 // which print nothing else).
 int32_t MemoPrintCode(int16_t superOrganiserMode, int layout);
 
+struct SheetPlan;
+// The sheets of a job of a print code (MemoPrintCode) from the start page on
+// a sheet sheetWidth mm wide; no sheet for a code the size cannot print.
+SheetPlan PlanMemoPrintJob(int32_t code, int startPage, double sheetWidth);
 // Runs the job from the start page; a layout the organiser size cannot
 // print is refused with "「<layoutText>」は未対応です".
 void RunMemoPrintJob(const MemoPageOptions& options, int layout, const QString& layoutText, int startPage);

@@ -11,6 +11,11 @@
 // 6 "超整理" (the four-fold sizes only, which print nothing else).
 int32_t ToDoPrintCode(int16_t superOrganiserMode, int sideMode);
 
+struct SheetPlan;
+// The sheets of a job of a print code (ToDoPrintCode): a page a list page,
+// each ending the job when the list ends on it; no sheet for a code the size
+// cannot print. States the width it sets side by side, then measures.
+SheetPlan PlanToDoPrintJob(int32_t code);
 // Runs the job for the side mode; a mode the organiser size cannot print
 // is refused with "「<sideModeText>」は未対応です" and nothing printed.
 void RunToDoPrintJob(const ToDoPageOptions& options, int sideMode, const QString& sideModeText);

@@ -6,6 +6,8 @@
 #include "CardTest.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/SheetPlan.h"
+#include "tables_cards/CardPrint.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -137,3 +139,31 @@ TEST_F(CardTest, FullWidthBlanksAreTextInTitleNamesAndValues) {
     if (op.y1 < PaperSettings.DataHeight) heading += op.text;
   EXPECT_TRUE(heading.endsWith(QStringLiteral("　名簿"))) << heading.toStdString();
 }
+
+namespace {
+
+// The A4 sheets as planned: a sheet's four card pages run 4, 1 on the front
+// and 2, 3 on the back; the cards ending on any of them end the job only
+// after the back, with every page of the sheet drawn.
+TEST_F(CardTest, A4SheetPlanDrawsEveryPageOfTheSheetBeforeEnding) {
+  const SheetPlan plan = PlanCardPages(2);
+  ASSERT_GE(plan.sides.size(), 4u);
+  std::vector<int> pages;
+  std::vector<DataEnd> ends;
+  for (size_t i = 0; i < 4; ++i)
+    for (const PlannedPage& page : plan.sides[i].pages) {
+      pages.push_back(page.item);
+      ends.push_back(page.onDataEnd);
+    }
+  EXPECT_EQ(pages, (std::vector<int>{4, 1, 2, 3, 8, 5, 6, 7}));
+  EXPECT_EQ(ends[0], DataEnd::EndsAfterNextSide);
+  EXPECT_EQ(ends[3], DataEnd::EndsWithSide);
+  EXPECT_EQ(plan.sides[1].prompt, SheetPrompt::PaperSet(1));
+  EXPECT_EQ(plan.sides[2].prompt, SheetPrompt::PaperSet(0));
+  // The alternating layout asks after each page but the last allowed.
+  const SheetPlan alternate = PlanCardPages(1);
+  EXPECT_EQ(alternate.sides[1].prompt, SheetPrompt::PaperSet(0));
+  EXPECT_FALSE(alternate.sides.back().askOnly);
+}
+
+}  // namespace

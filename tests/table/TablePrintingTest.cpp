@@ -6,6 +6,7 @@
 
 #include "TablePrintTest.h"
 #include "TablePrinting.h"
+#include "core/print/SheetPlan.h"
 #include "TableWindow.h"
 
 namespace {
@@ -118,6 +119,26 @@ TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
   ASSERT_FALSE(messages().texts().isEmpty());
   EXPECT_EQ(messages().texts().last(), PageLimitMessage(lastRow.mid(1) + QStringLiteral("行目「") + lastRow + u'」'));
   EXPECT_EQ(messages().texts().count(messages().texts().last()), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The plans of the sheet modes: how many sheets the pass limit allows, what
+// is asked between them and which page's end counts.
+TEST_F(TablePrintingTest, SheetModesPlanUpToThePassLimit) {
+  const SheetPlan folded = PlanTablePasses(kTableSideFolded);
+  ASSERT_EQ(folded.sides.size(), size_t(kTableMaxPasses / 2));
+  EXPECT_EQ(folded.sides[1].prompt, SheetPrompt::PaperSet(0));
+  EXPECT_EQ(folded.sides[0].pages[0].onDataEnd, DataEnd::Ignored);
+  EXPECT_EQ(folded.sides[0].pages[1].onDataEnd, DataEnd::EndsJob);
+  EXPECT_EQ(PlanTablePasses(kTableSideFourFold).sides.size(), size_t(kTableMaxPasses / 4));
+  // One page a side: no question after the last pass allowed.
+  const SheetPlan alternate = PlanTablePasses(0);
+  ASSERT_EQ(alternate.sides.size(), size_t(kTableMaxPasses));
+  EXPECT_FALSE(alternate.sides.back().askOnly);
+  EXPECT_TRUE(PlanTablePasses(9).sides.empty());
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "core/print/SurfaceRecorder.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "core/print/BinderMarks.h"
+#include "core/print/SheetPlan.h"
 #include "todo_memo/ToDoPrintJob.h"
 
 namespace {
@@ -233,3 +235,35 @@ TEST_F(ToDoPrintTest, SideModesPlacePagesOnSheets) {
   EXPECT_EQ(messages().texts(), QStringList({"「表裏交互」は未対応です"}));
   EXPECT_TRUE(Sheets().empty());
 }
+
+namespace {
+
+// The plans of the side modes: which pages go on which side, what each
+// page's end means and what is asked between the sides.
+TEST_F(ToDoPrintTest, SideModesPlanTheirSheets) {
+  LoadPaperSettings(0);
+  const SheetPlan alternate = PlanToDoPrintJob(0);
+  ASSERT_EQ(alternate.sides.size(), 101u);
+  EXPECT_EQ(alternate.sides[1].prompt, SheetPrompt::PaperSet(1));
+  EXPECT_EQ(alternate.sides[2].prompt, SheetPrompt::PaperSet(0));
+  EXPECT_EQ(alternate.sides[0].pages[0].onDataEnd, DataEnd::EndsJob);
+  // The list going on past the last page still asks for the next sheet.
+  EXPECT_TRUE(alternate.sides.back().askOnly);
+
+  // A4 both sides: 1 and 4 on the front, 2 and 3 on the back; the list
+  // ending on page 4 lets the back follow.
+  const SheetPlan a4 = PlanToDoPrintJob(4);
+  std::vector<int> front, back;
+  for (const PlannedPage& page : a4.sides[0].pages) front.push_back(page.item);
+  for (const PlannedPage& page : a4.sides[1].pages) back.push_back(page.item);
+  EXPECT_EQ(front, (std::vector<int>{1, 4}));
+  EXPECT_EQ(back, (std::vector<int>{2, 3}));
+  EXPECT_EQ(a4.sides[0].pages[1].onDataEnd, DataEnd::EndsAfterNextSide);
+  EXPECT_EQ(a4.sides[0].binderMarks, kFacingPages);
+  EXPECT_FALSE(a4.sides.back().askOnly);
+
+  // A size that cannot print the mode plans nothing.
+  EXPECT_TRUE(PlanToDoPrintJob(10000).sides.empty());
+}
+
+}  // namespace
