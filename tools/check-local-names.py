@@ -27,12 +27,7 @@ from collections import defaultdict
 # one runner), after which the check asks for the entry to go.
 ALLOWED_CLASHES = {
     # The hand-written sheet loops of the print drivers.
-    ("schedule_print", "PrintAlternating"),
-    ("schedule_print", "PrintFrontsThenBacks"),
     ("schedule_print", "Ranges"),
-    ("todo_memo", "FourToADoubleSidedSheet"),
-    ("todo_memo", "PageAtATime"),
-    ("todo_memo", "Span"),
     # Helpers of one name in neighbouring files.
     ("charts", "Lines"),
     ("charts", "TextAt"),
