@@ -2,12 +2,9 @@
 
 #include <QStringList>
 
+#include "core/text/StringHelpers.h"
+
 namespace {
-QString Lines(const QStringList& lines) {
-  QString out;
-  for (const QString& l : lines) out += l + QStringLiteral("\r\n");
-  return out;
-}
 
 QString PlanAndResult() {
   QStringList l = {
@@ -33,32 +30,30 @@ QString PlanAndResult() {
                               QStringLiteral("山本"), QStringLiteral("松本")};
   for (int i = 1; i <= 10; ++i)
     l << QStringLiteral(" ステップ%1,2002/05/10,2002/07/02,,%2").arg(i).arg(owners[(i - 1) % owners.size()]);
-  return Lines(l);
+  return CrLfEndedLines(l);
 }
 
 QString ProgressCase() {
-  return Lines({QStringLiteral("項目名     ,予定開始  ,予定終了  ,担当,進捗,備考"),
-                QStringLiteral("計画表作成,2002/03/01,2002/03/10,山田,.5,50%完成"),
-                QStringLiteral("分析,2002/04/11,2002/04/20,佐藤,.3,30%完成")});
+  return CrLfEndedLines({QStringLiteral("項目名     ,予定開始  ,予定終了  ,担当,進捗,備考"),
+                         QStringLiteral("計画表作成,2002/03/01,2002/03/10,山田,.5,50%完成"),
+                         QStringLiteral("分析,2002/04/11,2002/04/20,佐藤,.3,30%完成")});
 }
 
 QString ProgramManufacture() {
-  return Lines({QStringLiteral("名称            ,ID     ,担当,STEP,予定開始  ,実績開始  ,予定終了  ,実績終了  ,"),
-                QStringLiteral("受注管理プログラム,JU0001,K12,4000,2002/07/01,2002/07/10,2002/07/10,2002/07/31"),
-                QStringLiteral(" ＋製造,,,,2002/08/01,,2002/08/10,"),
-                QStringLiteral(" ＋試験,,,,2002/09/01,,2002/09/10,")});
+  return CrLfEndedLines(
+      {QStringLiteral("名称            ,ID     ,担当,STEP,予定開始  ,実績開始  ,予定終了  ,実績終了  ,"),
+       QStringLiteral("受注管理プログラム,JU0001,K12,4000,2002/07/01,2002/07/10,2002/07/10,2002/07/31"),
+       QStringLiteral(" ＋製造,,,,2002/08/01,,2002/08/10,"), QStringLiteral(" ＋試験,,,,2002/09/01,,2002/09/10,")});
 }
 
 QString ProcessControl() {
-  return Lines({QStringLiteral("工程名,予定開始,予定終了,,担当,,タイプ"),
-                QStringLiteral("第一工場"),
-                QStringLiteral(" ライン１,,,,木村"),
-                QStringLiteral("  ＋製品A   ,2002/03/01,2002/03/29,,,,赤"),
-                QStringLiteral("  ＋製品B   ,2002/04/01,2002/04/29,,,,青"),
-                QStringLiteral("  ＋製品C   ,2002/05/01,2002/05/29,,,,緑"),
-                QStringLiteral(" ライン２,,,,林"),
-                QStringLiteral("  ＋製品A   ,2002/03/01,2002/04/29,,,,赤"),
-                QStringLiteral("  ＋製品C   ,2002/05/01,2002/05/29,,,,緑")});
+  return CrLfEndedLines({QStringLiteral("工程名,予定開始,予定終了,,担当,,タイプ"), QStringLiteral("第一工場"),
+                         QStringLiteral(" ライン１,,,,木村"),
+                         QStringLiteral("  ＋製品A   ,2002/03/01,2002/03/29,,,,赤"),
+                         QStringLiteral("  ＋製品B   ,2002/04/01,2002/04/29,,,,青"),
+                         QStringLiteral("  ＋製品C   ,2002/05/01,2002/05/29,,,,緑"), QStringLiteral(" ライン２,,,,林"),
+                         QStringLiteral("  ＋製品A   ,2002/03/01,2002/04/29,,,,赤"),
+                         QStringLiteral("  ＋製品C   ,2002/05/01,2002/05/29,,,,緑")});
 }
 }  // namespace
 

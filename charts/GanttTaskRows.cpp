@@ -18,7 +18,7 @@
 namespace {
 const int32_t kDefaultGrey = RgbValue(192, 192, 192);
 
-void TextAt(double x, double y, float size, const QString& text) {
+void RowTextAt(double x, double y, float size, const QString& text) {
   SetFontName(PaperSettings.DataFontName);
   SetFontSize(size);
   SetCurrentX(x);
@@ -168,20 +168,20 @@ void DrawGanttTaskRows(const GanttPageOptions& o, int16_t page, const std::vecto
     if (!milestone || (t.PS.isValid() && t.PE.isValid())) DrawBar(o, g, t, rowX, Q, colour, progress);
 
     if (milestone) {
-      if (t.PS.isValid() && !name.isEmpty()) TextAt(rowX + 1, g.y(t.PS), size * 2 / 3, name);
+      if (t.PS.isValid() && !name.isEmpty()) RowTextAt(rowX + 1, g.y(t.PS), size * 2 / 3, name);
       continue;
     }
     if (n != 1) DrawStyledLine(RuleStyle(level), rowX, head, rowX, foot, PaperSettings.LineColor);
     const double textX = rowX + o.CellHeight / 2.0;
     if (!sameRow) {
-      TextAt(textX, foot - 0.5, size, fields[1]);
+      RowTextAt(textX, foot - 0.5, size, fields[1]);
     } else if (t.PS.isValid()) {
-      TextAt(rowX + 0.3, g.y(t.PS), size / 2, TrimBlanks(fields[1].mid(level + 1)));
+      RowTextAt(rowX + 0.3, g.y(t.PS), size / 2, TrimBlanks(fields[1].mid(level + 1)));
     }
-    if (!sameRow) TextAt(textX, g.yO - 0.5, size, fields[map.OwnerColumn]);
+    if (!sameRow) RowTextAt(textX, g.yO - 0.5, size, fields[map.OwnerColumn]);
     if (o.endDay && t.PE.isValid())
-      TextAt(textX, g.y(t.PE) - 0.2, size * 3 / 4, QStringLiteral("%1").arg(t.PE.day(), 2, 10, QLatin1Char('0')));
-    if (map.RemarksColumn != 0 && o.biko) TextAt(textX, g.yR - 0.5, size, fields[map.RemarksColumn]);
+      RowTextAt(textX, g.y(t.PE) - 0.2, size * 3 / 4, QStringLiteral("%1").arg(t.PE.day(), 2, 10, QLatin1Char('0')));
+    if (map.RemarksColumn != 0 && o.biko) RowTextAt(textX, g.yR - 0.5, size, fields[map.RemarksColumn]);
   }
 
   while (rowX < g.xB - 1) {

@@ -47,7 +47,7 @@ QString Field(const CsvFieldArray& fields, int n, int count) {
   return n <= count ? TrimBlanks(fields[n]) : QString();
 }
 
-void TextAt(const QString& text, double x, double y, double right, int32_t colour) {
+void BoxTextAt(const QString& text, double x, double y, double right, int32_t colour) {
   SetForeColor(colour);
   SetCurrentX(x);
   SetCurrentY(y);
@@ -72,26 +72,26 @@ void DrawRow(const TreeChart& chart, const QString& line, int level, double x0, 
   auto across = [&](double y) { DrawStyledLine(1, x0, y, x0 + W, y, p.LineColor); };
   switch (chart.boxLayout) {
     case 1:
-      TextAt(f1 + QStringLiteral(" ") + f2, x0 + 1, top, right, firstColour);
+      BoxTextAt(f1 + QStringLiteral(" ") + f2, x0 + 1, top, right, firstColour);
       break;
     case 3:
       across(y0 + H / 2);
-      TextAt(f1, x0 + 1, top, right, firstColour);
-      TextAt(f2, x0 + 1, lower, right, p.DataColor);
+      BoxTextAt(f1, x0 + 1, top, right, firstColour);
+      BoxTextAt(f2, x0 + 1, lower, right, p.DataColor);
       break;
     case 4:
       across(y0 + H / 2);
       DrawStyledLine(1, mid, y0 + H / 2, mid, y0 + H - C / 4, p.LineColor);
-      TextAt(f1, x0 + 1, top, right, firstColour);
-      TextAt(f2, x0 + 1, lower, mid - 0.5, p.DataColor);
-      TextAt(f3, mid + 1, lower, right, p.DataColor);
+      BoxTextAt(f1, x0 + 1, top, right, firstColour);
+      BoxTextAt(f2, x0 + 1, lower, mid - 0.5, p.DataColor);
+      BoxTextAt(f3, mid + 1, lower, right, p.DataColor);
       break;
     case 5:
       across(y0 + H / 2);
       DrawStyledLine(1, mid, y0 + C / 4, mid, y0 + H / 2, p.LineColor);
-      TextAt(f1, x0 + 1, top, mid - 0.5, firstColour);
-      TextAt(f2, mid + 1, top, right, p.DataColor);
-      TextAt(f3, x0 + 1, lower, right, p.DataColor);
+      BoxTextAt(f1, x0 + 1, top, mid - 0.5, firstColour);
+      BoxTextAt(f2, mid + 1, top, right, p.DataColor);
+      BoxTextAt(f3, x0 + 1, lower, right, p.DataColor);
       break;
     case 6:
       SetForeColor(firstColour);
@@ -103,13 +103,13 @@ void DrawRow(const TreeChart& chart, const QString& line, int level, double x0, 
       const double third = (H - C / 2) / 3;
       across(y0 + C / 4 + third);
       across(y0 + C / 4 + 2 * third);
-      TextAt(f1, x0 + 1, y0 + C / 4 + 0.5, right, firstColour);
-      TextAt(f2, x0 + 1, y0 + C / 4 + third + 0.5, right, p.DataColor);
-      TextAt(f3, x0 + 1, y0 + C / 4 + 2 * third + 0.5, right, p.DataColor);
+      BoxTextAt(f1, x0 + 1, y0 + C / 4 + 0.5, right, firstColour);
+      BoxTextAt(f2, x0 + 1, y0 + C / 4 + third + 0.5, right, p.DataColor);
+      BoxTextAt(f3, x0 + 1, y0 + C / 4 + 2 * third + 0.5, right, p.DataColor);
       break;
     }
     default:  // 0 and 2: one text
-      TextAt(f1, x0 + 1, top, right, firstColour);
+      BoxTextAt(f1, x0 + 1, top, right, firstColour);
       break;
   }
 }

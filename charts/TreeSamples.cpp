@@ -2,13 +2,7 @@
 
 #include <QStringList>
 
-namespace {
-QString Lines(const QStringList& lines) {
-  QString text;
-  for (const QString& line : lines) text += line + QStringLiteral("\r\n");
-  return text;
-}
-}  // namespace
+#include "core/text/StringHelpers.h"
 
 TreeSample TreeSampleOf(int index) {
   TreeSample s;
@@ -20,7 +14,7 @@ TreeSample TreeSampleOf(int index) {
       s.thinLines = 1;
       s.remarks = QStringLiteral("連絡が取れないときは、飛ばして次の人に連絡してください。\r\n"
                                  "数回連絡してもだめな場合は、先生に連絡ください");
-      s.items = Lines({
+      s.items = CrLfEndedLines({
           QStringLiteral("担任 山本先生,123-4501"),
           QStringLiteral(" 青木 春香,123-1102"),
           QStringLiteral("  石井 大輔,123-1203"),
@@ -38,7 +32,7 @@ TreeSample TreeSampleOf(int index) {
       s.title = QStringLiteral("組織図サンプル");
       s.boxLayout = 7;
       s.levelColours = 1;
-      s.items = Lines({
+      s.items = CrLfEndedLines({
           QStringLiteral("大川 一郎 社長"),
           QStringLiteral(" 小林 次郎 営業部長,2101,090-111-2101"),
           QStringLiteral("  田中 三郎 営業一課長,2111,090-111-2111"),
@@ -56,7 +50,7 @@ TreeSample TreeSampleOf(int index) {
       s.title = QStringLiteral("プログラム構造図サンプル");
       s.boxLayout = 5;
       s.levelColours = 0;
-      s.items = Lines({
+      s.items = CrLfEndedLines({
           QStringLiteral("販売管理システム"),
           QStringLiteral(" MAIN,0.00.01,メニュー"),
           QStringLiteral("  ORDER,0.00.02,受注入力"),

@@ -36,12 +36,6 @@ QString DateMessage(const EntryFields& f) {
 
 }  // namespace
 
-QString WithoutTrailingBlanks(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text.at(end - 1) == u' ') --end;
-  return text.left(end);
-}
-
 void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
                              QString& day) {
   if (kind == EntryKind::EveryYear || (kind == EntryKind::Holiday && IsFixedDateHoliday(text)))

@@ -35,6 +35,3 @@ QString ComposeEntryLine(const EntryFields& fields);
 // over. The import makes its lines the same way.
 void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
                              QString& day);
-
-// The text without its trailing half-width blanks (U+0020).
-QString WithoutTrailingBlanks(const QString& text);

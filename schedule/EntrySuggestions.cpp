@@ -5,6 +5,7 @@
 #include "EntryComposer.h"
 #include "EntryKind.h"
 #include "core/platform/Clock.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
+#include "core/text/StringHelpers.h"
 
 namespace {
 

@@ -19,12 +19,12 @@
 
 namespace {
 
-struct Ranges {
+struct DailyRanges {
   double frontX1, frontX2, backX1, backX2, rightX1, rightX2;
 };
 
 // The right-half range is fixed when the driver starts.
-Ranges RangesOfPaper() {
+DailyRanges RangesOfPaper() {
   const PaperSettingsData& p = PaperSettings;
   const double sheet = GetScaleWidth(), w = p.PageWidth - p.PageLeft;
   return {double(p.PageLeft), double(p.PageWidth), 0, w, sheet - w, sheet};
@@ -33,7 +33,7 @@ Ranges RangesOfPaper() {
 // The ranges of a layout that sets pages side by side across the given width,
 // stated first: the PDF printer takes the paper that holds it, and the right
 // half is measured on that paper.
-Ranges DayRangesAcross(double sideWidthMm) {
+DailyRanges DayRangesAcross(double sideWidthMm) {
   SetLaidOutSideWidthMm(sideWidthMm);
   return RangesOfPaper();
 }
@@ -53,7 +53,7 @@ PlannedPage DailyPage(int16_t renderer, int item, const QDate& day, double x1, d
 
 // One page a side, no prompts.
 void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, bool front) {
-  const Ranges r = RangesOfPaper();
+  const DailyRanges r = RangesOfPaper();
   for (int k = 0; k < pages; ++k) {
     plan.sides.push_back(PlanSide(
         {}, {DailyPage(renderer, 0, day, front ? r.frontX1 : r.backX1, front ? r.frontX2 : r.backX2)}));
@@ -64,7 +64,7 @@ void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, boo
 // Four days to an A4 sheet: the chosen day and the next on the front, the
 // day after on the back beside the day before the sheet's first day.
 void PlanDaysFourToASheet(SheetPlan& plan, QDate day, int sheets) {
-  const Ranges r = DayRangesAcross(FacingPagesWidthMm());
+  const DailyRanges r = DayRangesAcross(FacingPagesWidthMm());
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide front = PlanSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                   {DailyPage(kDailyDayPage, 0, day, r.backX1, r.backX2),
@@ -90,7 +90,7 @@ SheetPrompt DailyAlternatePrompt(int step) {
 // Two days a page, fronts and backs alternately, every page opening on an
 // odd day of the month as fixed at the start.
 void PlanTwoDaysAlternating(SheetPlan& plan, QDate day, int steps) {
-  const Ranges r = RangesOfPaper();
+  const DailyRanges r = RangesOfPaper();
   if (day.day() % 2 == 0) day = day.addDays(-1);
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
@@ -105,7 +105,7 @@ void PlanTwoDaysAlternating(SheetPlan& plan, QDate day, int steps) {
 // day in steps, backs from the first day plus an offset in the same steps.
 // The turn is asked even when there are no sheets.
 void PlanFrontsThenBacks(SheetPlan& plan, int16_t renderer, QDate first, int sheets, int backOffset, int stepDays) {
-  const Ranges r = RangesOfPaper();
+  const DailyRanges r = RangesOfPaper();
   for (int k = 0; k < sheets; ++k)
     plan.sides.push_back(
         PlanSide({}, {DailyPage(renderer, 0, first.addDays(k * stepDays), r.frontX1, r.frontX2)}));
@@ -124,7 +124,7 @@ void PlanFrontsThenBacks(SheetPlan& plan, int16_t renderer, QDate first, int she
 // One day over a spread, each step a whole sheet: the left page on one side,
 // the right page on the other.
 void PlanDaySpreads(SheetPlan& plan, QDate day, int steps) {
-  const Ranges r = RangesOfPaper();
+  const DailyRanges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
     plan.sides.push_back(PlanSide(step >= 2 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                    {DailyPage(kDailyDayHeader, 1, day, r.backX1, r.backX2)}));
@@ -157,7 +157,7 @@ class DiaryRun {
 
 // Diary pages alternately on fronts and backs.
 void PlanDiaryAlternating(SheetPlan& plan, DiaryRun run, int steps) {
-  const Ranges r = RangesOfPaper();
+  const DailyRanges r = RangesOfPaper();
   for (int step = 1; step <= steps; ++step) {
     const bool front = step % 2 == 1;
     plan.sides.push_back(PlanSide(DailyAlternatePrompt(step),
@@ -170,7 +170,7 @@ void PlanDiaryAlternating(SheetPlan& plan, DiaryRun run, int steps) {
 // Two diary pages side by side on the front of each sheet: the running day
 // and the next one, both under the start year's label.
 void PlanDiaryPairs(SheetPlan& plan, DiaryRun run, int sheets) {
-  const Ranges r = DayRangesAcross(TwoPagesAcrossWidthMm(0));
+  const DailyRanges r = DayRangesAcross(TwoPagesAcrossWidthMm(0));
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     plan.sides.push_back(PlanSide({},
                                    {DailyPage(kDailyDiaryRunPage, 0, run.day(), r.frontX1, r.frontX2),

@@ -60,7 +60,7 @@ double DrawDayTitle(SchedulePrintSource& source, const QDate& day, DayKind kind,
   return ya;
 }
 
-void DrawHourScale(SchedulePrintSource& source, const QStringList& texts, double x1, double xs, double y0) {
+void DrawDayHourScale(SchedulePrintSource& source, const QStringList& texts, double x1, double xs, double y0) {
   const ScheduleOptions& options = source.PrintOptions();
   const PaperSettingsData& p = PaperSettings;
   SetFontName(p.DataFontName);
@@ -226,7 +226,7 @@ void DrawDayPage(SchedulePrintSource& source, int, const QDate& pageDay, double 
 
   const double y0 = DrawDayTitle(source, pageDay, kind, texts[0], pageX1);
   if (p.TitleStyle != 0) DrawStyledLine(4, pageX1, y0, pageX2, y0, p.LineColor);
-  DrawHourScale(source, texts, pageX1, xs, y0);
+  DrawDayHourScale(source, texts, pageX1, xs, y0);
   if (!narrow) {
     DrawRightColumn(source, texts, xs, pageX2, y0, yL);
     if (options.OptMiniCalendar == 1) {

@@ -18,7 +18,7 @@
 namespace {
 
 const QString kTimeMarker = QStringLiteral("時");
-const QString kCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳");
+const QString kDayRowCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳");
 // Ruled memo pages never draw more lines than this in one part, whatever
 // the font and body height make of the pitch.
 constexpr int kMaxMemoLines = 100;
@@ -54,7 +54,7 @@ void DrawDayBands(SchedulePrintSource& source, int pageMode, const QDate& pageFi
         ApplyColourPrefix(options, entry);
         SetCurrentX(mid + 1);
         SetCurrentY(y);
-        if (timed && timeCount < 20) PrintTextInline(kCircledNumbers.mid(timeCount - 1, 1));
+        if (timed && timeCount < 20) PrintTextInline(kDayRowCircledNumbers.mid(timeCount - 1, 1));
         SetCurrentY(y);
         PrintTextFitTwoLines(entry + kCrLf, float(x2 - 2));
         y = GetCurrentY();

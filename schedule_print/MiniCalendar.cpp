@@ -31,7 +31,7 @@ QString WeekdayName(const ScheduleOptions& options, int k) {
   return kJapaneseNames.mid(k - s, 1);
 }
 
-int Column(const ScheduleOptions& options, const QDate& d) {
+int WeekdayColumn(const ScheduleOptions& options, const QDate& d) {
   const int weekday = d.dayOfWeek() % 7 + 1;  // Sunday = 1
   return options.OptSundayStart == 0 ? (weekday + 5) % 7 : (weekday + 6) % 7;
 }
@@ -48,7 +48,7 @@ void ForEachDay(SchedulePrintSource& source, const QDate& monthDate, Draw draw) 
   for (int i = 0; i < kMiniCalendarDaySteps; ++i) {
     const QDate d = monthDate.addDays(i);
     if (d.month() != monthDate.month()) break;
-    const int column = Column(options, d);
+    const int column = WeekdayColumn(options, d);
     if (i > 0 && column == 0) ++row;
     QStringList texts;
     DayKind kind = DayKind::Ordinary;

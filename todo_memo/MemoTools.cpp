@@ -5,16 +5,6 @@
 
 namespace memo {
 
-namespace {
-
-QString WithoutTrailingBlanks(QString line) {
-  qsizetype end = line.size();
-  while (end > 0 && line.at(end - 1) == u' ') --end;
-  line.truncate(end);
-  return line;
-}
-}  // namespace
-
 QString ReflowText(const QString& text, int charsPerLine) {
   QString t = text;
   if (!t.endsWith(kCrLf)) t += kCrLf;

@@ -6,16 +6,6 @@
 
 namespace todo {
 
-namespace {
-
-QString WithoutTrailingBlanks(const QString& text) {
-  qsizetype end = text.size();
-  while (end > 0 && text[end - 1] == u' ') --end;
-  return text.left(end);
-}
-
-}  // namespace
-
 QString ScheduleKindOfImportance(const QString& line) {
   const QChar importance = line.size() > 1 ? line[1] : QChar(u' ');
   if (importance == u'A') return QStringLiteral("赤　");

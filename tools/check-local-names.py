@@ -25,22 +25,7 @@ from collections import defaultdict
 # two files land in different batches; each entry is a debt to pay by giving
 # one side a name of its own (or, for the sheet loops, by the drivers sharing
 # one runner), after which the check asks for the entry to go.
-ALLOWED_CLASHES = {
-    # The hand-written sheet loops of the print drivers.
-    ("schedule_print", "Ranges"),
-    # Helpers of one name in neighbouring files.
-    ("charts", "Lines"),
-    ("charts", "TextAt"),
-    ("core/print", "Fill"),
-    ("schedule_print", "Column"),
-    ("schedule_print", "DrawHourScale"),
-    ("schedule_print", "kCircledNumbers"),
-    ("todo_memo", "WithoutTrailingBlanks"),
-    # The real Qt dialogs behind the message box and file dialog seams.
-    ("core/platform", "showReal"),
-    # Test helpers.
-    ("tests/schedprint", "Placed"),
-}
+ALLOWED_CLASHES = set()
 
 SKIP_FOLDERS = {"build", ".git", "bench", "fuzz", "cmake", "tools"}
 TYPE_HEAD = re.compile(r"^(?:template\s*<.*>\s*)?(?:struct|class|union|enum(?:\s+class|\s+struct)?)\s+"

@@ -19,7 +19,7 @@ FileDialogHandler& fileDialogHandler() {
 
 QString toSlashes(QString path) { return path.replace(QLatin1Char('\\'), QLatin1Char('/')); }
 
-std::optional<QString> showReal(const FileDialogRequest& request) {
+std::optional<QString> showRealFileDialog(const FileDialogRequest& request) {
   std::unique_ptr<QFileDialog> dialog = CreateFileDialog(request, QApplication::activeWindow());
   if (dialog->exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog->selectedFiles();
@@ -95,7 +95,7 @@ QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const Q
   std::optional<QString> chosen;
   {
     const KeepWorkPlace place;
-    chosen = fileDialogHandler() ? fileDialogHandler()(request) : showReal(request);
+    chosen = fileDialogHandler() ? fileDialogHandler()(request) : showRealFileDialog(request);
   }
   if (!chosen || chosen->isEmpty()) return QString();
   // The program stores chosen paths in its settings, one per line, and reads

@@ -24,7 +24,7 @@ QString& appTitle() {
   return t;
 }
 
-MsgResult showReal(const MessageRequest& r) {
+MsgResult showRealMessageBox(const MessageRequest& r) {
   QMessageBox box;
   box.setWindowTitle(r.title.isEmpty() ? appTitle() : r.title);
   box.setText(r.text);
@@ -98,7 +98,7 @@ MsgResult ShowMessage(const MessageRequest& request) {
   }
   const KeepWorkPlace place;
   if (messageHandler()) return messageHandler()(request);
-  return showReal(request);
+  return showRealMessageBox(request);
 }
 
 MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {

@@ -31,7 +31,7 @@ QVector<qreal> DashPattern(int16_t style) {
 // Dotted lines are thousands of one-pixel fills a page: fillRect saves and
 // restores the painter's whole state for each, and the PDF writer wrote that
 // state out again each time; only what changed is set here.
-void Fill(QPainter& p, const QRectF& r, const QColor& colour) {
+void FillRectOn(QPainter& p, const QRectF& r, const QColor& colour) {
   if (p.pen().style() != Qt::NoPen) p.setPen(Qt::NoPen);
   if (p.brush().style() != Qt::SolidPattern || p.brush().color() != colour) p.setBrush(colour);
   p.drawRect(r);
@@ -137,7 +137,7 @@ void PaintedSurface::drawBoxMm(const QRectF& box, uint32_t rgb, bool filled) {
   if (filled) {
     // The border belongs to the filled area, so even a zero-sized box shows.
     r.adjust(-0.5, -0.5, 0.5, 0.5);
-    Fill(*p, r, ToQColor(rgb));
+    FillRectOn(*p, r, ToQColor(rgb));
     return;
   }
   if (state_.DrawStyle == kDrawInsideSolid) {
@@ -166,7 +166,7 @@ void PaintedSurface::drawPointMm(QPointF at, uint32_t rgb) {
   const int width = std::max<int>(1, state_.DrawWidth);
   const QPointF c = toDevice(at);
   if (width == 1) {
-    Fill(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1).translated(origin_), ToQColor(rgb));
+    FillRectOn(*p, QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1).translated(origin_), ToQColor(rgb));
     return;
   }
   p->setPen(Qt::NoPen);

@@ -8,6 +8,18 @@ QString TrimBlanks(const QString& text) {
   return text.mid(from, to - from);
 }
 
+QString WithoutTrailingBlanks(const QString& text) {
+  qsizetype end = text.size();
+  while (end > 0 && text.at(end - 1) == u' ') --end;
+  return text.left(end);
+}
+
+QString CrLfEndedLines(const QStringList& lines) {
+  QString text;
+  for (const QString& line : lines) text += line + kCrLf;
+  return text;
+}
+
 QString ReplaceAll(const QString& text, const QString& find, const QString& replacement) {
   if (find.isEmpty()) return text;
   QString out = text;

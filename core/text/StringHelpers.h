@@ -10,6 +10,12 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // full-width blank and other white space are ordinary characters.
 QString TrimBlanks(const QString& text);
 
+// The text without its trailing half-width blanks (U+0020).
+QString WithoutTrailingBlanks(const QString& text);
+
+// The lines as file text: each one ended by kCrLf.
+QString CrLfEndedLines(const QStringList& lines);
+
 // Every occurrence of find replaced, left to right, case-sensitively; the
 // inserted replacement is never searched again. An empty find changes nothing.
 QString ReplaceAll(const QString& text, const QString& find, const QString& replacement);

@@ -30,7 +30,7 @@ QString Prompt(int side) { return QStringLiteral("prompt(%1)").arg(side); }
 
 // A page as the tests expect it: its first dated entry ("" for none) and
 // its left x on the sheet.
-struct Placed {
+struct PlacedPage {
   QString first;
   double x1;
 };
@@ -46,8 +46,8 @@ class WeeklyDriverTest : public SchedulePrintTest {
     return runDesign(PrintWeeklyDesigns, code, weekStart, sheets, weekStart);
   }
   // The organiser pages of each side, as first entry and left x.
-  std::vector<std::vector<Placed>> placedPages() {
-    std::vector<std::vector<Placed>> out;
+  std::vector<std::vector<PlacedPage>> placedPages() {
+    std::vector<std::vector<PlacedPage>> out;
     for (const auto& side : Pages(printer())) {
       out.emplace_back();
       for (const DrawnWeekPage& page : DrawnWeekPages(side))
@@ -61,7 +61,7 @@ class WeeklyDriverTest : public SchedulePrintTest {
   static double RightHalf() { return GetScaleWidth() - (PaperSettings.PageWidth - PaperSettings.PageLeft); }
 };
 
-void ExpectPlaced(const std::vector<std::vector<Placed>>& got, const std::vector<std::vector<Placed>>& want,
+void ExpectPlaced(const std::vector<std::vector<PlacedPage>>& got, const std::vector<std::vector<PlacedPage>>& want,
                   int code) {
   ASSERT_EQ(got.size(), want.size()) << code;
   for (size_t s = 0; s < want.size(); ++s) {
@@ -82,7 +82,7 @@ TEST_F(WeeklyDriverTest, WeeksStandWhereTheLayoutPutsThem) {
     int16_t code;
     QDate start;
     QString sheets;
-    std::vector<std::vector<Placed>> sides;
+    std::vector<std::vector<PlacedPage>> sides;
   } cases[] = {
       {122, jan, "2",
        {{{E(jan.addDays(21)), back}, {E(jan), right}},
