@@ -21,7 +21,7 @@
 void PrintPages(benchmark::State& state, PageDrawer draw) {
   ConfirmPrompts = 0;
   EndDocPerPage = 0;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     BeginPage();
     draw();

@@ -87,7 +87,7 @@ struct BenchHome : BenchProgramHome {
 
 // One job of a driver code from the start day, on whatever surface is active.
 void RunJob(BenchSource& source, int16_t code, const QDate& start) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   QDate day = start;
   int16_t c = code;
   if (code >= 250) PrintCalendarPlanDesigns(source, c, day);
@@ -188,7 +188,7 @@ void DiaryJob(benchmark::State& state, bool replay) {
   source.controls.Txt_maisu = QStringLiteral("366");
   const QString pdf = home.pdfPath(242, replay ? "replay" : "diary");
   const auto job = [&] {
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     QDate day;
     int16_t code = 242;
     PrintDailyDesigns(source, code, day);
@@ -206,13 +206,13 @@ void FourUpDaysJob(benchmark::State& state, bool replay) {
   source.controls.Txt_maisu = QStringLiteral("92");
   const QString pdf = home.pdfPath(211, replay ? "fourup-replay" : "fourup");
   const auto job = [&] {
-    SetPrinterScaleMode(6);
-    SetPrinterOrientation(2);
+    SetPrinterScaleMode(kScaleMillimetres);
+    SetPrinterOrientation(kLandscape);
     QDate day(2008, 1, 1);
     int16_t code = 211;
     PrintFourUpSheets(source, code, day);
     EndPrintDocument();
-    SetPrinterOrientation(1);
+    SetPrinterOrientation(kPortrait);
   };
   // Landscape, as the sheets were printed, so no page is clipped away.
   TimeJobOrReplay(state, replay, pdf, job, QPageLayout::Landscape);

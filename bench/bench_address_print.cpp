@@ -123,7 +123,7 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   const PageClock clock;
   for (auto _ : state) {
     const AddressPrintLines lines = ChooseAddressPrintLines(file, choice, groups);
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1;; ++page) {
       BeginPage();
       const int done = PrintRuledPhoneBook(0, 2, kCategoryAll, page, 8, 88, lines, {});

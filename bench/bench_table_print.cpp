@@ -38,7 +38,7 @@ void PrintTableJobs(benchmark::State& state, TablePageDrawer draw) {
   const int pages = int(state.range(0)) / kRowsPerPage;
   ConfirmPrompts = 0;
   EndDocPerPage = 0;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     const TablePrintJob job(options);
     for (int page = 1; page <= pages; ++page) {

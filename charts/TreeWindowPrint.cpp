@@ -31,7 +31,7 @@ void TreeWindow::Cmd_print_Click() {
   }
   if (ShowPrintDialog()) return;
   BeginBusy(this);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   chart.Prepare(ItemText());
   if (Cmb_men->currentIndex() != 0) {
     const QString type = Cmb_Type->currentItem() ? Cmb_Type->currentItem()->text() : QString();

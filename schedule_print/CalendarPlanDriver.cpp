@@ -29,7 +29,7 @@ SheetPlan PlanCalendarDesign(int16_t designCode, int sizeChoice, int n, QDate st
   SheetPlan plan;
   // The calendars are laid out on a portrait A4 sheet; the four-fold sizes
   // would otherwise cut them at the landscape sheet's height.
-  if (p.SuperOrganiserMode == 1) plan.orientation = 1;
+  if (p.SuperOrganiserMode == 1) plan.orientation = kPortrait;
   for (int sheet = 1; sheet <= n; ++sheet) {
     PlannedSide side;
     side.previewOutline = 0;

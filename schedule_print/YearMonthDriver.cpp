@@ -158,7 +158,7 @@ void PlanFolded(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPag
   if (sheets < 1) return;
   const PaperSettingsData& p = PaperSettings;
   plan.opening = SheetPrompt::Notice(FoldMessage(sizeName));
-  plan.orientation = 2;
+  plan.orientation = kLandscape;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side = SharedSide({});
     PlannedPage second = PlaceYearMonthPage(kind, MonthsLater(startDay, 1), {double(p.PageWidth + p.PageLeft), 0});
@@ -180,7 +180,7 @@ void PlanSixMonthStrip(SheetPlan& plan, QDate& startDay, int sheets, const YearM
   plan.opening = SheetPrompt::Notice(QStringLiteral("手帳に折込んで使う６ヶ月連続の横長用紙を印刷します。\r\n"
                                                     "メンディングテープで貼りあわせて使います。"),
                                      platform::MsgIcon::Information);
-  plan.orientation = 2;
+  plan.orientation = kLandscape;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{});
     for (int k = 0; k < 3; ++k) side.pages.push_back(PlaceYearMonthPage(kind, MonthsLater(startDay, k), r.strip[k]));

@@ -32,7 +32,7 @@ void CardWindow::Cmd_print_Click() {
   job.Load(content, columns);
   if (ShowPrintDialog()) return;
   BeginBusy(this);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const int side = Cmb_men->currentIndex();
   bool stoppedAtLimit = false;
   if (side >= 0 && side <= 2) {

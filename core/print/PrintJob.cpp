@@ -150,5 +150,5 @@ void EndPrintDocument() {
   if (!Previewing()) PrinterSurfaceTarget().endJob();
   paperChecked = false;
   ForgetLaidOutSideWidth();
-  SetPrinterOrientation(1);
+  SetPrinterOrientation(kPortrait);
 }

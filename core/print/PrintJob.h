@@ -1,7 +1,7 @@
 #pragma once
 // The print-job protocol that every page window follows:
 //   if (ShowPrintDialog()) return;
-//   SetPrinterScaleMode(6);
+//   SetPrinterScaleMode(kScaleMillimetres);
 //   for each output page: BeginPage(); draw...; FinishOutput();
 //                         if (more && !ConfirmPaperSet(side)) break;
 //   EndPrintDocument();

@@ -170,7 +170,7 @@ class PrintSurface {
   double fromMmY(double mm) const;
 
   SurfaceState state_;
-  int16_t orientation_ = 1;
+  int16_t orientation_ = kPortrait;
   QString failureText_;
 
  private:

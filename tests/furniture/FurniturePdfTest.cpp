@@ -56,8 +56,8 @@ class FurniturePdfTest : public FurnitureTest {
     platform::SetFileDialogHandler(
         [pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
     EXPECT_FALSE(ShowPrintDialog());
-    if (landscape) SetPrinterOrientation(2);
-    SetPrinterScaleMode(6);
+    if (landscape) SetPrinterOrientation(kLandscape);
+    SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
     PreviewOutlineKind = 0;
     for (const Page& page : pages) {

@@ -160,7 +160,7 @@ TEST_F(PhotoPageTest, TitleStyleIsPlainUnlessTitleRuleAndIsRestored) {
 
 TEST_F(PhotoPageTest, SidesPlaceThePageOnTheSheet) {
   options.picture = TwoColours(200, 100);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const double S = GetScaleWidth();
   const struct {
     int side;

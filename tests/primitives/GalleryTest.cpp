@@ -53,7 +53,7 @@ class GalleryTest : public RingpadTest {
       return answer;
     });
     ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
     DrawGalleryPage();
     FinishOutput();

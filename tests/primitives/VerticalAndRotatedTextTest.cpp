@@ -152,7 +152,7 @@ TEST_F(VerticalAndRotatedTextTest, PrinterPaintPictureAlwaysPaintsOnThePrinterIn
     SCOPED_TRACE(mode);
     PreviewMode = mode;
     printer().clearOps();
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     SetCurrentX(7);
     EXPECT_EQ(PrinterPaintPicture(0, 1890, 2740.5, 1890, 945, picture, 0, 0, 200, 100), 0);
     const auto images = printer().opsOf(RecordedOp::Image);

@@ -86,7 +86,7 @@ class JobPaperTest : public PrintTest {
   // A two-sided sheet: front, paper prompt, back.
   void runSheet() {
     ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1; page <= 2; ++page) {
       BeginPage();
       SetCurrentX(10);

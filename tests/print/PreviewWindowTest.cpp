@@ -127,8 +127,8 @@ void DrawLandscapeMarks() {
 
 // One landscape page through the job protocol, previewed or printed.
 void RunLandscapeJob() {
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   DrawLandscapeMarks();
   PageUsed = 1;
@@ -191,7 +191,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
 TEST_F(PreviewWindowTest, NextJobPreviewsUprightAfterAnUnfinishedLandscapeJob) {
   answerDialog({2});
   ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterOrientation(2);
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   EXPECT_GT(PreviewImage().image().width(), PreviewImage().image().height());
   answerDialog({2});
@@ -279,7 +279,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
 TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
   PreviewWindow window;
   PreviewMode = 1;
-  SetPrinterOrientation(2);
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   window.Form_Activate();
   EXPECT_EQ(window.Pic1->width(), window.mmToPx(284.7));

@@ -27,7 +27,7 @@ class PrintJobTest : public PrintTest {
   // texts "page N", a paper prompt between the sides and sheets.
   bool runJob(int sheets, bool drawText = true) {
     if (ShowPrintDialog()) return false;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int pages = sheets * 2;
     for (int page = 1; page <= pages; ++page) {
       BeginPage();

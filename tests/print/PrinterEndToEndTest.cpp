@@ -37,7 +37,7 @@ class PrinterEndToEndTest : public PrintTest {
   void printTwoPages(const QString& printerName, bool checkBox) {
     answerDialog({1, checkBox, printerName});
     ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1; page <= 2; ++page) {
       BeginPage();
       DrawEndToEndPage(page);
@@ -144,8 +144,8 @@ TEST_F(PrinterEndToEndTest, PdfPrinterLandscapePages) {
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, false, kPdfPrinterName});
   ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterOrientation(2);
-  SetPrinterScaleMode(6);
+  SetPrinterOrientation(kLandscape);
+  SetPrinterScaleMode(kScaleMillimetres);
   EXPECT_NEAR(GetScaleWidth(), 287 - 0.5, 0.01);
   BeginPage();
   DrawEndToEndPage(1);
@@ -299,7 +299,7 @@ TEST_F(PrinterEndToEndTest, PdfPrinterPutsTheA3SizeOnA3Paper) {
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, true, kPdfPrinterName});
   ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   DrawEndToEndPage(1);
   // A word at the far corner of the page: on A4 it would be cut off.

@@ -14,14 +14,14 @@ class SurfaceDispatchTest : public PrintTest {};
 TEST_F(SurfaceDispatchTest, PrinterOnlySettersIgnoredWhilePreviewing) {
   printer().setScaleMode(kScalePixels);
   PreviewMode = 1;
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScalePixels);
   EXPECT_EQ(printer().orientationSetCount(), 0);
   EXPECT_EQ(preview().orientation(), 2) << "the preview follows a landscape job";
   PreviewMode = 0;
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScaleMillimetres);
   EXPECT_EQ(printer().orientation(), 2);
 }
@@ -108,7 +108,7 @@ TEST_F(SurfaceDispatchTest, ScaleWidthLeavesHalfAMillimetreAndAddsTheAdjustment)
   PaperSettings.WidthAdjust = -1.5f;
   EXPECT_FLOAT_EQ(GetScaleWidth(), 198.0f);
   EXPECT_FLOAT_EQ(GetScaleHeight(), 287);
-  SetPrinterOrientation(2);
+  SetPrinterOrientation(kLandscape);
   PaperSettings.WidthAdjust = 0;
   EXPECT_FLOAT_EQ(GetScaleWidth(), 286.5f);
   PreviewMode = 1;
@@ -152,11 +152,11 @@ TEST_F(SurfaceDispatchTest, CircleAndPointDrawOnTheActiveSurfaceInTableColours) 
 
 TEST_F(SurfaceDispatchTest, PixelScaleConvertsPositionsAndShapes) {
   SetCurrentX(25.4);
-  SetPrinterScaleMode(3);
+  SetPrinterScaleMode(kScalePixels);
   EXPECT_NEAR(GetCurrentX(), 600, 1e-3);
   EXPECT_NEAR(GetScaleWidth(), 200 / 25.4 * 600 - 0.5, 0.01);
   printer().line(600, 0, 1200, 600, 0);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   EXPECT_NEAR(GetCurrentX(), 50.8, 1e-4);
   const RecordedOp line = printer().opsOf(RecordedOp::Line).at(0);
   EXPECT_NEAR(line.x1, 25.4, 1e-5);

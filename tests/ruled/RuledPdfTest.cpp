@@ -90,7 +90,7 @@ TEST_F(RuledPdfTest, BlankSheetsCarryOnlyTheCutLines) {
   // The same marks drawn straight onto a sheet.
   const QString reference = pdfNamed(QStringLiteral("blank-reference"));
   ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   DrawBinderMarks(kLeftBoundPages);
   FinishOutput();
@@ -258,7 +258,7 @@ TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
   const QString pdf = pdfNamed(QStringLiteral("gallery"));
   ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const double l = PaperSettings.PageLeft, r = PaperSettings.PageWidth;
   const double S = GetScaleWidth();
   const double cl = S - PaperSettings.PageWidth + PaperSettings.PageLeft, cr = S - 0.2;

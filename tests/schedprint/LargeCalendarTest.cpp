@@ -18,7 +18,7 @@ class LargeCalendarTest : public SchedulePrintTest {
   int runDriver(int16_t code, const QString& sheets, QDate start = QDate(2009, 3, 1)) {
     source.controls.Txt_maisu = sheets;
     source.controls.Cmb_men = code % 10 - 1;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = code >= 250 ? PrintCalendarPlanDesigns(source, code, start)
                                    : PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();

@@ -31,7 +31,7 @@ class MonthListDriverTest : public SchedulePrintTest {
   int run(int16_t code, const QString& sheets, QDate start) {
     source.controls.Txt_maisu = sheets;
     PreviewMode = 0;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;

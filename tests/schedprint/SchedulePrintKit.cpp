@@ -186,7 +186,7 @@ std::optional<RecordedOp> FindText(const std::vector<RecordedOp>& ops, const QSt
 int SchedulePrintTest::runDesign(ScheduleDriver driver, int16_t code, const QDate& day, const QString& sheets,
                                  QDate start) {
   source.choose(code / 10, code % 10 - 1, day, sheets);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const int result = driver(source, code, start);
   EndPrintDocument();
   return result;
@@ -197,7 +197,7 @@ void SchedulePrintTest::freshPage() {
   DayKind kind;
   source.GetDaySchedule(QDate(), texts, kind);
   printer().clearOps();
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
 }
 
 void SchedulePrintTest::expectPrintedWhereRecorded(const QString& pdfName) {

@@ -25,7 +25,7 @@ class SpreadPagesTest : public SchedulePrintTest {
   }
   int runDriver(int16_t code, const QString& sheets, QDate start) {
     source.controls.Txt_maisu = sheets;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;

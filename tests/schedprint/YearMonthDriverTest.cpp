@@ -35,7 +35,7 @@ class YearMonthDriverTest : public SchedulePrintTest {
   int run(int16_t code, const QString& sheets, QDate start = QDate(2009, 3, 1)) {
     source.controls.Txt_maisu = sheets;
     PreviewMode = 0;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;
