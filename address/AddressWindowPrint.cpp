@@ -130,7 +130,7 @@ void AddressWindow::Cmd_print_Click() {
     return;
   }
   if (TrimBlanks(d).isEmpty()) return;
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
 
   const QString category = TrimBlanks(Cmb_bunrui->currentText());

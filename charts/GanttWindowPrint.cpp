@@ -18,7 +18,7 @@
 
 void GanttWindow::Cmd_print_Click() {
   CellHeight = GanttCellHeight(cmb_height->currentIndex());
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   SetPrinterScaleMode(kScaleMillimetres);
   if (TrimBlanks(txt_makedate->text()).isEmpty()) txt_makedate->setText(DateToText(ScheduleToday()));

@@ -29,7 +29,7 @@ void TreeWindow::Cmd_print_Click() {
                           platform::MsgIcon::Exclamation);
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   SetPrinterScaleMode(kScaleMillimetres);
   chart.Prepare(ItemText());

@@ -255,7 +255,7 @@ void RunRuledPaperPrint(const RuledPrintRequest& r, RuledPageSink& pages) {
     ShowMessage(QStringLiteral("印刷する用紙を選んでください"), MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   QDate start;
   if (r.designCaption.contains(QStringLiteral("ダイエット"))) {
     start = DateFromText(r.startDateText);

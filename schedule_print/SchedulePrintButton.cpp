@@ -66,7 +66,7 @@ void Cmd_print_Click(SchedulePrintSource& source, const SchedulePrintDrivers& dr
     Warn(QStringLiteral("枚数が多すぎます。"));
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
 
   JobEnd end(source);
   ScheduleOptions& options = source.PrintOptions();

@@ -30,7 +30,7 @@ void CardWindow::Cmd_print_Click() {
   QByteArray content;
   if (!ReadCardFile(path, content)) return;
   job.Load(content, columns);
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   SetPrinterScaleMode(kScaleMillimetres);
   const int side = Cmb_men->currentIndex();

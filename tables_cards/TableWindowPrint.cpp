@@ -32,7 +32,7 @@ class KeptFontSizes {
 }  // namespace
 
 void TableWindow::Cmd_print_Click() {
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   {
     KeptFontSizes kept;

@@ -53,7 +53,7 @@ void ShowPreviewPage() {
 
 }  // namespace
 
-bool ShowPrintDialog() {
+PrintDialogResult ShowPrintDialog() {
   // A job left without EndPrintDocument must neither run into the next one
   // nor keep it from printing.
   PrintSurface& printer = PrinterSurfaceTarget();
@@ -65,8 +65,9 @@ bool ShowPrintDialog() {
   ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
   PrintDialog::Run();
-  if (PrintDialogChoice == 2) PreviewMode = 1;
-  return PrintDialogChoice == 0;
+  const auto result = static_cast<PrintDialogResult>(PrintDialogChoice);
+  if (result == PrintDialogResult::Preview) PreviewMode = 1;
+  return result;
 }
 
 void BeginBusy(QWidget* window) {

@@ -1,6 +1,6 @@
 #pragma once
 // The print-job protocol that every page window follows:
-//   if (ShowPrintDialog()) return;
+//   if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
 //   SetPrinterScaleMode(kScaleMillimetres);
 //   for each output page: BeginPage(); draw...; FinishOutput();
 //                         if (more && !ConfirmPaperSet(side)) break;
@@ -15,8 +15,16 @@ extern int16_t PrintDialogChoice;   // 0 cancel, 1 print, 2 preview
 extern int16_t PageUsed;            // 1 once text was put on the current page
 extern int16_t PreviewOutlineKind;  // preview guide: 0 none, 1 organiser page, 10 postcard
 
-// Shows the print dialog; true when the user cancelled. Sets PreviewMode.
-bool ShowPrintDialog();
+// What the user chose in the print dialog (closing it is cancelling).
+enum class PrintDialogResult : int16_t {
+  Cancelled = 0,
+  Print = 1,
+  Preview = 2,
+};
+
+// Shows the print dialog and readies the job for the answer (a preview job
+// draws on the preview picture).
+PrintDialogResult ShowPrintDialog();
 // A busy window takes no input and shows the hourglass; it stays in front
 // with its focus kept (the page window's own part of the protocol).
 void BeginBusy(QWidget* window);

@@ -55,7 +55,7 @@ class FurniturePdfTest : public FurnitureTest {
     QFile::remove(pdf);
     platform::SetFileDialogHandler(
         [pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-    EXPECT_FALSE(ShowPrintDialog());
+    EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     if (landscape) SetPrinterOrientation(kLandscape);
     SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();

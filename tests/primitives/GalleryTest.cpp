@@ -52,7 +52,7 @@ class GalleryTest : public RingpadTest {
       answer.printer = printerName;
       return answer;
     });
-    ASSERT_FALSE(ShowPrintDialog());
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
     DrawGalleryPage();

@@ -85,7 +85,7 @@ class JobPaperTest : public PrintTest {
 
   // A two-sided sheet: front, paper prompt, back.
   void runSheet() {
-    ASSERT_FALSE(ShowPrintDialog());
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1; page <= 2; ++page) {
       BeginPage();

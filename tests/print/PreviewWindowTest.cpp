@@ -149,7 +149,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
     previewWidth = GetScaleWidth();
   });
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunLandscapeJob();
   ASSERT_FALSE(picture.isNull());
   picture.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-landscape.png"));
@@ -164,7 +164,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
   QFile::remove(pdf);
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, false, kPdfPrinterName});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunLandscapeJob();
   platform::SetFileDialogHandler({});
   const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
@@ -179,7 +179,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
 
   // The next portrait job previews upright again.
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   BeginPage();
   PageUsed = 1;
   FinishOutput();
@@ -190,12 +190,12 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
 // A landscape job left without its end does not turn the next job's preview.
 TEST_F(PreviewWindowTest, NextJobPreviewsUprightAfterAnUnfinishedLandscapeJob) {
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   SetPrinterOrientation(kLandscape);
   BeginPage();
   EXPECT_GT(PreviewImage().image().width(), PreviewImage().image().height());
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   BeginPage();
   EXPECT_LT(PreviewImage().image().width(), PreviewImage().image().height());
   EXPECT_NEAR(GetScaleWidth(), 201.3 - 0.5, 0.05);

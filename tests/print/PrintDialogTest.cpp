@@ -41,7 +41,7 @@ TEST_F(PrintDialogTest, ChoosingAPrinterEndsTheOpenDocumentAndMakesItCurrent) {
 TEST_F(PrintDialogTest, LeftoverJobEndsWhenTheNextOneStarts) {
   printer().beginPage();  // a job that never reached EndPrintDocument
   answerDialog({1, std::nullopt, QStringLiteral("PDF")});
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   EXPECT_EQ(CurrentPrinterName(), QStringLiteral("PDF"));
   EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc end-job"));
 }
@@ -97,7 +97,7 @@ TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
     checked = dialog->Chk_kakunin_msg->isChecked();
     dialog->cmd_run[2]->click();
   });
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   EXPECT_TRUE(checked);
   EXPECT_EQ(PreviewMode, 1);
   EXPECT_EQ(EndDocPerPage, 1);

@@ -26,7 +26,7 @@ class PrintJobTest : public PrintTest {
   // A double-sided job of `sheets` sheets as the page windows run it; page
   // texts "page N", a paper prompt between the sides and sheets.
   bool runJob(int sheets, bool drawText = true) {
-    if (ShowPrintDialog()) return false;
+    if (ShowPrintDialog() == PrintDialogResult::Cancelled) return false;
     SetPrinterScaleMode(kScaleMillimetres);
     const int pages = sheets * 2;
     for (int page = 1; page <= pages; ++page) {
@@ -85,7 +85,7 @@ TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
     EndDocPerPage = 1;
     answerDialog({button, false, std::nullopt});
     PreviewMode = 1;
-    EXPECT_TRUE(ShowPrintDialog());
+    EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
     EXPECT_EQ(PreviewMode, 0);
     EXPECT_EQ(PrintDialogChoice, 0);
     // The check box takes effect at once; only a button sets EndDocPerPage.
@@ -112,7 +112,7 @@ TEST_F(PrintJobTest, PreviewShowsPagesWithTextOnly) {
 
 TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
   answerDialog({1, false, std::nullopt});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   for (int page = 0; page < 3; ++page) {
     BeginPage();
     ActiveSurface().line(50, 50, 0, 0, 0);  // leaves the position at (0, 0)
@@ -124,7 +124,7 @@ TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
 }
 
 TEST_F(PrintJobTest, BeginPageResetsPageStateAndClearsThePosition) {
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   PageUsed = 1;
   PreviewOutlineKind = 10;
   SetCurrentX(30);

@@ -89,7 +89,7 @@ TEST_F(RuledPdfTest, BlankSheetsCarryOnlyTheCutLines) {
 
   // The same marks drawn straight onto a sheet.
   const QString reference = pdfNamed(QStringLiteral("blank-reference"));
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   DrawBinderMarks(kLeftBoundPages);
@@ -257,7 +257,7 @@ TEST_F(RuledPdfTest, KanjiListPagesByItsRowCount) {
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
   const QString pdf = pdfNamed(QStringLiteral("gallery"));
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   SetPrinterScaleMode(kScaleMillimetres);
   const double l = PaperSettings.PageLeft, r = PaperSettings.PageWidth;
   const double S = GetScaleWidth();
