@@ -105,7 +105,7 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
     std::vector<RecordedOp> ops;
     {
       SurfaceRecorder recorder;
-      PreviewMode = 0;
+      CurrentPrintJob().previewMode = 0;
       job();
       ops = recorder.printer.ops();
     }
@@ -115,7 +115,7 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
   }
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   // One job untimed first, as the replay records one: fonts, the font
   // database and the printer are set up once per run, not per job.
   job();

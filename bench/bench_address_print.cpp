@@ -111,7 +111,7 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   const QString pdf = home.dir.path() + QStringLiteral("/book.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   ConfirmPrompts = 0;
   EndDocPerPage = 0;
   const QStringList file = Book(int(state.range(0)));

@@ -69,7 +69,7 @@ void BM_TableJobPdf(benchmark::State& state) {
   const QString pdf = dir.path() + QStringLiteral("/bench.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PrintTableJobs(state, PrintTablePortrait);
   platform::SetFileDialogHandler({});
 }

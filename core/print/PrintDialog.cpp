@@ -80,7 +80,7 @@ void PrintDialog::showEvent(QShowEvent* event) {
 }
 
 void PrintDialog::Form_Activate() {
-  PrintDialogChoice = 0;
+  CurrentPrintJob().choice = PrintDialogResult::Cancelled;
   Chk_kakunin_msg->setChecked(ConfirmPrompts == 1);
 }
 
@@ -98,7 +98,7 @@ void PrintDialog::Combo1_Click() {
 }
 
 void PrintDialog::cmd_run_Click(int index) {
-  PrintDialogChoice = int16_t(index);
+  CurrentPrintJob().choice = static_cast<PrintDialogResult>(index);
   EndDocPerPage = Chk_kakunin_msg->isChecked() ? 1 : 0;
   hide();
 }

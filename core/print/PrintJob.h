@@ -11,16 +11,26 @@
 
 class QWidget;
 
-extern int16_t PrintDialogChoice;   // 0 cancel, 1 print, 2 preview
-extern int16_t PageUsed;            // 1 once text was put on the current page
-extern int16_t PreviewOutlineKind;  // preview guide: 0 none, 1 organiser page, 10 postcard
-
 // What the user chose in the print dialog (closing it is cancelling).
 enum class PrintDialogResult : int16_t {
   Cancelled = 0,
   Print = 1,
   Preview = 2,
 };
+
+// The print job under way, from the print dialog to EndPrintDocument. There
+// is one, owned by CurrentPrintJob(); the surface routines ask it whether to
+// draw on the printer or the preview picture, and the page loop what the
+// page holds.
+struct PrintJobState {
+  int16_t previewMode = 0;  // 0 every routine draws on the printer, 1 on the preview picture
+  PrintDialogResult choice = PrintDialogResult::Cancelled;
+  int16_t pageUsed = 0;            // 1 once text was put on the current page
+  int16_t previewOutlineKind = 1;  // preview guide: 0 none, 1 organiser page, 10 postcard
+  // The paper is checked once per job, before its first page.
+  bool paperChecked = false;
+};
+PrintJobState& CurrentPrintJob();
 
 // Shows the print dialog and readies the job for the answer (a preview job
 // draws on the preview picture).

@@ -70,7 +70,7 @@ constexpr int16_t kNoBinderMarks = -1;
 struct PlannedSide {
   SheetPrompt prompt;
   int16_t binderMarks = kNoBinderMarks;  // a BinderLayout drawn after the pages
-  int16_t previewOutline = 1;            // PreviewOutlineKind of the side
+  int16_t previewOutline = 1;            // the job's previewOutlineKind on the side
   std::vector<PlannedPage> pages;
   // Only the prompt is asked; no page follows (a job of no sheets that
   // still asks to turn the paper before its backs).

@@ -29,7 +29,7 @@ class PhoneBookPrint : public RingpadTest {
   void TearDown() override {
     SetPrintDialogHandler({});
     recorder_.reset();
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
     RingpadTest::TearDown();
   }

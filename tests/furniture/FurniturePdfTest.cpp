@@ -59,7 +59,7 @@ class FurniturePdfTest : public FurnitureTest {
     if (landscape) SetPrinterOrientation(kLandscape);
     SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
-    PreviewOutlineKind = 0;
+    CurrentPrintJob().previewOutlineKind = 0;
     for (const Page& page : pages) {
       DrawPageFrame(page.left, page.right);
       DrawPageHeader(page.title, page.left, page.right);

@@ -17,7 +17,7 @@ class MemoPrintTest : public RingpadTest {
   void SetUp() override {
     RingpadTest::SetUp();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     ConfirmPrompts = 1;
     SetCurrentPrinter(QStringLiteral("Laser"));  // a printer with paper to load
     recorder_ = std::make_unique<SurfaceRecorder>();

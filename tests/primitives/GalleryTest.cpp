@@ -29,14 +29,14 @@ class GalleryTest : public RingpadTest {
     PaperSettings.PrintMargin = kMargin;
     ConfirmPrompts = 0;
     EndDocPerPage = 0;
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
   }
   void TearDown() override {
     SetPrintDialogHandler({});
     SetPreviewPageHandler({});
     platform::SetFileDialogHandler({});
     SetCurrentPrinter(DefaultPrinterName());
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
     ConfirmPrompts = 1;
     EndDocPerPage = 1;

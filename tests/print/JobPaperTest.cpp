@@ -92,7 +92,7 @@ class JobPaperTest : public PrintTest {
       SetCurrentX(10);
       SetCurrentY(20);
       ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
-      PageUsed = 1;
+      CurrentPrintJob().pageUsed = 1;
       FinishOutput();
       if (page == 1 && !ConfirmPaperSet(1)) break;
     }

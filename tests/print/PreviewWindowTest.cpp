@@ -89,7 +89,7 @@ TEST_F(PreviewWindowTest, HiDpiPictureHasTwiceThePixelsAndTheSameMillimetres) {
 }
 
 TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   BeginPage();
   SetDrawWidth(3);
   ActiveSurface().box(20, 30, 120, 230, 0, false);
@@ -131,7 +131,7 @@ void RunLandscapeJob() {
   SetPrinterOrientation(kLandscape);
   BeginPage();
   DrawLandscapeMarks();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   FinishOutput();
   EndPrintDocument();
 }
@@ -181,7 +181,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
   answerDialog({2});
   ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   BeginPage();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   FinishOutput();
   EndPrintDocument();
   EXPECT_LT(picture.width(), picture.height());
@@ -248,7 +248,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   EXPECT_TRUE(window.VScroll1->isEnabled());
   EXPECT_EQ(window.VScroll1->maximum(), 148);
 
-  PreviewOutlineKind = 1;
+  CurrentPrintJob().previewOutlineKind = 1;
   window.Form_Activate();
   EXPECT_FALSE(window.Shape1->isHidden());
   EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(91), window.mmToPx(167)));
@@ -256,7 +256,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   window.Chk_waku->setChecked(false);
   EXPECT_TRUE(window.Shape1->isHidden());
 
-  PreviewOutlineKind = 10;
+  CurrentPrintJob().previewOutlineKind = 10;
   window.Form_Activate();
   EXPECT_FALSE(window.Shape1->isHidden());
   EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(97), window.mmToPx(144)));
@@ -265,7 +265,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   EXPECT_EQ(window.Shape2[1]->geometry(),
             QRect(window.mmToPx(11.1), window.mmToPx(10.3), window.mmToPx(18.5), window.mmToPx(20.1)));
 
-  PreviewOutlineKind = 0;
+  CurrentPrintJob().previewOutlineKind = 0;
   window.Chk_waku->setChecked(true);
   EXPECT_TRUE(window.Shape1->isHidden());
   EXPECT_TRUE(window.Shape2[0]->isHidden());
@@ -278,7 +278,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
 // sideways, and the scroll bars keep the picture where they say.
 TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
   PreviewWindow window;
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   SetPrinterOrientation(kLandscape);
   BeginPage();
   window.Form_Activate();
@@ -342,9 +342,9 @@ TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {
 TEST_F(PreviewWindowTest, FinishOutputShowsTheWindowUntilOk) {
   SetPreviewPageHandler({});
   PreviewWindow& window = PreviewWindow::Instance();
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   BeginPage();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   bool shown = false;
   QTimer::singleShot(0, [&] {
     shown = window.isVisible();

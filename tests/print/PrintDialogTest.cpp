@@ -66,7 +66,7 @@ TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
   EXPECT_EQ(CurrentPrinterName(), before);
   dialog.Form_Activate();
   dialog.cmd_run[2]->click();
-  EXPECT_EQ(PrintDialogChoice, 2);
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Preview);
   EXPECT_EQ(EndDocPerPage, 1);
 }
 
@@ -82,7 +82,7 @@ TEST_F(PrintDialogTest, ControlsAndCaptions) {
   dialog.Chk_kakunin_msg->setChecked(false);
   EXPECT_EQ(ConfirmPrompts, 0);
   dialog.cmd_run[1]->click();
-  EXPECT_EQ(PrintDialogChoice, 1);
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Print);
   EXPECT_EQ(EndDocPerPage, 0);
   EXPECT_FALSE(dialog.isVisible());
 }
@@ -99,7 +99,7 @@ TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
   });
   EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   EXPECT_TRUE(checked);
-  EXPECT_EQ(PreviewMode, 1);
+  EXPECT_EQ(CurrentPrintJob().previewMode, 1);
   EXPECT_EQ(EndDocPerPage, 1);
 }
 

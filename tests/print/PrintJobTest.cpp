@@ -35,7 +35,7 @@ class PrintJobTest : public PrintTest {
       SetCurrentY(20);
       if (drawText) {
         ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
-        PageUsed = 1;
+        CurrentPrintJob().pageUsed = 1;
       } else {
         ActiveSurface().line(0, 0, 50, 50, 0);
       }
@@ -56,7 +56,7 @@ TEST_F(PrintJobTest, EveryPageItsOwnDocumentWithPromptsByDefault) {
             QStringLiteral("表面の印刷が終わるのを待ってください。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。"));
   EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
-  EXPECT_EQ(PreviewMode, 0);
+  EXPECT_EQ(CurrentPrintJob().previewMode, 0);
   EXPECT_EQ(printer().orientation(), 1);
 }
 
@@ -84,10 +84,10 @@ TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
   for (int button : {0, -1}) {
     EndDocPerPage = 1;
     answerDialog({button, false, std::nullopt});
-    PreviewMode = 1;
+    CurrentPrintJob().previewMode = 1;
     EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
-    EXPECT_EQ(PreviewMode, 0);
-    EXPECT_EQ(PrintDialogChoice, 0);
+    EXPECT_EQ(CurrentPrintJob().previewMode, 0);
+    EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Cancelled);
     // The check box takes effect at once; only a button sets EndDocPerPage.
     EXPECT_EQ(ConfirmPrompts, 0);
     EXPECT_EQ(EndDocPerPage, button == 0 ? 0 : 1);
@@ -99,7 +99,7 @@ TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
 TEST_F(PrintJobTest, PreviewShowsPagesWithTextOnly) {
   answerDialog({2, std::nullopt, std::nullopt});
   ASSERT_TRUE(runJob(1));
-  EXPECT_EQ(PreviewMode, 1);  // stays until the next dialog
+  EXPECT_EQ(CurrentPrintJob().previewMode, 1);  // stays until the next dialog
   EXPECT_EQ(previewPagesShown(), 2);
   EXPECT_EQ(preview().texts(), QStringList({"page 1", "page 2"}));
   EXPECT_EQ(printer().protocol(), QString());
@@ -125,12 +125,12 @@ TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
 
 TEST_F(PrintJobTest, BeginPageResetsPageStateAndClearsThePosition) {
   ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
-  PageUsed = 1;
-  PreviewOutlineKind = 10;
+  CurrentPrintJob().pageUsed = 1;
+  CurrentPrintJob().previewOutlineKind = 10;
   SetCurrentX(30);
   BeginPage();
-  EXPECT_EQ(PageUsed, 0);
-  EXPECT_EQ(PreviewOutlineKind, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 0);
+  EXPECT_EQ(CurrentPrintJob().previewOutlineKind, 1);
   EXPECT_FLOAT_EQ(GetCurrentX(), 0);
   EXPECT_TRUE(platform::HourglassShown());
   EndPrintDocument();

@@ -9,11 +9,11 @@
 
 void PrintTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   ConfirmPrompts = 1;
   EndDocPerPage = 1;
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  CurrentPrintJob().pageUsed = 0;
+  CurrentPrintJob().previewOutlineKind = 1;
   PaperSettings = PaperSettingsData{};
   PaperSettings.PrintMargin = 3;
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -35,6 +35,6 @@ void PrintTest::TearDown() {
   ForgetPaperChoices();
   recorder_.reset();
   SetCurrentPrinter(DefaultPrinterName());
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   RingpadTest::TearDown();
 }

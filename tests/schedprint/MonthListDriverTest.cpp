@@ -30,7 +30,7 @@ class MonthListDriverTest : public SchedulePrintTest {
  protected:
   int run(int16_t code, const QString& sheets, QDate start) {
     source.controls.Txt_maisu = sheets;
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();

@@ -66,11 +66,11 @@ void SchedulePrintTest::SetUp() {
   WriteDefaultSettings();
   LoadPaperSettings(0);  // the bible size
   PaperSettings.PrintMargin = 3;
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   ConfirmPrompts = 1;
   EndDocPerPage = 1;
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  CurrentPrintJob().pageUsed = 0;
+  CurrentPrintJob().previewOutlineKind = 1;
   // A queue of paper, so that the prompts to load and turn it are asked; a
   // PDF file needs none.
   SetInstalledPrintersOverride(QStringList{kTestQueueName});
@@ -86,7 +86,7 @@ void SchedulePrintTest::SetUp() {
     dialogAnswers_.pop_front();
     return answer;
   });
-  SetPreviewPageHandler([this](const QImage&) { previewOutlines_.push_back(PreviewOutlineKind); });
+  SetPreviewPageHandler([this](const QImage&) { previewOutlines_.push_back(CurrentPrintJob().previewOutlineKind); });
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
     shown_.push_back(r);
     shownAt_.push_back(recorder_ ? printer().ops().size() + preview().ops().size() : 0);
@@ -117,7 +117,7 @@ void SchedulePrintTest::TearDown() {
   platform::SetMessageHandler({});
   SetPrintDialogHandler({});
   SetPreviewPageHandler({});
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   RingpadTest::TearDown();
 }
 

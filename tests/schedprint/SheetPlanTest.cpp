@@ -195,7 +195,7 @@ TEST_F(SheetPlanTest, RunnerAsksBeforeEachSideAndStopsOrSkipsAsDeclined) {
     }
     for (MsgResult answer : c.answers) answerMessage(answer);
     ConfirmPrompts = 1;
-    PreviewMode = 1;
+    CurrentPrintJob().previewMode = 1;
     std::vector<int> drawn;
     const bool finished = RunSheetPlan(plan, [&](const PlannedPage& page) { drawn.push_back(page.item); });
     EndPrintDocument();

@@ -180,7 +180,7 @@ TEST_F(SpreadPagesTest, CancelOnTheFirstLeftPageLeavesItOut) {
   const QString first = QStringLiteral("3月の左ページを印刷します。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。");
   for (int previewing : {0, 1}) {
     SCOPED_TRACE(previewing);
-    PreviewMode = int16_t(previewing);
+    CurrentPrintJob().previewMode = int16_t(previewing);
     printer().clearOps();
     preview().clearOps();
     answerMessage(platform::MsgResult::Cancel);
@@ -198,7 +198,7 @@ TEST_F(SpreadPagesTest, CancelOnTheFirstLeftPageLeavesItOut) {
       EXPECT_EQ(previewPagesShown(), previewsBefore + 1);
     }
   }
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
 }
 
 TEST_F(SpreadPagesTest, LaterLeftPageMessagesShowAlwaysAndCancelEndsTheJob) {

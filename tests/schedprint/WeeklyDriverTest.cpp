@@ -132,7 +132,7 @@ TEST_F(WeeklyDriverTest, OutlineOffOnlyWhereSeveralWeeksShareASide) {
     previewNext();
     source.choose(design, 1, QDate(2009, 3, 4));
     const size_t before = previewOutlines().size();
-    PreviewOutlineKind = 1;
+    CurrentPrintJob().previewOutlineKind = 1;
     Cmd_print_Click(source);
     const std::vector<int> shown(previewOutlines().begin() + before, previewOutlines().end());
     EXPECT_EQ(shown, outlines) << design;

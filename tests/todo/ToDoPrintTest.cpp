@@ -22,7 +22,7 @@ class ToDoPrintTest : public RingpadTest {
   void SetUp() override {
     RingpadTest::SetUp();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     ConfirmPrompts = 0;
     recorder_ = std::make_unique<SurfaceRecorder>();
     WriteDefaultSettings();
