@@ -19,8 +19,8 @@
 #include "core/settings/PaperSettings.h"
 
 void PrintPages(benchmark::State& state, PageDrawer draw) {
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     BeginPage();

@@ -74,8 +74,8 @@ class BenchSource : public SchedulePrintSource {
 
 struct BenchHome : BenchProgramHome {
   BenchHome() {
-    ConfirmPrompts = 0;
-    EndDocPerPage = 0;
+    CurrentPrintJob().confirmPrompts = 0;
+    CurrentPrintJob().endDocPerPage = 0;
   }
   // Where the job's PDF goes: RINGPAD_ARTEFACT_DIR keeps it to be looked at.
   QString pdfPath(int16_t code, const char* kind) const {

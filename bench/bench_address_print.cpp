@@ -112,8 +112,8 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
   CurrentPrintJob().previewMode = 0;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   const QStringList file = Book(int(state.range(0)));
   AddressPrintChoice choice;
   choice.category = kCategoryAll;

@@ -119,8 +119,8 @@ void BM_PhotoWindowWayToPdf(benchmark::State& state) {
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
   CurrentPrintJob().previewMode = 0;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   for (auto _ : state) {
     QImage saved = LoadPicture(path);
     saved = TurnPictureLeft(saved);

@@ -36,8 +36,8 @@ using TablePageDrawer = int16_t (*)(const TablePrintJob&, int16_t, double, doubl
 void PrintTableJobs(benchmark::State& state, TablePageDrawer draw) {
   const TableOptions options = BigTable(int(state.range(0)));
   const int pages = int(state.range(0)) / kRowsPerPage;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     const TablePrintJob job(options);

@@ -105,7 +105,7 @@ void BeginPage() {
 void FinishOutput() {
   if (Previewing()) {
     if (CurrentPrintJob().pageUsed == 1) ShowPreviewPage();
-  } else if (EndDocPerPage == 1) {
+  } else if (CurrentPrintJob().endDocPerPage == 1) {
     PrinterSurfaceTarget().endDocument();
   }
 }
@@ -134,7 +134,7 @@ QString PaperSetMessage(int16_t side) {
 bool ConfirmPaperSet(int16_t side) {
   // A job whose printer could not be opened stops at the first chance.
   if (!Previewing() && !PrinterSurfaceTarget().jobUsable()) return false;
-  if (ConfirmPrompts != 1) return true;
+  if (CurrentPrintJob().confirmPrompts != 1) return true;
   const QString text = PaperSetMessage(side);
   if (text.isEmpty()) return false;
   // A PDF file has no paper to turn or load: its pages simply follow.
@@ -144,7 +144,7 @@ bool ConfirmPaperSet(int16_t side) {
 }
 
 void EndPrintDocument() {
-  if (EndDocPerPage == 0) PrinterSurfaceTarget().endDocument();
+  if (CurrentPrintJob().endDocPerPage == 0) PrinterSurfaceTarget().endDocument();
   // Whatever the page loop left open ends with the job, and the PDF file of
   // the job is complete only now.
   if (!Previewing()) PrinterSurfaceTarget().endJob();

@@ -5,7 +5,6 @@
 //   for each output page: BeginPage(); draw...; FinishOutput();
 //                         if (more && !ConfirmPaperSet(side)) break;
 //   EndPrintDocument();
-// ConfirmPrompts and EndDocPerPage live in core/settings/AppGlobals.h.
 #include <QString>
 #include <cstdint>
 
@@ -29,6 +28,10 @@ struct PrintJobState {
   int16_t previewOutlineKind = 1;  // preview guide: 0 none, 1 organiser page, 10 postcard
   // The paper is checked once per job, before its first page.
   bool paperChecked = false;
+  // The dialog's check box, kept from job to job: 1 asks before turning or
+  // loading paper, and (as endDocPerPage) sends each page to the printer at once.
+  int16_t confirmPrompts = 1;
+  int16_t endDocPerPage = 1;  // 1 = one printer document per page
 };
 PrintJobState& CurrentPrintJob();
 

@@ -24,7 +24,7 @@ class PhoneBookPrint : public RingpadTest {
     PaperSettings = PaperSettingsData{};
     WriteDefaultSettings();
     LoadPaperSettings(0);  // the bible size
-    ConfirmPrompts = 0;
+    CurrentPrintJob().confirmPrompts = 0;
   }
   void TearDown() override {
     SetPrintDialogHandler({});

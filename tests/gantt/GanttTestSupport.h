@@ -44,8 +44,8 @@ class GanttTest : public RingpadTest {
     WriteDefaultSettings();
     LoadPaperSettings(0);  // the bible size
     CurrentPrintJob().previewMode = 0;
-    ConfirmPrompts = 1;
-    EndDocPerPage = 1;
+    CurrentPrintJob().confirmPrompts = 1;
+    CurrentPrintJob().endDocPerPage = 1;
     CurrentPrintJob().pageUsed = 0;
     platform::SetFixedToday(QDate(2002, 2, 20));
     GanttWindow::CurrentGanttFile.clear();

@@ -18,7 +18,7 @@ class MemoPrintTest : public RingpadTest {
     RingpadTest::SetUp();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
     CurrentPrintJob().previewMode = 0;
-    ConfirmPrompts = 1;
+    CurrentPrintJob().confirmPrompts = 1;
     SetCurrentPrinter(QStringLiteral("Laser"));  // a printer with paper to load
     recorder_ = std::make_unique<SurfaceRecorder>();
     WriteDefaultSettings();

@@ -27,8 +27,8 @@ class GalleryTest : public RingpadTest {
     RingpadTest::SetUp();
     PaperSettings = PaperSettingsData{};
     PaperSettings.PrintMargin = kMargin;
-    ConfirmPrompts = 0;
-    EndDocPerPage = 0;
+    CurrentPrintJob().confirmPrompts = 0;
+    CurrentPrintJob().endDocPerPage = 0;
     CurrentPrintJob().previewMode = 0;
   }
   void TearDown() override {
@@ -38,8 +38,8 @@ class GalleryTest : public RingpadTest {
     SetCurrentPrinter(DefaultPrinterName());
     CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
-    ConfirmPrompts = 1;
-    EndDocPerPage = 1;
+    CurrentPrintJob().confirmPrompts = 1;
+    CurrentPrintJob().endDocPerPage = 1;
     RingpadTest::TearDown();
   }
 

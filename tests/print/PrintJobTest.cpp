@@ -63,8 +63,8 @@ TEST_F(PrintJobTest, EveryPageItsOwnDocumentWithPromptsByDefault) {
 TEST_F(PrintJobTest, UncheckedBoxMakesOneDocumentWithoutPrompts) {
   answerDialog({1, false, std::nullopt});
   ASSERT_TRUE(runJob(2));
-  EXPECT_EQ(ConfirmPrompts, 0);
-  EXPECT_EQ(EndDocPerPage, 0);
+  EXPECT_EQ(CurrentPrintJob().confirmPrompts, 0);
+  EXPECT_EQ(CurrentPrintJob().endDocPerPage, 0);
   EXPECT_EQ(printer().protocol(),
             QStringLiteral("begin-doc new-page new-page new-page end-doc end-job"));
   EXPECT_TRUE(messages().shown().empty());
@@ -82,16 +82,16 @@ TEST_F(PrintJobTest, DeclinedPromptStopsTheJobButEndsIt) {
 
 TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
   for (int button : {0, -1}) {
-    EndDocPerPage = 1;
+    CurrentPrintJob().endDocPerPage = 1;
     answerDialog({button, false, std::nullopt});
     CurrentPrintJob().previewMode = 1;
     EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
     EXPECT_EQ(CurrentPrintJob().previewMode, 0);
     EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Cancelled);
-    // The check box takes effect at once; only a button sets EndDocPerPage.
-    EXPECT_EQ(ConfirmPrompts, 0);
-    EXPECT_EQ(EndDocPerPage, button == 0 ? 0 : 1);
-    ConfirmPrompts = 1;
+    // The check box takes effect at once; only a button sets endDocPerPage.
+    EXPECT_EQ(CurrentPrintJob().confirmPrompts, 0);
+    EXPECT_EQ(CurrentPrintJob().endDocPerPage, button == 0 ? 0 : 1);
+    CurrentPrintJob().confirmPrompts = 1;
   }
   EXPECT_EQ(printer().protocol(), QString());
 }
@@ -217,9 +217,9 @@ TEST_F(PrintJobTest, PaperPromptTexts) {
   messages().answer(platform::MsgResult::Cancel);
   EXPECT_FALSE(ConfirmPaperSet(1));
   EXPECT_TRUE(ConfirmPaperSet(2));
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   EXPECT_TRUE(ConfirmPaperSet(0));
-  ConfirmPrompts = 2;  // only 1 asks
+  CurrentPrintJob().confirmPrompts = 2;  // only 1 asks
   EXPECT_TRUE(ConfirmPaperSet(0));
   EXPECT_EQ(messages().shown().size(), 2u);
 }

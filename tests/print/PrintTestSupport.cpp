@@ -10,8 +10,8 @@
 void PrintTest::SetUp() {
   RingpadTest::SetUp();
   CurrentPrintJob().previewMode = 0;
-  ConfirmPrompts = 1;
-  EndDocPerPage = 1;
+  CurrentPrintJob().confirmPrompts = 1;
+  CurrentPrintJob().endDocPerPage = 1;
   CurrentPrintJob().pageUsed = 0;
   CurrentPrintJob().previewOutlineKind = 1;
   PaperSettings = PaperSettingsData{};

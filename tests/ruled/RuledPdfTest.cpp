@@ -81,10 +81,10 @@ TEST_F(RuledPdfTest, BlankSheetsCarryOnlyTheCutLines) {
   w.Cmb_Type->setCurrentRow(kDesignBlank);
   ASSERT_EQ(w.Cmb_men->currentText(), QStringLiteral("A4片面"));
   w.Txt_maisu->setText(QStringLiteral("2"));
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const QString pdf = pdfNamed(QStringLiteral("blank"));
   w.Cmd_print->click();
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   ASSERT_EQ(PdfPageCount(pdf), 2);
 
   // The same marks drawn straight onto a sheet.

@@ -67,8 +67,8 @@ void SchedulePrintTest::SetUp() {
   LoadPaperSettings(0);  // the bible size
   PaperSettings.PrintMargin = 3;
   CurrentPrintJob().previewMode = 0;
-  ConfirmPrompts = 1;
-  EndDocPerPage = 1;
+  CurrentPrintJob().confirmPrompts = 1;
+  CurrentPrintJob().endDocPerPage = 1;
   CurrentPrintJob().pageUsed = 0;
   CurrentPrintJob().previewOutlineKind = 1;
   // A queue of paper, so that the prompts to load and turn it are asked; a

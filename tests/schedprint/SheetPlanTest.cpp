@@ -194,7 +194,7 @@ TEST_F(SheetPlanTest, RunnerAsksBeforeEachSideAndStopsOrSkipsAsDeclined) {
       plan.sides.push_back(side);
     }
     for (MsgResult answer : c.answers) answerMessage(answer);
-    ConfirmPrompts = 1;
+    CurrentPrintJob().confirmPrompts = 1;
     CurrentPrintJob().previewMode = 1;
     std::vector<int> drawn;
     const bool finished = RunSheetPlan(plan, [&](const PlannedPage& page) { drawn.push_back(page.item); });

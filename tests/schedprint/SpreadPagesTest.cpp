@@ -202,7 +202,7 @@ TEST_F(SpreadPagesTest, CancelOnTheFirstLeftPageLeavesItOut) {
 }
 
 TEST_F(SpreadPagesTest, LaterLeftPageMessagesShowAlwaysAndCancelEndsTheJob) {
-  ConfirmPrompts = 0;  // the spread messages show all the same
+  CurrentPrintJob().confirmPrompts = 0;  // the spread messages show all the same
   answerMessage(platform::MsgResult::Ok);
   answerMessage(platform::MsgResult::Cancel);
   runDriver(71, QStringLiteral("2"), QDate(2009, 3, 1));

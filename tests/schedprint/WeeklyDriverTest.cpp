@@ -165,7 +165,7 @@ TEST_F(WeeklyDriverTest, HalfSheetsRoundToEven) {
   EXPECT_NEAR(pages[1][0].x1, Back(), 1e-6);
   // Without prompts the alternating layout asks nothing.
   printer().clearOps();
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const size_t before = shownMessages().size();
   runDriver(121, QDate(2009, 3, 2), QStringLiteral("1"));
   EXPECT_EQ(shownMessages().size(), before);
@@ -214,7 +214,7 @@ TEST_F(WeeklyDriverTest, ThreeWeeksASideOnTheMiniSize) {
 }
 
 TEST_F(WeeklyDriverTest, SpreadsAnnounceEveryPageWhateverThePromptSetting) {
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const QDate d(2009, 3, 2);
   ASSERT_EQ(runDriver(151, d, QStringLiteral("2")), 1);
   EXPECT_EQ(jobSequence(),

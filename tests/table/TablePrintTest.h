@@ -21,7 +21,7 @@ class TablePrintTest : public RingpadTest {
     PaperSettings = PaperSettingsData{};
     WriteDefaultSettings();
     LoadPaperSettings(0);
-    ConfirmPrompts = 1;
+    CurrentPrintJob().confirmPrompts = 1;
     // A paper queue, not the PDF file: PDF pages follow without prompts.
     SetInstalledPrintersOverride(QStringList{QStringLiteral("TestQueue")});
     SetPrintDialogHandler([](const PrintDialogView&) {

@@ -106,7 +106,7 @@ TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
 
   TableWindow w;
   w.Form_Load();
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   QStringList rows;
   for (int i = 1; i <= 30000; ++i) rows << QStringLiteral("r%1").arg(i);
   w.Txt_Data->setPlainText(rows.join(u'\n'));

@@ -19,7 +19,7 @@ TEST_F(RingpadTest, ToDoPagesOnThePdfPrinter) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));
   WriteDefaultSettings();
   LoadPaperSettings(0);  // the bible size
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   platform::SetFixedToday(QDate(2009, 3, 10));
   const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/todo-pages.pdf");
   QFile::remove(pdf);
@@ -52,7 +52,7 @@ TEST_F(RingpadTest, ToDoPagesOnThePdfPrinter) {
   SetPrintDialogHandler({});
   platform::SetFileDialogHandler({});
   SetCurrentPrinter(DefaultPrinterName());
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   platform::SetFixedToday(QDate());
 
   ASSERT_EQ(PdfPageCount(pdf), 2);
