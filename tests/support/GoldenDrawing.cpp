@@ -197,7 +197,9 @@ GoldenJob::GoldenJob(GoldenJobMode mode)
     mark(QStringLiteral("dialog"));
     return PrintDialogAnswer{mode_.preview ? 2 : 1, mode_.prompts, {}};
   });
-  SetPreviewPageHandler([this](const QImage&) { mark(QStringLiteral("preview-shown outline=%1").arg(CurrentPrintJob().previewOutlineKind)); });
+  SetPreviewPageHandler([this](const QImage&) {
+    mark(QStringLiteral("preview-shown outline=%1").arg(CurrentPrintJob().previewOutlineKind));
+  });
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
     QString line;
     for (int16_t side = 0; side <= 2 && line.isEmpty(); ++side)
