@@ -120,6 +120,8 @@ enum PageDesign : int16_t {
 // The number the printing dispatches on for a design and its layout,
 // counted from 1 in the order of the layout list: design × 10 + layout.
 constexpr int16_t DesignCodeOf(PageDesign design, int layout) { return int16_t(design * 10 + layout); }
+constexpr PageDesign DesignOfCode(int code) { return PageDesign(code / 10); }
+constexpr int LayoutOfCode(int code) { return code % 10; }
 
 // The number the printing dispatches on: design index × 10 + layout index + 1.
 int DesignCode(int designIndex, int layoutIndex);

@@ -172,7 +172,10 @@ int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& s
 }
 
 SheetPlan PlanFourUpSheets(int16_t designCode, int sheets, QDate startDay) {
-  const int spreadBase = designCode / 10 >= 6 && designCode / 10 <= 9 ? (designCode / 10 - 6) * 2 : 0;
+  const PageDesign design = DesignOfCode(designCode);
+  const int spreadBase = design >= kDesignMonthGridRightMargin && design <= kDesignMonthGridNarrowWeekend
+                             ? (design - kDesignMonthGridRightMargin) * 2
+                             : 0;
   SheetPlan plan;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side;

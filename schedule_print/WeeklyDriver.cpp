@@ -324,8 +324,8 @@ SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r
       PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(1), Ruled(2, 4), kShortRight); break;
     case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 3): case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 4):
     case DesignCodeOf(kDesignWeekRuledSpread, 3): case DesignCodeOf(kDesignWeekRuledSpread, 4): {
-      const bool design15 = code / 10 == 15;
-      const Range& at = code % 10 == 3 ? r.front : r.back;
+      const bool design15 = DesignOfCode(code) == kDesignWeekRuledSpreadWeekendRow;
+      const Range& at = LayoutOfCode(code) == 3 ? r.front : r.back;
       PlanSpreadsOneSide(plan, d, twoN, at, Ruled(design15 ? 3 : 1), Ruled(design15 ? 4 : 2, design15 ? 3 : 4));
       break;
     }
@@ -334,12 +334,12 @@ SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r
     case DesignCodeOf(kDesignWeekRuled, 7): PlanTwoWeeksBeside(plan, d, n, r); break;
     case DesignCodeOf(kDesignWeekRuledMemo, 1): PlanMemoWeeks(plan, d, n, r); break;
     case DesignCodeOf(kDesignWeekHours, 1): case DesignCodeOf(kDesignWeekHoursMargin, 1): {
-      const int left = (code / 10 - 17) * 2 + 1;
+      const int left = (DesignOfCode(code) - kDesignWeekHours) * 2 + 1;
       PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(left), TimeAxis(left + 1, 4), kShortRight);
       break;
     }
     case DesignCodeOf(kDesignWeekHours, 2): case DesignCodeOf(kDesignWeekHoursMargin, 2): {
-      const int left = (code / 10 - 17) * 2 + 1;
+      const int left = (DesignOfCode(code) - kDesignWeekHours) * 2 + 1;
       PlanWeeksTwoASide(plan, d, n, r,
                     {TimeAxis(left, 7), TimeAxis(left + 1, -3), TimeAxis(left), TimeAxis(left + 1, 4), 14, false});
       break;

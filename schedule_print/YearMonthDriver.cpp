@@ -336,7 +336,7 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
   }
 
   const SheetRanges r(GetScaleWidth());
-  if (code <= 4) {
+  if (code <= DesignCodeOf(kDesignYearCalendar, 4)) {
     switch (code) {
       case DesignCodeOf(kDesignYearCalendar, 1): PlanAlternating(plan, startDay, twoN, r, year, YearsLater, 1); break;
       case DesignCodeOf(kDesignYearCalendar, 2):
@@ -347,11 +347,11 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
     return plan;
   }
 
-  if (code >= 61 && code <= 93) {
+  if (code >= DesignCodeOf(kDesignMonthGridRightMargin, 1) && code <= DesignCodeOf(kDesignMonthGridNarrowWeekend, 3)) {
     // The spread designs 6 to 9 take the grid modes 1/2, 3/4, 5/6 and 7/8.
-    const int spreadBase = (code / 10 - 6) * 2;
+    const int spreadBase = (DesignOfCode(code) - kDesignMonthGridRightMargin) * 2;
     const YearMonthPage left = grid(spreadBase + 1), right = grid(spreadBase + 2);
-    switch (code % 10) {
+    switch (LayoutOfCode(code)) {
       case 1:
         startDay = FirstDayOfMonth(startDay);
         PlanSpreadsBackFirst(plan, startDay, twoN, r, left, right);
@@ -369,7 +369,7 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
     return plan;
   }
 
-  if (code >= 21 && code <= 46) {
+  if (code >= DesignCodeOf(kDesignMonthRuled, 1) && code <= DesignCodeOf(kDesignMonthRuledSpread, 6)) {
     // The one-month spread: days 1 to 16 on its left page, the 17th to the
     // month's end on its right page.
     const YearMonthPage firstHalf{kMonthListPage, 1}, secondHalf{kMonthListPage, 2};
