@@ -57,7 +57,7 @@ TEST_F(PrintJobTest, EveryPageItsOwnDocumentWithPromptsByDefault) {
   EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
   EXPECT_EQ(CurrentPrintJob().previewMode, 0);
-  EXPECT_EQ(printer().orientation(), 1);
+  EXPECT_EQ(printer().orientation(), kPortrait);
 }
 
 TEST_F(PrintJobTest, UncheckedBoxMakesOneDocumentWithoutPrompts) {

@@ -18,12 +18,12 @@ TEST_F(SurfaceDispatchTest, PrinterOnlySettersIgnoredWhilePreviewing) {
   SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScalePixels);
   EXPECT_EQ(printer().orientationSetCount(), 0);
-  EXPECT_EQ(preview().orientation(), 2) << "the preview follows a landscape job";
+  EXPECT_EQ(preview().orientation(), kLandscape) << "the preview follows a landscape job";
   CurrentPrintJob().previewMode = 0;
   SetPrinterScaleMode(kScaleMillimetres);
   SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScaleMillimetres);
-  EXPECT_EQ(printer().orientation(), 2);
+  EXPECT_EQ(printer().orientation(), kLandscape);
 }
 
 TEST_F(SurfaceDispatchTest, StateGoesToTheActiveSurfaceOnly) {

@@ -215,7 +215,7 @@ TEST_F(LargeCalendarTest, FourFoldSizePrintsThemPortrait) {
     });
     source.choose(design, 0, QDate(2009, 3, 1));
     Cmd_print_Click(source, drivers);
-    EXPECT_EQ(orientation, 1);
+    EXPECT_EQ(orientation, kPortrait);
     EXPECT_TRUE(shownMessages().empty());
   }
 }
