@@ -9,11 +9,8 @@
 
 void PrintTest::SetUp() {
   RingpadTest::SetUp();
-  CurrentPrintJob().previewMode = 0;
-  CurrentPrintJob().confirmPrompts = 1;
-  CurrentPrintJob().endDocPerPage = 1;
-  CurrentPrintJob().pageUsed = 0;
-  CurrentPrintJob().previewOutlineKind = 1;
+  // A fresh job: the printer, paper prompts on, one document per page.
+  CurrentPrintJob() = PrintJobState{};
   PaperSettings = PaperSettingsData{};
   PaperSettings.PrintMargin = 3;
   recorder_ = std::make_unique<SurfaceRecorder>();
