@@ -66,11 +66,10 @@ void SchedulePrintTest::SetUp() {
   WriteDefaultSettings();
   LoadPaperSettings(0);  // the bible size
   PaperSettings.PrintMargin = 3;
-  CurrentPrintJob().previewMode = 0;
-  CurrentPrintJob().confirmPrompts = 1;
-  CurrentPrintJob().endDocPerPage = 1;
-  CurrentPrintJob().pageUsed = 0;
-  CurrentPrintJob().previewOutlineKind = 1;
+  // A fresh job: the printer, paper prompts on, one document per page, and
+  // the paper not yet checked (a case that drives a job without the print
+  // dialog must not inherit the last case's check).
+  CurrentPrintJob() = PrintJobState{};
   // A queue of paper, so that the prompts to load and turn it are asked; a
   // PDF file needs none.
   SetInstalledPrintersOverride(QStringList{kTestQueueName});
