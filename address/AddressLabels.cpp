@@ -69,7 +69,7 @@ void DrawLabel(int n, const AddressRecord& r, bool withCompany) {
 }  // namespace
 
 int PrintAddressLabels(int withCompany, int page, const AddressPrintLines& lines) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const AddressRecord empty;
   int finished = 0;
   int label = 0;

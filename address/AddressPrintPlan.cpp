@@ -71,7 +71,7 @@ SheetPlan PlanAddressBook(int side, PageSpan rightHalf) {
       AskAfterLastAddressSheet(plan);
       break;
     case 5:
-      plan.orientation = 2;
+      plan.orientation = kLandscape;
       for (int k = 1; k <= kAddressMostPages; k += 4) {
         PlannedSide sheet = PlanSide(k > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{}, {}, 0);
         for (int i = 1; i <= 4; ++i)

@@ -130,7 +130,7 @@ void AddressWindow::Cmd_print_Click() {
     return;
   }
   if (TrimBlanks(d).isEmpty()) return;
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
 
   const QString category = TrimBlanks(Cmb_bunrui->currentText());
@@ -156,8 +156,8 @@ void AddressWindow::Cmd_print_Click() {
     }
     lines = ChooseAddressPrintLines(fileLines, choice, Groups);
   }
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(PaperSettings.SuperOrganiserMode == 1 ? 2 : 1);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(PaperSettings.SuperOrganiserMode == 1 ? kLandscape : kPortrait);
   RunPrintPath(AddressPrintCode(designIndex, Cmb_men->currentIndex(), PaperSettings.SuperOrganiserMode), category, lines);
   EndPrintDocument();
   EndBusy(this);

@@ -146,7 +146,7 @@ class BoxPrinter {
 int PrintFramedPhoneBook(int /*variant*/, int sortIndex, const QString& category, int page, double left, double right,
                          const AddressPrintLines& lines, const FramedPhoneBookOptions& options) {
   if (lines.count() == 0) return 1;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(left, right);
 
   BoxPrinter printer(left, right, options);

@@ -49,7 +49,7 @@ int PrintLandscapePhoneBook(int designIndex, int sortIndex, const QString& categ
                             double right, const AddressPrintLines& lines) {
   if (lines.count() == 0) return 1;
   const float size = PaperSettings.DataFontSize - 4;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(left, right);
 
   PhoneBookWalk walk;

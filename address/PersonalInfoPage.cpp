@@ -119,7 +119,7 @@ QString Title(const AddressRecord& e) {
 int PrintPersonalInfoPage(const AddressRecord& entry, const PersonalInfoCaptions& captions, double left, double right) {
   const PaperSettingsData& p = PaperSettings;
   auto f = [&](int n) { return entry.field(n); };
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(left, right);
   DrawPageHeader(Title(entry), left, right);
   SetForeColor(p.DataColor);

@@ -257,7 +257,7 @@ int PrintPhoneBookListPage(int /*designIndex*/, int sortIndex, const QString& ca
   const int perPage = PhoneBookListLinesPerPage();
   // Not one line fits: no page would ever hold an entry.
   if (perPage <= 0) return 1;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(left, right);
   const PaperSettingsData& p = PaperSettings;
   const double pitch = (p.FootHeight - p.DataHeight - 1) / double(perPage);

@@ -75,7 +75,7 @@ void PrintZip(const Layout& l, const QString& zip) {
 }  // namespace
 
 void PrintPostcardAddress(const QString& section, const PostcardRecipient& to) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const Layout l(section);
   PrintZip(l, to.zip);
   SetFontName(l.font());

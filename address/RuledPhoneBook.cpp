@@ -366,7 +366,7 @@ int PrintRuledPhoneBook(int design, int sortIndex, const QString& category, int 
   const RuledLayout layout = LayoutOf(design, options);
   // Not one row fits: nothing to draw, and no page would ever hold an entry.
   if (layout.rows <= 0) return 1;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(left, right);
 
   RowPrinter printer(design, sortIndex, left, right, layout, options);

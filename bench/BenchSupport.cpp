@@ -19,9 +19,9 @@
 #include "core/settings/PaperSettings.h"
 
 void PrintPages(benchmark::State& state, PageDrawer draw) {
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
-  SetPrinterScaleMode(6);
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
+  SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     BeginPage();
     draw();
@@ -35,16 +35,16 @@ void PrintPagesOnPdfPrinter(benchmark::State& state, PageDrawer draw) {
   const QString pdf = dir.path() + QStringLiteral("/bench.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PrintPages(state, draw);
   platform::SetFileDialogHandler({});
 }
 
 void PrintPagesOnPreview(benchmark::State& state, PageDrawer draw) {
   SetPreviewPageHandler([](const QImage&) {});
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   PrintPages(state, draw);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   SetPreviewPageHandler({});
 }
 

@@ -111,9 +111,9 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   const QString pdf = home.dir.path() + QStringLiteral("/book.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   const QStringList file = Book(int(state.range(0)));
   AddressPrintChoice choice;
   choice.category = kCategoryAll;
@@ -123,7 +123,7 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   const PageClock clock;
   for (auto _ : state) {
     const AddressPrintLines lines = ChooseAddressPrintLines(file, choice, groups);
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1;; ++page) {
       BeginPage();
       const int done = PrintRuledPhoneBook(0, 2, kCategoryAll, page, 8, 88, lines, {});

@@ -118,9 +118,9 @@ void BM_PhotoWindowWayToPdf(benchmark::State& state) {
   const QString pdf = QDir(kept.isEmpty() ? home.dir.path() : kept).filePath(QStringLiteral("photo.pdf"));
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
   for (auto _ : state) {
     QImage saved = LoadPicture(path);
     saved = TurnPictureLeft(saved);

@@ -21,7 +21,7 @@ void DrawDensePage() {
     SetCurrentY(11 + (i / 4) * 10.8);
     ActiveSurface().print(QStringLiteral("予定 %1 会議 10:00-12:00").arg(i), false);
   }
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 void BM_PdfPrinter(benchmark::State& state) { PrintPagesOnPdfPrinter(state, DrawDensePage); }
@@ -29,7 +29,7 @@ void BM_PreviewPicture(benchmark::State& state) { PrintPagesOnPreview(state, Dra
 
 void BM_RecordingSurface(benchmark::State& state) {
   SurfaceRecorder recorder;
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PrintPages(state, DrawDensePage);
   benchmark::DoNotOptimize(recorder.printer.ops().size());
 }

@@ -74,8 +74,8 @@ class BenchSource : public SchedulePrintSource {
 
 struct BenchHome : BenchProgramHome {
   BenchHome() {
-    ConfirmPrompts = 0;
-    EndDocPerPage = 0;
+    CurrentPrintJob().confirmPrompts = 0;
+    CurrentPrintJob().endDocPerPage = 0;
   }
   // Where the job's PDF goes: RINGPAD_ARTEFACT_DIR keeps it to be looked at.
   QString pdfPath(int16_t code, const char* kind) const {
@@ -87,7 +87,7 @@ struct BenchHome : BenchProgramHome {
 
 // One job of a driver code from the start day, on whatever surface is active.
 void RunJob(BenchSource& source, int16_t code, const QDate& start) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   QDate day = start;
   int16_t c = code;
   if (code >= 250) PrintCalendarPlanDesigns(source, c, day);
@@ -105,7 +105,7 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
     std::vector<RecordedOp> ops;
     {
       SurfaceRecorder recorder;
-      PreviewMode = 0;
+      CurrentPrintJob().previewMode = 0;
       job();
       ops = recorder.printer.ops();
     }
@@ -115,7 +115,7 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
   }
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   // One job untimed first, as the replay records one: fonts, the font
   // database and the printer are set up once per run, not per job.
   job();
@@ -188,7 +188,7 @@ void DiaryJob(benchmark::State& state, bool replay) {
   source.controls.Txt_maisu = QStringLiteral("366");
   const QString pdf = home.pdfPath(242, replay ? "replay" : "diary");
   const auto job = [&] {
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     QDate day;
     int16_t code = 242;
     PrintDailyDesigns(source, code, day);
@@ -206,13 +206,13 @@ void FourUpDaysJob(benchmark::State& state, bool replay) {
   source.controls.Txt_maisu = QStringLiteral("92");
   const QString pdf = home.pdfPath(211, replay ? "fourup-replay" : "fourup");
   const auto job = [&] {
-    SetPrinterScaleMode(6);
-    SetPrinterOrientation(2);
+    SetPrinterScaleMode(kScaleMillimetres);
+    SetPrinterOrientation(kLandscape);
     QDate day(2008, 1, 1);
     int16_t code = 211;
     PrintFourUpSheets(source, code, day);
     EndPrintDocument();
-    SetPrinterOrientation(1);
+    SetPrinterOrientation(kPortrait);
   };
   // Landscape, as the sheets were printed, so no page is clipped away.
   TimeJobOrReplay(state, replay, pdf, job, QPageLayout::Landscape);

@@ -36,9 +36,9 @@ using TablePageDrawer = int16_t (*)(const TablePrintJob&, int16_t, double, doubl
 void PrintTableJobs(benchmark::State& state, TablePageDrawer draw) {
   const TableOptions options = BigTable(int(state.range(0)));
   const int pages = int(state.range(0)) / kRowsPerPage;
-  ConfirmPrompts = 0;
-  EndDocPerPage = 0;
-  SetPrinterScaleMode(6);
+  CurrentPrintJob().confirmPrompts = 0;
+  CurrentPrintJob().endDocPerPage = 0;
+  SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
     const TablePrintJob job(options);
     for (int page = 1; page <= pages; ++page) {
@@ -69,7 +69,7 @@ void BM_TableJobPdf(benchmark::State& state) {
   const QString pdf = dir.path() + QStringLiteral("/bench.pdf");
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   SetCurrentPrinter(kPdfPrinterName);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PrintTableJobs(state, PrintTablePortrait);
   platform::SetFileDialogHandler({});
 }

@@ -103,7 +103,7 @@ void DrawGanttPage(const GanttPageOptions& o, int16_t& page, const std::vector<i
     Drawer()(o, page, LinePage, lines, PageLeft, PageWidth);
     return;
   }
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const GanttPageGeometry g = MakeGanttPageGeometry(o, PageLeft, PageWidth);
   TextAt(PaperSettings.HeadFontName, PaperSettings.HeadFontSize, g.left, PaperSettings.FootHeight, o.title);
   if (o.sign) DrawSignOffBlock(o, g);

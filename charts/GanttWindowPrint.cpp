@@ -18,9 +18,9 @@
 
 void GanttWindow::Cmd_print_Click() {
   CellHeight = GanttCellHeight(cmb_height->currentIndex());
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   if (TrimBlanks(txt_makedate->text()).isEmpty()) txt_makedate->setText(DateToText(ScheduleToday()));
   QString remarks = BoxText(txt_biko);
   if (!remarks.isEmpty() && !remarks.endsWith(QStringLiteral("\r\n"))) {

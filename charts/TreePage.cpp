@@ -118,7 +118,7 @@ void DrawRow(const TreeChart& chart, const QString& line, int level, double x0, 
 
 void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connectors, double left, double right) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
   const double H = chart.measures.rowHeight;

@@ -29,9 +29,9 @@ void TreeWindow::Cmd_print_Click() {
                           platform::MsgIcon::Exclamation);
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   chart.Prepare(ItemText());
   if (Cmb_men->currentIndex() != 0) {
     const QString type = Cmb_Type->currentItem() ? Cmb_Type->currentItem()->text() : QString();

@@ -34,7 +34,7 @@ std::vector<int> GoStarPointLines(int lines) {
 
 void DrawGoBoard(const RuledPaperOptions& o, double left, double right) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   SetDrawWidth(1);
   const int n = GoBoardLines(o.Opt_igo_masume);
   DrawPageFrame(left, right);

@@ -70,7 +70,7 @@ QImage StretchPictureToBody(const QImage& picture) {
 
 void DrawPhotoPage(const PhotoPageOptions& o, double left, double right) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const bool pictureOnly = PhotoPrintsPictureOnly(o);
   const double s = o.fit == 4 ? 1.0 : (o.scale >= 0 && o.scale < 10 ? (100 - 10 * o.scale) / 100.0 : 1.0);
 
@@ -151,7 +151,7 @@ void DrawPhotoPage(const PhotoPageOptions& o, double left, double right) {
 
 void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   PrintTextInline(QString());
   SetCurrentY(float(a + p.DataHeight + 5));
   const double pw = o.picture.width(), ph = o.picture.height();
@@ -190,7 +190,7 @@ void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
 
 void PrintPhotoPages(const PhotoPageOptions& o) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const double across = p.PageWidth - p.PageLeft;
   if (o.side >= 0 && o.side <= 5) {
     BeginPage();

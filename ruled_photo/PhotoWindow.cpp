@@ -381,7 +381,7 @@ PhotoPageOptions PhotoWindow::ReadOptions() const {
 }
 
 void PhotoWindow::Cmd_print_Click() {
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   Busy busy(this);
   PrintPhotoPages(ReadOptions());
 }

@@ -70,7 +70,7 @@ class Job {
   void run(const QDate& start) {
     job_.startDate = start;
     const PaperSettingsData& p = PaperSettings;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     if (p.SuperOrganiserMode != 1) stateSideWidth();
     const double S = GetScaleWidth();
     front_ = {double(p.PageLeft), double(p.PageWidth)};
@@ -85,7 +85,7 @@ class Job {
     job_.year = r_.thisYear + r_.nextYear;
 
     const bool fourFold = p.SuperOrganiserMode == 1;
-    SetPrinterOrientation(fourFold ? 2 : 1);
+    SetPrinterOrientation(fourFold ? kLandscape : kPortrait);
     if (fourFold)
       runFourFold();
     else
@@ -255,7 +255,7 @@ void RunRuledPaperPrint(const RuledPrintRequest& r, RuledPageSink& pages) {
     ShowMessage(QStringLiteral("印刷する用紙を選んでください"), MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   QDate start;
   if (r.designCaption.contains(QStringLiteral("ダイエット"))) {
     start = DateFromText(r.startDateText);

@@ -165,7 +165,7 @@ int DetailEntriesValue(bool designHasTimes, bool boxTicked) {
   return designHasTimes ? 1 : -1;
 }
 
-int DesignCode(int designIndex, int layoutIndex) { return designIndex * 10 + layoutIndex + 1; }
+int DesignCode(int designIndex, int layoutIndex) { return DesignCodeOf(PageDesign(designIndex), layoutIndex + 1); }
 
 DesignChoice ChooseDesign(int index, const QString& caption, bool superOrganiser) {
   DesignChoice choice;

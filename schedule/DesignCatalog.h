@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 // The option controls whose visibility depends on the design, in the order
@@ -84,6 +85,43 @@ bool CaptionHasTimes(const QString& caption);
 // OptDetailEntries after a design change: 1 or 0 by the box for a design
 // with times, -1 or 0 for any other design, where only 1 counts as on.
 int DetailEntriesValue(bool designHasTimes, bool boxTicked);
+
+// The designs of the design list, by their index there.
+enum PageDesign : int16_t {
+  kDesignYearCalendar = 0,
+  kDesignHalfYearGrid,
+  kDesignMonthRuled,
+  kDesignMonthRuledMemo,
+  kDesignMonthRuledSpread,
+  kDesignMonthGrid,
+  kDesignMonthGridRightMargin,
+  kDesignMonthGridLeftMargin,
+  kDesignMonthGridWideWeekend,
+  kDesignMonthGridNarrowWeekend,
+  kDesignMonthGridLandscape,
+  kDesignMonthGridTwoTier,
+  kDesignWeekRuled,
+  kDesignWeekRuledMemo,
+  kDesignWeekRuledWeekendRow,
+  kDesignWeekRuledSpreadWeekendRow,
+  kDesignWeekRuledSpread,
+  kDesignWeekHours,
+  kDesignWeekHoursMargin,
+  kDesignWeekHoursThreeColumns,
+  kDesignWeekHoursNarrowWeekend,
+  kDesignDay,
+  kDesignDaySpread,
+  kDesignTwoDaysAPage,
+  kDesignFiveYearDiary,
+  kDesignLargeLandscapeCalendar,
+  kDesignLargePortraitCalendar,
+};
+
+// The number the printing dispatches on for a design and its layout,
+// counted from 1 in the order of the layout list: design × 10 + layout.
+constexpr int16_t DesignCodeOf(PageDesign design, int layout) { return int16_t(design * 10 + layout); }
+constexpr PageDesign DesignOfCode(int code) { return PageDesign(code / 10); }
+constexpr int LayoutOfCode(int code) { return code % 10; }
 
 // The number the printing dispatches on: design index × 10 + layout index + 1.
 int DesignCode(int designIndex, int layoutIndex);

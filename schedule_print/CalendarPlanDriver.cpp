@@ -3,6 +3,7 @@
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
 #include "SixWeekCalendar.h"
+#include "schedule/DesignCatalog.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/SheetPlan.h"
@@ -20,7 +21,12 @@ constexpr double kLowerBand[2] = {137, 270};
 // kind; for the two-month sheet the range is a y band) or a month grid.
 enum LargeCalendarRenderer : int16_t { kLargeSixWeeks, kLargeMonthGrid };
 
-bool IsLargeCalendarCode(int16_t code) { return code == 251 || code == 252 || code == 253 || code == 261; }
+bool IsLargeCalendarCode(int16_t code) {
+  return code == DesignCodeOf(kDesignLargeLandscapeCalendar, 1) ||
+         code == DesignCodeOf(kDesignLargeLandscapeCalendar, 2) ||
+         code == DesignCodeOf(kDesignLargeLandscapeCalendar, 3) ||
+         code == DesignCodeOf(kDesignLargePortraitCalendar, 1);
+}
 
 }  // namespace
 
@@ -29,19 +35,20 @@ SheetPlan PlanCalendarDesign(int16_t designCode, int sizeChoice, int n, QDate st
   SheetPlan plan;
   // The calendars are laid out on a portrait A4 sheet; the four-fold sizes
   // would otherwise cut them at the landscape sheet's height.
-  if (p.SuperOrganiserMode == 1) plan.orientation = 1;
+  if (p.SuperOrganiserMode == 1) plan.orientation = kPortrait;
   for (int sheet = 1; sheet <= n; ++sheet) {
     PlannedSide side;
     side.previewOutline = 0;
-    if (designCode == 252 && sheet > 1) side.prompt = SheetPrompt::PaperSet(0);
+    if (designCode == DesignCodeOf(kDesignLargeLandscapeCalendar, 2) && sheet > 1)
+      side.prompt = SheetPrompt::PaperSet(0);
     switch (designCode) {
-      case 252:
+      case DesignCodeOf(kDesignLargeLandscapeCalendar, 2):
         side.pages.push_back({kLargeSixWeeks, startDay, 3, kUpperBand[0], kUpperBand[1]});
         startDay = FirstDayOfNextMonth(FirstDayOfNextMonth(startDay));
         side.pages.push_back({kLargeSixWeeks, startDay, 3, kLowerBand[0], kLowerBand[1]});
         startDay = FirstDayOfNextMonth(FirstDayOfNextMonth(startDay));
         break;
-      case 261:
+      case DesignCodeOf(kDesignLargePortraitCalendar, 1):
         side.pages.push_back({kLargeMonthGrid, startDay, -1, double(p.PageLeft), double(p.PageWidth)});
         startDay = FirstDayOfNextMonth(startDay);
         break;

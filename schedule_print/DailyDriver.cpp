@@ -6,6 +6,7 @@
 #include "ScheduleDrivers.h"
 #include "SheetCount.h"
 #include "TwoDayPage.h"
+#include "schedule/DesignCatalog.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/JobPaper.h"
@@ -198,13 +199,18 @@ bool DiaryDateRefused(SchedulePrintSource& source, const DiaryRun& run) {
 
 int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& /*startDay*/) {
   switch (designCode) {
-    case 211: case 212: case 213: case 214: case 221: case 231: case 232:
-    case 241: case 242: case 243: case 244: break;
+    case DesignCodeOf(kDesignDay, 1): case DesignCodeOf(kDesignDay, 2): case DesignCodeOf(kDesignDay, 3):
+    case DesignCodeOf(kDesignDay, 4): case DesignCodeOf(kDesignDaySpread, 1): case DesignCodeOf(kDesignTwoDaysAPage, 1):
+    case DesignCodeOf(kDesignTwoDaysAPage, 2):
+    case DesignCodeOf(kDesignFiveYearDiary, 1): case DesignCodeOf(kDesignFiveYearDiary, 2):
+    case DesignCodeOf(kDesignFiveYearDiary, 3): case DesignCodeOf(kDesignFiveYearDiary, 4): break;
     default: return 0;
   }
   const SchedulePrintControls controls = source.PrintControls();
   const int years = source.PrintOptions().DiaryYears;
-  if ((designCode == 241 || designCode == 244) && DiaryDateRefused(source, DailyDiaryRun(controls))) return 1;
+  if ((designCode == DesignCodeOf(kDesignFiveYearDiary, 1) || designCode == DesignCodeOf(kDesignFiveYearDiary, 4)) &&
+      DiaryDateRefused(source, DailyDiaryRun(controls)))
+    return 1;
   const SheetPlan plan = PlanDailyDesign(designCode, controls);
   const DiaryRun run = DailyDiaryRun(controls);
   RunSheetPlan(plan, [&](const PlannedPage& page) {
@@ -221,10 +227,11 @@ int PrintDailyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& /
 
 SheetPlan PlanDailyDesign(int16_t designCode, const SchedulePrintControls& controls) {
   SheetPlan plan;
-  if (designCode == 241 || designCode == 244) {
+  if (designCode == DesignCodeOf(kDesignFiveYearDiary, 1) || designCode == DesignCodeOf(kDesignFiveYearDiary, 4)) {
     const DiaryRun run = DailyDiaryRun(controls);
     if (!run.valid()) return plan;
-    if (designCode == 241) PlanDiaryAlternating(plan, run, PagesOfSheetCount(controls.Txt_maisu, 2));
+    if (designCode == DesignCodeOf(kDesignFiveYearDiary, 1))
+      PlanDiaryAlternating(plan, run, PagesOfSheetCount(controls.Txt_maisu, 2));
     else PlanDiaryPairs(plan, run, PagesOfSheetCount(controls.Txt_maisu, 1));
     return plan;
   }
@@ -233,15 +240,17 @@ SheetPlan PlanDailyDesign(int16_t designCode, const SchedulePrintControls& contr
   if (!chosen.isValid()) return plan;
   const int n = PagesOfSheetCount(controls.Txt_maisu, 1);
   switch (designCode) {
-    case 211: PlanDailySides(plan, kDailyDayPage, chosen, n, true); break;
-    case 212: PlanDailySides(plan, kDailyDayPage, chosen, n, false); break;
-    case 213: PlanDaysFourToASheet(plan, chosen, n); break;
-    case 214: PlanFrontsThenBacks(plan, kDailyDayPage, chosen, n, 1, 2); break;
-    case 221: PlanDaySpreads(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
-    case 242: PlanDailySides(plan, kDailyDiaryPage, chosen, n, true); break;
-    case 243: PlanDailySides(plan, kDailyDiaryPage, chosen, n, false); break;
-    case 231: PlanTwoDaysAlternating(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
-    case 232: PlanFrontsThenBacks(plan, kDailyTwoDayPage, chosen, n, 2, 4); break;
+    case DesignCodeOf(kDesignDay, 1): PlanDailySides(plan, kDailyDayPage, chosen, n, true); break;
+    case DesignCodeOf(kDesignDay, 2): PlanDailySides(plan, kDailyDayPage, chosen, n, false); break;
+    case DesignCodeOf(kDesignDay, 3): PlanDaysFourToASheet(plan, chosen, n); break;
+    case DesignCodeOf(kDesignDay, 4): PlanFrontsThenBacks(plan, kDailyDayPage, chosen, n, 1, 2); break;
+    case DesignCodeOf(kDesignDaySpread, 1):
+      PlanDaySpreads(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
+    case DesignCodeOf(kDesignFiveYearDiary, 2): PlanDailySides(plan, kDailyDiaryPage, chosen, n, true); break;
+    case DesignCodeOf(kDesignFiveYearDiary, 3): PlanDailySides(plan, kDailyDiaryPage, chosen, n, false); break;
+    case DesignCodeOf(kDesignTwoDaysAPage, 1):
+      PlanTwoDaysAlternating(plan, chosen, PagesOfSheetCount(controls.Txt_maisu, 2)); break;
+    case DesignCodeOf(kDesignTwoDaysAPage, 2): PlanFrontsThenBacks(plan, kDailyTwoDayPage, chosen, n, 2, 4); break;
   }
   return plan;
 }

@@ -13,6 +13,7 @@
 #include "SheetCount.h"
 #include "WeekRuledPage.h"
 #include "YearCalendar.h"
+#include "schedule/DesignCatalog.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/SheetPlan.h"
@@ -60,8 +61,12 @@ class DayPageBands {
 
 bool Accepted(int16_t code) {
   switch (code) {
-    case 1: case 61: case 71: case 81: case 91: case 21: case 51: case 211: case 212: case 241:
-    case 121: case 131: return true;
+    case DesignCodeOf(kDesignYearCalendar, 1): case DesignCodeOf(kDesignMonthGridRightMargin, 1):
+    case DesignCodeOf(kDesignMonthGridLeftMargin, 1): case DesignCodeOf(kDesignMonthGridWideWeekend, 1):
+    case DesignCodeOf(kDesignMonthGridNarrowWeekend, 1): case DesignCodeOf(kDesignMonthRuled, 1):
+    case DesignCodeOf(kDesignMonthGrid, 1): case DesignCodeOf(kDesignDay, 1): case DesignCodeOf(kDesignDay, 2):
+    case DesignCodeOf(kDesignFiveYearDiary, 1):
+    case DesignCodeOf(kDesignWeekRuled, 1): case DesignCodeOf(kDesignWeekRuledMemo, 1): return true;
     default: return false;
   }
 }
@@ -84,42 +89,43 @@ PlannedPage PlanFourUpPage(int16_t code, int spreadBase, int k, QDate& day) {
   PlannedPage page{0, day, 0, double(p.SheetPageX[k]), double(p.SheetPageY[k])};
   const bool secondOfPair = k == 2 || k == 4;
   switch (code) {
-    case 1:
+    case DesignCodeOf(kDesignYearCalendar, 1):
       page.renderer = kFourUpYear;
       day = QDate(day.year() + 1, 1, 1);
       break;
-    case 21:
+    case DesignCodeOf(kDesignMonthRuled, 1):
       page.renderer = kFourUpMonthList;
       day = FirstDayOfNextMonth(day);
       break;
-    case 51:
+    case DesignCodeOf(kDesignMonthGrid, 1):
       page.renderer = kFourUpMonthGrid;
       day = FirstDayOfNextMonth(day);
       break;
-    case 61: case 71: case 81: case 91:
+    case DesignCodeOf(kDesignMonthGridRightMargin, 1): case DesignCodeOf(kDesignMonthGridLeftMargin, 1):
+    case DesignCodeOf(kDesignMonthGridWideWeekend, 1): case DesignCodeOf(kDesignMonthGridNarrowWeekend, 1):
       page.renderer = kFourUpMonthGrid;
       page.item = spreadBase + (secondOfPair ? 2 : 1);
       if (secondOfPair) day = FirstDayOfNextMonth(day);
       break;
-    case 121:
+    case DesignCodeOf(kDesignWeekRuled, 1):
       page.renderer = kFourUpWeekRuled;
       day = day.addDays(7);
       break;
-    case 131:
+    case DesignCodeOf(kDesignWeekRuledMemo, 1):
       if (secondOfPair) page = {kFourUpMemoFacing, day, kMemoFacingWeek, page.x1, page.x2};
       else page.renderer = kFourUpWeekRuled;
       if (secondOfPair) day = day.addDays(7);
       break;
-    case 211:
+    case DesignCodeOf(kDesignDay, 1):
       page.renderer = kFourUpDay;
       day = day.addDays(1);
       break;
-    case 212:
+    case DesignCodeOf(kDesignDay, 2):
       if (secondOfPair) page = {kFourUpMemoFacing, day, kMemoFacingDay, page.x1, page.x2};
       else page = {kFourUpDay, day, k == 1 ? 0 : 1, page.x1, page.x2};
       if (secondOfPair) day = day.addDays(1);
       break;
-    case 241:
+    case DesignCodeOf(kDesignFiveYearDiary, 1):
       page.renderer = kFourUpFiveYear;
       day = day.addDays(1);
       break;
@@ -147,22 +153,29 @@ int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& s
   if (!Accepted(designCode)) return 0;
   const SchedulePrintControls controls = source.PrintControls();
   const int16_t code = designCode;
-  if (code == 211 || code == 212 || code == 241) {
+  if (code == DesignCodeOf(kDesignDay, 1) || code == DesignCodeOf(kDesignDay, 2) ||
+      code == DesignCodeOf(kDesignFiveYearDiary, 1)) {
     startDay = DateFromText(controls.Cmb_Nen.trimmed() + u'/' + controls.Cmb_Tuki.trimmed() + u'/' +
                             controls.Cmb_Hi.trimmed());
-  } else if (code == 61 || code == 71 || code == 81 || code == 91) {
+  } else if (code == DesignCodeOf(kDesignMonthGridRightMargin, 1) ||
+             code == DesignCodeOf(kDesignMonthGridLeftMargin, 1) ||
+             code == DesignCodeOf(kDesignMonthGridWideWeekend, 1) ||
+             code == DesignCodeOf(kDesignMonthGridNarrowWeekend, 1)) {
     startDay = FirstDayOfMonth(startDay);
   }
   if (!startDay.isValid()) return 1;
   const SheetPlan plan = PlanFourUpSheets(code, PagesOfSheetCount(controls.Txt_maisu, 1), startDay);
   std::optional<DayPageBands> bands;
-  if (code == 212) bands.emplace();
+  if (code == DesignCodeOf(kDesignDay, 2)) bands.emplace();
   RunSheetPlan(plan, [&source](const PlannedPage& page) { DrawFourUpPage(source, page); });
   return 1;
 }
 
 SheetPlan PlanFourUpSheets(int16_t designCode, int sheets, QDate startDay) {
-  const int spreadBase = designCode / 10 >= 6 && designCode / 10 <= 9 ? (designCode / 10 - 6) * 2 : 0;
+  const PageDesign design = DesignOfCode(designCode);
+  const int spreadBase = design >= kDesignMonthGridRightMargin && design <= kDesignMonthGridNarrowWeekend
+                             ? (design - kDesignMonthGridRightMargin) * 2
+                             : 0;
   SheetPlan plan;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side;

@@ -66,7 +66,7 @@ void Cmd_print_Click(SchedulePrintSource& source, const SchedulePrintDrivers& dr
     Warn(QStringLiteral("枚数が多すぎます。"));
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
 
   JobEnd end(source);
   ScheduleOptions& options = source.PrintOptions();
@@ -79,15 +79,15 @@ void Cmd_print_Click(SchedulePrintSource& source, const SchedulePrintDrivers& dr
     Warn(QStringLiteral("予定ファイル「%1」を読めません。\r\n予定なしで印刷します。").arg(source.PrintScheduleFileName()));
 
   QDate startDay = PrintStartDay(controls, options.OptSundayStart);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   int16_t designCode = int16_t(DesignCode(controls.Cmb_Type, controls.Cmb_men));
 
   int handled = 0;
   if (PaperSettings.SuperOrganiserMode == 1) {
-    SetPrinterOrientation(2);
+    SetPrinterOrientation(kLandscape);
     for (const SchedulePrintDriver& driver : drivers.fourFold) handled += driver(source, designCode, startDay);
   } else {
-    SetPrinterOrientation(1);
+    SetPrinterOrientation(kPortrait);
     for (const SchedulePrintDriver& driver : drivers.normal) handled += driver(source, designCode, startDay);
   }
   if (handled == 0) Warn(QStringLiteral("まだ印刷できません、要望があったら作ります(^^;"));

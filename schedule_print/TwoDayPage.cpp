@@ -27,7 +27,7 @@ void DrawTwoDayPage(SchedulePrintSource& source, int, const QDate& pageFirstDay,
   const ScheduleOptions& options = source.PrintOptions();
   const SchedulePrintControls controls = source.PrintControls();
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(pageX1, pageX2);
   const double half = (p.FootHeight - p.HeadHeight) / 2.0;
   for (int i = 1; i <= 2; ++i) {

@@ -6,6 +6,7 @@
 #include "SheetCount.h"
 #include "WeekRuledPage.h"
 #include "WeekTimeAxisPage.h"
+#include "schedule/DesignCatalog.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/JobPaper.h"
@@ -260,20 +261,38 @@ void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate d, int pages, con
 double WeeklySideWidthMm(int code) {
   const double pl = PaperSettings.PageLeft, pw = PaperSettings.PageWidth;
   switch (code) {
-    case 122: case 132: case 133: case 142: case 152: case 162: case 172: case 182:
+    case DesignCodeOf(kDesignWeekRuled, 2): case DesignCodeOf(kDesignWeekRuledMemo, 2):
+    case DesignCodeOf(kDesignWeekRuledMemo, 3): case DesignCodeOf(kDesignWeekRuledWeekendRow, 2):
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 2): case DesignCodeOf(kDesignWeekRuledSpread, 2):
+    case DesignCodeOf(kDesignWeekHours, 2): case DesignCodeOf(kDesignWeekHoursMargin, 2):
       return FacingPagesWidthMm();  // back and right half
-    case 125: return 3 * pw - 2 * pl + 4;  // three weeks, 2 mm apart
-    case 127: case 173: return TwoPagesAcrossWidthMm(0);  // a page beside the first
+    case DesignCodeOf(kDesignWeekRuled, 5): return 3 * pw - 2 * pl + 4;  // three weeks, 2 mm apart
+    case DesignCodeOf(kDesignWeekRuled, 7): case DesignCodeOf(kDesignWeekHours, 3):
+      return TwoPagesAcrossWidthMm(0);  // a page beside the first
     default: return 0;
   }
 }
 
 bool IsWeeklyCode(int code) {
   switch (code) {
-    case 121: case 122: case 123: case 124: case 125: case 126: case 127: case 131: case 132: case 133:
-    case 141: case 142: case 143: case 144: case 151: case 152: case 153: case 154:
-    case 161: case 162: case 163: case 164: case 171: case 172: case 173: case 181: case 182:
-    case 191: case 192: case 201: case 202: case 203: case 204: return true;
+    case DesignCodeOf(kDesignWeekRuled, 1): case DesignCodeOf(kDesignWeekRuled, 2):
+    case DesignCodeOf(kDesignWeekRuled, 3): case DesignCodeOf(kDesignWeekRuled, 4):
+    case DesignCodeOf(kDesignWeekRuled, 5): case DesignCodeOf(kDesignWeekRuled, 6):
+    case DesignCodeOf(kDesignWeekRuled, 7): case DesignCodeOf(kDesignWeekRuledMemo, 1):
+    case DesignCodeOf(kDesignWeekRuledMemo, 2): case DesignCodeOf(kDesignWeekRuledMemo, 3):
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 1): case DesignCodeOf(kDesignWeekRuledWeekendRow, 2):
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 3): case DesignCodeOf(kDesignWeekRuledWeekendRow, 4):
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 1): case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 2):
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 3): case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 4):
+    case DesignCodeOf(kDesignWeekRuledSpread, 1): case DesignCodeOf(kDesignWeekRuledSpread, 2):
+    case DesignCodeOf(kDesignWeekRuledSpread, 3): case DesignCodeOf(kDesignWeekRuledSpread, 4):
+    case DesignCodeOf(kDesignWeekHours, 1): case DesignCodeOf(kDesignWeekHours, 2):
+    case DesignCodeOf(kDesignWeekHours, 3): case DesignCodeOf(kDesignWeekHoursMargin, 1):
+    case DesignCodeOf(kDesignWeekHoursMargin, 2):
+    case DesignCodeOf(kDesignWeekHoursThreeColumns, 1): case DesignCodeOf(kDesignWeekHoursThreeColumns, 2):
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 1): case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2):
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 3): case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 4):
+      return true;
     default: return false;
   }
 }
@@ -281,47 +300,61 @@ bool IsWeeklyCode(int code) {
 SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r) {
   SheetPlan plan;
   switch (code) {
-    case 121: PlanWeeksAlternating(plan, d, twoN, r, Ruled(0)); break;
-    case 141: PlanWeeksAlternating(plan, d, twoN, r, Ruled(5)); break;
-    case 123: PlanWeeksOneSide(plan, d, n, r.front, Ruled(0)); break;
-    case 124: PlanWeeksOneSide(plan, d, n, r.back, Ruled(0)); break;
-    case 143: PlanWeeksOneSide(plan, d, n, r.front, Ruled(5)); break;
-    case 144: PlanWeeksOneSide(plan, d, n, r.back, Ruled(5)); break;
-    case 122: PlanWeeksTwoASide(plan, d, n, r, {Ruled(0, 21), Ruled(0), Ruled(0, 7), Ruled(0, 14), 28, true}); break;
-    case 132: PlanWeeksTwoASide(plan, d, n, r, {Ruled(6), MemoPage(0), Ruled(6, 7), MemoPage(0, -7), 14, true}); break;
-    case 133: PlanWeeksTwoASide(plan, d, n, r, {MemoPage(6), Ruled(0), MemoPage(6, 7), Ruled(0, 7), 14, true}); break;
-    case 142: PlanWeeksTwoASide(plan, d, n, r, {Ruled(5, 21), Ruled(5), Ruled(5, 7), Ruled(5, 14), 28, true}); break;
-    case 152: PlanWeeksTwoASide(plan, d, n, r, {Ruled(3, 7), Ruled(4, -4), Ruled(3), Ruled(4, 3), 14, false}); break;
-    case 162: PlanWeeksTwoASide(plan, d, n, r, {Ruled(1, 7), Ruled(2, -3), Ruled(1), Ruled(2, 4), 14, false}); break;
-    case 151: PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(3), Ruled(4, 3), kNextRight); break;
-    case 161: PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(1), Ruled(2, 4), kShortRight); break;
-    case 153: case 154: case 163: case 164: {
-      const bool design15 = code / 10 == 15;
-      const Range& at = code % 10 == 3 ? r.front : r.back;
+    case DesignCodeOf(kDesignWeekRuled, 1): PlanWeeksAlternating(plan, d, twoN, r, Ruled(0)); break;
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 1): PlanWeeksAlternating(plan, d, twoN, r, Ruled(5)); break;
+    case DesignCodeOf(kDesignWeekRuled, 3): PlanWeeksOneSide(plan, d, n, r.front, Ruled(0)); break;
+    case DesignCodeOf(kDesignWeekRuled, 4): PlanWeeksOneSide(plan, d, n, r.back, Ruled(0)); break;
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 3): PlanWeeksOneSide(plan, d, n, r.front, Ruled(5)); break;
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 4): PlanWeeksOneSide(plan, d, n, r.back, Ruled(5)); break;
+    case DesignCodeOf(kDesignWeekRuled, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {Ruled(0, 21), Ruled(0), Ruled(0, 7), Ruled(0, 14), 28, true}); break;
+    case DesignCodeOf(kDesignWeekRuledMemo, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {Ruled(6), MemoPage(0), Ruled(6, 7), MemoPage(0, -7), 14, true}); break;
+    case DesignCodeOf(kDesignWeekRuledMemo, 3):
+      PlanWeeksTwoASide(plan, d, n, r, {MemoPage(6), Ruled(0), MemoPage(6, 7), Ruled(0, 7), 14, true}); break;
+    case DesignCodeOf(kDesignWeekRuledWeekendRow, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {Ruled(5, 21), Ruled(5), Ruled(5, 7), Ruled(5, 14), 28, true}); break;
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {Ruled(3, 7), Ruled(4, -4), Ruled(3), Ruled(4, 3), 14, false}); break;
+    case DesignCodeOf(kDesignWeekRuledSpread, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {Ruled(1, 7), Ruled(2, -3), Ruled(1), Ruled(2, 4), 14, false}); break;
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 1):
+      PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(3), Ruled(4, 3), kNextRight); break;
+    case DesignCodeOf(kDesignWeekRuledSpread, 1):
+      PlanSpreadsAnnounced(plan, d, twoN, r, Ruled(1), Ruled(2, 4), kShortRight); break;
+    case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 3): case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 4):
+    case DesignCodeOf(kDesignWeekRuledSpread, 3): case DesignCodeOf(kDesignWeekRuledSpread, 4): {
+      const bool design15 = DesignOfCode(code) == kDesignWeekRuledSpreadWeekendRow;
+      const Range& at = LayoutOfCode(code) == 3 ? r.front : r.back;
       PlanSpreadsOneSide(plan, d, twoN, at, Ruled(design15 ? 3 : 1), Ruled(design15 ? 4 : 2, design15 ? 3 : 4));
       break;
     }
-    case 125: PlanThreeWeeks(plan, d, n, r); break;
-    case 126: PlanWeeksFrontsThenBacks(plan, d, n, r); break;
-    case 127: PlanTwoWeeksBeside(plan, d, n, r); break;
-    case 131: PlanMemoWeeks(plan, d, n, r); break;
-    case 171: case 181: {
-      const int left = (code / 10 - 17) * 2 + 1;
+    case DesignCodeOf(kDesignWeekRuled, 5): PlanThreeWeeks(plan, d, n, r); break;
+    case DesignCodeOf(kDesignWeekRuled, 6): PlanWeeksFrontsThenBacks(plan, d, n, r); break;
+    case DesignCodeOf(kDesignWeekRuled, 7): PlanTwoWeeksBeside(plan, d, n, r); break;
+    case DesignCodeOf(kDesignWeekRuledMemo, 1): PlanMemoWeeks(plan, d, n, r); break;
+    case DesignCodeOf(kDesignWeekHours, 1): case DesignCodeOf(kDesignWeekHoursMargin, 1): {
+      const int left = (DesignOfCode(code) - kDesignWeekHours) * 2 + 1;
       PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(left), TimeAxis(left + 1, 4), kShortRight);
       break;
     }
-    case 172: case 182: {
-      const int left = (code / 10 - 17) * 2 + 1;
+    case DesignCodeOf(kDesignWeekHours, 2): case DesignCodeOf(kDesignWeekHoursMargin, 2): {
+      const int left = (DesignOfCode(code) - kDesignWeekHours) * 2 + 1;
       PlanWeeksTwoASide(plan, d, n, r,
                     {TimeAxis(left, 7), TimeAxis(left + 1, -3), TimeAxis(left), TimeAxis(left + 1, 4), 14, false});
       break;
     }
-    case 173: PlanSpreadsBeside(plan, d, n, r); break;
-    case 191: PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(5), TimeAxis(6, 3), kNextRight); break;
-    case 192: PlanWeeksTwoASide(plan, d, n, r, {TimeAxis(5, 7), TimeAxis(6, -4), TimeAxis(5), TimeAxis(6, 3), 14, false}); break;
-    case 201: PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
-    case 203: PlanWeeksOneSide(plan, d, n, r.front, TimeAxis(8, 4), 0); break;
-    case 204: PlanWeeksOneSide(plan, d, n, r.back, TimeAxis(7), 0); break;
+    case DesignCodeOf(kDesignWeekHours, 3): PlanSpreadsBeside(plan, d, n, r); break;
+    case DesignCodeOf(kDesignWeekHoursThreeColumns, 1):
+      PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(5), TimeAxis(6, 3), kNextRight); break;
+    case DesignCodeOf(kDesignWeekHoursThreeColumns, 2):
+      PlanWeeksTwoASide(plan, d, n, r, {TimeAxis(5, 7), TimeAxis(6, -4), TimeAxis(5), TimeAxis(6, 3), 14, false});
+      break;
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 1):
+      PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 3):
+      PlanWeeksOneSide(plan, d, n, r.front, TimeAxis(8, 4), 0); break;
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 4): PlanWeeksOneSide(plan, d, n, r.back, TimeAxis(7), 0); break;
   }
   return plan;
 }
@@ -336,7 +369,7 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
   if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
   const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
-  if (code == 202) {
+  if (code == DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2)) {
     PrintSpreadsRightFirst(source, startDay, PagesOfSheetCount(count, 2), r);
     return 1;
   }

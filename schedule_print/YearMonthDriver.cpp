@@ -10,6 +10,7 @@
 #include "SheetCount.h"
 #include "SixWeekCalendar.h"
 #include "YearCalendar.h"
+#include "schedule/DesignCatalog.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/BinderMarks.h"
 #include "core/print/DrawStyledLine.h"
@@ -158,7 +159,7 @@ void PlanFolded(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPag
   if (sheets < 1) return;
   const PaperSettingsData& p = PaperSettings;
   plan.opening = SheetPrompt::Notice(FoldMessage(sizeName));
-  plan.orientation = 2;
+  plan.orientation = kLandscape;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side = SharedSide({});
     PlannedPage second = PlaceYearMonthPage(kind, MonthsLater(startDay, 1), {double(p.PageWidth + p.PageLeft), 0});
@@ -180,7 +181,7 @@ void PlanSixMonthStrip(SheetPlan& plan, QDate& startDay, int sheets, const YearM
   plan.opening = SheetPrompt::Notice(QStringLiteral("手帳に折込んで使う６ヶ月連続の横長用紙を印刷します。\r\n"
                                                     "メンディングテープで貼りあわせて使います。"),
                                      platform::MsgIcon::Information);
-  plan.orientation = 2;
+  plan.orientation = kLandscape;
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide side = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{});
     for (int k = 0; k < 3; ++k) side.pages.push_back(PlaceYearMonthPage(kind, MonthsLater(startDay, k), r.strip[k]));
@@ -289,15 +290,28 @@ void PlanHalvesInTurn(SheetPlan& plan, QDate& startDay, int steps, const PageRan
 
 bool IsOwnCode(int code) {
   switch (code) {
-    case 1: case 2: case 3: case 4:
-    case 11:
-    case 21: case 22: case 23: case 24: case 25: case 31:
-    case 41: case 42: case 43: case 44: case 45: case 46:
-    case 51: case 52: case 53: case 54: case 55:
-    case 61: case 62: case 63: case 71: case 72: case 73:
-    case 81: case 82: case 83: case 91: case 92: case 93:
-    case 101: case 102: case 103: case 104:
-    case 111: case 112: case 113: return true;
+    case DesignCodeOf(kDesignYearCalendar, 1): case DesignCodeOf(kDesignYearCalendar, 2):
+    case DesignCodeOf(kDesignYearCalendar, 3): case DesignCodeOf(kDesignYearCalendar, 4):
+    case DesignCodeOf(kDesignHalfYearGrid, 1):
+    case DesignCodeOf(kDesignMonthRuled, 1): case DesignCodeOf(kDesignMonthRuled, 2):
+    case DesignCodeOf(kDesignMonthRuled, 3): case DesignCodeOf(kDesignMonthRuled, 4):
+    case DesignCodeOf(kDesignMonthRuled, 5): case DesignCodeOf(kDesignMonthRuledMemo, 1):
+    case DesignCodeOf(kDesignMonthRuledSpread, 1): case DesignCodeOf(kDesignMonthRuledSpread, 2):
+    case DesignCodeOf(kDesignMonthRuledSpread, 3): case DesignCodeOf(kDesignMonthRuledSpread, 4):
+    case DesignCodeOf(kDesignMonthRuledSpread, 5): case DesignCodeOf(kDesignMonthRuledSpread, 6):
+    case DesignCodeOf(kDesignMonthGrid, 1): case DesignCodeOf(kDesignMonthGrid, 2):
+    case DesignCodeOf(kDesignMonthGrid, 3): case DesignCodeOf(kDesignMonthGrid, 4):
+    case DesignCodeOf(kDesignMonthGrid, 5):
+    case DesignCodeOf(kDesignMonthGridRightMargin, 1): case DesignCodeOf(kDesignMonthGridRightMargin, 2):
+    case DesignCodeOf(kDesignMonthGridRightMargin, 3): case DesignCodeOf(kDesignMonthGridLeftMargin, 1):
+    case DesignCodeOf(kDesignMonthGridLeftMargin, 2): case DesignCodeOf(kDesignMonthGridLeftMargin, 3):
+    case DesignCodeOf(kDesignMonthGridWideWeekend, 1): case DesignCodeOf(kDesignMonthGridWideWeekend, 2):
+    case DesignCodeOf(kDesignMonthGridWideWeekend, 3): case DesignCodeOf(kDesignMonthGridNarrowWeekend, 1):
+    case DesignCodeOf(kDesignMonthGridNarrowWeekend, 2): case DesignCodeOf(kDesignMonthGridNarrowWeekend, 3):
+    case DesignCodeOf(kDesignMonthGridLandscape, 1): case DesignCodeOf(kDesignMonthGridLandscape, 2):
+    case DesignCodeOf(kDesignMonthGridLandscape, 3): case DesignCodeOf(kDesignMonthGridLandscape, 4):
+    case DesignCodeOf(kDesignMonthGridTwoTier, 1): case DesignCodeOf(kDesignMonthGridTwoTier, 2):
+    case DesignCodeOf(kDesignMonthGridTwoTier, 3): return true;
     default: return false;
   }
 }
@@ -309,33 +323,35 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
   const auto grid = [](int gridMode) { return YearMonthPage{kMonthGridPage, gridMode}; };
   const YearMonthPage year{kYearPage};
   const YearMonthPage list{kMonthListPage, 0};
-  if (code == 11) {
+  if (code == DesignCodeOf(kDesignHalfYearGrid, 1)) {
     PlanSixMonthStrip(plan, startDay, n, grid(0));
     return plan;
   }
-  if (code == 55 || code == 25) {
+  if (code == DesignCodeOf(kDesignMonthGrid, 5) || code == DesignCodeOf(kDesignMonthRuled, 5)) {
     startDay = FirstDayOfMonth(startDay);
-    if (code == 55) PlanFolded(plan, startDay, n, grid(0), QStringLiteral("A5ｻｲｽﾞ"));
+    if (code == DesignCodeOf(kDesignMonthGrid, 5))
+      PlanFolded(plan, startDay, n, grid(0), QStringLiteral("A5ｻｲｽﾞ"));
     else PlanFolded(plan, startDay, n, list, QStringLiteral("B5ｻｲｽﾞ"));
     return plan;
   }
 
   const SheetRanges r(GetScaleWidth());
-  if (code <= 4) {
+  if (code <= DesignCodeOf(kDesignYearCalendar, 4)) {
     switch (code) {
-      case 1: PlanAlternating(plan, startDay, twoN, r, year, YearsLater, 1); break;
-      case 2: PlanSingleSides(plan, startDay, n, r.front, year, YearsLater, 1); break;
-      case 3: PlanSingleSides(plan, startDay, n, r.back, year, YearsLater, 1); break;
-      case 4: PlanFourToASheet(plan, startDay, n, year, YearsLater, 1); break;
+      case DesignCodeOf(kDesignYearCalendar, 1): PlanAlternating(plan, startDay, twoN, r, year, YearsLater, 1); break;
+      case DesignCodeOf(kDesignYearCalendar, 2):
+        PlanSingleSides(plan, startDay, n, r.front, year, YearsLater, 1); break;
+      case DesignCodeOf(kDesignYearCalendar, 3): PlanSingleSides(plan, startDay, n, r.back, year, YearsLater, 1); break;
+      case DesignCodeOf(kDesignYearCalendar, 4): PlanFourToASheet(plan, startDay, n, year, YearsLater, 1); break;
     }
     return plan;
   }
 
-  if (code >= 61 && code <= 93) {
+  if (code >= DesignCodeOf(kDesignMonthGridRightMargin, 1) && code <= DesignCodeOf(kDesignMonthGridNarrowWeekend, 3)) {
     // The spread designs 6 to 9 take the grid modes 1/2, 3/4, 5/6 and 7/8.
-    const int spreadBase = (code / 10 - 6) * 2;
+    const int spreadBase = (DesignOfCode(code) - kDesignMonthGridRightMargin) * 2;
     const YearMonthPage left = grid(spreadBase + 1), right = grid(spreadBase + 2);
-    switch (code % 10) {
+    switch (LayoutOfCode(code)) {
       case 1:
         startDay = FirstDayOfMonth(startDay);
         PlanSpreadsBackFirst(plan, startDay, twoN, r, left, right);
@@ -353,23 +369,29 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
     return plan;
   }
 
-  if (code >= 21 && code <= 46) {
+  if (code >= DesignCodeOf(kDesignMonthRuled, 1) && code <= DesignCodeOf(kDesignMonthRuledSpread, 6)) {
     // The one-month spread: days 1 to 16 on its left page, the 17th to the
     // month's end on its right page.
     const YearMonthPage firstHalf{kMonthListPage, 1}, secondHalf{kMonthListPage, 2};
     const YearMonthPage memo{kMonthMemoPage};
     switch (code) {
-      case 21: PlanAlternating(plan, startDay, twoN, r, list, MonthsLater, 1); break;
-      case 22: PlanFourToASheet(plan, startDay, n, list, MonthsLater, 1); break;
-      case 23: PlanSingleSides(plan, startDay, n, r.front, list, MonthsLater, 1); break;
-      case 24: PlanSingleSides(plan, startDay, n, r.back, list, MonthsLater, 1); break;
-      case 31: PlanListsWithMemo(plan, startDay, n, list, memo); break;
-      case 41: PlanSpreadsBackFirst(plan, startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
-      case 42: PlanSpreadsTwoASide(plan, startDay, twoN, firstHalf, secondHalf); break;
-      case 43: PlanSingleSides(plan, startDay, n, r.front, firstHalf, MonthsLater, 1); break;
-      case 44: PlanSingleSides(plan, startDay, n, r.back, secondHalf, MonthsLater, 1); break;
-      case 45: PlanHalvesInTurn(plan, startDay, n, r.front, firstHalf, secondHalf); break;
-      case 46: PlanHalvesInTurn(plan, startDay, n, r.back, firstHalf, secondHalf); break;
+      case DesignCodeOf(kDesignMonthRuled, 1): PlanAlternating(plan, startDay, twoN, r, list, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuled, 2): PlanFourToASheet(plan, startDay, n, list, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuled, 3): PlanSingleSides(plan, startDay, n, r.front, list, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuled, 4): PlanSingleSides(plan, startDay, n, r.back, list, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuledMemo, 1): PlanListsWithMemo(plan, startDay, n, list, memo); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 1):
+        PlanSpreadsBackFirst(plan, startDay, twoN, r, firstHalf, secondHalf, HalfMonthLeftPageMessage); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 2):
+        PlanSpreadsTwoASide(plan, startDay, twoN, firstHalf, secondHalf); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 3):
+        PlanSingleSides(plan, startDay, n, r.front, firstHalf, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 4):
+        PlanSingleSides(plan, startDay, n, r.back, secondHalf, MonthsLater, 1); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 5):
+        PlanHalvesInTurn(plan, startDay, n, r.front, firstHalf, secondHalf); break;
+      case DesignCodeOf(kDesignMonthRuledSpread, 6):
+        PlanHalvesInTurn(plan, startDay, n, r.back, firstHalf, secondHalf); break;
     }
     return plan;
   }
@@ -377,17 +399,23 @@ SheetPlan PlanYearMonthDesign(int16_t code, int n, int twoN, QDate startDay) {
   const YearMonthPage sixWeeks{kSixWeekPage};
   startDay = FirstDayOfMonth(startDay);
   switch (code) {
-    case 101: PlanAlternating(plan, startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
-    case 102: PlanFourToASheet(plan, startDay, n, sixWeeks, MonthsLater, 1); break;
-    case 103: PlanSingleSides(plan, startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
-    case 104: PlanSingleSides(plan, startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
-    case 51: PlanAlternating(plan, startDay, twoN, r, grid(0), MonthsLater, 1); break;
-    case 52: PlanFourToASheet(plan, startDay, n, grid(0), MonthsLater, 1); break;
-    case 53: PlanSingleSides(plan, startDay, n, r.front, grid(0), MonthsLater, 1); break;
-    case 54: PlanSingleSides(plan, startDay, n, r.back, grid(0), MonthsLater, 1); break;
-    case 111: PlanAlternating(plan, startDay, twoN, r, grid(21), MonthsLater, 2); break;
-    case 112: PlanFourToASheet(plan, startDay, n, grid(21), MonthsLater, 2); break;
-    case 113: PlanSingleSides(plan, startDay, n, r.front, grid(21), MonthsLater, 2); break;
+    case DesignCodeOf(kDesignMonthGridLandscape, 1):
+      PlanAlternating(plan, startDay, twoN, r, sixWeeks, MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGridLandscape, 2):
+      PlanFourToASheet(plan, startDay, n, sixWeeks, MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGridLandscape, 3):
+      PlanSingleSides(plan, startDay, n, r.front, sixWeeks, MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGridLandscape, 4):
+      PlanSingleSides(plan, startDay, n, r.back, sixWeeks, MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGrid, 1): PlanAlternating(plan, startDay, twoN, r, grid(0), MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGrid, 2): PlanFourToASheet(plan, startDay, n, grid(0), MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGrid, 3): PlanSingleSides(plan, startDay, n, r.front, grid(0), MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGrid, 4): PlanSingleSides(plan, startDay, n, r.back, grid(0), MonthsLater, 1); break;
+    case DesignCodeOf(kDesignMonthGridTwoTier, 1):
+      PlanAlternating(plan, startDay, twoN, r, grid(21), MonthsLater, 2); break;
+    case DesignCodeOf(kDesignMonthGridTwoTier, 2): PlanFourToASheet(plan, startDay, n, grid(21), MonthsLater, 2); break;
+    case DesignCodeOf(kDesignMonthGridTwoTier, 3):
+      PlanSingleSides(plan, startDay, n, r.front, grid(21), MonthsLater, 2); break;
   }
   return plan;
 }

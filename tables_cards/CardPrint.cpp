@@ -74,7 +74,7 @@ QString CardJobRefusal(const CardJob& job, double spanWidth) {
 bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
   const PaperSettingsData& p = PaperSettings;
   DrawPageHeader(TrimBlanks(job.title), left, right);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   SetFontName(p.DataFontName);
   SetFontSize(p.DataFontSize);
   // Cards print in the header's colour, set here rather than left over from

@@ -30,9 +30,9 @@ void CardWindow::Cmd_print_Click() {
   QByteArray content;
   if (!ReadCardFile(path, content)) return;
   job.Load(content, columns);
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const int side = Cmb_men->currentIndex();
   bool stoppedAtLimit = false;
   if (side >= 0 && side <= 2) {

@@ -68,7 +68,7 @@ QString FormatTurnedCell(const QString& text, double kind, bool lastLine) {
 
 int16_t PrintTableLandscape(const TablePrintJob& job, int16_t page, double leftX, double rightX) {
   const TableOptions& o = job.options;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(leftX, rightX);
   const QStringList headings = SplitCsvFields(o.heading, kTableMaxColumns);
 

@@ -139,7 +139,7 @@ void DrawTableTitleAndFooter(const TableOptions& o, int16_t page, double leftX, 
 
 int16_t PrintTablePortrait(const TablePrintJob& job, int16_t page, double leftX, double rightX) {
   const TableOptions& o = job.options;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(leftX, rightX);
   const QStringList headings = SplitCsvFields(o.heading, kTableMaxColumns);
 

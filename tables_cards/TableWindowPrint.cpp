@@ -32,7 +32,7 @@ class KeptFontSizes {
 }  // namespace
 
 void TableWindow::Cmd_print_Click() {
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   {
     KeptFontSizes kept;
@@ -45,7 +45,7 @@ void TableWindow::Cmd_print_Click() {
     const QString remarks = Txt_biko->toPlainText();
     if (!remarks.isEmpty() && !remarks.endsWith(u'\n')) Txt_biko->setPlainText(remarks + u'\n');
     const TablePrintJob job(Options());
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const TablePageRenderer render = [this, &job](int16_t page, double leftX, double rightX) {
       return Chk_yoko->isChecked() ? PrintTableLandscape(job, page, leftX, rightX)
                                    : PrintTablePortrait(job, page, leftX, rightX);

@@ -35,7 +35,7 @@ void SetLineFont(const QString& line, const QString& subtitleMarks) {
 
 bool DrawMemoPage(const MemoPageOptions& o, int page, double left, double right) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   SetCurrentY(0);
   DrawPageFrame(left, right);
   DrawPageHeader(page == 1 ? o.title : QString(), left, right);

@@ -51,7 +51,7 @@ SheetPlan PlanMemoPrintJob(int32_t code, int startPage, double sheetWidth) {
 int32_t MemoPrintCode(int16_t superOrganiserMode, int layout) { return superOrganiserMode * 10000 + layout; }
 
 void RunMemoPrintJob(const MemoPageOptions& o, int layout, const QString& layoutText, int startPage) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   SetCurrentY(0);
   const int32_t code = MemoPrintCode(PaperSettings.SuperOrganiserMode, layout);
   // The width two pages take across a side goes first: the PDF printer's

@@ -31,7 +31,7 @@ void MemoWindow::Cmd_print_Click() {
                           platform::MsgIcon::Exclamation);
     return;
   }
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   if (!(ParseNumber(txt_start->text()) > 0)) txt_start->setText(QStringLiteral("1"));
   const int start = std::max(1, int(ParseInt32(txt_start->text())));

@@ -134,7 +134,7 @@ QString ToDoPageTitle(const QString& fileTitle) {
 }
 
 bool DrawToDoPage(const ToDoPageOptions& o, int P, double a, double b) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   DrawPageFrame(a, b);
   const double t = o.HourScaleKind != 0 ? a + (b - a) / 4 : a;
   const int R = ToDoRowsPerPage(o.RowsText, PaperSettings.SuperOrganiserMode);

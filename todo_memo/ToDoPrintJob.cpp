@@ -48,7 +48,7 @@ SheetPlan PlanToDoPrintJob(int32_t code) {
 int32_t ToDoPrintCode(int16_t superOrganiserMode, int sideMode) { return superOrganiserMode * 10000 + sideMode; }
 
 void RunToDoPrintJob(const ToDoPageOptions& options, int sideMode, const QString& sideModeText) {
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const SheetPlan plan = PlanToDoPrintJob(ToDoPrintCode(PaperSettings.SuperOrganiserMode, sideMode));
   if (plan.sides.empty()) {
     platform::ShowMessage(QStringLiteral("「") + sideModeText + QStringLiteral("」は未対応です"),

@@ -22,7 +22,7 @@ ToDoPageOptions TodoWindow::PageOptions() const {
 }
 
 void TodoWindow::Cmd_print_Click() {
-  if (ShowPrintDialog()) return;
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   // The whole window waits for the job; the menus and other windows do not.
   BeginBusy(this);
   RunToDoPrintJob(PageOptions(), std::max(0, Cmb_men->currentIndex()), Cmb_men->currentText());

@@ -79,7 +79,7 @@ void DrawDecorationImage(float left, float right) {
   const double w = DevicePixelsX(mm.width());
   const double y = DevicePixelsY(mm.y());
   const double h = DevicePixelsY(mm.height());
-  if (PreviewMode == 1) {
+  if (Previewing()) {
     StretchPicture(PreviewPicture(), x, y, w, h, picture);
   } else {
     PrinterPaintPicture(0, x, y, w, h, picture, 0, 0, int16_t(sw), int16_t(sh));

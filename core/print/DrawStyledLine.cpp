@@ -48,7 +48,7 @@ void Dots(PrintSurface& s, double x1, double y1, double x2, double y2) {
   const bool vertical = x2 == x1;
   const bool points = PaperSettings.LineType == 0 || PaperSettings.LineType == 1;
   // A circle of 0.1 mm is too small to see on the screen's coarser pixels.
-  const double radius = PreviewMode == 1 ? 0.2 : 0.1;
+  const double radius = Previewing() ? 0.2 : 0.1;
   const double spacing = points ? kDotSpacingMm : kCircleSpacingMm;
   const double from = vertical ? y1 : x1;
   const long dots = StepCount(from, vertical ? y2 : x2, spacing);

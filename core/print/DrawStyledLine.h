@@ -1,6 +1,6 @@
 #pragma once
 // Lines and rectangles of the page renderers, in millimetres on the active
-// surface (the printer or the preview picture, by PreviewMode).
+// surface (the printer or the preview picture, by the print job).
 //
 // Line styles of DrawStyledLine, one vocabulary for every renderer:
 //   1..9    a solid line that many pixels wide (1 becomes 2 with LineType 1

@@ -15,7 +15,7 @@ namespace {
 constexpr double kToleranceMm = 0.5;
 
 QPageLayout::Orientation ToQt(int16_t orientation) {
-  return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+  return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 QSizeF Oriented(const QPageSize& size, QPageLayout::Orientation orientation) {
@@ -52,7 +52,7 @@ JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const 
   if (kept) {
     paper.size = kept->size;
     paper.paperSource = kept->paperSource;
-    if (jobOrientation != 2) paper.orientation = ToQt(kept->orientation);
+    if (jobOrientation != kLandscape) paper.orientation = ToQt(kept->orientation);
   } else if (pdf) {
     const QPageSize a4(QPageSize::A4);
     paper.size = Holds(Oriented(a4, paper.orientation), sheetMm) ? a4 : QPageSize(QPageSize::A3);

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "SurfaceState.h"
+
 struct PaperChoice {
   QPageSize size = QPageSize(QPageSize::A4);
-  int16_t orientation = 1;  // 1 portrait, 2 landscape
+  int16_t orientation = kPortrait;  // a SheetOrientation
   int paperSource = 0;      // QPrinter::PaperSource, 0 = the printer's own choice
   bool operator==(const PaperChoice&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "SurfaceState.h"
 #include "core/text/Numbers.h"
 
 namespace preview {
@@ -12,7 +13,7 @@ int Nearest(double v) { return int(RoundHalfEven(v)); }
 
 QSizeF PictureSizeMm(int16_t orientation) {
   const double longSide = PictureHeightMm(kPictureWidthMm);
-  return orientation == 2 ? QSizeF(longSide, kPictureWidthMm) : QSizeF(kPictureWidthMm, longSide);
+  return orientation == kLandscape ? QSizeF(longSide, kPictureWidthMm) : QSizeF(kPictureWidthMm, longSide);
 }
 
 ScrollSetup VerticalScroll(double contentMm, double viewportMm) {

@@ -38,7 +38,7 @@ struct OutlineGuide {
   bool visible = false;
   bool marksVisible = false;  // Shape2(0) and Shape2(1)
 };
-// kind: PreviewOutlineKind; flag: the guide check box; lastSize: the size the
+// kind: the job's previewOutlineKind; flag: the guide check box; lastSize: the size the
 // guide had before (kept for an unknown kind).
 OutlineGuide ComputeOutlineGuide(int kind, int flag, int pageWidth, int pageHeight,
                                  int printMargin, QSizeF lastSize);

@@ -189,7 +189,7 @@ void PreviewWindow::Chk_waku_Click() { ShowOutlineGuide(Chk_waku->isChecked() ? 
 void PreviewWindow::ShowOutlineGuide(int flag) {
   const PaperSettingsData& paper = PaperSettings;
   const preview::OutlineGuide guide = preview::ComputeOutlineGuide(
-      PreviewOutlineKind, flag, paper.PageWidth, paper.PageHeight, paper.PrintMargin, guideSize_);
+      CurrentPrintJob().previewOutlineKind, flag, paper.PageWidth, paper.PageHeight, paper.PrintMargin, guideSize_);
   guideSize_ = guide.size;
   placeMm(Shape1, 0, 0, guide.size.width(), guide.size.height());
   for (QFrame* mark : Shape2) mark->setVisible(guide.marksVisible);

@@ -80,11 +80,11 @@ void PrintDialog::showEvent(QShowEvent* event) {
 }
 
 void PrintDialog::Form_Activate() {
-  PrintDialogChoice = 0;
-  Chk_kakunin_msg->setChecked(ConfirmPrompts == 1);
+  CurrentPrintJob().choice = PrintDialogResult::Cancelled;
+  Chk_kakunin_msg->setChecked(CurrentPrintJob().confirmPrompts == 1);
 }
 
-void PrintDialog::Chk_kakunin_msg_Click() { ConfirmPrompts = Chk_kakunin_msg->isChecked() ? 1 : 0; }
+void PrintDialog::Chk_kakunin_msg_Click() { CurrentPrintJob().confirmPrompts = Chk_kakunin_msg->isChecked() ? 1 : 0; }
 
 void PrintDialog::Combo1_Click() {
   if (printersListed_ != 1 || Combo1->count() == 0 || Combo1->currentIndex() < 0) return;
@@ -98,7 +98,7 @@ void PrintDialog::Combo1_Click() {
 }
 
 void PrintDialog::cmd_run_Click(int index) {
-  PrintDialogChoice = int16_t(index);
-  EndDocPerPage = Chk_kakunin_msg->isChecked() ? 1 : 0;
+  CurrentPrintJob().choice = static_cast<PrintDialogResult>(index);
+  CurrentPrintJob().endDocPerPage = Chk_kakunin_msg->isChecked() ? 1 : 0;
   hide();
 }

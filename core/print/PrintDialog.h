@@ -14,7 +14,7 @@ class PrintDialog : public QDialog {
   explicit PrintDialog(QWidget* parent = nullptr);
 
   // Loads the dialog, shows it modally (or asks the scripted handler) and
-  // leaves the answer in PrintDialogChoice.
+  // leaves the answer in the print job.
   static void Run();
 
   QCheckBox* Chk_kakunin_msg;

@@ -15,14 +15,12 @@
 #include "core/platform/WorkPlace.h"
 #include "core/settings/AppGlobals.h"
 
-int16_t PrintDialogChoice = 0;
-int16_t PageUsed = 0;
-int16_t PreviewOutlineKind = 1;
+PrintJobState& CurrentPrintJob() {
+  static PrintJobState job;
+  return job;
+}
 
 namespace {
-
-// The paper is checked once per job, before its first page.
-bool paperChecked = false;
 
 bool PrintingToPdf() { return !Previewing() && CurrentPrinterName() == kPdfPrinterName; }
 
@@ -53,20 +51,21 @@ void ShowPreviewPage() {
 
 }  // namespace
 
-bool ShowPrintDialog() {
+PrintDialogResult ShowPrintDialog() {
   // A job left without EndPrintDocument must neither run into the next one
   // nor keep it from printing.
   PrintSurface& printer = PrinterSurfaceTarget();
   if (printer.jobOutputOpen() || !printer.jobUsable()) printer.endJob();
   // Nor may a landscape job left that way turn the next one's preview.
-  PreviewPicture().setOrientation(1);
-  PreviewMode = 0;
-  paperChecked = false;
+  PreviewPicture().setOrientation(kPortrait);
+  PrintJobState& job = CurrentPrintJob();
+  job.previewMode = 0;
+  job.paperChecked = false;
   ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
   PrintDialog::Run();
-  if (PrintDialogChoice == 2) PreviewMode = 1;
-  return PrintDialogChoice == 0;
+  if (job.choice == PrintDialogResult::Preview) job.previewMode = 1;
+  return job.choice;
 }
 
 void BeginBusy(QWidget* window) {
@@ -82,15 +81,16 @@ void EndBusy(QWidget* window) {
 // A page opens by the surface's own page state, so a page that ends with the
 // current position at (0, 0) is never drawn over by the next one.
 void BeginPage() {
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  PrintJobState& job = CurrentPrintJob();
+  job.pageUsed = 0;
+  job.previewOutlineKind = 1;
   if (Previewing()) {
     PreviewPicture().beginPage();
   } else {
     PrintSurface& printer = PrinterSurfaceTarget();
     printer.setScaleMode(kScaleMillimetres);
-    if (!paperChecked && printer.jobUsable()) {
-      paperChecked = true;
+    if (!job.paperChecked && printer.jobUsable()) {
+      job.paperChecked = true;
       if (!SheetFitsOrUserAgrees(printer)) printer.cancelJob();
     }
     const bool wasUsable = printer.jobUsable();
@@ -104,8 +104,8 @@ void BeginPage() {
 
 void FinishOutput() {
   if (Previewing()) {
-    if (PageUsed == 1) ShowPreviewPage();
-  } else if (EndDocPerPage == 1) {
+    if (CurrentPrintJob().pageUsed == 1) ShowPreviewPage();
+  } else if (CurrentPrintJob().endDocPerPage == 1) {
     PrinterSurfaceTarget().endDocument();
   }
 }
@@ -134,7 +134,7 @@ QString PaperSetMessage(int16_t side) {
 bool ConfirmPaperSet(int16_t side) {
   // A job whose printer could not be opened stops at the first chance.
   if (!Previewing() && !PrinterSurfaceTarget().jobUsable()) return false;
-  if (ConfirmPrompts != 1) return true;
+  if (CurrentPrintJob().confirmPrompts != 1) return true;
   const QString text = PaperSetMessage(side);
   if (text.isEmpty()) return false;
   // A PDF file has no paper to turn or load: its pages simply follow.
@@ -144,11 +144,11 @@ bool ConfirmPaperSet(int16_t side) {
 }
 
 void EndPrintDocument() {
-  if (EndDocPerPage == 0) PrinterSurfaceTarget().endDocument();
+  if (CurrentPrintJob().endDocPerPage == 0) PrinterSurfaceTarget().endDocument();
   // Whatever the page loop left open ends with the job, and the PDF file of
   // the job is complete only now.
   if (!Previewing()) PrinterSurfaceTarget().endJob();
-  paperChecked = false;
+  CurrentPrintJob().paperChecked = false;
   ForgetLaidOutSideWidth();
-  SetPrinterOrientation(1);
+  SetPrinterOrientation(kPortrait);
 }

@@ -1,22 +1,43 @@
 #pragma once
 // The print-job protocol that every page window follows:
-//   if (ShowPrintDialog()) return;
-//   SetPrinterScaleMode(6);
+//   if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
+//   SetPrinterScaleMode(kScaleMillimetres);
 //   for each output page: BeginPage(); draw...; FinishOutput();
 //                         if (more && !ConfirmPaperSet(side)) break;
 //   EndPrintDocument();
-// ConfirmPrompts and EndDocPerPage live in core/settings/AppGlobals.h.
 #include <QString>
 #include <cstdint>
 
 class QWidget;
 
-extern int16_t PrintDialogChoice;   // 0 cancel, 1 print, 2 preview
-extern int16_t PageUsed;            // 1 once text was put on the current page
-extern int16_t PreviewOutlineKind;  // preview guide: 0 none, 1 organiser page, 10 postcard
+// What the user chose in the print dialog (closing it is cancelling).
+enum class PrintDialogResult : int16_t {
+  Cancelled = 0,
+  Print = 1,
+  Preview = 2,
+};
 
-// Shows the print dialog; true when the user cancelled. Sets PreviewMode.
-bool ShowPrintDialog();
+// The print job under way, from the print dialog to EndPrintDocument. There
+// is one, owned by CurrentPrintJob(); the surface routines ask it whether to
+// draw on the printer or the preview picture, and the page loop what the
+// page holds.
+struct PrintJobState {
+  int16_t previewMode = 0;  // 0 every routine draws on the printer, 1 on the preview picture
+  PrintDialogResult choice = PrintDialogResult::Cancelled;
+  int16_t pageUsed = 0;            // 1 once text was put on the current page
+  int16_t previewOutlineKind = 1;  // preview guide: 0 none, 1 organiser page, 10 postcard
+  // The paper is checked once per job, before its first page.
+  bool paperChecked = false;
+  // The dialog's check box, kept from job to job: 1 asks before turning or
+  // loading paper, and (as endDocPerPage) sends each page to the printer at once.
+  int16_t confirmPrompts = 1;
+  int16_t endDocPerPage = 1;  // 1 = one printer document per page
+};
+PrintJobState& CurrentPrintJob();
+
+// Shows the print dialog and readies the job for the answer (a preview job
+// draws on the preview picture).
+PrintDialogResult ShowPrintDialog();
 // A busy window takes no input and shows the hourglass; it stays in front
 // with its focus kept (the page window's own part of the protocol).
 void BeginBusy(QWidget* window);

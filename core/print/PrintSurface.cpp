@@ -130,7 +130,7 @@ void PrintSurface::cancelJob() {
 }
 
 void PrintSurface::setOrientation(int16_t orientation) {
-  if (orientation == 1 || orientation == 2) orientation_ = orientation;
+  if (orientation == kPortrait || orientation == kLandscape) orientation_ = orientation;
 }
 
 QPointF PrintSurface::pageOriginOnPaperMm() const { return DefaultPageOriginMm(); }

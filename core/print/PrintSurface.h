@@ -2,13 +2,14 @@
 // The printing surface: one drawing state and one set of operations, realised
 // by the printer, the preview picture and (in tests) a recording surface.
 // Every page renderer draws through the free routines at the end of this
-// header, which pick the printer or the preview picture by PreviewMode.
+// header, which pick the printer or the preview picture by the print job.
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
 
+#include "PrintJob.h"
 #include "SurfaceState.h"
 
 // What a rotated text is drawn with: a face name as the data gives it and a
@@ -170,7 +171,7 @@ class PrintSurface {
   double fromMmY(double mm) const;
 
   SurfaceState state_;
-  int16_t orientation_ = 1;
+  int16_t orientation_ = kPortrait;
   QString failureText_;
 
  private:
@@ -181,8 +182,6 @@ class PrintSurface {
 // ---------------------------------------------------------------------------
 // The globals and free routines that page renderers use.
 
-// 0 sends every routine to the printer, 1 to the preview picture.
-extern int16_t PreviewMode;
 // True while the job draws on the preview picture rather than the printer.
 bool Previewing();
 
@@ -191,7 +190,7 @@ bool Previewing();
 PrintSurface& PreviewPicture();
 // The current printer (a CUPS queue or the PDF printer).
 PrintSurface& PrinterSurfaceTarget();
-// PreviewPicture() when PreviewMode is 1, else the printer.
+// PreviewPicture() while the job previews, else the printer.
 PrintSurface& ActiveSurface();
 // Puts a surface (e.g. a RecordingSurface) in place of the printer or of the
 // preview picture; nullptr puts the real one back. The caller keeps ownership.
@@ -224,7 +223,7 @@ void PlotPoint(double x, double y, int32_t colour);
 void SetPrinterScaleMode(double mode);
 void SetPrinterOrientation(int16_t orientation);
 // The printer's fill of circles (RGB value; style 0 solid, 1 transparent),
-// set on the printer whatever PreviewMode says.
+// set on the printer whether or not the job previews.
 void SetPrinterFillColor(uint32_t rgb);
 uint32_t GetPrinterFillColor();
 void SetPrinterFillStyle(int16_t style);

@@ -48,8 +48,8 @@ void RecordingSurface::setOrientation(int16_t orientation) {
   PrintSurface::setOrientation(orientation);
 }
 
-double RecordingSurface::scaleWidthMm() const { return orientation_ == 2 ? heightMm_ : widthMm_; }
-double RecordingSurface::scaleHeightMm() const { return orientation_ == 2 ? widthMm_ : heightMm_; }
+double RecordingSurface::scaleWidthMm() const { return orientation_ == kLandscape ? heightMm_ : widthMm_; }
+double RecordingSurface::scaleHeightMm() const { return orientation_ == kLandscape ? widthMm_ : heightMm_; }
 
 RecordedOp RecordingSurface::make(RecordedOp::Kind kind, double x1, double y1, double x2, double y2,
                                   uint32_t rgb) const {

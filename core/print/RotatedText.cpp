@@ -37,7 +37,7 @@ void DrawTurnedText(float x, float y, const QString& text, int escapement) {
   face.escapement = r.escapement;
   surface.rotatedText(at, text, face);
   r.lastResult = surface.jobUsable() && !text.isEmpty();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 void DrawRotatedText(float x, float y, const QString& text) {

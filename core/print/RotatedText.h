@@ -25,7 +25,7 @@ extern RotatedTextRecordData RotatedTextRecord;
 
 // Writes the text turned anticlockwise with its reference point at (x, y) mm,
 // in the current font name and size and in the fore colour; the current
-// position does not move. Sets PageUsed.
+// position does not move. Marks the page used.
 void DrawRotatedText(float x, float y, const QString& text);
 // The same turned by any escapement (tenths of a degree anticlockwise; 2700
 // is a quarter turn clockwise, which covers the area left of and below the

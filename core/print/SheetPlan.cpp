@@ -65,7 +65,7 @@ SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw)
     if (go == SheetPlanGo::Stop) return SheetPlanOutcome::Declined;
     if (go == SheetPlanGo::Skip || side.askOnly) continue;
     BeginPage();
-    PreviewOutlineKind = side.previewOutline;
+    CurrentPrintJob().previewOutlineKind = side.previewOutline;
     bool ends = endsAfterThisSide;
     endsAfterThisSide = false;
     for (PlannedPage page : side.pages) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "SurfaceState.h"
 #include "core/platform/MessageBox.h"
 
 // What the user is asked before a side begins.
@@ -69,7 +70,7 @@ constexpr int16_t kNoBinderMarks = -1;
 struct PlannedSide {
   SheetPrompt prompt;
   int16_t binderMarks = kNoBinderMarks;  // a BinderLayout drawn after the pages
-  int16_t previewOutline = 1;            // PreviewOutlineKind of the side
+  int16_t previewOutline = 1;            // the job's previewOutlineKind on the side
   std::vector<PlannedPage> pages;
   // Only the prompt is asked; no page follows (a job of no sheets that
   // still asks to turn the paper before its backs).
@@ -88,7 +89,7 @@ PlannedSide PlanSide(SheetPrompt prompt, std::vector<PlannedPage> pages, int16_t
 struct SheetPlan {
   // A word to the user before anything is printed (while the sheet still
   // lies as the job found it), then the orientation the sheet is turned to:
-  // 0 leaves it, 1 portrait, 2 landscape.
+  // 0 leaves it, else a SheetOrientation.
   SheetPrompt opening;
   int16_t orientation = 0;
   std::vector<PlannedSide> sides;

@@ -1,13 +1,11 @@
 // The free drawing routines: each picks the printer or the preview picture by
-// PreviewMode and forwards to it.
+// what the print job draws on and forwards to it.
 #include "PrintSurface.h"
 #include "PreviewImageSurface.h"
 #include "PrinterSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/Numbers.h"
-
-int16_t PreviewMode = 0;
 
 namespace {
 uint32_t ResolveSurfaceColor(int32_t colour);
@@ -17,7 +15,7 @@ PrintSurface* installedPreview = nullptr;
 const QString kFallbackFont = QStringLiteral("ＭＳ ゴシック");
 }  // namespace
 
-bool Previewing() { return PreviewMode == 1; }
+bool Previewing() { return CurrentPrintJob().previewMode == 1; }
 
 PrintSurface& PreviewPicture() { return installedPreview ? *installedPreview : PreviewImage(); }
 PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : ThePrinter(); }

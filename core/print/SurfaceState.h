@@ -7,6 +7,13 @@
 constexpr int16_t kScaleMillimetres = 6;
 constexpr int16_t kScalePixels = 3;
 
+// How a sheet lies: the values SetPrinterOrientation takes and the surfaces
+// and plans keep (0 in a plan: the sheet stays as the job found it).
+enum SheetOrientation : int16_t {
+  kPortrait = 1,
+  kLandscape = 2,
+};
+
 // Line-style codes of DrawStyle.
 enum DrawStyleCode : int16_t {
   kDrawSolid = 0,

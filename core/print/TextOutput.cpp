@@ -57,19 +57,19 @@ void PrintWithControls(const QString& text, float rightLimit, AtRightLimit mode)
     }
   }
   surface.setForeColor(entryColour);
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 }  // namespace
 
 void PrintTextInline(const QString& text) {
   ActiveSurface().print(text, false);
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 void PrintTextNewLine(const QString& text) {
   ActiveSurface().print(text, true);
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 void PrintWrappedText(const QString& text, float rightLimit) {

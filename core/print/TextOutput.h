@@ -1,7 +1,7 @@
 #pragma once
 // Text on printed and previewed pages, at the active surface's current
 // position (the top-left of the first character cell) in its current font
-// and fore colour. Every routine sets PageUsed.
+// and fore colour. Every routine marks the page used.
 //
 // Layout counts widths in Shift-JIS bytes: a half-width character is
 // HalfCharWidthMm(font size) wide, a full-width one twice that.

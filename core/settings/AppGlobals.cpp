@@ -9,8 +9,6 @@ QString ProgramFolder;
 QString BackupFolder;
 QString DataFolder;
 QString ImportDataFolder;
-int16_t ConfirmPrompts = 1;
-int16_t EndDocPerPage = 1;
 int16_t CloseVeto = 0;
 int16_t ImeKana = 0;
 

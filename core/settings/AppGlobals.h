@@ -10,8 +10,6 @@ extern QString ProgramFolder;     // program folder, always ending with "/"
 extern QString BackupFolder;      // ProgramFolder + "bak/"
 extern QString DataFolder;        // ProgramFolder + "dat/"
 extern QString ImportDataFolder;  // ProgramFolder + "dat/"
-extern int16_t ConfirmPrompts;    // 1 = ask before turning or loading paper
-extern int16_t EndDocPerPage;     // 1 = one printer document per page
 extern int16_t CloseVeto;         // -1 = a page window refused the close in progress
 extern int16_t ImeKana;           // input-method mode of text boxes (kept, not applied)
 

@@ -16,6 +16,7 @@
 #include "Twips.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProgramPaths.h"
+#include "core/print/PrintJob.h"
 #include "core/print/PrinterInfo.h"
 #include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
@@ -97,7 +98,7 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   CloseVeto = 0;
   SetProgramPaths(form.startupArgs().argv0);  // ExeName and ProgramFolder
   form.setWindowTitle(ExeName);
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
 
   BackupFolder = ProgramFolder + QStringLiteral("bak/");
   CreateFolderIfMissing(ProgramFolder + QStringLiteral("bak"));
@@ -155,7 +156,7 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   PaperSettings.PaperIndex = ParseInt16(GetIniValue(QString(), QStringLiteral("YOUSI")));
   LoadPaperSettings(PaperSettings.PaperIndex);
   ImeKana = ParseInt16(GetIniValue(QString(), QStringLiteral("IMEKANA")));
-  EndDocPerPage = 1;
+  CurrentPrintJob().endDocPerPage = 1;
   return result;
 }
 

@@ -29,7 +29,7 @@ int16_t showReal(QWidget* owner, PrinterSetupChoice& choice) {
 
 PaperChoice ShownPaperChoice(const QString& printer) {
   const JobPaper paper = PaperForJob(printer, 1);
-  return {paper.size, int16_t(paper.orientation == QPageLayout::Landscape ? 2 : 1), paper.paperSource};
+  return {paper.size, int16_t(paper.orientation == QPageLayout::Landscape ? kLandscape : kPortrait), paper.paperSource};
 }
 
 int16_t ShowPrinterSetup(QWidget* owner) {

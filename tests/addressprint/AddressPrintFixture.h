@@ -24,12 +24,12 @@ class PhoneBookPrint : public RingpadTest {
     PaperSettings = PaperSettingsData{};
     WriteDefaultSettings();
     LoadPaperSettings(0);  // the bible size
-    ConfirmPrompts = 0;
+    CurrentPrintJob().confirmPrompts = 0;
   }
   void TearDown() override {
     SetPrintDialogHandler({});
     recorder_.reset();
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
     RingpadTest::TearDown();
   }

@@ -27,7 +27,7 @@ class PhoneBookPdf : public RingpadTest {
     PaperSettings = PaperSettingsData{};
     WriteDefaultSettings();
     LoadPaperSettings(0);
-    ConfirmPrompts = 0;
+    CurrentPrintJob().confirmPrompts = 0;
   }
   void TearDown() override {
     SetPrintDialogHandler({});

@@ -536,7 +536,7 @@ TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
     for (const QString& t : r.texts) EXPECT_TRUE(texts.contains(t)) << r.design << " " << t.toStdString();
     EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), r.pages - 1) << r.design;
   }
-  EXPECT_EQ(PreviewOutlineKind, 10);
+  EXPECT_EQ(CurrentPrintJob().previewOutlineKind, 10);
 }
 
 TEST_F(PrintButton, LabelJobsStopAfterAHundredSheets) {

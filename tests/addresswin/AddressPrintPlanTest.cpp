@@ -37,7 +37,7 @@ TEST_F(AddressPrintPlanTest, OneSheetJobsAndCodesNotPrintedYet) {
   EXPECT_EQ(PlanAddressPrint(1801)->sides[0].pages[0].item, 1);
   EXPECT_FALSE(PlanAddressPrint(1302));
   // The four-fold book turns the sheet landscape.
-  EXPECT_EQ(PlanAddressPrint(AddressPrintCode(0, 5, 1))->orientation, 2);
+  EXPECT_EQ(PlanAddressPrint(AddressPrintCode(0, 5, 1))->orientation, kLandscape);
 }
 
 }  // namespace

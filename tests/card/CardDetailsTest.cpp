@@ -112,7 +112,7 @@ TEST_F(CardTest, AColumnWithoutALayoutLineIsListedNotDrawnNotPrinted) {
 
 // A job prints at most 1000 card pages, or 1000 A4 sheets.
 TEST_F(CardTest, AJobStopsAtAThousandPagesOrSheets) {
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   // One card to the page: a field 150 mm down the layout.
   QStringList lines = {QStringLiteral("@TABLE_ITEM_XY(名前)=ITEM,0,150"), QStringLiteral("名前")};
   for (int r = 1; r <= 4001; ++r) lines << QStringLiteral("R%1").arg(r);

@@ -30,7 +30,7 @@ QStringList Texts(const std::vector<CardRun>& runs) {
 
 TEST_F(CardTest, FrontAndBackAlternateWithPromptsBetween) {
   CardWindow& w = openFile("cards.csv", CardLines(10, 45));
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{2, true, std::nullopt}; });
   int previews = 0;
   SetPreviewPageHandler([&previews](const QImage&) { ++previews; });

@@ -22,8 +22,8 @@ void CardTest::SetUp() {
   PaperSettings.DataFontSize = 9;
   PaperSettings.DefaultFontSize = 9;
   platform::SetFixedToday(QDate(2009, 3, 10));  // a Tuesday
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   recorder_ = std::make_unique<SurfaceRecorder>();
   SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, std::nullopt}; });
@@ -34,7 +34,7 @@ void CardTest::TearDown() {
   SetPrintDialogHandler({});
   recorder_.reset();
   platform::SetFixedToday(QDate());
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }

@@ -68,7 +68,7 @@ TEST_F(DecorationImageTest, PrinterAndPreviewGetThePictureInTheirPixels) {
   EXPECT_NEAR(printed[0].y2, 156, 0.05);
   EXPECT_EQ(printed[0].imageSize, QSize(100, 200));
 
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   DrawDecorationImage(8, 88);
   const auto previewed = preview().opsOf(RecordedOp::Image);
   ASSERT_EQ(previewed.size(), 1u);

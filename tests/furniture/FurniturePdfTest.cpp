@@ -55,11 +55,11 @@ class FurniturePdfTest : public FurnitureTest {
     QFile::remove(pdf);
     platform::SetFileDialogHandler(
         [pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
-    EXPECT_FALSE(ShowPrintDialog());
-    if (landscape) SetPrinterOrientation(2);
-    SetPrinterScaleMode(6);
+    EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    if (landscape) SetPrinterOrientation(kLandscape);
+    SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
-    PreviewOutlineKind = 0;
+    CurrentPrintJob().previewOutlineKind = 0;
     for (const Page& page : pages) {
       DrawPageFrame(page.left, page.right);
       DrawPageHeader(page.title, page.left, page.right);

@@ -17,8 +17,8 @@ constexpr double kDotStep = 0.4;
 
 void FurnitureTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -30,7 +30,7 @@ void FurnitureTest::SetUp() {
 
 void FurnitureTest::TearDown() {
   recorder_.reset();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }

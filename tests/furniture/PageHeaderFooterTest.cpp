@@ -42,7 +42,7 @@ TEST_F(PageHeaderTest, UnderlinedTitleStartsWithABlankAtTheHeadHeight) {
   EXPECT_EQ(title.fontSize, 12);
   EXPECT_EQ(title.fontName, QStringLiteral("ＭＳ ゴシック"));
   EXPECT_EQ(title.color, Rgb(0, 0, 255));
-  EXPECT_EQ(PageUsed, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
 }
 
 TEST_F(PageHeaderTest, DecorationOfEveryTitleStyle) {

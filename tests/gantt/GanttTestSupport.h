@@ -43,10 +43,10 @@ class GanttTest : public RingpadTest {
     SetProgramPaths(home() + QStringLiteral("ringpad"));
     WriteDefaultSettings();
     LoadPaperSettings(0);  // the bible size
-    PreviewMode = 0;
-    ConfirmPrompts = 1;
-    EndDocPerPage = 1;
-    PageUsed = 0;
+    CurrentPrintJob().previewMode = 0;
+    CurrentPrintJob().confirmPrompts = 1;
+    CurrentPrintJob().endDocPerPage = 1;
+    CurrentPrintJob().pageUsed = 0;
     platform::SetFixedToday(QDate(2002, 2, 20));
     GanttWindow::CurrentGanttFile.clear();
     recorder_ = std::make_unique<SurfaceRecorder>();

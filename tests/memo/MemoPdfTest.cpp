@@ -33,7 +33,7 @@ TEST_F(RingpadTest, MemoPagesOnThePdfPrinter) {
   options.linesPerPage = CalcMemoLineMetrics(0, PaperSettings).LinesPerPage;
   options.subtitleMarks = QStringLiteral("[");
   ASSERT_EQ(options.linesPerPage, 46);
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunMemoPrintJob(options, 5, QStringLiteral("表面"), 1);
   SetPrintDialogHandler({});
   platform::SetFileDialogHandler({});

@@ -16,7 +16,7 @@ TEST_F(RingpadTest, MemoPrintButton) {
   QDir().mkpath(BackupFolder);
   WriteDefaultSettings();
   LoadPaperSettings(0);
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   SurfaceRecorder recorder;
   int dialogs = 0;
   SetPrintDialogHandler([&](const PrintDialogView&) { ++dialogs; return PrintDialogAnswer{1, false, std::nullopt}; });
@@ -37,5 +37,5 @@ TEST_F(RingpadTest, MemoPrintButton) {
   EXPECT_TRUE(recorder.printer.protocol().endsWith(QStringLiteral("end-job")));
   EXPECT_TRUE(w.isEnabled());
   SetPrintDialogHandler({});
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
 }

@@ -38,7 +38,8 @@ TEST_F(MemoPrintGoldenTest, EveryLayoutDrawsAsKept) {
           options.turned = turned;
           options.dateInFooter = true;
           options.pageInFooter = true;
-          if (!ShowPrintDialog()) RunMemoPrintJob(options, layout, kMemoGoldenLayouts[layout], 1);
+          if (ShowPrintDialog() != PrintDialogResult::Cancelled)
+            RunMemoPrintJob(options, layout, kMemoGoldenLayouts[layout], 1);
         });
       }
     }

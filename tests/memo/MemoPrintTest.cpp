@@ -17,8 +17,8 @@ class MemoPrintTest : public RingpadTest {
   void SetUp() override {
     RingpadTest::SetUp();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PreviewMode = 0;
-    ConfirmPrompts = 1;
+    CurrentPrintJob().previewMode = 0;
+    CurrentPrintJob().confirmPrompts = 1;
     SetCurrentPrinter(QStringLiteral("Laser"));  // a printer with paper to load
     recorder_ = std::make_unique<SurfaceRecorder>();
     WriteDefaultSettings();

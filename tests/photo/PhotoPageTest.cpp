@@ -122,7 +122,7 @@ TEST_F(PhotoPageTest, BlackAndWhiteKeepsHardEdgesOnThePrinterAndThePreview) {
     SCOPED_TRACE(testing::Message() << c.previewMode << "/" << c.monochrome);
     printer().clearOps();
     preview().clearOps();
-    PreviewMode = c.previewMode;
+    CurrentPrintJob().previewMode = c.previewMode;
     options.monochrome = c.monochrome;
     DrawPhotoPage(options, 8, 88);
     RecordingSurface& drawn = c.previewMode ? preview() : printer();
@@ -132,7 +132,7 @@ TEST_F(PhotoPageTest, BlackAndWhiteKeepsHardEdgesOnThePrinterAndThePreview) {
     EXPECT_EQ(images[0].scaling, c.scaling);
     EXPECT_TRUE(other.opsOf(RecordedOp::Image).empty());
   }
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
 }
 
 TEST_F(PhotoPageTest, NoPictureDrawsOnlyTheTexts) {
@@ -160,7 +160,7 @@ TEST_F(PhotoPageTest, TitleStyleIsPlainUnlessTitleRuleAndIsRestored) {
 
 TEST_F(PhotoPageTest, SidesPlaceThePageOnTheSheet) {
   options.picture = TwoColours(200, 100);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const double S = GetScaleWidth();
   const struct {
     int side;

@@ -13,8 +13,8 @@
 
 void PhotoTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -41,7 +41,7 @@ void PhotoTest::TearDown() {
   ForgetPaperChoices();
   SetCurrentPrinter(DefaultPrinterName());
   recorder_.reset();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }

@@ -158,7 +158,7 @@ TEST_F(DrawStyledLineTest, DotsAreOneDottedLineOfPointsOrSmallCirclesByLineType)
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "type " << c.lineType << " preview " << c.previewMode);
-    PreviewMode = c.previewMode;
+    CurrentPrintJob().previewMode = c.previewMode;
     active().clearOps();
     PaperSettings.LineType = c.lineType;
     DrawStyledLine(-1, 10, 10, 10, 20.2, c.colour);

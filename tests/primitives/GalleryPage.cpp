@@ -95,7 +95,7 @@ void DrawGalleryPage() {
   PrintTextInline(QStringLiteral("PIC"));
   PrintPictureBox(picture);
   PrintTextInline(QStringLiteral("END"));
-  if (PreviewMode == 1)
+  if (CurrentPrintJob().previewMode == 1)
     StretchPicture(PreviewPicture(), DevicePixelsX(70), DevicePixelsY(178), DevicePixelsX(20),
                    DevicePixelsY(10), picture);
   else

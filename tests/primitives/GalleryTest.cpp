@@ -27,19 +27,19 @@ class GalleryTest : public RingpadTest {
     RingpadTest::SetUp();
     PaperSettings = PaperSettingsData{};
     PaperSettings.PrintMargin = kMargin;
-    ConfirmPrompts = 0;
-    EndDocPerPage = 0;
-    PreviewMode = 0;
+    CurrentPrintJob().confirmPrompts = 0;
+    CurrentPrintJob().endDocPerPage = 0;
+    CurrentPrintJob().previewMode = 0;
   }
   void TearDown() override {
     SetPrintDialogHandler({});
     SetPreviewPageHandler({});
     platform::SetFileDialogHandler({});
     SetCurrentPrinter(DefaultPrinterName());
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
-    ConfirmPrompts = 1;
-    EndDocPerPage = 1;
+    CurrentPrintJob().confirmPrompts = 1;
+    CurrentPrintJob().endDocPerPage = 1;
     RingpadTest::TearDown();
   }
 
@@ -52,8 +52,8 @@ class GalleryTest : public RingpadTest {
       answer.printer = printerName;
       return answer;
     });
-    ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
     DrawGalleryPage();
     FinishOutput();

@@ -6,8 +6,8 @@
 
 void PrimitivesTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   PaperSettings = PaperSettingsData{};
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -15,9 +15,9 @@ void PrimitivesTest::SetUp() {
 
 void PrimitivesTest::TearDown() {
   recorder_.reset();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }
 
-RecordingSurface& PrimitivesTest::active() { return PreviewMode == 1 ? preview() : printer(); }
+RecordingSurface& PrimitivesTest::active() { return CurrentPrintJob().previewMode == 1 ? preview() : printer(); }

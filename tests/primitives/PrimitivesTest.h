@@ -15,7 +15,7 @@ class PrimitivesTest : public RingpadTest {
 
   RecordingSurface& printer() { return recorder_->printer; }
   RecordingSurface& preview() { return recorder_->preview; }
-  // The active recording surface (printer or preview by PreviewMode).
+  // The active recording surface (printer or preview, as the print job draws).
   RecordingSurface& active();
   std::vector<RecordedOp> ops(RecordedOp::Kind kind) { return active().opsOf(kind); }
 

@@ -37,12 +37,12 @@ TEST_F(TextOutputTest, InlineAndNewLinePrintTheTextAsItStands) {
   SetCurrentX(5);
   SetCurrentY(7);
   PrintTextInline(QStringLiteral("a\\nb漢"));
-  EXPECT_EQ(PageUsed, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
   EXPECT_FLOAT_EQ(GetCurrentX(), float(5 + 6 * 10 / 5.67));
   EXPECT_FLOAT_EQ(GetCurrentY(), 7);
-  PageUsed = 0;
+  CurrentPrintJob().pageUsed = 0;
   PrintTextNewLine(QString(QChar(4)) + QStringLiteral("x\r"));
-  EXPECT_EQ(PageUsed, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
   EXPECT_FLOAT_EQ(GetCurrentX(), 0);
   EXPECT_NEAR(GetCurrentY(), 7 + LineHeight(10), kTextTolMm);
   const QStringList texts = printer().texts();
@@ -182,9 +182,9 @@ TEST_F(TextOutputTest, FitTwoLinesSqueezesOrHalvesAndRestoresTheSize) {
     SetFontSize(5.67f);
     SetCurrentX(10);
     SetCurrentY(0);
-    PageUsed = 0;
+    CurrentPrintJob().pageUsed = 0;
     PrintTextFitTwoLines(c.text, 60);
-    EXPECT_EQ(PageUsed, 1);
+    EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
     for (const RecordedOp& op : ops(RecordedOp::Text)) ASSERT_FLOAT_EQ(op.fontSize, c.expectedSize);
     EXPECT_FLOAT_EQ(GetFontSize(), 5.67f);
   }
@@ -221,7 +221,7 @@ TEST_F(TextOutputTest, FitOneLineOnlyShrinksAndKeepsTheTextOnOneLine) {
     for (const RecordedOp& op : ops(RecordedOp::Text)) ASSERT_NEAR(op.fontSize, c.expectedSize, 1e-5);
     EXPECT_EQ(lines().size(), c.lineCount);
     EXPECT_FLOAT_EQ(GetFontSize(), 5.67f);
-    EXPECT_EQ(PageUsed, 1);
+    EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
   }
 }
 

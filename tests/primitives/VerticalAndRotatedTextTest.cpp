@@ -21,14 +21,14 @@ TEST_F(VerticalAndRotatedTextTest, RotatedTextUsesTheActiveSurfacesPixels) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.previewMode);
-    PreviewMode = c.previewMode;
-    PageUsed = 0;
+    CurrentPrintJob().previewMode = c.previewMode;
+    CurrentPrintJob().pageUsed = 0;
     SetFontName(QStringLiteral("ＭＳ 明朝"));
     SetFontSize(9);
     SetCurrentX(3);
     SetCurrentY(4);
     DrawRotatedText(10, 20, QStringLiteral("横書き"));
-    EXPECT_EQ(PageUsed, 1);
+    EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
     EXPECT_FLOAT_EQ(GetCurrentX(), 3);
     EXPECT_FLOAT_EQ(GetCurrentY(), 4);
     const auto rotated = ops(RecordedOp::RotatedText);
@@ -104,7 +104,7 @@ TEST_F(VerticalAndRotatedTextTest, VerticalTextOfAnAddressLine) {
   }
   EXPECT_FLOAT_EQ(GetCurrentX(), 30);
   EXPECT_NEAR(GetCurrentY(), 10 + 7 * line + 2 * square, 1e-4);
-  EXPECT_EQ(PageUsed, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
 }
 
 TEST_F(VerticalAndRotatedTextTest, VerticalFormsAndTurnedCharacters) {
@@ -126,7 +126,7 @@ TEST_F(VerticalAndRotatedTextTest, PictureBoxSitsInsideOneFullWidthCell) {
   const QImage picture(32, 32, QImage::Format_RGB32);
   for (int16_t mode : {0, 1}) {
     SCOPED_TRACE(mode);
-    PreviewMode = mode;
+    CurrentPrintJob().previewMode = mode;
     SetFontSize(10);
     SetCurrentX(20);
     SetCurrentY(30);
@@ -142,7 +142,7 @@ TEST_F(VerticalAndRotatedTextTest, PictureBoxSitsInsideOneFullWidthCell) {
     EXPECT_EQ(images[0].imageSize, picture.size());
     EXPECT_NEAR(GetCurrentX(), 20 + 3.527, 1e-3);
     EXPECT_FLOAT_EQ(GetCurrentY(), 30);
-    EXPECT_EQ(PageUsed, 0);
+    EXPECT_EQ(CurrentPrintJob().pageUsed, 0);
   }
 }
 
@@ -150,9 +150,9 @@ TEST_F(VerticalAndRotatedTextTest, PrinterPaintPictureAlwaysPaintsOnThePrinterIn
   const QImage picture(200, 100, QImage::Format_RGB32);
   for (int16_t mode : {1, 0}) {
     SCOPED_TRACE(mode);
-    PreviewMode = mode;
+    CurrentPrintJob().previewMode = mode;
     printer().clearOps();
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     SetCurrentX(7);
     EXPECT_EQ(PrinterPaintPicture(0, 1890, 2740.5, 1890, 945, picture, 0, 0, 200, 100), 0);
     const auto images = printer().opsOf(RecordedOp::Image);

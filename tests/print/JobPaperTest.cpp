@@ -85,14 +85,14 @@ class JobPaperTest : public PrintTest {
 
   // A two-sided sheet: front, paper prompt, back.
   void runSheet() {
-    ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1; page <= 2; ++page) {
       BeginPage();
       SetCurrentX(10);
       SetCurrentY(20);
       ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
-      PageUsed = 1;
+      CurrentPrintJob().pageUsed = 1;
       FinishOutput();
       if (page == 1 && !ConfirmPaperSet(1)) break;
     }

@@ -89,7 +89,7 @@ TEST_F(PreviewWindowTest, HiDpiPictureHasTwiceThePixelsAndTheSameMillimetres) {
 }
 
 TEST_F(PreviewWindowTest, PageDrawnInPreviewLandsAtItsMillimetres) {
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   BeginPage();
   SetDrawWidth(3);
   ActiveSurface().box(20, 30, 120, 230, 0, false);
@@ -127,11 +127,11 @@ void DrawLandscapeMarks() {
 
 // One landscape page through the job protocol, previewed or printed.
 void RunLandscapeJob() {
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   DrawLandscapeMarks();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   FinishOutput();
   EndPrintDocument();
 }
@@ -149,7 +149,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
     previewWidth = GetScaleWidth();
   });
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunLandscapeJob();
   ASSERT_FALSE(picture.isNull());
   picture.save(QStringLiteral(RINGPAD_ARTEFACT_DIR "/preview-landscape.png"));
@@ -164,7 +164,7 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
   QFile::remove(pdf);
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, false, kPdfPrinterName});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunLandscapeJob();
   platform::SetFileDialogHandler({});
   const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
@@ -179,9 +179,9 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
 
   // The next portrait job previews upright again.
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   BeginPage();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   FinishOutput();
   EndPrintDocument();
   EXPECT_LT(picture.width(), picture.height());
@@ -190,12 +190,12 @@ TEST_F(PreviewWindowTest, LandscapeJobPreviewsOnTheTurnedSheetWhereThePdfPutsIt)
 // A landscape job left without its end does not turn the next job's preview.
 TEST_F(PreviewWindowTest, NextJobPreviewsUprightAfterAnUnfinishedLandscapeJob) {
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterOrientation(2);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   EXPECT_GT(PreviewImage().image().width(), PreviewImage().image().height());
   answerDialog({2});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   BeginPage();
   EXPECT_LT(PreviewImage().image().width(), PreviewImage().image().height());
   EXPECT_NEAR(GetScaleWidth(), 201.3 - 0.5, 0.05);
@@ -248,7 +248,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   EXPECT_TRUE(window.VScroll1->isEnabled());
   EXPECT_EQ(window.VScroll1->maximum(), 148);
 
-  PreviewOutlineKind = 1;
+  CurrentPrintJob().previewOutlineKind = 1;
   window.Form_Activate();
   EXPECT_FALSE(window.Shape1->isHidden());
   EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(91), window.mmToPx(167)));
@@ -256,7 +256,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   window.Chk_waku->setChecked(false);
   EXPECT_TRUE(window.Shape1->isHidden());
 
-  PreviewOutlineKind = 10;
+  CurrentPrintJob().previewOutlineKind = 10;
   window.Form_Activate();
   EXPECT_FALSE(window.Shape1->isHidden());
   EXPECT_EQ(window.Shape1->size(), QSize(window.mmToPx(97), window.mmToPx(144)));
@@ -265,7 +265,7 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
   EXPECT_EQ(window.Shape2[1]->geometry(),
             QRect(window.mmToPx(11.1), window.mmToPx(10.3), window.mmToPx(18.5), window.mmToPx(20.1)));
 
-  PreviewOutlineKind = 0;
+  CurrentPrintJob().previewOutlineKind = 0;
   window.Chk_waku->setChecked(true);
   EXPECT_TRUE(window.Shape1->isHidden());
   EXPECT_TRUE(window.Shape2[0]->isHidden());
@@ -278,8 +278,8 @@ TEST_F(PreviewWindowTest, WindowShowsTheGuidesAndScrolls) {
 // sideways, and the scroll bars keep the picture where they say.
 TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
   PreviewWindow window;
-  PreviewMode = 1;
-  SetPrinterOrientation(2);
+  CurrentPrintJob().previewMode = 1;
+  SetPrinterOrientation(kLandscape);
   BeginPage();
   window.Form_Activate();
   EXPECT_EQ(window.Pic1->width(), window.mmToPx(284.7));
@@ -342,9 +342,9 @@ TEST_F(PreviewWindowTest, ForcedEndAsksFirst) {
 TEST_F(PreviewWindowTest, FinishOutputShowsTheWindowUntilOk) {
   SetPreviewPageHandler({});
   PreviewWindow& window = PreviewWindow::Instance();
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   BeginPage();
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
   bool shown = false;
   QTimer::singleShot(0, [&] {
     shown = window.isVisible();

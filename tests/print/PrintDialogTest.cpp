@@ -19,7 +19,7 @@ class PrintDialogTest : public PrintTest {};
 TEST_F(PrintDialogTest, ListsTheQueuesAndThePdfPrinterWithTheCurrentOneSelected) {
   SetInstalledPrintersOverride(QStringList{"Laser", "Inkjet"});
   SetCurrentPrinter(QStringLiteral("Inkjet"));
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   answerDialog({0, std::nullopt, std::nullopt});
   ShowPrintDialog();
   ASSERT_EQ(dialogsShown().size(), 1u);
@@ -41,7 +41,7 @@ TEST_F(PrintDialogTest, ChoosingAPrinterEndsTheOpenDocumentAndMakesItCurrent) {
 TEST_F(PrintDialogTest, LeftoverJobEndsWhenTheNextOneStarts) {
   printer().beginPage();  // a job that never reached EndPrintDocument
   answerDialog({1, std::nullopt, QStringLiteral("PDF")});
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   EXPECT_EQ(CurrentPrinterName(), QStringLiteral("PDF"));
   EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc end-job"));
 }
@@ -66,8 +66,8 @@ TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
   EXPECT_EQ(CurrentPrinterName(), before);
   dialog.Form_Activate();
   dialog.cmd_run[2]->click();
-  EXPECT_EQ(PrintDialogChoice, 2);
-  EXPECT_EQ(EndDocPerPage, 1);
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Preview);
+  EXPECT_EQ(CurrentPrintJob().endDocPerPage, 1);
 }
 
 TEST_F(PrintDialogTest, ControlsAndCaptions) {
@@ -76,20 +76,20 @@ TEST_F(PrintDialogTest, ControlsAndCaptions) {
   EXPECT_EQ(dialog.cmd_run[0]->text(), QStringLiteral("ｷｬﾝｾﾙ"));
   EXPECT_EQ(dialog.cmd_run[1]->text(), QStringLiteral("印刷"));
   EXPECT_EQ(dialog.cmd_run[2]->text(), QStringLiteral("印刷イメージ"));
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   dialog.Form_Activate();
   EXPECT_TRUE(dialog.Chk_kakunin_msg->isChecked());
   dialog.Chk_kakunin_msg->setChecked(false);
-  EXPECT_EQ(ConfirmPrompts, 0);
+  EXPECT_EQ(CurrentPrintJob().confirmPrompts, 0);
   dialog.cmd_run[1]->click();
-  EXPECT_EQ(PrintDialogChoice, 1);
-  EXPECT_EQ(EndDocPerPage, 0);
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Print);
+  EXPECT_EQ(CurrentPrintJob().endDocPerPage, 0);
   EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
   SetPrintDialogHandler({});
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   bool checked = false;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
@@ -97,10 +97,10 @@ TEST_F(PrintDialogTest, RealDialogRunsModallyUntilAButton) {
     checked = dialog->Chk_kakunin_msg->isChecked();
     dialog->cmd_run[2]->click();
   });
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   EXPECT_TRUE(checked);
-  EXPECT_EQ(PreviewMode, 1);
-  EXPECT_EQ(EndDocPerPage, 1);
+  EXPECT_EQ(CurrentPrintJob().previewMode, 1);
+  EXPECT_EQ(CurrentPrintJob().endDocPerPage, 1);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ class PrintJobTest : public PrintTest {
   // A double-sided job of `sheets` sheets as the page windows run it; page
   // texts "page N", a paper prompt between the sides and sheets.
   bool runJob(int sheets, bool drawText = true) {
-    if (ShowPrintDialog()) return false;
-    SetPrinterScaleMode(6);
+    if (ShowPrintDialog() == PrintDialogResult::Cancelled) return false;
+    SetPrinterScaleMode(kScaleMillimetres);
     const int pages = sheets * 2;
     for (int page = 1; page <= pages; ++page) {
       BeginPage();
@@ -35,7 +35,7 @@ class PrintJobTest : public PrintTest {
       SetCurrentY(20);
       if (drawText) {
         ActiveSurface().print(QStringLiteral("page %1").arg(page), false);
-        PageUsed = 1;
+        CurrentPrintJob().pageUsed = 1;
       } else {
         ActiveSurface().line(0, 0, 50, 50, 0);
       }
@@ -56,15 +56,15 @@ TEST_F(PrintJobTest, EveryPageItsOwnDocumentWithPromptsByDefault) {
             QStringLiteral("表面の印刷が終わるのを待ってください。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。"));
   EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::OkCancel);
   EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Information);
-  EXPECT_EQ(PreviewMode, 0);
-  EXPECT_EQ(printer().orientation(), 1);
+  EXPECT_EQ(CurrentPrintJob().previewMode, 0);
+  EXPECT_EQ(printer().orientation(), kPortrait);
 }
 
 TEST_F(PrintJobTest, UncheckedBoxMakesOneDocumentWithoutPrompts) {
   answerDialog({1, false, std::nullopt});
   ASSERT_TRUE(runJob(2));
-  EXPECT_EQ(ConfirmPrompts, 0);
-  EXPECT_EQ(EndDocPerPage, 0);
+  EXPECT_EQ(CurrentPrintJob().confirmPrompts, 0);
+  EXPECT_EQ(CurrentPrintJob().endDocPerPage, 0);
   EXPECT_EQ(printer().protocol(),
             QStringLiteral("begin-doc new-page new-page new-page end-doc end-job"));
   EXPECT_TRUE(messages().shown().empty());
@@ -82,16 +82,16 @@ TEST_F(PrintJobTest, DeclinedPromptStopsTheJobButEndsIt) {
 
 TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
   for (int button : {0, -1}) {
-    EndDocPerPage = 1;
+    CurrentPrintJob().endDocPerPage = 1;
     answerDialog({button, false, std::nullopt});
-    PreviewMode = 1;
-    EXPECT_TRUE(ShowPrintDialog());
-    EXPECT_EQ(PreviewMode, 0);
-    EXPECT_EQ(PrintDialogChoice, 0);
-    // The check box takes effect at once; only a button sets EndDocPerPage.
-    EXPECT_EQ(ConfirmPrompts, 0);
-    EXPECT_EQ(EndDocPerPage, button == 0 ? 0 : 1);
-    ConfirmPrompts = 1;
+    CurrentPrintJob().previewMode = 1;
+    EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    EXPECT_EQ(CurrentPrintJob().previewMode, 0);
+    EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Cancelled);
+    // The check box takes effect at once; only a button sets endDocPerPage.
+    EXPECT_EQ(CurrentPrintJob().confirmPrompts, 0);
+    EXPECT_EQ(CurrentPrintJob().endDocPerPage, button == 0 ? 0 : 1);
+    CurrentPrintJob().confirmPrompts = 1;
   }
   EXPECT_EQ(printer().protocol(), QString());
 }
@@ -99,7 +99,7 @@ TEST_F(PrintJobTest, CancelOrClosingTheDialogAbandonsTheJob) {
 TEST_F(PrintJobTest, PreviewShowsPagesWithTextOnly) {
   answerDialog({2, std::nullopt, std::nullopt});
   ASSERT_TRUE(runJob(1));
-  EXPECT_EQ(PreviewMode, 1);  // stays until the next dialog
+  EXPECT_EQ(CurrentPrintJob().previewMode, 1);  // stays until the next dialog
   EXPECT_EQ(previewPagesShown(), 2);
   EXPECT_EQ(preview().texts(), QStringList({"page 1", "page 2"}));
   EXPECT_EQ(printer().protocol(), QString());
@@ -112,7 +112,7 @@ TEST_F(PrintJobTest, PreviewShowsPagesWithTextOnly) {
 
 TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
   answerDialog({1, false, std::nullopt});
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   for (int page = 0; page < 3; ++page) {
     BeginPage();
     ActiveSurface().line(50, 50, 0, 0, 0);  // leaves the position at (0, 0)
@@ -124,13 +124,13 @@ TEST_F(PrintJobTest, PageEndingAtTheOriginIsNotOverprinted) {
 }
 
 TEST_F(PrintJobTest, BeginPageResetsPageStateAndClearsThePosition) {
-  ASSERT_FALSE(ShowPrintDialog());
-  PageUsed = 1;
-  PreviewOutlineKind = 10;
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  CurrentPrintJob().pageUsed = 1;
+  CurrentPrintJob().previewOutlineKind = 10;
   SetCurrentX(30);
   BeginPage();
-  EXPECT_EQ(PageUsed, 0);
-  EXPECT_EQ(PreviewOutlineKind, 1);
+  EXPECT_EQ(CurrentPrintJob().pageUsed, 0);
+  EXPECT_EQ(CurrentPrintJob().previewOutlineKind, 1);
   EXPECT_FLOAT_EQ(GetCurrentX(), 0);
   EXPECT_TRUE(platform::HourglassShown());
   EndPrintDocument();
@@ -217,9 +217,9 @@ TEST_F(PrintJobTest, PaperPromptTexts) {
   messages().answer(platform::MsgResult::Cancel);
   EXPECT_FALSE(ConfirmPaperSet(1));
   EXPECT_TRUE(ConfirmPaperSet(2));
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   EXPECT_TRUE(ConfirmPaperSet(0));
-  ConfirmPrompts = 2;  // only 1 asks
+  CurrentPrintJob().confirmPrompts = 2;  // only 1 asks
   EXPECT_TRUE(ConfirmPaperSet(0));
   EXPECT_EQ(messages().shown().size(), 2u);
 }

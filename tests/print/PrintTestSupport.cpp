@@ -9,11 +9,8 @@
 
 void PrintTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
-  ConfirmPrompts = 1;
-  EndDocPerPage = 1;
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  // A fresh job: the printer, paper prompts on, one document per page.
+  CurrentPrintJob() = PrintJobState{};
   PaperSettings = PaperSettingsData{};
   PaperSettings.PrintMargin = 3;
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -35,6 +32,6 @@ void PrintTest::TearDown() {
   ForgetPaperChoices();
   recorder_.reset();
   SetCurrentPrinter(DefaultPrinterName());
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   RingpadTest::TearDown();
 }

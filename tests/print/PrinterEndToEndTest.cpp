@@ -36,8 +36,8 @@ class PrinterEndToEndTest : public PrintTest {
   // A two-page job on the chosen printer.
   void printTwoPages(const QString& printerName, bool checkBox) {
     answerDialog({1, checkBox, printerName});
-    ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1; page <= 2; ++page) {
       BeginPage();
       DrawEndToEndPage(page);
@@ -143,9 +143,9 @@ TEST_F(PrinterEndToEndTest, PdfPrinterLandscapePages) {
   QFile::remove(pdf);
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, false, kPdfPrinterName});
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterOrientation(2);
-  SetPrinterScaleMode(6);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterOrientation(kLandscape);
+  SetPrinterScaleMode(kScaleMillimetres);
   EXPECT_NEAR(GetScaleWidth(), 287 - 0.5, 0.01);
   BeginPage();
   DrawEndToEndPage(1);
@@ -298,8 +298,8 @@ TEST_F(PrinterEndToEndTest, PdfPrinterPutsTheA3SizeOnA3Paper) {
   QFile::remove(pdf);
   platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
   answerDialog({1, true, kPdfPrinterName});
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   DrawEndToEndPage(1);
   // A word at the far corner of the page: on A4 it would be cut off.

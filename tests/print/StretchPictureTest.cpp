@@ -91,8 +91,8 @@ TEST_F(StretchPictureTest, APrinterGetsThePictureAtTheRectanglesPixels) {
     const QString pdf = home() + QStringLiteral("stretch-%1.pdf").arg(i);
     platform::SetFileDialogHandler([pdf](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
     answerDialog({1, false, kPdfPrinterName});
-    ASSERT_FALSE(ShowPrintDialog());
-    SetPrinterScaleMode(6);
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    SetPrinterScaleMode(kScaleMillimetres);
     BeginPage();
     // 10 × 6.7 mm: 236 × 157 printer pixels at 600 dpi.
     StretchPicture(ActiveSurface(), DevicePixelsX(20), DevicePixelsY(20), DevicePixelsX(10), DevicePixelsY(6.7),

@@ -1,5 +1,5 @@
 // The drawing routines act on the printer or on the preview picture as
-// PreviewMode says, with the font name and bold state shared in printer mode.
+// the print job previews or not, with the font name and bold state shared in printer mode.
 #include "PrintTestSupport.h"
 #include "core/print/ColorTagOutput.h"
 #include "core/print/FontMapping.h"
@@ -13,17 +13,17 @@ class SurfaceDispatchTest : public PrintTest {};
 
 TEST_F(SurfaceDispatchTest, PrinterOnlySettersIgnoredWhilePreviewing) {
   printer().setScaleMode(kScalePixels);
-  PreviewMode = 1;
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  CurrentPrintJob().previewMode = 1;
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScalePixels);
   EXPECT_EQ(printer().orientationSetCount(), 0);
-  EXPECT_EQ(preview().orientation(), 2) << "the preview follows a landscape job";
-  PreviewMode = 0;
-  SetPrinterScaleMode(6);
-  SetPrinterOrientation(2);
+  EXPECT_EQ(preview().orientation(), kLandscape) << "the preview follows a landscape job";
+  CurrentPrintJob().previewMode = 0;
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetPrinterOrientation(kLandscape);
   EXPECT_EQ(printer().scaleMode(), kScaleMillimetres);
-  EXPECT_EQ(printer().orientation(), 2);
+  EXPECT_EQ(printer().orientation(), kLandscape);
 }
 
 TEST_F(SurfaceDispatchTest, StateGoesToTheActiveSurfaceOnly) {
@@ -43,7 +43,7 @@ TEST_F(SurfaceDispatchTest, StateGoesToTheActiveSurfaceOnly) {
   EXPECT_NE(preview().fontSize(), 11.0f);
   EXPECT_EQ(preview().foreColor(), 0u);
 
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   SetFontSize(14);
   SetForeColor(4);
   EXPECT_FLOAT_EQ(preview().fontSize(), 14);
@@ -62,7 +62,7 @@ TEST_F(SurfaceDispatchTest, FontNameAndBoldFollowThePrinterOntoThePreview) {
   EXPECT_TRUE(preview().fontBold());
   EXPECT_NE(preview().fontSize(), 11.0f);
 
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   SetFontName(QStringLiteral("ＭＳ Ｐゴシック"));
   SetFontBold(0);
   EXPECT_EQ(preview().fontName(), QStringLiteral("ＭＳ Ｐゴシック"));
@@ -82,11 +82,11 @@ TEST_F(SurfaceDispatchTest, RefusedFontNameLeavesThePreviewWithGothic) {
     RecordingSurface printer, preview;
     InstallPrinterSurface(&printer);
     InstallPreviewSurface(&preview);
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     SetFontName(QStringLiteral("ＭＳ 明朝"));
     if (c.printerRefuses) printer.refuseFontName(QStringLiteral("IPAGothic"));
     if (c.previewRefuses) preview.refuseFontName(QStringLiteral("IPAGothic"));
-    PreviewMode = c.mode;
+    CurrentPrintJob().previewMode = c.mode;
     SetFontName(QStringLiteral("IPAGothic"));
     EXPECT_EQ(preview.fontName(), QStringLiteral("ＭＳ ゴシック"));
     EXPECT_EQ(printer.fontName(), c.printerRefuses || c.mode == 1 ? QStringLiteral("ＭＳ 明朝")
@@ -108,23 +108,23 @@ TEST_F(SurfaceDispatchTest, ScaleWidthLeavesHalfAMillimetreAndAddsTheAdjustment)
   PaperSettings.WidthAdjust = -1.5f;
   EXPECT_FLOAT_EQ(GetScaleWidth(), 198.0f);
   EXPECT_FLOAT_EQ(GetScaleHeight(), 287);
-  SetPrinterOrientation(2);
+  SetPrinterOrientation(kLandscape);
   PaperSettings.WidthAdjust = 0;
   EXPECT_FLOAT_EQ(GetScaleWidth(), 286.5f);
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   EXPECT_NEAR(GetScaleWidth(), 201.3 - 0.5, 1e-4);
 }
 
 TEST_F(SurfaceDispatchTest, TwipsPerPixelOfTheScreenOrThePrinter) {
   EXPECT_FLOAT_EQ(GetTwipsPerPixelX(), 2.4f);  // 600 dpi
   EXPECT_FLOAT_EQ(GetTwipsPerPixelY(), 2.4f);
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   EXPECT_FLOAT_EQ(GetTwipsPerPixelX(), 15.0f);  // 96 dpi
 }
 
 TEST_F(SurfaceDispatchTest, TextWidthMeasures) {
   EXPECT_FLOAT_EQ(MeasureTextWidth(QString()), 0);
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   EXPECT_FLOAT_EQ(MeasureTextWidth(QString()), 0);
   EXPECT_NEAR(HalfCharWidthMm(9), 1.587, 0.0005);
   EXPECT_NEAR(HalfCharWidthMm(12), 2.116, 0.0005);
@@ -136,7 +136,7 @@ TEST_F(SurfaceDispatchTest, CircleAndPointDrawOnTheActiveSurfaceInTableColours) 
   SetDrawWidth(2);
   DrawCircle(50, 60, 5, 4);
   PlotPoint(1, 2, 0x123456);
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   PlotPoint(3, 4, 0);
   const auto circles = printer().opsOf(RecordedOp::Circle);
   ASSERT_EQ(circles.size(), 1u);
@@ -152,11 +152,11 @@ TEST_F(SurfaceDispatchTest, CircleAndPointDrawOnTheActiveSurfaceInTableColours) 
 
 TEST_F(SurfaceDispatchTest, PixelScaleConvertsPositionsAndShapes) {
   SetCurrentX(25.4);
-  SetPrinterScaleMode(3);
+  SetPrinterScaleMode(kScalePixels);
   EXPECT_NEAR(GetCurrentX(), 600, 1e-3);
   EXPECT_NEAR(GetScaleWidth(), 200 / 25.4 * 600 - 0.5, 0.01);
   printer().line(600, 0, 1200, 600, 0);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   EXPECT_NEAR(GetCurrentX(), 50.8, 1e-4);
   const RecordedOp line = printer().opsOf(RecordedOp::Line).at(0);
   EXPECT_NEAR(line.x1, 25.4, 1e-5);
@@ -210,7 +210,7 @@ TEST_F(SurfaceDispatchTest, ApplyColorTagSetsTheForeColourOfTheActiveSurface) {
       {"no tag", u"plain", u"plain", kBefore},
   };
   for (int16_t mode : {0, 1}) {
-    PreviewMode = mode;
+    CurrentPrintJob().previewMode = mode;
     for (const auto& r : rows) {
       SetForeColor(kBefore);
       QString text = QString::fromUtf16(r.in);

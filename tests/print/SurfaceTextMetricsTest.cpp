@@ -43,7 +43,7 @@ class SurfaceTextMetricsTest : public RingpadTest {
   void TearDown() override {
     InstallPrinterSurface(nullptr);
     InstallPreviewSurface(nullptr);
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     SetCurrentPrinter(DefaultPrinterName());
     RingpadTest::TearDown();
   }
@@ -61,7 +61,7 @@ class SurfaceTextMetricsTest : public RingpadTest {
   // the preview (1), started at (x, 50).
   template <typename Routine>
   QPointF endAfter(int16_t previewMode, float x, Routine routine) {
-    PreviewMode = previewMode;
+    CurrentPrintJob().previewMode = previewMode;
     SetCurrentX(x);
     SetCurrentY(50);
     routine();
@@ -229,7 +229,7 @@ TEST_F(SurfaceTextMetricsTest, PreviewDrawsTextAtTheSizeItMeasures) {
     SCOPED_TRACE(points);
     preview_.clear();
     useFont(QStringLiteral("ＭＳ ゴシック"), points);
-    PreviewMode = 1;
+    CurrentPrintJob().previewMode = 1;
     SetCurrentX(10);
     SetCurrentY(20);
     PrintTextInline(squares);
@@ -255,7 +255,7 @@ TEST_F(SurfaceTextMetricsTest, PreviewTurnsTextAsLongAsOnPaper) {
       useFont(QStringLiteral("ＭＳ ゴシック"), points);
       const double cell = 2 * HalfCharWidthMm(points);
       const double onPaper = printer_->textWidth(squares);
-      PreviewMode = 1;
+      CurrentPrintJob().previewMode = 1;
       SetCurrentX(10);
       SetCurrentY(10);
       PrintTextInline(squares);

@@ -102,9 +102,9 @@ TEST_F(ManuscriptGoTest, StarPointsAreSymmetricAndOutlinesInThePreview) {
   EXPECT_EQ(GoStarPointLines(9), (std::vector<int>{2, 4, 6}));
 
   options.Opt_igo_masume = 2;
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   DrawGoBoard(options, 8, 88);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   const auto circles = preview().opsOf(RecordedOp::Circle);
   ASSERT_EQ(circles.size(), 9u);
   for (const RecordedOp& c : circles) EXPECT_EQ(c.fillStyle, 1);

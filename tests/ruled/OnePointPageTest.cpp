@@ -72,9 +72,9 @@ TEST_F(OnePointPageTest, SmallPicturesAndThePreview) {
     EXPECT_TRUE(ops(RecordedOp::Image).empty()) << size.width();
   }
   options.Picture1 = QImage(32, 32, QImage::Format_RGB32);
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   DrawImagePage(options, 8, 88);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   const auto images = preview().opsOf(RecordedOp::Image);
   ASSERT_EQ(images.size(), 1u);
   EXPECT_NEAR(images[0].x2 - images[0].x1, 120 / (96 / 25.4), 0.3);

@@ -266,7 +266,7 @@ TEST_F(FourFoldJobTest, AgeTablesOfFourYearsSideBySide) {
   print(kDesignAgeTable, 0, QStringLiteral("1"));
   EXPECT_EQ(timeline(), (QStringList{"sheet", quarter(1) + " 2027", quarter(2) + " 2028", quarter(3) + " 2029",
                                      quarter(4) + " 2030", "end"}));
-  EXPECT_EQ(printer().orientation(), 1);  // put back at the end of the job
+  EXPECT_EQ(printer().orientation(), kPortrait);  // put back at the end of the job
   EXPECT_GE(printer().orientationSetCount(), 2);
 }
 

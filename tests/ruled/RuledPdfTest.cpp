@@ -81,16 +81,16 @@ TEST_F(RuledPdfTest, BlankSheetsCarryOnlyTheCutLines) {
   w.Cmb_Type->setCurrentRow(kDesignBlank);
   ASSERT_EQ(w.Cmb_men->currentText(), QStringLiteral("A4片面"));
   w.Txt_maisu->setText(QStringLiteral("2"));
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const QString pdf = pdfNamed(QStringLiteral("blank"));
   w.Cmd_print->click();
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   ASSERT_EQ(PdfPageCount(pdf), 2);
 
   // The same marks drawn straight onto a sheet.
   const QString reference = pdfNamed(QStringLiteral("blank-reference"));
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   DrawBinderMarks(kLeftBoundPages);
   FinishOutput();
@@ -257,8 +257,8 @@ TEST_F(RuledPdfTest, KanjiListPagesByItsRowCount) {
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
   const QString pdf = pdfNamed(QStringLiteral("gallery"));
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterScaleMode(kScaleMillimetres);
   const double l = PaperSettings.PageLeft, r = PaperSettings.PageWidth;
   const double S = GetScaleWidth();
   const double cl = S - PaperSettings.PageWidth + PaperSettings.PageLeft, cr = S - 0.2;

@@ -17,8 +17,8 @@ constexpr double kDotStep = 0.4;
 
 void RuledTest::SetUp() {
   RingpadTest::SetUp();
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   ResetDecorationCounter();
   recorder_ = std::make_unique<SurfaceRecorder>();
@@ -40,7 +40,7 @@ void RuledTest::TearDown() {
   ForgetPaperChoices();
   SetCurrentPrinter(DefaultPrinterName());
   recorder_.reset();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }

@@ -16,8 +16,8 @@ class DottedRuleLookTest : public SchedulePrintTest {};
 TEST_F(DottedRuleLookTest, OneLineLooksLikeItsDots) {
   if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
   const QString pdf = usePdfPrinter(QStringLiteral("schedprint-dotted-rules"));
-  ASSERT_FALSE(ShowPrintDialog());
-  SetPrinterScaleMode(6);
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterScaleMode(kScaleMillimetres);
   BeginPage();
   // Each row: the old drawing, dot by dot, on the left; the dotted line of
   // the same rule on the right.

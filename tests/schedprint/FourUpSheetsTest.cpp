@@ -62,7 +62,7 @@ class FourUpSheetsTest : public SchedulePrintTest {
   int run(int16_t code, const QDate& day, const QString& sheets) {
     source.choose(code / 10, code % 10 - 1, day, sheets);
     QDate start = PrintStartDay(source.controls, 0);
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintFourUpSheets(source, code, start);
     EndPrintDocument();
     return result;
@@ -71,7 +71,7 @@ class FourUpSheetsTest : public SchedulePrintTest {
   // renderers, each with its date, at the sheet's page k.
   std::vector<Placed> expected(const std::vector<std::pair<PageDraw, QDate>>& pages) {
     printer().clearOps();
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     for (size_t i = 0; i < pages.size(); ++i) {
       const int k = int(i % 4) + 1;
       pages[i].first(source, pages[i].second, PaperSettings.SheetPageX[k], PaperSettings.SheetPageY[k]);
@@ -255,7 +255,7 @@ TEST_F(FourUpSheetsTest, WhatTheFourFoldSizesDoNotPrint) {
     source.controls.Cmb_Nen = QStringLiteral("    ");
     QDate start(2009, 3, 1);
     int16_t c = code;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     EXPECT_EQ(PrintFourUpSheets(source, c, start), 1);
     EndPrintDocument();
     EXPECT_TRUE(Pages(printer()).empty());

@@ -18,7 +18,7 @@ class LargeCalendarTest : public SchedulePrintTest {
   int runDriver(int16_t code, const QString& sheets, QDate start = QDate(2009, 3, 1)) {
     source.controls.Txt_maisu = sheets;
     source.controls.Cmb_men = code % 10 - 1;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = code >= 250 ? PrintCalendarPlanDesigns(source, code, start)
                                    : PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
@@ -215,7 +215,7 @@ TEST_F(LargeCalendarTest, FourFoldSizePrintsThemPortrait) {
     });
     source.choose(design, 0, QDate(2009, 3, 1));
     Cmd_print_Click(source, drivers);
-    EXPECT_EQ(orientation, 1);
+    EXPECT_EQ(orientation, kPortrait);
     EXPECT_TRUE(shownMessages().empty());
   }
 }

@@ -30,8 +30,8 @@ class MonthListDriverTest : public SchedulePrintTest {
  protected:
   int run(int16_t code, const QString& sheets, QDate start) {
     source.controls.Txt_maisu = sheets;
-    PreviewMode = 0;
-    SetPrinterScaleMode(6);
+    CurrentPrintJob().previewMode = 0;
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;
@@ -96,12 +96,12 @@ TEST_F(MonthListDriverTest, SpreadOnEachSideOfA4) {
 TEST_F(MonthListDriverTest, BackFirstSpreadDeclinedFirstMessage) {
   const QString first =
       QStringLiteral("月の左ページ(1月1日から16日まで)を印刷します。\r\n\r\n用紙を裏面(右側綴じ代)にセットして、\r\nＯＫを押してください。");
-  // The left-page message shows whatever ConfirmPrompts is; the paper for the
+  // The left-page message shows whatever the job's confirmPrompts is; the paper for the
   // right page is asked only with the prompts on.
   for (int16_t prompts : {1, 0}) {
     SCOPED_TRACE(prompts);
     printer().clearOps();
-    ConfirmPrompts = prompts;
+    CurrentPrintJob().confirmPrompts = prompts;
     const size_t before = shownMessages().size();
     answerMessage(platform::MsgResult::Cancel);
     ASSERT_EQ(run(41, QStringLiteral("1"), QDate(2009, 1, 1)), 1);

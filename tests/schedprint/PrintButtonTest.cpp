@@ -128,7 +128,7 @@ TEST_F(PrintButtonTest, EveryDriverIsAskedAndResultsAdd) {
   EXPECT_EQ(calls[1].start, QDate(2009, 3, 2));
   EXPECT_EQ(calls[2].start, QDate(2009, 4, 2));
   EXPECT_TRUE(shownMessages().empty());
-  EXPECT_EQ(printer().orientation(), 1);
+  EXPECT_EQ(printer().orientation(), kPortrait);
 }
 
 TEST_F(PrintButtonTest, FourFoldSizeAsksItsTwoDriversLandscape) {
@@ -151,9 +151,9 @@ TEST_F(PrintButtonTest, FourFoldSizeAsksItsTwoDriversLandscape) {
   source.choose(10, 0, QDate(2009, 3, 1));
   Cmd_print_Click(source, d);
   EXPECT_EQ(calls.size(), 2u);
-  EXPECT_EQ(orientationDuringJob, 2);
+  EXPECT_EQ(orientationDuringJob, kLandscape);
   EXPECT_EQ(messageTexts(), QStringList{kNotPrintable});
-  EXPECT_EQ(printer().orientation(), 1);  // back to portrait at the end
+  EXPECT_EQ(printer().orientation(), kPortrait);  // back to portrait at the end
 }
 
 TEST_F(PrintButtonTest, NoDriverThenMessageThenTheJobEnds) {

@@ -66,11 +66,10 @@ void SchedulePrintTest::SetUp() {
   WriteDefaultSettings();
   LoadPaperSettings(0);  // the bible size
   PaperSettings.PrintMargin = 3;
-  PreviewMode = 0;
-  ConfirmPrompts = 1;
-  EndDocPerPage = 1;
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  // A fresh job: the printer, paper prompts on, one document per page, and
+  // the paper not yet checked (a case that drives a job without the print
+  // dialog must not inherit the last case's check).
+  CurrentPrintJob() = PrintJobState{};
   // A queue of paper, so that the prompts to load and turn it are asked; a
   // PDF file needs none.
   SetInstalledPrintersOverride(QStringList{kTestQueueName});
@@ -86,7 +85,7 @@ void SchedulePrintTest::SetUp() {
     dialogAnswers_.pop_front();
     return answer;
   });
-  SetPreviewPageHandler([this](const QImage&) { previewOutlines_.push_back(PreviewOutlineKind); });
+  SetPreviewPageHandler([this](const QImage&) { previewOutlines_.push_back(CurrentPrintJob().previewOutlineKind); });
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
     shown_.push_back(r);
     shownAt_.push_back(recorder_ ? printer().ops().size() + preview().ops().size() : 0);
@@ -117,7 +116,7 @@ void SchedulePrintTest::TearDown() {
   platform::SetMessageHandler({});
   SetPrintDialogHandler({});
   SetPreviewPageHandler({});
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   RingpadTest::TearDown();
 }
 
@@ -186,7 +185,7 @@ std::optional<RecordedOp> FindText(const std::vector<RecordedOp>& ops, const QSt
 int SchedulePrintTest::runDesign(ScheduleDriver driver, int16_t code, const QDate& day, const QString& sheets,
                                  QDate start) {
   source.choose(code / 10, code % 10 - 1, day, sheets);
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
   const int result = driver(source, code, start);
   EndPrintDocument();
   return result;
@@ -197,7 +196,7 @@ void SchedulePrintTest::freshPage() {
   DayKind kind;
   source.GetDaySchedule(QDate(), texts, kind);
   printer().clearOps();
-  SetPrinterScaleMode(6);
+  SetPrinterScaleMode(kScaleMillimetres);
 }
 
 void SchedulePrintTest::expectPrintedWhereRecorded(const QString& pdfName) {

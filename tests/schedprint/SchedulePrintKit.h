@@ -73,7 +73,7 @@ class SchedulePrintTest : public RingpadTest {
   void previewNext() { answerDialog(PrintDialogAnswer{2, {}, {}}); }
   int dialogsShown() const { return dialogsShown_; }
   int previewPagesShown() const { return int(previewOutlines_.size()); }
-  // PreviewOutlineKind as each shown preview page had it.
+  // The job's preview outline kind as each shown preview page had it.
   const std::vector<int>& previewOutlines() const { return previewOutlines_; }
   // Answers for the next message boxes (OK when none is left).
   void answerMessage(platform::MsgResult result) { messageAnswers_.push_back(result); }

@@ -57,7 +57,7 @@ TEST_F(SheetPlanTest, SpreadBackFirstMayLeaveOutOnlyItsFirstLeftPage) {
 
 TEST_F(SheetPlanTest, FoldedSheetIsTurnedAfterItsWordAndEndsAtTheSheetEdge) {
   const SheetPlan plan = PlanYearMonthDesign(55, 1, 2, QDate(2009, 3, 15));
-  EXPECT_EQ(plan.orientation, 2);
+  EXPECT_EQ(plan.orientation, kLandscape);
   EXPECT_EQ(plan.opening.kind, SheetPrompt::Kind::Message);
   EXPECT_EQ(plan.opening.buttons, platform::MsgButtons::Ok);
   ASSERT_EQ(plan.sides.size(), 1u);
@@ -194,8 +194,8 @@ TEST_F(SheetPlanTest, RunnerAsksBeforeEachSideAndStopsOrSkipsAsDeclined) {
       plan.sides.push_back(side);
     }
     for (MsgResult answer : c.answers) answerMessage(answer);
-    ConfirmPrompts = 1;
-    PreviewMode = 1;
+    CurrentPrintJob().confirmPrompts = 1;
+    CurrentPrintJob().previewMode = 1;
     std::vector<int> drawn;
     const bool finished = RunSheetPlan(plan, [&](const PlannedPage& page) { drawn.push_back(page.item); });
     EndPrintDocument();

@@ -25,7 +25,7 @@ class SpreadPagesTest : public SchedulePrintTest {
   }
   int runDriver(int16_t code, const QString& sheets, QDate start) {
     source.controls.Txt_maisu = sheets;
-    SetPrinterScaleMode(6);
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;
@@ -180,7 +180,7 @@ TEST_F(SpreadPagesTest, CancelOnTheFirstLeftPageLeavesItOut) {
   const QString first = QStringLiteral("3月の左ページを印刷します。\r\n\r\n用紙を裏面にセットして、\r\nＯＫを押してください。");
   for (int previewing : {0, 1}) {
     SCOPED_TRACE(previewing);
-    PreviewMode = int16_t(previewing);
+    CurrentPrintJob().previewMode = int16_t(previewing);
     printer().clearOps();
     preview().clearOps();
     answerMessage(platform::MsgResult::Cancel);
@@ -198,11 +198,11 @@ TEST_F(SpreadPagesTest, CancelOnTheFirstLeftPageLeavesItOut) {
       EXPECT_EQ(previewPagesShown(), previewsBefore + 1);
     }
   }
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
 }
 
 TEST_F(SpreadPagesTest, LaterLeftPageMessagesShowAlwaysAndCancelEndsTheJob) {
-  ConfirmPrompts = 0;  // the spread messages show all the same
+  CurrentPrintJob().confirmPrompts = 0;  // the spread messages show all the same
   answerMessage(platform::MsgResult::Ok);
   answerMessage(platform::MsgResult::Cancel);
   runDriver(71, QStringLiteral("2"), QDate(2009, 3, 1));

@@ -132,7 +132,7 @@ TEST_F(WeeklyDriverTest, OutlineOffOnlyWhereSeveralWeeksShareASide) {
     previewNext();
     source.choose(design, 1, QDate(2009, 3, 4));
     const size_t before = previewOutlines().size();
-    PreviewOutlineKind = 1;
+    CurrentPrintJob().previewOutlineKind = 1;
     Cmd_print_Click(source);
     const std::vector<int> shown(previewOutlines().begin() + before, previewOutlines().end());
     EXPECT_EQ(shown, outlines) << design;
@@ -165,7 +165,7 @@ TEST_F(WeeklyDriverTest, HalfSheetsRoundToEven) {
   EXPECT_NEAR(pages[1][0].x1, Back(), 1e-6);
   // Without prompts the alternating layout asks nothing.
   printer().clearOps();
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const size_t before = shownMessages().size();
   runDriver(121, QDate(2009, 3, 2), QStringLiteral("1"));
   EXPECT_EQ(shownMessages().size(), before);
@@ -214,7 +214,7 @@ TEST_F(WeeklyDriverTest, ThreeWeeksASideOnTheMiniSize) {
 }
 
 TEST_F(WeeklyDriverTest, SpreadsAnnounceEveryPageWhateverThePromptSetting) {
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   const QDate d(2009, 3, 2);
   ASSERT_EQ(runDriver(151, d, QStringLiteral("2")), 1);
   EXPECT_EQ(jobSequence(),

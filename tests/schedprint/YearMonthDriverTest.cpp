@@ -34,8 +34,8 @@ class YearMonthDriverTest : public SchedulePrintTest {
   }
   int run(int16_t code, const QString& sheets, QDate start = QDate(2009, 3, 1)) {
     source.controls.Txt_maisu = sheets;
-    PreviewMode = 0;
-    SetPrinterScaleMode(6);
+    CurrentPrintJob().previewMode = 0;
+    SetPrinterScaleMode(kScaleMillimetres);
     const int result = PrintYearMonthDesigns(source, code, start);
     EndPrintDocument();
     return result;
@@ -157,7 +157,7 @@ TEST_F(YearMonthDriverTest, FoldedSheetFoldsAtTheLandscapeWidth) {
 // the second to the sheet's edge, and the picture is wider than tall.
 TEST_F(YearMonthDriverTest, FoldedSheetPreviewsLandscapeWithBothPages) {
   source.controls.Txt_maisu = QStringLiteral("1");
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   int16_t code = 55;
   QDate start(2009, 3, 1);
   PrintYearMonthDesigns(source, code, start);
@@ -207,7 +207,7 @@ TEST_F(YearMonthDriverTest, SixMonthStrip) {
 }
 
 TEST_F(YearMonthDriverTest, PreviewFramesOnlySinglePageSides) {
-  PreviewMode = 1;
+  CurrentPrintJob().previewMode = 1;
   int16_t code = 53;
   QDate start(2009, 3, 1);
   source.controls.Txt_maisu = QStringLiteral("1");

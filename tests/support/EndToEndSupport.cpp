@@ -27,7 +27,7 @@ void DrawEndToEndPage(int n) {
   SetCurrentX(30);
   SetCurrentY(80);
   ActiveSurface().print(QStringLiteral("RINGPADP%1").arg(n), false);
-  PageUsed = 1;
+  CurrentPrintJob().pageUsed = 1;
 }
 
 namespace {

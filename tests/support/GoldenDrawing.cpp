@@ -188,8 +188,8 @@ GoldenJob::GoldenJob(GoldenJobMode mode)
   InstallPreviewSurface(preview_.get());
   // What one job leaves for the next, so that each case draws alike run alone
   // or after any other.
-  PageUsed = 0;
-  PreviewOutlineKind = 1;
+  CurrentPrintJob().pageUsed = 0;
+  CurrentPrintJob().previewOutlineKind = 1;
   CurrentLineColor = 0;
   ResetDecorationCounter();
   ForgetPaperChoices();
@@ -197,7 +197,9 @@ GoldenJob::GoldenJob(GoldenJobMode mode)
     mark(QStringLiteral("dialog"));
     return PrintDialogAnswer{mode_.preview ? 2 : 1, mode_.prompts, {}};
   });
-  SetPreviewPageHandler([this](const QImage&) { mark(QStringLiteral("preview-shown outline=%1").arg(PreviewOutlineKind)); });
+  SetPreviewPageHandler([this](const QImage&) {
+    mark(QStringLiteral("preview-shown outline=%1").arg(CurrentPrintJob().previewOutlineKind));
+  });
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
     QString line;
     for (int16_t side = 0; side <= 2 && line.isEmpty(); ++side)
@@ -225,7 +227,7 @@ GoldenJob::~GoldenJob() {
   SetPrintDialogHandler({});
   InstallPrinterSurface(nullptr);
   InstallPreviewSurface(nullptr);
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
 }
 
 void GoldenJob::mark(const QString& line) { marks_.push_back({printer_->ops().size(), preview_->ops().size(), line}); }

@@ -42,7 +42,7 @@ void MainWindowTest::TearDown() {
   platform::SetFileDialogHandler({});
   SetPrintDialogHandler({});
   SetPreviewPageHandler({});
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }

@@ -13,7 +13,7 @@ using Renderer = int16_t (*)(const TablePrintJob&, int16_t, double, double);
 class TableLandscapeTest : public TablePrintTest {
  protected:
   int16_t Draw(const TableOptions& o, int16_t page, Renderer render = PrintTableLandscape) {
-    EXPECT_FALSE(ShowPrintDialog());
+    EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     printer().clearOps();
     BeginPage();
     const TablePrintJob job(o);

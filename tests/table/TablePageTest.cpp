@@ -14,7 +14,7 @@ class TablePageTest : public TablePrintTest {
  protected:
   // Draws one page at the front position; its end flag.
   int16_t Draw(const TableOptions& o, int16_t page) {
-    EXPECT_FALSE(ShowPrintDialog());
+    EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     printer().clearOps();
     BeginPage();
     const TablePrintJob job(o);

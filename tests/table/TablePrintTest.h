@@ -14,14 +14,14 @@ class TablePrintTest : public RingpadTest {
  protected:
   void SetUp() override {
     RingpadTest::SetUp();
-    PreviewMode = 0;
-    PageUsed = 0;
+    CurrentPrintJob().previewMode = 0;
+    CurrentPrintJob().pageUsed = 0;
     recorder_ = std::make_unique<SurfaceRecorder>();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
     PaperSettings = PaperSettingsData{};
     WriteDefaultSettings();
     LoadPaperSettings(0);
-    ConfirmPrompts = 1;
+    CurrentPrintJob().confirmPrompts = 1;
     // A paper queue, not the PDF file: PDF pages follow without prompts.
     SetInstalledPrintersOverride(QStringList{QStringLiteral("TestQueue")});
     SetPrintDialogHandler([](const PrintDialogView&) {
@@ -36,7 +36,7 @@ class TablePrintTest : public RingpadTest {
     SetPrintDialogHandler({});
     SetInstalledPrintersOverride(std::nullopt);
     recorder_.reset();
-    PreviewMode = 0;
+    CurrentPrintJob().previewMode = 0;
     PaperSettings = PaperSettingsData{};
     RingpadTest::TearDown();
   }

@@ -16,7 +16,7 @@ class TablePrintingTest : public TablePrintTest {
   // Pages of `pages` table pages; each call noted as "page@left-right".
   QStringList Run(int code, int pages) {
     QStringList calls;
-    EXPECT_FALSE(ShowPrintDialog());
+    EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
     const bool known = PrintTablePages(code, [&](int16_t page, double l, double r) {
       calls << QStringLiteral("%1@%2-%3").arg(page).arg(l).arg(r);
       return int16_t(page >= pages ? 1 : 0);
@@ -90,7 +90,7 @@ TEST_F(TablePrintingTest, TheWindowReportsUnsupportedSidesAndRestoresFontSizes) 
 TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
   bool stopped = false;
   int calls = 0;
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   PrintTablePages(0, [&](int16_t, double, double) { return int16_t(++calls > 5000 ? 1 : 0); }, &stopped);
   EndPrintDocument();
   EXPECT_TRUE(stopped);
@@ -98,7 +98,7 @@ TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
   EXPECT_EQ(messages().texts().size(), kTableMaxPasses - 1) << "no prompt after the last page allowed";
   messages().clear();
   calls = 0;
-  EXPECT_FALSE(ShowPrintDialog());
+  EXPECT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   PrintTablePages(0, [&](int16_t, double, double) { return int16_t(++calls >= kTableMaxPasses ? 1 : 0); }, &stopped);
   EndPrintDocument();
   EXPECT_FALSE(stopped);
@@ -106,7 +106,7 @@ TEST_F(TablePrintingTest, AJobCutAtThePageLimitNamesItsLastRow) {
 
   TableWindow w;
   w.Form_Load();
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   QStringList rows;
   for (int i = 1; i <= 30000; ++i) rows << QStringLiteral("r%1").arg(i);
   w.Txt_Data->setPlainText(rows.join(u'\n'));

@@ -19,7 +19,7 @@ TEST_F(RingpadTest, ToDoPagesOnThePdfPrinter) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));
   WriteDefaultSettings();
   LoadPaperSettings(0);  // the bible size
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   platform::SetFixedToday(QDate(2009, 3, 10));
   const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/todo-pages.pdf");
   QFile::remove(pdf);
@@ -31,7 +31,7 @@ TEST_F(RingpadTest, ToDoPagesOnThePdfPrinter) {
   options.RowsText = QStringLiteral("20");
   options.FileTitle = QStringLiteral("VIDAZU.txt");
   options.DoneMark = u'■';
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunToDoPrintJob(options, 2, QStringLiteral("表のみ"));
 
   // For a person's look: headings, levels, importance colours, a long item
@@ -45,14 +45,14 @@ TEST_F(RingpadTest, ToDoPagesOnThePdfPrinter) {
                 "□ 家", "□D　長い項目は小さな字で右端の手前で折り返して次の行に続きます", "□ 　牛乳"};
   look.ByLevel = true;
   look.HourScaleKind = 3;
-  ASSERT_FALSE(ShowPrintDialog());
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
   RunToDoPrintJob(look, 2, QStringLiteral("表のみ"));
   EXPECT_EQ(PdfPageCount(scalePdf), 1);
 
   SetPrintDialogHandler({});
   platform::SetFileDialogHandler({});
   SetCurrentPrinter(DefaultPrinterName());
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   platform::SetFixedToday(QDate());
 
   ASSERT_EQ(PdfPageCount(pdf), 2);

@@ -42,7 +42,8 @@ TEST_F(ToDoPrintGoldenTest, EverySideModeDrawsAsKept) {
           options.PrintDone = v.printDone;
           for (int i = 1; i <= 16; ++i)
             options.items << (i % 5 == 1 ? QStringLiteral("■ 仕事%1").arg(i) : QStringLiteral("□ 　item%1").arg(i));
-          if (!ShowPrintDialog()) RunToDoPrintJob(options, side, kToDoGoldenSideModes[side]);
+          if (ShowPrintDialog() != PrintDialogResult::Cancelled)
+            RunToDoPrintJob(options, side, kToDoGoldenSideModes[side]);
         });
       }
     }

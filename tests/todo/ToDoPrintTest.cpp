@@ -22,8 +22,8 @@ class ToDoPrintTest : public RingpadTest {
   void SetUp() override {
     RingpadTest::SetUp();
     SetProgramPaths(home() + QStringLiteral("ringpad"));
-    PreviewMode = 0;
-    ConfirmPrompts = 0;
+    CurrentPrintJob().previewMode = 0;
+    CurrentPrintJob().confirmPrompts = 0;
     recorder_ = std::make_unique<SurfaceRecorder>();
     WriteDefaultSettings();
     LoadPaperSettings(0);
@@ -43,7 +43,7 @@ class ToDoPrintTest : public RingpadTest {
   void TearDown() override {
     recorder_.reset();
     PaperSettings = PaperSettingsData{};
-    ConfirmPrompts = 1;
+    CurrentPrintJob().confirmPrompts = 1;
     platform::SetFixedToday(QDate());
     platform::SetFixedTime(QTime());
     RingpadTest::TearDown();
@@ -218,7 +218,7 @@ TEST_F(ToDoPrintTest, SideModesPlacePagesOnSheets) {
   // A declined prompt ends the job after the page already out (a PDF file
   // has no paper to load, so the job goes to a paper printer).
   printer().clearOps();
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
   SetCurrentPrinter(QStringLiteral("Laser"));
   messages().answer(platform::MsgResult::Cancel);
   RunToDoPrintJob(options, 0, QStringLiteral("表裏交互"));

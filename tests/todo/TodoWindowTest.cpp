@@ -302,7 +302,7 @@ TEST_F(TodoTest, ThePrintButtonPrintsTheListAsShownAndFreesTheWindow) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), kFive);
   TodoWindow& w = Open();
   SurfaceRecorder recorder;
-  ConfirmPrompts = 0;
+  CurrentPrintJob().confirmPrompts = 0;
   int answer = 0;  // cancel first
   SetPrintDialogHandler([&](const PrintDialogView&) { return PrintDialogAnswer{answer, false, std::nullopt}; });
   w.Cmb_men->setCurrentIndex(2);  // 表のみ
@@ -315,7 +315,7 @@ TEST_F(TodoTest, ThePrintButtonPrintsTheListAsShownAndFreesTheWindow) {
   EXPECT_TRUE(recorder.printer.protocol().endsWith(QStringLiteral("end-job")));
   EXPECT_TRUE(w.isEnabled());
   SetPrintDialogHandler({});
-  ConfirmPrompts = 1;
+  CurrentPrintJob().confirmPrompts = 1;
 }
 
 // The dates after the item texts show whole at the program's font, in one

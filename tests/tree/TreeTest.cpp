@@ -17,8 +17,8 @@ void TreeTest::SetUp() {
   PaperSettings = PaperSettingsData{};
   WriteDefaultSettings();
   LoadPaperSettings(0);
-  PreviewMode = 0;
-  PageUsed = 0;
+  CurrentPrintJob().previewMode = 0;
+  CurrentPrintJob().pageUsed = 0;
   CurrentLineColor = 0;
   recorder_ = std::make_unique<SurfaceRecorder>();
   SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, true, std::nullopt}; });
@@ -28,7 +28,7 @@ void TreeTest::TearDown() {
   window_.reset();
   SetPrintDialogHandler({});
   recorder_.reset();
-  PreviewMode = 0;
+  CurrentPrintJob().previewMode = 0;
   PaperSettings = PaperSettingsData{};
   RingpadTest::TearDown();
 }
