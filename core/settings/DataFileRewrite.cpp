@@ -13,18 +13,6 @@
 
 namespace {
 
-// The file a path names: a link is followed to its file, so that the user's
-// own arrangement (a schedule kept in a synced folder, say) keeps working.
-QString DataFileTarget(const QString& path) {
-  const QFileInfo info(path);
-  if (info.isSymLink()) {
-    const QString target = info.canonicalFilePath();
-    if (!target.isEmpty()) return target;
-    if (!info.symLinkTarget().isEmpty()) return info.symLinkTarget();
-  }
-  return info.absoluteFilePath();
-}
-
 void ShowCritical(const QString& text) {
   platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
 }
@@ -92,7 +80,9 @@ LockedPass LockedPassOnce(const QString& path, const QString& target, const Data
 // released, and the pass is made again on the file as it then stands.
 bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
                  const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build) {
-  const QString target = DataFileTarget(path);
+  // A link is followed to its file, so that the user's own arrangement (a
+  // schedule kept in a synced folder, say) keeps working.
+  const QString target = platform::FollowedLinkPath(path);
   bool bytesAgreed = false;
   for (;;) {
     QList<QByteArray> toAskAbout;
