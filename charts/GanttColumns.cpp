@@ -4,7 +4,7 @@
 
 #include "core/text/CsvLine.h"
 #include "core/text/StringHelpers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 
 void MapGanttColumns(const QString& header, GanttColumnMap& map) {
   map = GanttColumnMap{};

@@ -13,7 +13,7 @@
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 #include "core/text/StringHelpers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 
 namespace {
 const int32_t kDefaultGrey = RgbValue(192, 192, 192);

@@ -13,8 +13,8 @@
 #include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/StringHelpers.h"
-#include "schedule/Calendar.h"
-#include "schedule/DateLists.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/DateLists.h"
 
 void GanttWindow::Cmd_print_Click() {
   CellHeight = GanttCellHeight(cmb_height->currentIndex());

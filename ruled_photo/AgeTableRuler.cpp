@@ -11,8 +11,8 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
-#include "schedule/DateFormat.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/DateFormat.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/NumberFormat.h"
-#include "schedule/Calendar.h"
-#include "schedule/DateLists.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/DateLists.h"
 
 namespace {
 

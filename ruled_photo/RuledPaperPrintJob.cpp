@@ -12,7 +12,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 
 RuledPageSink::~RuledPageSink() = default;
 

@@ -11,7 +11,7 @@
 #include "RuledPaperPrintJob.h"
 #include "RuledPaperWindow.h"
 #include "core/print/PrintJob.h"
-#include "schedule/DateLists.h"
+#include "core/dates/DateLists.h"
 
 namespace {
 

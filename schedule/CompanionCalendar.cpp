@@ -1,6 +1,6 @@
 #include "CompanionCalendar.h"
 
-#include "Calendar.h"
+#include "core/dates/Calendar.h"
 #include "core/platform/CompanionProgram.h"
 #include "core/settings/AppGlobals.h"
 #include "core/ui/Launcher.h"

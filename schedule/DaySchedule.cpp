@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 
-#include "Calendar.h"
+#include "core/dates/Calendar.h"
 #include "EntryKind.h"
-#include "HolidayLaw.h"
+#include "core/dates/HolidayLaw.h"
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 #include "core/platform/Codec.h"

@@ -1,6 +1,6 @@
 #include "EntryShowing.h"
 
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "EntryComposer.h"
 #include "ScheduleLine.h"
 #include "core/text/Numbers.h"

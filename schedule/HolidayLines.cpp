@@ -4,7 +4,7 @@
 #include <QSet>
 
 #include "EntryKind.h"
-#include "HolidayLaw.h"
+#include "core/dates/HolidayLaw.h"
 #include "ScheduleFile.h"
 #include "ScheduleLine.h"
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "Calendar.h"
-#include "DateLists.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/DateLists.h"
 #include "EntryKind.h"
-#include "LunarCalendar.h"
+#include "core/dates/LunarCalendar.h"
 #include "core/text/Numbers.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Calendar.h"
+#include "core/dates/Calendar.h"
 #include "DaySchedule.h"
 #include "core/text/Numbers.h"
 

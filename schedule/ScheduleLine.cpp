@@ -1,6 +1,6 @@
 #include "ScheduleLine.h"
 
-#include "Calendar.h"
+#include "core/dates/Calendar.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "DaySchedule.h"
 #include "EntryKind.h"
 #include "core/ui/ListControls.h"

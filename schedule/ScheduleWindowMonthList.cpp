@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "MonthList.h"
 #include "ScheduleWindow.h"
 #include "ScheduleFile.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "CompanionCalendar.h"
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "ScheduleWindow.h"
 #include "ScheduleClipboardText.h"
 #include "core/platform/Clipboard.h"

@@ -8,7 +8,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
-#include "DateFormat.h"
-#include "schedule/Calendar.h"
+#include "core/dates/DateFormat.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 
 namespace {

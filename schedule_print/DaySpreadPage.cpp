@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PageFooter.h"

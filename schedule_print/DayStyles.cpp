@@ -1,9 +1,9 @@
 #include "DayStyles.h"
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/LunarCalendar.h"
+#include "core/dates/LunarCalendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "WeekdayMarks.h"
 

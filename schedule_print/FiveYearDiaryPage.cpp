@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PageFooter.h"
@@ -13,7 +13,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "core/text/StringHelpers.h"
 

@@ -19,7 +19,7 @@
 #include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/RotatedText.h"

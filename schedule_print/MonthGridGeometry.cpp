@@ -1,7 +1,7 @@
 #include "MonthGridGeometry.h"
 
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 
 namespace {
 

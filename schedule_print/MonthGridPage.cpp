@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "MiniCalendar.h"
 #include "MonthGridCell.h"
@@ -19,7 +19,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/JapaneseText.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "WeekdayMarks.h"
 

@@ -1,6 +1,6 @@
 #include "MonthTitle.h"
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "core/print/PageHeader.h"
 
 QString MonthTitleText(const ScheduleOptions& options, const QDate& month) {

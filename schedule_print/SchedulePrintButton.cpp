@@ -5,7 +5,7 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/DesignCatalog.h"
 #include "schedule/SchedulePrintSource.h"
 

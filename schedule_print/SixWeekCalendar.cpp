@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "MiniCalendar.h"
 #include "MonthGridCell.h"
@@ -16,7 +16,7 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "WeekdayMarks.h"
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "PrintFontSize.h"
 #include "core/print/DrawStyledLine.h"

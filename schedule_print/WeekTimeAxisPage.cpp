@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "MiniCalendar.h"
 #include "PrintFontSize.h"
@@ -15,7 +15,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "core/text/StringHelpers.h"
 

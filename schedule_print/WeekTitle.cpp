@@ -1,6 +1,6 @@
 #include "WeekTitle.h"
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 
 QString WeekTitleText(const ScheduleOptions& options, const QDate& pageFirstDay, int16_t byWeekStart) {
   const QDate month = byWeekStart == 1 ? pageFirstDay : pageFirstDay.addDays(6);

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "DayStyles.h"
 #include "PrintFontSize.h"
 #include "core/print/PageFooter.h"
@@ -11,7 +11,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/SchedulePrintSource.h"
 #include "WeekdayMarks.h"
 

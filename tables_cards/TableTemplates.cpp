@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QStringList>
 
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 #include "core/ui/FontLists.h"

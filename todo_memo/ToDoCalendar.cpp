@@ -1,8 +1,8 @@
 #include "ToDoCalendar.h"
 
 #include "core/text/StringHelpers.h"
-#include "schedule/Calendar.h"
-#include "schedule/DateFormat.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/DateFormat.h"
 #include "schedule/EntryKind.h"
 #include "schedule/ScheduleLine.h"
 

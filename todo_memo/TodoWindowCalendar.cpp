@@ -14,7 +14,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/ui/Launcher.h"
 #include "core/ui/MainWindow.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/CompanionCalendar.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleFileChoice.h"

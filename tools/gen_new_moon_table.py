@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates schedule/NewMoonTableData.cpp, the table of lunar month starts.
+"""Generates core/dates/NewMoonTableData.cpp, the table of lunar month starts.
 
 Each row is one lunar year: "yyyy,LLLLL,m1,...,m12" where m1..m12 are the
 days ("MM/DD") on which lunar months 1 to 12 begin and LLLLL is the first
@@ -403,7 +403,7 @@ def main():
             print("  ", local.strftime("%Y-%m-%d %H:%M:%S"))
         return
     here = os.path.dirname(os.path.abspath(__file__))
-    write_cpp(rows, os.path.join(here, "..", "schedule", "NewMoonTableData.cpp"))
+    write_cpp(rows, os.path.join(here, "..", "core", "dates", "NewMoonTableData.cpp"))
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 #include <QMap>
 
 #include "LookupTestSupport.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "schedule/DaySchedule.h"
 #include "schedule/HolidayLines.h"
 

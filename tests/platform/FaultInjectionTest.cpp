@@ -27,7 +27,7 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "ruled_photo/PhotoWindow.h"
-#include "schedule/DateLists.h"
+#include "core/dates/DateLists.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleWindow.h"
 #include "tables_cards/CardColumnList.h"

@@ -39,7 +39,7 @@
 #include "ruled_photo/RuledPaperOptions.h"
 #include "ruled_photo/RuledPaperWindow.h"
 #include "ruled_photo/RuledStaffPaper.h"
-#include "schedule/DateLists.h"
+#include "core/dates/DateLists.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
-#include "schedule/DateFormat.h"
+#include "core/dates/DateFormat.h"
 #include "schedule_print/DayStyles.h"
 #include "schedule_print/MonthTitle.h"
 

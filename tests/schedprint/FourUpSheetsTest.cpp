@@ -16,7 +16,7 @@
 #include "schedule_print/ScheduleDrivers.h"
 #include "schedule_print/SchedulePrintButton.h"
 #include "schedule_print/YearCalendar.h"
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 
 namespace {
 

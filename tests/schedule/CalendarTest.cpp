@@ -2,7 +2,7 @@
 
 #include "QtPrint.h"
 
-#include "schedule/Calendar.h"
+#include "core/dates/Calendar.h"
 #include "Dates.h"
 
 namespace {

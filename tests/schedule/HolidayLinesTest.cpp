@@ -8,8 +8,8 @@
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
-#include "schedule/Calendar.h"
-#include "schedule/HolidayLaw.h"
+#include "core/dates/Calendar.h"
+#include "core/dates/HolidayLaw.h"
 #include "schedule/HolidayLines.h"
 
 namespace {

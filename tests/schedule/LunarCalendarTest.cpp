@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-#include "schedule/LunarCalendar.h"
-#include "schedule/NewMoonTable.h"
+#include "core/dates/LunarCalendar.h"
+#include "core/dates/NewMoonTable.h"
 #include "Dates.h"
 
 namespace {

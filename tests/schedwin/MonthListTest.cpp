@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 #include "ScheduleWindowTest.h"
-#include "schedule/LunarCalendar.h"
+#include "core/dates/LunarCalendar.h"
 #include "schedule/MonthList.h"
 
 namespace {

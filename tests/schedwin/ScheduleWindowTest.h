@@ -12,7 +12,7 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/StartupSwitch.h"
-#include "schedule/DateLists.h"
+#include "core/dates/DateLists.h"
 #include "schedule/ScheduleWindow.h"
 
 class ScheduleWindowTest : public RingpadTest {

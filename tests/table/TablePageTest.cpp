@@ -5,7 +5,7 @@
 #include "TablePage.h"
 #include "TablePrintTest.h"
 #include "TableTemplates.h"
-#include "schedule/DateLists.h"
+#include "core/dates/DateLists.h"
 #include "core/print/PrintSurface.h"
 
 namespace {

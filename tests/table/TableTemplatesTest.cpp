@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DateLists.h"
+#include "core/dates/DateLists.h"
 #include "TableTemplates.h"
 #include "TestEnvironment.h"
 #include "core/text/CsvLine.h"
