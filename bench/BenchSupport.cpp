@@ -69,6 +69,7 @@ long long BenchStatusBytes(const char* field) {
 }  // namespace
 
 long long ResidentMemoryBytes() { return BenchStatusBytes("VmRSS:"); }
+long long PeakResidentMemoryBytes() { return BenchStatusBytes("VmHWM:"); }
 
 void ResetPeakMemory() {
   malloc_trim(0);
@@ -77,7 +78,7 @@ void ResetPeakMemory() {
 }
 
 void ReportPeakMemory(benchmark::State& state, long long before, qint64 fileBytes) {
-  const double peak = double(BenchStatusBytes("VmHWM:") - before);
+  const double peak = double(PeakResidentMemoryBytes() - before);
   state.counters["file_MB"] = double(fileBytes) / 1e6;
   state.counters["peak_MB"] = peak / 1e6;
   state.counters["peak_per_file"] = peak / double(fileBytes);

@@ -28,6 +28,7 @@ struct BenchProgramHome {
 // freed earlier handed back first), and ReportPeakMemory() after it sets the
 // counters file_MB, peak_MB and peak_per_file from the peak above `before`.
 long long ResidentMemoryBytes();  // VmRSS
+long long PeakResidentMemoryBytes();  // VmHWM, since the last reset
 void ResetPeakMemory();
 void ReportPeakMemory(benchmark::State& state, long long before, qint64 fileBytes);
 
