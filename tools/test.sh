@@ -23,6 +23,6 @@ bench=0
 bash tools/bench.sh || bench=$?
 (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600)
 if [ "$bench" -ne 0 ]; then
-  echo "test: a benchmark is past its bound (see the lines of tools/bench.sh above)" >&2
+  echo "test: tools/bench.sh failed: a benchmark past its bound or not built (see above)" >&2
   exit "$bench"
 fi
