@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "CompanionProgram.h"
-#include "MessageBox.h"
+#include "ProblemReport.h"
 
 namespace platform {
 namespace {
@@ -66,9 +66,7 @@ bool perform(const ShellAction& action, ProgramRunResult* run = nullptr) {
   return false;
 }
 
-void refuse(const QString& target) {
-  ShowMessage(RefusedTargetMessage(target), MsgButtons::Ok, MsgIcon::Exclamation);
-}
+void refuse(const QString& target) { ReportProblem({Problem::RefusedTarget, target}); }
 
 // The base name of a program as a command names it: folders and ".exe" off.
 QString programBaseName(const QString& program) {
