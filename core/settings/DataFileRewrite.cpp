@@ -47,8 +47,8 @@ enum class LockedPass { Written, Declined, Failed, AskFirst };
 // One pass: locks the file, reads it as it stands, and lets build make the
 // new content from it, or decline. Nothing is reported while the lock is
 // held, for another copy of the program waits on it meanwhile: a failure
-// leaves its report in *failure, and bytes that need the user's word end the pass
-// with AskFirst and the lines to ask about.
+// leaves its report in *failure, and bytes that need the user's word end
+// the pass with AskFirst and the lines to ask about.
 LockedPass LockedPassOnce(const QString& path, const QString& target, const DataFileWriteOptions& options,
                           bool bytesAgreed,
                           const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build,

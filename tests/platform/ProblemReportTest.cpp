@@ -113,6 +113,7 @@ TEST_F(ProblemReportTest, AHandlerTakesTheReportsInsteadOfTheUserForAsLongAsItLi
   // Gone with its scope: the user is told again.
   platform::ReportProblem({Problem::ReadFailed, QStringLiteral("/d/a.txt"), QStringLiteral("gone")});
   EXPECT_EQ(messages().shown().size(), 1u);
+  platform::ForgetForeignBytesAnswers();
 }
 
 // A program built of the model libraries alone installs no windows: nothing
