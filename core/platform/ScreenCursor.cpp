@@ -5,8 +5,6 @@
 
 namespace platform {
 
-// Without a window system (a program of the model libraries alone) there is
-// no pointer to change.
 void SetHourglassCursor() {
   if (!qGuiApp) return;
   if (QGuiApplication::overrideCursor())
