@@ -15,6 +15,8 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
+#include "core/printer/QtPrinterSystem.h"
+#include "core/ui/PrintWindowSetup.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 
@@ -51,6 +53,8 @@ void PrintPagesOnPreview(benchmark::State& state, PageDrawer draw) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include "MainWindow.h"
+#include "PrintWindowSetup.h"
 #include "ScreenArea.h"
 #include "StartupRules.h"
 #include "Twips.h"
@@ -18,6 +19,7 @@
 #include "core/platform/ProgramPaths.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrinterInfo.h"
+#include "core/printer/QtPrinterSystem.h"
 #include "core/platform/Clock.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
@@ -93,6 +95,8 @@ QString RuntimeInstanceLockPath() {
 }
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;

@@ -15,7 +15,7 @@
 #include "Twips.h"
 #include "VersionBox.h"
 #include "core/platform/MessageBox.h"
-#include "core/print/PreviewWindow.h"
+#include "core/ui/PreviewWindow.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {

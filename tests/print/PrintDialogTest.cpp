@@ -9,7 +9,7 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrintDialog.h"
+#include "core/ui/PrintDialog.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <malloc.h>
 #endif
 
-#include "JobPaper.h"
-#include "PrintSeams.h"
-#include "PrinterInfo.h"
+#include "core/print/JobPaper.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 
 namespace {
