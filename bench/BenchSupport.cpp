@@ -16,9 +16,9 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/printer/QtPrinterSystem.h"
-#include "core/ui/PrintWindowSetup.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/PrintWindowSetup.h"
 
 void PrintPages(benchmark::State& state, PageDrawer draw) {
   CurrentPrintJob().confirmPrompts = 0;

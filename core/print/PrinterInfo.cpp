@@ -25,9 +25,7 @@ PrintSurface& UnusableStandInPrinter() {
 
 void InstallPrinterSystem(PrinterSystem system) { printerSystem = std::move(system); }
 
-PrintSurface& SystemPrinter() {
-  return printerSystem.printer ? printerSystem.printer() : UnusableStandInPrinter();
-}
+PrintSurface& SystemPrinter() { return printerSystem.printer ? printerSystem.printer() : UnusableStandInPrinter(); }
 
 QStringList InstalledPrinterNames() {
   const std::optional<QStringList>& queues = InstalledQueuesOverride();

@@ -18,8 +18,8 @@ inline const QString kPdfPrinterName = QStringLiteral("PDF");
 // is), every queue prints on A4, and the printer fails to open, so a job
 // says the printer cannot be used and prints nothing.
 struct PrinterSystem {
-  std::function<QStringList()> queueNames;       // in the system's order
-  std::function<QString()> defaultQueueName;     // "" when there is none
+  std::function<QStringList()> queueNames;    // in the system's order
+  std::function<QString()> defaultQueueName;  // "" when there is none
   // The queue's default media; an invalid size when the system names none.
   std::function<QPageSize(const QString& queue)> queueDefaultPageSize;
   // The one printer surface of the run, made on first use.

@@ -1,7 +1,7 @@
 // The free drawing routines: each picks the printer or the preview picture by
 // what the print job draws on and forwards to it.
-#include "PrintSurface.h"
 #include "PreviewImageSurface.h"
+#include "PrintSurface.h"
 #include "PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"

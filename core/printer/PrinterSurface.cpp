@@ -181,8 +181,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
       jobMarginFixed_ = true;
     }
     if (!printer_->isValid() || !beginPainting()) {
-      if (failureText_.isEmpty() || printer_->isValid())
-        failureText_ = UnusablePrinterText(name_);
+      if (failureText_.isEmpty() || printer_->isValid()) failureText_ = UnusablePrinterText(name_);
       return OpenResult::Failed;
     }
     return OpenResult::Opened;

@@ -12,9 +12,7 @@ void InstallQtPrinterSystem() {
   PrinterSystem system;
   system.queueNames = [] { return QPrinterInfo::availablePrinterNames(); };
   system.defaultQueueName = [] { return QPrinterInfo::defaultPrinterName(); };
-  system.queueDefaultPageSize = [](const QString& queue) {
-    return QPrinterInfo::printerInfo(queue).defaultPageSize();
-  };
+  system.queueDefaultPageSize = [](const QString& queue) { return QPrinterInfo::printerInfo(queue).defaultPageSize(); };
   system.printer = []() -> PrintSurface& { return ThePrinter(); };
   InstallPrinterSystem(std::move(system));
 }
