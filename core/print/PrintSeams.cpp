@@ -6,6 +6,7 @@
 namespace {
 PrintDialogHandler printDialogHandler;
 PreviewPageHandler previewPageHandler;
+PrintWindows printWindows;
 std::optional<QStringList> queueOverride;
 bool pdfListed = true;
 QHash<QString, QPageSize> mediaOverride;
@@ -23,6 +24,16 @@ QString AskPdfFileName() {
 
 void SetPreviewPageHandler(PreviewPageHandler handler) { previewPageHandler = std::move(handler); }
 const PreviewPageHandler& CurrentPreviewPageHandler() { return previewPageHandler; }
+
+void InstallPrintWindows(PrintWindows windows) { printWindows = std::move(windows); }
+const PrintWindows& InstalledPrintWindows() { return printWindows; }
+
+void RunModalPrintStep(const std::function<void()>& step) {
+  if (printWindows.modalStep)
+    printWindows.modalStep(step);
+  else
+    step();
+}
 
 void SetInstalledPrintersOverride(std::optional<QStringList> cupsQueues, bool includePdf) {
   queueOverride = std::move(cupsQueues);

@@ -1,8 +1,8 @@
 // The free drawing routines: each picks the printer or the preview picture by
 // what the print job draws on and forwards to it.
-#include "PrintSurface.h"
 #include "PreviewImageSurface.h"
-#include "PrinterSurface.h"
+#include "PrintSurface.h"
+#include "PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/Numbers.h"
@@ -18,7 +18,7 @@ const QString kFallbackFont = QStringLiteral("ＭＳ ゴシック");
 bool Previewing() { return CurrentPrintJob().previewMode == 1; }
 
 PrintSurface& PreviewPicture() { return installedPreview ? *installedPreview : PreviewImage(); }
-PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : ThePrinter(); }
+PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : SystemPrinter(); }
 PrintSurface& ActiveSurface() { return Previewing() ? PreviewPicture() : PrinterSurfaceTarget(); }
 void InstallPrinterSurface(PrintSurface* surface) { installedPrinter = surface; }
 void InstallPreviewSurface(PrintSurface* surface) { installedPreview = surface; }

@@ -12,6 +12,7 @@
 
 #include "MainWindow.h"
 #include "PlatformWindows.h"
+#include "PrintWindowSetup.h"
 #include "ScreenArea.h"
 #include "StartupRules.h"
 #include "Twips.h"
@@ -20,6 +21,7 @@
 #include "core/platform/ProgramPaths.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrinterInfo.h"
+#include "core/printer/QtPrinterSystem.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -95,6 +97,8 @@ QString RuntimeInstanceLockPath() {
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
   InstallPlatformWindows();
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;

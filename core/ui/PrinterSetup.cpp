@@ -3,7 +3,7 @@
 #include "PrinterSetupDialog.h"
 #include "core/print/JobPaper.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrinterSurface.h"
+#include "core/printer/PrinterSurface.h"
 
 namespace {
 

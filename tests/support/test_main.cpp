@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include "core/printer/QtPrinterSystem.h"
+#include "core/ui/PrintWindowSetup.h"
+
 // The leak check's settings are compiled in, so they hold however the test
 // program is started (ctest, by hand, a debugger).
 //
@@ -27,6 +30,9 @@ extern "C" const char* __lsan_default_suppressions() {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  // Print jobs reach the printers and their windows as in the program.
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "PreviewImageSurface.h"
+#include "core/print/PreviewImageSurface.h"
 
 void PreviewPage::paintEvent(QPaintEvent*) {
   QPainter painter(this);

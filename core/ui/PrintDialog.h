@@ -13,8 +13,8 @@ class PrintDialog : public QDialog {
  public:
   explicit PrintDialog(QWidget* parent = nullptr);
 
-  // Loads the dialog, shows it modally (or asks the scripted handler) and
-  // leaves the answer in the print job.
+  // Shows the dialog modally over the active window; its controls leave the
+  // answer in the print job.
   static void Run();
 
   QCheckBox* Chk_kakunin_msg;
@@ -31,5 +31,5 @@ class PrintDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  int16_t printersListed_ = 0;  // 1 once Form_Load listed at least one printer
+  int16_t listLoaded_ = 0;  // 1 once Form_Load filled the list: loading it chooses no printer
 };

@@ -13,15 +13,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/settings/PaperSettings.h"
-#include "PreviewImageSurface.h"
-#include "PreviewLayout.h"
 #include "PreviewPage.h"
-#include "PrintJob.h"
 #include "core/platform/AvailableScreen.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProgramExit.h"
 #include "core/platform/ScreenCursor.h"
+#include "core/print/PreviewImageSurface.h"
+#include "core/print/PreviewLayout.h"
+#include "core/print/PrintJob.h"
+#include "core/settings/PaperSettings.h"
 
 namespace {
 PreviewWindow* instance = nullptr;

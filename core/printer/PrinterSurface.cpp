@@ -8,9 +8,9 @@
 #include <malloc.h>
 #endif
 
-#include "JobPaper.h"
-#include "PrintSeams.h"
-#include "PrinterInfo.h"
+#include "core/print/JobPaper.h"
+#include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
 
 namespace {
@@ -181,8 +181,7 @@ PrintSurface::OpenResult PrinterSurface::openDocument() {
       jobMarginFixed_ = true;
     }
     if (!printer_->isValid() || !beginPainting()) {
-      if (failureText_.isEmpty() || printer_->isValid())
-        failureText_ = UnusablePrinterText(name_);
+      if (failureText_.isEmpty() || printer_->isValid()) failureText_ = UnusablePrinterText(name_);
       return OpenResult::Failed;
     }
     return OpenResult::Opened;

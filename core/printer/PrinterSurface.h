@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "PaintedSurface.h"
+#include "core/print/PaintedSurface.h"
 
 class PrinterSurface : public PaintedSurface {
  public:
@@ -15,7 +15,7 @@ class PrinterSurface : public PaintedSurface {
   ~PrinterSurface() override;
 
   // Takes up CurrentPrinterName() (any open job of the old printer ends).
-  void followCurrentPrinter();
+  void followCurrentPrinter() override;
   const QString& printerName() const { return name_; }
   bool isPdf() const;
   // The PDF file of the current or last job ("" before any).
