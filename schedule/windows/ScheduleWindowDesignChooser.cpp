@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "DesignCatalog.h"
+#include "schedule/DesignCatalog.h"
 #include "core/ui/KeyCodes.h"
 #include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"

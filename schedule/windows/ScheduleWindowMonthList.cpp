@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "core/dates/DateLists.h"
-#include "MonthList.h"
+#include "schedule/MonthList.h"
 #include "ScheduleWindow.h"
-#include "ScheduleFile.h"
+#include "schedule/ScheduleFile.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"

@@ -13,10 +13,10 @@
 #include <array>
 #include <cstdint>
 
-#include "DayKind.h"
-#include "DaySchedule.h"
-#include "ScheduleOptions.h"
-#include "SchedulePrintSource.h"
+#include "schedule/DayKind.h"
+#include "schedule/DaySchedule.h"
+#include "schedule/ScheduleOptions.h"
+#include "schedule/SchedulePrintSource.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;

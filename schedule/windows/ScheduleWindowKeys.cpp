@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "EntryKind.h"
+#include "schedule/EntryKind.h"
 #include "core/ui/KeyCodes.h"
 #include "ScheduleWindow.h"
 

@@ -8,14 +8,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "EntryComposer.h"
-#include "EntryPlacement.h"
-#include "EntryShowing.h"
-#include "EntrySuggestions.h"
+#include "schedule/EntryComposer.h"
+#include "schedule/EntryPlacement.h"
+#include "schedule/EntryShowing.h"
+#include "schedule/EntrySuggestions.h"
 #include "ScheduleWindow.h"
-#include "ScheduleFile.h"
-#include "ScheduleLine.h"
-#include "ShownLineCheck.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleLine.h"
+#include "schedule/ShownLineCheck.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"

@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "DesignCatalog.h"
-#include "ScheduleFile.h"
+#include "schedule/DesignCatalog.h"
+#include "schedule/ScheduleFile.h"
 #include "ScheduleWindow.h"
 #include "ScheduleWindowCheckBoxes.h"
 

@@ -2,7 +2,7 @@
 // entry-text box.
 #include <QComboBox>
 
-#include "EntrySuggestions.h"
+#include "schedule/EntrySuggestions.h"
 #include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"
 #include "core/platform/MessageBox.h"

@@ -5,16 +5,16 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "CurrentScheduleFile.h"
-#include "ForeignScheduleBytes.h"
-#include "HolidayLines.h"
+#include "schedule/CurrentScheduleFile.h"
+#include "schedule/ForeignScheduleBytes.h"
+#include "schedule/HolidayLines.h"
 #include "core/ui/HelpPage.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
-#include "ScheduleCsvExport.h"
-#include "ScheduleFile.h"
-#include "ScheduleFileChoice.h"
-#include "ScheduleOptions.h"
+#include "schedule/ScheduleCsvExport.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleFileChoice.h"
+#include "schedule/ScheduleOptions.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"

@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "CompanionCalendar.h"
+#include "CompanionCalendarRun.h"
 #include "core/dates/DateLists.h"
 #include "ScheduleWindow.h"
-#include "ScheduleClipboardText.h"
+#include "schedule/ScheduleClipboardText.h"
 #include "core/platform/Clipboard.h"
 
 DayScheduleOptions ScheduleWindow::DayOptions() const {
