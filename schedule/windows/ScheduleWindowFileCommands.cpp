@@ -121,7 +121,7 @@ void ScheduleWindow::Cmd_FileExport_Click() {
   QCoreApplication::processEvents();
   BeginBusy(this);
   QStringList lines;
-  if (ReadShownScheduleFile(lines)) platform::SaveFileOrReport(path, platform::JoinLinesCrLf(ScheduleCsvExport(lines)));
+  if (ReadShownScheduleFile(lines)) platform::SaveFileOrReport(path, WriteScheduleCsvFile(lines));
   EndBusy(this);
 }
 
