@@ -99,13 +99,15 @@ TEST_F(ScheduleFileTest, FailedRewriteLeavesTheFileAsItWas) {
 // Reading the file from disk gives the very lines of its bytes, and writing
 // lines to a new file gives the very bytes of the lines.
 TEST_F(ScheduleFileTest, BytesAndLinesRoundTrip) {
+  const QByteArray fixture = ReadBytes(QStringLiteral(RINGPAD_SOURCE_DIR "/tests/schedcsv/fixtures/schedule.txt"));
+  ASSERT_FALSE(fixture.isEmpty());
   const QByteArray holidays = WriteScheduleFile(HolidayLines(2023, 2024));
   const struct {
     const char* name;
     QByteArray bytes;
     QByteArray written;  // empty: the bytes themselves
   } cases[] = {
-      {"fixture", ReadBytes(QStringLiteral(RINGPAD_SOURCE_DIR "/tests/schedcsv/fixtures/schedule.txt"))},
+      {"fixture", fixture},
       {"holidays", holidays},
       {"empty", QByteArray()},
       {"blank lines", QByteArray("\r\n\r\n")},
@@ -125,9 +127,7 @@ TEST_F(ScheduleFileTest, BytesAndLinesRoundTrip) {
     EXPECT_EQ(ReadBytes(homeFile("new.txt")), WriteScheduleFile(lines));
   }
   EXPECT_EQ(ReadScheduleFile(holidays), HolidayLines(2023, 2024));
-  EXPECT_EQ(ReadScheduleFile(ReadBytes(QStringLiteral(RINGPAD_SOURCE_DIR "/tests/schedcsv/fixtures/schedule.txt")))
-                .size(),
-            ReadBytes(QStringLiteral(RINGPAD_SOURCE_DIR "/tests/schedcsv/fixtures/schedule.txt")).count("\r\n"));
+  EXPECT_EQ(ReadScheduleFile(fixture).size(), fixture.count("\r\n"));
 }
 
 TEST_F(ScheduleFileTest, WeekdayBackup) {
