@@ -8,18 +8,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "schedule/EntryComposer.h"
-#include "schedule/EntryPlacement.h"
-#include "schedule/EntryShowing.h"
-#include "schedule/EntrySuggestions.h"
 #include "ScheduleWindow.h"
-#include "schedule/ScheduleFile.h"
-#include "schedule/ScheduleLine.h"
-#include "schedule/ShownLineCheck.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/text/StringHelpers.h"
+#include "schedule/EntryComposer.h"
+#include "schedule/EntryPlacement.h"
+#include "schedule/EntryShowing.h"
+#include "schedule/EntrySuggestions.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleLine.h"
+#include "schedule/ShownLineCheck.h"
 
 namespace {
 

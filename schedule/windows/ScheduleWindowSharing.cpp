@@ -4,10 +4,10 @@
 #include <QLineEdit>
 
 #include "CompanionCalendarRun.h"
-#include "core/dates/DateLists.h"
 #include "ScheduleWindow.h"
-#include "schedule/ScheduleClipboardText.h"
+#include "core/dates/DateLists.h"
 #include "core/platform/Clipboard.h"
+#include "schedule/ScheduleClipboardText.h"
 
 DayScheduleOptions ScheduleWindow::DayOptions() const {
   DayScheduleOptions options;
