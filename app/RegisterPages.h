@@ -4,7 +4,7 @@
 #include "address/AddressPages.h"
 #include "charts/ChartsPages.h"
 #include "ruled_photo/RuledPhotoPages.h"
-#include "schedule/SchedulePages.h"
+#include "schedule/windows/SchedulePages.h"
 #include "schedule_print/SchedulePrinting.h"
 #include "tables_cards/TablesCardsPages.h"
 #include "todo_memo/TodoMemoPages.h"

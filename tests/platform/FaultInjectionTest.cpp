@@ -29,7 +29,7 @@
 #include "ruled_photo/PhotoWindow.h"
 #include "core/dates/DateLists.h"
 #include "schedule/ScheduleFile.h"
-#include "schedule/ScheduleWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
 #include "tables_cards/CardColumnList.h"
 #include "tables_cards/CardWindow.h"
 #include "tables_cards/TableFile.h"

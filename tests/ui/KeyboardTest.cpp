@@ -13,7 +13,7 @@
 #include "MainWindowFixture.h"
 #include "core/platform/Codec.h"
 #include "core/ui/VisualTabOrder.h"
-#include "schedule/ScheduleWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
 #include "todo_memo/LineItemList.h"
 #include "todo_memo/TodoWindow.h"
 

@@ -5,16 +5,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "CurrentScheduleFile.h"
-#include "ForeignScheduleBytes.h"
-#include "HolidayLines.h"
-#include "core/ui/HelpPage.h"
-#include "core/settings/ProgramRelativePath.h"
 #include "ScheduleWindow.h"
-#include "ScheduleCsvExport.h"
-#include "ScheduleFile.h"
-#include "ScheduleFileChoice.h"
-#include "ScheduleOptions.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
@@ -24,10 +15,19 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
+#include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
-#include "core/ui/FileMenuCaption.h"
-#include "core/ui/VersionBox.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/FileMenuCaption.h"
+#include "core/ui/HelpPage.h"
+#include "core/ui/VersionBox.h"
+#include "schedule/CurrentScheduleFile.h"
+#include "schedule/ForeignScheduleBytes.h"
+#include "schedule/HolidayLines.h"
+#include "schedule/ScheduleCsvExport.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleFileChoice.h"
+#include "schedule/ScheduleOptions.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ void ScheduleWindow::Cmd_FileExport_Click() {
   QCoreApplication::processEvents();
   BeginBusy(this);
   QStringList lines;
-  if (ReadShownScheduleFile(lines)) platform::SaveFileOrReport(path, platform::JoinLinesCrLf(ScheduleCsvExport(lines)));
+  if (ReadShownScheduleFile(lines)) platform::SaveFileOrReport(path, WriteScheduleCsvFile(lines));
   EndBusy(this);
 }
 

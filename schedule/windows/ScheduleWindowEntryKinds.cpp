@@ -2,10 +2,10 @@
 // entry-text box.
 #include <QComboBox>
 
-#include "EntrySuggestions.h"
-#include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"
 #include "core/platform/MessageBox.h"
+#include "core/ui/ListControls.h"
+#include "schedule/EntrySuggestions.h"
 
 void ScheduleWindow::Cmb_yasumi_Click() {
   const QString kind = Cmb_yasumi->currentText();

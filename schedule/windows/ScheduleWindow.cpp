@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "ScheduleFileChoice.h"
+#include "schedule/ScheduleFileChoice.h"
 
 ScheduleWindow::ScheduleWindow(QWidget* parent) : PageWindow(parent) {
   setWindowTitle(QStringLiteral("予定表 (カレンダー/日記)"));

@@ -2,7 +2,7 @@
 #include <QDir>
 
 #include "ShellRecorder.h"
-#include "schedule/CompanionCalendar.h"
+#include "schedule/windows/CompanionCalendarRun.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "DesignCatalog.h"
-#include "ScheduleFile.h"
 #include "ScheduleWindow.h"
 #include "ScheduleWindowCheckBoxes.h"
+#include "schedule/DesignCatalog.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 int16_t Ticked(const QCheckBox* box) { return box && box->isChecked() ? 1 : 0; }

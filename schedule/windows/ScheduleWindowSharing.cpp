@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "CompanionCalendar.h"
-#include "core/dates/DateLists.h"
+#include "CompanionCalendarRun.h"
 #include "ScheduleWindow.h"
-#include "ScheduleClipboardText.h"
+#include "core/dates/DateLists.h"
 #include "core/platform/Clipboard.h"
+#include "schedule/ScheduleClipboardText.h"
 
 DayScheduleOptions ScheduleWindow::DayOptions() const {
   DayScheduleOptions options;

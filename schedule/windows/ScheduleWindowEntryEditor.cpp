@@ -8,18 +8,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "EntryComposer.h"
-#include "EntryPlacement.h"
-#include "EntryShowing.h"
-#include "EntrySuggestions.h"
 #include "ScheduleWindow.h"
-#include "ScheduleFile.h"
-#include "ScheduleLine.h"
-#include "ShownLineCheck.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/text/StringHelpers.h"
+#include "schedule/EntryComposer.h"
+#include "schedule/EntryPlacement.h"
+#include "schedule/EntryShowing.h"
+#include "schedule/EntrySuggestions.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleLine.h"
+#include "schedule/ShownLineCheck.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <array>
 #include <cstdint>
 
-#include "DayKind.h"
-#include "DaySchedule.h"
-#include "ScheduleOptions.h"
-#include "SchedulePrintSource.h"
 #include "core/ui/PageWindow.h"
+#include "schedule/DayKind.h"
+#include "schedule/DaySchedule.h"
+#include "schedule/ScheduleOptions.h"
+#include "schedule/SchedulePrintSource.h"
 
 class QCheckBox;
 class QComboBox;

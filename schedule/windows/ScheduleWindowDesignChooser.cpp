@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "DesignCatalog.h"
-#include "core/ui/KeyCodes.h"
-#include "core/ui/ListControls.h"
 #include "ScheduleWindow.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/KeyCodes.h"
+#include "core/ui/ListControls.h"
+#include "schedule/DesignCatalog.h"
 
 namespace {
 

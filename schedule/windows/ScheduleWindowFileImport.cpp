@@ -6,17 +6,17 @@
 #include <QElapsedTimer>
 #include <QProgressDialog>
 
-#include "ScheduleCsvColumns.h"
-#include "ScheduleCsvFile.h"
-#include "ScheduleCsvImport.h"
-#include "ScheduleCsvImportRun.h"
-#include "ScheduleFile.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/text/PathHelpers.h"
-#include "core/ui/FileMenuCaption.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/FileMenuCaption.h"
+#include "schedule/ScheduleCsvColumns.h"
+#include "schedule/ScheduleCsvFile.h"
+#include "schedule/ScheduleCsvImport.h"
+#include "schedule/ScheduleCsvImportRun.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <memory>
 #include <utility>
 
-#include "core/dates/DateLists.h"
-#include "MonthList.h"
 #include "ScheduleWindow.h"
-#include "ScheduleFile.h"
+#include "core/dates/DateLists.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/ui/TabBar.h"
+#include "schedule/MonthList.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 QList<MonthListRow> RowsOf(const QListWidget* list) {

@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "EntryKind.h"
-#include "core/ui/KeyCodes.h"
 #include "ScheduleWindow.h"
+#include "core/ui/KeyCodes.h"
+#include "schedule/EntryKind.h"
 
 bool ScheduleWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool entryText = watched == Cmb_naiyou || (Cmb_naiyou && watched == Cmb_naiyou->lineEdit());

@@ -1,30 +1,30 @@
 // The schedule window's load sequence. Every control starts empty and
 // unticked, so each value that a step sets runs the control's handler as a
 // user's change would, and the handler writes the value back to its key.
-#include <QScopeGuard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 
-#include "core/dates/DateLists.h"
-#include "DaySchedule.h"
-#include "EntryKind.h"
-#include "core/ui/ListControls.h"
-#include "PageDesignList.h"
 #include "ScheduleWindow.h"
 #include "ScheduleWindowCheckBoxes.h"
-#include "ScheduleCommandLine.h"
-#include "ScheduleFile.h"
-#include "ScheduleFileChoice.h"
-#include "StoredPhrases.h"
+#include "core/dates/DateLists.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/IniWriteBatch.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/FormHelpers.h"
+#include "core/ui/ListControls.h"
 #include "core/ui/StartupSwitch.h"
 #include "core/ui/TabBar.h"
 #include "core/ui/Twips.h"
+#include "schedule/DaySchedule.h"
+#include "schedule/EntryKind.h"
+#include "schedule/PageDesignList.h"
+#include "schedule/ScheduleCommandLine.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleFileChoice.h"
+#include "schedule/StoredPhrases.h"
 
 namespace {
 // Heights that decide how much of a list shows, in twips.
