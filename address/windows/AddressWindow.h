@@ -17,6 +17,7 @@
 
 #include "AddressCaptions.h"
 #include "AddressCategoryGroups.h"
+#include "AddressFind.h"
 #include "AddressPrintLines.h"
 #include "core/ui/FindDialog.h"
 #include "core/ui/PageWindow.h"
@@ -53,7 +54,7 @@ class AddressWindow : public PageWindow {
   QStringList CarriedFields;
   AddressCategoryGroups Groups;
   int FindFlag = 0;
-  FindKeys FindKeyValues;
+  AddressFindKeys FindKeyValues;
 
   // ---- Entry list and its filter
   QListWidget* List1 = nullptr;
