@@ -1,6 +1,7 @@
 #include "MemoFile.h"
 
 #include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
 
 namespace memo {
 
@@ -14,6 +15,10 @@ bool StartsWithUpper(const QString& line, const QString& head) {
 // The value of a font line, trimmed of blanks.
 QString FontValue(const QString& line) { return line.mid(10).trimmed(); }
 }  // namespace
+
+QStringList ReadMemoFile(const QByteArray& bytes) { return platform::FromSjisLines(bytes); }
+
+QByteArray WriteMemoFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
 
 bool IsTitleLine(const QString& line) {
   return StartsWithUpper(line, QStringLiteral("@TITLE(")) || StartsWithUpper(line, QStringLiteral("@TITLE="));

@@ -4,6 +4,7 @@
 // preceded by head text that belongs to no entry. An entry longer than
 // kMemoPartLimit bytes is handled in parts, each listed in the index on its
 // own, so that one part always fits the body box and a printed run.
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -22,6 +23,13 @@ struct MemoIndexItem {
   int StartLine = 0;
   bool operator==(const MemoIndexItem&) const = default;
 };
+
+// The file's lines, code page 932, CR LF after each: the bytes and the lines
+// they hold, a final line end making no extra empty line. The window reads
+// the same lines piece by piece (platform::ReadTextLines) and every change
+// goes through the shared rewrite cycle (todo_memo/DataFiles.h).
+QStringList ReadMemoFile(const QByteArray& bytes);
+QByteArray WriteMemoFile(const QStringList& lines);
 
 // "@TITLE(" or "@TITLE=" in the first seven characters, any letter case.
 bool IsTitleLine(const QString& line);

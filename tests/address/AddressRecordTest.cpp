@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "address/AddressFile.h"
 #include "address/AddressFlags.h"
 #include "address/AddressRecord.h"
 #include "address/AddressSortKey.h"
@@ -191,3 +192,17 @@ TEST(AddressSortKey, EveryPartIsExactlyTwentyBytesEvenWhenACharacterIsCut) {
 }
 
 }  // namespace
+
+// The file's bytes give its lines and the lines give the same bytes back,
+// quoted fields and commas inside them kept as they stand.
+TEST(AddressFileBytes, RoundTrip) {
+  QStringList file = AddressFile::DefaultLines();
+  file << QStringLiteral("\"ﾔﾏﾀﾞ\",\"友人\",\"山田, 太郎\",,\"090-1\",,\"0|1|0|0|0|0|0|\"") << QString();
+  const QByteArray bytes = platform::ToSjis(file.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  const QStringList lines = ReadAddressFile(bytes);
+  EXPECT_EQ(lines, file);
+  EXPECT_EQ(lines.first(), kAddressHeader);
+  EXPECT_EQ(WriteAddressFile(lines), bytes);
+  EXPECT_EQ(WriteAddressFile(ReadAddressFile(platform::ToSjis(kAddressHeader))), platform::ToSjis(kAddressHeader + "\r\n"));
+  EXPECT_TRUE(ReadAddressFile(QByteArray()).isEmpty());
+}

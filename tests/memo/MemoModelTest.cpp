@@ -98,3 +98,19 @@ TEST(MemoMetricsTest, UprightAndTurned) {
   paper.DataFontSize = 0;  // never a division by zero
   EXPECT_EQ(CalcMemoLineMetrics(0, paper).CharsPerLine, 0);
 }
+
+// The file's bytes give its lines and the lines give the same bytes back;
+// other line ends are read alike and written with CR LF.
+TEST(MemoFileBytes, RoundTrip) {
+  QStringList entry = MemoSampleLines();
+  entry << MemoBlock(QStringLiteral("買物"), QStringLiteral("牛乳\r\n\r\nﾊﾟﾝ\r\n"), QStringLiteral("ＭＳ 明朝"), 10.5,
+                     QDateTime(QDate(2009, 3, 10), QTime(8, 5, 0)));
+  const QByteArray bytes = platform::ToSjis(entry.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  const QStringList lines = ReadMemoFile(bytes);
+  EXPECT_EQ(lines, entry);
+  EXPECT_EQ(WriteMemoFile(lines), bytes);
+  EXPECT_EQ(BuildMemoIndex(lines).size(), 2);
+  EXPECT_EQ(WriteMemoFile(ReadMemoFile("@TITLE=a\nb\r\n\rc")), QByteArray("@TITLE=a\r\nb\r\n\r\nc\r\n"));
+  EXPECT_TRUE(ReadMemoFile(QByteArray()).isEmpty());
+  EXPECT_TRUE(WriteMemoFile({}).isEmpty());
+}
