@@ -203,6 +203,7 @@ TEST(AddressFileBytes, RoundTrip) {
   EXPECT_EQ(lines, file);
   EXPECT_EQ(lines.first(), kAddressHeader);
   EXPECT_EQ(WriteAddressFile(lines), bytes);
-  EXPECT_EQ(WriteAddressFile(ReadAddressFile(platform::ToSjis(kAddressHeader))), platform::ToSjis(kAddressHeader + "\r\n"));
+  EXPECT_EQ(WriteAddressFile(ReadAddressFile(platform::ToSjis(kAddressHeader))),
+            platform::ToSjis(kAddressHeader + "\r\n"));
   EXPECT_TRUE(ReadAddressFile(QByteArray()).isEmpty());
 }

@@ -203,8 +203,9 @@ TEST(ToDoOrderTest, TiesLandWhereTheExchangeSortPutsThem) {
 // other line ends and a last line without one are read alike and written
 // with CR LF.
 TEST(ToDoFile, BytesAndLinesRoundTrip) {
-  const QByteArray sample = platform::ToSjis(ToDoSampleLines(QStringLiteral("/usr/share/doc/ringpad/README.md"))
-                                                 .join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  const QByteArray sample = platform::ToSjis(
+      ToDoSampleLines(QStringLiteral("/usr/share/doc/ringpad/README.md")).join(QStringLiteral("\r\n")) +
+      QStringLiteral("\r\n"));
   struct Case {
     QByteArray bytes;
     int lines;
