@@ -148,10 +148,6 @@ class AddressWindow : public PageWindow {
   void Cmd_zip_Click(int index);
   void Cmb_type_Click();
   void Cmd_print_Click();
-  // One page of the chosen phone-book design; an empty category asks for a
-  // blank page. Returns the drawer's done flag.
-  int PrintAddressDesignPage(const QString& category, const AddressPrintLines& lines, int page, double left,
-                             double right);
 
   // The editor's text of 備考3 and the other free fields by index.
   QString BikouText(int index) const;
@@ -163,7 +159,6 @@ class AddressWindow : public PageWindow {
 
  private:
   void BuildLayout();
-  void RunPrintPath(int code, const QString& category, const AddressPrintLines& lines);
   void CycleCaption(FreeFieldLabel label);
   void ApplyFreeFieldInputModes();
   void ShowSelectedEntry();
