@@ -48,6 +48,15 @@ QList<MemoIndexItem> BuildMemoIndex(const QStringList& lines);
 // limit, or the line after the last.
 int PartEnd(const QStringList& lines, int startLine);
 
+// The lines of the part that begins at the start line; none for a start
+// outside the lines.
+QStringList PartLines(const QStringList& lines, int startLine);
+
+// Where the part that began at the start line of the seen lines begins in
+// lines (the file as it stands now): the same lines, the copy nearest its
+// old place winning; 0 when it is gone.
+int PartStartNow(const QStringList& lines, const QStringList& seen, int startLine);
+
 // What "表示" shows of the part beginning at the start line: the title (the
 // line itself when it is no title line, which then begins the body too),
 // the body lines each followed by CR LF, and the last font lines met.

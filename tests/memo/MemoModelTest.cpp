@@ -114,3 +114,24 @@ TEST(MemoFileBytes, RoundTrip) {
   EXPECT_TRUE(ReadMemoFile(QByteArray()).isEmpty());
   EXPECT_TRUE(WriteMemoFile({}).isEmpty());
 }
+
+// A part found again in the file as another writer left it: by its lines,
+// the copy nearest its old place winning.
+TEST(MemoFile, PartFoundAgainAfterAnotherWriter) {
+  const QStringList seen{"head", "@TITLE=a", "1", "@TITLE=b", "2"};
+  struct {
+    const char* what;
+    QStringList now;
+    int start;
+    int found;
+  } cases[] = {
+      {"unchanged", seen, 4, 4},
+      {"lines added before", {"head", "@TITLE=x", "9", "@TITLE=a", "1", "@TITLE=b", "2"}, 4, 6},
+      {"the part changed", {"head", "@TITLE=a", "1", "@TITLE=b", "3"}, 4, 0},
+      {"two copies", {"@TITLE=b", "2", "head", "@TITLE=a", "1", "@TITLE=b", "2"}, 4, 6},
+      {"a start outside the seen lines", {"head"}, 9, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PartStartNow(c.now, seen, c.start), c.found) << c.what;
+  EXPECT_EQ(PartLines(seen, 2), (QStringList{"@TITLE=a", "1"}));
+  EXPECT_TRUE(PartLines(seen, 0).isEmpty());
+}
