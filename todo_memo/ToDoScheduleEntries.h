@@ -40,6 +40,25 @@ QString RedatedItem(const QString& line, const QDate& date);
 // where it went.
 qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine);
 
+// A line written into the schedule file, as far as taking it back needs.
+struct AddedScheduleLine {
+  QString path;
+  QString line;
+  qsizetype at = -1;
+  qsizetype copies = 0;  // the file's lines equal to it once it was in
+};
+
+// Writes the line into the schedule file at its place in order, in one
+// rewrite under the file's lock; what went in is returned through added.
+// False when nothing was written (the failure has been told).
+bool AddScheduleLine(const QString& path, const QString& line, AddedScheduleLine* added);
+
+// Takes such a line out again. Identical lines are the same entry to every
+// reader, so any one of them may go; but only while the file holds as many
+// as right after the line went in, so that a copy another writer has taken
+// out meanwhile is not taken twice. False when nothing was written.
+bool TakeScheduleLineBack(const AddedScheduleLine& added);
+
 // The day list mailed: the subject "yyyy/mm/ddの予定", the body of the
 // trimmed entries each followed by CR LF, and for the clipboard every entry as it
 // stands followed by CR LF.

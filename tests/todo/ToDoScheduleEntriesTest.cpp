@@ -2,6 +2,7 @@
 // line, the re-dated item, the day mail and the export lines.
 #include <gtest/gtest.h>
 
+#include "TestEnvironment.h"
 #include "core/platform/Shell.h"
 #include "todo_memo/ToDoScheduleEntries.h"
 
@@ -73,4 +74,29 @@ TEST(ToDoScheduleEntries, DoneExportLine) {
   EXPECT_EQ(DoneExportLine("■A　buy milk \t2009/03/01", u'■', {2009, 3, 2}),
             QStringLiteral("2009/03/02,　　,■　buy milk \t2009/03/01"));
   EXPECT_EQ(DoneExportLine("■ x", u'■', {2009, 3, 2}), QStringLiteral("2009/03/02,　　,■x"));
+}
+
+using ToDoScheduleFile = RingpadTest;
+
+// A line goes into the schedule file in order and can be taken back while
+// the file still holds as many copies as it did right after.
+TEST_F(ToDoScheduleFile, LineGoesInAndComesBack) {
+  const QString path = homeFile(QStringLiteral("sched.txt"));
+  const QByteArray before("2024/05/01 a\r\n2024/05/03 c\r\n");
+  WriteBytes(path, before);
+  AddedScheduleLine added;
+  ASSERT_TRUE(AddScheduleLine(path, QStringLiteral("2024/05/02 b"), &added));
+  EXPECT_EQ(ReadBytes(path), QByteArray("2024/05/01 a\r\n2024/05/02 b\r\n2024/05/03 c\r\n"));
+  EXPECT_EQ(added.at, 1);
+  EXPECT_EQ(added.copies, 1);
+  ASSERT_TRUE(TakeScheduleLineBack(added));
+  EXPECT_EQ(ReadBytes(path), before);
+
+  // Another writer took the copy out meanwhile: nothing more goes.
+  ASSERT_TRUE(AddScheduleLine(path, QStringLiteral("2024/05/01 a"), &added));
+  EXPECT_EQ(added.copies, 2);
+  WriteBytes(path, before);
+  EXPECT_FALSE(TakeScheduleLineBack(added));
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
