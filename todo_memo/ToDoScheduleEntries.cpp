@@ -62,6 +62,17 @@ QString DoneExportLine(const QString& line, QChar doneMark, const QDate& today) 
   return DateText(today) + u',' + EntryKind::Plain + u',' + doneMark + ItemTextOf(line);
 }
 
+FinishedItems TakeFinishedItems(const ToDoList& list, QChar doneMark, const QDate& today) {
+  FinishedItems items;
+  for (int i = 0; i < list.size(); ++i) {
+    if (list.texts[i].startsWith(doneMark))
+      items.exported << DoneExportLine(list.texts[i], doneMark, today);
+    else
+      items.kept.append(list.texts[i], items.kept.size());
+  }
+  return items;
+}
+
 bool AddScheduleLine(const QString& path, const QString& line, AddedScheduleLine* added) {
   AddedScheduleLine made{path, line};
   const bool written = ScheduleFile::Rewrite(path, [&](QStringList& lines) {

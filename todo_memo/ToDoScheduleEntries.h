@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ToDoList.h"
+
 namespace todo {
 
 // "赤　" for importance A, "黄　" for B, "青　" for C, "　　" for any other
@@ -72,5 +74,14 @@ DayMail DayMailOf(const QDate& date, const QStringList& entries);
 // One line of the finished-item export: the date, ",", the plain kind, ","
 // and the done mark followed by the item text.
 QString DoneExportLine(const QString& line, QChar doneMark, const QDate& today);
+
+// The export of finished items: those of the list that begin with the done
+// mark as export lines, in list order, and the list of the rest, numbered
+// afresh in that order.
+struct FinishedItems {
+  QStringList exported;
+  ToDoList kept;
+};
+FinishedItems TakeFinishedItems(const ToDoList& list, QChar doneMark, const QDate& today);
 
 }  // namespace todo

@@ -76,6 +76,23 @@ TEST(ToDoScheduleEntries, DoneExportLine) {
   EXPECT_EQ(DoneExportLine("■ x", u'■', {2009, 3, 2}), QStringLiteral("2009/03/02,　　,■x"));
 }
 
+// The finished items go to the export in the order the list shows; the rest
+// stay, numbered afresh in that order, unselected.
+TEST(ToDoScheduleEntries, TakeFinishedItems) {
+  ToDoList list;
+  list.append("□ c", 2);
+  list.append("■ a", 0);
+  list.append("□ b", 1);
+  list.append("■B d", 3);
+  list.selected[2] = true;
+  const FinishedItems items = TakeFinishedItems(list, u'■', {2009, 3, 2});
+  EXPECT_EQ(items.exported, (QStringList{"2009/03/02,　　,■a", "2009/03/02,　　,■d"}));
+  EXPECT_EQ(items.kept.texts, (QStringList{"□ c", "□ b"}));
+  EXPECT_EQ(items.kept.itemData, (QList<int>{0, 1}));
+  EXPECT_EQ(items.kept.selected, (QList<bool>{false, false}));
+  EXPECT_TRUE(TakeFinishedItems(ToDoList{}, u'■', {2009, 3, 2}).exported.isEmpty());
+}
+
 using ToDoScheduleFile = RingpadTest;
 
 // A line goes into the schedule file in order and can be taken back while
