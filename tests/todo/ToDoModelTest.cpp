@@ -148,12 +148,11 @@ TEST(ToDoListTest, FileOrderComesFromItemData) {
 
 namespace {
 
+// The texts in the order shown; each entry's item data must name its line.
 QStringList Sorted(const QStringList& lines, DisplayOrder order) {
-  QStringList keys;
-  for (const QString& l : lines) keys << SortKey(l, order);
-  QStringList out;
-  for (int at : ExchangeSortOrder(keys, IsDescending(order))) out << lines[at];
-  return out;
+  const ToDoList list = ListInDisplayOrder(lines, order);
+  for (int i = 0; i < list.size(); ++i) EXPECT_EQ(lines.value(list.itemData[i]), list.texts[i]);
+  return list.texts;
 }
 
 // The exchange sort written out as it has always run, on the texts.
