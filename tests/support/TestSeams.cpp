@@ -22,7 +22,7 @@
 #include "schedule/ScheduleCsvFile.h"
 #include "schedule/ScheduleCsvImportRun.h"
 #include "schedule_print/FourUpPages.h"
-#include "todo_memo/DragTagSource.h"
+#include "todo_memo/windows/DragTagSource.h"
 
 // SetSchedulePrintHandler is no test seam: the program registers the schedule
 // printing there once, and the page libraries' registration is what tests run.

@@ -83,27 +83,17 @@ void TodoWindow::Cmd_FileExport_Click() {
   if (!toDoFileMayChange()) return;
   BeginBusy(this);
 
-  const QChar done = DoneMark();
-  const QDate today = platform::Today();
-  todo::ToDoList list = TakeList();
-  QStringList exported;
-  todo::ToDoList kept;
-  for (int i = 0; i < list.size(); ++i) {
-    if (list.texts[i].startsWith(done))
-      exported << todo::DoneExportLine(list.texts[i], done, today);
-    else
-      kept.append(list.texts[i], kept.size());
-  }
+  const todo::FinishedItems items = todo::TakeFinishedItems(TakeList(), DoneMark(), platform::Today());
   // The finished items leave the list only once the export file holds them.
-  const bool appended = RewriteDataFile(chosen, [&exported](QStringList& lines) {
-    lines += exported;
+  const bool appended = RewriteDataFile(chosen, [&items](QStringList& lines) {
+    lines += items.exported;
     return true;
   });
   if (appended) {
     // The file takes the order the list shows, and the entries number
     // their new lines.
-    PutList(kept);
-    writeBack(kept.texts);
+    PutList(items.kept);
+    writeBack(items.kept.texts);
   }
   EndBusy(this);
 }

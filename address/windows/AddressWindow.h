@@ -17,6 +17,7 @@
 
 #include "AddressCaptions.h"
 #include "AddressCategoryGroups.h"
+#include "AddressFind.h"
 #include "AddressPrintLines.h"
 #include "core/ui/FindDialog.h"
 #include "core/ui/PageWindow.h"
@@ -53,7 +54,7 @@ class AddressWindow : public PageWindow {
   QStringList CarriedFields;
   AddressCategoryGroups Groups;
   int FindFlag = 0;
-  FindKeys FindKeyValues;
+  AddressFindKeys FindKeyValues;
 
   // ---- Entry list and its filter
   QListWidget* List1 = nullptr;
@@ -147,10 +148,6 @@ class AddressWindow : public PageWindow {
   void Cmd_zip_Click(int index);
   void Cmb_type_Click();
   void Cmd_print_Click();
-  // One page of the chosen phone-book design; an empty category asks for a
-  // blank page. Returns the drawer's done flag.
-  int PrintAddressDesignPage(const QString& category, const AddressPrintLines& lines, int page, double left,
-                             double right);
 
   // The editor's text of 備考3 and the other free fields by index.
   QString BikouText(int index) const;
@@ -162,7 +159,6 @@ class AddressWindow : public PageWindow {
 
  private:
   void BuildLayout();
-  void RunPrintPath(int code, const QString& category, const AddressPrintLines& lines);
   void CycleCaption(FreeFieldLabel label);
   void ApplyFreeFieldInputModes();
   void ShowSelectedEntry();

@@ -56,7 +56,8 @@ void AddressWindow::Cmd_FileRead_Click() {
 void AddressWindow::Cmd_FileSearch2_Click() {
   setEnabled(false);
   FindFlag = 1;
-  FindKeyValues = ShowFindKeysDialog(this, FindKeyValues);
+  const FindKeys keys = ShowFindKeysDialog(this, {FindKeyValues.key1, FindKeyValues.key2});
+  FindKeyValues = {keys.key1, keys.key2};
   setEnabled(true);
   if (SearchDialogResult != 0) {
     BeginBusy(this);

@@ -1,32 +1,19 @@
 // The address window's printing side: the design list, the print button with
-// its choice of entries, and the sheet and side loops of each print path.
+// its choice of entries, and the print job the boxes and lists describe.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
-#include <climits>
 
 #include <QPlainTextEdit>
 
 #include "AddressFind.h"
-#include "AddressLabels.h"
-#include "AddressPrintCode.h"
+#include "AddressPrintJob.h"
 #include "AddressPrintLists.h"
-#include "AddressPrintPlan.h"
 #include "AddressWindow.h"
-#include "FramedPhoneBook.h"
-#include "LandscapePhoneBook.h"
-#include "PersonalInfoPage.h"
-#include "PhoneBookListPage.h"
-#include "PostcardAddress.h"
-#include "RuledPhoneBook.h"
 #include "core/platform/MessageBox.h"
-#include "core/print/BinderMarks.h"
-#include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
-#include "core/print/PrintSurface.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/StringHelpers.h"
 #include "core/ui/ListControls.h"
@@ -66,6 +53,26 @@ PostcardRecipient EditorRecipient(const AddressWindow& w) {
           w.Txt_KaisyaName->text(), w.txt_post->text(),     w.Txt_Name->text()};
 }
 
+// What the print job takes from the window's boxes and lists.
+AddressPrintJob PrintJobChoices(const AddressWindow& w, const QString& category) {
+  AddressPrintJob job;
+  job.design = TrimBlanks(w.Cmb_Type->currentText());
+  job.designIndex = w.Cmb_Type->currentIndex();
+  job.sideIndex = w.Cmb_men->currentIndex();
+  job.sortIndex = w.cmb_sort->currentIndex();
+  job.category = category;
+  job.book.addressMode = BoxValue(w.Chk_Jyusyo);
+  for (int i = 0; i < 5; ++i) job.book.extras[i] = BoxValue(w.Chk_mail[i]) ? 1 : 0;
+  job.book.yobiCaption = w.Lbl_yobi->text();
+  job.book.mobileIcon = RuledPhoneBookMobileIcon();
+  job.book.homeIcon = RuledPhoneBookHomeIcon();
+  job.noCaption = w.Lbl_no->text();
+  job.entry = EditorEntry(w);
+  job.captions = {w.Lbl_yobi->text(), w.Lbl_biko1->text(), w.Lbl_biko2->text()};
+  job.recipient = EditorRecipient(w);
+  return job;
+}
+
 }  // namespace
 
 void AddressWindow::Cmb_type_Click() {
@@ -80,37 +87,6 @@ void AddressWindow::Cmb_type_Click() {
     if (superSide >= 0) side = superSide;
   }
   Cmb_men->setCurrentIndex(side);
-}
-
-int AddressWindow::PrintAddressDesignPage(const QString& category, const AddressPrintLines& lines, int page,
-                                          double left, double right) {
-  RuledPhoneBookOptions options;
-  options.addressMode = BoxValue(Chk_Jyusyo);
-  for (int i = 0; i < 5; ++i) options.extras[i] = BoxValue(Chk_mail[i]) ? 1 : 0;
-  options.yobiCaption = Lbl_yobi->text();
-  options.mobileIcon = RuledPhoneBookMobileIcon();
-  options.homeIcon = RuledPhoneBookHomeIcon();
-  if (category.isEmpty()) {
-    // A blank page works on a copy, so the job's lines stay as they are.
-    AddressPrintLines blank = lines;
-    blank.header.clear();
-    return PrintRuledPhoneBook(0, 0, QString(), 0, left, right, blank, options);
-  }
-  const QString design = TrimBlanks(Cmb_Type->currentText());
-  const int designIndex = Cmb_Type->currentIndex();
-  const int sortIndex = cmb_sort->currentIndex();
-  if (design == QStringLiteral("横向き"))
-    return PrintLandscapePhoneBook(designIndex, sortIndex, category, page, left, right, lines);
-  if (design == QStringLiteral("宛名ラベル")) return PrintAddressLabels(0, page, lines);
-  if (design == QStringLiteral("宛名ラベル(社名付)")) return PrintAddressLabels(1, page, lines);
-  if (design == QStringLiteral("枠罫")) {
-    const FramedPhoneBookOptions framed{options.addressMode, options.extras};
-    return PrintFramedPhoneBook(designIndex - 8, sortIndex, category, page, left, right, lines, framed);
-  }
-  if (design == QStringLiteral("詰込"))
-    return PrintPhoneBookListPage(designIndex, sortIndex, category, page, left, right, lines, Lbl_yobi->text(),
-                                  Lbl_no->text());
-  return PrintRuledPhoneBook(designIndex, sortIndex, category, page, left, right, lines, options);
 }
 
 void AddressWindow::Cmd_print_Click() {
@@ -156,46 +132,6 @@ void AddressWindow::Cmd_print_Click() {
     }
     lines = ChooseAddressPrintLines(fileLines, choice, Groups);
   }
-  SetPrinterScaleMode(kScaleMillimetres);
-  SetPrinterOrientation(PaperSettings.SuperOrganiserMode == 1 ? kLandscape : kPortrait);
-  RunPrintPath(AddressPrintCode(designIndex, Cmb_men->currentIndex(), PaperSettings.SuperOrganiserMode), category, lines);
-  EndPrintDocument();
+  PrintAddressJob(PrintJobChoices(*this, category), lines);
   EndBusy(this);
-}
-
-void AddressWindow::RunPrintPath(int code, const QString& category, const AddressPrintLines& lines) {
-  const std::optional<SheetPlan> plan = PlanAddressPrint(code);
-  if (!plan) {
-    Say(QStringLiteral("まだ印刷できません、要望があったら作ります(^^;"), platform::MsgIcon::Exclamation);
-    return;
-  }
-  // The lowest page the entries ended on: the book pages after it that a
-  // sheet still holds are drawn blank.
-  int endedOn = INT_MAX;
-  RunSheetPlan(*plan, DataPageDrawer([&](const PlannedPage& page) -> bool {
-                 switch (page.renderer) {
-                   case kAddressBookPageOrBlank:
-                     if (page.item > endedOn) return PrintAddressDesignPage(QString(), lines, 0, page.x1, page.x2);
-                     [[fallthrough]];
-                   case kAddressBookPage: {
-                     const bool done = PrintAddressDesignPage(category, lines, page.item, page.x1, page.x2);
-                     if (done) endedOn = std::min(endedOn, page.item);
-                     return done;
-                   }
-                   case kAddressBlankPage:
-                     PrintAddressDesignPage(QString(), lines, 0, page.x1, page.x2);
-                     return false;
-                   case kAddressPersonalInfo:
-                     PrintPersonalInfoPage(EditorEntry(*this), {Lbl_yobi->text(), Lbl_biko1->text(), Lbl_biko2->text()},
-                                           page.x1, page.x2);
-                     return false;
-                   case kAddressPostcard:
-                     PrintPostcardAddress(page.item == 0   ? QStringLiteral("JXPOST_CARD")
-                                          : page.item == 1 ? QStringLiteral("JXPOST_L4")
-                                                           : QStringLiteral("JXPOST_L3"),
-                                          EditorRecipient(*this));
-                     return false;
-                 }
-                 return false;
-               }));
 }

@@ -17,7 +17,6 @@
 #include "core/platform/Shell.h"
 #include "core/text/StringHelpers.h"
 #include "schedule/EntryKind.h"
-#include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleLine.h"
 
 namespace {
@@ -57,33 +56,17 @@ bool TodoWindow::InsertScheduleLine(const QDate& date, const QString& kind, cons
 }
 
 bool TodoWindow::addScheduleLine(const QDate& date, const QString& kind, const QString& text,
-                                 AddedScheduleLine* added) {
+                                 todo::AddedScheduleLine* added) {
   const QString path = linkedSchedulePath();
   if (path.isEmpty() || !QFileInfo(path).isFile()) {
     TellNothingWritten(QStringLiteral("予定ファイル「") + LinkedScheduleFile + QStringLiteral("」が見つかりません。"));
     return false;
   }
-  const QString line = ScheduleLine::ComposeDated(date, kind, text);
-  AddedScheduleLine made{path, line};
-  const bool written = ScheduleFile::Rewrite(path, [&](QStringList& lines) {
-    made.at = todo::InsertInScheduleOrder(lines, line);
-    made.copies = lines.count(line);
-    return true;
-  });
-  if (written && added) *added = made;
-  return written;
+  return todo::AddScheduleLine(path, ScheduleLine::ComposeDated(date, kind, text), added);
 }
 
-// Identical lines are the same entry to every reader, so any one of them may
-// go; but only while the file holds as many as right after the line went in,
-// so that a copy another writer has taken out meanwhile is not taken twice.
-bool TodoWindow::takeScheduleLineBack(const AddedScheduleLine& added) {
-  const bool written = ScheduleFile::Rewrite(added.path, [&added](QStringList& lines) {
-    if (lines.count(added.line) < added.copies) return false;
-    lines.removeAt(lines.value(added.at) == added.line ? added.at : lines.indexOf(added.line));
-    return true;
-  });
-  if (written) return true;
+bool TodoWindow::takeScheduleLineBack(const todo::AddedScheduleLine& added) {
+  if (todo::TakeScheduleLineBack(added)) return true;
   platform::ShowMessage(QStringLiteral("予定ファイル「") + LinkedScheduleFile + QStringLiteral("」に追加した\n「") +
                             added.line + QStringLiteral("」を取り消せませんでした。\n予定表の画面で確かめてください。"),
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
@@ -125,7 +108,7 @@ bool TodoWindow::dropItemOnDay(const QDate& day) {
   if (!list.hasCurrent()) return false;
   list.texts[list.current] = todo::RedatedItem(line, day);
 
-  AddedScheduleLine added;
+  todo::AddedScheduleLine added;
   const bool scheduled = addScheduleLine(day, todo::ScheduleKindOfImportance(item), todo::ItemTextOf(item), &added);
   if (scheduled) {
     PutList(list);

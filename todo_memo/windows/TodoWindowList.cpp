@@ -49,19 +49,11 @@ void TodoWindow::LoadToDoList() {
   toDoReadFailureTold_ = false;
   ShownFileLines = lines;
   const auto order = static_cast<todo::DisplayOrder>(std::max(0, cmb_sort->currentIndex()));
-  todo::ToDoList list = todo::ListOfLines(lines);
-  if (todo::IsSorted(order)) {
-    // A long file takes a while to sort exactly; the pointer says so.
-    platform::SetHourglassCursor();
-    QStringList keys;
-    keys.reserve(lines.size());
-    for (const QString& line : lines) keys << todo::SortKey(line, order);
-    const QList<int> sorted = todo::ExchangeSortOrder(keys, todo::IsDescending(order));
-    todo::ToDoList shown;
-    for (int at : sorted) shown.append(lines[at], at);
-    list = shown;
-    platform::SetDefaultCursor();
-  }
+  // A long file takes a while to sort exactly; the pointer says so.
+  const bool sorting = todo::IsSorted(order);
+  if (sorting) platform::SetHourglassCursor();
+  const todo::ToDoList list = todo::ListInDisplayOrder(lines, order);
+  if (sorting) platform::SetDefaultCursor();
   PutList(list);
 }
 

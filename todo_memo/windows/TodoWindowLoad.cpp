@@ -26,6 +26,7 @@
 #include "core/ui/FormHelpers.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
+#include "core/ui/VersionBox.h"
 #include "schedule/CurrentScheduleFile.h"
 #include "schedule/ScheduleFileChoice.h"
 #include "schedule/ScheduleOptions.h"
@@ -109,7 +110,7 @@ void TodoWindow::settleToDoFile() {
                                                             todo::kDefaultToDoFile));
   if (QFileInfo(todo::LocalPath(ToDoFilePath)).isFile()) return;
   ToDoFilePath = ProgramFolder + todo::kDefaultToDoFile;
-  if (!QFileInfo(ToDoFilePath).exists()) todo::CreateDataFile(ToDoFilePath, todo::ToDoSampleLines());
+  if (!QFileInfo(ToDoFilePath).exists()) todo::CreateDataFile(ToDoFilePath, todo::ToDoSampleLines(HomePageAddress()));
 }
 
 void TodoWindow::selectRecentSlot() {

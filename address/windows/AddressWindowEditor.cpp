@@ -120,16 +120,9 @@ void AddressWindow::cmd_update_click(int index) {
   const bool written = RewriteDataFile(
       AddressFileLocalPath(),
       [&](QStringList& lines) {
-        if (index == kUpdate || index == kDelete) {
-          if (!AddressLineIsIntact(lines, removing, expectedLine)) {
-            stale = true;
-            return false;
-          }
-          RemoveAddressLine(lines, removing);
-        }
-        if (index == kAdd || index == kUpdate) inserted = InsertAddressSorted(lines, entry);
-        SetAddressHeader(lines);
-        return true;
+        stale = !ChangeAddressBook(lines, index == kUpdate || index == kDelete ? removing : 0, expectedLine,
+                                   index == kAdd || index == kUpdate ? &entry : nullptr, &inserted);
+        return !stale;
       },
       {.keepTempCopy = true});
   if (index == kUpdate || index == kDelete) SelectedLineNumber = -1;

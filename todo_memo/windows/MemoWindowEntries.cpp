@@ -43,26 +43,6 @@ void SetBoxBody(QPlainTextEdit* box, const QString& body) {
   box->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-// The lines of the part that begins at the start line.
-QStringList PartLines(const QStringList& lines, int start) {
-  if (start < 1 || start > lines.size()) return {};
-  return lines.mid(start - 1, memo::PartEnd(lines, start) - start);
-}
-
-// Where the part that began at the start line of the seen lines begins in
-// lines: the same lines, the copy nearest its old place; 0 when it is gone.
-int MemoPartStartNow(const QStringList& lines, const QStringList& seen, int start) {
-  if (lines == seen) return start;
-  const QStringList part = PartLines(seen, start);
-  if (part.isEmpty()) return 0;
-  int best = 0;
-  for (const memo::MemoIndexItem& item : memo::BuildMemoIndex(lines))
-    if ((best == 0 || std::abs(item.StartLine - start) <= std::abs(best - start)) &&
-        PartLines(lines, item.StartLine) == part)
-      best = item.StartLine;
-  return best;
-}
-
 }  // namespace
 
 int MemoWindow::selectedIndex() const { return List1->currentRow(); }
@@ -78,12 +58,12 @@ QStringList MemoWindow::currentBlock() const {
 
 void MemoWindow::takeChangedFile(const QStringList& lines) {
   const QStringList shown =
-      ShownEntryIndex >= 0 ? PartLines(ShownFileLines, startLineOf(ShownEntryIndex)) : QStringList();
+      ShownEntryIndex >= 0 ? memo::PartLines(ShownFileLines, startLineOf(ShownEntryIndex)) : QStringList();
   fillIndex(lines);
   ShownEntryIndex = -1;
   if (shown.isEmpty()) return;
   for (int i = 0; i < List1->count(); ++i)
-    if (PartLines(lines, startLineOf(i)) == shown) {
+    if (memo::PartLines(lines, startLineOf(i)) == shown) {
       ShownEntryIndex = static_cast<int16_t>(i);
       List1->setCurrentRow(i);
       return;
@@ -113,7 +93,8 @@ bool MemoWindow::changeShownFile(const std::function<bool(QStringList& lines)>& 
 int MemoWindow::indexOfPart(const QStringList& part, int near) const {
   int best = -1;
   for (int i = 0; i < List1->count(); ++i)
-    if ((best < 0 || std::abs(i - near) < std::abs(best - near)) && PartLines(ShownFileLines, startLineOf(i)) == part)
+    if ((best < 0 || std::abs(i - near) < std::abs(best - near)) &&
+        memo::PartLines(ShownFileLines, startLineOf(i)) == part)
       best = i;
   return best < 0 ? near : best;
 }
@@ -203,7 +184,7 @@ void MemoWindow::updateEntry() {
   const int start = startLineOf(ShownEntryIndex);
   const QStringList block = currentBlock();
   if (!changeShownFile([&](QStringList& lines) {
-        const int at = MemoPartStartNow(lines, ShownFileLines, start);
+        const int at = memo::PartStartNow(lines, ShownFileLines, start);
         if (at > 0) lines = memo::ReplacePart(lines, at, block);
         return at > 0;
       }))
@@ -217,7 +198,7 @@ void MemoWindow::deleteEntry() {
   if (!Ask(QStringLiteral("「") + List1->text(selected) + QStringLiteral("」を削除します"))) return;
   const int start = startLineOf(selected);
   if (!changeShownFile([&](QStringList& lines) {
-        const int at = MemoPartStartNow(lines, ShownFileLines, start);
+        const int at = memo::PartStartNow(lines, ShownFileLines, start);
         if (at > 0) lines = memo::RemovePart(lines, at);
         return at > 0;
       }))
@@ -246,8 +227,8 @@ void MemoWindow::moveEntry(bool up) {
   const int before = up ? startLineOf(selected - 1) : (selected + 2 < List1->count() ? startLineOf(selected + 2) : 0);
   const QStringList block = currentBlock();
   if (!changeShownFile([&](QStringList& lines) {
-        const int at = MemoPartStartNow(lines, ShownFileLines, start);
-        const int beforeNow = before > 0 ? MemoPartStartNow(lines, ShownFileLines, before) : 0;
+        const int at = memo::PartStartNow(lines, ShownFileLines, start);
+        const int beforeNow = before > 0 ? memo::PartStartNow(lines, ShownFileLines, before) : 0;
         if (at > 0 && (before == 0 || beforeNow > 0)) lines = memo::MovePart(lines, at, block, beforeNow);
         return at > 0 && (before == 0 || beforeNow > 0);
       }))

@@ -12,6 +12,7 @@
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
 #include "core/text/StringHelpers.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/Launcher.h"
 
 namespace {
@@ -93,5 +94,10 @@ void AddressWindow::Cmd_zip_Click(int index) {
 }
 
 void AddressWindow::Cmd_help_Click() {
-  platform::ShowMessage(AddressHelpText(), platform::MsgButtons::Ok, platform::MsgIcon::Information);
+  const QString text =
+      QStringLiteral("１．住所を印刷したくないときは、住所のチェックをはずしてください。") + kCrLf + kCrLf +
+      QStringLiteral("２．分類を自由に変えれます。ringpad.iniの[DOZIR]にBUNRUI4を追加してください。") + kCrLf +
+      QStringLiteral("　　BUNRUI4=学校関連,10年１年Ｄ組,11年２年Ｂ組") + kCrLf + kCrLf + MoreHelpLine() +
+      QStringLiteral("。") + kCrLf + kCrLf;
+  platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Information);
 }

@@ -19,6 +19,7 @@
 #include "ToDoCalendar.h"
 #include "ToDoList.h"
 #include "ToDoPage.h"
+#include "ToDoScheduleEntries.h"
 #include "core/ui/PageWindow.h"
 
 class QCheckBox;
@@ -177,15 +178,8 @@ class TodoWindow : public PageWindow {
   QString linkedSchedulePath() const;
   // TodoWindowDrops.cpp
   bool dropItemOnDay(const QDate& day);
-  // A line written into the schedule file, as far as taking it back needs.
-  struct AddedScheduleLine {
-    QString path;
-    QString line;
-    qsizetype at = -1;
-    qsizetype copies = 0;  // the file's lines equal to it once it was in
-  };
-  bool addScheduleLine(const QDate& date, const QString& kind, const QString& text, AddedScheduleLine* added);
-  bool takeScheduleLineBack(const AddedScheduleLine& added);
+  bool addScheduleLine(const QDate& date, const QString& kind, const QString& text, todo::AddedScheduleLine* added);
+  bool takeScheduleLineBack(const todo::AddedScheduleLine& added);
   bool confirmDrop(const QDate& date, bool toDoItem, const QString& text);
   QString mascotText() const;
   QString selectedItem() const;
