@@ -37,7 +37,7 @@ TEST(CardFile, PositionsNeedNumbersAndIgnoreFieldsPastTheSeventh) {
 }
 
 TEST(CardFile, HeadListsNamedColumnsWithTheirHeaderIndexAndKeepsOtherOptionLines) {
-  const CardHead head = ParseCardHead(Crlf({
+  const CardHead head = ReadCardFile(Crlf({
       "@TITLE(2001/08/18 11:44:18)=単語",
       "@FONTNAME=ＭＳ 明朝",
       "@COLOR=1",
@@ -61,24 +61,24 @@ TEST(CardFile, HeadListsNamedColumnsWithTheirHeaderIndexAndKeepsOtherOptionLines
 TEST(CardFile, HeadKeepsTheFirstThreeHundredColumnsAndSurvivesOddFiles) {
   QStringList names;
   for (int i = 0; i < 10000; ++i) names << QStringLiteral("c%1").arg(i);
-  EXPECT_EQ(ParseCardHead(Crlf({names.join(",")})).columns.size(), 300u);
-  EXPECT_TRUE(ParseCardHead(QByteArray()).columns.empty());
-  EXPECT_EQ(ParseCardHead(Crlf({"@TITLE=t", "@X=1"})).header, "@X=1");
-  ParseCardHead(QByteArray("\x00\xff\x81,\x82\r\n\x01", 8));  // binary bytes: no crash
+  EXPECT_EQ(ReadCardFile(Crlf({names.join(",")})).columns.size(), 300u);
+  EXPECT_TRUE(ReadCardFile(QByteArray()).columns.empty());
+  EXPECT_EQ(ReadCardFile(Crlf({"@TITLE=t", "@X=1"})).header, "@X=1");
+  ReadCardFile(QByteArray("\x00\xff\x81,\x82\r\n\x01", 8));  // binary bytes: no crash
 }
 
 TEST(CardFile, StoringReplacesOnlyTheLeadingOptionLines) {
   const QByteArray original = Crlf({"@TITLE=old", "@TABLE_ITEM_XY(a)=ITEM,1,1", "a,b", "@record,1", "x,y", "@OPT=after"});
-  const QByteArray stored = StoredCardFile(original, {"@TITLE=new", "@TABLE_ITEM_XY(b)=ITEM,2,2"});
+  const QByteArray stored = WriteCardFile(original, {"@TITLE=new", "@TABLE_ITEM_XY(b)=ITEM,2,2"});
   EXPECT_EQ(stored, Crlf({"@TITLE=new", "@TABLE_ITEM_XY(b)=ITEM,2,2", "a,b", "@record,1", "x,y", "@OPT=after"}));
   // Bytes that are not code page 932 after the head come back unchanged.
   const QByteArray foreign = QByteArray("@T=1\r\nh\r\n\xe3\x81\x82\r\n");
-  EXPECT_TRUE(StoredCardFile(foreign, {"@T=2"}).endsWith(QByteArray("h\r\n\xe3\x81\x82\r\n")));
+  EXPECT_TRUE(WriteCardFile(foreign, {"@T=2"}).endsWith(QByteArray("h\r\n\xe3\x81\x82\r\n")));
 }
 
 TEST(CardFile, SampleFileHoldsTheVocabulary) {
   const QByteArray sample = CardSampleFile();
-  const CardHead head = ParseCardHead(sample);
+  const CardHead head = ReadCardFile(sample);
   EXPECT_EQ(head.title, "さんぷるデータ");
   EXPECT_EQ(head.columns.size(), 12u);
   EXPECT_EQ(head.columns[2].position, "ITEM,3.174603,1.587302");

@@ -5,9 +5,9 @@
 #include <QWidget>
 
 #include "FormsTestSupport.h"
-#include "core/ui/FontLists.h"
+#include "core/text/FontLists.h"
 #include "core/ui/FormHelpers.h"
-#include "core/ui/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 

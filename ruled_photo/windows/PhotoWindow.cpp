@@ -307,8 +307,12 @@ bool PhotoWindow::writePhoto() {
   // The side file is the window's whole, already encoded; the user has
   // agreed to replace it.
   const QList<QByteArray> sidecarLines = platform::SplitLines(
-      WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(), cmb_ichi->currentIndex(),
-                        Chk_picnomi->isChecked() ? 1 : 0, text));
+      WritePhotoSidecar({.title = title,
+                         .fit = Cmb_size->currentIndex(),
+                         .scale = cmb_bairitu->currentIndex(),
+                         .anchor = cmb_ichi->currentIndex(),
+                         .pictureOnly = Chk_picnomi->isChecked() ? 1 : 0,
+                         .text = text}));
   if (RewriteDataFileBytes(
           sidecar,
           [&sidecarLines](QList<QByteArray>& lines) {
