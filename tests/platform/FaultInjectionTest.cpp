@@ -14,7 +14,7 @@
 
 #include "ChildProcess.h"
 #include "TestEnvironment.h"
-#include "charts/GanttWindow.h"
+#include "charts/windows/GanttWindow.h"
 #include "core/platform/ProgramExit.h"
 #include "core/print/PrintSeams.h"
 #include "core/ui/ScreenArea.h"
@@ -26,14 +26,14 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "ruled_photo/PhotoWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
 #include "core/dates/DateLists.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/windows/ScheduleWindow.h"
-#include "tables_cards/CardColumnList.h"
-#include "tables_cards/CardWindow.h"
+#include "tables_cards/windows/CardColumnList.h"
+#include "tables_cards/windows/CardWindow.h"
 #include "tables_cards/TableFile.h"
-#include "tables_cards/TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ TEST(DISABLED_FaultChild, Run) {
     } else {
       w.Cmd_FileWrite_Click();
       QFile file(table);
-      ok = file.open(QIODevice::ReadOnly) && file.readAll() == TableFileContent(w.Options());
+      ok = file.open(QIODevice::ReadOnly) && file.readAll() == WriteTableFile(w.Options());
     }
   } else if (op == "gantt-load") {
     GanttWindow::CurrentGanttFile = ProgramFolder + QStringLiteral("plan.csv");

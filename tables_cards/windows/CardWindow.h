@@ -15,6 +15,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+// Reads a card file whole, refusing one larger than 10 MB; failures are shown.
+bool ReadCardFileBytes(const QString& path, QByteArray& content);
+
 class CardWindow : public PageWindow {
   Q_OBJECT
  public:

@@ -20,6 +20,7 @@
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
@@ -173,13 +174,12 @@ void TreeWindow::Cmd_FileRead_Click() {
                                         FileMenuCaption(FileItem::Read), kFilter, 1, QStringLiteral("txt"));
   if (chosen.isEmpty()) return;
   // Read first: a file that cannot be read leaves the chart on screen as it was.
-  TreeDocument doc;
   QString title = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
   if (title.right(4).compare(QStringLiteral(".csv"), Qt::CaseInsensitive) == 0) title.chop(4);
-  doc.title = title;
   BeginBusy(this);
-  const bool read = ReadTreeFile(chosen, doc);
-  if (read) {
+  QByteArray bytes;
+  if (ReadDataFileWithinLimitOrReport(chosen, bytes)) {
+    const TreeDocument doc = ReadTreeFile(bytes, title);
     CurrentTreeFile = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
     selectType(0);
     Txt_Title->setText(doc.title);
@@ -202,7 +202,7 @@ bool TreeWindow::writeTree() {
   TreeDocument doc{Txt_Title->text(), ItemText(), RemarkText()};
   if (!platform::CheckSavableText(doc.title + doc.items + doc.remarks)) return false;
   BeginBusy(this);
-  const QByteArray bytes = TreeFileBytes(doc);
+  const QByteArray bytes = WriteTreeFile(doc);
   const bool saved = platform::SaveFileOrReport(CurrentTreeFile, bytes);
   if (saved) savedTree_ = bytes;
   EndBusy(this);
@@ -210,7 +210,7 @@ bool TreeWindow::writeTree() {
 }
 
 QByteArray TreeWindow::currentTreeBytes() const {
-  return TreeFileBytes(TreeDocument{Txt_Title->text(), ItemText(), RemarkText()});
+  return WriteTreeFile(TreeDocument{Txt_Title->text(), ItemText(), RemarkText()});
 }
 
 bool TreeWindow::TreeChanged() const { return currentTreeBytes() != savedTree_; }

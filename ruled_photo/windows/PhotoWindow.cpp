@@ -1,6 +1,5 @@
 #include "PhotoWindow.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -8,13 +7,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "PhotoFiles.h"
 #include "PhotoSidecar.h"
 #include "PictureLoader.h"
 #include "core/ui/HelpPage.h"
@@ -22,11 +21,9 @@
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
-#include "core/settings/DataFileRewrite.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/PathHelpers.h"
@@ -52,15 +49,6 @@ bool IsReadableExtension(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toUpper();
   return ext == QLatin1String("BMP") || ext == QLatin1String("ICO") || ext == QLatin1String("PNG") ||
          ext == QLatin1String("JPG") || ext == QLatin1String("JPEG");
-}
-
-// The format the chosen name's extension names; a bitmap for any other name.
-const char* FormatForName(const QString& path) {
-  const QString ext = QFileInfo(path).suffix().toUpper();
-  if (ext == QLatin1String("PNG")) return "PNG";
-  if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG")) return "JPEG";
-  if (ext == QLatin1String("ICO") && QImageWriter::supportedImageFormats().contains("ico")) return "ICO";
-  return "BMP";
 }
 
 QString ToCrLf(const QString& text) {
@@ -278,54 +266,17 @@ bool PhotoWindow::writePhoto() {
     ask.defaultButton = 2;
     if (ShowMessage(ask) != MsgResult::Ok) return false;
   }
-  // A side file that cannot be read is not written over with what the window
-  // holds, which is then not what the file held: the save stops before the
-  // picture is written, so that the two still belong together.
-  if (!sidecar.isEmpty() && QFileInfo::exists(sidecar)) {
-    QByteArray old;
-    if (!platform::ReadWholeFileOrReport(sidecar, old)) return false;
-  }
   Busy busy(this);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!SavedPicture.save(&buffer, FormatForName(path))) {
-    ShowMessage(platform::SaveFailureMessage(path, QString()), MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
-  }
-  // A picture and its side file are one pair: when the side file cannot be
-  // written, the old picture goes back, so that the new picture never lies
-  // beside the old title and text. Its bytes are read before it is replaced.
-  const bool hadPicture = QFileInfo(path).isFile();
-  QByteArray oldPicture;
-  if (!sidecar.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return false;
-  if (!platform::SaveFileOrReport(path, bytes)) return false;
-  if (sidecar.isEmpty()) {
-    savedPhoto_ = photoNow();
-    return true;
-  }
-  // The side file is the window's whole, already encoded; the user has
-  // agreed to replace it.
-  const QList<QByteArray> sidecarLines = platform::SplitLines(
-      WritePhotoSidecar(title, Cmb_size->currentIndex(), cmb_bairitu->currentIndex(), cmb_ichi->currentIndex(),
-                        Chk_picnomi->isChecked() ? 1 : 0, text));
-  if (RewriteDataFileBytes(
-          sidecar,
-          [&sidecarLines](QList<QByteArray>& lines) {
-            lines = sidecarLines;
-            return true;
-          },
-          {.confirmForeignBytes = false})) {
-    savedPhoto_ = photoNow();
-    return true;
-  }
-  // The side file's failure has been shown, naming it.
-  QString error;
-  if (hadPicture ? platform::SaveFileAtomically(path, oldPicture, &error) : QFile::remove(path)) return false;
-  ShowMessage(QStringLiteral("画像ファイル %1 を元に戻せませんでした。%2")
-                  .arg(QDir::toNativeSeparators(path), error.isEmpty() ? QString() : QStringLiteral("(%1)").arg(error)),
-              MsgButtons::Ok, MsgIcon::Critical);
-  return false;
+  const PhotoSidecar stored{.hasTitle = true,
+                           .title = title,
+                           .fit = Cmb_size->currentIndex(),
+                           .scale = cmb_bairitu->currentIndex(),
+                           .anchor = cmb_ichi->currentIndex(),
+                           .pictureOnly = Chk_picnomi->isChecked() ? 1 : 0,
+                           .text = text};
+  if (!SavePhotoFiles(path, SavedPicture, stored)) return false;
+  savedPhoto_ = photoNow();
+  return true;
 }
 
 // A picture stretched to the page stays stretched when it is turned.

@@ -17,6 +17,7 @@
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -41,6 +42,21 @@ QString ResolvedPath(const QString& stored) {
 }
 }  // namespace
 
+bool ReadCardFileBytes(const QString& path, QByteArray& content) {
+  QString message;
+  switch (ReadDataFileWithinLimit(path, content, message)) {
+    case DataFileRead::Read:
+      return true;
+    case DataFileRead::TooLarge:
+      platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+      return false;
+    case DataFileRead::Unreadable:
+      platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
+      return false;
+  }
+  return false;
+}
+
 void CardWindow::Form_Load() {
   List2->setFixedHeight(TwipsToPixelsY(4125));
   Cmb_men->clear();
@@ -53,7 +69,7 @@ void CardWindow::Form_Load() {
   // The file is read once here and its failure told once: a file that
   // cannot be read has no backup to make either.
   QByteArray content;
-  const bool read = QFileInfo(path).isFile() && ReadCardFile(path, content);
+  const bool read = QFileInfo(path).isFile() && ReadCardFileBytes(path, content);
   if (read)
     MakeWeekdayBackup(path, QStringLiteral("voreva"), QStringLiteral("txt"),
                       QStringLiteral("バックアップファイルが書き込み禁止になっています"), platform::Today());
@@ -65,7 +81,7 @@ void CardWindow::Form_Load() {
 void CardWindow::LoadCardFile() {
   QByteArray content;
   const QString path = ResolvedPath(CurrentCardFile);
-  const bool read = QFileInfo(path).isFile() && ReadCardFile(path, content);
+  const bool read = QFileInfo(path).isFile() && ReadCardFileBytes(path, content);
   showCardFile(read ? &content : nullptr);
 }
 
@@ -76,7 +92,7 @@ void CardWindow::showCardFile(const QByteArray* content) {
   columns.clear();
   List2->setEnabled(false);
   if (content) {
-    const CardHead head = ParseCardHead(*content);
+    const CardHead head = ReadCardFile(*content);
     Txt_Title->setText(head.title);
     CardExtraLines = head.extraLines;
     columns = head.columns;
@@ -128,15 +144,12 @@ bool CardWindow::writeLayout() {
   if (platform::ShowMessage(question, platform::MsgButtons::OkCancel, platform::MsgIcon::Exclamation) !=
       platform::MsgResult::Ok)
     return false;
-  QStringList head;
-  head << QStringLiteral("@TITLE(") + platform::CurrentDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")) +
-              QStringLiteral(")=") + Txt_Title->text();
-  head << QStringLiteral("@FONTNAME=") + PaperSettings.DataFontName;
-  head << QStringLiteral("@FONTSIZE=") + FormatCardNumber(PaperSettings.DataFontSize);
-  for (const CardColumn& column : columns)
-    if (!column.position.isEmpty())
-      head << QStringLiteral("@TABLE_ITEM_XY(") + column.name + QStringLiteral(")=") + column.position;
-  head << CardExtraLines;
+  CardHead layout;
+  layout.title = Txt_Title->text();
+  layout.columns = columns;
+  layout.extraLines = CardExtraLines;
+  const QStringList head = CardHeadLines(
+      layout, {platform::CurrentDateTime(), PaperSettings.DataFontName, PaperSettings.DataFontSize});
   if (!platform::CheckSavableText(head.join(QStringLiteral("\n")))) return false;
   BeginBusy(this);
   bool written = false;
@@ -145,7 +158,7 @@ bool CardWindow::writeLayout() {
   // taken; the cycle reads the file again under its lock, and a file that
   // cannot be read is never rewritten. The records go through as the bytes
   // they are, so bytes of another code page need no question.
-  if (ReadCardFile(path, original)) {
+  if (ReadCardFileBytes(path, original)) {
     written = RewriteDataFileBytes(
         path,
         [&head](QList<QByteArray>& lines) {
@@ -154,7 +167,7 @@ bool CardWindow::writeLayout() {
           // The user's copy of the file as it stood; the file itself is
           // replaced atomically, so a copy that cannot be made stops nothing.
           platform::SaveFileAtomically(ProgramFolder + QStringLiteral("ringpad2.tmp"), stood);
-          lines = platform::SplitLines(StoredCardFile(stood, head));
+          lines = platform::SplitLines(WriteCardFile(stood, head));
           return true;
         },
         {.confirmForeignBytes = false});

@@ -10,7 +10,6 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
-#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 
 void TreeWindow::Cmd_print_Click() {
@@ -38,10 +37,7 @@ void TreeWindow::Cmd_print_Click() {
     platform::ShowMessage(QStringLiteral("「") + type + QStringLiteral("」の「") + Cmb_men->currentText() +
                           QStringLiteral("」はまだ出来ていません。要望があれば作ります"));
   } else {
-    const TreeConnectors connectors(chart.levels);
-    RunSheetPlan(PlanNumberedFronts(chart.pages.pageCount, 1), [&](const PlannedPage& page) {
-      DrawTreePage(page.item, chart, connectors, page.x1, page.x2);
-    });
+    PrintTreePages(chart);
   }
   EndPrintDocument();
   EndBusy(this);

@@ -17,6 +17,9 @@ class QPlainTextEdit;
 class QPushButton;
 class TabBar;
 
+// The message box text of the window's help button.
+QString TableHelpText();
+
 class TableWindow : public PageWindow {
   Q_OBJECT
  public:

@@ -16,6 +16,7 @@
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/Numbers.h"
@@ -24,10 +25,6 @@
 #include "core/ui/UnsavedChanges.h"
 
 namespace {
-// A chart is a page of text; anything larger is not a chart file and would
-// only make the window unusable.
-constexpr qint64 kMaxGanttFileBytes = 10 * 1024 * 1024;
-
 // Stored paths may hold "\" separators (settings written on Windows use
 // them), and a relative one is relative to the program folder.
 QString DiskPath(const QString& stored) {
@@ -63,18 +60,8 @@ bool GanttWindow::readGanttContent(const QString& stored, GanttFileContent& cont
                           platform::MsgIcon::Exclamation);
     return false;
   }
-  if (info.size() > kMaxGanttFileBytes) {
-    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + stored, platform::MsgButtons::Ok,
-                          platform::MsgIcon::Exclamation);
-    return false;
-  }
   QByteArray bytes;
-  QString reason;
-  if (!platform::ReadWholeFile(path, bytes, &reason)) {
-    platform::ShowMessage(platform::ReadFailureMessage(QDir::cleanPath(path), reason), platform::MsgButtons::Ok,
-                          platform::MsgIcon::Exclamation);
-    return false;
-  }
+  if (!ReadDataFileWithinLimitOrReport(QDir::cleanPath(path), bytes, stored)) return false;
   content = ReadGanttFile(bytes);
   return true;
 }

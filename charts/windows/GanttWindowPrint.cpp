@@ -10,7 +10,6 @@
 #include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
-#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/StringHelpers.h"
 #include "core/dates/Calendar.h"
@@ -50,33 +49,26 @@ void GanttWindow::Cmd_print_Click() {
   PeriodEnd = plan.PeriodEnd;
 
   if (Cmb_men->currentIndex() == 0) {
-    if (plan.RowsPerPage <= 0) {
-      // Not even one task row fits: a page would only divide by zero rows.
+    GanttPageOptions options;
+    options.title = Cmb_title->currentText();
+    options.name = txt_name->text();
+    options.makeDate = txt_makedate->text();
+    options.remarks = remarks;
+    options.box = cmb_box->currentIndex();
+    options.sign = chk_sign->isChecked();
+    options.biko = chk_biko->isChecked();
+    options.autoColor = chk_autocolor->isChecked();
+    options.endDay = chk_syuryouyotei->isChecked();
+    options.jisseki = chk_jisseki->isChecked();
+    options.CellHeight = CellHeight;
+    options.TitleBlockHeight = TitleBlockHeight;
+    options.RemarkLineCount = RemarkLineCount;
+    options.PeriodStart = PeriodStart;
+    options.PeriodEnd = PeriodEnd;
+    options.columns = Columns;
+    if (!PrintGanttPages(plan, options))
       platform::ShowMessage(QStringLiteral("用紙が小さすぎて印刷できません"), platform::MsgButtons::Ok,
                             platform::MsgIcon::Exclamation);
-    } else {
-      GanttPageOptions options;
-      options.title = Cmb_title->currentText();
-      options.name = txt_name->text();
-      options.makeDate = txt_makedate->text();
-      options.remarks = remarks;
-      options.box = cmb_box->currentIndex();
-      options.sign = chk_sign->isChecked();
-      options.biko = chk_biko->isChecked();
-      options.autoColor = chk_autocolor->isChecked();
-      options.endDay = chk_syuryouyotei->isChecked();
-      options.jisseki = chk_jisseki->isChecked();
-      options.CellHeight = CellHeight;
-      options.TitleBlockHeight = TitleBlockHeight;
-      options.RemarkLineCount = RemarkLineCount;
-      options.PeriodStart = PeriodStart;
-      options.PeriodEnd = PeriodEnd;
-      options.columns = Columns;
-      RunSheetPlan(PlanNumberedFronts(plan.pageCount, 1), [&](const PlannedPage& page) {
-        int16_t drawn = int16_t(page.item);
-        DrawGanttPage(options, drawn, plan.LinePage, plan.lines, int16_t(page.x1), int16_t(page.x2));
-      });
-    }
   } else {
     platform::ShowMessage(QStringLiteral("「%1」の「%2」はまだ出来ていません。要望があれば作ります")
                               .arg(Cmb_title->currentText(), Cmb_men->currentText()));

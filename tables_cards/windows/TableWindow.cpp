@@ -230,7 +230,7 @@ void TableWindow::Form_Load() {
   cmb_amikake_col_Click();
   chk_midasiAmi->setChecked(true);
   chk_midasiAmi_Click();
-  savedTable_ = TableFileContent(Options());
+  savedTable_ = WriteTableFile(Options());
 }
 
 TableOptions TableWindow::Options() const {

@@ -16,10 +16,13 @@
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
 #include "core/print/PrintJob.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/PaperSettings.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
+#include "core/text/StringHelpers.h"
 #include "core/ui/FileMenuCaption.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/OverwriteQuestion.h"
 #include "core/ui/TabBar.h"
 #include "core/ui/UnsavedChanges.h"
@@ -88,22 +91,21 @@ void TableWindow::Cmd_FileRead_Click() {
   if (path.isEmpty()) return;
   const QString stored = ProgramRelativePath(path, RelativeStyle::Bare);
   Busy busy(this);
-  TableOptions options = Options();
-  QString message;
+  // The file is read whole first, so that a failure leaves the table on
+  // screen as it was.
+  QByteArray bytes;
   Txt_Data->setEnabled(false);
-  const bool read = LoadTableFile(path, stored, options, SuperOrganiser(), message);
+  const bool read = ReadDataFileWithinLimitOrReport(path, bytes);
   Txt_Data->setEnabled(true);
-  if (!read) {
-    platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-    return;
-  }
+  if (!read) return;
+  const TableOptions options = ReadTableFile(bytes, Options(), stored, SuperOrganiser());
   TableFilePath = stored;
   setWindowTitle(QStringLiteral("表 - ") + stored);
   TemplateApplying = true;
   cmb_type->setCurrentRow(0);
   ShowOptions(options);
   TemplateApplying = false;
-  savedTable_ = TableFileContent(Options());
+  savedTable_ = WriteTableFile(Options());
 }
 
 void TableWindow::Cmd_FileWrite_Click() { writeTable(); }
@@ -119,17 +121,38 @@ bool TableWindow::writeTable() {
   const TableOptions options = Options();
   if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return false;
   Busy busy(this);
-  const QByteArray content = TableFileContent(options);
+  const QByteArray content = WriteTableFile(options);
   if (!platform::SaveFileOrReport(TableFilePath, content)) return false;
   savedTable_ = content;
   return true;
 }
 
-bool TableWindow::TableChanged() const { return TableFileContent(Options()) != savedTable_; }
+bool TableWindow::TableChanged() const { return WriteTableFile(Options()) != savedTable_; }
 
 void TableWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
   AskBeforeLosingChanges(this, TableChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("表"), mode),
                          [this] { return writeTable(); }, cancel);
+}
+
+QString TableHelpText() {
+  const QStringList lines = {
+      QStringLiteral("[使い方]"),
+      QStringLiteral("　　「記入例」を選択してみてください。"),
+      QString(),
+      QStringLiteral("[表内容の書き方]"),
+      QStringLiteral("　　CSVファイル形式(カンマ区切り形式)で記入してください。"),
+      QStringLiteral("　　先頭が---の行は罫線行になります。"),
+      QStringLiteral("　　色指定はサンプルの運行表を参照。"),
+      QStringLiteral("　　中央寄せはサンプルのゴミだしを参照。"),
+      QString(),
+      QStringLiteral("[CSVファイルとは？]"),
+      QStringLiteral("１．ファイル拡張子（ファイル名の最後の方）が．ＣＳＶのファイルをいいます。"),
+      QStringLiteral("２．項目が１行にならんで、半角のカンマ「，」で各項目が区切られています。"),
+      QStringLiteral("　　たとえば、「\"山川太郎\"，\"名古屋市\"，1999/01/02」のようなデータです。"),
+      QString(),
+      MoreHelpLine() + QStringLiteral("。"),
+  };
+  return lines.join(kCrLf) + kCrLf;
 }
 
 void TableWindow::Cmd_help_Click() {

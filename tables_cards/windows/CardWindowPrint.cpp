@@ -28,7 +28,7 @@ void CardWindow::Cmd_print_Click() {
     return;
   }
   QByteArray content;
-  if (!ReadCardFile(path, content)) return;
+  if (!ReadCardFileBytes(path, content)) return;
   job.Load(content, columns);
   if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
