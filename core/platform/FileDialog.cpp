@@ -9,6 +9,8 @@
 #include "MessageBox.h"
 #include "WorkPlace.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -29,7 +31,10 @@ std::optional<QString> showRealFileDialog(const FileDialogRequest& request) {
 
 }  // namespace
 
-void SetFileDialogHandler(FileDialogHandler h) { fileDialogHandler() = std::move(h); }
+void SetFileDialogHandler(FileDialogHandler h) {
+  RegisterSeamReset([] { SetFileDialogHandler({}); });
+  fileDialogHandler() = std::move(h);
+}
 
 FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString& folder,
                                         const QString& fileName, const QString& title,

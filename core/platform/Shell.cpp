@@ -11,6 +11,8 @@
 #include "CompanionProgram.h"
 #include "MessageBox.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -172,7 +174,10 @@ CheckedLink checkDocument(const QString& path) {
 
 }  // namespace
 
-void SetShellHandler(ShellHandler h) { shellHandler() = std::move(h); }
+void SetShellHandler(ShellHandler h) {
+  RegisterSeamReset([] { SetShellHandler({}); });
+  shellHandler() = std::move(h);
+}
 
 bool IsCompanionProgramName(const QString& name) {
   static const QStringList kNames = {

@@ -9,6 +9,7 @@
 #include "core/platform/MessageBox.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/SystemError.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -63,6 +64,7 @@ static QString weekdayBackupTarget(const QString& stem, const QString& extension
   if (BackupFolderIsLink()) {
     if (!linkedBackupFolderTold()) {
       linkedBackupFolderTold() = true;
+      platform::RegisterSeamReset(&ForgetLinkedBackupFolderNotice);
       platform::ShowMessage(LinkedBackupFolderMessage(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     }
     return QString();
