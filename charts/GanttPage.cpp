@@ -3,6 +3,7 @@
 #include "GanttPageGeometry.h"
 #include "GanttPrintPlan.h"
 #include "GanttTaskRows.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/RotatedText.h"
@@ -97,7 +98,10 @@ void DrawOverallRemarks(const GanttPageOptions& o, const GanttPageGeometry& g) {
 }
 }  // namespace
 
-void SetGanttPageDrawer(GanttPageDrawer drawer) { Drawer() = std::move(drawer); }
+void SetGanttPageDrawer(GanttPageDrawer drawer) {
+  platform::RegisterSeamReset([] { SetGanttPageDrawer({}); });
+  Drawer() = std::move(drawer);
+}
 
 void DrawGanttPage(const GanttPageOptions& o, int16_t& page, const std::vector<int16_t>& LinePage,
                    const QStringList& lines, int16_t PageLeft, int16_t PageWidth) {

@@ -9,6 +9,7 @@
 
 #include "core/platform/Codec.h"
 #include "core/platform/SystemError.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -28,7 +29,10 @@ ImportReadFaultHook& ReadFaultHook() {
 
 }  // namespace
 
-void SetImportReadFaultHook(ImportReadFaultHook hook) { ReadFaultHook() = std::move(hook); }
+void SetImportReadFaultHook(ImportReadFaultHook hook) {
+  platform::RegisterSeamReset([] { SetImportReadFaultHook({}); });
+  ReadFaultHook() = std::move(hook);
+}
 
 ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path)
     : path_(path), device_(std::make_unique<QFile>(path)) {

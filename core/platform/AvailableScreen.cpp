@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <utility>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace {
 std::optional<QRect>& screenAreaOverride() {
   static std::optional<QRect> area;
@@ -23,7 +25,10 @@ QRect AvailableScreenArea(const QWidget* widget) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-void SetScreenAreaOverride(std::optional<QRect> area) { screenAreaOverride() = area; }
+void SetScreenAreaOverride(std::optional<QRect> area) {
+  platform::RegisterSeamReset([] { SetScreenAreaOverride(std::nullopt); });
+  screenAreaOverride() = area;
+}
 
 WidgetScreenLookup UseWidgetScreenLookup(WidgetScreenLookup lookup) {
   return std::exchange(widgetScreenLookup(), std::move(lookup));

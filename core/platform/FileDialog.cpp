@@ -9,6 +9,8 @@
 #include "ProblemReport.h"
 #include "WorkPlace.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -33,7 +35,10 @@ std::optional<QString> noFileDialogWindow(const FileDialogRequest& request) {
 
 }  // namespace
 
-void SetFileDialogHandler(FileDialogHandler h) { fileDialogHandler() = std::move(h); }
+void SetFileDialogHandler(FileDialogHandler h) {
+  RegisterSeamReset([] { SetFileDialogHandler({}); });
+  fileDialogHandler() = std::move(h);
+}
 
 FileDialogHandler UseFileDialogWindow(FileDialogHandler window) {
   return std::exchange(fileDialogWindow(), std::move(window));

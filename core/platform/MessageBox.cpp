@@ -6,6 +6,8 @@
 
 #include "WorkPlace.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -77,7 +79,10 @@ MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, con
   return ShowMessage(r);
 }
 
-void SetMessageHandler(MessageHandler h) { messageHandler() = std::move(h); }
+void SetMessageHandler(MessageHandler h) {
+  RegisterSeamReset([] { SetMessageHandler({}); });
+  messageHandler() = std::move(h);
+}
 
 MessageHandler UseMessageBoxWindow(MessageHandler window) {
   return std::exchange(messageBoxWindow(), std::move(window));

@@ -11,6 +11,8 @@
 #include "CompanionProgram.h"
 #include "ProblemReport.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -170,7 +172,10 @@ CheckedLink checkDocument(const QString& path) {
 
 }  // namespace
 
-void SetShellHandler(ShellHandler h) { shellHandler() = std::move(h); }
+void SetShellHandler(ShellHandler h) {
+  RegisterSeamReset([] { SetShellHandler({}); });
+  shellHandler() = std::move(h);
+}
 
 bool IsCompanionProgramName(const QString& name) {
   static const QStringList kNames = {

@@ -1,6 +1,7 @@
 #include "PrintSeams.h"
 
 #include "core/platform/FileDialog.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/settings/AppGlobals.h"
 
 namespace {
@@ -12,7 +13,10 @@ bool pdfListed = true;
 QHash<QString, QPageSize> mediaOverride;
 }  // namespace
 
-void SetPrintDialogHandler(PrintDialogHandler handler) { printDialogHandler = std::move(handler); }
+void SetPrintDialogHandler(PrintDialogHandler handler) {
+  platform::RegisterSeamReset([] { SetPrintDialogHandler({}); });
+  printDialogHandler = std::move(handler);
+}
 const PrintDialogHandler& CurrentPrintDialogHandler() { return printDialogHandler; }
 
 QString AskPdfFileName() {
@@ -22,7 +26,10 @@ QString AskPdfFileName() {
                         QStringLiteral("pdf"));
 }
 
-void SetPreviewPageHandler(PreviewPageHandler handler) { previewPageHandler = std::move(handler); }
+void SetPreviewPageHandler(PreviewPageHandler handler) {
+  platform::RegisterSeamReset([] { SetPreviewPageHandler({}); });
+  previewPageHandler = std::move(handler);
+}
 const PreviewPageHandler& CurrentPreviewPageHandler() { return previewPageHandler; }
 
 void InstallPrintWindows(PrintWindows windows) { printWindows = std::move(windows); }
@@ -36,11 +43,15 @@ void RunModalPrintStep(const std::function<void()>& step) {
 }
 
 void SetInstalledPrintersOverride(std::optional<QStringList> cupsQueues, bool includePdf) {
+  platform::RegisterSeamReset([] { SetInstalledPrintersOverride(std::nullopt); });
   queueOverride = std::move(cupsQueues);
   pdfListed = includePdf;
 }
 const std::optional<QStringList>& InstalledQueuesOverride() { return queueOverride; }
 bool PdfPrinterListed() { return pdfListed; }
 
-void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media) { mediaOverride = std::move(media); }
+void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media) {
+  platform::RegisterSeamReset([] { SetQueueDefaultMediaOverride({}); });
+  mediaOverride = std::move(media);
+}
 const QHash<QString, QPageSize>& QueueDefaultMediaOverride() { return mediaOverride; }

@@ -10,6 +10,7 @@
 #include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/SystemError.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -64,6 +65,7 @@ static QString weekdayBackupTarget(const QString& stem, const QString& extension
   if (BackupFolderIsLink()) {
     if (!linkedBackupFolderTold()) {
       linkedBackupFolderTold() = true;
+      platform::RegisterSeamReset(&ForgetLinkedBackupFolderNotice);
       platform::ProblemReport notice(platform::Problem::BackupFolderIsLink, backupFolderItself());
       notice.text = LinkedBackupFolderMessage();
       platform::ReportProblem(notice);

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace {
 DragTagSource::StartHandler& StartHandlerSlot() {
   static DragTagSource::StartHandler handler;
@@ -25,7 +27,10 @@ QString DragTagSource::TagOf(const QMimeData* data) {
   return QString::fromUtf8(data->data(MimeType()));
 }
 
-void DragTagSource::SetStartHandler(StartHandler handler) { StartHandlerSlot() = std::move(handler); }
+void DragTagSource::SetStartHandler(StartHandler handler) {
+  platform::RegisterSeamReset([] { DragTagSource::SetStartHandler({}); });
+  StartHandlerSlot() = std::move(handler);
+}
 
 bool DragTagSource::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {

@@ -1,7 +1,8 @@
 #pragma once
 // Shared test fixture: every test gets a fresh program folder and answers the
 // message boxes from a script, recording what each one said; file dialogs
-// and search dialogs are cancelled unless the test installs its own handler.
+// (and, in programs with windows, search dialogs) are cancelled unless the
+// test installs its own handler.
 // TearDown puts every test seam back (ResetAllTestSeams, TestSeams.h).
 #include <gtest/gtest.h>
 
@@ -45,6 +46,11 @@ class RingpadTest : public ::testing::Test {
   QByteArray oldCwd_;
   std::unique_ptr<ScriptedMessages> messages_;
 };
+
+// Adds a step to the end of every RingpadTest's set-up: the test support of
+// a library with dialogs of its own puts them into a safe answer there (a
+// program's main() adds them, before the first test).
+void AddTestSetUpStep(void (*step)());
 
 // Reads a file's bytes ("" when missing).
 QByteArray ReadBytes(const QString& path);

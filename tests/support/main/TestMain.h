@@ -1,13 +1,16 @@
-// One QApplication for every test program, offscreen, as the windows need it.
+#pragma once
+// The main() of every test program, shared by the two kinds of program: those
+// that build only models and drawings (a QGuiApplication) and those that open
+// widgets (a QApplication). Include it from exactly one file of a program.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QByteArray>
+#include <QtGlobal>
 
-#include "core/printer/QtPrinterSystem.h"
-#include "core/ui/PrintWindowSetup.h"
 
 // The leak check's settings are compiled in, so they hold however the test
-// program is started (ctest, by hand, a debugger).
+// program is started (ctest, by hand, a debugger). They must sit in the same
+// file as main(): nothing else would pull them out of a static library.
 //
 // LeakSanitizer's scan of thread-local storage crashes at exit ("Tracer
 // caught signal 11") after the PDF printer's font-heavy jobs; leaks are still
@@ -27,12 +30,12 @@ extern "C" const char* __lsan_default_suppressions() {
          "leak:dl_open_worker\n";
 }
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  // Print jobs reach the printers and their windows as in the program.
-  InstallQtPrinterSystem();
-  InstallWidgetPrintWindows();
+// Runs every test of the program inside one application object, offscreen
+// unless QT_QPA_PLATFORM says otherwise.
+template <class Application>
+int RunTestProgram(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

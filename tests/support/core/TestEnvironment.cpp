@@ -1,15 +1,23 @@
-#include "core/settings/WeekdayBackup.h"
-#include "core/platform/MessageBox.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
+#include <vector>
 
 #include "TestSeams.h"
 #include "core/platform/FileDialog.h"
-#include "core/ui/SearchDialog.h"
+#include "core/platform/MessageBox.h"
+
+namespace {
+std::vector<void (*)()>& testSetUpSteps() {
+  static std::vector<void (*)()> steps;
+  return steps;
+}
+}  // namespace
+
+void AddTestSetUpStep(void (*step)()) { testSetUpSteps().push_back(step); }
 
 ScriptedMessages::ScriptedMessages() {
   platform::SetMessageHandler([this](const platform::MessageRequest& r) {
@@ -48,15 +56,15 @@ void RingpadTest::SetUp() {
   // A command that asks for a file must never wait on a real dialog: unless
   // the test scripts one, every file dialog is cancelled.
   platform::SetFileDialogHandler([](const platform::FileDialogRequest&) { return std::optional<QString>(); });
-  // Nor on a real search dialog: unless the test scripts one, it is closed.
-  SetSearchKeyDialogHandler([](SearchDialog&) {});
+  // Nor on any other dialog the program's libraries bring.
+  for (void (*step)() : testSetUpSteps()) step();
 }
 
 void RingpadTest::TearDown() {
   ResetAllTestSeams();
-  // Notices given once per run start again with the next test.
+  // Notices given once per run start again with the next test (those of
+  // higher libraries are reset with the seams).
   platform::QuietWriteFailuresIn(QString());
-  ForgetLinkedBackupFolderNotice();
   messages_.reset();
   QDir::setCurrent(QString::fromLocal8Bit(oldCwd_));
   qunsetenv("RINGPAD_HOME");
