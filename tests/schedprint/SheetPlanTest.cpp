@@ -6,6 +6,7 @@
 #include "core/print/SheetPlan.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "schedule/DesignCatalog.h"
 #include "schedule/SchedulePrintSource.h"
 #include "schedule_print/ScheduleDrivers.h"
 
@@ -151,6 +152,28 @@ TEST_F(SheetPlanTest, WeeklyAnnouncedSpreadSkipsOnlyItsFirstPage) {
   // The right page of the 土日 spread starts three days into the week.
   EXPECT_EQ(plan.sides[1].pages[0].date, QDate(2009, 3, 5));
   EXPECT_EQ(plan.sides[2].pages[0].date, QDate(2009, 3, 9));
+}
+
+TEST_F(SheetPlanTest, RightFirstSpreadDeclinedStartsItsWeeksAtTheLeftPage) {
+  const int16_t code = DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2);
+  const SheetPlan plan = PlanWeeklyDesign(code, 2, 4, QDate(2009, 3, 2));
+  ASSERT_EQ(plan.sides.size(), 4u);
+  EXPECT_EQ(plan.sides[0].prompt.onDecline, SheetPrompt::OnDecline::SkipSide);
+  EXPECT_EQ(plan.sides[0].prompt.skippedDays, 7);
+  for (size_t i = 1; i < 4; ++i) EXPECT_EQ(plan.sides[i].prompt.onDecline, SheetPrompt::OnDecline::EndJob) << i;
+  // Right page (from Thursday), then the next week's left page on its back.
+  std::vector<QDate> planned;
+  for (const PlannedSide& side : plan.sides) planned.push_back(side.pages.at(0).date);
+  EXPECT_EQ(planned, (std::vector<QDate>{{2009, 3, 6}, {2009, 3, 9}, {2009, 3, 13}, {2009, 3, 16}}));
+
+  // Declining the first right page keeps its week for the pages that follow.
+  answerMessage(platform::MsgResult::Cancel);
+  CurrentPrintJob().confirmPrompts = 1;
+  CurrentPrintJob().previewMode = 1;
+  std::vector<QDate> drawn;
+  EXPECT_TRUE(RunSheetPlan(plan, [&](const PlannedPage& page) { drawn.push_back(page.date); }));
+  EndPrintDocument();
+  EXPECT_EQ(drawn, (std::vector<QDate>{{2009, 3, 2}, {2009, 3, 6}, {2009, 3, 9}}));
 }
 
 TEST_F(SheetPlanTest, NumberedFrontsAskBetweenThePagesOnly) {
