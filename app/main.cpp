@@ -8,11 +8,12 @@
 
 namespace {
 
-// The windows' captions are Japanese, so widgets take the Japanese face the
-// program's own screens were laid out in, which has Latin letters as well:
-// a Latin face would leave every Japanese character to fallback faces,
-// looked up and shaped one by one while the first window is laid out. Only
-// widgets take it; what is drawn on pages keeps the fonts it names.
+// The windows' captions are Japanese, so widgets take a Japanese gothic
+// face, which has Latin letters too, each half as wide as a Japanese one:
+// lists that line up their columns with blanks then line up. A Latin face
+// would leave every Japanese character to fallback faces, looked up and
+// shaped while the first window is laid out. Only widgets take it; what is
+// drawn on pages keeps the fonts it names.
 void UseJapaneseWidgetFace() {
   QFont face = QApplication::font();
   face.setFamilies({MapFontFamily(QStringLiteral("MS Gothic"))});
