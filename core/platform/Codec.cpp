@@ -69,17 +69,27 @@ void ConvertSjisTableUnits(iconv_t cd, const std::vector<char>& in, size_t unitB
   }
 }
 
-// Tables built once from the C library's CP932 converter: one entry per
-// double-byte code for decoding, one per BMP code point for encoding. The
-// converter is run over all codes at once rather than code by code, since
-// start-up is the first to need the tables.
-struct Tables {
+// Tables built once from the C library's CP932 converter, each on its first
+// use (reading a file needs no encoding table): one entry per double-byte
+// code for decoding, one per BMP code point for encoding. The converter is
+// run over all codes at once rather than code by code, since start-up is the
+// first to need the tables.
+struct DecodeTable {
   std::array<char16_t, 65536> decode{};  // 0 = no character
-  std::array<uint16_t, 65536> encode{};  // 0 = unmappable
 
-  Tables() {
+  DecodeTable() {
+    for (int b = 0; b < 0x80; ++b) decode[b] = static_cast<char16_t>(b);
+    for (int b = 0xA1; b <= 0xDF; ++b) decode[b] = static_cast<char16_t>(0xFF61 + b - 0xA1);
+    // Single bytes with no character in code page 932 decode to a fixed code
+    // point as Windows decodes them (files written there may hold them), and
+    // that code point encodes back to the same byte.
+    decode[0x80] = 0x0080;
+    decode[0xA0] = 0xF8F0;
+    decode[0xFD] = 0xF8F1;
+    decode[0xFE] = 0xF8F2;
+    decode[0xFF] = 0xF8F3;
     iconv_t toUtf16 = iconv_open("UTF-16LE", "CP932");
-    iconv_t fromUtf16 = iconv_open("CP932", "UTF-16LE");
+    if (toUtf16 == reinterpret_cast<iconv_t>(-1)) return;
     auto decodeOne = [&](const char* in) -> uint32_t {
       char out[8];
       char* inPtr = const_cast<char*>(in);
@@ -92,55 +102,38 @@ struct Tables {
       return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
                                    (static_cast<unsigned char>(out[1]) << 8));
     };
-    auto encodedValue = [](const char* out, size_t n) -> uint32_t {
-      if (n == 1) return static_cast<unsigned char>(out[0]);
-      if (n == 2)
-        return static_cast<uint16_t>((static_cast<unsigned char>(out[0]) << 8) |
-                                     static_cast<unsigned char>(out[1]));
-      return 0;
-    };
-    auto encodeOne = [&](const char* in) -> uint32_t {
-      char out[8];
-      char* inPtr = const_cast<char*>(in);
-      char* outPtr = out;
-      size_t inLeft = 2, outLeft = sizeof out;
-      iconv(fromUtf16, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(fromUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
-        return 0;
-      return encodedValue(out, sizeof out - outLeft);
-    };
-
-    for (int b = 0; b < 0x80; ++b) decode[b] = static_cast<char16_t>(b);
-    for (int b = 0xA1; b <= 0xDF; ++b) decode[b] = static_cast<char16_t>(0xFF61 + b - 0xA1);
-    // Single bytes with no character in code page 932 decode to a fixed code
-    // point as Windows decodes them (files written there may hold them), and
-    // that code point encodes back to the same byte.
-    decode[0x80] = 0x0080;
-    decode[0xA0] = 0xF8F0;
-    decode[0xFD] = 0xF8F1;
-    decode[0xFE] = 0xF8F2;
-    decode[0xFF] = 0xF8F3;
-    if (toUtf16 != reinterpret_cast<iconv_t>(-1)) {
-      std::vector<char> pairs;
-      std::vector<uint16_t> codes;
-      for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-          if (trail == 0x7F) continue;
-          pairs.push_back(static_cast<char>(lead));
-          pairs.push_back(static_cast<char>(trail));
-          codes.push_back(static_cast<uint16_t>((lead << 8) | trail));
-        }
+    std::vector<char> pairs;
+    std::vector<uint16_t> codes;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (trail == 0x7F) continue;
+        pairs.push_back(static_cast<char>(lead));
+        pairs.push_back(static_cast<char>(trail));
+        codes.push_back(static_cast<uint16_t>((lead << 8) | trail));
       }
-      // Every character of the decoded stream is one UTF-16 code unit.
-      ConvertSjisTableUnits(
-          toUtf16, pairs, 2, [](const char*, size_t left) -> size_t { return left >= 2 ? 2 : 0; },
-          [](const char* out, size_t) -> uint32_t {
-            return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                         (static_cast<unsigned char>(out[1]) << 8));
-          },
-          decodeOne, [&](size_t i, uint32_t u) { decode[codes[i]] = static_cast<char16_t>(u); });
     }
+    // Every character of the decoded stream is one UTF-16 code unit.
+    ConvertSjisTableUnits(
+        toUtf16, pairs, 2, [](const char*, size_t left) -> size_t { return left >= 2 ? 2 : 0; },
+        [](const char* out, size_t) -> uint32_t {
+          return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
+                                       (static_cast<unsigned char>(out[1]) << 8));
+        },
+        decodeOne, [&](size_t i, uint32_t u) { decode[codes[i]] = static_cast<char16_t>(u); });
+    iconv_close(toUtf16);
+  }
+};
+
+const DecodeTable& decodeTable() {
+  static const DecodeTable t;
+  return t;
+}
+
+struct EncodeTable {
+  std::array<uint16_t, 65536> encode{};  // 0 = unmappable
+
+  EncodeTable() {
     for (int b = 0; b < 0x80; ++b) encode[b] = static_cast<uint16_t>(b);
     for (int b = 0xA1; b <= 0xDF; ++b) encode[0xFF61 + b - 0xA1] = static_cast<uint16_t>(b);
     encode[0x0080] = 0x80;
@@ -148,8 +141,26 @@ struct Tables {
     encode[0xF8F1] = 0xFD;
     encode[0xF8F2] = 0xFE;
     encode[0xF8F3] = 0xFF;
+    iconv_t fromUtf16 = iconv_open("CP932", "UTF-16LE");
     if (fromUtf16 != reinterpret_cast<iconv_t>(-1)) {
+      auto encodedValue = [](const char* out, size_t n) -> uint32_t {
+        if (n == 1) return static_cast<unsigned char>(out[0]);
+        if (n == 2)
+          return static_cast<uint16_t>((static_cast<unsigned char>(out[0]) << 8) |
+                                       static_cast<unsigned char>(out[1]));
+        return 0;
+      };
+      auto encodeOne = [&](const char* in) -> uint32_t {
+        char out[8];
+        char* inPtr = const_cast<char*>(in);
+        char* outPtr = out;
+        size_t inLeft = 2, outLeft = sizeof out;
+        iconv(fromUtf16, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(fromUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
+        return encodedValue(out, sizeof out - outLeft);
+      };
       // Each decoded character once, in code order, as UTF-16LE.
+      const auto& decode = decodeTable().decode;
       std::vector<char> chars;
       std::vector<char16_t> queued;
       std::vector<bool> seen(65536);
@@ -170,6 +181,7 @@ struct Tables {
             return IsSjisLeadByte(static_cast<unsigned char>(out[0])) ? (left >= 2 ? 2 : 0) : 1;
           },
           encodedValue, encodeOne, [&](size_t i, uint32_t code) { encode[queued[i]] = static_cast<uint16_t>(code); });
+      iconv_close(fromUtf16);
     }
     // Marks that input methods on Linux produce for the glyphs of code page 932.
     const std::pair<char16_t, char16_t> aliases[] = {
@@ -177,13 +189,11 @@ struct Tables {
         {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}};
     for (auto [from, to] : aliases)
       if (encode[from] == 0) encode[from] = encode[to];
-    if (toUtf16 != reinterpret_cast<iconv_t>(-1)) iconv_close(toUtf16);
-    if (fromUtf16 != reinterpret_cast<iconv_t>(-1)) iconv_close(fromUtf16);
   }
 };
 
-const Tables& tables() {
-  static const Tables t;
+const EncodeTable& encodeTable() {
+  static const EncodeTable t;
   return t;
 }
 
@@ -200,7 +210,7 @@ namespace {
 // Plain ASCII is copied through in one tight loop, since data files are
 // mostly digits, commas and slashes.
 qsizetype DecodeInto(const unsigned char* p, qsizetype size, char16_t* out) {
-  const auto& decode = tables().decode;
+  const auto& decode = decodeTable().decode;
   char16_t* o = out;
   qsizetype i = 0;
   while (i < size) {
@@ -294,7 +304,7 @@ void AppendSjisLines(const char* data, qsizetype size, QStringList& lines) {
 QString FromSjis(const QByteArray& bytes) { return FromSjis(bytes.constData(), bytes.size()); }
 
 QByteArray ToSjis(const QString& text) {
-  const Tables& t = tables();
+  const auto& encode = encodeTable().encode;
   QByteArray out;
   out.reserve(text.size() * 2);
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -304,7 +314,7 @@ QByteArray ToSjis(const QString& text) {
       ++i;
       continue;
     }
-    uint16_t code = t.encode[c.unicode()];
+    uint16_t code = encode[c.unicode()];
     if (code == 0 && c.unicode() != 0) {
       out.append('?');
     } else if (code > 0xFF) {
@@ -318,7 +328,7 @@ QByteArray ToSjis(const QString& text) {
 }
 
 int SjisCharBytes(QChar c) {
-  return tables().encode[c.unicode()] > 0xFF ? 2 : 1;
+  return encodeTable().encode[c.unicode()] > 0xFF ? 2 : 1;
 }
 
 int SjisByteLength(const QString& text) {
