@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -69,6 +70,17 @@ void ConvertSjisTableUnits(iconv_t cd, const std::vector<char>& in, size_t unitB
   }
 }
 
+// Converts one two-byte unit on its own: the count of bytes it gave, or -1
+// where the converter refuses it.
+ptrdiff_t ConvertSjisUnitAlone(iconv_t cd, const char* in, char (&out)[8]) {
+  char* inPtr = const_cast<char*>(in);
+  char* outPtr = out;
+  size_t inLeft = 2, outLeft = sizeof out;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) return -1;
+  return static_cast<ptrdiff_t>(sizeof out - outLeft);
+}
+
 // Tables built once from the C library's CP932 converter, each on its first
 // use (reading a file needs no encoding table): one entry per double-byte
 // code for decoding, one per BMP code point for encoding. The converter is
@@ -92,13 +104,7 @@ struct DecodeTable {
     if (toUtf16 == reinterpret_cast<iconv_t>(-1)) return;
     auto decodeOne = [&](const char* in) -> uint32_t {
       char out[8];
-      char* inPtr = const_cast<char*>(in);
-      char* outPtr = out;
-      size_t inLeft = 2, outLeft = sizeof out;
-      iconv(toUtf16, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(toUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) ||
-          inLeft != 0 || sizeof out - outLeft != 2)
-        return 0;
+      if (ConvertSjisUnitAlone(toUtf16, in, out) != 2) return 0;
       return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
                                    (static_cast<unsigned char>(out[1]) << 8));
     };
@@ -152,12 +158,8 @@ struct EncodeTable {
       };
       auto encodeOne = [&](const char* in) -> uint32_t {
         char out[8];
-        char* inPtr = const_cast<char*>(in);
-        char* outPtr = out;
-        size_t inLeft = 2, outLeft = sizeof out;
-        iconv(fromUtf16, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(fromUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return 0;
-        return encodedValue(out, sizeof out - outLeft);
+        const ptrdiff_t n = ConvertSjisUnitAlone(fromUtf16, in, out);
+        return n < 0 ? 0 : encodedValue(out, static_cast<size_t>(n));
       };
       // Each decoded character once, in code order, as UTF-16LE.
       const auto& decode = decodeTable().decode;
