@@ -1,91 +1,21 @@
 #include "Codec.h"
 
-#include <errno.h>
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cstring>
 #include <memory>
-#include <vector>
+#include <utility>
+
+#include "CodecTableData.h"
 
 namespace platform {
 namespace {
 
-// Runs the converter over a whole list of equal-sized units in as few calls
-// as it can, and stores each unit's value: valueOf reads a converted
-// character, charLength gives its length at the front of the output (0 when
-// it cannot tell), and one converts a unit on its own, for the stretches where
-// the output cannot be split with certainty back into the units.
-// A unit the converter refuses stores 0, as it does converted alone.
-template <typename CharLength, typename ValueOf, typename One, typename Store>
-void ConvertSjisTableUnits(iconv_t cd, const std::vector<char>& in, size_t unitBytes, CharLength charLength,
-                           ValueOf valueOf, One one, Store store) {
-  const size_t units = in.size() / unitBytes;
-  std::vector<char> out(units * 8 + 8);
-  std::vector<size_t> lengths;
-  size_t done = 0;
-  while (done < units) {
-    char* inPtr = const_cast<char*>(in.data()) + done * unitBytes;
-    const size_t offered = (units - done) * unitBytes;
-    size_t inLeft = offered;
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    const bool stopped = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1);
-    const int why = errno;
-    const size_t consumed = offered - inLeft;
-    const size_t whole = consumed / unitBytes;
-    const size_t produced = static_cast<size_t>(outPtr - out.data());
-    lengths.clear();
-    size_t at = 0;
-    bool aligned = consumed % unitBytes == 0;
-    for (size_t i = 0; aligned && i < whole; ++i) {
-      const size_t n = charLength(out.data() + at, produced - at);
-      if (n == 0 || at + n > produced) aligned = false;
-      lengths.push_back(n);
-      at += n;
-    }
-    aligned = aligned && at == produced;
-    at = 0;
-    for (size_t i = 0; i < whole; ++i) {
-      const size_t unit = done + i;
-      if (aligned) {
-        store(unit, valueOf(out.data() + at, lengths[i]));
-        at += lengths[i];
-      } else {
-        store(unit, one(in.data() + unit * unitBytes));
-      }
-    }
-    done += whole;
-    if (!stopped || done >= units) break;
-    // Where the converter stopped at the start of a unit that it has no
-    // character for, that unit is refused; anything else is settled alone.
-    if (aligned && why == EILSEQ)
-      store(done, 0);
-    else
-      store(done, one(in.data() + done * unitBytes));
-    ++done;
-  }
-}
-
-// Converts one two-byte unit on its own: the count of bytes it gave, or -1
-// where the converter refuses it.
-ptrdiff_t ConvertSjisUnitAlone(iconv_t cd, const char* in, char (&out)[8]) {
-  char* inPtr = const_cast<char*>(in);
-  char* outPtr = out;
-  size_t inLeft = 2, outLeft = sizeof out;
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) return -1;
-  return static_cast<ptrdiff_t>(sizeof out - outLeft);
-}
-
-// Tables built once from the C library's CP932 converter, each on its first
-// use (reading a file needs no encoding table): one entry per double-byte
-// code for decoding, one per BMP code point for encoding. The converter is
-// run over all codes at once rather than code by code, since start-up is the
-// first to need the tables.
+// Built each on its first use (reading a file needs no encoding table): one
+// entry per double-byte code for decoding, one per BMP code point for
+// encoding, from the tables generated from the C library's CP932 converter
+// (tools/gen_cp932_table.py), so that start-up asks no converter about some
+// twenty thousand codes.
 struct DecodeTable {
   std::array<char16_t, 65536> decode{};  // 0 = no character
 
@@ -100,34 +30,14 @@ struct DecodeTable {
     decode[0xFD] = 0xF8F1;
     decode[0xFE] = 0xF8F2;
     decode[0xFF] = 0xF8F3;
-    iconv_t toUtf16 = iconv_open("UTF-16LE", "CP932");
-    if (toUtf16 == reinterpret_cast<iconv_t>(-1)) return;
-    auto decodeOne = [&](const char* in) -> uint32_t {
-      char out[8];
-      if (ConvertSjisUnitAlone(toUtf16, in, out) != 2) return 0;
-      return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                   (static_cast<unsigned char>(out[1]) << 8));
-    };
-    std::vector<char> pairs;
-    std::vector<uint16_t> codes;
+    // 60 lead bytes of 188 trail bytes each.
+    static_assert(cp932::kCp932DoubleByteCount == 60 * 188);
+    const char16_t* next = cp932::kCp932DoubleByte;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
       if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
-      for (int trail = 0x40; trail <= 0xFC; ++trail) {
-        if (trail == 0x7F) continue;
-        pairs.push_back(static_cast<char>(lead));
-        pairs.push_back(static_cast<char>(trail));
-        codes.push_back(static_cast<uint16_t>((lead << 8) | trail));
-      }
+      for (int trail = 0x40; trail <= 0xFC; ++trail)
+        if (trail != 0x7F) decode[(lead << 8) | trail] = *next++;
     }
-    // Every character of the decoded stream is one UTF-16 code unit.
-    ConvertSjisTableUnits(
-        toUtf16, pairs, 2, [](const char*, size_t left) -> size_t { return left >= 2 ? 2 : 0; },
-        [](const char* out, size_t) -> uint32_t {
-          return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                       (static_cast<unsigned char>(out[1]) << 8));
-        },
-        decodeOne, [&](size_t i, uint32_t u) { decode[codes[i]] = static_cast<char16_t>(u); });
-    iconv_close(toUtf16);
   }
 };
 
@@ -147,44 +57,14 @@ struct EncodeTable {
     encode[0xF8F1] = 0xFD;
     encode[0xF8F2] = 0xFE;
     encode[0xF8F3] = 0xFF;
-    iconv_t fromUtf16 = iconv_open("CP932", "UTF-16LE");
-    if (fromUtf16 != reinterpret_cast<iconv_t>(-1)) {
-      auto encodedValue = [](const char* out, size_t n) -> uint32_t {
-        if (n == 1) return static_cast<unsigned char>(out[0]);
-        if (n == 2)
-          return static_cast<uint16_t>((static_cast<unsigned char>(out[0]) << 8) |
-                                       static_cast<unsigned char>(out[1]));
-        return 0;
-      };
-      auto encodeOne = [&](const char* in) -> uint32_t {
-        char out[8];
-        const ptrdiff_t n = ConvertSjisUnitAlone(fromUtf16, in, out);
-        return n < 0 ? 0 : encodedValue(out, static_cast<size_t>(n));
-      };
-      // Each decoded character once, in code order, as UTF-16LE.
-      const auto& decode = decodeTable().decode;
-      std::vector<char> chars;
-      std::vector<char16_t> queued;
-      std::vector<bool> seen(65536);
-      for (int code = 0x8140; code <= 0xFCFC; ++code) {
-        const char16_t u = decode[code];
-        if (u == 0 || encode[u] != 0 || seen[u]) continue;
-        seen[u] = true;
-        chars.push_back(static_cast<char>(u & 0xFF));
-        chars.push_back(static_cast<char>(u >> 8));
-        queued.push_back(u);
-      }
-      // The encoded stream is read back character by character by its lead
-      // bytes.
-      ConvertSjisTableUnits(
-          fromUtf16, chars, 2,
-          [](const char* out, size_t left) -> size_t {
-            if (left == 0) return 0;
-            return IsSjisLeadByte(static_cast<unsigned char>(out[0])) ? (left >= 2 ? 2 : 0) : 1;
-          },
-          encodedValue, encodeOne, [&](size_t i, uint32_t code) { encode[queued[i]] = static_cast<uint16_t>(code); });
-      iconv_close(fromUtf16);
+    // A character encodes to the lowest code that decodes to it, but where
+    // the converter chooses otherwise.
+    const auto& decode = decodeTable().decode;
+    for (int code = 0x8140; code <= 0xFCFC; ++code) {
+      const char16_t u = decode[code];
+      if (u != 0 && encode[u] == 0) encode[u] = static_cast<uint16_t>(code);
     }
+    for (const auto& [u, code] : cp932::kCp932EncodeExceptions) encode[u] = code;
     // Marks that input methods on Linux produce for the glyphs of code page 932.
     const std::pair<char16_t, char16_t> aliases[] = {
         {0x301C, 0xFF5E}, {0x2212, 0xFF0D}, {0x2016, 0x2225}, {0x2014, 0x2015},

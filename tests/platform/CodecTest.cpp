@@ -63,8 +63,8 @@ TEST(Codec, KeepsNulCharacters) {
   EXPECT_EQ(ToSjis(FromSjis(bytes)), bytes);
 }
 
-// The tables the codec builds in one pass agree, code by code, with the C
-// library's converter asked about each code alone: every double-byte code
+// The codec's tables (generated once from the C library's converter) agree,
+// code by code, with that converter asked about each code alone: every double-byte code
 // decodes to what the converter gives for it (or to the unknown-character
 // mark where it gives nothing), and every code point encodes to the
 // converter's bytes where decoding produces it, and to "?" where it does not.
