@@ -8,18 +8,6 @@
 #include "core/platform/MessageBox.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
-#include "core/settings/IniStore.h"
-
-namespace {
-
-// The settings file exists but could not be read (its failure has been
-// shown): the same test start-up makes before it trusts any stored name.
-bool ScheduleChoiceSettingsUnreadable() {
-  const QString path = SettingsFilePath();
-  return QFileInfo::exists(path) && IniStore::instance().document(path) == nullptr;
-}
-
-}  // namespace
 
 QString ScheduleFileLocation(const QString& storedPath) {
   QString path = storedPath;
@@ -41,7 +29,7 @@ QString SettleScheduleFile() {
 
   // Settings that cannot be read name no file: the default one is shown,
   // and no switch is announced or stored.
-  const bool settingsUnreadable = ScheduleChoiceSettingsUnreadable();
+  const bool settingsUnreadable = SettingsFileUnreadable();
   path = ScheduleFile::DefaultName();
   if (settingsUnreadable) {
     if (!ScheduleFileExists(path)) WriteHolidayLines(path);
