@@ -29,3 +29,17 @@ int InsertAddressSorted(QStringList& lines, const AddressRecord& record) {
   lines.insert(at, record.toLine());
   return static_cast<int>(at + 1);
 }
+
+bool ChangeAddressBook(QStringList& lines, int removeLine, const QString& expectedLine, const AddressRecord* entry,
+                       int* inserted) {
+  if (removeLine != 0) {
+    if (!AddressLineIsIntact(lines, removeLine, expectedLine)) return false;
+    RemoveAddressLine(lines, removeLine);
+  }
+  if (entry) {
+    const int at = InsertAddressSorted(lines, *entry);
+    if (inserted) *inserted = at;
+  }
+  SetAddressHeader(lines);
+  return true;
+}

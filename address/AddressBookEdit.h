@@ -20,3 +20,12 @@ bool RemoveAddressLine(QStringList& lines, int lineNumber);
 // Inserts the entry before the first line whose sort key is greater than its
 // own (after every equal one), or at the end; returns its line number.
 int InsertAddressSorted(QStringList& lines, const AddressRecord& record);
+
+// One change of the book on the file's lines as they stand now: the entry
+// line of number removeLine goes (none for 0), but only while it is still
+// expectedLine; the entry, when given, goes to its sorted place, its line
+// number returned through inserted; the header is put in place. False, the
+// lines untouched, when the line to remove is no longer the one the window
+// showed: another writer changed the file.
+bool ChangeAddressBook(QStringList& lines, int removeLine, const QString& expectedLine, const AddressRecord* entry,
+                       int* inserted);

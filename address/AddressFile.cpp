@@ -1,13 +1,16 @@
 #include "AddressFile.h"
 
 #include "AddressRecord.h"
+#include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 
 bool AddressFile::ReadLines(const QString& path, QStringList& lines) {
   return platform::ReadTextLines(path, lines);
 }
 
-QByteArray AddressFile::Content(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
+QStringList ReadAddressFile(const QByteArray& bytes) { return platform::FromSjisLines(bytes); }
+
+QByteArray WriteAddressFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
 
 QStringList AddressFile::DefaultLines() {
   return {

@@ -11,12 +11,18 @@ class AddressFile {
   // The default name, in the program folder.
   static QString DefaultName() { return QStringLiteral("doZir.csv"); }
 
-  // Every line of the file, the header included; false when it cannot be read.
+  // Every line of the file, the header included, as ReadAddressFile gives
+  // them (decoded piece by piece, so a large file is never held twice);
+  // false when it cannot be read.
   static bool ReadLines(const QString& path, QStringList& lines);
-
-  // The file's bytes for the given lines (header included), CR LF after each.
-  static QByteArray Content(const QStringList& lines);
 
   // A new user's file: the header and a few samples, written unquoted.
   static QStringList DefaultLines();
 };
+
+// The lines the bytes hold, header included. A final line end makes no
+// extra empty line.
+QStringList ReadAddressFile(const QByteArray& bytes);
+
+// The bytes of a file of these lines (header included), CR LF after each.
+QByteArray WriteAddressFile(const QStringList& lines);

@@ -1,12 +1,12 @@
 #include "AddressFind.h"
 
-bool AnyFindKey(const FindKeys& keys) {
+bool AnyFindKey(const AddressFindKeys& keys) {
   for (int r = 0; r < 3; ++r)
     if (!keys.key1[r].isEmpty() || !keys.key2[r].isEmpty()) return true;
   return false;
 }
 
-bool LineMatchesFindKeys(const QString& rawLine, const FindKeys& keys) {
+bool LineMatchesFindKeys(const QString& rawLine, const AddressFindKeys& keys) {
   for (int r = 0; r < 3; ++r) {
     if (keys.key1[r].isEmpty()) continue;
     if (!rawLine.contains(keys.key1[r])) continue;

@@ -1,6 +1,5 @@
 #include "AddressImportSource.h"
 
-#include "AddressCsvImport.h"
 #include "PostalCodeData.h"
 #include "core/platform/Codec.h"
 #include "core/platform/MessageBox.h"
@@ -23,31 +22,37 @@ bool HasData(const QString& line) {
 
 }  // namespace
 
-bool ReadAddressImportSource(const QString& path, QList<AddressRecord>& records) {
-  records.clear();
-  QByteArray content;
-  if (!platform::ReadWholeFileOrReport(path, content)) return false;
-  const QStringList lines = platform::FromSjisLines(content);
-  content.clear();
-
+AddressImportFile ReadAddressImportFile(const QByteArray& bytes, const PostalLineLookup& lookup) {
+  AddressImportFile file;
+  const QStringList lines = platform::FromSjisLines(bytes);
   int header = -1;  // index into lines
   for (int n = 1; n <= kHeaderSearchLines && n <= lines.size(); ++n) {
     if (IsAddressImportHeader(lines.at(n - 1))) {
       header = n - 1;
       break;
     }
-    platform::ShowMessage(SkippedHeaderLineMessage(n));
+    ++file.skippedHeaderLines;
   }
-  if (header < 0) {
+  if (header < 0) return file;
+  file.hasHeader = true;
+  const AddressImportColumns columns = AddressImportColumns::FromHeader(lines.at(header));
+  for (qsizetype i = header + 1; i < lines.size(); ++i) {
+    if (TrimBlanks(lines.at(i)).isEmpty() || !HasData(lines.at(i))) continue;
+    file.records.append(BuildImportedRecord(lines.at(i), columns, lookup));
+  }
+  return file;
+}
+
+bool ReadAddressImportSource(const QString& path, QList<AddressRecord>& records) {
+  records.clear();
+  QByteArray content;
+  if (!platform::ReadWholeFileOrReport(path, content)) return false;
+  AddressImportFile file = ReadAddressImportFile(content, LookUpPostalLine);
+  for (int n = 1; n <= file.skippedHeaderLines; ++n) platform::ShowMessage(SkippedHeaderLineMessage(n));
+  if (!file.hasHeader) {
     platform::ShowMessage(NoImportHeaderMessage(path), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     return false;
   }
-
-  const AddressImportColumns columns = AddressImportColumns::FromHeader(lines.at(header));
-  const PostalLineLookup lookup = LookUpPostalLine;
-  for (qsizetype i = header + 1; i < lines.size(); ++i) {
-    if (TrimBlanks(lines.at(i)).isEmpty() || !HasData(lines.at(i))) continue;
-    records.append(BuildImportedRecord(lines.at(i), columns, lookup));
-  }
+  records = std::move(file.records);
   return true;
 }

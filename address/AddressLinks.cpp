@@ -4,8 +4,6 @@
 
 #include "core/platform/Shell.h"
 #include "core/text/StringHelpers.h"
-#include "core/ui/HelpPage.h"
-#include "core/ui/VersionBox.h"
 
 namespace {
 
@@ -48,11 +46,4 @@ QString PostalAnswerCode(const QString& answer) {
   static const QRegularExpression code(QStringLiteral("^\\d{3}-\\d{4}$"));
   const QString first = FirstLine(answer).left(8);
   return code.match(first).hasMatch() ? first : QString();
-}
-
-QString AddressHelpText() {
-  return QStringLiteral("１．住所を印刷したくないときは、住所のチェックをはずしてください。") + kCrLf + kCrLf +
-         QStringLiteral("２．分類を自由に変えれます。ringpad.iniの[DOZIR]にBUNRUI4を追加してください。") + kCrLf +
-         QStringLiteral("　　BUNRUI4=学校関連,10年１年Ｄ組,11年２年Ｂ組") + kCrLf + kCrLf +
-         MoreHelpLine() + QStringLiteral("。") + kCrLf + kCrLf;
 }

@@ -22,6 +22,3 @@ QString WebLinkTarget(const QString& field);
 // none), and the code part when it is one ("###-####", else "").
 QString PostalAnswerAddress(const QString& answer);
 QString PostalAnswerCode(const QString& answer);
-
-// The box of the window's help button.
-QString AddressHelpText();

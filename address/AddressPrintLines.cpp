@@ -13,10 +13,20 @@ namespace {
 
 const QString kSecret = QStringLiteral("秘密");
 
-QString KeyPart(const QString& text) { return PadCutBytes(TrimBlanks(text), 20); }
+constexpr int kPrintKeyPartBytes = 20;
 
-QString NamesKey(const AddressRecord& r) {
-  return KeyPart(r.field(kFieldKana)) + KeyPart(r.field(kFieldName)) + KeyPart(r.field(kFieldHandle));
+// Each part of an order key, cut or padded to its width, is appended to
+// the one key: a job builds a key for every entry of the book.
+void AppendPrintKeyPart(QString& key, const QString& text) {
+  key += PadCutBytes(TrimBlanks(text), kPrintKeyPartBytes);
+}
+
+QString PrintOrderKey(const AddressRecord& r, const QString& first) {
+  QString key;
+  key.reserve(4 * kPrintKeyPartBytes);
+  AppendPrintKeyPart(key, first);
+  for (int field : {kFieldKana, kFieldName, kFieldHandle}) AppendPrintKeyPart(key, r.field(field));
+  return key;
 }
 
 // The print takes more than the list shows: secret entries never, entries
@@ -33,8 +43,8 @@ bool TakenByCategory(const AddressRecord& r, const QString& c, const AddressCate
     }
     return true;
   }
-  if (c == kCategoryFrequent && flags.mid(2, 1) == QStringLiteral("1")) return category != kSecret;
-  if (flags.left(1) == QStringLiteral("1")) return false;
+  if (c == kCategoryFrequent && flags.size() > 2 && flags.at(2) == u'1') return category != kSecret;
+  if (flags.startsWith(u'1')) return false;
   if (c == kCategoryAll) return category != kSecret;
   if (category == c) return true;
   for (int i = 1; i <= AddressCategoryGroups::kGroupCount; ++i)
@@ -45,7 +55,7 @@ bool TakenByCategory(const AddressRecord& r, const QString& c, const AddressCate
 }  // namespace
 
 QString AddressCompanyKey(const AddressRecord& r) {
-  const QString key = KeyPart(r.field(kFieldKaisyaName)) + NamesKey(r);
+  const QString key = PrintOrderKey(r, r.field(kFieldKaisyaName));
   if (key.startsWith(QStringLiteral("(株)")) || key.startsWith(QStringLiteral("（株）"))) return key.mid(3);
   return key;
 }
@@ -54,7 +64,7 @@ QString AddressNumberKey(const AddressRecord& r) {
   // Full-width digits sort above U+00FF, so the mark of a missing number
   // must lie above anything a number can hold.
   const QString number = r.field(kFieldNo).isEmpty() ? QString(QChar(0xFFFF)) : r.field(kFieldNo);
-  return KeyPart(number) + NamesKey(r);
+  return PrintOrderKey(r, number);
 }
 
 AddressPrintLines ChooseAddressPrintLines(const QStringList& fileLines, const AddressPrintChoice& choice,

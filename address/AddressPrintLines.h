@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <vector>
 
+#include "AddressFind.h"
 #include "AddressRecord.h"
 #include "PhoneBookPageWalk.h"
-#include "core/ui/FindDialog.h"
 
 class AddressCategoryGroups;
 
@@ -35,7 +35,7 @@ struct AddressPrintChoice {
   QString sortItem;       // its text (" ｶ", " A", ...)
   int startLine = 0;      // "選択行": the first line number taken
   bool findActive = false;
-  FindKeys findKeys;
+  AddressFindKeys findKeys;
 };
 
 // Keys of the company and number orders: the four parts cut to 20 bytes

@@ -15,18 +15,22 @@ QString PadCutChars(const QString& text, int count) {
 }  // namespace
 
 QString PadCutBytes(const QString& text, int byteCount) {
+  // Built in place: a print job makes four of these keys per entry, for
+  // every entry of the book.
   QString out;
+  out.reserve(byteCount);
   int bytes = 0;
+  const QChar* chars = text.constData();
   for (qsizetype i = 0; i < text.size();) {
     // A surrogate pair is one character, which the code page writes as "?".
-    const qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-    const int width = len == 2 ? 1 : platform::SjisCharBytes(text.at(i));
+    const qsizetype len = chars[i].isHighSurrogate() && i + 1 < text.size() && chars[i + 1].isLowSurrogate() ? 2 : 1;
+    const int width = len == 2 ? 1 : platform::SjisCharBytes(chars[i]);
     if (bytes + width > byteCount) break;
-    out += text.mid(i, len);
+    out.append(chars + i, len);
     bytes += width;
     i += len;
   }
-  if (bytes < byteCount) out += QString(byteCount - bytes, u' ');
+  if (bytes < byteCount) out.resize(out.size() + (byteCount - bytes), u' ');
   return out;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 // Every page library registers its page windows with the main window here;
 // the program and the tests both start from this one list.
-#include "address/AddressPages.h"
-#include "charts/ChartsPages.h"
-#include "ruled_photo/RuledPhotoPages.h"
-#include "schedule/SchedulePages.h"
+#include "address/windows/AddressPages.h"
+#include "charts/windows/ChartsPages.h"
+#include "ruled_photo/windows/RuledPhotoPages.h"
+#include "schedule/windows/SchedulePages.h"
 #include "schedule_print/SchedulePrinting.h"
-#include "tables_cards/TablesCardsPages.h"
-#include "todo_memo/TodoMemoPages.h"
+#include "tables_cards/windows/TablesCardsPages.h"
+#include "todo_memo/windows/TodoMemoPages.h"
 
 inline void RegisterAllPages() {
   RegisterTodoMemoPages();

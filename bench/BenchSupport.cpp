@@ -15,8 +15,10 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
+#include "core/printer/QtPrinterSystem.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/PrintWindowSetup.h"
 
 void PrintPages(benchmark::State& state, PageDrawer draw) {
   CurrentPrintJob().confirmPrompts = 0;
@@ -51,6 +53,8 @@ void PrintPagesOnPreview(benchmark::State& state, PageDrawer draw) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

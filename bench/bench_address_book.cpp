@@ -9,7 +9,7 @@
 
 #include "BenchSupport.h"
 #include "address/AddressRecord.h"
-#include "address/AddressWindow.h"
+#include "address/windows/AddressWindow.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRewrite.h"
 

@@ -6,7 +6,7 @@
 
 #include "BenchSupport.h"
 #include "address/AddressRecord.h"
-#include "address/AddressWindow.h"
+#include "address/windows/AddressWindow.h"
 #include "address/MailListHtml.h"
 #include "address/PhoneListExport.h"
 #include "core/platform/Codec.h"

@@ -25,7 +25,7 @@ void BM_CardJob(benchmark::State& state) {
                        QStringLiteral("@TABLE_ITEM_XY(日本語)=ITEM,3.174603,7.936508"), QStringLiteral("英語,日本語")};
   for (int r = 0; r < state.range(0); ++r) lines << QStringLiteral("WORD%1,意味%1").arg(r);
   const QByteArray content = platform::ToSjis(lines.join(QStringLiteral("\r\n")));
-  const CardHead head = ParseCardHead(content);
+  const CardHead head = ReadCardFile(content);
   RecordingSurface surface;
   InstallPrinterSurface(&surface);
   for (auto _ : state) {

@@ -11,7 +11,7 @@
 #include "todo_memo/DataFiles.h"
 #include "todo_memo/MemoFile.h"
 #include "todo_memo/MemoTools.h"
-#include "todo_memo/MemoWindow.h"
+#include "todo_memo/windows/MemoWindow.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "core/settings/AppGlobals.h"
 #include "schedule/DaySchedule.h"
 #include "schedule/ScheduleFile.h"
-#include "schedule/ScheduleWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
 
 namespace {
 

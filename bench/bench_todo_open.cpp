@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "core/platform/Codec.h"
 #include "todo_memo/ToDoSettings.h"
-#include "todo_memo/TodoWindow.h"
+#include "todo_memo/windows/TodoWindow.h"
 
 namespace {
 

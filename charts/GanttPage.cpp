@@ -1,10 +1,13 @@
 #include "GanttPage.h"
 
 #include "GanttPageGeometry.h"
+#include "GanttPrintPlan.h"
 #include "GanttTaskRows.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/print/DrawStyledLine.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/RotatedText.h"
+#include "core/print/SheetPlan.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/StringHelpers.h"
 
@@ -95,7 +98,10 @@ void DrawOverallRemarks(const GanttPageOptions& o, const GanttPageGeometry& g) {
 }
 }  // namespace
 
-void SetGanttPageDrawer(GanttPageDrawer drawer) { Drawer() = std::move(drawer); }
+void SetGanttPageDrawer(GanttPageDrawer drawer) {
+  platform::RegisterSeamReset([] { SetGanttPageDrawer({}); });
+  Drawer() = std::move(drawer);
+}
 
 void DrawGanttPage(const GanttPageOptions& o, int16_t& page, const std::vector<int16_t>& LinePage,
                    const QStringList& lines, int16_t PageLeft, int16_t PageWidth) {
@@ -117,4 +123,14 @@ void DrawGanttPage(const GanttPageOptions& o, int16_t& page, const std::vector<i
   DrawFrame(g);
   DrawGanttTaskRows(o, page, LinePage, lines, g);
   DrawOverallRemarks(o, g);
+}
+
+bool PrintGanttPages(const GanttPrintPlan& plan, const GanttPageOptions& options) {
+  // Without one task row a page would only divide by zero rows.
+  if (plan.RowsPerPage <= 0) return false;
+  RunSheetPlan(PlanNumberedFronts(plan.pageCount, 1), [&](const PlannedPage& page) {
+    int16_t drawn = int16_t(page.item);
+    DrawGanttPage(options, drawn, plan.LinePage, plan.lines, int16_t(page.x1), int16_t(page.x2));
+  });
+  return true;
 }

@@ -33,6 +33,12 @@ struct GanttPageOptions {
 void DrawGanttPage(const GanttPageOptions& options, int16_t& page, const std::vector<int16_t>& LinePage,
                    const QStringList& lines, int16_t PageLeft, int16_t PageWidth);
 
+struct GanttPrintPlan;
+// Prints the plan's pages one organiser page per output page at the front
+// position, through the current print job; false, with nothing printed,
+// when not even one task row fits a page.
+bool PrintGanttPages(const GanttPrintPlan& plan, const GanttPageOptions& options);
+
 // Tests put a stand-in in place of the drawing; an empty function restores it.
 using GanttPageDrawer = std::function<void(const GanttPageOptions&, int16_t&, const std::vector<int16_t>&,
                                            const QStringList&, int16_t, int16_t)>;

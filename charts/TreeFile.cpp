@@ -1,19 +1,14 @@
 #include "TreeFile.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
-#include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/text/OptionLine.h"
 #include "core/text/StringHelpers.h"
 
-namespace {
-}
-
-QByteArray TreeFileBytes(const TreeDocument& doc) {
+QByteArray WriteTreeFile(const TreeDocument& doc) {
   QString text = QStringLiteral("@TITLE=") + doc.title + kCrLf + QStringLiteral("@CSV=") + kCrLf;
   const QString items = platform::NormaliseToCrLf(doc.items);
   text += items;
@@ -30,12 +25,12 @@ QByteArray TreeFileBytes(const TreeDocument& doc) {
   return platform::ToSjis(text);
 }
 
-void ParseTreeFile(const QByteArray& content, TreeDocument& doc) {
-  const QStringList raw = platform::DecodeTextLines(content);
+TreeDocument ReadTreeFile(const QByteArray& bytes, const QString& untitled) {
+  const QStringList raw = platform::DecodeTextLines(bytes);
   QStringList items;
   QStringList remarks;
   bool sawRemark = false;
-  QString title = doc.title;
+  QString title = untitled;
   for (const QString& line : raw) {
     QString key, param, value;
     ParseParamItem(line, key, param, value);
@@ -55,25 +50,5 @@ void ParseTreeFile(const QByteArray& content, TreeDocument& doc) {
   QString itemText;
   if (!(items.size() == 1 && items.first().isEmpty()))
     for (const QString& line : items) itemText += line + kCrLf;
-  doc.title = title;
-  doc.items = itemText;
-  doc.remarks = remarks.join(kCrLf);
-}
-
-bool ReadTreeFile(const QString& path, TreeDocument& doc) {
-  const QFileInfo info(path);
-  if (info.isFile() && info.size() > kTreeFileSizeLimit) {
-    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + path, platform::MsgButtons::Ok,
-                          platform::MsgIcon::Exclamation);
-    return false;
-  }
-  QByteArray content;
-  QString reason;
-  if (!platform::ReadWholeFile(path, content, &reason)) {
-    platform::ShowMessage(platform::ReadFailureMessage(path, reason), platform::MsgButtons::Ok,
-                          platform::MsgIcon::Exclamation);
-    return false;
-  }
-  ParseTreeFile(content, doc);
-  return true;
+  return TreeDocument{title, itemText, remarks.join(kCrLf)};
 }

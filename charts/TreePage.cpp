@@ -7,6 +7,7 @@
 #include "core/print/PageFooter.h"
 #include "core/print/PageHeader.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvFieldArray.h"
@@ -163,4 +164,11 @@ void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connec
   }
   DrawPageHeader(TrimBlanks(chart.title), left, right);
   DrawPageFooter(QString(), left, right);
+}
+
+void PrintTreePages(const TreeChart& chart) {
+  const TreeConnectors connectors(chart.levels);
+  RunSheetPlan(PlanNumberedFronts(chart.pages.pageCount, 1), [&](const PlannedPage& page) {
+    DrawTreePage(page.item, chart, connectors, page.x1, page.x2);
+  });
 }

@@ -36,3 +36,7 @@ int32_t LeadingHexValue(const QString& text);
 // surface, visiting only that page's rows; connectors are the chart's,
 // computed once per job.
 void DrawTreePage(int page, const TreeChart& chart, const TreeConnectors& connectors, double left, double right);
+
+// Prints the prepared chart through the current print job, one organiser
+// page per output page at the front position, paper prompts between pages.
+void PrintTreePages(const TreeChart& chart);

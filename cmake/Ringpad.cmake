@@ -14,19 +14,36 @@ function(ringpad_library name folder)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# One test executable per test folder, every *.cpp of the folder in it.
-function(ringpad_test_folder name folder)
+# One test executable per test folder, test_<folder>, every *.cpp of the
+# folder in it. layer is the test support it builds on (tests/support/<layer>:
+# core, print, ui or app, the lowest whose fixtures it uses); the rest are the
+# libraries it exercises, the lowest that serve, so that a change to a higher
+# library neither rebuilds nor relinks it. Programs of the core and print
+# layers run in a QGuiApplication and need no widget library, unless WIDGETS
+# says that they build widgets all the same.
+function(ringpad_test_folder folder layer)
+  cmake_parse_arguments(PARSE_ARGV 2 _arg "WIDGETS" "" "")
+  set(name test_${folder})
   file(GLOB _sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
                                        "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h")
   if(NOT _sources)
-    return()
+    message(FATAL_ERROR "tests/${folder} has no test sources")
+  endif()
+  if((layer STREQUAL "core" OR layer STREQUAL "print") AND _arg_WIDGETS)
+    set(_main ringpad_testmain_widgets)
+  elseif(layer STREQUAL "core" OR layer STREQUAL "print")
+    set(_main ringpad_testmain_gui)
+  elseif(layer STREQUAL "ui" OR layer STREQUAL "app")
+    set(_main ringpad_testmain_ui)
+  else()
+    message(FATAL_ERROR "tests/${folder}: unknown test support layer '${layer}'")
   endif()
   add_executable(${name} ${_sources})
   # In a batched build each test file counts as a header of its batch, and
   # fixtures in anonymous namespaces would warn about their own test classes.
   # Tests write cases as aggregates that name only the fields they vary.
   target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-missing-field-initializers)
-  target_link_libraries(${name} PRIVATE ringpad_testsupport ringpad_pages GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${_main} ringpad_testsupport_${layer} ${_arg_UNPARSED_ARGUMENTS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     RINGPAD_TEST_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/${folder}/fixtures"
     RINGPAD_SOURCE_DIR="${CMAKE_SOURCE_DIR}"

@@ -30,13 +30,9 @@ inline QByteArray FileBytes(const uint8_t* data, size_t size) {
 inline bool HasLineEnd(const QString& text) { return text.contains(u'\r') || text.contains(u'\n'); }
 
 inline bool TableFile(const uint8_t* data, size_t size) {
-  TableOptions options;
-  ApplyTableTemplate(options, 0, false);
-  ApplyTableFileLines(platform::DecodeTextLines(FileBytes(data, size)), options);
+  const TableOptions options = ReadTableFile(FileBytes(data, size), TableOptions(), QString(), false);
   if (HasLineEnd(options.title) || HasLineEnd(options.heading)) return false;
-  TableOptions again;
-  ApplyTableTemplate(again, 0, false);
-  ApplyTableFileLines(platform::DecodeTextLines(TableFileContent(options)), again);
+  const TableOptions again = ReadTableFile(WriteTableFile(options), TableOptions(), QString(), false);
   return !HasLineEnd(again.title);
 }
 
@@ -55,18 +51,16 @@ inline bool GanttFile(const uint8_t* data, size_t size) {
 }
 
 inline bool TreeFile(const uint8_t* data, size_t size) {
-  TreeDocument doc;
-  ParseTreeFile(FileBytes(data, size), doc);
+  const TreeDocument doc = ReadTreeFile(FileBytes(data, size));
   if (HasLineEnd(doc.title)) return false;
   if (!doc.items.isEmpty() && !doc.items.endsWith(QStringLiteral("\r\n"))) return false;
-  TreeDocument again;
-  ParseTreeFile(TreeFileBytes(doc), again);
+  const TreeDocument again = ReadTreeFile(WriteTreeFile(doc));
   return !HasLineEnd(again.title);
 }
 
 inline bool CardLayout(const uint8_t* data, size_t size) {
   const QByteArray content = FileBytes(data, size);
-  const CardHead head = ParseCardHead(content);
+  const CardHead head = ReadCardFile(content);
   if (HasLineEnd(head.header) || int(head.columns.size()) > kCardListLimit) return false;
   QStringList headLines = {QStringLiteral("@TITLE=") + head.title};
   for (const CardColumn& column : head.columns) {
@@ -79,10 +73,10 @@ inline bool CardLayout(const uint8_t* data, size_t size) {
   CardJob job;
   job.Load(content, head.columns);
   if (job.places.size() != size_t(job.columnNames.size())) return false;
-  const QByteArray stored = StoredCardFile(content, headLines + head.extraLines);
+  const QByteArray stored = WriteCardFile(content, headLines + head.extraLines);
   // Rewriting the head keeps every record.
   CardJob again;
-  again.Load(stored, ParseCardHead(stored).columns);
+  again.Load(stored, ReadCardFile(stored).columns);
   return again.records.size() == job.records.size();
 }
 
@@ -96,7 +90,7 @@ inline bool PhotoSideFile(const uint8_t* data, size_t size) {
     return false;
   if (HasLineEnd(read.title)) return false;
   const PhotoSidecar again = ReadPhotoSidecar(
-      WritePhotoSidecar(read.title, read.fit, read.scale, read.anchor, read.pictureOnly, read.text));
+      WritePhotoSidecar(read));
   return again.hasTitle;
 }
 

@@ -1,7 +1,7 @@
 #include "DietCalculators.h"
 
 #include "core/text/Numbers.h"
-#include "core/ui/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 const QString kPattern = QStringLiteral("###.#");

@@ -11,7 +11,7 @@
 #include "core/print/TextOutput.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "core/ui/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 #include "core/dates/Calendar.h"
 #include "core/dates/DateLists.h"
 

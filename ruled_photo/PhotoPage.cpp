@@ -14,6 +14,7 @@
 #include "core/print/Pictures.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
@@ -188,28 +189,34 @@ void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
   DrawStyledLine(-1, fold, 0, fold, GetScaleHeight(), p.LineColor);
 }
 
-void PrintPhotoPages(const PhotoPageOptions& o) {
+SheetPlan PlanPhotoPages(int side) {
   const PaperSettingsData& p = PaperSettings;
-  SetPrinterScaleMode(kScaleMillimetres);
   const double across = p.PageWidth - p.PageLeft;
-  if (o.side >= 0 && o.side <= 5) {
-    BeginPage();
-    switch (o.side) {
-      case 0: DrawPhotoPage(o, p.PageLeft, p.PageWidth); break;
-      case 1: DrawPhotoPage(o, 0, across); break;
-      case 2: DrawPhotoPage(o, p.PageLeft, 2 * p.PageWidth - p.PageLeft); break;
-      case 3: DrawPhotoPageFolded(o, 0, p.PageHeight - 2 * p.PrintMargin); break;
-      case 4:
-        DrawPhotoPage(o, 0, across);
-        DrawBinderMarks(0);
-        break;
-      case 5: {
-        const double S = GetScaleWidth();
-        DrawPhotoPage(o, RoundHalfEven(S - across), RoundHalfEven(S));
-        break;
-      }
-    }
-    FinishOutput();
+  PlannedPage page;
+  switch (side) {
+    case 0: page = {kPhotoPageAt, QDate(), 0, double(p.PageLeft), double(p.PageWidth)}; break;
+    case 1: case 4: page = {kPhotoPageAt, QDate(), 0, 0, across}; break;
+    case 2: page = {kPhotoPageAt, QDate(), 0, double(p.PageLeft), double(2 * p.PageWidth - p.PageLeft)}; break;
+    case 3: page = {kPhotoPageFolded, QDate(), 0, 0, double(p.PageHeight - 2 * p.PrintMargin)}; break;
+    case 5: page = {kPhotoPageAtSheetEdge, QDate(), 0, 0, 0, true}; break;
+    default: return {};
   }
+  SheetPlan plan;
+  plan.sides.push_back(PlanSide(SheetPrompt{}, {page}));
+  // The A4 left-edge page is cut from the sheet along the binder marks.
+  if (side == 4) plan.sides.back().binderMarks = 0;
+  return plan;
+}
+
+void PrintPhotoPages(const PhotoPageOptions& o) {
+  SetPrinterScaleMode(kScaleMillimetres);
+  const double across = PaperSettings.PageWidth - PaperSettings.PageLeft;
+  RunSheetPlan(PlanPhotoPages(o.side), [&o, across](const PlannedPage& page) {
+    switch (page.renderer) {
+      case kPhotoPageAt: DrawPhotoPage(o, page.x1, page.x2); break;
+      case kPhotoPageFolded: DrawPhotoPageFolded(o, page.x1, page.x2); break;
+      case kPhotoPageAtSheetEdge: DrawPhotoPage(o, RoundHalfEven(page.x2 - across), RoundHalfEven(page.x2)); break;
+    }
+  });
   EndPrintDocument();
 }

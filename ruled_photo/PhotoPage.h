@@ -39,6 +39,16 @@ constexpr qint64 kMostStretchedPixels = 16'000'000;
 void DrawPhotoPage(const PhotoPageOptions& o, double left, double right);
 void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b);
 
+// The renderers of a photo job's plan: the page between x1 and x2, the page
+// folded (across the sheet between x1 and x2 as heights), and the page that
+// ends at the right edge of the sheet as it lies.
+enum PhotoRenderer : int16_t { kPhotoPageAt = 0, kPhotoPageFolded = 1, kPhotoPageAtSheetEdge = 2 };
+
+// The one page of a photo job on the side the options name (none for a side
+// outside 0 to 5).
+struct SheetPlan;
+SheetPlan PlanPhotoPages(int side);
+
 // One job of one page on the side the options name; the print dialog has
 // already been answered.
 void PrintPhotoPages(const PhotoPageOptions& o);

@@ -50,15 +50,14 @@ QString PhotoSidecarPath(const QString& picturePath) {
   return {};
 }
 
-QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
-                             const QString& text) {
+QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar) {
   const QString crlf = QStringLiteral("\r\n");
-  QString out = kTitle + title + crlf;
-  out += kFit + QString::number(fit) + crlf;
-  out += kScale + QString::number(scale) + crlf;
-  out += kAnchor + QString::number(anchor) + crlf;
-  out += kPictureOnly + QString::number(pictureOnly) + crlf;
-  QStringList lines = text.split(crlf);
+  QString out = kTitle + sidecar.title + crlf;
+  out += kFit + QString::number(sidecar.fit) + crlf;
+  out += kScale + QString::number(sidecar.scale) + crlf;
+  out += kAnchor + QString::number(sidecar.anchor) + crlf;
+  out += kPictureOnly + QString::number(sidecar.pictureOnly) + crlf;
+  QStringList lines = sidecar.text.split(crlf);
   for (QString& line : lines)
     if (line.startsWith(u'@')) line.prepend(u'@');
   out += lines.join(crlf) + crlf;

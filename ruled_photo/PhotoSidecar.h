@@ -32,8 +32,8 @@ QString PhotoSidecarPath(const QString& picturePath);
 // The file's bytes (code page 932, CR LF). A description line beginning
 // with "@" is written with one more "@", so that it reads back as text and
 // never as an option. Written, read and written again gives the same bytes.
-QByteArray WritePhotoSidecar(const QString& title, int fit, int scale, int anchor, int pictureOnly,
-                             const QString& text);
+// The title line is always written (hasTitle is for the reader).
+QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar);
 
 // Reads the file's bytes. Values outside their list are left kUnchanged; an
 // "@" line that is none of the five options is description text, and "@@"

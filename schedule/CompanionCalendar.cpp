@@ -1,24 +1,3 @@
 #include "CompanionCalendar.h"
 
-#include "core/dates/Calendar.h"
-#include "core/platform/CompanionProgram.h"
-#include "core/settings/AppGlobals.h"
-#include "core/ui/Launcher.h"
-
-namespace {
-
-// Window style of the calendar: a normal window with the focus.
-constexpr int kNormalWithFocus = 1;
-
-}  // namespace
-
 QString CompanionCalendarName() { return QStringLiteral("jxcalpad"); }
-
-bool RunCompanionCalendar(const QDate& date) {
-  const QStringList arguments = date.isValid() ? QStringList{DateToText(date)} : QStringList();
-  return platform::RunCompanionProgram(CompanionCalendarName(), arguments, kNormalWithFocus, [] {
-    ShowCompanionMissingNotice(QStringLiteral("姉妹ソフト「") + CompanionCalendarName() + QStringLiteral("」を") +
-                                   ExeName + QStringLiteral("と同じフォルダに入れると、ここから起動できます。"),
-                               CompanionCalendarName());
-  });
-}

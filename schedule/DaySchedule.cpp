@@ -17,8 +17,8 @@
 
 namespace {
 
-const QChar kFullWidthBlank = QChar(0x3000);
-const QString kPlainMarker = QString(kFullWidthBlank);
+const QChar kDayFullWidthBlank = QChar(0x3000);
+const QString kPlainMarker = QString(kDayFullWidthBlank);
 const QString kTimeMarker = QStringLiteral("時");
 const QString kSubstituteHolidayName = QStringLiteral("振替休日");
 const QString kBetweenHolidaysName = QStringLiteral("国民の休日");
@@ -244,7 +244,7 @@ void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DaySche
     if (options.OptDetailEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
   } else if (kind == EntryKind::Time) {
     if (options.OptDetailEntries == 1) state.addEntry(kTimeMarker, c.trimmedText);
-  } else if (kind.size() == 2 && kind.at(0) != kFullWidthBlank && kind.at(1) == kFullWidthBlank) {
+  } else if (kind.size() == 2 && kind.at(0) != kDayFullWidthBlank && kind.at(1) == kDayFullWidthBlank) {
     if (options.OptPrintEntries == 1) state.addEntry(kind.left(1), c.trimmedText);
   } else {
     if (options.OptPrintEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);

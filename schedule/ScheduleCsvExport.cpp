@@ -2,6 +2,7 @@
 
 #include "EntryKind.h"
 #include "ScheduleLine.h"
+#include "core/platform/TextLines.h"
 
 QString ScheduleCsvHeader() { return QStringLiteral("日付,種類,内容"); }
 
@@ -18,4 +19,8 @@ QStringList ScheduleCsvExport(const QStringList& scheduleLines) {
     csv.append(date + u',' + line.kind() + u',' + line.text());
   }
   return csv;
+}
+
+QByteArray WriteScheduleCsvFile(const QStringList& scheduleLines) {
+  return platform::JoinLinesCrLf(ScheduleCsvExport(scheduleLines));
 }

@@ -1,5 +1,7 @@
 #include "ScheduleCsvFile.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -7,6 +9,7 @@
 
 #include "core/platform/Codec.h"
 #include "core/platform/SystemError.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -26,22 +29,38 @@ ImportReadFaultHook& ReadFaultHook() {
 
 }  // namespace
 
-void SetImportReadFaultHook(ImportReadFaultHook hook) { ReadFaultHook() = std::move(hook); }
+void SetImportReadFaultHook(ImportReadFaultHook hook) {
+  platform::RegisterSeamReset([] { SetImportReadFaultHook({}); });
+  ReadFaultHook() = std::move(hook);
+}
 
-ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path) : path_(path), file_(path) {
+ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path)
+    : path_(path), device_(std::make_unique<QFile>(path)) {
   const QFileInfo info(path);
   if (!info.isFile()) {
     problem_ = Problem::Unreadable;
     readFailure_ = platform::SystemErrorText(!info.exists() ? ENOENT : info.isDir() ? EISDIR : EINVAL);
     return;
   }
-  if (!file_.open(QIODevice::ReadOnly)) {
+  if (!device_->open(QIODevice::ReadOnly)) {
     problem_ = Problem::Unreadable;
-    readFailure_ = file_.errorString();
+    readFailure_ = device_->errorString();
     return;
   }
-  size_ = file_.size();
-  const QByteArray head = file_.peek(4);
+  examineContent();
+}
+
+ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QByteArray& bytes, const QString& name) : path_(name) {
+  auto buffer = std::make_unique<QBuffer>();
+  buffer->setData(bytes);
+  buffer->open(QIODevice::ReadOnly);
+  device_ = std::move(buffer);
+  examineContent();
+}
+
+void ImportedScheduleCsvReader::examineContent() {
+  size_ = device_->size();
+  const QByteArray head = device_->peek(4);
   if (IsUtf16Bom(head)) {
     problem_ = Problem::Utf16;
     return;
@@ -54,7 +73,7 @@ ImportedScheduleCsvReader::ImportedScheduleCsvReader(const QString& path) : path
   // file that is valid UTF-8 and not plain ASCII is read as UTF-8.
   QStringDecoder utf8(QStringDecoder::Utf8);
   bool nonAscii = false;
-  while (!file_.atEnd()) {
+  while (!device_->atEnd()) {
     const QByteArray chunk = readChunk();
     if (problem_ != Problem::None) return;
     if (chunk.contains('\0')) {
@@ -96,7 +115,7 @@ QString ImportedScheduleCsvReader::problemMessage() const {
 
 void ImportedScheduleCsvReader::rewind() {
   if (problem_ != Problem::None) return;
-  file_.seek(skipBom_);
+  device_->seek(skipBom_);
   consumed_ = skipBom_;
   buffer_.clear();
   bufferPos_ = 0;
@@ -114,10 +133,11 @@ QByteArray ImportedScheduleCsvReader::readChunk() {
     readFailure_ = platform::SystemErrorText(EIO);
     return QByteArray();
   }
-  QByteArray chunk = file_.read(kChunk);
-  if (chunk.isEmpty() && file_.error() != QFileDevice::NoError) {
+  QByteArray chunk = device_->read(kChunk);
+  const auto* file = qobject_cast<const QFileDevice*>(device_.get());
+  if (chunk.isEmpty() && file && file->error() != QFileDevice::NoError) {
     problem_ = Problem::Unreadable;
-    readFailure_ = file_.errorString();
+    readFailure_ = file->errorString();
   }
   return chunk;
 }
@@ -200,13 +220,26 @@ bool ImportedScheduleCsvReader::next(Record& record) {
   return true;
 }
 
-ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path) {
+namespace {
+
+ImportedScheduleCsv EveryImportedCsvRecord(ImportedScheduleCsvReader& reader) {
   ImportedScheduleCsv csv;
-  ImportedScheduleCsvReader reader(path);
   csv.encoding = reader.encoding();
   ImportedScheduleCsvReader::Record record;
   while (reader.next(record)) csv.lines.append(record.text);
   csv.problem = reader.problem();
   if (csv.problem != ImportedScheduleCsv::Problem::None) csv.lines.clear();
   return csv;
+}
+
+}  // namespace
+
+ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path) {
+  ImportedScheduleCsvReader reader(path);
+  return EveryImportedCsvRecord(reader);
+}
+
+ImportedScheduleCsv ReadScheduleCsvFile(const QByteArray& bytes) {
+  ImportedScheduleCsvReader reader(bytes, QString());
+  return EveryImportedCsvRecord(reader);
 }

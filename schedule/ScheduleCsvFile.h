@@ -1,16 +1,19 @@
 #pragma once
 // Reading the CSV file that the schedule import was given, as a stream of
 // records: the file is never held whole, so a file of hundreds of megabytes
-// costs a few megabytes of memory beyond what is imported from it.
+// costs a few megabytes of memory beyond what is imported from it. The same
+// reader takes bytes already in memory.
 //
 // Code page 932 and UTF-8 text (with or without a byte-order mark) are
 // read; UTF-16 and binary files are refused with a message that says why,
 // before anything is changed. A quoted field may hold line breaks: its
 // record goes on over the following lines.
-#include <QFile>
+#include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 // The longest record the import takes, in characters; a longer one is
 // skipped and named in the summary.
@@ -28,6 +31,8 @@ class ImportedScheduleCsvReader {
 
   // Opens the file and finds its encoding (one pass over the bytes).
   explicit ImportedScheduleCsvReader(const QString& path);
+  // The same over the bytes of a file; name stands for the file in messages.
+  ImportedScheduleCsvReader(const QByteArray& bytes, const QString& name);
 
   Problem problem() const { return problem_; }
   Encoding encoding() const { return encoding_; }
@@ -60,9 +65,11 @@ class ImportedScheduleCsvReader {
   // problem set when the read failed.
   QByteArray readChunk();
   QString decode(const QByteArray& bytes) const;
+  // Finds the encoding of the opened content and goes back to its start.
+  void examineContent();
 
   QString path_;
-  QFile file_;
+  std::unique_ptr<QIODevice> device_;
   Problem problem_ = Problem::None;
   QString readFailure_;  // why the file could not be read
   Encoding encoding_ = Encoding::Cp932;
@@ -85,6 +92,8 @@ struct ImportedScheduleCsv {
   QStringList lines;  // one per record
 };
 ImportedScheduleCsv ReadImportedScheduleCsv(const QString& path);
+// The same from the bytes of such a file, touching no file.
+ImportedScheduleCsv ReadScheduleCsvFile(const QByteArray& bytes);
 
 // Stands in for a failing disk, for tests: before each read of an import
 // file, a hook that returns true makes the read fail as an I/O error would.

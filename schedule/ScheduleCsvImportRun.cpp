@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "ScheduleCsvImport.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
@@ -100,6 +101,9 @@ ImportCancelHook& CancelHook() {
 }
 }  // namespace
 
-void SetImportCancelHook(ImportCancelHook hook) { CancelHook() = std::move(hook); }
+void SetImportCancelHook(ImportCancelHook hook) {
+  platform::RegisterSeamReset([] { SetImportCancelHook({}); });
+  CancelHook() = std::move(hook);
+}
 
 bool ImportCancelRequested(int records) { return CancelHook() && CancelHook()(records); }

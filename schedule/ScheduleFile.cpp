@@ -9,6 +9,14 @@ const QString kBackupExtension = QStringLiteral("txt");
 const QString kScheduleBackupWriteProtected = QStringLiteral("バックアップファイルが書き込み禁止になっています。");
 }  // namespace
 
+QStringList ReadScheduleFile(const QByteArray& bytes) {
+  QStringList lines;
+  platform::ForEachTextLineOf(bytes, [&](const QString& line) { lines.append(line); });
+  return lines;
+}
+
+QByteArray WriteScheduleFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
+
 QString ScheduleFile::DefaultName() { return QStringLiteral("diduvuv.txt"); }
 
 bool ScheduleFile::ReadLines(const QString& path, QStringList& lines, QString* error) {

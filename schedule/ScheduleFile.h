@@ -11,6 +11,14 @@
 #include "ScheduleLine.h"
 #include "core/settings/DataFileRewrite.h"
 
+// The file's bytes as its lines (CR LF, LF or a lone CR end a line; the last
+// line needs no line end), and lines as the bytes of a whole file, each line
+// in code page 932 ended by CR LF. Neither touches a file: reading one from
+// disk gives the lines ReadScheduleFile gives of its bytes, and the shared
+// rewrite writes these bytes for lines it did not find in the file.
+QStringList ReadScheduleFile(const QByteArray& bytes);
+QByteArray WriteScheduleFile(const QStringList& lines);
+
 class ScheduleFile {
  public:
   // "diduvuv.txt", the schedule file in the program folder by default.

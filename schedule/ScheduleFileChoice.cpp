@@ -8,7 +8,6 @@
 #include "core/platform/MessageBox.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
-#include "core/ui/StartupRules.h"
 
 QString ScheduleFileLocation(const QString& storedPath) {
   QString path = storedPath;

@@ -13,6 +13,7 @@
 #include "SheetCount.h"
 #include "WeekRuledPage.h"
 #include "YearCalendar.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "schedule/DesignCatalog.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
@@ -147,7 +148,10 @@ void DrawFourUpPage(SchedulePrintSource& source, const PlannedPage& page) {
 
 }  // namespace
 
-void SetFourUpWeekRuledPage(FourUpWeekPage page) { WeekPageSlot() = page ? std::move(page) : StandardWeekPage(); }
+void SetFourUpWeekRuledPage(FourUpWeekPage page) {
+  platform::RegisterSeamReset([] { SetFourUpWeekRuledPage({}); });
+  WeekPageSlot() = page ? std::move(page) : StandardWeekPage();
+}
 
 int PrintFourUpSheets(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
   if (!Accepted(designCode)) return 0;

@@ -82,14 +82,6 @@ const QString kShortRight = kRightHead + kShortWait;
 const QString kFrontsThenBacks = QStringLiteral("表面を複数印刷し、次に裏面を複数印刷します。\r\n"
                                                 "複数週を一度に印刷するとき、枚数をセットしてください。");
 
-// The driver's own messages ask whatever the prompt setting says: they tell
-// the user which page comes next, not only to load paper.
-bool Ask(const QString& text, bool icon = true) {
-  return platform::ShowMessage(text, platform::MsgButtons::OkCancel,
-                               icon ? platform::MsgIcon::Information : platform::MsgIcon::None) ==
-         platform::MsgResult::Ok;
-}
-
 // A message before a spread's page, answered before the page begins so that
 // a declined one never leaves an empty page in the job: the first message
 // only leaves its own page out; a later one ends the job.
@@ -239,20 +231,19 @@ void PlanSpreadsBeside(SheetPlan& plan, QDate d, int sheets, const Ranges& r) {
 
 // The 見開土日狭 spread the other way round: the right page on a front, then
 // the next week's left page on its back. Declining the first message leaves
-// that page out and keeps the week, so the left page still follows it. As
-// the week of every later page hangs on that answer, this layout is drawn
-// as it is asked rather than planned ahead.
-void PrintSpreadsRightFirst(SchedulePrintSource& source, QDate d, int pages, const Ranges& r) {
+// that page out and keeps the week, so the left page still follows it: the
+// later pages then move back the week the right page would have shown.
+void PlanSpreadsRightFirst(SheetPlan& plan, QDate d, int pages, const Ranges& r) {
   for (int i = 1; i <= pages; ++i) {
-    const bool rightPage = i % 2 == 1;
-    const bool ok = Ask(rightPage ? (i == 1 ? kFirstRight : kNextRight) : kNextLeft);
-    if (!ok && i > 1) return;
-    if (!ok) continue;
-    BeginPage();
-    const PlannedPage page = rightPage ? TimeAxis(8, 4).at(d, r.front) : TimeAxis(7).at(d, r.back);
-    if (rightPage) d = d.addDays(7);
-    DrawWeeklyPage(source, page);
-    FinishOutput();
+    if (i % 2 == 1) {
+      const SheetPrompt prompt = i == 1 ? SheetPrompt::Question(kFirstRight, SheetPrompt::OnDecline::SkipSide, 7)
+                                        : SheetPrompt::Question(kNextRight, SheetPrompt::OnDecline::EndJob);
+      plan.sides.push_back(PlanSide(prompt, {TimeAxis(8, 4).at(d, r.front)}));
+      d = d.addDays(7);
+    } else {
+      plan.sides.push_back(
+          PlanSide(SheetPrompt::Question(kNextLeft, SheetPrompt::OnDecline::EndJob), {TimeAxis(7).at(d, r.back)}));
+    }
   }
 }
 
@@ -352,6 +343,7 @@ SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r
       break;
     case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 1):
       PlanSpreadsAnnounced(plan, d, twoN, r, TimeAxis(7), TimeAxis(8, 4), kNextRight); break;
+    case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2): PlanSpreadsRightFirst(plan, d, twoN, r); break;
     case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 3):
       PlanWeeksOneSide(plan, d, n, r.front, TimeAxis(8, 4), 0); break;
     case DesignCodeOf(kDesignWeekHoursNarrowWeekend, 4): PlanWeeksOneSide(plan, d, n, r.back, TimeAxis(7), 0); break;
@@ -369,10 +361,6 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
   if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
   const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
-  if (code == DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2)) {
-    PrintSpreadsRightFirst(source, startDay, PagesOfSheetCount(count, 2), r);
-    return 1;
-  }
   const SheetPlan plan = PlanWeeklyDesignOn(code, PagesOfSheetCount(count, 1), PagesOfSheetCount(count, 2), startDay, r);
   RunSheetPlan(plan, [&source](const PlannedPage& page) { DrawWeeklyPage(source, page); });
   return 1;

@@ -1,25 +1,19 @@
 #include "CardFile.h"
 
-#include <QFileInfo>
 #include <cmath>
 
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
-#include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintSurface.h"
 #include "core/text/CsvLine.h"
 #include "core/text/OptionLine.h"
 #include "core/text/StringHelpers.h"
 
-namespace {
-constexpr qint64 kSizeLimit = 10 * 1024 * 1024;
-}
-
-CardHead ParseCardHead(const QByteArray& content) {
+CardHead ReadCardFile(const QByteArray& bytes) {
   CardHead head;
   std::vector<std::pair<QString, QString>> layout;
-  const QStringList lines = platform::DecodeTextLines(content);
+  const QStringList lines = platform::DecodeTextLines(bytes);
   bool sawHeader = false;
   for (const QString& line : lines) {
     if (!line.startsWith(QLatin1Char('@'))) {
@@ -110,7 +104,20 @@ double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSiz
   return bottom;
 }
 
-QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines) {
+QStringList CardHeadLines(const CardHead& head, const CardFileStamp& stamp) {
+  QStringList lines;
+  lines << QStringLiteral("@TITLE(") + stamp.stored.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")) +
+               QStringLiteral(")=") + head.title;
+  lines << QStringLiteral("@FONTNAME=") + stamp.fontName;
+  lines << QStringLiteral("@FONTSIZE=") + FormatCardNumber(stamp.fontSize);
+  for (const CardColumn& column : head.columns)
+    if (!column.position.isEmpty())
+      lines << QStringLiteral("@TABLE_ITEM_XY(") + column.name + QStringLiteral(")=") + column.position;
+  lines << head.extraLines;
+  return lines;
+}
+
+QByteArray WriteCardFile(const QByteArray& original, const QStringList& headLines) {
   // A UTF-8 file stays UTF-8: its records keep their bytes, so a head in
   // code page 932 would leave a file of two encodings that reads as neither.
   const bool utf8 = platform::ClassifyTextBytes(original) == platform::TextBytes::Utf8;
@@ -143,14 +150,4 @@ QByteArray CardSampleFile() {
       "INTERFERE,妨害する/干渉する/妨げる/邪魔する"};
   for (const char* record : records) lines << QStringLiteral(",,") + QString::fromUtf8(record);
   return platform::JoinLinesCrLf(lines);
-}
-
-bool ReadCardFile(const QString& path, QByteArray& content) {
-  const QFileInfo info(path);
-  if (info.isFile() && info.size() > kSizeLimit) {
-    platform::ShowMessage(QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + path, platform::MsgButtons::Ok,
-                          platform::MsgIcon::Exclamation);
-    return false;
-  }
-  return platform::ReadWholeFileOrReport(path, content);
 }

@@ -2,6 +2,7 @@
 // The card window's CSV file: option lines at its head (title, the place of
 // each column on the card), the CSV header line, then one record per line.
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,8 +28,10 @@ struct CardHead {
   std::vector<CardColumn> columns;
 };
 
-// The head of a card file's content: option lines up to the header line.
-CardHead ParseCardHead(const QByteArray& content);
+// The head of a card file's bytes: option lines up to the header line. The
+// records are the user's own data: this program reads them for printing
+// (CardJob) and writes them back only as the bytes they are.
+CardHead ReadCardFile(const QByteArray& bytes);
 
 // Fields 2 and 3 of a position as numbers; nothing when either is not one.
 struct CardPoint {
@@ -55,15 +58,24 @@ CardPoint SnapCardPoint(double x, double y, float defaultFontSize);
 // nothing is placed.
 double CardHeightOf(const std::vector<CardColumn>& columns, float defaultFontSize);
 
+// What the writer stamps on a head besides the layout: when the layout was
+// stored and the data font it was laid out in.
+struct CardFileStamp {
+  QDateTime stored;
+  QString fontName;
+  float fontSize = 0;
+};
+// The head lines the writer puts down: "@TITLE(yyyy/MM/dd HH:mm:ss)=title",
+// "@FONTNAME=", "@FONTSIZE=", one "@TABLE_ITEM_XY(name)=position" per placed
+// column, then the option lines the head kept.
+QStringList CardHeadLines(const CardHead& head, const CardFileStamp& stamp);
+
 // The file rewritten with a new head: the leading run of option lines is
 // replaced by headLines, and every line from the header on keeps its bytes,
 // records starting with "@" included. Every line ends with CR LF, the card
 // file's own line end, whichever of CR LF, LF or a lone CR it was read with,
 // so a stored file never mixes line ends.
-QByteArray StoredCardFile(const QByteArray& original, const QStringList& headLines);
+QByteArray WriteCardFile(const QByteArray& original, const QStringList& headLines);
 
 // The sample file written when the configured file is missing.
 QByteArray CardSampleFile();
-
-// Reads a card file whole, refusing one larger than 10 MB; failures are shown.
-bool ReadCardFile(const QString& path, QByteArray& content);

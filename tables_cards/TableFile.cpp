@@ -1,16 +1,12 @@
 #include "TableFile.h"
 
-#include <QFileInfo>
-
+#include "TableTemplates.h"
 #include "core/platform/CodePageChecks.h"
-#include "core/ui/HelpPage.h"
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
-#include "TableTemplates.h"
-#include "core/ui/VersionBox.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
@@ -70,38 +66,7 @@ void ApplyWidths(const QString& value, TableOptions& o) {
   }
 }
 
-}  // namespace
-
-QByteArray TableFileContent(const TableOptions& o) {
-  QString text = QStringLiteral("@TITLE=") + o.title + kCrLf;
-  for (const CheckKey& c : kBeforeWidths) text += OptionLine(c.key, o.*c.member);
-  text += OptionLine("TABLE_COL_NO", o.coln);
-  text += OptionLine("TABLE_COL_SU", o.colsPos + 1);
-  text += QStringLiteral("@TABLE_COL_WIDTH=");
-  for (int16_t w : o.widthPos) text += QString::number(w * 5) + u',';
-  text += kCrLf;
-  for (const CheckKey& c : kAfterWidths) text += OptionLine(c.key, o.*c.member);
-  text += OptionLine("TABLE_ROW_MAX", o.rowsPos + 3);
-  for (const CheckKey& c : kAfterRows) text += OptionLine(c.key, o.*c.member);
-  text += OptionLine("TABLE_KEISEN_YOKO", o.keisenYoko);
-  text += QStringLiteral("@CSV=") + kCrLf;
-  text += o.heading + kCrLf;
-  // Every line of the body ends with CR LF, an empty last line too: the
-  // reader takes only the closing line below off, so a table read back has
-  // the very rows it was written with, trailing blank rows included.
-  text += o.body + kCrLf;
-  if (!o.remarks.isEmpty()) {
-    text += QStringLiteral("@BIKO=");
-    for (QChar c : o.remarks) {
-      text += c;
-      if (c == u'\n') text += QStringLiteral("@BIKO=");
-    }
-  }
-  text += kCrLf;
-  return platform::ToSjis(text);
-}
-
-void ApplyTableFileLines(const QStringList& fileLines, TableOptions& o) {
+void ApplyTableFileLinesTo(const QStringList& fileLines, TableOptions& o) {
   QStringList lines = fileLines;
   // The writer's closing CR LF leaves an empty last line; it is not a row.
   if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
@@ -145,50 +110,43 @@ void ApplyTableFileLines(const QStringList& fileLines, TableOptions& o) {
   o.remarks = remarks.join(kCrLf);
 }
 
-bool ReadTableFileLines(const QString& path, QStringList& lines, QString& message) {
-  const QFileInfo info(path);
-  if (info.isFile() && info.size() > kTableFileMaxBytes) {
-    message = QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + path;
-    return false;
+}  // namespace
+
+QByteArray WriteTableFile(const TableOptions& o) {
+  QString text = QStringLiteral("@TITLE=") + o.title + kCrLf;
+  for (const CheckKey& c : kBeforeWidths) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_COL_NO", o.coln);
+  text += OptionLine("TABLE_COL_SU", o.colsPos + 1);
+  text += QStringLiteral("@TABLE_COL_WIDTH=");
+  for (int16_t w : o.widthPos) text += QString::number(w * 5) + u',';
+  text += kCrLf;
+  for (const CheckKey& c : kAfterWidths) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_ROW_MAX", o.rowsPos + 3);
+  for (const CheckKey& c : kAfterRows) text += OptionLine(c.key, o.*c.member);
+  text += OptionLine("TABLE_KEISEN_YOKO", o.keisenYoko);
+  text += QStringLiteral("@CSV=") + kCrLf;
+  text += o.heading + kCrLf;
+  // Every line of the body ends with CR LF, an empty last line too: the
+  // reader takes only the closing line below off, so a table read back has
+  // the very rows it was written with, trailing blank rows included.
+  text += o.body + kCrLf;
+  if (!o.remarks.isEmpty()) {
+    text += QStringLiteral("@BIKO=");
+    for (QChar c : o.remarks) {
+      text += c;
+      if (c == u'\n') text += QStringLiteral("@BIKO=");
+    }
   }
-  QByteArray content;
-  QString reason;
-  if (!platform::ReadWholeFile(path, content, &reason)) {
-    message = platform::ReadFailureMessage(path, reason);
-    return false;
-  }
-  lines = platform::DecodeTextLines(content);
-  return true;
+  text += kCrLf;
+  return platform::ToSjis(text);
 }
 
-bool LoadTableFile(const QString& path, const QString& storedPath, TableOptions& o, bool superOrganiserMode,
-                   QString& message) {
-  QStringList lines;
-  if (!ReadTableFileLines(path, lines, message)) return false;
+TableOptions ReadTableFile(const QByteArray& bytes, const TableOptions& before, const QString& storedPath,
+                           bool superOrganiserMode) {
+  TableOptions o = before;
   ApplyTableTemplate(o, 0, superOrganiserMode);
   o.title = storedPath;
   if (o.title.right(4).compare(QStringLiteral(".CSV"), Qt::CaseInsensitive) == 0) o.title.chop(4);
-  ApplyTableFileLines(lines, o);
-  return true;
-}
-
-QString TableHelpText() {
-  const QStringList lines = {
-      QStringLiteral("[使い方]"),
-      QStringLiteral("　　「記入例」を選択してみてください。"),
-      QString(),
-      QStringLiteral("[表内容の書き方]"),
-      QStringLiteral("　　CSVファイル形式(カンマ区切り形式)で記入してください。"),
-      QStringLiteral("　　先頭が---の行は罫線行になります。"),
-      QStringLiteral("　　色指定はサンプルの運行表を参照。"),
-      QStringLiteral("　　中央寄せはサンプルのゴミだしを参照。"),
-      QString(),
-      QStringLiteral("[CSVファイルとは？]"),
-      QStringLiteral("１．ファイル拡張子（ファイル名の最後の方）が．ＣＳＶのファイルをいいます。"),
-      QStringLiteral("２．項目が１行にならんで、半角のカンマ「，」で各項目が区切られています。"),
-      QStringLiteral("　　たとえば、「\"山川太郎\"，\"名古屋市\"，1999/01/02」のようなデータです。"),
-      QString(),
-      MoreHelpLine() + QStringLiteral("。"),
-  };
-  return lines.join(kCrLf) + kCrLf;
+  ApplyTableFileLinesTo(platform::DecodeTextLines(bytes), o);
+  return o;
 }

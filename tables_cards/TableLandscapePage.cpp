@@ -11,7 +11,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
-#include "core/ui/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 

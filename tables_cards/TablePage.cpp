@@ -13,7 +13,7 @@
 #include "core/text/StringHelpers.h"
 #include "core/text/Numbers.h"
 #include "core/text/OptionLine.h"
-#include "core/ui/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 

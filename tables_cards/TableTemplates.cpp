@@ -6,7 +6,7 @@
 #include "core/dates/DateLists.h"
 #include "core/text/CsvLine.h"
 #include "core/text/Numbers.h"
-#include "core/ui/FontLists.h"
+#include "core/text/FontLists.h"
 #include "core/text/StringHelpers.h"
 
 namespace {

@@ -1,6 +1,9 @@
 #include "MemoFile.h"
 
+#include <cstdlib>
+
 #include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
 
 namespace memo {
 
@@ -14,6 +17,10 @@ bool StartsWithUpper(const QString& line, const QString& head) {
 // The value of a font line, trimmed of blanks.
 QString FontValue(const QString& line) { return line.mid(10).trimmed(); }
 }  // namespace
+
+QStringList ReadMemoFile(const QByteArray& bytes) { return platform::FromSjisLines(bytes); }
+
+QByteArray WriteMemoFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
 
 bool IsTitleLine(const QString& line) {
   return StartsWithUpper(line, QStringLiteral("@TITLE(")) || StartsWithUpper(line, QStringLiteral("@TITLE="));
@@ -61,6 +68,23 @@ int PartEnd(const QStringList& lines, int startLine) {
     if (IsTitleLine(lines[i]) || count > kMemoPartLimit) return i + 1;
   }
   return static_cast<int>(lines.size()) + 1;
+}
+
+QStringList PartLines(const QStringList& lines, int startLine) {
+  if (startLine < 1 || startLine > lines.size()) return {};
+  return lines.mid(startLine - 1, PartEnd(lines, startLine) - startLine);
+}
+
+int PartStartNow(const QStringList& lines, const QStringList& seen, int startLine) {
+  if (lines == seen) return startLine;
+  const QStringList part = PartLines(seen, startLine);
+  if (part.isEmpty()) return 0;
+  int best = 0;
+  for (const MemoIndexItem& item : BuildMemoIndex(lines))
+    if ((best == 0 || std::abs(item.StartLine - startLine) <= std::abs(best - startLine)) &&
+        PartLines(lines, item.StartLine) == part)
+      best = item.StartLine;
+  return best;
 }
 
 MemoPart ReadMemoPart(const QStringList& lines, int startLine) {

@@ -4,6 +4,7 @@
 // preceded by head text that belongs to no entry. An entry longer than
 // kMemoPartLimit bytes is handled in parts, each listed in the index on its
 // own, so that one part always fits the body box and a printed run.
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -23,6 +24,13 @@ struct MemoIndexItem {
   bool operator==(const MemoIndexItem&) const = default;
 };
 
+// The file's lines, code page 932, CR LF after each: the bytes and the lines
+// they hold, a final line end making no extra empty line. The window reads
+// the same lines piece by piece (platform::ReadTextLines) and every change
+// goes through the shared rewrite cycle (todo_memo/DataFiles.h).
+QStringList ReadMemoFile(const QByteArray& bytes);
+QByteArray WriteMemoFile(const QStringList& lines);
+
 // "@TITLE(" or "@TITLE=" in the first seven characters, any letter case.
 bool IsTitleLine(const QString& line);
 // The text after the first "=" at or after the seventh character; a null
@@ -39,6 +47,15 @@ QList<MemoIndexItem> BuildMemoIndex(const QStringList& lines);
 // title line, or the line that carries the part's byte count past the
 // limit, or the line after the last.
 int PartEnd(const QStringList& lines, int startLine);
+
+// The lines of the part that begins at the start line; none for a start
+// outside the lines.
+QStringList PartLines(const QStringList& lines, int startLine);
+
+// Where the part that began at the start line of the seen lines begins in
+// lines (the file as it stands now): the same lines, the copy nearest its
+// old place winning; 0 when it is gone.
+int PartStartNow(const QStringList& lines, const QStringList& seen, int startLine);
 
 // What "表示" shows of the part beginning at the start line: the title (the
 // line itself when it is no title line, which then begins the body too),

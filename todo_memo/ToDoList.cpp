@@ -6,7 +6,14 @@
 #include <functional>
 #include <numeric>
 
+#include "core/platform/Codec.h"
+#include "core/platform/TextLines.h"
+
 namespace todo {
+
+QStringList ReadToDoFile(const QByteArray& bytes) { return platform::FromSjisLines(bytes); }
+
+QByteArray WriteToDoFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }
 
 void ToDoList::append(const QString& text, int data) {
   texts.append(text);

@@ -4,6 +4,7 @@
 // each entry's text, the file line it came from (its item data), whether it
 // is selected, and the current entry. Every change keeps the file order in
 // the item data, whatever order the list shows.
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -22,6 +23,13 @@ struct ToDoList {
   // Appends an entry, unselected.
   void append(const QString& text, int data);
 };
+
+// The to-do file is its lines of text, code page 932, CR LF after each; the
+// bytes and the lines they hold. A final line end makes no extra empty line.
+// The window reads the same lines piece by piece (platform::ReadTextLines)
+// and every change goes through the shared rewrite cycle (DataFiles.h).
+QStringList ReadToDoFile(const QByteArray& bytes);
+QByteArray WriteToDoFile(const QStringList& lines);
 
 // The entries of a file in file order, item data 0, 1, 2, ...
 ToDoList ListOfLines(const QStringList& lines);

@@ -58,4 +58,14 @@ QList<int> ExchangeSortOrder(const QStringList& keys, bool descending) {
   return order;
 }
 
+ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order) {
+  if (!IsSorted(order)) return ListOfLines(lines);
+  QStringList keys;
+  keys.reserve(lines.size());
+  for (const QString& line : lines) keys << SortKey(line, order);
+  ToDoList shown;
+  for (int at : ExchangeSortOrder(keys, IsDescending(order))) shown.append(lines[at], at);
+  return shown;
+}
+
 }  // namespace todo

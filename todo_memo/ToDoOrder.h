@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ToDoList.h"
+
 namespace todo {
 
 enum class DisplayOrder {
@@ -29,5 +31,9 @@ bool IsDescending(DisplayOrder order);
 // key must come first. Keys compare by UTF-16 code units. The keys are
 // ranked first so that the quadratic walk compares integers only.
 QList<int> ExchangeSortOrder(const QStringList& keys, bool descending);
+
+// The entries of the file's lines as the order shows them, each keeping its
+// file line as item data. A long file takes a while to sort exactly.
+ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order);
 
 }  // namespace todo

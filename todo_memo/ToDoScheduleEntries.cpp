@@ -3,6 +3,7 @@
 #include "ToDoLine.h"
 #include "core/text/StringHelpers.h"
 #include "schedule/EntryKind.h"
+#include "schedule/ScheduleFile.h"
 
 namespace todo {
 
@@ -59,6 +60,36 @@ DayMail DayMailOf(const QDate& date, const QStringList& entries) {
 
 QString DoneExportLine(const QString& line, QChar doneMark, const QDate& today) {
   return DateText(today) + u',' + EntryKind::Plain + u',' + doneMark + ItemTextOf(line);
+}
+
+FinishedItems TakeFinishedItems(const ToDoList& list, QChar doneMark, const QDate& today) {
+  FinishedItems items;
+  for (int i = 0; i < list.size(); ++i) {
+    if (list.texts[i].startsWith(doneMark))
+      items.exported << DoneExportLine(list.texts[i], doneMark, today);
+    else
+      items.kept.append(list.texts[i], items.kept.size());
+  }
+  return items;
+}
+
+bool AddScheduleLine(const QString& path, const QString& line, AddedScheduleLine* added) {
+  AddedScheduleLine made{path, line};
+  const bool written = ScheduleFile::Rewrite(path, [&](QStringList& lines) {
+    made.at = InsertInScheduleOrder(lines, line);
+    made.copies = lines.count(line);
+    return true;
+  });
+  if (written && added) *added = made;
+  return written;
+}
+
+bool TakeScheduleLineBack(const AddedScheduleLine& added) {
+  return ScheduleFile::Rewrite(added.path, [&added](QStringList& lines) {
+    if (lines.count(added.line) < added.copies) return false;
+    lines.removeAt(lines.value(added.at) == added.line ? added.at : lines.indexOf(added.line));
+    return true;
+  });
 }
 
 }  // namespace todo

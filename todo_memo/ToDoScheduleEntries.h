@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ToDoList.h"
+
 namespace todo {
 
 // "赤　" for importance A, "黄　" for B, "青　" for C, "　　" for any other
@@ -40,6 +42,25 @@ QString RedatedItem(const QString& line, const QDate& date);
 // where it went.
 qsizetype InsertInScheduleOrder(QStringList& lines, const QString& newLine);
 
+// A line written into the schedule file, as far as taking it back needs.
+struct AddedScheduleLine {
+  QString path;
+  QString line;
+  qsizetype at = -1;
+  qsizetype copies = 0;  // the file's lines equal to it once it was in
+};
+
+// Writes the line into the schedule file at its place in order, in one
+// rewrite under the file's lock; what went in is returned through added.
+// False when nothing was written (the failure has been told).
+bool AddScheduleLine(const QString& path, const QString& line, AddedScheduleLine* added);
+
+// Takes such a line out again. Identical lines are the same entry to every
+// reader, so any one of them may go; but only while the file holds as many
+// as right after the line went in, so that a copy another writer has taken
+// out meanwhile is not taken twice. False when nothing was written.
+bool TakeScheduleLineBack(const AddedScheduleLine& added);
+
 // The day list mailed: the subject "yyyy/mm/ddの予定", the body of the
 // trimmed entries each followed by CR LF, and for the clipboard every entry as it
 // stands followed by CR LF.
@@ -53,5 +74,14 @@ DayMail DayMailOf(const QDate& date, const QStringList& entries);
 // One line of the finished-item export: the date, ",", the plain kind, ","
 // and the done mark followed by the item text.
 QString DoneExportLine(const QString& line, QChar doneMark, const QDate& today);
+
+// The export of finished items: those of the list that begin with the done
+// mark as export lines, in list order, and the list of the rest, numbered
+// afresh in that order.
+struct FinishedItems {
+  QStringList exported;
+  ToDoList kept;
+};
+FinishedItems TakeFinishedItems(const ToDoList& list, QChar doneMark, const QDate& today);
 
 }  // namespace todo

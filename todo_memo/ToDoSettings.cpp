@@ -2,7 +2,6 @@
 
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
-#include "core/ui/VersionBox.h"
 
 namespace todo {
 
@@ -61,7 +60,7 @@ QString RowsPerPageText(const QString& stored) {
   return ok && rows >= 7 && rows <= 40 ? stored : QStringLiteral("20");
 }
 
-QStringList ToDoSampleLines() {
+QStringList ToDoSampleLines(const QString& homePage) {
   const QString name = QStringLiteral("Ringpad");
   const QString item = QStringLiteral("□ 　");
   return {QStringLiteral("□ ") + name + QStringLiteral("の使用法"),
@@ -75,7 +74,7 @@ QStringList ToDoSampleLines() {
           item + QStringLiteral("TODO項目を選択して、削除ボタンで１行消せます"),
           item + QStringLiteral("TODO項目をｶﾚﾝﾀﾞｰにﾄﾞﾗｯｸﾞﾄﾞﾛｯﾌﾟで予定表に書込めます。"),
           QStringLiteral("□ ") + name + QStringLiteral("のバージョンアップ"),
-          item + HomePageAddress()};
+          item + homePage};
 }
 
 }  // namespace todo

@@ -40,7 +40,8 @@ QChar DoneMarkOf(const QString& statusMarkCycle);
 // The rows per printed page as stored (GYOSU): 7 to 40, else "20".
 QString RowsPerPageText(const QString& stored);
 
-// The twelve lines of the to-do file made on the first start.
-QStringList ToDoSampleLines();
+// The twelve lines of the to-do file made on the first start; the last
+// names where the help is (the version box's home page address).
+QStringList ToDoSampleLines(const QString& homePage);
 
 }  // namespace todo

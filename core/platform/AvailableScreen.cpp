@@ -2,20 +2,34 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
+#include <utility>
+
+#include "core/platform/TestSeamRegistry.h"
 
 namespace {
 std::optional<QRect>& screenAreaOverride() {
   static std::optional<QRect> area;
   return area;
 }
+
+WidgetScreenLookup& widgetScreenLookup() {
+  static WidgetScreenLookup lookup;
+  return lookup;
+}
 }  // namespace
 
 QRect AvailableScreenArea(const QWidget* widget) {
   if (screenAreaOverride()) return *screenAreaOverride();
-  const QScreen* screen = widget ? widget->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = widget && widgetScreenLookup() ? widgetScreenLookup()(widget) : nullptr;
+  if (!screen && qGuiApp) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-void SetScreenAreaOverride(std::optional<QRect> area) { screenAreaOverride() = area; }
+void SetScreenAreaOverride(std::optional<QRect> area) {
+  platform::RegisterSeamReset([] { SetScreenAreaOverride(std::nullopt); });
+  screenAreaOverride() = area;
+}
+
+WidgetScreenLookup UseWidgetScreenLookup(WidgetScreenLookup lookup) {
+  return std::exchange(widgetScreenLookup(), std::move(lookup));
+}

@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <optional>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 
@@ -73,6 +75,7 @@ void ClipboardClear() {
 }
 
 void UseMemoryClipboard(bool on) {
+  RegisterSeamReset([] { UseMemoryClipboard(false); });
   memory() = MemoryClipboard();
   memory().active = on;
 }

@@ -1,5 +1,7 @@
 #include "Clock.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 
 namespace {
@@ -13,8 +15,14 @@ QTime CurrentTime() { return fixedTime.isValid() ? fixedTime : QTime::currentTim
 
 QDateTime CurrentDateTime() { return QDateTime(Today(), CurrentTime()); }
 
-void SetFixedToday(const QDate& date) { fixedToday = date; }
+void SetFixedToday(const QDate& date) {
+  RegisterSeamReset([] { SetFixedToday(QDate()); });
+  fixedToday = date;
+}
 
-void SetFixedTime(const QTime& time) { fixedTime = time; }
+void SetFixedTime(const QTime& time) {
+  RegisterSeamReset([] { SetFixedTime(QTime()); });
+  fixedTime = time;
+}
 
 }  // namespace platform

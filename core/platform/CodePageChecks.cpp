@@ -6,7 +6,7 @@
 #include <QStringDecoder>
 
 #include "Codec.h"
-#include "MessageBox.h"
+#include "ProblemReport.h"
 #include "TextLines.h"
 
 namespace platform {
@@ -49,7 +49,7 @@ QString UnsavableCharactersMessage(const QString& characters) {
 bool CheckSavableText(const QString& text) {
   const QString characters = UnsavableCharacters(text);
   if (characters.isEmpty()) return true;
-  ShowMessage(UnsavableCharactersMessage(characters), MsgButtons::Ok, MsgIcon::Exclamation);
+  ReportProblem({Problem::UnsavableText, characters});
   return false;
 }
 
@@ -116,10 +116,7 @@ QString NotShiftJisMessage(const QString& path) {
 bool ConfirmRewriteOfForeignBytes(const QString& path, const QList<QByteArray>& lines) {
   const QString key = KeyOf(path);
   if (AgreedPaths().contains(key) || SurvivesCodePageRoundTrip(lines)) return true;
-  const MsgResult answer =
-      ShowMessage(NotShiftJisMessage(path) + QStringLiteral("\n書き換えると元の内容に戻せなくなります。書き換えますか？"),
-                  MsgButtons::OkCancel, MsgIcon::Exclamation);
-  if (answer != MsgResult::Ok) return false;
+  if (!ReportProblem({Problem::ForeignBytes, path})) return false;
   AgreedPaths().insert(key);
   return true;
 }

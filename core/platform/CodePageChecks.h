@@ -17,8 +17,9 @@ QString UnsavableCharacters(const QString& text);
 // "「<characters>」はShift-JISで保存できない文字です。" and
 // "別の文字に直してください。" on the next line.
 QString UnsavableCharactersMessage(const QString& characters);
-// True when the text can be saved; otherwise shows the message above and
-// returns false. Every window checks typed text with this before it writes.
+// True when the text can be saved; otherwise reports the characters
+// (Problem::UnsavableText, told with the message above) and returns false.
+// Every window checks typed text with this before it writes.
 bool CheckSavableText(const QString& text);
 
 // True when every line's bytes come back unchanged from decoding and

@@ -1,53 +1,25 @@
 #include "Codec.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
+#include <utility>
+
+#include "CodecTableData.h"
 
 namespace platform {
 namespace {
 
-// Tables built once from the C library's CP932 converter: one entry per
-// double-byte code for decoding, one per BMP code point for encoding.
-struct Tables {
+// Built each on its first use (reading a file needs no encoding table): one
+// entry per double-byte code for decoding, one per BMP code point for
+// encoding, from the tables generated from the C library's CP932 converter
+// (tools/gen_cp932_table.py), so that start-up asks no converter about some
+// twenty thousand codes.
+struct DecodeTable {
   std::array<char16_t, 65536> decode{};  // 0 = no character
-  std::array<uint16_t, 65536> encode{};  // 0 = unmappable
 
-  Tables() {
-    iconv_t toUtf16 = iconv_open("UTF-16LE", "CP932");
-    iconv_t fromUtf16 = iconv_open("CP932", "UTF-16LE");
-    auto decodeOne = [&](const char* in, size_t inLen) -> char16_t {
-      char out[8];
-      char* inPtr = const_cast<char*>(in);
-      char* outPtr = out;
-      size_t inLeft = inLen, outLeft = sizeof out;
-      iconv(toUtf16, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(toUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) ||
-          inLeft != 0 || sizeof out - outLeft != 2)
-        return 0;
-      return static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                   (static_cast<unsigned char>(out[1]) << 8));
-    };
-    auto encodeOne = [&](char16_t u) -> uint16_t {
-      char in[2] = {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
-      char out[8];
-      char* inPtr = in;
-      char* outPtr = out;
-      size_t inLeft = 2, outLeft = sizeof out;
-      iconv(fromUtf16, nullptr, nullptr, nullptr, nullptr);
-      if (iconv(fromUtf16, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
-        return 0;
-      size_t n = sizeof out - outLeft;
-      if (n == 1) return static_cast<unsigned char>(out[0]);
-      if (n == 2)
-        return static_cast<uint16_t>((static_cast<unsigned char>(out[0]) << 8) |
-                                     static_cast<unsigned char>(out[1]));
-      return 0;
-    };
-
+  DecodeTable() {
     for (int b = 0; b < 0x80; ++b) decode[b] = static_cast<char16_t>(b);
     for (int b = 0xA1; b <= 0xDF; ++b) decode[b] = static_cast<char16_t>(0xFF61 + b - 0xA1);
     // Single bytes with no character in code page 932 decode to a fixed code
@@ -58,16 +30,26 @@ struct Tables {
     decode[0xFD] = 0xF8F1;
     decode[0xFE] = 0xF8F2;
     decode[0xFF] = 0xF8F3;
-    if (toUtf16 != reinterpret_cast<iconv_t>(-1)) {
-      for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-          if (trail == 0x7F) continue;
-          char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-          decode[(lead << 8) | trail] = decodeOne(in, 2);
-        }
-      }
+    // 60 lead bytes of 188 trail bytes each.
+    static_assert(cp932::kCp932DoubleByteCount == 60 * 188);
+    const char16_t* next = cp932::kCp932DoubleByte;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail)
+        if (trail != 0x7F) decode[(lead << 8) | trail] = *next++;
     }
+  }
+};
+
+const DecodeTable& decodeTable() {
+  static const DecodeTable t;
+  return t;
+}
+
+struct EncodeTable {
+  std::array<uint16_t, 65536> encode{};  // 0 = unmappable
+
+  EncodeTable() {
     for (int b = 0; b < 0x80; ++b) encode[b] = static_cast<uint16_t>(b);
     for (int b = 0xA1; b <= 0xDF; ++b) encode[0xFF61 + b - 0xA1] = static_cast<uint16_t>(b);
     encode[0x0080] = 0x80;
@@ -75,26 +57,25 @@ struct Tables {
     encode[0xF8F1] = 0xFD;
     encode[0xF8F2] = 0xFE;
     encode[0xF8F3] = 0xFF;
-    if (fromUtf16 != reinterpret_cast<iconv_t>(-1)) {
-      for (int code = 0x8140; code <= 0xFCFC; ++code) {
-        char16_t u = decode[code];
-        if (u == 0 || encode[u] != 0) continue;
-        encode[u] = encodeOne(u);
-      }
+    // A character encodes to the lowest code that decodes to it, but where
+    // the converter chooses otherwise.
+    const auto& decode = decodeTable().decode;
+    for (int code = 0x8140; code <= 0xFCFC; ++code) {
+      const char16_t u = decode[code];
+      if (u != 0 && encode[u] == 0) encode[u] = static_cast<uint16_t>(code);
     }
+    for (const auto& [u, code] : cp932::kCp932EncodeExceptions) encode[u] = code;
     // Marks that input methods on Linux produce for the glyphs of code page 932.
     const std::pair<char16_t, char16_t> aliases[] = {
         {0x301C, 0xFF5E}, {0x2212, 0xFF0D}, {0x2016, 0x2225}, {0x2014, 0x2015},
         {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}};
     for (auto [from, to] : aliases)
       if (encode[from] == 0) encode[from] = encode[to];
-    if (toUtf16 != reinterpret_cast<iconv_t>(-1)) iconv_close(toUtf16);
-    if (fromUtf16 != reinterpret_cast<iconv_t>(-1)) iconv_close(fromUtf16);
   }
 };
 
-const Tables& tables() {
-  static const Tables t;
+const EncodeTable& encodeTable() {
+  static const EncodeTable t;
   return t;
 }
 
@@ -111,7 +92,7 @@ namespace {
 // Plain ASCII is copied through in one tight loop, since data files are
 // mostly digits, commas and slashes.
 qsizetype DecodeInto(const unsigned char* p, qsizetype size, char16_t* out) {
-  const auto& decode = tables().decode;
+  const auto& decode = decodeTable().decode;
   char16_t* o = out;
   qsizetype i = 0;
   while (i < size) {
@@ -205,7 +186,7 @@ void AppendSjisLines(const char* data, qsizetype size, QStringList& lines) {
 QString FromSjis(const QByteArray& bytes) { return FromSjis(bytes.constData(), bytes.size()); }
 
 QByteArray ToSjis(const QString& text) {
-  const Tables& t = tables();
+  const auto& encode = encodeTable().encode;
   QByteArray out;
   out.reserve(text.size() * 2);
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -215,7 +196,7 @@ QByteArray ToSjis(const QString& text) {
       ++i;
       continue;
     }
-    uint16_t code = t.encode[c.unicode()];
+    uint16_t code = encode[c.unicode()];
     if (code == 0 && c.unicode() != 0) {
       out.append('?');
     } else if (code > 0xFF) {
@@ -229,7 +210,7 @@ QByteArray ToSjis(const QString& text) {
 }
 
 int SjisCharBytes(QChar c) {
-  return tables().encode[c.unicode()] > 0xFF ? 2 : 1;
+  return encodeTable().encode[c.unicode()] > 0xFF ? 2 : 1;
 }
 
 int SjisByteLength(const QString& text) {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "MessageBox.h"
+#include "ProblemReport.h"
 #include "Shell.h"
 
 namespace platform {
@@ -64,7 +64,7 @@ bool CompanionProgramReady(const QString& name, const std::function<void()>& whe
   if (!CompanionProgramPath(name).isEmpty()) return true;
   const QString reason = CompanionUnusableReason(name);
   if (!reason.isEmpty()) {
-    ShowMessage(CompanionUnusableMessage(name, reason), MsgButtons::Ok, MsgIcon::Exclamation);
+    ReportProblem({Problem::CompanionUnusable, name, reason});
   } else if (whenMissing) {
     whenMissing();
   }
@@ -76,7 +76,13 @@ bool RunCompanionProgram(const QString& name, const QStringList& arguments, int 
   if (!CompanionProgramReady(name, whenMissing)) return false;
   const ProgramRunResult run = RunProgramAndWait(CompanionProgramPath(name), arguments, windowStyle);
   if (run.succeeded()) return true;
-  ShowMessage(CompanionRunFailureMessage(name, run), MsgButtons::Ok, MsgIcon::Exclamation);
+  ProblemReport failure(Problem::CompanionFailed, name);
+  failure.exitCode = run.exitCode;
+  if (!run.started)
+    failure = {Problem::CompanionDidNotStart, name, run.error};
+  else if (run.crashed)
+    failure.problem = Problem::CompanionCrashed;
+  ReportProblem(failure);
   return false;
 }
 

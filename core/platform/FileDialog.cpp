@@ -1,13 +1,15 @@
 #include "FileDialog.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <cstdio>
+#include <utility>
 
 #include "FileDialogFilter.h"
-#include "MessageBox.h"
+#include "ProblemReport.h"
 #include "WorkPlace.h"
+
+#include "core/platform/TestSeamRegistry.h"
 
 namespace platform {
 namespace {
@@ -19,17 +21,28 @@ FileDialogHandler& fileDialogHandler() {
 
 QString toSlashes(QString path) { return path.replace(QLatin1Char('\\'), QLatin1Char('/')); }
 
-std::optional<QString> showRealFileDialog(const FileDialogRequest& request) {
-  std::unique_ptr<QFileDialog> dialog = CreateFileDialog(request, QApplication::activeWindow());
-  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList files = dialog->selectedFiles();
-  if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
-  return files.first();
+FileDialogHandler& fileDialogWindow() {
+  static FileDialogHandler window;
+  return window;
+}
+
+std::optional<QString> noFileDialogWindow(const FileDialogRequest& request) {
+  std::fprintf(stderr, "no file dialog, %s cancelled: %s\n", request.open ? "open" : "save",
+               qUtf8Printable(request.title.isEmpty() ? request.folder : request.title));
+  std::fflush(stderr);
+  return std::nullopt;
 }
 
 }  // namespace
 
-void SetFileDialogHandler(FileDialogHandler h) { fileDialogHandler() = std::move(h); }
+void SetFileDialogHandler(FileDialogHandler h) {
+  RegisterSeamReset([] { SetFileDialogHandler({}); });
+  fileDialogHandler() = std::move(h);
+}
+
+FileDialogHandler UseFileDialogWindow(FileDialogHandler window) {
+  return std::exchange(fileDialogWindow(), std::move(window));
+}
 
 FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString& folder,
                                         const QString& fileName, const QString& title,
@@ -51,31 +64,6 @@ FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString&
   return r;
 }
 
-std::unique_ptr<QFileDialog> CreateFileDialog(const FileDialogRequest& r, QWidget* parent) {
-  auto dialog = std::make_unique<QFileDialog>(parent);
-  if (!r.title.isEmpty()) dialog->setWindowTitle(r.title);
-  if (r.open) {
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode((r.flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                      : QFileDialog::AnyFile);
-  } else {
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    // The callers decide themselves what an existing name means (a new file
-    // refuses it); the dialog asks only when the caller wants it to.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, !(r.flags & OFN_OVERWRITEPROMPT));
-  }
-  if (!r.nameFilters.isEmpty()) {
-    dialog->setNameFilters(r.nameFilters);
-    const int index = (r.filterIndex >= 1 && r.filterIndex <= r.nameFilters.size()) ? r.filterIndex : 1;
-    dialog->selectNameFilter(r.nameFilters[index - 1]);
-  }
-  if (!r.folder.isEmpty()) dialog->setDirectory(r.folder);
-  if (!r.fileName.isEmpty()) dialog->selectFile(r.fileName);
-  if (!r.defaultExtension.isEmpty()) dialog->setDefaultSuffix(r.defaultExtension);
-  return dialog;
-}
-
 }  // namespace platform
 
 QString platform::UnusableFileNameMessage(const QString& path) {
@@ -95,14 +83,19 @@ QString ShowFileDialog(bool open, int32_t* flags, const QString& folder, const Q
   std::optional<QString> chosen;
   {
     const KeepWorkPlace place;
-    chosen = fileDialogHandler() ? fileDialogHandler()(request) : showRealFileDialog(request);
+    if (fileDialogHandler())
+      chosen = fileDialogHandler()(request);
+    else if (fileDialogWindow())
+      chosen = fileDialogWindow()(request);
+    else
+      chosen = noFileDialogWindow(request);
   }
   if (!chosen || chosen->isEmpty()) return QString();
   // The program stores chosen paths in its settings, one per line, and reads
   // "\" there as a folder separator: such a name would silently name
   // another file at the next start.
   if (chosen->contains(u'\\') || chosen->contains(u'\n') || chosen->contains(u'\r')) {
-    ShowMessage(UnusableFileNameMessage(*chosen), MsgButtons::Ok, MsgIcon::Exclamation);
+    ReportProblem({Problem::UnusableFileName, *chosen});
     return QString();
   }
   const QString path = QDir::cleanPath(QFileInfo(toSlashes(*chosen)).absoluteFilePath());

@@ -1,15 +1,14 @@
 #pragma once
-// The open and save dialogs of every page window. ShowFileDialog shows Qt's
-// file dialog, or asks the handler that a test installed.
+// The open and save dialogs of every page window. ShowFileDialog asks the
+// handler that a test installed, else shows the program's file dialog window
+// (Qt's, installed by the window layer at start-up: core/ui/FileDialogWindow).
+// Without either (a program built of the model libraries only), a line on
+// standard error says what was asked, and the dialog counts as cancelled.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
-
-class QFileDialog;
-class QWidget;
 
 namespace platform {
 
@@ -43,6 +42,9 @@ struct FileDialogRequest {
 using FileDialogHandler = std::function<std::optional<QString>(const FileDialogRequest&)>;
 // Installs a handler in place of the real dialog; an empty handler restores it.
 void SetFileDialogHandler(FileDialogHandler handler);
+// The window that shows the dialog when no handler is installed; returns the
+// one it replaces.
+FileDialogHandler UseFileDialogWindow(FileDialogHandler window);
 
 // The request that ShowFileDialog makes of its arguments.
 FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString& folder,
@@ -53,9 +55,6 @@ FileDialogRequest MakeFileDialogRequest(bool open, int32_t flags, const QString&
 // Said when the chosen file's name holds a line break or a "\", which the
 // settings file cannot keep as they are; the choice is then cancelled.
 QString UnusableFileNameMessage(const QString& path);
-
-// Qt's dialog set up for a request, not yet shown.
-std::unique_ptr<QFileDialog> CreateFileDialog(const FileDialogRequest& request, QWidget* parent);
 
 }  // namespace platform
 

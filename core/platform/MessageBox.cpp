@@ -1,10 +1,12 @@
 #include "MessageBox.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <cstdio>
+#include <utility>
 
 #include "WorkPlace.h"
+
+#include "core/platform/TestSeamRegistry.h"
 
 namespace platform {
 namespace {
@@ -19,60 +21,34 @@ MessageHandler& messageHandler() {
   return h;
 }
 
-QString& appTitle() {
-  static QString t = QStringLiteral("Ringpad");
-  return t;
+MessageHandler& messageBoxWindow() {
+  static MessageHandler window;
+  return window;
 }
 
-MsgResult showRealMessageBox(const MessageRequest& r) {
-  QMessageBox box;
-  box.setWindowTitle(r.title.isEmpty() ? appTitle() : r.title);
-  box.setText(r.text);
-  switch (r.icon) {
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::None: break;
-  }
-  struct B { QMessageBox::StandardButton qt; MsgResult result; };
-  std::vector<B> buttons;
-  switch (r.buttons) {
-    case MsgButtons::Ok: buttons = {{QMessageBox::Ok, MsgResult::Ok}}; break;
-    case MsgButtons::OkCancel:
-      buttons = {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
-      break;
-    case MsgButtons::AbortRetryIgnore:
-      buttons = {{QMessageBox::Abort, MsgResult::Abort}, {QMessageBox::Retry, MsgResult::Retry},
-                 {QMessageBox::Ignore, MsgResult::Ignore}};
-      break;
-    case MsgButtons::YesNoCancel:
-      buttons = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No},
-                 {QMessageBox::Cancel, MsgResult::Cancel}};
-      break;
-    case MsgButtons::YesNo:
-      buttons = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
-      break;
-    case MsgButtons::RetryCancel:
-      buttons = {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}};
-      break;
-  }
-  QMessageBox::StandardButtons set;
-  for (const B& b : buttons) set |= b.qt;
-  box.setStandardButtons(set);
-  int def = r.defaultButton - 1;
-  if (def >= 0 && def < static_cast<int>(buttons.size())) box.setDefaultButton(buttons[def].qt);
-  int pressed = box.exec();
-  for (const B& b : buttons)
-    if (pressed == b.qt) return b.result;
-  // Closing the box by its frame counts as its cancelling button.
-  if (r.buttons == MsgButtons::Ok) return MsgResult::Ok;
-  if (r.buttons == MsgButtons::YesNo) return MsgResult::No;
-  if (r.buttons == MsgButtons::AbortRetryIgnore) return MsgResult::Abort;
-  return MsgResult::Cancel;
+MsgResult writeMessageToStandardError(const MessageRequest& r) {
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(MessageTitle(r)), qUtf8Printable(r.text));
+  std::fflush(stderr);
+  return ClosingAnswer(r.buttons);
 }
 
 }  // namespace
+
+MsgResult ClosingAnswer(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok: return MsgResult::Ok;
+    case MsgButtons::YesNo: return MsgResult::No;
+    case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::RetryCancel: break;
+  }
+  return MsgResult::Cancel;
+}
+
+QString MessageTitle(const MessageRequest& request) {
+  return request.title.isEmpty() ? QStringLiteral("Ringpad") : request.title;
+}
 
 void QuietWriteFailuresIn(const QString& folder) {
   QString native = QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath()));
@@ -88,17 +64,10 @@ bool WriteFailuresQuietIn(const QString& path) {
 }
 
 MsgResult ShowMessage(const MessageRequest& request) {
-  // A failed write or lock names its file first ("PATH に…" or "「PATH」に…").
-  static const QString failedWrite = QStringLiteral("に書き込めませんでした。");
-  if (!quietFolder().isEmpty() && request.buttons == MsgButtons::Ok && request.text.contains(failedWrite)) {
-    QString named = request.text.left(request.text.indexOf(failedWrite));
-    if (named.startsWith(u'「')) named = named.mid(1);
-    named.chop(named.endsWith(u'」') || named.endsWith(u' ') ? 1 : 0);
-    if (WriteFailuresQuietIn(named)) return MsgResult::Ok;
-  }
   const KeepWorkPlace place;
   if (messageHandler()) return messageHandler()(request);
-  return showRealMessageBox(request);
+  if (messageBoxWindow()) return messageBoxWindow()(request);
+  return writeMessageToStandardError(request);
 }
 
 MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) {
@@ -110,6 +79,13 @@ MsgResult ShowMessage(const QString& text, MsgButtons buttons, MsgIcon icon, con
   return ShowMessage(r);
 }
 
-void SetMessageHandler(MessageHandler h) { messageHandler() = std::move(h); }
+void SetMessageHandler(MessageHandler h) {
+  RegisterSeamReset([] { SetMessageHandler({}); });
+  messageHandler() = std::move(h);
+}
+
+MessageHandler UseMessageBoxWindow(MessageHandler window) {
+  return std::exchange(messageBoxWindow(), std::move(window));
+}
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 EndProgramHandler& endProgramHandler() {
@@ -23,6 +25,9 @@ void EndProgram(int exitCode) {
   std::_Exit(exitCode);
 }
 
-void SetEndProgramHandler(EndProgramHandler h) { endProgramHandler() = std::move(h); }
+void SetEndProgramHandler(EndProgramHandler h) {
+  RegisterSeamReset([] { SetEndProgramHandler({}); });
+  endProgramHandler() = std::move(h);
+}
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace platform {
 namespace {
 QString withSlash(QString folder) {
@@ -31,6 +33,7 @@ QString& readOnlyOverride() {
 }  // namespace
 
 void SetReadOnlyFolderOverride(const QString& folder) {
+  RegisterSeamReset([] { SetReadOnlyFolderOverride(QString()); });
   readOnlyOverride() = folder.isEmpty() ? QString() : withSlash(folder);
 }
 

@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "MessageBox.h"
+#include "ProblemReport.h"
 #include "SystemError.h"
 #include "TextLines.h"
 
@@ -104,7 +104,7 @@ QString SaveFailureMessage(const QString& path, const QString& reason) {
 bool SaveFileOrReport(const QString& path, const QByteArray& content) {
   QString error;
   if (SaveFileAtomically(path, content, &error)) return true;
-  ShowMessage(SaveFailureMessage(path, error), MsgButtons::Ok, MsgIcon::Critical);
+  ReportProblem({Problem::WriteFailed, path, error});
   return false;
 }
 

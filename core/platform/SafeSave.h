@@ -28,7 +28,7 @@ bool SaveFileThroughLink(const QString& path, const QByteArray& content, QString
 // The message of a failed save, naming the file.
 QString SaveFailureMessage(const QString& path, const QString& reason);
 
-// As SaveFileAtomically, and a failure is shown to the user in a message box.
+// As SaveFileAtomically, and a failure is reported (Problem::WriteFailed).
 bool SaveFileOrReport(const QString& path, const QByteArray& content);
 
 // Copies a file the same way (the target replaced atomically). A source that

@@ -1,23 +1,26 @@
 #include "ScreenCursor.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 
 namespace platform {
 
 void SetHourglassCursor() {
-  if (QApplication::overrideCursor())
-    QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
+  if (!qGuiApp) return;
+  if (QGuiApplication::overrideCursor())
+    QGuiApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
   else
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 void SetDefaultCursor() {
-  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  if (!qGuiApp) return;
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }
 
 bool HourglassShown() {
-  const QCursor* cursor = QApplication::overrideCursor();
+  if (!qGuiApp) return false;
+  const QCursor* cursor = QGuiApplication::overrideCursor();
   return cursor && cursor->shape() == Qt::WaitCursor;
 }
 

@@ -9,7 +9,9 @@
 #include <algorithm>
 
 #include "CompanionProgram.h"
-#include "MessageBox.h"
+#include "ProblemReport.h"
+
+#include "core/platform/TestSeamRegistry.h"
 
 namespace platform {
 namespace {
@@ -66,9 +68,7 @@ bool perform(const ShellAction& action, ProgramRunResult* run = nullptr) {
   return false;
 }
 
-void refuse(const QString& target) {
-  ShowMessage(RefusedTargetMessage(target), MsgButtons::Ok, MsgIcon::Exclamation);
-}
+void refuse(const QString& target) { ReportProblem({Problem::RefusedTarget, target}); }
 
 // The base name of a program as a command names it: folders and ".exe" off.
 QString programBaseName(const QString& program) {
@@ -172,7 +172,10 @@ CheckedLink checkDocument(const QString& path) {
 
 }  // namespace
 
-void SetShellHandler(ShellHandler h) { shellHandler() = std::move(h); }
+void SetShellHandler(ShellHandler h) {
+  RegisterSeamReset([] { SetShellHandler({}); });
+  shellHandler() = std::move(h);
+}
 
 bool IsCompanionProgramName(const QString& name) {
   static const QStringList kNames = {

@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "Codec.h"
-#include "MessageBox.h"
+#include "ProblemReport.h"
 #include "SystemError.h"
 
 namespace platform {
@@ -104,7 +104,7 @@ QString ReadFailureMessage(const QString& path, const QString& reason) {
 bool ReadWholeFileOrReport(const QString& path, QByteArray& content) {
   QString error;
   if (ReadWholeFile(path, content, &error)) return true;
-  ShowMessage(ReadFailureMessage(path, error), MsgButtons::Ok, MsgIcon::Critical);
+  ReportProblem({Problem::ReadFailed, path, error});
   return false;
 }
 

@@ -37,7 +37,7 @@ bool ReadWholeFile(const QString& path, QByteArray& content, QString* error = nu
 // The message of a failed read, naming the file:
 // "「<path>」を読み込めませんでした。(<reason>)".
 QString ReadFailureMessage(const QString& path, const QString& reason);
-// ReadWholeFile, and a failure is shown to the user once in a message box.
+// ReadWholeFile, and a failure is reported once (Problem::ReadFailed).
 bool ReadWholeFileOrReport(const QString& path, QByteArray& content);
 
 // Encodes lines with a CR LF after each one.

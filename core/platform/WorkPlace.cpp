@@ -1,87 +1,27 @@
 #include "WorkPlace.h"
 
-#include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <utility>
 
 namespace platform {
 namespace {
 
-// The MDI area of the program's main window: the first shown top-level
-// window that holds one.
-QMdiArea* MainWindowArea() {
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (!top->isVisible() && !top->isMinimized()) continue;
-    if (auto* area = top->findChild<QMdiArea*>()) return area;
-  }
-  return nullptr;
-}
-
-bool InsideFrame(const QMdiSubWindow* frame, const QWidget* widget) {
-  return widget && (widget == frame || frame->isAncestorOf(widget));
+WorkPlaceKeeper& workPlaceKeeper() {
+  static WorkPlaceKeeper keeper;
+  return keeper;
 }
 
 }  // namespace
 
-QMdiSubWindow* SubWindowOf(const QWidget* widget) {
-  for (QWidget* w = const_cast<QWidget*>(widget); w; w = w->parentWidget())
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) return sub;
-  return nullptr;
+WorkPlaceKeeper UseWorkPlaceKeeper(WorkPlaceKeeper keeper) {
+  return std::exchange(workPlaceKeeper(), std::move(keeper));
 }
 
-WorkPlace CurrentWorkPlace() {
-  QWidget* focus = QApplication::focusWidget();
-  if (QMdiSubWindow* sub = SubWindowOf(focus)) return {sub, focus};
-  // No page window has the focus: the dialog before this one has just
-  // closed and the window system has not yet given the main window back its
-  // activation, or the focus is on the main window's own frame. The main
-  // window still knows its page in front and the control it would focus.
-  QMdiArea* area = MainWindowArea();
-  QMdiSubWindow* sub = area ? area->currentSubWindow() : nullptr;
-  if (!sub) return {};
-  QWidget* last = area->window()->focusWidget();
-  return {sub, InsideFrame(sub, last) ? last : nullptr};
+KeepWorkPlace::KeepWorkPlace() {
+  if (workPlaceKeeper()) giveBack_ = workPlaceKeeper()();
 }
 
-void ReturnToWorkPlace(const WorkPlace& place) {
-  QMdiSubWindow* sub = place.frame;
-  if (!sub || sub->isHidden()) return;
-  if (QMdiArea* area = sub->mdiArea(); area && area->currentSubWindow() != sub) area->setActiveSubWindow(sub);
-  QWidget* control = place.control;
-  if (InsideFrame(sub, control) && control->isEnabled() && control->isVisible()) {
-    // A window that is not active yet remembers the control and gives it the
-    // focus when it is activated.
-    control->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  QWidget* page = sub->widget();
-  if (!page || !page->isEnabled()) {
-    sub->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  QWidget* now = sub->window()->focusWidget();
-  if (InsideFrame(sub, now) && now != sub && now->isEnabled()) return;
-  // The first control of the page that takes the focus by Tab.
-  for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
-    if (page->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
-      w->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  sub->setFocus(Qt::OtherFocusReason);
-}
-
-KeepWorkPlace::KeepWorkPlace() : place_(CurrentWorkPlace()) {}
-
-KeepWorkPlace::~KeepWorkPlace() { ReturnToWorkPlace(place_); }
-
-bool HoldFrontWhileDisabled(QWidget* window) {
-  QMdiSubWindow* sub = SubWindowOf(window);
-  if (!sub || sub->isHidden() || !sub->isEnabled()) return false;
-  QMdiArea* area = sub->mdiArea();
-  if (!area || area->currentSubWindow() != sub) return false;
-  sub->setFocus(Qt::OtherFocusReason);
-  return true;
+KeepWorkPlace::~KeepWorkPlace() {
+  if (giveBack_) giveBack_();
 }
 
 }  // namespace platform

@@ -6,32 +6,22 @@
 // dialog ends the window system gives the focus back to the main window,
 // which hands it, and with it the front, to the first page window that takes
 // it. The main window's menus act on the page in front, so the user's next
-// command would then go to another page. Every busy state of a page window
-// and every modal dialog keeps the place with the routines below.
-#include <QMdiSubWindow>
-#include <QPointer>
-
-class QWidget;
+// command would then go to another page. Every modal step (a message box, a
+// file dialog, the print dialog, the preview) keeps the place with
+// KeepWorkPlace.
+//
+// Knowing the place takes the windows, which live above this layer: the
+// window layer installs its keeper at start-up (core/ui/WorkPlaceFocus).
+// Without a keeper there are no windows whose place could be lost, and
+// KeepWorkPlace does nothing.
+#include <functional>
 
 namespace platform {
 
-// The MDI sub-window that holds the widget; nullptr when none does.
-QMdiSubWindow* SubWindowOf(const QWidget* widget);
-
-struct WorkPlace {
-  QPointer<QMdiSubWindow> frame;
-  QPointer<QWidget> control;
-};
-
-// The place of the focus now: of the active window, or, while a dialog is
-// coming or going, of the main window that had it last.
-WorkPlace CurrentWorkPlace();
-
-// Puts the sub-window in front again (a closed one is left alone) and the
-// focus back on the control. A control that cannot take the focus now (it
-// is disabled, hidden or gone) leaves it on the sub-window's frame, which
-// keeps the window in front until the control can take it again.
-void ReturnToWorkPlace(const WorkPlace& place);
+// Remembers the place now and returns what puts the user back there.
+using WorkPlaceKeeper = std::function<std::function<void()>()>;
+// Installs the keeper; returns the one it replaces.
+WorkPlaceKeeper UseWorkPlaceKeeper(WorkPlaceKeeper keeper);
 
 // Keeps the user's place across a modal step: remembered when made, given
 // back when destroyed.
@@ -43,12 +33,7 @@ class KeepWorkPlace {
   KeepWorkPlace& operator=(const KeepWorkPlace&) = delete;
 
  private:
-  WorkPlace place_;
+  std::function<void()> giveBack_;
 };
-
-// For a window that has just been disabled: when its sub-window is the one
-// in front, the sub-window's frame takes the focus, so that the main window
-// keeps it in front through the dialogs of the busy time. True when it did.
-bool HoldFrontWhileDisabled(QWidget* window);
 
 }  // namespace platform

@@ -1,18 +1,15 @@
 #include "PrintJob.h"
 
 #include <QCoreApplication>
-#include <QWidget>
 
 #include "JobPaper.h"
 #include "PreviewImageSurface.h"
-#include "PrinterInfo.h"
+#include "PrintDialogModel.h"
 #include "PrintSeams.h"
 #include "PrintSurface.h"
-#include "PreviewWindow.h"
-#include "PrintDialog.h"
+#include "PrinterInfo.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ScreenCursor.h"
-#include "core/platform/WorkPlace.h"
 #include "core/settings/AppGlobals.h"
 
 PrintJobState& CurrentPrintJob() {
@@ -41,12 +38,24 @@ void ReportUnusablePrinter(const PrintSurface& printer) {
 }
 
 void ShowPreviewPage() {
-  const platform::KeepWorkPlace place;
-  if (const PreviewPageHandler& handler = CurrentPreviewPageHandler()) {
-    handler(PreviewImage().image());
-    return;
-  }
-  PreviewWindow::Instance().exec();
+  RunModalPrintStep([] {
+    if (const PreviewPageHandler& handler = CurrentPreviewPageHandler())
+      handler(PreviewImage().image());
+    else if (const PreviewPageHandler& window = InstalledPrintWindows().previewPage)
+      window(PreviewImage().image());
+  });
+}
+
+void AskPrintDialog() {
+  RunModalPrintStep([] {
+    PrintDialogOpened();
+    if (const PrintDialogHandler& handler = CurrentPrintDialogHandler()) {
+      const PrintDialogView shown = PrintDialogContents();
+      ApplyPrintDialogAnswer(shown, handler(shown));
+    } else if (const std::function<void()>& window = InstalledPrintWindows().printDialog) {
+      window();
+    }
+  });
 }
 
 }  // namespace
@@ -63,19 +72,19 @@ PrintDialogResult ShowPrintDialog() {
   job.paperChecked = false;
   ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
-  PrintDialog::Run();
+  AskPrintDialog();
   if (job.choice == PrintDialogResult::Preview) job.previewMode = 1;
   return job.choice;
 }
 
 void BeginBusy(QWidget* window) {
-  if (window) window->setEnabled(false);
+  if (window && InstalledPrintWindows().busyWindow) InstalledPrintWindows().busyWindow(window, true);
   platform::SetHourglassCursor();
 }
 
 void EndBusy(QWidget* window) {
   platform::SetDefaultCursor();
-  if (window) window->setEnabled(true);
+  if (window && InstalledPrintWindows().busyWindow) InstalledPrintWindows().busyWindow(window, false);
 }
 
 // A page opens by the surface's own page state, so a page that ends with the

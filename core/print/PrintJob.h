@@ -39,7 +39,8 @@ PrintJobState& CurrentPrintJob();
 // draws on the preview picture).
 PrintDialogResult ShowPrintDialog();
 // A busy window takes no input and shows the hourglass; it stays in front
-// with its focus kept (the page window's own part of the protocol).
+// with its focus kept (the page window's own part of the protocol). The
+// window itself is made busy by the installed print windows (PrintSeams).
 void BeginBusy(QWidget* window);
 void EndBusy(QWidget* window);
 // BeginBusy for the life of a scope: the window takes input again however

@@ -1,7 +1,9 @@
 #pragma once
 // The interactions of a print job that tests script: the print dialog's
 // answer, the preview page shown, and the installed printers with their
-// default media (the PDF file name comes from the file-dialog seam). An empty handler restores the real behaviour.
+// default media (the PDF file name comes from the file-dialog seam). An empty
+// handler restores the real behaviour: the windows InstallPrintWindows put in
+// place, or, where none were installed, the safe answers described there.
 #include <QHash>
 #include <QImage>
 #include <QPageSize>
@@ -39,6 +41,30 @@ QString AskPdfFileName();
 using PreviewPageHandler = std::function<void(const QImage& page)>;
 void SetPreviewPageHandler(PreviewPageHandler handler);
 const PreviewPageHandler& CurrentPreviewPageHandler();
+
+class QWidget;
+
+// The windows of a print job. They need widgets, which this library does not
+// use: the program installs them at start-up, and a scripted handler above
+// answers in a window's place. Where none is installed (a program without
+// windows), the print dialog answers as if cancelled, a preview page is not
+// shown, a modal step simply runs and a busy window only changes the cursor.
+struct PrintWindows {
+  // Shows the print dialog modally; its controls leave the answer in the
+  // print job (PrintDialogOpened ... PrintDialogButtonPressed).
+  std::function<void()> printDialog;
+  // Shows a finished preview page modally until the user presses OK.
+  PreviewPageHandler previewPage;
+  // Runs one modal step of a job (a dialog, shown or scripted) and gives the
+  // user back the place in the program the step took away.
+  std::function<void(const std::function<void()>& step)> modalStep;
+  // Makes a page window busy (it takes no input) or lets it take input again.
+  std::function<void(QWidget* window, bool busy)> busyWindow;
+};
+void InstallPrintWindows(PrintWindows windows);
+const PrintWindows& InstalledPrintWindows();
+// Runs a modal step of a job through the installed windows' modalStep.
+void RunModalPrintStep(const std::function<void()>& step);
 
 // Replaces the CUPS queues in the printer list ("PDF" is always added after
 // them unless includePdf is false); nullopt = the real queues.

@@ -141,6 +141,9 @@ class PrintSurface {
   // The job stated what it lays out: a printer that picks its paper by that
   // takes it up before the job's first page.
   virtual void paperMayHaveChanged() {}
+  // Another printer became current: a surface bound to a printer takes it up
+  // (any open job of the old one ends).
+  virtual void followCurrentPrinter() {}
 
  protected:
   // Back-end work in device-independent terms; coordinates here are always

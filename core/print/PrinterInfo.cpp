@@ -1,23 +1,35 @@
 #include "PrinterInfo.h"
 
 #include <QHash>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include "PrintSeams.h"
 #include "PrintSurface.h"
-#include "PrinterSurface.h"
+#include "RecordingSurface.h"
 
 namespace {
+PrinterSystem printerSystem;
 QString currentPrinter;
 bool currentChosen = false;
+
+// The printer while no printing system is installed: it draws nothing and
+// its documents fail to open.
+PrintSurface& UnusableStandInPrinter() {
+  static RecordingSurface* printer = [] {
+    auto* made = new RecordingSurface(200, 287, 600);
+    made->setUnusable(true);
+    return made;
+  }();
+  return *printer;
+}
 }  // namespace
+
+void InstallPrinterSystem(PrinterSystem system) { printerSystem = std::move(system); }
+
+PrintSurface& SystemPrinter() { return printerSystem.printer ? printerSystem.printer() : UnusableStandInPrinter(); }
 
 QStringList InstalledPrinterNames() {
   const std::optional<QStringList>& queues = InstalledQueuesOverride();
-  QStringList names = queues ? *queues : QPrinterInfo::availablePrinterNames();
+  QStringList names = queues ? *queues : printerSystem.queueNames ? printerSystem.queueNames() : QStringList();
   names.removeAll(kPdfPrinterName);
   if (PdfPrinterListed()) names << kPdfPrinterName;
   return names;
@@ -25,7 +37,7 @@ QStringList InstalledPrinterNames() {
 
 QString DefaultPrinterName() {
   const std::optional<QStringList>& queues = InstalledQueuesOverride();
-  const QString queue = queues ? QString() : QPrinterInfo::defaultPrinterName();
+  const QString queue = queues || !printerSystem.defaultQueueName ? QString() : printerSystem.defaultQueueName();
   if (!queue.isEmpty()) return queue;
   if (queues && !queues->isEmpty()) return queues->first();
   return PdfPrinterListed() ? kPdfPrinterName : QString();
@@ -46,25 +58,13 @@ QPageSize QueueDefaultPageSize(const QString& queue) {
   if (overridden != QueueDefaultMediaOverride().cend()) return *overridden;
   const auto known = queueMedia().constFind(queue);
   if (known != queueMedia().cend()) return *known;
-  QPageSize size = QPrinterInfo::printerInfo(queue).defaultPageSize();
+  QPageSize size = printerSystem.queueDefaultPageSize ? printerSystem.queueDefaultPageSize(queue) : QPageSize();
   if (!size.isValid()) size = QPageSize(QPageSize::A4);
   queueMedia().insert(queue, size);
   return size;
 }
 
 void ForgetQueueDefaultPageSizes() { queueMedia().clear(); }
-
-double DefaultPrinterPhysicalOffsetXMm() {
-  const QString name = DefaultPrinterName();
-  if (name.isEmpty() || name == kPdfPrinterName) return -1;
-  const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-  if (info.isNull()) return -1;
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  return printer.pageLayout().margins(QPageLayout::Millimeter).left();
-}
 
 QString CurrentPrinterName() {
   if (!currentChosen) {
@@ -78,5 +78,5 @@ void SetCurrentPrinter(const QString& deviceName) {
   PrinterSurfaceTarget().endDocument();
   currentPrinter = deviceName;
   currentChosen = true;
-  ThePrinter().followCurrentPrinter();
+  SystemPrinter().followCurrentPrinter();
 }

@@ -1,11 +1,34 @@
 #pragma once
-// The installed printers: the CUPS queues and the PDF printer.
+// The installed printers: the CUPS queues and the PDF printer, and the
+// printer that jobs print on.
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class PrintSurface;
 
 // Device name of the PDF printer.
 inline const QString kPdfPrinterName = QStringLiteral("PDF");
+
+// The printing system the queues come from, and the surface that prints on
+// the current printer. It needs Qt's print support, which this library does
+// not use: the program installs it at start-up, as do the tests and
+// benchmarks. Until one is installed no queue is listed (the PDF printer
+// is), every queue prints on A4, and the printer fails to open, so a job
+// says the printer cannot be used and prints nothing.
+struct PrinterSystem {
+  std::function<QStringList()> queueNames;    // in the system's order
+  std::function<QString()> defaultQueueName;  // "" when there is none
+  // The queue's default media; an invalid size when the system names none.
+  std::function<QPageSize(const QString& queue)> queueDefaultPageSize;
+  // The one printer surface of the run, made on first use.
+  std::function<PrintSurface&()> printer;
+};
+void InstallPrinterSystem(PrinterSystem system);
+// The installed system's printer surface; unlike PrinterSurfaceTarget() it
+// is never replaced by a test surface.
+PrintSurface& SystemPrinter();
 
 // Device names in the platform's order: the CUPS queues, then "PDF".
 QStringList InstalledPrinterNames();
@@ -20,10 +43,6 @@ QString DefaultPrinterName();
 // first, so a change made in CUPS counts from the next job on.
 QPageSize QueueDefaultPageSize(const QString& queue);
 void ForgetQueueDefaultPageSizes();
-
-// The default printer's physical left offset in millimetres (unrounded);
-// negative when it cannot be read (the PDF printer has none).
-double DefaultPrinterPhysicalOffsetXMm();
 
 // The printer that jobs print on; the default printer until one is chosen.
 QString CurrentPrinterName();

@@ -12,13 +12,14 @@ SheetPrompt SheetPrompt::PaperSet(int16_t side) {
   return prompt;
 }
 
-SheetPrompt SheetPrompt::Question(const QString& text, OnDecline onDecline) {
+SheetPrompt SheetPrompt::Question(const QString& text, OnDecline onDecline, int16_t skippedDays) {
   SheetPrompt prompt;
   prompt.kind = Kind::Message;
   prompt.text = text;
   prompt.buttons = platform::MsgButtons::OkCancel;
   prompt.icon = platform::MsgIcon::Information;
   prompt.onDecline = onDecline;
+  prompt.skippedDays = skippedDays;
   return prompt;
 }
 
@@ -60,9 +61,11 @@ SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw)
   if (plan.orientation != 0) SetPrinterOrientation(plan.orientation);
   const double sheetEdge = GetScaleWidth();
   bool endsAfterThisSide = false;
+  int datesBack = 0;
   for (const PlannedSide& side : plan.sides) {
     const SheetPlanGo go = AskSheetPrompt(side.prompt);
     if (go == SheetPlanGo::Stop) return SheetPlanOutcome::Declined;
+    if (go == SheetPlanGo::Skip) datesBack += side.prompt.skippedDays;
     if (go == SheetPlanGo::Skip || side.askOnly) continue;
     BeginPage();
     CurrentPrintJob().previewOutlineKind = side.previewOutline;
@@ -70,6 +73,7 @@ SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw)
     endsAfterThisSide = false;
     for (PlannedPage page : side.pages) {
       if (page.toSheetEdge) page.x2 = sheetEdge;
+      if (datesBack != 0 && page.date.isValid()) page.date = page.date.addDays(-datesBack);
       if (!draw(page) || page.onDataEnd == DataEnd::Ignored) continue;
       if (page.onDataEnd == DataEnd::EndsAfterNextSide) {
         endsAfterThisSide = true;

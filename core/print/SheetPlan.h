@@ -31,9 +31,14 @@ struct SheetPrompt {
   platform::MsgButtons buttons = platform::MsgButtons::Ok;
   platform::MsgIcon icon = platform::MsgIcon::None;
   OnDecline onDecline = OnDecline::EndJob;
+  // SkipSide: the days the left-out side stood for. The later pages then
+  // show what they would have, had the side never been planned: their dates
+  // move back by as many days (a spread whose first page the user declines
+  // starts its weeks there instead).
+  int16_t skippedDays = 0;
 
   static SheetPrompt PaperSet(int16_t side);
-  static SheetPrompt Question(const QString& text, OnDecline onDecline);
+  static SheetPrompt Question(const QString& text, OnDecline onDecline, int16_t skippedDays = 0);
   // A notice with only an OK button: it never stops the job.
   static SheetPrompt Notice(const QString& text, platform::MsgIcon icon = platform::MsgIcon::None);
 

@@ -1,8 +1,9 @@
 // The free drawing routines: each picks the printer or the preview picture by
 // what the print job draws on and forwards to it.
-#include "PrintSurface.h"
 #include "PreviewImageSurface.h"
-#include "PrinterSurface.h"
+#include "PrintSurface.h"
+#include "PrinterInfo.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/Numbers.h"
@@ -18,10 +19,16 @@ const QString kFallbackFont = QStringLiteral("ＭＳ ゴシック");
 bool Previewing() { return CurrentPrintJob().previewMode == 1; }
 
 PrintSurface& PreviewPicture() { return installedPreview ? *installedPreview : PreviewImage(); }
-PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : ThePrinter(); }
+PrintSurface& PrinterSurfaceTarget() { return installedPrinter ? *installedPrinter : SystemPrinter(); }
 PrintSurface& ActiveSurface() { return Previewing() ? PreviewPicture() : PrinterSurfaceTarget(); }
-void InstallPrinterSurface(PrintSurface* surface) { installedPrinter = surface; }
-void InstallPreviewSurface(PrintSurface* surface) { installedPreview = surface; }
+void InstallPrinterSurface(PrintSurface* surface) {
+  platform::RegisterSeamReset([] { InstallPrinterSurface(nullptr); });
+  installedPrinter = surface;
+}
+void InstallPreviewSurface(PrintSurface* surface) {
+  platform::RegisterSeamReset([] { InstallPreviewSurface(nullptr); });
+  installedPreview = surface;
+}
 
 namespace {
 uint32_t ResolveSurfaceColor(int32_t colour) { return uint32_t(ColorByIndex(colour)); }

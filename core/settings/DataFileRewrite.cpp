@@ -4,34 +4,30 @@
 #include <QFileInfo>
 
 #include "AppGlobals.h"
-#include "core/platform/Codec.h"
 #include "core/platform/CodePageChecks.h"
+#include "core/platform/Codec.h"
 #include "core/platform/FileLock.h"
-#include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 
 namespace {
 
-void ShowCritical(const QString& text) {
-  platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
-}
-
 // Reads the file under the lock; a file that is not there is empty. A
-// failure leaves its message in *failure, to be shown once the lock is gone.
+// failure leaves its report in *failure, to be made once the lock is gone.
 bool ReadCurrent(const QString& shownPath, const QString& target, QByteArray& content, bool& exists,
-                 QString* failure) {
+                 platform::ProblemReport* failure) {
   content.clear();
   exists = QFileInfo::exists(target);
   if (!exists) return true;
   QString error;
   if (platform::ReadWholeFile(target, content, &error)) return true;
-  *failure = platform::ReadFailureMessage(shownPath, error);
+  *failure = {platform::Problem::ReadFailed, shownPath, error};
   return false;
 }
 
 bool Replace(const QString& shownPath, const QString& target, const QByteArray& before, bool exists,
-             const QByteArray& after, const DataFileWriteOptions& options, QString* failure) {
+             const QByteArray& after, const DataFileWriteOptions& options, platform::ProblemReport* failure) {
   if (options.keepTempCopy) {
     // The copy is a convenience for the user; the file itself is replaced
     // atomically, so a copy that cannot be made stops nothing.
@@ -41,7 +37,7 @@ bool Replace(const QString& shownPath, const QString& target, const QByteArray& 
   }
   QString error;
   if (platform::SaveFileAtomically(target, after, &error)) return true;
-  *failure = platform::SaveFailureMessage(shownPath, error);
+  *failure = {platform::Problem::WriteFailed, shownPath, error};
   return false;
 }
 
@@ -49,18 +45,18 @@ bool Replace(const QString& shownPath, const QString& target, const QByteArray& 
 enum class LockedPass { Written, Declined, Failed, AskFirst };
 
 // One pass: locks the file, reads it as it stands, and lets build make the
-// new content from it, or decline. No box is shown while the lock is held,
-// for another copy of the program waits on it meanwhile: a failure leaves
-// its message in *failure, and bytes that need the user's word end the pass
-// with AskFirst and the lines to ask about.
+// new content from it, or decline. Nothing is reported while the lock is
+// held, for another copy of the program waits on it meanwhile: a failure
+// leaves its report in *failure, and bytes that need the user's word end
+// the pass with AskFirst and the lines to ask about.
 LockedPass LockedPassOnce(const QString& path, const QString& target, const DataFileWriteOptions& options,
                           bool bytesAgreed,
                           const std::function<bool(const QList<QByteArray>& raw, QByteArray& after)>& build,
-                          QList<QByteArray>* toAskAbout, QString* failure) {
+                          QList<QByteArray>* toAskAbout, platform::ProblemReport* failure) {
   platform::FileLock lock(target);
   QString error;
   if (!lock.acquire(&error)) {
-    *failure = platform::LockFailureMessage(path, error);
+    *failure = {platform::Problem::LockFailed, path, error};
     return LockedPass::Failed;
   }
   QByteArray content;
@@ -86,13 +82,11 @@ bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
   bool bytesAgreed = false;
   for (;;) {
     QList<QByteArray> toAskAbout;
-    QString failure;
+    platform::ProblemReport failure;
     switch (LockedPassOnce(path, target, options, bytesAgreed, build, &toAskAbout, &failure)) {
       case LockedPass::Written: return true;
       case LockedPass::Declined: return false;
-      case LockedPass::Failed:
-        ShowCritical(failure);
-        return false;
+      case LockedPass::Failed: platform::ReportProblem(failure); return false;
       case LockedPass::AskFirst:
         // The answer stands for the file for the rest of the session.
         if (!platform::ConfirmRewriteOfForeignBytes(path, toAskAbout)) return false;

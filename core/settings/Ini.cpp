@@ -1,5 +1,7 @@
 #include "Ini.h"
 
+#include <QFileInfo>
+
 #include "AppGlobals.h"
 #include "IniStore.h"
 #include "core/platform/Codec.h"
@@ -26,6 +28,11 @@ QByteArray storableValue(const QString& value) {
 }  // namespace
 
 QString SettingsFilePath() { return ProgramFolder + ExeName + QStringLiteral(".ini"); }
+
+bool SettingsFileUnreadable() {
+  const QString path = SettingsFilePath();
+  return QFileInfo::exists(path) && IniStore::instance().document(path) == nullptr;
+}
 
 QString ReadPrivateIni(const QString& fileName, const QString& section, const QString& key) {
   const QString path = fileName.isEmpty() ? SettingsFilePath() : fileName;

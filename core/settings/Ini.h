@@ -7,6 +7,11 @@
 // ProgramFolder + ExeName + ".ini".
 QString SettingsFilePath();
 
+// True when the settings file exists but cannot be read (its failure has
+// been shown): its keys then read empty, which is neither a first run nor a
+// new version, and no stored file name may be taken as missing.
+bool SettingsFileUnreadable();
+
 // Reads one value: "" for a missing file, section or key. An empty file name
 // is the settings file; an empty section is the program section. The value is
 // cut at its first NUL and at 254 bytes (never inside a double-byte

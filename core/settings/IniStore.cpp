@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 
@@ -66,8 +66,7 @@ IniStore::Entry* IniStore::load(const QString& key) {
     entries_.remove(key);
     if (!unreadable_.contains(key)) {
       unreadable_.insert(key);
-      platform::ShowMessage(platform::ReadFailureMessage(key, error), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Critical);
+      platform::ReportProblem({platform::Problem::ReadFailed, key, error});
     }
     return nullptr;
   }
@@ -103,8 +102,7 @@ bool IniStore::save(const QString& key, Entry& entry) {
     // failure once, not at every click, until a save works again.
     if (!unwritable_.contains(key)) {
       unwritable_.insert(key);
-      platform::ShowMessage(platform::SaveFailureMessage(key, error), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Critical);
+      platform::ReportProblem({platform::Problem::WriteFailed, key, error});
     }
     return false;
   }

@@ -7,8 +7,10 @@
 
 #include "AppGlobals.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/SystemError.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/platform/TextLines.h"
 
 namespace {
@@ -63,7 +65,10 @@ static QString weekdayBackupTarget(const QString& stem, const QString& extension
   if (BackupFolderIsLink()) {
     if (!linkedBackupFolderTold()) {
       linkedBackupFolderTold() = true;
-      platform::ShowMessage(LinkedBackupFolderMessage(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+      platform::RegisterSeamReset(&ForgetLinkedBackupFolderNotice);
+      platform::ProblemReport notice(platform::Problem::BackupFolderIsLink, backupFolderItself());
+      notice.text = LinkedBackupFolderMessage();
+      platform::ReportProblem(notice);
     }
     return QString();
   }
@@ -76,8 +81,12 @@ static bool saveWeekdayBackupCopy(const QString& backup, const QByteArray& conte
   if (platform::SaveFileAtomically(backup, content, &reason)) return true;
   // A full disk or an I/O error is not write protection: the user is given
   // the system's reason, so that the remedy is clear.
-  platform::ShowMessage(isWriteProtection(reason) ? failureMessage : platform::SaveFailureMessage(backup, reason),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Critical);
+  platform::ProblemReport failure(platform::Problem::WriteFailed, backup, reason);
+  if (isWriteProtection(reason)) {
+    failure.problem = platform::Problem::BackupWriteProtected;
+    failure.text = failureMessage;
+  }
+  platform::ReportProblem(failure);
   return false;
 }
 

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace {
 FindKeysDialogHandler& findKeysDialogHandler() {
   static FindKeysDialogHandler h;
@@ -101,4 +103,7 @@ FindKeys ShowFindKeysDialog(QWidget* owner, const FindKeys& keys) {
   return out;
 }
 
-void SetFindKeysDialogHandler(FindKeysDialogHandler h) { findKeysDialogHandler() = std::move(h); }
+void SetFindKeysDialogHandler(FindKeysDialogHandler h) {
+  platform::RegisterSeamReset([] { SetFindKeysDialogHandler({}); });
+  findKeysDialogHandler() = std::move(h);
+}

@@ -9,7 +9,7 @@
 
 #include "core/platform/MessageBox.h"
 #include "core/settings/AppGlobals.h"
-#include "FontLists.h"
+#include "core/text/FontLists.h"
 
 namespace {
 

@@ -11,14 +11,17 @@
 #include <QStandardPaths>
 
 #include "MainWindow.h"
+#include "PlatformWindows.h"
+#include "PrintWindowSetup.h"
 #include "ScreenArea.h"
 #include "StartupRules.h"
 #include "Twips.h"
+#include "core/platform/Clock.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProgramPaths.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrinterInfo.h"
-#include "core/platform/Clock.h"
+#include "core/printer/QtPrinterSystem.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
@@ -93,6 +96,9 @@ QString RuntimeInstanceLockPath() {
 }
 
 int16_t InitApplication(MainWindow& form, const QString& version) {
+  InstallPlatformWindows();
+  InstallQtPrinterSystem();
+  InstallWidgetPrintWindows();
   TodayText = platform::Today().toString(QStringLiteral("yyyy/MM/dd"));
   ProgramVersion = version;
   CloseVeto = 0;

@@ -10,13 +10,13 @@
 #include <QMenuBar>
 
 #include "PrinterSetup.h"
-#include "core/platform/Shell.h"
 #include "StartupSwitch.h"
 #include "Twips.h"
 #include "VersionBox.h"
 #include "core/platform/MessageBox.h"
-#include "core/print/PreviewWindow.h"
+#include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
+#include "core/ui/PreviewWindow.h"
 
 namespace {
 MainWindow* currentForm = nullptr;

@@ -12,7 +12,7 @@
 #include "Launcher.h"
 #include "PageKinds.h"
 #include "PageWindow.h"
-#include "core/print/PreviewWindow.h"
+#include "core/ui/PreviewWindow.h"
 
 class QAction;
 class QLockFile;

@@ -22,7 +22,11 @@ void MainWindow::ShowPageForm(QString& pageKind) {
     ShowSettingsForm(this);
     pageKind = LastPageKind;
   } else {
-    for (const char* name : PageItemNames()) pageItem(name)->setEnabled(true);
+    // dressMenus settles every page item of a page kind; each item changed
+    // has the menu bar measure all its captions anew, so none is switched
+    // on only to be greyed again.
+    if (!FindPageKind(pageKind))
+      for (const char* name : PageItemNames()) pageItem(name)->setEnabled(true);
     LastPageKind = pageKind;
   }
   dressMenus(pageKind);

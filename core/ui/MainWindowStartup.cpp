@@ -10,6 +10,7 @@
 
 #include "FirstPaintDeferral.h"
 #include "InitApplication.h"
+#include "PageKinds.h"
 #include "PageRegistry.h"
 #include "MainWindow.h"
 
@@ -59,6 +60,10 @@ void MainWindow::runStartupSwitch() {
     runClipboardSwitch();
     return;
   }
+  // The menus are dressed for the first page before the window shows: the
+  // menu bar then lays out its captions once, where greying the page's item
+  // on a shown window would have it measure them all again.
+  if (FindPageKind(kind)) dressMenus(kind);
   show();
   // These pages are loaded before they are chosen, as the switch asks.
   if (kind == QLatin1String("memo") || kind == QLatin1String("table") || kind == QLatin1String("yotei"))
@@ -70,8 +75,9 @@ void MainWindow::runSinglePageVariant() {
   for (QAction* item : {mnu_FrmGant, mnu_frmMemo, mnu_frmCalender, mnu_FrmTable, mnu_frmTel, mnu_FrmPicture,
                         mnu_FrmYousi})
     item->setVisible(false);
-  show();
   QString kind = SinglePageVariant(ExeName);
+  if (FindPageKind(kind)) dressMenus(kind);  // before show, as above
+  show();
   if (!kind.isEmpty()) ShowPageForm(kind);
 }
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "VisualTabOrder.h"
+#include "WorkPlaceFocus.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/WorkPlace.h"
 
 namespace {
 

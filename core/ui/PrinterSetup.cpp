@@ -1,9 +1,10 @@
 #include "PrinterSetup.h"
 
 #include "PrinterSetupDialog.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/print/JobPaper.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrinterSurface.h"
+#include "core/printer/PrinterSurface.h"
 
 namespace {
 
@@ -47,4 +48,7 @@ int16_t ShowPrinterSetup(QWidget* owner) {
   return result;
 }
 
-void SetPrinterSetupHandler(PrinterSetupHandler h) { printerSetupHandler() = std::move(h); }
+void SetPrinterSetupHandler(PrinterSetupHandler h) {
+  platform::RegisterSeamReset([] { SetPrinterSetupHandler({}); });
+  printerSetupHandler() = std::move(h);
+}

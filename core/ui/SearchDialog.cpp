@@ -12,6 +12,7 @@
 #include "SearchKeys.h"
 #include "Twips.h"
 #include "core/platform/Clipboard.h"
+#include "core/platform/TestSeamRegistry.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
@@ -120,4 +121,7 @@ void ShowSearchKeyDialog(QWidget* owner) {
   dialog.exec();
 }
 
-void SetSearchKeyDialogHandler(SearchKeyDialogHandler h) { searchKeyDialogHandler() = std::move(h); }
+void SetSearchKeyDialogHandler(SearchKeyDialogHandler h) {
+  platform::RegisterSeamReset([] { SetSearchKeyDialogHandler({}); });
+  searchKeyDialogHandler() = std::move(h);
+}

@@ -2,6 +2,8 @@
 
 #include "SettingsForm.h"
 
+#include "core/platform/TestSeamRegistry.h"
+
 namespace {
 SettingsFormHandler& settingsFormHandler() {
   static SettingsFormHandler h;
@@ -20,4 +22,7 @@ void ShowSettingsForm(QWidget* parent) {
   if (form.result() != QDialog::Accepted) form.done(QDialog::Rejected);
 }
 
-void SetSettingsFormHandler(SettingsFormHandler h) { settingsFormHandler() = std::move(h); }
+void SetSettingsFormHandler(SettingsFormHandler h) {
+  platform::RegisterSeamReset([] { SetSettingsFormHandler({}); });
+  settingsFormHandler() = std::move(h);
+}

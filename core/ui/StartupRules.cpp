@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "core/settings/Ini.h"
-#include "core/settings/IniStore.h"
 #include "core/text/Numbers.h"
 
 void ClearReadOnlyFlags(const QStringList& fileNames) {
@@ -44,11 +43,6 @@ QString UnwritableProgramFolderMessage(const QString& folder) {
                         "書き込めるフォルダにプログラムを置くか、環境変数 RINGPAD_HOME に"
                         "書き込めるフォルダを指定して起動してください。")
       .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)));
-}
-
-bool SettingsFileUnreadable() {
-  const QString path = SettingsFilePath();
-  return QFileInfo::exists(path) && IniStore::instance().document(path) == nullptr;
 }
 
 int RemoveStaleSaveLeftovers(const QString& folder, const QDateTime& now) {

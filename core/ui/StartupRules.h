@@ -19,11 +19,6 @@ bool FolderWritable(const QString& folder);
 // The one notice of a program folder that cannot be written.
 QString UnwritableProgramFolderMessage(const QString& folder);
 
-// True when the settings file exists but cannot be read (its failure has
-// been shown): its keys then read empty, which is neither a first run nor a
-// new version, and no stored file name may be taken as missing.
-bool SettingsFileUnreadable();
-
 // Removes the hidden temporary files that saves killed half-way left in the
 // folder (".NAME.XXXXXX", NAME a file kind this program writes), owned by
 // this user and untouched for an hour, so that a save in progress by another

@@ -10,6 +10,7 @@
 
 #include "address/AddressCsvImport.h"
 #include "address/AddressImportMerge.h"
+#include "address/AddressImportSource.h"
 #include "address/AddressImportSynonyms.h"
 #include "address/AddressRecord.h"
 #include "address/PostalCodeData.h"
@@ -269,6 +270,32 @@ TEST(AddressImportMerge, DropsEntriesAlreadyThereAndCountsThem) {
   AddressImportMerge fresh({});
   fresh.insert(AddressRecord::FromLine(Line("ｱ", "A")));
   EXPECT_EQ(fresh.takeLines(), Encoded({kAddressHeader, Line("ｱ", "A")}));
+}
+
+// The header is looked for in the first three lines, each line passed over
+// counted for its message; lines without data give no entry.
+TEST(AddressImportFileBytes, HeaderSearchAndEntries) {
+  struct {
+    const char* text;
+    int skipped;
+    bool header;
+    QStringList names;
+  } rows[] = {
+      {"氏名,電話\r\nA,1\r\n,\r\n\r\nB,2\r\n", 0, true, {"A", "B"}},
+      {"x\r\ny\n氏名,電話\nA,1", 2, true, {"A"}},
+      {"a\r\nb\r\nc\r\n氏名,電話\r\nA,1\r\n", 3, false, {}},
+      {"a,b\r\n", 1, false, {}},
+      {"", 0, false, {}},
+  };
+  const PostalLineLookup none = [](const QString&) -> std::optional<QString> { return std::nullopt; };
+  for (const auto& r : rows) {
+    const AddressImportFile file = ReadAddressImportFile(platform::ToSjis(QString::fromUtf8(r.text)), none);
+    EXPECT_EQ(file.skippedHeaderLines, r.skipped) << r.text;
+    EXPECT_EQ(file.hasHeader, r.header) << r.text;
+    QStringList names;
+    for (const AddressRecord& record : file.records) names << record.field(kFieldName);
+    EXPECT_EQ(names, r.names) << r.text;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "address/AddressBookEdit.h"
+#include "address/AddressFile.h"
 #include "address/AddressFlags.h"
 #include "address/AddressRecord.h"
 #include "address/AddressSortKey.h"
@@ -191,3 +193,54 @@ TEST(AddressSortKey, EveryPartIsExactlyTwentyBytesEvenWhenACharacterIsCut) {
 }
 
 }  // namespace
+
+// The file's bytes give its lines and the lines give the same bytes back,
+// quoted fields and commas inside them kept as they stand.
+TEST(AddressFileBytes, RoundTrip) {
+  QStringList file = AddressFile::DefaultLines();
+  file << QStringLiteral("\"ﾔﾏﾀﾞ\",\"友人\",\"山田, 太郎\",,\"090-1\",,\"0|1|0|0|0|0|0|\"") << QString();
+  const QByteArray bytes = platform::ToSjis(file.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  const QStringList lines = ReadAddressFile(bytes);
+  EXPECT_EQ(lines, file);
+  EXPECT_EQ(lines.first(), kAddressHeader);
+  EXPECT_EQ(WriteAddressFile(lines), bytes);
+  EXPECT_EQ(WriteAddressFile(ReadAddressFile(platform::ToSjis(kAddressHeader))),
+            platform::ToSjis(kAddressHeader + "\r\n"));
+  EXPECT_TRUE(ReadAddressFile(QByteArray()).isEmpty());
+}
+
+// An add, update or delete made on the file as it stands now: the line to
+// replace or remove must still be the one shown, the new line goes to its
+// sorted place and the header is put back.
+TEST(AddressBookChange, AddsUpdatesAndDeletesOnlyWhatWasShown) {
+  const QString a = QStringLiteral("ｱ,c,a"), k = QStringLiteral("ｶ,c,k"), s = QStringLiteral("ｻ,c,s");
+  const AddressRecord ki = AddressRecord::FromLine(QStringLiteral("ｷ,c,ki"));
+  const QStringList file{QStringLiteral("old header"), a, s};
+  struct {
+    const char* what;
+    int removeLine;
+    QString expected;
+    bool withEntry;
+    bool done;
+    QStringList after;
+    int inserted;
+  } cases[] = {
+      {"add", 0, {}, true, true, {kAddressHeader, a, ki.toLine(), s}, 3},
+      {"update", 3, s, true, true, {kAddressHeader, a, ki.toLine()}, 3},
+      {"delete", 2, a, false, true, {kAddressHeader, s}, -1},
+      {"line changed since shown", 3, k, true, false, file, -1},
+      {"line gone", 4, s, false, false, file, -1},
+      {"header line", 1, file[0], false, false, file, -1},
+  };
+  for (const auto& c : cases) {
+    QStringList lines = file;
+    int inserted = -1;
+    EXPECT_EQ(ChangeAddressBook(lines, c.removeLine, c.expected, c.withEntry ? &ki : nullptr, &inserted), c.done)
+        << c.what;
+    EXPECT_EQ(lines, c.after) << c.what;
+    EXPECT_EQ(inserted, c.inserted) << c.what;
+  }
+  QStringList empty;
+  EXPECT_TRUE(ChangeAddressBook(empty, 0, {}, &ki, nullptr));
+  EXPECT_EQ(empty, (QStringList{kAddressHeader, ki.toLine()}));
+}

@@ -8,7 +8,7 @@
 
 #include "PdfReadBack.h"
 #include "TestEnvironment.h"
-#include "address/AddressWindow.h"
+#include "address/windows/AddressWindow.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"

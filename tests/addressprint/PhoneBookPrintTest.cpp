@@ -10,7 +10,7 @@
 #include "TestEnvironment.h"
 #include "address/AddressCategoryGroups.h"
 #include "address/AddressPrintLines.h"
-#include "address/AddressWindow.h"
+#include "address/windows/AddressWindow.h"
 #include "address/LandscapePhoneBook.h"
 #include "address/PhoneBookPageWalk.h"
 #include "address/RuledPhoneBook.h"

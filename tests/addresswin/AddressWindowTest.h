@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "TestEnvironment.h"
-#include "address/AddressWindow.h"
+#include "address/windows/AddressWindow.h"
 #include "core/platform/Codec.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"

@@ -12,8 +12,8 @@
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
-#include "tables_cards/CardColumnList.h"
-#include "tables_cards/CardLayoutPicture.h"
+#include "tables_cards/windows/CardColumnList.h"
+#include "tables_cards/windows/CardLayoutPicture.h"
 #include "tables_cards/TablePrinting.h"
 
 namespace {
@@ -202,8 +202,8 @@ TEST_F(CardTest, FilesWithOtherLineEndsReadPrintAndStoreAlike) {
     EXPECT_EQ(seen.extra, expected.extra);
     EXPECT_EQ(seen.printed, expected.printed);
     const QStringList head = {"@TITLE=新", "@TABLE_ITEM_XY(英語)=ITEM,1,1"};
-    EXPECT_EQ(StoredCardFile(bytes, head), StoredCardFile(crlf, head));
-    EXPECT_EQ(StoredCardFile(bytes, head),
+    EXPECT_EQ(WriteCardFile(bytes, head), WriteCardFile(crlf, head));
+    EXPECT_EQ(WriteCardFile(bytes, head),
               DetailsFileBytes({"@TITLE=新", "@TABLE_ITEM_XY(英語)=ITEM,1,1", "英語,日本語", "@record,ア", "BLUE,青", "RED,赤"},
                                "\r\n"));
   }

@@ -11,7 +11,7 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
-#include "tables_cards/CardLayoutPicture.h"
+#include "tables_cards/windows/CardLayoutPicture.h"
 
 TEST_F(CardTest, SampleCardsThroughThePdfPrinter) {
   if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";

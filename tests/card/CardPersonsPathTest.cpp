@@ -24,10 +24,10 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/ShowSettingsForm.h"
-#include "tables_cards/CardColumnList.h"
+#include "tables_cards/windows/CardColumnList.h"
 #include "tables_cards/CardFile.h"
-#include "tables_cards/CardLayoutPicture.h"
-#include "tables_cards/CardWindow.h"
+#include "tables_cards/windows/CardLayoutPicture.h"
+#include "tables_cards/windows/CardWindow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "TestEnvironment.h"
 #include "core/print/SurfaceRecorder.h"
-#include "tables_cards/CardWindow.h"
+#include "tables_cards/windows/CardWindow.h"
 
 struct CardRun {
   QString text;

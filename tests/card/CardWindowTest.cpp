@@ -16,7 +16,7 @@
 #include "core/print/PrintSeams.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
-#include "tables_cards/CardColumnList.h"
+#include "tables_cards/windows/CardColumnList.h"
 #include "tables_cards/CardFile.h"
 
 class CardWindowTest : public CardTest {

@@ -9,6 +9,7 @@
 #include "FormsTestSupport.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/FileDialogFilter.h"
+#include "core/ui/FileDialogWindow.h"
 #include "core/ui/QtTranslations.h"
 
 namespace {

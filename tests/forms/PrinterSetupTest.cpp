@@ -4,7 +4,7 @@
 #include "FormsTestSupport.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrinterSurface.h"
+#include "core/printer/PrinterSurface.h"
 #include "core/ui/PrinterSetup.h"
 
 namespace {

@@ -14,7 +14,7 @@
 
 #include "TestEnvironment.h"
 #include "charts/GanttPage.h"
-#include "charts/GanttWindow.h"
+#include "charts/windows/GanttWindow.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"

@@ -20,8 +20,8 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/SearchDialog.h"
-#include "todo_memo/LineItemList.h"
-#include "todo_memo/MemoWindow.h"
+#include "todo_memo/windows/LineItemList.h"
+#include "todo_memo/windows/MemoWindow.h"
 
 namespace {
 

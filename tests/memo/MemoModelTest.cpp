@@ -98,3 +98,40 @@ TEST(MemoMetricsTest, UprightAndTurned) {
   paper.DataFontSize = 0;  // never a division by zero
   EXPECT_EQ(CalcMemoLineMetrics(0, paper).CharsPerLine, 0);
 }
+
+// The file's bytes give its lines and the lines give the same bytes back;
+// other line ends are read alike and written with CR LF.
+TEST(MemoFileBytes, RoundTrip) {
+  QStringList entry = MemoSampleLines();
+  entry << MemoBlock(QStringLiteral("買物"), QStringLiteral("牛乳\r\n\r\nﾊﾟﾝ\r\n"), QStringLiteral("ＭＳ 明朝"), 10.5,
+                     QDateTime(QDate(2009, 3, 10), QTime(8, 5, 0)));
+  const QByteArray bytes = platform::ToSjis(entry.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+  const QStringList lines = ReadMemoFile(bytes);
+  EXPECT_EQ(lines, entry);
+  EXPECT_EQ(WriteMemoFile(lines), bytes);
+  EXPECT_EQ(BuildMemoIndex(lines).size(), 2);
+  EXPECT_EQ(WriteMemoFile(ReadMemoFile("@TITLE=a\nb\r\n\rc")), QByteArray("@TITLE=a\r\nb\r\n\r\nc\r\n"));
+  EXPECT_TRUE(ReadMemoFile(QByteArray()).isEmpty());
+  EXPECT_TRUE(WriteMemoFile({}).isEmpty());
+}
+
+// A part found again in the file as another writer left it: by its lines,
+// the copy nearest its old place winning.
+TEST(MemoFile, PartFoundAgainAfterAnotherWriter) {
+  const QStringList seen{"head", "@TITLE=a", "1", "@TITLE=b", "2"};
+  struct {
+    const char* what;
+    QStringList now;
+    int start;
+    int found;
+  } cases[] = {
+      {"unchanged", seen, 4, 4},
+      {"lines added before", {"head", "@TITLE=x", "9", "@TITLE=a", "1", "@TITLE=b", "2"}, 4, 6},
+      {"the part changed", {"head", "@TITLE=a", "1", "@TITLE=b", "3"}, 4, 0},
+      {"two copies", {"@TITLE=b", "2", "head", "@TITLE=a", "1", "@TITLE=b", "2"}, 4, 6},
+      {"a start outside the seen lines", {"head"}, 9, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PartStartNow(c.now, seen, c.start), c.found) << c.what;
+  EXPECT_EQ(PartLines(seen, 2), (QStringList{"@TITLE=a", "1"}));
+  EXPECT_TRUE(PartLines(seen, 0).isEmpty());
+}

@@ -9,7 +9,7 @@
 #include "core/print/SurfaceRecorder.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
-#include "todo_memo/MemoWindow.h"
+#include "todo_memo/windows/MemoWindow.h"
 
 TEST_F(RingpadTest, MemoPrintButton) {
   SetProgramPaths(home() + QStringLiteral("ringpad"));

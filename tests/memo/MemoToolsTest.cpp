@@ -13,7 +13,7 @@
 #include "core/ui/SearchDialog.h"
 #include "core/ui/SearchKeys.h"
 #include "todo_memo/MemoTools.h"
-#include "todo_memo/MemoWindow.h"
+#include "todo_memo/windows/MemoWindow.h"
 
 using memo::ReflowText;
 

@@ -18,8 +18,8 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "todo_memo/LineItemList.h"
-#include "todo_memo/MemoWindow.h"
+#include "todo_memo/windows/LineItemList.h"
+#include "todo_memo/windows/MemoWindow.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/text/Numbers.h"
 #include "core/settings/PaperSettings.h"
 
@@ -182,6 +183,14 @@ TEST_F(PhotoPageTest, SidesPlaceThePageOnTheSheet) {
     EXPECT_EQ(printer().protocol(), QStringLiteral("begin-doc end-doc end-job")) << printer().protocol().toStdString();
     EXPECT_EQ(dotted() > 0, c.binderMarks);
   }
+}
+
+TEST_F(PhotoPageTest, SideOutsideTheListPlansNoPage) {
+  EXPECT_EQ(PlanPhotoPages(6), SheetPlan{});
+  EXPECT_EQ(PlanPhotoPages(-1), SheetPlan{});
+  options.side = 6;
+  PrintPhotoPages(options);
+  EXPECT_TRUE(ops(RecordedOp::Image).empty());
 }
 
 TEST_F(PhotoPageTest, FoldedPageTurnsThePictureAcrossTheSpan) {

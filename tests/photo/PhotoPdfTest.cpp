@@ -15,7 +15,7 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/PrinterInfo.h"
 #include "core/settings/PaperSettings.h"
-#include "ruled_photo/PhotoWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
 
 namespace {
 

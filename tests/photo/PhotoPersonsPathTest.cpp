@@ -9,7 +9,7 @@
 #include "MainWindowFixture.h"
 #include "core/platform/FileDialog.h"
 #include "core/ui/MainWindow.h"
-#include "ruled_photo/PhotoWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "GoldenDrawing.h"
 #include "PhotoTest.h"
 #include "core/settings/PaperSettings.h"
-#include "ruled_photo/PhotoWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
 
 namespace {
 

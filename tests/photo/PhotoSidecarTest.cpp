@@ -12,12 +12,12 @@ TEST(PhotoSidecarTest, WrittenReadAndWrittenAgainGivesTheSameBytes) {
   for (const char* text : {"", "一行", "一行目\r\n二行目", "終わりに改行\r\n", "\r\n\r\n空行"}) {
     SCOPED_TRACE(text);
     const QString t = QString::fromUtf8(text);
-    const QByteArray first = WritePhotoSidecar(QStringLiteral("旅行"), 2, 5, 4, 1, t);
+    const QByteArray first = WritePhotoSidecar({.title = QStringLiteral("旅行"), .fit = 2, .scale = 5, .anchor = 4, .pictureOnly = 1, .text = t});
     const PhotoSidecar s = ReadPhotoSidecar(first);
     EXPECT_EQ(s.text, t);
-    EXPECT_EQ(WritePhotoSidecar(s.title, s.fit, s.scale, s.anchor, s.pictureOnly, s.text), first);
+    EXPECT_EQ(WritePhotoSidecar(s), first);
   }
-  EXPECT_EQ(WritePhotoSidecar(QStringLiteral("題"), 0, -1, 3, 0, QStringLiteral("説明")),
+  EXPECT_EQ(WritePhotoSidecar({.title = QStringLiteral("題"), .fit = 0, .scale = -1, .anchor = 3, .pictureOnly = 0, .text = QStringLiteral("説明")}),
             Sjis("@TITLE=題\r\n@SIZE_TYPE=0\r\n@SIZE_BAIRITU=-1\r\n@SIZE_ICHI=3\r\n@PICNOMI=0\r\n説明\r\n"));
 }
 
@@ -38,13 +38,13 @@ TEST(PhotoSidecarTest, ReadsKeysInAnyCaseAndKeepsOtherAtLinesAsText) {
 // back as the text they were, and change no option.
 TEST(PhotoSidecarTest, DescriptionLinesLikeOptionsSurviveARoundTrip) {
   const QString text = QStringLiteral("@TITLE=偽の題\r\n@size_type=4\r\n@@二つ\r\n@\r\n普通\r\n@PICNOMI=1");
-  const QByteArray bytes = WritePhotoSidecar(QStringLiteral("本当の題"), 1, 2, 3, 0, text);
+  const QByteArray bytes = WritePhotoSidecar({.title = QStringLiteral("本当の題"), .fit = 1, .scale = 2, .anchor = 3, .pictureOnly = 0, .text = text});
   const PhotoSidecar s = ReadPhotoSidecar(bytes);
   EXPECT_EQ(s.text, text);
   EXPECT_EQ(s.title, QStringLiteral("本当の題"));
   EXPECT_EQ(s.fit, 1);
   EXPECT_EQ(s.pictureOnly, 0);
-  EXPECT_EQ(WritePhotoSidecar(s.title, s.fit, s.scale, s.anchor, s.pictureOnly, s.text), bytes);
+  EXPECT_EQ(WritePhotoSidecar(s), bytes);
 }
 
 TEST(PhotoSidecarTest, ValuesOutsideTheirListLeaveItUnchanged) {

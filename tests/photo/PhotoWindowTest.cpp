@@ -24,7 +24,7 @@
 #include "core/text/ColorTable.h"
 #include "core/ui/VersionBox.h"
 #include "ruled_photo/PhotoSidecar.h"
-#include "ruled_photo/PhotoWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
 
 namespace {
 
@@ -259,7 +259,7 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
     EXPECT_EQ(reader.size(), QSize(4, 6));  // turned, not stretched
     if (c.sidecar) {
       EXPECT_EQ(ReadBytes(homeFile(QString::fromLatin1(c.sidecar))),
-                WritePhotoSidecar(QStringLiteral("旅"), 0, 0, 0, 0, QStringLiteral("一\r\n二")));
+                WritePhotoSidecar({.title = QStringLiteral("旅"), .fit = 0, .scale = 0, .anchor = 0, .pictureOnly = 0, .text = QStringLiteral("一\r\n二")}));
     }
   }
   EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("noext.txt"))));

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <optional>
+#include <vector>
 
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
@@ -57,6 +61,73 @@ TEST(Codec, InvalidBytesDecodeWithoutLosingTheRest) {
 TEST(Codec, KeepsNulCharacters) {
   QByteArray bytes("a\0b", 3);
   EXPECT_EQ(ToSjis(FromSjis(bytes)), bytes);
+}
+
+// The codec's tables (generated once from the C library's converter) agree,
+// code by code, with that converter asked about each code alone: every double-byte code
+// decodes to what the converter gives for it (or to the unknown-character
+// mark where it gives nothing), and every code point encodes to the
+// converter's bytes where decoding produces it, and to "?" where it does not.
+TEST(Codec, TablesAgreeWithTheConverterCodeByCode) {
+  iconv_t toUtf16 = iconv_open("UTF-16LE", "CP932");
+  iconv_t fromUtf16 = iconv_open("CP932", "UTF-16LE");
+  ASSERT_NE(toUtf16, reinterpret_cast<iconv_t>(-1));
+  ASSERT_NE(fromUtf16, reinterpret_cast<iconv_t>(-1));
+  auto convertAlone = [](iconv_t cd, QByteArray in) -> std::optional<QByteArray> {
+    char out[8];
+    char* inPtr = in.data();
+    char* outPtr = out;
+    size_t inLeft = in.size(), outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) return std::nullopt;
+    return QByteArray(out, static_cast<qsizetype>(sizeof out - outLeft));
+  };
+
+  std::vector<bool> decoded(65536);
+  int characters = 0;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (!platform::IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      if (trail == 0x7F) continue;
+      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      const QByteArray bytes(pair, 2);
+      const std::optional<QByteArray> out = convertAlone(toUtf16, bytes);
+      char16_t expected = 0;
+      if (out && out->size() == 2)
+        expected = static_cast<char16_t>(static_cast<unsigned char>(out->at(0)) |
+                                         (static_cast<unsigned char>(out->at(1)) << 8));
+      const QString got = FromSjis(bytes);
+      ASSERT_EQ(got.size(), 1) << bytes.toHex().toStdString();
+      EXPECT_EQ(got.at(0).unicode(), expected ? expected : char16_t(0x30FB)) << bytes.toHex().toStdString();
+      if (expected) {
+        decoded[expected] = true;
+        ++characters;
+      }
+    }
+  }
+  EXPECT_GT(characters, 7000);
+
+  // ASCII, half-width katakana, the stray single bytes and the input-method
+  // marks have rules of their own, tested above.
+  auto ownRule = [](char16_t u) {
+    return u < 0x81 || (u >= 0xFF61 && u <= 0xFF9F) || (u >= 0xF8F0 && u <= 0xF8F3) || u == 0x301C ||
+           u == 0x2212 || u == 0x2016 || u == 0x2014 || u == 0x00A2 || u == 0x00A3 || u == 0x00AC;
+  };
+  for (int code = 0; code <= 0xFFFF; ++code) {
+    const auto u = static_cast<char16_t>(code);
+    if (ownRule(u) || QChar::isSurrogate(u)) continue;
+    const QByteArray got = ToSjis(QString(QChar(u)));
+    QByteArray expected("?");
+    if (decoded[u]) {
+      const char unit[2] = {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+      const QByteArray in(unit, 2);
+      const std::optional<QByteArray> out = convertAlone(fromUtf16, in);
+      if (out && (out->size() == 1 || out->size() == 2)) expected = *out;
+    }
+    EXPECT_EQ(got, expected) << "U+" << std::hex << code;
+  }
+  iconv_close(toUtf16);
+  iconv_close(fromUtf16);
 }
 
 // Decoding a whole file at once gives what decoding it line by line gives,

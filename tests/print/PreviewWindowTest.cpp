@@ -8,17 +8,17 @@
 
 #include "PdfReadBack.h"
 #include "PrintTestSupport.h"
+#include "core/platform/AvailableScreen.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
 #include "core/print/PreviewImageSurface.h"
 #include "core/print/PreviewLayout.h"
-#include "core/print/PreviewPage.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/platform/AvailableScreen.h"
-#include "core/print/PreviewWindow.h"
 #include "core/settings/PaperSettings.h"
+#include "core/ui/PreviewPage.h"
+#include "core/ui/PreviewWindow.h"
 
 namespace {
 

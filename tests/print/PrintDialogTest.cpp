@@ -9,8 +9,8 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrintDialog.h"
 #include "core/settings/AppGlobals.h"
+#include "core/ui/PrintDialog.h"
 
 namespace {
 

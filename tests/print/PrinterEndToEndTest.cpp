@@ -11,7 +11,7 @@
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrinterSurface.h"
+#include "core/printer/PrinterSurface.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/PrinterSetup.h"

@@ -11,10 +11,10 @@
 #include "core/print/PreviewImageSurface.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
-#include "core/print/PrinterSurface.h"
 #include "core/print/RecordingSurface.h"
 #include "core/print/RotatedText.h"
 #include "core/print/TextOutput.h"
+#include "core/printer/PrinterSurface.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "ruled_photo/RuledDesignPage.h"
 #include "ruled_photo/RuledPaperDesigns.h"
 #include "ruled_photo/RuledPaperPrintJob.h"
-#include "ruled_photo/RuledPaperWindow.h"
+#include "ruled_photo/windows/RuledPaperWindow.h"
 #include "ruled_photo/SingleSteps.h"
 
 namespace {

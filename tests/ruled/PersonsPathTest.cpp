@@ -14,7 +14,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/MainWindow.h"
 #include "ruled_photo/RuledPaperDesigns.h"
-#include "ruled_photo/RuledPaperWindow.h"
+#include "ruled_photo/windows/RuledPaperWindow.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "GoldenDrawing.h"
 #include "RuledTest.h"
 #include "core/settings/PaperSettings.h"
-#include "ruled_photo/RuledPaperWindow.h"
+#include "ruled_photo/windows/RuledPaperWindow.h"
 
 namespace {
 

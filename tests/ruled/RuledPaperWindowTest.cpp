@@ -23,7 +23,7 @@
 #include "ruled_photo/DietCalculators.h"
 #include "ruled_photo/PictureLoader.h"
 #include "ruled_photo/RuledPaperDesigns.h"
-#include "ruled_photo/RuledPaperWindow.h"
+#include "ruled_photo/windows/RuledPaperWindow.h"
 
 namespace {
 

@@ -37,7 +37,7 @@
 #include "ruled_photo/MinutesSheets.h"
 #include "ruled_photo/RuledPaperDesigns.h"
 #include "ruled_photo/RuledPaperOptions.h"
-#include "ruled_photo/RuledPaperWindow.h"
+#include "ruled_photo/windows/RuledPaperWindow.h"
 #include "ruled_photo/RuledStaffPaper.h"
 #include "core/dates/DateLists.h"
 

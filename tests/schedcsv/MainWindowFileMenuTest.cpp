@@ -5,7 +5,7 @@
 
 #include "FileCommandsTest.h"
 #include "core/ui/MainWindow.h"
-#include "schedule/SchedulePages.h"
+#include "schedule/windows/SchedulePages.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include "TestEnvironment.h"
 #include "core/platform/TextLines.h"
 #include "schedule/ScheduleCsvExport.h"
+#include "schedule/ScheduleCsvFile.h"
+#include "schedule/ScheduleFile.h"
 
 namespace {
 
@@ -13,6 +15,19 @@ TEST(ScheduleCsvExport, TheFixtureScheduleExportsByteForByte) {
   QStringList lines;
   ASSERT_TRUE(platform::ReadTextLines(FixturePath("schedule.txt"), lines));
   EXPECT_EQ(platform::JoinLinesCrLf(ScheduleCsvExport(lines)), ReadBytes(FixturePath("schedule_export.csv")));
+  EXPECT_EQ(WriteScheduleCsvFile(ReadScheduleFile(ReadBytes(FixturePath("schedule.txt")))),
+            ReadBytes(FixturePath("schedule_export.csv")));
+}
+
+// The export read back as an import reads it: one record per exported line,
+// which written again are the same bytes.
+TEST(ScheduleCsvExport, TheExportReadsBackAsItsLines) {
+  const QByteArray exported = ReadBytes(FixturePath("schedule_export.csv"));
+  const ImportedScheduleCsv csv = ReadScheduleCsvFile(exported);
+  EXPECT_EQ(csv.problem, ImportedScheduleCsv::Problem::None);
+  EXPECT_EQ(csv.encoding, ImportedScheduleCsvReader::Encoding::Cp932);
+  EXPECT_EQ(csv.lines, ScheduleCsvExport(ReadScheduleFile(ReadBytes(FixturePath("schedule.txt")))));
+  EXPECT_EQ(platform::JoinLinesCrLf(csv.lines), exported);
 }
 
 TEST(ScheduleCsvExport, AnEmptyScheduleGivesTheHeaderAlone) {

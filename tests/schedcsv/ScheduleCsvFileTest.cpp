@@ -33,6 +33,11 @@ TEST_F(ScheduleCsvFileTest, RecordsInEitherEncodingAndAnyLineEnd) {
     EXPECT_EQ(csv.problem, Problem::None) << c.name;
     EXPECT_EQ(csv.encoding, c.encoding) << c.name;
     if (QByteArray(c.name) != "ascii.csv") { EXPECT_EQ(csv.lines, records) << c.name; }
+    // The bytes in memory read as the file does.
+    const ImportedScheduleCsv fromBytes = ReadScheduleCsvFile(c.bytes);
+    EXPECT_EQ(fromBytes.problem, csv.problem) << c.name;
+    EXPECT_EQ(fromBytes.encoding, csv.encoding) << c.name;
+    EXPECT_EQ(fromBytes.lines, csv.lines) << c.name;
   }
   WriteBytes(homeFile(QStringLiteral("empty.csv")), QByteArray());
   EXPECT_TRUE(ReadImportedScheduleCsv(homeFile(QStringLiteral("empty.csv"))).lines.isEmpty());
@@ -94,7 +99,10 @@ TEST_F(ScheduleCsvFileTest, FilesOfAnotherKindAreRefusedWithTheirReason) {
   };
   for (const auto& c : cases) {
     const QString path = homeFile(QString::fromLatin1(c.name));
-    if (!c.bytes.isEmpty()) WriteBytes(path, c.bytes);
+    if (!c.bytes.isEmpty()) {
+      WriteBytes(path, c.bytes);
+      EXPECT_EQ(ReadScheduleCsvFile(c.bytes).problem, c.problem) << c.name;
+    }
     ImportedScheduleCsvReader reader(path);
     EXPECT_EQ(reader.problem(), c.problem) << c.name;
     ImportedScheduleCsvReader::Record r;

@@ -253,17 +253,17 @@ TEST_F(DiaryAndSpreadTest, DiaryLayoutsOfTheDriver) {
     QStringList firstYears;
   } cases[] = {
       // Two to a side: the running 2000 day and the next, under the same year.
-      {244, QDate(2009, 2, 27), QStringLiteral("2"),
+      {DesignCodeOf(kDesignFiveYearDiary, 4), QDate(2009, 2, 27), QStringLiteral("2"),
        {QStringLiteral("2月27日"), QStringLiteral("2月28日"), QStringLiteral("2月29日"), QStringLiteral("3月1日")},
        {8, right - w, 8, right - w},
        {QStringLiteral("2009"), QStringLiteral("2009"), QStringLiteral("2012"), QStringLiteral("2009")}},
       // Alternating sides: past 31 December under the same year.
-      {241, QDate(2009, 12, 31), QStringLiteral("1"), {QStringLiteral("12月31日"), QStringLiteral("1月1日")}, {8, 0},
+      {DesignCodeOf(kDesignFiveYearDiary, 1), QDate(2009, 12, 31), QStringLiteral("1"), {QStringLiteral("12月31日"), QStringLiteral("1月1日")}, {8, 0},
        {QStringLiteral("2009"), QStringLiteral("2009")}},
       // Real calendar days, fronts only or backs only.
-      {242, QDate(2009, 2, 28), QStringLiteral("2"), {QStringLiteral("2月28日"), QStringLiteral("3月1日")}, {8, 8},
+      {DesignCodeOf(kDesignFiveYearDiary, 2), QDate(2009, 2, 28), QStringLiteral("2"), {QStringLiteral("2月28日"), QStringLiteral("3月1日")}, {8, 8},
        {QStringLiteral("2009"), QStringLiteral("2009")}},
-      {243, QDate(2008, 12, 31), QStringLiteral("2"), {QStringLiteral("12月31日"), QStringLiteral("1月1日")}, {0, 0},
+      {DesignCodeOf(kDesignFiveYearDiary, 3), QDate(2008, 12, 31), QStringLiteral("2"), {QStringLiteral("12月31日"), QStringLiteral("1月1日")}, {0, 0},
        {QStringLiteral("2008"), QStringLiteral("2009")}},
   };
   for (const Case& c : cases) {

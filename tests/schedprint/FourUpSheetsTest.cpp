@@ -122,30 +122,30 @@ TEST_F(FourUpSheetsTest, PagesAndDatesOfEachCode) {
     QDate chosen;
     std::vector<std::pair<PageDraw, QDate>> pages;  // two sheets
   } cases[] = {
-      {1, QDate(2009, 3, 1),
+      {DesignCodeOf(kDesignYearCalendar, 1), QDate(2009, 3, 1),
        {{Year(), mar1}, {Year(), QDate(2010, 1, 1)}, {Year(), QDate(2011, 1, 1)}, {Year(), QDate(2012, 1, 1)},
         {Year(), QDate(2013, 1, 1)}, {Year(), QDate(2014, 1, 1)}, {Year(), QDate(2015, 1, 1)}, {Year(), QDate(2016, 1, 1)}}},
-      {21, QDate(2009, 3, 15),
+      {DesignCodeOf(kDesignMonthRuled, 1), QDate(2009, 3, 15),
        {{MonthList(), mar1}, {MonthList(), apr1}, {MonthList(), may1}, {MonthList(), jun1},
         {MonthList(), QDate(2009, 7, 1)}, {MonthList(), QDate(2009, 8, 1)}, {MonthList(), QDate(2009, 9, 1)},
         {MonthList(), QDate(2009, 10, 1)}}},
-      {51, QDate(2009, 11, 1),
+      {DesignCodeOf(kDesignMonthGrid, 1), QDate(2009, 11, 1),
        {{Grid(0), QDate(2009, 11, 1)}, {Grid(0), QDate(2009, 12, 1)}, {Grid(0), QDate(2010, 1, 1)},
         {Grid(0), QDate(2010, 2, 1)}, {Grid(0), QDate(2010, 3, 1)}, {Grid(0), QDate(2010, 4, 1)},
         {Grid(0), QDate(2010, 5, 1)}, {Grid(0), QDate(2010, 6, 1)}}},
       // The two halves of a month's spread, then of the next month.
-      {71, QDate(2009, 3, 20),
+      {DesignCodeOf(kDesignMonthGridLeftMargin, 1), QDate(2009, 3, 20),
        {{Grid(3), mar1}, {Grid(4), mar1}, {Grid(3), apr1}, {Grid(4), apr1}, {Grid(3), may1}, {Grid(4), may1},
         {Grid(3), jun1}, {Grid(4), jun1}}},
-      {61, QDate(2009, 3, 20), {{Grid(1), mar1}, {Grid(2), mar1}, {Grid(1), apr1}, {Grid(2), apr1},
+      {DesignCodeOf(kDesignMonthGridRightMargin, 1), QDate(2009, 3, 20), {{Grid(1), mar1}, {Grid(2), mar1}, {Grid(1), apr1}, {Grid(2), apr1},
                                 {Grid(1), may1}, {Grid(2), may1}, {Grid(1), jun1}, {Grid(2), jun1}}},
       // From the chosen day, not the first of its month.
-      {211, QDate(2009, 3, 30),
+      {DesignCodeOf(kDesignDay, 1), QDate(2009, 3, 30),
        {{Day(0), QDate(2009, 3, 30)}, {Day(0), QDate(2009, 3, 31)}, {Day(0), apr1}, {Day(0), QDate(2009, 4, 2)},
         {Day(0), QDate(2009, 4, 3)}, {Day(0), QDate(2009, 4, 4)}, {Day(0), QDate(2009, 4, 5)},
         {Day(0), QDate(2009, 4, 6)}}},
       // Five year bands whatever the window's count; real calendar days.
-      {241, QDate(2009, 12, 31),
+      {DesignCodeOf(kDesignFiveYearDiary, 1), QDate(2009, 12, 31),
        {{Diary(), QDate(2009, 12, 31)}, {Diary(), QDate(2010, 1, 1)}, {Diary(), QDate(2010, 1, 2)},
         {Diary(), QDate(2010, 1, 3)}, {Diary(), QDate(2010, 1, 4)}, {Diary(), QDate(2010, 1, 5)},
         {Diary(), QDate(2010, 1, 6)}, {Diary(), QDate(2010, 1, 7)}}},
@@ -236,7 +236,10 @@ TEST_F(FourUpSheetsTest, WhatTheFourFoldSizesDoNotPrint) {
   // No sheets: nothing printed, the code still taken, and the paper's bands
   // as they were (code 212 thins them while it prints).
   const int16_t head = PaperSettings.HeadHeight, data = PaperSettings.DataHeight;
-  for (int16_t code : {1, 21, 51, 61, 71, 81, 91, 121, 131, 211, 212, 241}) {
+  for (int16_t code : {DesignCodeOf(kDesignYearCalendar, 1), DesignCodeOf(kDesignMonthRuled, 1), DesignCodeOf(kDesignMonthGrid, 1),
+                        DesignCodeOf(kDesignMonthGridRightMargin, 1), DesignCodeOf(kDesignMonthGridLeftMargin, 1), DesignCodeOf(kDesignMonthGridWideWeekend, 1),
+                        DesignCodeOf(kDesignMonthGridNarrowWeekend, 1), DesignCodeOf(kDesignWeekRuled, 1), DesignCodeOf(kDesignWeekRuledMemo, 1),
+                        DesignCodeOf(kDesignDay, 1), DesignCodeOf(kDesignDay, 2), DesignCodeOf(kDesignFiveYearDiary, 1)}) {
     for (const QString& sheets : {QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("-3")}) {
       SCOPED_TRACE(testing::Message() << code << " " << sheets.toStdString());
       printer().clearOps();
@@ -248,7 +251,7 @@ TEST_F(FourUpSheetsTest, WhatTheFourFoldSizesDoNotPrint) {
   }
   // The days of 211, 212 and 241 come from the three lists: a blank year
   // makes no start day, and nothing is printed.
-  for (int16_t code : {211, 212, 241}) {
+  for (int16_t code : {DesignCodeOf(kDesignDay, 1), DesignCodeOf(kDesignDay, 2), DesignCodeOf(kDesignFiveYearDiary, 1)}) {
     SCOPED_TRACE(code);
     printer().clearOps();
     source.choose(code / 10, code % 10 - 1, QDate(2009, 3, 31), QStringLiteral("1"));

@@ -135,9 +135,9 @@ TEST_F(LargeCalendarTest, OneMonthASheetAllTextTurned) {
     // start of the titles of the two kind-3 calendars.
     std::vector<QStringList> labels;
   } cases[] = {
-      {251, {14}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
-      {253, {5}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
-      {252, {0, 137},
+      {DesignCodeOf(kDesignLargeLandscapeCalendar, 1), {14}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
+      {DesignCodeOf(kDesignLargeLandscapeCalendar, 3), {5}, {{QStringLiteral(" 3")}, {QStringLiteral(" 4")}, {QStringLiteral(" 5")}}},
+      {DesignCodeOf(kDesignLargeLandscapeCalendar, 2), {0, 137},
        {{QStringLiteral(" 3月 "), QStringLiteral(" 5月 ")},
         {QStringLiteral(" 7月 "), QStringLiteral(" 9月 ")},
         {QStringLiteral("11月 "), QStringLiteral(" 1月 ")}}},
@@ -158,7 +158,7 @@ TEST_F(LargeCalendarTest, OneMonthASheetAllTextTurned) {
       for (const QString& label : c.labels[i]) {
         bool found = false;
         for (const RecordedOp& op : pages[i])
-          found |= op.kind == RecordedOp::RotatedText && (c.code == 252 ? op.text.startsWith(label) : op.text == label);
+          found |= op.kind == RecordedOp::RotatedText && (c.code == DesignCodeOf(kDesignLargeLandscapeCalendar, 2) ? op.text.startsWith(label) : op.text == label);
         EXPECT_TRUE(found) << "sheet " << i << ": " << label.toStdString();
       }
     }

@@ -183,12 +183,12 @@ TEST_F(MonthListDriverTest, SingleSideLayouts) {
     bool front;
     std::vector<std::pair<int, int>> days;  // first and last day of each page
   } cases[] = {
-      {23, 2, true, {{1, 31}, {1, 30}}},
-      {24, 2, false, {{1, 31}, {1, 30}}},
-      {43, 2, true, {{1, 16}, {1, 16}}},
-      {44, 2, false, {{17, 31}, {17, 30}}},
-      {45, 4, true, {{1, 16}, {17, 31}, {1, 16}, {17, 30}}},
-      {46, 4, false, {{1, 16}, {17, 31}, {1, 16}, {17, 30}}},
+      {DesignCodeOf(kDesignMonthRuled, 3), 2, true, {{1, 31}, {1, 30}}},
+      {DesignCodeOf(kDesignMonthRuled, 4), 2, false, {{1, 31}, {1, 30}}},
+      {DesignCodeOf(kDesignMonthRuledSpread, 3), 2, true, {{1, 16}, {1, 16}}},
+      {DesignCodeOf(kDesignMonthRuledSpread, 4), 2, false, {{17, 31}, {17, 30}}},
+      {DesignCodeOf(kDesignMonthRuledSpread, 5), 4, true, {{1, 16}, {17, 31}, {1, 16}, {17, 30}}},
+      {DesignCodeOf(kDesignMonthRuledSpread, 6), 4, false, {{1, 16}, {17, 31}, {1, 16}, {17, 30}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);

@@ -18,7 +18,7 @@
 #include "core/settings/Ini.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/ShowSettingsForm.h"
-#include "schedule/ScheduleWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
 
 namespace {
 

@@ -86,15 +86,15 @@ TEST_F(PrintButtonTest, StartDayByDesign) {
     bool sundayStart;
     QDate expected;
   } cases[] = {
-      {12, QDate(2009, 3, 4), false, QDate(2009, 3, 2)},   // a Wednesday: its Monday
-      {12, QDate(2009, 3, 4), true, QDate(2009, 3, 1)},    // its Sunday
-      {12, QDate(2009, 3, 1), false, QDate(2009, 3, 2)},   // a Sunday opens the next Monday week
-      {12, QDate(2009, 3, 1), true, QDate(2009, 3, 1)},
-      {14, QDate(2009, 3, 4), true, QDate(2009, 3, 2)},    // 日曜始まり hidden: Monday
-      {19, QDate(2009, 3, 4), true, QDate(2009, 3, 2)},
-      {20, QDate(2009, 3, 7), true, QDate(2009, 3, 1)},
-      {5, QDate(2009, 3, 17), true, QDate(2009, 3, 1)},    // monthly designs ignore the day
-      {0, QDate(2009, 12, 31), false, QDate(2009, 12, 1)},
+      {kDesignWeekRuled, QDate(2009, 3, 4), false, QDate(2009, 3, 2)},   // a Wednesday: its Monday
+      {kDesignWeekRuled, QDate(2009, 3, 4), true, QDate(2009, 3, 1)},    // its Sunday
+      {kDesignWeekRuled, QDate(2009, 3, 1), false, QDate(2009, 3, 2)},   // a Sunday opens the next Monday week
+      {kDesignWeekRuled, QDate(2009, 3, 1), true, QDate(2009, 3, 1)},
+      {kDesignWeekRuledWeekendRow, QDate(2009, 3, 4), true, QDate(2009, 3, 2)},    // 日曜始まり hidden: Monday
+      {kDesignWeekHoursThreeColumns, QDate(2009, 3, 4), true, QDate(2009, 3, 2)},
+      {kDesignWeekHoursNarrowWeekend, QDate(2009, 3, 7), true, QDate(2009, 3, 1)},
+      {kDesignMonthGrid, QDate(2009, 3, 17), true, QDate(2009, 3, 1)},    // monthly designs ignore the day
+      {kDesignYearCalendar, QDate(2009, 12, 31), false, QDate(2009, 12, 1)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(QStringLiteral("design %1 %2").arg(c.design).arg(c.chosen.toString()).toStdString());
@@ -114,7 +114,7 @@ TEST_F(PrintButtonTest, ThreeColumnDesignStartsMondayOnlyForItsJob) {
   Cmd_print_Click(source, recordingDrivers(1));
   ASSERT_EQ(calls.size(), 4u);
   for (const DriverCall& c : calls) EXPECT_EQ(c.sundayStart, 0);
-  EXPECT_EQ(calls[0].code, 192);
+  EXPECT_EQ(calls[0].code, DesignCodeOf(kDesignWeekHoursThreeColumns, 2));
   EXPECT_EQ(source.options.OptSundayStart, 1);
 }
 

@@ -16,6 +16,7 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/SurfaceRecorder.h"
 #include "schedule/DaySchedule.h"
+#include "schedule/DesignCatalog.h"
 #include "schedule/SchedulePrintSource.h"
 
 // The bible page at the front range, in millimetres from the sheet's left.

@@ -18,7 +18,7 @@ constexpr int16_t kPlanYearPage = 0, kPlanMonthGrid = 1;
 
 TEST_F(SheetPlanTest, FourYearsToASheetRunInCutOrder) {
   const PaperSettingsData& p = PaperSettings;
-  const SheetPlan plan = PlanYearMonthDesign(4, 1, 2, QDate(2009, 3, 1));
+  const SheetPlan plan = PlanYearMonthDesign(DesignCodeOf(kDesignYearCalendar, 4), 1, 2, QDate(2009, 3, 1));
   ASSERT_EQ(plan.sides.size(), 2u);
   const PlannedSide& front = plan.sides[0];
   const PlannedSide& back = plan.sides[1];
@@ -39,7 +39,7 @@ TEST_F(SheetPlanTest, FourYearsToASheetRunInCutOrder) {
 }
 
 TEST_F(SheetPlanTest, SpreadBackFirstMayLeaveOutOnlyItsFirstLeftPage) {
-  const SheetPlan plan = PlanYearMonthDesign(61, 2, 4, QDate(2009, 3, 15));
+  const SheetPlan plan = PlanYearMonthDesign(DesignCodeOf(kDesignMonthGridRightMargin, 1), 2, 4, QDate(2009, 3, 15));
   ASSERT_EQ(plan.sides.size(), 4u);
   const SheetPrompt::Kind message = SheetPrompt::Kind::Message;
   EXPECT_EQ(plan.sides[0].prompt.kind, message);
@@ -56,7 +56,7 @@ TEST_F(SheetPlanTest, SpreadBackFirstMayLeaveOutOnlyItsFirstLeftPage) {
 }
 
 TEST_F(SheetPlanTest, FoldedSheetIsTurnedAfterItsWordAndEndsAtTheSheetEdge) {
-  const SheetPlan plan = PlanYearMonthDesign(55, 1, 2, QDate(2009, 3, 15));
+  const SheetPlan plan = PlanYearMonthDesign(DesignCodeOf(kDesignMonthGrid, 5), 1, 2, QDate(2009, 3, 15));
   EXPECT_EQ(plan.orientation, kLandscape);
   EXPECT_EQ(plan.opening.kind, SheetPrompt::Kind::Message);
   EXPECT_EQ(plan.opening.buttons, platform::MsgButtons::Ok);
@@ -64,11 +64,11 @@ TEST_F(SheetPlanTest, FoldedSheetIsTurnedAfterItsWordAndEndsAtTheSheetEdge) {
   EXPECT_TRUE(plan.sides[0].pages[1].toSheetEdge);
   EXPECT_EQ(plan.sides[0].pages[1].date, QDate(2009, 4, 1));
   // No sheet, no word either.
-  EXPECT_EQ(PlanYearMonthDesign(55, 0, 0, QDate(2009, 3, 15)), SheetPlan{});
+  EXPECT_EQ(PlanYearMonthDesign(DesignCodeOf(kDesignMonthGrid, 5), 0, 0, QDate(2009, 3, 15)), SheetPlan{});
 }
 
 TEST_F(SheetPlanTest, TwoMonthCalendarSheetsTakeEveryOtherMonthPair) {
-  const SheetPlan plan = PlanCalendarDesign(252, 0, 2, QDate(2009, 3, 1));
+  const SheetPlan plan = PlanCalendarDesign(DesignCodeOf(kDesignLargeLandscapeCalendar, 2), 0, 2, QDate(2009, 3, 1));
   ASSERT_EQ(plan.sides.size(), 2u);
   EXPECT_EQ(plan.sides[0].prompt, SheetPrompt{});
   EXPECT_EQ(plan.sides[1].prompt, SheetPrompt::PaperSet(0));
@@ -76,13 +76,13 @@ TEST_F(SheetPlanTest, TwoMonthCalendarSheetsTakeEveryOtherMonthPair) {
   EXPECT_EQ(plan.sides[1].pages, (std::vector<PlannedPage>{{0, QDate(2009, 7, 1), 3, 0, 133},
                                                            {0, QDate(2009, 9, 1), 3, 137, 270}}));
   // Only the two-month sheet asks for paper.
-  for (const PlannedSide& side : PlanCalendarDesign(251, 0, 3, QDate(2009, 3, 1)).sides)
+  for (const PlannedSide& side : PlanCalendarDesign(DesignCodeOf(kDesignLargeLandscapeCalendar, 1), 0, 3, QDate(2009, 3, 1)).sides)
     EXPECT_EQ(side.prompt, SheetPrompt{});
 }
 
 TEST_F(SheetPlanTest, FourUpWeekAndMemoSheetsStepAWeekPerPair) {
   LoadPaperSettings(15);
-  const SheetPlan plan = PlanFourUpSheets(131, 2, QDate(2009, 3, 2));
+  const SheetPlan plan = PlanFourUpSheets(DesignCodeOf(kDesignWeekRuledMemo, 1), 2, QDate(2009, 3, 2));
   ASSERT_EQ(plan.sides.size(), 2u);
   std::vector<QDate> days;
   std::vector<int16_t> renderers;
@@ -108,7 +108,7 @@ TEST_F(SheetPlanTest, DaysFrontsThenBacksTurnThePaperOnce) {
   controls.Cmb_Tuki = QStringLiteral("3");
   controls.Cmb_Hi = QStringLiteral("3");
   controls.Txt_maisu = QStringLiteral("2");
-  const SheetPlan plan = PlanDailyDesign(214, controls);
+  const SheetPlan plan = PlanDailyDesign(DesignCodeOf(kDesignDay, 4), controls);
   ASSERT_EQ(plan.sides.size(), 4u);
   std::vector<SheetPrompt> prompts;
   std::vector<QDate> days;
@@ -120,18 +120,18 @@ TEST_F(SheetPlanTest, DaysFrontsThenBacksTurnThePaperOnce) {
   EXPECT_EQ(days, (std::vector<QDate>{{2009, 3, 3}, {2009, 3, 5}, {2009, 3, 4}, {2009, 3, 6}}));
   // No sheet: the turn is still asked, and nothing printed.
   controls.Txt_maisu = QStringLiteral("0");
-  const SheetPlan none = PlanDailyDesign(214, controls);
+  const SheetPlan none = PlanDailyDesign(DesignCodeOf(kDesignDay, 4), controls);
   ASSERT_EQ(none.sides.size(), 1u);
   EXPECT_TRUE(none.sides[0].askOnly);
   EXPECT_EQ(none.sides[0].prompt, SheetPrompt::PaperSet(1));
   // A date that is no date plans nothing.
   controls.Cmb_Hi = QStringLiteral("31");
   controls.Cmb_Tuki = QStringLiteral("2");
-  EXPECT_EQ(PlanDailyDesign(214, controls), SheetPlan{});
+  EXPECT_EQ(PlanDailyDesign(DesignCodeOf(kDesignDay, 4), controls), SheetPlan{});
 }
 
 TEST_F(SheetPlanTest, WeeklyFrontsThenBacksToldFirstThenTurnedOnce) {
-  const SheetPlan plan = PlanWeeklyDesign(126, 2, 4, QDate(2009, 3, 2));
+  const SheetPlan plan = PlanWeeklyDesign(DesignCodeOf(kDesignWeekRuled, 6), 2, 4, QDate(2009, 3, 2));
   EXPECT_EQ(plan.opening.kind, SheetPrompt::Kind::Message);
   EXPECT_EQ(plan.opening.icon, platform::MsgIcon::None);
   EXPECT_EQ(plan.opening.onDecline, SheetPrompt::OnDecline::EndJob);
@@ -144,13 +144,35 @@ TEST_F(SheetPlanTest, WeeklyFrontsThenBacksToldFirstThenTurnedOnce) {
 }
 
 TEST_F(SheetPlanTest, WeeklyAnnouncedSpreadSkipsOnlyItsFirstPage) {
-  const SheetPlan plan = PlanWeeklyDesign(151, 2, 4, QDate(2009, 3, 2));
+  const SheetPlan plan = PlanWeeklyDesign(DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 1), 2, 4, QDate(2009, 3, 2));
   ASSERT_EQ(plan.sides.size(), 4u);
   EXPECT_EQ(plan.sides[0].prompt.onDecline, SheetPrompt::OnDecline::SkipSide);
   for (size_t i = 1; i < 4; ++i) EXPECT_EQ(plan.sides[i].prompt.onDecline, SheetPrompt::OnDecline::EndJob) << i;
   // The right page of the 土日 spread starts three days into the week.
   EXPECT_EQ(plan.sides[1].pages[0].date, QDate(2009, 3, 5));
   EXPECT_EQ(plan.sides[2].pages[0].date, QDate(2009, 3, 9));
+}
+
+TEST_F(SheetPlanTest, RightFirstSpreadDeclinedStartsItsWeeksAtTheLeftPage) {
+  const int16_t code = DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2);
+  const SheetPlan plan = PlanWeeklyDesign(code, 2, 4, QDate(2009, 3, 2));
+  ASSERT_EQ(plan.sides.size(), 4u);
+  EXPECT_EQ(plan.sides[0].prompt.onDecline, SheetPrompt::OnDecline::SkipSide);
+  EXPECT_EQ(plan.sides[0].prompt.skippedDays, 7);
+  for (size_t i = 1; i < 4; ++i) EXPECT_EQ(plan.sides[i].prompt.onDecline, SheetPrompt::OnDecline::EndJob) << i;
+  // Right page (from Thursday), then the next week's left page on its back.
+  std::vector<QDate> planned;
+  for (const PlannedSide& side : plan.sides) planned.push_back(side.pages.at(0).date);
+  EXPECT_EQ(planned, (std::vector<QDate>{{2009, 3, 6}, {2009, 3, 9}, {2009, 3, 13}, {2009, 3, 16}}));
+
+  // Declining the first right page keeps its week for the pages that follow.
+  answerMessage(platform::MsgResult::Cancel);
+  CurrentPrintJob().confirmPrompts = 1;
+  CurrentPrintJob().previewMode = 1;
+  std::vector<QDate> drawn;
+  EXPECT_TRUE(RunSheetPlan(plan, [&](const PlannedPage& page) { drawn.push_back(page.date); }));
+  EndPrintDocument();
+  EXPECT_EQ(drawn, (std::vector<QDate>{{2009, 3, 2}, {2009, 3, 6}, {2009, 3, 9}}));
 }
 
 TEST_F(SheetPlanTest, NumberedFrontsAskBetweenThePagesOnly) {

@@ -19,21 +19,21 @@ TEST_F(SideWidthTest, AQueueIsWarnedOfWhatTheLayoutDrawsAcrossTheSide) {
     QPageSize::PageSizeId paper;
     const char* warned;  // the extent named, or nullptr for no warning
   } rows[] = {
-      {"三週 on A4", PrintWeeklyDesigns, 125, QPageSize::A4, "255×170mm"},
-      {"三週 on A3", PrintWeeklyDesigns, 125, QPageSize::A3, nullptr},
-      {"two weeks beside on A5", PrintWeeklyDesigns, 127, QPageSize::A5, "171×170mm"},
-      {"A4 両面 on A5", PrintYearMonthDesigns, 52, QPageSize::A5, "163×170mm"},
-      {"A4 両面 on A4", PrintYearMonthDesigns, 52, QPageSize::A4, nullptr},
-      {"one page on A5", PrintYearMonthDesigns, 53, QPageSize::A5, nullptr},
-      {"six-month strip on Letter", PrintYearMonthDesigns, 11, QPageSize::Letter, nullptr},
-      {"six-month strip on A5", PrintYearMonthDesigns, 11, QPageSize::A5, "251×170mm"},
+      {"三週 on A4", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A4, "255×170mm"},
+      {"三週 on A3", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A3, nullptr},
+      {"two weeks beside on A5", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 7), QPageSize::A5, "171×170mm"},
+      {"A4 両面 on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 2), QPageSize::A5, "163×170mm"},
+      {"A4 両面 on A4", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 2), QPageSize::A4, nullptr},
+      {"one page on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 3), QPageSize::A5, nullptr},
+      {"six-month strip on Letter", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::Letter, nullptr},
+      {"six-month strip on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::A5, "251×170mm"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.layout);
     SetQueueDefaultMediaOverride({{kTestQueueName, QPageSize(r.paper)}});
     const size_t before = shownMessages().size();
     // The strip's own notice first, then the warning (declined) if any.
-    if (r.code == 11) answerMessage(platform::MsgResult::Ok);
+    if (r.code == DesignCodeOf(kDesignHalfYearGrid, 1)) answerMessage(platform::MsgResult::Ok);
     answerMessage(platform::MsgResult::Cancel);
     printer().clearOps();
     runDesign(r.driver, r.code, QDate(2026, 12, 7), QStringLiteral("1"));

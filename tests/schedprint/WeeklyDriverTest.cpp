@@ -84,29 +84,29 @@ TEST_F(WeeklyDriverTest, WeeksStandWhereTheLayoutPutsThem) {
     QString sheets;
     std::vector<std::vector<PlacedPage>> sides;
   } cases[] = {
-      {122, jan, "2",
+      {DesignCodeOf(kDesignWeekRuled, 2), jan, "2",
        {{{E(jan.addDays(21)), back}, {E(jan), right}},
         {{E(jan.addDays(7)), back}, {E(jan.addDays(14)), right}},
         {{E(QDate(2009, 2, 23)), back}, {E(QDate(2009, 2, 2)), right}},
         {{E(QDate(2009, 2, 9)), back}, {E(QDate(2009, 2, 16)), right}}}},
-      {132, d, "1", {{{"", back}, {E(d), right}}, {{"", back}, {E(d.addDays(-7)), right}}}},
-      {133, d, "1", {{{"", back}, {E(d), right}}, {{"", back}, {E(d.addDays(7)), right}}}},
-      {152, d, "1",
+      {DesignCodeOf(kDesignWeekRuledMemo, 2), d, "1", {{{"", back}, {E(d), right}}, {{"", back}, {E(d.addDays(-7)), right}}}},
+      {DesignCodeOf(kDesignWeekRuledMemo, 3), d, "1", {{{"", back}, {E(d), right}}, {{"", back}, {E(d.addDays(7)), right}}}},
+      {DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 2), d, "1",
        {{{E(d.addDays(7)), back}, {E(d.addDays(-4)), right}}, {{E(d), back}, {E(d.addDays(3)), right}}}},
-      {162, d, "1",
+      {DesignCodeOf(kDesignWeekRuledSpread, 2), d, "1",
        {{{E(d.addDays(7)), back}, {E(d.addDays(-3)), right}}, {{E(d), back}, {E(d.addDays(4)), right}}}},
-      {127, d, "1", {{{E(d), back}, {E(d.addDays(7)), beside}}}},
-      {124, d, "2", {{{E(d), back}}, {{E(d.addDays(7)), back}}}},
-      {143, d, "1", {{{E(d), front}}}},
-      {172, d, "1",
+      {DesignCodeOf(kDesignWeekRuled, 7), d, "1", {{{E(d), back}, {E(d.addDays(7)), beside}}}},
+      {DesignCodeOf(kDesignWeekRuled, 4), d, "2", {{{E(d), back}}, {{E(d.addDays(7)), back}}}},
+      {DesignCodeOf(kDesignWeekRuledWeekendRow, 3), d, "1", {{{E(d), front}}}},
+      {DesignCodeOf(kDesignWeekHours, 2), d, "1",
        {{{E(d.addDays(7)), back}, {E(d.addDays(-3)), right}}, {{E(d), back}, {E(d.addDays(4)), right}}}},
-      {182, d, "1",
+      {DesignCodeOf(kDesignWeekHoursMargin, 2), d, "1",
        {{{E(d.addDays(7)), back}, {E(d.addDays(-3)), right}}, {{E(d), back}, {E(d.addDays(4)), right}}}},
-      {192, d, "1",
+      {DesignCodeOf(kDesignWeekHoursThreeColumns, 2), d, "1",
        {{{E(d.addDays(7)), back}, {E(d.addDays(-4)), right}}, {{E(d), back}, {E(d.addDays(3)), right}}}},
-      {173, d, "1", {{{E(d), front}, {E(d.addDays(4)), beside}}}},
-      {203, d, "2", {{{E(d.addDays(4)), front}}, {{E(d.addDays(11)), front}}}},
-      {204, d, "1", {{{E(d), back}}}},
+      {DesignCodeOf(kDesignWeekHours, 3), d, "1", {{{E(d), front}, {E(d.addDays(4)), beside}}}},
+      {DesignCodeOf(kDesignWeekHoursNarrowWeekend, 3), d, "2", {{{E(d.addDays(4)), front}}, {{E(d.addDays(11)), front}}}},
+      {DesignCodeOf(kDesignWeekHoursNarrowWeekend, 4), d, "1", {{{E(d), back}}}},
   };
   for (const Case& c : cases) {
     printer().clearOps();
@@ -253,9 +253,21 @@ TEST_F(WeeklyDriverTest, ADeclinedQuestionLeavesNoEmptyPage) {
     int16_t code;
     int firstAsked;  // the page of the first question
     bool firstSkips;
-  } cases[] = {{121, 2, false}, {141, 2, false}, {151, 1, true}, {161, 1, true}, {171, 1, true},
-               {181, 1, true},  {191, 1, true},  {201, 1, true}, {202, 1, true}, {153, 1, false},
-               {154, 1, false}, {163, 1, false}, {164, 1, false}};
+  } cases[] = {
+      {DesignCodeOf(kDesignWeekRuled, 1), 2, false},
+      {DesignCodeOf(kDesignWeekRuledWeekendRow, 1), 2, false},
+      {DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 1), 1, true},
+      {DesignCodeOf(kDesignWeekRuledSpread, 1), 1, true},
+      {DesignCodeOf(kDesignWeekHours, 1), 1, true},
+      {DesignCodeOf(kDesignWeekHoursMargin, 1), 1, true},
+      {DesignCodeOf(kDesignWeekHoursThreeColumns, 1), 1, true},
+      {DesignCodeOf(kDesignWeekHoursNarrowWeekend, 1), 1, true},
+      {DesignCodeOf(kDesignWeekHoursNarrowWeekend, 2), 1, true},
+      {DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 3), 1, false},
+      {DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 4), 1, false},
+      {DesignCodeOf(kDesignWeekRuledSpread, 3), 1, false},
+      {DesignCodeOf(kDesignWeekRuledSpread, 4), 1, false},
+  };
   for (const Case& c : cases) {
     for (int declined = c.firstAsked; declined <= 4; ++declined) {
       printer().clearOps();

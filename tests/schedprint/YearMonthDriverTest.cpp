@@ -68,7 +68,8 @@ TEST_F(YearMonthDriverTest, CodesOfOtherDriversOrIssuesAreNotTaken) {
   }
   EXPECT_TRUE(Pages(printer()).empty());
   EXPECT_TRUE(shownMessages().empty());
-  for (int16_t code : {11, 51, 52, 53, 54, 55}) {
+  for (int16_t code : {DesignCodeOf(kDesignHalfYearGrid, 1), DesignCodeOf(kDesignMonthGrid, 1), DesignCodeOf(kDesignMonthGrid, 2),
+                        DesignCodeOf(kDesignMonthGrid, 3), DesignCodeOf(kDesignMonthGrid, 4), DesignCodeOf(kDesignMonthGrid, 5)}) {
     for (const QString& sheets : {QStringLiteral("0"), QString(), QStringLiteral("abc"), QStringLiteral("-3"),
                                   QStringLiteral("&HFFFF")})
       EXPECT_EQ(run(code, sheets), 1) << code;
@@ -158,7 +159,7 @@ TEST_F(YearMonthDriverTest, FoldedSheetFoldsAtTheLandscapeWidth) {
 TEST_F(YearMonthDriverTest, FoldedSheetPreviewsLandscapeWithBothPages) {
   source.controls.Txt_maisu = QStringLiteral("1");
   CurrentPrintJob().previewMode = 1;
-  int16_t code = 55;
+  int16_t code = DesignCodeOf(kDesignMonthGrid, 5);
   QDate start(2009, 3, 1);
   PrintYearMonthDesigns(source, code, start);
   EndPrintDocument();
@@ -208,11 +209,11 @@ TEST_F(YearMonthDriverTest, SixMonthStrip) {
 
 TEST_F(YearMonthDriverTest, PreviewFramesOnlySinglePageSides) {
   CurrentPrintJob().previewMode = 1;
-  int16_t code = 53;
+  int16_t code = DesignCodeOf(kDesignMonthGrid, 3);
   QDate start(2009, 3, 1);
   source.controls.Txt_maisu = QStringLiteral("1");
   PrintYearMonthDesigns(source, code, start);
-  code = 52;
+  code = DesignCodeOf(kDesignMonthGrid, 2);
   PrintYearMonthDesigns(source, code, start);
   EndPrintDocument();
   EXPECT_EQ(previewOutlines(), (std::vector<int>{1, 0, 0}));

@@ -13,6 +13,7 @@
 #include "core/platform/Codec.h"
 #include "core/settings/AppGlobals.h"
 #include "schedule/DaySchedule.h"
+#include "schedule/HolidayLines.h"
 #include "schedule/ScheduleFile.h"
 
 namespace {
@@ -91,6 +92,42 @@ TEST_F(ScheduleFileTest, FailedRewriteLeavesTheFileAsItWas) {
   EXPECT_FALSE(ScheduleFile::Rewrite(homeFile("blocked.txt"), {"new"}));
   EXPECT_EQ(messages().shown().size(), 1u);
   EXPECT_EQ(ReadBytes(path()), "old\r\n");
+}
+
+// Bytes -> lines -> bytes: a file as this program writes it comes back byte
+// for byte; other line ends read as the same lines and are written as CR LF.
+// Reading the file from disk gives the very lines of its bytes, and writing
+// lines to a new file gives the very bytes of the lines.
+TEST_F(ScheduleFileTest, BytesAndLinesRoundTrip) {
+  const QByteArray fixture = ReadBytes(QStringLiteral(RINGPAD_SOURCE_DIR "/tests/schedcsv/fixtures/schedule.txt"));
+  ASSERT_FALSE(fixture.isEmpty());
+  const QByteArray holidays = WriteScheduleFile(HolidayLines(2023, 2024));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QByteArray written;  // empty: the bytes themselves
+  } cases[] = {
+      {"fixture", fixture},
+      {"holidays", holidays},
+      {"empty", QByteArray()},
+      {"blank lines", QByteArray("\r\n\r\n")},
+      {"lf and cr", QByteArray("a\nb\rc\r\n"), QByteArray("a\r\nb\r\nc\r\n")},
+      {"no last end", platform::ToSjis("2001/05/03,赤　,会議"), platform::ToSjis("2001/05/03,赤　,会議\r\n")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QStringList lines = ReadScheduleFile(c.bytes);
+    EXPECT_EQ(WriteScheduleFile(lines), c.written.isEmpty() ? c.bytes : c.written);
+    WriteBytes(path(), c.bytes);
+    QStringList fromDisk{"stale"};
+    ASSERT_TRUE(ScheduleFile::ReadLines(path(), fromDisk));
+    EXPECT_EQ(fromDisk, lines);
+    QFile::remove(homeFile("new.txt"));
+    ASSERT_TRUE(ScheduleFile::Write(homeFile("new.txt"), lines));
+    EXPECT_EQ(ReadBytes(homeFile("new.txt")), WriteScheduleFile(lines));
+  }
+  EXPECT_EQ(ReadScheduleFile(holidays), HolidayLines(2023, 2024));
+  EXPECT_EQ(ReadScheduleFile(fixture).size(), fixture.count("\r\n"));
 }
 
 TEST_F(ScheduleFileTest, WeekdayBackup) {

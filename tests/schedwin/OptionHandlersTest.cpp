@@ -8,7 +8,7 @@
 #include <QListWidget>
 
 #include "ScheduleWindowTest.h"
-#include "schedule/ScheduleWindowCheckBoxes.h"
+#include "schedule/windows/ScheduleWindowCheckBoxes.h"
 
 namespace {
 

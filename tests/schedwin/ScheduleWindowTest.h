@@ -13,7 +13,7 @@
 #include "core/settings/PaperSettings.h"
 #include "core/ui/StartupSwitch.h"
 #include "core/dates/DateLists.h"
-#include "schedule/ScheduleWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
 
 class ScheduleWindowTest : public RingpadTest {
  protected:

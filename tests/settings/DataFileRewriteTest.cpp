@@ -9,13 +9,14 @@
 
 #include <cerrno>
 
-#include "core/platform/SafeSave.h"
-#include "core/platform/SystemError.h"
 #include "SettingsTestSupport.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileLock.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
+#include "core/platform/SafeSave.h"
 #include "core/platform/ScreenCursor.h"
+#include "core/platform/SystemError.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/WeekdayBackup.h"
@@ -130,6 +131,35 @@ TEST_F(DataFileRewriteTest, BusyLockRefusesAndADeadHoldersLockIsRecovered) {
              "4194000\nringpad\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   ASSERT_TRUE(WriteDataFile(path(), {"new"}));
   EXPECT_EQ(ReadBytes(path()), "new\r\n");
+}
+
+// The cycle's failures are reported by kind, naming the file as the caller
+// gave it: a handler sees them instead of the user.
+TEST_F(DataFileRewriteTest, FailuresAreReportedByKind) {
+  std::vector<platform::ProblemReport> reports;
+  const platform::ProblemHandlerScope collect([&](const platform::ProblemReport& r) {
+    reports.push_back(r);
+    return false;
+  });
+  WriteBytes(path(), "old\r\n");
+  {
+    QLockFile other(platform::FileLock::LockPathOf(path()));
+    ASSERT_TRUE(other.tryLock());
+    EXPECT_FALSE(RewriteDataFile(path(), appendLine));
+  }
+  QDir().mkpath(homeFile("folder.txt"));
+  EXPECT_FALSE(RewriteDataFile(homeFile("folder.txt"), appendLine));
+  EXPECT_FALSE(WriteDataFile(homeFile("missing/data.txt"), {"new"}));
+  EXPECT_TRUE(messages().shown().empty());
+  ASSERT_EQ(reports.size(), 3u);
+  EXPECT_EQ(reports[0].problem, platform::Problem::LockFailed);
+  EXPECT_EQ(reports[0].subject, path());
+  EXPECT_EQ(reports[1].problem, platform::Problem::ReadFailed);
+  EXPECT_EQ(reports[1].subject, homeFile("folder.txt"));
+  EXPECT_EQ(reports[1].reason, platform::SystemErrorText(EISDIR));
+  EXPECT_EQ(reports[2].problem, platform::Problem::LockFailed) << "no lock file in a missing folder";
+  EXPECT_EQ(reports[2].subject, homeFile("missing/data.txt"));
+  EXPECT_EQ(ReadBytes(path()), "old\r\n");
 }
 
 // A link the user made to keep the data elsewhere is followed; links planted

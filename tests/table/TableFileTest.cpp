@@ -3,24 +3,23 @@
 #include <QFile>
 #include <cerrno>
 
-#include "core/ui/HelpPage.h"
 #include "TableFile.h"
 #include "TableTemplates.h"
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
 #include "core/platform/SystemError.h"
 #include "core/platform/TextLines.h"
+#include "core/settings/DataFileRead.h"
+#include "core/ui/HelpPage.h"
+#include "tables_cards/windows/TableWindow.h"
 
 namespace {
 
 class TableFileTest : public RingpadTest {
  protected:
   // What the window does on a read: template 0 first, then the lines.
-  TableOptions Read(const QByteArray& bytes, TableOptions before = TableOptions()) {
-    WriteBytes(homeFile("t.csv"), bytes);
-    QString message;
-    EXPECT_TRUE(LoadTableFile(homeFile("t.csv"), homeFile("t.csv"), before, false, message)) << message.toStdString();
-    return before;
+  TableOptions Read(const QByteArray& bytes, const TableOptions& before = TableOptions()) {
+    return ReadTableFile(bytes, before, homeFile("t.csv"), false);
   }
 };
 
@@ -58,9 +57,9 @@ TEST_F(TableFileTest, WriterKeepsItsOrderAndEndsTheWidthLineWithAComma) {
       "@TABLE_COL_WIDTH=10,30,0,0,0,0,0,0,0,\r\n@TABLE_KEISEN=0\r\n@TABLE_AMIKAKE=0\r\n"
       "@TABLE_WAKU_HOSOME=0\r\n@TABLE_TENSEN=0\r\n@TABLE_ROW_MAX=5\r\n@TABLE_CHKBIKO2=0\r\n"
       "@TABLE_CHKDATE=0\r\n@TABLE_CHKPAGE=0\r\n@TABLE_KEISEN_YOKO=1\r\n@CSV=\r\na,b\r\n1,2\r\n\r\n";
-  EXPECT_EQ(TableFileContent(o), expected);
+  EXPECT_EQ(WriteTableFile(o), expected);
   o.remarks = "x\r\ny";
-  EXPECT_TRUE(TableFileContent(o).endsWith("1,2\r\n@BIKO=x\r\n@BIKO=y\r\n"));
+  EXPECT_TRUE(WriteTableFile(o).endsWith("1,2\r\n@BIKO=x\r\n@BIKO=y\r\n"));
 }
 
 TEST_F(TableFileTest, WrittenFileReadsBackAndIsByteIdenticalWhenWrittenAgain) {
@@ -69,7 +68,7 @@ TEST_F(TableFileTest, WrittenFileReadsBackAndIsByteIdenticalWhenWrittenAgain) {
   written.men = 3;
   written.notitle = 1;
   written.amikakeCol = 4;
-  const QByteArray first = TableFileContent(written);
+  const QByteArray first = WriteTableFile(written);
 
   TableOptions before;
   before.amikakeCol = 7;
@@ -80,7 +79,7 @@ TEST_F(TableFileTest, WrittenFileReadsBackAndIsByteIdenticalWhenWrittenAgain) {
   expected.notitle = 0;
   expected.amikakeCol = 7;  // not kept: as it was
   EXPECT_EQ(read, expected);
-  EXPECT_EQ(TableFileContent(read), first);
+  EXPECT_EQ(WriteTableFile(read), first);
 
   // Bodies and remarks with and without a closing break, and trailing blank
   // rows, come back as they were written, however often they go round.
@@ -89,12 +88,12 @@ TEST_F(TableFileTest, WrittenFileReadsBackAndIsByteIdenticalWhenWrittenAgain) {
       TableOptions o;
       o.body = body;
       o.remarks = remarks;
-      const QByteArray once = TableFileContent(o);
+      const QByteArray once = WriteTableFile(o);
       const TableOptions back = Read(once);
       EXPECT_EQ(back.body, QString(body)) << body << "|" << remarks;
       EXPECT_EQ(back.remarks, QString(remarks)) << remarks;
-      EXPECT_EQ(TableFileContent(back), once) << body << "|" << remarks;
-      EXPECT_EQ(Read(TableFileContent(back)).body, QString(body)) << body << "|" << remarks;
+      EXPECT_EQ(WriteTableFile(back), once) << body << "|" << remarks;
+      EXPECT_EQ(Read(WriteTableFile(back)).body, QString(body)) << body << "|" << remarks;
     }
   }
 }
@@ -120,11 +119,7 @@ TEST_F(TableFileTest, PlainCsvAndSpecialLines) {
     EXPECT_EQ(o.yoko, 0);
     EXPECT_EQ(o.title, homeFile("t"));
   }
-  WriteBytes(homeFile("u.CsV"), "x\r\n");
-  TableOptions o;
-  QString message;
-  ASSERT_TRUE(LoadTableFile(homeFile("u.CsV"), homeFile("u.CsV"), o, false, message));
-  EXPECT_EQ(o.title, homeFile("u"));
+  EXPECT_EQ(ReadTableFile("x\r\n", TableOptions(), homeFile("u.CsV"), false).title, homeFile("u"));
 }
 
 TEST_F(TableFileTest, OptionValuesAndTheirRanges) {
@@ -162,19 +157,22 @@ TEST_F(TableFileTest, OptionValuesAndTheirRanges) {
 }
 
 TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
+  // The window reads the bytes first (a failure shows the message and
+  // leaves the table as it was), then the options.
   QString message;
-  const TableOptions untouched = Filled();
-  TableOptions o = untouched;
-  EXPECT_FALSE(LoadTableFile(homeFile("missing.csv"), homeFile("missing.csv"), o, false, message));
+  QByteArray content;
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("missing.csv"), content, message), DataFileRead::Unreadable);
   EXPECT_EQ(message, "「" + homeFile("missing.csv") + "」を読み込めませんでした。(" + platform::SystemErrorText(ENOENT) + ")");
-  EXPECT_EQ(o, untouched);
 
   QFile big(homeFile("big.csv"));
   ASSERT_TRUE(big.open(QIODevice::WriteOnly));
   ASSERT_TRUE(big.resize(100LL * 1024 * 1024));
   big.close();
-  EXPECT_FALSE(LoadTableFile(homeFile("big.csv"), homeFile("big.csv"), o, false, message));
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, message), DataFileRead::TooLarge);
   EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: " + homeFile("big.csv"));
+  EXPECT_TRUE(content.isEmpty());
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, message, "big"), DataFileRead::TooLarge);
+  EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: big");
 
   QByteArray wide = "h";
   for (int i = 0; i < 10000; ++i) wide += ",c";

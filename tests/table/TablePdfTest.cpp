@@ -7,7 +7,7 @@
 
 #include "PdfReadBack.h"
 #include "TablePage.h"
-#include "TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 #include "PdfPrinterFixture.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"

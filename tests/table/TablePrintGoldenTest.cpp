@@ -7,7 +7,7 @@
 #include <QListWidget>
 
 #include "GoldenDrawing.h"
-#include "TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 #include "TestEnvironment.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"

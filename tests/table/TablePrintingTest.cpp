@@ -7,7 +7,7 @@
 #include "TablePrintTest.h"
 #include "TablePrinting.h"
 #include "core/print/SheetPlan.h"
-#include "TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 
 namespace {
 

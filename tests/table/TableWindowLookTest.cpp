@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QSet>
 
-#include "TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 #include "TestEnvironment.h"
 #include "core/ui/TabBar.h"
 

@@ -12,7 +12,7 @@
 #include <cerrno>
 
 #include "TableFile.h"
-#include "TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 #include "TestEnvironment.h"
 #include "app/RegisterPages.h"
 #include "core/platform/FileDialog.h"
@@ -216,7 +216,7 @@ TEST_F(TableWindowTest, NewUserWritesAPocketBookAndReadsItBack) {
   EXPECT_EQ(ReadBytes(path), "old");
   messages().answer(platform::MsgResult::Ok);
   main_->mnu_FileWrite->trigger();
-  EXPECT_EQ(ReadBytes(path), TableFileContent(written));
+  EXPECT_EQ(ReadBytes(path), WriteTableFile(written));
   EXPECT_EQ(titles.value(0), "ＣＳＶファイルの書出");
   EXPECT_EQ(w->windowTitle(), "表");
 

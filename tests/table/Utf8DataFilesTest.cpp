@@ -29,10 +29,7 @@ class Utf8DataFilesTest : public RingpadTest {};
 TEST_F(Utf8DataFilesTest, TableFileReadsAsItsText) {
   for (const Encoded& e : EveryEncoding(QStringLiteral("品名,数量,備考\r\nりんご,３,産地直送\r\n@BIKO=朝市で\r\n"))) {
     SCOPED_TRACE(e.what);
-    WriteBytes(homeFile("t.csv"), e.bytes);
-    TableOptions o;
-    QString message;
-    ASSERT_TRUE(LoadTableFile(homeFile("t.csv"), homeFile("t.csv"), o, false, message)) << message.toStdString();
+    const TableOptions o = ReadTableFile(e.bytes, TableOptions(), homeFile("t.csv"), false);
     EXPECT_EQ(o.heading, QStringLiteral("品名,数量,備考"));
     EXPECT_EQ(o.body, QStringLiteral("りんご,３,産地直送"));
     EXPECT_EQ(o.remarks, QStringLiteral("朝市で"));
@@ -46,8 +43,7 @@ TEST_F(Utf8DataFilesTest, GanttAndTreeFilesReadAsTheirText) {
     EXPECT_EQ(gantt.title.value_or(QString()), QStringLiteral("工程表"));
     EXPECT_EQ(gantt.data, QStringLiteral("設計,4/1,4/10"));
     EXPECT_EQ(gantt.remarks, QStringLiteral("予備日あり"));
-    TreeDocument tree;
-    ParseTreeFile(e.bytes, tree);
+    const TreeDocument tree = ReadTreeFile(e.bytes);
     EXPECT_EQ(tree.title, QStringLiteral("工程表"));
     EXPECT_EQ(tree.items, QStringLiteral("設計,4/1,4/10\r\n"));
     EXPECT_EQ(tree.remarks, QStringLiteral("予備日あり"));
@@ -61,7 +57,7 @@ TEST_F(Utf8DataFilesTest, CardFileReadsAsItsTextAndKeepsItsEncodingWhenStored) {
   const QString text = QStringLiteral("@TITLE=単語帳\r\n@TABLE_ITEM_XY(英語)=ITEM,1,2\r\n英語,日本語\r\nABLE,できる\r\n");
   for (const Encoded& e : EveryEncoding(text)) {
     SCOPED_TRACE(e.what);
-    const CardHead head = ParseCardHead(e.bytes);
+    const CardHead head = ReadCardFile(e.bytes);
     EXPECT_EQ(head.title, QStringLiteral("単語帳"));
     ASSERT_EQ(head.columns.size(), 2u);
     EXPECT_EQ(head.columns[0].name, QStringLiteral("英語"));
@@ -71,12 +67,12 @@ TEST_F(Utf8DataFilesTest, CardFileReadsAsItsTextAndKeepsItsEncodingWhenStored) {
     EXPECT_EQ(job.columnNames, (QStringList{QStringLiteral("英語"), QStringLiteral("日本語")}));
     EXPECT_EQ(job.records, QStringList{QStringLiteral("ABLE,できる")});
 
-    const QByteArray stored = StoredCardFile(e.bytes, {QStringLiteral("@TITLE=新しい題")});
+    const QByteArray stored = WriteCardFile(e.bytes, {QStringLiteral("@TITLE=新しい題")});
     const QString expected = QStringLiteral("@TITLE=新しい題\r\n英語,日本語\r\nABLE,できる\r\n");
     if (e.bytes.startsWith(kBom)) EXPECT_EQ(stored, kBom + expected.toUtf8());
     else if (platform::ClassifyTextBytes(e.bytes) == platform::TextBytes::Utf8) EXPECT_EQ(stored, expected.toUtf8());
     else EXPECT_EQ(stored, platform::ToSjis(expected));
-    EXPECT_EQ(ParseCardHead(stored).title, QStringLiteral("新しい題"));
+    EXPECT_EQ(ReadCardFile(stored).title, QStringLiteral("新しい題"));
   }
 }
 

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "TestEnvironment.h"
-#include "todo_memo/ToDoCalendarView.h"
+#include "todo_memo/windows/ToDoCalendarView.h"
 
 namespace {
 

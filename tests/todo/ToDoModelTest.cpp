@@ -4,9 +4,12 @@
 
 #include <QRandomGenerator>
 
+#include "core/platform/Codec.h"
+
 #include "todo_memo/ToDoLine.h"
 #include "todo_memo/ToDoList.h"
 #include "todo_memo/ToDoOrder.h"
+#include "todo_memo/ToDoSettings.h"
 
 using namespace todo;
 
@@ -145,12 +148,11 @@ TEST(ToDoListTest, FileOrderComesFromItemData) {
 
 namespace {
 
+// The texts in the order shown; each entry's item data must name its line.
 QStringList Sorted(const QStringList& lines, DisplayOrder order) {
-  QStringList keys;
-  for (const QString& l : lines) keys << SortKey(l, order);
-  QStringList out;
-  for (int at : ExchangeSortOrder(keys, IsDescending(order))) out << lines[at];
-  return out;
+  const ToDoList list = ListInDisplayOrder(lines, order);
+  for (int i = 0; i < list.size(); ++i) EXPECT_EQ(lines.value(list.itemData[i]), list.texts[i]);
+  return list.texts;
 }
 
 // The exchange sort written out as it has always run, on the texts.
@@ -194,4 +196,29 @@ TEST(ToDoOrderTest, TiesLandWhereTheExchangeSortPutsThem) {
       ASSERT_EQ(Sorted(lines, order), PlainExchangeSort(lines, order)) << static_cast<int>(order) << " " << round;
     }
   }
+}
+
+// The file's bytes give its lines and the lines give the same bytes back;
+// other line ends and a last line without one are read alike and written
+// with CR LF.
+TEST(ToDoFile, BytesAndLinesRoundTrip) {
+  const QByteArray sample = platform::ToSjis(
+      ToDoSampleLines(QStringLiteral("/usr/share/doc/ringpad/README.md")).join(QStringLiteral("\r\n")) +
+      QStringLiteral("\r\n"));
+  struct Case {
+    QByteArray bytes;
+    int lines;
+    QByteArray written;  // empty: the bytes themselves
+  } cases[] = {
+      {sample, 12},
+      {platform::ToSjis(QStringLiteral("■A　済んだ\t2009/03/10\r\n□ 　ﾊﾝｶｸ\t2009/03/11\tメモ\r\n\r\n□ \r\n")), 4},
+      {QByteArray(), 0},
+      {"a\nb\rc", 3, "a\r\nb\r\nc\r\n"},
+  };
+  for (const Case& c : cases) {
+    const QStringList lines = ReadToDoFile(c.bytes);
+    EXPECT_EQ(lines.size(), c.lines) << c.bytes.toHex().constData();
+    EXPECT_EQ(WriteToDoFile(lines), c.written.isEmpty() ? c.bytes : c.written) << c.bytes.toHex().constData();
+  }
+  EXPECT_EQ(ReadToDoFile(sample).last(), QStringLiteral("□ 　/usr/share/doc/ringpad/README.md"));
 }

@@ -2,6 +2,7 @@
 // line, the re-dated item, the day mail and the export lines.
 #include <gtest/gtest.h>
 
+#include "TestEnvironment.h"
 #include "core/platform/Shell.h"
 #include "todo_memo/ToDoScheduleEntries.h"
 
@@ -73,4 +74,46 @@ TEST(ToDoScheduleEntries, DoneExportLine) {
   EXPECT_EQ(DoneExportLine("■A　buy milk \t2009/03/01", u'■', {2009, 3, 2}),
             QStringLiteral("2009/03/02,　　,■　buy milk \t2009/03/01"));
   EXPECT_EQ(DoneExportLine("■ x", u'■', {2009, 3, 2}), QStringLiteral("2009/03/02,　　,■x"));
+}
+
+// The finished items go to the export in the order the list shows; the rest
+// stay, numbered afresh in that order, unselected.
+TEST(ToDoScheduleEntries, TakeFinishedItems) {
+  ToDoList list;
+  list.append("□ c", 2);
+  list.append("■ a", 0);
+  list.append("□ b", 1);
+  list.append("■B d", 3);
+  list.selected[2] = true;
+  const FinishedItems items = TakeFinishedItems(list, u'■', {2009, 3, 2});
+  EXPECT_EQ(items.exported, (QStringList{"2009/03/02,　　,■a", "2009/03/02,　　,■d"}));
+  EXPECT_EQ(items.kept.texts, (QStringList{"□ c", "□ b"}));
+  EXPECT_EQ(items.kept.itemData, (QList<int>{0, 1}));
+  EXPECT_EQ(items.kept.selected, (QList<bool>{false, false}));
+  EXPECT_TRUE(TakeFinishedItems(ToDoList{}, u'■', {2009, 3, 2}).exported.isEmpty());
+}
+
+using ToDoScheduleFile = RingpadTest;
+
+// A line goes into the schedule file in order and can be taken back while
+// the file still holds as many copies as it did right after.
+TEST_F(ToDoScheduleFile, LineGoesInAndComesBack) {
+  const QString path = homeFile(QStringLiteral("sched.txt"));
+  const QByteArray before("2024/05/01 a\r\n2024/05/03 c\r\n");
+  WriteBytes(path, before);
+  AddedScheduleLine added;
+  ASSERT_TRUE(AddScheduleLine(path, QStringLiteral("2024/05/02 b"), &added));
+  EXPECT_EQ(ReadBytes(path), QByteArray("2024/05/01 a\r\n2024/05/02 b\r\n2024/05/03 c\r\n"));
+  EXPECT_EQ(added.at, 1);
+  EXPECT_EQ(added.copies, 1);
+  ASSERT_TRUE(TakeScheduleLineBack(added));
+  EXPECT_EQ(ReadBytes(path), before);
+
+  // Another writer took the copy out meanwhile: nothing more goes.
+  ASSERT_TRUE(AddScheduleLine(path, QStringLiteral("2024/05/01 a"), &added));
+  EXPECT_EQ(added.copies, 2);
+  WriteBytes(path, before);
+  EXPECT_FALSE(TakeScheduleLineBack(added));
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_TRUE(messages().texts().isEmpty());
 }

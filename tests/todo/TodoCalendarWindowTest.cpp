@@ -19,8 +19,8 @@
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/Shell.h"
 #include "schedule/CurrentScheduleFile.h"
-#include "todo_memo/DragTagSource.h"
-#include "todo_memo/ToDoCalendarView.h"
+#include "todo_memo/windows/DragTagSource.h"
+#include "todo_memo/windows/ToDoCalendarView.h"
 
 namespace {
 

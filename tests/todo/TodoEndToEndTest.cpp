@@ -15,8 +15,8 @@
 #include "app/RegisterPages.h"
 #include "core/platform/ProgramExit.h"
 #include "core/ui/MainWindow.h"
-#include "todo_memo/DragTagSource.h"
-#include "todo_memo/ToDoCalendarView.h"
+#include "todo_memo/windows/DragTagSource.h"
+#include "todo_memo/windows/ToDoCalendarView.h"
 
 namespace {
 QStringList DayList(const TodoWindow& w) {

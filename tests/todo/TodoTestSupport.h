@@ -11,8 +11,8 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "todo_memo/LineItemList.h"
-#include "todo_memo/TodoWindow.h"
+#include "todo_memo/windows/LineItemList.h"
+#include "todo_memo/windows/TodoWindow.h"
 
 class TodoTest : public RingpadTest {
  protected:

@@ -21,7 +21,7 @@
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
-#include "todo_memo/TodoWindow.h"
+#include "todo_memo/windows/TodoWindow.h"
 
 namespace {
 

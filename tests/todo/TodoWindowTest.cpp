@@ -17,8 +17,8 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/SurfaceRecorder.h"
 #include "core/ui/VersionBox.h"
-#include "todo_memo/DragTagSource.h"
-#include "todo_memo/TabStopDelegate.h"
+#include "todo_memo/windows/DragTagSource.h"
+#include "todo_memo/windows/TabStopDelegate.h"
 
 namespace {
 

@@ -1,12 +1,8 @@
 // The tree file: what the writer puts down, what the reader makes of it, and
 // that a chart survives being written and read any number of times.
-#include <QFile>
-#include <cerrno>
-
 #include "TestEnvironment.h"
 #include "charts/TreeFile.h"
 #include "core/platform/Codec.h"
-#include "core/platform/SystemError.h"
 
 namespace {
 QByteArray Sjis(const char* utf8) { return platform::ToSjis(QString::fromUtf8(utf8)); }
@@ -26,7 +22,7 @@ TEST(TreeFileFormat, WritesTitleItemsRemarksAndClosingLineEnd) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes);
     TreeDocument doc{QStringLiteral("T"), QString::fromUtf8(c.items), QString::fromUtf8(c.remarks)};
-    EXPECT_EQ(TreeFileBytes(doc), QByteArray(c.bytes));
+    EXPECT_EQ(WriteTreeFile(doc), QByteArray(c.bytes));
   }
 }
 
@@ -40,15 +36,13 @@ TEST(TreeFileFormat, WriteReadWriteGivesTheSameBytesAndNothingGrows) {
   };
   for (const TreeDocument& original : docs) {
     SCOPED_TRACE(original.items.toStdString());
-    const QByteArray first = TreeFileBytes(original);
-    TreeDocument read;
-    ParseTreeFile(first, read);
+    const QByteArray first = WriteTreeFile(original);
+    const TreeDocument read = ReadTreeFile(first);
     EXPECT_EQ(read.title, original.title);
     EXPECT_EQ(read.remarks, original.remarks);
-    EXPECT_EQ(TreeFileBytes(read), first);
+    EXPECT_EQ(WriteTreeFile(read), first);
     // A second round changes nothing either: the file does not grow.
-    TreeDocument again;
-    ParseTreeFile(TreeFileBytes(read), again);
+    const TreeDocument again = ReadTreeFile(WriteTreeFile(read));
     EXPECT_EQ(again.items, read.items);
     EXPECT_EQ(again.remarks, read.remarks);
   }
@@ -61,37 +55,15 @@ TEST(TreeFileFormat, ReaderTakesAnyLineEndAndKeepsUnknownLinesAsItems) {
       Sjis("@TITLE=木\r@CSV=\r上\r 下\r@BIKO=メモ\r"),
   };
   for (const QByteArray& bytes : variants) {
-    TreeDocument doc;
-    ParseTreeFile(bytes, doc);
+    const TreeDocument doc = ReadTreeFile(bytes);
     EXPECT_EQ(doc.title, QStringLiteral("木"));
     EXPECT_EQ(doc.items, QStringLiteral("上\r\n 下\r\n"));
     EXPECT_EQ(doc.remarks, QStringLiteral("メモ"));
   }
-  TreeDocument doc{QStringLiteral("name-from-path"), {}, {}};
   // Keys count only as written in upper case: "@title=" is an item.
-  ParseTreeFile(QByteArray("@KEY=1\r\n@title=t\r\n@biko=b\r\nplain\r\n"), doc);
+  const TreeDocument doc =
+      ReadTreeFile(QByteArray("@KEY=1\r\n@title=t\r\n@biko=b\r\nplain\r\n"), QStringLiteral("name-from-path"));
   EXPECT_EQ(doc.title, QStringLiteral("name-from-path"));
   EXPECT_EQ(doc.items, QStringLiteral("@KEY=1\r\n@title=t\r\n@biko=b\r\nplain\r\n"));
   EXPECT_TRUE(doc.remarks.isEmpty());
-}
-
-class TreeFileRead : public RingpadTest {};
-
-TEST_F(TreeFileRead, FailuresAreReportedAndLeaveTheDocument) {
-  TreeDocument doc{QStringLiteral("kept"), QStringLiteral("a\r\n"), QString()};
-  EXPECT_FALSE(ReadTreeFile(homeFile(QStringLiteral("missing.csv")), doc));
-  EXPECT_EQ(messages().texts(), QStringList{QStringLiteral("「") + homeFile(QStringLiteral("missing.csv")) +
-                                            QStringLiteral("」を読み込めませんでした。(") +
-                                            platform::SystemErrorText(ENOENT) + QStringLiteral(")")});
-
-  const QString big = homeFile(QStringLiteral("big.csv"));
-  {
-    QFile f(big);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(f.resize(kTreeFileSizeLimit + 1));
-  }
-  EXPECT_FALSE(ReadTreeFile(big, doc));
-  EXPECT_EQ(messages().texts().last(), QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + big);
-  EXPECT_EQ(doc.title, QStringLiteral("kept"));
-  EXPECT_EQ(doc.items, QStringLiteral("a\r\n"));
 }

@@ -10,7 +10,7 @@
 #include "MenuPath.h"
 #include "MainWindowFixture.h"
 #include "app/RegisterPages.h"
-#include "charts/TreeWindow.h"
+#include "charts/windows/TreeWindow.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"

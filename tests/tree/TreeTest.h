@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "TestEnvironment.h"
-#include "charts/TreeWindow.h"
+#include "charts/windows/TreeWindow.h"
 #include "core/print/SurfaceRecorder.h"
 
 class TreeTest : public RingpadTest {

@@ -2,6 +2,7 @@
 // sample list's keys, and reading and writing through the File menu.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintSeams.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/Ini.h"
 
 class TreeWindowTest : public TreeTest {
@@ -154,6 +156,19 @@ TEST_F(TreeWindowTest, ReadTakesTheTitleFromThePathWhenTheFileHasNone) {
   EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("./sub/plan"));
   EXPECT_EQ(w.CurrentTreeFile, QStringLiteral("./sub/plan.CSV"));
   EXPECT_EQ(messages().shown().size(), 1u);
+
+  // Nor does a file far larger than any chart.
+  const QString big = homeFile(QStringLiteral("big.csv"));
+  {
+    QFile f(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(kDataFileMaxBytes + 1));
+  }
+  chooseFile(big);
+  w.Cmd_FileRead->click();
+  EXPECT_EQ(messages().texts().last(), QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + big);
+  EXPECT_EQ(w.ItemText(), QStringLiteral("上\r\n 下\r\n"));
+  EXPECT_EQ(w.CurrentTreeFile, QStringLiteral("./sub/plan.CSV"));
 }
 
 TEST_F(TreeWindowTest, ANewUserSavesTheOrganisationChartReadsItBackAndPreviewsIt) {

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "charts/GanttWindow.h"
+#include "charts/windows/GanttWindow.h"
 #include "core/platform/FileDialog.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"

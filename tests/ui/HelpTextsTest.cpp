@@ -12,8 +12,8 @@
 
 #include "MainWindowFixture.h"
 #include "core/platform/Shell.h"
-#include "core/print/PrintDialog.h"
 #include "core/ui/PageKinds.h"
+#include "core/ui/PrintDialog.h"
 #include "core/ui/VersionBox.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include "MainWindowFixture.h"
 #include "core/platform/Codec.h"
 #include "core/ui/VisualTabOrder.h"
-#include "schedule/ScheduleWindow.h"
-#include "todo_memo/LineItemList.h"
-#include "todo_memo/TodoWindow.h"
+#include "schedule/windows/ScheduleWindow.h"
+#include "todo_memo/windows/LineItemList.h"
+#include "todo_memo/windows/TodoWindow.h"
 
 namespace {
 

@@ -7,16 +7,18 @@
 #include <QTemporaryDir>
 
 #include "MainWindowFixture.h"
-#include "core/platform/FileLock.h"
-#include "core/platform/SafeSave.h"
 #include "address/AddressStorage.h"
 #include "core/platform/Clock.h"
-#include "core/settings/WeekdayBackup.h"
+#include "core/platform/FileLock.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
+#include "core/platform/SafeSave.h"
+#include "core/platform/TextLines.h"
 #include "core/print/PrintSeams.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/SettingsText.h"
+#include "core/settings/WeekdayBackup.h"
 #include "core/ui/InitApplication.h"
 #include "core/ui/PageRegistry.h"
 #include "core/ui/StartupRules.h"
@@ -306,19 +308,25 @@ TEST_F(MainWindowTest, ALinkedBackupFolderIsToldOnceAndLeftAlone) {
 }
 
 // In a program folder the user has been told cannot be written, failed
-// writes and locks of its files are not told again one by one; others are.
+// writes and locks of its files are not told again one by one; others are,
+// and so is every other problem with its files.
 TEST_F(MainWindowTest, WriteFailuresInAFolderToldUnwritableAreNotToldAgain) {
+  using platform::Problem;
   EXPECT_TRUE(FolderWritable(home()));
   EXPECT_TRUE(UnwritableProgramFolderMessage(home()).contains("「" + QDir::cleanPath(home()) + "」"));
   platform::QuietWriteFailuresIn(home());
-  platform::ShowMessage(platform::SaveFailureMessage(homeFile("diduvuv.txt"), "Read-only file system"));
-  platform::ShowMessage(platform::LockFailureMessage(homeFile("bak/vidazu3.txt"), "Read-only file system"));
-  platform::ShowMessage(platform::LockFailureMessage("diduvuv.txt", "Read-only file system"));  // the current folder
+  const QString reason = QStringLiteral("Read-only file system");
+  platform::ReportProblem({Problem::WriteFailed, homeFile("diduvuv.txt"), reason});
+  platform::ReportProblem({Problem::LockFailed, homeFile("bak/vidazu3.txt"), reason});
+  platform::ReportProblem({Problem::LockFailed, QStringLiteral("diduvuv.txt"), reason});  // the current folder
   EXPECT_TRUE(platform::WriteFailuresQuietIn(homeFile("bak/vidazu3.txt")));
   EXPECT_TRUE(messages().texts().isEmpty());
-  platform::ShowMessage(platform::SaveFailureMessage("/elsewhere/x.txt", "Read-only file system"));
+  platform::ReportProblem({Problem::WriteFailed, QStringLiteral("/elsewhere/x.txt"), reason});
+  platform::ReportProblem({Problem::ReadFailed, homeFile("diduvuv.txt"), reason});
   platform::ShowMessage(QStringLiteral("別の知らせ"));
-  EXPECT_EQ(messages().texts().size(), 2);
+  EXPECT_EQ(messages().texts(),
+            (QStringList{platform::SaveFailureMessage(QStringLiteral("/elsewhere/x.txt"), reason),
+                         platform::ReadFailureMessage(homeFile("diduvuv.txt"), reason), QStringLiteral("別の知らせ")}));
 }
 
 // Temporary files of saves killed an hour ago or more go at start; a fresh

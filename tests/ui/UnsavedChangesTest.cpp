@@ -8,16 +8,16 @@
 #include <QComboBox>
 
 #include "MainWindowFixture.h"
-#include "charts/GanttWindow.h"
-#include "charts/TreeWindow.h"
+#include "charts/windows/GanttWindow.h"
+#include "charts/windows/TreeWindow.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
 #include "core/settings/AppGlobals.h"
 #include "core/ui/UnsavedChanges.h"
-#include "ruled_photo/PhotoWindow.h"
-#include "tables_cards/CardWindow.h"
+#include "ruled_photo/windows/PhotoWindow.h"
+#include "tables_cards/windows/CardWindow.h"
 #include "tables_cards/TableFile.h"
-#include "tables_cards/TableWindow.h"
+#include "tables_cards/windows/TableWindow.h"
 
 namespace {
 

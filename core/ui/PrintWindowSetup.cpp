@@ -1,0 +1,21 @@
+#include "PrintWindowSetup.h"
+
+#include <QWidget>
+
+#include "PreviewWindow.h"
+#include "PrintDialog.h"
+#include "core/platform/WorkPlace.h"
+#include "core/print/PrintSeams.h"
+
+void InstallWidgetPrintWindows() {
+  PrintWindows windows;
+  windows.printDialog = [] { PrintDialog::Run(); };
+  // The preview window shows the preview picture itself, page by page.
+  windows.previewPage = [](const QImage&) { PreviewWindow::Instance().exec(); };
+  windows.modalStep = [](const std::function<void()>& step) {
+    const platform::KeepWorkPlace place;
+    step();
+  };
+  windows.busyWindow = [](QWidget* window, bool busy) { window->setEnabled(!busy); };
+  InstallPrintWindows(std::move(windows));
+}

@@ -1,0 +1,5 @@
+#include "TestSeams.h"
+
+#include "core/platform/TestSeamRegistry.h"
+
+void ResetAllTestSeams() { platform::ResetRegisteredSeams(); }
