@@ -74,6 +74,11 @@ inline bool CardLayout(const uint8_t* data, size_t size) {
   job.Load(content, head.columns);
   if (job.places.size() != size_t(job.columnNames.size())) return false;
   const QByteArray stored = WriteCardFile(content, headLines + head.extraLines);
+  // A code page 932 file whose only bytes that are not UTF-8 stood in its
+  // head reads as UTF-8 once the head is rewritten: the rule that tells the
+  // encodings apart sees the records alone. Such a file keeps its bytes but
+  // is another file's text, so its records are not compared.
+  if (platform::ClassifyTextBytes(stored) != platform::ClassifyTextBytes(content)) return true;
   // Rewriting the head keeps every record.
   CardJob again;
   again.Load(stored, ReadCardFile(stored).columns);

@@ -19,7 +19,6 @@ namespace {
 
 const QChar kDayFullWidthBlank = QChar(0x3000);
 const QString kPlainMarker = QString(kDayFullWidthBlank);
-const QString kTimeMarker = QStringLiteral("時");
 const QString kSubstituteHolidayName = QStringLiteral("振替休日");
 const QString kBetweenHolidaysName = QStringLiteral("国民の休日");
 // The working-day override, held in the kind until the day's lines are done.
@@ -243,7 +242,7 @@ void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DaySche
   } else if (kind == EntryKind::Detail) {
     if (options.OptDetailEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
   } else if (kind == EntryKind::Time) {
-    if (options.OptDetailEntries == 1) state.addEntry(kTimeMarker, c.trimmedText);
+    if (options.OptDetailEntries == 1) state.addEntry(kTimedEntryMarker, c.trimmedText);
   } else if (kind.size() == 2 && kind.at(0) != kDayFullWidthBlank && kind.at(1) == kDayFullWidthBlank) {
     if (options.OptPrintEntries == 1) state.addEntry(kind.left(1), c.trimmedText);
   } else {

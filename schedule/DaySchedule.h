@@ -58,6 +58,9 @@ struct ScheduleMonthCache {
 ScheduleMonthCache BuildScheduleMonthCache(const QStringList& fileLines, const QDate& day,
                                            const DayScheduleOptions& options);
 
+// The marker that begins a timed entry among a day's texts.
+inline const QString kTimedEntryMarker = QStringLiteral("時");
+
 // The heading and entries of the day (texts[0] the heading, every further
 // element an entry beginning with its marker "　", "時" or a colour
 // character) and its DayKind, from a cache of the day's month.

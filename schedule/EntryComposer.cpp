@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString kNoYear = QStringLiteral("    ");
 const QString kNoMonthOrDay = QStringLiteral("  ");
 constexpr int kFirstEnteredYear = 1988;
 
@@ -39,22 +38,22 @@ QString DateMessage(const EntryFields& f) {
 void BlankRecurringDateParts(const QString& kind, const QString& text, QString& year, QString& month,
                              QString& day) {
   if (kind == EntryKind::EveryYear || (kind == EntryKind::Holiday && IsFixedDateHoliday(text)))
-    year = kNoYear;
+    year = ScheduleLine::kNoYear;
   switch (EntryKind::Classify(kind)) {
     case EntryKindClass::Anniversary:
-      if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = kNoYear;
+      if (year == QLatin1String("1900") || ParseNumber(year) == 0) year = ScheduleLine::kNoYear;
       break;
     case EntryKindClass::EveryMonth:
-      year = kNoYear;
+      year = ScheduleLine::kNoYear;
       month = kNoMonthOrDay;
       break;
     case EntryKindClass::EveryWeek:
     case EntryKindClass::NthWeekday:
-      year = kNoYear;
+      year = ScheduleLine::kNoYear;
       month = day = kNoMonthOrDay;
       break;
     case EntryKindClass::MonthNthWeekday:
-      year = kNoYear;
+      year = ScheduleLine::kNoYear;
       day = kNoMonthOrDay;
       break;
     default: break;

@@ -4,7 +4,6 @@
 
 namespace {
 
-const QString kNoYear = QStringLiteral("    ");
 const QString kZeroYear = QStringLiteral("0000");
 
 }  // namespace
@@ -26,7 +25,7 @@ QString ScheduleLine::trimmedText() const {
 
 bool ScheduleLine::hasNoYear() const {
   const QString y = yearField();
-  return y == kNoYear || y == kZeroYear;
+  return y == ScheduleLine::kNoYear || y == kZeroYear;
 }
 
 QString ScheduleLine::Compose(const QString& year, const QString& month, const QString& day,

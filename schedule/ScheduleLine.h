@@ -36,6 +36,8 @@ class ScheduleLine {
 
   // Blank or "0000" in the year columns: the entry belongs to no one year.
   bool hasNoYear() const;
+  // The blank year columns of an entry of every year.
+  static inline const QString kNoYear = QStringLiteral("    ");
   // The field read as a whole number, 0 unless it is all digits.
   int yearNumber() const { return DigitsValue(yearField()); }
   int monthNumber() const { return DigitsValue(monthField()); }

@@ -12,12 +12,12 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/TextOutput.h"
 #include "core/settings/PaperSettings.h"
+#include "schedule/DaySchedule.h"
 #include "schedule/SchedulePrintSource.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
 
-const QString kTimeMarker = QStringLiteral("時");
 const QString kDayRowCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳");
 // Ruled memo pages never draw more lines than this in one part, whatever
 // the font and body height make of the pitch.
@@ -49,7 +49,7 @@ void DrawDayBands(SchedulePrintSource& source, int pageMode, const QDate& pageFi
       int timeCount = 0;
       for (qsizetype i = 1; i < texts.size(); ++i) {
         QString entry = texts[i];
-        const bool timed = entry.startsWith(kTimeMarker);
+        const bool timed = entry.startsWith(kTimedEntryMarker);
         if (timed) ++timeCount;
         ApplyColourPrefix(options, entry);
         SetCurrentX(mid + 1);

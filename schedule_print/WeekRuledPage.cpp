@@ -17,12 +17,12 @@
 #include "core/settings/PaperSettings.h"
 #include "core/text/Numbers.h"
 #include "core/dates/Calendar.h"
+#include "schedule/DaySchedule.h"
 #include "schedule/SchedulePrintSource.h"
 #include "core/text/StringHelpers.h"
 
 namespace {
 
-const QString kTimeMarker = QStringLiteral("時");
 const QString kCircledNumbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲");
 constexpr float kScaleFontSize = 5;
 constexpr int kThreeColumnsIndex = 7;
@@ -227,7 +227,7 @@ void DrawTimeMarks(const ScheduleOptions& options, const QStringList& texts, dou
   SetFontSize(size);
   int count = 0;
   for (qsizetype j = 1; j < texts.size(); ++j) {
-    if (!texts[j].startsWith(kTimeMarker)) continue;
+    if (!texts[j].startsWith(kTimedEntryMarker)) continue;
     ++count;
     QString entry = texts[j];
     ApplyColourPrefix(options, entry);

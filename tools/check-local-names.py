@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Fails when two files of one folder give one file-local name different bodies.
+"""Fails when two files of one folder each define one file-local name.
 
 The build compiles each folder's .cpp files in batches, one translation unit
 per batch. Functions, types and constants in an anonymous namespace, and
@@ -7,8 +7,8 @@ static functions and constants, are then shared by every file of the batch:
 two files that each define their own `FormatRow` compile today and break
 the day a new file moves them into one batch, or silently pick the other
 file's overload. So file-local names must differ within a folder. Two files
-with the same body under one name are left to the duplicate finder: they
-want one shared helper, not a rename.
+with the same body under one name break the batch just as well (a name
+defined twice in one translation unit): they want one shared helper.
 
 The scan is textual (comments and literals are blanked, braces counted); it
 looks at the .cpp files of every library folder and of every test folder.
@@ -262,17 +262,18 @@ def main():
         for name, places in sorted(by_name.items()):
             files = {source for source, _, _ in places}
             bodies = {body for _, _, body in places}
-            if len(files) > 1 and len(bodies) > 1:
+            if len(files) > 1:
                 if (folder, name) in ALLOWED_CLASHES:
                     allowed_seen.add((folder, name))
                     continue
                 where = ", ".join(sorted(f"{source} ({kind})" for source, kind in {(s, k) for s, k, _ in places}))
-                clashes.append(f"{folder}: '{name}' has different bodies in {where}")
+                what = "different bodies" if len(bodies) > 1 else "one body twice (share one helper)"
+                clashes.append(f"{folder}: '{name}' has {what} in {where}")
     for folder, name in sorted(ALLOWED_CLASHES - allowed_seen):
         print(f"check-local-names: '{name}' in {folder} clashes no more: remove it from ALLOWED_CLASHES")
     if clashes:
-        print("check-local-names: file-local names that differ in body within one folder "
-              "(give each a distinctive name):", file=sys.stderr)
+        print("check-local-names: file-local names defined by two files of one folder "
+              "(give each a distinctive name, or share one):", file=sys.stderr)
         for clash in clashes:
             print("  " + clash, file=sys.stderr)
         return 1

@@ -27,3 +27,11 @@ void ApplyImeMode(QWidget* window);
 
 // Name of the dynamic property that holds a text box's input-method mode.
 inline const char* kImeModeProperty = "ImeMode";
+
+// The control with its object name, the name tests and the settings file know
+// it by, so that a window builds each control in one expression.
+template <typename Control>
+Control* WithObjectName(Control* control, const QString& name) {
+  control->setObjectName(name);
+  return control;
+}

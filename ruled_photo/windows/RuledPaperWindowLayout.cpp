@@ -23,26 +23,20 @@ namespace {
 constexpr int kMockUpWidth = 120;
 constexpr int kMockUpHeight = 160;
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
 QLineEdit* NewBox(QWidget* parent, const char* name, const QString& text = QString(), int chars = 0) {
-  auto* box = Named(new QLineEdit(text, parent), name);
+  auto* box = WithObjectName(new QLineEdit(text, parent), name);
   if (chars > 0) box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 16);
   return box;
 }
 
 QCheckBox* NewCheck(QWidget* parent, const char* name, const QString& caption, bool checked = false) {
-  auto* box = Named(new QCheckBox(caption, parent), name);
+  auto* box = WithObjectName(new QCheckBox(caption, parent), name);
   box->setChecked(checked);
   return box;
 }
 
 QComboBox* NewList(QWidget* parent, const char* name) {
-  auto* list = Named(new QComboBox(parent), name);
+  auto* list = WithObjectName(new QComboBox(parent), name);
   list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return list;
 }
@@ -61,7 +55,7 @@ void AddWide(QGridLayout* grid, QWidget* widget) { grid->addWidget(widget, grid-
 
 void RuledPaperWindow::buildControls() {
   setWindowTitle(QStringLiteral("用紙"));
-  Cmb_Type = Named(new QListWidget(this), "Cmb_Type");
+  Cmb_Type = WithObjectName(new QListWidget(this), "Cmb_Type");
   Cmb_Type->setSelectionMode(QAbstractItemView::SingleSelection);
   Cmb_Type->installEventFilter(this);
   Cmb_men = NewList(this, "Cmb_men");
@@ -87,14 +81,14 @@ void RuledPaperWindow::buildControls() {
   {
     QGroupBox* f = Frame1[0];
     auto* g = grid(0);
-    File1 = Named(new QListWidget(f), "File1");
+    File1 = WithObjectName(new QListWidget(f), "File1");
     cmb_image_iti = NewList(f, "cmb_image_iti");
-    Cmd_FileRead = Named(new QPushButton(QStringLiteral("ﾌｧｲﾙ読み込み"), f), "Cmd_FileRead");
-    Cmd_GetClip = Named(new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ読込"), f), "Cmd_GetClip");
-    Shape3 = Named(new QFrame(f), "Shape3");
+    Cmd_FileRead = WithObjectName(new QPushButton(QStringLiteral("ﾌｧｲﾙ読み込み"), f), "Cmd_FileRead");
+    Cmd_GetClip = WithObjectName(new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ読込"), f), "Cmd_GetClip");
+    Shape3 = WithObjectName(new QFrame(f), "Shape3");
     Shape3->setFrameShape(QFrame::Box);
     Shape3->setFixedSize(kMockUpWidth, kMockUpHeight);
-    Picture1 = Named(new QLabel(Shape3), "Picture1");
+    Picture1 = WithObjectName(new QLabel(Shape3), "Picture1");
     Picture1->resize(0, 0);
     g->addWidget(File1, 0, 0, 4, 1);
     g->addWidget(cmb_image_iti, 0, 1);
@@ -181,9 +175,9 @@ void RuledPaperWindow::buildControls() {
     AddWide(g, new QLabel(QStringLiteral("健康状態を記録する用紙です"), f));
     AddWide(g, new QLabel(QStringLiteral("[おまけ(計算機能)]"), f));
     Txt_sincyo = NewBox(f, "Txt_sincyo", QString(), 6);
-    Lbl_taiju = Named(new QLabel(QStringLiteral("00.0"), f), "Lbl_taiju");
+    Lbl_taiju = WithObjectName(new QLabel(QStringLiteral("00.0"), f), "Lbl_taiju");
     txt_taijyu = NewBox(f, "txt_taijyu", QString(), 6);
-    lbl_himan = Named(new QLabel(QStringLiteral("00.0"), f), "lbl_himan");
+    lbl_himan = WithObjectName(new QLabel(QStringLiteral("00.0"), f), "lbl_himan");
     AddRow(g, QStringLiteral("身長(Cm)"), Txt_sincyo);
     AddRow(g, QStringLiteral("標準体重(Kg)"), Lbl_taiju);
     AddRow(g, QStringLiteral("体重(Kg)"), txt_taijyu);
@@ -196,7 +190,7 @@ void RuledPaperWindow::buildControls() {
     const char* captions[] = {"１００字詰、横書き（１０行ｘ１０文字）", "１００字詰（１０行ｘ１０文字）",
                               "２００字詰「ぺら」（１段２０字）"};
     for (int i = 0; i < 3; ++i) {
-      Opt_genko_type[i] = Named(new QRadioButton(QString::fromUtf8(captions[i]), f), "Opt_genko_type");
+      Opt_genko_type[i] = WithObjectName(new QRadioButton(QString::fromUtf8(captions[i]), f), "Opt_genko_type");
       AddWide(g, Opt_genko_type[i]);
     }
     Opt_genko_type[2]->setChecked(true);
@@ -210,7 +204,7 @@ void RuledPaperWindow::buildControls() {
     auto* g = grid(8);
     const char* captions[] = {"１９路盤（中級～上級者）", "１３路盤（初級～中級者）", "９路盤（入門者～初級者）"};
     for (int i = 0; i < 3; ++i) {
-      Opt_igo_masume[i] = Named(new QRadioButton(QString::fromUtf8(captions[i]), f), "Opt_igo_masume");
+      Opt_igo_masume[i] = WithObjectName(new QRadioButton(QString::fromUtf8(captions[i]), f), "Opt_igo_masume");
       AddWide(g, Opt_igo_masume[i]);
     }
     Opt_igo_masume[0]->setChecked(true);
@@ -221,7 +215,7 @@ void RuledPaperWindow::buildControls() {
     QGroupBox* f = Frame1[9];
     auto* g = grid(9);
     txt_syougi_title = NewBox(f, "txt_syougi_title");
-    txt_syougi_biko = Named(new QPlainTextEdit(f), "txt_syougi_biko");
+    txt_syougi_biko = WithObjectName(new QPlainTextEdit(f), "txt_syougi_biko");
     txt_syougi_biko->setMaximumHeight(txt_syougi_biko->fontMetrics().lineSpacing() * 4 + 12);
     AddRow(g, QStringLiteral("題"), txt_syougi_title);
     AddRow(g, QStringLiteral("備考"), txt_syougi_biko);
@@ -280,7 +274,7 @@ void RuledPaperWindow::buildControls() {
     auto* g = grid(18);
     chk_kosi = NewCheck(f, "chk_kosi", QStringLiteral("入力ガイド付"), true);
     cmb_kosi = NewList(f, "cmb_kosi");
-    lbl_kosi_kadai = Named(new QLabel(QStringLiteral("主題(検討する課題)"), f), "lbl_kosi_kadai");
+    lbl_kosi_kadai = WithObjectName(new QLabel(QStringLiteral("主題(検討する課題)"), f), "lbl_kosi_kadai");
     txt_kosi = NewBox(f, "txt_kosi");
     AddWide(g, chk_kosi);
     AddWide(g, cmb_kosi);

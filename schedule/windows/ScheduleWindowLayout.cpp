@@ -24,21 +24,15 @@ const QColor kLightGreen(0xC0, 0xFF, 0xC0);
 // Check boxes per row on the print-option panel.
 constexpr int kOptionColumns = 4;
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
 QComboBox* NewList(QWidget* parent, const char* name, bool editable = false) {
-  auto* list = Named(new QComboBox(parent), QString::fromLatin1(name));
+  auto* list = WithObjectName(new QComboBox(parent), QString::fromLatin1(name));
   list->setEditable(editable);
   list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return list;
 }
 
 QFrame* NewLine(QWidget* parent, const char* name) {
-  auto* line = Named(new QFrame(parent), QString::fromLatin1(name));
+  auto* line = WithObjectName(new QFrame(parent), QString::fromLatin1(name));
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   return line;
@@ -57,7 +51,7 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
 
 void ScheduleWindow::buildControls() {
   for (const CheckBoxControl& c : ScheduleCheckBoxes())
-    c.box(*this) = Named(new QCheckBox(QString::fromUtf8(c.caption), this), QString::fromLatin1(c.name));
+    c.box(*this) = WithObjectName(new QCheckBox(QString::fromUtf8(c.caption), this), QString::fromLatin1(c.name));
 
   Cmd_FileSearch = NewCommandButton("Cmd_FileSearch");
   Cmd_FileRead = NewCommandButton("Cmd_FileRead");
@@ -69,15 +63,15 @@ void ScheduleWindow::buildControls() {
   Cmd_print = NewCommandButton("Cmd_print", QStringLiteral("印刷"));
   cmd_toclip = NewCommandButton("cmd_toclip", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ設定"));
 
-  Cmb_Type = Named(new QListWidget(this), QStringLiteral("Cmb_Type"));
+  Cmb_Type = WithObjectName(new QListWidget(this), QStringLiteral("Cmb_Type"));
   Cmb_Type->setSelectionMode(QAbstractItemView::SingleSelection);
   Cmb_men = NewList(this, "Cmb_men");
-  Txt_maisu = Named(new QLineEdit(QStringLiteral("1"), this), QStringLiteral("Txt_maisu"));
+  Txt_maisu = WithObjectName(new QLineEdit(QStringLiteral("1"), this), QStringLiteral("Txt_maisu"));
   Txt_maisu->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
   Txt_maisu->setProperty(kImeModeProperty, 8);
-  lbl_mai = Named(new QLabel(QStringLiteral("枚"), this), QStringLiteral("lbl_mai"));
-  Picture1 = Named(new QLabel(this), QStringLiteral("Picture1"));
-  Picture3 = Named(new TabBar(this), QStringLiteral("Picture3"));
+  lbl_mai = WithObjectName(new QLabel(QStringLiteral("枚"), this), QStringLiteral("lbl_mai"));
+  Picture1 = WithObjectName(new QLabel(this), QStringLiteral("Picture1"));
+  Picture3 = WithObjectName(new TabBar(this), QStringLiteral("Picture3"));
   Picture3->setFillColor(kLightGreen);
 
   auto* side = new QVBoxLayout;
@@ -112,24 +106,24 @@ void ScheduleWindow::buildControls() {
 }
 
 QWidget* ScheduleWindow::buildEntryPanel() {
-  auto* panel = Named(new QWidget(this), QStringLiteral("Picture2_0"));
+  auto* panel = WithObjectName(new QWidget(this), QStringLiteral("Picture2_0"));
   Cmb_Nen = NewList(panel, "Cmb_Nen");
   Cmb_Tuki = NewList(panel, "Cmb_Tuki");
   Cmb_Hi = NewList(panel, "Cmb_Hi");
-  Label1[0] = Named(new QLabel(QStringLiteral("/"), panel), QStringLiteral("Label1_0"));
-  lbl_hi = Named(new QLabel(QStringLiteral("/"), panel), QStringLiteral("lbl_hi"));
-  Cmd_Today = Named(new QPushButton(QStringLiteral("Today"), panel), QStringLiteral("Cmd_Today"));
-  cmd_bear = Named(new QPushButton(QStringLiteral("ｶﾚﾝﾀﾞｰ"), panel), QStringLiteral("cmd_bear"));
+  Label1[0] = WithObjectName(new QLabel(QStringLiteral("/"), panel), QStringLiteral("Label1_0"));
+  lbl_hi = WithObjectName(new QLabel(QStringLiteral("/"), panel), QStringLiteral("lbl_hi"));
+  Cmd_Today = WithObjectName(new QPushButton(QStringLiteral("Today"), panel), QStringLiteral("Cmd_Today"));
+  cmd_bear = WithObjectName(new QPushButton(QStringLiteral("ｶﾚﾝﾀﾞｰ"), panel), QStringLiteral("cmd_bear"));
   Cmb_yasumi = NewList(panel, "Cmb_yasumi");
   Cmb_naiyou = NewList(panel, "Cmb_naiyou", true);
   Cmb_naiyou->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   Cmb_naiyou->setInsertPolicy(QComboBox::NoInsert);
-  lbl_naiyou = Named(new QLabel(QStringLiteral("内容"), panel), QStringLiteral("lbl_naiyou"));
+  lbl_naiyou = WithObjectName(new QLabel(QStringLiteral("内容"), panel), QStringLiteral("lbl_naiyou"));
   const char* const captions[] = {"表示", "追加", "更新", "削除"};
   for (int i = 0; i < 4; ++i)
-    Cmd_Update[i] = Named(new QPushButton(QString::fromUtf8(captions[i]), panel),
+    Cmd_Update[i] = WithObjectName(new QPushButton(QString::fromUtf8(captions[i]), panel),
                           QStringLiteral("Cmd_Update_%1").arg(i));
-  List1 = Named(new QListWidget(panel), QStringLiteral("List1"));
+  List1 = WithObjectName(new QListWidget(panel), QStringLiteral("List1"));
   // Rows line up in columns only in a fixed-pitch face.
   List1->setFont(MakeSurfaceFont(QStringLiteral("ＭＳ ゴシック"), font().pointSizeF(), false));
 
@@ -157,7 +151,7 @@ QWidget* ScheduleWindow::buildEntryPanel() {
 }
 
 QWidget* ScheduleWindow::buildOptionPanel() {
-  auto* panel = Named(new QWidget(this), QStringLiteral("Picture2_1"));
+  auto* panel = WithObjectName(new QWidget(this), QStringLiteral("Picture2_1"));
   auto* grid = new QGridLayout;
   int at = 0;
   for (const CheckBoxControl& c : ScheduleCheckBoxes()) {
@@ -172,9 +166,9 @@ QWidget* ScheduleWindow::buildOptionPanel() {
   cmb_5nen = NewList(panel, "cmb_5nen");
   cmb_week = NewList(panel, "cmb_week");
   Cmb_design = NewList(panel, "Cmb_design");
-  txt_midasi = Named(new QLineEdit(panel), QStringLiteral("txt_midasi"));
+  txt_midasi = WithObjectName(new QLineEdit(panel), QStringLiteral("txt_midasi"));
   txt_midasi->setProperty(kImeModeProperty, 4);
-  Label2 = Named(new QLabel(QStringLiteral("特殊オプション"), panel), QStringLiteral("Label2"));
+  Label2 = WithObjectName(new QLabel(QStringLiteral("特殊オプション"), panel), QStringLiteral("Label2"));
   Line1 = NewLine(panel, "Line1");
   Line2 = NewLine(panel, "Line2");
 

@@ -22,12 +22,6 @@
 
 namespace {
 
-template <typename W>
-W* Named(W* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
 QStringList Numbered(int from, int to, int step, const QString& unit) {
   QStringList items;
   for (int n = from; n <= to; n += step) items << QString::number(n) + unit;
@@ -52,11 +46,11 @@ TableWindow::TableWindow(QWidget* parent) : PageWindow(parent) {
   Cmd_FileWrite = NewCommandButton("Cmd_FileWrite", QStringLiteral("書出"));
   Cmd_help = NewCommandButton("Cmd_help", QStringLiteral("「表」の記入方法"));
   Cmd_print = NewCommandButton("Cmd_print", QStringLiteral("印刷"));
-  Chk_yoko = Named(new QCheckBox(QStringLiteral("横向"), this), QStringLiteral("Chk_yoko"));
-  Cmb_men = Named(new QComboBox(this), QStringLiteral("Cmb_men"));
-  Picture3 = Named(new TabBar(this), QStringLiteral("Picture3"));
+  Chk_yoko = WithObjectName(new QCheckBox(QStringLiteral("横向"), this), QStringLiteral("Chk_yoko"));
+  Cmb_men = WithObjectName(new QComboBox(this), QStringLiteral("Cmb_men"));
+  Picture3 = WithObjectName(new TabBar(this), QStringLiteral("Picture3"));
   Picture3->setFixedHeight(fontMetrics().height() + 10);
-  for (int i = 0; i < 2; ++i) Picture1[i] = Named(new QWidget(this), QStringLiteral("Picture1"));
+  for (int i = 0; i < 2; ++i) Picture1[i] = WithObjectName(new QWidget(this), QStringLiteral("Picture1"));
   BuildOptionsPage();
   BuildContentPage();
 
@@ -87,10 +81,10 @@ TableWindow::TableWindow(QWidget* parent) : PageWindow(parent) {
 
 void TableWindow::BuildOptionsPage() {
   QWidget* page = Picture1[0];
-  cmb_type = Named(new QListWidget(page), QStringLiteral("cmb_type"));
-  auto combo = [page](const char* name) { return Named(new QComboBox(page), QLatin1String(name)); };
+  cmb_type = WithObjectName(new QListWidget(page), QStringLiteral("cmb_type"));
+  auto combo = [page](const char* name) { return WithObjectName(new QComboBox(page), QLatin1String(name)); };
   auto check = [page](const char* name, const QString& caption) {
-    return Named(new QCheckBox(caption, page), QLatin1String(name));
+    return WithObjectName(new QCheckBox(caption, page), QLatin1String(name));
   };
   Cmb_retu = combo("Cmb_retu");
   Cmb_gyou = combo("Cmb_gyou");
@@ -110,13 +104,13 @@ void TableWindow::BuildOptionsPage() {
   Chk_Page = check("Chk_Page", QStringLiteral("頁番号"));
 
   // The small sample: a heading band, a shaded column and two row rules.
-  Shape_sample = Named(new QFrame(page), QStringLiteral("Shape_sample"));
+  Shape_sample = WithObjectName(new QFrame(page), QStringLiteral("Shape_sample"));
   Shape_sample->setFrameShape(QFrame::Box);
   Shape_sample->setAutoFillBackground(true);
-  Shap_amikake_yoko = Named(new QFrame(Shape_sample), QStringLiteral("Shap_amikake_yoko"));
-  Shap_amikake_tate = Named(new QFrame(Shape_sample), QStringLiteral("Shap_amikake_tate"));
+  Shap_amikake_yoko = WithObjectName(new QFrame(Shape_sample), QStringLiteral("Shap_amikake_yoko"));
+  Shap_amikake_tate = WithObjectName(new QFrame(Shape_sample), QStringLiteral("Shap_amikake_tate"));
   for (int i = 0; i < 2; ++i)
-    Line_yokokei[i] = Named(new QFrame(Shape_sample), QStringLiteral("Line_yokokei"));
+    Line_yokokei[i] = WithObjectName(new QFrame(Shape_sample), QStringLiteral("Line_yokokei"));
   auto* sample = new QGridLayout(Shape_sample);
   sample->addWidget(Shap_amikake_yoko, 0, 0, 1, 2);
   sample->addWidget(Chk_midasi, 1, 0, 1, 2);
@@ -152,12 +146,12 @@ void TableWindow::BuildOptionsPage() {
 
 void TableWindow::BuildContentPage() {
   QWidget* page = Picture1[1];
-  Txt_Title = Named(new QLineEdit(page), QStringLiteral("Txt_Title"));
-  Txt_MidasiRetu = Named(new QLineEdit(page), QStringLiteral("Txt_MidasiRetu"));
-  for (int i = 0; i < 9; ++i) Cmb_retu_haba[i] = Named(new QComboBox(page), QStringLiteral("Cmb_retu_haba"));
-  Txt_Data = Named(new QPlainTextEdit(page), QStringLiteral("Txt_Data"));
+  Txt_Title = WithObjectName(new QLineEdit(page), QStringLiteral("Txt_Title"));
+  Txt_MidasiRetu = WithObjectName(new QLineEdit(page), QStringLiteral("Txt_MidasiRetu"));
+  for (int i = 0; i < 9; ++i) Cmb_retu_haba[i] = WithObjectName(new QComboBox(page), QStringLiteral("Cmb_retu_haba"));
+  Txt_Data = WithObjectName(new QPlainTextEdit(page), QStringLiteral("Txt_Data"));
   Txt_Data->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Txt_biko = Named(new QPlainTextEdit(page), QStringLiteral("Txt_biko"));
+  Txt_biko = WithObjectName(new QPlainTextEdit(page), QStringLiteral("Txt_biko"));
   for (QPushButton* b : {Cmd_FileRead, Cmd_FileWrite, Cmd_help}) b->setParent(page);
 
   auto* widths = new QHBoxLayout;

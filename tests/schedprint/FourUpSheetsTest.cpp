@@ -22,7 +22,6 @@ namespace {
 
 constexpr int kChyoA4 = 15;
 constexpr int kChyoA7 = 16;
-const QString kNotPrintable = QStringLiteral("まだ印刷できません、要望があったら作ります(^^;");
 
 // A text as it lands on the sheet.
 struct Placed {

@@ -37,7 +37,6 @@ class PrintButtonTest : public SchedulePrintTest {
   std::vector<DriverCall> calls;
 };
 
-const QString kNotPrintable = QStringLiteral("まだ印刷できません、要望があったら作ります(^^;");
 
 TEST_F(PrintButtonTest, RefusalsComeBeforeTheDialog) {
   struct Case {

@@ -19,6 +19,9 @@
 #include "schedule/DesignCatalog.h"
 #include "schedule/SchedulePrintSource.h"
 
+// What the print button says of a design and layout that print nothing.
+inline const QString kNotPrintable = QStringLiteral("まだ印刷できません、要望があったら作ります(^^;");
+
 // The bible page at the front range, in millimetres from the sheet's left.
 inline constexpr double kX1 = 8, kX2 = 88;
 // A Monday whose week the weekly pages are tested on.

@@ -12,14 +12,7 @@
 
 #include "LineItemList.h"
 #include "MemoWindow.h"
-
-namespace {
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-}  // namespace
+#include "core/ui/FormHelpers.h"
 
 MemoWindow::MemoWindow(QWidget* parent) : PageWindow(parent) {
   setWindowTitle(QStringLiteral("メモ帳"));
@@ -28,13 +21,13 @@ MemoWindow::MemoWindow(QWidget* parent) : PageWindow(parent) {
 }
 
 void MemoWindow::buildControls() {
-  Text1 = Named(new QLineEdit(this), "Text1");
+  Text1 = WithObjectName(new QLineEdit(this), "Text1");
   Text1->setMaxLength(40);
-  Text2 = Named(new QPlainTextEdit(this), "Text2");
+  Text2 = WithObjectName(new QPlainTextEdit(this), "Text2");
   Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  List1 = Named(new LineItemList(this), "List1");
+  List1 = WithObjectName(new LineItemList(this), "List1");
   List1->setUniformItemSizes(true);
   const char* captions[] = {"読込", "追加", "更新", "削除", "ｸﾘｱ", "↑", "↓"};
   for (int i = 0; i < 7; ++i) {
@@ -42,21 +35,21 @@ void MemoWindow::buildControls() {
     Cmd_Update[i]->setObjectName(QStringLiteral("Cmd_Update_%1").arg(i));
   }
   Cmd_Update[0]->hide();
-  cmd_seikei = Named(new QPushButton(this), "cmd_seikei");
-  Cmd_undo = Named(new QPushButton(QStringLiteral("整形戻し"), this), "Cmd_undo");
+  cmd_seikei = WithObjectName(new QPushButton(this), "cmd_seikei");
+  Cmd_undo = WithObjectName(new QPushButton(QStringLiteral("整形戻し"), this), "Cmd_undo");
   Cmd_print = NewCommandButton("Cmd_print", QStringLiteral("印刷"));
-  Cmb_men = Named(new QComboBox(this), "Cmb_men");
-  cmb_size = Named(new QComboBox(this), "cmb_size");
-  txt_start = Named(new QLineEdit(QStringLiteral("1"), this), "txt_start");
+  Cmb_men = WithObjectName(new QComboBox(this), "Cmb_men");
+  cmb_size = WithObjectName(new QComboBox(this), "cmb_size");
+  txt_start = WithObjectName(new QLineEdit(QStringLiteral("1"), this), "txt_start");
   txt_start->setMaxLength(3);
   txt_start->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  Chk_Auto = Named(new QCheckBox(QStringLiteral("整形"), this), "Chk_Auto");
+  Chk_Auto = WithObjectName(new QCheckBox(QStringLiteral("整形"), this), "Chk_Auto");
   Chk_Auto->setChecked(true);
-  Chk_page = Named(new QCheckBox(QStringLiteral("頁"), this), "Chk_page");
-  Chk_DataNo = Named(new QCheckBox(QStringLiteral("日付"), this), "Chk_DataNo");
-  Chk_yoko = Named(new QCheckBox(QStringLiteral("横向"), this), "Chk_yoko");
-  Lbl_gyosu = Named(new QLabel(QStringLiteral("行"), this), "Lbl_gyosu");
-  txt_file = Named(new QLineEdit(this), "txt_file");
+  Chk_page = WithObjectName(new QCheckBox(QStringLiteral("頁"), this), "Chk_page");
+  Chk_DataNo = WithObjectName(new QCheckBox(QStringLiteral("日付"), this), "Chk_DataNo");
+  Chk_yoko = WithObjectName(new QCheckBox(QStringLiteral("横向"), this), "Chk_yoko");
+  Lbl_gyosu = WithObjectName(new QLabel(QStringLiteral("行"), this), "Lbl_gyosu");
+  txt_file = WithObjectName(new QLineEdit(this), "txt_file");
   txt_file->hide();
   cmd_FileNew = NewCommandButton("cmd_FileNew");
   Cmd_FileRead = NewCommandButton("Cmd_FileRead");
