@@ -26,8 +26,11 @@ struct MemoIndexItem {
 
 // The file's lines, code page 932, CR LF after each: the bytes and the lines
 // they hold, a final line end making no extra empty line. The window reads
-// the same lines piece by piece (platform::ReadTextLines) and every change
-// goes through the shared rewrite cycle (todo_memo/DataFiles.h).
+// the file's bytes whole (a checked read) and takes its lines from them
+// here. Every change goes through the shared rewrite cycle
+// (todo_memo/DataFiles.h), which writes the bytes WriteMemoFile gives except
+// that a line nobody edited keeps the bytes it had: a value of lines alone
+// cannot carry them.
 QStringList ReadMemoFile(const QByteArray& bytes);
 QByteArray WriteMemoFile(const QStringList& lines);
 

@@ -18,6 +18,7 @@
 #include "AddressWindow.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Clock.h"
+#include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
@@ -114,9 +115,13 @@ void AddressWindow::ApplyFreeFieldInputModes() {
 bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
   lines.clear();
   const QString path = AddressFileLocalPath();
-  if (AddressFile::ReadLines(path, lines)) {
-    reportedMissingFile_.clear();
-    return true;
+  {
+    QByteArray content;
+    if (platform::ReadWholeFile(path, content)) {
+      lines = ReadAddressFile(content);
+      reportedMissingFile_.clear();
+      return true;
+    }
   }
   const bool missing = !QFileInfo::exists(path);
   // A file that has gone is named once to the automatic refills, which would

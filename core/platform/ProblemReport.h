@@ -20,6 +20,8 @@ namespace platform {
 
 enum class Problem {
   ReadFailed,            // subject: the file; reason: the system's
+  ViewReadFailed,        // as ReadFailed, for a file a window only shows or opens: told as a warning
+  FileTooLarge,          // subject: the file; text: the refusal, naming the window's limit
   WriteFailed,           // subject: the file, which keeps its old bytes; reason
   LockFailed,            // subject: the data file whose lock could not be had; reason
   BackupWriteProtected,  // subject: the backup copy; text: the page's own words

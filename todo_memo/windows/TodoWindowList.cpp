@@ -15,6 +15,7 @@
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/ScreenCursor.h"
 #include "core/platform/TextLines.h"
 #include "core/ui/KeyCodes.h"
@@ -39,12 +40,15 @@ void TodoWindow::LoadToDoList() {
   ShownFileLines = QStringList();
   if (!QFileInfo(path).isFile()) return;
   QString error;
-  if (!platform::ReadTextLines(path, lines, &error)) {
-    if (!toDoReadFailureTold_)
-      platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Exclamation);
-    toDoReadFailureTold_ = true;
-    return;
+  {
+    QByteArray content;
+    if (!platform::ReadWholeFile(path, content, &error)) {
+      if (!toDoReadFailureTold_) platform::ReportProblem({platform::Problem::ViewReadFailed, path, error});
+      toDoReadFailureTold_ = true;
+      return;
+    }
+    // The bytes go before the list is sorted: only the lines are kept.
+    lines = todo::ReadToDoFile(content);
   }
   toDoReadFailureTold_ = false;
   ShownFileLines = lines;
