@@ -361,7 +361,7 @@ TEST_F(TodoTest, TheListHoldsTheLinesTheFileReaderGives) {
       platform::ToSjis(QStringLiteral("■A　済んだ\t2009/03/10\r\n□ 　ﾊﾝｶｸ\t2009/03/11\tメモ\r\n")),
       "\x81\xa0 a\n\x81\xa0 b\r\x81\xa0 c",  // LF, a lone CR, no last line end
       "\x81\xa0 a\r\n\r\n\r\n\x81\xa0 b\r\n",  // empty lines between
-      QByteArray("\x81\xa0 \xff\xfe\x80 x\r\n\x82", 12),  // bytes no code page 932 text has, a cut-off last one
+      "\x81\xa0 \xff\xfe\x80 x\r\n\x82",  // bytes no code page 932 text has, a cut-off last one
       QByteArray(),
   };
   for (const QByteArray& bytes : cases) {
