@@ -37,6 +37,7 @@ MessageRequest ProblemMessage(const ProblemReport& r) {
       m.text = SaveFailureMessage(r.subject, r.reason);
       m.icon = MsgIcon::Critical;
       break;
+    case Problem::UnencodableContent: m.text = SaveFailureMessage(r.subject, r.reason); break;
     case Problem::LockFailed:
       m.text = LockFailureMessage(r.subject, r.reason);
       m.icon = MsgIcon::Critical;

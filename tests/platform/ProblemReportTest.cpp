@@ -44,6 +44,8 @@ TEST_F(ProblemReportTest, EachProblemIsToldInTheWordsOfItsKind) {
       {{Problem::WriteFailed, "/d/a.txt", "full"},
        "/d/a.txt に書き込めませんでした。\n元のファイルはそのまま残っています。\n(full)",
        MsgIcon::Critical},
+      {{Problem::UnencodableContent, "/d/a.png"},
+       "/d/a.png に書き込めませんでした。\n元のファイルはそのまま残っています。\n()"},
       {{Problem::LockFailed, "/d/a.txt", "busy"},
        "「/d/a.txt」に書き込めませんでした。\n元のファイルはそのまま残っています。\n(busy)",
        MsgIcon::Critical},
