@@ -42,7 +42,18 @@ TEST(DISABLED_TodoFaultChild, Run) {
   }
 }
 
-class TodoFaultTest : public TodoTest {};
+class TodoFaultTest : public TodoTest {
+ protected:
+  // Runs the child with every read of the to-do file failing once armed.
+  ChildOutcome RunWithFailingReads(const char* child, const char* operation) {
+    QProcessEnvironment env;
+    env.insert("RINGPAD_HOME", home());
+    env.insert("RINGPAD_CHILD_OPERATION", operation);
+    env.insert("RINGPAD_FAULT_CALL", "read");
+    env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
+    return RunChildTest(child, env, RINGPAD_FAULT_SHIM);
+  }
+};
 
 TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
   const QStringList items = {"□ 　one", "□ 　two"};
@@ -65,12 +76,7 @@ TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.operation);
-    QProcessEnvironment env;
-    env.insert("RINGPAD_HOME", home());
-    env.insert("RINGPAD_CHILD_OPERATION", row.operation);
-    env.insert("RINGPAD_FAULT_CALL", "read");
-    env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
-    const ChildOutcome outcome = RunChildTest("DISABLED_TodoFaultChild.Run", env, RINGPAD_FAULT_SHIM);
+    const ChildOutcome outcome = RunWithFailingReads("DISABLED_TodoFaultChild.Run", row.operation);
     ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
     QStringList reports = outcome.reports;
     ASSERT_FALSE(reports.isEmpty());
@@ -118,12 +124,7 @@ TEST_F(TodoFaultTest, ReadFailuresReachTheReportHandlerByKind) {
   } rows[] = {{"activate", platform::Problem::ViewReadFailed}, {"add", platform::Problem::ReadFailed}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.operation);
-    QProcessEnvironment env;
-    env.insert("RINGPAD_HOME", home());
-    env.insert("RINGPAD_CHILD_OPERATION", row.operation);
-    env.insert("RINGPAD_FAULT_CALL", "read");
-    env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
-    const ChildOutcome outcome = RunChildTest("DISABLED_TodoFaultKindChild.Run", env, RINGPAD_FAULT_SHIM);
+    const ChildOutcome outcome = RunWithFailingReads("DISABLED_TodoFaultKindChild.Run", row.operation);
     ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
     EXPECT_EQ(outcome.reports,
               QStringList{QStringLiteral("kind %1 %2").arg(static_cast<int>(row.kind)).arg(homeFile("VIDAZU.txt"))});
