@@ -15,9 +15,9 @@ class AddressFile {
   static QStringList DefaultLines();
 };
 
-// The lines the bytes hold, header included. A final line end makes no
-// extra empty line. The window reads the file's bytes whole (a checked read,
-// platform::ReadWholeFile) and takes its lines from them here.
+// The lines the bytes hold, header included. A final line end makes no extra
+// empty line. The window reads the file in one checked pass and takes its lines
+// from here, a piece of whole lines at a time (platform::ReadTextLinesWith).
 QStringList ReadAddressFile(const QByteArray& bytes);
 
 // The bytes of a file of these lines (header included), CR LF after each.

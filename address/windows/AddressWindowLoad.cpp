@@ -115,13 +115,9 @@ void AddressWindow::ApplyFreeFieldInputModes() {
 bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
   lines.clear();
   const QString path = AddressFileLocalPath();
-  {
-    QByteArray content;
-    if (platform::ReadWholeFile(path, content)) {
-      lines = ReadAddressFile(content);
-      reportedMissingFile_.clear();
-      return true;
-    }
+  if (platform::ReadTextLinesWith(path, lines, ReadAddressFile)) {
+    reportedMissingFile_.clear();
+    return true;
   }
   const bool missing = !QFileInfo::exists(path);
   // A file that has gone is named once to the automatic refills, which would

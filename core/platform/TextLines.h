@@ -14,6 +14,14 @@ QList<QByteArray> SplitLines(const QByteArray& content);
 // Reads a whole file as decoded lines; false (and no lines) when it cannot be
 // opened or read to its end, with the reason in *error when given.
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+// Reads a whole file in one checked pass as the lines a data file's own
+// reader (its Read...File) gives of its bytes. The bytes go to the reader a
+// piece of whole lines at a time, so that a large file is never held whole
+// as bytes besides its lines: the reader must give of two pieces, the first
+// ending at a line end, the lines it gives of them joined. False (and no
+// lines) as for ReadTextLines. The bytes it is given live only for the call.
+using LinesReader = QStringList (*)(const QByteArray& bytes);
+bool ReadTextLinesWith(const QString& path, QStringList& lines, LinesReader reader, QString* error = nullptr);
 // Reads a file as ReadTextLines does, handing each line on in file order
 // without keeping them all: a reader that keeps a few of a million lines
 // needs no memory for the rest. A line kept beyond the call holds on to the

@@ -91,10 +91,7 @@ namespace {
 // holds the lines the window shows, those very lines are taken, so that the
 // window keeps one copy of them rather than two equal ones.
 bool ReadMemoFileLinesOnce(const QString& path, const QStringList& shown, QStringList& lines, QString* error) {
-  lines.clear();
-  QByteArray content;
-  if (!platform::ReadWholeFile(path, content, error)) return false;
-  lines = memo::ReadMemoFile(content);
+  if (!platform::ReadTextLinesWith(path, lines, memo::ReadMemoFile, error)) return false;
   if (lines == shown) lines = shown;
   return true;
 }

@@ -40,15 +40,10 @@ void TodoWindow::LoadToDoList() {
   ShownFileLines = QStringList();
   if (!QFileInfo(path).isFile()) return;
   QString error;
-  {
-    QByteArray content;
-    if (!platform::ReadWholeFile(path, content, &error)) {
-      if (!toDoReadFailureTold_) platform::ReportProblem({platform::Problem::ViewReadFailed, path, error});
-      toDoReadFailureTold_ = true;
-      return;
-    }
-    // The bytes go before the list is sorted: only the lines are kept.
-    lines = todo::ReadToDoFile(content);
+  if (!platform::ReadTextLinesWith(path, lines, todo::ReadToDoFile, &error)) {
+    if (!toDoReadFailureTold_) platform::ReportProblem({platform::Problem::ViewReadFailed, path, error});
+    toDoReadFailureTold_ = true;
+    return;
   }
   toDoReadFailureTold_ = false;
   ShownFileLines = lines;
