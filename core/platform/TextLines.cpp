@@ -180,6 +180,12 @@ bool ReadTextLinesWith(const QString& path, QStringList& lines, LinesReader read
   }, error);
 }
 
+bool ReadLinePieces(const QString& path, const std::function<void(const QByteArray& piece)>& piece, QString* error) {
+  return ReadInLinePieces(path, nullptr, [&piece](const char* data, qsizetype n, bool) {
+    piece(QByteArray::fromRawData(data, n));
+  }, error);
+}
+
 bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line, QString* error) {
   QStringList piece;
   return ReadInLinePieces(path, nullptr, [&](const char* data, qsizetype n, bool) {

@@ -22,6 +22,11 @@ bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nul
 // lines) as for ReadTextLines. The bytes it is given live only for the call.
 using LinesReader = QStringList (*)(const QByteArray& bytes);
 bool ReadTextLinesWith(const QString& path, QStringList& lines, LinesReader reader, QString* error = nullptr);
+// The same pass handing each piece of whole lines on as it comes, for a
+// reader that keeps little of them. On a failed read the pieces handed on
+// so far are not the file's: false, with the reason in *error when given.
+bool ReadLinePieces(const QString& path, const std::function<void(const QByteArray& piece)>& piece,
+                    QString* error = nullptr);
 // Reads a file as ReadTextLines does, handing each line on in file order
 // without keeping them all: a reader that keeps a few of a million lines
 // needs no memory for the rest. A line kept beyond the call holds on to the

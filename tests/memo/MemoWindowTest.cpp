@@ -440,23 +440,32 @@ TEST_F(MemoTest, ShowAndActivationFollowAFileChangedBehindTheIndex) {
 namespace {
 
 // The index is built from the lines the memo file's own reader gives of its
-// bytes, at loading and when another copy of the program changed the file.
+// bytes, at loading and when another copy of the program changed the file:
+// lines added, gone or changed, before or past the first megabyte.
 TEST_F(MemoTest, TheWindowHoldsTheLinesTheFileReaderGives) {
+  QByteArray large;
+  for (int i = 0; large.size() < 3 * (1 << 20) / 2; ++i) large += "@TITLE=" + QByteArray::number(i) + "\r\n" + QByteArray(200, 'x') + "\r\n";
   const QByteArray cases[] = {
       platform::ToSjis(kFive.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
       "@TITLE=a\nb\r\rc",          // LF, lone CRs, no last line end
-      "@TITLE=\xff\x80\r\nx\x82",    // bytes no code page 932 text has
+      "@TITLE=\xff\x80\r\nx\x82",  // bytes no code page 932 text has
       "head\r\n@title(1)=t\r\n\r\n",
+      large,
   };
   for (const QByteArray& bytes : cases) {
-    SCOPED_TRACE(bytes.toHex().constData());
+    SCOPED_TRACE(bytes.left(20).toHex().constData());
     WriteBytes(homeFile("dudezu.txt"), bytes);
     MemoWindow& w = Open();
     EXPECT_EQ(w.ShownFileLines, memo::ReadMemoFile(bytes));
-    const QByteArray changed = bytes + "@TITLE=added\r\n";
-    WriteBytes(homeFile("dudezu.txt"), changed);
-    w.Form_Activate();
-    EXPECT_EQ(w.ShownFileLines, memo::ReadMemoFile(changed));
+    QByteArray changedLate = bytes;
+    changedLate[changedLate.size() - 2] = 'Q';
+    const QByteArray firstLineOnly = memo::WriteMemoFile(memo::ReadMemoFile(bytes).mid(0, 1));
+    for (const QByteArray& changed :
+         {bytes + "@TITLE=added\r\n", "Q" + bytes, changedLate, bytes.left(bytes.size() / 2), firstLineOnly, bytes}) {
+      WriteBytes(homeFile("dudezu.txt"), changed);
+      w.Form_Activate();
+      EXPECT_EQ(w.ShownFileLines, memo::ReadMemoFile(changed));
+    }
   }
 }
 

@@ -88,11 +88,32 @@ void MemoWindow::Form_Load() {
 
 namespace {
 // The memo file's lines, from one checked read of its bytes. While the file
-// holds the lines the window shows, those very lines are taken, so that the
-// window keeps one copy of them rather than two equal ones.
+// holds the lines the window shows, those very lines are taken and the
+// lines read are let go piece by piece: a large file read again unchanged
+// is never held twice.
 bool ReadMemoFileLinesOnce(const QString& path, const QStringList& shown, QStringList& lines, QString* error) {
-  if (!platform::ReadTextLinesWith(path, lines, memo::ReadMemoFile, error)) return false;
-  if (lines == shown) lines = shown;
+  QStringList differing;
+  qsizetype matched = 0;
+  bool same = true;
+  const bool read = platform::ReadLinePieces(path, [&](const QByteArray& piece) {
+    QStringList got = memo::ReadMemoFile(piece);
+    if (same) {
+      qsizetype i = 0;
+      while (i < got.size() && matched + i < shown.size() && got.at(i) == shown.at(matched + i)) ++i;
+      if (i == got.size()) {
+        matched += i;
+        return;
+      }
+      same = false;
+      differing = shown.first(matched);
+    }
+    differing += std::move(got);
+  }, error);
+  if (!read) {
+    lines.clear();
+    return false;
+  }
+  lines = !same ? std::move(differing) : matched == shown.size() ? shown : shown.first(matched);
   return true;
 }
 }  // namespace
