@@ -205,17 +205,6 @@ void ForEachTextLineOf(const QByteArray& content, const std::function<void(const
   });
 }
 
-bool FileHoldsLines(const QString& path, const QStringList& lines, bool& holds, QString* error) {
-  qsizetype at = 0;
-  bool same = true;
-  const bool ok = ForEachTextLine(path, [&](const QString& line) {
-    same = same && at < lines.size() && lines.at(at) == line;
-    ++at;
-  }, error);
-  holds = ok && same && at == lines.size();
-  return ok;
-}
-
 QByteArray JoinLinesCrLf(const QStringList& lines) {
   QByteArray out;
   for (const QString& line : lines) {

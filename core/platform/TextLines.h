@@ -37,11 +37,6 @@ bool ForEachTextLine(const QString& path, const std::function<void(const QString
                      QString* error = nullptr);
 // The same over content already read.
 void ForEachTextLineOf(const QByteArray& content, const std::function<void(const QString&)>& line);
-// Whether the file holds exactly these lines (as ReadTextLines would give
-// them), read piece by piece without keeping them: a window that already
-// holds a large file's lines checks it is unchanged at no further memory.
-// False on a failed read, with the reason in *error when given.
-bool FileHoldsLines(const QString& path, const QStringList& lines, bool& holds, QString* error = nullptr);
 // Reads a whole file. Every read is checked: a failing disk or network share
 // gives false with the reason in *error, never a short content that looks
 // like success. A folder is not a file.
