@@ -4,10 +4,6 @@
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 
-bool AddressFile::ReadLines(const QString& path, QStringList& lines) {
-  return platform::ReadTextLines(path, lines);
-}
-
 QStringList ReadAddressFile(const QByteArray& bytes) { return platform::FromSjisLines(bytes); }
 
 QByteArray WriteAddressFile(const QStringList& lines) { return platform::JoinLinesCrLf(lines); }

@@ -8,6 +8,7 @@
 
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/DataFileRewrite.h"
@@ -36,7 +37,7 @@ bool SavePhotoFiles(const QString& path, const QImage& picture, const PhotoSidec
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!picture.save(&buffer, PhotoFormatForName(path))) {
-    platform::ShowMessage(platform::SaveFailureMessage(path, QString()), MsgButtons::Ok, MsgIcon::Exclamation);
+    platform::ReportProblem({platform::Problem::UnencodableContent, path});
     return false;
   }
   // The old picture's bytes are read before it is replaced, to put back.

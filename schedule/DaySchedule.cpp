@@ -330,7 +330,7 @@ DaySchedule::DaySchedule(LineReader reader, ChangeStamp stamp)
           [reader = std::move(reader)](const QString& path, QByteArray& bytes) {
             QStringList lines;
             if (!reader(path, lines)) return false;
-            bytes = platform::JoinLinesCrLf(lines);
+            bytes = WriteScheduleFile(lines);
             return true;
           },
           std::move(stamp)) {}

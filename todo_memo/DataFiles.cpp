@@ -7,6 +7,7 @@
 #include "core/platform/Codec.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/WeekdayBackup.h"
 
@@ -20,8 +21,7 @@ bool CheckChosenTextFile(const QString& path) {
   QByteArray head;
   if (file.open(QIODevice::ReadOnly)) head = file.read(kHeadBytes);
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    platform::ShowMessage(platform::ReadFailureMessage(path, file.errorString()), platform::MsgButtons::Ok,
-                          platform::MsgIcon::Critical);
+    platform::ReportProblem({platform::Problem::ReadFailed, path, file.errorString()});
     return false;
   }
   if (!head.contains('\0')) return true;
@@ -71,8 +71,7 @@ SeenResult CheckSeenDataFile(const QString& path, const QStringList& seen) {
   const bool exists = QFileInfo::exists(path);
   QString error;
   if (exists && !platform::ReadWholeFile(path, content, &error)) {
-    platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok,
-                          platform::MsgIcon::Critical);
+    platform::ReportProblem({platform::Problem::ReadFailed, path, error});
     return SeenResult::Failed;
   }
   if (platform::FromSjisLines(content) != seen) return SeenResult::Stale;

@@ -25,9 +25,12 @@ struct MemoIndexItem {
 };
 
 // The file's lines, code page 932, CR LF after each: the bytes and the lines
-// they hold, a final line end making no extra empty line. The window reads
-// the same lines piece by piece (platform::ReadTextLines) and every change
-// goes through the shared rewrite cycle (todo_memo/DataFiles.h).
+// they hold, a final line end making no extra empty line. The window reads the
+// file in one checked pass and takes its lines from here, a piece of whole
+// lines at a time (platform::ReadTextLinesWith). Every change goes through the
+// shared rewrite cycle (todo_memo/DataFiles.h), which writes the bytes
+// WriteMemoFile gives except that a line nobody edited keeps the bytes it had:
+// a value of lines alone cannot carry them.
 QStringList ReadMemoFile(const QByteArray& bytes);
 QByteArray WriteMemoFile(const QStringList& lines);
 

@@ -26,8 +26,11 @@ struct ToDoList {
 
 // The to-do file is its lines of text, code page 932, CR LF after each; the
 // bytes and the lines they hold. A final line end makes no extra empty line.
-// The window reads the same lines piece by piece (platform::ReadTextLines)
-// and every change goes through the shared rewrite cycle (DataFiles.h).
+// The window reads the file in one checked pass and takes its lines from here,
+// a piece of whole lines at a time (platform::ReadTextLinesWith). Every change
+// goes through the shared rewrite cycle (DataFiles.h), which writes the bytes
+// WriteToDoFile gives except that a line nobody edited keeps the bytes it had,
+// foreign ones included: a value of lines alone cannot carry them.
 QStringList ReadToDoFile(const QByteArray& bytes);
 QByteArray WriteToDoFile(const QStringList& lines);
 

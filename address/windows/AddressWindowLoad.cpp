@@ -18,6 +18,7 @@
 #include "AddressWindow.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/Clock.h"
+#include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
@@ -114,7 +115,7 @@ void AddressWindow::ApplyFreeFieldInputModes() {
 bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
   lines.clear();
   const QString path = AddressFileLocalPath();
-  if (AddressFile::ReadLines(path, lines)) {
+  if (platform::ReadTextLinesWith(path, lines, ReadAddressFile)) {
     reportedMissingFile_.clear();
     return true;
   }

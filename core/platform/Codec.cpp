@@ -139,9 +139,25 @@ QString FromSjis(const char* data, qsizetype size) {
 
 QStringList FromSjisLines(const QByteArray& content) {
   QStringList lines;
-  lines.reserve(std::max(content.count('\n'), content.count('\r')) + 1);
-  AppendSjisLines(content.constData(), content.size(), lines);
+  // Room for a line per LF, or per CR in a file without LFs; a file that
+  // mixes them only grows the list once more.
+  const qsizetype lineFeeds = content.count('\n');
+  lines.reserve((lineFeeds > 0 ? lineFeeds : content.count('\r')) + 1);
+  ForEachLinePieceOf(content, [&lines](const char* data, qsizetype n) { AppendSjisLines(data, n, lines); });
   return lines;
+}
+
+void ForEachLinePieceOf(const QByteArray& content, const std::function<void(const char*, qsizetype)>& piece) {
+  constexpr qsizetype kPiece = qsizetype(1) << 20;
+  const char* const data = content.constData();
+  const qsizetype n = content.size();
+  for (qsizetype start = 0; start < n;) {
+    qsizetype end = std::min(n, start + kPiece);
+    while (end < n && data[end - 1] != '\n' && data[end - 1] != '\r') ++end;
+    if (end < n && data[end - 1] == '\r' && data[end] == '\n') ++end;
+    piece(data + start, end - start);
+    start = end;
+  }
 }
 
 void AppendSjisLines(const char* data, qsizetype size, QStringList& lines) {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace platform {
 
@@ -13,8 +14,12 @@ namespace platform {
 QString FromSjis(const QByteArray& bytes);
 QString FromSjis(const char* data, qsizetype size);
 // Decodes a whole file and splits it into lines at CR LF, LF or a lone CR; a
-// final line end makes no extra empty line.
+// final line end makes no extra empty line. Decoded a piece at a time, so
+// that a large file costs its lines and bytes, not a third whole copy.
 QStringList FromSjisLines(const QByteArray& content);
+// Hands the content on in pieces of about a megabyte, each ending after a
+// line end (a CR LF kept whole) or at the content's end.
+void ForEachLinePieceOf(const QByteArray& content, const std::function<void(const char*, qsizetype)>& piece);
 // The same for a piece of a file that ends at a line end (or at the file's
 // end), appending its lines. The piece's lines share one block of storage,
 // which lives as long as any of them.

@@ -31,10 +31,13 @@ MessageRequest ProblemMessage(const ProblemReport& r) {
       m.text = ReadFailureMessage(r.subject, r.reason);
       m.icon = MsgIcon::Critical;
       break;
+    case Problem::ViewReadFailed: m.text = ReadFailureMessage(r.subject, r.reason); break;
+    case Problem::FileTooLarge: m.text = r.text; break;
     case Problem::WriteFailed:
       m.text = SaveFailureMessage(r.subject, r.reason);
       m.icon = MsgIcon::Critical;
       break;
+    case Problem::UnencodableContent: m.text = SaveFailureMessage(r.subject, r.reason); break;
     case Problem::LockFailed:
       m.text = LockFailureMessage(r.subject, r.reason);
       m.icon = MsgIcon::Critical;

@@ -20,8 +20,11 @@ namespace platform {
 
 enum class Problem {
   ReadFailed,            // subject: the file; reason: the system's
+  ViewReadFailed,        // as ReadFailed, for a file a window only shows or opens: told as a warning
+  FileTooLarge,          // subject: the file; text: the refusal, naming the window's limit
   WriteFailed,           // subject: the file, which keeps its old bytes; reason
   LockFailed,            // subject: the data file whose lock could not be had; reason
+  UnencodableContent,    // subject: a file left unwritten, its new content (a picture) could not be made
   BackupWriteProtected,  // subject: the backup copy; text: the page's own words
   BackupFolderIsLink,    // subject: the backup folder; text: the notice
   UnsavableText,         // subject: the characters code page 932 cannot hold

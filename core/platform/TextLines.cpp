@@ -147,12 +147,12 @@ bool ReadInLinePieces(const QString& path, qint64* size,
   return ok;
 }
 
-}  // namespace
-
-bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
+// Reads the file's lines piece by piece, each piece's lines appended by add.
+bool ReadLinesByPiece(const QString& path, QStringList& lines,
+                      const std::function<void(const char*, qsizetype)>& add, QString* error) {
   lines.clear();
-  // Each piece is decoded as it comes, so a large schedule never sits in
-  // memory twice, once as bytes and once as text.
+  // Each piece is decoded as it comes, so a large file never sits in memory
+  // twice, once as bytes and once as text.
   qint64 size = 0;
   const bool ok = ReadInLinePieces(path, &size, [&](const char* data, qsizetype n, bool first) {
     // The list's doubling as it grows would cost more than the lines
@@ -161,10 +161,29 @@ bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
       const qsizetype ends = std::max(std::count(data, data + n, '\n'), std::count(data, data + n, '\r'));
       lines.reserve(static_cast<qsizetype>(double(size) / double(n) * double(ends) * 1.05) + 16);
     }
-    AppendSjisLines(data, n, lines);
+    add(data, n);
   }, error);
   if (!ok) lines.clear();
   return ok;
+}
+
+}  // namespace
+
+bool ReadTextLines(const QString& path, QStringList& lines, QString* error) {
+  return ReadLinesByPiece(path, lines, [&lines](const char* data, qsizetype n) { AppendSjisLines(data, n, lines); },
+                          error);
+}
+
+bool ReadTextLinesWith(const QString& path, QStringList& lines, LinesReader reader, QString* error) {
+  return ReadLinesByPiece(path, lines, [&lines, reader](const char* data, qsizetype n) {
+    lines += reader(QByteArray::fromRawData(data, n));
+  }, error);
+}
+
+bool ReadLinePieces(const QString& path, const std::function<void(const QByteArray& piece)>& piece, QString* error) {
+  return ReadInLinePieces(path, nullptr, [&piece](const char* data, qsizetype n, bool) {
+    piece(QByteArray::fromRawData(data, n));
+  }, error);
 }
 
 bool ForEachTextLine(const QString& path, const std::function<void(const QString&)>& line, QString* error) {
@@ -177,32 +196,13 @@ bool ForEachTextLine(const QString& path, const std::function<void(const QString
 }
 
 void ForEachTextLineOf(const QByteArray& content, const std::function<void(const QString&)>& line) {
-  // Decoded a megabyte or so at a time, each piece ending after a line end
-  // (a CR LF kept whole), as a file read hands its lines on.
-  constexpr qsizetype kPiece = qsizetype(1) << 20;
-  const char* const data = content.constData();
-  const qsizetype n = content.size();
+  // Decoded a piece at a time, as a file read hands its lines on.
   QStringList piece;
-  for (qsizetype start = 0; start < n;) {
-    qsizetype end = std::min(n, start + kPiece);
-    while (end < n && data[end - 1] != '\n' && data[end - 1] != '\r') ++end;
-    if (end < n && data[end - 1] == '\r' && data[end] == '\n') ++end;
-    AppendSjisLines(data + start, end - start, piece);
+  ForEachLinePieceOf(content, [&](const char* data, qsizetype n) {
+    AppendSjisLines(data, n, piece);
     for (const QString& text : piece) line(text);
     piece.clear();
-    start = end;
-  }
-}
-
-bool FileHoldsLines(const QString& path, const QStringList& lines, bool& holds, QString* error) {
-  qsizetype at = 0;
-  bool same = true;
-  const bool ok = ForEachTextLine(path, [&](const QString& line) {
-    same = same && at < lines.size() && lines.at(at) == line;
-    ++at;
-  }, error);
-  holds = ok && same && at == lines.size();
-  return ok;
+  });
 }
 
 QByteArray JoinLinesCrLf(const QStringList& lines) {

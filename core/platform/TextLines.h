@@ -14,6 +14,19 @@ QList<QByteArray> SplitLines(const QByteArray& content);
 // Reads a whole file as decoded lines; false (and no lines) when it cannot be
 // opened or read to its end, with the reason in *error when given.
 bool ReadTextLines(const QString& path, QStringList& lines, QString* error = nullptr);
+// Reads a whole file in one checked pass as the lines a data file's own
+// reader (its Read...File) gives of its bytes. The bytes go to the reader a
+// piece of whole lines at a time, so that a large file is never held whole
+// as bytes besides its lines: the reader must give of two pieces, the first
+// ending at a line end, the lines it gives of them joined. False (and no
+// lines) as for ReadTextLines. The bytes it is given live only for the call.
+using LinesReader = QStringList (*)(const QByteArray& bytes);
+bool ReadTextLinesWith(const QString& path, QStringList& lines, LinesReader reader, QString* error = nullptr);
+// The same pass handing each piece of whole lines on as it comes, for a
+// reader that keeps little of them. On a failed read the pieces handed on
+// so far are not the file's: false, with the reason in *error when given.
+bool ReadLinePieces(const QString& path, const std::function<void(const QByteArray& piece)>& piece,
+                    QString* error = nullptr);
 // Reads a file as ReadTextLines does, handing each line on in file order
 // without keeping them all: a reader that keeps a few of a million lines
 // needs no memory for the rest. A line kept beyond the call holds on to the
@@ -24,11 +37,6 @@ bool ForEachTextLine(const QString& path, const std::function<void(const QString
                      QString* error = nullptr);
 // The same over content already read.
 void ForEachTextLineOf(const QByteArray& content, const std::function<void(const QString&)>& line);
-// Whether the file holds exactly these lines (as ReadTextLines would give
-// them), read piece by piece without keeping them: a window that already
-// holds a large file's lines checks it is unchanged at no further memory.
-// False on a failed read, with the reason in *error when given.
-bool FileHoldsLines(const QString& path, const QStringList& lines, bool& holds, QString* error = nullptr);
 // Reads a whole file. Every read is checked: a failing disk or network share
 // gives false with the reason in *error, never a short content that looks
 // like success. A folder is not a file.

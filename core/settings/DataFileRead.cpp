@@ -2,28 +2,38 @@
 
 #include <QFileInfo>
 
-#include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 
-DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, QString& message,
-                                     const QString& shownName) {
+DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, platform::ProblemReport& problem,
+                                     const QString& shownName, platform::Problem unreadableKind) {
   content.clear();
   const QFileInfo info(path);
   if (info.isFile() && info.size() > kDataFileMaxBytes) {
-    message = QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + (shownName.isEmpty() ? path : shownName);
+    const QString named = shownName.isEmpty() ? path : shownName;
+    problem = platform::ProblemReport(platform::Problem::FileTooLarge, named);
+    problem.text = QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + named;
     return DataFileRead::TooLarge;
   }
   QString reason;
   if (!platform::ReadWholeFile(path, content, &reason)) {
-    message = platform::ReadFailureMessage(path, reason);
+    problem = platform::ProblemReport(unreadableKind, path, reason);
     return DataFileRead::Unreadable;
   }
   return DataFileRead::Read;
 }
 
-bool ReadDataFileWithinLimitOrReport(const QString& path, QByteArray& content, const QString& shownName) {
-  QString message;
-  if (ReadDataFileWithinLimit(path, content, message, shownName) == DataFileRead::Read) return true;
-  platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, QString& message,
+                                     const QString& shownName) {
+  platform::ProblemReport problem;
+  const DataFileRead read = ReadDataFileWithinLimit(path, content, problem, shownName);
+  if (read != DataFileRead::Read) message = platform::ProblemMessage(problem).text;
+  return read;
+}
+
+bool ReadDataFileWithinLimitOrReport(const QString& path, QByteArray& content, const QString& shownName,
+                                     platform::Problem unreadableKind) {
+  platform::ProblemReport problem;
+  if (ReadDataFileWithinLimit(path, content, problem, shownName, unreadableKind) == DataFileRead::Read) return true;
+  platform::ReportProblem(problem);
   return false;
 }

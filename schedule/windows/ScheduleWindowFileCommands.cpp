@@ -9,6 +9,7 @@
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
@@ -136,8 +137,7 @@ bool ScheduleWindow::IsShownScheduleFile(const QString& path) const {
 bool ScheduleWindow::ReadShownScheduleFile(QStringList& lines) {
   QString error;
   if (ScheduleFile::ReadLines(ScheduleFileLocalPath(), lines, &error)) return true;
-  platform::ShowMessage(platform::ReadFailureMessage(ScheduleFilePath, error), platform::MsgButtons::Ok,
-                        platform::MsgIcon::Exclamation);
+  platform::ReportProblem({platform::Problem::ViewReadFailed, ScheduleFilePath, error});
   return false;
 }
 

@@ -13,6 +13,7 @@
 #include "ScheduleWindow.h"
 #include "core/dates/DateLists.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/ui/TabBar.h"
@@ -53,8 +54,7 @@ void ScheduleWindow::RefreshScheduleList() {
     // none of it.
     builder = std::make_unique<MonthListBuilder>(yearText, monthText, options);
     if (!listReadFailureShown_)
-      platform::ShowMessage(platform::ReadFailureMessage(ScheduleFilePath, error), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Exclamation);
+      platform::ReportProblem({platform::Problem::ViewReadFailed, ScheduleFilePath, error});
     listReadFailureShown_ = true;
   } else {
     listReadFailureShown_ = false;

@@ -15,7 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// Reads a card file whole, refusing one larger than 10 MB; failures are shown.
+// Reads a card file whole, refusing one larger than 10 MB; failures are reported.
 bool ReadCardFileBytes(const QString& path, QByteArray& content);
 
 class CardWindow : public PageWindow {

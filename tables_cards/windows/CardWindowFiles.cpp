@@ -43,18 +43,8 @@ QString ResolvedPath(const QString& stored) {
 }  // namespace
 
 bool ReadCardFileBytes(const QString& path, QByteArray& content) {
-  QString message;
-  switch (ReadDataFileWithinLimit(path, content, message)) {
-    case DataFileRead::Read:
-      return true;
-    case DataFileRead::TooLarge:
-      platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-      return false;
-    case DataFileRead::Unreadable:
-      platform::ShowMessage(message, platform::MsgButtons::Ok, platform::MsgIcon::Critical);
-      return false;
-  }
-  return false;
+  // The cards live in this file: a failed read is as grave as under a write.
+  return ReadDataFileWithinLimitOrReport(path, content, QString(), platform::Problem::ReadFailed);
 }
 
 void CardWindow::Form_Load() {

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "AddressWindowTest.h"
+#include "address/AddressFile.h"
 #include "address/AddressRecord.h"
 #include "address/AddressStorage.h"
 #include "core/platform/Clock.h"
@@ -222,6 +223,30 @@ TEST_F(LoadAndList, AVanishedFileGivesAnEmptyListAndOneMessage) {
   EXPECT_EQ(w.List1->count(), 0);
   ASSERT_EQ(messages().texts().size(), 1);
   EXPECT_TRUE(messages().texts().first().contains(QStringLiteral("doZir.csv")));
+}
+
+}  // namespace
+
+namespace {
+
+// The list shows the entry lines the address file's own reader gives of its
+// bytes, whatever line ends and bytes the file has.
+TEST_F(LoadAndList, TheListHoldsTheLinesTheFileReaderGives) {
+  const QByteArray cases[] = {
+      platform::ToSjis(QStringLiteral("h\r\nｱ,友人,山田,やまだ,03-1,,0|1|0|0|0|0|0|\r\nｲ,,伊藤,,,,0|1|0|0|0|0|0|\r\n")),
+      "h\na,,one,,,,0|1|0|0|0|0|0|\rb,,two,,,,0|1|0|0|0|0|0|",  // LF, a lone CR, no last line end
+      // Bytes no code page 932 text has, a cut-off last one.
+      "h\r\nc,,\xff\x80x,,,,0|1|0|0|0|0|0|\r\nd,,,,,,0|1|0|0|0|0|0|\x82",
+      "h\r\n",
+  };
+  for (const QByteArray& bytes : cases) {
+    SCOPED_TRACE(bytes.toHex().constData());
+    WriteBytes(homeFile("doZir.csv"), bytes);
+    AddressWindow& w = Open();
+    QStringList shown;
+    for (int row = 0; row < w.List1->count(); ++row) shown << w.List1->item(row)->data(Qt::UserRole + 1).toString();
+    EXPECT_EQ(shown, ReadAddressFile(bytes).mid(1));
+  }
 }
 
 }  // namespace

@@ -10,14 +10,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <memory>
+#include <vector>
 
 #include "TestEnvironment.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Codec.h"
 #include "core/platform/FileDialog.h"
+#include "core/platform/ProblemReport.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/PaperSettings.h"
+#include "todo_memo/MemoFile.h"
 #include "todo_memo/windows/LineItemList.h"
 #include "todo_memo/windows/MemoWindow.h"
 
@@ -433,3 +436,61 @@ TEST_F(MemoTest, ShowAndActivationFollowAFileChangedBehindTheIndex) {
   Show(w, 1);
   EXPECT_EQ(w.Text1->text(), QStringLiteral("two"));
 }
+
+namespace {
+
+// The index is built from the lines the memo file's own reader gives of its
+// bytes, at loading and when another copy of the program changed the file:
+// lines added, gone or changed, before or past the first megabyte.
+TEST_F(MemoTest, TheWindowHoldsTheLinesTheFileReaderGives) {
+  QByteArray large;
+  for (int i = 0; large.size() < 3 * (1 << 20) / 2; ++i) large += "@TITLE=" + QByteArray::number(i) + "\r\n" + QByteArray(200, 'x') + "\r\n";
+  const QByteArray cases[] = {
+      platform::ToSjis(kFive.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
+      "@TITLE=a\nb\r\rc",          // LF, lone CRs, no last line end
+      "@TITLE=\xff\x80\r\nx\x82",  // bytes no code page 932 text has
+      "head\r\n@title(1)=t\r\n\r\n",
+      large,
+  };
+  for (const QByteArray& bytes : cases) {
+    SCOPED_TRACE(bytes.left(20).toHex().constData());
+    WriteBytes(homeFile("dudezu.txt"), bytes);
+    MemoWindow& w = Open();
+    EXPECT_EQ(w.ShownFileLines, memo::ReadMemoFile(bytes));
+    QByteArray changedLate = bytes;
+    changedLate[changedLate.size() - 2] = 'Q';
+    const QByteArray firstLineOnly = memo::WriteMemoFile(memo::ReadMemoFile(bytes).mid(0, 1));
+    for (const QByteArray& changed :
+         {bytes + "@TITLE=added\r\n", "Q" + bytes, changedLate, bytes.left(bytes.size() / 2), firstLineOnly, bytes}) {
+      WriteBytes(homeFile("dudezu.txt"), changed);
+      w.Form_Activate();
+      EXPECT_EQ(w.ShownFileLines, memo::ReadMemoFile(changed));
+    }
+  }
+}
+
+// A file that cannot be read is reported as a failed read when the window
+// opens it, and quietly left alone when the window is only activated.
+TEST_F(MemoTest, ReadFailuresReachTheReportHandlerByKind) {
+  WriteMemo(kFive);
+  MemoWindow& w = Open();
+  std::vector<platform::ProblemReport> reports;
+  const platform::ProblemHandlerScope collect([&](const platform::ProblemReport& r) {
+    reports.push_back(r);
+    return false;
+  });
+  QFile::remove(homeFile("dudezu.txt"));
+  QDir().mkpath(homeFile("dudezu.txt"));
+  w.Form_Activate();
+  EXPECT_TRUE(reports.empty());
+  EXPECT_EQ(w.ShownFileLines, kFive);
+
+  w.txt_file->setText(homeFile("gone.txt"));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].problem, platform::Problem::ReadFailed);
+  EXPECT_EQ(reports[0].subject, homeFile("gone.txt"));
+  EXPECT_TRUE(w.ShownFileLines.isEmpty());
+  EXPECT_TRUE(messages().texts().isEmpty());
+}
+
+}  // namespace

@@ -38,9 +38,14 @@ TEST_F(ProblemReportTest, EachProblemIsToldInTheWordsOfItsKind) {
   };
   const Row rows[] = {
       {{Problem::ReadFailed, "/d/a.txt", "denied"}, "「/d/a.txt」を読み込めませんでした。(denied)", MsgIcon::Critical},
+      {{Problem::ViewReadFailed, "/d/a.txt", "denied"}, "「/d/a.txt」を読み込めませんでした。(denied)"},
+      {WithText(Problem::FileTooLarge, "a.csv", "ファイルが大きすぎます（10MBまで）: a.csv"),
+       "ファイルが大きすぎます（10MBまで）: a.csv"},
       {{Problem::WriteFailed, "/d/a.txt", "full"},
        "/d/a.txt に書き込めませんでした。\n元のファイルはそのまま残っています。\n(full)",
        MsgIcon::Critical},
+      {{Problem::UnencodableContent, "/d/a.png"},
+       "/d/a.png に書き込めませんでした。\n元のファイルはそのまま残っています。\n()"},
       {{Problem::LockFailed, "/d/a.txt", "busy"},
        "「/d/a.txt」に書き込めませんでした。\n元のファイルはそのまま残っています。\n(busy)",
        MsgIcon::Critical},

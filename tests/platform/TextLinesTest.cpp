@@ -81,6 +81,33 @@ TEST_F(TextLinesTest, LinesLongerThanABlockAndFilesWithoutLineEnds) {
   }
 }
 
+// A data file's own reader, handed the file a piece of whole lines at a
+// time, gives the lines it gives of the whole bytes; a failed read gives no
+// lines and the reason.
+TEST_F(TextLinesTest, ReadingThroughAFilesReaderGivesItsLinesOfTheWholeBytes) {
+  const QByteArray longLine = QByteArray(3 * kBlock / 2, 'a') + "\x82\xa0";
+  const QByteArray files[] = {
+      PlaceAt(kBlock - 1, "\r\nafter\r\n"),
+      PlaceAt(kBlock - 1, "\x93\xfa\x96\x7b\r\n\x82\xa0"),
+      "first\r\n" + longLine + "\r\nlast",
+      QByteArray("a\nb\rc\r\n\r\n"),
+      QByteArray(),
+  };
+  for (const QByteArray& bytes : files) {
+    SCOPED_TRACE(bytes.right(10).toHex().toStdString());
+    WriteBytes(homeFile(QStringLiteral("f.txt")), bytes);
+    QStringList lines{QStringLiteral("left from before")};
+    ASSERT_TRUE(platform::ReadTextLinesWith(homeFile(QStringLiteral("f.txt")), lines, platform::FromSjisLines));
+    EXPECT_EQ(lines, platform::FromSjisLines(bytes));
+    EXPECT_EQ(lines, DecodedLineByLine(bytes));
+  }
+  QStringList lines{QStringLiteral("left from before")};
+  QString error;
+  EXPECT_FALSE(platform::ReadTextLinesWith(homeFile(QStringLiteral("gone.txt")), lines, platform::FromSjisLines, &error));
+  EXPECT_TRUE(lines.isEmpty());
+  EXPECT_FALSE(error.isEmpty());
+}
+
 // Lines read together share their storage: changing one never shows in
 // another, a line that outlives the rest can still grow, and every line ends
 // with a zero for what hands it on as a C string.

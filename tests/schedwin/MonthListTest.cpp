@@ -1,8 +1,11 @@
 // The month list's rows for a fixture schedule file.
 #include <QCheckBox>
+#include <QFile>
 #include <QListWidget>
+#include <vector>
 
 #include "ScheduleWindowTest.h"
+#include "core/platform/ProblemReport.h"
 #include "core/dates/LunarCalendar.h"
 #include "schedule/MonthList.h"
 
@@ -112,6 +115,37 @@ TEST_F(ScheduleWindowTest, TheWindowListsTheRowsWithTheirLineNumbers) {
   }());
   EXPECT_EQ(w.ListRowLineNumber(2), 0);
   EXPECT_EQ(Key("DISPDAY"), QStringLiteral("1"));
+}
+
+}  // namespace
+
+namespace {
+
+// A schedule that cannot be read lists nothing and is reported as a warning
+// once, not at every refresh; reading it for an export reports it again.
+TEST_F(ScheduleWindowTest, ScheduleReadFailuresReachTheReportHandlerAsWarnings) {
+  WriteBytes(homeFile(QStringLiteral("diduvuv.txt")), FixtureBytes(QStringLiteral("month_lines.txt")));
+  SetScheduleToday(QDate(2001, 5, 15));
+  ScheduleWindow& w = Open();
+  ASSERT_FALSE(ListTexts(w).isEmpty());
+  std::vector<platform::ProblemReport> reports;
+  const platform::ProblemHandlerScope collect([&](const platform::ProblemReport& r) {
+    reports.push_back(r);
+    return false;
+  });
+  QFile::remove(homeFile(QStringLiteral("diduvuv.txt")));
+  QDir().mkpath(homeFile(QStringLiteral("diduvuv.txt")));
+  w.RefreshScheduleList();
+  w.RefreshScheduleList();
+  EXPECT_TRUE(ListTexts(w).isEmpty());
+  QStringList lines;
+  EXPECT_FALSE(w.ReadShownScheduleFile(lines));
+  ASSERT_EQ(reports.size(), 2u);
+  for (const platform::ProblemReport& r : reports) {
+    EXPECT_EQ(r.problem, platform::Problem::ViewReadFailed);
+    EXPECT_EQ(r.subject, w.ScheduleFilePath);
+  }
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <QFile>
 #include <cerrno>
+#include <vector>
 
 #include "TableFile.h"
 #include "TableTemplates.h"
 #include "TestEnvironment.h"
 #include "core/platform/Codec.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/SystemError.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/DataFileRead.h"
@@ -182,6 +184,34 @@ TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
     const TableOptions o = Read(content);
     EXPECT_FALSE(o.heading.isEmpty());
   }
+}
+
+// The window's read reports its refusals by kind: a failed read as the
+// caller asks (a warning unless the file holds the window's data), a file
+// over the limit by its shown name; nothing is read then.
+TEST_F(TableFileTest, RefusedReadsReachTheReportHandlerByKind) {
+  std::vector<platform::ProblemReport> reports;
+  const platform::ProblemHandlerScope collect([&](const platform::ProblemReport& r) {
+    reports.push_back(r);
+    return false;
+  });
+  QFile big(homeFile("big.csv"));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(big.resize(kDataFileMaxBytes + 1));
+  big.close();
+  QByteArray content = "stale";
+  EXPECT_FALSE(ReadDataFileWithinLimitOrReport(homeFile("missing.csv"), content));
+  EXPECT_FALSE(ReadDataFileWithinLimitOrReport(homeFile("missing.csv"), content, QString(), platform::Problem::ReadFailed));
+  EXPECT_FALSE(ReadDataFileWithinLimitOrReport(homeFile("big.csv"), content, "big"));
+  EXPECT_TRUE(content.isEmpty());
+  ASSERT_EQ(reports.size(), 3u);
+  EXPECT_EQ(reports[0].problem, platform::Problem::ViewReadFailed);
+  EXPECT_EQ(reports[0].subject, homeFile("missing.csv"));
+  EXPECT_EQ(reports[0].reason, platform::SystemErrorText(ENOENT));
+  EXPECT_EQ(reports[1].problem, platform::Problem::ReadFailed);
+  EXPECT_EQ(reports[2].problem, platform::Problem::FileTooLarge);
+  EXPECT_EQ(reports[2].text, "ファイルが大きすぎます（10MBまで）: big");
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 TEST_F(TableFileTest, HelpTextNamesTheSupportPages) {

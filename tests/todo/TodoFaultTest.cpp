@@ -8,6 +8,7 @@
 #include "ChildProcess.h"
 #include "TodoTestSupport.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 
 namespace {
 
@@ -41,7 +42,18 @@ TEST(DISABLED_TodoFaultChild, Run) {
   }
 }
 
-class TodoFaultTest : public TodoTest {};
+class TodoFaultTest : public TodoTest {
+ protected:
+  // Runs the child with every read of the to-do file failing once armed.
+  ChildOutcome RunWithFailingReads(const char* child, const char* operation) {
+    QProcessEnvironment env;
+    env.insert("RINGPAD_HOME", home());
+    env.insert("RINGPAD_CHILD_OPERATION", operation);
+    env.insert("RINGPAD_FAULT_CALL", "read");
+    env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
+    return RunChildTest(child, env, RINGPAD_FAULT_SHIM);
+  }
+};
 
 TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
   const QStringList items = {"□ 　one", "□ 　two"};
@@ -64,12 +76,7 @@ TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.operation);
-    QProcessEnvironment env;
-    env.insert("RINGPAD_HOME", home());
-    env.insert("RINGPAD_CHILD_OPERATION", row.operation);
-    env.insert("RINGPAD_FAULT_CALL", "read");
-    env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
-    const ChildOutcome outcome = RunChildTest("DISABLED_TodoFaultChild.Run", env, RINGPAD_FAULT_SHIM);
+    const ChildOutcome outcome = RunWithFailingReads("DISABLED_TodoFaultChild.Run", row.operation);
     ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
     QStringList reports = outcome.reports;
     ASSERT_FALSE(reports.isEmpty());
@@ -78,6 +85,49 @@ TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
     ASSERT_EQ(reports.size(), 1) << reports.join("\n").toStdString();
     EXPECT_TRUE(reports[0].startsWith(cannotRead)) << reports[0].toStdString();
     EXPECT_EQ(ReadBytes(homeFile("VIDAZU.txt")), before);
+  }
+}
+
+// In the child: as above, with a report handler in place of the messages;
+// every report goes to the parent as its kind and subject.
+TEST(DISABLED_TodoFaultKindChild, Run) {
+  const platform::ProblemHandlerScope collect([](const platform::ProblemReport& r) {
+    ReportToParent(QStringLiteral("kind %1 %2").arg(static_cast<int>(r.problem)).arg(r.subject));
+    return false;
+  });
+  const QString home = qEnvironmentVariable("RINGPAD_HOME");
+  SetProgramPaths(home + QStringLiteral("ringpad"));
+  PaperSettings = PaperSettingsData{};
+  platform::SetFixedToday(QDate(2009, 3, 10));
+  platform::SetMessageHandler([](const platform::MessageRequest& r) {
+    ReportToParent(QStringLiteral("message ") + r.text);
+    return platform::MsgResult::Ok;
+  });
+  const QString op = qEnvironmentVariable("RINGPAD_CHILD_OPERATION");
+  TodoWindow w;
+  w.Form_Load();
+  qputenv("RINGPAD_FAULT_PATH", qgetenv("RINGPAD_CHILD_FAULT_PATH"));
+  if (op == QStringLiteral("activate")) w.Form_Activate();
+  if (op == QStringLiteral("add")) {
+    w.Txt_ToDoItem->setText(QStringLiteral("new"));
+    w.Cmd_Update[1]->click();
+  }
+}
+
+// A list that cannot be read is a warning (nothing is shown, nothing
+// written); a read before a write is the failed read of the write cycle.
+TEST_F(TodoFaultTest, ReadFailuresReachTheReportHandlerByKind) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ 　one"});
+  const struct {
+    const char* operation;
+    platform::Problem kind;
+  } rows[] = {{"activate", platform::Problem::ViewReadFailed}, {"add", platform::Problem::ReadFailed}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.operation);
+    const ChildOutcome outcome = RunWithFailingReads("DISABLED_TodoFaultKindChild.Run", row.operation);
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
+    EXPECT_EQ(outcome.reports,
+              QStringList{QStringLiteral("kind %1 %2").arg(static_cast<int>(row.kind)).arg(homeFile("VIDAZU.txt"))});
   }
 }
 

@@ -17,6 +17,7 @@
 #include "core/print/PrintSeams.h"
 #include "core/print/SurfaceRecorder.h"
 #include "core/ui/VersionBox.h"
+#include "todo_memo/ToDoList.h"
 #include "todo_memo/windows/DragTagSource.h"
 #include "todo_memo/windows/TabStopDelegate.h"
 
@@ -350,3 +351,25 @@ TEST_F(TodoTest, DatesShowWholeInTheList) {
   EXPECT_GT(rightmostInk, column);
   EXPECT_LT(rightmostInk, width - 1);
 }
+
+namespace {
+
+// The list holds the lines the to-do file's own reader gives of its bytes,
+// whatever line ends and bytes the file has.
+TEST_F(TodoTest, TheListHoldsTheLinesTheFileReaderGives) {
+  const QByteArray cases[] = {
+      platform::ToSjis(QStringLiteral("■A　済んだ\t2009/03/10\r\n□ 　ﾊﾝｶｸ\t2009/03/11\tメモ\r\n")),
+      "\x81\xa0 a\n\x81\xa0 b\r\x81\xa0 c",  // LF, a lone CR, no last line end
+      "\x81\xa0 a\r\n\r\n\r\n\x81\xa0 b\r\n",  // empty lines between
+      "\x81\xa0 \xff\xfe\x80 x\r\n\x82",  // bytes no code page 932 text has, a cut-off last one
+      QByteArray(),
+  };
+  for (const QByteArray& bytes : cases) {
+    SCOPED_TRACE(bytes.toHex().constData());
+    WriteBytes(homeFile("VIDAZU.txt"), bytes);
+    TodoWindow& w = Open();
+    EXPECT_EQ(w.ShownFileLines, todo::ReadToDoFile(bytes));
+  }
+}
+
+}  // namespace

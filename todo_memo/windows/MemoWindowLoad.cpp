@@ -20,6 +20,7 @@
 #include "ToDoSettings.h"
 #include "core/platform/Codec.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
@@ -85,36 +86,56 @@ void MemoWindow::Form_Load() {
   ApplyImeMode(this);
 }
 
+namespace {
+// The memo file's lines, from one checked read of its bytes. While the file
+// holds the lines the window shows, those very lines are taken and the
+// lines read are let go piece by piece: a large file read again unchanged
+// is never held twice.
+bool ReadMemoFileLinesOnce(const QString& path, const QStringList& shown, QStringList& lines, QString* error) {
+  QStringList differing;
+  qsizetype matched = 0;
+  bool same = true;
+  const bool read = platform::ReadLinePieces(path, [&](const QByteArray& piece) {
+    QStringList got = memo::ReadMemoFile(piece);
+    if (same) {
+      qsizetype i = 0;
+      while (i < got.size() && matched + i < shown.size() && got.at(i) == shown.at(matched + i)) ++i;
+      if (i == got.size()) {
+        matched += i;
+        return;
+      }
+      same = false;
+      differing = shown.first(matched);
+    }
+    differing += std::move(got);
+  }, error);
+  if (!read) {
+    lines.clear();
+    return false;
+  }
+  lines = !same ? std::move(differing) : matched == shown.size() ? shown : shown.first(matched);
+  return true;
+}
+}  // namespace
+
 void MemoWindow::Form_Activate() {
   ApplyMemoSettings();
   // Another copy of the program may have written the file meanwhile. The
   // index follows quietly; a file that cannot be read now is left to the
   // next button, which says so, rather than a message on every activation.
-  // The file is compared piece by piece: a large file is not held twice.
-  bool same = false;
-  if (!QFileInfo::exists(MemoFileLocalPath()) || !platform::FileHoldsLines(MemoFileLocalPath(), ShownFileLines, same) ||
-      same)
-    return;
+  if (!QFileInfo::exists(MemoFileLocalPath())) return;
   QStringList lines;
-  if (platform::ReadTextLines(MemoFileLocalPath(), lines)) takeChangedFile(lines);
+  if (ReadMemoFileLinesOnce(MemoFileLocalPath(), ShownFileLines, lines, nullptr) && lines != ShownFileLines)
+    takeChangedFile(lines);
 }
 
 QString MemoWindow::MemoFileLocalPath() const { return todo::LocalPath(MemoFilePath); }
 
 bool MemoWindow::readMemoLines(QStringList& lines) const {
-  // Read in pieces and, while the file holds the lines the window shows,
-  // taken as those very lines: a large file then costs its lines once, not
-  // once more as bytes and again as a second list.
-  lines.clear();
   QString error;
-  bool same = false;
   const QString path = MemoFileLocalPath();
-  if (!ShownFileLines.isEmpty() && platform::FileHoldsLines(path, ShownFileLines, same, &error) && same) {
-    lines = ShownFileLines;
-    return true;
-  }
-  if (error.isEmpty() && platform::ReadTextLines(path, lines, &error)) return true;
-  platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok, platform::MsgIcon::Critical);
+  if (ReadMemoFileLinesOnce(path, ShownFileLines, lines, &error)) return true;
+  platform::ReportProblem({platform::Problem::ReadFailed, path, error});
   return false;
 }
 

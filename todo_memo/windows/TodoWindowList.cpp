@@ -15,6 +15,7 @@
 #include "ToDoSettings.h"
 #include "TodoWindow.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/ScreenCursor.h"
 #include "core/platform/TextLines.h"
 #include "core/ui/KeyCodes.h"
@@ -39,10 +40,8 @@ void TodoWindow::LoadToDoList() {
   ShownFileLines = QStringList();
   if (!QFileInfo(path).isFile()) return;
   QString error;
-  if (!platform::ReadTextLines(path, lines, &error)) {
-    if (!toDoReadFailureTold_)
-      platform::ShowMessage(platform::ReadFailureMessage(path, error), platform::MsgButtons::Ok,
-                            platform::MsgIcon::Exclamation);
+  if (!platform::ReadTextLinesWith(path, lines, todo::ReadToDoFile, &error)) {
+    if (!toDoReadFailureTold_) platform::ReportProblem({platform::Problem::ViewReadFailed, path, error});
     toDoReadFailureTold_ = true;
     return;
   }
