@@ -262,7 +262,9 @@ TEST(LaidOutSheetMm, EachLayoutIsMeasuredByWhatItDrawsAcrossTheSide) {
     paper.orientation = r.orientation == 2 ? L : P;
     const QString warning = SheetMismatchText(sheet, paper);
     EXPECT_EQ(warning.isEmpty(), r.fits) << r.layout;
-    if (!r.fits) EXPECT_TRUE(warning.contains(QString::fromUtf8(r.extent))) << r.layout << ": " << warning.toStdString();
+    if (!r.fits) {
+      EXPECT_TRUE(warning.contains(QString::fromUtf8(r.extent))) << r.layout << ": " << warning.toStdString();
+    }
     const JobPaper pdf = ChooseJobPaper(true, std::nullopt, QPageSize(), r.orientation, sheet);
     EXPECT_TRUE(pdf.size.isEquivalentTo(r.pdfPaper)) << r.layout << ": " << pdf.size.name().toStdString();
   }

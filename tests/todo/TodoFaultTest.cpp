@@ -81,7 +81,9 @@ TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
     QStringList reports = outcome.reports;
     ASSERT_FALSE(reports.isEmpty());
     EXPECT_EQ(reports.takeLast(), QString::fromUtf8(row.outcome));
-    if (QString(row.operation) == "add") EXPECT_EQ(reports.takeFirst(), "listed 2");
+    if (QString(row.operation) == "add") {
+      EXPECT_EQ(reports.takeFirst(), "listed 2");
+    }
     ASSERT_EQ(reports.size(), 1) << reports.join("\n").toStdString();
     EXPECT_TRUE(reports[0].startsWith(cannotRead)) << reports[0].toStdString();
     EXPECT_EQ(ReadBytes(homeFile("VIDAZU.txt")), before);
