@@ -3,6 +3,7 @@
 
 #include "RegisterPages.h"
 #include "core/print/FontMapping.h"
+#include "core/ui/LazyStandardIcons.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/QtTranslations.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
   UseJapaneseSystemLocale();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ringpad"));
+  UseLazyStandardIcons();
   UseJapaneseWidgetFace();
   InstallJapaneseQtTranslations();
   RegisterAllPages();

@@ -1,5 +1,8 @@
 #include "ToDoCalendar.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "core/text/StringHelpers.h"
 #include "core/dates/Calendar.h"
 #include "core/dates/DateFormat.h"
@@ -10,11 +13,27 @@ namespace todo {
 
 namespace {
 
-bool IsBlankField(const QString& field) { return TrimBlanks(field).isEmpty(); }
+// Fields are looked at in place: the calendar reads every line of a
+// schedule file of some thousand lines each time it is drawn.
+bool IsBlankField(QStringView field) {
+  for (QChar c : field)
+    if (c != u' ') return false;
+  return true;
+}
+
+// count characters from column first (1-based), as ScheduleLine::columns.
+QStringView ColumnsOf(const ScheduleLine& line, int first, int count) {
+  const QStringView whole(line.line());
+  if (first > whole.size()) return {};
+  return whole.sliced(first - 1, std::min<qsizetype>(count, whole.size() - (first - 1)));
+}
+QStringView YearOf(const ScheduleLine& line) { return ColumnsOf(line, 1, 4); }
+QStringView MonthOf(const ScheduleLine& line) { return ColumnsOf(line, 6, 2); }
+QStringView DayOf(const ScheduleLine& line) { return ColumnsOf(line, 9, 2); }
 
 // The value of a year field as the holiday lines have always read it:
 // blanks skipped, then the leading digits. "    " and "0000" give 0.
-int LeadingNumber(const QString& field) {
+int LeadingNumber(QStringView field) {
   int value = 0;
   for (QChar c : field) {
     if (c == u' ') continue;
@@ -29,16 +48,16 @@ int LeadingNumber(const QString& field) {
 // that belongs to the year, to every year (blank, 0 or 1900).
 bool HolidayLineApplies(const ScheduleLine& line, const QString& yyyy, const QString& mm, const QString& dd,
                         bool dayOnly) {
-  if (line.monthField() != mm) return false;
-  if (dayOnly && line.dayField() != dd) return false;
-  const QString year = line.yearField();
-  return LeadingNumber(year) == 0 || year == QStringLiteral("1900") || year == yyyy;
+  if (MonthOf(line) != mm) return false;
+  if (dayOnly && DayOf(line) != dd) return false;
+  const QStringView year = YearOf(line);
+  return LeadingNumber(year) == 0 || year == u"1900" || year == yyyy;
 }
 
 // A line that recurs on the nth weekday: its weekday is the first character
 // of its text, its ordinal the second character of its kind. The day shown
 // is that weekday's date in the date's month.
-bool NthWeekdayLineApplies(const ScheduleLine& line, const QDate& date, bool dayOnly, QString& dayPart) {
+bool NthWeekdayLineApplies(const ScheduleLine& line, const QDate& date, bool dayOnly, std::optional<QString>& dayPart) {
   const QString weekday = line.text().left(1);
   const QString ordinal = line.kind().mid(1, 1);
   if (dayOnly && !MatchesMonthlyRule(date, weekday, ordinal)) return false;
@@ -67,15 +86,15 @@ QList<DayListEntry> ListDayScheduleLines(const QStringList& lines, const QDate& 
   for (const QString& text : lines) {
     ++number;
     const ScheduleLine line(text);
-    const QString kind = line.kind();
-    QString dayPart = line.dayField();
+    const QStringView kind = ColumnsOf(line, 12, 2);
+    std::optional<QString> dayPart;  // the day column unless the rule names another day
     bool include = true;
     if (kind == EntryKind::EveryWeek) {
       include = !dayOnly || weekday == EntryKind::WeekdayOfRuleText(line.text());
-    } else if (kind.size() == 2 && kind[0] == u'第' && EntryKind::Ordinal(kind) > 0) {
+    } else if (kind.size() == 2 && kind[0] == u'第' && EntryKind::Ordinal(kind.toString()) > 0) {
       include = NthWeekdayLineApplies(line, date, dayOnly, dayPart);
-    } else if (kind.size() == 2 && kind[0] == u'月' && EntryKind::Ordinal(kind) > 0) {
-      include = line.monthField() == mm && NthWeekdayLineApplies(line, date, dayOnly, dayPart);
+    } else if (kind.size() == 2 && kind[0] == u'月' && EntryKind::Ordinal(kind.toString()) > 0) {
+      include = MonthOf(line) == mm && NthWeekdayLineApplies(line, date, dayOnly, dayPart);
     } else if (kind == EntryKind::Holiday) {
       include = HolidayLineApplies(line, yyyy, mm, dd, dayOnly);
       if (include) SetFlagOfDay(line, flags, kHolidayFlag, false);
@@ -83,21 +102,21 @@ QList<DayListEntry> ListDayScheduleLines(const QStringList& lines, const QDate& 
       include = HolidayLineApplies(line, yyyy, mm, dd, dayOnly);
       if (include) SetFlagOfDay(line, flags, kRestDayFlag, true);
     } else if (kind == EntryKind::Anniversary) {
-      const QString month = line.monthField();
-      const QString day = line.dayField();
+      const QStringView month = MonthOf(line);
+      const QStringView day = DayOf(line);
       include = (IsBlankField(month) || month == mm) && (!dayOnly || IsBlankField(day) || day == dd);
     } else if (kind == EntryKind::Secret) {
       include = false;
     } else {
-      const QString year = line.yearField();
-      const QString month = line.monthField();
-      const QString day = line.dayField();
+      const QStringView year = YearOf(line);
+      const QStringView month = MonthOf(line);
+      const QStringView day = DayOf(line);
       include = (IsBlankField(year) || year == yyyy) && (IsBlankField(month) || month == mm) &&
                 (!dayOnly || IsBlankField(day) || day == dd);
     }
     if (!include) continue;
     const QChar joiner = kind == EntryKind::Plain ? u':' : u' ';
-    entries.append({dayPart + joiner + line.text(), number});
+    entries.append({(dayPart ? *dayPart : DayOf(line).toString()) + joiner + line.text(), number});
   }
   return entries;
 }

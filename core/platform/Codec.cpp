@@ -202,26 +202,36 @@ void AppendSjisLines(const char* data, qsizetype size, QStringList& lines) {
 QString FromSjis(const QByteArray& bytes) { return FromSjis(bytes.constData(), bytes.size()); }
 
 QByteArray ToSjis(const QString& text) {
-  const auto& encode = encodeTable().encode;
-  QByteArray out;
-  out.reserve(text.size() * 2);
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    QChar c = text.at(i);
-    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-      out.append('?');
+  // Written through a pointer into room for two bytes a character, ASCII
+  // copied in one tight loop: settings and data lines are mostly ASCII.
+  QByteArray out(text.size() * 2, Qt::Uninitialized);
+  char* o = out.data();
+  const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
+  const qsizetype size = text.size();
+  const uint16_t* encode = nullptr;
+  for (qsizetype i = 0; i < size; ++i) {
+    const char16_t c = p[i];
+    if (c < 0x80) {
+      *o++ = static_cast<char>(c);
+      continue;
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(p[i + 1])) {
+      *o++ = '?';
       ++i;
       continue;
     }
-    uint16_t code = encode[c.unicode()];
-    if (code == 0 && c.unicode() != 0) {
-      out.append('?');
+    if (!encode) encode = encodeTable().encode.data();
+    const uint16_t code = encode[c];
+    if (code == 0) {
+      *o++ = '?';
     } else if (code > 0xFF) {
-      out.append(static_cast<char>(code >> 8));
-      out.append(static_cast<char>(code & 0xFF));
+      *o++ = static_cast<char>(code >> 8);
+      *o++ = static_cast<char>(code & 0xFF);
     } else {
-      out.append(static_cast<char>(code));
+      *o++ = static_cast<char>(code);
     }
   }
+  out.truncate(o - out.constData());
   return out;
 }
 

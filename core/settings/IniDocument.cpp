@@ -21,9 +21,61 @@ QByteArray trimmedSpaces(const QByteArray& bytes) {
   return trimmedWith(bytes, [](char c) { return c == ' '; });
 }
 
+bool isBlankLine(const QByteArray& bytes) {
+  for (char c : bytes)
+    if (!isBlank(c)) return false;
+  return true;
+}
+
+// Nearly every name in a settings file is plain ASCII, where folding the
+// letter case is lowering it: done here without the Unicode tables, which
+// start-up would otherwise go through for every key it reads or writes.
+bool lowerAsciiName(QStringView name, QString& out) {
+  out.resize(name.size());
+  QChar* to = out.data();
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    const char16_t c = name[i].unicode();
+    if (c >= 0x80) return false;
+    to[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+  }
+  return true;
+}
+
+// The folded name of stored name bytes.
+QString foldedNameBytes(const QByteArray& bytes) {
+  QString out(bytes.size(), Qt::Uninitialized);
+  QChar* to = out.data();
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes.at(i));
+    if (c >= 0x80) return platform::FromSjis(bytes).toCaseFolded();
+    to[i] = QChar(char16_t(c >= 'A' && c <= 'Z' ? c + 32 : c));
+  }
+  return out;
+}
+
+// The stored bytes of a name: ASCII as it is, anything else in Shift-JIS.
+QByteArray storedNameBytes(const QString& name) {
+  for (QChar c : name)
+    if (c.unicode() >= 0x80) return platform::ToSjis(name);
+  return name.toLatin1();
+}
+
 }  // namespace
 
-QString IniDocument::fold(const QString& name) { return name.trimmed().toCaseFolded(); }
+QString IniDocument::fold(const QString& name) {
+  const QStringView trimmed = QStringView(name).trimmed();
+  QString lowered;
+  if (lowerAsciiName(trimmed, lowered)) return lowered;
+  return trimmed.toString().toCaseFolded();
+}
+
+// As fold() of the decoded bytes; blanks around them are already gone.
+QString IniDocument::foldedName(const QByteArray& bytes) {
+  const QString ascii = foldedNameBytes(bytes);
+  // Other white space (a form feed, say) is trimmed as fold() trims it.
+  if (!ascii.isEmpty() && (ascii.front().isSpace() || ascii.back().isSpace())) return fold(ascii);
+  return ascii;
+}
 
 IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
   Line line;
@@ -40,7 +92,7 @@ IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
       end += (platform::IsSjisLeadByte(static_cast<unsigned char>(raw.at(end))) && end + 1 < raw.size()) ? 2 : 1;
     }
     line.kind = Kind::Section;
-    line.name = fold(platform::FromSjis(trimmedBlanks(raw.mid(i, end - i))));
+    line.name = foldedName(trimmedBlanks(raw.mid(i, end - i)));
     return line;
   }
 
@@ -49,7 +101,7 @@ IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
   if (raw.at(i) == ';') {
     line.kind = Kind::Comment;
     if (eq >= 0) {
-      line.name = fold(platform::FromSjis(trimmedBlanks(raw.mid(i, eq - i))));
+      line.name = foldedName(trimmedBlanks(raw.mid(i, eq - i)));
       line.valueOffset = eq + 1;
     }
     return line;
@@ -58,7 +110,7 @@ IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
   const QByteArray key = trimmedBlanks(raw.mid(i, eq - i));
   if (key.isEmpty()) return line;
   line.kind = Kind::Key;
-  line.name = fold(platform::FromSjis(key));
+  line.name = foldedName(key);
   line.valueOffset = eq + 1;
   return line;
 }
@@ -98,7 +150,7 @@ int IniDocument::sectionInsertPoint(int header) const {
   int last = header;
   for (int i = header + 1; i < static_cast<int>(lines_.size()); ++i) {
     if (lines_[i].kind == Kind::Section) break;
-    if (!trimmedBlanks(lines_[i].raw).isEmpty()) last = i;
+    if (!isBlankLine(lines_[i].raw)) last = i;
   }
   return last + 1;
 }
@@ -121,7 +173,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
     line = parseLine(line.raw);
     return;
   }
-  const QByteArray newLine = platform::ToSjis(key.trimmed()) + '=' + value;
+  const QByteArray newLine = storedNameBytes(key.trimmed()) + '=' + value;
   Line added = parseLine(newLine);
   // The first start sets some five hundred keys one by one: the section
   // index is kept up to date in place rather than rebuilt for every key.
@@ -129,7 +181,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
   auto it = sections_.constFind(foldedSection);
   if (it == sections_.constEnd()) {
     const int header = static_cast<int>(lines_.size());
-    lines_.push_back(parseLine('[' + platform::ToSjis(section.trimmed()) + ']'));
+    lines_.push_back(parseLine('[' + storedNameBytes(section.trimmed()) + ']'));
     lines_.push_back(std::move(added));
     if (lines_[header].kind == Kind::Section) sections_[lines_[header].name].push_back(header);
   } else {

@@ -41,6 +41,7 @@ class IniDocument {
 
   static Line parseLine(const QByteArray& raw);
   static QString fold(const QString& name);
+  static QString foldedName(const QByteArray& bytes);
   void reindex();
   // Index of the key's line in the first section of that name holding it, or -1.
   int findKey(const QString& foldedSection, const QString& foldedKey, bool includeComments) const;

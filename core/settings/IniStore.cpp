@@ -17,7 +17,18 @@ IniStore& IniStore::instance() {
   return store;
 }
 
-QString IniStore::keyOf(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString IniStore::keyOf(const QString& path) {
+  // The settings file is asked for hundreds of times by the same absolute
+  // name, whose key the current folder cannot change.
+  if (!keyOfPath_.isEmpty() && path == keyOfPath_) return keyOfKey_;
+  const QFileInfo info(path);
+  QString key = info.absoluteFilePath();
+  if (info.isAbsolute()) {
+    keyOfPath_ = path;
+    keyOfKey_ = key;
+  }
+  return key;
+}
 
 IniStore::Stamp IniStore::stampOf(const QString& key) {
   Stamp stamp;

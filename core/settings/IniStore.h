@@ -56,7 +56,7 @@ class IniStore {
     bool stampTrusted = false;
     IniDocument doc;
   };
-  static QString keyOf(const QString& path);
+  QString keyOf(const QString& path);
   Entry* load(const QString& key);
   bool save(const QString& key, Entry& entry);
 
@@ -65,4 +65,5 @@ class IniStore {
   QSet<QString> unreadable_;  // read failures already shown
   QSet<QString> unwritable_;  // save failures already shown
   int batchDepth_ = 0;
+  QString keyOfPath_, keyOfKey_;  // the last absolute path asked for, and its key
 };

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "FirstPaintDeferral.h"
 #include "MainWindow.h"
 #include "PlatformWindows.h"
 #include "PrintWindowSetup.h"
@@ -135,8 +136,10 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   }
 
   // Saves killed half-way by an earlier run leave their temporary copies.
-  RemoveStaleSaveLeftovers(ProgramFolder, QDateTime::currentDateTime());
-  RemoveStaleSaveLeftovers(BackupFolder, QDateTime::currentDateTime());
+  // Only copies an hour old go, so the sweep can wait for the first paint.
+  RunAfterFirstPaint([folders = QStringList{ProgramFolder, BackupFolder}] {
+    for (const QString& folder : folders) RemoveStaleSaveLeftovers(folder, QDateTime::currentDateTime());
+  });
 
   // The version mark goes in last: a start-up cut short before the defaults
   // are all written then finds the old mark and writes them again.

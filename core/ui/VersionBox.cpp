@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
+#include "FirstPaintDeferral.h"
 #include "HelpPage.h"
 #include "core/platform/ProgramPaths.h"
 #include "core/platform/SafeSave.h"
@@ -13,13 +16,23 @@ namespace {
 const QString kReadme = QStringLiteral("README.md");
 const QString kHelpPage = QStringLiteral("ringpad-help.html");
 
+bool helpPageIsCurrent(const QString& path, const QByteArray& text) {
+  QFile existing(path);
+  return existing.open(QIODevice::ReadOnly) && existing.readAll() == text;
+}
+
 // Writes the help page unless it already holds this version's text.
 bool ensureHelpPage(const QString& path) {
   const QByteArray text = HelpPageHtml().toUtf8();
-  QFile existing(path);
-  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return true;
-  existing.close();
-  return platform::SaveFileAtomically(path, text);
+  return helpPageIsCurrent(path, text) || platform::SaveFileAtomically(path, text);
+}
+
+// A read-only program folder: the per-user folder takes the page.
+QString spareHelpPage() {
+  const QString spare = platform::PerUserDataFolder() + kHelpPage;
+  QDir().mkpath(platform::PerUserDataFolder());
+  ensureHelpPage(spare);
+  return spare;
 }
 }  // namespace
 
@@ -39,12 +52,15 @@ QString HomePageAddress() {
   const QString readme = InstalledReadme(QCoreApplication::applicationDirPath());
   if (!readme.isEmpty()) return readme;
   const QString page = HelpPagePath();
-  if (ensureHelpPage(page)) return page;
-  // A read-only program folder: the per-user folder takes the page.
-  const QString spare = platform::PerUserDataFolder() + kHelpPage;
-  QDir().mkpath(platform::PerUserDataFolder());
-  ensureHelpPage(spare);
-  return spare;
+  if (helpPageIsCurrent(page, HelpPageHtml().toUtf8())) return page;
+  if (!platform::IsWritableFolder(QFileInfo(page).absolutePath())) return spareHelpPage();
+  // The first start names the page in its sample to-do items before the
+  // window paints; the page itself, synced to the disk, can wait until then.
+  auto failed = std::make_shared<bool>(false);
+  RunAfterFirstPaint([page, failed] {
+    if (!ensureHelpPage(page)) *failed = true;
+  });
+  return *failed ? spareHelpPage() : page;
 }
 
 QString VersionBoxText(const QString& exeName, const QString& version, const QString& homePage) {

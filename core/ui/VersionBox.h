@@ -6,7 +6,8 @@
 
 // The help the version box and the home page items name: the installed
 // README when there is one, else the program's help page (written when
-// missing or out of date).
+// missing or out of date; during start-up, once the main window has
+// painted).
 QString HomePageAddress();
 
 // The README installed with an executable in exeFolder: the shared

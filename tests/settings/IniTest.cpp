@@ -244,3 +244,39 @@ TEST_F(IniTest, KeysAddedInTurnLandInTheirOwnSections) {
 }
 
 }  // namespace
+
+namespace {
+
+// Section and key names match whatever their letter case and the blanks
+// around them, in plain ASCII and in Japanese (Shift-JIS) alike.
+TEST(IniDocumentNames, NamesMatchWithoutCaseOrSurroundingBlanks) {
+  const QByteArray file = "[Main]\r\n\tKey One =a\r\n[\x93\xfa\x96\x7b]\r\n\x96\xbc\x91\x4f=b\r\n"
+                          "[\x82\x76\x82\x89\x82\x84\x82\x85]\r\n" "\x82\x60\x82\x82=c\r\n[ Pad\f]\r\nX\v=d\r\n";
+  const IniDocument doc = IniDocument::parse(file);
+  const struct {
+    QString section, key;
+    const char* value;  // nullptr: not found
+  } cases[] = {
+      {QStringLiteral("main"), QStringLiteral("key one"), "a"},
+      {QStringLiteral(" MAIN "), QStringLiteral("KEY ONE\t"), "a"},
+      {QStringLiteral("main"), QStringLiteral("keyone"), nullptr},
+      {QStringLiteral("日本"), QStringLiteral("名前"), "b"},
+      {QStringLiteral("Ｗｉｄｅ"), QStringLiteral("Ａｂ"), "c"},
+      {QStringLiteral("ｗｉｄｅ"), QStringLiteral("ａＢ"), "c"},
+      {QStringLiteral("pad"), QStringLiteral("x"), "d"},
+  };
+  for (const auto& c : cases) {
+    const std::optional<QByteArray> value = doc.rawValue(c.section, c.key);
+    if (c.value)
+      EXPECT_EQ(value, std::optional<QByteArray>(c.value)) << c.section.toStdString() << "/" << c.key.toStdString();
+    else
+      EXPECT_FALSE(value) << c.section.toStdString() << "/" << c.key.toStdString();
+  }
+  IniDocument changed = doc;
+  changed.setValue(QStringLiteral("MAIN"), QStringLiteral("KEY one"), "z");
+  changed.setValue(QStringLiteral("日本"), QStringLiteral("名前"), "y");
+  EXPECT_EQ(changed.serialize(), QByteArray("[Main]\r\nKey One=z\r\n[\x93\xfa\x96\x7b]\r\n\x96\xbc\x91\x4f=y\r\n"
+                                            "[\x82\x76\x82\x89\x82\x84\x82\x85]\r\n" "\x82\x60\x82\x82=c\r\n[ Pad\f]\r\nX\v=d\r\n"));
+}
+
+}  // namespace

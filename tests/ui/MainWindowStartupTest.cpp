@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QMainWindow>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -9,6 +11,7 @@
 #include "MainWindowFixture.h"
 #include "address/AddressStorage.h"
 #include "core/platform/Clock.h"
+#include "core/platform/Codec.h"
 #include "core/platform/FileLock.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/ProblemReport.h"
@@ -23,6 +26,8 @@
 #include "core/ui/PageRegistry.h"
 #include "core/ui/StartupRules.h"
 #include "core/ui/Twips.h"
+#include "core/ui/FirstPaintDeferral.h"
+#include "core/ui/HelpPage.h"
 #include "core/ui/VersionBox.h"
 
 namespace {
@@ -348,4 +353,48 @@ TEST_F(MainWindowTest, StaleTemporaryFilesOfKilledSavesAreRemoved) {
   Start();
   for (const QString& name : stale) EXPECT_FALSE(QFile::exists(homeFile(name))) << name.toStdString();
   for (const QString& name : kept) EXPECT_TRUE(QFile::exists(homeFile(name))) << name.toStdString();
+}
+
+namespace {
+// Notes whether a file is there when the main window first paints.
+class FileAtFirstPaint : public QObject {
+ public:
+  explicit FileAtFirstPaint(QString path) : path_(std::move(path)) { qApp->installEventFilter(this); }
+  ~FileAtFirstPaint() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !painted && qobject_cast<QMainWindow*>(watched)) {
+      painted = true;
+      existed = QFileInfo::exists(path_);
+    }
+    return false;
+  }
+  bool painted = false, existed = false;
+
+ private:
+  QString path_;
+};
+}  // namespace
+
+// The help page the sample to-do items name is written, synced, once the
+// window has painted; a start cut short before that still writes it whole.
+TEST_F(MainWindowTest, FirstRunWritesTheHelpPageAfterTheFirstPaint) {
+  const QString page = homeFile("ringpad-help.html");
+  {
+    const FileAtFirstPaint watch(page);
+    Start();
+    EXPECT_TRUE(watch.painted);
+    EXPECT_FALSE(watch.existed);
+  }
+  ASSERT_EQ(HomePageAddress(), page);
+  EXPECT_EQ(ReadBytes(page), HelpPageHtml().toUtf8());
+  EXPECT_EQ(platform::FromSjisLines(ReadBytes(homeFile("VIDAZU.txt"))).filter(page).size(), 1)
+      << "the sample items name the page";
+
+  QFile::remove(page);
+  {
+    FirstPaintDeferral cutShort;
+    EXPECT_EQ(HomePageAddress(), page);
+    EXPECT_FALSE(QFileInfo::exists(page));
+  }
+  EXPECT_EQ(ReadBytes(page), HelpPageHtml().toUtf8());
 }

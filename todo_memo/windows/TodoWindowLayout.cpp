@@ -114,7 +114,8 @@ void TodoWindow::buildControls() {
   List1->setUniformItemSizes(true);
   cmd_mail = Named(new QPushButton(QStringLiteral("ﾒｰﾙ"), this), "cmd_mail");
   Img_jx = Named(new QLabel(this), "Img_jx");
-  Img_jx->setPixmap(NotePicture());
+  const QPixmap note = NotePicture();  // drawn once: the label and its drag show the same
+  Img_jx->setPixmap(note);
   Img_jx->setToolTip(QStringLiteral("カレンダーにドラッグすると予定に書き込みます"));
 
   cmd_FileNew = NewCommandButton("cmd_FileNew");
@@ -124,7 +125,7 @@ void TodoWindow::buildControls() {
   Cmd_help = NewCommandButton("Cmd_help");
 
   new DragTagSource(List2->viewport(), QStringLiteral("LIST2"), ListEntryPicture(), this);
-  new DragTagSource(Img_jx, QStringLiteral("IMAGE_JX"), NotePicture(), this);
+  new DragTagSource(Img_jx, QStringLiteral("IMAGE_JX"), note, this);
 
   auto* items = new QVBoxLayout;
   auto* fileRow = new QHBoxLayout;
