@@ -17,6 +17,7 @@
 #include "ToDoCalendarView.h"
 #include "TodoWindow.h"
 #include "core/print/FontMapping.h"
+#include "core/ui/FormHelpers.h"
 #include "core/ui/Twips.h"
 
 namespace {
@@ -27,12 +28,6 @@ constexpr int kTabStopDialogUnits = 256;
 // The calendar's size in twips: seven rows of a day number each.
 constexpr double kCalendarWidth = 3360;
 constexpr double kCalendarHeight = 2520;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // The small picture that stands for the text in the item box when it is
 // dragged onto the calendar: a note with a pencil line.
@@ -73,32 +68,32 @@ TodoWindow::TodoWindow(QWidget* parent) : PageWindow(parent) {
 }
 
 void TodoWindow::buildControls() {
-  List2 = Named(new LineItemList(this), "List2");
+  List2 = WithObjectName(new LineItemList(this), "List2");
   List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
   List2->setUniformItemSizes(true);
   List2->setItemDelegate(new TabStopDelegate(kTabStopDialogUnits, List2));
-  Txt_ToDoItem = Named(new QLineEdit(this), "Txt_ToDoItem");
-  txt_start = Named(new QLineEdit(this), "txt_start");
+  Txt_ToDoItem = WithObjectName(new QLineEdit(this), "Txt_ToDoItem");
+  txt_start = WithObjectName(new QLineEdit(this), "txt_start");
   const char* captions[] = {"表示", "追加", "更新", "削除", "↑", "↓", "済", "←", "→", "重要度"};
   for (int i = 0; i < 10; ++i) {
     Cmd_Update[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
     Cmd_Update[i]->setObjectName(QStringLiteral("Cmd_Update_%1").arg(i));
   }
-  cmb_sort = Named(new QComboBox(this), "cmb_sort");
-  Cmb_file = Named(new QComboBox(this), "Cmb_file");
+  cmb_sort = WithObjectName(new QComboBox(this), "cmb_sort");
+  Cmb_file = WithObjectName(new QComboBox(this), "Cmb_file");
   Cmb_file->setEnabled(false);
   Cmb_file->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   Cmb_file->setMinimumContentsLength(16);
-  Cmb_jikan = Named(new QComboBox(this), "Cmb_jikan");
-  Txt_KmkSu = Named(new QLineEdit(this), "Txt_KmkSu");
+  Cmb_jikan = WithObjectName(new QComboBox(this), "Cmb_jikan");
+  Txt_KmkSu = WithObjectName(new QLineEdit(this), "Txt_KmkSu");
   Txt_KmkSu->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  Cmb_men = Named(new QComboBox(this), "Cmb_men");
-  Chk_ListDay = Named(new QCheckBox(QStringLiteral("当日"), this), "Chk_ListDay");
-  Chk_sumi = Named(new QCheckBox(QStringLiteral("済"), this), "Chk_sumi");
-  Chk_naiyo = Named(new QCheckBox(QStringLiteral("内容"), this), "Chk_naiyo");
-  Chk_bunrui = Named(new QCheckBox(QStringLiteral("階層別"), this), "Chk_bunrui");
+  Cmb_men = WithObjectName(new QComboBox(this), "Cmb_men");
+  Chk_ListDay = WithObjectName(new QCheckBox(QStringLiteral("当日"), this), "Chk_ListDay");
+  Chk_sumi = WithObjectName(new QCheckBox(QStringLiteral("済"), this), "Chk_sumi");
+  Chk_naiyo = WithObjectName(new QCheckBox(QStringLiteral("内容"), this), "Chk_naiyo");
+  Chk_bunrui = WithObjectName(new QCheckBox(QStringLiteral("階層別"), this), "Chk_bunrui");
   Cmd_print = NewCommandButton("Cmd_print", QStringLiteral("印刷"));
-  Pic1 = Named(new ToDoCalendarView(this), "Pic1");
+  Pic1 = WithObjectName(new ToDoCalendarView(this), "Pic1");
   Pic1->setFixedSize(TwipsToPixelsX(kCalendarWidth), TwipsToPixelsY(kCalendarHeight));
   const char* moves[] = {"▲", "今日", "▼", "▲▲", "▼▼"};
   for (int i = 0; i < 5; ++i) {
@@ -109,11 +104,11 @@ void TodoWindow::buildControls() {
     gothic.setFamily(MapFontFamily(i == 1 ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("@ＭＳ ゴシック")));
     Cmd_mm[i]->setFont(gothic);
   }
-  lbl_calendar = Named(new QLabel(this), "lbl_calendar");
-  List1 = Named(new QListWidget(this), "List1");
+  lbl_calendar = WithObjectName(new QLabel(this), "lbl_calendar");
+  List1 = WithObjectName(new QListWidget(this), "List1");
   List1->setUniformItemSizes(true);
-  cmd_mail = Named(new QPushButton(QStringLiteral("ﾒｰﾙ"), this), "cmd_mail");
-  Img_jx = Named(new QLabel(this), "Img_jx");
+  cmd_mail = WithObjectName(new QPushButton(QStringLiteral("ﾒｰﾙ"), this), "cmd_mail");
+  Img_jx = WithObjectName(new QLabel(this), "Img_jx");
   const QPixmap note = NotePicture();  // drawn once: the label and its drag show the same
   Img_jx->setPixmap(note);
   Img_jx->setToolTip(QStringLiteral("カレンダーにドラッグすると予定に書き込みます"));
