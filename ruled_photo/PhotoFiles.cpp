@@ -29,6 +29,8 @@ bool SavePhotoFiles(const QString& path, const QImage& picture, const PhotoSidec
   using platform::MsgButtons;
   using platform::MsgIcon;
   const QString sidecarPath = PhotoSidecarPath(path);
+  // A side file that cannot be read stops the save before the picture is
+  // replaced: its rewrite below would fail only after the picture changed.
   if (!sidecarPath.isEmpty() && QFileInfo::exists(sidecarPath)) {
     QByteArray old;
     if (!platform::ReadWholeFileOrReport(sidecarPath, old)) return false;

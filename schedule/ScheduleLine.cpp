@@ -1,5 +1,7 @@
 #include "ScheduleLine.h"
 
+#include <algorithm>
+
 #include "core/dates/Calendar.h"
 
 namespace {
@@ -8,9 +10,9 @@ const QString kZeroYear = QStringLiteral("0000");
 
 }  // namespace
 
-QString ScheduleLine::columns(int first, int count) const {
-  if (first < 1 || count <= 0 || first > line_.size()) return QString();
-  return line_.mid(first - 1, count);
+QStringView ScheduleLine::columnsView(int first, int count) const {
+  if (first < 1 || count <= 0 || first > line_.size()) return {};
+  return QStringView(line_).sliced(first - 1, std::min<qsizetype>(count, line_.size() - (first - 1)));
 }
 
 QString ScheduleLine::text() const { return line_.size() < 15 ? QString() : line_.mid(14); }

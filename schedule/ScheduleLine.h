@@ -8,6 +8,7 @@
 #include <QChar>
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 #include "EntryKind.h"
 
@@ -20,7 +21,9 @@ class ScheduleLine {
 
   // count characters from column first (1-based); a short line gives what
   // it has, possibly nothing.
-  QString columns(int first, int count) const;
+  QString columns(int first, int count) const { return columnsView(first, count).toString(); }
+  // The same columns read in place, for a reader that only compares them.
+  QStringView columnsView(int first, int count) const;
 
   QString yearField() const { return columns(1, 4); }
   QString monthField() const { return columns(6, 2); }

@@ -1,6 +1,5 @@
 #include "ToDoCalendar.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "core/text/StringHelpers.h"
@@ -21,15 +20,9 @@ bool IsBlankField(QStringView field) {
   return true;
 }
 
-// count characters from column first (1-based), as ScheduleLine::columns.
-QStringView ColumnsOf(const ScheduleLine& line, int first, int count) {
-  const QStringView whole(line.line());
-  if (first > whole.size()) return {};
-  return whole.sliced(first - 1, std::min<qsizetype>(count, whole.size() - (first - 1)));
-}
-QStringView YearOf(const ScheduleLine& line) { return ColumnsOf(line, 1, 4); }
-QStringView MonthOf(const ScheduleLine& line) { return ColumnsOf(line, 6, 2); }
-QStringView DayOf(const ScheduleLine& line) { return ColumnsOf(line, 9, 2); }
+QStringView YearOf(const ScheduleLine& line) { return line.columnsView(1, 4); }
+QStringView MonthOf(const ScheduleLine& line) { return line.columnsView(6, 2); }
+QStringView DayOf(const ScheduleLine& line) { return line.columnsView(9, 2); }
 
 // The value of a year field as the holiday lines have always read it:
 // blanks skipped, then the leading digits. "    " and "0000" give 0.
@@ -86,7 +79,7 @@ QList<DayListEntry> ListDayScheduleLines(const QStringList& lines, const QDate& 
   for (const QString& text : lines) {
     ++number;
     const ScheduleLine line(text);
-    const QStringView kind = ColumnsOf(line, 12, 2);
+    const QStringView kind = line.columnsView(12, 2);
     std::optional<QString> dayPart;  // the day column unless the rule names another day
     bool include = true;
     if (kind == EntryKind::EveryWeek) {

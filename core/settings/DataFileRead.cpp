@@ -22,14 +22,6 @@ DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, p
   return DataFileRead::Read;
 }
 
-DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, QString& message,
-                                     const QString& shownName) {
-  platform::ProblemReport problem;
-  const DataFileRead read = ReadDataFileWithinLimit(path, content, problem, shownName);
-  if (read != DataFileRead::Read) message = platform::ProblemMessage(problem).text;
-  return read;
-}
-
 bool ReadDataFileWithinLimitOrReport(const QString& path, QByteArray& content, const QString& shownName,
                                      platform::Problem unreadableKind) {
   platform::ProblemReport problem;

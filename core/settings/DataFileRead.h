@@ -20,10 +20,6 @@ DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, p
                                      const QString& shownName = QString(),
                                      platform::Problem unreadableKind = platform::Problem::ViewReadFailed);
 
-// As above, with the text the user would be shown in message.
-DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, QString& message,
-                                     const QString& shownName = QString());
-
 // As ReadDataFileWithinLimit, a failure reported (platform::ReportProblem);
 // true when the file was read. A window that only opens the file reports a
 // failed read as a warning (ViewReadFailed); one whose data lives in it may

@@ -53,13 +53,6 @@ QString foldedNameBytes(const QByteArray& bytes) {
   return out;
 }
 
-// The stored bytes of a name: ASCII as it is, anything else in Shift-JIS.
-QByteArray storedNameBytes(const QString& name) {
-  for (QChar c : name)
-    if (c.unicode() >= 0x80) return platform::ToSjis(name);
-  return name.toLatin1();
-}
-
 }  // namespace
 
 QString IniDocument::fold(const QString& name) {
@@ -173,7 +166,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
     line = parseLine(line.raw);
     return;
   }
-  const QByteArray newLine = storedNameBytes(key.trimmed()) + '=' + value;
+  const QByteArray newLine = platform::ToSjis(key.trimmed()) + '=' + value;
   Line added = parseLine(newLine);
   // The first start sets some five hundred keys one by one: the section
   // index is kept up to date in place rather than rebuilt for every key.
@@ -181,7 +174,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
   auto it = sections_.constFind(foldedSection);
   if (it == sections_.constEnd()) {
     const int header = static_cast<int>(lines_.size());
-    lines_.push_back(parseLine('[' + storedNameBytes(section.trimmed()) + ']'));
+    lines_.push_back(parseLine('[' + platform::ToSjis(section.trimmed()) + ']'));
     lines_.push_back(std::move(added));
     if (lines_[header].kind == Kind::Section) sections_[lines_[header].name].push_back(header);
   } else {

@@ -41,7 +41,6 @@ using platform::MsgIcon;
 using platform::MsgResult;
 using platform::ShowMessage;
 
-
 // Holds the window disabled with the hourglass for as long as it lives.
 using Busy = BusyScope;
 

@@ -161,20 +161,22 @@ TEST_F(TableFileTest, OptionValuesAndTheirRanges) {
 TEST_F(TableFileTest, BadFilesAreRefusedOrReadAsText) {
   // The window reads the bytes first (a failure shows the message and
   // leaves the table as it was), then the options.
-  QString message;
+  platform::ProblemReport problem;
   QByteArray content;
-  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("missing.csv"), content, message), DataFileRead::Unreadable);
-  EXPECT_EQ(message, "「" + homeFile("missing.csv") + "」を読み込めませんでした。(" + platform::SystemErrorText(ENOENT) + ")");
+  // What the user is told of a refused read.
+  const auto message = [&problem] { return platform::ProblemMessage(problem).text; };
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("missing.csv"), content, problem), DataFileRead::Unreadable);
+  EXPECT_EQ(message(), "「" + homeFile("missing.csv") + "」を読み込めませんでした。(" + platform::SystemErrorText(ENOENT) + ")");
 
   QFile big(homeFile("big.csv"));
   ASSERT_TRUE(big.open(QIODevice::WriteOnly));
   ASSERT_TRUE(big.resize(100LL * 1024 * 1024));
   big.close();
-  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, message), DataFileRead::TooLarge);
-  EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: " + homeFile("big.csv"));
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, problem), DataFileRead::TooLarge);
+  EXPECT_EQ(message(), "ファイルが大きすぎます（10MBまで）: " + homeFile("big.csv"));
   EXPECT_TRUE(content.isEmpty());
-  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, message, "big"), DataFileRead::TooLarge);
-  EXPECT_EQ(message, "ファイルが大きすぎます（10MBまで）: big");
+  EXPECT_EQ(ReadDataFileWithinLimit(homeFile("big.csv"), content, problem, "big"), DataFileRead::TooLarge);
+  EXPECT_EQ(message(), "ファイルが大きすぎます（10MBまで）: big");
 
   QByteArray wide = "h";
   for (int i = 0; i < 10000; ++i) wide += ",c";
