@@ -5,6 +5,7 @@
 #include "core/print/FontMapping.h"
 #include "core/ui/LazyStandardIcons.h"
 #include "core/ui/MainWindow.h"
+#include "core/ui/ProgramIcon.h"
 #include "core/ui/QtTranslations.h"
 
 namespace {
@@ -13,12 +14,17 @@ namespace {
 // face, which has Latin letters too, each half as wide as a Japanese one:
 // lists that line up their columns with blanks then line up. A Latin face
 // would leave every Japanese character to fallback faces, looked up and
-// shaped while the first window is laid out. Only widgets take it; what is
-// drawn on pages keeps the fonts it names.
+// shaped while the first window is laid out. It is the application's font,
+// not only the widgets': a line box lays out its text once in the
+// application's font before it takes its own, which would load a second face
+// at start-up. What is drawn on pages names its fonts whole and keeps them.
+// Unhinted, as pages are: light hinting ran the auto-hinter over every glyph
+// of the menus and the first window before they could be measured.
 void UseJapaneseWidgetFace() {
   QFont face = QApplication::font();
   face.setFamilies({MapFontFamily(QStringLiteral("MS Gothic"))});
-  QApplication::setFont(face, "QWidget");
+  face.setHintingPreference(QFont::PreferNoHinting);
+  QApplication::setFont(face);
 }
 
 }  // namespace
@@ -28,6 +34,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ringpad"));
   UseLazyStandardIcons();
+  UseProgramIcon();
   UseJapaneseWidgetFace();
   InstallJapaneseQtTranslations();
   RegisterAllPages();

@@ -3,13 +3,17 @@
 // preview window and printer probe done), in a program folder that has run
 // before; and as whole processes, exec to first paint of the program and of
 // a Qt Widgets hello world built beside it, run in turn, with the ratio of
-// their medians (x_hello_world; the aim is at most 1.3 on a fresh folder).
+// their medians (x_hello_world; the aim is at most 1.3 on a fresh folder);
+// and the instructions each of the two runs from exec to first paint,
+// counted by valgrind, which no load on the machine changes.
 #include <time.h>
 
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
@@ -58,14 +62,19 @@ void StartUp(benchmark::State& state, bool toFirstPaint) {
   qunsetenv("RINGPAD_HOME");
 }
 
+// A probe runs offscreen with its program folder at home.
+QProcessEnvironment ProbeEnvironment(const QString& home) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("RINGPAD_HOME"), home);
+  return env;
+}
+
 // Exec to first paint of one process in milliseconds; negative when it
 // painted nothing (the probe writes the time of the first paint and ends).
 double MillisecondsToFirstPaint(const QString& program, const QString& home) {
   QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("RINGPAD_HOME"), home);
-  process.setProcessEnvironment(env);
+  process.setProcessEnvironment(ProbeEnvironment(home));
   // The probe ends the process at the first paint, leaving its instance lock
   // behind; a program that closed would have removed it.
   QFile::remove(home + QStringLiteral("/ringpad.lock"));
@@ -87,9 +96,7 @@ double MillisecondsToFirstPaint(const QString& program, const QString& home) {
 // folder in daily use has been started before; false when it did not end.
 bool SettleProgramFolder(const QString& program, const QString& home) {
   QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("RINGPAD_HOME"), home);
+  QProcessEnvironment env = ProbeEnvironment(home);
   env.insert(QStringLiteral("RINGPAD_PROBE_SETTLE"), QStringLiteral("1"));
   process.setProcessEnvironment(env);
   process.start(program, {});
@@ -97,6 +104,24 @@ bool SettleProgramFolder(const QString& program, const QString& home) {
   process.kill();
   process.waitForFinished();
   return false;
+}
+
+// Instructions from exec to first paint of one process on a fresh folder,
+// counted under valgrind; negative when the count could not be had.
+double InstructionsToFirstPaint(const QString& program) {
+  const QTemporaryDir home;
+  QProcess process;
+  process.setProcessEnvironment(ProbeEnvironment(home.path()));
+  process.start(QStringLiteral("valgrind"),
+                {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=/dev/null"), program});
+  if (!process.waitForFinished(180000)) {
+    process.kill();
+    process.waitForFinished();
+    return -1;
+  }
+  const QRegularExpressionMatch collected =
+      QRegularExpression(QStringLiteral("Collected : (\\d+)")).match(QString::fromLocal8Bit(process.readAllStandardError()));
+  return collected.hasMatch() ? collected.captured(1).toDouble() : -1;
 }
 
 double Median(std::vector<double> values) {
@@ -133,6 +158,25 @@ void BM_WholeProcessToFirstPaint(benchmark::State& state) {
   state.counters["x_hello_world"] = Median(program) / Median(hello);
 }
 
+void BM_WholeProcessInstructions(benchmark::State& state) {
+  if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
+    state.SkipWithError("valgrind is not installed");
+    return;
+  }
+  double program = -1, hello = -1;
+  for (auto _ : state) {
+    hello = InstructionsToFirstPaint(QStringLiteral(HELLO_STARTUP_PROBE));
+    program = InstructionsToFirstPaint(QStringLiteral(RINGPAD_STARTUP_PROBE));
+  }
+  if (program <= 0 || hello <= 0) {
+    state.SkipWithError("valgrind counted no instructions");
+    return;
+  }
+  state.counters["program_Minstr"] = program / 1e6;
+  state.counters["hello_Minstr"] = hello / 1e6;
+  state.counters["x_hello_world"] = program / hello;
+}
+
 void BM_StartupToFirstPaint(benchmark::State& state) { StartUp(state, true); }
 void BM_StartupWholeLoadStep(benchmark::State& state) { StartUp(state, false); }
 
@@ -141,3 +185,4 @@ void BM_StartupWholeLoadStep(benchmark::State& state) { StartUp(state, false); }
 BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_StartupWholeLoadStep)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_WholeProcessToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_WholeProcessInstructions)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -49,6 +49,7 @@ memory=$(mktemp -d /dev/shm/ringpad-bench.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$memory"' EXIT
 (export TMPDIR="$memory"; run bench_startup 3 'BM_WholeProcessToFirstPaint/0/' bench_startup_memory)
 run bench_startup 3 'BM_WholeProcessToFirstPaint/0/' bench_startup_disk
+run bench_startup 1 'BM_WholeProcessInstructions' bench_startup_instructions
 
 address_sizes='1000|10000'
 [ $full = 1 ] && address_sizes='1000|10000|100000'
@@ -177,11 +178,16 @@ at_most("address text 10,000 lines / plain search",
 at_most("address text 10,000 lines, no surname / search",
         median(cases, "BM_ParseEveryClipboardKeyNoSurname/10000", "x_plain_search"), 200)
 
-# Exec to first paint on a fresh folder, program over hello world, the two
-# started in turn.
+# Exec to first paint on a fresh folder, program over hello world. The
+# instructions, counted under valgrind, are what no load on the machine
+# changes: they are held to the aim. The times, the two started in turn,
+# vary more from machine to machine than the count (1.13 to 1.29 on the
+# machine the aim was met on, 8 cores): bounded against a gross slip only.
+at_most("start-up / hello world, instructions, fresh folder",
+        median(load("bench_startup_instructions"), "BM_WholeProcessInstructions", "x_hello_world"), 1.3)
 fresh = "BM_WholeProcessToFirstPaint/0"
 at_most("start-up / hello world, fresh folder in memory", median(load("bench_startup_memory"), fresh, "x_hello_world"),
-        2.5, target="target 1.3x")
+        2.0, target="target 1.3x")
 figure("start-up / hello world, folder on disk", median(load("bench_startup_disk"), fresh, "x_hello_world"),
        "x, shown, not gated")
 

@@ -9,7 +9,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-             cups printer-driver-cups-pdf poppler-utils python3)
+             cups printer-driver-cups-pdf poppler-utils python3 valgrind)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -68,8 +68,9 @@ void WriteDefaultAddressLayouts() {
     WriteIniValue(sender, QStringLiteral("ADDRESS2"), QStringLiteral("自分のアパート名"));
   }
   for (int s = 0; s < 4; ++s) {
-    const QString section = QLatin1String(kLayoutSections[s]);
+    std::vector<std::pair<QString, QString>> values;
     for (const LayoutKey& entry : kLayoutKeys)
-      WriteIniValue(section, QLatin1String(entry.key), QString::fromUtf16(entry.values[s]));
+      values.emplace_back(QLatin1String(entry.key), QString::fromUtf16(entry.values[s]));
+    WriteIniValues(QLatin1String(kLayoutSections[s]), values);
   }
 }

@@ -62,3 +62,22 @@ int16_t WriteIniValue(const QString& section, const QString& key, const QString&
       SettingsFilePath(), [&](IniDocument& doc) { doc.setValue(target, key, bytes); });
   return ok ? 1 : 0;
 }
+
+int16_t WriteIniValues(const QString& section, const std::vector<std::pair<QString, QString>>& values) {
+  if (ExeName.isEmpty() && section.isEmpty()) return 0;
+  std::vector<std::pair<QString, QByteArray>> stored;
+  stored.reserve(values.size());
+  bool all = true;
+  for (const auto& [key, value] : values) {
+    if (key.trimmed().isEmpty()) {
+      all = false;
+      continue;
+    }
+    stored.emplace_back(key, storableValue(value));
+  }
+  if (stored.empty()) return 0;
+  const QString target = programSection(section);
+  const bool ok = IniStore::instance().update(SettingsFilePath(),
+                                              [&](IniDocument& doc) { doc.setValues(target, stored); });
+  return ok && all ? 1 : 0;
+}

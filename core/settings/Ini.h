@@ -2,6 +2,8 @@
 // The settings file: a private-profile text file in code page 932, named after
 // the executable, in the program folder.
 #include <QString>
+#include <utility>
+#include <vector>
 #include <cstdint>
 
 // ProgramFolder + ExeName + ".ini".
@@ -31,3 +33,8 @@ QString GetIniValueOrDefault(const QString& section, const QString& key, const Q
 // leaves the file byte for byte as it was. Inside an IniWriteBatch the file
 // is written when the batch ends.
 int16_t WriteIniValue(const QString& section, const QString& key, const QString& value);
+
+// WriteIniValue for each key of one section in the order given, in one
+// rewrite of the file; keys that are blank are left out. Non-zero when every
+// key was written.
+int16_t WriteIniValues(const QString& section, const std::vector<std::pair<QString, QString>>& values);

@@ -1,5 +1,7 @@
 #include "IniDocument.h"
 
+#include <QSet>
+
 #include "core/platform/Codec.h"
 #include "core/platform/TextLines.h"
 
@@ -185,6 +187,35 @@ void IniDocument::setValue(const QString& section, const QString& key, const QBy
         if (header >= at) ++header;
   }
   if (addsSection) reindex();
+}
+
+void IniDocument::setValues(const QString& section, const std::vector<std::pair<QString, QByteArray>>& values) {
+  // A first start writes whole sections the file does not have yet: their
+  // lines are appended as they are, without looking each key up among those
+  // just written. Anything out of the ordinary (a header or key that does not
+  // read back as itself, a key given twice) goes key by key.
+  const QString foldedSection = fold(section);
+  std::vector<Line> added;
+  if (!sections_.contains(foldedSection)) {
+    added.reserve(values.size() + 1);
+    added.push_back(parseLine('[' + platform::ToSjis(section.trimmed()) + ']'));
+    QSet<QString> keys;
+    bool plain = added.front().kind == Kind::Section && added.front().name == foldedSection;
+    for (auto it = values.begin(); plain && it != values.end(); ++it) {
+      added.push_back(parseLine(platform::ToSjis(it->first.trimmed()) + '=' + it->second));
+      const Line& line = added.back();
+      // A key given as ";NAME" is a commented-out setting, found as keys are.
+      const bool named = line.kind == Kind::Key || (line.kind == Kind::Comment && line.valueOffset >= 0);
+      plain = named && line.name == fold(it->first) && !keys.contains(line.name);
+      keys.insert(line.name);
+    }
+    if (plain && !values.empty()) {
+      sections_[foldedSection].push_back(static_cast<int>(lines_.size()));
+      lines_.insert(lines_.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+      return;
+    }
+  }
+  for (const auto& [key, value] : values) setValue(section, key, value);
 }
 
 QByteArray IniDocument::serialize() const {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class IniDocument {
@@ -21,6 +22,8 @@ class IniDocument {
   // Replaces the value of the key, or adds the key at the end of the
   // section, or adds the section (header written as given) at the end.
   void setValue(const QString& section, const QString& key, const QByteArray& value);
+  // setValue for each key in turn; keys must not be blank.
+  void setValues(const QString& section, const std::vector<std::pair<QString, QByteArray>>& values);
 
   // Every line followed by CR LF.
   QByteArray serialize() const;

@@ -32,7 +32,10 @@ QString number(int value) { return QString::number(value); }
 
 // Keys written in the order given, which is the order new keys take in the file.
 void writeAll(const QString& section, std::initializer_list<std::pair<const char*, QString>> values) {
-  for (const auto& [key, value] : values) WriteIniValue(section, QLatin1String(key), value);
+  std::vector<std::pair<QString, QString>> named;
+  named.reserve(values.size());
+  for (const auto& [key, value] : values) named.emplace_back(QLatin1String(key), value);
+  WriteIniValues(section, named);
 }
 
 void writeWhenEmpty(const char* key, const QString& value) {

@@ -2,6 +2,8 @@
 // and fitted text breaks at the same characters in the preview as on paper;
 // the fixed-pitch faces measure what layout counts (Shift-JIS bytes times
 // the half-width).
+#include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
 #include <memory>
@@ -278,6 +280,44 @@ TEST_F(SurfaceTextMetricsTest, PreviewTurnsTextAsLongAsOnPaper) {
       }
     }
   }
+}
+
+// The program gives its windows a face of their own as the application's
+// font; pages name every property of theirs, so that neither the preview
+// nor the paper changes with it.
+TEST_F(SurfaceTextMetricsTest, PagesDrawTheSameWhateverTheApplicationFont) {
+  const QFont before = QGuiApplication::font();
+  const auto draw = [this](QImage& picture, std::vector<double>& widths) {
+    PreviewImageSurface surface(96);
+    surface.beginPage();
+    float y = 20;
+    for (const char* face : {"ＭＳ ゴシック", "ＭＳ 明朝", "Arial"}) {
+      for (const Sample& sample : kSamples) {
+        surface.setFontName(QString::fromUtf8(face));
+        surface.setFontSize(9);
+        surface.setCurrentX(10);
+        surface.setCurrentY(y += 8);
+        surface.print(sample.text, false);
+        useFont(QString::fromUtf8(face), 9);
+        widths.push_back(printer_->textWidth(sample.text));
+      }
+    }
+    picture = surface.image();
+  };
+  QImage plain, changed;
+  std::vector<double> plainWidths, changedWidths;
+  draw(plain, plainWidths);
+  QFont odd(QStringLiteral("IPAGothic"), 20);
+  odd.setHintingPreference(QFont::PreferFullHinting);
+  odd.setItalic(true);
+  odd.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+  odd.setStretch(QFont::Expanded);
+  odd.setKerning(true);
+  QGuiApplication::setFont(odd);
+  draw(changed, changedWidths);
+  QGuiApplication::setFont(before);
+  EXPECT_EQ(changedWidths, plainWidths);
+  EXPECT_TRUE(changed == plain) << "the preview picture changed with the application's font";
 }
 
 }  // namespace

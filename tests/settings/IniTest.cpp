@@ -243,6 +243,48 @@ TEST_F(IniTest, KeysAddedInTurnLandInTheirOwnSections) {
   EXPECT_EQ(doc.rawValue(QStringLiteral("C"), QStringLiteral("N6")), QByteArray("f"));
 }
 
+// A section written whole gives the bytes its keys written one by one give,
+// whether the section is new, already there, or out of the ordinary (a key
+// twice, keys that do not read back as themselves, a header that does not).
+TEST_F(IniTest, KeysOfASectionWrittenTogetherLandAsWrittenOneByOne) {
+  const QByteArray start = "[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n";
+  const struct {
+    const char* section;
+    std::vector<std::pair<const char*, const char*>> keys;
+  } cases[] = {
+      {"New", {{"K1", "1"}, {"K2", "\x93\xfa"}, {"k3", ""}, {";K1", "c"}}},
+      {"a", {{"N", "n"}, {"x", "9"}}},
+      {"Twice", {{"K", "1"}, {"k", "2"}}},
+      {"Odd", {{"[C]", "1"}, {"a=b", "2"}, {";c", "3"}, {" Pad ", "4"}, {";", "5"}}},
+      {"D]x", {{"K", "1"}, {"L", "2"}}},
+      {"Empty", {}},
+  };
+  for (const auto& c : cases) {
+    IniDocument together = IniDocument::parse(start);
+    IniDocument oneByOne = IniDocument::parse(start);
+    std::vector<std::pair<QString, QByteArray>> values;
+    for (const auto& [key, value] : c.keys) {
+      values.emplace_back(QString::fromLatin1(key), QByteArray(value));
+      oneByOne.setValue(QString::fromLatin1(c.section), QString::fromLatin1(key), value);
+    }
+    together.setValues(QString::fromLatin1(c.section), values);
+    EXPECT_EQ(together.serialize(), oneByOne.serialize()) << c.section;
+    // Later writes find what was written together.
+    together.setValue(QString::fromLatin1(c.section), QStringLiteral("Last"), "z");
+    oneByOne.setValue(QString::fromLatin1(c.section), QStringLiteral("Last"), "z");
+    EXPECT_EQ(together.serialize(), oneByOne.serialize()) << c.section;
+  }
+}
+
+TEST_F(IniTest, WriteIniValuesLeavesBlankKeysOutAndSaysSo) {
+  EXPECT_EQ(WriteIniValues(QStringLiteral("S"), {{QStringLiteral("A"), QStringLiteral("1\r\nB=2")},
+                                                 {QStringLiteral(" "), QStringLiteral("x")}}),
+            0);
+  EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nA=1\r\n"));
+  EXPECT_EQ(WriteIniValues(QString(), {{QStringLiteral("B"), QStringLiteral("2")}}), 1);
+  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("b")), QStringLiteral("2"));
+}
+
 }  // namespace
 
 namespace {
