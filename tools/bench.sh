@@ -59,7 +59,7 @@ run bench_table_print $((reps + 4)) 'BM_TableJob'
 run bench_address_print "$reps" "BM_PrintEveryPageOnPdfPrinter/($address_sizes)/"
 run bench_address_text 5 '/10000/'
 run bench_photo_print 1 'BM_PhotoWindowWayToPdf'
-run bench_schedule_open 1 'BM_OpenMillionLinesInTheWindow'
+run bench_schedule_open 1 'BM_OpenMillionLinesInTheWindow|BM_DayLookupMillionLines'
 
 python3 - "$results" "$full" <<'EOF'
 import json, os, statistics, sys
@@ -206,6 +206,8 @@ opened = "BM_OpenMillionLinesInTheWindow"
 reads = median(cases, opened, "file_reads")
 gate("schedule open: whole-file reads", reads, "= 1", lambda v: round(v) == 1)
 gate("schedule open: month list builds", median(cases, opened, "list_builds"), "= 1", lambda v: v == 1)
+# Memory, not time: the day lookup's peak over the file's size.
+at_most("day lookup 1,000,000 lines, peak memory / file", median(cases, "BM_DayLookupMillionLines", "peak_per_file"), 2)
 
 if failed:
     print(f"bench: {len(failed)} gate(s) failed; each program's output is in {results}/")
