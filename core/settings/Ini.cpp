@@ -55,12 +55,7 @@ QString GetIniValueOrDefault(const QString& section, const QString& key, const Q
 }
 
 int16_t WriteIniValue(const QString& section, const QString& key, const QString& value) {
-  if (key.trimmed().isEmpty() || (ExeName.isEmpty() && section.isEmpty())) return 0;
-  const QString target = programSection(section);
-  const QByteArray bytes = storableValue(value);
-  const bool ok = IniStore::instance().update(
-      SettingsFilePath(), [&](IniDocument& doc) { doc.setValue(target, key, bytes); });
-  return ok ? 1 : 0;
+  return WriteIniValues(section, {{key, value}});
 }
 
 int16_t WriteIniValues(const QString& section, const std::vector<std::pair<QString, QString>>& values) {

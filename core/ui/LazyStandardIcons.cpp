@@ -1,9 +1,7 @@
 #include "LazyStandardIcons.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleFactory>
@@ -11,25 +9,6 @@
 #include <memory>
 
 namespace {
-
-// Where the style keeps the large picture of the page windows' menu button.
-const char* const kTitleBarMenuPicture = ":/qt-project.org/qmessagebox/images/qtlogo-64.png";
-
-// The page windows' menu button icon is drawn with every page window. The
-// style reads its large picture letting Qt ask each picture-format plug-in
-// whether it reads PNG, which loads them all (and the JPEG library); here the
-// same picture is read as PNG straight away, next to the same small picture.
-QIcon MadeStandardIcon(const QStyle& style, QStyle::StandardPixmap which, const QWidget* widget) {
-  if (which != QStyle::SP_TitleBarMenuButton || !QFile::exists(QString::fromLatin1(kTitleBarMenuPicture)))
-    return style.standardIcon(which, nullptr, widget);
-  QImageReader reader(QString::fromLatin1(kTitleBarMenuPicture), "png");
-  reader.setAutoDetectImageFormat(false);
-  QIcon icon;
-  icon.addPixmap(style.standardPixmap(which, nullptr, widget));
-  QImage image;
-  while (reader.read(&image)) icon.addPixmap(QPixmap::fromImage(image));
-  return icon;
-}
 
 // Stands for a standard icon until the icon is first used, then hands every
 // question to the icon the style makes. Clones share the made icon.
@@ -74,7 +53,7 @@ class DeferredStandardIconEngine : public QIconEngine {
     Source& s = *source_;
     if (!s.made) {
       s.made = true;
-      if (s.style) s.icon = MadeStandardIcon(*s.style, s.which, s.widget.data());
+      if (s.style) s.icon = s.style->standardIcon(s.which, nullptr, s.widget.data());
     }
     return s.icon;
   }

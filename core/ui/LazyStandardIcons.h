@@ -1,8 +1,8 @@
 #pragma once
 // The style's standard icons (the menu bar's overflow arrow, the page
-// windows' system menu and title buttons) are read from picture files the
-// moment a widget asks for them, and reading the first one makes Qt load
-// every picture-format plug-in it has. Most of these icons are never drawn in
+// windows' title buttons, the message boxes' pictures) are read from picture
+// files the moment a widget asks for them, and reading the first one makes
+// Qt load every picture-format plug-in it has. Most of these icons are never drawn in
 // a session, or only long after the main window first shows; with this style
 // each is read when it is first drawn or measured. The icons and everything
 // else look as the application's own style draws them.
