@@ -17,11 +17,21 @@ inline const QString kPdfPrinterName = QStringLiteral("PDF");
 // benchmarks. Until one is installed no queue is listed (the PDF printer
 // is), every queue prints on A4, and the printer fails to open, so a job
 // says the printer cannot be used and prints nothing.
+// What a queue does with the jobs handed to it.
+enum class QueueState {
+  Unknown,   // the printing system could not be asked
+  Ready,     // it takes jobs and prints them
+  Refusing,  // it refuses every job (cupsreject)
+  Stopped,   // it takes jobs but holds them until it is started again (cupsdisable)
+};
+
 struct PrinterSystem {
   std::function<QStringList()> queueNames;    // in the system's order
   std::function<QString()> defaultQueueName;  // "" when there is none
   // The queue's default media; an invalid size when the system names none.
   std::function<QPageSize(const QString& queue)> queueDefaultPageSize;
+  // What the queue does with a job handed to it now.
+  std::function<QueueState(const QString& queue)> queueState;
   // The one printer surface of the run, made on first use.
   std::function<PrintSurface&()> printer;
 };
@@ -43,6 +53,11 @@ QString DefaultPrinterName();
 // first, so a change made in CUPS counts from the next job on.
 QPageSize QueueDefaultPageSize(const QString& queue);
 void ForgetQueueDefaultPageSizes();
+
+// What the queue does with a job handed to it now; Unknown while no
+// printing system is installed or the queue list is replaced
+// (SetInstalledPrintersOverride).
+QueueState QueueStateOf(const QString& queue);
 
 // The printer that jobs print on; the default printer until one is chosen.
 QString CurrentPrinterName();
