@@ -36,15 +36,7 @@ class PrinterEndToEndTest : public PrintTest {
   // A two-page job on the chosen printer.
   void printTwoPages(const QString& printerName, bool checkBox) {
     answerDialog({1, checkBox, printerName});
-    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
-    SetPrinterScaleMode(kScaleMillimetres);
-    for (int page = 1; page <= 2; ++page) {
-      BeginPage();
-      DrawEndToEndPage(page);
-      FinishOutput();
-      if (page == 1 && !ConfirmPaperSet(2)) break;
-    }
-    EndPrintDocument();
+    ASSERT_TRUE(PrintTwoEndToEndPages());
   }
 
   // Page n of the PDF holds the test page, offset by the printable area.

@@ -85,15 +85,7 @@ class QueueStateTest : public PrintTest {
   // A two-page job, each page its own document, a prompt between them.
   void printTwoPages(const QString& queue) {
     answerDialog({1, true, queue});
-    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
-    SetPrinterScaleMode(kScaleMillimetres);
-    for (int page = 1; page <= 2; ++page) {
-      BeginPage();
-      DrawEndToEndPage(page);
-      FinishOutput();
-      if (page == 1 && !ConfirmPaperSet(2)) break;
-    }
-    EndPrintDocument();
+    ASSERT_TRUE(PrintTwoEndToEndPages());
   }
 };
 
