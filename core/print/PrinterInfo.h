@@ -11,12 +11,6 @@ class PrintSurface;
 // Device name of the PDF printer.
 inline const QString kPdfPrinterName = QStringLiteral("PDF");
 
-// The printing system the queues come from, and the surface that prints on
-// the current printer. It needs Qt's print support, which this library does
-// not use: the program installs it at start-up, as do the tests and
-// benchmarks. Until one is installed no queue is listed (the PDF printer
-// is), every queue prints on A4, and the printer fails to open, so a job
-// says the printer cannot be used and prints nothing.
 // What a queue does with the jobs handed to it.
 enum class QueueState {
   Unknown,   // the printing system could not be asked
@@ -25,6 +19,12 @@ enum class QueueState {
   Stopped,   // it takes jobs but holds them until it is started again (cupsdisable)
 };
 
+// The printing system the queues come from, and the surface that prints on
+// the current printer. It needs Qt's print support, which this library does
+// not use: the program installs it at start-up, as do the tests and
+// benchmarks. Until one is installed no queue is listed (the PDF printer
+// is), every queue prints on A4, and the printer fails to open, so a job
+// says the printer cannot be used and prints nothing.
 struct PrinterSystem {
   std::function<QStringList()> queueNames;    // in the system's order
   std::function<QString()> defaultQueueName;  // "" when there is none
