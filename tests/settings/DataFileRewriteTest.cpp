@@ -1,5 +1,6 @@
 // Data files change under a lock, from what is on disk, and never lose what
 // nobody edited.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -131,6 +132,60 @@ TEST_F(DataFileRewriteTest, BusyLockRefusesAndADeadHoldersLockIsRecovered) {
              "4194000\nringpad\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   ASSERT_TRUE(WriteDataFile(path(), {"new"}));
   EXPECT_EQ(ReadBytes(path()), "new\r\n");
+}
+
+// A lock file that names no live holder does not block a change: one naming
+// a process of this machine that is gone is taken over at once, one naming
+// nobody (its program killed before it wrote its name) once it is a few
+// seconds old. One from another machine, and any lock a live holder still
+// has locked, keep blocking.
+TEST_F(DataFileRewriteTest, LocksNobodyHoldsAreTakenOver) {
+  const QString lockPath = platform::FileLock::LockPathOf(path());
+  const QByteArray here = QSysInfo::machineHostName().toUtf8();
+  const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+  struct Row {
+    const char* what;
+    QByteArray content;
+    bool old;
+    bool readable;
+    bool takenOver;
+  };
+  const Row rows[] = {
+      {"empty", "", true, true, true},
+      {"empty and just made", "", false, true, false},
+      {"not a lock's content", "\x81\x40garbage\n", true, true, true},
+      {"unreadable", "", true, false, true},
+      {"a process gone from this machine", "4194000\nringpad\n" + here + "\n", false, true, true},
+      {"a process of another machine", "4194000\nringpad\nsomewhere-else\n", true, true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    messages().clear();
+    WriteBytes(path(), "old\r\n");
+    WriteBytes(lockPath, row.content);
+    if (row.old) {
+      QFile lock(lockPath);
+      ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(lock.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    if (!row.readable) QFile::setPermissions(lockPath, QFileDevice::Permissions());
+    EXPECT_EQ(WriteDataFile(path(), {"new"}), row.takenOver);
+    EXPECT_EQ(ReadBytes(path()), row.takenOver ? "new\r\n" : "old\r\n");
+    EXPECT_EQ(messages().shown().size(), row.takenOver ? 0u : 1u);
+    EXPECT_EQ(QFile::exists(lockPath), !row.takenOver) << "a taken-over lock goes with the cycle";
+    QFile::remove(lockPath);
+  }
+
+  // A live holder's lock file is not taken, whatever it has come to say.
+  QLockFile holder(lockPath);
+  ASSERT_TRUE(holder.tryLock());
+  {
+    QFile emptied(lockPath);
+    ASSERT_TRUE(emptied.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(emptied.setFileTime(old, QFileDevice::FileModificationTime));
+  }
+  EXPECT_FALSE(WriteDataFile(path(), {"new"}));
+  EXPECT_EQ(ReadBytes(path()), "old\r\n");
 }
 
 // The cycle's failures are reported by kind, naming the file as the caller
