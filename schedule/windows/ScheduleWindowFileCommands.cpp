@@ -185,7 +185,12 @@ void ScheduleWindow::settleScheduleBytesRead(QByteArray content, const QString& 
   switch (SaveBackupCopy(original, content, &error)) {
     case BackupCopy::Saved: break;
     case BackupCopy::FolderIsLink: return tellNotKept();
-    case BackupCopy::Failed: platform::ReportProblem({platform::Problem::WriteFailed, original, error}); return;
+    case BackupCopy::Failed: {
+      platform::ProblemReport failure(platform::Problem::WriteFailed, original, error);
+      failure.userChange = true;  // the user said yes to the conversion
+      platform::ReportProblem(failure);
+      return;
+    }
   }
   ScheduleFileReadOnly = !WriteDataFile(path, lines, {.confirmForeignBytes = false});
 }

@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include <cerrno>
@@ -215,6 +216,31 @@ TEST_F(DataFileRewriteTest, FailuresAreReportedByKind) {
   EXPECT_EQ(reports[2].problem, platform::Problem::LockFailed) << "no lock file in a missing folder";
   EXPECT_EQ(reports[2].subject, homeFile("missing/data.txt"));
   EXPECT_EQ(ReadBytes(path()), "old\r\n");
+}
+
+// In a folder the user has been told cannot be written, a change the user
+// made that could not be saved is still told, each time; only the program's
+// own writes stay quiet there.
+TEST_F(DataFileRewriteTest, InAFolderToldUnwritableTheUsersChangesAreStillTold) {
+  platform::QuietWriteFailuresIn(home());
+  const QString missing = homeFile("missing/data.txt");
+  const struct {
+    const char* what;
+    std::function<bool()> write;
+    bool told;
+  } rows[] = {
+      {"a change", [&] { return RewriteDataFile(missing, appendLine); }, true},
+      {"a whole file", [&] { return WriteDataFile(missing, {"new"}); }, true},
+      {"a saved file", [&] { return platform::SaveFileOrReport(missing, "new\r\n"); }, true},
+      {"the program's own file", [&] { return WriteDataFile(missing, {"new"}, {.ownAccord = true}); }, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    messages().clear();
+    EXPECT_FALSE(row.write());
+    ASSERT_EQ(messages().texts().size(), row.told ? 1 : 0);
+    if (row.told) EXPECT_TRUE(messages().texts()[0].contains(QDir::toNativeSeparators(missing)));
+  }
 }
 
 // A link the user made to keep the data elsewhere is followed; links planted
