@@ -77,7 +77,7 @@ void AddressWindow::Form_Load() {
   const QString local = AddressFileLocalPath();
   // A failure here is said by the write itself; the list then finds no file.
   if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
-    WriteDataFile(local, AddressFile::DefaultLines());
+    WriteDataFile(local, AddressFile::DefaultLines(), {.ownAccord = true});
   // The sample file of a first start has its backup at once, as every
   // other data file has when its window loads.
   if (!TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
