@@ -1,4 +1,5 @@
 // The main window's start-up, size limits and close.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,6 +47,9 @@ void MainWindow::MDIForm_Load() {
   // first paint, which then shows it as it stays: enabling it later would
   // paint every control again. Nothing reads input before the event loop.
   if (result == 0) takeInput();
+  // Lists lay out the items they were given once, before the first paint:
+  // laid out on the loop's next turn, they would paint twice.
+  for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) list->doItemsLayout();
   // The window and its first page paint before the held work runs.
   QCoreApplication::processEvents();
   deferral.finish();
