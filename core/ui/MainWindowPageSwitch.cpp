@@ -17,16 +17,19 @@ namespace {
 constexpr char kNewPageProperty[] = "ringpadNewPage";
 
 // The MDI area hands a page that comes in front the first control of its
-// focus chain, hidden command buttons included, and so often no field at
+// focus chain, hidden command buttons included, and so sometimes no field at
 // all: the focus then stays in the page behind, and the first Tab brings
-// that page back in front. A new page starts on the first field of its Tab
-// walk; one brought forward again keeps the field it had.
+// that page back in front. A page whose focus is on one of its fields keeps
+// it (the field a page chose for itself, or the one it had when it was last
+// in front); one without starts on the first field of its Tab walk.
 void FocusPageField(QMdiSubWindow* sub) {
   QWidget* page = sub->widget();
   if (!page) return;
   const QWidget* now = sub->window()->focusWidget();
-  const bool kept = now && page->isAncestorOf(now) && now->isVisible() && now->isEnabled();
-  if (kept && !sub->property(kNewPageProperty).toBool()) return;
+  if (now && page->isAncestorOf(now) && now->isVisible() && now->isEnabled()) {
+    sub->setProperty(kNewPageProperty, QVariant());
+    return;
+  }
   // A page disabled with the main window during start-up takes no focus
   // yet; it is given its field when it comes forward enabled.
   QWidget* first = FirstTabStop(page);
