@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "core/platform/Clock.h"
 #include "core/platform/Codec.h"
@@ -14,8 +15,8 @@
 namespace todo {
 
 bool CheckChosenTextFile(const QString& path) {
-  // A text file never holds a NUL byte; a picture does within its first
-  // bytes, so the head of the file tells.
+  // A picture or other binary file shows within its first bytes, so the
+  // head of the file tells.
   constexpr qint64 kHeadBytes = 64 * 1024;
   QFile file(path);
   QByteArray head;
@@ -24,9 +25,12 @@ bool CheckChosenTextFile(const QString& path) {
     platform::ReportProblem({platform::Problem::ReadFailed, path, file.errorString()});
     return false;
   }
-  if (!head.contains('\0')) return true;
-  platform::ShowMessage(QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(path),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  // The head of a longer file may end inside a character (of up to four
+  // bytes in UTF-8): it is text when it is with that character's start cut off.
+  const qsizetype cuts = file.atEnd() ? 0 : std::min<qsizetype>(3, head.size());
+  for (qsizetype cut = 0; cut <= cuts; ++cut)
+    if (platform::IsTextContent(head.chopped(cut))) return true;
+  platform::ReportProblem({platform::Problem::NotTextFile, path});
   return false;
 }
 

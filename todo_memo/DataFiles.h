@@ -12,7 +12,7 @@
 namespace todo {
 
 // True when the file chosen to be opened as a list holds text; a picture or
-// another binary file (NUL bytes in its first part) is refused with a
+// another binary file (control bytes in its first part) is refused with a
 // message naming it, as is a file that cannot be read.
 bool CheckChosenTextFile(const QString& path);
 

@@ -109,6 +109,20 @@ QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark) {
   return out;
 }
 
+bool IsTextContent(const QByteArray& content) {
+  // Code page 932 first: it is what the files mostly are, and its check
+  // builds no string.
+  if (IsWellFormedSjis(content)) return true;
+  if (content.contains('\0')) return false;
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = decoder.decode(content);
+  return !decoder.hasError();
+}
+
+QString NotTextFileMessage(const QString& path) {
+  return QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(path);
+}
+
 QString NotShiftJisMessage(const QString& path) {
   return QStringLiteral("「%1」はShift-JISのテキストではないようです。").arg(QDir::toNativeSeparators(path));
 }

@@ -50,6 +50,15 @@ inline bool HasUtf8ByteOrderMark(const QByteArray& content) { return content.sta
 
 // "「<path>」はShift-JISのテキストではないようです。"
 QString NotShiftJisMessage(const QString& path);
+
+// Whether bytes can be a text file in one of the data files' encodings: no
+// NUL byte (text never holds one, a picture or other binary file does at
+// once), and every byte part of a character of code page 932 or, failing
+// that, of UTF-8. Control characters are text: a box may hold them and its
+// file keeps them.
+bool IsTextContent(const QByteArray& content);
+// "「<path>」はテキストファイルではないので、読み込めません。"
+QString NotTextFileMessage(const QString& path);
 // Asks "「<path>」はShift-JISのテキストではないようです。" and
 // "書き換えると元の内容に戻せなくなります。書き換えますか？" (OK / Cancel) before the
 // first rewrite of such a file in this session. True when the rewrite may go

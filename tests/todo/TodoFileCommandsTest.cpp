@@ -133,6 +133,35 @@ TEST_F(TodoFileTest, OpenRefusesAPicture) {
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("photo.jpg"))), jpeg);
 }
 
+// The check reads the head of a long file, which may end inside a
+// character: the list is taken all the same. Bytes that are no character
+// in either encoding are no list, NUL or not.
+TEST_F(TodoFileTest, OpenJudgesALongFileByItsHeadAndRefusesBytesThatAreNoText) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ keep"});
+  // Five bytes before the long run put the head's end inside a character.
+  const QString line = QStringLiteral("□ xy") + QString(40000, QChar(u'あ'));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    bool taken;
+  } cases[] = {
+      {"long-sjis.txt", platform::ToSjis(line + QStringLiteral("\r\n")), true},
+      {"long-utf8.txt", (QStringLiteral("□xy") + line.mid(4) + QStringLiteral("\r\n")).toUtf8(), true},
+      {"noise.txt", QByteArray("\x85\x40\x82\r\n\xff\xfe", 7), false},
+  };
+  TodoWindow& w = Open();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = homeFile(QString::fromLatin1(c.name));
+    WriteBytes(path, c.bytes);
+    messages().clear();
+    Choose(path);
+    w.Cmd_FileRead->click();
+    EXPECT_EQ(messages().texts().isEmpty(), c.taken) << messages().texts().join(u'/').toStdString();
+    EXPECT_EQ(w.Cmb_file->currentText().endsWith(QString::fromLatin1(c.name)), c.taken);
+  }
+}
+
 TEST_F(TodoFileTest, ExportAppendsFinishedItemsAndKeepsTheRest) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), kTen);
   WriteBytes(homeFile(QStringLiteral("済.txt")), platform::ToSjis(QStringLiteral("old line\r\n")));
