@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 
 #include "core/platform/Clock.h"
 #include "core/platform/Codec.h"
@@ -25,11 +24,7 @@ bool CheckChosenTextFile(const QString& path) {
     platform::ReportProblem({platform::Problem::ReadFailed, path, file.errorString()});
     return false;
   }
-  // The head of a longer file may end inside a character (of up to four
-  // bytes in UTF-8): it is text when it is with that character's start cut off.
-  const qsizetype cuts = file.atEnd() ? 0 : std::min<qsizetype>(3, head.size());
-  for (qsizetype cut = 0; cut <= cuts; ++cut)
-    if (platform::IsTextContent(head.chopped(cut))) return true;
+  if (platform::IsTextContent(head)) return true;
   platform::ReportProblem({platform::Problem::NotTextFile, path});
   return false;
 }

@@ -110,13 +110,9 @@ QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark) {
 }
 
 bool IsTextContent(const QByteArray& content) {
-  // Code page 932 first: it is what the files mostly are, and its check
-  // builds no string.
-  if (IsWellFormedSjis(content)) return true;
-  if (content.contains('\0')) return false;
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = decoder.decode(content);
-  return !decoder.hasError();
+  // UTF-32 marks begin with a UTF-16 one or end in NULs.
+  if (content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF")) return false;
+  return !content.contains('\0');
 }
 
 QString NotTextFileMessage(const QString& path) {

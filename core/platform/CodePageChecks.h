@@ -51,11 +51,12 @@ inline bool HasUtf8ByteOrderMark(const QByteArray& content) { return content.sta
 // "「<path>」はShift-JISのテキストではないようです。"
 QString NotShiftJisMessage(const QString& path);
 
-// Whether bytes can be a text file in one of the data files' encodings: no
-// NUL byte (text never holds one, a picture or other binary file does at
-// once), and every byte part of a character of code page 932 or, failing
-// that, of UTF-8. Control characters are text: a box may hold them and its
-// file keeps them.
+// Whether bytes can be a text file in one of the data files' encodings
+// (code page 932, UTF-8): no NUL byte, which text never holds and a picture
+// or other binary file holds at once, and no UTF-16 or UTF-32 byte order
+// mark, text in an encoding the files never use. A stray byte that makes no
+// character is text still (files written on Windows may hold one), and so
+// are control characters, which a box may hold and its file keeps.
 bool IsTextContent(const QByteArray& content);
 // "「<path>」はテキストファイルではないので、読み込めません。"
 QString NotTextFileMessage(const QString& path);

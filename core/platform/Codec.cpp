@@ -123,24 +123,6 @@ qsizetype DecodeInto(const unsigned char* p, qsizetype size, char16_t* out) {
 
 }  // namespace
 
-bool IsWellFormedSjis(const QByteArray& content) {
-  const auto& decode = decodeTable().decode;
-  const auto* p = reinterpret_cast<const unsigned char*>(content.constData());
-  const qsizetype size = content.size();
-  for (qsizetype i = 0; i < size; ++i) {
-    const unsigned char b = p[i];
-    if (b == 0) return false;
-    if (b < 0x80) continue;
-    if (!IsSjisLeadByte(b)) {
-      if (decode[b] == 0) return false;
-      continue;
-    }
-    if (i + 1 >= size || decode[(b << 8) | p[i + 1]] == 0) return false;
-    ++i;
-  }
-  return true;
-}
-
 QString FromSjis(const char* data, qsizetype size) {
   if (size <= 0) return {};
   QString out(size, Qt::Uninitialized);

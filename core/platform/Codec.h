@@ -40,9 +40,4 @@ int SjisCharBytes(QChar c);
 // True for the first byte of a double-byte character.
 bool IsSjisLeadByte(unsigned char byte);
 
-// True when every byte of the content is part of a character of code page
-// 932 as Windows reads it: no lead byte without a trail byte that makes a
-// character with it, no NUL.
-bool IsWellFormedSjis(const QByteArray& content);
-
 }  // namespace platform

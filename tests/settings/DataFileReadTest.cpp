@@ -1,5 +1,6 @@
 // The whole read of a page window's own file takes text in either of the
-// files' encodings and refuses what is no text, keeping nothing of it.
+// files' encodings, stray bytes and all, and refuses what is no text,
+// keeping nothing of it.
 #include <QFile>
 
 #include "SettingsTestSupport.h"
@@ -27,12 +28,13 @@ TEST_F(DataFileReadTest, TextInEitherEncodingIsReadAndAnythingElseRefused) {
       {"control characters", "a\x01\x02\x7f\tb\x1a\r\n", true},
       // Single bytes with no character, as Windows reads them.
       {"Windows single bytes", "\x80\xA0\xFD\xFE\xFF\r\n", true},
+      // Left by another program on Windows: read as a mark the user sees.
+      {"a lead byte that makes no character", "x\x81\xB6y\r\n\x85\x40" + sjis + "\x82", true},
       {"a NUL in a line", QByteArray("a,b\r\nc\0d\r\n", 10) + sjis, false},
-      {"UTF-16", QByteArray("\xFF\xFEh\0i\0", 6), false},
       {"random bytes", noise, false},
-      {"a lead byte with no trail", sjis + "\x82", false},
-      {"a lead byte before a line end", "\x82\r\n", false},
-      {"a pair code page 932 has no character for", "\x85\x40\r\n", false},
+      // Japanese UTF-16 text holds no NUL byte; its mark tells.
+      {"UTF-16 little-endian", "\xFF\xFE\x88\x4E\x9A\x5B", false},
+      {"UTF-16 big-endian", "\xFE\xFF\x4E\x88\x5B\x9A", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
