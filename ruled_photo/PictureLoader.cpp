@@ -72,7 +72,10 @@ QImage LoadPicture(const QString& path, QString* refusal) {
     return QImage();
   };
   QByteArray bytes;
-  if (!platform::ReadWholeFile(path, bytes)) return refuse(PictureReadFailureText(name));
+  // A read that fails says why, as every other file read does: a picture on
+  // a share that went away is no broken picture.
+  QString reason;
+  if (!platform::ReadWholeFile(path, bytes, &reason)) return refuse(platform::ReadFailureMessage(path, reason));
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);

@@ -14,10 +14,11 @@ constexpr qint64 kMostPicturePixels = 100'000'000;
 QString PictureFileFilter();
 QString PictureFilePatterns();  // "*.bmp;*.ico;*.png;*.jpg;*.jpeg"
 
-// The picture in the file; a null image when the file is missing, is not a
-// picture, is cut short or is too large, with the message to show for it in
-// *refusal when given. A BMP whose rows lie past the end of the file and a
-// JPEG or PNG cut short are refused rather than shown with made-up pixels.
+// The picture in the file; a null image when the file cannot be read (the
+// message names the system's reason), is not a picture, is cut short or is
+// too large, with the message to show for it in *refusal when given. A BMP
+// whose rows lie past the end of the file and a JPEG or PNG cut short are
+// refused rather than shown with made-up pixels.
 QImage LoadPicture(const QString& path, QString* refusal = nullptr);
 
 // The message shown when a chosen file cannot be read as a picture.

@@ -72,6 +72,12 @@ QStringList CardColumnsOffCard(const std::vector<CardColumn>& columns) {
   return names;
 }
 
+QString CardOffCardNotice(const std::vector<CardColumn>& columns) {
+  const QStringList names = CardColumnsOffCard(columns);
+  if (names.isEmpty()) return QString();
+  return QStringLiteral("カードの外にあり印刷されない項目: ") + names.join(QStringLiteral("、"));
+}
+
 std::optional<int32_t> CardPositionColour(const QString& position) {
   const QStringList fields = SplitCsvFields(position, 7);
   if (fields.size() < 4 || fields[3].trimmed().isEmpty()) return std::nullopt;

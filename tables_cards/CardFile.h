@@ -45,6 +45,9 @@ bool CardPointOnCard(const CardPoint& at);
 // The names of the placed columns that do not print: their place is off the
 // card or not a pair of numbers. The layout editor shows them.
 QStringList CardColumnsOffCard(const std::vector<CardColumn>& columns);
+// "カードの外にあり印刷されない項目: " and those names joined by "、"; "" when
+// every placed column prints. The layout editor shows it and printing tells it.
+QString CardOffCardNotice(const std::vector<CardColumn>& columns);
 // Fourth field of a position: a decimal RGB colour, or nothing.
 std::optional<int32_t> CardPositionColour(const QString& position);
 // "ITEM,x,y" with up to seven significant digits each.

@@ -14,8 +14,8 @@
 namespace todo {
 
 bool CheckChosenTextFile(const QString& path) {
-  // A text file never holds a NUL byte; a picture does within its first
-  // bytes, so the head of the file tells.
+  // A picture or other binary file shows within its first bytes, so the
+  // head of the file tells.
   constexpr qint64 kHeadBytes = 64 * 1024;
   QFile file(path);
   QByteArray head;
@@ -24,9 +24,8 @@ bool CheckChosenTextFile(const QString& path) {
     platform::ReportProblem({platform::Problem::ReadFailed, path, file.errorString()});
     return false;
   }
-  if (!head.contains('\0')) return true;
-  platform::ShowMessage(QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(path),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  if (platform::IsTextContent(head)) return true;
+  platform::ReportProblem({platform::Problem::NotTextFile, path});
   return false;
 }
 

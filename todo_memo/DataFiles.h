@@ -12,8 +12,8 @@
 namespace todo {
 
 // True when the file chosen to be opened as a list holds text; a picture or
-// another binary file (NUL bytes in its first part) is refused with a
-// message naming it, as is a file that cannot be read.
+// another binary file (NUL bytes in its first part), or UTF-16 text, is
+// refused with a message naming it, as is a file that cannot be read.
 bool CheckChosenTextFile(const QString& path);
 
 // True when code page 932 can hold the typed text; otherwise the user is

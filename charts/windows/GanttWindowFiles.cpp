@@ -100,6 +100,8 @@ bool GanttWindow::LoadGanttFile() {
 }
 
 void GanttWindow::Cmd_FileRead_Click() {
+  if (!MayReadOverChanges(this, ChartChanged(), QStringLiteral("ガントチャート"), [this] { return writeChart(); }))
+    return;
   const QString chosen =
       ShowFileDialog(true, nullptr, FolderOf(CurrentGanttFile), QFileInfo(CurrentGanttFile).fileName(),
                      FileMenuCaption(FileItem::Read),

@@ -169,6 +169,7 @@ void TreeWindow::cmd_FileNew_Click() {
 }
 
 void TreeWindow::Cmd_FileRead_Click() {
+  if (!MayReadOverChanges(this, TreeChanged(), QStringLiteral("木"), [this] { return writeTree(); })) return;
   const QString chosen = ShowFileDialog(true, nullptr, FolderOfPath(CurrentTreeFile), FileNameOfPath(CurrentTreeFile),
                                         FileMenuCaption(FileItem::Read), kFilter, 1, QStringLiteral("txt"));
   if (chosen.isEmpty()) return;

@@ -109,6 +109,16 @@ QByteArray JoinUtf8LinesCrLf(const QStringList& lines, bool byteOrderMark) {
   return out;
 }
 
+bool IsTextContent(const QByteArray& content) {
+  // UTF-32 marks begin with a UTF-16 one or end in NULs.
+  if (content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF")) return false;
+  return !content.contains('\0');
+}
+
+QString NotTextFileMessage(const QString& path) {
+  return QStringLiteral("「%1」はテキストファイルではないので、読み込めません。").arg(path);
+}
+
 QString NotShiftJisMessage(const QString& path) {
   return QStringLiteral("「%1」はShift-JISのテキストではないようです。").arg(QDir::toNativeSeparators(path));
 }

@@ -50,6 +50,16 @@ inline bool HasUtf8ByteOrderMark(const QByteArray& content) { return content.sta
 
 // "「<path>」はShift-JISのテキストではないようです。"
 QString NotShiftJisMessage(const QString& path);
+
+// Whether bytes can be a text file in one of the data files' encodings
+// (code page 932, UTF-8): no NUL byte, which text never holds and a picture
+// or other binary file holds at once, and no UTF-16 or UTF-32 byte order
+// mark, text in an encoding the files never use. A stray byte that makes no
+// character is text still (files written on Windows may hold one), and so
+// are control characters, which a box may hold and its file keeps.
+bool IsTextContent(const QByteArray& content);
+// "「<path>」はテキストファイルではないので、読み込めません。"
+QString NotTextFileMessage(const QString& path);
 // Asks "「<path>」はShift-JISのテキストではないようです。" and
 // "書き換えると元の内容に戻せなくなります。書き換えますか？" (OK / Cancel) before the
 // first rewrite of such a file in this session. True when the rewrite may go

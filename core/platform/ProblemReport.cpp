@@ -69,6 +69,7 @@ MessageRequest ProblemMessage(const ProblemReport& r) {
       break;
     case Problem::RefusedTarget: m.text = RefusedTargetMessage(r.subject); break;
     case Problem::UnusableFileName: m.text = UnusableFileNameMessage(r.subject); break;
+    case Problem::NotTextFile: m.text = NotTextFileMessage(r.subject); break;
   }
   return m;
 }

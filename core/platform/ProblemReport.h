@@ -35,6 +35,7 @@ enum class Problem {
   CompanionFailed,       // subject: the companion's name; exitCode
   RefusedTarget,         // subject: a document or address that may not be opened
   UnusableFileName,      // subject: a chosen file name with a line break or "\"
+  NotTextFile,           // subject: a file chosen to be read as text that holds control bytes (a picture, ...)
 };
 
 struct ProblemReport {

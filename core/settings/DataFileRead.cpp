@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/TextLines.h"
 
 DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, platform::ProblemReport& problem,
@@ -18,6 +19,11 @@ DataFileRead ReadDataFileWithinLimit(const QString& path, QByteArray& content, p
   if (!platform::ReadWholeFile(path, content, &reason)) {
     problem = platform::ProblemReport(unreadableKind, path, reason);
     return DataFileRead::Unreadable;
+  }
+  if (!platform::IsTextContent(content)) {
+    content.clear();
+    problem = platform::ProblemReport(platform::Problem::NotTextFile, path);
+    return DataFileRead::NotText;
   }
   return DataFileRead::Read;
 }

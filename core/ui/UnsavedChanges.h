@@ -20,3 +20,9 @@ void AskBeforeLosingChanges(QWidget* window, bool changed, UnloadMode mode, cons
 // The question of a window whose work reaches its file only through its own
 // write command, naming the window ("表", "ガントチャート", ...).
 QString WriteBeforeClosingQuestion(const QString& windowName, UnloadMode mode);
+
+// Asked before a file is read over the window's work, with the same answers
+// as on closing: write (the step runs; a write that does not happen stops
+// the read), discard, or cancel. True when the read may go on: nothing was
+// changed, it was written, or the user let it go.
+bool MayReadOverChanges(QWidget* window, bool changed, const QString& windowName, const std::function<bool()>& write);

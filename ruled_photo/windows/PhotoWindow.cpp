@@ -210,6 +210,7 @@ bool PhotoWindow::LoadPhotoFile(const QString& path) {
 }
 
 void PhotoWindow::Cmd_FileRead_Click() {
+  if (!MayReadOverChanges(this, PhotoChanged(), QStringLiteral("写真帳"), [this] { return writePhoto(); })) return;
   const QString chosen = ShowFileDialog(true, nullptr, FolderOfPath(CurrentPicturePath),
                                         FileNameOfPath(CurrentPicturePath), FileMenuCaption(FileItem::Read),
                                         PictureFileFilter(), 1, QString());

@@ -33,11 +33,7 @@ CardLayoutPicture::CardLayoutPicture(QWidget* parent) : QWidget(parent) {
 
 double CardLayoutPicture::mmPerPixel() const { return kCardLayoutWidthMm / std::max(1, width()); }
 
-QString CardLayoutPicture::offCardNotice() const {
-  const QStringList names = columns_ ? CardColumnsOffCard(*columns_) : QStringList();
-  if (names.isEmpty()) return QString();
-  return QStringLiteral("カードの外にあり印刷されない項目: ") + names.join(QStringLiteral("、"));
-}
+QString CardLayoutPicture::offCardNotice() const { return columns_ ? CardOffCardNotice(*columns_) : QString(); }
 
 void CardLayoutPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);

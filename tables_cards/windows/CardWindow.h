@@ -26,7 +26,6 @@ class CardWindow : public PageWindow {
   void Form_Load() override;
   // Asks before a layout that was not stored in the file is lost.
   void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
-  void LoadCardFile();
   // The title and the columns' places as the window holds them.
   QStringList LayoutNow() const;
   // True when the layout differs from what was last read or stored.

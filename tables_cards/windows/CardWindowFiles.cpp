@@ -68,13 +68,6 @@ void CardWindow::Form_Load() {
   ApplyImeMode(this);
 }
 
-void CardWindow::LoadCardFile() {
-  QByteArray content;
-  const QString path = ResolvedPath(CurrentCardFile);
-  const bool read = QFileInfo(path).isFile() && ReadCardFileBytes(path, content);
-  showCardFile(read ? &content : nullptr);
-}
-
 void CardWindow::showCardFile(const QByteArray* content) {
   setWindowTitle(QStringLiteral("カード - ") + CurrentCardFile);
   Txt_csvFile->setText(CurrentCardFile);
@@ -106,19 +99,27 @@ void CardWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
 }
 
 void CardWindow::Cmd_FileRead_Click() {
+  if (!MayReadOverChanges(this, LayoutChanged(), QStringLiteral("カード"), [this] { return writeLayout(); })) return;
   const QString chosen = ShowFileDialog(true, nullptr, FolderOfPath(ResolvedPath(CurrentCardFile)),
                                         FileNameOfPath(CurrentCardFile), FileMenuCaption(FileItem::Read), kFilter, 1,
                                         QString());
   if (chosen.isEmpty() || !QFileInfo(chosen).isFile()) return;
-  CurrentCardFile = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
-  if (SafeDir(ResolvedPath(CurrentCardFile)).isEmpty()) {
+  const QString stored = ProgramRelativePath(chosen, RelativeStyle::DotPrefixed);
+  const QString path = ResolvedPath(stored);
+  if (SafeDir(path).isEmpty()) {
     platform::ShowMessage(QStringLiteral("ファイルがみつかりません"), platform::MsgButtons::Ok,
                           platform::MsgIcon::Exclamation);
     return;
   }
   BeginBusy(this);
-  LoadCardFile();
-  DrawCardPreview();
+  // Read first: a file that cannot be read, or is no text, leaves the cards
+  // and the file they are written to as they were.
+  QByteArray content;
+  if (ReadCardFileBytes(path, content)) {
+    CurrentCardFile = stored;
+    showCardFile(&content);
+    DrawCardPreview();
+  }
   EndBusy(this);
 }
 

@@ -27,6 +27,13 @@ void CardWindow::Cmd_print_Click() {
     platform::ShowMessage(refusal, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     return;
   }
+  // Fields placed off the card would print off the page and are left out;
+  // the user hears which before the job, and may go and move them.
+  if (const QString notice = CardOffCardNotice(columns); !notice.isEmpty()) {
+    if (platform::ShowMessage(notice + QStringLiteral("\n\nこのまま印刷しますか？"), platform::MsgButtons::OkCancel,
+                              platform::MsgIcon::Exclamation) != platform::MsgResult::Ok)
+      return;
+  }
   QByteArray content;
   if (!ReadCardFileBytes(path, content)) return;
   job.Load(content, columns);

@@ -85,6 +85,7 @@ void TableWindow::chk_tensen_Click() {
 }
 
 void TableWindow::Cmd_FileRead_Click() {
+  if (!MayReadOverChanges(this, TableChanged(), QStringLiteral("表"), [this] { return writeTable(); })) return;
   const QString path = ShowFileDialog(true, nullptr, FolderOfPath(TableFilePath), FileNameOfPath(TableFilePath),
                                       FileMenuCaption(FileItem::Read), kTableFilter, 1, QString());
   if (path.isEmpty()) return;

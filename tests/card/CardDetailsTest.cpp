@@ -219,6 +219,12 @@ TEST_F(CardTest, FieldsOffTheCardAreNamedInTheLayoutAndLeftOutOfPrint) {
   const QImage shot = DetailsPicture(w);
   const double foot = shot.height() * kCardLayoutWidthMm / shot.width();
   EXPECT_GT(DetailsPixels(shot, 0, foot - 6, 120, foot, DetailsRed), 0) << "the notice at the picture's foot";
+  // Printing names them too, and may be stopped to move them.
+  messages().clear();
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_print_Click();
+  EXPECT_EQ(messages().texts(), QStringList{w.Pic1->offCardNotice() + QStringLiteral("\n\nこのまま印刷しますか？")});
+  EXPECT_TRUE(DetailsBodyTexts(printer()).empty());
   w.Cmd_print_Click();
   QString all;
   for (const RecordedOp& op : DetailsBodyTexts(printer())) all += op.text;

@@ -199,3 +199,39 @@ TEST_F(CardWindowTest, OpeningAnotherFileAndBadFiles) {
   EXPECT_EQ(huge.List2->count(), 0);
   QFile::remove(ProgramFolder + "big.csv");
 }
+
+// Reading over a layout that was not stored asks first, as closing does; a
+// file that is no text is refused and the window keeps its cards, its
+// layout and the file they are stored in.
+TEST_F(CardWindowTest, ReadingOverAnUnstoredLayoutAsksAndABinaryFileChangesNothing) {
+  CardWindow& w = open();
+  const QString file = w.CurrentCardFile;
+  const int fields = w.List2->count();
+  w.Txt_Title->setText(QStringLiteral("並べ替えた"));
+  ASSERT_TRUE(w.LayoutChanged());
+  WriteBytes(ProgramFolder + "bin.csv", QByteArray("a,b\r\n1\0,2\r\n", 11));
+  int dialogs = 0;
+  platform::SetFileDialogHandler([this, &dialogs](const platform::FileDialogRequest&) {
+    ++dialogs;
+    return std::optional<QString>(ProgramFolder + "bin.csv");
+  });
+  messages().clear();
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(
+      QStringLiteral("「カード」の内容が変更されています。\n書き出してから読み込みますか？")));
+  EXPECT_EQ(dialogs, 0);
+
+  messages().clear();
+  messages().answer(platform::MsgResult::No);
+  w.Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 2);
+  EXPECT_EQ(messages().texts()[1], QStringLiteral("「") + ProgramFolder +
+                                       QStringLiteral("bin.csv」はテキストファイルではないので、読み込めません。"));
+  EXPECT_EQ(w.CurrentCardFile, file);
+  EXPECT_EQ(w.Txt_csvFile->text(), file);
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("並べ替えた"));
+  EXPECT_EQ(w.List2->count(), fields);
+  EXPECT_TRUE(w.LayoutChanged());
+}

@@ -105,7 +105,8 @@ TEST_F(GanttTest, ReadingTheRememberedFileAndItsFaults) {
       {QByteArray(), QStringLiteral("ファイルが見つかりません\n\n") + home() + QStringLiteral("plan.csv")},
       {QByteArray(10 * 1024 * 1024 + 1, 'x'),
        QStringLiteral("ファイルが大きすぎます（10MBまで）: ") + home() + QStringLiteral("plan.csv")},
-      {QByteArray("\x00\xff\x81\r\x82\n\x9f\xfc@BIKO=\x80", 13), QString()},
+      {QByteArray("\x00\xff\x81\r\x82\n\x9f\xfc@BIKO=\x80", 13),
+       QStringLiteral("「") + home() + QStringLiteral("plan.csv」はテキストファイルではないので、読み込めません。")},
   };
   for (const auto& c : cases) {
     QFile::remove(homeFile(QStringLiteral("plan.csv")));
@@ -214,7 +215,10 @@ TEST_F(GanttTest, NewUserSavesAChartClearsItAndReadsItBack) {
 
   ChooseTitle(*g, 1);
   EXPECT_TRUE(g->txt_data->toPlainText().isEmpty());
+  messages().answer(platform::MsgResult::No);  // the cleared chart is read over unwritten
   main->mnu_FileRead->trigger();
+  ASSERT_EQ(messages().texts().size(), 1);
+  messages().clear();
   EXPECT_EQ(seen.title, QStringLiteral("ＣＳＶファイルの読込"));
   EXPECT_EQ(g->Cmb_title->currentText(), QStringLiteral("進捗の％で塗るケース"));
   EXPECT_EQ(g->txt_name->text(), QStringLiteral("山田"));
@@ -243,8 +247,9 @@ TEST_F(GanttTest, NewUserSavesAChartClearsItAndReadsItBack) {
   SetSettingsFormHandler({});
 }
 
-// A file too large to be a chart is refused before anything changes: the
-// chart on screen, its title, its file and the remembered file stay.
+// A file too large to be a chart, or one that is no text, is refused before
+// anything changes: the chart on screen, its title, its file and the
+// remembered file stay.
 TEST_F(GanttTest, AReadThatIsRefusedLeavesTheChartItsFileAndTheSettings) {
   WriteBytes(homeFile(QStringLiteral("kept.csv")), platform::ToSjis(QStringLiteral("@TITLE=前の計画\r\n@CSV=\r\n")));
   WriteIniValue(QString(), QStringLiteral("FILE"), QStringLiteral("kept.csv"));
@@ -252,18 +257,94 @@ TEST_F(GanttTest, AReadThatIsRefusedLeavesTheChartItsFileAndTheSettings) {
   win.Cmb_title->setEditText(QStringLiteral("未保存の計画"));
   win.txt_data->setPlainText(QStringLiteral("設計,2024/06/03"));
   const QString file = GanttWindow::CurrentGanttFile;
-  const QString big = home() + QStringLiteral("big.csv");
-  WriteBytes(big, QByteArray(10 * 1024 * 1024 + 1, 'x'));
-  ScriptFileDialog(big);
+  QByteArray noise;
+  for (quint32 x = 1, i = 0; i < 4096; ++i) noise.append(char((x = x * 1103515245u + 12345u) >> 24));
+  // A chart whose one task line holds a NUL byte would lose that line.
+  const QByteArray withNul = platform::ToSjis(QStringLiteral("@TITLE=計画\r\n@CSV=\r\n")) +
+                             platform::ToSjis(GanttFileHeader()) + QByteArray("\r\nA\0B,2024/06/03\r\n", 18);
+  const auto notText = [this](const char* name) {
+    return QStringLiteral("「") + homeFile(QString::fromLatin1(name)) +
+           QStringLiteral("」はテキストファイルではないので、読み込めません。");
+  };
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString message;
+  } cases[] = {
+      {"big.csv", QByteArray(10 * 1024 * 1024 + 1, 'x'), QStringLiteral("ファイルが大きすぎます（10MBまで）: big.csv")},
+      {"noise.csv", noise, notText("noise.csv")},
+      {"nul.csv", withNul, notText("nul.csv")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(homeFile(QString::fromLatin1(c.name)), c.bytes);
+    ScriptFileDialog(homeFile(QString::fromLatin1(c.name)));
+    messages().clear();
+    messages().answer(platform::MsgResult::No);  // read without writing the chart first
+    win.Cmd_FileRead_Click();
+    ASSERT_EQ(messages().texts().size(), 2);
+    EXPECT_EQ(messages().shown()[0].buttons, platform::MsgButtons::YesNoCancel);
+    EXPECT_EQ(messages().texts()[1], c.message);
+    EXPECT_EQ(win.Cmb_title->currentText(), QStringLiteral("未保存の計画"));
+    EXPECT_EQ(win.txt_data->toPlainText(), QStringLiteral("設計,2024/06/03"));
+    EXPECT_EQ(GanttWindow::CurrentGanttFile, file);
+    EXPECT_EQ(GetIniValue(QString(), QStringLiteral("FILE")), QStringLiteral("kept.csv"));
+    EXPECT_TRUE(win.ChartChanged());
+    EXPECT_TRUE(win.isEnabled());
+  }
+}
+
+// A file read over a chart that was not written asks first, as closing
+// does: cancel keeps the chart and opens no dialog, write saves it before
+// the read, discard reads over it.
+TEST_F(GanttTest, ReadingOverAnUnwrittenChartAsksFirst) {
+  WriteBytes(homeFile(QStringLiteral("other.csv")),
+             platform::ToSjis(QStringLiteral("@TITLE=別の計画\r\n@CSV=\r\n") + GanttFileHeader() +
+                              QStringLiteral("\r\n別,2024/07/01\r\n")));
+  GanttWindow& win = Open();
+  QStringList dialogs;
+  QStringList answers;
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest& r) {
+    dialogs << r.title;
+    return answers.isEmpty() ? std::nullopt : std::optional<QString>(homeFile(answers.takeFirst()));
+  });
+  const struct {
+    platform::MsgResult answer;
+    QStringList files;  // the dialogs' answers in turn
+    QString title;      // of the chart afterwards
+    bool saved;         // the typed chart reached saved.csv
+  } cases[] = {
+      {platform::MsgResult::Cancel, {}, QStringLiteral("打ち込んだ計画"), false},
+      {platform::MsgResult::Yes, {"saved.csv", "other.csv"}, QStringLiteral("別の計画"), true},
+      {platform::MsgResult::No, {"other.csv"}, QStringLiteral("別の計画"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.answer));
+    QFile::remove(homeFile(QStringLiteral("saved.csv")));
+    win.Cmb_title->setEditText(QStringLiteral("打ち込んだ計画"));
+    win.txt_data->setPlainText(QStringLiteral("設計,2024/06/03"));
+    ASSERT_TRUE(win.ChartChanged());
+    dialogs.clear();
+    answers = c.files;
+    messages().clear();
+    messages().answer(c.answer);
+    win.Cmd_FileRead_Click();
+    ASSERT_FALSE(messages().shown().empty());
+    EXPECT_TRUE(messages().texts()[0].startsWith(
+        QStringLiteral("「ガントチャート」の内容が変更されています。\n書き出してから読み込みますか？")));
+    EXPECT_EQ(dialogs.size(), c.files.size());
+    EXPECT_EQ(win.Cmb_title->currentText(), c.title);
+    EXPECT_EQ(platform::FromSjis(ReadBytes(homeFile(QStringLiteral("saved.csv"))))
+                  .contains(QStringLiteral("設計,2024/06/03")),
+              c.saved);
+  }
+  // A write that does not happen (its dialog cancelled) keeps the chart.
+  win.Cmb_title->setEditText(QStringLiteral("打ち込んだ計画"));
+  answers.clear();
+  dialogs.clear();
   messages().clear();
+  messages().answer(platform::MsgResult::Yes);
   win.Cmd_FileRead_Click();
-  ASSERT_EQ(messages().texts().size(), 1);
-  EXPECT_TRUE(messages().texts()[0].startsWith(QStringLiteral("ファイルが大きすぎます（10MBまで）: ")));
-  EXPECT_TRUE(messages().texts()[0].endsWith(QStringLiteral("big.csv")));
-  EXPECT_EQ(win.Cmb_title->currentText(), QStringLiteral("未保存の計画"));
-  EXPECT_EQ(win.txt_data->toPlainText(), QStringLiteral("設計,2024/06/03"));
-  EXPECT_EQ(GanttWindow::CurrentGanttFile, file);
-  EXPECT_EQ(GetIniValue(QString(), QStringLiteral("FILE")), QStringLiteral("kept.csv"));
-  EXPECT_TRUE(win.ChartChanged());
-  EXPECT_TRUE(win.isEnabled());
+  EXPECT_EQ(dialogs.size(), 1);
+  EXPECT_EQ(win.Cmb_title->currentText(), QStringLiteral("打ち込んだ計画"));
 }

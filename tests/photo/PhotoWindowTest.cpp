@@ -156,15 +156,55 @@ TEST_F(PhotoWindowTest, BadFilesKeepThePreviousPictureAndTexts) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     messages().clear();
+    messages().answer(platform::MsgResult::No);  // the unsaved title may go
     const QString path = homeFile(QString::fromLatin1(c.name));
     WriteBytes(path, c.bytes);
     choose(path);
     w().Cmd_FileRead_Click();
-    EXPECT_EQ(messages().texts(), QStringList{c.message});
+    ASSERT_EQ(messages().texts().size(), 2);
+    EXPECT_EQ(messages().texts()[1], c.message);
     EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
     EXPECT_EQ(w().txt_title->text(), QStringLiteral("題"));
     EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("good.bmp")));
   }
+  // A read that fails says why, as the side file's read does.
+  const QString folder = homeFile(QStringLiteral("folder.bmp"));
+  QDir().mkpath(folder);
+  messages().clear();
+  EXPECT_FALSE(w().LoadPhotoFile(folder));
+  EXPECT_EQ(messages().texts(),
+            QStringList{QStringLiteral("「") + folder + QStringLiteral("」を読み込めませんでした。(") +
+                        platform::SystemErrorText(EISDIR) + QStringLiteral(")")});
+  EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
+}
+
+// A picture read over a title, text or picture that was not saved asks
+// first, as closing does: Cancel opens no dialog, discard reads over them.
+TEST_F(PhotoWindowTest, ReadingOverUnsavedWorkAsksFirst) {
+  choose(picture(QStringLiteral("first.png"), "PNG"));
+  w().Cmd_FileRead_Click();
+  w().txt_title->setText(QStringLiteral("まだ保存していない題"));
+  ASSERT_TRUE(w().PhotoChanged());
+  const QString second = picture(QStringLiteral("second.png"), "PNG", 9, 7);
+  int dialogs = 0;
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) {
+    ++dialogs;
+    return std::optional<QString>(second);
+  });
+  messages().answer(platform::MsgResult::Cancel);
+  w().Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(
+      QStringLiteral("「写真帳」の内容が変更されています。\n書き出してから読み込みますか？")));
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_EQ(w().SavedPicture.size(), QSize(6, 4));
+
+  messages().answer(platform::MsgResult::No);
+  w().Cmd_FileRead_Click();
+  EXPECT_EQ(messages().texts().size(), 2);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(w().SavedPicture.size(), QSize(9, 7));
+  EXPECT_FALSE(w().PhotoChanged());
 }
 
 TEST_F(PhotoWindowTest, AHugeOrBinarySidecarStillLoadsThePicture) {

@@ -59,6 +59,7 @@ TEST_F(ProblemReportTest, EachProblemIsToldInTheWordsOfItsKind) {
        "「jxcalpad」を起動できませんでした。\r\n(no such file)\r\n"},
       {{Problem::CompanionCrashed, "jxcalpad"}, "「jxcalpad」が異常終了しました。\r\n"},
       {failedWithCode, "「jxcalpad」がエラーで終了しました(終了コード 3)。\r\n"},
+      {{Problem::NotTextFile, "/d/photo.csv"}, "「/d/photo.csv」はテキストファイルではないので、読み込めません。"},
       {{Problem::UnusableFileName, "/d/a\nb.txt"},
        "「/d/a b.txt」は使えないファイル名です。\r\n改行や「\\」を含まない名前のファイルを選んでください。"},
   };

@@ -158,10 +158,11 @@ TEST_F(TableWindowTest, WrittenRowsReadBackWholeAndACancelledSaveKeepsTheFile) {
   const QString path = homeFile("rows.csv");
   for (int trip = 0; trip < 3; ++trip) {
     ChooseFile(path);
-    messages().answer(platform::MsgResult::Ok);  // overwrite after the first trip
+    if (trip > 0) messages().answer(platform::MsgResult::Ok);  // overwrite
     w.Cmd_FileWrite_Click();
     EXPECT_FALSE(w.TableChanged());
     w.Txt_Data->clear();
+    messages().answer(platform::MsgResult::No);  // the emptied box is read over unwritten
     w.Cmd_FileRead_Click();
     EXPECT_EQ(w.Txt_Data->toPlainText(), QStringLiteral("a,1\nb,2\n\n")) << trip;
     EXPECT_FALSE(w.TableChanged()) << trip;
@@ -177,6 +178,54 @@ TEST_F(TableWindowTest, WrittenRowsReadBackWholeAndACancelledSaveKeepsTheFile) {
   EXPECT_EQ(w.TableFilePath, path);
   w.Cmd_FileWrite_Click();
   EXPECT_EQ(seen.fileName, QStringLiteral("rows.csv"));
+}
+
+// A file read over a table that was not written asks first, as closing
+// does; a file that is no text is refused and the table stays as it was.
+TEST_F(TableWindowTest, ReadingOverAnUnwrittenTableAsksFirstAndRefusesBinaryFiles) {
+  const QString good = homeFile("good.csv");
+  WriteBytes(good, "@TITLE=good\r\n@CSV=\r\nh1,h2\r\na,b\r\n");
+  const QString binary = homeFile("binary.csv");
+  WriteBytes(binary, QByteArray("@TITLE=bin\r\n@CSV=\r\nh1,h2\r\na\0,b\r\n", 32));
+  TableWindow& w = Open();
+  w.Txt_Data->setPlainText(QStringLiteral("typed,row"));
+  const TableOptions typed = w.Options();
+  int dialogs = 0;
+  QString chosen;
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) {
+    ++dialogs;
+    return std::optional<QString>(chosen);
+  });
+
+  chosen = good;
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 1);
+  EXPECT_TRUE(messages().texts()[0].startsWith(
+      QStringLiteral("「表」の内容が変更されています。\n書き出してから読み込みますか？")));
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_EQ(w.Options(), typed);
+
+  chosen = binary;
+  messages().clear();
+  messages().answer(platform::MsgResult::No);
+  w.Cmd_FileRead_Click();
+  ASSERT_EQ(messages().texts().size(), 2);
+  EXPECT_EQ(messages().texts()[1], "「" + binary + "」はテキストファイルではないので、読み込めません。");
+  EXPECT_EQ(w.Options(), typed);
+  EXPECT_EQ(w.windowTitle(), "表");
+
+  chosen = good;
+  messages().clear();
+  messages().answer(platform::MsgResult::No);
+  w.Cmd_FileRead_Click();
+  EXPECT_EQ(messages().texts().size(), 1);
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("good"));
+  EXPECT_FALSE(w.TableChanged());
+  // Nothing changed since: the next read asks nothing.
+  messages().clear();
+  w.Cmd_FileRead_Click();
+  EXPECT_TRUE(messages().texts().isEmpty());
 }
 
 TEST_F(TableWindowTest, HelpShowsTheHelpText) {
@@ -224,6 +273,7 @@ TEST_F(TableWindowTest, NewUserWritesAPocketBookAndReadsItBack) {
 
   w->cmb_type->setCurrentRow(0);
   EXPECT_EQ(w->Txt_Title->text(), "");
+  messages().answer(platform::MsgResult::No);  // the cleared table is read over unwritten
   main_->mnu_FileRead->trigger();
   EXPECT_EQ(titles.value(2), "ＣＳＶファイルの読込");
   EXPECT_EQ(w->Options(), written);

@@ -133,6 +133,32 @@ TEST_F(TodoFileTest, OpenRefusesAPicture) {
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("photo.jpg"))), jpeg);
 }
 
+// A list left by another program with a byte that makes no character is
+// taken; UTF-16 text, which holds no NUL byte when it is all Japanese, is
+// refused by its mark.
+TEST_F(TodoFileTest, OpenTakesStrayBytesAndRefusesUtf16) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ keep"});
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    bool taken;
+  } cases[] = {
+      {"stray.txt", platform::ToSjis(QStringLiteral("□ 予定")) + "\x81\xB6\r\n", true},
+      {"utf16.txt", QByteArray("\xFF\xFE\xA1\x25\x88\x4E\x9A\x5B", 8), false},
+  };
+  TodoWindow& w = Open();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = homeFile(QString::fromLatin1(c.name));
+    WriteBytes(path, c.bytes);
+    messages().clear();
+    Choose(path);
+    w.Cmd_FileRead->click();
+    EXPECT_EQ(messages().texts().isEmpty(), c.taken) << messages().texts().join(u'/').toStdString();
+    EXPECT_EQ(w.Cmb_file->currentText().endsWith(QString::fromLatin1(c.name)), c.taken);
+  }
+}
+
 TEST_F(TodoFileTest, ExportAppendsFinishedItemsAndKeepsTheRest) {
   WriteToDo(QStringLiteral("VIDAZU.txt"), kTen);
   WriteBytes(homeFile(QStringLiteral("済.txt")), platform::ToSjis(QStringLiteral("old line\r\n")));

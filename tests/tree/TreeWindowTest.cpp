@@ -184,6 +184,34 @@ TEST_F(TreeWindowTest, ReadTakesTheTitleFromThePathWhenTheFileHasNone) {
   EXPECT_EQ(w.CurrentTreeFile, QStringLiteral("./sub/plan.CSV"));
 }
 
+// Reading over a chart that was not written asks first, as closing does;
+// a file that is no text is refused and the chart stays as it was.
+TEST_F(TreeWindowTest, ReadingOverAnUnwrittenChartAsksAndABinaryFileChangesNothing) {
+  TreeWindow& w = open();
+  w.Txt_Title->setText(QStringLiteral("打ち込んだ木"));
+  w.SetItemText(QStringLiteral("上\r\n 下\r\n"));
+  ASSERT_TRUE(w.TreeChanged());
+  const QString file = w.CurrentTreeFile;
+  const QString binary = homeFile(QStringLiteral("bin.csv"));
+  WriteBytes(binary, QByteArray("@TITLE=x\r\n\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 26));
+  chooseFile(binary);
+  messages().answer(platform::MsgResult::Cancel);
+  w.Cmd_FileRead->click();
+  messages().answer(platform::MsgResult::No);
+  w.Cmd_FileRead->click();
+  ASSERT_EQ(messages().texts().size(), 3);
+  for (int i : {0, 1})
+    EXPECT_TRUE(messages().texts()[i].startsWith(
+        QStringLiteral("「木」の内容が変更されています。\n書き出してから読み込みますか？")));
+  EXPECT_EQ(messages().texts()[2],
+            QStringLiteral("「") + binary + QStringLiteral("」はテキストファイルではないので、読み込めません。"));
+  EXPECT_EQ(w.Txt_Title->text(), QStringLiteral("打ち込んだ木"));
+  EXPECT_EQ(w.ItemText(), QStringLiteral("上\r\n 下\r\n"));
+  EXPECT_EQ(w.CurrentTreeFile, file);
+  EXPECT_TRUE(w.TreeChanged());
+  EXPECT_TRUE(w.isEnabled());
+}
+
 TEST_F(TreeWindowTest, ANewUserSavesTheOrganisationChartReadsItBackAndPreviewsIt) {
   TreeWindow& w = open();
   w.Cmb_Type->setCurrentRow(2);
@@ -198,6 +226,7 @@ TEST_F(TreeWindowTest, ANewUserSavesTheOrganisationChartReadsItBackAndPreviewsIt
 
   w.Cmb_Type->setCurrentRow(0);
   EXPECT_TRUE(w.ItemText().isEmpty());
+  messages().answer(platform::MsgResult::No);  // the cleared chart is read over unwritten
   w.Cmd_FileRead->click();
   EXPECT_EQ(w.Txt_Title->text(), title);
   EXPECT_EQ(w.ItemText(), items);
@@ -234,6 +263,7 @@ TEST_F(TreeWindowTest, BadInputNeverCrashesOrLosesTheFile) {
   chooseFile(path);
   w.Cmd_FileWrite->click();
   w.Cmb_Type->setCurrentRow(0);
+  messages().answer(platform::MsgResult::No);  // the cleared chart is read over unwritten
   w.Cmd_FileRead->click();
   EXPECT_EQ(w.ItemText(), text);
   EXPECT_EQ(w.RemarkText(), remarks);
