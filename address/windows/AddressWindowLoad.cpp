@@ -144,13 +144,18 @@ void AddressWindow::FillAddressList() {
   QListWidgetItem* selected = nullptr;
   for (qsizetype i = 1; i < lines.size(); ++i) {
     const QString& raw = lines.at(i);
-    const int lineNumber = static_cast<int>(i + 1);
-    const AddressRecord record = AddressRecord::FromLine(raw);
+    // The list line and the filter need no field after 会社ＴＥＬ.
+    const AddressRecord record = AddressRecord::FromLineHead(raw, kFieldKaisyaTel);
     if (!Groups.passesFilter(filter, TrimBlanks(record.field(kFieldBunrui)), record.field(kFieldFlags))) continue;
     if (findActive && !LineMatchesFindKeys(raw, FindKeyValues)) continue;
-    auto* item = new QListWidgetItem(AddressListLine(record), List1);
+    // The item is given its data before it joins the list: each change of
+    // an item in the list is told to the view, which made a big book's
+    // list cost far more than its entries.
+    auto* item = new QListWidgetItem(AddressListLine(record));
+    const int lineNumber = static_cast<int>(i + 1);
     item->setData(Qt::UserRole, lineNumber);
     item->setData(Qt::UserRole + 1, raw);
+    List1->addItem(item);
     if (lineNumber == SelectedLineNumber) selected = item;
   }
   if (selected) {
