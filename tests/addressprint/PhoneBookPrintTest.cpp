@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPlainTextEdit>
 
 #include "AddressPrintFixture.h"
@@ -301,6 +302,42 @@ TEST_F(PhoneBookPrint, RuledPagesDrawTheirLinesAndBlankPages) {
   printer().clearOps();
   PrintRuledPhoneBook(3, 0, QStringLiteral("全て"), 1, 8, 88, Lines({"ｱ,c,あいうえおか漢字"}), o);
   EXPECT_TRUE(Texts().contains(QStringLiteral("あいうえおか")));
+}
+
+// The rows that put their numbers side by side keep each line inside the
+// page: a long line is printed smaller, down to half its size, and past that
+// it is cut short. Short lines keep the row's size.
+TEST_F(PhoneBookPrint, SideBySideLinesStayInsideThePage) {
+  const QString numbers = QString(200, u'9');
+  const QStringList book{"ｱ,c,a,,090-1,03-2",
+                         "ｲ,c,b,,090-0000-0000,03-0000-0000,,社,03-0000-0001,,,,,,,03-0000-0002,03-0000-0003",
+                         "ｳ,c,c,,090-" + numbers};
+  const float size = PaperSettings.DefaultFontSize - 2;
+  for (int design : {6, 7, 11}) {
+    SCOPED_TRACE(design);
+    printer().clearOps();
+    PrintRuledPhoneBook(design, 0, QStringLiteral("全て"), 1, 8, 80, Lines(book), {});
+    QMap<QString, float> sizes;
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text)) {
+      if (op.text.isEmpty() || op.y1 < PaperSettings.DataHeight) continue;
+      EXPECT_LE(op.x1 + AnsiByteLen(op.text) * op.fontSize / 5.67, 80 - 0.5 + 1e-6) << op.text.toStdString();
+      EXPECT_GE(op.fontSize, size / 2) << op.text.toStdString();
+      sizes[op.text] = op.fontSize;
+    }
+    const QString shortLine = design == 11 ? QStringLiteral("携:090-1 自:03-2 ") : QStringLiteral("自:03-2 携:090-1 ");
+    EXPECT_EQ(sizes.value(shortLine), size);
+    if (design == 11) {
+      const QString five = "携:090-0000-0000 自:03-0000-0000 自FAX03-0000-0003 会:03-0000-0001 FAX:03-0000-0002";
+      ASSERT_TRUE(sizes.contains(five));
+      EXPECT_LT(sizes.value(five), size);
+    }
+    QString cut;
+    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
+      if (it.key().startsWith(QStringLiteral("携:090-999"))) cut = it.key();
+    EXPECT_EQ(sizes.value(cut), size / 2);
+    EXPECT_TRUE(("携:090-" + numbers + u' ').startsWith(cut));
+    EXPECT_LT(cut.size(), numbers.size());
+  }
 }
 
 TEST_F(PhoneBookPrint, RuledDesignTwoPlacesNumbersBySpanWidth) {
