@@ -11,15 +11,16 @@
 #include "TestEnvironment.h"
 #include "address/AddressCategoryGroups.h"
 #include "address/AddressPrintLines.h"
-#include "address/windows/AddressWindow.h"
 #include "address/LandscapePhoneBook.h"
 #include "address/PhoneBookPageWalk.h"
 #include "address/RuledPhoneBook.h"
+#include "address/windows/AddressWindow.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
 #include "core/print/PrintJob.h"
-#include "core/print/PrintSurface.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/SurfaceRecorder.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
@@ -576,15 +577,43 @@ TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
   EXPECT_EQ(CurrentPrintJob().previewOutlineKind, 10);
 }
 
-TEST_F(PrintButton, LabelJobsStopAfterAHundredSheets) {
-  QStringList many;
-  for (int i = 0; i < 1250; ++i) many << QStringLiteral("ｱ,c,n%1,,,,0|0|").arg(i);
-  AddressWindow& w = Open(many);
-  w.Cmb_Type->setCurrentIndex(15);
-  w.Cmd_print_Click();
-  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 99);  // the first page opens the document
-  EXPECT_TRUE(Texts().contains(QStringLiteral("      n1199様")));
-  EXPECT_FALSE(Texts().contains(QStringLiteral("      n1200様")));
+// A job stops at its page limit and says once after the job which entry it
+// printed last; a job whose entries end on the last page allowed says
+// nothing.
+TEST_F(PrintButton, JobsCutAtThePageLimitNameTheLastEntryPrinted) {
+  const struct {
+    const char* what;
+    int design;
+    int sort;
+    int entries;
+    int pages;
+    const char* last;  // the message's entry, or none
+  } rows[] = {
+      {"labels, twelve a sheet", 15, 0, 1250, 100, "1200件目の「n1199」"},
+      {"labels ending on the last sheet", 15, 0, 1200, 100, nullptr},
+      // One company a page: the first 10,000 companies are printed.
+      {"book by company", 0, 3, 10001, 10000, "10000件目の「n9999」"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    QStringList many;
+    for (int i = 0; i < r.entries; ++i)
+      many << QStringLiteral("ｱ,c,n%1,,,,0|0|,co%2").arg(i).arg(i, 5, 10, QChar(u'0'));
+    AddressWindow& w = Open(many);
+    w.Cmb_Type->setCurrentIndex(r.design);
+    w.cmb_sort->setCurrentIndex(r.sort);
+    messages().clear();
+    printer().clearOps();
+    w.Cmd_print_Click();
+    EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), r.pages - 1);  // the first page opens the document
+    QStringList said = messages().texts();
+    ASSERT_FALSE(said.isEmpty());
+    said.removeFirst();  // the warning of a list of 300 entries or more
+    if (r.last)
+      EXPECT_EQ(said, QStringList{PageLimitMessage(r.pages, QString::fromUtf8(r.last))});
+    else
+      EXPECT_TRUE(said.isEmpty()) << said.join(u'\n').toStdString();
+  }
 }
 
 }  // namespace
