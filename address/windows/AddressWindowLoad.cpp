@@ -78,9 +78,6 @@ void AddressWindow::Form_Load() {
   // A failure here is said by the write itself; the list then finds no file.
   if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
     WriteDataFile(local, AddressFile::DefaultLines());
-  // The sample file of a first start has its backup at once, as every
-  // other data file has when its window loads.
-  if (!TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);
@@ -102,7 +99,11 @@ void AddressWindow::Form_Load() {
   for (QLineEdit* box : findChildren<QLineEdit*>())
     if (!qobject_cast<QComboBox*>(box->parent())) box->setFixedHeight(boxHeight);
   ApplyImeMode(this);
-  FillAddressList();
+  // The backup follows the list's read: a file the list could not read has
+  // been named once already, and a backup of it would fail the same way. The
+  // sample file of a first start has its backup at once, as every other
+  // data file has when its window loads.
+  if (FillAddressList() && !TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 }
 
 void AddressWindow::ApplyFreeFieldInputModes() {
@@ -112,25 +113,30 @@ void AddressWindow::ApplyFreeFieldInputModes() {
   Txt_Bikou[1]->setProperty(kImeModeProperty, Lbl_biko2->text() == MailCaptionOf(FreeFieldLabel::Biko2) ? kImeOff : kImeOn);
 }
 
-bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
+bool AddressWindow::ReadAddressLines(QStringList& lines, bool automatic) {
   lines.clear();
   const QString path = AddressFileLocalPath();
   if (platform::ReadTextLinesWith(path, lines, ReadAddressFile)) {
-    reportedMissingFile_.clear();
+    readFailureTold_.clear();
     return true;
   }
-  const bool missing = !QFileInfo::exists(path);
-  // A file that has gone is named once to the automatic refills, which would
-  // otherwise repeat it at every change of the list; a print or an export the
-  // user asked for always says why it produced nothing.
-  if (missingIsEmpty && missing && reportedMissingFile_ == path) return true;
-  if (missing) reportedMissingFile_ = path;
+  // A file that has gone or cannot be read is named once to the automatic
+  // refills, which would otherwise repeat it at every change of the list; a
+  // print or an export the user asked for always says why it produced
+  // nothing.
+  if (automatic && readFailureTold_ == path) return false;
+  readFailureTold_ = path;
   platform::ShowMessage(QStringLiteral("住所録ファイル「%1」を読み込めません。").arg(AddressFilePath),
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-  return missing && missingIsEmpty;
+  return false;
 }
 
-void AddressWindow::FillAddressList() {
+void AddressWindow::FillAddressListAfterFailedChange() {
+  readFailureTold_ = AddressFileLocalPath();
+  FillAddressList();
+}
+
+bool AddressWindow::FillAddressList() {
   const QString filter = TrimBlanks(Cmb_bunrui->currentText());
   setWindowTitle(QStringLiteral("住所録 - ") + AddressFilePath);
   const bool findActive = FindFlag != 0 && AnyFindKey(FindKeyValues);
@@ -140,7 +146,7 @@ void AddressWindow::FillAddressList() {
     List1->clear();
   }
   QStringList lines;
-  ReadAddressLines(lines, true);
+  const bool read = ReadAddressLines(lines, true);
   QListWidgetItem* selected = nullptr;
   for (qsizetype i = 1; i < lines.size(); ++i) {
     const QString& raw = lines.at(i);
@@ -163,4 +169,5 @@ void AddressWindow::FillAddressList() {
     List1->setCurrentItem(selected);
   }
   List1->setEnabled(true);
+  return read;
 }
