@@ -23,5 +23,8 @@ QString Utf8OriginalBackupPath(const QString& schedulePath);
 
 // The question for a UTF-8 file, naming the backup and any characters lost.
 QString ConvertUtf8Question(const QString& schedulePath, const QString& unsavable);
+// Said instead of the question when the original cannot be kept: the backup
+// folder is a link, which receives nothing.
+QString Utf8OriginalNotKeptMessage(const QString& schedulePath);
 // Said when an edit is tried on a file left read-only.
 QString ReadOnlyScheduleMessage(const QString& schedulePath);

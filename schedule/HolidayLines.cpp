@@ -69,6 +69,6 @@ QStringList HolidayLines(int firstYear, int lastYear) {
   return lines;
 }
 
-bool WriteHolidayLines(const QString& path) {
-  return ScheduleFile::Write(path, HolidayLines());
+bool WriteHolidayLines(const QString& path, const DataFileWriteOptions& options) {
+  return ScheduleFile::Write(path, HolidayLines(), options);
 }

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/settings/DataFileRewrite.h"
+
 constexpr int kHolidayLinesFirstYear = 1948;
 constexpr int kHolidayLinesLastYear = 2099;
 
@@ -24,5 +26,6 @@ QStringList HolidayLines(int firstYear = kHolidayLinesFirstYear,
 
 // Creates the file at path, replacing any file there, with the holiday
 // lines (code page 932, CR LF, blanks as separators). A failure is shown in
-// a message box and leaves an existing file as it was.
-bool WriteHolidayLines(const QString& path);
+// a message box and leaves an existing file as it was; the file a first
+// start makes of its own accord says so in the options.
+bool WriteHolidayLines(const QString& path, const DataFileWriteOptions& options = {});

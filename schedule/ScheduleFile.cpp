@@ -32,7 +32,9 @@ bool ScheduleFile::Read(const QString& path, QList<ScheduleLine>& lines) {
   return true;
 }
 
-bool ScheduleFile::Write(const QString& path, const QStringList& lines) { return WriteDataFile(path, lines); }
+bool ScheduleFile::Write(const QString& path, const QStringList& lines, const DataFileWriteOptions& options) {
+  return WriteDataFile(path, lines, options);
+}
 
 QString ScheduleFile::TempCopyPath() { return ::TempCopyPath(); }
 

@@ -32,7 +32,7 @@ class ScheduleFile {
 
   // Writes the lines as the whole file; a failure is shown in a message box
   // and leaves the old file untouched.
-  static bool Write(const QString& path, const QStringList& lines);
+  static bool Write(const QString& path, const QStringList& lines, const DataFileWriteOptions& options = {});
 
   // The temporary-copy rewrite of entry edits: under the file's lock the file
   // as it stands is copied to "ringpad.tmp" in the program folder (replacing

@@ -32,11 +32,11 @@ QString SettleScheduleFile() {
   const bool settingsUnreadable = SettingsFileUnreadable();
   path = ScheduleFile::DefaultName();
   if (settingsUnreadable) {
-    if (!ScheduleFileExists(path)) WriteHolidayLines(path);
+    if (!ScheduleFileExists(path)) WriteHolidayLines(path, {.ownAccord = true});
     return path;
   }
   if (!ScheduleFileExists(path)) {
-    WriteHolidayLines(path);
+    WriteHolidayLines(path, {.ownAccord = true});
   } else {
     platform::ShowMessage(QStringLiteral("予定ファイルが見つからなかったので、「") + path +
                               QStringLiteral("」に切り替えます。"),

@@ -33,6 +33,8 @@ QLineEdit* NewBox(QWidget* parent, const char* name, int imeMode) {
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& caption) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(QLatin1String(name));
+  // The free captions come from the settings file, which the user edits.
+  label->setTextFormat(Qt::PlainText);
   return label;
 }
 

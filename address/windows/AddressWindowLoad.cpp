@@ -77,7 +77,7 @@ void AddressWindow::Form_Load() {
   const QString local = AddressFileLocalPath();
   // A failure here is said by the write itself; the list then finds no file.
   if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
-    WriteDataFile(local, AddressFile::DefaultLines());
+    WriteDataFile(local, AddressFile::DefaultLines(), {.ownAccord = true});
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);

@@ -1,13 +1,20 @@
 #include "FileLock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 #include <cerrno>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "ScreenCursor.h"
 #include "SystemError.h"
@@ -20,6 +27,10 @@ int gWaitMs = 10000;
 // only a lock written on another machine, whose program cannot be asked
 // whether it still runs, counts as left behind after this long.
 constexpr int kStaleAfterMs = 10 * 60 * 1000;
+// A lock file that names nobody is one whose program died between creating
+// it and writing its name into it, which takes a live program a moment at
+// most: after this long it is taken over.
+constexpr qint64 kNamelessAbandonedAfterMs = 5000;
 // A wait longer than a glance shows the busy pointer.
 constexpr int kBusyPointerAfterMs = 100;
 
@@ -39,6 +50,44 @@ void NapServingWindows(int ms) {
   QEventLoop nap;
   QTimer::singleShot(ms, &nap, &QEventLoop::quit);
   nap.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+// True when the lock file says whose it is. A lock that names a process
+// that no longer runs on this machine Qt itself recovers at once.
+bool NamesItsHolder(const QString& lockPath) {
+  const QLockFile probe(lockPath);
+  qint64 pid = 0;
+  QString host;
+  QString app;
+  return probe.getLockInfo(&pid, &host, &app);
+}
+
+bool NamelessAndAbandoned(const QString& lockPath) {
+  const QFileInfo info(lockPath);
+  if (!info.exists() || NamesItsHolder(lockPath)) return false;
+  const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+  return std::abs(age) > kNamelessAbandonedAfterMs;
+}
+
+// Removes a lock file that names nobody and has done so for a while. A live
+// holder keeps its lock file locked with flock for as long as it holds it
+// (so does Qt's lock): such a file is left alone whatever it says. Two
+// takers agree through a second lock, so that neither removes the lock the
+// other has just made.
+bool TakeOverNamelessLock(const QString& lockPath) {
+  if (!NamelessAndAbandoned(lockPath)) return false;
+  QLockFile removal(lockPath + QStringLiteral(".rmlock"));
+  if (!removal.tryLock(0) || !NamelessAndAbandoned(lockPath)) return false;
+  const QByteArray name = QFile::encodeName(lockPath);
+  // A file nobody may read cannot be asked with flock; its age speaks alone.
+  const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return false;
+  }
+  const bool removed = ::unlink(name.constData()) == 0;
+  if (fd >= 0) ::close(fd);
+  return removed;
 }
 
 }  // namespace
@@ -65,8 +114,17 @@ bool FileLock::acquire(QString* error) {
   waited.start();
   int nap = 2;
   bool pointerSet = false;
-  while (!(held_ = lock_->tryLock(0)) && lock_->error() == QLockFile::LockFailedError &&
-         waited.elapsed() < gWaitMs) {
+  // Each take-over makes room for this lock; another taker may be quicker,
+  // and a few rounds of that end the contest.
+  int takeOvers = 3;
+  for (;;) {
+    held_ = lock_->tryLock(0);
+    if (held_ || lock_->error() != QLockFile::LockFailedError) break;
+    if (takeOvers > 0 && TakeOverNamelessLock(lock_->fileName())) {
+      --takeOvers;
+      continue;
+    }
+    if (waited.elapsed() >= gWaitMs) break;
     if (!pointerSet && waited.elapsed() >= kBusyPointerAfterMs && InWindowThread() && !HourglassShown()) {
       SetHourglassCursor();
       pointerSet = true;

@@ -2,8 +2,12 @@
 // An exclusive lock on one data file, held for a whole read-modify-write
 // cycle, so that two copies of the program working on one folder (the full
 // program and the schedule-only one, say) never write over each other's
-// changes. The lock is a file beside the data file, "<name>.lock"; a lock
-// left by a program that died is recovered.
+// changes. The lock is a file beside the data file, "<name>.lock". A lock
+// left by a program that died is taken over at once when it names a process
+// of this machine that no longer runs, and after a few seconds when it names
+// nobody (empty or unreadable: its program died before writing its name);
+// one written on another machine, whose program cannot be asked, only after
+// ten minutes.
 #include <QLockFile>
 #include <QString>
 #include <memory>

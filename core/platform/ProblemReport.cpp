@@ -74,7 +74,7 @@ MessageRequest ProblemMessage(const ProblemReport& r) {
 }
 
 bool ReportProblem(const ProblemReport& report) {
-  if (IsWriteFailure(report.problem) && WriteFailuresQuietIn(report.subject)) return false;
+  if (IsWriteFailure(report.problem) && !report.userChange && WriteFailuresQuietIn(report.subject)) return false;
   if (problemHandler()) return problemHandler()(report);
   const MessageRequest message = ProblemMessage(report);
   const MsgResult answer = ShowMessage(message);

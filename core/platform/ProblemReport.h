@@ -47,12 +47,18 @@ struct ProblemReport {
   QString reason;
   int exitCode = 0;
   QString text;
+  // A failed write or lock of a change the user made (an added item, a
+  // saved file): told even in a folder the user was told cannot be written,
+  // for the user would otherwise take the change for kept. The program's own
+  // writes (backups, settings, a first start's files) stay quiet there.
+  bool userChange = false;
 };
 
 // Reports the problem. A failed write or lock of a file in a folder the user
 // has been told cannot be written (QuietWriteFailuresIn) is not reported
-// again. True only for a question the user agreed to (ForeignBytes answered
-// OK); a plain report, and a question nobody could be asked, give false.
+// again, unless it lost a change the user made. True only for a question the
+// user agreed to (ForeignBytes answered OK); a plain report, and a question
+// nobody could be asked, give false.
 bool ReportProblem(const ProblemReport& report);
 
 // The message that tells the user of the report.

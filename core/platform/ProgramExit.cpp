@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "core/platform/TestSeamRegistry.h"
 
@@ -11,9 +13,22 @@ EndProgramHandler& endProgramHandler() {
   static EndProgramHandler h;
   return h;
 }
+
+std::vector<WorkBeforeEnd*>& workBeforeEnd() {
+  static std::vector<WorkBeforeEnd*> work;
+  return work;
+}
 }  // namespace
 
+WorkBeforeEnd::WorkBeforeEnd(std::function<void()> work) : work_(std::move(work)) { workBeforeEnd().push_back(this); }
+
+WorkBeforeEnd::~WorkBeforeEnd() { std::erase(workBeforeEnd(), this); }
+
 void EndProgram(int exitCode) {
+  // Each piece is taken out before it runs, so that it runs once even when
+  // it ends the program itself.
+  for (size_t i = 0; i < workBeforeEnd().size(); ++i)
+    if (std::function<void()> work = std::exchange(workBeforeEnd()[i]->work_, {})) work();
   if (endProgramHandler()) {
     endProgramHandler()(exitCode);
     return;

@@ -7,10 +7,27 @@
 
 namespace platform {
 
+// Runs the work held for the end (below), then ends the program.
 void EndProgram(int exitCode = 0);
 
 using EndProgramHandler = std::function<void(int exitCode)>;
 // Installs a handler in place of the real end; an empty handler restores it.
 void SetEndProgramHandler(EndProgramHandler handler);
+
+// Work that an end at once must not drop: while one of these lives, every
+// way the program ends runs its work first (the oldest first), so that
+// what start-up holds back for later reaches the disk when start-up is cut
+// short. Work that has run is not run again by a later end.
+class WorkBeforeEnd {
+ public:
+  explicit WorkBeforeEnd(std::function<void()> work);
+  ~WorkBeforeEnd();
+  WorkBeforeEnd(const WorkBeforeEnd&) = delete;
+  WorkBeforeEnd& operator=(const WorkBeforeEnd&) = delete;
+
+ private:
+  std::function<void()> work_;
+  friend void EndProgram(int exitCode);
+};
 
 }  // namespace platform

@@ -104,7 +104,9 @@ QString SaveFailureMessage(const QString& path, const QString& reason) {
 bool SaveFileOrReport(const QString& path, const QByteArray& content) {
   QString error;
   if (SaveFileAtomically(path, content, &error)) return true;
-  ReportProblem({Problem::WriteFailed, path, error});
+  ProblemReport failure(Problem::WriteFailed, path, error);
+  failure.userChange = true;
+  ReportProblem(failure);
   return false;
 }
 

@@ -28,7 +28,8 @@ bool SaveFileThroughLink(const QString& path, const QByteArray& content, QString
 // The message of a failed save, naming the file.
 QString SaveFailureMessage(const QString& path, const QString& reason);
 
-// As SaveFileAtomically, and a failure is reported (Problem::WriteFailed).
+// As SaveFileAtomically, and a failure is reported (Problem::WriteFailed) as
+// that of a change the user made: every caller saves what the user asked.
 bool SaveFileOrReport(const QString& path, const QByteArray& content);
 
 // Copies a file the same way (the target replaced atomically). A source that

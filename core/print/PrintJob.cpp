@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 #include "JobPaper.h"
 #include "PreviewImageSurface.h"
@@ -89,7 +90,21 @@ void AskPrintDialog() {
 
 }  // namespace
 
+namespace {
+std::function<void()>& workHeldForNextJob() {
+  static std::function<void()> work;
+  return work;
+}
+}  // namespace
+
+void HoldUntilNextJob(std::function<void()> work) { workHeldForNextJob() = std::move(work); }
+
+void RunWorkHeldForNextJob() {
+  if (std::function<void()> work = std::exchange(workHeldForNextJob(), {})) work();
+}
+
 PrintDialogResult ShowPrintDialog() {
+  RunWorkHeldForNextJob();
   // A job left without EndPrintDocument must neither run into the next one
   // nor keep it from printing.
   PrintSurface& printer = PrinterSurfaceTarget();

@@ -7,6 +7,7 @@
 //   EndPrintDocument();
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QWidget;
 
@@ -40,6 +41,11 @@ PrintJobState& CurrentPrintJob();
 // Shows the print dialog and readies the job for the answer (a preview job
 // draws on the preview picture).
 PrintDialogResult ShowPrintDialog();
+// Work that must be done before a job begins but that start-up need not
+// wait for (the default printer's probe): ShowPrintDialog runs it first
+// unless it has run already. Holding new work replaces work not yet run.
+void HoldUntilNextJob(std::function<void()> work);
+void RunWorkHeldForNextJob();
 // A busy window takes no input and shows the hourglass; it stays in front
 // with its focus kept (the page window's own part of the protocol). The
 // window itself is made busy by the installed print windows (PrintSeams).

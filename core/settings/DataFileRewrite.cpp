@@ -86,7 +86,10 @@ bool LockedCycle(const QString& path, const DataFileWriteOptions& options,
     switch (LockedPassOnce(path, target, options, bytesAgreed, build, &toAskAbout, &failure)) {
       case LockedPass::Written: return true;
       case LockedPass::Declined: return false;
-      case LockedPass::Failed: platform::ReportProblem(failure); return false;
+      case LockedPass::Failed:
+        failure.userChange = !options.ownAccord;
+        platform::ReportProblem(failure);
+        return false;
       case LockedPass::AskFirst:
         // The answer stands for the file for the rest of the session.
         if (!platform::ConfirmRewriteOfForeignBytes(path, toAskAbout)) return false;

@@ -44,6 +44,10 @@ struct DataFileWriteOptions {
   // already settled that question for its file (the schedule window asks at
   // load) turns this off.
   bool confirmForeignBytes = true;
+  // The program writes the file of its own accord (a first start's default
+  // file), not for a change the user made: in a folder the user has been
+  // told cannot be written, its failure is not told again.
+  bool ownAccord = false;
 };
 
 // Changes the file's lines in place; true to write them, false to leave the

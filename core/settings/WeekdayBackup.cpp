@@ -48,11 +48,13 @@ bool BackupFolderIsLink() {
   return !folder.isEmpty() && QFileInfo(folder).isSymLink();
 }
 
+QString ShownBackupFolder() { return QDir::toNativeSeparators(backupFolderItself()); }
+
 QString LinkedBackupFolderMessage() {
-  const QString folder = backupFolderItself();
-  return QStringLiteral("バックアップ用のフォルダ「%1」はシンボリックリンクです。\r\n"
-                        "リンク先のファイルを上書きしないよう、曜日ごとのバックアップは作りません。")
-      .arg(QDir::toNativeSeparators(folder));
+  return QStringLiteral(
+             "バックアップ用のフォルダ「%1」はシンボリックリンクです。\r\n"
+             "リンク先のファイルを上書きしないよう、曜日ごとのバックアップは作りません。")
+      .arg(ShownBackupFolder());
 }
 
 void ForgetLinkedBackupFolderNotice() { linkedBackupFolderTold() = false; }
@@ -76,9 +78,19 @@ static QString weekdayBackupTarget(const QString& stem, const QString& extension
   return platform::WriteFailuresQuietIn(backup) ? QString() : backup;
 }
 
+BackupCopy SaveBackupCopy(const QString& path, const QByteArray& content, QString* error) {
+  if (BackupFolderIsLink()) return BackupCopy::FolderIsLink;
+  return platform::SaveFileAtomically(path, content, error) ? BackupCopy::Saved : BackupCopy::Failed;
+}
+
 static bool saveWeekdayBackupCopy(const QString& backup, const QByteArray& content, const QString& failureMessage) {
   QString reason;
-  if (platform::SaveFileAtomically(backup, content, &reason)) return true;
+  switch (SaveBackupCopy(backup, content, &reason)) {
+    case BackupCopy::Saved: return true;
+    // Made a link after the target was chosen: nothing went through it.
+    case BackupCopy::FolderIsLink: return true;
+    case BackupCopy::Failed: break;
+  }
   // A full disk or an I/O error is not write protection: the user is given
   // the system's reason, so that the remedy is clear.
   platform::ProblemReport failure(platform::Problem::WriteFailed, backup, reason);

@@ -2,10 +2,13 @@
 // Start-up shows the main window and its first page before anything the
 // first paint does not need: the settings written on the way reach the disk
 // in one write, and work such as weekday backups waits until the window has
-// painted. What ends up on disk is the same; only its order changes.
+// painted. What ends up on disk is the same; only its order changes, and a
+// start-up cut short by an end of the program (a switch that ends it, a
+// refusal, a forced end) still does what it held back before it ends.
 #include <functional>
 #include <optional>
 
+#include "core/platform/ProgramExit.h"
 #include "core/settings/IniWriteBatch.h"
 
 class FirstPaintDeferral {
@@ -21,6 +24,8 @@ class FirstPaintDeferral {
 
  private:
   std::optional<IniWriteBatch> settings_;
+  // The program ends at once, without unwinding to the destructor.
+  platform::WorkBeforeEnd beforeEnd_{[this] { finish(); }};
 };
 
 // Runs the work after the first paint while a start-up holds it, else now.

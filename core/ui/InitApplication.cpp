@@ -1,5 +1,6 @@
 #include "InitApplication.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDateTime>
@@ -7,8 +8,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
+#include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "FirstPaintDeferral.h"
 #include "MainWindow.h"
@@ -169,9 +172,18 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
   return result;
 }
 
-void InitAfterFirstShow(MainWindow& form) {
-  form.LoadPreviewWindow();
-  probeDefaultPrinter();
-  PaperSettings.PrintMargin =
-      PrinterOffsetMargin(DefaultPrinterPhysicalOffsetXMm(), PaperSettings.PageLeft, PaperSettings.PrintMargin);
+void ProbePrinterOnceTakingInput(MainWindow& form) {
+  // Tied to this run's window: a probe left over from a window that has gone
+  // (a test's) says nothing to the next one.
+  HoldUntilNextJob([window = QPointer<MainWindow>(&form)] {
+    if (!window) return;
+    probeDefaultPrinter();
+    PaperSettings.PrintMargin =
+        PrinterOffsetMargin(DefaultPrinterPhysicalOffsetXMm(), PaperSettings.PageLeft, PaperSettings.PrintMargin);
+  });
+  // Waiting means the window has painted and taken everything queued for
+  // it; the probe follows at once, on the loop's next turn.
+  QObject::connect(
+      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &form,
+      [] { QTimer::singleShot(0, [] { RunWorkHeldForNextJob(); }); }, Qt::SingleShotConnection);
 }

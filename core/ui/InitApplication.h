@@ -13,10 +13,12 @@ constexpr int16_t kInitProgramEnded = -1;
 // held another VERSION.
 int16_t InitApplication(MainWindow& form, const QString& version);
 
-// The steps of start-up that cost time and show nothing of their own (the
-// hidden preview window, the default printer's probe and its offset), run
-// once the main window has been shown so that it appears at once.
-void InitAfterFirstShow(MainWindow& form);
+// The default printer's probe and its offset, which load the printing
+// system and which the window does not need to take input: they run once
+// the event loop first waits after start-up, or before the first print job
+// when that comes sooner. (The preview window is made when a preview first
+// asks for it.)
+void ProbePrinterOnceTakingInput(MainWindow& form);
 
 // The lock file that tells a second instance of the same executable in the
 // same program folder to stand down: in the program folder, or in the

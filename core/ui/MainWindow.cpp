@@ -14,6 +14,7 @@
 #include "Twips.h"
 #include "VersionBox.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProgramExit.h"
 #include "core/platform/Shell.h"
 #include "core/settings/AppGlobals.h"
 #include "core/ui/PreviewWindow.h"
@@ -176,10 +177,12 @@ void MainWindow::mnu_option_Click() {
 
 void MainWindow::mnu_printdlg_Click() { ShowPrinterSetup(this); }
 
-void MainWindow::LoadPreviewWindow() {
-  if (preview_) return;
-  preview_ = new PreviewWindow(this);
-  preview_->hide();
+PreviewWindow& MainWindow::LoadPreviewWindow() {
+  if (!preview_) {
+    preview_ = new PreviewWindow(this);
+    preview_->hide();
+  }
+  return *preview_;
 }
 
 bool MainWindow::PageWindowBusy() const {
@@ -202,4 +205,11 @@ bool MainWindow::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-void MainWindow::HoldInstanceLock(std::unique_ptr<QLockFile> lock) { instanceLock_ = std::move(lock); }
+void MainWindow::HoldInstanceLock(std::unique_ptr<QLockFile> lock) {
+  instanceLock_ = std::move(lock);
+  // Let go of as the program ends, after what start-up held back has been
+  // written: until then a second copy is still refused.
+  instanceLockRelease_ = std::make_unique<platform::WorkBeforeEnd>([this] {
+    if (instanceLock_) instanceLock_->unlock();
+  });
+}

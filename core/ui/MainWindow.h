@@ -19,6 +19,9 @@ class QLockFile;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+namespace platform {
+class WorkBeforeEnd;
+}
 
 // What the program was started with: argv[0] and the arguments after it.
 struct StartupArgs {
@@ -57,7 +60,8 @@ class MainWindow : public QMainWindow {
 
   // Start-up services for InitApplication.
   const StartupArgs& startupArgs() const { return args_; }
-  void LoadPreviewWindow();
+  // The preview window, made hidden the first time a preview asks for it.
+  PreviewWindow& LoadPreviewWindow();
   PreviewWindow* previewWindow() const { return preview_; }
   void HoldInstanceLock(std::unique_ptr<QLockFile> lock);
   // Ends the program at once (see platform::EndProgram); ProgramEnded tells
@@ -150,6 +154,7 @@ class MainWindow : public QMainWindow {
   void runStartupSwitch();
   void runSinglePageVariant();
   void runClipboardSwitch();
+  void takeInput();
   void setStartHeight();
   void setWidthLimit();
   QSize frameExtra() const;
@@ -159,6 +164,7 @@ class MainWindow : public QMainWindow {
   QHash<QString, QPointer<QMdiSubWindow>> pages_;
   QPointer<PreviewWindow> preview_;
   std::unique_ptr<QLockFile> instanceLock_;
+  std::unique_ptr<platform::WorkBeforeEnd> instanceLockRelease_;
   bool ended_ = false;
 };
 

@@ -1,8 +1,8 @@
 // The main window's start-up, size limits and close.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLockFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -43,11 +43,24 @@ void MainWindow::MDIForm_Load() {
   else
     runSinglePageVariant();
   if (ended_) return;
-  // The window and its first page paint before the slower steps run.
+  // With no version box to wait for, the window takes input before its
+  // first paint, which then shows it as it stays: enabling it later would
+  // paint every control again. Nothing reads input before the event loop.
+  if (result == 0) takeInput();
+  // Lists lay out the items they were given once, before the first paint:
+  // laid out on the loop's next turn, they would paint twice.
+  for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) list->doItemsLayout();
+  // The window and its first page paint before the held work runs.
   QCoreApplication::processEvents();
   deferral.finish();
-  InitAfterFirstShow(*this);
-  if (result != 0) mnu_Version_Click();
+  if (result != 0) {
+    mnu_Version_Click();
+    takeInput();
+  }
+  ProbePrinterOnceTakingInput(*this);
+}
+
+void MainWindow::takeInput() {
   setEnabled(true);
   // A disabled window cannot activate its page windows; the first page
   // takes the focus now.
@@ -91,9 +104,10 @@ void MainWindow::runClipboardSwitch() {
   EndProgram();
 }
 
+// What start-up held back is written, and the instance lock let go of, by
+// the program's end itself (platform::WorkBeforeEnd), however it comes.
 void MainWindow::EndProgram() {
   ended_ = true;
-  if (instanceLock_) instanceLock_->unlock();
   platform::EndProgram(0);
 }
 

@@ -8,6 +8,9 @@ namespace platform {
 MsgResult ShowMessageBoxWindow(const MessageRequest& r) {
   QMessageBox box;
   box.setWindowTitle(MessageTitle(r));
+  // The text names files, addresses and lines of the user's data: shown as
+  // it is, never read as markup that could hide or replace what is said.
+  box.setTextFormat(Qt::PlainText);
   box.setText(r.text);
   switch (r.icon) {
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;

@@ -1,6 +1,7 @@
 #pragma once
-// The preview window: loaded hidden at start-up, shown modally for each
-// finished preview page. Its page picture shows the preview surface.
+// The preview window: made hidden when the first preview asks for it, then
+// kept for the run and shown modally for each finished preview page. Its
+// page picture shows the preview surface.
 #include <QDialog>
 #include <QSizeF>
 #include <array>
@@ -18,7 +19,7 @@ class PreviewWindow : public QDialog {
   explicit PreviewWindow(QWidget* parent = nullptr);
   ~PreviewWindow() override;
 
-  // The window created at start-up; created on first use when there is none.
+  // The window made last; made on first use when there is none.
   static PreviewWindow& Instance();
 
   QWidget* Pic2;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "MainWindow.h"
 #include "PreviewWindow.h"
 #include "PrintDialog.h"
 #include "core/platform/WorkPlace.h"
@@ -10,8 +11,13 @@
 void InstallWidgetPrintWindows() {
   PrintWindows windows;
   windows.printDialog = [] { PrintDialog::Run(); };
-  // The preview window shows the preview picture itself, page by page.
-  windows.previewPage = [](const QImage&) { PreviewWindow::Instance().exec(); };
+  // The preview window shows the preview picture itself, page by page. It
+  // is made when the first preview asks for it, as a window of the main
+  // window where there is one.
+  windows.previewPage = [](const QImage&) {
+    MainWindow* form = CurrentMainWindow();
+    (form ? form->LoadPreviewWindow() : PreviewWindow::Instance()).exec();
+  };
   windows.modalStep = [](const std::function<void()>& step) {
     const platform::KeepWorkPlace place;
     step();

@@ -17,6 +17,7 @@
 #include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
+#include "core/settings/WeekdayBackup.h"
 #include "core/text/PathHelpers.h"
 #include "core/text/StringHelpers.h"
 #include "core/ui/FileMenuCaption.h"
@@ -168,16 +169,30 @@ void ScheduleWindow::settleScheduleBytesRead(QByteArray content, const QString& 
     case ScheduleBytes::Utf8:
       break;
   }
+  // The original goes to the backup first; without it nothing is converted.
+  ScheduleFileReadOnly = true;
+  const auto tellNotKept = [this] {
+    platform::ShowMessage(Utf8OriginalNotKeptMessage(ScheduleFilePath), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
+  };
+  if (BackupFolderIsLink()) return tellNotKept();
   const QStringList lines = Utf8Lines(content);
   if (platform::ShowMessage(ConvertUtf8Question(ScheduleFilePath, platform::UnsavableCharacters(lines.join(QString()))),
-                            platform::MsgButtons::YesNo, platform::MsgIcon::Question) != platform::MsgResult::Yes) {
-    ScheduleFileReadOnly = true;
+                            platform::MsgButtons::YesNo, platform::MsgIcon::Question) != platform::MsgResult::Yes)
     return;
+  const QString original = Utf8OriginalBackupPath(ScheduleFilePath);
+  QString error;
+  switch (SaveBackupCopy(original, content, &error)) {
+    case BackupCopy::Saved: break;
+    case BackupCopy::FolderIsLink: return tellNotKept();
+    case BackupCopy::Failed: {
+      platform::ProblemReport failure(platform::Problem::WriteFailed, original, error);
+      failure.userChange = true;  // the user said yes to the conversion
+      platform::ReportProblem(failure);
+      return;
+    }
   }
-  // The original goes to the backup first; without it nothing is converted.
-  if (!platform::SaveFileOrReport(Utf8OriginalBackupPath(ScheduleFilePath), content) ||
-      !WriteDataFile(path, lines, {.confirmForeignBytes = false}))
-    ScheduleFileReadOnly = true;
+  ScheduleFileReadOnly = !WriteDataFile(path, lines, {.confirmForeignBytes = false});
 }
 
 bool ScheduleWindow::ScheduleFileWritable() const {

@@ -177,6 +177,13 @@ TEST_F(LoadAndList, FreeFieldCaptionsCycleAndAreSavedAtOnce) {
   // Later loads keep the captions; only a first use writes the defaults.
   Open();
   EXPECT_EQ(Key("LBL_BIKO2"), QString());
+
+  // A caption edited into the settings file shows as the letters it is.
+  const QString markup = QStringLiteral("<h1>重要</h1>");
+  SetKey("LBL_NO", markup);
+  AddressWindow& again = Open();
+  EXPECT_EQ(again.Lbl_no->text(), markup);
+  EXPECT_EQ(again.Lbl_no->textFormat(), Qt::PlainText);
 }
 
 TEST_F(LoadAndList, KanaIsProposedForAnEmptyReadingOnly) {

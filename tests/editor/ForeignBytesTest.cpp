@@ -1,12 +1,16 @@
 // A schedule file that is not code page 932 is never rewritten unseen, and
 // lines nobody edited keep their bytes.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <optional>
 
 #include "EditorWindowTest.h"
 #include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/TextLines.h"
+#include "core/settings/WeekdayBackup.h"
+#include "schedule/ForeignScheduleBytes.h"
 
 namespace {
 
@@ -64,6 +68,41 @@ TEST_F(ForeignBytesTest, Utf8ConvertedOnceWithTheOriginalKept) {
   AddEntry(w, QStringLiteral("会議"));
   EXPECT_EQ(FileLines(), (QStringList{"2025/06/01,　　,予定", "2025/06/03,　　,会議"}));
   EXPECT_EQ(messages().shown().size(), 1u);
+}
+
+// The original is kept only where the backup folder is the program's own:
+// a backup folder that is a link, from the start or made one while the
+// question is open, gets nothing, and the file is left as it is, read-only.
+TEST_F(ForeignBytesTest, Utf8IsNotConvertedWhenTheBackupFolderIsALink) {
+  for (const bool linkedWhileAsked : {false, true}) {
+    SCOPED_TRACE(linkedWhileAsked ? "made a link while asked" : "a link from the start");
+    ForgetLinkedBackupFolderNotice();
+    QTemporaryDir elsewhere;
+    const auto linkBackupFolder = [&] {
+      QDir(homeFile("bak")).removeRecursively();
+      QFile::remove(homeFile("bak"));
+      return QFile::link(elsewhere.path(), homeFile("bak"));
+    };
+    QDir().mkpath(homeFile("bak"));
+    if (!linkedWhileAsked) ASSERT_TRUE(linkBackupFolder());
+    QStringList texts;
+    platform::SetMessageHandler([&](const platform::MessageRequest& r) {
+      texts << r.text;
+      if (!r.text.contains(QStringLiteral("変換しますか"))) return platform::MsgResult::Ok;
+      EXPECT_TRUE(linkedWhileAsked) << "the question promises a copy that cannot be kept";
+      EXPECT_TRUE(linkBackupFolder());
+      return platform::MsgResult::Yes;
+    });
+    ScheduleWindow& w = OpenOnBytes(kUtf8);
+    platform::SetMessageHandler(nullptr);
+
+    EXPECT_EQ(texts.last(), Utf8OriginalNotKeptMessage(schedulePath()));
+    EXPECT_EQ(texts.count(Utf8OriginalNotKeptMessage(schedulePath())), 1);
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_EQ(ReadBytes(schedulePath()), kUtf8);
+    EXPECT_TRUE(w.ScheduleFileReadOnly);
+    QFile::remove(homeFile("bak"));
+  }
 }
 
 // Bytes that are neither: OK lets edits through, and the lines they leave

@@ -469,6 +469,17 @@ TEST_F(MemoTest, TheWindowHoldsTheLinesTheFileReaderGives) {
   }
 }
 
+// A file that cannot be read as the window opens is named once (the backup
+// would read it too), and no backup is made of it.
+TEST_F(MemoTest, AnUnreadableFileIsNamedOnceAsTheWindowOpens) {
+  QDir().mkpath(homeFile("dudezu.txt"));
+  MemoWindow& w = Open();
+  ASSERT_EQ(messages().texts().size(), 1) << messages().texts().join("\n").toStdString();
+  EXPECT_TRUE(messages().texts()[0].startsWith("「" + homeFile("dudezu.txt") + "」を読み込めませんでした。"));
+  EXPECT_EQ(w.List1->count(), 0);
+  EXPECT_TRUE(QDir(BackupFolder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
 // A file that cannot be read is reported as a failed read when the window
 // opens it, and quietly left alone when the window is only activated.
 TEST_F(MemoTest, ReadFailuresReachTheReportHandlerByKind) {

@@ -1,10 +1,12 @@
 // Data files change under a lock, from what is on disk, and never lose what
 // nobody edited.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include <cerrno>
@@ -133,6 +135,60 @@ TEST_F(DataFileRewriteTest, BusyLockRefusesAndADeadHoldersLockIsRecovered) {
   EXPECT_EQ(ReadBytes(path()), "new\r\n");
 }
 
+// A lock file that names no live holder does not block a change: one naming
+// a process of this machine that is gone is taken over at once, one naming
+// nobody (its program killed before it wrote its name) once it is a few
+// seconds old. One from another machine, and any lock a live holder still
+// has locked, keep blocking.
+TEST_F(DataFileRewriteTest, LocksNobodyHoldsAreTakenOver) {
+  const QString lockPath = platform::FileLock::LockPathOf(path());
+  const QByteArray here = QSysInfo::machineHostName().toUtf8();
+  const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+  struct Row {
+    const char* what;
+    QByteArray content;
+    bool old;
+    bool readable;
+    bool takenOver;
+  };
+  const Row rows[] = {
+      {"empty", "", true, true, true},
+      {"empty and just made", "", false, true, false},
+      {"not a lock's content", "\x81\x40garbage\n", true, true, true},
+      {"unreadable", "", true, false, true},
+      {"a process gone from this machine", "4194000\nringpad\n" + here + "\n", false, true, true},
+      {"a process of another machine", "4194000\nringpad\nsomewhere-else\n", true, true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    messages().clear();
+    WriteBytes(path(), "old\r\n");
+    WriteBytes(lockPath, row.content);
+    if (row.old) {
+      QFile lock(lockPath);
+      ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(lock.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    if (!row.readable) QFile::setPermissions(lockPath, QFileDevice::Permissions());
+    EXPECT_EQ(WriteDataFile(path(), {"new"}), row.takenOver);
+    EXPECT_EQ(ReadBytes(path()), row.takenOver ? "new\r\n" : "old\r\n");
+    EXPECT_EQ(messages().shown().size(), row.takenOver ? 0u : 1u);
+    EXPECT_EQ(QFile::exists(lockPath), !row.takenOver) << "a taken-over lock goes with the cycle";
+    QFile::remove(lockPath);
+  }
+
+  // A live holder's lock file is not taken, whatever it has come to say.
+  QLockFile holder(lockPath);
+  ASSERT_TRUE(holder.tryLock());
+  {
+    QFile emptied(lockPath);
+    ASSERT_TRUE(emptied.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(emptied.setFileTime(old, QFileDevice::FileModificationTime));
+  }
+  EXPECT_FALSE(WriteDataFile(path(), {"new"}));
+  EXPECT_EQ(ReadBytes(path()), "old\r\n");
+}
+
 // The cycle's failures are reported by kind, naming the file as the caller
 // gave it: a handler sees them instead of the user.
 TEST_F(DataFileRewriteTest, FailuresAreReportedByKind) {
@@ -160,6 +216,31 @@ TEST_F(DataFileRewriteTest, FailuresAreReportedByKind) {
   EXPECT_EQ(reports[2].problem, platform::Problem::LockFailed) << "no lock file in a missing folder";
   EXPECT_EQ(reports[2].subject, homeFile("missing/data.txt"));
   EXPECT_EQ(ReadBytes(path()), "old\r\n");
+}
+
+// In a folder the user has been told cannot be written, a change the user
+// made that could not be saved is still told, each time; only the program's
+// own writes stay quiet there.
+TEST_F(DataFileRewriteTest, InAFolderToldUnwritableTheUsersChangesAreStillTold) {
+  platform::QuietWriteFailuresIn(home());
+  const QString missing = homeFile("missing/data.txt");
+  const struct {
+    const char* what;
+    std::function<bool()> write;
+    bool told;
+  } rows[] = {
+      {"a change", [&] { return RewriteDataFile(missing, appendLine); }, true},
+      {"a whole file", [&] { return WriteDataFile(missing, {"new"}); }, true},
+      {"a saved file", [&] { return platform::SaveFileOrReport(missing, "new\r\n"); }, true},
+      {"the program's own file", [&] { return WriteDataFile(missing, {"new"}, {.ownAccord = true}); }, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    messages().clear();
+    EXPECT_FALSE(row.write());
+    ASSERT_EQ(messages().texts().size(), row.told ? 1 : 0);
+    if (row.told) EXPECT_TRUE(messages().texts()[0].contains(QDir::toNativeSeparators(missing)));
+  }
 }
 
 // A link the user made to keep the data elsewhere is followed; links planted

@@ -26,6 +26,8 @@ TEST(DISABLED_TodoFaultChild, Run) {
   });
   const QString op = qEnvironmentVariable("RINGPAD_CHILD_OPERATION");
   const QString pattern = qEnvironmentVariable("RINGPAD_CHILD_FAULT_PATH");
+  // As after the start-up's word that the program folder cannot be written.
+  if (qEnvironmentVariableIsSet("RINGPAD_CHILD_FOLDER_TOLD_UNWRITABLE")) platform::QuietWriteFailuresIn(home);
   if (op == QStringLiteral("open")) qputenv("RINGPAD_FAULT_PATH", pattern.toUtf8());
   TodoWindow w;
   w.Form_Load();
@@ -88,6 +90,28 @@ TEST_F(TodoFaultTest, AFileThatCannotBeReadIsToldAndNeverWritten) {
     EXPECT_TRUE(reports[0].startsWith(cannotRead)) << reports[0].toStdString();
     EXPECT_EQ(ReadBytes(homeFile("VIDAZU.txt")), before);
   }
+}
+
+// In a program folder the user was told at start cannot be written, an
+// added item that cannot be saved is still told, and stays typed; the file
+// keeps its bytes.
+TEST_F(TodoFaultTest, AnAddThatCannotBeSavedIsToldInAFolderToldUnwritable) {
+  WriteToDo(QStringLiteral("VIDAZU.txt"), {"□ 　one", "□ 　two"});
+  const QByteArray before = ReadBytes(homeFile("VIDAZU.txt"));
+  QProcessEnvironment env;
+  env.insert("RINGPAD_HOME", home());
+  env.insert("RINGPAD_CHILD_OPERATION", "add");
+  env.insert("RINGPAD_CHILD_FOLDER_TOLD_UNWRITABLE", "1");
+  env.insert("RINGPAD_FAULT_CALL", "rename");
+  env.insert("RINGPAD_CHILD_FAULT_PATH", homeFile("VIDAZU.txt"));
+  const ChildOutcome outcome = RunChildTest("DISABLED_TodoFaultChild.Run", env, RINGPAD_FAULT_SHIM);
+  ASSERT_EQ(outcome.exitCode, 0) << outcome.log.toStdString();
+  ASSERT_EQ(outcome.reports.size(), 3) << outcome.reports.join("\n").toStdString();
+  EXPECT_EQ(outcome.reports[0], "listed 2");
+  EXPECT_TRUE(outcome.reports[1].startsWith(homeFile("VIDAZU.txt") + " に書き込めませんでした。"))
+      << outcome.reports[1].toStdString();
+  EXPECT_EQ(outcome.reports[2], "box holds new");
+  EXPECT_EQ(ReadBytes(homeFile("VIDAZU.txt")), before);
 }
 
 // In the child: as above, with a report handler in place of the messages;

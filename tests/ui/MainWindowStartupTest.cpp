@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QApplication>
-#include <QMainWindow>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
+#include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "address/AddressStorage.h"
@@ -17,17 +19,19 @@
 #include "core/platform/ProblemReport.h"
 #include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
+#include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/SettingsText.h"
 #include "core/settings/WeekdayBackup.h"
-#include "core/ui/InitApplication.h"
-#include "core/ui/PageRegistry.h"
-#include "core/ui/StartupRules.h"
-#include "core/ui/Twips.h"
 #include "core/ui/FirstPaintDeferral.h"
 #include "core/ui/HelpPage.h"
+#include "core/ui/InitApplication.h"
+#include "core/ui/PageRegistry.h"
+#include "core/ui/PreviewWindow.h"
+#include "core/ui/StartupRules.h"
+#include "core/ui/Twips.h"
 #include "core/ui/VersionBox.h"
 
 namespace {
@@ -58,20 +62,62 @@ TEST_F(MainWindowTest, NoArgumentOpensTheToDoPage) {
   EXPECT_TRUE(QFileInfo(homeFile("bak")).isDir());
   EXPECT_TRUE(QFileInfo(homeFile("dat")).isDir());
   EXPECT_EQ(w.pos(), QPoint(TwipsToPixelsX(1500), TwipsToPixelsY(750)));
-  ASSERT_NE(w.previewWindow(), nullptr);
+  EXPECT_EQ(w.previewWindow(), nullptr) << "made when a preview first asks for it";
+}
+
+TEST_F(MainWindowTest, ThePreviewWindowIsMadeForTheFirstPreviewAndKeptHidden) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  MainWindow& w = Start();
+  std::vector<PreviewWindow*> shown;
+  for (int page = 0; page < 2; ++page) {
+    QTimer::singleShot(0, &w, [&] {
+      PreviewWindow* preview = w.previewWindow();
+      ASSERT_NE(preview, nullptr);
+      shown.push_back(preview->isVisible() ? preview : nullptr);
+      preview->Cmd_ok->click();
+    });
+    InstalledPrintWindows().previewPage(QImage());
+  }
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_NE(shown[0], nullptr) << "shown for the page";
+  EXPECT_EQ(shown[1], shown[0]) << "the same window for every page";
+  EXPECT_EQ(w.previewWindow()->parentWidget(), &w);
   EXPECT_FALSE(w.previewWindow()->isVisible());
 }
 
-TEST_F(MainWindowTest, NoUsablePrinterWarnsAndStartsAllTheSame) {
-  WriteCurrentSettings(homeFile("ringpad.ini"));
-  SetInstalledPrintersOverride(QStringList(), false);
-  Start();
-  SetInstalledPrintersOverride(std::nullopt);
-  ASSERT_EQ(messages().shown().size(), 1u);
-  EXPECT_EQ(messages().shown()[0].text, QStringLiteral("プリンターをセットアップしてから使ってください。\r\n"
-                                                       "通常使うプリンターが使えないと、一部の機能が使えなません。"));
-  EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Exclamation);
-  EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
+// The probe of the default printer waits until the window takes input: it
+// runs once the event loop waits, or before a print job that comes first.
+TEST_F(MainWindowTest, NoUsablePrinterWarnsOnceTheWindowTakesInputOrBeforeTheFirstJob) {
+  const QString warning = QStringLiteral(
+      "プリンターをセットアップしてから使ってください。\r\n"
+      "通常使うプリンターが使えないと、一部の機能が使えなません。");
+  QStringList toldBeforeTheDialog;
+  SetPrintDialogHandler([&](const PrintDialogView&) {
+    toldBeforeTheDialog = messages().texts();
+    return PrintDialogAnswer{0, std::nullopt, std::nullopt};
+  });
+  for (const bool jobFirst : {false, true}) {
+    SCOPED_TRACE(jobFirst ? "a job first" : "the event loop first");
+    WriteCurrentSettings(homeFile("ringpad.ini"));
+    SetInstalledPrintersOverride(QStringList(), false);
+    MainWindow& w = Start();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(ActivePageKind(), QStringLiteral("action"));
+    EXPECT_TRUE(messages().texts().isEmpty()) << "no probe before the window takes input";
+    if (!jobFirst) {
+      // A bound on the wait should the probe never come; it fails below.
+      QTimer::singleShot(10000, [] {});
+      while (messages().texts().isEmpty() && w.isVisible())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      ASSERT_EQ(messages().texts(), QStringList({warning}));
+    }
+    ShowPrintDialog();
+    EXPECT_EQ(toldBeforeTheDialog, QStringList({warning})) << "warned before the job";
+    ASSERT_EQ(messages().shown().size(), 1u) << "and once";
+    EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Exclamation);
+    SetInstalledPrintersOverride(std::nullopt);
+    messages().clear();
+  }
 }
 
 TEST_F(MainWindowTest, SwitchesChooseTheFirstPage) {

@@ -83,7 +83,8 @@ class MemoWindow : public PageWindow {
   static constexpr int StartLineRole = Qt::UserRole;  // as LineItemList::ItemDataRole
 
   // ---- Routines
-  void LoadMemoIndex();
+  // False when the file could not be read (the user has been told).
+  bool LoadMemoIndex();
   void ApplyMemoSettings();
   void CalcMemoLineMetrics(int16_t landscape);
   void ShowCaretPosition();

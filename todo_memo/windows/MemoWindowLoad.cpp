@@ -68,7 +68,6 @@ void MemoWindow::Form_Load() {
   }
   MemoFilePath = todo::InProgramFolder(stored);
   if (!QFileInfo::exists(MemoFileLocalPath())) todo::CreateDataFile(MemoFileLocalPath(), memo::MemoSampleLines());
-  todo::MakeWeekdayBackup(MemoFileLocalPath(), QStringLiteral("dudezu"), QStringLiteral("txt"));
 
   SubtitleMarks = TrimBlanks(GetIniValue(kMemoSection, QStringLiteral("SUBTITLE")));
   if (SubtitleMarks.isEmpty()) {
@@ -77,7 +76,9 @@ void MemoWindow::Form_Load() {
   }
   settingsWrites.commit();
 
-  LoadMemoIndex();
+  // The index reads the file first: one that cannot be read is named there,
+  // once, and a backup of it would only fail the same way.
+  if (LoadMemoIndex()) todo::MakeWeekdayBackup(MemoFileLocalPath(), QStringLiteral("dudezu"), QStringLiteral("txt"));
   ApplyMemoSettings();
   if (List1->count() > 0) {
     List1->setCurrentRow(0);
@@ -139,10 +140,11 @@ bool MemoWindow::readMemoLines(QStringList& lines) const {
   return false;
 }
 
-void MemoWindow::LoadMemoIndex() {
+bool MemoWindow::LoadMemoIndex() {
   QStringList lines;
-  readMemoLines(lines);
+  const bool read = readMemoLines(lines);
   fillIndex(lines);
+  return read;
 }
 
 void MemoWindow::fillIndex(const QStringList& lines) {
