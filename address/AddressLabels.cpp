@@ -103,5 +103,6 @@ int PrintAddressLabels(int withCompany, int page, const AddressPrintLines& lines
     if (currentPage < page) continue;
     if (currentPage > page) return finished;
     DrawLabel(label, *record, withCompany != 0);
+    if (record != &empty) lines.lastPrinted = std::max(lines.lastPrinted, next - 1);
   }
 }

@@ -1,27 +1,46 @@
 #include "AddressListLine.h"
 
+#include <algorithm>
+
 #include "AddressRecord.h"
 #include "core/text/JapaneseText.h"
-#include "core/text/StringHelpers.h"
 
+namespace {
+
+bool IsBlankText(const QString& text) {
+  return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u' '; });
+}
+
+}  // namespace
+
+// Built in place: the list of a book of a hundred thousand entries makes as
+// many of these as the window opens.
 QString AddressListLine(const AddressRecord& record) {
+  QString line;
+  line.reserve(48);
   // A reading that is empty gives a blank as its initial, so the brackets
   // always hold one character.
-  QString line = u'[' + (record.field(kFieldKana) + u' ').left(1) + u']';
+  const QString kana = record.field(kFieldKana);
+  line += u'[';
+  line += kana.isEmpty() ? QChar(u' ') : kana.at(0);
+  line += u']';
   const QString name = record.field(kFieldName);
-  if (!name.isEmpty())
-    line += name.section(u'\\', 0, 0);
-  else
-    line += u'(' + record.field(kFieldHandle) + u')';
+  if (!name.isEmpty()) {
+    line += QStringView(name).left(name.indexOf(u'\\'));
+  } else {
+    line += u'(';
+    line += record.field(kFieldHandle);
+    line += u')';
+  }
   const int bytes = AnsiByteLen(line);
-  if (bytes <= 15) line += QString(15 - bytes, u' ');
+  if (bytes <= 15) line.resize(line.size() + 15 - bytes, u' ');
   line += u'\t';
-  if (!TrimBlanks(record.field(kFieldTel)).isEmpty())
-    line += record.field(kFieldTel);
-  else if (!TrimBlanks(record.field(kFieldJitaku)).isEmpty())
-    line += record.field(kFieldJitaku);
-  else if (!TrimBlanks(record.field(kFieldKaisyaTel)).isEmpty())
-    line += QStringLiteral("会:") + record.field(kFieldKaisyaTel);
+  if (const QString tel = record.field(kFieldTel); !IsBlankText(tel))
+    line += tel;
+  else if (const QString home = record.field(kFieldJitaku); !IsBlankText(home))
+    line += home;
+  else if (const QString office = record.field(kFieldKaisyaTel); !IsBlankText(office))
+    line += QStringLiteral("会:") + office;
   return line;
 }
 

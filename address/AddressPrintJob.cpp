@@ -58,7 +58,7 @@ void PrintAddressJob(const AddressPrintJob& job, const AddressPrintLines& lines)
   // The lowest page the entries ended on: the book pages after it that a
   // sheet still holds are drawn blank.
   int endedOn = INT_MAX;
-  RunSheetPlan(*plan, DataPageDrawer([&](const PlannedPage& page) -> bool {
+  const SheetPlanOutcome outcome = RunSheetPlan(*plan, DataPageDrawer([&](const PlannedPage& page) -> bool {
     switch (page.renderer) {
       case kAddressBookPageOrBlank:
         if (page.item > endedOn) return DrawAddressDesignPage(job, QString(), lines, 0, page.x1, page.x2);
@@ -80,4 +80,9 @@ void PrintAddressJob(const AddressPrintJob& job, const AddressPrintLines& lines)
     return false;
   }));
   EndPrintDocument();
+  // A book cut short by the page limit must not pass for a whole one.
+  const int limit = AddressPageLimit(code);
+  if (limit > 0 && outcome == SheetPlanOutcome::PlanDone)
+    platform::ShowMessage(PageLimitMessage(limit, lines.LastPrintedName()), platform::MsgButtons::Ok,
+                          platform::MsgIcon::Exclamation);
 }

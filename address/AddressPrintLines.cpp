@@ -108,3 +108,13 @@ AddressPrintLines ChooseAddressPrintLines(const QStringList& fileLines, const Ad
   }
   return out;
 }
+
+QString AddressPrintLines::LastPrintedName() const {
+  QString name;
+  if (lastPrinted >= 0 && lastPrinted < records.size()) {
+    const AddressRecord& entry = records.at(lastPrinted);
+    name = TrimBlanks(entry.field(kFieldName).section(u'\\', 0, 0));
+    if (name.isEmpty()) name = u'(' + TrimBlanks(entry.field(kFieldHandle)) + u')';
+  }
+  return QStringLiteral("%1件目の「%2」").arg(lastPrinted + 1).arg(name);
+}

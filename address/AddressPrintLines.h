@@ -27,6 +27,11 @@ struct AddressPrintLines {
   mutable PhoneBookPageStarts pageStarts;
   // The same for the label sheets: the first entry index of page k + 2.
   mutable std::vector<qsizetype> labelPageStarts;
+  // The index of the last entry a page of the job has drawn; -1 before one.
+  mutable qsizetype lastPrinted = -1;
+  // "<place in the print order>件目の「<name>」" of that entry, the name as
+  // the entry list shows it (the nickname for an entry without a name).
+  QString LastPrintedName() const;
 };
 
 struct AddressPrintChoice {

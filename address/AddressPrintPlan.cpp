@@ -16,18 +16,10 @@ int AddressPlanSideLayout(int code) {
   return -1;
 }
 
-constexpr int kAddressMostPages = 10000;
-
 PlannedPage AddressPage(int16_t renderer, int page, PageSpan at, DataEnd onEnd) {
   PlannedPage planned = ListPage(page, at, onEnd);
   planned.renderer = renderer;
   return planned;
-}
-
-void AskAfterLastAddressSheet(SheetPlan& plan) {
-  PlannedSide last = PlanSide(SheetPrompt::PaperSet(2), {});
-  last.askOnly = true;
-  plan.sides.push_back(std::move(last));
 }
 
 SheetPlan PlanAddressBook(int side, PageSpan rightHalf) {
@@ -68,7 +60,6 @@ SheetPlan PlanAddressBook(int side, PageSpan rightHalf) {
         sheet.binderMarks = kSideBySidePages;
         plan.sides.push_back(std::move(sheet));
       }
-      AskAfterLastAddressSheet(plan);
       break;
     case 5:
       plan.orientation = kLandscape;
@@ -79,7 +70,6 @@ SheetPlan PlanAddressBook(int side, PageSpan rightHalf) {
                                             i == 4 ? DataEnd::EndsJob : DataEnd::Ignored));
         plan.sides.push_back(std::move(sheet));
       }
-      AskAfterLastAddressSheet(plan);
       break;
     default:
       break;
@@ -88,6 +78,12 @@ SheetPlan PlanAddressBook(int side, PageSpan rightHalf) {
 }
 
 }  // namespace
+
+int AddressPageLimit(int code) {
+  const int side = AddressPlanSideLayout(code);
+  if (side >= 0 && side <= 5) return kAddressMostPages;
+  return code == 1501 || code == 1601 ? kAddressMostLabelSheets : 0;
+}
 
 std::optional<SheetPlan> PlanAddressPrint(int code) {
   const PaperSettingsData& p = PaperSettings;
@@ -113,10 +109,9 @@ std::optional<SheetPlan> PlanAddressPrint(int code) {
       return plan;
     case 1501:
     case 1601:
-      for (int k = 1; k <= 100; ++k)
+      for (int k = 1; k <= kAddressMostLabelSheets; ++k)
         plan.sides.push_back(PlanSide(k > 1 ? SheetPrompt::PaperSet(2) : SheetPrompt{},
                                       {AddressPage(kAddressBookPage, k, rightHalf, DataEnd::EndsJob)}, 0));
-      AskAfterLastAddressSheet(plan);
       return plan;
     case 1701:
     case 1801:

@@ -16,6 +16,13 @@ enum AddressPageRenderer : int16_t {
   kAddressPostcard,  // item: 0 postcard, 1 L4 label sheet, 2 L3 label sheet
 };
 
+// The most pages a book or list job prints, and the most label sheets. A job
+// stops there, with no paper prompt after its last page, and says so.
+constexpr int kAddressMostPages = 10000;
+constexpr int kAddressMostLabelSheets = 100;
+// The page limit of the jobs that print the chosen entries, 0 for the others.
+int AddressPageLimit(int code);
+
 // The plan of a print code; none for a code that cannot be printed yet.
 // States the width two pages take across a side, then measures the sheet.
 std::optional<SheetPlan> PlanAddressPrint(int code);

@@ -29,9 +29,11 @@ QString OneLine(const QString& value) {
 
 }  // namespace
 
-AddressRecord AddressRecord::FromLine(const QString& line) {
+AddressRecord AddressRecord::FromLine(const QString& line) { return FromLineHead(line, -1); }
+
+AddressRecord AddressRecord::FromLineHead(const QString& line, int lastField) {
   AddressRecord record;
-  record.fields_ = SplitCsvFields(line);
+  record.fields_ = SplitCsvFields(line, lastField);
   if (record.fields_.size() >= kFieldBikou3) {
     // The splitter has already made doubled quotes single; doubling them
     // again before unescaping leaves the remark's own quotes as they were

@@ -54,6 +54,9 @@ class AddressRecord {
   // Reads one line of the address file (quotes optional, comma or TAB);
   // 備考3 comes back as a multi-line text with CR LF breaks.
   static AddressRecord FromLine(const QString& line);
+  // Only fields 1 to lastField, for a reader that needs no more (the entry
+  // list): the rest of the line is not split.
+  static AddressRecord FromLineHead(const QString& line, int lastField);
 
   // The line as the address file stores it: every field quoted, fields 1 to
   // 21 always, later ones up to the last that is not empty.

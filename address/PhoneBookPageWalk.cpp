@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <algorithm>
 #include <optional>
 
 #include "AddressPrintLines.h"
@@ -31,11 +32,11 @@ void MatchPageStarts(PhoneBookPageStarts& starts, const QList<AddressRecord>& re
 }  // namespace
 
 int PhoneBookPageWalk(const AddressPrintLines& lines, int page, bool blank, const PhoneBookWalk& walk) {
-  return PhoneBookPageWalk(lines.records, page, blank, walk, &lines.pageStarts, lines.listLinesKey);
+  return PhoneBookPageWalk(lines.records, page, blank, walk, &lines.pageStarts, lines.listLinesKey, &lines.lastPrinted);
 }
 
 int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank, const PhoneBookWalk& walk,
-                      PhoneBookPageStarts* starts, const QString& costsKey) {
+                      PhoneBookPageStarts* starts, const QString& costsKey, qsizetype* lastDrawn) {
   const AddressRecord empty;
   PhoneBookPageStarts::Point at;
   // A blank walk takes no record, so there is nothing to remember.
@@ -126,5 +127,6 @@ int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank,
       headerDrawn = true;
     }
     if (walk.drawSlot) walk.drawSlot(*record, slot - cost + 1);
+    if (lastDrawn && !filler) *lastDrawn = std::max(*lastDrawn, next - 1);
   }
 }

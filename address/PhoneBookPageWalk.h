@@ -58,8 +58,11 @@ struct PhoneBookWalk {
 // Draws the requested page (from 1); blank draws a page of empty slots.
 // Returns 1 when the records ran out during this call, else 0.
 // starts, when given, is read and extended so that every page costs the same
-// whatever its number.
+// whatever its number. lastDrawn, when given, is raised to the index of each
+// record drawn.
 int PhoneBookPageWalk(const QList<AddressRecord>& records, int page, bool blank, const PhoneBookWalk& walk,
-                      PhoneBookPageStarts* starts = nullptr, const QString& costsKey = QString());
-// The same over a job's chosen lines, remembering page starts with them.
+                      PhoneBookPageStarts* starts = nullptr, const QString& costsKey = QString(),
+                      qsizetype* lastDrawn = nullptr);
+// The same over a job's chosen lines, remembering page starts and the last
+// entry drawn with them.
 int PhoneBookPageWalk(const AddressPrintLines& lines, int page, bool blank, const PhoneBookWalk& walk);

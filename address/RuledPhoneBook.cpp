@@ -1,6 +1,7 @@
 #include "RuledPhoneBook.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "AddressPrintLines.h"
@@ -232,18 +233,16 @@ class RowPrinter {
       case 6:
       case 7:
       case 11: {
-        if (!Blank(f(r, kFieldName))) PrintTextInline(f(r, kFieldName) + u' ');
-        PrintTextInline(nickPart(r));
-        if (design_ == 7) {
-          PrintTextInline(u' ' + f(r, kFieldMail));
-        } else {
-          PrintTextInline(u' ' + f(r, kFieldPost));
-          PrintTextInline(QStringLiteral("    ") + f(r, kFieldKaisyaName));
-        }
-        PrintTextNewLine(QString());
+        QString first = Blank(f(r, kFieldName)) ? QString() : f(r, kFieldName) + u' ';
+        first += nickPart(r);
+        if (design_ == 7)
+          first += u' ' + f(r, kFieldMail);
+        else
+          first += u' ' + f(r, kFieldPost) + QStringLiteral("    ") + f(r, kFieldKaisyaName);
+        lineInFrame(first);
         at(left_);
         SetFontSize(PaperSettings.DefaultFontSize - 2);
-        PrintTextNewLine(u'〒' + f(r, kFieldZip) + u' ' + f(r, kFieldAddress1) + u' ' + f(r, kFieldAddress2));
+        lineInFrame(u'〒' + f(r, kFieldZip) + u' ' + f(r, kFieldAddress1) + u' ' + f(r, kFieldAddress2));
         at(left_);
         QString s;
         const QString tel = f(r, kFieldTel);
@@ -266,8 +265,7 @@ class RowPrinter {
           if (design_ == 6 && !f(r, kFieldKaisyaTel).isEmpty()) s += QStringLiteral("会:") + f(r, kFieldKaisyaTel);
           if (design_ == 7 && !f(r, kFieldYobi).isEmpty()) s += QStringLiteral("誕:") + f(r, kFieldYobi);
         }
-        PrintTextInline(s);
-        PrintTextNewLine(QString());
+        lineInFrame(s);
         break;
       }
       default:  // 5's layout serves every other index
@@ -275,6 +273,41 @@ class RowPrinter {
         designLines(r);
         break;
     }
+  }
+
+  // One whole line of the rows that put their numbers side by side, kept
+  // inside the frame: a line too long for its room is printed smaller, down
+  // to half its size, and past that its end is cut off, so that no number
+  // runs over the frame into the next page. The line pitch stays the row's.
+  void lineInFrame(const QString& text) const {
+    const double room = right_ - kFrameInsetMm - GetCurrentX();
+    const float size = GetFontSize();
+    QString shown = text;
+    const double width = MeasureTextWidth(text);
+    if (width > room && room > 0) {
+      SetFontSize(std::max(float(size * room / width), size * kSmallestLineShare));
+      shown = LongestPrefixWithin(text, room);
+    }
+    PrintTextInline(shown);
+    SetFontSize(size);
+    PrintTextNewLine(QString());
+  }
+  static constexpr double kFrameInsetMm = 0.5;
+  static constexpr float kSmallestLineShare = 0.5f;
+
+  // The longest start of the text, in whole characters, that is no wider
+  // than room at the current font.
+  static QString LongestPrefixWithin(const QString& text, double room) {
+    qsizetype low = 0, high = text.size();
+    while (low < high) {
+      const qsizetype mid = (low + high + 1) / 2;
+      if (MeasureTextWidth(text.left(mid)) <= room)
+        low = mid;
+      else
+        high = mid - 1;
+    }
+    if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate()) --low;
+    return text.left(low);
   }
 
   // Exactly 12 bytes; a character the cut would halve becomes a blank.

@@ -37,11 +37,7 @@ QString TableUnsupportedSideMessage(const QString& templateName, const QString& 
   return QStringLiteral("「") + templateName + QStringLiteral("」の「") + side + QStringLiteral("」は未対応です。");
 }
 
-QString PageLimitMessage(const QString& lastPrinted) {
-  return QStringLiteral("印刷できるのは%1ページ（枚）までのため、印刷をそこで終えました。\r\n最後に印刷したのは%2です。")
-      .arg(kTableMaxPasses)
-      .arg(lastPrinted);
-}
+QString PageLimitMessage(const QString& lastPrinted) { return PageLimitMessage(kTableMaxPasses, lastPrinted); }
 
 namespace {
 

@@ -37,7 +37,8 @@ class AddressWindow : public PageWindow {
   explicit AddressWindow(QWidget* parent = nullptr);
 
   void Form_Load() override;
-  void FillAddressList();
+  // False when the file could not be read (the list is then empty).
+  bool FillAddressList();
 
   // ---- State of the window
   // The address file as the settings keep it; AddressFileLocalPath() is the
@@ -165,10 +166,15 @@ class AddressWindow : public PageWindow {
   void ClearEditor(bool resetCategory);
   void SelectListRow(int row);
   int SelectedListRow() const;
-  // The address file's lines; false (after a message) when it cannot be read.
-  // missingIsEmpty is for the automatic list refills: a missing file reads as
-  // empty there and is named only the first time.
-  bool ReadAddressLines(QStringList& lines, bool missingIsEmpty);
+  // The address file's lines; false when it cannot be read. The failure is
+  // named once to the list's own refills (automatic), which then show an
+  // empty list, and every time to a print or an export the user asked for.
+  bool ReadAddressLines(QStringList& lines, bool automatic);
+  // Refills the list after a change of the file that failed: the user has
+  // been told of that failure, and a read failing the same way says nothing.
+  void FillAddressListAfterFailedChange();
 
-  QString reportedMissingFile_;
+  // The file whose failed read the user has been told of, until a read of
+  // it succeeds.
+  QString readFailureTold_;
 };

@@ -132,7 +132,7 @@ void AddressWindow::cmd_update_click(int index) {
   }
   if (!written) {
     // The file is as it was; the list shows it so.
-    FillAddressList();
+    FillAddressListAfterFailedChange();
     return;
   }
   if (index == kUpdate) {

@@ -50,18 +50,22 @@ void AddressWindow::Cmd_Fileimport_Click() {
   if (ReadAddressImportSource(path, records) && !records.isEmpty()) {
     // One rewrite for the whole import; "ringpad.tmp" keeps the file as it
     // was before it.
-    RewriteDataFileBytes(
-        AddressFileLocalPath(),
-        [&records](QList<QByteArray>& lines) {
-          AddressImportMerge merge(std::move(lines));
-          for (const AddressRecord& record : records) merge.insert(record);
-          lines = merge.takeLines();
-          return merge.insertedCount() > 0;
-        },
-        {.keepTempCopy = true});
+    const bool written = RewriteDataFileBytes(AddressFileLocalPath(),
+                                              [&records](QList<QByteArray>& lines) {
+                                                AddressImportMerge merge(std::move(lines));
+                                                for (const AddressRecord& record : records) merge.insert(record);
+                                                lines = merge.takeLines();
+                                                return merge.insertedCount() > 0;
+                                              },
+                                              {.keepTempCopy = true});
     // The entries moved; a line number of the old file means nothing now.
     SelectedLineNumber = -1;
     ShownLine.clear();
+    if (!written) {
+      FillAddressListAfterFailedChange();
+      EndBusy(this);
+      return;
+    }
   }
   FillAddressList();
   EndBusy(this);

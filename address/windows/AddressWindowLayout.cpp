@@ -70,6 +70,9 @@ void AddressWindow::BuildLayout() {
   List1 = new QListWidget(this);
   List1->setObjectName(QStringLiteral("List1"));
   List1->installEventFilter(this);
+  // Every line is one line of text in the one font: measuring a single one
+  // lays out a book of a hundred thousand entries as fast as a short one.
+  List1->setUniformItemSizes(true);
   auto* left = new QVBoxLayout;
   left->addWidget(Cmb_bunrui);
   left->addLayout(initialRow);

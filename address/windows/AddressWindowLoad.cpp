@@ -78,9 +78,6 @@ void AddressWindow::Form_Load() {
   // A failure here is said by the write itself; the list then finds no file.
   if (TrimBlanks(SafeDir(local)).isEmpty() && !QFileInfo::exists(local))
     WriteDataFile(local, AddressFile::DefaultLines(), {.ownAccord = true});
-  // The sample file of a first start has its backup at once, as every
-  // other data file has when its window loads.
-  if (!TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 
   RefillList(Cmb_Type, AddressDesignItems());
   Cmb_Type->setCurrentIndex(0);
@@ -102,7 +99,11 @@ void AddressWindow::Form_Load() {
   for (QLineEdit* box : findChildren<QLineEdit*>())
     if (!qobject_cast<QComboBox*>(box->parent())) box->setFixedHeight(boxHeight);
   ApplyImeMode(this);
-  FillAddressList();
+  // The backup follows the list's read: a file the list could not read has
+  // been named once already, and a backup of it would fail the same way. The
+  // sample file of a first start has its backup at once, as every other
+  // data file has when its window loads.
+  if (FillAddressList() && !TrimBlanks(SafeDir(local)).isEmpty()) MakeAddressWeekdayBackup(local, platform::Today());
 }
 
 void AddressWindow::ApplyFreeFieldInputModes() {
@@ -112,25 +113,30 @@ void AddressWindow::ApplyFreeFieldInputModes() {
   Txt_Bikou[1]->setProperty(kImeModeProperty, Lbl_biko2->text() == MailCaptionOf(FreeFieldLabel::Biko2) ? kImeOff : kImeOn);
 }
 
-bool AddressWindow::ReadAddressLines(QStringList& lines, bool missingIsEmpty) {
+bool AddressWindow::ReadAddressLines(QStringList& lines, bool automatic) {
   lines.clear();
   const QString path = AddressFileLocalPath();
   if (platform::ReadTextLinesWith(path, lines, ReadAddressFile)) {
-    reportedMissingFile_.clear();
+    readFailureTold_.clear();
     return true;
   }
-  const bool missing = !QFileInfo::exists(path);
-  // A file that has gone is named once to the automatic refills, which would
-  // otherwise repeat it at every change of the list; a print or an export the
-  // user asked for always says why it produced nothing.
-  if (missingIsEmpty && missing && reportedMissingFile_ == path) return true;
-  if (missing) reportedMissingFile_ = path;
+  // A file that has gone or cannot be read is named once to the automatic
+  // refills, which would otherwise repeat it at every change of the list; a
+  // print or an export the user asked for always says why it produced
+  // nothing.
+  if (automatic && readFailureTold_ == path) return false;
+  readFailureTold_ = path;
   platform::ShowMessage(QStringLiteral("住所録ファイル「%1」を読み込めません。").arg(AddressFilePath),
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-  return missing && missingIsEmpty;
+  return false;
 }
 
-void AddressWindow::FillAddressList() {
+void AddressWindow::FillAddressListAfterFailedChange() {
+  readFailureTold_ = AddressFileLocalPath();
+  FillAddressList();
+}
+
+bool AddressWindow::FillAddressList() {
   const QString filter = TrimBlanks(Cmb_bunrui->currentText());
   setWindowTitle(QStringLiteral("住所録 - ") + AddressFilePath);
   const bool findActive = FindFlag != 0 && AnyFindKey(FindKeyValues);
@@ -140,17 +146,22 @@ void AddressWindow::FillAddressList() {
     List1->clear();
   }
   QStringList lines;
-  ReadAddressLines(lines, true);
+  const bool read = ReadAddressLines(lines, true);
   QListWidgetItem* selected = nullptr;
   for (qsizetype i = 1; i < lines.size(); ++i) {
     const QString& raw = lines.at(i);
-    const int lineNumber = static_cast<int>(i + 1);
-    const AddressRecord record = AddressRecord::FromLine(raw);
+    // The list line and the filter need no field after 会社ＴＥＬ.
+    const AddressRecord record = AddressRecord::FromLineHead(raw, kFieldKaisyaTel);
     if (!Groups.passesFilter(filter, TrimBlanks(record.field(kFieldBunrui)), record.field(kFieldFlags))) continue;
     if (findActive && !LineMatchesFindKeys(raw, FindKeyValues)) continue;
-    auto* item = new QListWidgetItem(AddressListLine(record), List1);
+    // The item is given its data before it joins the list: each change of
+    // an item in the list is told to the view, which made a big book's
+    // list cost far more than its entries.
+    auto* item = new QListWidgetItem(AddressListLine(record));
+    const int lineNumber = static_cast<int>(i + 1);
     item->setData(Qt::UserRole, lineNumber);
     item->setData(Qt::UserRole + 1, raw);
+    List1->addItem(item);
     if (lineNumber == SelectedLineNumber) selected = item;
   }
   if (selected) {
@@ -158,4 +169,5 @@ void AddressWindow::FillAddressList() {
     List1->setCurrentItem(selected);
   }
   List1->setEnabled(true);
+  return read;
 }

@@ -173,3 +173,10 @@ SheetPlan PlanNumberedFronts(int pageCount, int16_t paperSideBetween) {
                                   {ListPage(page, FrontPageSpan(), DataEnd::Ignored)}));
   return plan;
 }
+
+QString PageLimitMessage(int limit, const QString& lastPrinted) {
+  return QStringLiteral(
+             "印刷できるのは%1ページ（枚）までのため、印刷をそこで終えました。\r\n最後に印刷したのは%2です。")
+      .arg(limit)
+      .arg(lastPrinted);
+}

@@ -120,6 +120,10 @@ enum class SheetPlanOutcome : int8_t {
 };
 // The same for a data-driven job, which also ends where its pages say.
 SheetPlanOutcome RunSheetPlan(const SheetPlan& plan, const DataPageDrawer& draw);
+// Told once after a data-driven job whose plan ran out with its data still
+// going on (PlanDone): the limit of pages or sheets a job prints, and the
+// last item printed, in the job's own words.
+QString PageLimitMessage(int limit, const QString& lastPrinted);
 
 // The layouts the list jobs (to-do, memo) share. Page numbers are the plan's
 // items, a page's renderer 0; every page but those said otherwise ends the

@@ -4,21 +4,23 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPlainTextEdit>
 
 #include "AddressPrintFixture.h"
 #include "TestEnvironment.h"
 #include "address/AddressCategoryGroups.h"
 #include "address/AddressPrintLines.h"
-#include "address/windows/AddressWindow.h"
 #include "address/LandscapePhoneBook.h"
 #include "address/PhoneBookPageWalk.h"
 #include "address/RuledPhoneBook.h"
+#include "address/windows/AddressWindow.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
 #include "core/print/PrintJob.h"
-#include "core/print/PrintSurface.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrintSurface.h"
+#include "core/print/SheetPlan.h"
 #include "core/print/SurfaceRecorder.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
@@ -303,6 +305,42 @@ TEST_F(PhoneBookPrint, RuledPagesDrawTheirLinesAndBlankPages) {
   EXPECT_TRUE(Texts().contains(QStringLiteral("あいうえおか")));
 }
 
+// The rows that put their numbers side by side keep each line inside the
+// page: a long line is printed smaller, down to half its size, and past that
+// it is cut short. Short lines keep the row's size.
+TEST_F(PhoneBookPrint, SideBySideLinesStayInsideThePage) {
+  const QString numbers = QString(200, u'9');
+  const QStringList book{"ｱ,c,a,,090-1,03-2",
+                         "ｲ,c,b,,090-0000-0000,03-0000-0000,,社,03-0000-0001,,,,,,,03-0000-0002,03-0000-0003",
+                         "ｳ,c,c,,090-" + numbers};
+  const float size = PaperSettings.DefaultFontSize - 2;
+  for (int design : {6, 7, 11}) {
+    SCOPED_TRACE(design);
+    printer().clearOps();
+    PrintRuledPhoneBook(design, 0, QStringLiteral("全て"), 1, 8, 80, Lines(book), {});
+    QMap<QString, float> sizes;
+    for (const RecordedOp& op : printer().opsOf(RecordedOp::Text)) {
+      if (op.text.isEmpty() || op.y1 < PaperSettings.DataHeight) continue;
+      EXPECT_LE(op.x1 + AnsiByteLen(op.text) * op.fontSize / 5.67, 80 - 0.5 + 1e-6) << op.text.toStdString();
+      EXPECT_GE(op.fontSize, size / 2) << op.text.toStdString();
+      sizes[op.text] = op.fontSize;
+    }
+    const QString shortLine = design == 11 ? QStringLiteral("携:090-1 自:03-2 ") : QStringLiteral("自:03-2 携:090-1 ");
+    EXPECT_EQ(sizes.value(shortLine), size);
+    if (design == 11) {
+      const QString five = "携:090-0000-0000 自:03-0000-0000 自FAX03-0000-0003 会:03-0000-0001 FAX:03-0000-0002";
+      ASSERT_TRUE(sizes.contains(five));
+      EXPECT_LT(sizes.value(five), size);
+    }
+    QString cut;
+    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
+      if (it.key().startsWith(QStringLiteral("携:090-999"))) cut = it.key();
+    EXPECT_EQ(sizes.value(cut), size / 2);
+    EXPECT_TRUE(("携:090-" + numbers + u' ').startsWith(cut));
+    EXPECT_LT(cut.size(), numbers.size());
+  }
+}
+
 TEST_F(PhoneBookPrint, RuledDesignTwoPlacesNumbersBySpanWidth) {
   // The second entry has no number at all; the empty rows below it are not
   // looked at.
@@ -539,15 +577,43 @@ TEST_F(PrintButton, EveryDesignReachesItsDrawer) {
   EXPECT_EQ(CurrentPrintJob().previewOutlineKind, 10);
 }
 
-TEST_F(PrintButton, LabelJobsStopAfterAHundredSheets) {
-  QStringList many;
-  for (int i = 0; i < 1250; ++i) many << QStringLiteral("ｱ,c,n%1,,,,0|0|").arg(i);
-  AddressWindow& w = Open(many);
-  w.Cmb_Type->setCurrentIndex(15);
-  w.Cmd_print_Click();
-  EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), 99);  // the first page opens the document
-  EXPECT_TRUE(Texts().contains(QStringLiteral("      n1199様")));
-  EXPECT_FALSE(Texts().contains(QStringLiteral("      n1200様")));
+// A job stops at its page limit and says once after the job which entry it
+// printed last; a job whose entries end on the last page allowed says
+// nothing.
+TEST_F(PrintButton, JobsCutAtThePageLimitNameTheLastEntryPrinted) {
+  const struct {
+    const char* what;
+    int design;
+    int sort;
+    int entries;
+    int pages;
+    const char* last;  // the message's entry, or none
+  } rows[] = {
+      {"labels, twelve a sheet", 15, 0, 1250, 100, "1200件目の「n1199」"},
+      {"labels ending on the last sheet", 15, 0, 1200, 100, nullptr},
+      // One company a page: the first 10,000 companies are printed.
+      {"book by company", 0, 3, 10001, 10000, "10000件目の「n9999」"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    QStringList many;
+    for (int i = 0; i < r.entries; ++i)
+      many << QStringLiteral("ｱ,c,n%1,,,,0|0|,co%2").arg(i).arg(i, 5, 10, QChar(u'0'));
+    AddressWindow& w = Open(many);
+    w.Cmb_Type->setCurrentIndex(r.design);
+    w.cmb_sort->setCurrentIndex(r.sort);
+    messages().clear();
+    printer().clearOps();
+    w.Cmd_print_Click();
+    EXPECT_EQ(printer().protocol().count(QStringLiteral("page")), r.pages - 1);  // the first page opens the document
+    QStringList said = messages().texts();
+    ASSERT_FALSE(said.isEmpty());
+    said.removeFirst();  // the warning of a list of 300 entries or more
+    if (r.last)
+      EXPECT_EQ(said, QStringList{PageLimitMessage(r.pages, QString::fromUtf8(r.last))});
+    else
+      EXPECT_TRUE(said.isEmpty()) << said.join(u'\n').toStdString();
+  }
 }
 
 }  // namespace

@@ -28,6 +28,36 @@ TEST_F(AddressPrintPlanTest, FoldedBookSheetsReadInOrderAndFinishTheSheet) {
   EXPECT_EQ(plan->sides[2].prompt, SheetPrompt::PaperSet(0));
 }
 
+// Each job of the chosen entries ends on its last page allowed: no paper
+// prompt is asked after it, as the job then says it stopped there.
+TEST_F(AddressPrintPlanTest, JobsEndOnTheirLastPageAllowed) {
+  const struct {
+    int code;
+    int limit;
+  } rows[] = {
+      {AddressPrintCode(0, 0, 0), kAddressMostPages},
+      {AddressPrintCode(0, 3, 0), kAddressMostPages},
+      {AddressPrintCode(0, 4, 0), kAddressMostPages},
+      {AddressPrintCode(0, 5, 1), kAddressMostPages},
+      {AddressPrintCode(12, 1, 0), kAddressMostPages},
+      {1501, kAddressMostLabelSheets},
+      {1601, kAddressMostLabelSheets},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.code);
+    EXPECT_EQ(AddressPageLimit(r.code), r.limit);
+    const std::optional<SheetPlan> plan = PlanAddressPrint(r.code);
+    ASSERT_TRUE(plan && !plan->sides.empty());
+    EXPECT_FALSE(plan->sides.back().askOnly);
+    EXPECT_FALSE(plan->sides.back().pages.empty());
+    int most = 0;
+    for (const PlannedSide& side : plan->sides)
+      for (const PlannedPage& page : side.pages) most = std::max(most, page.item);
+    EXPECT_EQ(most, r.limit);
+  }
+  for (int code : {1301, 1401, 1701, int(AddressPrintCode(0, 6, 0))}) EXPECT_EQ(AddressPageLimit(code), 0) << code;
+}
+
 TEST_F(AddressPrintPlanTest, OneSheetJobsAndCodesNotPrintedYet) {
   const std::optional<SheetPlan> postcard = PlanAddressPrint(1701);
   ASSERT_TRUE(postcard);

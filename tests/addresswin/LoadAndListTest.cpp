@@ -104,7 +104,8 @@ TEST_F(LoadAndList, AReservedCategoryIsRefusedAtEveryLoad) {
 }
 
 TEST_F(LoadAndList, ListLinesShowNameOrNicknameAndTheFirstNumber) {
-  WriteBook({"A,c,,ABC,090", "B,c,A\\B,,,03", "C,c,Co,,,,0|1|,Inc,06", "D,c,None", "E,c,(長い名前の人)ｶﾞ"});
+  WriteBook({"A,c,,ABC,090", "B,c,A\\B,,,03", "C,c,Co,,,,0|1|,Inc,06", "D,c,None", "E,c,(長い名前の人)ｶﾞ",
+             ",c,Blank,,  ,  ,,,07"});
   AddressWindow& w = Open();
   w.Cmb_bunrui->setCurrentIndex(1);
   EXPECT_EQ(ListTexts(w), (QStringList{
@@ -113,6 +114,8 @@ TEST_F(LoadAndList, ListLinesShowNameOrNicknameAndTheFirstNumber) {
                               "[C]Co          \t会:06",
                               "[D]None        \t",
                               "[E](長い名前の人)ｶﾞ\t",
+                              // No reading: a blank initial; blank numbers are passed over.
+                              "[ ]Blank       \t会:07",
                           }));
 }
 
