@@ -35,26 +35,15 @@ QString SortKey(const QString& line, DisplayOrder order) {
   }
 }
 
-QList<int> ExchangeSortOrder(const QStringList& keys, bool descending) {
-  const int n = static_cast<int>(keys.size());
-  QList<int> byKey(n);
-  std::iota(byKey.begin(), byKey.end(), 0);
-  std::stable_sort(byKey.begin(), byKey.end(), [&](int a, int b) { return keys[a] < keys[b]; });
-  std::vector<int> rank(n);
-  for (int i = 0, r = 0; i < n; ++i) {
-    if (i > 0 && keys[byKey[i]] != keys[byKey[i - 1]]) ++r;
-    rank[byKey[i]] = descending ? -r : r;
-  }
-  QList<int> order(n);
+// The exchange sort compared every item with every later one: 80,000
+// items took seconds and a million never finished.
+QList<int> StableSortOrder(const QStringList& keys, bool descending) {
+  QList<int> order(keys.size());
   std::iota(order.begin(), order.end(), 0);
-  for (int i = 0; i + 1 < n; ++i) {
-    for (int j = i + 1; j < n; ++j) {
-      if (rank[j] < rank[i]) {
-        std::swap(rank[i], rank[j]);
-        std::swap(order[i], order[j]);
-      }
-    }
-  }
+  if (descending)
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[b] < keys[a]; });
+  else
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
   return order;
 }
 
@@ -64,7 +53,7 @@ ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order) {
   keys.reserve(lines.size());
   for (const QString& line : lines) keys << SortKey(line, order);
   ToDoList shown;
-  for (int at : ExchangeSortOrder(keys, IsDescending(order))) shown.append(lines[at], at);
+  for (int at : StableSortOrder(keys, IsDescending(order))) shown.append(lines[at], at);
   return shown;
 }
 
