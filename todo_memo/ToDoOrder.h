@@ -27,12 +27,9 @@ QString SortKey(const QString& line, DisplayOrder order);
 bool IsSorted(DisplayOrder order);
 bool IsDescending(DisplayOrder order);
 
-// The positions of the keys in ascending (or descending) order, equal keys
-// in their order in the list. Keys compare by UTF-16 code units.
-QList<int> StableSortOrder(const QStringList& keys, bool descending);
-
 // The entries of the file's lines as the order shows them, each keeping its
-// file line as item data.
+// file line as item data. Keys compare by UTF-16 code units, a key that
+// begins another sorting first; equal keys keep the lines' order.
 ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order);
 
 }  // namespace todo

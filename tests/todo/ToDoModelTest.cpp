@@ -203,6 +203,14 @@ TEST(ToDoOrderTest, DistinctKeysComeOutWhereTheExchangeSortPutThem) {
       ASSERT_EQ(Sorted(lines, order), PlainExchangeSort(lines, order)) << static_cast<int>(order) << " " << round;
     }
   }
+  // Keys alike in their first eight characters, or shorter; characters
+  // beyond the basic plane (two code units, the first below U+FF01); a NUL
+  // character that must not read as the end of a key.
+  const QStringList alike = {"□A12345678b\t2009/03/01x", "□A12345678a\t2009/03/01", "□A1234567\t2009/03/0",
+                             "□ 1234567\t😀",          "□ 1234567\t！",            "□ 123\t",
+                             QStringLiteral("□ 123") + QChar(0) + u'\t'};
+  for (DisplayOrder order : {DisplayOrder::Importance, DisplayOrder::Newest, DisplayOrder::ItemText})
+    EXPECT_EQ(Sorted(alike, order), PlainExchangeSort(alike, order)) << static_cast<int>(order);
 }
 
 TEST(ToDoOrderTest, EqualKeysKeepTheFileOrder) {
