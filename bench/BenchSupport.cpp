@@ -2,10 +2,18 @@
 
 #include <malloc.h>
 
+#include <valgrind/callgrind.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -106,4 +114,126 @@ BenchProgramHome::BenchProgramHome() {
   SetProgramPaths(dir.path() + QStringLiteral("/ringpad"));
   WriteDefaultSettings();
   LoadPaperSettings(0);
+}
+
+CountedRegion::CountedRegion() {
+  CALLGRIND_START_INSTRUMENTATION;
+  CALLGRIND_TOGGLE_COLLECT;
+}
+
+CountedRegion::~CountedRegion() {
+  CALLGRIND_TOGGLE_COLLECT;
+  CALLGRIND_STOP_INSTRUMENTATION;
+}
+
+namespace {
+// The child's JSON: its first iteration row (iterations and counters).
+QJsonObject ChildRunRow(const QString& jsonPath) {
+  QFile file(jsonPath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QJsonArray rows =
+      QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("benchmarks")).toArray();
+  for (const QJsonValue& row : rows)
+    if (row.toObject().value(QStringLiteral("run_type")).toString() == QStringLiteral("iteration"))
+      return row.toObject();
+  return {};
+}
+
+// The events line of a callgrind output file ("totals:" or "summary:"): the
+// instructions counted.
+double CallgrindTotal(const QString& outPath) {
+  QFile file(outPath);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return -1;
+  double total = -1;
+  while (!file.atEnd()) {
+    const QByteArray line = file.readLine().trimmed();
+    if (line.startsWith("totals:") || line.startsWith("summary:"))
+      total = std::max(total, line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toDouble());
+  }
+  return total;
+}
+}  // namespace
+
+void ReportChildInstructions(benchmark::State& state, const std::string& caseName) {
+  const auto fail = [&](const std::string& why) { state.SkipWithError((caseName + ": " + why).c_str()); };
+  if (RUNNING_ON_VALGRIND) return fail("already running under valgrind");
+  const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+  if (valgrind.isEmpty()) return fail("valgrind is not installed, so no instructions can be counted");
+  QTemporaryDir work;
+  if (!work.isValid()) return fail("no temporary folder for the count: " + work.errorString().toStdString());
+  const QString out = work.filePath(QStringLiteral("callgrind.out"));
+  const QString json = work.filePath(QStringLiteral("child.json"));
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("RINGPAD_BENCH_COUNTING"), QStringLiteral("1"));
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.setStandardOutputFile(work.filePath(QStringLiteral("child.log")));
+  // Whole words of the case name only: "BM_X/1000" must not run "BM_X/10000".
+  // The benchmark library's expressions are POSIX ones, which take no "\/".
+  QString escaped;
+  for (const QChar c : QString::fromStdString(caseName)) {
+    if (QStringLiteral(".[]()*+?^$|{}\\").contains(c)) escaped += QLatin1Char('\\');
+    escaped += c;
+  }
+  const QString filter = QStringLiteral("^%1(/iterations:|/repeats:|/min_time:|$)").arg(escaped);
+  double instructions = -1;
+  for (auto _ : state) {
+    child.start(valgrind, {QStringLiteral("--tool=callgrind"), QStringLiteral("--instr-atstart=no"),
+                           QStringLiteral("--collect-atstart=no"), QStringLiteral("--callgrind-out-file=") + out,
+                           QCoreApplication::applicationFilePath(), QStringLiteral("--benchmark_filter=") + filter,
+                           QStringLiteral("--benchmark_repetitions=1"), QStringLiteral("--benchmark_out=") + json,
+                           QStringLiteral("--benchmark_out_format=json")});
+    if (!child.waitForFinished(20 * 60 * 1000)) {
+      child.kill();
+      child.waitForFinished();
+      return fail("the counted run did not finish within 20 minutes");
+    }
+    instructions = CallgrindTotal(out);
+  }
+  QFile log(work.filePath(QStringLiteral("child.log")));
+  const std::string tail = log.open(QIODevice::ReadOnly) ? log.readAll().right(2000).toStdString() : std::string();
+  if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+    return fail("the counted run failed:\n" + tail);
+  const QJsonObject row = ChildRunRow(json);
+  if (row.isEmpty()) return fail("the counted run ran no such case:\n" + tail);
+  if (row.value(QStringLiteral("error_occurred")).toBool())
+    return fail("the counted run reported: " + row.value(QStringLiteral("error_message")).toString().toStdString());
+  const double iterations = row.value(QStringLiteral("iterations")).toDouble();
+  if (instructions <= 0 || iterations <= 0)
+    return fail("callgrind counted nothing: does the case hold a CountedRegion?");
+  static const QStringList kStandard{"name",
+                                     "family_index",
+                                     "per_family_instance_index",
+                                     "run_name",
+                                     "run_type",
+                                     "repetitions",
+                                     "repetition_index",
+                                     "threads",
+                                     "iterations",
+                                     "real_time",
+                                     "cpu_time",
+                                     "time_unit",
+                                     "error_occurred",
+                                     "error_message"};
+  for (auto it = row.begin(); it != row.end(); ++it)
+    if (!kStandard.contains(it.key()) && it.value().isDouble())
+      state.counters[it.key().toStdString()] = it.value().toDouble();
+  state.counters["instructions"] = instructions / iterations;
+  state.counters["Minstr"] = instructions / iterations / 1e6;
+}
+
+int BenchIterations(int timed) { return qEnvironmentVariableIsSet("RINGPAD_BENCH_COUNTING") ? 1 : timed; }
+
+int RegisterInstructionCounts(const std::string& name, const std::vector<int64_t>& args) {
+  const auto one = [&](const std::string& suffix) {
+    const std::string counted = name + suffix;
+    benchmark::RegisterBenchmark((name + "_Instructions" + suffix).c_str(),
+                                 [counted](benchmark::State& state) { ReportChildInstructions(state, counted); })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+  };
+  if (args.empty()) one("");
+  for (const int64_t arg : args) one("/" + std::to_string(arg));
+  return 0;
 }

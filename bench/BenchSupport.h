@@ -5,6 +5,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 // Draws one page on the active surface, between BeginPage and FinishOutput.
 using PageDrawer = void (*)();
 
@@ -63,3 +67,36 @@ void MeasureWindowOpening(benchmark::State& state, qint64 fileBytes) {
   }
   ReportPeakMemory(state, before, fileBytes);
 }
+
+// Instruction counts, which no load on the machine changes: what a gate of
+// tools/bench.sh may hold the code to on any machine, busy or not.
+//
+// A CountedRegion marks the work a case measures: while one lives, callgrind
+// instruments and counts; outside valgrind it costs a few instructions, so
+// the timed cases keep theirs in their loops and the timing is unchanged.
+struct CountedRegion {
+  CountedRegion();
+  ~CountedRegion();
+  CountedRegion(const CountedRegion&) = delete;
+  CountedRegion& operator=(const CountedRegion&) = delete;
+};
+
+// Runs the case `caseName` of this program ("BM_Name/arg") once more in a
+// child process under callgrind, with nothing counted outside its
+// CountedRegion, and sets the counters of `state`: `instructions` per
+// iteration of the case, `Minstr` the same in millions, and the child's own
+// counters. When the count cannot be had (no valgrind, the child failed or
+// counted nothing) the case is skipped with an error naming why, so that its
+// gate reports no result and fails.
+void ReportChildInstructions(benchmark::State& state, const std::string& caseName);
+
+// Registers, for each arg, a case "<name>_Instructions/<arg>" that reports
+// the instructions of "<name>/<arg>" as above (no args: "<name>_Instructions"
+// for "<name>"). Use it at namespace scope:
+//   const int kCounted = RegisterInstructionCounts("BM_TableJobRecorded", {10000, 20000});
+int RegisterInstructionCounts(const std::string& name, const std::vector<int64_t>& args = {});
+
+// The iterations of a case: `timed` in a timed run, one in the counted
+// child, whose count does not vary from one iteration to the next and whose
+// every iteration costs tens of times as long under callgrind.
+int BenchIterations(int timed);

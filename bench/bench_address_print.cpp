@@ -122,6 +122,7 @@ void BM_PrintEveryPageOnPdfPrinter(benchmark::State& state) {
   int pages = 0;
   const PageClock clock;
   for (auto _ : state) {
+    const CountedRegion counted;
     const AddressPrintLines lines = ChooseAddressPrintLines(file, choice, groups);
     SetPrinterScaleMode(kScaleMillimetres);
     for (int page = 1;; ++page) {
@@ -148,3 +149,4 @@ BENCHMARK(BM_PrintEveryPageOnPdfPrinter)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+const int kPrintCounted = RegisterInstructionCounts("BM_PrintEveryPageOnPdfPrinter", {1000, 10000});

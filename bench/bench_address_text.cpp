@@ -72,7 +72,10 @@ void ParseForEveryBox(benchmark::State& state, const QString& text) {
     // A press of the button on a text not parsed before.
     benchmark::DoNotOptimize(ParseAddressText(QStringLiteral("-"), QString()));
     const auto start = std::chrono::steady_clock::now();
-    for (const char* key : kClipboardKeys) benchmark::DoNotOptimize(ParseAddressText(text, QString::fromLatin1(key)));
+    {
+      const CountedRegion counted;
+      for (const char* key : kClipboardKeys) benchmark::DoNotOptimize(ParseAddressText(text, QString::fromLatin1(key)));
+    }
     parsed += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
   double yardstick = 1e9;
@@ -95,5 +98,23 @@ void BM_ParseEveryClipboardKeyNoSurname(benchmark::State& state) {
   ParseForEveryBox(state, text);
 }
 BENCHMARK(BM_ParseEveryClipboardKeyNoSurname)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The yardstick alone, for its instruction count.
+void CountPlainSearch(benchmark::State& state, const QString& text) {
+  for (auto _ : state) {
+    const CountedRegion counted;
+    benchmark::DoNotOptimize(PlainLabelSearchSeconds(text));
+  }
+}
+void BM_PlainLabelSearch(benchmark::State& state) { CountPlainSearch(state, PastedText(int(state.range(0)))); }
+void BM_PlainLabelSearchNoSurname(benchmark::State& state) {
+  CountPlainSearch(state, TextWithoutSurnames(int(state.range(0))));
+}
+BENCHMARK(BM_PlainLabelSearch)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainLabelSearchNoSurname)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+const int kTextCounted = RegisterInstructionCounts("BM_ParseEveryClipboardKey", {10000}) +
+                         RegisterInstructionCounts("BM_ParseEveryClipboardKeyNoSurname", {10000}) +
+                         RegisterInstructionCounts("BM_PlainLabelSearch", {10000}) +
+                         RegisterInstructionCounts("BM_PlainLabelSearchNoSurname", {10000});
 
 }  // namespace

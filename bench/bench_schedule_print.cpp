@@ -109,7 +109,10 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
       job();
       ops = recorder.printer.ops();
     }
-    for (auto _ : state) ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin, orientation);
+    for (auto _ : state) {
+      const CountedRegion counted;
+      ReplayRecordedOps(ops, pdf, PaperSettings.PrintMargin, orientation);
+    }
     state.counters["ops"] = double(ops.size());
     return;
   }
@@ -119,7 +122,10 @@ void TimeJobOrReplay(benchmark::State& state, bool replay, const QString& pdf, c
   // One job untimed first, as the replay records one: fonts, the font
   // database and the printer are set up once per run, not per job.
   job();
-  for (auto _ : state) job();
+  for (auto _ : state) {
+    const CountedRegion counted;
+    job();
+  }
   platform::SetFileDialogHandler({});
 }
 
@@ -165,12 +171,18 @@ const DriverJob kDriverJobs[] = {
 const bool kDriverJobsRegistered = [] {
   for (const DriverJob& job : kDriverJobs) {
     const std::string name = std::string("BM_") + job.name;
-    benchmark::RegisterBenchmark((name + "_PdfPrinter").c_str(), [job](benchmark::State& state) {
-      DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), false);
-    })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark((name + "_Replay").c_str(), [job](benchmark::State& state) {
-      DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), true);
-    })->Iterations(job.iterations)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(
+        (name + "_PdfPrinter").c_str(),
+        [job](benchmark::State& state) { DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), false); })
+        ->Iterations(BenchIterations(job.iterations))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(
+        (name + "_Replay").c_str(),
+        [job](benchmark::State& state) { DriverJobBench(state, job.code, QString::fromLatin1(job.sheets), true); })
+        ->Iterations(BenchIterations(job.iterations))
+        ->Unit(benchmark::kMillisecond);
+    RegisterInstructionCounts(name + "_PdfPrinter");
+    RegisterInstructionCounts(name + "_Replay");
   }
   return true;
 }();
@@ -223,9 +235,12 @@ void BM_DiaryLeapYear_Replay(benchmark::State& state) { DiaryJob(state, true); }
 void BM_FourUpDayYear_PdfPrinter(benchmark::State& state) { FourUpDaysJob(state, false); }
 void BM_FourUpDayYear_Replay(benchmark::State& state) { FourUpDaysJob(state, true); }
 
-BENCHMARK(BM_DiaryLeapYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DiaryLeapYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourUpDayYear_PdfPrinter)->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FourUpDayYear_Replay)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiaryLeapYear_PdfPrinter)->Iterations(BenchIterations(2))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiaryLeapYear_Replay)->Iterations(BenchIterations(2))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourUpDayYear_PdfPrinter)->Iterations(BenchIterations(2))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FourUpDayYear_Replay)->Iterations(BenchIterations(2))->Unit(benchmark::kMillisecond);
+const int kDiaryCounted =
+    RegisterInstructionCounts("BM_DiaryLeapYear_PdfPrinter") + RegisterInstructionCounts("BM_DiaryLeapYear_Replay") +
+    RegisterInstructionCounts("BM_FourUpDayYear_PdfPrinter") + RegisterInstructionCounts("BM_FourUpDayYear_Replay");
 
 }  // namespace

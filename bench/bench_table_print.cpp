@@ -40,6 +40,7 @@ void PrintTableJobs(benchmark::State& state, TablePageDrawer draw) {
   CurrentPrintJob().endDocPerPage = 0;
   SetPrinterScaleMode(kScaleMillimetres);
   for (auto _ : state) {
+    const CountedRegion counted;
     const TablePrintJob job(options);
     for (int page = 1; page <= pages; ++page) {
       BeginPage();
@@ -79,3 +80,5 @@ void BM_TableJobPdf(benchmark::State& state) {
 BENCHMARK(BM_TableJobRecorded)->Arg(10000)->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TableJobTurnedRecorded)->Arg(10000)->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TableJobPdf)->Arg(10000)->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond);
+const int kTableCounted = RegisterInstructionCounts("BM_TableJobRecorded", {10000, 20000}) +
+                          RegisterInstructionCounts("BM_TableJobTurnedRecorded", {10000, 20000});

@@ -23,7 +23,7 @@ QString GanttFileHeader() {
   return QStringLiteral("項目,開始予定,終了予定,予想工数,担当,優先,TYPE,開始実績,終了実績,実績工数,要否,,成果物,備考");
 }
 
-QByteArray WriteGanttFile(const GanttChartData& c) {
+QString GanttFileText(const GanttChartData& c) {
   QString out;
   out += QStringLiteral("@TITLE=") + c.title + kCrLf;
   out += QStringLiteral("@UPDATE=") + TrimBlanks(c.makeDate) + kCrLf;
@@ -48,8 +48,10 @@ QByteArray WriteGanttFile(const GanttChartData& c) {
     }
   }
   out += kCrLf;
-  return platform::ToSjis(out);
+  return out;
 }
+
+QByteArray WriteGanttFile(const GanttChartData& chart) { return platform::ToSjis(GanttFileText(chart)); }
 
 GanttFileContent ReadGanttFile(const QByteArray& bytes) {
   GanttFileContent c;

@@ -25,6 +25,8 @@ struct GanttChartData {
   QString remarks;  // remark text, CR LF between lines
 };
 
+// The file's text, lines ended with CR LF, and the same as code page 932 bytes.
+QString GanttFileText(const GanttChartData& chart);
 QByteArray WriteGanttFile(const GanttChartData& chart);
 
 // What a file holds; options absent from the file stay unset, so that the

@@ -8,7 +8,7 @@
 #include "core/text/OptionLine.h"
 #include "core/text/StringHelpers.h"
 
-QByteArray WriteTreeFile(const TreeDocument& doc) {
+QString TreeFileText(const TreeDocument& doc) {
   QString text = QStringLiteral("@TITLE=") + doc.title + kCrLf + QStringLiteral("@CSV=") + kCrLf;
   const QString items = platform::NormaliseToCrLf(doc.items);
   text += items;
@@ -22,8 +22,10 @@ QByteArray WriteTreeFile(const TreeDocument& doc) {
     }
   }
   text += kCrLf;
-  return platform::ToSjis(text);
+  return text;
 }
+
+QByteArray WriteTreeFile(const TreeDocument& doc) { return platform::ToSjis(TreeFileText(doc)); }
 
 TreeDocument ReadTreeFile(const QByteArray& bytes, const QString& untitled) {
   const QStringList raw = platform::DecodeTextLines(bytes);

@@ -11,8 +11,10 @@ struct TreeDocument {
   QString remarks;  // lines joined with CR LF
 };
 
-// The file's bytes: "@TITLE=", "@CSV=", the items ending with CR LF, one
+// The file's text: "@TITLE=", "@CSV=", the items ending with CR LF, one
 // "@BIKO=" line per remark line, and a final CR LF.
+QString TreeFileText(const TreeDocument& doc);
+// The same as code page 932 bytes.
 QByteArray WriteTreeFile(const TreeDocument& doc);
 
 // The document held in a file's bytes; untitled is its title when the file

@@ -105,14 +105,18 @@ void ApplyTableFileLinesTo(const QStringList& fileLines, TableOptions& o) {
     }
   }
   // Lines are joined, not each ended, so that a file read and written again
-  // comes out byte for byte the same.
+  // comes out byte for byte the same. A blank last row was written with the
+  // break that ends it, which the join leaves off; without it the writer
+  // would take the row's own break for the body's closing one, and the row
+  // would be gone. A single blank line is how an empty body is written.
   o.body = body.join(kCrLf);
+  if (body.size() > 1 && body.last().isEmpty()) o.body += kCrLf;
   o.remarks = remarks.join(kCrLf);
 }
 
 }  // namespace
 
-QByteArray WriteTableFile(const TableOptions& o) {
+QString TableFileText(const TableOptions& o) {
   QString text = QStringLiteral("@TITLE=") + o.title + kCrLf;
   for (const CheckKey& c : kBeforeWidths) text += OptionLine(c.key, o.*c.member);
   text += OptionLine("TABLE_COL_NO", o.coln);
@@ -126,10 +130,10 @@ QByteArray WriteTableFile(const TableOptions& o) {
   text += OptionLine("TABLE_KEISEN_YOKO", o.keisenYoko);
   text += QStringLiteral("@CSV=") + kCrLf;
   text += o.heading + kCrLf;
-  // Every line of the body ends with CR LF, an empty last line too: the
-  // reader takes only the closing line below off, so a table read back has
-  // the very rows it was written with, trailing blank rows included.
-  text += o.body + kCrLf;
+  // Stored files and other programs read this layout: the body's own last
+  // line break ends its last row, and only a body without one gets it here.
+  text += o.body;
+  if (!o.body.endsWith(kCrLf)) text += kCrLf;
   if (!o.remarks.isEmpty()) {
     text += QStringLiteral("@BIKO=");
     for (QChar c : o.remarks) {
@@ -138,8 +142,10 @@ QByteArray WriteTableFile(const TableOptions& o) {
     }
   }
   text += kCrLf;
-  return platform::ToSjis(text);
+  return text;
 }
+
+QByteArray WriteTableFile(const TableOptions& o) { return platform::ToSjis(TableFileText(o)); }
 
 TableOptions ReadTableFile(const QByteArray& bytes, const TableOptions& before, const QString& storedPath,
                            bool superOrganiserMode) {

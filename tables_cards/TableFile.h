@@ -7,7 +7,9 @@
 
 #include "TableOptions.h"
 
-// The file's bytes for the options.
+// The file's text for the options, lines ended with CR LF.
+QString TableFileText(const TableOptions& options);
+// The same as code page 932 bytes.
 QByteArray WriteTableFile(const TableOptions& options);
 
 // The options a file's bytes hold, read as the window reads a file: over

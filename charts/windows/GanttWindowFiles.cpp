@@ -9,14 +9,13 @@
 
 #include "GanttFile.h"
 #include "GanttWindow.h"
-#include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRead.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/Numbers.h"
@@ -154,14 +153,10 @@ bool GanttWindow::writeChart() {
   if (chosen.isEmpty()) return false;
   if (!OverwriteAgreed(chosen)) return false;
   const GanttChartData chart = ChartData();
-  // Text the code page cannot hold would come back as "?": refuse it before
-  // anything is written.
-  if (!platform::CheckSavableText(chart.title + chart.makeDate + chart.name + chart.data + chart.remarks)) return false;
   BeginBusy(this);
-  const QByteArray bytes = WriteGanttFile(chart);
-  const bool saved = platform::SaveFileOrReport(chosen, bytes);
+  const bool saved = WriteDocumentFile(chosen, GanttFileText(chart));
   if (saved) {
-    savedChart_ = bytes;
+    savedChart_ = WriteGanttFile(chart);
     const QFileInfo info(chosen);
     const QString folder = info.absolutePath() + QLatin1Char('/');
     WriteIniValue(QString(), QStringLiteral("FILE"), folder == ProgramFolder ? info.fileName() : chosen);

@@ -13,14 +13,13 @@
 
 #include "TreeFile.h"
 #include "TreeSamples.h"
-#include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/DataFileRead.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/Ini.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
@@ -197,14 +196,15 @@ bool TreeWindow::writeTree() {
                                         FileMenuCaption(FileItem::Write), kFilter, 1, QStringLiteral("txt"));
   // A cancelled dialog keeps the file the window had.
   if (chosen.isEmpty()) return false;
-  CurrentTreeFile = chosen;
-  if (!OverwriteAgreed(CurrentTreeFile)) return false;
-  TreeDocument doc{Txt_Title->text(), ItemText(), RemarkText()};
-  if (!platform::CheckSavableText(doc.title + doc.items + doc.remarks)) return false;
+  if (!OverwriteAgreed(chosen)) return false;
+  const TreeDocument doc{Txt_Title->text(), ItemText(), RemarkText()};
   BeginBusy(this);
-  const QByteArray bytes = WriteTreeFile(doc);
-  const bool saved = platform::SaveFileOrReport(CurrentTreeFile, bytes);
-  if (saved) savedTree_ = bytes;
+  // The window moves to the new file only once it holds the chart.
+  const bool saved = WriteDocumentFile(chosen, TreeFileText(doc));
+  if (saved) {
+    CurrentTreeFile = chosen;
+    savedTree_ = WriteTreeFile(doc);
+  }
   EndBusy(this);
   return saved;
 }

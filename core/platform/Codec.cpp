@@ -105,21 +105,16 @@ qsizetype DecodeInto(const unsigned char* p, qsizetype size, char16_t* out) {
       continue;
     }
     if (i + 1 < size) {
-      const unsigned char trail = p[i + 1];
-      const char16_t u = decode[(b << 8) | trail];
+      const char16_t u = decode[(b << 8) | p[i + 1]];
       if (u != 0) {
         *o++ = u;
         i += 2;
         continue;
       }
-      // A lead byte with a trail byte that makes no character: the pair
-      // stands for one unknown character when the trail is a trail byte.
-      if (trail >= 0x40 && trail <= 0xFC && trail != 0x7F) {
-        *o++ = 0x30FB;
-        i += 2;
-        continue;
-      }
     }
+    // A lead byte that makes no character with the byte after it stands
+    // alone: the byte after it is read on its own, for a stray byte before
+    // a character must not take that character with it.
     *o++ = 0x30FB;
     ++i;
   }

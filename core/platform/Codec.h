@@ -8,9 +8,10 @@
 
 namespace platform {
 
-// Decodes code page 932 bytes. Bytes that form no character decode the way
-// Windows decodes them, since files written there may hold them, so that
-// re-encoding gives them back where it can.
+// Decodes code page 932 bytes. Single bytes that form no character decode
+// the way Windows decodes them, since files written there may hold them, so
+// that re-encoding gives them back. A lead byte that makes no character with
+// the next byte decodes to "・" alone, and the next byte is read on its own.
 QString FromSjis(const QByteArray& bytes);
 QString FromSjis(const char* data, qsizetype size);
 // Decodes a whole file and splits it into lines at CR LF, LF or a lone CR; a

@@ -54,12 +54,24 @@ JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const 
     paper.paperSource = kept->paperSource;
     if (jobOrientation != kLandscape) paper.orientation = ToQt(kept->orientation);
   } else if (pdf) {
-    const QPageSize a4(QPageSize::A4);
-    paper.size = Holds(Oriented(a4, paper.orientation), sheetMm) ? a4 : QPageSize(QPageSize::A3);
+    // A side laid out across (two organiser pages side by side) goes onto
+    // the paper turned, as the user would load it, rather than onto a sheet
+    // twice as large.
+    if (sheetMm.width() > sheetMm.height()) paper.orientation = QPageLayout::Landscape;
+    const QList<QPageSize>& papers = PdfPrinterPapers();
+    const auto holding = std::find_if(papers.cbegin(), papers.cend(), [&](const QPageSize& size) {
+      return Holds(Oriented(size, paper.orientation), sheetMm);
+    });
+    paper.size = holding != papers.cend() ? *holding : papers.back();
   } else {
     paper.size = queueDefault.isValid() ? queueDefault : QPageSize(QPageSize::A4);
   }
   return paper;
+}
+
+const QList<QPageSize>& PdfPrinterPapers() {
+  static const QList<QPageSize> papers{QPageSize(QPageSize::A4), QPageSize(QPageSize::A3)};
+  return papers;
 }
 
 QPointF PageOriginOnPaperMm(QPointF printableOffsetMm, double printMargin) {
@@ -68,6 +80,14 @@ QPointF PageOriginOnPaperMm(QPointF printableOffsetMm, double printMargin) {
 }
 
 QPointF DefaultPageOriginMm() { return PageOriginOnPaperMm({}, PaperSettings.PrintMargin); }
+
+QRectF PageAreaOnPaperMm(QSizeF paperMm, const QRectF& printableMm, double printMargin) {
+  const QPointF topLeft = PageOriginOnPaperMm(printableMm.topLeft(), printMargin);
+  const double margin = std::max(0.0, printMargin);
+  const QPointF bottomRight(std::min(paperMm.width() - margin, printableMm.right()),
+                            std::min(paperMm.height() - margin, printableMm.bottom()));
+  return QRectF(topLeft, bottomRight);
+}
 
 void SetLaidOutSideWidthMm(double widthMm) {
   laidOutSideWidthMm = widthMm;

@@ -1,9 +1,11 @@
 #pragma once
 // Which paper a print job goes onto, and whether the sheet it lays out fits.
 // Plain values, so the rules are tested without a printer.
+#include <QList>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -20,11 +22,16 @@ struct JobPaper {
 };
 
 // The rule itself. A choice from printer setup wins; otherwise a queue prints
-// on its default media and the PDF printer on the smaller of A4 and A3 that
-// holds the sheet. A landscape job turns whatever paper that is; a portrait
-// job keeps the orientation printer setup chose.
+// on its default media and the PDF printer on the smallest of its papers
+// (PdfPrinterPapers) that holds the sheet, turned where the sheet is wider
+// than tall. A landscape job turns whatever paper that is; a portrait job
+// keeps the orientation printer setup chose.
 JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const QPageSize& queueDefault,
                         int16_t jobOrientation, QSizeF sheetMm);
+
+// The papers the PDF printer chooses among on its own, smallest first: the
+// sheets users load, so that the file prints at its own size.
+const QList<QPageSize>& PdfPrinterPapers();
 
 // Where the pages' origin lies on the paper, in millimetres from its top-left
 // corner: PrintMargin in, or the printer's printable-area edge where that
@@ -33,6 +40,12 @@ JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const 
 QPointF PageOriginOnPaperMm(QPointF printableOffsetMm, double printMargin);
 // The origin on a printer without margins of its own (the PDF printer).
 QPointF DefaultPageOriginMm();
+// The area the pages may use, in millimetres from the paper's top-left
+// corner: every edge PrintMargin in from the paper's, or at the printer's
+// printable-area edge where that lies further in. One rule for all four
+// edges, so that a page set against the right edge lands where it does on
+// the PDF printer as well as one set against the left.
+QRectF PageAreaOnPaperMm(QSizeF paperMm, const QRectF& printableMm, double printMargin);
 
 // The width a job's layout draws across one side, from the origin, in
 // millimetres. A job that sets several organiser pages side by side states

@@ -37,6 +37,35 @@ void ReportUnusablePrinter(const PrintSurface& printer) {
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 
+// Hands the open document to the printer. A queue takes it whether or not
+// it will print it, so CUPS is asked at once: a job it refused would
+// otherwise look printed, and one a stopped queue holds would look lost.
+// After a refusal the rest of the job draws nothing and asks nothing more.
+void HandOverDocument() {
+  PrintSurface& printer = PrinterSurfaceTarget();
+  const bool handed = printer.documentOpen() && printer.jobUsable();
+  printer.endDocument();
+  const QString queue = CurrentPrinterName();
+  if (!handed || queue == kPdfPrinterName) return;
+  switch (QueueStateOf(queue)) {
+    case QueueState::Refusing:
+      printer.cancelJob();
+      platform::ShowMessage(
+          QStringLiteral("プリンター「%1」が印刷を受け付けませんでした。\r\n印刷されていません。").arg(queue),
+          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+      break;
+    case QueueState::Stopped:
+      if (CurrentPrintJob().queueStoppedTold) break;
+      CurrentPrintJob().queueStoppedTold = true;
+      platform::ShowMessage(QStringLiteral("プリンター「%1」は停止しています。\r\n"
+                                           "印刷は、プリンターが再開されるまで待機します。")
+                                .arg(queue),
+                            platform::MsgButtons::Ok, platform::MsgIcon::Information);
+      break;
+    default: break;
+  }
+}
+
 void ShowPreviewPage() {
   RunModalPrintStep([] {
     if (const PreviewPageHandler& handler = CurrentPreviewPageHandler())
@@ -70,6 +99,7 @@ PrintDialogResult ShowPrintDialog() {
   PrintJobState& job = CurrentPrintJob();
   job.previewMode = 0;
   job.paperChecked = false;
+  job.queueStoppedTold = false;
   ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
   AskPrintDialog();
@@ -115,7 +145,7 @@ void FinishOutput() {
   if (Previewing()) {
     if (CurrentPrintJob().pageUsed == 1) ShowPreviewPage();
   } else if (CurrentPrintJob().endDocPerPage == 1) {
-    PrinterSurfaceTarget().endDocument();
+    HandOverDocument();
   }
 }
 
@@ -153,9 +183,9 @@ bool ConfirmPaperSet(int16_t side) {
 }
 
 void EndPrintDocument() {
-  if (CurrentPrintJob().endDocPerPage == 0) PrinterSurfaceTarget().endDocument();
   // Whatever the page loop left open ends with the job, and the PDF file of
   // the job is complete only now.
+  if (CurrentPrintJob().endDocPerPage == 0 || !Previewing()) HandOverDocument();
   if (!Previewing()) PrinterSurfaceTarget().endJob();
   CurrentPrintJob().paperChecked = false;
   ForgetLaidOutSideWidth();

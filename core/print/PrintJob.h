@@ -28,6 +28,8 @@ struct PrintJobState {
   int16_t previewOutlineKind = 1;  // preview guide: 0 none, 1 organiser page, 10 postcard
   // The paper is checked once per job, before its first page.
   bool paperChecked = false;
+  // The user was told that the queue is stopped and holds the job.
+  bool queueStoppedTold = false;
   // The dialog's check box, kept from job to job: 1 asks before turning or
   // loading paper, and (as endDocPerPage) sends each page to the printer at once.
   int16_t confirmPrompts = 1;

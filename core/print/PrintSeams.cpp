@@ -11,6 +11,7 @@ PrintWindows printWindows;
 std::optional<QStringList> queueOverride;
 bool pdfListed = true;
 QHash<QString, QPageSize> mediaOverride;
+QHash<QString, QueueState> stateOverride;
 }  // namespace
 
 void SetPrintDialogHandler(PrintDialogHandler handler) {
@@ -55,3 +56,9 @@ void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media) {
   mediaOverride = std::move(media);
 }
 const QHash<QString, QPageSize>& QueueDefaultMediaOverride() { return mediaOverride; }
+
+void SetQueueStateOverride(QHash<QString, QueueState> states) {
+  platform::RegisterSeamReset([] { SetQueueStateOverride({}); });
+  stateOverride = std::move(states);
+}
+const QHash<QString, QueueState>& QueueStateOverride() { return stateOverride; }

@@ -1,9 +1,10 @@
 #pragma once
 // The interactions of a print job that tests script: the print dialog's
 // answer, the preview page shown, and the installed printers with their
-// default media (the PDF file name comes from the file-dialog seam). An empty
-// handler restores the real behaviour: the windows InstallPrintWindows put in
-// place, or, where none were installed, the safe answers described there.
+// default media and states (the PDF file name comes from the file-dialog
+// seam). An empty handler restores the real behaviour: the windows
+// InstallPrintWindows put in place, or, where none were installed, the safe
+// answers described there.
 #include <QHash>
 #include <QImage>
 #include <QPageSize>
@@ -11,6 +12,8 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+
+#include "PrinterInfo.h"
 
 // What the print dialog shows when it opens.
 struct PrintDialogView {
@@ -76,3 +79,8 @@ bool PdfPrinterListed();
 // CUPS says, A4 for a queue CUPS does not know); empty = CUPS for all.
 void SetQueueDefaultMediaOverride(QHash<QString, QPageSize> media);
 const QHash<QString, QPageSize>& QueueDefaultMediaOverride();
+
+// Gives queues a state of their own, as if CUPS said it (a queue not named
+// keeps what CUPS says); empty = CUPS for all.
+void SetQueueStateOverride(QHash<QString, QueueState> states);
+const QHash<QString, QueueState>& QueueStateOverride();

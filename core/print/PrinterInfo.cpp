@@ -66,6 +66,14 @@ QPageSize QueueDefaultPageSize(const QString& queue) {
 
 void ForgetQueueDefaultPageSizes() { queueMedia().clear(); }
 
+QueueState QueueStateOf(const QString& queue) {
+  const auto overridden = QueueStateOverride().constFind(queue);
+  if (overridden != QueueStateOverride().cend()) return *overridden;
+  // Queues that replace the system's list are not the system's to answer for.
+  if (InstalledQueuesOverride()) return QueueState::Unknown;
+  return printerSystem.queueState ? printerSystem.queueState(queue) : QueueState::Unknown;
+}
+
 QString CurrentPrinterName() {
   if (!currentChosen) {
     currentPrinter = DefaultPrinterName();

@@ -11,6 +11,14 @@ class PrintSurface;
 // Device name of the PDF printer.
 inline const QString kPdfPrinterName = QStringLiteral("PDF");
 
+// What a queue does with the jobs handed to it.
+enum class QueueState {
+  Unknown,   // the printing system could not be asked
+  Ready,     // it takes jobs and prints them
+  Refusing,  // it refuses every job (cupsreject)
+  Stopped,   // it takes jobs but holds them until it is started again (cupsdisable)
+};
+
 // The printing system the queues come from, and the surface that prints on
 // the current printer. It needs Qt's print support, which this library does
 // not use: the program installs it at start-up, as do the tests and
@@ -22,6 +30,8 @@ struct PrinterSystem {
   std::function<QString()> defaultQueueName;  // "" when there is none
   // The queue's default media; an invalid size when the system names none.
   std::function<QPageSize(const QString& queue)> queueDefaultPageSize;
+  // What the queue does with a job handed to it now.
+  std::function<QueueState(const QString& queue)> queueState;
   // The one printer surface of the run, made on first use.
   std::function<PrintSurface&()> printer;
 };
@@ -43,6 +53,11 @@ QString DefaultPrinterName();
 // first, so a change made in CUPS counts from the next job on.
 QPageSize QueueDefaultPageSize(const QString& queue);
 void ForgetQueueDefaultPageSizes();
+
+// What the queue does with a job handed to it now; Unknown while no
+// printing system is installed or the queue list is replaced
+// (SetInstalledPrintersOverride).
+QueueState QueueStateOf(const QString& queue);
 
 // The printer that jobs print on; the default printer until one is chosen.
 QString CurrentPrinterName();

@@ -74,9 +74,10 @@ void PrinterSurface::configure() {
 }
 
 // The paper printer setup chose for this printer, else the queue's default
-// media (the smaller of A4 and A3 holding the sheet for PDF), turned for a
-// landscape job. A fixed A4 would make CUPS scale or crop the job on other
-// paper, and the holes and cut lines would move.
+// media (for PDF the smaller of A4 and A3 holding the sheet, turned for a
+// sheet wider than tall), turned for a landscape job. A fixed A4 would make
+// CUPS scale or crop the job on other paper, and the holes and cut lines
+// would move.
 void PrinterSurface::applyPaper() {
   const JobPaper paper = PaperForJob(name_, orientation_);
   printer_->setPageSize(paper.size);
@@ -117,7 +118,7 @@ QPointF PrinterSurface::printableOffsetMm() const {
   return layout.paintRect(QPageLayout::Millimeter).topLeft() - layout.fullRect(QPageLayout::Millimeter).topLeft();
 }
 
-QPointF PrinterSurface::pageOriginOnPaperMm() const { return PageOriginOnPaperMm(printableOffsetMm(), marginMm()); }
+QPointF PrinterSurface::pageOriginOnPaperMm() const { return paintRectMm().topLeft(); }
 
 QPointF PrinterSurface::originShiftMm() const { return pageOriginOnPaperMm() - printableOffsetMm(); }
 
@@ -125,16 +126,15 @@ void PrinterSurface::paperMayHaveChanged() {
   if (!jobOutputOpen()) applyPaper();
 }
 
-// The area the pages may use: from the origin to the device's own far edges,
-// which for PDF lie PrintMargin inside the paper's. Between jobs it follows
-// the current PrintMargin; during a job it keeps the margin the job started
-// with.
+// The area the pages may use, in the device's drawing area: PageAreaOnPaperMm
+// of the paper and the device's printable area, the PDF printer's being the
+// whole paper. Between jobs it follows the current PrintMargin; during a job
+// it keeps the margin the job started with.
 QRectF PrinterSurface::paintRectMm() const {
   const QPageLayout layout = printer_->pageLayout();
-  const QPointF shift = originShiftMm();
-  if (!isPdf()) return layout.paintRect(QPageLayout::Millimeter).adjusted(shift.x(), shift.y(), 0, 0);
-  const double margin = marginMm();
-  return layout.fullRect(QPageLayout::Millimeter).adjusted(margin, margin, -margin, -margin);
+  const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+  const QRectF printable = isPdf() ? paper : layout.paintRect(QPageLayout::Millimeter);
+  return PageAreaOnPaperMm(paper.size(), printable.translated(-paper.topLeft()), marginMm());
 }
 
 // Every page starts with the origin where PageOriginOnPaperMm puts it; the

@@ -1,9 +1,9 @@
 #pragma once
 // The printer: a CUPS queue, or the PDF printer that writes a whole job into
 // one PDF file chosen when the job's first page begins. The paper is the one
-// PaperForJob gives; the origin lies PrintMargin millimetres inside the
-// paper's edge, or at a queue's printable-area edge where that lies further
-// in (PageOriginOnPaperMm).
+// PaperForJob gives; the pages' area lies PrintMargin millimetres inside
+// each of the paper's edges, or at a queue's printable-area edge where that
+// lies further in (PageAreaOnPaperMm).
 #include <QPrinter>
 #include <memory>
 
@@ -42,6 +42,7 @@ class PrinterSurface : public PaintedSurface {
   void configure();
   void applyPaper();
   void applyMargins();
+  // The pages' area on the paper, mm.
   QRectF paintRectMm() const;
   // Where the device's own drawing area starts on the paper, mm.
   QPointF printableOffsetMm() const;

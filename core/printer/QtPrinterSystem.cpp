@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "CupsQueueState.h"
 #include "PrinterSurface.h"
 #include "core/print/PrinterInfo.h"
 
@@ -13,6 +14,7 @@ void InstallQtPrinterSystem() {
   system.queueNames = [] { return QPrinterInfo::availablePrinterNames(); };
   system.defaultQueueName = [] { return QPrinterInfo::defaultPrinterName(); };
   system.queueDefaultPageSize = [](const QString& queue) { return QPrinterInfo::printerInfo(queue).defaultPageSize(); };
+  system.queueState = AskCupsQueueState;
   system.printer = []() -> PrintSurface& { return ThePrinter(); };
   InstallPrinterSystem(std::move(system));
 }

@@ -127,6 +127,26 @@ bool WriteDataFile(const QString& path, const QStringList& lines, const DataFile
                options);
 }
 
+bool WriteDocumentFile(const QString& path, const QString& text) {
+  // The encoding is settled before the cycle, for its question about
+  // unsavable text must not wait under the lock.
+  QByteArray current;
+  if (QFileInfo::exists(platform::FollowedLinkPath(path)) && !platform::ReadWholeFileOrReport(path, current))
+    return false;
+  QStringList lines = platform::NormaliseToCrLf(text).split(QStringLiteral("\r\n"));
+  // The text's closing line end makes no line of its own.
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  if (platform::ClassifyTextBytes(current) == platform::TextBytes::Utf8) {
+    const bool byteOrderMark = platform::HasUtf8ByteOrderMark(current);
+    return LockedCycle(path, {.confirmForeignBytes = false}, [&](const QList<QByteArray>&, QByteArray& after) {
+      after = platform::JoinUtf8LinesCrLf(lines, byteOrderMark);
+      return true;
+    });
+  }
+  if (!platform::CheckSavableText(text)) return false;
+  return WriteDataFile(path, lines);
+}
+
 bool RewriteDataFileBytes(const QString& path, const DataFileByteEdit& edit, const DataFileWriteOptions& options) {
   return LockedCycle(path, options, [&](const QList<QByteArray>& raw, QByteArray& after) {
     QList<QByteArray> lines = raw;

@@ -61,6 +61,16 @@ bool RewriteDataFile(const QString& path, const DataFileEdit& edit, const DataFi
 // file as it stands keep their bytes.
 bool WriteDataFile(const QString& path, const QStringList& lines, const DataFileWriteOptions& options = {});
 
+// For windows that write a whole document to a file the user named (a
+// table, a chart): its text, lines ended with CR LF, through the same cycle.
+// The file there decides the encoding. One that is UTF-8 (a Linux editor's)
+// stays UTF-8, its byte order mark too. Anything else gets code page 932:
+// text the code page cannot hold is refused first (platform::CheckSavableText),
+// a file there that is not code page 932 text is replaced only with the
+// user's word, and its lines the document still holds keep their bytes. A
+// file there that cannot be read is not replaced.
+bool WriteDocumentFile(const QString& path, const QString& text);
+
 // The same cycle on the file's lines as the bytes they are, for edits that
 // hold what they add already encoded (a big import): no line is decoded
 // and encoded again, so the cycle costs little beyond the lines themselves.

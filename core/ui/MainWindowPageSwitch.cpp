@@ -10,6 +10,31 @@
 #include "ShowSettingsForm.h"
 #include "PageRegistry.h"
 #include "MainWindow.h"
+#include "VisualTabOrder.h"
+
+namespace {
+// Marks a page window that has not been given its first field yet.
+constexpr char kNewPageProperty[] = "ringpadNewPage";
+
+// The MDI area hands a page that comes in front the first control of its
+// focus chain, hidden command buttons included, and so often no field at
+// all: the focus then stays in the page behind, and the first Tab brings
+// that page back in front. A new page starts on the first field of its Tab
+// walk; one brought forward again keeps the field it had.
+void FocusPageField(QMdiSubWindow* sub) {
+  QWidget* page = sub->widget();
+  if (!page) return;
+  const QWidget* now = sub->window()->focusWidget();
+  const bool kept = now && page->isAncestorOf(now) && now->isVisible() && now->isEnabled();
+  if (kept && !sub->property(kNewPageProperty).toBool()) return;
+  // A page disabled with the main window during start-up takes no focus
+  // yet; it is given its field when it comes forward enabled.
+  QWidget* first = FirstTabStop(page);
+  if (!first) return;
+  first->setFocus(Qt::OtherFocusReason);
+  sub->setProperty(kNewPageProperty, QVariant());
+}
+}  // namespace
 
 void MainWindow::openPage(const char* pageKind) {
   QString kind = QString::fromLatin1(pageKind);
@@ -63,6 +88,7 @@ void MainWindow::bringPageForward(const QString& pageKind) {
   QMdiSubWindow* sub = pages_.value(pageKind.toLower());
   mdiArea->setActiveSubWindow(sub);
   sub->raise();
+  FocusPageField(sub);
   GrowToShow(sub);
 }
 
@@ -115,6 +141,7 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
   if (!page) return nullptr;
   QMdiSubWindow* sub = mdiArea->addSubWindow(page);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setProperty(kNewPageProperty, true);
   pages_.insert(pageKind.toLower(), sub);
   yieldFrameShortcuts(sub);
   sub->installEventFilter(this);

@@ -121,12 +121,14 @@ void MainWindow::GrowToShow(QMdiSubWindow* sub) {
   if (!sub || isMinimized() || isMaximized() || isFullScreen()) return;
   // Counted from the parts rather than from the MDI area's present size,
   // which lags behind a resize until the window system has answered.
+  // The menu bar is added to what the page needs, never to the present
+  // size, which holds it already: else every switch grew the window by it.
   const int border = 2 * mdiArea->frameWidth();
   const QRect page = sub->geometry();
-  QSize client(page.right() + 1 + border, page.bottom() + 1 + border);
-  client = client.expandedTo(size());
+  const int width = std::max(page.right() + 1 + border, this->width());
   const QMenuBar* bar = menuBar();
-  client.rheight() += bar->hasHeightForWidth() ? bar->heightForWidth(client.width()) : bar->sizeHint().height();
+  const int barHeight = bar->hasHeightForWidth() ? bar->heightForWidth(width) : bar->sizeHint().height();
+  const QSize client(width, std::max(page.bottom() + 1 + border + barHeight, height()));
   const QSize outer = (client + frameExtra()).expandedTo(frameGeometry().size());
   const QRect fitted = FitRectInArea(QRect(frameGeometry().topLeft(), outer), AvailableScreenArea(this));
   resize(fitted.size() - frameExtra());

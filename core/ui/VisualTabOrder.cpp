@@ -59,6 +59,12 @@ QList<QWidget*> VisualTabStops(QWidget* window) {
   return order;
 }
 
+QWidget* FirstTabStop(QWidget* window) {
+  for (QWidget* w : VisualTabStops(window))
+    if (w->isEnabled()) return w;
+  return nullptr;
+}
+
 void ApplyVisualTabOrder(QWidget* window) {
   const QList<QWidget*> order = VisualTabStops(window);
   for (QWidget* w : order) {

@@ -10,6 +10,9 @@ class QWidget;
 // middle.
 QList<QWidget*> VisualTabStops(QWidget* window);
 
+// The first of those fields that takes input now; nullptr when none does.
+QWidget* FirstTabStop(QWidget* window);
+
 // Chains the window's fields in that order. Multi-line boxes pass Tab on
 // as every other field does, so that the walk never ends in one.
 void ApplyVisualTabOrder(QWidget* window);

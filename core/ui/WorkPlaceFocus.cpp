@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "VisualTabOrder.h"
 #include "core/platform/WorkPlace.h"
 
 namespace platform {
@@ -63,12 +64,9 @@ void ReturnToWorkPlace(const WorkPlace& place) {
   }
   QWidget* now = sub->window()->focusWidget();
   if (InsideFrame(sub, now) && now != sub && now->isEnabled()) return;
-  // The first control of the page that takes the focus by Tab.
-  for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
-    if (page->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
-      w->setFocus(Qt::OtherFocusReason);
-      return;
-    }
+  if (QWidget* first = FirstTabStop(page)) {
+    first->setFocus(Qt::OtherFocusReason);
+    return;
   }
   sub->setFocus(Qt::OtherFocusReason);
 }

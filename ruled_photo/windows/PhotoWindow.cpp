@@ -238,7 +238,6 @@ bool PhotoWindow::writePhoto() {
       1, QStringLiteral("bmp"));
   // A cancelled dialog keeps the file the window had.
   if (path.isEmpty()) return false;
-  CurrentPicturePath = path;
   if (SavedPicture.isNull()) {
     ShowMessage(QStringLiteral("保存する画像がありません。"), MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
@@ -274,6 +273,9 @@ bool PhotoWindow::writePhoto() {
                            .pictureOnly = Chk_picnomi->isChecked() ? 1 : 0,
                            .text = text};
   if (!SavePhotoFiles(path, SavedPicture, stored)) return false;
+  // Only a written picture moves the window to the new file: a declined
+  // question or a failed write leaves it at the one it had.
+  CurrentPicturePath = path;
   savedPhoto_ = photoNow();
   return true;
 }

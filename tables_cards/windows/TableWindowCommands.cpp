@@ -11,12 +11,11 @@
 #include "TableFile.h"
 #include "TableTemplates.h"
 #include "TableWindow.h"
-#include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
-#include "core/platform/SafeSave.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/DataFileRead.h"
+#include "core/settings/DataFileRewrite.h"
 #include "core/settings/PaperSettings.h"
 #include "core/settings/ProgramRelativePath.h"
 #include "core/text/PathHelpers.h"
@@ -116,14 +115,14 @@ bool TableWindow::writeTable() {
   // A cancelled dialog keeps the file the window had, so that the next
   // dialog still opens at it.
   if (chosen.isEmpty()) return false;
-  TableFilePath = chosen;
-  if (!OverwriteAgreed(TableFilePath)) return false;
+  if (!OverwriteAgreed(chosen)) return false;
   const TableOptions options = Options();
-  if (!platform::CheckSavableText(options.title + options.heading + options.body + options.remarks)) return false;
   Busy busy(this);
-  const QByteArray content = WriteTableFile(options);
-  if (!platform::SaveFileOrReport(TableFilePath, content)) return false;
-  savedTable_ = content;
+  // The window moves to the new file only once it holds the table: a
+  // declined question or a failed write leaves it at the file it had.
+  if (!WriteDocumentFile(chosen, TableFileText(options))) return false;
+  TableFilePath = chosen;
+  savedTable_ = WriteTableFile(options);
   return true;
 }
 

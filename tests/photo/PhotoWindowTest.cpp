@@ -197,7 +197,8 @@ TEST_F(PhotoWindowTest, AHugeOrBinarySidecarStillLoadsThePicture) {
 }
 
 TEST_F(PhotoWindowTest, ASidecarThatCannotBeWrittenPutsTheOldPictureBack) {
-  choose(picture(QStringLiteral("in.png"), "PNG"));
+  const QString in = picture(QStringLiteral("in.png"), "PNG");
+  choose(in);
   w().Cmd_FileRead_Click();
   w().Cmd_kaiten_Click();
   // The side file's name links into a folder that is gone (a drive taken
@@ -226,6 +227,8 @@ TEST_F(PhotoWindowTest, ASidecarThatCannotBeWrittenPutsTheOldPictureBack) {
     ASSERT_FALSE(texts.isEmpty());
     EXPECT_TRUE(texts.last().contains(sidecar)) << texts.last().toStdString();
     EXPECT_EQ(texts.size(), c.existed ? 2 : 1);
+    // A save that failed leaves the window at its file.
+    EXPECT_EQ(w().CurrentPicturePath, in);
   }
 }
 
@@ -276,6 +279,7 @@ TEST_F(PhotoWindowTest, SavingWritesTheNamedFormatAndTheSidecar) {
   EXPECT_TRUE(messages().shown()[0].text.startsWith(QStringLiteral("同じファイルがあります、上書きしますか？\r\n")));
   EXPECT_EQ(messages().shown()[0].defaultButton, 2);
   EXPECT_EQ(ReadBytes(homeFile(QStringLiteral("out.bmp"))), before);
+  EXPECT_EQ(w().CurrentPicturePath, homeFile(QStringLiteral("noext")));  // the file last written
 
   // A picture of another kind beside a bitmap of the same stem replaces
   // nothing of the bitmap's and asks nothing; once it exists, the question

@@ -1,6 +1,7 @@
 // The paper a job prints on: printer setup's choice, the queue's default
-// media, the PDF printer's A4 or A3, the job's orientation, and the message
-// when the sheet does not fit.
+// media, the PDF printer's A4 or A3 turned as the side lies, the job's
+// orientation, the pages' area on the paper, and the message when the sheet
+// does not fit.
 #include "PrintTestSupport.h"
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
@@ -43,6 +44,11 @@ TEST(ChooseJobPaper, SetupChoiceThenQueueDefaultThenThePdfRule) {
       {"pdf: an A4 page fits A4", true, {}, QPageSize(), 1, {203, 292}, a4, P},
       {"pdf: the A3 size needs A3", true, {}, QPageSize(), 1, {293, 400}, a3, P},
       {"pdf: four columns across A4 landscape", true, {}, QPageSize(), 2, {295, 170}, a4, L},
+      {"pdf: two A5 pages across lie on A4 turned", true, {}, QPageSize(), 1, {294, 191}, a4, L},
+      {"pdf: a side wider than A4 turned goes on A3 turned", true, {}, QPageSize(), 1, {380, 200}, a3, L},
+      {"pdf: a side too tall for A4 turned goes on A3", true, {}, QPageSize(), 1, {294, 215}, a3, L},
+      {"pdf: a landscape job stays turned", true, {}, QPageSize(), 2, {150, 190}, a4, L},
+      {"pdf: larger than A3: A3 all the same", true, {}, QPageSize(), 1, {300, 500}, a3, P},
       {"pdf: setup's choice holds for PDF too", true, a6Portrait, QPageSize(), 1, {293, 400}, a6, P},
   };
   for (const Row& r : rows) {
@@ -235,23 +241,24 @@ TEST(LaidOutSheetMm, EachLayoutIsMeasuredByWhatItDrawsAcrossTheSide) {
     QPageSize paper;
     bool fits;
     QPageSize pdfPaper;
+    QPageLayout::Orientation pdfOrientation;
     const char* extent;
   } rows[] = {
-      {"single page on A5", 1, std::nullopt, a5, true, a4, "91×170mm"},
-      {"A4 両面 on A5", 1, FacingPagesWidthMm(), a5, false, a4, "163×170mm"},
-      {"A4 両面 on A4", 1, FacingPagesWidthMm(), a4, true, a4, "163×170mm"},
-      {"３週 on A4", 1, 3 * 88 - 2 * 8 + 4, a4, false, a3, "255×170mm"},
-      {"３週 on Letter", 1, 3 * 88 - 2 * 8 + 4, letter, false, a3, "255×170mm"},
-      {"３週 on A3", 1, 3 * 88 - 2 * 8 + 4, a3, true, a3, "255×170mm"},
-      {"山折 on A5", 1, TwoPagesAcrossWidthMm(2), a5, false, a4, "173×170mm"},
-      {"山折 on JIS B5", 1, TwoPagesAcrossWidthMm(2), b5, true, a4, "173×170mm"},
-      {"袋とじ on JIS B5", 1, 2 * 88 + 5 - 8, b5, true, a4, "176×170mm"},
-      {"表面2枚 on A5", 1, TwoPagesAcrossWidthMm(0), a5, false, a4, "171×170mm"},
-      {"four-fold on A4", 2, std::nullopt, a4, true, a4, "293×170mm"},
-      {"four-fold on Letter", 2, std::nullopt, letter, false, a4, "293×170mm"},
-      {"six-month strip on Letter", 2, sixMonths, letter, true, a4, "251×170mm"},
-      {"six-month strip on JIS B5", 2, sixMonths, b5, true, a4, "251×170mm"},
-      {"six-month strip on A5", 2, sixMonths, a5, false, a4, "251×170mm"},
+      {"single page on A5", 1, std::nullopt, a5, true, a4, P, "91×170mm"},
+      {"A4 両面 on A5", 1, FacingPagesWidthMm(), a5, false, a4, P, "163×170mm"},
+      {"A4 両面 on A4", 1, FacingPagesWidthMm(), a4, true, a4, P, "163×170mm"},
+      {"３週 on A4", 1, 3 * 88 - 2 * 8 + 4, a4, false, a4, L, "255×170mm"},
+      {"３週 on Letter", 1, 3 * 88 - 2 * 8 + 4, letter, false, a4, L, "255×170mm"},
+      {"３週 on A3", 1, 3 * 88 - 2 * 8 + 4, a3, true, a4, L, "255×170mm"},
+      {"山折 on A5", 1, TwoPagesAcrossWidthMm(2), a5, false, a4, L, "173×170mm"},
+      {"山折 on JIS B5", 1, TwoPagesAcrossWidthMm(2), b5, true, a4, L, "173×170mm"},
+      {"袋とじ on JIS B5", 1, 2 * 88 + 5 - 8, b5, true, a4, L, "176×170mm"},
+      {"表面2枚 on A5", 1, TwoPagesAcrossWidthMm(0), a5, false, a4, L, "171×170mm"},
+      {"four-fold on A4", 2, std::nullopt, a4, true, a4, L, "293×170mm"},
+      {"four-fold on Letter", 2, std::nullopt, letter, false, a4, L, "293×170mm"},
+      {"six-month strip on Letter", 2, sixMonths, letter, true, a4, L, "251×170mm"},
+      {"six-month strip on JIS B5", 2, sixMonths, b5, true, a4, L, "251×170mm"},
+      {"six-month strip on A5", 2, sixMonths, a5, false, a4, L, "251×170mm"},
   };
   for (const Row& r : rows) {
     ForgetLaidOutSideWidth();
@@ -267,6 +274,8 @@ TEST(LaidOutSheetMm, EachLayoutIsMeasuredByWhatItDrawsAcrossTheSide) {
     }
     const JobPaper pdf = ChooseJobPaper(true, std::nullopt, QPageSize(), r.orientation, sheet);
     EXPECT_TRUE(pdf.size.isEquivalentTo(r.pdfPaper)) << r.layout << ": " << pdf.size.name().toStdString();
+    EXPECT_EQ(pdf.orientation, r.pdfOrientation) << r.layout;
+    EXPECT_TRUE(SheetMismatchText(sheet, pdf).isEmpty()) << r.layout << ": the check agrees with the PDF's paper";
   }
   ForgetLaidOutSideWidth();
   PaperSettings = PaperSettingsData{};
@@ -287,6 +296,34 @@ TEST(PageOriginOnPaperMm, PrintMarginOrThePrintableEdgeWhicheverLiesFurtherIn) {
   PaperSettings.PageHeight = 167;
   EXPECT_EQ(LaidOutSheetMm(1, {4.2, 4.2}), QSizeF(92.2, 171.2));
   PaperSettings = PaperSettingsData{};
+}
+
+// The same rule for every edge: a zero-margin queue gives the pages the same
+// area as the PDF printer, so pages set against the right edge land where
+// they do in a PDF file, not PrintMargin further right.
+TEST(PageAreaOnPaperMm, EveryEdgePrintMarginInOrAtThePrintableEdge) {
+  const QSizeF a4(210, 297);
+  struct Row {
+    const char* printer;
+    QRectF printable;
+    double margin;
+    QRectF area;
+  } rows[] = {
+      {"the PDF printer, whole paper", {0, 0, 210, 297}, 3, {3, 3, 204, 291}},
+      {"a queue without margins", {0, 0, 210, 297}, 3, {3, 3, 204, 291}},
+      {"a queue with 4.2 mm all round", {4.2, 4.2, 201.6, 288.6}, 3, {4.2, 4.2, 201.6, 288.6}},
+      {"a queue wider at the right and bottom", {1, 2, 203, 283}, 3, {3, 3, 201, 282}},
+      {"no margin at all", {0, 0, 210, 297}, 0, {0, 0, 210, 297}},
+      {"a negative margin is none", {0, 0, 210, 297}, -2, {0, 0, 210, 297}},
+  };
+  for (const Row& r : rows) {
+    const QRectF area = PageAreaOnPaperMm(a4, r.printable, r.margin);
+    EXPECT_NEAR(area.left(), r.area.left(), 1e-9) << r.printer;
+    EXPECT_NEAR(area.top(), r.area.top(), 1e-9) << r.printer;
+    EXPECT_NEAR(area.right(), r.area.right(), 1e-9) << r.printer;
+    EXPECT_NEAR(area.bottom(), r.area.bottom(), 1e-9) << r.printer;
+    EXPECT_EQ(area.topLeft(), PageOriginOnPaperMm(r.printable.topLeft(), r.margin)) << r.printer;
+  }
 }
 
 TEST(LaidOutSheetMm, PageExtentFromTheCornerOrTheFourColumnsWhenLandscape) {

@@ -205,6 +205,99 @@ TEST_F(PrintJobTest, UnwritablePdfFileIsNamedInTheReport) {
   EXPECT_TRUE(written.read(5) == "%PDF-");
 }
 
+// A queue takes every document; what CUPS then does with it is asked at
+// once and told: a refused job stops there, a job a stopped queue holds is
+// told once and goes on.
+TEST_F(PrintJobTest, AQueueThatRefusesOrHoldsTheJobIsTold) {
+  const QString refused = QStringLiteral("プリンター「Laser」が印刷を受け付けませんでした。\r\n印刷されていません。");
+  const QString stopped =
+      QStringLiteral("プリンター「Laser」は停止しています。\r\n印刷は、プリンターが再開されるまで待機します。");
+  const QString prompt = QStringLiteral("prompt");
+  struct Row {
+    const char* what;
+    QString printer;
+    QueueState state;
+    bool checkBox;
+    QStringList messages;  // "prompt" for a paper prompt
+    QStringList pages;
+    QString protocol;
+  } rows[] = {
+      {"refused page by page: stops after the first",
+       "Laser",
+       QueueState::Refusing,
+       true,
+       {refused},
+       {"page 1"},
+       "begin-doc end-doc end-job"},
+      {"refused as one document: told at the end",
+       "Laser",
+       QueueState::Refusing,
+       false,
+       {refused},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc new-page new-page new-page end-doc end-job"},
+      {"held page by page: told once, the job goes on",
+       "Laser",
+       QueueState::Stopped,
+       true,
+       {stopped, prompt, prompt, prompt},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc end-doc begin-doc end-doc begin-doc end-doc begin-doc end-doc end-job"},
+      {"held as one document",
+       "Laser",
+       QueueState::Stopped,
+       false,
+       {stopped},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc new-page new-page new-page end-doc end-job"},
+      {"printing",
+       "Laser",
+       QueueState::Ready,
+       true,
+       {prompt, prompt, prompt},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc end-doc begin-doc end-doc begin-doc end-doc begin-doc end-doc end-job"},
+      {"CUPS cannot be asked",
+       "Laser",
+       QueueState::Unknown,
+       false,
+       {},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc new-page new-page new-page end-doc end-job"},
+      {"a PDF file is no queue",
+       kPdfPrinterName,
+       QueueState::Refusing,
+       true,
+       {},
+       {"page 1", "page 2", "page 3", "page 4"},
+       "begin-doc end-doc begin-doc end-doc begin-doc end-doc begin-doc end-doc end-job"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    messages().clear();
+    printer().clearOps();
+    SetQueueStateOverride({{r.printer, r.state}});
+    answerDialog({1, r.checkBox, r.printer});
+    ASSERT_TRUE(runJob(2));
+    QStringList shown = messages().texts();
+    for (QString& text : shown)
+      if (text.endsWith(QStringLiteral("ＯＫを押してください。"))) text = prompt;
+    EXPECT_EQ(shown, r.messages);
+    EXPECT_EQ(printer().texts(), r.pages);
+    EXPECT_EQ(printer().protocol(), r.protocol);
+    if (!r.messages.isEmpty() && r.messages[0] != prompt) {
+      EXPECT_EQ(messages().shown()[0].icon,
+                r.state == QueueState::Refusing ? platform::MsgIcon::Exclamation : platform::MsgIcon::Information);
+    }
+  }
+  // The next job on the stopped queue is told again.
+  messages().clear();
+  SetQueueStateOverride({{QStringLiteral("Laser"), QueueState::Stopped}});
+  answerDialog({1, false, QStringLiteral("Laser")});
+  ASSERT_TRUE(runJob(1));
+  EXPECT_EQ(messages().texts(), QStringList{stopped});
+}
+
 TEST_F(PrintJobTest, PaperPromptTexts) {
   const QString tail = QStringLiteral("\r\nＯＫを押してください。");
   EXPECT_EQ(PaperSetMessage(0),

@@ -36,15 +36,7 @@ class PrinterEndToEndTest : public PrintTest {
   // A two-page job on the chosen printer.
   void printTwoPages(const QString& printerName, bool checkBox) {
     answerDialog({1, checkBox, printerName});
-    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
-    SetPrinterScaleMode(kScaleMillimetres);
-    for (int page = 1; page <= 2; ++page) {
-      BeginPage();
-      DrawEndToEndPage(page);
-      FinishOutput();
-      if (page == 1 && !ConfirmPaperSet(2)) break;
-    }
-    EndPrintDocument();
+    ASSERT_TRUE(PrintTwoEndToEndPages());
   }
 
   // Page n of the PDF holds the test page, offset by the printable area.
@@ -195,6 +187,53 @@ TEST_F(PrinterEndToEndTest, CupsQueuePrintsOneJobOrOneJobPerPage) {
   expectSameWordAsReference(made[0], 1, reference, 1, left, top);
   expectSameWordAsReference(made[1], 1, reference, 2, left, top);
   for (const QString& file : made) QFile::remove(file);
+}
+
+// A page drawn against the far edges, as the right page of two across a
+// sheet is: a rule 10 mm left of the usable width and one 10 mm above the
+// usable height. On a queue that can print the whole sheet they must land
+// where the PDF printer puts them, PrintMargin inside the far edges, as the
+// near edges do.
+TEST_F(PrinterEndToEndTest, PagesSetAgainstTheFarEdgesLandAsOnThePdfPrinter) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  PaperSettings.PrintMargin = 3;
+  const auto printFarEdgePage = [&](const QString& printerName) {
+    answerDialog({1, false, printerName});
+    ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+    SetPrinterScaleMode(kScaleMillimetres);
+    BeginPage();
+    SetDrawWidth(5);
+    SetDrawStyle(0);
+    const float right = GetScaleWidth() - 10, bottom = GetScaleHeight() - 10;
+    ActiveSurface().line(right, 30, right, 60, 0);
+    ActiveSurface().line(60, bottom, 100, bottom, 0);
+    CurrentPrintJob().pageUsed = 1;
+    FinishOutput();
+    EndPrintDocument();
+  };
+  const QString pdf = QStringLiteral(RINGPAD_ARTEFACT_DIR "/far-edges-pdf-printer.pdf");
+  QFile::remove(pdf);
+  platform::SetFileDialogHandler([&](const platform::FileDialogRequest&) { return std::optional<QString>(pdf); });
+  printFarEdgePage(kPdfPrinterName);
+  const QStringList before = PdfFilesIn(CupsPdfFolder());
+  printFarEdgePage(kTestQueue);
+  const QStringList made = WaitForNewPdfs(before, 1);
+  ASSERT_EQ(made.size(), 1);
+
+  // The usable width and height end PrintMargin inside the paper; the
+  // scale's width is half a millimetre short of it.
+  const QImage reference = RenderPdfPage(pdf, 1, kDpi);
+  EXPECT_NEAR(DarkColumnCentreMm(reference, kDpi, 35, 60), 210 - 3 - 0.5 - 10, 0.15);
+  EXPECT_NEAR(DarkRowCentreMm(reference, kDpi, 65, 100), 297 - 3 - 10, 0.15);
+  double left = 0, top = 0;
+  ASSERT_TRUE(QueueImageableOrigin(&left, &top));
+  if (left <= 3 && top <= 3) {
+    const QImage queued = RenderPdfPage(made[0], 1, kDpi);
+    EXPECT_NEAR(DarkColumnCentreMm(queued, kDpi, 35, 60), DarkColumnCentreMm(reference, kDpi, 35, 60), 0.15);
+    EXPECT_NEAR(DarkRowCentreMm(queued, kDpi, 65, 100), DarkRowCentreMm(reference, kDpi, 65, 100), 0.15);
+  }
+  QFile::remove(made[0]);
 }
 
 // The rectangle of a rendered page's dark pixels.

@@ -26,6 +26,7 @@
 #include "core/platform/Shell.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
+#include "core/print/PrinterInfo.h"
 #include "core/print/RecordingSurface.h"
 #include "core/ui/FindDialog.h"
 #include "core/ui/PrinterSetup.h"
@@ -125,6 +126,11 @@ const std::vector<SeamRow>& SeamRows() {
          SetQueueDefaultMediaOverride({{QStringLiteral("seam"), QPageSize(QPageSize::A5)}});
        },
        [] { return !QueueDefaultMediaOverride().isEmpty(); }},
+      {"SetQueueStateOverride",
+       [](auto&) {
+         SetQueueStateOverride({{QStringLiteral("seam"), QueueState::Stopped}});
+       },
+       [] { return QueueStateOf(QStringLiteral("seam")) == QueueState::Stopped; }},
       {"SetSettingsFormHandler", [](auto& t) { SetSettingsFormHandler(Holding<SettingsFormHandler>(t)); }},
       {"SetFindKeysDialogHandler", [](auto& t) { SetFindKeysDialogHandler(Holding<FindKeysDialogHandler>(t)); }},
       {"SetSearchKeyDialogHandler", [](auto& t) { SetSearchKeyDialogHandler(Holding<SearchKeyDialogHandler>(t)); }},

@@ -254,6 +254,55 @@ TEST_F(RuledPdfTest, KanjiListPagesByItsRowCount) {
 }
 
 // Every page design of these drawers on a sheet of its own, for looking at.
+// At the A5 size two pages across a side are 2 × 140 mm less a binding
+// margin wide: they lie on A4 turned, as the settings form tells users to
+// load it, with the right page on the sheet and not on an A3 sheet's middle.
+TEST_F(RuledPdfTest, TwoA5PagesAcrossGoOntoA4Turned) {
+  PaperSettings.PaperIndex = 6;
+  LoadPaperSettings(6);
+  ASSERT_EQ(PaperSettings.PageWidth, 140);
+  const double m = margin();
+  struct Row {
+    int design;
+    const char* side;
+    const char* name;
+  } rows[] = {
+      {kDesignHealth, "A4両面", "a5-health-both"},
+      {kDesignShopList, "A4両面", "a5-shoplist-both"},
+      {kDesignManuscript, "A4片面", "a5-manuscript-one"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    RuledPaperWindow& w = open();
+    w.Cmb_Type->setCurrentRow(r.design);
+    w.Cmb_men->setCurrentText(QString::fromUtf8(r.side));
+    ASSERT_EQ(w.Cmb_men->currentText(), QString::fromUtf8(r.side));
+    w.Txt_maisu->setText(QStringLiteral("1"));
+    CurrentPrintJob().confirmPrompts = 0;
+    const QString pdf = pdfNamed(QString::fromLatin1(r.name));
+    w.Cmd_print->click();
+    CurrentPrintJob().confirmPrompts = 1;
+    EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join('|').toStdString();
+    const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+    ASSERT_FALSE(sizes.empty());
+    for (const PdfPageSize& size : sizes) {
+      EXPECT_NEAR(size.widthMm, 297, 0.5);
+      EXPECT_NEAR(size.heightMm, 210, 0.5);
+    }
+    // The right page ends at the usable width, PrintMargin inside the sheet.
+    const QImage page = RenderPdfPage(pdf, 1, kDpi);
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x)
+        if (qGray(page.pixel(x, y)) <= 128) ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GT((ink.right() + 1) / 10.0, 297 - m - 8) << "the right page";
+    EXPECT_LE((ink.right() + 1) / 10.0, 297 - m + 0.3);
+    EXPECT_LT(ink.left() / 10.0, 297 / 2.0 - 20) << "the left page";
+    messages().clear();
+  }
+}
+
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
   const QString pdf = pdfNamed(QStringLiteral("gallery"));

@@ -51,7 +51,7 @@ TEST_F(SideWidthTest, AQueueIsWarnedOfWhatTheLayoutDrawsAcrossTheSide) {
   SetQueueDefaultMediaOverride({});
 }
 
-TEST_F(SideWidthTest, ThreeWeeksGoOntoA3ThroughThePdfPrinterWithTheBackOnThePaper) {
+TEST_F(SideWidthTest, ThreeWeeksGoOntoA4TurnedThroughThePdfPrinterWithTheBackOnThePaper) {
   if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
   const QString pdf = usePdfPrinter(QStringLiteral("schedprint-three-weeks-125"));
   source.choose(12, 4, QDate(2026, 12, 7), QStringLiteral("1"));
@@ -59,13 +59,14 @@ TEST_F(SideWidthTest, ThreeWeeksGoOntoA3ThroughThePdfPrinterWithTheBackOnThePape
   EXPECT_EQ(messageTexts(), QStringList()) << "no warning, no paper prompts for a file";
   const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
   ASSERT_EQ(sizes.size(), 2u);
+  // The side is wider than tall: A4 turned holds it, as A3 would upright.
   for (const PdfPageSize& size : sizes) {
     EXPECT_NEAR(size.widthMm, 297, 0.5);
-    EXPECT_NEAR(size.heightMm, 420, 0.5);
+    EXPECT_NEAR(size.heightMm, 210, 0.5);
   }
   // Each side holds its three weeks whole, each under its month title: the
   // front's from the binding margin on, the back's group set so that it ends
-  // PageLeft short of the A3 sheet's usable width (291 mm), 2 mm apart.
+  // PageLeft short of the turned A4 sheet's usable width (291 mm), 2 mm apart.
   std::vector<double> titles[3];
   for (const PdfWord& w : PdfWords(pdf))
     if (w.text.startsWith(QStringLiteral("令和"))) titles[w.page].push_back(w.xMinMm);

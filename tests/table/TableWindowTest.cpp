@@ -145,6 +145,7 @@ TEST_F(TableWindowTest, FailedReadAndFailedWriteLeaveEverythingAsItWas) {
   EXPECT_TRUE(messages().texts()[1].contains("taken.csv"));
   EXPECT_EQ(ReadBytes(target + "/inside"), "old");
   EXPECT_TRUE(w.isEnabled());
+  EXPECT_EQ(w.TableFilePath, ProgramFolder);  // the window keeps the file it had
 }
 
 // A table with a trailing blank row, written and read back in the window,
@@ -214,6 +215,7 @@ TEST_F(TableWindowTest, NewUserWritesAPocketBookAndReadsItBack) {
   messages().answer(platform::MsgResult::Cancel);
   main_->mnu_FileWrite->trigger();
   EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(w->TableFilePath, ProgramFolder);  // nothing written, the window's file stays
   messages().answer(platform::MsgResult::Ok);
   main_->mnu_FileWrite->trigger();
   EXPECT_EQ(ReadBytes(path), WriteTableFile(written));

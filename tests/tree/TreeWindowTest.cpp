@@ -98,6 +98,19 @@ TEST_F(TreeWindowTest, WriteAsksBeforeOverwritingAndCancelKeepsTheFile) {
   EXPECT_EQ(messages().shown()[0].text, QStringLiteral("同じファイルがあります、上書きしますか？\n") + path);
   EXPECT_EQ(messages().shown()[0].defaultButton, 2);
   EXPECT_EQ(ReadBytes(path), QByteArray("old"));
+  // Nothing was written: the window keeps the file it had.
+  EXPECT_EQ(w.CurrentTreeFile, QString());
+  // Nor does a write that fails move it (a folder in the file's place).
+  const QString taken = homeFile(QStringLiteral("taken.csv"));
+  WriteBytes(taken + QStringLiteral("/inside"), "old");
+  chooseFile(taken);
+  messages().answer(platform::MsgResult::Ok);
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(w.CurrentTreeFile, QString());
+  chooseFile(path);
+  messages().answer(platform::MsgResult::Ok);
+  w.Cmd_FileWrite->click();
+  EXPECT_EQ(w.CurrentTreeFile, path);
 
   // A cancelled save dialog keeps the file, so that the next one opens at it.
   platform::FileDialogRequest seen;

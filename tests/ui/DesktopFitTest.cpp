@@ -269,3 +269,27 @@ TEST_F(DesktopTest, TheDesignListKeepsTheKeysAfterADesignChange) {
   EXPECT_EQ(list->currentRow(), list->count() - 1);
   EXPECT_EQ(QApplication::focusWidget(), list);
 }
+
+// The window grows to show a larger page, and only then: going back and
+// forth between pages leaves it as it is, with no empty band under the
+// tallest page.
+TEST_F(DesktopTest, PageSwitchesKeepTheWindowsSize) {
+  MainWindow& w = Start();
+  w.show();
+  const int startArea = w.mdiArea->height();
+  int tallest = 0;
+  for (const PageMenu& page : kPageMenus) {
+    (w.*page.item)->trigger();
+    QCoreApplication::processEvents();
+    tallest = std::max(tallest, w.mdiArea->currentSubWindow()->geometry().bottom() + 1);
+  }
+  const QRect grown = w.frameGeometry();
+  EXPECT_LE(w.mdiArea->height(), std::max(tallest + 2 * w.mdiArea->frameWidth(), startArea));
+  for (const PageMenu& page : kPageMenus) {
+    (w.*page.item)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.frameGeometry(), grown) << page.kind << ": " << w.width() << "x" << w.height() << " at "
+                                        << w.frameGeometry().y() << ", was " << grown.height() << " high at "
+                                        << grown.y();
+  }
+}

@@ -2,6 +2,7 @@
 // fields in reading order, Enter in a one-line entry box adds, and Escape
 // never throws typed text away.
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,7 +46,59 @@ class KeyboardTest : public MainWindowTest {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
   }
   static QRect placeIn(QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); }
+  // A field as a failure message names it: its class, name and page.
+  static std::string describe(QWidget* w) {
+    if (!w) return "no field";
+    QWidget* page = w;
+    while (page && !qobject_cast<PageWindow*>(page)) page = page->parentWidget();
+    return std::string(w->metaObject()->className()) + " '" + w->objectName().toStdString() + "' in '" +
+           (page ? page->windowTitle().toStdString() : "no page") + "'";
+  }
 };
+
+// A page chosen from the menu, by the mouse or by its Alt key, takes the
+// focus on its first field, so that Tab walks on inside it instead of
+// reaching into the page behind.
+TEST_F(KeyboardTest, APageChosenFromTheMenuStartsOnItsFirstField) {
+  struct Case {
+    const char* kind;
+    QAction* MainWindow::*item;
+    Qt::Key altKey;  // none for the items of the special papers' submenu
+  };
+  // The to-do page, open at start, comes last, when its item is no longer greyed.
+  const Case cases[] = {
+      {"yotei", &MainWindow::mnu_frmCalender, Qt::Key_C},  {"tel", &MainWindow::mnu_frmTel, Qt::Key_J},
+      {"memo", &MainWindow::mnu_frmMemo, Qt::Key_M},       {"table", &MainWindow::mnu_FrmTable, Qt::Key_H},
+      {"picture", &MainWindow::mnu_FrmPicture, Qt::Key_P}, {"yousi", &MainWindow::mnu_FrmYousi, Qt::Key_Y},
+      {"tree", &MainWindow::mnu_FrmTree, Qt::Key(0)},      {"gant", &MainWindow::mnu_FrmGant, Qt::Key(0)},
+      {"csv", &MainWindow::mnu_FrmCsv, Qt::Key(0)},        {"action", &MainWindow::mnu_FrmAction, Qt::Key_A},
+  };
+  for (const bool byKey : {false, true}) {
+    startShown();
+    for (const Case& c : cases) {
+      if (byKey && !c.altKey) continue;
+      const std::string label = std::string(c.kind) + (byKey ? " by its Alt key" : " by the mouse");
+      if (byKey)
+        press(c.altKey, Qt::AltModifier);
+      else
+        (window().*c.item)->trigger();
+      QCoreApplication::processEvents();
+      PageWindow* page = window().LoadedPageWindow(QString::fromLatin1(c.kind));
+      ASSERT_NE(page, nullptr) << label;
+      ASSERT_EQ(window().ActivePageWindow(), page) << label;
+      QList<QWidget*> fields;
+      for (QWidget* w : VisualTabStops(page))
+        if (w->isEnabled()) fields << w;
+      ASSERT_GT(fields.size(), 1) << label;
+      EXPECT_EQ(focusedField(), fields[0]) << label << ": " << describe(focusedField());
+      const QStringList captions = VisibleFileCaptions();
+      press(Qt::Key_Tab);
+      EXPECT_EQ(window().ActivePageWindow(), page) << label;
+      EXPECT_EQ(focusedField(), fields[1]) << label << ": " << describe(focusedField());
+      EXPECT_TRUE(VisibleFileCaptions() == captions) << label << ": " << VisibleFileCaptions().join(u'|').toStdString();
+    }
+  }
+}
 
 TEST_F(KeyboardTest, TabWalksEveryPageWindowsFieldsInReadingOrderBothWays) {
   startShown();

@@ -30,6 +30,19 @@ void DrawEndToEndPage(int n) {
   CurrentPrintJob().pageUsed = 1;
 }
 
+bool PrintTwoEndToEndPages() {
+  if (ShowPrintDialog() == PrintDialogResult::Cancelled) return false;
+  SetPrinterScaleMode(kScaleMillimetres);
+  for (int page = 1; page <= 2; ++page) {
+    BeginPage();
+    DrawEndToEndPage(page);
+    FinishOutput();
+    if (page == 1 && !ConfirmPaperSet(2)) break;
+  }
+  EndPrintDocument();
+  return true;
+}
+
 namespace {
 QString RunText(const QString& program, const QStringList& args, int* exitCode = nullptr) {
   QProcess process;

@@ -8,6 +8,10 @@
 // (y 20 to 60), a horizontal one at y 20 mm (x 10 to 100), both 5 printer
 // pixels wide, and the word "RINGPADP<n>" with its top-left at (30, 80) mm.
 void DrawEndToEndPage(int n);
+// A job of test pages 1 and 2 as the page windows run one, after the print
+// dialog (which the test answers): a paper prompt between the pages. False
+// when the dialog was cancelled.
+bool PrintTwoEndToEndPages();
 
 // The cups-pdf test queue and the folder its PDF files go to.
 extern const QString kTestQueue;
