@@ -56,20 +56,25 @@ QStringList ToDoItems(int count) {
   return lines;
 }
 
-// The list in a sorted display order: args are the order (1 "重要順",
-// 3 "新しい順", 4 "項目順") and the number of items.
-void BM_ToDoDisplayOrder(benchmark::State& state) {
-  const QStringList lines = ToDoItems(int(state.range(1)));
-  const auto order = todo::DisplayOrder(state.range(0));
+// The list in a sorted display order, of state.range(0) items.
+void SortInOrder(benchmark::State& state, todo::DisplayOrder order) {
+  const QStringList lines = ToDoItems(int(state.range(0)));
   for (auto _ : state) {
+    const CountedRegion counted;
     const todo::ToDoList shown = todo::ListInDisplayOrder(lines, order);
     benchmark::DoNotOptimize(shown);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(1));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ToDoDisplayOrder)
-    ->ArgsProduct({{1, 3, 4}, {10000, 100000, 1000000}})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+void BM_ToDoImportanceOrder(benchmark::State& state) { SortInOrder(state, todo::DisplayOrder::Importance); }
+void BM_ToDoNewestOrder(benchmark::State& state) { SortInOrder(state, todo::DisplayOrder::Newest); }
+void BM_ToDoItemTextOrder(benchmark::State& state) { SortInOrder(state, todo::DisplayOrder::ItemText); }
+BENCHMARK(BM_ToDoImportanceOrder)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToDoNewestOrder)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToDoItemTextOrder)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// The growth gated: instructions of ten times the items.
+const int kOrderCounted = RegisterInstructionCounts("BM_ToDoImportanceOrder", {10000, 100000}) +
+                          RegisterInstructionCounts("BM_ToDoNewestOrder", {10000, 100000}) +
+                          RegisterInstructionCounts("BM_ToDoItemTextOrder", {10000, 100000});
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ToDoOrder.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "ToDoLine.h"
@@ -40,40 +41,41 @@ KeyOfLine KeyView(const QString& line, DisplayOrder order) {
   }
 }
 
-// A key as the sort compares it: its first eight UTF-16 code units packed
-// into two integers that compare as the units do, and the key itself for
-// the keys those leave equal. Most comparisons end at the integers, without
+// A key as the sort compares it: its first sixteen UTF-16 code units packed
+// into integers that compare as the units do, and the key itself for the
+// keys those leave equal. Most comparisons end at the integers, without
 // reaching into a million strings spread over the memory.
+constexpr qsizetype kPackedUnits = 16;
 struct PackedKey {
-  quint64 high = 0;
-  quint64 low = 0;
-  const QChar* data = nullptr;
-  qsizetype size = 0;
+  std::array<quint64, kPackedUnits / 4> units{};
+  const char16_t* data = nullptr;
+  int size = 0;
   int line = 0;
 };
-constexpr qsizetype kPackedUnits = 8;
 
 PackedKey Packed(const KeyOfLine& key, int line) {
   PackedKey k;
-  k.data = key.text.data();
-  k.size = key.text.size();
+  k.data = key.text.utf16();
+  k.size = int(key.text.size());
   k.line = line;
-  for (qsizetype i = 0; i < kPackedUnits; ++i) {
-    quint64 unit = i < k.size ? key.text[i].unicode() : 0;
+  for (qsizetype i = 0; i < std::min(kPackedUnits, key.text.size()); ++i) {
+    quint64 unit = key.text[i].unicode();
     if (i == 0 && key.blankFirstAsZ && unit == u' ') unit = u'Z';
-    (i < 4 ? k.high : k.low) |= unit << (16 * (3 - i % 4));
+    k.units[size_t(i / 4)] |= unit << (16 * (3 - i % 4));
   }
   return k;
 }
 
 bool PackedLess(const PackedKey& a, const PackedKey& b) {
-  if (a.high != b.high) return a.high < b.high;
-  if (a.low != b.low) return a.low < b.low;
-  // The first eight units are alike, a short key's missing units read as
-  // zero: the shorter key is the other's beginning.
+  for (size_t w = 0; w < a.units.size(); ++w)
+    if (a.units[w] != b.units[w]) return a.units[w] < b.units[w];
+  // The first units are alike, a short key's missing units read as zero:
+  // the shorter key is the other's beginning.
   if (a.size <= kPackedUnits || b.size <= kPackedUnits) return a.size < b.size;
-  return QStringView(a.data + kPackedUnits, a.size - kPackedUnits)
-             .compare(QStringView(b.data + kPackedUnits, b.size - kPackedUnits)) < 0;
+  const int common = std::min(a.size, b.size);
+  for (int i = int(kPackedUnits); i < common; ++i)
+    if (a.data[i] != b.data[i]) return a.data[i] < b.data[i];
+  return a.size < b.size;
 }
 
 }  // namespace
@@ -95,7 +97,7 @@ ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order) {
   if (IsDescending(order))
     std::stable_sort(keys.begin(), keys.end(), [](const PackedKey& a, const PackedKey& b) { return PackedLess(b, a); });
   else
-    std::stable_sort(keys.begin(), keys.end(), &PackedLess);
+    std::stable_sort(keys.begin(), keys.end(), [](const PackedKey& a, const PackedKey& b) { return PackedLess(a, b); });
   ToDoList shown;
   shown.texts.reserve(lines.size());
   shown.itemData.reserve(lines.size());

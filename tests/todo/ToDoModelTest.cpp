@@ -203,12 +203,19 @@ TEST(ToDoOrderTest, DistinctKeysComeOutWhereTheExchangeSortPutThem) {
       ASSERT_EQ(Sorted(lines, order), PlainExchangeSort(lines, order)) << static_cast<int>(order) << " " << round;
     }
   }
-  // Keys alike in their first eight characters, or shorter; characters
-  // beyond the basic plane (two code units, the first below U+FF01); a NUL
-  // character that must not read as the end of a key.
-  const QStringList alike = {"□A12345678b\t2009/03/01x", "□A12345678a\t2009/03/01", "□A1234567\t2009/03/0",
-                             "□ 1234567\t😀",          "□ 1234567\t！",            "□ 123\t",
-                             QStringLiteral("□ 123") + QChar(0) + u'\t'};
+  // Long keys alike in their first twenty characters or so, keys of
+  // sixteen and seventeen characters that begin others, short ones;
+  // characters beyond the basic plane (two code units, the first below
+  // U+FF01); a NUL character that must not read as the end of a key.
+  const QString same = QStringLiteral("0123456789abcdefghij");
+  const QStringList alike = {"□A" + same + "b\t" + same + "x",
+                             "□A" + same + "a\t" + same,
+                             "□A" + same + "\t" + same.left(16),
+                             "□A" + same.left(14) + "\t" + same.left(17),
+                             "□ 1234567\t😀",
+                             "□ 1234567\t！",
+                             "□ 123\t",
+                             QStringLiteral("□ 123") + QChar(0) + u'\t' + same + QChar(0)};
   for (DisplayOrder order : {DisplayOrder::Importance, DisplayOrder::Newest, DisplayOrder::ItemText})
     EXPECT_EQ(Sorted(alike, order), PlainExchangeSort(alike, order)) << static_cast<int>(order);
 }
