@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "DayKind.h"
@@ -42,7 +43,7 @@ struct DayScheduleOptions {
 struct CachedScheduleLine {
   QString line;
   qsizetype position = 0;  // where the line lies in the file, to keep the day's entries in file order
-  int monthDay = -1;       // columns 6-10 "mm/dd" as mm * 100 + dd; -1 unless they are digits so
+  int monthDay = -1;       // columns 6-10 "mm/dd" as mm * 100 + dd; -1 when they are not of that form
   char16_t kindChars[2] = {};
   qint8 kindSize = 0;
 
