@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <limits>
 
 #include "core/dates/Calendar.h"
 #include "EntryKind.h"
@@ -53,11 +55,34 @@ bool IsRuleKind(QStringView kind) {
 
 bool IsDetailKind(QStringView kind) { return kind == EntryKind::Detail || kind == EntryKind::Time; }
 
+int TwoDigitNumber(QChar a, QChar b) {
+  if (a < u'0' || a > u'9' || b < u'0' || b > u'9') return -1;
+  return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
+}
+
+// Columns 6-10 "mm/dd" as mm * 100 + dd, the form a day is compared in;
+// -1 for anything else, which no day matches.
+int MonthDayCode(QStringView line) {
+  const QStringView md = Columns(line, 6, 5);
+  if (md.size() != 5 || md[2] != u'/') return -1;
+  const int m = TwoDigitNumber(md[0], md[1]), d = TwoDigitNumber(md[3], md[4]);
+  return m < 0 || d < 0 ? -1 : m * 100 + d;
+}
+
+// The month a rule line names with a whole month and day, 0 for none: on
+// that day of every year the line counts as a dated one.
+int DatedMonthOfRule(int monthDay) {
+  const int month = monthDay < 0 ? 0 : monthDay / 100;
+  return month >= 1 && month <= 12 ? month : 0;
+}
+
 // Whether the line goes into the month's cache. This runs for every line the
-// month might take (MonthLines), so it is kept cheap.
-bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, const QString& month,
+// month might take, so it is kept cheap.
+// A rule is one only when it names the month and day too; the rules as
+// such are kept apart from the months (ScheduleRules).
+bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, const QString& month, int monthNumber,
                     const DayScheduleOptions& options) {
-  if (IsRuleKind(kind)) return true;
+  if (IsRuleKind(kind)) return DatedMonthOfRule(MonthDayCode(line)) == monthNumber;
   if (Columns(line, 6, 2) != month) return false;
   if (kind == EntryKind::Secret) return false;
   if (IsDetailKind(kind) && options.OptDetailEntries != 1) return false;
@@ -68,19 +93,15 @@ bool BelongsToMonth(QStringView line, QStringView kind, const QString& year, con
 }
 
 // Where a line of the file goes when the file is sorted out: the rules
-// belong to every month, lines of any year to every year of their month,
-// dated lines to their year and month; the rest to no month.
+// belong to every month (and, naming a month and day, to that month of any
+// year too), lines of any year to every year of their month, dated lines to
+// their year and month; the rest to no month.
 enum class LinePlace { None, Rule, AnyYear, Dated };
 struct LineClass {
   LinePlace place = LinePlace::None;
-  int month = 0;
+  int month = 0;  // a rule's dated month, 0 for none
   int year = 0;
 };
-
-int TwoDigitNumber(QChar a, QChar b) {
-  if (a < u'0' || a > u'9' || b < u'0' || b > u'9') return -1;
-  return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
-}
 
 int FourDigitNumber(QStringView text) {
   if (text.size() != 4) return -1;
@@ -95,6 +116,7 @@ LineClass ClassOfLineStart(QStringView start) {
   const QStringView kind = Columns(start, 12, 2);
   if (IsRuleKind(kind)) {
     c.place = LinePlace::Rule;
+    c.month = DatedMonthOfRule(MonthDayCode(start));
     return c;
   }
   const QStringView month = Columns(start, 6, 2);
@@ -130,7 +152,10 @@ LineClass ClassOfLineBytes(const char* p, qsizetype n) {
   const bool plainStart = n >= 15 && std::all_of(p, p + 11, [](char b) { return (unsigned char)b < 0x80; });
   if (!plainStart) return ClassOfLineStart(platform::FromSjis(p, std::min<qsizetype>(n, 26)));
   const QByteArrayView kind(p + 11, 4);
-  if (kind == kinds.everyWeek || kind == kinds.everyMonth) return {LinePlace::Rule, 0, 0};
+  if (kind == kinds.everyWeek || kind == kinds.everyMonth) {
+    const int m = TwoDigitNumber(QChar(p[5]), QChar(p[6])), d = TwoDigitNumber(QChar(p[8]), QChar(p[9]));
+    return {LinePlace::Rule, p[7] == '/' && m >= 0 && d >= 0 ? DatedMonthOfRule(m * 100 + d) : 0, 0};
+  }
   if (kind.startsWith(kinds.ordinalWeek) || kind.startsWith(kinds.ordinalMonth))
     return ClassOfLineStart(platform::FromSjis(p, std::min<qsizetype>(n, 26)));
   LineClass c;
@@ -149,21 +174,27 @@ LineClass ClassOfLineBytes(const char* p, qsizetype n) {
   return c;
 }
 
-CachedScheduleLine Cached(const QString& text) {
-  const ScheduleLine line(text);
-  return {text, line.columns(6, 5), line.columns(12, 2), line.trimmedText()};
+CachedScheduleLine Cached(const QString& text, qsizetype position) {
+  CachedScheduleLine c;
+  c.line = text;
+  c.position = position;
+  c.monthDay = MonthDayCode(text);
+  const QStringView kind = Columns(text, 12, 2);
+  std::copy(kind.utf16(), kind.utf16() + kind.size(), c.kindChars);
+  c.kindSize = qint8(kind.size());
+  return c;
 }
 
 // Whether a cached holiday line names a day that the law makes a holiday of
 // its own, which a substitute holiday passes over: not a substitute holiday
 // written out, nor a day between two holidays.
 bool IsNationalHolidayLine(const CachedScheduleLine& c) {
-  return c.kind == EntryKind::Holiday && c.trimmedText != kSubstituteHolidayName &&
-         c.trimmedText != kBetweenHolidaysName;
+  return c.kind() == EntryKind::Holiday && c.trimmedText() != kSubstituteHolidayName &&
+         c.trimmedText() != kBetweenHolidaysName;
 }
 
 bool IsAnyHolidayLine(const CachedScheduleLine& c) {
-  return c.kind == EntryKind::Holiday || c.kind == EntryKind::SubstituteHoliday;
+  return c.kind() == EntryKind::Holiday || c.kind() == EntryKind::SubstituteHoliday;
 }
 
 // A dated holiday line on a Sunday brings a substitute holiday, placed
@@ -173,7 +204,7 @@ bool IsAnyHolidayLine(const CachedScheduleLine& c) {
 // twice.
 void AddSubstituteHolidays(ScheduleMonthCache& cache, const QDate& day) {
   const auto linesOn = [&cache](const QDate& d, bool (*test)(const CachedScheduleLine&)) {
-    const QString md = TwoDigits(d.month()) + u'/' + TwoDigits(d.day());
+    const int md = d.month() * 100 + d.day();
     return std::any_of(cache.lines.cbegin(), cache.lines.cend(),
                        [&](const CachedScheduleLine& c) { return c.monthDay == md && test(c); });
   };
@@ -186,7 +217,7 @@ void AddSubstituteHolidays(ScheduleMonthCache& cache, const QDate& day) {
   for (const CachedScheduleLine& c : cache.lines) {
     lines.push_back(c);
     const QStringView text = c.line;
-    if (c.kind != EntryKind::Holiday || IsBlank(Columns(text, 1, 4)) || IsBlank(Columns(text, 6, 2)) ||
+    if (c.kind() != EntryKind::Holiday || IsBlank(Columns(text, 1, 4)) || IsBlank(Columns(text, 6, 2)) ||
         IsBlank(Columns(text, 9, 2)))
       continue;
     const QDate date(day.year(), day.month(), NumberOf(Columns(text, 9, 2).toString()));
@@ -195,14 +226,37 @@ void AddSubstituteHolidays(ScheduleMonthCache& cache, const QDate& day) {
     if (!substitute.isValid() || substitute.month() != day.month()) continue;
     if (linesOn(substitute, &IsAnyHolidayLine)) continue;
     const bool derivedAlready = std::any_of(lines.cbegin(), lines.cend(), [&](const CachedScheduleLine& l) {
-      return l.kind == EntryKind::SubstituteHoliday && l.line.startsWith(DateToText(substitute));
+      return l.kind() == EntryKind::SubstituteHoliday && l.line.startsWith(DateToText(substitute));
     });
     if (derivedAlready) continue;
-    lines.push_back(Cached(DateToText(substitute) + u' ' + EntryKind::SubstituteHoliday + u' ' +
-                           EntryKind::SubstituteHoliday));
+    lines.push_back(
+        Cached(DateToText(substitute) + u' ' + EntryKind::SubstituteHoliday + u' ' + EntryKind::SubstituteHoliday,
+               c.position));
   }
   cache.lines = std::move(lines);
 }
+
+// Takes a line of the file into the month's cache when it belongs there.
+struct MonthBuild {
+  QString year;
+  QString month;
+  int monthNumber;
+  const DayScheduleOptions& options;
+  ScheduleMonthCache cache;
+
+  MonthBuild(const QDate& day, const DayScheduleOptions& o)
+      : year(FourDigits(day.year())), month(TwoDigits(day.month())), monthNumber(day.month()), options(o) {}
+
+  void take(const QString& text, qsizetype position) {
+    if (BelongsToMonth(text, Columns(text, 12, 2), year, month, monthNumber, options))
+      cache.lines.push_back(Cached(text, position));
+  }
+  ScheduleMonthCache finish(const QDate& day) {
+    AddSubstituteHolidays(cache, day);
+    cache.key = MonthKey(day);
+    return std::move(cache);
+  }
+};
 
 // The day's kind and texts while its lines are applied.
 struct DayState {
@@ -210,19 +264,24 @@ struct DayState {
   QStringList& texts;
   QString symbols;
 
-  void addEntry(const QString& marker, const QString& text) { texts.append(marker + text); }
+  void addEntry(const QString& marker, QStringView text) {
+    QString entry;
+    entry.reserve(marker.size() + text.size());
+    entry.append(marker).append(text);
+    texts.append(entry);
+  }
 };
 
 void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DayScheduleOptions& options,
                     DayState& state) {
-  const QString& kind = c.kind;
+  const QStringView kind = c.kind();
   QString& heading = state.texts[0];
   if (kind == EntryKind::RestDay) {
     if (state.kind != kWorkDay) state.kind = int(DayKind::RestDay);
-    heading += c.trimmedText + u' ';
+    heading.append(c.trimmedText()).append(u' ');
   } else if (kind == EntryKind::Holiday) {
     if (state.kind != kWorkDay) state.kind = int(DayKind::Holiday);
-    if (options.OptHolidayNames == 1) heading += c.trimmedText + u' ';
+    if (options.OptHolidayNames == 1) heading.append(c.trimmedText()).append(u' ');
   } else if (kind == EntryKind::SubstituteHoliday) {
     if (state.kind != kWorkDay) state.kind = int(DayKind::SubstituteHoliday);
     if (options.OptHolidayNames == 1) heading += EntryKind::SubstituteHoliday;
@@ -231,7 +290,7 @@ void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DaySche
     heading += EntryKind::WorkDay;
   } else if (kind == EntryKind::Anniversary) {
     if (options.OptPrintEntries != 1) return;
-    QString entry = c.trimmedText;
+    QString entry = c.trimmedText().toString();
     const int eventYear = NumberOf(QStringLiteral("0") + c.line.left(4));
     if (eventYear != 0 && eventYear != day.year())
       entry += u'(' + QString::number(day.year() - eventYear) + u')';
@@ -240,51 +299,105 @@ void ApplyDatedLine(const CachedScheduleLine& c, const QDate& day, const DaySche
     const QString first = ScheduleLine(c.line).text().left(1);
     if (first != QStringLiteral(" ")) state.symbols += first;
   } else if (kind == EntryKind::Detail) {
-    if (options.OptDetailEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
+    if (options.OptDetailEntries == 1) state.addEntry(kPlainMarker, c.trimmedText());
   } else if (kind == EntryKind::Time) {
-    if (options.OptDetailEntries == 1) state.addEntry(kTimedEntryMarker, c.trimmedText);
+    if (options.OptDetailEntries == 1) state.addEntry(kTimedEntryMarker, c.trimmedText());
   } else if (kind.size() == 2 && kind.at(0) != kDayFullWidthBlank && kind.at(1) == kDayFullWidthBlank) {
-    if (options.OptPrintEntries == 1) state.addEntry(kind.left(1), c.trimmedText);
+    if (options.OptPrintEntries == 1) state.addEntry(kind.left(1).toString(), c.trimmedText());
   } else {
-    if (options.OptPrintEntries == 1) state.addEntry(kPlainMarker, c.trimmedText);
+    if (options.OptPrintEntries == 1) state.addEntry(kPlainMarker, c.trimmedText());
   }
-}
-
-bool RuleApplies(const CachedScheduleLine& c, const QDate& day) {
-  const QString& kind = c.kind;
-  if (kind == EntryKind::EveryMonth) return day.day() == NumberOf(c.line.mid(8, 2));
-  const QString text = ScheduleLine(c.line).text();
-  const int weekday = EntryKind::WeekdayOfRuleText(text);
-  if (weekday == 0) return false;
-  if (kind == EntryKind::EveryWeek) return weekday == WeekdayNumber(day);
-  if (EntryKind::Ordinal(kind) == 0) return false;
-  if (kind.at(0) == u'月' && c.line.mid(5, 2) != TwoDigits(day.month())) return false;
-  return MatchesMonthlyRule(day, text.left(1), kind.mid(1, 1));
-}
-
-void ApplyRule(const CachedScheduleLine& c, const QDate& day, DayState& state) {
-  if (!RuleApplies(c, day)) return;
-  // Every-month lines keep their whole text; weekday rules drop "日曜:".
-  const QString text = c.kind == EntryKind::EveryMonth ? c.trimmedText : c.trimmedText.mid(3);
-  state.addEntry(kPlainMarker, text);
 }
 
 }  // namespace
 
+// One rule taken apart: the days it may fall on are found by day of month
+// or by weekday, and the entry it adds is made once.
+struct ScheduleRule {
+  qsizetype position = 0;
+  int monthDay = -1;      // a whole month and day: on it the line is a dated entry instead
+  int month = 0;          // 月１-月５: the month columns as a number (-1 unless digits); 0 for any month
+  QString weekdayLetter;  // 第１-第５ and 月１-月５; empty for the rules that need no more test
+  QString ordinalLetter;
+  QString entry;  // marker and text
+};
+
+// Each rule that can apply to a day is met only on its own days: a year
+// calendar over a file of ten thousand weekly entries asked every rule on
+// every day, and decoded its text each time.
+struct ScheduleRules {
+  std::vector<ScheduleRule> rules;                     // file order
+  std::array<std::vector<uint32_t>, 32> onDayOfMonth;  // 毎月
+  std::array<std::vector<uint32_t>, 8> onWeekday;      // 毎週, 第１-第５, 月１-月５
+
+  // A rule line that can apply to no day is left out.
+  void add(const QString& text, qsizetype position) {
+    const ScheduleLine line(text);
+    const QString kind = line.kind();
+    ScheduleRule r;
+    r.position = position;
+    r.monthDay = MonthDayCode(text);
+    const auto index = uint32_t(rules.size());
+    if (kind == EntryKind::EveryMonth) {
+      const int day = NumberOf(text.mid(8, 2));
+      if (day < 1 || day > 31) return;
+      // Every-month lines keep their whole text.
+      r.entry = kPlainMarker + line.trimmedText();
+      onDayOfMonth[size_t(day)].push_back(index);
+    } else {
+      const QString ruleText = line.text();
+      const int weekday = EntryKind::WeekdayOfRuleText(ruleText);
+      if (weekday == 0) return;
+      if (kind != EntryKind::EveryWeek) {
+        r.weekdayLetter = ruleText.left(1);
+        r.ordinalLetter = kind.mid(1, 1);
+        if (kind.at(0) == u'月') {
+          const QStringView month = Columns(text, 6, 2);
+          r.month = month.size() == 2 ? TwoDigitNumber(month[0], month[1]) : -1;
+        }
+      }
+      // Weekday rules drop "日曜:".
+      r.entry = kPlainMarker + line.trimmedText().mid(3);
+      onWeekday[size_t(weekday)].push_back(index);
+    }
+    rules.push_back(std::move(r));
+  }
+
+  // The rules that add an entry to the day, in file order.
+  void applyingTo(const QDate& day, std::vector<uint32_t>& found) const {
+    const std::vector<uint32_t>& byDay = onDayOfMonth[size_t(day.day())];
+    const std::vector<uint32_t>& byWeekday = onWeekday[size_t(WeekdayNumber(day))];
+    found.clear();
+    std::merge(byDay.begin(), byDay.end(), byWeekday.begin(), byWeekday.end(), std::back_inserter(found));
+    const int monthDay = day.month() * 100 + day.day();
+    std::erase_if(found, [&](uint32_t i) {
+      const ScheduleRule& r = rules[i];
+      if (r.monthDay == monthDay) return true;
+      if (r.ordinalLetter.isEmpty()) return false;
+      if (r.month != 0 && r.month != day.month()) return true;
+      return !MatchesMonthlyRule(day, r.weekdayLetter, r.ordinalLetter);
+    });
+  }
+};
+
+QStringView CachedScheduleLine::trimmedText() const {
+  if (line.size() < 15) return {};
+  QStringView text = QStringView(line).sliced(14);
+  while (!text.isEmpty() && text.back() == u' ') text.chop(1);
+  return text;
+}
+
 ScheduleMonthCache BuildScheduleMonthCache(const QStringList& fileLines, const QDate& day,
                                            const DayScheduleOptions& options) {
-  ScheduleMonthCache cache;
-  if (!day.isValid()) return cache;
-  const QString year = FourDigits(day.year());
-  const QString month = TwoDigits(day.month());
-  cache.lines.reserve(size_t(fileLines.size() / 8 + 16));
-  for (const QString& text : fileLines) {
-    const QStringView kind = Columns(text, 12, 2);
-    if (!BelongsToMonth(text, kind, year, month, options)) continue;
-    cache.lines.push_back(Cached(text));
+  if (!day.isValid()) return {};
+  MonthBuild build(day, options);
+  auto rules = std::make_shared<ScheduleRules>();
+  for (qsizetype i = 0; i < fileLines.size(); ++i) {
+    build.take(fileLines[i], i);
+    if (IsRuleKind(Columns(fileLines[i], 12, 2))) rules->add(fileLines[i], i);
   }
-  AddSubstituteHolidays(cache, day);
-  cache.key = MonthKey(day);
+  ScheduleMonthCache cache = build.finish(day);
+  cache.rules = std::move(rules);
   return cache;
 }
 
@@ -305,15 +418,24 @@ void LookUpDaySchedule(const ScheduleMonthCache& cache, const QDate& day,
     texts[0] = pattern.at(((serial % length) + length) % length) + QStringLiteral(" ");
   }
 
-  const int m = day.month(), d = day.day();
-  const QChar md[] = {QChar(u'0' + m / 10), QChar(u'0' + m % 10), u'/', QChar(u'0' + d / 10), QChar(u'0' + d % 10)};
-  const QString monthDay(md, 5);
+  // The day's dated lines and the rules that fall on it, in file order.
+  std::vector<uint32_t> rules;
+  if (options.OptRecurring == 1 && cache.rules) cache.rules->applyingTo(day, rules);
+  size_t nextRule = 0;
+  const auto applyRulesBefore = [&](qsizetype position) {
+    for (; nextRule < rules.size(); ++nextRule) {
+      const ScheduleRule& r = cache.rules->rules[rules[nextRule]];
+      if (r.position >= position) break;
+      texts.append(r.entry);
+    }
+  };
+  const int monthDay = day.month() * 100 + day.day();
   for (const CachedScheduleLine& c : cache.lines) {
-    if (c.monthDay == monthDay)
-      ApplyDatedLine(c, day, options, state);
-    else if (options.OptRecurring == 1 && IsRuleKind(c.kind))
-      ApplyRule(c, day, state);
+    if (c.monthDay != monthDay) continue;
+    applyRulesBefore(c.position);
+    ApplyDatedLine(c, day, options, state);
   }
+  applyRulesBefore(std::numeric_limits<qsizetype>::max());
   texts[0] += state.symbols;
   if (state.kind == kWorkDay) state.kind = int(DayKind::Ordinary);
   kind = DayKind(state.kind);
@@ -350,34 +472,92 @@ QString DaySchedule::FileChangeStamp(const QString& path) {
 void DaySchedule::forgetLines() {
   linesRead_ = false;
   fileBytes_ = QByteArray();
-  ruleSpans_ = {};
-  anyYearSpans_ = {};
-  datedSpans_ = {};
+  lineStarts_ = {};
+  groups_ = {};
+  ruleStarts_ = {};
+  rules_.reset();
 }
 
-// Cuts the bytes into lines (at CR LF, LF or a lone CR, as the file is read
-// everywhere else) and notes where each goes.
-void DaySchedule::sortOutLines() {
-  const char* const data = fileBytes_.constData();
-  const qsizetype n = fileBytes_.size();
-  const auto place = [&](qsizetype start, qsizetype end) {
-    const LineClass c = ClassOfLineBytes(data + start, end - start);
-    const LineSpan span{start, end - start};
-    switch (c.place) {
-      case LinePlace::Rule: ruleSpans_.push_back(span); break;
-      case LinePlace::AnyYear: anyYearSpans_[size_t(c.month)].push_back(span); break;
-      case LinePlace::Dated: datedSpans_[c.year * 100 + c.month].push_back(span); break;
-      case LinePlace::None: break;
-    }
-  };
+namespace {
+
+// Calls line(start, end) for each line of the bytes, cut at CR LF, LF or a
+// lone CR as the file is read everywhere else.
+template <typename LineFn>
+void ForEachLine(const QByteArray& bytes, LineFn&& line) {
+  const char* const data = bytes.constData();
+  const qsizetype n = bytes.size();
   qsizetype start = 0;
   for (qsizetype i = 0; i < n; ++i) {
     if (data[i] != '\r' && data[i] != '\n') continue;
-    place(start, i);
+    line(start, i);
     if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < n) place(start, n);
+  if (start < n) line(start, n);
+}
+
+}  // namespace
+
+// Notes where each line goes. The lines are counted and grouped first, and
+// the groups laid out in one list of the size they need: lists that grow by
+// doubling held up to twice what they needed, beside the file's bytes.
+void DaySchedule::sortOutLines() {
+  const char* const data = fileBytes_.constData();
+  qsizetype lineCount = 0;
+  ForEachLine(fileBytes_, [&](qsizetype, qsizetype) { ++lineCount; });
+  std::vector<int> groupOfLine;
+  groupOfLine.reserve(size_t(lineCount));
+  std::vector<int> keyOfGroup;
+  std::vector<qsizetype> groupSize;
+  QHash<int, int> groupOfKey;
+  int lastKey = 0, lastGroup = -1;  // neighbouring lines mostly share a month
+  ForEachLine(fileBytes_, [&](qsizetype start, qsizetype end) {
+    const LineClass c = ClassOfLineBytes(data + start, end - start);
+    int key = 0;
+    if (c.place == LinePlace::Rule) ruleStarts_.push_back(start);
+    if (c.place == LinePlace::AnyYear || (c.place == LinePlace::Rule && c.month != 0))
+      key = -c.month;
+    else if (c.place == LinePlace::Dated)
+      key = c.year * 100 + c.month;
+    if (key == 0) {
+      groupOfLine.push_back(-1);
+      return;
+    }
+    if (lastGroup < 0 || key != lastKey) {
+      const auto found = groupOfKey.constFind(key);
+      if (found != groupOfKey.cend()) {
+        lastGroup = *found;
+      } else {
+        lastGroup = int(keyOfGroup.size());
+        groupOfKey.insert(key, lastGroup);
+        keyOfGroup.push_back(key);
+        groupSize.push_back(0);
+      }
+      lastKey = key;
+    }
+    ++groupSize[size_t(lastGroup)];
+    groupOfLine.push_back(lastGroup);
+  });
+  std::vector<qsizetype> next(keyOfGroup.size());
+  qsizetype total = 0;
+  for (size_t g = 0; g < keyOfGroup.size(); ++g) {
+    next[g] = total;
+    groups_.insert(keyOfGroup[g], {total, total + groupSize[g]});
+    total += groupSize[g];
+  }
+  lineStarts_.resize(size_t(total));
+  size_t line = 0;
+  ForEachLine(fileBytes_, [&](qsizetype start, qsizetype) {
+    const int g = groupOfLine[line++];
+    if (g >= 0) lineStarts_[size_t(next[size_t(g)]++)] = start;
+  });
+}
+
+QString DaySchedule::lineAt(qsizetype start) const {
+  const char* const data = fileBytes_.constData();
+  qsizetype end = start;
+  while (end < fileBytes_.size() && data[end] != '\r' && data[end] != '\n') ++end;
+  return platform::FromSjis(data + start, end - start);
 }
 
 // Reading and decoding the whole file was most of a lookup's time when it
@@ -400,26 +580,36 @@ bool DaySchedule::readLines(const QString& path) {
   return true;
 }
 
-QStringList DaySchedule::monthLines(const QDate& day) const {
-  // The three lists merged back into file order.
-  static const std::vector<LineSpan> kNoSpans;
-  const auto dated = datedSpans_.constFind(day.year() * 100 + day.month());
-  const std::vector<LineSpan>* lists[] = {&ruleSpans_, &anyYearSpans_[size_t(day.month())],
-                                          dated == datedSpans_.cend() ? &kNoSpans : &*dated};
-  size_t at[3] = {0, 0, 0};
-  QStringList lines;
-  lines.reserve(qsizetype(lists[0]->size() + lists[1]->size() + lists[2]->size()));
-  for (;;) {
-    int next = -1;
-    for (int k = 0; k < 3; ++k)
-      if (at[k] < lists[k]->size() &&
-          (next < 0 || (*lists[k])[at[k]].offset < (*lists[next])[at[size_t(next)]].offset))
-        next = k;
-    if (next < 0) break;
-    const LineSpan& span = (*lists[next])[at[size_t(next)]++];
-    lines.append(platform::FromSjis(fileBytes_.constData() + span.offset, span.length));
+ScheduleMonthCache DaySchedule::buildMonth(const QDate& day, const DayScheduleOptions& options) {
+  // The month's two groups merged back into file order.
+  const auto anyYear = groups_.value(-day.month());
+  const auto dated = groups_.value(day.year() * 100 + day.month());
+  MonthBuild build(day, options);
+  build.cache.lines.reserve(size_t(anyYear.second - anyYear.first + dated.second - dated.first + 4));
+  qsizetype a = anyYear.first, d = dated.first;
+  while (a < anyYear.second || d < dated.second) {
+    const bool fromAnyYear =
+        d == dated.second || (a < anyYear.second && lineStarts_[size_t(a)] < lineStarts_[size_t(d)]);
+    const qsizetype start = lineStarts_[size_t(fromAnyYear ? a++ : d++)];
+    build.take(lineAt(start), start);
   }
-  return lines;
+  return build.finish(day);
+}
+
+void DaySchedule::putAside(int month, const DayScheduleOptions& options, ScheduleMonthCache cache) {
+  // A file of yearly entries gives each month a twelfth of its lines: a
+  // dozen such months decoded would hold several times the file.
+  constexpr size_t kRecentMonths = 12;
+  qsizetype bytes = 0;
+  for (const CachedScheduleLine& c : cache.lines) bytes += qsizetype(sizeof c) + 2 * c.line.size() + 32;
+  recent_.push_back({month, options, std::move(cache), bytes});
+  const qsizetype budget = fileBytes_.size() / 2;
+  qsizetype held = 0;
+  for (const RecentMonth& r : recent_) held += r.bytes;
+  while (!recent_.empty() && (recent_.size() > kRecentMonths || held > budget)) {
+    held -= recent_.front().bytes;
+    recent_.erase(recent_.begin());
+  }
 }
 
 void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& options, QStringList& texts,
@@ -435,11 +625,7 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
   const int month = day.year() * 100 + day.month();
   if (cache_.key.isEmpty() || cachedMonth_ != month) {
     // Put aside first: reading the file anew below drops what was put aside.
-    if (!cache_.key.isEmpty()) {
-      constexpr size_t kRecentMonths = 12;
-      if (recent_.size() == kRecentMonths) recent_.erase(recent_.begin());
-      recent_.push_back({cachedMonth_, cachedOptions_, std::move(cache_)});
-    }
+    if (!cache_.key.isEmpty()) putAside(cachedMonth_, cachedOptions_, std::move(cache_));
     cache_ = ScheduleMonthCache();
     if (readLines(options.ScheduleFilePath)) {
       const auto again = std::find_if(recent_.begin(), recent_.end(), [&](const RecentMonth& r) {
@@ -449,11 +635,21 @@ void DaySchedule::GetDaySchedule(const QDate& day, const DayScheduleOptions& opt
         cache_ = std::move(again->cache);
         recent_.erase(again);
       } else {
-        cache_ = BuildScheduleMonthCache(monthLines(day), day, options);
+        cache_ = buildMonth(day, options);
       }
     }
     cachedMonth_ = month;
     cachedOptions_ = options;
+  }
+  // The rules are taken apart once the first lookup applies them, and serve
+  // every month after, whichever options it was built under.
+  if (options.OptRecurring == 1 && !cache_.key.isEmpty() && !cache_.rules) {
+    if (!rules_) {
+      auto rules = std::make_shared<ScheduleRules>();
+      for (const qsizetype start : ruleStarts_) rules->add(lineAt(start), start);
+      rules_ = std::move(rules);
+    }
+    cache_.rules = rules_;
   }
   LookUpDaySchedule(cache_, day, options, texts, kind);
 }

@@ -14,10 +14,11 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "DayKind.h"
@@ -38,20 +39,30 @@ struct DayScheduleOptions {
 };
 
 // One line of the month cache, with the columns the lookup compares taken
-// apart once.
+// apart once. Kept small: a diary page keeps a dozen months at a time.
 struct CachedScheduleLine {
   QString line;
-  QString monthDay;     // columns 6-10
-  QString kind;         // columns 12-13
-  QString trimmedText;  // column 15 on, trailing half-width blanks removed
+  qsizetype position = 0;  // where the line lies in the file, to keep the day's entries in file order
+  int monthDay = -1;       // columns 6-10 "mm/dd" as mm * 100 + dd; -1 when they are not of that form
+  char16_t kindChars[2] = {};
+  qint8 kindSize = 0;
+
+  QStringView kind() const { return QStringView(kindChars, kindSize); }  // columns 12-13
+  QStringView trimmedText() const;  // column 15 on, trailing half-width blanks removed
 };
 
+// The recurring rules of a file (毎月, 毎週, 第１-第５, 月１-月５), taken
+// apart once and shared by every month built from the same lines.
+struct ScheduleRules;
+
 // The lines of one month that can apply to its days, in file order, each
-// generated substitute-holiday line right after the holiday that caused it.
-// There is no limit on their number: a busy month loses no entry.
+// generated substitute-holiday line right after the holiday that caused it,
+// and the file's rules when they are applied. There is no limit on their
+// number: a busy month loses no entry.
 struct ScheduleMonthCache {
   QString key;  // year and month "yyyymm"; empty when nothing is cached
   std::vector<CachedScheduleLine> lines;
+  std::shared_ptr<const ScheduleRules> rules;
 };
 
 // The cache of day's month, made from the schedule file's lines.
@@ -107,8 +118,11 @@ class DaySchedule {
   // Reads the file unless the lines read before are still its lines; false
   // when it cannot be read.
   bool readLines(const QString& path);
-  // The lines read that the day's month may take, in file order.
-  QStringList monthLines(const QDate& day) const;
+  // The day's month built from the lines read.
+  ScheduleMonthCache buildMonth(const QDate& day, const DayScheduleOptions& options);
+  // Keeps a month for a later call while the months kept stay small beside
+  // the file.
+  void putAside(int month, const DayScheduleOptions& options, ScheduleMonthCache cache);
 
   ByteReader reader_;
   ChangeStamp stamp_;
@@ -123,24 +137,26 @@ class DaySchedule {
     int month = 0;
     DayScheduleOptions options;
     ScheduleMonthCache cache;
+    qsizetype bytes = 0;  // what its lines hold, roughly
   };
   std::vector<RecentMonth> recent_;
   // The file's bytes as last read, with the path and stamp they came from,
-  // and where the lines lie that a month may take: the rules (every month),
-  // the lines of any year by month ([1..12]), and dated lines by year * 100
-  // + month. Each list is in file order.
-  struct LineSpan {
-    qsizetype offset = 0;
-    qsizetype length = 0;
-  };
+  // and where the lines begin that a month may take, grouped by where they
+  // go: each group of lines in file order, one after another in lineStarts_,
+  // found by its key in groups_ (lines of any year by -month, dated lines by
+  // year * 100 + month). The rules' lines are kept apart, since every month
+  // shares them; a rule that also names a month and day is a dated line on
+  // that day of every year, and is in that month's group of any year too.
   bool linesRead_ = false;
   bool holdFile_ = false;
   QString linesPath_;
   QString linesStamp_;
   QByteArray fileBytes_;
-  std::vector<LineSpan> ruleSpans_;
-  std::array<std::vector<LineSpan>, 13> anyYearSpans_;
-  QHash<int, std::vector<LineSpan>> datedSpans_;
+  std::vector<qsizetype> lineStarts_;
+  QHash<int, std::pair<qsizetype, qsizetype>> groups_;  // [first, end) of lineStarts_
+  std::vector<qsizetype> ruleStarts_;
+  std::shared_ptr<const ScheduleRules> rules_;  // taken apart on first need
   void sortOutLines();
   void forgetLines();
+  QString lineAt(qsizetype start) const;
 };

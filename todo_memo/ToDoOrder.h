@@ -1,7 +1,8 @@
 #pragma once
-// The display orders of the to-do list. The sorted orders must come out
-// exactly as the exchange sort that users have always seen orders them,
-// ties included, since items with equal keys keep the places it gives them.
+// The display orders of the to-do list. The sorted orders put distinct keys
+// exactly where the exchange sort that users have always seen put them;
+// items with equal keys keep their file order, which the exchange sort
+// scrambled.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,14 +27,9 @@ QString SortKey(const QString& line, DisplayOrder order);
 bool IsSorted(DisplayOrder order);
 bool IsDescending(DisplayOrder order);
 
-// The positions of the keys in the order the exchange sort leaves them:
-// for each position i and each later j, the entries change places when j's
-// key must come first. Keys compare by UTF-16 code units. The keys are
-// ranked first so that the quadratic walk compares integers only.
-QList<int> ExchangeSortOrder(const QStringList& keys, bool descending);
-
 // The entries of the file's lines as the order shows them, each keeping its
-// file line as item data. A long file takes a while to sort exactly.
+// file line as item data. Keys compare by UTF-16 code units, a key that
+// begins another sorting first; equal keys keep the lines' order.
 ToDoList ListInDisplayOrder(const QStringList& lines, DisplayOrder order);
 
 }  // namespace todo

@@ -127,6 +127,17 @@ const LookupCase kCases[] = {
     {"month rule", {"    /11/  ,月４,木曜:感謝祭"}, QDate(2024, 11, 28), {"", "　感謝祭"}, DayKind::Ordinary},
     {"month rule, other month", {"    /11/  ,月４,木曜:感謝祭"}, QDate(2024, 10, 24), {""}, DayKind::Ordinary},
     {"rule without a weekday", {"    /  /  ,毎週,ゴミ出し"}, QDate(2024, 5, 5), {""}, DayKind::RedWeekday},
+    {"rules among the dated lines in file order",
+     {"2024/05/08,　　,前", "    /  /  ,毎週,水曜:週", "    /  /08,毎月,月", "2024/05/08,赤　,後"},
+     QDate(2024, 5, 8), {"", "　前", "　週", "　月", "赤後"}, DayKind::Ordinary},
+    // A rule that names a month and day is a plain entry on that day of
+    // every year, rules applied or not, and a rule on its other days.
+    {"rule naming its day", {"    /05/08,毎週,水曜:定例"}, QDate(2024, 5, 8), {"", "　水曜:定例"},
+     DayKind::Ordinary},
+    {"rule naming its day, rules off", {"    /05/08,毎週,水曜:定例"}, QDate(2023, 5, 8), {"", "　水曜:定例"},
+     DayKind::Ordinary, With(&Opt::recurring, 0)},
+    {"rule naming a day, on its other days", {"    /05/08,毎週,水曜:定例"}, QDate(2024, 5, 15), {"", "　定例"},
+     DayKind::Ordinary},
     {"recurring off: every month", {"    /  /15,毎月,給料日"}, QDate(2024, 6, 15), {""}, DayKind::BlueWeekday,
      With(&Opt::recurring, 0)},
     {"recurring off: every week", {"    /  /  ,毎週,月曜:ゴミ出し"}, QDate(2024, 5, 6), {""}, DayKind::Ordinary,
@@ -260,7 +271,8 @@ TEST(DayScheduleCache, LinesSortedByMonthGiveWhatTheWholeFileGives) {
             "    /  /25,毎月,給料日",      "    /  /  ,毎週,月曜:ゴミ出し", "    /11/  ,月４,木曜:感謝祭",
             "0000/12/31,　　,大晦日",      "1990/06/01,記念,結婚",          "2024/１２/01,　　,全角の月",
             "2024/00/01,　　,零月",        "2024/13/01,　　,十三月",        "short",
-            "2024/07/0",                    "2024/02/29,時刻,10:00 閏日",    "2024/09/16,出勤,"};
+            "2024/07/0",                    "2024/02/29,時刻,10:00 閏日",    "2024/09/16,出勤,",
+            "    /05/08,毎週,水曜:日付つき",  "2023/12/24,第４,日曜:日付つき"};
   DayScheduleOptions options = FreshWindowOptions();
   options.OptRecurring = 1;
   QStringList expected;
@@ -333,6 +345,20 @@ TEST(DayScheduleCache, TimedEntriesFollowTheOptionAfterTheNextReset) {
   EXPECT_EQ(s.at(QDate(2024, 5, 9), options), QStringList({""}));  // never cached
   s.at(QDate(), options);
   EXPECT_EQ(s.at(QDate(2024, 5, 9), options), QStringList({"", "時09:00 朝会"}));
+}
+
+// The rules are applied as the option stands at each lookup, even within a
+// month looked up before with them off.
+TEST(DayScheduleCache, RulesFollowTheOptionAtOnce) {
+  CountingSchedule s;
+  s.file = {"2024/05/08,　　,買物", "    /  /  ,毎週,水曜:定例"};
+  DayScheduleOptions options = FreshWindowOptions();
+  options.OptRecurring = 0;
+  EXPECT_EQ(s.at(QDate(2024, 5, 8), options), QStringList({"", "　買物"}));
+  options.OptRecurring = 1;
+  EXPECT_EQ(s.at(QDate(2024, 5, 8), options), QStringList({"", "　買物", "　定例"}));
+  options.OptRecurring = 0;
+  EXPECT_EQ(s.at(QDate(2024, 5, 15), options), QStringList({""}));
 }
 
 TEST(DayScheduleCache, UnreadableFileGivesNoEntriesAndIsTriedAgain) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 #include "core/platform/Codec.h"
 
@@ -180,22 +183,60 @@ TEST(ToDoOrderTest, ImportanceAndNewestOrders) {
   EXPECT_EQ(Sorted(lines, DisplayOrder::Oldest), lines);
 }
 
-TEST(ToDoOrderTest, TiesLandWhereTheExchangeSortPutsThem) {
-  // Few distinct keys, so that most comparisons are ties.
+TEST(ToDoOrderTest, DistinctKeysComeOutWhereTheExchangeSortPutThem) {
+  // Every key differs in every order, and some are prefixes of others
+  // ("x1" and "x12"); one line has no date, so an empty key.
   QRandomGenerator random(22);
   for (DisplayOrder order : {DisplayOrder::Importance, DisplayOrder::Newest, DisplayOrder::ItemText}) {
     for (int round = 0; round < 20; ++round) {
+      QList<int> numbers(2 + random.bounded(30));
+      std::iota(numbers.begin(), numbers.end(), 1);
+      std::shuffle(numbers.begin(), numbers.end(), std::mt19937(random.generate()));
       QStringList lines;
-      const int n = 2 + random.bounded(30);
-      for (int i = 0; i < n; ++i)
-        lines << QStringLiteral("%1%2 x%3\t2009/03/0%4")
+      for (int i = 0; i < numbers.size(); ++i)
+        lines << QStringLiteral("%1%2 x%3\t2009/03/%4")
                      .arg(QChar(i % 2 ? u'□' : u'■'))
                      .arg(QChar(u" DA"[random.bounded(3)]))
-                     .arg(random.bounded(2))
-                     .arg(1 + random.bounded(3));
+                     .arg(numbers[i])
+                     .arg(numbers[(i + 1) % numbers.size()]);
+      lines[random.bounded(int(lines.size()))].truncate(5);
       ASSERT_EQ(Sorted(lines, order), PlainExchangeSort(lines, order)) << static_cast<int>(order) << " " << round;
     }
   }
+  // Long keys alike in their first twenty characters or so, keys of
+  // sixteen and seventeen characters that begin others, short ones;
+  // characters beyond the basic plane (two code units, the first below
+  // U+FF01); a NUL character that must not read as the end of a key.
+  const QString same = QStringLiteral("0123456789abcdefghij");
+  const QStringList alike = {"□A" + same + "b\t" + same + "x",
+                             "□A" + same + "a\t" + same,
+                             "□A" + same + "\t" + same.left(16),
+                             "□A" + same.left(14) + "\t" + same.left(17),
+                             "□ 1234567\t😀",
+                             "□ 1234567\t！",
+                             "□ 123\t",
+                             QStringLiteral("□ 123") + QChar(0) + u'\t' + same + QChar(0)};
+  for (DisplayOrder order : {DisplayOrder::Importance, DisplayOrder::Newest, DisplayOrder::ItemText})
+    EXPECT_EQ(Sorted(alike, order), PlainExchangeSort(alike, order)) << static_cast<int>(order);
+}
+
+TEST(ToDoOrderTest, EqualKeysKeepTheFileOrder) {
+  const struct {
+    DisplayOrder order;
+    QStringList lines;
+    QList<int> shown;  // item data in the order shown
+  } cases[] = {
+      // The exchange sort gave 2, 1, 0: swapping the A line to the front
+      // moved the first B line behind the second.
+      {DisplayOrder::Importance, {"□B電話\t2009/03/01", "■B電話\t2009/03/01", "□A会議"}, {2, 0, 1}},
+      {DisplayOrder::Importance, {"■A same", "□ other", "□A same", "■A same"}, {0, 2, 3, 1}},
+      {DisplayOrder::Newest,
+       {"□A x\t2009/03/01", "□B y\t2009/03/05", "□C z\t2009/03/01", "□ heading", "□D w\t2009/03/05", "□ end"},
+       {1, 4, 0, 2, 3, 5}},
+      {DisplayOrder::ItemText, {"□A電話", "■ 電話", "□D会議", "■C電話"}, {2, 0, 1, 3}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ListInDisplayOrder(c.lines, c.order).itemData, c.shown) << c.lines.join(u'|').toStdString();
 }
 
 // The file's bytes give its lines and the lines give the same bytes back;
