@@ -1,5 +1,6 @@
 #include "FirstPaintDeferral.h"
 
+#include <QCoreApplication>
 #include <utility>
 #include <vector>
 
@@ -32,4 +33,8 @@ void RunAfterFirstPaint(std::function<void()> work) {
     return;
   }
   HeldFirstPaintWork().push_back(std::move(work));
+}
+
+void RunPendingMessages() {
+  if (!heldForFirstPaint) QCoreApplication::processEvents();
 }

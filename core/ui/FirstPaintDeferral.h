@@ -30,3 +30,9 @@ class FirstPaintDeferral {
 
 // Runs the work after the first paint while a start-up holds it, else now.
 void RunAfterFirstPaint(std::function<void()> work);
+
+// Lets pending window messages run once. While a start-up holds the first
+// paint they wait for the start-up's own turn of the loop, which paints the
+// window with its first page: a turn in the middle of loading that page
+// would paint the window, its menu bar still greyed, without it.
+void RunPendingMessages();

@@ -43,7 +43,7 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
     auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
     if (!page) return;
     followActivePage(sub);
-    page->Form_Activate();
+    page->Activate();
   });
   buildMenus();
   resize(TwipsToPixelsX(kCreatedWidthTwips), TwipsToPixelsY(kCreatedHeightTwips));

@@ -1,5 +1,6 @@
 // Start-up work held back until the main window has painted.
 #include <QFile>
+#include <QTimer>
 #include <vector>
 
 #include "SettingsTestSupport.h"
@@ -36,6 +37,20 @@ TEST_F(FirstPaintDeferralTest, WorkAndSettingsWaitForTheFirstPaint) {
     RunAfterFirstPaint([&] { order.push_back(4); });
   }
   EXPECT_EQ(order.back(), 4);
+}
+
+// Pending window messages run where a step asks for them, except while a
+// start-up holds its first paint, whose own turn of the loop runs them.
+TEST_F(FirstPaintDeferralTest, PendingMessagesWaitForTheStartUpsOwnTurn) {
+  int ran = 0;
+  {
+    FirstPaintDeferral deferral;
+    QTimer::singleShot(0, [&] { ++ran; });
+    RunPendingMessages();
+    EXPECT_EQ(ran, 0);
+  }
+  RunPendingMessages();
+  EXPECT_EQ(ran, 1);
 }
 
 }  // namespace
