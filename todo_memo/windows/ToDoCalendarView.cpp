@@ -50,28 +50,28 @@ void ToDoCalendarView::paintEvent(QPaintEvent*) {
 
   QFont normal = font();
   normal.setBold(false);
-  QFont bold = normal;
-  bold.setBold(true);
-  const QFontMetrics normalMetrics(normal);
-  const QFontMetrics boldMetrics(bold);
+  const QFontMetrics metrics(normal);
   // Day numbers line up on their last digit, as if one-digit days had a
   // blank in front: each shows right of its cell's offset by what it falls
   // short of two digits.
-  const int normalTwoDigits = normalMetrics.horizontalAdvance(QStringLiteral("00"));
-  const int boldTwoDigits = boldMetrics.horizontalAdvance(QStringLiteral("00"));
+  const int twoDigits = metrics.horizontalAdvance(QStringLiteral("00"));
 
   // Each text starts at its cell's corner plus the offset, its top there.
   // One layout both measures and draws it: its glyphs are looked up once.
+  // Bold strikes the text a second time a pixel to the right, as a face
+  // with no bold of its own is emboldened: a bold font of its own would
+  // cost a second font match and glyph cache for the eight bold texts.
   auto print = [&](const QString& text, bool isBold, double cellX, double cellY, bool rightAlignTwo) {
-    const QFont& face = isBold ? bold : normal;
-    QTextLayout layout(text, face);
+    QTextLayout layout(text, normal);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    const int baseline = static_cast<int>(cellY) + dy + (isBold ? boldMetrics : normalMetrics).ascent();
+    const int baseline = static_cast<int>(cellY) + dy + metrics.ascent();
     int left = static_cast<int>(cellX) + dx;
-    if (rightAlignTwo) left += (isBold ? boldTwoDigits : normalTwoDigits) - qRound(line.naturalTextWidth());
-    line.draw(&p, QPointF(left, baseline - line.ascent()));
+    if (rightAlignTwo) left += twoDigits - qRound(line.naturalTextWidth());
+    const QPointF at(left, baseline - line.ascent());
+    line.draw(&p, at);
+    if (isBold) line.draw(&p, at + QPointF(1, 0));
   };
 
   const QString header = QStringLiteral("日月火水木金土");
