@@ -1,6 +1,7 @@
 #include "FirstPaintDeferral.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,10 @@ void FirstPaintDeferral::finish() {
   std::vector<std::function<void()>> work = std::exchange(HeldFirstPaintWork(), {});
   for (const std::function<void()>& step : work) step();
   settings_.reset();
+}
+
+void FirstPaintDeferral::finishOnLoopsFirstTurn(QObject* context) {
+  QTimer::singleShot(0, context, [this] { finish(); });
 }
 
 void RunAfterFirstPaint(std::function<void()> work) {

@@ -11,6 +11,8 @@
 #include "core/platform/ProgramExit.h"
 #include "core/settings/IniWriteBatch.h"
 
+class QObject;
+
 class FirstPaintDeferral {
  public:
   FirstPaintDeferral();
@@ -21,6 +23,11 @@ class FirstPaintDeferral {
 
   // Runs the held work in the order it came, then writes the settings.
   void finish();
+
+  // Finishes on the event loop's first turn, which comes once start-up has
+  // handed it the painted, enabled window: the user can act before the held
+  // work runs. With context gone first, it is left to the destructor.
+  void finishOnLoopsFirstTurn(QObject* context);
 
  private:
   std::optional<IniWriteBatch> settings_;

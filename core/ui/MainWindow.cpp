@@ -1,3 +1,4 @@
+#include "FirstPaintDeferral.h"
 #include "HelpPage.h"
 #include "MainWindow.h"
 

@@ -14,6 +14,7 @@
 #include "PageWindow.h"
 #include "core/ui/PreviewWindow.h"
 
+class FirstPaintDeferral;
 class QAction;
 class QLockFile;
 class QMdiArea;
@@ -165,6 +166,9 @@ class MainWindow : public QMainWindow {
   QPointer<PreviewWindow> preview_;
   std::unique_ptr<QLockFile> instanceLock_;
   std::unique_ptr<platform::WorkBeforeEnd> instanceLockRelease_;
+  // What start-up holds back until the user can act; a window gone before
+  // then does it as it goes.
+  std::unique_ptr<FirstPaintDeferral> startupWork_;
   bool ended_ = false;
 };
 

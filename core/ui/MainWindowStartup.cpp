@@ -35,7 +35,7 @@ const char* const kProgramVersion = "3.16.01";
 void MainWindow::MDIForm_Load() {
   setStartHeight();
   setEnabled(false);
-  FirstPaintDeferral deferral;
+  startupWork_ = std::make_unique<FirstPaintDeferral>();
   const int16_t result = InitApplication(*this, QString::fromLatin1(kProgramVersion));
   if (ended_) return;
   if (ReadsCommandLine(ExeName))
@@ -50,9 +50,10 @@ void MainWindow::MDIForm_Load() {
   // Lists lay out the items they were given once, before the first paint:
   // laid out on the loop's next turn, they would paint twice.
   for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) list->doItemsLayout();
-  // The window and its first page paint before the held work runs.
+  // The window and its first page paint; the held work waits until the
+  // user can act (a version box on the way lets it run).
   QCoreApplication::processEvents();
-  deferral.finish();
+  startupWork_->finishOnLoopsFirstTurn(this);
   if (result != 0) {
     mnu_Version_Click();
     takeInput();

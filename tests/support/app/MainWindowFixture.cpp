@@ -4,6 +4,7 @@
 #include "MenuPath.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QImage>
 
 #include "app/RegisterPages.h"
@@ -51,6 +52,9 @@ MainWindow& MainWindowTest::Start(const QStringList& arguments, const QString& e
   window_.reset();
   window_ = std::make_unique<MainWindow>(StartupArgs{home() + exeName, arguments});
   window_->MDIForm_Load();
+  // The program's event loop then takes its first turn, which does what
+  // start-up held back.
+  QCoreApplication::sendPostedEvents(window_.get(), QEvent::MetaCall);
   return *window_;
 }
 
