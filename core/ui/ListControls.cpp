@@ -1,11 +1,11 @@
 #include "ListControls.h"
 
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
 #include <cmath>
-#include <QSignalBlocker>
 
 void RefillList(QComboBox* list, const QStringList& items) {
   const QSignalBlocker quiet(list);

@@ -1,6 +1,6 @@
+#include "MainWindow.h"
 #include "FirstPaintDeferral.h"
 #include "HelpPage.h"
-#include "MainWindow.h"
 
 #include <QAction>
 #include <QEvent>

@@ -15,10 +15,10 @@
 #include "TabStopDelegate.h"
 #include "TagDropTarget.h"
 #include "ToDoCalendarView.h"
-#include "core/ui/ListControls.h"
 #include "TodoWindow.h"
 #include "core/print/FontMapping.h"
 #include "core/ui/FormHelpers.h"
+#include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
 
 namespace {
