@@ -50,11 +50,14 @@ void MainWindow::MDIForm_Load() {
   // Lists lay out the items they were given once, before the first paint:
   // laid out on the loop's next turn, they would paint twice.
   for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) list->doItemsLayout();
-  // The window and its first page paint; the held work waits until the
-  // user can act (a version box on the way lets it run).
+  // The window and its first page paint; the held work then waits until
+  // the user can act, or runs before a version box, which stands centred on
+  // the window as the window system has placed it by then.
   QCoreApplication::processEvents();
-  startupWork_->finishOnLoopsFirstTurn(this);
-  if (result != 0) {
+  if (result == 0) {
+    startupWork_->finishOnLoopsFirstTurn(this);
+  } else {
+    startupWork_->finish();
     mnu_Version_Click();
     takeInput();
   }
