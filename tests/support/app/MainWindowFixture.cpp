@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include "app/RegisterPages.h"
+#include "charts/windows/GanttWindow.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
 #include "core/print/PrintSeams.h"
@@ -36,6 +37,9 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
   window_.reset();
+  // The Gantt window keeps its file for the run; the next test's program
+  // folder does not hold it.
+  GanttWindow::CurrentGanttFile.clear();
   SetScreenAreaOverride(std::nullopt);
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
