@@ -145,6 +145,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  QMenu* addBarMenu(const QString& title);
   void buildFileMenu();
   void buildPageMenus();
   void openPage(const char* pageKind);
