@@ -1,5 +1,7 @@
 #include "FirstPaintDeferral.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -26,10 +28,18 @@ void FirstPaintDeferral::finish() {
   settings_.reset();
 }
 
+void FirstPaintDeferral::finishOnLoopsFirstTurn(QObject* context) {
+  QTimer::singleShot(0, context, [this] { finish(); });
+}
+
 void RunAfterFirstPaint(std::function<void()> work) {
   if (!heldForFirstPaint) {
     work();
     return;
   }
   HeldFirstPaintWork().push_back(std::move(work));
+}
+
+void RunPendingMessages() {
+  if (!heldForFirstPaint) QCoreApplication::processEvents();
 }

@@ -11,6 +11,8 @@
 #include "core/platform/ProgramExit.h"
 #include "core/settings/IniWriteBatch.h"
 
+class QObject;
+
 class FirstPaintDeferral {
  public:
   FirstPaintDeferral();
@@ -22,6 +24,11 @@ class FirstPaintDeferral {
   // Runs the held work in the order it came, then writes the settings.
   void finish();
 
+  // Finishes on the event loop's first turn, which comes once start-up has
+  // handed it the painted, enabled window: the user can act before the held
+  // work runs. With context gone first, it is left to the destructor.
+  void finishOnLoopsFirstTurn(QObject* context);
+
  private:
   std::optional<IniWriteBatch> settings_;
   // The program ends at once, without unwinding to the destructor.
@@ -30,3 +37,9 @@ class FirstPaintDeferral {
 
 // Runs the work after the first paint while a start-up holds it, else now.
 void RunAfterFirstPaint(std::function<void()> work);
+
+// Lets pending window messages run once. While a start-up holds the first
+// paint they wait for the start-up's own turn of the loop, which paints the
+// window with its first page: a turn in the middle of loading that page
+// would paint the window, its menu bar still greyed, without it.
+void RunPendingMessages();

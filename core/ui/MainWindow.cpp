@@ -1,5 +1,7 @@
-#include "HelpPage.h"
 #include "MainWindow.h"
+#include "FirstPaintDeferral.h"
+#include "HelpPage.h"
+#include "MenuBarMenu.h"
 
 #include <QAction>
 #include <QEvent>
@@ -43,7 +45,7 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
     auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
     if (!page) return;
     followActivePage(sub);
-    page->Form_Activate();
+    page->Activate();
   });
   buildMenus();
   resize(TwipsToPixelsX(kCreatedWidthTwips), TwipsToPixelsY(kCreatedHeightTwips));
@@ -87,8 +89,14 @@ void addMenuItems(MainWindow* form, QWidget* menu, std::initializer_list<MenuIte
 }
 }  // namespace
 
+QMenu* MainWindow::addBarMenu(const QString& title) {
+  auto* menu = new MenuBarMenu(title, menuBar());
+  menuBar()->addMenu(menu);
+  return menu;
+}
+
 void MainWindow::buildFileMenu() {
-  mnu_frmfile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+  mnu_frmfile = addBarMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
   mnu_frmfile->setObjectName(QStringLiteral("mnu_frmfile"));
   addMenuItems(
       this, mnu_frmfile,
@@ -121,7 +129,7 @@ void MainWindow::buildPageMenus() {
                    {&mnu_FrmPicture, "mnu_FrmPicture", "写真(&P)", {}, &MainWindow::mnu_FrmPicture_Click},
                    {&mnu_FrmYousi, "mnu_FrmYousi", "用紙(&Y)", {}, &MainWindow::mnu_FrmYousi_Click},
                });
-  mnu_lunch0 = menuBar()->addMenu(QStringLiteral("専用用紙(&S)"));
+  mnu_lunch0 = addBarMenu(QStringLiteral("専用用紙(&S)"));
   mnu_lunch0->setObjectName(QStringLiteral("mnu_lunch0"));
   addMenuItems(this, mnu_lunch0,
                {

@@ -14,6 +14,7 @@
 #include "PageWindow.h"
 #include "core/ui/PreviewWindow.h"
 
+class FirstPaintDeferral;
 class QAction;
 class QLockFile;
 class QMdiArea;
@@ -144,6 +145,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  QMenu* addBarMenu(const QString& title);
   void buildFileMenu();
   void buildPageMenus();
   void openPage(const char* pageKind);
@@ -165,6 +167,9 @@ class MainWindow : public QMainWindow {
   QPointer<PreviewWindow> preview_;
   std::unique_ptr<QLockFile> instanceLock_;
   std::unique_ptr<platform::WorkBeforeEnd> instanceLockRelease_;
+  // What start-up holds back until the user can act; a window gone before
+  // then does it as it goes.
+  std::unique_ptr<FirstPaintDeferral> startupWork_;
   bool ended_ = false;
 };
 

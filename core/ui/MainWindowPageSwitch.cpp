@@ -1,6 +1,7 @@
 // The main window's page switching and the File items that press the page
 // windows' buttons.
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -142,6 +143,12 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
   if (PageWindow* loaded = LoadedPageWindow(pageKind)) return loaded;
   PageWindow* page = CreatePageWindow(pageKind);
   if (!page) return nullptr;
+  // The frame's title bar measures and elides its caption at every step of
+  // taking the page in, showing it and placing it, though nothing is drawn
+  // before the loop turns: the frame gets the caption when it has settled.
+  // A caption the page's load gives itself stands.
+  const QString caption = page->windowTitle();
+  page->setWindowTitle(QString());
   QMdiSubWindow* sub = mdiArea->addSubWindow(page);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setProperty(kNewPageProperty, true);
@@ -154,6 +161,8 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
   sub->resize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
   sub->move(0, 0);
   GrowToShow(sub);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  if (page->windowTitle().isEmpty()) page->setWindowTitle(caption);
   return page;
 }
 

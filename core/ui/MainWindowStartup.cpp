@@ -35,7 +35,7 @@ const char* const kProgramVersion = "3.16.01";
 void MainWindow::MDIForm_Load() {
   setStartHeight();
   setEnabled(false);
-  FirstPaintDeferral deferral;
+  startupWork_ = std::make_unique<FirstPaintDeferral>();
   const int16_t result = InitApplication(*this, QString::fromLatin1(kProgramVersion));
   if (ended_) return;
   if (ReadsCommandLine(ExeName))
@@ -50,10 +50,14 @@ void MainWindow::MDIForm_Load() {
   // Lists lay out the items they were given once, before the first paint:
   // laid out on the loop's next turn, they would paint twice.
   for (QAbstractItemView* list : findChildren<QAbstractItemView*>()) list->doItemsLayout();
-  // The window and its first page paint before the held work runs.
+  // The window and its first page paint; the held work then waits until
+  // the user can act, or runs before a version box, which stands centred on
+  // the window as the window system has placed it by then.
   QCoreApplication::processEvents();
-  deferral.finish();
-  if (result != 0) {
+  if (result == 0) {
+    startupWork_->finishOnLoopsFirstTurn(this);
+  } else {
+    startupWork_->finish();
     mnu_Version_Click();
     takeInput();
   }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QTimer>
+#include <utility>
 
 #include "VisualTabOrder.h"
 #include "WorkPlaceFocus.h"
@@ -37,6 +39,17 @@ QString PageWindow::NotPrintableYetText() {
 
 QString PageWindow::BusyCloseText() {
   return QStringLiteral("印刷またはファイルの読み書きの途中です。\r\n終わってから閉じてください。");
+}
+
+void PageWindow::Activate() {
+  if (std::exchange(activatedByLoad_, false)) return;
+  Form_Activate();
+}
+
+void PageWindow::NoteActivatedByLoad() {
+  activatedByLoad_ = true;
+  // Anything the loop runs may change what the window shows.
+  QTimer::singleShot(0, this, [this] { activatedByLoad_ = false; });
 }
 
 bool PageWindow::IsBusy() const { return testAttribute(Qt::WA_ForceDisabled); }

@@ -31,6 +31,11 @@ class PageWindow : public QWidget {
   virtual void Form_Load() {}
   // Runs each time the window becomes the active page window.
   virtual void Form_Activate() {}
+  // The main window's call as the window becomes the active page window:
+  // runs Form_Activate, unless the window's load ran it last and the event
+  // loop has not turned since, when the window shows already what it would
+  // show again.
+  void Activate();
   // The close check: set cancel to non-zero to keep the window open.
   virtual void Form_QueryUnload(int16_t& cancel, UnloadMode mode) {}
 
@@ -45,6 +50,9 @@ class PageWindow : public QWidget {
   bool IsBusy() const;
 
  protected:
+  // A load that ends by running Form_Activate says so.
+  void NoteActivatedByLoad();
+
   // A command button with the given objectName; hidden when it has no
   // caption (the buttons that only the main window's menu presses). A print
   // button ("Cmd_print") that nothing else is connected to answers with
@@ -71,4 +79,5 @@ class PageWindow : public QWidget {
   // The window was in front when it was disabled and holds the front until
   // it is enabled again.
   bool heldFront_ = false;
+  bool activatedByLoad_ = false;
 };

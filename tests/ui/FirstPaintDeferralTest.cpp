@@ -1,5 +1,8 @@
 // Start-up work held back until the main window has painted.
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
+#include <memory>
 #include <vector>
 
 #include "SettingsTestSupport.h"
@@ -36,6 +39,48 @@ TEST_F(FirstPaintDeferralTest, WorkAndSettingsWaitForTheFirstPaint) {
     RunAfterFirstPaint([&] { order.push_back(4); });
   }
   EXPECT_EQ(order.back(), 4);
+}
+
+// Held back to the event loop's first turn, the work and the settings wait
+// for it; a start-up whose window goes first does them as it goes.
+TEST_F(FirstPaintDeferralTest, WorkHeldForTheLoopsFirstTurnRunsOnceThereOrAtTheEnd) {
+  struct Case {
+    const char* name;
+    bool windowGoesFirst;
+  };
+  for (const Case c : {Case{"loop turns", false}, Case{"window goes first", true}}) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(SettingsFilePath());
+    int runs = 0;
+    auto window = std::make_unique<QObject>();
+    {
+      auto deferral = std::make_unique<FirstPaintDeferral>();
+      RunAfterFirstPaint([&] { ++runs; });
+      WriteIniValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("1"));
+      deferral->finishOnLoopsFirstTurn(window.get());
+      EXPECT_EQ(runs, 0);
+      EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+      if (c.windowGoesFirst) window.reset();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(runs, c.windowGoesFirst ? 0 : 1);
+    }
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(settingsBytes(), QByteArray("[S]\r\nK=1\r\n"));
+  }
+}
+
+// Pending window messages run where a step asks for them, except while a
+// start-up holds its first paint, whose own turn of the loop runs them.
+TEST_F(FirstPaintDeferralTest, PendingMessagesWaitForTheStartUpsOwnTurn) {
+  int ran = 0;
+  {
+    FirstPaintDeferral deferral;
+    QTimer::singleShot(0, [&] { ++ran; });
+    RunPendingMessages();
+    EXPECT_EQ(ran, 0);
+  }
+  RunPendingMessages();
+  EXPECT_EQ(ran, 1);
 }
 
 }  // namespace

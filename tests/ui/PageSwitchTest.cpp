@@ -25,6 +25,24 @@ class CountingPage : public PageWindow {
   static inline int loads = 0;
 };
 
+// A page window whose load ends by running its activation step, as the
+// to-do window's does, and whose caption is given when it is made or, with
+// a caption asked for, by its load.
+class ActivatingPage : public PageWindow {
+ public:
+  explicit ActivatingPage(QWidget* parent = nullptr) : PageWindow(parent) {
+    setWindowTitle(QStringLiteral("Made"));
+  }
+  void Form_Load() override {
+    if (!loadCaption.isEmpty()) setWindowTitle(loadCaption);
+    Form_Activate();
+    NoteActivatedByLoad();
+  }
+  void Form_Activate() override { ++activations; }
+  static inline int activations = 0;
+  static inline QString loadCaption;
+};
+
 // Counts the clicks of a page window's buttons by objectName.
 class ClickLog : public QObject {
  public:
@@ -248,4 +266,44 @@ TEST(PageRegistry, ButtonsAreFoundWhateverTheirLetterCase) {
   EXPECT_EQ(FindCommandButton(&window, QStringLiteral("Cmd_FileWrite")), nullptr);
   EXPECT_FALSE(PressCommandButton(&window, QString()));
   EXPECT_EQ(CreatePageWindow(QStringLiteral("no-such-page")), nullptr);
+}
+
+// The activation that brings a page forward right after its load ran the
+// activation step finds the page as the load left it; once the event loop
+// has turned, or on any later activation, the step runs again.
+TEST_F(MainWindowTest, ALoadThatActivatedItsPageIsNotRepeatedByItsFirstActivation) {
+  RegisterPageWindowClass<ActivatingPage>(QStringLiteral("gant"));
+  ActivatingPage::loadCaption.clear();
+  MainWindow& w = Start();
+  ActivatingPage::activations = 0;
+  w.mnu_FrmGant_Click();
+  EXPECT_EQ(ActivatingPage::activations, 1) << "the load's own run only";
+  w.mnu_FrmAction_Click();
+  w.mnu_FrmGant_Click();
+  EXPECT_EQ(ActivatingPage::activations, 2);
+
+  ActivatingPage page;
+  page.Form_Load();
+  QCoreApplication::processEvents();
+  page.Activate();
+  EXPECT_EQ(ActivatingPage::activations, 4) << "the loop turned between the load and the activation";
+}
+
+// The frame takes its caption from the page however the load goes: the one
+// the page was made with, or the one its load gave it.
+TEST_F(MainWindowTest, APageFrameShowsThePagesCaption) {
+  RegisterPageWindowClass<ActivatingPage>(QStringLiteral("gant"));
+  MainWindow& w = Start();
+  for (const QString& loadCaption : {QString(), QStringLiteral("Loaded")}) {
+    ActivatingPage::loadCaption = loadCaption;
+    w.mnu_FrmGant_Click();
+    QMdiSubWindow* sub = w.mdiArea->currentSubWindow();
+    ASSERT_NE(sub, nullptr);
+    const QString expected = loadCaption.isEmpty() ? QStringLiteral("Made") : loadCaption;
+    EXPECT_EQ(sub->widget()->windowTitle(), expected);
+    EXPECT_EQ(sub->windowTitle(), expected);
+    ASSERT_TRUE(sub->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  ActivatingPage::loadCaption.clear();
 }

@@ -34,7 +34,12 @@ QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
 }
 
 qreal TabStopDelegate::DateColumn(const QFont& font, qreal textWidth) const {
-  const qreal room = textWidth - QFontMetricsF(font).horizontalAdvance(kWidestDate);
+  // Measured once for the list's font, not for every entry painted.
+  if (!widestDateFont_ || *widestDateFont_ != font) {
+    widestDateFont_ = font;
+    widestDate_ = QFontMetricsF(font).horizontalAdvance(kWidestDate);
+  }
+  const qreal room = textWidth - widestDate_;
   return std::max<qreal>(0, std::min(TabDistance(font), room));
 }
 

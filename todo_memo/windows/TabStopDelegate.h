@@ -5,7 +5,9 @@
 // that distance and a date brings the column in, so that the date shows
 // whole; an item text too long for the room before it is cut short with an
 // ellipsis instead of pushing the date out of sight.
+#include <QFont>
 #include <QStyledItemDelegate>
+#include <optional>
 
 class TabStopDelegate : public QStyledItemDelegate {
   Q_OBJECT
@@ -23,4 +25,6 @@ class TabStopDelegate : public QStyledItemDelegate {
 
  private:
   int dialogUnits_;
+  mutable std::optional<QFont> widestDateFont_;
+  mutable qreal widestDate_ = 0;
 };

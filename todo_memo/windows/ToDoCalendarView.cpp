@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <cmath>
 
 #include "core/ui/Twips.h"
@@ -49,34 +50,42 @@ void ToDoCalendarView::paintEvent(QPaintEvent*) {
 
   QFont normal = font();
   normal.setBold(false);
-  QFont bold = normal;
-  bold.setBold(true);
+  const QFontMetrics metrics(normal);
+  // Day numbers line up on their last digit, as if one-digit days had a
+  // blank in front: each shows right of its cell's offset by what it falls
+  // short of two digits.
+  const int twoDigits = metrics.horizontalAdvance(QStringLiteral("00"));
 
   // Each text starts at its cell's corner plus the offset, its top there.
-  auto print = [&](const QString& text, double cellX, double cellY, bool rightAlignTwo) {
-    const QFontMetrics metrics(p.font());
-    const int top = static_cast<int>(cellY) + dy;
+  // One layout both measures and draws it: its glyphs are looked up once.
+  // Bold strikes the text a second time a pixel to the right, as a face
+  // with no bold of its own is emboldened: a bold font of its own would
+  // cost a second font match and glyph cache for the eight bold texts.
+  auto print = [&](const QString& text, bool isBold, double cellX, double cellY, bool rightAlignTwo) {
+    QTextLayout layout(text, normal);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int baseline = static_cast<int>(cellY) + dy + metrics.ascent();
     int left = static_cast<int>(cellX) + dx;
-    // Day numbers line up on their last digit, as if one-digit days had a
-    // blank in front.
-    if (rightAlignTwo) left += metrics.horizontalAdvance(QStringLiteral("00")) - metrics.horizontalAdvance(text);
-    p.drawText(left, top + metrics.ascent(), text);
+    if (rightAlignTwo) left += twoDigits - qRound(line.naturalTextWidth());
+    const QPointF at(left, baseline - line.ascent());
+    line.draw(&p, at);
+    if (isBold) line.draw(&p, at + QPointF(1, 0));
   };
 
-  p.setFont(bold);
   const QString header = QStringLiteral("日月火水木金土");
   for (int k = 0; k < 7; ++k) {
     p.setPen(k == 0 ? kRed : k == 6 ? kBlue : QColor(Qt::black));
-    print(header.mid(k, 1), k * w / 7, 0, false);
+    print(header.mid(k, 1), true, k * w / 7, 0, false);
   }
 
   for (int row = 1; row <= 6; ++row) {
     for (int column = 0; column < 7; ++column) {
       const int day = grid_[column][row];
       if (day == 0) continue;
-      p.setFont(marked_.isValid() && day == marked_.day() ? bold : normal);
       p.setPen(DayColour(flags_[day]));
-      print(QString::number(day), w * column / 7, h * row / 7, true);
+      print(QString::number(day), marked_.isValid() && day == marked_.day(), w * column / 7, h * row / 7, true);
     }
   }
 

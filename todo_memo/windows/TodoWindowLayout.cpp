@@ -18,6 +18,7 @@
 #include "TodoWindow.h"
 #include "core/print/FontMapping.h"
 #include "core/ui/FormHelpers.h"
+#include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
 
 namespace {
@@ -80,10 +81,8 @@ void TodoWindow::buildControls() {
     Cmd_Update[i]->setObjectName(QStringLiteral("Cmd_Update_%1").arg(i));
   }
   cmb_sort = WithObjectName(new QComboBox(this), "cmb_sort");
-  Cmb_file = WithObjectName(new QComboBox(this), "Cmb_file");
+  Cmb_file = WithObjectName(new CharacterWidthCombo(16, this), "Cmb_file");
   Cmb_file->setEnabled(false);
-  Cmb_file->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  Cmb_file->setMinimumContentsLength(16);
   Cmb_jikan = WithObjectName(new QComboBox(this), "Cmb_jikan");
   Txt_KmkSu = WithObjectName(new QLineEdit(this), "Txt_KmkSu");
   Txt_KmkSu->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);

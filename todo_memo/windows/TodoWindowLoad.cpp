@@ -1,7 +1,6 @@
 // The to-do window's load sequence, its activation and its option handlers.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,7 +97,8 @@ void TodoWindow::Form_Load() {
   settingsWrites.commit();
 
   Form_Activate();
-  QCoreApplication::processEvents();
+  NoteActivatedByLoad();
+  RunPendingMessages();
   Cmb_file->setEnabled(true);
   ApplyImeMode(this);
 }

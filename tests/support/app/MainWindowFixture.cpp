@@ -4,9 +4,11 @@
 #include "MenuPath.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QImage>
 
 #include "app/RegisterPages.h"
+#include "charts/windows/GanttWindow.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
 #include "core/print/PrintSeams.h"
@@ -35,6 +37,9 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
   window_.reset();
+  // The Gantt window keeps its file for the run; the next test's program
+  // folder does not hold it.
+  GanttWindow::CurrentGanttFile.clear();
   SetScreenAreaOverride(std::nullopt);
   platform::SetEndProgramHandler({});
   SetSettingsFormHandler({});
@@ -51,6 +56,9 @@ MainWindow& MainWindowTest::Start(const QStringList& arguments, const QString& e
   window_.reset();
   window_ = std::make_unique<MainWindow>(StartupArgs{home() + exeName, arguments});
   window_->MDIForm_Load();
+  // The program's event loop then takes its first turn, which does what
+  // start-up held back.
+  QCoreApplication::sendPostedEvents(window_.get(), QEvent::MetaCall);
   return *window_;
 }
 
