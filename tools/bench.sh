@@ -10,7 +10,7 @@
 # timed, side by side in the same run, and those time ratios are printed
 # beside their targets; they vary with the machine's load and cores, so they
 # fail the run only with --strict, for a quiet machine.
-#   --full                also the 100,000-entry address book (some 3 s a job)
+#   --full                the 100,000-entry address book timed with the others, not once
 #   --strict              also gate the time ratios (a quiet machine only)
 #   BENCH_BUILD           build folder (default build/bench)
 #   BENCH_CMAKE_ARGS      more configure arguments, e.g. a compiler launcher
@@ -64,14 +64,16 @@ run() {
 # the counts of several programs run side by side, one a core.
 counted=()
 count() {
-  counted+=("$1|$2|$3")
+  counted+=("$1"$'\t'"$2"$'\t'"$3")
 }
 run_counts() {
-  printf '%s\n' "${counted[@]}" | xargs -P "$jobs" -I{} bash -c '
-    IFS="|" read -r name filter label <<<"{}"
+  printf '%s\n' "${counted[@]}" | xargs -P "$jobs" -d '\n' -I{} bash -c '
+    build=$1 results=$2
+    IFS=$(printf "\t") read -r name filter label <<<"$3"
     echo "bench: $label" >&2
-    "$0/bench/$name" --benchmark_filter="$filter" --benchmark_out="$1/$label.json" --benchmark_out_format=json \
-      >"$1/$label.log" 2>&1 || echo "bench: $label ended with an error (see $1/$label.log)" >&2' "$build" "$results"
+    "$build/bench/$name" --benchmark_filter="$filter" --benchmark_out="$results/$label.json" \
+      --benchmark_out_format=json >"$results/$label.log" 2>&1 ||
+      echo "bench: $label ended with an error (see $results/$label.log)" >&2' counting "$build" "$results" {}
 }
 
 # A fresh program folder syncs the files it writes; on a disk that other
@@ -89,15 +91,21 @@ run bench_schedule_print "$reps" '_(PdfPrinter|Replay)/'
 # The table's growth sits nearest its bound: more repetitions steady it.
 run bench_table_print $((reps + 4)) 'BM_TableJob(Recorded|TurnedRecorded|Pdf)/'
 run bench_address_print "$reps" "BM_PrintEveryPageOnPdfPrinter/($address_sizes)/"
+# The 100,000-entry book's time is shown on every run, beside its goal.
+[ $full = 1 ] || run bench_address_print 1 'BM_PrintEveryPageOnPdfPrinter/100000/' bench_address_print_100k
 run bench_address_text 5 '^BM_ParseEvery[A-Za-z]*/10000/'
+run bench_address_book "$reps" 'BM_OpenWindow/(10000|100000)/'
 run bench_photo_print 1 'BM_PhotoWindowWayToPdf'
-run bench_schedule_open 1 'BM_OpenMillionLinesInTheWindow|BM_DayLookupMillionLines'
+run bench_schedule_open 1 'BM_OpenMillionLinesInTheWindow|BM_DayLookup'
+run bench_todo_open 1 '^BM_ToDo(Importance|Newest|ItemText)Order/1000000/'
 
-count bench_startup 'BM_WholeProcessInstructions' bench_startup_instructions
+count bench_startup 'BM_(WholeProcess|ReadyToUse)Instructions' bench_startup_instructions
 count bench_schedule_print '_Instructions' bench_schedule_print_counted
 count bench_table_print '_Instructions/' bench_table_print_counted
 count bench_address_print '_Instructions/' bench_address_print_counted
 count bench_address_text '_Instructions/' bench_address_text_counted
+count bench_address_book '_Instructions/' bench_address_book_counted
+count bench_todo_open '_Instructions/' bench_todo_open_counted
 run_counts
 
 python3 - "$results" "$full" "$strict" <<'EOF'
@@ -188,6 +196,8 @@ def ratio(a, b):
 
 def explain(program):
     """Why a program's counted cases gave no result, when they did not."""
+    if not os.path.exists(os.path.join(results, program + ".json")):
+        print(f"bench: {program} left no results (see {results}/{program}.log)")
     for name, rows in sorted(load(program).items()):
         for row in rows:
             if "error_message" in row:
@@ -246,11 +256,10 @@ for small_n, big_n in zip(sizes, sizes[1:]):
     per_page = {n: ratio(median(cases, f"{pdf}/{n}", "cpu_ms"), median(cases, f"{pdf}/{n}", "pages"))
                 for n in (small_n, big_n)}
     timed(f"address print ms per page {big_n:,} / {small_n:,}", ratio(per_page[big_n], per_page[small_n]), 1.2)
-if full:
-    # A figure for the reader beside its goal (3 s on an idle machine), not a gate.
-    seconds = median(cases, f"{pdf}/100000", "real_ms")
-    figure("address print 100,000 entries, median", None if seconds is None else seconds / 1000,
-           "s, shown, not gated (goal 3 s)")
+# A figure for the reader beside its goal (3 s on an idle machine), not a gate.
+seconds = median(cases if full else load("bench_address_print_100k"), f"{pdf}/100000", "real_ms")
+figure("address print 100,000 entries (time)", None if seconds is None else seconds / 1000,
+       "s, shown, not gated (goal 3 s)")
 explain("bench_address_print_counted")
 
 # The pasted-text parse of every clipboard key over a plain search of a few
@@ -267,11 +276,34 @@ for case, search, label, bound, time_bound in (
     timed(label, median(cases, f"{case}/10000", "x_plain_search"), time_bound)
 explain("bench_address_text_counted")
 
+# The address window opened on its book: ten times the entries at most 11
+# times the instructions; the time of 100,000 entries shown beside its goal.
+cases = load("bench_address_book")
+counted = load("bench_address_book_counted")
+at_most("address window open 100,000 / 10,000 entries, instructions",
+        ratio(instructions(counted, "BM_OpenWindow_Instructions/100000"),
+              instructions(counted, "BM_OpenWindow_Instructions/10000")), 11)
+seconds = median(cases, "BM_OpenWindow/100000", "cpu_ms")
+figure("address window open 100,000 entries, median CPU (time)", None if seconds is None else seconds / 1000,
+       "s, shown, not gated (goal 1.5 s)")
+explain("bench_address_book_counted")
+
 # Exec to first paint on a fresh folder, program over hello world: the
 # instructions, counted under valgrind, are held to the aim; the times (the
 # two started in turn, folders in memory) are shown, and on disk only shown.
+# Ready to use: the window enabled, its page focused and the event loop
+# about to wait.
+cases = load("bench_startup_instructions")
 at_most("start-up / hello world, instructions, fresh folder",
-        median(load("bench_startup_instructions"), "BM_WholeProcessInstructions", "x_hello_world"), 1.3)
+        median(cases, "BM_WholeProcessInstructions", "x_hello_world"), 1.3)
+# The aim is 1.5, met at about 1.50 on the machine it was reached on; the
+# hello world's own count moves by some half a percent from run to run
+# (fontconfig's cache, the environment), so the gate keeps that much room
+# above the aim rather than fail on noise.
+at_most("ready to use / hello world, instructions, used folder",
+        median(cases, "BM_ReadyToUseInstructions/1", "x_hello_world"), 1.52, target="aim 1.5x")
+figure("ready to use / hello world, instructions, first start",
+       median(cases, "BM_ReadyToUseInstructions/0", "x_hello_world"), "x, shown, not gated")
 explain("bench_startup_instructions")
 fresh = "BM_WholeProcessToFirstPaint/0"
 timed("start-up / hello world, fresh folder in memory", median(load("bench_startup_memory"), fresh, "x_hello_world"), 1.3)
@@ -295,6 +327,24 @@ gate("schedule open: whole-file reads", reads, "= 1", lambda v: round(v) == 1)
 gate("schedule open: month list builds", median(cases, opened, "list_builds"), "= 1", lambda v: v == 1)
 # Memory, not time: the day lookup's peak over the file's size.
 at_most("day lookup 1,000,000 lines, peak memory / file", median(cases, "BM_DayLookupMillionLines", "peak_per_file"), 2)
+# The same with the schedules people keep: weekly, monthly and yearly
+# entries among the dated ones, a year and 25 years looked up.
+for years, label in ((1, "a year"), (25, "25 years")):
+    at_most(f"day lookup, recurring entries, {label}, peak / file",
+            median(cases, f"BM_DayLookupRecurringMillionLines/{years}", "peak_per_file"), 2)
+
+# The to-do list's sorted orders: ten times the items at most twelve times
+# the instructions (n log n, not n squared), and (shown) a million items' time.
+cases = load("bench_todo_open")
+counted = load("bench_todo_open_counted")
+for order, label in (("Importance", "importance"), ("Newest", "newest"), ("ItemText", "item text")):
+    at_most(f"to-do order {label} 100,000 / 10,000 items, instructions",
+            ratio(instructions(counted, f"BM_ToDo{order}Order_Instructions/100000"),
+                  instructions(counted, f"BM_ToDo{order}Order_Instructions/10000")), 12)
+    ms = median(cases, f"BM_ToDo{order}Order/1000000", "real_ms")
+    figure(f"to-do order {label} 1,000,000 items (time)", None if ms is None else ms / 1000,
+           "s, shown, not gated (goal < 2 s)")
+explain("bench_todo_open_counted")
 
 if failed:
     print(f"bench: {len(failed)} gate(s) failed; each program's output is in {results}/")
