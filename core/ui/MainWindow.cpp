@@ -41,6 +41,7 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
   mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdiArea);
+  setMenuBar(new FrameMenuBar(this));
   connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
     if (!page) return;

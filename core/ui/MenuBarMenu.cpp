@@ -11,3 +11,8 @@ void MenuBarMenu::changeEvent(QEvent* event) {
   }
   QMenu::changeEvent(event);
 }
+
+bool FrameMenuBar::event(QEvent* event) {
+  if (event->type() == QEvent::Show) return QWidget::event(event);
+  return QMenuBar::event(event);
+}

@@ -5,6 +5,7 @@
 // whole bar anew; a disabled window's bar greys every title by itself, so
 // the look is the same without it.
 #include <QMenu>
+#include <QMenuBar>
 
 class MenuBarMenu : public QMenu {
  public:
@@ -12,4 +13,16 @@ class MenuBarMenu : public QMenu {
 
  protected:
   void changeEvent(QEvent* event) override;
+};
+
+// The main window's menu bar, which lays out its captions when they or its
+// width change, but not once more each time it is shown: a bar is resized
+// before it is shown, which lays it out already, and a caption changed while
+// it was hidden is laid out when it is next measured or painted.
+class FrameMenuBar : public QMenuBar {
+ public:
+  using QMenuBar::QMenuBar;
+
+ protected:
+  bool event(QEvent* event) override;
 };

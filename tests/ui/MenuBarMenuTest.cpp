@@ -21,8 +21,9 @@ class ActionChanges : public QObject {
   int count = 0;
 };
 
-std::unique_ptr<QMainWindow> WindowWithMenus(bool ours) {
+std::unique_ptr<QMainWindow> WindowWithMenus(bool ours, bool ourBar = false) {
   auto window = std::make_unique<QMainWindow>();
+  if (ourBar) window->setMenuBar(new FrameMenuBar(window.get()));
   QMenuBar* bar = window->menuBar();
   for (const QString& title : {QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("専用用紙(&S)")}) {
     QMenu* menu = ours ? new MenuBarMenu(title, bar) : new QMenu(title, bar);
@@ -47,6 +48,33 @@ TEST(MenuBarMenuTest, TitlesLookAsQtsWhileTheWindowIsDisabledAndAfter) {
     EXPECT_EQ(ours->menuBar()->grab().toImage(), qt->menuBar()->grab().toImage());
   }
   EXPECT_EQ(changes.count, 0);
+}
+
+// The main window's bar, which skips Qt's laying out again on every show,
+// still lays out what changed while it was hidden: captions, width or both.
+TEST(MenuBarMenuTest, FrameBarLaysOutWhatChangedWhileHidden) {
+  struct Change {
+    const char* what;
+    bool caption;
+    int width;
+  } changes[] = {{"caption", true, 400}, {"narrower", false, 150}, {"wider", false, 500}, {"both", true, 180}};
+  for (const Change& c : changes) {
+    SCOPED_TRACE(c.what);
+    const std::unique_ptr<QMainWindow> qt = WindowWithMenus(true, false);
+    const std::unique_ptr<QMainWindow> ours = WindowWithMenus(true, true);
+    for (QMainWindow* window : {qt.get(), ours.get()}) {
+      window->hide();
+      if (c.caption) window->menuBar()->actions().constLast()->setText(QStringLiteral("とても長い見出しの項目(&A)"));
+      window->resize(c.width, 200);
+      window->show();
+    }
+    const QList<QAction*> qtItems = qt->menuBar()->actions();
+    const QList<QAction*> ourItems = ours->menuBar()->actions();
+    ASSERT_EQ(ourItems.size(), qtItems.size());
+    for (qsizetype i = 0; i < qtItems.size(); ++i)
+      EXPECT_EQ(ours->menuBar()->actionGeometry(ourItems[i]), qt->menuBar()->actionGeometry(qtItems[i])) << i;
+    EXPECT_EQ(ours->menuBar()->grab().toImage(), qt->menuBar()->grab().toImage());
+  }
 }
 
 }  // namespace
