@@ -15,14 +15,21 @@ class MenuBarMenu : public QMenu {
   void changeEvent(QEvent* event) override;
 };
 
-// The main window's menu bar, which lays out its captions when they or its
-// width change, but not once more each time it is shown: a bar is resized
-// before it is shown, which lays it out already, and a caption changed while
-// it was hidden is laid out when it is next measured or painted.
+// The main window's menu bar, which lays out its captions when they change
+// or when its size changes what it can show, but not once more each time it
+// is shown: a bar is resized before it is shown, which lays it out already,
+// and a caption changed while it was hidden is laid out when it is next
+// measured or painted. Left to right, every caption stands where it stood
+// whatever the width; a bar that showed them all and still has room for
+// them lays out the same again, which measures every caption.
 class FrameMenuBar : public QMenuBar {
  public:
   using QMenuBar::QMenuBar;
 
  protected:
   bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  bool showsEveryCaptionAtItsSize() const;
 };
