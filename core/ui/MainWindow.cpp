@@ -41,6 +41,7 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
   mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdiArea);
+  setMenuBar(new FrameMenuBar(this));
   connect(mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     auto* page = sub ? qobject_cast<PageWindow*>(sub->widget()) : nullptr;
     if (!page) return;
@@ -49,6 +50,10 @@ MainWindow::MainWindow(StartupArgs args, QWidget* parent) : QMainWindow(parent),
   });
   buildMenus();
   resize(TwipsToPixelsX(kCreatedWidthTwips), TwipsToPixelsY(kCreatedHeightTwips));
+  // The bar is as wide as the window from the start, as the window's layout
+  // will make it: its first lay-out then shows every caption, and showing
+  // the window need not lay it out again.
+  menuBar()->resize(width(), menuBar()->height());
   currentForm = this;
 }
 

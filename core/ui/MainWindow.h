@@ -50,7 +50,7 @@ class MainWindow : public QMainWindow {
   // The page window of a keyword while it is loaded (nullptr otherwise), and
   // loading it when it is not.
   PageWindow* LoadedPageWindow(const QString& pageKind) const;
-  PageWindow* LoadPageWindow(const QString& pageKind);
+  PageWindow* LoadPageWindow(const QString& pageKind, bool bringForward = false);
   PageWindow* ActivePageWindow() const;
   // The window of the current page (LastPageKind), which the File items
   // act on; nullptr when it is not loaded.

@@ -60,7 +60,7 @@ void MainWindow::ShowPageForm(QString& pageKind) {
   }
   dressMenus(pageKind);
   if (const PageKindInfo* row = FindPageKind(pageKind))
-    if (LoadPageWindow(row->kind)) bringPageForward(row->kind);
+    LoadPageWindow(row->kind, true);
 }
 
 // LastPageKind is the one current page: the File items show its commands,
@@ -139,13 +139,17 @@ PageWindow* MainWindow::LoadedPageWindow(const QString& pageKind) const {
   return qobject_cast<PageWindow*>(sub->widget());
 }
 
-PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
-  if (PageWindow* loaded = LoadedPageWindow(pageKind)) return loaded;
+PageWindow* MainWindow::LoadPageWindow(const QString& pageKind, bool bringForward) {
+  if (PageWindow* loaded = LoadedPageWindow(pageKind)) {
+    if (bringForward) bringPageForward(pageKind);
+    return loaded;
+  }
   PageWindow* page = CreatePageWindow(pageKind);
   if (!page) return nullptr;
   // The frame's title bar measures and elides its caption at every step of
-  // taking the page in, showing it and placing it, though nothing is drawn
-  // before the loop turns: the frame gets the caption when it has settled.
+  // taking the page in, showing it, placing it and bringing it forward,
+  // though nothing is drawn before the loop turns: the frame gets the
+  // caption when it has settled.
   // A caption the page's load gives itself stands.
   const QString caption = page->windowTitle();
   page->setWindowTitle(QString());
@@ -162,6 +166,7 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind) {
   sub->move(0, 0);
   GrowToShow(sub);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  if (bringForward) bringPageForward(pageKind);
   if (page->windowTitle().isEmpty()) page->setWindowTitle(caption);
   return page;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -14,12 +15,17 @@
 void ClearReadOnlyFlags(const QStringList& fileNames) {
   // The names come from a file system that ignores letter case ("vidazu.txt"
   // is the to-do file "VIDAZU.txt"), so every file of the folder whose name
-  // matches in any case is made writable.
+  // matches in any case is made writable. Each folder is listed once, for
+  // all the names in it.
+  QMap<QString, QStringList> namesByFolder;
   for (const QString& name : fileNames) {
     const QFileInfo wanted(name);
-    const QDir folder = wanted.dir();
+    namesByFolder[wanted.path()].append(wanted.fileName());
+  }
+  for (auto it = namesByFolder.cbegin(); it != namesByFolder.cend(); ++it) {
+    const QDir folder(it.key());
     for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-      if (entry.compare(wanted.fileName(), Qt::CaseInsensitive) != 0) continue;
+      if (!it.value().contains(entry, Qt::CaseInsensitive)) continue;
       const QString path = folder.filePath(entry);
       const QFileInfo info(path);
       if (!info.isFile()) continue;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -83,8 +84,17 @@ TEST_F(ReadOnlyFlags, ClearedWhereTheyCanBeAndMissingFilesPassedOver) {
   // The start-up names are written in lower case; the files may not be.
   WriteBytes(homeFile("DIDUVUV.txt"), "x");
   QFile::setPermissions(homeFile("DIDUVUV.txt"), QFileDevice::ReadOwner);
-  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("diduvuv.txt"), QStringLiteral("missing.txt")});
+  // A name in another folder is looked for there, and only there.
+  ASSERT_TRUE(QDir(homeFile("")).mkpath(QStringLiteral("sub")));
+  WriteBytes(homeFile("sub/Dozir.txt"), "x");
+  QFile::setPermissions(homeFile("sub/Dozir.txt"), QFileDevice::ReadOwner);
+  WriteBytes(homeFile("dozir.txt"), "x");
+  QFile::setPermissions(homeFile("dozir.txt"), QFileDevice::ReadOwner);
+  ClearReadOnlyFlags({QStringLiteral("vidazu.txt"), QStringLiteral("diduvuv.txt"), QStringLiteral("missing.txt"),
+                      homeFile("sub/dozir.txt")});
   EXPECT_TRUE(QFileInfo(homeFile("vidazu.txt")).permissions() & QFileDevice::WriteOwner);
   EXPECT_TRUE(QFileInfo(homeFile("DIDUVUV.txt")).permissions() & QFileDevice::WriteOwner);
+  EXPECT_TRUE(QFileInfo(homeFile("sub/Dozir.txt")).permissions() & QFileDevice::WriteOwner);
+  EXPECT_FALSE(QFileInfo(homeFile("dozir.txt")).permissions() & QFileDevice::WriteOwner);
   EXPECT_FALSE(QFileInfo::exists(homeFile("missing.txt")));
 }
