@@ -14,9 +14,6 @@
 #include "VisualTabOrder.h"
 
 namespace {
-// Marks a page window that has not been given its first field yet.
-constexpr char kNewPageProperty[] = "ringpadNewPage";
-
 // The MDI area hands a page that comes in front the first control of its
 // focus chain, hidden command buttons included, and so sometimes no field at
 // all: the focus then stays in the page behind, and the first Tab brings
@@ -27,16 +24,11 @@ void FocusPageField(QMdiSubWindow* sub) {
   QWidget* page = sub->widget();
   if (!page) return;
   const QWidget* now = sub->window()->focusWidget();
-  if (now && page->isAncestorOf(now) && now->isVisible() && now->isEnabled()) {
-    sub->setProperty(kNewPageProperty, QVariant());
-    return;
-  }
+  if (now && page->isAncestorOf(now) && now->isVisible() && now->isEnabled()) return;
   // A page disabled with the main window during start-up takes no focus
   // yet; it is given its field when it comes forward enabled.
   QWidget* first = FirstTabStop(page);
-  if (!first) return;
-  first->setFocus(Qt::OtherFocusReason);
-  sub->setProperty(kNewPageProperty, QVariant());
+  if (first) first->setFocus(Qt::OtherFocusReason);
 }
 }  // namespace
 
@@ -155,7 +147,6 @@ PageWindow* MainWindow::LoadPageWindow(const QString& pageKind, bool bringForwar
   page->setWindowTitle(QString());
   QMdiSubWindow* sub = mdiArea->addSubWindow(page);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setProperty(kNewPageProperty, true);
   pages_.insert(pageKind.toLower(), sub);
   yieldFrameShortcuts(sub);
   sub->installEventFilter(this);
