@@ -2,6 +2,7 @@
 
 #include "PrintJob.h"
 #include "PrinterInfo.h"
+#include "core/platform/MessageBox.h"
 
 PrintDialogView PrintDialogContents() {
   PrintDialogView view;
@@ -26,10 +27,31 @@ void PrintDialogPrinterChosen(const QString& entry) {
 
 void PrintDialogConfirmChecked(bool checked) { CurrentPrintJob().confirmPrompts = checked ? 1 : 0; }
 
-void PrintDialogButtonPressed(int index, bool confirmChecked) {
-  if (index < 0 || index > 2) return;
+namespace {
+// Why 印刷 cannot go ahead: "" while the current printer is one the
+// system lists now.
+QString NoPrinterToPrintOnText() {
+  const QStringList installed = InstalledPrinterNames();
+  const QString current = CurrentPrinterName();
+  if (installed.contains(current)) return {};
+  if (installed.isEmpty()) return kNoPrinterFoundEntry + QStringLiteral("。\r\n印刷できません。");
+  if (current.isEmpty())
+    return QStringLiteral("印刷するプリンターが選ばれていません。\r\nプリンターを選んでください。");
+  return UnusablePrinterText(current) + QStringLiteral("\r\n印刷するプリンターを選んでください。");
+}
+}  // namespace
+
+bool PrintDialogButtonPressed(int index, bool confirmChecked) {
+  if (index < 0 || index > 2) return false;
+  if (index == static_cast<int>(PrintDialogResult::Print)) {
+    if (const QString why = NoPrinterToPrintOnText(); !why.isEmpty()) {
+      platform::ShowMessage(why, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+      return false;
+    }
+  }
   CurrentPrintJob().choice = static_cast<PrintDialogResult>(index);
   CurrentPrintJob().endDocPerPage = confirmChecked ? 1 : 0;
+  return true;
 }
 
 void ApplyPrintDialogAnswer(const PrintDialogView& shown, const PrintDialogAnswer& answer) {

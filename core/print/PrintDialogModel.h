@@ -26,8 +26,10 @@ void PrintDialogPrinterChosen(const QString& entry);
 // The check box: whether to ask before turning or loading paper.
 void PrintDialogConfirmChecked(bool checked);
 // A button (0 cancel, 1 print, 2 preview) with the check box as it stands:
-// checked also sends each page to the printer at once.
-void PrintDialogButtonPressed(int index, bool confirmChecked);
+// checked also sends each page to the printer at once. 印刷 with no printer
+// to print on (none chosen, or the chosen one gone since) says so and
+// decides nothing: false, and the dialog stays for another choice.
+bool PrintDialogButtonPressed(int index, bool confirmChecked);
 
 // A scripted answer to the dialog as shown, taken as the user's clicks.
 void ApplyPrintDialogAnswer(const PrintDialogView& shown, const PrintDialogAnswer& answer);

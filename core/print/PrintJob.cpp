@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <utility>
 
 #include "JobPaper.h"
@@ -38,32 +39,73 @@ void ReportUnusablePrinter(const PrintSurface& printer) {
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 
-// Hands the open document to the printer. A queue takes it whether or not
-// it will print it, so CUPS is asked at once: a job it refused would
-// otherwise look printed, and one a stopped queue holds would look lost.
-// After a refusal the rest of the job draws nothing and asks nothing more.
+void TellJobStopped(const QString& text) {
+  PrinterSurfaceTarget().cancelJob();
+  platform::ShowMessage(text, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+}
+
+// A document for a queue begins only while CUPS still knows the queue (Qt
+// keeps printing "to" a queue removed since it was chosen, and nothing
+// arrives anywhere); the jobs it lists now are the ones the document's job
+// must come after.
+void WatchQueueBeforeDocument() {
+  PrintJobState& job = CurrentPrintJob();
+  job.lastQueueJobBefore = -1;
+  const QString queue = CurrentPrinterName();
+  if (queue.isEmpty() || queue == kPdfPrinterName) return;
+  const QueueJobList jobs = QueueJobsOf(queue);
+  if (jobs.answer == QueueJobList::Answer::NoSuchQueue) {
+    TellJobStopped(UnusablePrinterText(queue) + QStringLiteral("\r\n印刷を中止します。"));
+  } else if (jobs.answer == QueueJobList::Answer::Listed) {
+    job.lastQueueJobBefore = 0;
+    for (const QueueJob& listed : jobs.jobs) job.lastQueueJobBefore = std::max(job.lastQueueJobBefore, listed.id);
+  }
+}
+
+// Hands the open document to the printer. Qt hands it to CUPS and keeps no
+// word of what came of it, so CUPS is asked at once: a job that never
+// reached the queue (refused, or the queue gone) would otherwise look
+// printed, and one the queue holds would look lost. After a job that did not
+// arrive the rest of the job draws nothing and asks nothing more.
 void HandOverDocument() {
   PrintSurface& printer = PrinterSurfaceTarget();
   const bool handed = printer.documentOpen() && printer.jobUsable();
   printer.endDocument();
+  PrintJobState& job = CurrentPrintJob();
+  const int lastBefore = std::exchange(job.lastQueueJobBefore, -1);
   const QString queue = CurrentPrinterName();
   if (!handed || queue == kPdfPrinterName) return;
-  switch (QueueStateOf(queue)) {
-    case QueueState::Refusing:
-      printer.cancelJob();
-      platform::ShowMessage(
-          QStringLiteral("プリンター「%1」が印刷を受け付けませんでした。\r\n印刷されていません。").arg(queue),
-          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-      break;
-    case QueueState::Stopped:
-      if (CurrentPrintJob().queueStoppedTold) break;
-      CurrentPrintJob().queueStoppedTold = true;
-      platform::ShowMessage(QStringLiteral("プリンター「%1」は停止しています。\r\n"
-                                           "印刷は、プリンターが再開されるまで待機します。")
-                                .arg(queue),
-                            platform::MsgButtons::Ok, platform::MsgIcon::Information);
-      break;
-    default: break;
+  const QueueJobList after = lastBefore < 0 ? QueueJobList{} : QueueJobsOf(queue);
+  bool arrived = false, held = false;
+  for (const QueueJob& listed : after.jobs) {
+    if (listed.id <= lastBefore) continue;
+    arrived = true;
+    held = held || listed.held;
+  }
+  const QueueState state =
+      after.answer == QueueJobList::Answer::NoSuchQueue ? QueueState::Unknown : QueueStateOf(queue);
+  if (state == QueueState::Refusing && !arrived) {
+    TellJobStopped(QStringLiteral("プリンター「%1」が印刷を受け付けませんでした。\r\n印刷されていません。").arg(queue));
+    return;
+  }
+  if (after.answer == QueueJobList::Answer::NoSuchQueue || (after.answer == QueueJobList::Answer::Listed && !arrived)) {
+    TellJobStopped(UnusablePrinterText(queue) +
+                   QStringLiteral("\r\n印刷データがプリンターに届いていません。印刷を中止します。"));
+    return;
+  }
+  if (held && !job.queueHoldTold) {
+    job.queueHoldTold = true;
+    platform::ShowMessage(QStringLiteral("プリンター「%1」は印刷を保留しました。\r\n"
+                                         "保留が解除されるまで印刷されません。")
+                              .arg(queue),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
+  }
+  if (state == QueueState::Stopped && !job.queueStoppedTold) {
+    job.queueStoppedTold = true;
+    platform::ShowMessage(QStringLiteral("プリンター「%1」は停止しています。\r\n"
+                                         "印刷は、プリンターが再開されるまで待機します。")
+                              .arg(queue),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
   }
 }
 
@@ -115,6 +157,8 @@ PrintDialogResult ShowPrintDialog() {
   job.previewMode = 0;
   job.paperChecked = false;
   job.queueStoppedTold = false;
+  job.queueHoldTold = false;
+  job.lastQueueJobBefore = -1;
   ForgetLaidOutSideWidth();
   ForgetQueueDefaultPageSizes();
   AskPrintDialog();
@@ -143,6 +187,8 @@ void BeginPage() {
   } else {
     PrintSurface& printer = PrinterSurfaceTarget();
     printer.setScaleMode(kScaleMillimetres);
+    // A queue that is gone is told before anything is asked about its paper.
+    if (printer.jobUsable() && !printer.documentOpen()) WatchQueueBeforeDocument();
     if (!job.paperChecked && printer.jobUsable()) {
       job.paperChecked = true;
       if (!SheetFitsOrUserAgrees(printer)) printer.cancelJob();

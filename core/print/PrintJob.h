@@ -31,6 +31,12 @@ struct PrintJobState {
   bool paperChecked = false;
   // The user was told that the queue is stopped and holds the job.
   bool queueStoppedTold = false;
+  // The user was told that the queue holds the job back until released.
+  bool queueHoldTold = false;
+  // The highest job number the queue listed before the open document
+  // began; -1 while the document is not watched (no queue, or CUPS could
+  // not be asked).
+  int lastQueueJobBefore = -1;
   // The dialog's check box, kept from job to job: 1 asks before turning or
   // loading paper, and (as endDocPerPage) sends each page to the printer at once.
   int16_t confirmPrompts = 1;

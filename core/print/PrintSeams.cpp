@@ -12,6 +12,7 @@ std::optional<QStringList> queueOverride;
 bool pdfListed = true;
 QHash<QString, QPageSize> mediaOverride;
 QHash<QString, QueueState> stateOverride;
+QueueJobsOverride jobsOverride;
 }  // namespace
 
 void SetPrintDialogHandler(PrintDialogHandler handler) {
@@ -62,3 +63,9 @@ void SetQueueStateOverride(QHash<QString, QueueState> states) {
   stateOverride = std::move(states);
 }
 const QHash<QString, QueueState>& QueueStateOverride() { return stateOverride; }
+
+void SetQueueJobsOverride(QueueJobsOverride lister) {
+  platform::RegisterSeamReset([] { SetQueueJobsOverride({}); });
+  jobsOverride = std::move(lister);
+}
+const QueueJobsOverride& CurrentQueueJobsOverride() { return jobsOverride; }

@@ -84,3 +84,9 @@ const QHash<QString, QPageSize>& QueueDefaultMediaOverride();
 // keeps what CUPS says); empty = CUPS for all.
 void SetQueueStateOverride(QHash<QString, QueueState> states);
 const QHash<QString, QueueState>& QueueStateOverride();
+
+// Answers in CUPS's place what jobs a queue lists (every queue, the
+// replaced queue list's included); empty = CUPS.
+using QueueJobsOverride = std::function<QueueJobList(const QString& queue)>;
+void SetQueueJobsOverride(QueueJobsOverride lister);
+const QueueJobsOverride& CurrentQueueJobsOverride();

@@ -74,6 +74,17 @@ QueueState QueueStateOf(const QString& queue) {
   return printerSystem.queueState ? printerSystem.queueState(queue) : QueueState::Unknown;
 }
 
+QueueJobList QueueJobsOf(const QString& queue) {
+  if (const QueueJobsOverride& overridden = CurrentQueueJobsOverride()) return overridden(queue);
+  if (InstalledQueuesOverride()) return {};
+  return printerSystem.queueJobs ? printerSystem.queueJobs(queue) : QueueJobList{};
+}
+
+QString UnusablePrinterText(const QString& name) {
+  return name.isEmpty() ? QStringLiteral("プリンターが使用できません。")
+                        : QStringLiteral("プリンター「%1」が使用できません。").arg(name);
+}
+
 QString CurrentPrinterName() {
   if (!currentChosen) {
     currentPrinter = DefaultPrinterName();

@@ -1,6 +1,7 @@
 #pragma once
 // The installed printers: the CUPS queues and the PDF printer, and the
 // printer that jobs print on.
+#include <QList>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,26 @@ enum class QueueState {
   Stopped,   // it takes jobs but holds them until it is started again (cupsdisable)
 };
 
+// One job as the queue lists it: CUPS numbers jobs upwards across all
+// queues, so a job handed over later has a higher number.
+struct QueueJob {
+  int id = 0;
+  bool held = false;  // kept back until someone releases it (the queue's own hold, lp -H)
+};
+// The jobs a queue lists, those done included, or why there is no list.
+struct QueueJobList {
+  enum class Answer {
+    Unanswered,   // the printing system could not be asked
+    NoSuchQueue,  // the queue is gone
+    Listed,
+  };
+  Answer answer = Answer::Unanswered;
+  QList<QueueJob> jobs;
+};
+
+// The user-facing sentence for a printer that is gone or cannot be opened.
+QString UnusablePrinterText(const QString& name);
+
 // The printing system the queues come from, and the surface that prints on
 // the current printer. It needs Qt's print support, which this library does
 // not use: the program installs it at start-up, as do the tests and
@@ -32,6 +53,8 @@ struct PrinterSystem {
   std::function<QPageSize(const QString& queue)> queueDefaultPageSize;
   // What the queue does with a job handed to it now.
   std::function<QueueState(const QString& queue)> queueState;
+  // The jobs the queue lists now, those done included.
+  std::function<QueueJobList(const QString& queue)> queueJobs;
   // The one printer surface of the run, made on first use.
   std::function<PrintSurface&()> printer;
 };
@@ -58,6 +81,11 @@ void ForgetQueueDefaultPageSizes();
 // printing system is installed or the queue list is replaced
 // (SetInstalledPrintersOverride).
 QueueState QueueStateOf(const QString& queue);
+
+// The jobs the queue lists now; Unanswered while no printing system is
+// installed or the queue list is replaced, unless SetQueueJobsOverride
+// answers for the queue.
+QueueJobList QueueJobsOf(const QString& queue);
 
 // The printer that jobs print on; the default printer until one is chosen.
 QString CurrentPrinterName();

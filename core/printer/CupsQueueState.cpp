@@ -58,20 +58,78 @@ QueueState QueueStateFromCupsOptions(const QByteArray& listed) {
   return QueueState::Ready;
 }
 
-QueueState AskCupsQueueState(const QString& queue) {
-  if (queue.isEmpty()) return QueueState::Unknown;
-  QProcess lpoptions;
+namespace {
+
+struct CupsClientAnswer {
+  bool ran = false;  // it started and ended within the time allowed
+  int exitCode = -1;
+  QByteArray output;
+  QByteArray errors;
+};
+
+// Runs one of CUPS's client tools with untranslated output; a tool that
+// does not answer in time is stopped and counts as not run.
+CupsClientAnswer RunCupsClient(const QString& program, const QStringList& arguments) {
+  CupsClientAnswer answer;
+  QProcess tool;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-  lpoptions.setProcessEnvironment(environment);
-  lpoptions.setStandardInputFile(QProcess::nullDevice());
-  lpoptions.setStandardErrorFile(QProcess::nullDevice());
-  lpoptions.start(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
-  if (!lpoptions.waitForFinished(kCupsAnswerMs)) {
-    lpoptions.kill();
-    lpoptions.waitForFinished();
-    return QueueState::Unknown;
+  tool.setProcessEnvironment(environment);
+  tool.setStandardInputFile(QProcess::nullDevice());
+  tool.start(program, arguments);
+  if (!tool.waitForFinished(kCupsAnswerMs)) {
+    tool.kill();
+    tool.waitForFinished();
+    return answer;
   }
-  if (lpoptions.exitStatus() != QProcess::NormalExit || lpoptions.exitCode() != 0) return QueueState::Unknown;
-  return QueueStateFromCupsOptions(lpoptions.readAllStandardOutput());
+  answer.ran = tool.exitStatus() == QProcess::NormalExit;
+  answer.exitCode = tool.exitCode();
+  answer.output = tool.readAllStandardOutput();
+  answer.errors = tool.readAllStandardError();
+  return answer;
+}
+
+}  // namespace
+
+QueueState AskCupsQueueState(const QString& queue) {
+  if (queue.isEmpty()) return QueueState::Unknown;
+  const CupsClientAnswer answer = RunCupsClient(QStringLiteral("lpoptions"), {QStringLiteral("-p"), queue});
+  if (!answer.ran || answer.exitCode != 0) return QueueState::Unknown;
+  return QueueStateFromCupsOptions(answer.output);
+}
+
+QList<QueueJob> QueueJobsFromLpstat(const QString& queue, const QByteArray& listed) {
+  QList<QueueJob> jobs;
+  const QByteArray prefix = queue.toUtf8() + '-';
+  bool inJob = false;  // the lines below belong to a job of this queue
+  for (const QByteArray& line : listed.split('\n')) {
+    if (line.isEmpty()) continue;
+    if (line[0] == ' ' || line[0] == '\t') {
+      // The reason CUPS keeps a job back is a keyword no locale translates.
+      if (inJob && line.contains("job-hold-until-specified")) jobs.last().held = true;
+      continue;
+    }
+    const QByteArray id = line.left(line.indexOf(' '));
+    bool isNumber = false;
+    const int number = id.startsWith(prefix) ? id.mid(prefix.size()).toInt(&isNumber) : 0;
+    inJob = isNumber && number > 0;
+    if (inJob) jobs.append(QueueJob{number, false});
+  }
+  return jobs;
+}
+
+QueueJobList AskCupsQueueJobs(const QString& queue) {
+  QueueJobList list;
+  if (queue.isEmpty()) return list;
+  const CupsClientAnswer answer =
+      RunCupsClient(QStringLiteral("lpstat"),
+                    {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-l"), QStringLiteral("-o"), queue});
+  if (!answer.ran) return list;
+  if (answer.exitCode == 0) {
+    list.answer = QueueJobList::Answer::Listed;
+    list.jobs = QueueJobsFromLpstat(queue, answer.output);
+  } else if (answer.errors.contains("Invalid destination name")) {
+    list.answer = QueueJobList::Answer::NoSuchQueue;
+  }
+  return list;
 }

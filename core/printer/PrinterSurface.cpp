@@ -16,10 +16,6 @@
 namespace {
 constexpr int kPdfResolution = 600;  // dots per inch of the PDF printer's "pixels"
 
-QString UnusablePrinterText(const QString& name) {
-  return QStringLiteral("プリンター「%1」が使用できません。").arg(name);
-}
-
 // Qt's PDF writer takes buffers of several megabytes to compress every
 // finished page. With the C library's default limits the freed buffers went
 // back to the kernel after each page and the next page faulted them in

@@ -15,6 +15,7 @@ void InstallQtPrinterSystem() {
   system.defaultQueueName = [] { return QPrinterInfo::defaultPrinterName(); };
   system.queueDefaultPageSize = [](const QString& queue) { return QPrinterInfo::printerInfo(queue).defaultPageSize(); };
   system.queueState = AskCupsQueueState;
+  system.queueJobs = AskCupsQueueJobs;
   system.printer = []() -> PrintSurface& { return ThePrinter(); };
   InstallPrinterSystem(std::move(system));
 }

@@ -69,6 +69,9 @@ void PrintDialog::Combo1_Click() {
 }
 
 void PrintDialog::cmd_run_Click(int index) {
-  PrintDialogButtonPressed(index, Chk_kakunin_msg->isChecked());
-  hide();
+  if (PrintDialogButtonPressed(index, Chk_kakunin_msg->isChecked())) {
+    hide();
+    return;
+  }
+  Form_Load();  // a printer gone since the list was filled leaves it
 }

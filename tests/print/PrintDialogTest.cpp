@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "PrintTestSupport.h"
+#include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
@@ -68,6 +69,71 @@ TEST_F(PrintDialogTest, NoPrinterListedStillLetsTheButtonsWork) {
   dialog.cmd_run[2]->click();
   EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Preview);
   EXPECT_EQ(CurrentPrintJob().endDocPerPage, 1);
+}
+
+// 印刷 needs a printer the system lists now: with none chosen, or the
+// chosen one gone since, the dialog says so, decides nothing and stays for
+// another choice. The preview needs no printer.
+TEST_F(PrintDialogTest, PrintWithNoPrinterToPrintOnSaysSoAndStays) {
+  struct Row {
+    const char* what;
+    QStringList queues;
+    bool pdfListed;
+    QString current;
+    QString told;
+  } rows[] = {
+      {"the chosen queue is gone",
+       {"Laser"},
+       true,
+       "Gone",
+       "プリンター「Gone」が使用できません。\r\n印刷するプリンターを選んでください。"},
+      {"none chosen", {"Laser"}, true, "", "印刷するプリンターが選ばれていません。\r\nプリンターを選んでください。"},
+      {"none installed", {}, false, "", "プリンターが見つかりません。\r\n印刷できません。"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    messages().clear();
+    SetInstalledPrintersOverride(r.queues, r.pdfListed);
+    SetCurrentPrinter(r.current);
+    PrintDialog dialog;
+    dialog.show();
+    dialog.Form_Activate();
+    dialog.cmd_run[1]->click();
+    EXPECT_EQ(messages().texts(), QStringList{r.told});
+    EXPECT_EQ(messages().shown()[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Cancelled);
+    EXPECT_TRUE(dialog.isVisible()) << "stays for another choice";
+    dialog.cmd_run[2]->click();
+    EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Preview);
+    EXPECT_FALSE(dialog.isVisible());
+  }
+
+  // A queue removed while the dialog was open leaves the list once 印刷 told it.
+  messages().clear();
+  SetInstalledPrintersOverride(QStringList{"Laser", "Inkjet"});
+  SetCurrentPrinter(QStringLiteral("Inkjet"));
+  PrintDialog dialog;
+  dialog.Form_Activate();
+  SetInstalledPrintersOverride(QStringList{"Laser"});
+  dialog.cmd_run[1]->click();
+  EXPECT_EQ(
+      messages().texts(),
+      QStringList{QStringLiteral("プリンター「Inkjet」が使用できません。\r\n印刷するプリンターを選んでください。")});
+  EXPECT_EQ(dialog.Combo1->findText(QStringLiteral("Inkjet")), -1);
+  EXPECT_EQ(dialog.Combo1->currentIndex(), -1);
+  dialog.Combo1->setCurrentIndex(0);
+  dialog.cmd_run[1]->click();
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Print);
+  EXPECT_EQ(CurrentPrinterName(), QStringLiteral("Laser"));
+
+  // A scripted answer is held to the same rule.
+  messages().clear();
+  SetCurrentPrinter(QStringLiteral("Gone"));
+  answerDialog({1});
+  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  EXPECT_EQ(messages().texts().size(), 1);
+  answerDialog({1, std::nullopt, QStringLiteral("Laser")});
+  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Print);
 }
 
 TEST_F(PrintDialogTest, ControlsAndCaptions) {

@@ -298,6 +298,98 @@ TEST_F(PrintJobTest, AQueueThatRefusesOrHoldsTheJobIsTold) {
   EXPECT_EQ(messages().texts(), QStringList{stopped});
 }
 
+// Each document must reach the queue as a job: CUPS is asked for the
+// queue's jobs before the document begins and after it is handed over. The
+// queue here counts the documents the printer ended as its jobs, unless it
+// loses them, and answers that it is gone from a given question on.
+TEST_F(PrintJobTest, ADocumentThatNeverBecameAJobOrAJobHeldBackIsTold) {
+  const QString prompt = QStringLiteral("prompt");
+  const QString stopsBefore = QStringLiteral("プリンター「Laser」が使用できません。\r\n印刷を中止します。");
+  const QString lost = QStringLiteral(
+      "プリンター「Laser」が使用できません。\r\n印刷データがプリンターに届いていません。印刷を中止します。");
+  const QString held =
+      QStringLiteral("プリンター「Laser」は印刷を保留しました。\r\n保留が解除されるまで印刷されません。");
+  struct Row {
+    const char* what;
+    int goneFromQuestion;  // the question (from 1) from which on the queue is gone; 0 never
+    bool losesJobs;
+    bool holdsJobs;
+    bool checkBox;
+    QStringList messages;
+    QStringList pages;
+    QString protocol;
+  } rows[] = {
+      {"arrives", 0, false, false, true, {prompt}, {"page 1", "page 2"}, "begin-doc end-doc begin-doc end-doc end-job"},
+      {"gone before the first page", 1, false, false, true, {stopsBefore}, {}, "end-job"},
+      {"gone while the front was sent", 2, false, false, true, {lost}, {"page 1"}, "begin-doc end-doc end-job"},
+      {"gone at the paper prompt: the back is told",
+       3,
+       false,
+       false,
+       true,
+       {prompt, stopsBefore},
+       {"page 1"},
+       "begin-doc end-doc end-job"},
+      {"the queue lists no new job", 0, true, false, true, {lost}, {"page 1"}, "begin-doc end-doc end-job"},
+      {"one document that never arrived",
+       0,
+       true,
+       false,
+       false,
+       {lost},
+       {"page 1", "page 2"},
+       "begin-doc new-page end-doc end-job"},
+      {"held: told once, the job goes on",
+       0,
+       false,
+       true,
+       true,
+       {held, prompt},
+       {"page 1", "page 2"},
+       "begin-doc end-doc begin-doc end-doc end-job"},
+      {"held as one document",
+       0,
+       false,
+       true,
+       false,
+       {held},
+       {"page 1", "page 2"},
+       "begin-doc new-page end-doc end-job"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    messages().clear();
+    printer().clearOps();
+    int questions = 0;
+    SetQueueJobsOverride([&](const QString& queue) {
+      QueueJobList list;
+      if (queue != QStringLiteral("Laser")) return list;
+      if (r.goneFromQuestion > 0 && ++questions >= r.goneFromQuestion) {
+        list.answer = QueueJobList::Answer::NoSuchQueue;
+        return list;
+      }
+      list.answer = QueueJobList::Answer::Listed;
+      list.jobs.append(QueueJob{40, false});  // an older job, done
+      const int ended = r.losesJobs ? 0 : int(printer().protocol().count(QStringLiteral("end-doc")));
+      for (int n = 1; n <= ended; ++n) list.jobs.append(QueueJob{40 + n, r.holdsJobs});
+      return list;
+    });
+    answerDialog({1, r.checkBox, QStringLiteral("Laser")});
+    ASSERT_TRUE(runJob(1));
+    QStringList shown = messages().texts();
+    for (QString& text : shown)
+      if (text.endsWith(QStringLiteral("ＯＫを押してください。"))) text = prompt;
+    EXPECT_EQ(shown, r.messages);
+    EXPECT_EQ(printer().texts(), r.pages);
+    EXPECT_EQ(printer().protocol(), r.protocol);
+    for (const platform::MessageRequest& box : messages().shown()) {
+      if (box.text != held && !box.text.endsWith(QStringLiteral("ＯＫを押してください。"))) {
+        EXPECT_EQ(box.icon, platform::MsgIcon::Exclamation) << box.text.toStdString();
+      }
+    }
+  }
+}
+
 TEST_F(PrintJobTest, PaperPromptTexts) {
   const QString tail = QStringLiteral("\r\nＯＫを押してください。");
   EXPECT_EQ(PaperSetMessage(0),

@@ -1,11 +1,13 @@
 // What becomes of a job handed to a queue: CUPS's word on the queue, read as
-// lpoptions lists it, and the job through a queue of the test's own that
-// refuses jobs or is stopped.
+// lpoptions lists it, the queue's jobs as lpstat lists them, and the job
+// through a queue of the test's own that refuses jobs, is stopped, holds
+// every job or is removed during the job.
 #include <QCoreApplication>
 #include <QProcess>
 
 #include "EndToEndSupport.h"
 #include "PrintTestSupport.h"
+#include "core/platform/MessageBox.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
@@ -39,6 +41,42 @@ TEST(QueueStateFromCupsOptions, TakesOnlyTheQueuesOwnAttributes) {
   for (const Row& r : rows) EXPECT_EQ(QueueStateFromCupsOptions(r.listed), r.state) << r.what;
 }
 
+TEST(QueueJobsFromLpstat, ReadsTheQueuesJobsAndWhichAreHeld) {
+  const QByteArray heldJob =
+      "Laser-12               root              1024   Fri Dec 11 16:37:10 2026\n"
+      "\tAlerts: job-hold-until-specified\n"
+      "\tqueued for Laser\n";
+  const QByteArray doneJob =
+      "Laser-9                root              1024   Fri Dec 11 16:30:00 2026\n"
+      "\tStatus: \n"
+      "\tAlerts: processing-to-stop-point\n"
+      "\tqueued for Laser\n";
+  struct Row {
+    const char* what;
+    QByteArray listed;
+    QList<QueueJob> jobs;
+  } rows[] = {
+      {"none", "", {}},
+      {"a done job and a held one", doneJob + heldJob, {{9, false}, {12, true}}},
+      {"the hold belongs to its own job", heldJob + doneJob, {{12, true}, {9, false}}},
+      {"another queue named alike is not this one",
+       "Laser-Color-14         root              1024   Fri Dec 11 16:37:10 2026\n"
+       "\tAlerts: job-hold-until-specified\n" +
+           doneJob,
+       {{9, false}}},
+      {"short lines", "Laser-3 root 1\n\tjob-hold-until-specified\nLaser-x\n", {{3, true}}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    const QList<QueueJob> jobs = QueueJobsFromLpstat(QStringLiteral("Laser"), r.listed);
+    ASSERT_EQ(jobs.size(), r.jobs.size());
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+      EXPECT_EQ(jobs[i].id, r.jobs[i].id);
+      EXPECT_EQ(jobs[i].held, r.jobs[i].held);
+    }
+  }
+}
+
 int RunCups(const QString& program, const QStringList& args) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
@@ -51,10 +89,13 @@ int RunCups(const QString& program, const QStringList& args) {
 // it disturbs no other test's queue; removed with any job it holds.
 class OwnQueue {
  public:
-  OwnQueue() : name_(QStringLiteral("RingpadStateTest%1").arg(QCoreApplication::applicationPid())) {
-    ok_ = RunCups(QStringLiteral("lpadmin"), {QStringLiteral("-p"), name_, QStringLiteral("-E"), QStringLiteral("-v"),
-                                              QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
-                                              QStringLiteral("/etc/cups/ppd/%1.ppd").arg(kTestQueue)}) == 0;
+  explicit OwnQueue(const QStringList& options = {})
+      : name_(QStringLiteral("RingpadStateTest%1").arg(QCoreApplication::applicationPid())) {
+    ok_ = RunCups(QStringLiteral("lpadmin"),
+                  QStringList{QStringLiteral("-p"), name_, QStringLiteral("-E"), QStringLiteral("-v"),
+                              QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                              QStringLiteral("/etc/cups/ppd/%1.ppd").arg(kTestQueue)} +
+                      options) == 0;
   }
   ~OwnQueue() {
     RunCups(QStringLiteral("cancel"), {QStringLiteral("-a"), name_});
@@ -63,6 +104,11 @@ class OwnQueue {
   bool ok() const { return ok_; }
   const QString& name() const { return name_; }
   bool run(const char* command) const { return RunCups(QString::fromLatin1(command), {name_}) == 0; }
+  // Removes the queue as an administrator would, jobs and all.
+  bool remove() const {
+    RunCups(QStringLiteral("cancel"), {QStringLiteral("-a"), name_});
+    return RunCups(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name_}) == 0;
+  }
   // Whether the queue holds a job (lpstat lists one line per job, in any language).
   bool holdsAJob() const {
     QProcess lpstat;
@@ -118,6 +164,71 @@ TEST_F(QueueStateTest, ARefusedJobAndAJobAStoppedQueueHoldsAreTold) {
                 .arg(queue.name()));
   EXPECT_TRUE(texts[1].startsWith(QStringLiteral("印刷が終わるのを待ってください。"))) << "told once, then on";
   EXPECT_TRUE(queue.holdsAJob());
+}
+
+// A queue that holds every job by its own default takes the job and keeps
+// it: the user is told once, naming the printer, and the job goes on.
+TEST_F(QueueStateTest, AJobTheQueueHoldsByDefaultIsTold) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  OwnQueue queue({QStringLiteral("-o"), QStringLiteral("job-hold-until-default=indefinite")});
+  if (!queue.ok()) GTEST_SKIP() << "no queue can be added here";
+  printTwoPages(queue.name());
+  const QStringList texts = messages().texts();
+  ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
+  EXPECT_EQ(texts[0], QStringLiteral("プリンター「%1」は印刷を保留しました。\r\n保留が解除されるまで印刷されません。")
+                          .arg(queue.name()));
+  EXPECT_TRUE(texts[1].startsWith(QStringLiteral("印刷が終わるのを待ってください。")));
+  EXPECT_TRUE(queue.holdsAJob());
+}
+
+// A queue removed at the paper prompt: the sheet after it is told, naming
+// the printer, rather than lost without a word; the printer's list no longer
+// offers the queue and 印刷 then says that no printer is there to print on.
+TEST_F(QueueStateTest, AQueueRemovedDuringTheJobIsNamed) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  OwnQueue queue;
+  if (!queue.ok()) GTEST_SKIP() << "no queue can be added here";
+  const QString gone = QStringLiteral("プリンター「%1」が使用できません。").arg(queue.name());
+  QStringList told;
+  platform::SetMessageHandler([&](const platform::MessageRequest& box) {
+    told << box.text;
+    if (box.text.startsWith(QStringLiteral("印刷が終わるのを待ってください。"))) {
+      EXPECT_TRUE(queue.remove());
+    }
+    return platform::MsgResult::Ok;
+  });
+  printTwoPages(queue.name());
+  ASSERT_EQ(told.size(), 2) << told.join('|').toStdString();
+  EXPECT_EQ(told[1], gone + QStringLiteral("\r\n印刷を中止します。"));
+
+  told.clear();
+  answerDialog({1});
+  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  EXPECT_FALSE(dialogsShown().back().printers.contains(queue.name()));
+  EXPECT_TRUE(dialogsShown().back().selected.isEmpty());
+  EXPECT_EQ(told, QStringList{gone + QStringLiteral("\r\n印刷するプリンターを選んでください。")});
+}
+
+// Removed after the dialog closed and before the first page: nothing is
+// printed anywhere else, and the user is told which printer is gone.
+TEST_F(QueueStateTest, AQueueRemovedAfterTheDialogIsNamedBeforeThePage) {
+  const QString why = CupsUnavailableReason();
+  if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+  OwnQueue queue;
+  if (!queue.ok()) GTEST_SKIP() << "no queue can be added here";
+  answerDialog({1, true, queue.name()});
+  ASSERT_EQ(ShowPrintDialog(), PrintDialogResult::Print);
+  ASSERT_TRUE(queue.remove());
+  SetPrinterScaleMode(kScaleMillimetres);
+  BeginPage();
+  DrawEndToEndPage(1);
+  FinishOutput();
+  EXPECT_FALSE(ConfirmPaperSet(2));
+  EndPrintDocument();
+  EXPECT_EQ(messages().texts(),
+            QStringList{QStringLiteral("プリンター「%1」が使用できません。\r\n印刷を中止します。").arg(queue.name())});
 }
 
 }  // namespace

@@ -131,6 +131,7 @@ const std::vector<SeamRow>& SeamRows() {
          SetQueueStateOverride({{QStringLiteral("seam"), QueueState::Stopped}});
        },
        [] { return QueueStateOf(QStringLiteral("seam")) == QueueState::Stopped; }},
+      {"SetQueueJobsOverride", [](auto& t) { SetQueueJobsOverride(Holding<QueueJobsOverride>(t)); }},
       {"SetSettingsFormHandler", [](auto& t) { SetSettingsFormHandler(Holding<SettingsFormHandler>(t)); }},
       {"SetFindKeysDialogHandler", [](auto& t) { SetFindKeysDialogHandler(Holding<FindKeysDialogHandler>(t)); }},
       {"SetSearchKeyDialogHandler", [](auto& t) { SetSearchKeyDialogHandler(Holding<SearchKeyDialogHandler>(t)); }},
