@@ -93,17 +93,22 @@ class Job {
   }
 
  private:
-  // Two pages across a side: the width goes first, since the PDF printer's
-  // paper follows it and the right half is measured on that paper.
+  // Two pages across a side, and the marks drawn with them: they go first,
+  // since the PDF printer's paper follows them and the right half is
+  // measured on that paper. A blank sheet marks out the same two pages.
   void stateSideWidth() const {
     const int side = r_.side + 1;
     switch (Pattern(r_.design, side)) {
       case SheetPattern::Pair:
       case SheetPattern::PairNoPrompts:
       case SheetPattern::PairMarksEvery:
-        SetLaidOutSideWidthMm(side == kSideA4Both ? FacingPagesWidthMm() : TwoPagesAcrossWidthMm(0));
+        if (side == kSideA4Both)
+          SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
+        else
+          SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0), kLeftBoundPages);
         break;
-      case SheetPattern::Folded: SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2)); break;
+      case SheetPattern::Folded: SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages); break;
+      case SheetPattern::Blank: SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0), kLeftBoundPages); break;
       default: break;
     }
   }

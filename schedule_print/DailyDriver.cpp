@@ -32,10 +32,10 @@ DailyRanges RangesOfPaper() {
 }
 
 // The ranges of a layout that sets pages side by side across the given width,
-// stated first: the PDF printer takes the paper that holds it, and the right
+// stated first with its binder marks: the PDF printer takes the paper that holds it, and the right
 // half is measured on that paper.
-DailyRanges DayRangesAcross(double sideWidthMm) {
-  SetLaidOutSideWidthMm(sideWidthMm);
+DailyRanges DayRangesAcross(double sideWidthMm, int16_t binderMarks = kNoBinderMarks) {
+  SetLaidOutSideWidthMm(sideWidthMm, binderMarks);
   return RangesOfPaper();
 }
 
@@ -65,7 +65,7 @@ void PlanDailySides(SheetPlan& plan, int16_t renderer, QDate day, int pages, boo
 // Four days to an A4 sheet: the chosen day and the next on the front, the
 // day after on the back beside the day before the sheet's first day.
 void PlanDaysFourToASheet(SheetPlan& plan, QDate day, int sheets) {
-  const DailyRanges r = DayRangesAcross(FacingPagesWidthMm());
+  const DailyRanges r = DayRangesAcross(FacingPagesWidthMm(), kFacingPages);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide front = PlanSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{},
                                   {DailyPage(kDailyDayPage, 0, day, r.backX1, r.backX2),

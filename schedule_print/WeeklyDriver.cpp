@@ -248,20 +248,33 @@ void PlanSpreadsRightFirst(SheetPlan& plan, QDate d, int pages, const Ranges& r)
 }
 
 // What a design lays out across one side when it sets pages side by side
-// (see the layouts above); 0 for one page a side.
-double WeeklySideWidthMm(int code) {
+// (see the layouts above), and the binder marks of its two-a-side sheets;
+// no width for one page a side.
+struct WeeklySide {
+  double widthMm = 0;
+  int16_t binderMarks = kNoBinderMarks;
+};
+WeeklySide WeeklySideLayout(int code) {
   const double pl = PaperSettings.PageLeft, pw = PaperSettings.PageWidth;
   switch (code) {
     case DesignCodeOf(kDesignWeekRuled, 2): case DesignCodeOf(kDesignWeekRuledMemo, 2):
     case DesignCodeOf(kDesignWeekRuledMemo, 3): case DesignCodeOf(kDesignWeekRuledWeekendRow, 2):
     case DesignCodeOf(kDesignWeekRuledSpreadWeekendRow, 2): case DesignCodeOf(kDesignWeekRuledSpread, 2):
     case DesignCodeOf(kDesignWeekHours, 2): case DesignCodeOf(kDesignWeekHoursMargin, 2):
-      return FacingPagesWidthMm();  // back and right half
-    case DesignCodeOf(kDesignWeekRuled, 5): return 3 * pw - 2 * pl + 4;  // three weeks, 2 mm apart
-    case DesignCodeOf(kDesignWeekRuled, 7): case DesignCodeOf(kDesignWeekHours, 3):
-      return TwoPagesAcrossWidthMm(0);  // a page beside the first
-    default: return 0;
+    case DesignCodeOf(kDesignWeekHoursThreeColumns, 2):
+      return {FacingPagesWidthMm(), kFacingPages};                         // back and right half
+    case DesignCodeOf(kDesignWeekRuled, 5): return {3 * pw - 2 * pl + 4};  // three weeks, 2 mm apart
+    case DesignCodeOf(kDesignWeekRuled, 7):
+    case DesignCodeOf(kDesignWeekHours, 3): return {TwoPagesAcrossWidthMm(0)};  // a page beside the first
+    default: return {};
   }
+}
+
+// The width and marks go first: the PDF printer's paper follows them and
+// the right half is measured on that paper.
+void StateWeeklySide(int code) {
+  const WeeklySide side = WeeklySideLayout(code);
+  if (side.widthMm > 0) SetLaidOutSideWidthMm(side.widthMm, side.binderMarks);
 }
 
 bool IsWeeklyCode(int code) {
@@ -356,9 +369,7 @@ SheetPlan PlanWeeklyDesignOn(int code, int n, int twoN, QDate d, const Ranges& r
 int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& startDay) {
   const int code = designCode;
   if (!IsWeeklyCode(code)) return 0;
-  // The width goes first: the PDF printer's paper follows it and the right
-  // half is measured on that paper.
-  if (const double width = WeeklySideWidthMm(code); width > 0) SetLaidOutSideWidthMm(width);
+  StateWeeklySide(code);
   const Ranges r;
   const QString count = source.PrintControls().Txt_maisu;
   const SheetPlan plan = PlanWeeklyDesignOn(code, PagesOfSheetCount(count, 1), PagesOfSheetCount(count, 2), startDay, r);
@@ -367,6 +378,6 @@ int PrintWeeklyDesigns(SchedulePrintSource& source, int16_t& designCode, QDate& 
 }
 
 SheetPlan PlanWeeklyDesign(int16_t designCode, int n, int twoN, QDate startDay) {
-  if (const double width = WeeklySideWidthMm(designCode); width > 0) SetLaidOutSideWidthMm(width);
+  StateWeeklySide(designCode);
   return PlanWeeklyDesignOn(designCode, n, twoN, startDay, Ranges());
 }

@@ -49,10 +49,10 @@ struct SheetRanges {
 };
 
 // The ranges of a layout that sets pages side by side across the given width:
-// the job states the width first, since the PDF printer takes the paper that
+// the job states the width and its binder marks first, since the PDF printer takes the paper that
 // holds it and the right half is measured on that paper.
-SheetRanges MonthSheetRangesAcross(double sideWidthMm) {
-  SetLaidOutSideWidthMm(sideWidthMm);
+SheetRanges MonthSheetRangesAcross(double sideWidthMm, int16_t binderMarks = kNoBinderMarks) {
+  SetLaidOutSideWidthMm(sideWidthMm, binderMarks);
   return SheetRanges(GetScaleWidth());
 }
 
@@ -137,7 +137,7 @@ void PlanSingleSides(SheetPlan& plan, QDate& startDay, int pages, const PageRang
 // the front. unit is the steps one page shows.
 void PlanFourToASheet(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& kind, DateStep step,
                       int unit) {
-  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm(), kFacingPages);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     PlannedSide front = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{});
     front.pages = {PlaceYearMonthPage(kind, step(startDay, 3 * unit), r.back),
@@ -230,7 +230,7 @@ void PlanSpreadsBackFirst(SheetPlan& plan, QDate& startDay, int pages, const She
 // back the next month's left page beside the right page of the month before.
 void PlanSpreadsTwoASide(SheetPlan& plan, QDate& startDay, int pages, const YearMonthPage& left,
                          const YearMonthPage& right) {
-  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm(), kFacingPages);
   for (int i = 1; i <= pages; ++i) {
     const bool front = i % 2 == 1;
     PlannedSide side = SharedSide(FrontOrBackPrompt(front, i == 1));
@@ -261,7 +261,7 @@ void PlanSpreadsPouch(SheetPlan& plan, QDate& startDay, int sheets, const YearMo
 // list beside this month's memo page.
 void PlanListsWithMemo(SheetPlan& plan, QDate& startDay, int sheets, const YearMonthPage& list,
                        const YearMonthPage& memo) {
-  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm());
+  const SheetRanges r = MonthSheetRangesAcross(FacingPagesWidthMm(), kFacingPages);
   for (int sheet = 1; sheet <= sheets; ++sheet) {
     startDay = FirstDayOfMonth(startDay);
     PlannedSide front = SharedSide(sheet > 1 ? SheetPrompt::PaperSet(0) : SheetPrompt{});

@@ -54,11 +54,12 @@ void RunMemoPrintJob(const MemoPageOptions& o, int layout, const QString& layout
   SetPrinterScaleMode(kScaleMillimetres);
   SetCurrentY(0);
   const int32_t code = MemoPrintCode(PaperSettings.SuperOrganiserMode, layout);
-  // The width two pages take across a side goes first: the PDF printer's
-  // paper follows it and the right edge is measured on that paper.
-  if (code == 2) SetLaidOutSideWidthMm(FacingPagesWidthMm());
-  if (code == 7) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0));
-  if (code == 8) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
+  // The width two pages take across a side, and their marks, go first: the
+  // PDF printer's paper follows them and the right edge is measured on that
+  // paper.
+  if (code == 2) SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
+  if (code == 7) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0), kLeftBoundPages);
+  if (code == 8) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
   const double s = GetScaleWidth();
   const bool supported = (code >= 0 && code <= 8) || code == 10009;
   if (!supported) {

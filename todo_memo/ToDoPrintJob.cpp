@@ -18,10 +18,11 @@ constexpr int kOneSidedLimit = 1000;
 }  // namespace
 
 SheetPlan PlanToDoPrintJob(int32_t code) {
-  // The width two pages take across a side goes first: the PDF printer's
-  // paper follows it and the right half is measured on that paper.
-  if (code == 4) SetLaidOutSideWidthMm(FacingPagesWidthMm());
-  if (code == 5) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
+  // The width two pages take across a side, and their marks, go first: the
+  // PDF printer's paper follows them and the right half is measured on that
+  // paper.
+  if (code == 4) SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
+  if (code == 5) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
   const double r1 = RoundHalfEven(GetScaleWidth() - PaperSettings.PageWidth + PaperSettings.PageLeft - 0.4);
   const double r2 = RoundHalfEven(GetScaleWidth() - 0.4);
   const auto front = [](int) { return FrontPageSpan(); };

@@ -31,10 +31,19 @@ void SolidThinPen() {
   SetDrawWidth(1);
 }
 
+// The sizes whose blank page lies sideways below the two pages.
+bool HasSidewaysBlankPage(int16_t paperIndex) { return paperIndex == 0 || paperIndex == 4 || paperIndex == 5; }
+
+// The bottom cut line of the sideways blank page.
+float SidewaysPageBottom(const Sheet& s) { return s.height + s.width + 7; }
+
+// The right edge of the second of two pages side by side.
+float SideBySideRightCut(const Sheet& s) { return 2 * s.width + s.margin + 2; }
+
 // A bible-sized page turned sideways below the two pages, bound along the
 // bottom cut line y = H.
 void SidewaysPageCutLines(const Sheet& s) {
-  const float bottom = s.height + s.width + 7;
+  const float bottom = SidewaysPageBottom(s);
   CutLine(s, s.height, s.height, s.height, bottom);
   CutLine(s, 0, bottom, s.height, bottom);
 }
@@ -112,7 +121,7 @@ void EdgePageMarks(int16_t side, Sheet s) {
 // Layout 5: the right edges of two pages side by side and their common bottom.
 void SideBySideMarks(const Sheet& s) {
   if (PaperSettings.PunchHoles != 1) return;
-  const float secondRight = 2 * s.width + s.margin + 2;
+  const float secondRight = SideBySideRightCut(s);
   CutLine(s, s.width + 1, 0, s.width + 1, s.height);
   CutLine(s, secondRight, 0, secondRight, s.height);
   CutLine(s, 0, s.height, secondRight, s.height);
@@ -153,4 +162,29 @@ void DrawBinderMarks(int16_t side) {
     SideBySideMarks(sheet);
   else
     EdgePageMarks(side, sheet);
+}
+
+QSizeF BinderMarksExtentMm(int16_t side) {
+  const PaperSettingsData& p = PaperSettings;
+  const Sheet s{float(p.PrintMargin), float(p.PageWidth), float(p.PageHeight), 0, 0};
+  if (side == kSideBySidePages) {
+    if (p.PunchHoles != 1) return {};
+    return {SideBySideRightCut(s), s.height};
+  }
+  if (side != kFacingPages && side != kLeftBoundPages) return {};
+  double right = 0, bottom = 0;
+  if (HasCutLines(p.PaperIndex)) {
+    right = 2 * (s.width + kCutAllowanceMm) + std::max<int16_t>(0, p.PrintMargin);
+    bottom = s.height;
+  }
+  if (p.PunchHoles == 1) {
+    // The holes of a page set shorter than its pattern reach below it.
+    const HolePattern holes = HolePatternOf(p.PaperIndex);
+    for (float y : holes.centres) bottom = std::max(bottom, double(y - s.margin + holes.radius));
+  }
+  if (p.BlankPaper == 1 && HasSidewaysBlankPage(p.PaperIndex)) {
+    right = std::max(right, double(s.height));
+    bottom = std::max(bottom, double(SidewaysPageBottom(s)));
+  }
+  return {right, bottom};
 }

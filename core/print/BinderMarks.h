@@ -3,6 +3,7 @@
 // binder holes by hand: dotted cut lines, hole circles and a tick at the
 // vertical centre of each bound edge, optionally a blank page in the space
 // left over. Drawn once per sheet side, after its pages.
+#include <QSizeF>
 #include <cstdint>
 #include <vector>
 
@@ -29,3 +30,11 @@ bool HasCutLines(int16_t paperIndex);
 // Cut lines, holes, centre ticks and blank page of the current organiser size
 // (PaperSettings) for the layout; any other layout draws nothing.
 void DrawBinderMarks(int16_t side);
+
+// How far right and down from the origin the marks of a layout reach, in
+// millimetres, on the narrowest sheet that keeps the two pages' cut lines
+// apart: a layout with a page at each side edge sets the right one against
+// the usable width, so its cut lines need both pages' width with their
+// allowances and the PrintMargin to the right of them. (0, 0) for a layout
+// that draws nothing.
+QSizeF BinderMarksExtentMm(int16_t side);

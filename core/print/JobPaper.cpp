@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BinderMarks.h"
 #include "PrintSeams.h"
 #include "PrintSurface.h"
 #include "PrinterInfo.h"
@@ -33,8 +34,10 @@ QString Millimetres(QSizeF mm) {
   return QStringLiteral("%1×%2mm").arg(std::lround(mm.width())).arg(std::lround(mm.height()));
 }
 
-// The width the current job stated for its sides; none until it does.
+// The width the current job stated for its sides, none until it does, and
+// the binder marks it draws on them.
 std::optional<double> laidOutSideWidthMm;
+int16_t laidOutBinderMarks = -1;
 
 // The organiser size's name without the hole count the list adds.
 QString OrganiserSizeName() {
@@ -48,24 +51,31 @@ QSizeF JobPaper::sizeMm() const { return Oriented(size, orientation); }
 JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const QPageSize& queueDefault,
                         int16_t jobOrientation, QSizeF sheetMm) {
   JobPaper paper;
-  paper.orientation = ToQt(jobOrientation);
+  const bool landscapeJob = jobOrientation == kLandscape;
   if (kept) {
     paper.size = kept->size;
     paper.paperSource = kept->paperSource;
-    if (jobOrientation != kLandscape) paper.orientation = ToQt(kept->orientation);
-  } else if (pdf) {
-    // A side laid out across (two organiser pages side by side) goes onto
-    // the paper turned, as the user would load it, rather than onto a sheet
-    // twice as large.
-    if (sheetMm.width() > sheetMm.height()) paper.orientation = QPageLayout::Landscape;
+    paper.orientation = landscapeJob ? QPageLayout::Landscape : ToQt(kept->orientation);
+    return paper;
+  }
+  // A landscape job is drawn for the turned sheet; any other lies upright
+  // unless the paper holds its sheet only turned. Turning paper a layout
+  // does not need would put a page set against the right edge far from the
+  // first and leave what is drawn below the pages off the paper.
+  const auto holds = [&](const QPageSize& size) {
+    return (!landscapeJob && Holds(Oriented(size, QPageLayout::Portrait), sheetMm)) ||
+           Holds(Oriented(size, QPageLayout::Landscape), sheetMm);
+  };
+  if (pdf) {
     const QList<QPageSize>& papers = PdfPrinterPapers();
-    const auto holding = std::find_if(papers.cbegin(), papers.cend(), [&](const QPageSize& size) {
-      return Holds(Oriented(size, paper.orientation), sheetMm);
-    });
+    const auto holding = std::find_if(papers.cbegin(), papers.cend(), holds);
     paper.size = holding != papers.cend() ? *holding : papers.back();
   } else {
     paper.size = queueDefault.isValid() ? queueDefault : QPageSize(QPageSize::A4);
   }
+  const bool upright = !landscapeJob && (Holds(Oriented(paper.size, QPageLayout::Portrait), sheetMm) ||
+                                         !Holds(Oriented(paper.size, QPageLayout::Landscape), sheetMm));
+  paper.orientation = upright ? QPageLayout::Portrait : QPageLayout::Landscape;
   return paper;
 }
 
@@ -89,14 +99,18 @@ QRectF PageAreaOnPaperMm(QSizeF paperMm, const QRectF& printableMm, double print
   return QRectF(topLeft, bottomRight);
 }
 
-void SetLaidOutSideWidthMm(double widthMm) {
+void SetLaidOutSideWidthMm(double widthMm, int16_t binderMarks) {
   laidOutSideWidthMm = widthMm;
+  laidOutBinderMarks = binderMarks;
   // The PDF printer's paper follows what the job lays out, and the driver
   // measures the sheet right after this.
   PrinterSurfaceTarget().paperMayHaveChanged();
 }
 
-void ForgetLaidOutSideWidth() { laidOutSideWidthMm.reset(); }
+void ForgetLaidOutSideWidth() {
+  laidOutSideWidthMm.reset();
+  laidOutBinderMarks = -1;
+}
 
 double FacingPagesWidthMm() { return 2.0 * (PaperSettings.PageWidth - PaperSettings.PageLeft); }
 
@@ -111,7 +125,8 @@ QSizeF LaidOutSheetMm(int16_t jobOrientation, QPointF originMm) {
     width = *laidOutSideWidthMm;
   else if (jobOrientation == 2)
     width = std::max(p.PageWidth, p.SheetPageY[4]);
-  return {originMm.x() + width, originMm.y() + p.PageHeight};
+  const QSizeF marks = BinderMarksExtentMm(laidOutBinderMarks);
+  return {originMm.x() + std::max(width, marks.width()), originMm.y() + std::max(double(p.PageHeight), marks.height())};
 }
 
 JobPaper PaperForJob(const QString& printerName, int16_t jobOrientation) {

@@ -21,11 +21,11 @@ struct JobPaper {
   QSizeF sizeMm() const;
 };
 
-// The rule itself. A choice from printer setup wins; otherwise a queue prints
-// on its default media and the PDF printer on the smallest of its papers
-// (PdfPrinterPapers) that holds the sheet, turned where the sheet is wider
-// than tall. A landscape job turns whatever paper that is; a portrait job
-// keeps the orientation printer setup chose.
+// The rule itself. A choice from printer setup wins, as it was made; a
+// landscape job turns it. Otherwise a queue prints on its default media and
+// the PDF printer on the smallest of its papers (PdfPrinterPapers) that holds
+// the sheet, upright or turned; that paper lies upright unless the sheet
+// fits it only turned, or the job is landscape.
 JobPaper ChooseJobPaper(bool pdf, const std::optional<PaperChoice>& kept, const QPageSize& queueDefault,
                         int16_t jobOrientation, QSizeF sheetMm);
 
@@ -48,11 +48,13 @@ QPointF DefaultPageOriginMm();
 QRectF PageAreaOnPaperMm(QSizeF paperMm, const QRectF& printableMm, double printMargin);
 
 // The width a job's layout draws across one side, from the origin, in
-// millimetres. A job that sets several organiser pages side by side states
-// it before its first page and before it measures the sheet: the paper check
-// counts it, and the PDF printer takes the paper that holds it. Each print
-// dialog starts the next job without one.
-void SetLaidOutSideWidthMm(double widthMm);
+// millimetres, and the binder marks (a BinderLayout) it draws on its sides.
+// A job that sets several organiser pages side by side states them before
+// its first page and before it measures the sheet: the paper check counts
+// the pages and the marks' cut lines, cut guides and blank page, and the PDF
+// printer takes the paper that holds them. Each print dialog starts the next
+// job without them.
+void SetLaidOutSideWidthMm(double widthMm, int16_t binderMarks = -1);
 void ForgetLaidOutSideWidth();
 // Two pages side by side, the right one set against the sheet's right edge:
 // they need twice a back page's width, or the right one covers the left.
@@ -64,7 +66,8 @@ double TwoPagesAcrossWidthMm(double gapMm);
 // The sheet a job lays out for the current organiser size, in millimetres,
 // in the job's orientation, from the paper's top-left corner: the origin
 // plus the width stated for the job, else one organiser page, or for
-// landscape the four page columns of a folded sheet.
+// landscape the four page columns of a folded sheet; as far down as the
+// pages; each further where the stated binder marks reach further.
 QSizeF LaidOutSheetMm(int16_t jobOrientation, QPointF originMm = DefaultPageOriginMm());
 
 // ChooseJobPaper for a printer by name, with its kept choice and default media.

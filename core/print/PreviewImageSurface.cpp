@@ -21,13 +21,13 @@ double ScreenDevicePixelRatio() {
 PreviewImageSurface::PreviewImageSurface(double dpi, double devicePixelRatio)
     : dpi_(dpi > 0 ? dpi : ScreenDpi()),
       devicePixelRatio_(devicePixelRatio > 0 ? devicePixelRatio : ScreenDevicePixelRatio()) {
-  shapeImage();
+  // An upright A4 picture until a job clears it: no printer is asked before.
+  shapeImage(preview::PictureSizeMm(QSizeF(210, 297)));
 }
 
 // A new image only when the shape changes: the picture is cleared for every
-// page, and most jobs keep one orientation throughout.
-void PreviewImageSurface::shapeImage() {
-  const QSizeF mm = preview::PictureSizeMm(orientation_);
+// page, and most jobs keep one paper throughout.
+void PreviewImageSurface::shapeImage(QSizeF mm) {
   if (!image_.isNull() && mm == pictureMm_) return;
   if (painter_.isActive()) painter_.end();
   pictureMm_ = mm;
@@ -55,14 +55,14 @@ const QImage& PreviewImageSurface::image() {
 
 void PreviewImageSurface::clear() {
   if (painter_.isActive()) painter_.end();
-  shapeImage();
+  shapeImage(preview::JobPictureSizeMm(orientation_));
   image_.fill(Qt::white);
   state_.CurrentX = 0;
   state_.CurrentY = 0;
 }
 
-double PreviewImageSurface::scaleWidthMm() const { return preview::PictureSizeMm(orientation_).width(); }
-double PreviewImageSurface::scaleHeightMm() const { return preview::PictureSizeMm(orientation_).height(); }
+double PreviewImageSurface::scaleWidthMm() const { return preview::JobPictureSizeMm(orientation_).width(); }
+double PreviewImageSurface::scaleHeightMm() const { return preview::JobPictureSizeMm(orientation_).height(); }
 
 float PreviewImageSurface::twipsPerPixelX() const { return float(1440.0 / dpi_); }
 float PreviewImageSurface::twipsPerPixelY() const { return float(1440.0 / dpi_); }

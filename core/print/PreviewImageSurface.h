@@ -1,6 +1,6 @@
 #pragma once
-// The preview picture: an A4-proportioned image at screen resolution with one
-// unit per millimetre, which the preview window shows. On a HiDPI screen the
+// The preview picture: an image of the job's paper at screen resolution with
+// one unit per millimetre, which the preview window shows. On a HiDPI screen the
 // image holds device pixels (QImage::devicePixelRatio) while everything is
 // drawn and measured in logical pixels, so one-pixel dots and small footers
 // stay crisp and the millimetre geometry does not change.
@@ -18,10 +18,10 @@ class PreviewImageSurface : public PaintedSurface {
 
   const QImage& image();  // finishes pending painting first
   // Clears the picture to white (Cls); the current position becomes (0, 0).
-  // The picture takes the shape of the orientation set meanwhile.
+  // The picture takes the shape of the job's paper as it lies now.
   void clear();
   // The picture's size in millimetres as it is now: the scale follows a new
-  // orientation at once (a landscape job measures its sheet before its first
+  // orientation or paper at once (a job measures its sheet before its first
   // page), the picture itself from the next page on, as on the printer.
   QSizeF pictureSizeMm() const { return pictureMm_; }
 
@@ -38,7 +38,7 @@ class PreviewImageSurface : public PaintedSurface {
   void closeDocument() override;
 
  private:
-  void shapeImage();
+  void shapeImage(QSizeF mm);
 
   double dpi_;
   double devicePixelRatio_;

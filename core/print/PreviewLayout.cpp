@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "JobPaper.h"
+#include "PrinterInfo.h"
 #include "SurfaceState.h"
 #include "core/text/Numbers.h"
 
@@ -11,9 +13,10 @@ namespace {
 int Nearest(double v) { return int(RoundHalfEven(v)); }
 }  // namespace
 
-QSizeF PictureSizeMm(int16_t orientation) {
-  const double longSide = PictureHeightMm(kPictureWidthMm);
-  return orientation == kLandscape ? QSizeF(longSide, kPictureWidthMm) : QSizeF(kPictureWidthMm, longSide);
+QSizeF PictureSizeMm(QSizeF paperMm) { return paperMm * (kPictureWidthMm / 210.0); }
+
+QSizeF JobPictureSizeMm(int16_t orientation) {
+  return PictureSizeMm(PaperForJob(CurrentPrinterName(), orientation).sizeMm());
 }
 
 ScrollSetup VerticalScroll(double contentMm, double viewportMm) {

@@ -10,14 +10,19 @@ namespace preview {
 
 constexpr double kViewportWidthMm = 202.4;
 constexpr double kViewportHeightMm = 136.3;
-// The page picture's short side; the long side keeps the proportion of an
-// A4 sheet.
+// The page picture's short side on an A4 sheet; the long side keeps the
+// proportion of the sheet.
 constexpr double kPictureWidthMm = 201.3;
 inline double PictureHeightMm(double widthMm) { return widthMm * 297.0 / 210.0; }
-// The page picture of a job in the orientation given (1 portrait, 2
-// landscape): a landscape job is previewed on the turned sheet, so its pages
-// keep the width they have on paper instead of being cut at the portrait one.
-QSizeF PictureSizeMm(int16_t orientation);
+// The page picture of a sheet of paper as it lies (mm): the paper's shape,
+// kPictureWidthMm to every 210 mm of it, so that an upright A4 sheet gives
+// the picture of kPictureWidthMm across.
+QSizeF PictureSizeMm(QSizeF paperMm);
+// The page picture of the current job in the orientation given (1
+// portrait, 2 landscape): the paper it prints on, turned as it prints, so
+// that a preview shows each page where the print puts it and none is cut
+// off at the edge of an upright A4 picture.
+QSizeF JobPictureSizeMm(int16_t orientation);
 
 // The two postcard marks, (0) and (1).
 constexpr QRectF kPostcardMarks[2] = {QRectF(11.9, 37.3, 16.1, 15.3), QRectF(11.1, 10.3, 18.5, 20.1)};

@@ -70,8 +70,8 @@ void PrinterSurface::configure() {
 }
 
 // The paper printer setup chose for this printer, else the queue's default
-// media (for PDF the smaller of A4 and A3 holding the sheet, turned for a
-// sheet wider than tall), turned for a landscape job. A fixed A4 would make
+// media (for PDF the smaller of A4 and A3 holding the sheet), turned for a
+// landscape job or a sheet that fits the paper only turned. A fixed A4 would make
 // CUPS scale or crop the job on other paper, and the holes and cut lines
 // would move.
 void PrinterSurface::applyPaper() {

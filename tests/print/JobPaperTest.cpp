@@ -2,11 +2,14 @@
 // media, the PDF printer's A4 or A3 turned as the side lies, the job's
 // orientation, the pages' area on the paper, and the message when the sheet
 // does not fit.
+#include "PaperBounds.h"
 #include "PrintTestSupport.h"
+#include "core/print/BinderMarks.h"
 #include "core/print/JobPaper.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
+#include "core/settings/AppGlobals.h"
 #include "core/settings/PaperSettings.h"
 #include "core/ui/PrinterSetup.h"
 #include "core/ui/PrinterSetupDialog.h"
@@ -36,6 +39,8 @@ TEST(ChooseJobPaper, SetupChoiceThenQueueDefaultThenThePdfRule) {
   } rows[] = {
       {"queue default media", false, {}, letter, 1, {91, 170}, letter, P},
       {"queue without a default prints on A4", false, {}, QPageSize(), 1, {91, 170}, a4, P},
+      {"the queue's paper turns for a side it holds only turned", false, {}, a4, 1, {259, 190}, a4, L},
+      {"the queue's paper stays upright for a side it holds neither way", false, {}, a4, 1, {300, 250}, a4, P},
       {"a landscape job turns the queue's paper", false, {}, letter, 2, {290, 170}, letter, L},
       {"setup choice wins over the default", false, b5Landscape, letter, 1, {91, 170}, b5, L},
       {"a landscape job on landscape setup stays landscape", false, b5Landscape, letter, 2, {290, 170}, b5, L},
@@ -45,8 +50,10 @@ TEST(ChooseJobPaper, SetupChoiceThenQueueDefaultThenThePdfRule) {
       {"pdf: the A3 size needs A3", true, {}, QPageSize(), 1, {293, 400}, a3, P},
       {"pdf: four columns across A4 landscape", true, {}, QPageSize(), 2, {295, 170}, a4, L},
       {"pdf: two A5 pages across lie on A4 turned", true, {}, QPageSize(), 1, {294, 191}, a4, L},
+      {"pdf: two pages and the blank page below them stay upright", true, {}, QPageSize(), 1, {188, 265}, a4, P},
+      {"pdf: a side wider than tall that A4 holds upright stays upright", true, {}, QPageSize(), 1, {184, 170}, a4, P},
       {"pdf: a side wider than A4 turned goes on A3 turned", true, {}, QPageSize(), 1, {380, 200}, a3, L},
-      {"pdf: a side too tall for A4 turned goes on A3", true, {}, QPageSize(), 1, {294, 215}, a3, L},
+      {"pdf: a side too tall for A4 turned goes on A3 upright", true, {}, QPageSize(), 1, {294, 215}, a3, P},
       {"pdf: a landscape job stays turned", true, {}, QPageSize(), 2, {150, 190}, a4, L},
       {"pdf: larger than A3: A3 all the same", true, {}, QPageSize(), 1, {300, 500}, a3, P},
       {"pdf: setup's choice holds for PDF too", true, a6Portrait, QPageSize(), 1, {293, 400}, a6, P},
@@ -250,10 +257,10 @@ TEST(LaidOutSheetMm, EachLayoutIsMeasuredByWhatItDrawsAcrossTheSide) {
       {"３週 on A4", 1, 3 * 88 - 2 * 8 + 4, a4, false, a4, L, "255×170mm"},
       {"３週 on Letter", 1, 3 * 88 - 2 * 8 + 4, letter, false, a4, L, "255×170mm"},
       {"３週 on A3", 1, 3 * 88 - 2 * 8 + 4, a3, true, a4, L, "255×170mm"},
-      {"山折 on A5", 1, TwoPagesAcrossWidthMm(2), a5, false, a4, L, "173×170mm"},
-      {"山折 on JIS B5", 1, TwoPagesAcrossWidthMm(2), b5, true, a4, L, "173×170mm"},
-      {"袋とじ on JIS B5", 1, 2 * 88 + 5 - 8, b5, true, a4, L, "176×170mm"},
-      {"表面2枚 on A5", 1, TwoPagesAcrossWidthMm(0), a5, false, a4, L, "171×170mm"},
+      {"山折 on A5", 1, TwoPagesAcrossWidthMm(2), a5, false, a4, P, "173×170mm"},
+      {"山折 on JIS B5", 1, TwoPagesAcrossWidthMm(2), b5, true, a4, P, "173×170mm"},
+      {"袋とじ on JIS B5", 1, 2 * 88 + 5 - 8, b5, true, a4, P, "176×170mm"},
+      {"表面2枚 on A5", 1, TwoPagesAcrossWidthMm(0), a5, false, a4, P, "171×170mm"},
       {"four-fold on A4", 2, std::nullopt, a4, true, a4, L, "293×170mm"},
       {"four-fold on Letter", 2, std::nullopt, letter, false, a4, L, "293×170mm"},
       {"six-month strip on Letter", 2, sixMonths, letter, true, a4, L, "251×170mm"},
@@ -337,6 +344,102 @@ TEST(LaidOutSheetMm, PageExtentFromTheCornerOrTheFourColumnsWhenLandscape) {
   PaperSettings.SheetPageY[4] = 277;
   EXPECT_EQ(LaidOutSheetMm(2), QSizeF(280, 170));
   PaperSettings = PaperSettingsData{};
+}
+
+// The marks a layout states count as far as they reach: the cut lines of
+// two pages at the side edges need both pages with their allowances, the
+// blank page lies below them, the folded sheet's right cut guide lies past
+// its second page.
+class MarksExtentTest : public PrintTest {
+ protected:
+  void SetUp() override {
+    PrintTest::SetUp();
+    SetProgramPaths(home() + QStringLiteral("ringpad"));
+    WriteDefaultSettings();
+  }
+  void TearDown() override {
+    ForgetLaidOutSideWidth();
+    PaperSettings = PaperSettingsData{};
+    PrintTest::TearDown();
+  }
+  void loadSize(int index) {
+    PaperSettings = PaperSettingsData{};
+    LoadPaperSettings(index);
+    PaperSettings.PaperIndex = int16_t(index);
+  }
+};
+
+TEST_F(MarksExtentTest, TheSheetReachesAsFarAsTheStatedMarks) {
+  const QPageSize a4(QPageSize::A4), b5(QPageSize::JisB5);
+  struct Row {
+    const char* layout;
+    int size;
+    bool blankPage, holes;
+    int16_t marks;  // the layout's pages with these marks; -1 a page beside the first, no marks
+    QSizeF sheet;
+    QPageLayout::Orientation pdf;  // on A4
+  } rows[] = {
+      {"バイブル A4片面", 0, true, true, kLeftBoundPages, {3 + 185, 3 + 262}, P},
+      {"バイブル A4片面, no blank page", 0, false, true, kLeftBoundPages, {188, 170}, P},
+      {"バイブル A4両面", 0, true, true, kFacingPages, {188, 265}, P},
+      {"バイブル folded", 0, true, true, kSideBySidePages, {184, 170}, P},
+      {"バイブル folded, no holes", 0, true, false, kSideBySidePages, {173, 170}, P},
+      {"バイブル, pages only", 0, true, true, -1, {171, 170}, P},
+      {"Ａ５ A4片面: no cut lines at this size", 6, true, true, kLeftBoundPages, {271, 190}, L},
+      {"バイブル広 A4片面: cut lines 2 × 104 wide", 19, true, true, kLeftBoundPages, {214, 170}, L},
+      {"手帳 A4両面: the blank page below", 4, true, true, kFacingPages, {3 + 171, 3 + 137 + 88}, P},
+  };
+  for (const Row& r : rows) {
+    loadSize(r.size);
+    PaperSettings.BlankPaper = r.blankPage ? 1 : 0;
+    PaperSettings.PunchHoles = r.holes ? 1 : 0;
+    // The pages' width at the current size.
+    const double width = r.marks == kLeftBoundPages || r.marks == -1 ? TwoPagesAcrossWidthMm(0)
+                         : r.marks == kFacingPages                   ? FacingPagesWidthMm()
+                                                                     : TwoPagesAcrossWidthMm(2);
+    SetLaidOutSideWidthMm(width, r.marks);
+    const QSizeF sheet = LaidOutSheetMm(1);
+    EXPECT_NEAR(sheet.width(), r.sheet.width(), 1e-4) << r.layout;
+    EXPECT_NEAR(sheet.height(), r.sheet.height(), 1e-4) << r.layout;
+    const JobPaper pdf = ChooseJobPaper(true, std::nullopt, QPageSize(), 1, sheet);
+    EXPECT_TRUE(pdf.size.isEquivalentTo(a4)) << r.layout;
+    EXPECT_EQ(pdf.orientation, r.pdf) << r.layout;
+    ForgetLaidOutSideWidth();
+  }
+  // A JIS B5 sheet holds the folded sheet's pages (173 mm) but not its
+  // right cut guide (184 mm).
+  loadSize(0);
+  PaperSettings.PunchHoles = 1;
+  SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
+  JobPaper queue;
+  queue.size = b5;
+  EXPECT_TRUE(SheetMismatchText(LaidOutSheetMm(1), queue).contains(QStringLiteral("184×170mm")));
+  SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
+  EXPECT_TRUE(SheetMismatchText(LaidOutSheetMm(1), queue).isEmpty());
+}
+
+// What the marks draw stays within the extent they claim, on the narrowest
+// sheet it allows, for every size with cut lines and every layout.
+TEST_F(MarksExtentTest, TheMarksStayWithinTheirExtent) {
+  for (int size : {0, 1, 2, 3, 4, 5, 9, 18, 19, 20, 21, 24}) {
+    for (int16_t layout : {kFacingPages, kLeftBoundPages, kSideBySidePages}) {
+      for (int16_t blank : {0, 1}) {
+        loadSize(size);
+        PaperSettings.PunchHoles = 1;
+        PaperSettings.BlankPaper = blank;
+        const QSizeF extent = BinderMarksExtentMm(layout);
+        ASSERT_GT(extent.width(), 0);
+        // The usable width the extent leaves once the right margin is off.
+        const double usable = layout == kSideBySidePages ? extent.width() : extent.width() - PaperSettings.PrintMargin;
+        printer().setSize(usable + 0.5, 400);
+        printer().clearOps();
+        DrawBinderMarks(layout);
+        ASSERT_FALSE(printer().ops().empty());
+        EXPECT_EQ(DrawnOffPaper(printer().ops(), extent, QPointF()), QStringList())
+            << "size " << size << " layout " << layout << " blank page " << blank;
+      }
+    }
+  }
 }
 
 }  // namespace

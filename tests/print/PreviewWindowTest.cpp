@@ -11,6 +11,7 @@
 #include "core/platform/AvailableScreen.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/ProgramExit.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PreviewImageSurface.h"
 #include "core/print/PreviewLayout.h"
 #include "core/print/PrintJob.h"
@@ -297,6 +298,47 @@ TEST_F(PreviewWindowTest, WindowFollowsALandscapePicture) {
   EXPECT_FALSE(window.HScroll1->isEnabled());
   EXPECT_EQ(window.Pic1->x(), 0);
   EXPECT_EQ(window.VScroll1->maximum(), 148);
+}
+
+// The preview shows the sheet the job prints on: two Ａ５ pages across go on
+// A4 turned, so the picture is turned and scrolls sideways to the right
+// page, which an upright picture cut off; two bible pages fit A4 upright and
+// preview upright.
+TEST_F(PreviewWindowTest, APreviewShowsThePaperAndTurnThePrintTakes) {
+  PaperSettings.PrintMargin = 3;
+  PaperSettings.PageLeft = 12;
+  PaperSettings.PageWidth = 140;
+  PaperSettings.PageHeight = 187;
+  PreviewWindow window;
+  answerDialog({2, std::nullopt, kPdfPrinterName});
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetPrinterScaleMode(kScaleMillimetres);
+  SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0));
+  const JobPaper paper = PaperForJob(kPdfPrinterName, kPortrait);
+  EXPECT_TRUE(paper.size.isEquivalentTo(QPageSize(QPageSize::A4)));
+  EXPECT_EQ(paper.orientation, QPageLayout::Landscape);
+  EXPECT_NEAR(GetScaleWidth(), 284.7 - 0.5, 0.05) << "the right page is placed on the turned sheet";
+  BeginPage();
+  window.Form_Activate();
+  EXPECT_EQ(window.Pic1->width(), window.mmToPx(284.7));
+  EXPECT_EQ(window.Pic1->height(), window.mmToPx(201.3));
+  EXPECT_TRUE(window.HScroll1->isEnabled());
+  window.HScroll1->setValue(window.HScroll1->maximum());
+  EXPECT_NEAR(window.Pic1->x() + window.Pic1->width(), window.Pic2->width(), window.mmToPx(1))
+      << "scrolled right, the sheet's right edge shows";
+  EndPrintDocument();
+
+  PaperSettings.PageLeft = 8;
+  PaperSettings.PageWidth = 88;
+  PaperSettings.PageHeight = 167;
+  answerDialog({2, std::nullopt, kPdfPrinterName});
+  ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);
+  SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(0));
+  BeginPage();
+  window.Form_Activate();
+  EXPECT_EQ(window.Pic1->width(), window.mmToPx(201.3));
+  EXPECT_FALSE(window.HScroll1->isEnabled());
+  EndPrintDocument();
 }
 
 // On a screen too small for the viewport's millimetres (a small laptop, or a

@@ -303,6 +303,51 @@ TEST_F(RuledPdfTest, TwoA5PagesAcrossGoOntoA4Turned) {
   }
 }
 
+// One-sided sheets of two pages at the bible size are drawn for upright A4:
+// the right page against the right edge beside the first, and the blank
+// page's cut lines below them, whole on the sheet. At the A5 size the two
+// pages lie across A4 turned.
+TEST_F(RuledPdfTest, OneSidedSheetsLieOnThePaperTheyAreDrawnFor) {
+  struct Row {
+    int size;
+    int design;
+    const char* name;
+  } rows[] = {
+      {0, kDesignManuscript, "bible-manuscript-one"},
+      {0, kDesignGraph, "bible-graph-one"},
+      {0, kDesignBlank, "bible-blank-one"},
+      {6, kDesignManuscript, "a5-manuscript-one-sided"},
+      {6, kDesignGraph, "a5-graph-one"},
+      {6, kDesignBlank, "a5-blank-one"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    LoadPaperSettings(r.size);
+    PaperSettings.PaperIndex = int16_t(r.size);
+    const double m = margin();
+    RuledPaperWindow& w = open();
+    w.Cmb_Type->setCurrentRow(r.design);
+    w.Cmb_men->setCurrentText(QStringLiteral("A4片面"));
+    w.Txt_maisu->setText(QStringLiteral("1"));
+    const QString pdf = pdfNamed(QString::fromLatin1(r.name));
+    w.Cmd_print->click();
+    EXPECT_TRUE(messages().texts().isEmpty()) << messages().texts().join('|').toStdString();
+    const std::vector<PdfPageSize> sizes = PdfPageSizes(pdf);
+    ASSERT_EQ(sizes.size(), 1u);
+    const bool bible = r.size == 0;
+    EXPECT_NEAR(sizes[0].widthMm, bible ? 210 : 297, 0.5);
+    EXPECT_NEAR(sizes[0].heightMm, bible ? 297 : 210, 0.5);
+    if (bible) {
+      // The blank page's bottom cut line, H + W + 7 below the origin.
+      const double y = PaperSettings.PageHeight + PaperSettings.PageWidth + 7 + m;
+      const std::optional<double> bottom = DarkRowIn(RenderPdfPage(pdf, 1, kDpi), 20 + m, 150 + m, y - 1.5, y + 1.5);
+      ASSERT_TRUE(bottom.has_value());
+      EXPECT_NEAR(*bottom, y, 0.3);
+    }
+    messages().clear();
+  }
+}
+
 TEST_F(RuledPdfTest, GalleryOfTheDesigns) {
   PaperSettings.TitleStyle = 1;
   const QString pdf = pdfNamed(QStringLiteral("gallery"));

@@ -19,14 +19,18 @@ TEST_F(SideWidthTest, AQueueIsWarnedOfWhatTheLayoutDrawsAcrossTheSide) {
     QPageSize::PageSizeId paper;
     const char* warned;  // the extent named, or nullptr for no warning
   } rows[] = {
-      {"三週 on A4", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A4, "255×170mm"},
+      {"三週 on A5", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A5, "255×170mm"},
+      {"三週 on A4, turned", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A4, nullptr},
       {"三週 on A3", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 5), QPageSize::A3, nullptr},
       {"two weeks beside on A5", PrintWeeklyDesigns, DesignCodeOf(kDesignWeekRuled, 7), QPageSize::A5, "171×170mm"},
-      {"A4 両面 on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 2), QPageSize::A5, "163×170mm"},
+      // The pages' cut lines and the blank page below them count.
+      {"A4 両面 on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 2), QPageSize::A5, "188×265mm"},
       {"A4 両面 on A4", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 2), QPageSize::A4, nullptr},
       {"one page on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignMonthGrid, 3), QPageSize::A5, nullptr},
-      {"six-month strip on Letter", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::Letter, nullptr},
-      {"six-month strip on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::A5, "251×170mm"},
+      {"six-month strip on Letter", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::Letter,
+       nullptr},
+      {"six-month strip on A5", PrintYearMonthDesigns, DesignCodeOf(kDesignHalfYearGrid, 1), QPageSize::A5,
+       "251×170mm"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.layout);
