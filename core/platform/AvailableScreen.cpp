@@ -12,6 +12,11 @@ std::optional<QRect>& screenAreaOverride() {
   return area;
 }
 
+std::optional<QMargins>& windowFrameOverride() {
+  static std::optional<QMargins> frame;
+  return frame;
+}
+
 WidgetScreenLookup& widgetScreenLookup() {
   static WidgetScreenLookup lookup;
   return lookup;
@@ -28,6 +33,13 @@ QRect AvailableScreenArea(const QWidget* widget) {
 void SetScreenAreaOverride(std::optional<QRect> area) {
   platform::RegisterSeamReset([] { SetScreenAreaOverride(std::nullopt); });
   screenAreaOverride() = area;
+}
+
+std::optional<QMargins> WindowFrameOverride() { return windowFrameOverride(); }
+
+void SetWindowFrameOverride(std::optional<QMargins> frame) {
+  platform::RegisterSeamReset([] { SetWindowFrameOverride(std::nullopt); });
+  windowFrameOverride() = frame;
 }
 
 WidgetScreenLookup UseWidgetScreenLookup(WidgetScreenLookup lookup) {

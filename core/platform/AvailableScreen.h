@@ -1,6 +1,7 @@
 #pragma once
 // The part of the screen that windows may use. Every window that places or
 // sizes itself asks here, so that a test can fix the screen for all of them.
+#include <QMargins>
 #include <QRect>
 #include <functional>
 #include <optional>
@@ -13,6 +14,12 @@ class QWidget;
 // screen at all (no window system) it is 1024 by 768.
 QRect AvailableScreenArea(const QWidget* widget = nullptr);
 void SetScreenAreaOverride(std::optional<QRect> area);
+
+// The frame a test makes every window count with, title bar included, as a
+// window manager would draw it; the offscreen platform draws next to none.
+// Empty while the window system's own frames count.
+std::optional<QMargins> WindowFrameOverride();
+void SetWindowFrameOverride(std::optional<QMargins> frame);
 
 // Which screen a widget is on: widgets live in the window layer, which
 // installs the lookup at start-up. Until then every widget counts as on the

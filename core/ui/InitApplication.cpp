@@ -17,7 +17,6 @@
 #include "MainWindow.h"
 #include "PlatformWindows.h"
 #include "PrintWindowSetup.h"
-#include "ScreenArea.h"
 #include "StartupRules.h"
 #include "Twips.h"
 #include "core/platform/Clock.h"
@@ -161,9 +160,8 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
     WriteIniValue(QString(), QStringLiteral("VERSION"), ProgramVersion);
     if (result != 1) result = 2;
   }
-  form.move(TwipsToPixelsX(ParseNumber(GetIniValue(QString(), QStringLiteral("X")))),
-            TwipsToPixelsY(ParseNumber(GetIniValue(QString(), QStringLiteral("Y")))));
-  KeepWindowOnScreen(&form);
+  form.PlaceFrameAt(QPoint(TwipsToPixelsX(ParseNumber(GetIniValue(QString(), QStringLiteral("X")))),
+                           TwipsToPixelsY(ParseNumber(GetIniValue(QString(), QStringLiteral("Y"))))));
 
   PaperSettings.PaperIndex = ParseInt16(GetIniValue(QString(), QStringLiteral("YOUSI")));
   LoadPaperSettings(PaperSettings.PaperIndex);

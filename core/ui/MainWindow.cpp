@@ -215,6 +215,14 @@ bool MainWindow::event(QEvent* event) {
     platform::ShowMessage(PageWindow::BusyCloseText(), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     return true;
   }
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Paint:
+    case QEvent::WindowActivate: settleFrame(); break;
+    default: break;
+  }
   return QMainWindow::event(event);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "Launcher.h"
 #include "PageKinds.h"
@@ -65,6 +66,9 @@ class MainWindow : public QMainWindow {
   PreviewWindow& LoadPreviewWindow();
   PreviewWindow* previewWindow() const { return preview_; }
   void HoldInstanceLock(std::unique_ptr<QLockFile> lock);
+  // Places the window with its frame's top-left corner, the corner the
+  // close saves, at the given point, the frame kept on the available screen.
+  void PlaceFrameAt(const QPoint& corner);
   // Ends the program at once (see platform::EndProgram); ProgramEnded tells
   // that it was asked to.
   void EndProgram();
@@ -160,6 +164,8 @@ class MainWindow : public QMainWindow {
   void setStartHeight();
   void setWidthLimit();
   QSize frameExtra() const;
+  void placeFrame(const QRect& outer);
+  void settleFrame();
   QAction* pageItem(const char* objectName) const;
 
   StartupArgs args_;
@@ -171,6 +177,10 @@ class MainWindow : public QMainWindow {
   // then does it as it goes.
   std::unique_ptr<FirstPaintDeferral> startupWork_;
   bool ended_ = false;
+  // Where the program means the frame's corner to be until the window
+  // manager has framed the window, and whether it has.
+  std::optional<QPoint> wantedFrameCorner_;
+  bool frameSettled_ = false;
 };
 
 // The main window of the running program (nullptr before it exists).

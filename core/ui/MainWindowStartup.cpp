@@ -117,7 +117,34 @@ void MainWindow::EndProgram() {
 
 // The window frame is known only once the window system has placed the
 // window; until then the client size stands for the outer size.
-QSize MainWindow::frameExtra() const { return frameGeometry().size() - size(); }
+QSize MainWindow::frameExtra() const {
+  const QMargins frame = WindowFrameMargins(this);
+  return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+}
+
+void MainWindow::PlaceFrameAt(const QPoint& corner) {
+  placeFrame(FramePlacement(corner, size(), WindowFrameMargins(this), AvailableScreenArea(this)));
+}
+
+void MainWindow::placeFrame(const QRect& outer) {
+  if (!frameSettled_) wantedFrameCorner_ = outer.topLeft();
+  SetFrameGeometry(this, outer, WindowFrameMargins(this));
+}
+
+// The window manager frames the window some time after it shows, and may
+// have put the client area, not the frame, where the program asked: once the
+// frame is known the window goes where it was meant to, its title bar on the
+// screen. This happens once; later the user places the window.
+void MainWindow::settleFrame() {
+  if (frameSettled_ || !isVisible() ||
+      (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+    return;
+  if (!WindowFramed(this)) return;
+  frameSettled_ = true;
+  const QMargins frame = WindowFrameMargins(this);
+  const QPoint corner = wantedFrameCorner_.value_or(FrameCorner(this, frame));
+  SetFrameGeometry(this, FramePlacement(corner, size(), frame, AvailableScreenArea(this)), frame);
+}
 
 void MainWindow::setStartHeight() {
   resize(width(), std::max(0, TwipsToPixelsY(kStartHeightTwips) - frameExtra().height()));
@@ -147,10 +174,10 @@ void MainWindow::GrowToShow(QMdiSubWindow* sub) {
   const QMenuBar* bar = menuBar();
   const int barHeight = bar->hasHeightForWidth() ? bar->heightForWidth(width) : bar->sizeHint().height();
   const QSize client(width, std::max(page.bottom() + 1 + border + barHeight, height()));
-  const QSize outer = (client + frameExtra()).expandedTo(frameGeometry().size());
-  const QRect fitted = FitRectInArea(QRect(frameGeometry().topLeft(), outer), AvailableScreenArea(this));
-  resize(fitted.size() - frameExtra());
-  move(fitted.topLeft());
+  const QMargins frame = WindowFrameMargins(this);
+  const QSize fullSize = client.expandedTo(size());
+  placeFrame(FramePlacement(wantedFrameCorner_ && !frameSettled_ ? *wantedFrameCorner_ : FrameCorner(this, frame),
+                            fullSize, frame, AvailableScreenArea(this)));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -183,8 +210,10 @@ void MainWindow::MDIForm_QueryUnload(int16_t& cancel, UnloadMode mode) {
   const bool normalState =
       !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
   if (normalState) {
-    WriteIniValue(QString(), QStringLiteral("Y"), SingleText(static_cast<float>(PixelsToTwipsY(pos().y()))));
-    WriteIniValue(QString(), QStringLiteral("X"), SingleText(static_cast<float>(PixelsToTwipsX(pos().x()))));
+    // The frame's corner, the one the next start puts back.
+    const QPoint corner = FrameCorner(this, WindowFrameMargins(this));
+    WriteIniValue(QString(), QStringLiteral("Y"), SingleText(static_cast<float>(PixelsToTwipsY(corner.y()))));
+    WriteIniValue(QString(), QStringLiteral("X"), SingleText(static_cast<float>(PixelsToTwipsX(corner.x()))));
   }
   EndProgram();
 }

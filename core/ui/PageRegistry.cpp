@@ -22,6 +22,12 @@ PageWindow* CreatePageWindow(const QString& pageKind, QWidget* parent) {
   return (*it)(parent);
 }
 
+QStringList RegisteredPageKinds() {
+  QStringList kinds = factories().keys();
+  kinds.sort();
+  return kinds;
+}
+
 QAbstractButton* FindCommandButton(QWidget* window, const QString& name) {
   if (!window || name.isEmpty()) return nullptr;
   const auto buttons = window->findChildren<QAbstractButton*>();

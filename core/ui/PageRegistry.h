@@ -3,6 +3,7 @@
 // page libraries above it), so each page library registers a factory for its
 // page keywords, and the main window creates page windows through it.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class PageWindow;
@@ -22,6 +23,9 @@ void RegisterPageWindowClass(const QString& pageKind) {
 
 // A new page window for the keyword, or nullptr when none is registered.
 PageWindow* CreatePageWindow(const QString& pageKind, QWidget* parent = nullptr);
+
+// The keywords that have a page window, in alphabetical order.
+QStringList RegisteredPageKinds();
 
 // The button of the window whose objectName equals the name regardless of
 // letter case; nullptr when it has none.

@@ -88,11 +88,17 @@ void SettingsForm::connectHandlers() {
 // beyond the screen, so that "設定内容保管" can always be reached.
 void SettingsForm::placeOverMainWindow() {
   if (!parentWidget()) return;
-  const QRect main = parentWidget()->window()->geometry();
+  const QWidget* main = parentWidget()->window();
   const QSize least = minimumSizeHint().expandedTo(sizeHint());
-  const QRect wanted(main.x(), main.y(), std::max(main.width(), least.width()),
-                     std::max(main.height() + TwipsToPixelsY(kExtraHeightTwips), least.height()));
-  setGeometry(FitRectInArea(wanted, AvailableScreenArea(parentWidget())));
+  const QSize client(std::max(main->width(), least.width()),
+                     std::max(main->height() + TwipsToPixelsY(kExtraHeightTwips), least.height()));
+  // Counted with its frame, which it has not yet: on a screen of the main
+  // window's height the form's title bar would push its bottom off.
+  const QMargins frame = WindowFrameMargins(this);
+  SetFrameGeometry(
+      this,
+      FramePlacement(FrameCorner(main, WindowFrameMargins(main)), client, frame, AvailableScreenArea(parentWidget())),
+      frame);
 }
 
 void SettingsForm::Form_Load() {

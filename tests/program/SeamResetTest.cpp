@@ -112,6 +112,8 @@ const std::vector<SeamRow>& SeamRows() {
        [] { return platform::CurrentTime() == QTime(1, 2, 3); }},
       {"SetScreenAreaOverride", [](auto&) { SetScreenAreaOverride(QRect(1, 2, 3, 4)); },
        [] { return AvailableScreenArea() == QRect(1, 2, 3, 4); }},
+      {"SetWindowFrameOverride", [](auto&) { SetWindowFrameOverride(QMargins(1, 20, 1, 1)); },
+       [] { return WindowFrameOverride() == QMargins(1, 20, 1, 1); }},
       {"InstallPrinterSurface", [](auto&) { InstallPrinterSurface(&SeamTestSurface()); },
        [] { return &PrinterSurfaceTarget() == &SeamTestSurface(); }},
       {"InstallPreviewSurface", [](auto&) { InstallPreviewSurface(&SeamTestSurface()); },
