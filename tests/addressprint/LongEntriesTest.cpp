@@ -10,6 +10,7 @@
 
 #include "AddressPrintFixture.h"
 #include "address/FramedPhoneBook.h"
+#include "address/PersonalInfoPage.h"
 #include "address/PhoneBookListPage.h"
 #include "address/RuledPhoneBook.h"
 #include "core/text/JapaneseText.h"
@@ -178,6 +179,18 @@ TEST_F(LongEntries, FramedBoxesHoldTheirLines) {
     RunRisingLengths(88, PaperSettings.DefaultFontSize - 2, [&](const QStringList& entries) {
       PrintFramedPhoneBook(0, 0, QStringLiteral("全て"), 1, kLeft, 88, Lines(entries), o);
     });
+  }
+}
+
+// The sheet's labelled rows: a text beside another stops before it, and
+// none runs past the frame (long remarks wrap).
+TEST_F(LongEntries, PersonalSheetKeepsItsColumns) {
+  const PersonalInfoCaptions captions{QStringLiteral("誕生日"), QStringLiteral("備考"), QStringLiteral("備考2")};
+  for (int n = 1; n <= 40; n += 3) {
+    SCOPED_TRACE(n);
+    printer().clearOps();
+    PrintPersonalInfoPage(AddressRecord::FromLine(FieldsLine(LongEntry(n))), captions, kLeft, 88);
+    ExpectInsideFrames(88);
   }
 }
 
