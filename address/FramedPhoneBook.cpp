@@ -45,7 +45,7 @@ class BoxPrinter {
     SetCurrentX(textX_);
     // The name and numbers stay left of the middle rule; a name cut short
     // already shows its mark, and the nickname is left out then.
-    const float half = float(middle_ - kGapMm);
+    const float half = float(middle_ - kTextClearanceMm);
     bool nameCut = false;
     if (!TrimBlanks(r.field(kFieldName)).isEmpty()) {
       SetFontName(p.DefaultFontName);
@@ -134,7 +134,7 @@ class BoxPrinter {
   // bottom; the last line that fits ends with "…" when lines are left out.
   void linesBelow(const AddressRecord& r, double bottom) const {
     const std::vector<BelowLine> lines = belowLines(r);
-    const float right = float(right_ - kGapMm);
+    const float right = float(right_ - kTextClearanceMm);
     auto heightAt = [](float size) {
       const float was = GetFontSize();
       SetFontSize(size);
@@ -160,14 +160,11 @@ class BoxPrinter {
         continue;
       }
       const double zipX = (right_ - left_) * 2 / 3 + textX_;
-      PrintTextWithin(line.text, float(zipX - kGapMm));
+      PrintTextWithin(line.text, float(zipX - kTextClearanceMm));
       SetCurrentX(zipX);
       PrintTextWithin(line.zip, right, true);
     }
   }
-
-  // Far enough from a rule that no glyph touches it.
-  static constexpr double kGapMm = 0.5;
 
   double left_, right_;
   const FramedPhoneBookOptions& o_;

@@ -51,8 +51,6 @@ QStringList SheetWrapPieces(const QString& text, float x, float limit) {
 // Prints the rows of the sheet down to the footer band: once a row would
 // reach into it, that row and every later one are left out, so a long
 // remark never runs over the footer or off the page.
-// Far enough from a rule or the next column that no glyph touches it.
-constexpr double kSheetGapMm = 0.5;
 
 class SheetPrinter {
  public:
@@ -79,12 +77,12 @@ class SheetPrinter {
   void inlineAt(double x, const QString& text, double before) {
     if (!room()) return;
     SetCurrentX(x);
-    PrintTextWithin(text, float(before - kSheetGapMm));
+    PrintTextWithin(text, float(before - kTextClearanceMm));
   }
   void lineAt(double x, const QString& text) {
     if (!room()) return;
     SetCurrentX(x);
-    PrintTextWithin(text, float(right_ - kSheetGapMm), true);
+    PrintTextWithin(text, float(right_ - kTextClearanceMm), true);
   }
   // The text from the current x, wrapped, then the next line.
   void wrapped(const QString& text) {

@@ -47,9 +47,6 @@ ListGeometry GeometryOf(double left, double right) {
 
 bool Blank(const QString& s) { return TrimBlanks(s).isEmpty(); }
 
-// Far enough from a rule or the next column that no glyph touches it.
-constexpr double kListGapMm = 0.5;
-
 // The rows of one entry, in order. The same plan gives the line count the
 // walk goes by and the lines drawn, so the two never disagree.
 std::vector<ListRow> PlanRows(const AddressRecord& r, const ListGeometry& g, const QString& yobiCaption,
@@ -209,8 +206,8 @@ void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double to
     SetCurrentX(g.textX);
     // A left item stops before the second column when a number stands there,
     // else before the frame; a name cut short leaves its nickname out.
-    const float frameEnd = float(g.right - kListGapMm);
-    const float leftEnd = row.right.isEmpty() ? frameEnd : float(g.x2 - kListGapMm);
+    const float frameEnd = float(g.right - kTextClearanceMm);
+    const float leftEnd = row.right.isEmpty() ? frameEnd : float(g.x2 - kTextClearanceMm);
     switch (row.mode) {
       case ListRow::Left::NameThenNick:
         if (!row.name.isEmpty()) {

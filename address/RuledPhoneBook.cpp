@@ -85,8 +85,8 @@ class RowPrinter {
   void at(double x) const { SetCurrentX(x); }
   // Texts stop short of what follows them: the number column for the left
   // column's texts, the frame for the rest.
-  float columnEnd() const { return float(x55_ - kGapMm); }
-  float frameEnd() const { return float(right_ - kGapMm); }
+  float columnEnd() const { return float(x55_ - kTextClearanceMm); }
+  float frameEnd() const { return float(right_ - kTextClearanceMm); }
   QString inDefaultFont(const QString& text, float limit) const {
     SetFontName(PaperSettings.DefaultFontName);
     SetForeColor(PaperSettings.DefaultColor);
@@ -170,7 +170,7 @@ class RowPrinter {
         // placed at the larger of x and its column still stands there.
         const double homeX = left_ + (w >= 0 && w <= 61 ? 17 : wide ? 40 : 20);
         const double otherX = left_ + (w >= 0 && w <= 61 ? 33 : w >= 0 && w <= 70 ? 42 : wide ? 80 : 50);
-        auto before = [this](double x) { return float(x - kGapMm); };
+        auto before = [](double x) { return float(x - kTextClearanceMm); };
         const float nameEnd = !home.isEmpty() || wide ? before(homeX) : !other.isEmpty() ? before(otherX) : frameEnd();
         const float homeEnd = !other.isEmpty() || wide ? before(otherX) : frameEnd();
         if (!Blank(f(r, kFieldName)))
@@ -290,9 +290,6 @@ class RowPrinter {
     }
   }
 
-  // Far enough from a rule or the next column that no glyph touches it.
-  static constexpr double kGapMm = 0.5;
-
   // Exactly 12 bytes; a character the cut would halve becomes a blank, and a
   // name cut short ends with "…".
   static QString PadCutName(const QString& t);
@@ -324,7 +321,7 @@ class RowPrinter {
       endWithin(QStringLiteral("住所:") + f(r, kFieldAddress1), frameEnd());
       at(left_);
       const double zipX = left_ + 2 * (right_ - left_) / 3;
-      within(QStringLiteral("     ") + f(r, kFieldAddress2), float(zipX - kGapMm));
+      within(QStringLiteral("     ") + f(r, kFieldAddress2), float(zipX - kTextClearanceMm));
       at(zipX);
       endWithin(u'〒' + f(r, kFieldZip), frameEnd());
     }

@@ -42,6 +42,9 @@ void PrintTextFitOneLine(const QString& text, float rightLimit);
 // restored. Gives back the text printed. A text that starts at or past the
 // limit is printed as it stands.
 QString PrintTextWithin(const QString& text, float rightLimit, bool endLine = false);
+// How far short of a rule or of the next text a line is kept, so that no
+// glyph touches it.
+constexpr double kTextClearanceMm = 0.5;
 
 // The character at position i (a surrogate pair is one character); i moves
 // past it. i must lie inside the text.
