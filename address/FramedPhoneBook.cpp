@@ -1,6 +1,8 @@
 #include "FramedPhoneBook.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "AddressPrintLines.h"
 #include "PhoneBookHeader.h"
@@ -29,13 +31,10 @@ class BoxPrinter {
     middle_ = RoundHalfEven((right - left) / 2 + left);
     gap_ = 0.4 * HalfCharWidthMm(p.DefaultFontSize);
     height_ = (p.FootHeight - p.DataHeight - 1) / double(kBoxesPerPage);
-    // Five half-width characters stay in reserve after the company name.
-    companyLimit_ = p.DefaultFontSize > 0 ? int(std::floor((right - left) * 5.67 / p.DefaultFontSize)) - 5 : 0;
   }
 
   void box(const AddressRecord& r, int n) {
     const PaperSettingsData& p = PaperSettings;
-    const QString company = CutCompany(r.field(kFieldKaisyaName));
     const double y0 = p.DataHeight + (n - 1) * height_;
     SetForeColor(p.DataColor);
     SetFontName(p.DataFontName);
@@ -44,12 +43,17 @@ class BoxPrinter {
 
     SetCurrentY(y0 + 1 + 2 * gap_);
     SetCurrentX(textX_);
+    // The name and numbers stay left of the middle rule; a name cut short
+    // already shows its mark, and the nickname is left out then.
+    const float half = float(middle_ - kTextClearanceMm);
+    bool nameCut = false;
     if (!TrimBlanks(r.field(kFieldName)).isEmpty()) {
       SetFontName(p.DefaultFontName);
-      PrintTextInline(r.field(kFieldName) + u' ');
+      const QString name = r.field(kFieldName) + u' ';
+      nameCut = PrintTextWithin(name, half) != name;
       SetFontName(p.DataFontName);
     }
-    PrintTextInline(PhoneBookNickname(r));
+    if (!nameCut) PrintTextWithin(PhoneBookNickname(r), half);
     PrintTextNewLine(QString());
     down(gap_);
     rule(1, middle_);
@@ -64,7 +68,7 @@ class BoxPrinter {
     };
     for (int i = 0; i < 4; ++i) {
       SetCurrentX(textX_);
-      PrintTextNewLine(phones[i]);
+      PrintTextWithin(phones[i], half, true);
       if (i == 3) break;
       rule(-1, middle_);
       down(gap_);
@@ -75,25 +79,10 @@ class BoxPrinter {
     SetCurrentY(bottom);
 
     down(2 * gap_);
-    SetCurrentX(textX_);
-    PrintTextNewLine(company);
-    extraLines(r);
-    addressLines(r);
+    linesBelow(r, y0 + height_ - 1);
   }
 
  private:
-  QString CutCompany(const QString& company) const {
-    if (AnsiByteLen(company) <= companyLimit_) return company;
-    // The first characters whose bytes just pass the limit.
-    int bytes = 0;
-    qsizetype i = 0;
-    while (i < company.size() && bytes <= companyLimit_) {
-      const qsizetype start = i;
-      NextCharacter(company, i);
-      bytes += AnsiByteLen(company.mid(start, i - start));
-    }
-    return company.left(i);
-  }
   void down(double d) const { SetCurrentY(GetCurrentY() + d); }
   // A rule from the left edge at the cursor's line; the cursor stays there.
   void rule(int style, double to) const {
@@ -103,42 +92,83 @@ class BoxPrinter {
     SetCurrentX(textX_);
   }
 
-  void extraLines(const AddressRecord& r) const {
+  // One line under the numbers: the company, an extra line or the address.
+  struct BelowLine {
+    QString text;
+    float size = 0;
+    bool ruleBefore = false;
+    bool endsLine = true;
+    QString zip = QString();  // the address block's second line: the postcode at two thirds
+  };
+
+  std::vector<BelowLine> belowLines(const AddressRecord& r) const {
+    const PaperSettingsData& p = PaperSettings;
+    const float size = p.DefaultFontSize;
+    std::vector<BelowLine> out{{.text = r.field(kFieldKaisyaName), .size = size}};
     const auto& x = o_.extras;
-    if (x[0] == 1 || x[1] == 1 || x[2] == 1 || x[3] == 1 || x[4] == 1) rule(-1, right_);
+    bool firstExtra = true;  // the extra lines open with a rule
     const std::pair<int, int> order[] = {{1, kFieldMail}, {2, kFieldBikou}, {3, kFieldBikou2}, {4, kFieldBikou3}, {0, kFieldUrl}};
     for (const auto& [flag, field] : order) {
       if (x[flag] != 1) continue;
-      SetCurrentX(textX_);
       // The remark stays on one line, as the file keeps it.
       QString value = r.field(field);
       if (field == kFieldBikou3) value.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
-      PrintTextNewLine(u' ' + value);
+      out.push_back({.text = u' ' + value, .size = size, .ruleBefore = firstExtra});
+      firstExtra = false;
     }
+    if (o_.addressMode == 1) {
+      out.push_back({.text = (r.field(kFieldZip).left(8) + QString(8, u' ')).left(8) + u' ' +
+                             TrimBlanks(r.field(kFieldAddress1)) + u' ' + TrimBlanks(r.field(kFieldAddress2)),
+                     .size = size - 2,
+                     .ruleBefore = true,
+                     .endsLine = false});
+    } else if (o_.addressMode == 2) {
+      out.push_back({.text = QStringLiteral("住所:") + r.field(kFieldAddress1), .size = size, .ruleBefore = true});
+      out.push_back(
+          {.text = QStringLiteral("     ") + r.field(kFieldAddress2), .size = size, .zip = u'〒' + r.field(kFieldZip)});
+    }
+    return out;
   }
 
-  void addressLines(const AddressRecord& r) const {
-    const PaperSettingsData& p = PaperSettings;
-    if (o_.addressMode != 1 && o_.addressMode != 2) return;
-    rule(-1, right_);
-    if (o_.addressMode == 1) {
-      SetFontSize(p.DefaultFontSize - 2);
-      PrintTextInline((r.field(kFieldZip).left(8) + QString(8, u' ')).left(8) + u' ' + TrimBlanks(r.field(kFieldAddress1)) +
-                      u' ' + TrimBlanks(r.field(kFieldAddress2)));
-      return;
+  // The lines go on at their own line height while they fit above the box's
+  // bottom; the last line that fits ends with "…" when lines are left out.
+  void linesBelow(const AddressRecord& r, double bottom) const {
+    const std::vector<BelowLine> lines = belowLines(r);
+    const float right = float(right_ - kTextClearanceMm);
+    auto heightAt = [](float size) {
+      const float was = GetFontSize();
+      SetFontSize(size);
+      const double h = ActiveSurface().textHeight();
+      SetFontSize(was);
+      return h;
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const BelowLine& line = lines[i];
+      const double y = GetCurrentY();
+      const double h = heightAt(line.size);
+      if (y + h > bottom) break;
+      const bool last = i + 1 < lines.size() && y + h + heightAt(lines[i + 1].size) > bottom;
+      if (line.ruleBefore) rule(-1, right_);
+      SetFontSize(line.size);
+      SetCurrentX(textX_);
+      if (last) {
+        PrintTextWithin(line.text + u'…', right, true);
+        break;
+      }
+      if (line.zip.isEmpty()) {
+        PrintTextWithin(line.text, right, line.endsLine);
+        continue;
+      }
+      const double zipX = (right_ - left_) * 2 / 3 + textX_;
+      PrintTextWithin(line.text, float(zipX - kTextClearanceMm));
+      SetCurrentX(zipX);
+      PrintTextWithin(line.zip, right, true);
     }
-    SetFontSize(p.DefaultFontSize);
-    PrintTextNewLine(QStringLiteral("住所:") + r.field(kFieldAddress1));
-    SetCurrentX(textX_);
-    PrintTextInline(QStringLiteral("     ") + r.field(kFieldAddress2));
-    SetCurrentX((right_ - left_) * 2 / 3 + textX_);
-    PrintTextNewLine(u'〒' + r.field(kFieldZip));
   }
 
   double left_, right_;
   const FramedPhoneBookOptions& o_;
   double textX_ = 0, middle_ = 0, gap_ = 0, height_ = 0;
-  int companyLimit_ = 0;
 };
 
 }  // namespace

@@ -51,6 +51,7 @@ QStringList SheetWrapPieces(const QString& text, float x, float limit) {
 // Prints the rows of the sheet down to the footer band: once a row would
 // reach into it, that row and every later one are left out, so a long
 // remark never runs over the footer or off the page.
+
 class SheetPrinter {
  public:
   SheetPrinter(double left, double right, double bottom)
@@ -71,15 +72,17 @@ class SheetPrinter {
     if (room()) SetCurrentX(x);
   }
   void down(double d) const { SetCurrentY(GetCurrentY() + d); }
-  void inlineAt(double x, const QString& text) {
+  // A text stops short of the one that follows it on its line (before: its
+  // x), or of the frame; past half size it is cut with the mark.
+  void inlineAt(double x, const QString& text, double before) {
     if (!room()) return;
     SetCurrentX(x);
-    PrintTextInline(text);
+    PrintTextWithin(text, float(before - kTextClearanceMm));
   }
   void lineAt(double x, const QString& text) {
     if (!room()) return;
     SetCurrentX(x);
-    PrintTextNewLine(text);
+    PrintTextWithin(text, float(right_ - kTextClearanceMm), true);
   }
   // The text from the current x, wrapped, then the next line.
   void wrapped(const QString& text) {
@@ -128,17 +131,17 @@ int PrintPersonalInfoPage(const AddressRecord& entry, const PersonalInfoCaptions
   SetCurrentY(p.DataHeight + 2);
   SheetPrinter s(left, right, p.FootHeight);
 
-  s.inlineAt(s.left(), QStringLiteral("カナ名:") + f(kFieldKana));
+  s.inlineAt(s.left(), QStringLiteral("カナ名:") + f(kFieldKana), s.c2());
   s.lineAt(s.c2(), QStringLiteral("携帯:") + f(kFieldTel));
   s.down(0.5);
-  s.inlineAt(s.left(), captions.yobi + u':' + f(kFieldYobi));
+  s.inlineAt(s.left(), captions.yobi + u':' + f(kFieldYobi), s.c2());
   s.lineAt(s.c2(), QStringLiteral("自宅:") + f(kFieldJitaku));
   s.rule();
 
   s.wrappedAt(s.left(), f(kFieldKaisyaName));
   s.lineAt(s.c2(), QStringLiteral("TEL :") + f(kFieldKaisyaTel));
   s.down(0.5);
-  s.inlineAt(s.left(), f(kFieldPost));
+  s.inlineAt(s.left(), f(kFieldPost), s.c2());
   s.lineAt(s.c2(), QStringLiteral("FAX :") + f(kFieldKaisyaFax));
   s.rule();
 
@@ -146,7 +149,7 @@ int PrintPersonalInfoPage(const AddressRecord& entry, const PersonalInfoCaptions
     s.lineAt(s.left(), QStringLiteral("住所:"));
   else
     s.wrappedAt(s.left(), f(kFieldAddress1));
-  s.inlineAt(s.left(), QStringLiteral("     "));
+  s.inlineAt(s.left(), QStringLiteral("     "), right);
   s.wrapped(f(kFieldAddress2));
   s.lineAt(s.cz(), u'〒' + f(kFieldZip));
   s.rule();
@@ -154,12 +157,12 @@ int PrintPersonalInfoPage(const AddressRecord& entry, const PersonalInfoCaptions
   s.lineAt(s.left(), QStringLiteral("ﾒｰﾙ :") + f(kFieldMail));
   s.down(0.5);
   s.at(s.left());
-  if (!captions.biko1.isEmpty()) s.inlineAt(s.left(), captions.biko1 + u':');
+  if (!captions.biko1.isEmpty()) s.inlineAt(s.left(), captions.biko1 + u':', right);
   s.wrapped(f(kFieldBikou));
   s.down(0.5);
   s.at(s.left());
   // One label serves both remarks when the user named them alike.
-  if (!captions.biko2.isEmpty() && captions.biko2 != captions.biko1) s.inlineAt(s.left(), captions.biko2 + u':');
+  if (!captions.biko2.isEmpty() && captions.biko2 != captions.biko1) s.inlineAt(s.left(), captions.biko2 + u':', right);
   s.wrapped(f(kFieldBikou2));
   s.down(0.5);
   // A typed line break ends a printed line, however the box gave it.

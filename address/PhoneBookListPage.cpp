@@ -24,7 +24,7 @@ namespace {
 // One printed row of an entry: a left item at the text margin and perhaps a
 // right item in the second column.
 struct ListRow {
-  enum class Left { Inline, NameThenNick, Clipped, Wrapped, WrappedRemark };
+  enum class Left { Inline, NameThenNick, Fitted, Wrapped, WrappedRemark };
   Left mode = Left::Inline;
   QString name;         // NameThenNick: printed in the default font first
   QString left;
@@ -129,7 +129,7 @@ std::vector<ListRow> PlanRows(const AddressRecord& r, const ListGeometry& g, con
         officePlaced = true;
       }
     } else {
-      row.mode = ListRow::Left::Clipped;
+      row.mode = ListRow::Left::Fitted;
     }
     rows.push_back(row);
   }
@@ -204,18 +204,21 @@ void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double to
       }
     };
     SetCurrentX(g.textX);
+    // A left item stops before the second column when a number stands there,
+    // else before the frame; a name cut short leaves its nickname out.
+    const float frameEnd = float(g.right - kTextClearanceMm);
+    const float leftEnd = row.right.isEmpty() ? frameEnd : float(g.x2 - kTextClearanceMm);
     switch (row.mode) {
       case ListRow::Left::NameThenNick:
         if (!row.name.isEmpty()) {
           SetFontName(p.DefaultFontName);
-          PrintTextInline(row.name);
+          const bool cut = PrintTextWithin(row.name, leftEnd) != row.name;
           SetFontName(p.DataFontName);
+          if (cut) break;
         }
-        PrintTextInline(row.left);
+        PrintTextWithin(row.left, leftEnd);
         break;
-      case ListRow::Left::Clipped:
-        PrintClippedText(row.left, float(g.right - 2));
-        break;
+      case ListRow::Left::Fitted: PrintTextWithin(row.left, float(g.right - 2)); break;
       case ListRow::Left::Wrapped:
         wrapped(g.right);
         continue;
@@ -224,15 +227,15 @@ void DrawRows(const std::vector<ListRow>& rows, const ListGeometry& g, double to
         continue;
       case ListRow::Left::Inline:
         if (!row.endsWithNewLine) {
-          PrintTextNewLine(row.left);
+          PrintTextWithin(row.left, frameEnd, true);
           continue;
         }
-        PrintTextInline(row.left);
+        PrintTextWithin(row.left, leftEnd);
         break;
     }
     if (!row.right.isEmpty()) {
       SetCurrentX(row.rightPastColumn ? g.x2 + 1 : g.x2);
-      PrintTextInline(row.right);
+      PrintTextWithin(row.right, frameEnd);
     }
     PrintTextNewLine(QString());
   }

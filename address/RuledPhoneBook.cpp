@@ -29,7 +29,6 @@ struct RuledLayout {
   int rows = 0;
   double rowHeight = 0;
   double x55 = 0;
-  int nameLimit = 0;
 };
 
 RuledLayout LayoutOf(int design, const RuledPhoneBookOptions& o) {
@@ -64,18 +63,10 @@ class RowPrinter {
   RowPrinter(int design, int sortIndex, double left, double right, const RuledLayout& l, const RuledPhoneBookOptions& o)
       : design_(design), sort_(sortIndex), left_(left), right_(right), l_(l), o_(o) {
     x55_ = left + l.x55;
-    nameLimit_ = static_cast<int>(std::floor((x55_ - left) * 5.67 / l.size)) - 5;
   }
 
-  void row(const AddressRecord& source, int index) {
+  void row(const AddressRecord& r, int index) {
     const PaperSettingsData& p = PaperSettings;
-    AddressRecord r = source;
-    const QString company = r.field(kFieldKaisyaName);
-    if (nameLimit_ >= 0 && AnsiByteLen(company) > nameLimit_) {
-      qsizetype k = 1;
-      while (k < company.size() && AnsiByteLen(company.left(k)) <= nameLimit_) ++k;
-      r.setField(kFieldKaisyaName, company.left(k));
-    }
     const double y = p.DataHeight + l_.rowHeight * (index - 1);
     SetCurrentY(y);
     DrawStyledLine(1, left_, y, right_, y, p.LineColor);
@@ -92,12 +83,24 @@ class RowPrinter {
   QString f(const AddressRecord& r, int n) const { return r.field(n); }
   static bool Blank(const QString& s) { return TrimBlanks(s).isEmpty(); }
   void at(double x) const { SetCurrentX(x); }
-  void inDefaultFont(const QString& text) const {
+  // Texts stop short of what follows them: the number column for the left
+  // column's texts, the frame for the rest.
+  float columnEnd() const { return float(x55_ - kTextClearanceMm); }
+  float frameEnd() const { return float(right_ - kTextClearanceMm); }
+  QString inDefaultFont(const QString& text, float limit) const {
     SetFontName(PaperSettings.DefaultFontName);
     SetForeColor(PaperSettings.DefaultColor);
-    PrintTextInline(text);
+    const QString shown = PrintTextWithin(text, limit);
     SetFontName(PaperSettings.DataFontName);
     SetForeColor(PaperSettings.DataColor);
+    return shown;
+  }
+  // Inline; the line ended with the text; the line ended after the text.
+  static void within(const QString& text, float limit) { PrintTextWithin(text, limit); }
+  static void endWithin(const QString& text, float limit) { PrintTextWithin(text, limit, true); }
+  static void lineWithin(const QString& text, float limit) {
+    PrintTextWithin(text, limit);
+    PrintTextNewLine(QString());
   }
   void columnRule() const { DrawStyledLine(-1, x55_, GetCurrentY(), right_, GetCurrentY(), PaperSettings.LineColor); }
   void rule() const { DrawStyledLine(-1, left_, GetCurrentY(), right_, GetCurrentY(), PaperSettings.LineColor); }
@@ -105,9 +108,13 @@ class RowPrinter {
     return IsPhsNumber(tel) ? QStringLiteral("PH:") : QStringLiteral("携:");
   }
   QString nickPart(const AddressRecord& r) const { return PhoneBookNickname(r); }
+  // A name cut short already shows its mark; the nickname is left out then.
   void namePart(const AddressRecord& r) const {
-    if (!Blank(f(r, kFieldName))) inDefaultFont(f(r, kFieldName) + u' ');
-    PrintTextInline(nickPart(r));
+    if (!Blank(f(r, kFieldName))) {
+      const QString name = f(r, kFieldName) + u' ';
+      if (inDefaultFont(name, columnEnd()) != name) return;
+    }
+    within(nickPart(r), columnEnd());
   }
 
   void designLines(const AddressRecord& r) {
@@ -117,77 +124,85 @@ class RowPrinter {
         namePart(r);
         at(x55_);
         PrintPictureBox(o_.mobileIcon);
-        PrintTextNewLine(u':' + f(r, kFieldTel));
+        endWithin(u':' + f(r, kFieldTel), frameEnd());
         columnRule();
         at(left_);
-        PrintTextInline(u' ' + f(r, kFieldKaisyaName));
+        within(u' ' + f(r, kFieldKaisyaName), columnEnd());
         at(x55_);
         PrintPictureBox(o_.homeIcon);
-        PrintTextNewLine(u':' + f(r, kFieldJitaku));
+        endWithin(u':' + f(r, kFieldJitaku), frameEnd());
         columnRule();
         if (design_ == 0 && !Blank(f(r, kFieldKaisyaFax))) {
           at(left_);
-          PrintTextInline(QStringLiteral("  FAX:") + f(r, kFieldKaisyaFax));
+          within(QStringLiteral("  FAX:") + f(r, kFieldKaisyaFax), columnEnd());
         }
         if (design_ == 9 && !Blank(f(r, kFieldYobi))) {
           at(left_);
-          PrintTextInline(RightBytes(QStringLiteral("    ") + o_.yobiCaption, 4) + u':' + f(r, kFieldYobi));
+          within(RightBytes(QStringLiteral("    ") + o_.yobiCaption, 4) + u':' + f(r, kFieldYobi), columnEnd());
         }
         at(x55_);
-        PrintTextNewLine(QStringLiteral("会:") + f(r, kFieldKaisyaTel));
+        endWithin(QStringLiteral("会:") + f(r, kFieldKaisyaTel), frameEnd());
         break;
       }
       case 1:
         namePart(r);
         at(x55_);
-        PrintTextNewLine(MobileLabel(f(r, kFieldTel)) + f(r, kFieldTel));
+        endWithin(MobileLabel(f(r, kFieldTel)) + f(r, kFieldTel), frameEnd());
         columnRule();
         if (!f(r, kFieldKaisyaTel).isEmpty()) {
           at(left_);
-          PrintTextInline(QStringLiteral(" 会:") + f(r, kFieldKaisyaTel));
+          within(QStringLiteral(" 会:") + f(r, kFieldKaisyaTel), columnEnd());
         }
         at(x55_);
-        PrintTextNewLine(QStringLiteral("自:") + f(r, kFieldJitaku));
+        endWithin(QStringLiteral("自:") + f(r, kFieldJitaku), frameEnd());
         break;
       case 2: {
-        if (!Blank(f(r, kFieldName)))
-          inDefaultFont(f(r, kFieldName) + u' ');
-        else if (!Blank(f(r, kFieldHandle)))
-          PrintTextInline(u'[' + f(r, kFieldHandle) + u']');
         const double w = right_ - left_;
+        const bool wide = w < 0 || w > 90;
         const QString home = f(r, kFieldJitaku).isEmpty() ? QString() : f(r, kFieldJitaku) + u' ';
         QString other;
         if (!f(r, kFieldTel).isEmpty())
           other = f(r, kFieldTel);
         else if (!f(r, kFieldKaisyaTel).isEmpty())
           other = QStringLiteral("会:") + f(r, kFieldKaisyaTel) + u' ';
-        auto atLeast = [this](double x) { at(std::max<double>(GetCurrentX(), left_ + x)); };
+        // The columns of the home and the other number by the span's width.
+        // Each text stops before the next one's column, so that a number
+        // placed at the larger of x and its column still stands there.
+        const double homeX = left_ + (w >= 0 && w <= 61 ? 17 : wide ? 40 : 20);
+        const double otherX = left_ + (w >= 0 && w <= 61 ? 33 : w >= 0 && w <= 70 ? 42 : wide ? 80 : 50);
+        auto before = [](double x) { return float(x - kTextClearanceMm); };
+        const float nameEnd = !home.isEmpty() || wide ? before(homeX) : !other.isEmpty() ? before(otherX) : frameEnd();
+        const float homeEnd = !other.isEmpty() || wide ? before(otherX) : frameEnd();
+        if (!Blank(f(r, kFieldName)))
+          inDefaultFont(f(r, kFieldName) + u' ', nameEnd);
+        else if (!Blank(f(r, kFieldHandle)))
+          within(u'[' + f(r, kFieldHandle) + u']', nameEnd);
+        auto atLeast = [](double x) { SetCurrentX(std::max<double>(GetCurrentX(), x)); };
         if (w >= 0 && w <= 70) {
-          const bool narrow = w <= 61;
           if (!home.isEmpty()) {
-            at(left_ + (narrow ? 17 : 20));
-            PrintTextInline(home);
+            at(homeX);
+            within(home, homeEnd);
           }
           if (!other.isEmpty()) {
-            atLeast(narrow ? 33 : 42);
-            PrintTextInline(other);
+            atLeast(otherX);
+            within(other, frameEnd());
           }
-        } else if (w > 70 && w <= 90) {
+        } else if (!wide) {
           if (!home.isEmpty()) {
-            atLeast(20);
-            PrintTextInline(home);
+            atLeast(homeX);
+            within(home, homeEnd);
           }
           if (!other.isEmpty()) {
-            atLeast(50);
-            PrintTextInline(other);
+            atLeast(otherX);
+            within(other, frameEnd());
           }
         } else {
-          at(left_ + 40);
-          PrintTextInline(f(r, kFieldJitaku) + u' ');
-          at(left_ + 80);
-          PrintTextInline(f(r, kFieldTel));
+          at(homeX);
+          within(f(r, kFieldJitaku) + u' ', homeEnd);
+          at(otherX);
+          within(f(r, kFieldTel), before(left_ + 120));
           at(left_ + 120);
-          PrintTextInline(QStringLiteral("会:") + f(r, kFieldKaisyaTel) + u' ');
+          within(QStringLiteral("会:") + f(r, kFieldKaisyaTel) + u' ', frameEnd());
         }
         PrintTextNewLine(QString());
         break;
@@ -195,38 +210,38 @@ class RowPrinter {
       case 3: {
         QString t = f(r, kFieldName) + u' ';
         if (Blank(f(r, kFieldName)) && !Blank(f(r, kFieldHandle))) t += u'[' + f(r, kFieldHandle) + u']';
-        inDefaultFont(PadCutName(t));
+        inDefaultFont(PadCutName(t), frameEnd());
         QString s;
         if (!f(r, kFieldTel).isEmpty()) s += u' ' + f(r, kFieldTel);
         if (!f(r, kFieldJitaku).isEmpty()) s += u' ' + f(r, kFieldJitaku);
         if (!f(r, kFieldKaisyaTel).isEmpty()) s += QStringLiteral(" 会:") + f(r, kFieldKaisyaTel);
-        PrintTextNewLine(s);
+        endWithin(s, frameEnd());
         break;
       }
       case 4:
       case 5: {
         QString first = sort_ == 2 ? f(r, kFieldKaisyaName) : f(r, kFieldName);
         if (sort_ != 2 && !f(r, kFieldPost).isEmpty()) first += u'[' + f(r, kFieldPost) + u']';
-        inDefaultFont(first);
+        inDefaultFont(first, columnEnd());
         at(x55_);
-        PrintTextNewLine(QStringLiteral("会:") + f(r, kFieldKaisyaTel));
+        endWithin(QStringLiteral("会:") + f(r, kFieldKaisyaTel), frameEnd());
         columnRule();
         at(left_);
         if (sort_ == 2) {
           QString second = u' ' + f(r, kFieldName);
           if (!f(r, kFieldPost).isEmpty()) second += u'[' + f(r, kFieldPost) + u']';
-          PrintTextInline(second);
+          within(second, columnEnd());
         } else if (sort_ != 3) {
-          PrintTextInline(u' ' + f(r, kFieldKaisyaName));
+          within(u' ' + f(r, kFieldKaisyaName), columnEnd());
         }
         at(x55_);
         if (design_ == 4) {
-          PrintTextNewLine(QStringLiteral("FAX") + f(r, kFieldKaisyaFax));
+          endWithin(QStringLiteral("FAX") + f(r, kFieldKaisyaFax), frameEnd());
         } else {
-          PrintTextNewLine(MobileLabel(f(r, kFieldTel)) + f(r, kFieldTel));
+          endWithin(MobileLabel(f(r, kFieldTel)) + f(r, kFieldTel), frameEnd());
           columnRule();
           at(x55_);
-          PrintTextNewLine(QStringLiteral("FAX") + f(r, kFieldKaisyaFax));
+          endWithin(QStringLiteral("FAX") + f(r, kFieldKaisyaFax), frameEnd());
         }
         break;
       }
@@ -239,10 +254,10 @@ class RowPrinter {
           first += u' ' + f(r, kFieldMail);
         else
           first += u' ' + f(r, kFieldPost) + QStringLiteral("    ") + f(r, kFieldKaisyaName);
-        lineInFrame(first);
+        lineWithin(first, frameEnd());
         at(left_);
         SetFontSize(PaperSettings.DefaultFontSize - 2);
-        lineInFrame(u'〒' + f(r, kFieldZip) + u' ' + f(r, kFieldAddress1) + u' ' + f(r, kFieldAddress2));
+        lineWithin(u'〒' + f(r, kFieldZip) + u' ' + f(r, kFieldAddress1) + u' ' + f(r, kFieldAddress2), frameEnd());
         at(left_);
         QString s;
         const QString tel = f(r, kFieldTel);
@@ -265,7 +280,7 @@ class RowPrinter {
           if (design_ == 6 && !f(r, kFieldKaisyaTel).isEmpty()) s += QStringLiteral("会:") + f(r, kFieldKaisyaTel);
           if (design_ == 7 && !f(r, kFieldYobi).isEmpty()) s += QStringLiteral("誕:") + f(r, kFieldYobi);
         }
-        lineInFrame(s);
+        lineWithin(s, frameEnd());
         break;
       }
       default:  // 5's layout serves every other index
@@ -275,42 +290,8 @@ class RowPrinter {
     }
   }
 
-  // One whole line of the rows that put their numbers side by side, kept
-  // inside the frame: a line too long for its room is printed smaller, down
-  // to half its size, and past that its end is cut off, so that no number
-  // runs over the frame into the next page. The line pitch stays the row's.
-  void lineInFrame(const QString& text) const {
-    const double room = right_ - kFrameInsetMm - GetCurrentX();
-    const float size = GetFontSize();
-    QString shown = text;
-    const double width = MeasureTextWidth(text);
-    if (width > room && room > 0) {
-      SetFontSize(std::max(float(size * room / width), size * kSmallestLineShare));
-      shown = LongestPrefixWithin(text, room);
-    }
-    PrintTextInline(shown);
-    SetFontSize(size);
-    PrintTextNewLine(QString());
-  }
-  static constexpr double kFrameInsetMm = 0.5;
-  static constexpr float kSmallestLineShare = 0.5f;
-
-  // The longest start of the text, in whole characters, that is no wider
-  // than room at the current font.
-  static QString LongestPrefixWithin(const QString& text, double room) {
-    qsizetype low = 0, high = text.size();
-    while (low < high) {
-      const qsizetype mid = (low + high + 1) / 2;
-      if (MeasureTextWidth(text.left(mid)) <= room)
-        low = mid;
-      else
-        high = mid - 1;
-    }
-    if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate()) --low;
-    return text.left(low);
-  }
-
-  // Exactly 12 bytes; a character the cut would halve becomes a blank.
+  // Exactly 12 bytes; a character the cut would halve becomes a blank, and a
+  // name cut short ends with "…".
   static QString PadCutName(const QString& t);
 
   void optionLines(const AddressRecord& r) const {
@@ -321,25 +302,28 @@ class RowPrinter {
       if (!x[box]) continue;
       at(left_);
       // The remark is printed as the file keeps it, on one line.
-      PrintTextNewLine(u' ' + (field == kFieldBikou3 ? r.field(field).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))
-                                                      : r.field(field)));
+      endWithin(u' ' + (field == kFieldBikou3 ? r.field(field).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))
+                                              : r.field(field)),
+                frameEnd());
     }
     const PaperSettingsData& p = PaperSettings;
     if (l_.addressMode == 1) {
       if (l_.lines > 2) rule();
       at(left_);
       SetFontSize(p.DefaultFontSize - 2);
-      PrintTextInline((f(r, kFieldZip) + QString(8, u' ')).left(8) + u' ' + TrimBlanks(f(r, kFieldAddress1)) + u' ' +
-                      TrimBlanks(f(r, kFieldAddress2)));
+      within((f(r, kFieldZip) + QString(8, u' ')).left(8) + u' ' + TrimBlanks(f(r, kFieldAddress1)) + u' ' +
+                 TrimBlanks(f(r, kFieldAddress2)),
+             frameEnd());
     } else if (l_.addressMode == 2) {
       rule();
       at(left_);
       SetFontSize(p.DefaultFontSize);
-      PrintTextNewLine(QStringLiteral("住所:") + f(r, kFieldAddress1));
+      endWithin(QStringLiteral("住所:") + f(r, kFieldAddress1), frameEnd());
       at(left_);
-      PrintTextInline(QStringLiteral("     ") + f(r, kFieldAddress2));
-      at(left_ + 2 * (right_ - left_) / 3);
-      PrintTextNewLine(u'〒' + f(r, kFieldZip));
+      const double zipX = left_ + 2 * (right_ - left_) / 3;
+      within(QStringLiteral("     ") + f(r, kFieldAddress2), float(zipX - kTextClearanceMm));
+      at(zipX);
+      endWithin(u'〒' + f(r, kFieldZip), frameEnd());
     }
   }
 
@@ -349,17 +333,28 @@ class RowPrinter {
   RuledLayout l_;
   const RuledPhoneBookOptions& o_;
   double x55_ = 0;
-  int nameLimit_ = 0;
 };
 
 QString RowPrinter::PadCutName(const QString& t) {
   QString out;
   int bytes = 0;
-  for (QChar c : t) {
-    const int w = AnsiByteLen(QString(c));
+  qsizetype i = 0;
+  for (; i < t.size(); ++i) {
+    const int w = AnsiByteLen(QString(t.at(i)));
     if (bytes + w > 12) break;
-    out += c;
+    out += t.at(i);
     bytes += w;
+  }
+  // A name longer than its place ends with the mark, in place of the last
+  // characters that fit.
+  if (!TrimBlanks(t.mid(i)).isEmpty()) {
+    const QString mark = QStringLiteral("…");
+    while (!out.isEmpty() && bytes + AnsiByteLen(mark) > 12) {
+      bytes -= AnsiByteLen(out.right(1));
+      out.chop(1);
+    }
+    out += mark;
+    bytes += AnsiByteLen(mark);
   }
   return out + QString(12 - bytes, u' ');
 }

@@ -94,6 +94,68 @@ QString WithoutColourCodes(const QString& text) {
   return clean;
 }
 
+namespace {
+
+// How many times a shrunk size is measured again before the floor is taken:
+// the measure of a size computed from a width lands on the room within a
+// rounding, and the second try is below it.
+constexpr int kShrinkTries = 4;
+// Each further try aims this much short of the room.
+constexpr float kShrinkMargin = 0.999f;
+// Smaller than half size a line is no longer read at a glance.
+constexpr float kSmallestShare = 0.5f;
+
+// The longest start of the text, in whole characters, that with the mark
+// after it measures within room at the current font.
+QString CutWithMark(const QString& text, float room) {
+  qsizetype low = 0, high = text.size();
+  while (low < high) {
+    const qsizetype mid = (low + high + 1) / 2;
+    if (MeasureTextWidth(text.left(mid) + kEllipsis) <= room)
+      low = mid;
+    else
+      high = mid - 1;
+  }
+  if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate()) --low;
+  return text.left(low) + kEllipsis;
+}
+
+}  // namespace
+
+QString PrintTextWithin(const QString& text, float rightLimit, bool endLine) {
+  const float room = rightLimit - GetCurrentX();
+  const float size = GetFontSize();
+  // The line ends at the size it began with, so the pitch stays the caller's.
+  auto print = [&](const QString& shown) {
+    PrintTextInline(shown);
+    SetFontSize(size);
+    if (endLine) PrintTextNewLine(QString());
+    return shown;
+  };
+  float width = MeasureTextWidth(text);
+  // A text placed at or past its limit has no room to be fitted into.
+  if (text.isEmpty() || width <= room || room <= 0) {
+    if (endLine)
+      PrintTextNewLine(text);
+    else
+      PrintTextInline(text);
+    return text;
+  }
+  // Every size is checked by measuring at it: a size worked out from the
+  // width at another size can land a hair over the room.
+  const float smallest = size * kSmallestShare;
+  float tried = size;
+  for (int i = 0; i < kShrinkTries; ++i) {
+    tried = tried * room / width * (i == 0 ? 1.0f : kShrinkMargin);
+    if (!(tried > smallest)) break;
+    SetFontSize(tried);
+    width = MeasureTextWidth(text);
+    if (width <= room) return print(text);
+  }
+  SetFontSize(smallest);
+  return print(MeasureTextWidth(text) <= room ? text : CutWithMark(text, room));
+}
+
 void PrintTextFitTwoLines(const QString& text, float rightLimit) {
   const QString clean = WithoutColourCodes(text);
   float savedSize = 0;

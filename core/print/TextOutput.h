@@ -33,6 +33,19 @@ void PrintTextFitTwoLines(const QString& text, float rightLimit);
 // on one line up to rightLimit; the size is restored. Never enlarges.
 void PrintTextFitOneLine(const QString& text, float rightLimit);
 
+// One line kept short of rightLimit (mm), printed from the current x as it
+// stands (no control character is read). A text too wide is printed smaller,
+// down to half the current size, at a size whose own measure fits; one still
+// too wide at half size keeps the characters that fit with "…" after them.
+// Inline, x ends after the text; with endLine the line is ended as
+// PrintTextNewLine does, at the current size's line height. The size is
+// restored. Gives back the text printed. A text that starts at or past the
+// limit is printed as it stands.
+QString PrintTextWithin(const QString& text, float rightLimit, bool endLine = false);
+// How far short of a rule or of the next text a line is kept, so that no
+// glyph touches it.
+constexpr double kTextClearanceMm = 0.5;
+
 // The character at position i (a surrogate pair is one character); i moves
 // past it. i must lie inside the text.
 QString NextCharacter(const QString& text, qsizetype& i);

@@ -3,6 +3,8 @@
 // settings, a recording printer, and chosen lines made from entry texts.
 #include <QDir>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "TestEnvironment.h"
 #include "address/AddressPrintLines.h"
@@ -43,6 +45,13 @@ class PhoneBookPrint : public RingpadTest {
       out.records << AddressRecord::FromLine(e);
     }
     return out;
+  }
+  // An entry line from the fields that matter to a case, printable.
+  static QString FieldsLine(const std::vector<std::pair<int, QString>>& fields) {
+    AddressRecord r;
+    r.setField(kFieldFlags, QStringLiteral("0|0|"));
+    for (const auto& [n, value] : fields) r.setField(n, value);
+    return r.toLine();
   }
   QStringList Texts() const { return recorder_->printer.texts(); }
 

@@ -1,20 +1,14 @@
 // The framed phone book and the packed list, drawn on the recording surface.
+#include <array>
 #include <initializer_list>
 #include <utility>
 
 #include "AddressPrintFixture.h"
 #include "address/FramedPhoneBook.h"
 #include "address/PhoneBookListPage.h"
+#include "core/text/JapaneseText.h"
 
 namespace {
-
-// An entry line from the fields that matter to a case.
-QString Entry(std::initializer_list<std::pair<int, QString>> fields) {
-  AddressRecord r;
-  r.setField(kFieldFlags, QStringLiteral("0|0|"));
-  for (const auto& [n, value] : fields) r.setField(n, value);
-  return r.toLine();
-}
 
 class FramedPrint : public PhoneBookPrint {
  protected:
@@ -28,8 +22,12 @@ class FramedPrint : public PhoneBookPrint {
 TEST_F(FramedPrint, FourBoxesAPageAndEmptyBoxesShowTheirPrefixes) {
   QStringList five;
   for (int i = 1; i <= 5; ++i)
-    five << Entry({{kFieldKana, "ｱ"}, {kFieldName, QStringLiteral("名%1").arg(i)}, {kFieldTel, QStringLiteral("090-%1").arg(i)},
-                   {kFieldJitaku, "03"}, {kFieldKaisyaTel, "06"}, {kFieldKaisyaFax, "07"}});
+    five << FieldsLine({{kFieldKana, "ｱ"},
+                        {kFieldName, QStringLiteral("名%1").arg(i)},
+                        {kFieldTel, QStringLiteral("090-%1").arg(i)},
+                        {kFieldJitaku, "03"},
+                        {kFieldKaisyaTel, "06"},
+                        {kFieldKaisyaFax, "07"}});
   EXPECT_EQ(Page(1, five), 0);
   EXPECT_EQ(printer().opsOf(RecordedOp::Box).size(), 4u);
   EXPECT_EQ(Page(2, five), 1);
@@ -51,47 +49,83 @@ TEST_F(FramedPrint, FourBoxesAPageAndEmptyBoxesShowTheirPrefixes) {
 
 TEST_F(FramedPrint, NumbersNicknamesAndTheCompanyCut) {
   const QString longCompany(40, u'社');
-  Page(1, {Entry({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山田"}, {kFieldHandle, "＊"}, {kFieldTel, "070-1"}}),
-           Entry({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山川"}, {kFieldHandle, "やま"}, {kFieldTel, "090-2"}}),
-           Entry({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山本"}, {kFieldKaisyaName, longCompany}})},
+  Page(1,
+       {FieldsLine({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山田"}, {kFieldHandle, "＊"}, {kFieldTel, "070-1"}}),
+        FieldsLine({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山川"}, {kFieldHandle, "やま"}, {kFieldTel, "090-2"}}),
+        FieldsLine({{kFieldKana, "ﾔﾏﾀﾞ"}, {kFieldName, "山本"}, {kFieldKaisyaName, longCompany}})},
        0, 68);
   const QStringList texts = Texts();
   EXPECT_TRUE(texts.contains(QStringLiteral("PHS 070-1")));
   EXPECT_TRUE(texts.contains(QStringLiteral("携  090-2")));
   EXPECT_TRUE(texts.contains(QStringLiteral("(ﾔﾏﾀﾞ)")));
   EXPECT_TRUE(texts.contains(QStringLiteral("[やま]")));
-  // 60 mm at 9 points keeps 32 bytes; the cut takes the character that passes them.
-  EXPECT_TRUE(texts.contains(QString(17, u'社')));
+  // Too long for the box even at half size: cut there, with the mark, and
+  // inside the frame.
   EXPECT_FALSE(texts.contains(longCompany));
+  bool cut = false;
+  for (const RecordedOp& op : TextOps()) {
+    if (!op.text.startsWith(u'社')) continue;
+    cut = true;
+    EXPECT_TRUE(op.text.endsWith(u'…'));
+    EXPECT_FLOAT_EQ(op.fontSize, PaperSettings.DefaultFontSize / 2);
+    EXPECT_LE(op.x1 + AnsiByteLen(op.text) * op.fontSize / 5.67, 68);
+    EXPECT_GT(op.text.size(), 17);
+  }
+  EXPECT_TRUE(cut);
 }
 
+// The lines under the numbers keep their order and stay inside the box: the
+// last one that fits ends with the mark when more are left out.
 TEST_F(FramedPrint, OptionLinesInTheirOrderThenTheAddress) {
-  const QString entry = Entry({{kFieldKana, "ｱ"}, {kFieldName, "名"}, {kFieldMail, "m@x"}, {kFieldBikou, "b1"},
-                               {kFieldBikou2, "b2"}, {kFieldBikou3, "b3"}, {kFieldUrl, "http://u"},
-                               {kFieldZip, "123-4567"}, {kFieldAddress1, "東京"}, {kFieldAddress2, "港区"}});
-  FramedPhoneBookOptions o;
-  o.extras = {1, 1, 1, 1, 1};
-  o.addressMode = 2;
-  Page(1, {entry}, 0, 88, o);
-  QStringList below;
-  bool after = false;
-  for (const RecordedOp& op : TextOps()) {
-    if (after) below << op.text;
-    if (op.text == QStringLiteral("FAX ")) after = true;
+  const QString entry = FieldsLine({{kFieldKana, "ｱ"},
+                                    {kFieldName, "名"},
+                                    {kFieldMail, "m@x"},
+                                    {kFieldBikou, "b1"},
+                                    {kFieldBikou2, "b2"},
+                                    {kFieldBikou3, "b3"},
+                                    {kFieldUrl, "http://u"},
+                                    {kFieldZip, "123-4567"},
+                                    {kFieldAddress1, "東京"},
+                                    {kFieldAddress2, "港区"}});
+  struct {
+    std::array<int, 5> extras;
+    int address;
+    QStringList below;
+  } cases[] = {
+      {{1, 0, 0, 0, 0}, 2, {" http://u", "住所:東京", "     港区", "〒123-4567"}},
+      {{0, 0, 0, 0, 0}, 2, {"住所:東京", "     港区", "〒123-4567"}},
+      // Eight lines do not fit the bible size's box.
+      {{1, 1, 1, 1, 1}, 2, {" m@x", " b1", " b2…"}},
+  };
+  for (const auto& c : cases) {
+    FramedPhoneBookOptions o;
+    o.extras = c.extras;
+    o.addressMode = c.address;
+    Page(1, {entry}, 0, 88, o);
+    const RecordedOp box = printer().opsOf(RecordedOp::Box).front();
+    QStringList below;
+    bool after = false;
+    for (const RecordedOp& op : TextOps()) {
+      if (op.y1 > box.y2) break;
+      if (after && !op.text.isEmpty()) {
+        below << op.text;
+        EXPECT_LE(op.y1 + op.fontSize * 25.4 / 72, box.y2 + 1e-4) << op.text.toStdString();
+      }
+      if (op.text == QStringLiteral("FAX ")) after = true;
+    }
+    EXPECT_EQ(below, c.below);
   }
-  // The company line is empty here; three empty boxes follow.
-  EXPECT_EQ(below.mid(0, 8), (QStringList{" m@x", " b1", " b2", " b3", " http://u", "住所:東京", "     港区", "〒123-4567"}));
 
+  FramedPhoneBookOptions o;
   o.addressMode = 1;
-  o.extras = {};
   Page(1, {entry}, 0, 88, o);
   EXPECT_TRUE(Texts().contains(QStringLiteral("123-4567 東京 港区")));
 }
 
 TEST_F(FramedPrint, GroupedOrdersStartEachGroupOnANewPage) {
-  const QStringList book{Entry({{kFieldKana, "ｱｵｷ"}, {kFieldName, "a1"}, {kFieldKaisyaName, "A社"}}),
-                         Entry({{kFieldKana, "ｲﾄｳ"}, {kFieldName, "a2"}, {kFieldKaisyaName, "A社"}}),
-                         Entry({{kFieldKana, "ｶﾄｳ"}, {kFieldName, "k1"}, {kFieldKaisyaName, "B社"}})};
+  const QStringList book{FieldsLine({{kFieldKana, "ｱｵｷ"}, {kFieldName, "a1"}, {kFieldKaisyaName, "A社"}}),
+                         FieldsLine({{kFieldKana, "ｲﾄｳ"}, {kFieldName, "a2"}, {kFieldKaisyaName, "A社"}}),
+                         FieldsLine({{kFieldKana, "ｶﾄｳ"}, {kFieldName, "k1"}, {kFieldKaisyaName, "B社"}})};
   Page(1, book, 1);
   EXPECT_TRUE(Texts().contains(QStringLiteral("a2 ")));
   EXPECT_FALSE(Texts().contains(QStringLiteral("k1 ")));
@@ -131,14 +165,14 @@ TEST_F(PackedPrint, EachEntryTakesTheLinesItsFieldsNeed) {
     QString entry;
     int lines;
   } rows[] = {
-      {"name alone", Entry({{kFieldName, "名"}}), 1},
-      {"name, mobile and home", Entry({{kFieldName, "名"}, {kFieldTel, "090"}, {kFieldJitaku, "03"}}), 2},
-      {"an unset date says nothing", Entry({{kFieldName, "名"}, {kFieldYobi, "1900/00/00"}}), 1},
-      {"a spare value", Entry({{kFieldName, "名"}, {kFieldYobi, "1999/01/02"}}), 2},
-      {"company IP", Entry({{kFieldName, "名"}, {kFieldKaisyaIp, "10.0.0.1"}}), 2},
-      {"an address of two lines", Entry({{kFieldName, "名"}, {kFieldAddress1, "東京\\n港区"}}), 3},
-      {"a remark of two lines", Entry({{kFieldName, "名"}, {kFieldBikou3, "a\\nb"}}), 3},
-      {"the fax alone", Entry({{kFieldName, "名"}, {kFieldKaisyaFax, "06"}}), 2},
+      {"name alone", FieldsLine({{kFieldName, "名"}}), 1},
+      {"name, mobile and home", FieldsLine({{kFieldName, "名"}, {kFieldTel, "090"}, {kFieldJitaku, "03"}}), 2},
+      {"an unset date says nothing", FieldsLine({{kFieldName, "名"}, {kFieldYobi, "1900/00/00"}}), 1},
+      {"a spare value", FieldsLine({{kFieldName, "名"}, {kFieldYobi, "1999/01/02"}}), 2},
+      {"company IP", FieldsLine({{kFieldName, "名"}, {kFieldKaisyaIp, "10.0.0.1"}}), 2},
+      {"an address of two lines", FieldsLine({{kFieldName, "名"}, {kFieldAddress1, "東京\\n港区"}}), 3},
+      {"a remark of two lines", FieldsLine({{kFieldName, "名"}, {kFieldBikou3, "a\\nb"}}), 3},
+      {"the fax alone", FieldsLine({{kFieldName, "名"}, {kFieldKaisyaFax, "06"}}), 2},
       {"no field at all", QString(), 1},
   };
   for (const auto& r : rows)
@@ -148,9 +182,12 @@ TEST_F(PackedPrint, EachEntryTakesTheLinesItsFieldsNeed) {
 TEST_F(PackedPrint, ItemsShareLinesInTwoColumns) {
   const PaperSettingsData& p = PaperSettings;
   const double x2 = 8 + 44;  // 55 % of the bible's 80 mm
-  Page(1, {Entry({{kFieldName, "名"}, {kFieldTel, "070-1"}, {kFieldJitaku, "03-2"}}),
-           Entry({{kFieldTel, "090-9"}}),
-           Entry({{kFieldName, "次"}, {kFieldJitaku, "03-3"}, {kFieldKaisyaName, QString(30, u'社')}, {kFieldKaisyaTel, "06-4"}})});
+  Page(1, {FieldsLine({{kFieldName, "名"}, {kFieldTel, "070-1"}, {kFieldJitaku, "03-2"}}),
+           FieldsLine({{kFieldTel, "090-9"}}),
+           FieldsLine({{kFieldName, "次"},
+                       {kFieldJitaku, "03-3"},
+                       {kFieldKaisyaName, QString(30, u'社')},
+                       {kFieldKaisyaTel, "06-4"}})});
   const RecordedOp name = Text(QStringLiteral("名 "));
   EXPECT_NEAR(name.x1, 9, 0.01);
   EXPECT_NEAR(name.y1, p.DataHeight + 0.3, 0.01);
@@ -165,19 +202,13 @@ TEST_F(PackedPrint, ItemsShareLinesInTwoColumns) {
   EXPECT_FALSE(Texts().contains(QStringLiteral("携:090-9")));
   const RecordedOp next = Text(QStringLiteral("次 "));
   EXPECT_NEAR(next.y1, p.DataHeight + 3 * Pitch() + 0.3, 0.01);
-  // The company too wide for the column is clipped short of right - 2 (a
-  // character at a time, then the mark); its number goes below.
-  int shown = 0;
-  double companyY = 0;
-  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text))
-    if (op.text == QStringLiteral("社")) {
-      ++shown;
-      EXPECT_LE(op.x1 + 2 * 9 / 5.67, 86 + 0.01);
-      companyY = op.y1;
-    }
-  EXPECT_GT(shown, 10);
-  EXPECT_LT(shown, 30);
-  EXPECT_EQ(Text(QStringLiteral("…")).y1, companyY);
+  // The company too wide for the column is set smaller to end short of
+  // right - 2, every character kept; its number goes below.
+  const RecordedOp company = Text(QString(30, u'社'));
+  EXPECT_LT(company.fontSize, p.DataFontSize);
+  EXPECT_GE(company.fontSize, p.DataFontSize / 2);
+  EXPECT_LE(company.x1 + 60 * company.fontSize / 5.67, 86 + 1e-4);
+  const double companyY = company.y1;
   const RecordedOp office = Text(QStringLiteral("会:06-4"));
   EXPECT_NEAR(office.x1, x2, 0.01);
   EXPECT_GT(office.y1, companyY + 1);
@@ -189,11 +220,14 @@ TEST_F(PackedPrint, TheNumberCaptionAndTheAddressLines) {
     const char* text;
   } rows[] = {{"番号", "番号:12"}, {"", "12"}};
   for (const auto& r : rows) {
-    Page(1, {Entry({{kFieldName, "名"}, {kFieldNo, "12"}})}, QString::fromUtf8(r.caption));
+    Page(1, {FieldsLine({{kFieldName, "名"}, {kFieldNo, "12"}})}, QString::fromUtf8(r.caption));
     EXPECT_TRUE(Texts().contains(QString::fromUtf8(r.text))) << r.caption;
   }
-  Page(1, {Entry({{kFieldName, "名"}, {kFieldZip, "100-0001"}, {kFieldAddress1, "東京\\n港区"}, {kFieldAddress2, "ビル"},
-                 {kFieldBikou3, "上\\n下"}})});
+  Page(1, {FieldsLine({{kFieldName, "名"},
+                       {kFieldZip, "100-0001"},
+                       {kFieldAddress1, "東京\\n港区"},
+                       {kFieldAddress2, "ビル"},
+                       {kFieldBikou3, "上\\n下"}})});
   // Every counted line one em below the last; wrapped text goes out a
   // character at a time.
   const double top = Text(QStringLiteral("東")).y1;
@@ -210,7 +244,9 @@ TEST_F(PackedPrint, TheNumberCaptionAndTheAddressLines) {
 
 TEST_F(PackedPrint, TheLastPageClosesWithOneRuleUnderTheLastEntry) {
   const PaperSettingsData& p = PaperSettings;
-  EXPECT_EQ(Page(1, {Entry({{kFieldName, "一"}}), Entry({{kFieldName, "二"}, {kFieldTel, "090"}, {kFieldJitaku, "03"}})}), 1);
+  EXPECT_EQ(Page(1, {FieldsLine({{kFieldName, "一"}}),
+                     FieldsLine({{kFieldName, "二"}, {kFieldTel, "090"}, {kFieldJitaku, "03"}})}),
+            1);
   std::vector<double> rules;
   for (const RecordedOp& op : printer().opsOf(RecordedOp::Line))
     if (op.y1 == op.y2 && op.x1 == 8 && op.x2 == 88 && op.y1 > p.DataHeight + 0.01 && op.y1 < p.FootHeight - 0.5)
@@ -229,15 +265,18 @@ TEST_F(PackedPrint, TheLastPageClosesWithOneRuleUnderTheLastEntry) {
 TEST_F(PackedPrint, AnEntryThatDoesNotFitOpensTheNextPage) {
   const int perPage = PhoneBookListLinesPerPage();
   QStringList book;
-  for (int i = 0; i < perPage - 1; ++i) book << Entry({{kFieldName, QStringLiteral("n%1").arg(i)}});
-  book << Entry({{kFieldName, "two"}, {kFieldMail, "m"}});
+  for (int i = 0; i < perPage - 1; ++i) book << FieldsLine({{kFieldName, QStringLiteral("n%1").arg(i)}});
+  book << FieldsLine({{kFieldName, "two"}, {kFieldMail, "m"}});
   EXPECT_EQ(Page(1, book), 0);
   EXPECT_FALSE(Texts().contains(QStringLiteral("two ")));
   EXPECT_EQ(Page(2, book), 1);
   EXPECT_NEAR(Text(QStringLiteral("two ")).y1, PaperSettings.DataHeight + 0.3, 0.01);
   // Grouped by company, a second company waits for a fresh page.
-  EXPECT_EQ(Page(1, {Entry({{kFieldName, "a"}, {kFieldKaisyaName, "A"}}), Entry({{kFieldName, "b"}, {kFieldKaisyaName, "B"}})},
-                 QString(), 3), 0);
+  EXPECT_EQ(Page(1,
+                 {FieldsLine({{kFieldName, "a"}, {kFieldKaisyaName, "A"}}),
+                  FieldsLine({{kFieldName, "b"}, {kFieldKaisyaName, "B"}})},
+                 QString(), 3),
+            0);
   EXPECT_FALSE(Texts().contains(QStringLiteral("b ")));
 }
 
@@ -248,7 +287,7 @@ TEST_F(PackedPrint, AJobKeepsItsMeasuresOnlyWhileTheFontStays) {
   for (int i = 0; i < 60; ++i)
     // Names of every length: where one stops fitting beside its number, the
     // number takes a line of its own, and that point moves with the font.
-    book << Entry({{kFieldName, QString(1 + i % 15, u'長')}, {kFieldTel, QStringLiteral("090")}});
+    book << FieldsLine({{kFieldName, QString(1 + i % 15, u'長')}, {kFieldTel, QStringLiteral("090")}});
   const AddressPrintLines shared = Lines(book);
   auto pages = [&](const AddressPrintLines* lines) {
     std::vector<std::string> out;  // each page's texts, joined to read well in a failure
@@ -273,10 +312,10 @@ TEST_F(PackedPrint, AJobKeepsItsMeasuresOnlyWhileTheFontStays) {
 TEST_F(PackedPrint, NoLineFitsOrOddLinesStillEndTheJob) {
   QStringList wide;
   for (int i = 0; i < 400; ++i) wide << QString(1000, u'長');
-  EXPECT_EQ(Page(1, {wide.join(u','), Entry({{kFieldName, "\\n"}})}), 1);
+  EXPECT_EQ(Page(1, {wide.join(u','), FieldsLine({{kFieldName, "\\n"}})}), 1);
   PaperSettings.DataFontSize = 500;
   EXPECT_LE(PhoneBookListLinesPerPage(), 0);
-  EXPECT_EQ(Page(1, {Entry({{kFieldName, "名"}})}), 1);
+  EXPECT_EQ(Page(1, {FieldsLine({{kFieldName, "名"}})}), 1);
   EXPECT_TRUE(printer().ops().empty());
 }
 

@@ -317,4 +317,54 @@ TEST_F(PhoneBookPdf, FramedPackedPersonalAndPostcardPages) {
   }
 }
 
+// Long entries on paper, in the real font: 詰込(3行) with fax numbers of
+// rising length, and the framed and a ruled design with every option line
+// ticked. A number is printed whole or ends with the mark, and no word runs
+// past the page's right edge.
+TEST_F(PhoneBookPdf, LongEntriesKeepEveryDigitOnPaper) {
+  if (!PopplerAvailable()) GTEST_SKIP() << "poppler tools are not installed";
+  QStringList lines{"header"};
+  QStringList faxes;
+  for (int i = 0; i < 16; ++i) {
+    QString fax = QStringLiteral("07");
+    for (int d = 0; d < 14 + i; ++d) fax += QChar(u'0' + (d * 3 + i) % 10);
+    faxes << fax;
+    lines << QStringLiteral(
+                 "ｱ%1,c,長い名前の人%1号さん,,090-1234-5678-%1,03-9876-5432,0|0|,株式会社とても長い名前の会社%1,"
+                 "06-1111-2222,100-0001,東京都千代田区千代田一丁目一番一号,千代田ビルディング１２３４号室,"
+                 "someone.with.a.long.address%1@example.co.jp,備考の欄に書いたとても長い文章%1,備考2,%2")
+                 .arg(QChar(u'ｱ' + i))
+                 .arg(fax);
+  }
+  WriteBytes(homeFile("doZir.csv"), platform::ToSjis(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+  AddressWindow w;
+  w.Form_Load();
+  w.Cmb_bunrui->setCurrentIndex(1);
+  const double m = PaperSettings.PrintMargin;
+  const double right = PaperSettings.PageWidth + m;
+  for (int design : {11, 0, 8}) {
+    SCOPED_TRACE(design);
+    w.Cmb_Type->setCurrentIndex(design);
+    w.Cmb_type_Click();
+    if (design != 11) {
+      w.Chk_Jyusyo->setCheckState(Qt::Checked);
+      for (QCheckBox* box : w.Chk_mail) box->setCheckState(Qt::Checked);
+    }
+    w.Cmb_men->setCurrentIndex(w.Cmb_men->findText(QStringLiteral("表のみ")));
+    const QString pdf = PrintToPdf(w, QStringLiteral("address_long_%1.pdf").arg(design));
+    ASSERT_GE(PdfPageCount(pdf), 1);
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    for (const PdfWord& word : words) EXPECT_LE(word.xMaxMm, right + 0.2) << word.text.toStdString();
+    if (design != 11) continue;
+    for (const QString& fax : faxes) {
+      bool whole = false, marked = false;
+      for (const PdfWord& word : words) {
+        if (word.text.contains(fax)) whole = true;
+        if (word.text.endsWith(u'…') && word.text.contains(fax.left(6))) marked = true;
+      }
+      EXPECT_TRUE(whole || marked) << fax.toStdString();
+    }
+  }
+}
+
 }  // namespace

@@ -299,15 +299,16 @@ TEST_F(PhoneBookPrint, RuledPagesDrawTheirLinesAndBlankPages) {
   EXPECT_TRUE(Texts().contains(QStringLiteral("PH:070-1")));
   EXPECT_TRUE(Texts().contains(QStringLiteral("携:090-1")));
 
-  // Design 3 fits the name to exactly 12 bytes.
+  // Design 3 fits the name to exactly 12 bytes; one cut short shows the mark.
   printer().clearOps();
-  PrintRuledPhoneBook(3, 0, QStringLiteral("全て"), 1, 8, 88, Lines({"ｱ,c,あいうえおか漢字"}), o);
+  PrintRuledPhoneBook(3, 0, QStringLiteral("全て"), 1, 8, 88, Lines({"ｱ,c,あいうえおか漢字", "ｲ,c,あいうえおか"}), o);
+  EXPECT_TRUE(Texts().contains(QStringLiteral("あいうえお…")));
   EXPECT_TRUE(Texts().contains(QStringLiteral("あいうえおか")));
 }
 
 // The rows that put their numbers side by side keep each line inside the
 // page: a long line is printed smaller, down to half its size, and past that
-// it is cut short. Short lines keep the row's size.
+// it is cut short with the mark. Short lines keep the row's size.
 TEST_F(PhoneBookPrint, SideBySideLinesStayInsideThePage) {
   const QString numbers = QString(200, u'9');
   const QStringList book{"ｱ,c,a,,090-1,03-2",
@@ -336,7 +337,8 @@ TEST_F(PhoneBookPrint, SideBySideLinesStayInsideThePage) {
     for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
       if (it.key().startsWith(QStringLiteral("携:090-999"))) cut = it.key();
     EXPECT_EQ(sizes.value(cut), size / 2);
-    EXPECT_TRUE(("携:090-" + numbers + u' ').startsWith(cut));
+    ASSERT_TRUE(cut.endsWith(u'…'));
+    EXPECT_TRUE(("携:090-" + numbers + u' ').startsWith(cut.chopped(1)));
     EXPECT_LT(cut.size(), numbers.size());
   }
 }
@@ -529,21 +531,23 @@ TEST_F(PrintButton, MalformedLinesPrintWhatFitsInEveryDesign) {
     EXPECT_TRUE(messages().texts().isEmpty()) << design;
   }
 
-  // The ruled rows cut 会社名 to the first characters that pass the name
-  // limit by one or two bytes.
+  // The ruled rows cut the thousand-character 会社名 at half size, with the
+  // mark, before the number column.
   printer().clearOps();
   w.Cmb_Type->setCurrentIndex(0);
   w.Cmd_print_Click();
   const PaperSettingsData& p = PaperSettings;
-  const double x55 = std::nearbyint((p.PageWidth - p.PageLeft) * 55.0 / 100);
-  const int limit = int(std::floor(x55 * 5.67 / p.DefaultFontSize)) - 5;
-  QString cut;
-  for (const QString& t : Texts())
-    if (t.startsWith(QStringLiteral(" 長"))) cut = t.mid(1);
-  ASSERT_FALSE(cut.isEmpty());
-  EXPECT_EQ(cut, company.left(cut.size()));
-  EXPECT_GT(AnsiByteLen(cut), limit);
-  EXPECT_LE(AnsiByteLen(cut), limit + 2);
+  const double x55 = p.PageLeft + std::nearbyint((p.PageWidth - p.PageLeft) * 55.0 / 100);
+  bool cut = false;
+  for (const RecordedOp& op : printer().opsOf(RecordedOp::Text)) {
+    if (!op.text.startsWith(QStringLiteral(" 長"))) continue;
+    cut = true;
+    ASSERT_TRUE(op.text.endsWith(u'…'));
+    EXPECT_EQ(op.text.chopped(1), u' ' + company.left(op.text.size() - 2));
+    EXPECT_FLOAT_EQ(op.fontSize, p.DefaultFontSize / 2);
+    EXPECT_LE(op.x1 + AnsiByteLen(op.text) * op.fontSize / 5.67, x55);
+  }
+  EXPECT_TRUE(cut);
 }
 
 TEST_F(PrintButton, EveryDesignReachesItsDrawer) {

@@ -5,6 +5,7 @@
 #include "PrimitivesTest.h"
 #include "core/print/PrintJob.h"
 #include "core/print/TextOutput.h"
+#include "core/text/JapaneseText.h"
 
 namespace {
 
@@ -223,6 +224,63 @@ TEST_F(TextOutputTest, FitOneLineOnlyShrinksAndKeepsTheTextOnOneLine) {
     EXPECT_FLOAT_EQ(GetFontSize(), 5.67f);
     EXPECT_EQ(CurrentPrintJob().pageUsed, 1);
   }
+}
+
+// A line kept within its limit: over rising lengths, every text is printed
+// whole at the largest size that measures within the room (never below half
+// size), and only a text too wide at half size is cut, at the longest start
+// that fits with the mark after it.
+TEST_F(TextOutputTest, TextWithinItsLimitShrinksThenCutsWithAMark) {
+  constexpr float kSize = 9;
+  constexpr float kStartX = 7.3f, kLimit = 37.1f;
+  const float room = kLimit - kStartX;
+  auto widthAt = [](const QString& text, float size) { return AnsiByteLen(text) * double(size) / 5.67; };
+  for (const QString& unit : {QStringLiteral("9"), QStringLiteral("漢"), QStringLiteral("1-")}) {
+    for (int n = 1; n <= 60; ++n) {
+      const QString text = unit.repeated(n);
+      SCOPED_TRACE(text.toStdString());
+      printer().clearOps();
+      SetFontSize(kSize);
+      SetCurrentX(kStartX);
+      SetCurrentY(3);
+      const QString shown = PrintTextWithin(text, kLimit);
+      const auto printed = ops(RecordedOp::Text);
+      ASSERT_EQ(printed.size(), 1u);
+      const RecordedOp& op = printed[0];
+      EXPECT_EQ(op.text, shown);
+      EXPECT_LE(op.x1 + widthAt(op.text, op.fontSize), kLimit + 1e-4);
+      EXPECT_GE(op.fontSize, kSize / 2);
+      EXPECT_FLOAT_EQ(GetFontSize(), kSize);
+      EXPECT_NEAR(GetCurrentX(), op.x1 + widthAt(op.text, op.fontSize), kTextTolMm);
+      if (widthAt(text, kSize) <= room) {
+        EXPECT_EQ(op.text, text);
+        EXPECT_FLOAT_EQ(op.fontSize, kSize);
+      } else if (widthAt(text, kSize / 2) <= room) {
+        // Shrunk, never cut: the size is within a thousandth of the exact fit.
+        EXPECT_EQ(op.text, text);
+        EXPECT_GT(op.fontSize, kSize * room / widthAt(text, kSize) * 0.998);
+      } else {
+        ASSERT_TRUE(op.text.endsWith(u'…'));
+        const QString kept = op.text.chopped(1);
+        EXPECT_TRUE(text.startsWith(kept));
+        EXPECT_FLOAT_EQ(op.fontSize, kSize / 2);
+        EXPECT_GT(widthAt(text.left(kept.size() + 1) + u'…', kSize / 2), room);
+      }
+    }
+  }
+  // Ended as a new line: one line of the size it began with lower, at x 0.
+  printer().clearOps();
+  SetFontSize(kSize);
+  SetCurrentX(kStartX);
+  SetCurrentY(3);
+  PrintTextWithin(QString(40, u'9'), kLimit, true);
+  EXPECT_FLOAT_EQ(GetCurrentX(), 0);
+  EXPECT_NEAR(GetCurrentY(), 3 + LineHeight(kSize), kTextTolMm);
+  // A text placed past its limit has no room to fit into: printed as it stands.
+  printer().clearOps();
+  SetCurrentX(kLimit + 1);
+  PrintTextWithin(QStringLiteral("会: "), kLimit);
+  EXPECT_EQ(printer().texts(), QStringList{QStringLiteral("会: ")});
 }
 
 TEST_F(TextOutputTest, SurrogatePairsAreOneCharacter) {
