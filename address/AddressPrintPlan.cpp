@@ -90,8 +90,8 @@ std::optional<SheetPlan> PlanAddressPrint(int code) {
   // The width two pages take across a side goes first: the PDF printer's
   // paper follows it and the right half is measured on that paper.
   const int side = AddressPlanSideLayout(code);
-  if (side == 3) SetLaidOutSideWidthMm(FacingPagesWidthMm());
-  if (side == 4) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
+  if (side == 3) SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
+  if (side == 4) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
   const PageSpan rightHalf{std::nearbyint(GetScaleWidth() - (p.PageWidth - p.PageLeft)),
                            std::nearbyint(GetScaleWidth())};
   if (side >= 0) return PlanAddressBook(side, rightHalf);

@@ -130,7 +130,7 @@ SheetPlan PlanCardPages(int sideLayout) {
   // Two pages across a side: the width goes first, since the PDF printer's
   // paper follows it and the right half is measured on that paper. Every
   // page of a sheet is drawn; the cards ending on any ends the job with it.
-  SetLaidOutSideWidthMm(FacingPagesWidthMm());
+  SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
   const double S = GetScaleWidth();
   const double R = RoundHalfEven(S - p.PageWidth + p.PageLeft - 0.4);
   const double E = RoundHalfEven(S - 0.4);

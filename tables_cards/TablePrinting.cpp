@@ -47,8 +47,8 @@ namespace {
 SheetPlan PlanTablePasses(int code) {
   // The width two pages take across a side goes first: the PDF printer's
   // paper follows it and the right half is measured on that paper.
-  if (code == kTableSideA4Both) SetLaidOutSideWidthMm(FacingPagesWidthMm());
-  if (code == kTableSideFolded) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2));
+  if (code == kTableSideA4Both) SetLaidOutSideWidthMm(FacingPagesWidthMm(), kFacingPages);
+  if (code == kTableSideFolded) SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
   const double width = GetScaleWidth();
   SheetPlan plan;
   PageSpan span;

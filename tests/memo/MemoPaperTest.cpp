@@ -24,9 +24,7 @@ TEST_F(RingpadTest, MemoSidesOfTwoPagesGoOnThePaperThatHoldsThem) {
       {19, 2, L}, {19, 7, L}, {19, 8, P},  // the cut lines need 214 mm; the folded sheet's guides 210
   };
   for (const Row& r : rows) {
-    PaperSettings = PaperSettingsData{};
-    LoadPaperSettings(r.size);
-    PaperSettings.PaperIndex = int16_t(r.size);
+    LoadOrganiserSize(r.size);
     MemoPageOptions options;
     options.title = QStringLiteral("memo");
     for (int i = 1; i <= 60; ++i) options.body += QStringLiteral("line%1 メモの本文\r\n").arg(i);

@@ -362,11 +362,6 @@ class MarksExtentTest : public PrintTest {
     PaperSettings = PaperSettingsData{};
     PrintTest::TearDown();
   }
-  void loadSize(int index) {
-    PaperSettings = PaperSettingsData{};
-    LoadPaperSettings(index);
-    PaperSettings.PaperIndex = int16_t(index);
-  }
 };
 
 TEST_F(MarksExtentTest, TheSheetReachesAsFarAsTheStatedMarks) {
@@ -390,7 +385,7 @@ TEST_F(MarksExtentTest, TheSheetReachesAsFarAsTheStatedMarks) {
       {"手帳 A4両面: the blank page below", 4, true, true, kFacingPages, {3 + 171, 3 + 137 + 88}, P},
   };
   for (const Row& r : rows) {
-    loadSize(r.size);
+    LoadOrganiserSize(r.size);
     PaperSettings.BlankPaper = r.blankPage ? 1 : 0;
     PaperSettings.PunchHoles = r.holes ? 1 : 0;
     // The pages' width at the current size.
@@ -408,7 +403,7 @@ TEST_F(MarksExtentTest, TheSheetReachesAsFarAsTheStatedMarks) {
   }
   // A JIS B5 sheet holds the folded sheet's pages (173 mm) but not its
   // right cut guide (184 mm).
-  loadSize(0);
+  LoadOrganiserSize(0);
   PaperSettings.PunchHoles = 1;
   SetLaidOutSideWidthMm(TwoPagesAcrossWidthMm(2), kSideBySidePages);
   JobPaper queue;
@@ -424,7 +419,7 @@ TEST_F(MarksExtentTest, TheMarksStayWithinTheirExtent) {
   for (int size : {0, 1, 2, 3, 4, 5, 9, 18, 19, 20, 21, 24}) {
     for (int16_t layout : {kFacingPages, kLeftBoundPages, kSideBySidePages}) {
       for (int16_t blank : {0, 1}) {
-        loadSize(size);
+        LoadOrganiserSize(size);
         PaperSettings.PunchHoles = 1;
         PaperSettings.BlankPaper = blank;
         const QSizeF extent = BinderMarksExtentMm(layout);

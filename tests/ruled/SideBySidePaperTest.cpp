@@ -40,11 +40,6 @@ class SideBySidePaperTest : public RingpadTest {
     PaperSettings = PaperSettingsData{};
     RingpadTest::TearDown();
   }
-  void loadSize(int index) {
-    PaperSettings = PaperSettingsData{};
-    LoadPaperSettings(index);
-    PaperSettings.PaperIndex = int16_t(index);
-  }
   PdfPaperRun print(int design, const QString& side) {
     RuledPaperWindow window;
     window.Form_Load();
@@ -91,7 +86,7 @@ TEST_F(SideBySidePaperTest, EachLayoutGoesOnThePaperThatHoldsWhatItDraws) {
       {19, kDesignHealth, folded, P},
   };
   for (const Row& r : rows) {
-    loadSize(r.size);
+    LoadOrganiserSize(r.size);
     const std::string what = QStringLiteral("size %1 design %2 %3").arg(r.size).arg(r.design).arg(r.side).toStdString();
     const PdfPaperRun run = print(r.design, r.side);
     EXPECT_EQ(run.sheets, 1) << what;
@@ -107,7 +102,7 @@ TEST_F(SideBySidePaperTest, EachLayoutGoesOnThePaperThatHoldsWhatItDraws) {
 // though its pages end at 173 mm. The queue's own B5 paper turns to hold it;
 // B5 upright chosen in printer setup is warned of.
 TEST_F(SideBySidePaperTest, AFoldedSheetWhoseCutGuideLeavesTheChosenPaperIsWarnedOf) {
-  loadSize(0);
+  LoadOrganiserSize(0);
   SurfaceRecorder recorder;
   const QString laser = QStringLiteral("Laser");
   SetInstalledPrintersOverride(QStringList{laser});

@@ -37,9 +37,7 @@ TEST_F(SchedulePaperTest, LayoutsOfPagesSideBySideGoOnThePaperThatHoldsThem) {
   for (const Row& r : rows) {
     const QPageLayout::Orientation turns[] = {r.turns.bible, r.turns.a5, r.turns.bibleWide};
     for (int k = 0; k < 3; ++k) {
-      PaperSettings = PaperSettingsData{};
-      LoadPaperSettings(sizes[k]);
-      PaperSettings.PaperIndex = int16_t(sizes[k]);
+      LoadOrganiserSize(sizes[k]);
       source.choose(r.design, r.layout1 - 1, kMonday, QStringLiteral("1"));
       const std::string what =
           QStringLiteral("%1 at size %2").arg(QString::fromUtf8(r.layout)).arg(sizes[k]).toStdString();
@@ -54,9 +52,7 @@ TEST_F(SchedulePaperTest, LayoutsOfPagesSideBySideGoOnThePaperThatHoldsThem) {
   // Three weeks across need A3 turned at Ａ５ (403 mm), A4 turned elsewhere.
   for (const auto& [size, paper] :
        {std::pair{0, QPageSize::A4}, std::pair{6, QPageSize::A3}, std::pair{19, QPageSize::A4}}) {
-    PaperSettings = PaperSettingsData{};
-    LoadPaperSettings(size);
-    PaperSettings.PaperIndex = int16_t(size);
+    LoadOrganiserSize(size);
     source.choose(kDesignWeekRuled, 4, kMonday, QStringLiteral("1"));
     const PdfPaperRun run = RunOnPdfPaper([&] { Cmd_print_Click(source); });
     EXPECT_EQ(run.paperName(), PaperName(paper, L)) << size;

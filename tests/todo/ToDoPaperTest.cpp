@@ -28,9 +28,7 @@ TEST_F(RingpadTest, ToDoSidesOfTwoPagesGoOnThePaperThatHoldsThem) {
       {19, 4, L}, {19, 5, P},  // the facing pages' cut lines need 214 mm; the folded sheet's guides 210
   };
   for (const Row& r : rows) {
-    PaperSettings = PaperSettingsData{};
-    LoadPaperSettings(r.size);
-    PaperSettings.PaperIndex = int16_t(r.size);
+    LoadOrganiserSize(r.size);
     const std::string what = QStringLiteral("size %1 side %2").arg(r.size).arg(r.sideMode).toStdString();
     const PdfPaperRun run = RunOnPdfPaper([&] {
       ASSERT_NE(ShowPrintDialog(), PrintDialogResult::Cancelled);

@@ -88,3 +88,9 @@ PdfPaperRun RunOnPdfPaper(const std::function<void()>& job) {
     if (op.kind == RecordedOp::BeginDocument || op.kind == RecordedOp::NewPage) ++run.sheets;
   return run;
 }
+
+void LoadOrganiserSize(int index) {
+  PaperSettings = PaperSettingsData{};
+  LoadPaperSettings(index);
+  PaperSettings.PaperIndex = int16_t(index);
+}

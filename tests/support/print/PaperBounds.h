@@ -42,5 +42,8 @@ struct PdfPaperRun {
   QString paperName() const;
 };
 PdfPaperRun RunOnPdfPaper(const std::function<void()>& job);
+// Makes an organiser size current with its settings from the settings file,
+// as choosing it in the settings form does.
+void LoadOrganiserSize(int index);
 // The paper as paperName() names it.
 QString PaperName(QPageSize::PageSizeId size, QPageLayout::Orientation orientation);
