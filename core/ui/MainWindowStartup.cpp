@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "FirstPaintDeferral.h"
@@ -144,6 +145,8 @@ void MainWindow::settleFrame() {
   const QMargins frame = WindowFrameMargins(this);
   const QPoint corner = wantedFrameCorner_.value_or(FrameCorner(this, frame));
   SetFrameGeometry(this, FramePlacement(corner, size(), frame, AvailableScreenArea(this)), frame);
+  // The frame takes room from the page the window was grown for.
+  if (QMdiSubWindow* sub = mdiArea->currentSubWindow()) GrowToShow(sub);
 }
 
 void MainWindow::setStartHeight() {
@@ -175,9 +178,19 @@ void MainWindow::GrowToShow(QMdiSubWindow* sub) {
   const int barHeight = bar->hasHeightForWidth() ? bar->heightForWidth(width) : bar->sizeHint().height();
   const QSize client(width, std::max(page.bottom() + 1 + border + barHeight, height()));
   const QMargins frame = WindowFrameMargins(this);
-  const QSize fullSize = client.expandedTo(size());
-  placeFrame(FramePlacement(wantedFrameCorner_ && !frameSettled_ ? *wantedFrameCorner_ : FrameCorner(this, frame),
-                            fullSize, frame, AvailableScreenArea(this)));
+  const QPoint corner = wantedFrameCorner_ && !frameSettled_ ? *wantedFrameCorner_ : FrameCorner(this, frame);
+  const QRect area = AvailableScreenArea(this);
+  QSize fullSize = client.expandedTo(size());
+  // On a screen too small for the page the area scrolls one way; its scroll
+  // bar takes room the other way, which the window grows by where the screen
+  // has it, so that the page does not have to scroll both ways.
+  const QRect fitted = FramePlacement(corner, fullSize, frame, area);
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mdiArea);
+  const QSize framed = fullSize.grownBy(frame);
+  const QSize pageNeeds(page.right() + 1 + border, page.bottom() + 1 + border + barHeight);
+  if (fitted.height() < framed.height()) fullSize.setWidth(std::max(fullSize.width(), pageNeeds.width() + scrollBar));
+  if (fitted.width() < framed.width()) fullSize.setHeight(std::max(fullSize.height(), pageNeeds.height() + scrollBar));
+  placeFrame(FramePlacement(corner, fullSize, frame, area));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
