@@ -1,6 +1,5 @@
 #include "FramedPhoneBook.h"
 
-#include <cmath>
 #include <utility>
 #include <vector>
 
