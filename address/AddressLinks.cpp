@@ -40,6 +40,10 @@ QString WebLinkTarget(const QString& field) {
   return QStringLiteral("http://") + text;
 }
 
+QString MissingDocumentText(const QString& field) {
+  return QStringLiteral("「%1」というファイルが見つかりません。").arg(field);
+}
+
 QString PostalAnswerAddress(const QString& answer) { return TrimBlanks(FirstLine(answer).mid(9)); }
 
 QString PostalAnswerCode(const QString& answer) {

@@ -16,6 +16,9 @@ QString MailRecipients(const QString& mail, const QString& remarkLabel, const QS
 // "HTTP://" alone; a path or an address with a scheme as it stands; any
 // other text, a host name, with "http://" in front. The field is trimmed.
 QString WebLinkTarget(const QString& field);
+// The box of a URL field naming a document that is not there (or a folder,
+// which is no document): "「<field>」というファイルが見つかりません。".
+QString MissingDocumentText(const QString& field);
 
 // The postal-code program's answer on the clipboard: the code in characters
 // 1-8, one separator, the address. The address part ("" when the answer has

@@ -244,18 +244,22 @@ void DrawMonthListPage(SchedulePrintSource& source, int halfMonthPage, const QDa
     }
   }
 
-  DrawMonthTitle(options, pageFirstDay, pageX1, pageX2);
+  const double titleBottom = DrawMonthTitle(options, pageFirstDay, pageX1, pageX2);
 
   if (!checkColumn && options.HourRangeIndex != 0) {
     SetFontName(p.DataFontName);
     SetFontSize(5);
     SetForeColor(p.DataColor);
     const double w = HalfCharWidthMm(5);
+    // The header band is often too low for a title and a row of numbers
+    // above each other: the numbers then go under the title rather than
+    // into it, and the title and the grid keep their places.
+    const double hourTop = std::max(top - 2 * w, titleBottom);
     int hour = hours.start;
     ForEachStep(entryX + 1, pageX2, tickStep(), [&](double x) {
       const QString t = HourNumberText(hour, hours, options.OptDottedScale != 0);
       SetCurrentX(x);
-      SetCurrentY(top - 2 * w);
+      SetCurrentY(hourTop);
       PrintTextInline(t);
       SetCurrentX(x);
       SetCurrentY(foot + 0.2 * w);

@@ -2,6 +2,8 @@
 
 #include "core/dates/DateFormat.h"
 #include "core/print/PageHeader.h"
+#include "core/print/PrintSurface.h"
+#include "core/settings/PaperSettings.h"
 
 QString MonthTitleText(const ScheduleOptions& options, const QDate& month) {
   const bool english = options.OptEnglish == 1;
@@ -12,6 +14,8 @@ QString MonthTitleText(const ScheduleOptions& options, const QDate& month) {
   return FormatDate(month, pattern);
 }
 
-void DrawMonthTitle(const ScheduleOptions& options, const QDate& month, double pageX1, double pageX2) {
+double DrawMonthTitle(const ScheduleOptions& options, const QDate& month, double pageX1, double pageX2) {
   DrawPageHeader(MonthTitleText(options, month), pageX1, pageX2);
+  // The header leaves the title's font, at the size it was drawn, in force.
+  return PaperSettings.HeadHeight + ActiveSurface().textHeight();
 }

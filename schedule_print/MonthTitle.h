@@ -9,4 +9,5 @@
 // "平成21年3月 (2009)", "3月", "2009/3 March" or "3 March".
 QString MonthTitleText(const ScheduleOptions& options, const QDate& month);
 // The title in the header band of the page between pageX1 and pageX2 (mm).
-void DrawMonthTitle(const ScheduleOptions& options, const QDate& month, double pageX1, double pageX2);
+// Gives the bottom of the title's text box (mm), for what is put under it.
+double DrawMonthTitle(const ScheduleOptions& options, const QDate& month, double pageX1, double pageX2);

@@ -26,15 +26,32 @@ namespace {
 constexpr int kMaxSteps = kTableMaxPasses;
 }
 
-QString CardJob::LastPrintedName() const {
+namespace {
+// A value printed this far past the card's edge is still on it: the
+// measure and the drawing round apart by less.
+constexpr double kCardEdgeSlackMm = 0.01;
+
+// "<number>件目のカード「<first value>」" of the record at index r.
+QString CardNameOf(const QStringList& records, qsizetype r) {
   QString first;
-  if (lastPrinted >= 0 && lastPrinted < records.size())
-    for (const QString& value : SplitCsvFields(records[lastPrinted], kCardListLimit))
+  if (r >= 0 && r < records.size())
+    for (const QString& value : SplitCsvFields(records[r], kCardListLimit))
       if (!TrimBlanks(value).isEmpty()) {
         first = TrimBlanks(value).left(40);
         break;
       }
-  return QStringLiteral("%1件目のカード「%2」").arg(lastPrinted + 1).arg(first);
+  return QStringLiteral("%1件目のカード「%2」").arg(r + 1).arg(first);
+}
+}  // namespace
+
+QString CardJob::LastPrintedName() const { return CardNameOf(records, lastPrinted); }
+
+QString CardOverrunNotice(const CardJob& job) {
+  if (job.overrunColumns.empty()) return QString();
+  QStringList names;
+  for (const int j : job.overrunColumns) names << TrimBlanks(job.columnNames.value(j));
+  return QStringLiteral("カードの右端からはみ出した項目: ") + names.join(QStringLiteral("、")) +
+         QStringLiteral("\n(最初は") + CardNameOf(job.records, job.firstOverrun) + QStringLiteral(")");
 }
 
 void CardJob::Load(const QByteArray& content, const std::vector<CardColumn>& columns) {
@@ -96,7 +113,15 @@ bool PrintCardSheet(int page, double left, double right, const CardJob& job) {
       SetCurrentX(left + s * at.x);
       SetCurrentY(top + s * at.y);
       if (job.withNames) PrintTextInline(name + QStringLiteral(":"));
-      PrintTextNewLine(j < values.size() ? TrimBlanks(values[j]) : QString());
+      const QString value = j < values.size() ? TrimBlanks(values[j]) : QString();
+      // A value too long for its place prints past the card into the
+      // margin or off the sheet: the user hears which after the job.
+      if (GetCurrentX() + MeasureTextWidth(value) > right + kCardEdgeSlackMm) {
+        if (std::find(job.overrunColumns.begin(), job.overrunColumns.end(), j) == job.overrunColumns.end())
+          job.overrunColumns.push_back(j);
+        if (job.firstOverrun < 0) job.firstOverrun = r;
+      }
+      PrintTextNewLine(value);
     }
     DrawStyledLine(1, left, top + c, right, top + c, p.LineColor);
   }

@@ -23,6 +23,11 @@ struct CardJob {
   mutable qsizetype lastPrinted = -1;
   // "<number>件目のカード「<first value>」" of lastPrinted.
   QString LastPrintedName() const;
+  // The columns (by field number - 1, in the order met) whose value ran
+  // past the card's right edge on the cards drawn so far, and the index in
+  // records of the first card where one did, -1 while none has.
+  mutable std::vector<int> overrunColumns;
+  mutable qsizetype firstOverrun = -1;
 
   // Records and header from the file's content; the places come from the
   // window's list, matched by each column's header field number.
@@ -35,6 +40,10 @@ struct CardJob {
 // records end on this page or before it.
 bool PrintCardSheet(int page, double left, double right, const CardJob& job);
 
+// After a job: "カードの右端からはみ出した項目: " and the names of the
+// overrun columns joined by "、", then the first card where one ran past;
+// "" when every value stayed on its card.
+QString CardOverrunNotice(const CardJob& job);
 
 // The message of a job that cannot print, "" when it can.
 QString CardJobRefusal(const CardJob& job, double spanWidth);

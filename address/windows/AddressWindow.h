@@ -161,6 +161,10 @@ class AddressWindow : public PageWindow {
  private:
   void BuildLayout();
   void CycleCaption(FreeFieldLabel label);
+  // Shows a free field's caption on its label, and on the print check box
+  // that goes with 備考 and 備考2.
+  void ShowFreeFieldCaption(FreeFieldLabel label, const QString& caption);
+  QLabel* CaptionLabelOf(FreeFieldLabel label) const;
   void ApplyFreeFieldInputModes();
   void ShowSelectedEntry();
   void ClearEditor(bool resetCategory);

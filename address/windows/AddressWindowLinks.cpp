@@ -72,9 +72,17 @@ void AddressWindow::cmd_mail_Click() {
 
 // The box may hold anything an imported file or a paste put there: what it
 // asks for opens only when the launcher allows it, and a refusal is said.
+// A path to a document that is not there opens nothing; the user hears so,
+// rather than taking the button for broken.
 void AddressWindow::cmd_url_Click() {
   const QString target = WebLinkTarget(BikouText(3));
-  if (!target.isEmpty()) platform::OpenLink(target, TrimBlanks(BikouText(3)));
+  if (target.isEmpty()) return;
+  const QString shown = TrimBlanks(BikouText(3));
+  if (platform::CheckLink(target).kind == platform::CheckedLink::Missing) {
+    platform::ShowMessage(MissingDocumentText(shown), platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+    return;
+  }
+  platform::OpenLink(target, shown);
 }
 
 void AddressWindow::Cmd_zip_Click(int index) {

@@ -97,15 +97,26 @@ void AddressWindow::Txt_Kana_GotFocus() {
     Txt_Kana->setText(GuessSurnameKana(Txt_Name->text()));
 }
 
+QLabel* AddressWindow::CaptionLabelOf(FreeFieldLabel label) const {
+  return label == FreeFieldLabel::Biko1   ? Lbl_biko1
+         : label == FreeFieldLabel::Biko2 ? Lbl_biko2
+         : label == FreeFieldLabel::No    ? Lbl_no
+                                          : Lbl_yobi;
+}
+
+void AddressWindow::ShowFreeFieldCaption(FreeFieldLabel label, const QString& caption) {
+  // The labels show plain text; a check box would take an "&" from the
+  // settings file for a shortcut and hide it.
+  CaptionLabelOf(label)->setText(caption);
+  QString boxCaption = caption;
+  boxCaption.replace(u'&', QStringLiteral("&&"));
+  if (label == FreeFieldLabel::Biko1) Chk_mail[2]->setText(boxCaption);
+  if (label == FreeFieldLabel::Biko2) Chk_mail[3]->setText(boxCaption);
+}
+
 void AddressWindow::CycleCaption(FreeFieldLabel label) {
-  QLabel* caption = label == FreeFieldLabel::Biko1   ? Lbl_biko1
-                    : label == FreeFieldLabel::Biko2 ? Lbl_biko2
-                    : label == FreeFieldLabel::No    ? Lbl_no
-                                                     : Lbl_yobi;
-  const QString next = NextFreeFieldCaption(label, caption->text());
-  caption->setText(next);
-  if (label == FreeFieldLabel::Biko1) Chk_mail[2]->setText(next);
-  if (label == FreeFieldLabel::Biko2) Chk_mail[3]->setText(next);
+  const QString next = NextFreeFieldCaption(label, CaptionLabelOf(label)->text());
+  ShowFreeFieldCaption(label, next);
   ApplyFreeFieldInputModes();
   WriteIniValue(kAddressSection, FreeFieldCaptionKey(label), next);
 }

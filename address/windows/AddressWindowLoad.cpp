@@ -17,6 +17,7 @@
 #include "AddressStorage.h"
 #include "AddressWindow.h"
 #include "core/platform/MessageBox.h"
+#include "core/platform/ProblemReport.h"
 #include "core/platform/Clock.h"
 #include "core/platform/TextLines.h"
 #include "core/settings/AppGlobals.h"
@@ -47,12 +48,9 @@ void AddressWindow::Form_Load() {
     WriteIniValue(kAddressSection, QStringLiteral("LBL_BIKO1"), QStringLiteral("ﾒｰﾙ2"));
     WriteIniValue(kAddressSection, QStringLiteral("LBL_BIKO2"), QStringLiteral("備考"));
   }
-  Lbl_yobi->setText(Setting("LBL_YOBI"));
-  Lbl_no->setText(Setting("LBL_NO"));
-  Lbl_biko1->setText(Setting("LBL_BIKO1"));
-  Lbl_biko2->setText(Setting("LBL_BIKO2"));
-  Chk_mail[2]->setText(Lbl_biko1->text());
-  Chk_mail[3]->setText(Lbl_biko2->text());
+  for (const FreeFieldLabel label :
+       {FreeFieldLabel::Yobi, FreeFieldLabel::No, FreeFieldLabel::Biko1, FreeFieldLabel::Biko2})
+    ShowFreeFieldCaption(label, GetIniValue(kAddressSection, FreeFieldCaptionKey(label)));
 
   QString flag = Setting("ADDRESSFLG");
   if (flag.isEmpty()) {
@@ -116,7 +114,8 @@ void AddressWindow::ApplyFreeFieldInputModes() {
 bool AddressWindow::ReadAddressLines(QStringList& lines, bool automatic) {
   lines.clear();
   const QString path = AddressFileLocalPath();
-  if (platform::ReadTextLinesWith(path, lines, ReadAddressFile)) {
+  QString error;
+  if (platform::ReadTextLinesWith(path, lines, ReadAddressFile, &error)) {
     readFailureTold_.clear();
     return true;
   }
@@ -126,8 +125,7 @@ bool AddressWindow::ReadAddressLines(QStringList& lines, bool automatic) {
   // nothing.
   if (automatic && readFailureTold_ == path) return false;
   readFailureTold_ = path;
-  platform::ShowMessage(QStringLiteral("住所録ファイル「%1」を読み込めません。").arg(AddressFilePath),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  platform::ReportProblem({platform::Problem::ReadFailed, path, error});
   return false;
 }
 

@@ -90,6 +90,26 @@ bool TakeOverNamelessLock(const QString& lockPath) {
   return removed;
 }
 
+// What stands at the lock's place when it is no lock file at all: a folder,
+// or a link to nothing (a copy of the folder made without its targets, say).
+// Neither is ever anyone's lock, so no wait would end it; only its owner can
+// take it away. "" when the place holds a file or nothing.
+QString NoLockFileThere(const QString& lockPath) {
+  const QFileInfo info(lockPath);
+  const QString shown = QDir::toNativeSeparators(lockPath);
+  if (info.isSymLink() && !info.exists())
+    return QStringLiteral(
+               "ロックファイルの場所「%1」が、存在しない場所を指すリンクになっています。"
+               "このリンクを削除してからやり直してください")
+        .arg(shown);
+  if (info.isDir())
+    return QStringLiteral(
+               "ロックファイルの場所「%1」がフォルダーになっています。"
+               "このフォルダーを削除するか別の名前にしてからやり直してください")
+        .arg(shown);
+  return QString();
+}
+
 }  // namespace
 
 QString FileLock::LockPathOf(const QString& path) {
@@ -117,9 +137,12 @@ bool FileLock::acquire(QString* error) {
   // Each take-over makes room for this lock; another taker may be quicker,
   // and a few rounds of that end the contest.
   int takeOvers = 3;
+  QString blocked;
   for (;;) {
     held_ = lock_->tryLock(0);
     if (held_ || lock_->error() != QLockFile::LockFailedError) break;
+    blocked = NoLockFileThere(lock_->fileName());
+    if (!blocked.isEmpty()) break;
     if (takeOvers > 0 && TakeOverNamelessLock(lock_->fileName())) {
       --takeOvers;
       continue;
@@ -134,6 +157,10 @@ bool FileLock::acquire(QString* error) {
   }
   if (pointerSet) SetDefaultCursor();
   if (held_ || !error) return held_;
+  if (!blocked.isEmpty()) {
+    *error = blocked;
+    return false;
+  }
   switch (lock_->error()) {
     case QLockFile::LockFailedError:
       *error = QStringLiteral("別に起動しているプログラムが書き込み中です。しばらくしてからやり直してください");

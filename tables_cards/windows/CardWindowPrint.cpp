@@ -51,5 +51,7 @@ void CardWindow::Cmd_print_Click() {
   if (stoppedAtLimit)
     platform::ShowMessage(PageLimitMessage(job.LastPrintedName()), platform::MsgButtons::Ok,
                           platform::MsgIcon::Exclamation);
+  if (const QString overrun = CardOverrunNotice(job); !overrun.isEmpty())
+    platform::ShowMessage(overrun, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
   EndBusy(this);
 }

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <cerrno>
 
 #include "AddressPrintFixture.h"
 #include "TestEnvironment.h"
@@ -17,6 +18,8 @@
 #include "address/windows/AddressWindow.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Codec.h"
+#include "core/platform/SystemError.h"
+#include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
@@ -484,7 +487,7 @@ TEST_F(PrintButton, AMissingFileIsNamedAtEveryPrintAndExport) {
   platform::UseMemoryClipboard(true);
   AddressWindow& w = Open({"ｱ,c,a,,090-1,,0|0|,,,,,,a@x.jp"});
   QFile::remove(homeFile("doZir.csv"));
-  const QString named = QStringLiteral("住所録ファイル「") + w.AddressFilePath + QStringLiteral("」を読み込めません。");
+  const QString named = platform::ReadFailureMessage(homeFile("doZir.csv"), platform::SystemErrorText(ENOENT));
   ASSERT_TRUE(w.AddressFilePath.endsWith(QStringLiteral("doZir.csv")));
   // The automatic refill names it once, not at every change of the list...
   w.FillAddressList();

@@ -2,12 +2,14 @@
 // started: the shell records what would be opened or run, and the postal-code
 // program's answer is scripted on an in-memory clipboard.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "AddressWindowTest.h"
+#include "address/AddressLinks.h"
 #include "core/platform/Clipboard.h"
 #include "core/platform/Shell.h"
 #include "core/ui/VersionBox.h"
@@ -50,14 +52,16 @@ TEST_F(AddressLinksWindow, WebButtonOpensOnlyWhatTheLauncherAllows) {
   for (const char* name : {"tool.jar", "setup.exe", "run.sh", "job.py", "noextension"}) InstallProgram(name);
   WriteBytes(homeFile("page.htm"), "<html></html>");
   WriteBytes(homeFile("notes.TXT"), "text");
+  QDir().mkpath(homeFile("folder.htm"));
   ASSERT_TRUE(QFile::link(homeFile("run.sh"), homeFile("link.txt")));
   AddressWindow& w = Open();
   const QString refused = QStringLiteral("refused");
+  const QString missing = QStringLiteral("missing");
   const QString nothing;
   const QString tooLong(20000, u'a');
   struct {
     QString field;
-    QString outcome;  // the argument the desktop receives, "refused", or "" for nothing at all
+    QString outcome;  // the argument the desktop receives, "refused", "missing", or "" for nothing at all
   } rows[] = {
       {"www.example.com", "http://www.example.com"},
       {"  https://example.com/a  ", "https://example.com/a"},
@@ -73,8 +77,10 @@ TEST_F(AddressLinksWindow, WebButtonOpensOnlyWhatTheLauncherAllows) {
       {"tel:+81 (3) 1234-5678 ext. 9", "tel:+81312345678"},
       {homeFile("page.htm"), "file://" + homeFile("page.htm")},
       {"file://" + homeFile("notes.TXT"), "file://" + homeFile("notes.TXT")},
-      {homeFile("missing.htm"), nothing},
-      {"C:\\docs\\none.htm", nothing},
+      {homeFile("missing.htm"), missing},
+      {"C:\\docs\\none.htm", missing},
+      {"file://" + homeFile("gone.pdf"), missing},
+      {homeFile("folder.htm"), missing},
       {"ftp://example.com/x.txt", refused},
       {"javascript:alert(1)", refused},
       {"JavaScript:alert(document.cookie)", refused},
@@ -116,6 +122,9 @@ TEST_F(AddressLinksWindow, WebButtonOpensOnlyWhatTheLauncherAllows) {
     if (r.outcome == refused) {
       EXPECT_TRUE(actions.isEmpty()) << actions.join(u'\n').toStdString();
       EXPECT_EQ(messages().texts(), QStringList{platform::RefusedTargetMessage(r.field.trimmed())});
+    } else if (r.outcome == missing) {
+      EXPECT_TRUE(actions.isEmpty()) << actions.join(u'\n').toStdString();
+      EXPECT_EQ(messages().texts(), QStringList{MissingDocumentText(r.field.trimmed())});
     } else {
       EXPECT_EQ(actions, r.outcome.isEmpty() ? QStringList() : QStringList{"open|" + r.outcome});
       EXPECT_TRUE(messages().texts().isEmpty());

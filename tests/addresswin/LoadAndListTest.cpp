@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,6 +185,24 @@ TEST_F(LoadAndList, FreeFieldCaptionsCycleAndAreSavedAtOnce) {
   AddressWindow& again = Open();
   EXPECT_EQ(again.Lbl_no->text(), markup);
   EXPECT_EQ(again.Lbl_no->textFormat(), Qt::PlainText);
+
+  // An "&" is a letter of the caption, on the labels and on the print check
+  // boxes that repeat them, never a shortcut that hides it.
+  for (const QString& caption : {QStringLiteral("R&D"), QStringLiteral("A&B&&C&")}) {
+    SCOPED_TRACE(caption.toStdString());
+    SetKey("LBL_BIKO1", caption);
+    SetKey("LBL_BIKO2", caption);
+    AddressWindow& shown = Open();
+    for (QCheckBox* box : {shown.Chk_mail[2], shown.Chk_mail[3]}) {
+      EXPECT_TRUE(QKeySequence::mnemonic(box->text()).isEmpty());
+      EXPECT_EQ(box->text().replace(QStringLiteral("&&"), QStringLiteral("&")), caption);
+    }
+    EXPECT_EQ(shown.Lbl_biko1->text(), caption);
+  }
+  // A click from such a caption leads back to the empty one, on both.
+  MouseClick(Open().Lbl_biko1);
+  EXPECT_EQ(Key("LBL_BIKO1"), QString());
+  EXPECT_EQ(Open().Chk_mail[2]->text(), QString());
 }
 
 TEST_F(LoadAndList, KanaIsProposedForAnEmptyReadingOnly) {

@@ -1,5 +1,6 @@
 // What the layout picture shows and printing leaves out, the colour cards
 // print in, the job's limits, and card files with other line ends.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -235,4 +236,45 @@ TEST_F(CardTest, FieldsOffTheCardAreNamedInTheLayoutAndLeftOutOfPrint) {
   const QImage fineShot = DetailsPicture(fine);
   const double fineFoot = fineShot.height() * kCardLayoutWidthMm / fineShot.width();
   EXPECT_EQ(DetailsPixels(fineShot, 0, fineFoot - 6, 120, fineFoot, DetailsRed), 0);
+}
+
+// A value too long for the room right of its place runs past the card's
+// right edge: printing names its column, and the first card where one did,
+// once the job is done. A value that just fits is not named; with "見出"
+// the name before the value counts too.
+TEST_F(CardTest, ValuesRunningPastTheCardsRightEdgeAreNamedAfterPrinting) {
+  // Bible pages are 80 mm wide for the picture's 120: 住所 has 40 mm, room
+  // for 25 bytes at 9 points; 備考 has 10 mm, room for 6.
+  const QStringList head{"@TABLE_ITEM_XY(名前)=ITEM,0,0", "@TABLE_ITEM_XY(住所)=ITEM,60,0",
+                         "@TABLE_ITEM_XY(備考)=ITEM,105,0", "名前,住所,備考"};
+  const struct {
+    const char* what;
+    QStringList records;
+    bool withNames;
+    QString told;
+  } rows[] = {
+      {"every value fits", {"山田,千代田区千代田一丁目一番1,123456"}, false, QString()},
+      {"two columns, named once each in the order met",
+       {"山田,東京都,1", "佐藤,千代田区千代田一丁目一番12,1", "鈴木,東京都,1234567",
+        "田中,千代田区千代田一丁目一番12,1"},
+       false,
+       "カードの右端からはみ出した項目: 住所、備考\n(最初は2件目のカード「佐藤」)"},
+      {"the name before a short value",
+       {"山田,東京都,12"},
+       true,
+       "カードの右端からはみ出した項目: 備考\n(最初は1件目のカード「山田」)"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    CardWindow& w = openFile("long.csv", head + row.records);
+    w.Chk_midasi->setChecked(row.withNames);
+    messages().clear();
+    w.Cmd_print_Click();
+    EXPECT_EQ(messages().texts(), row.told.isEmpty() ? QStringList() : QStringList{row.told});
+    // Every value is still printed whole.
+    QStringList printed;
+    for (const RecordedOp& op : DetailsBodyTexts(printer())) printed << op.text;
+    for (const QString& record : row.records)
+      EXPECT_TRUE(printed.join(QString()).contains(record.section(u',', 1, 1))) << record.toStdString();
+  }
 }

@@ -12,6 +12,7 @@
 #include "core/settings/PaperSettings.h"
 #include "schedule_print/MonthListPage.h"
 #include "schedule_print/MonthTitle.h"
+#include "schedule_print/SchedulePrintButton.h"
 
 namespace {
 
@@ -147,9 +148,8 @@ TEST_F(MonthListPageTest, CheckColumn) {
 TEST_F(MonthListPageTest, HourNumbers) {
   const auto numbersAbove = [&](const std::vector<RecordedOp>& ops) {
     QStringList numbers;
-    const double w = HalfCharWidthMm(5);
     for (const RecordedOp& op : ops)
-      if (op.kind == RecordedOp::Text && std::abs(op.y1 - (top() - 2 * w)) < 1e-3) numbers << op.text;
+      if (op.kind == RecordedOp::Text && op.fontSize == 5 && op.y1 < top()) numbers << op.text;
     return numbers;
   };
   source.options.HourRangeIndex = 4;
@@ -164,6 +164,41 @@ TEST_F(MonthListPageTest, HourNumbers) {
 
   source.options.HourRangeIndex = 0;
   EXPECT_TRUE(numbersAbove(drawPage(QDate(2009, 3, 1))).isEmpty());
+}
+
+// The header band is too low for the title and a row of hour numbers above
+// each other: the numbers stand under the title's text box, never in it,
+// on each month list design at the bible size and at A5, whole page or half;
+// the title keeps its place.
+TEST_F(SchedulePrintTest, MonthListHourNumbersStandBelowTheTitle) {
+  for (const int paper : {0, 6}) {
+    for (const int design : {2, 3, 4}) {
+      SCOPED_TRACE(testing::Message() << "size " << paper << " design " << design);
+      LoadPaperSettings(paper);
+      FakeScheduleSource source;
+      source.options.HourRangeIndex = 4;
+      source.choose(design, 0, QDate(2010, 2, 1));
+      printer().clearOps();
+      Cmd_print_Click(source);
+      int titles = 0, numbers = 0;
+      for (const std::vector<RecordedOp>& page : Pages(printer())) {
+        double titleBottom = -1;
+        for (const RecordedOp& op : page)
+          if (op.kind == RecordedOp::Text && op.text.contains(QStringLiteral("平成22年2月 (2010)"))) {
+            EXPECT_NEAR(op.y1, PaperSettings.HeadHeight, 1e-4) << "the title stays";
+            titleBottom = std::max(titleBottom, op.y1 + op.fontSize * 25.4 / 72);
+            ++titles;
+          }
+        for (const RecordedOp& op : page)
+          if (op.kind == RecordedOp::Text && op.fontSize == 5 && op.y1 < PaperSettings.DataHeight) {
+            EXPECT_GE(op.y1, titleBottom - 1e-4) << op.text.toStdString();
+            ++numbers;
+          }
+      }
+      EXPECT_GT(titles, 0);
+      EXPECT_GE(numbers, 24) << "the hours are numbered";
+    }
+  }
 }
 
 // Positions compared in order, to a thousandth of a millimetre.

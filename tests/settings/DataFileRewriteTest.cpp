@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTimer>
@@ -187,6 +188,45 @@ TEST_F(DataFileRewriteTest, LocksNobodyHoldsAreTakenOver) {
   }
   EXPECT_FALSE(WriteDataFile(path(), {"new"}));
   EXPECT_EQ(ReadBytes(path()), "old\r\n");
+}
+
+// A folder or a link to nothing where the lock file goes is no one's lock:
+// the user is told what stands there and where, nothing is written or
+// removed, and once it has gone the next change is saved.
+TEST_F(DataFileRewriteTest, ALockPlaceThatIsNoFileIsNamedAndStopsOnlyUntilItGoes) {
+  const QString lockPath = platform::FileLock::LockPathOf(path());
+  const struct {
+    const char* what;
+    std::function<bool()> make;
+    const char* told;
+  } rows[] = {
+      {"a folder", [&] { return QDir().mkpath(lockPath + "/inside"); }, "」がフォルダーになっています。"},
+      {"a link to nothing", [&] { return QFile::link(homeFile("gone"), lockPath); },
+       "」が、存在しない場所を指すリンクになっています。"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    messages().clear();
+    WriteBytes(path(), "old\r\n");
+    ASSERT_TRUE(row.make());
+    for (int attempt = 0; attempt < 2; ++attempt) EXPECT_FALSE(RewriteDataFile(path(), appendLine));
+    EXPECT_EQ(ReadBytes(path()), "old\r\n");
+    ASSERT_EQ(messages().texts().size(), 2);
+    const QString said = messages().texts().at(0);
+    EXPECT_TRUE(said.contains("「" + path() + "」")) << said.toStdString();
+    EXPECT_TRUE(said.contains("「" + lockPath + row.told)) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("書き込み中"))) << "no holder is waited for";
+    EXPECT_TRUE(QFileInfo(lockPath).isSymLink() || QFileInfo::exists(lockPath + "/inside")) << "left to its owner";
+
+    if (QFileInfo(lockPath).isSymLink())
+      QFile::remove(lockPath);
+    else
+      QDir(lockPath).removeRecursively();
+    messages().clear();
+    ASSERT_TRUE(RewriteDataFile(path(), appendLine));
+    EXPECT_EQ(ReadBytes(path()), sjis("old\r\n追加\r\n"));
+    EXPECT_TRUE(messages().texts().isEmpty());
+  }
 }
 
 // The cycle's failures are reported by kind, naming the file as the caller
