@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Clock.h"
 #include "core/print/PrintJob.h"
+#include "core/print/PrintSeams.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/print/SurfaceRecorder.h"
@@ -19,7 +20,10 @@ class MemoPrintTest : public RingpadTest {
     SetProgramPaths(home() + QStringLiteral("ringpad"));
     CurrentPrintJob().previewMode = 0;
     CurrentPrintJob().confirmPrompts = 1;
-    SetCurrentPrinter(QStringLiteral("Laser"));  // a printer with paper to load
+    // A printer with paper to load, listed as installed so that no real
+    // queue of that name is asked after the job.
+    SetInstalledPrintersOverride(QStringList{QStringLiteral("Laser")});
+    SetCurrentPrinter(QStringLiteral("Laser"));
     recorder_ = std::make_unique<SurfaceRecorder>();
     WriteDefaultSettings();
     LoadPaperSettings(0);

@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "core/platform/Clock.h"
 #include "core/print/PrintJob.h"
+#include "core/print/PrintSeams.h"
 #include "core/print/PrinterInfo.h"
 #include "core/print/PrintSurface.h"
 #include "core/print/SurfaceRecorder.h"
@@ -42,6 +43,7 @@ class ToDoPrintTest : public RingpadTest {
   }
   void TearDown() override {
     recorder_.reset();
+    SetCurrentPrinter(DefaultPrinterName());
     PaperSettings = PaperSettingsData{};
     CurrentPrintJob().confirmPrompts = 1;
     platform::SetFixedToday(QDate());
@@ -219,6 +221,7 @@ TEST_F(ToDoPrintTest, SideModesPlacePagesOnSheets) {
   // has no paper to load, so the job goes to a paper printer).
   printer().clearOps();
   CurrentPrintJob().confirmPrompts = 1;
+  SetInstalledPrintersOverride(QStringList{QStringLiteral("Laser")});
   SetCurrentPrinter(QStringLiteral("Laser"));
   messages().answer(platform::MsgResult::Cancel);
   RunToDoPrintJob(options, 0, QStringLiteral("表裏交互"));
