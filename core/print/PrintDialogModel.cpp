@@ -41,17 +41,17 @@ QString NoPrinterToPrintOnText() {
 }
 }  // namespace
 
-bool PrintDialogButtonPressed(int index, bool confirmChecked) {
-  if (index < 0 || index > 2) return false;
-  if (index == static_cast<int>(PrintDialogResult::Print)) {
-    if (const QString why = NoPrinterToPrintOnText(); !why.isEmpty()) {
-      platform::ShowMessage(why, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
-      return false;
-    }
-  }
+bool PrintDialogMayPrint() {
+  const QString why = NoPrinterToPrintOnText();
+  if (why.isEmpty()) return true;
+  platform::ShowMessage(why, platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  return false;
+}
+
+void PrintDialogButtonPressed(int index, bool confirmChecked) {
+  if (index < 0 || index > 2) return;
   CurrentPrintJob().choice = static_cast<PrintDialogResult>(index);
   CurrentPrintJob().endDocPerPage = confirmChecked ? 1 : 0;
-  return true;
 }
 
 void ApplyPrintDialogAnswer(const PrintDialogView& shown, const PrintDialogAnswer& answer) {

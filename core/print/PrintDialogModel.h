@@ -25,11 +25,15 @@ void PrintDialogOpened();
 void PrintDialogPrinterChosen(const QString& entry);
 // The check box: whether to ask before turning or loading paper.
 void PrintDialogConfirmChecked(bool checked);
+// Before 印刷 is taken: whether the current printer is one the system
+// lists now. When none is chosen, or the chosen one is gone since the list
+// was filled, says so and answers false; the dialog then stays for another
+// choice. (A scripted answer prints on whatever printer its test made
+// current.)
+bool PrintDialogMayPrint();
 // A button (0 cancel, 1 print, 2 preview) with the check box as it stands:
-// checked also sends each page to the printer at once. 印刷 with no printer
-// to print on (none chosen, or the chosen one gone since) says so and
-// decides nothing: false, and the dialog stays for another choice.
-bool PrintDialogButtonPressed(int index, bool confirmChecked);
+// checked also sends each page to the printer at once.
+void PrintDialogButtonPressed(int index, bool confirmChecked);
 
 // A scripted answer to the dialog as shown, taken as the user's clicks.
 void ApplyPrintDialogAnswer(const PrintDialogView& shown, const PrintDialogAnswer& answer);

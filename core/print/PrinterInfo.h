@@ -83,8 +83,8 @@ void ForgetQueueDefaultPageSizes();
 QueueState QueueStateOf(const QString& queue);
 
 // The jobs the queue lists now; Unanswered while no printing system is
-// installed or the queue list is replaced, unless SetQueueJobsOverride
-// answers for the queue.
+// installed, the queue list is replaced or a test surface stands in for the
+// printer, unless SetQueueJobsOverride answers.
 QueueJobList QueueJobsOf(const QString& queue);
 
 // The printer that jobs print on; the default printer until one is chosen.

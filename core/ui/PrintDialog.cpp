@@ -69,9 +69,10 @@ void PrintDialog::Combo1_Click() {
 }
 
 void PrintDialog::cmd_run_Click(int index) {
-  if (PrintDialogButtonPressed(index, Chk_kakunin_msg->isChecked())) {
-    hide();
+  if (index == static_cast<int>(PrintDialogResult::Print) && !PrintDialogMayPrint()) {
+    Form_Load();  // a printer gone since the list was filled leaves it
     return;
   }
-  Form_Load();  // a printer gone since the list was filled leaves it
+  PrintDialogButtonPressed(index, Chk_kakunin_msg->isChecked());
+  hide();
 }

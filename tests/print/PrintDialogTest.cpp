@@ -125,15 +125,6 @@ TEST_F(PrintDialogTest, PrintWithNoPrinterToPrintOnSaysSoAndStays) {
   dialog.cmd_run[1]->click();
   EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Print);
   EXPECT_EQ(CurrentPrinterName(), QStringLiteral("Laser"));
-
-  // A scripted answer is held to the same rule.
-  messages().clear();
-  SetCurrentPrinter(QStringLiteral("Gone"));
-  answerDialog({1});
-  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
-  EXPECT_EQ(messages().texts().size(), 1);
-  answerDialog({1, std::nullopt, QStringLiteral("Laser")});
-  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Print);
 }
 
 TEST_F(PrintDialogTest, ControlsAndCaptions) {

@@ -23,6 +23,14 @@ class PrintJobTest : public PrintTest {
     SetCurrentPrinter(QStringLiteral("Laser"));
   }
 
+  // The messages shown, each paper prompt as "prompt".
+  QStringList toldWithPrompts() {
+    QStringList shown = messages().texts();
+    for (QString& text : shown)
+      if (text.endsWith(QStringLiteral("ＯＫを押してください。"))) text = QStringLiteral("prompt");
+    return shown;
+  }
+
   // A double-sided job of `sheets` sheets as the page windows run it; page
   // texts "page N", a paper prompt between the sides and sheets.
   bool runJob(int sheets, bool drawText = true) {
@@ -279,10 +287,7 @@ TEST_F(PrintJobTest, AQueueThatRefusesOrHoldsTheJobIsTold) {
     SetQueueStateOverride({{r.printer, r.state}});
     answerDialog({1, r.checkBox, r.printer});
     ASSERT_TRUE(runJob(2));
-    QStringList shown = messages().texts();
-    for (QString& text : shown)
-      if (text.endsWith(QStringLiteral("ＯＫを押してください。"))) text = prompt;
-    EXPECT_EQ(shown, r.messages);
+    EXPECT_EQ(toldWithPrompts(), r.messages);
     EXPECT_EQ(printer().texts(), r.pages);
     EXPECT_EQ(printer().protocol(), r.protocol);
     if (!r.messages.isEmpty() && r.messages[0] != prompt) {
@@ -376,10 +381,7 @@ TEST_F(PrintJobTest, ADocumentThatNeverBecameAJobOrAJobHeldBackIsTold) {
     });
     answerDialog({1, r.checkBox, QStringLiteral("Laser")});
     ASSERT_TRUE(runJob(1));
-    QStringList shown = messages().texts();
-    for (QString& text : shown)
-      if (text.endsWith(QStringLiteral("ＯＫを押してください。"))) text = prompt;
-    EXPECT_EQ(shown, r.messages);
+    EXPECT_EQ(toldWithPrompts(), r.messages);
     EXPECT_EQ(printer().texts(), r.pages);
     EXPECT_EQ(printer().protocol(), r.protocol);
     for (const platform::MessageRequest& box : messages().shown()) {

@@ -2,8 +2,10 @@
 // lpoptions lists it, the queue's jobs as lpstat lists them, and the job
 // through a queue of the test's own that refuses jobs, is stopped, holds
 // every job or is removed during the job.
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QProcess>
+#include <QPushButton>
 
 #include "EndToEndSupport.h"
 #include "PrintTestSupport.h"
@@ -12,6 +14,7 @@
 #include "core/print/PrintSurface.h"
 #include "core/print/PrinterInfo.h"
 #include "core/printer/CupsQueueState.h"
+#include "core/ui/PrintDialog.h"
 
 namespace {
 
@@ -204,10 +207,12 @@ TEST_F(QueueStateTest, AQueueRemovedDuringTheJobIsNamed) {
   EXPECT_EQ(told[1], gone + QStringLiteral("\r\n印刷を中止します。"));
 
   told.clear();
-  answerDialog({1});
-  EXPECT_EQ(ShowPrintDialog(), PrintDialogResult::Cancelled);
-  EXPECT_FALSE(dialogsShown().back().printers.contains(queue.name()));
-  EXPECT_TRUE(dialogsShown().back().selected.isEmpty());
+  PrintDialog dialog;
+  dialog.Form_Activate();
+  EXPECT_EQ(dialog.Combo1->findText(queue.name()), -1);
+  EXPECT_EQ(dialog.Combo1->currentIndex(), -1);
+  dialog.cmd_run[1]->click();
+  EXPECT_EQ(CurrentPrintJob().choice, PrintDialogResult::Cancelled);
   EXPECT_EQ(told, QStringList{gone + QStringLiteral("\r\n印刷するプリンターを選んでください。")});
 }
 
