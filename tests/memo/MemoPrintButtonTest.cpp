@@ -13,12 +13,20 @@
 #include "core/settings/PaperSettings.h"
 #include "todo_memo/windows/MemoWindow.h"
 
-TEST_F(RingpadTest, MemoPrintButton) {
-  SetProgramPaths(home() + QStringLiteral("ringpad"));
+namespace {
+// A program folder with the default settings, printing without the paper
+// prompts.
+void PrepareMemoPrinting(const QString& home) {
+  SetProgramPaths(home + QStringLiteral("ringpad"));
   QDir().mkpath(BackupFolder);
   WriteDefaultSettings();
   LoadPaperSettings(0);
   CurrentPrintJob().confirmPrompts = 0;
+}
+}  // namespace
+
+TEST_F(RingpadTest, MemoPrintButton) {
+  PrepareMemoPrinting(home());
   SurfaceRecorder recorder;
   int dialogs = 0;
   SetPrintDialogHandler([&](const PrintDialogView&) { ++dialogs; return PrintDialogAnswer{1, false, std::nullopt}; });
@@ -46,11 +54,7 @@ TEST_F(RingpadTest, MemoPrintButton) {
 // lines and its final line break, the undo stays as it was, and the memo
 // counts as unchanged.
 TEST_F(RingpadTest, MemoPrintReflowsThePageNotTheBox) {
-  SetProgramPaths(home() + QStringLiteral("ringpad"));
-  QDir().mkpath(BackupFolder);
-  WriteDefaultSettings();
-  LoadPaperSettings(0);
-  CurrentPrintJob().confirmPrompts = 0;
+  PrepareMemoPrinting(home());
   SurfaceRecorder recorder;
   SetPrintDialogHandler([](const PrintDialogView&) { return PrintDialogAnswer{1, false, std::nullopt}; });
   MemoWindow w;
