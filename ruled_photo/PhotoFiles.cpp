@@ -23,18 +23,28 @@ const char* PhotoFormatForName(const QString& path) {
   return "BMP";
 }
 
+// Everything that could stop the side file's write is settled before the
+// picture is replaced: a side file that cannot be read, text its encoding
+// cannot hold (a UTF-8 side file stays UTF-8 and holds any), and the
+// question about one that is not Shift-JIS text, whose answer stands for
+// the write that follows.
+bool PhotoSidecarMayBeWritten(const QString& sidecarPath, const QString& text) {
+  if (!QFileInfo::exists(platform::FollowedLinkPath(sidecarPath))) return platform::CheckSavableText(text);
+  QByteArray old;
+  if (!platform::ReadWholeFileOrReport(sidecarPath, old)) return false;
+  if (platform::ClassifyTextBytes(old) == platform::TextBytes::Utf8) return true;
+  return platform::CheckSavableText(text) &&
+         platform::ConfirmRewriteOfForeignBytes(sidecarPath, platform::SplitLines(old));
+}
+
 }  // namespace
 
 bool SavePhotoFiles(const QString& path, const QImage& picture, const PhotoSidecar& sidecar) {
   using platform::MsgButtons;
   using platform::MsgIcon;
   const QString sidecarPath = PhotoSidecarPath(path);
-  // A side file that cannot be read stops the save before the picture is
-  // replaced: its rewrite below would fail only after the picture changed.
-  if (!sidecarPath.isEmpty() && QFileInfo::exists(sidecarPath)) {
-    QByteArray old;
-    if (!platform::ReadWholeFileOrReport(sidecarPath, old)) return false;
-  }
+  const QString sidecarText = PhotoSidecarText(sidecar);
+  if (!sidecarPath.isEmpty() && !PhotoSidecarMayBeWritten(sidecarPath, sidecarText)) return false;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -48,16 +58,9 @@ bool SavePhotoFiles(const QString& path, const QImage& picture, const PhotoSidec
   if (!sidecarPath.isEmpty() && hadPicture && !platform::ReadWholeFileOrReport(path, oldPicture)) return false;
   if (!platform::SaveFileOrReport(path, bytes)) return false;
   if (sidecarPath.isEmpty()) return true;
-  // The sidecar is written whole from the value, already encoded.
-  const QList<QByteArray> sidecarLines = platform::SplitLines(WritePhotoSidecar(sidecar));
-  if (RewriteDataFileBytes(
-          sidecarPath,
-          [&sidecarLines](QList<QByteArray>& lines) {
-            lines = sidecarLines;
-            return true;
-          },
-          {.confirmForeignBytes = false}))
-    return true;
+  // The side file is a document like the table and chart files: the same
+  // cycle, its encoding kept, its untouched lines' bytes too.
+  if (WriteDocumentFile(sidecarPath, sidecarText)) return true;
   // The sidecar's failure has been shown, naming it.
   QString error;
   if (hadPicture ? platform::SaveFileAtomically(path, oldPicture, &error) : QFile::remove(path)) return false;

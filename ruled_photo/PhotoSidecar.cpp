@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "core/platform/CodePageChecks.h"
 #include "core/platform/Codec.h"
-#include "core/platform/TextLines.h"
 #include "core/text/Numbers.h"
 #include "core/text/StringHelpers.h"
 
@@ -50,7 +50,7 @@ QString PhotoSidecarPath(const QString& picturePath) {
   return {};
 }
 
-QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar) {
+QString PhotoSidecarText(const PhotoSidecar& sidecar) {
   const QString crlf = QStringLiteral("\r\n");
   QString out = kTitle + sidecar.title + crlf;
   out += kFit + QString::number(sidecar.fit) + crlf;
@@ -61,14 +61,15 @@ QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar) {
   for (QString& line : lines)
     if (line.startsWith(u'@')) line.prepend(u'@');
   out += lines.join(crlf) + crlf;
-  return platform::ToSjis(out);
+  return out;
 }
+
+QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar) { return platform::ToSjis(PhotoSidecarText(sidecar)); }
 
 PhotoSidecar ReadPhotoSidecar(const QByteArray& content) {
   PhotoSidecar s;
   QStringList description;
-  for (const QByteArray& bytes : platform::SplitLines(content)) {
-    const QString line = platform::FromSjis(bytes);
+  for (const QString& line : platform::DecodeTextLines(content)) {
     // Only the five options are options; any other line is the user's text,
     // "@" and all, and an escaped one loses its extra "@".
     if (line.startsWith(kEscapedAt)) {

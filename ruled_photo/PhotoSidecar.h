@@ -29,13 +29,16 @@ constexpr int kPhotoAnchorCount = 7;
 // without a picture extension).
 QString PhotoSidecarPath(const QString& picturePath);
 
-// The file's bytes (code page 932, CR LF). A description line beginning
+// The file's text, every line ended with CR LF, and the same as code page
+// 932 bytes. A description line beginning
 // with "@" is written with one more "@", so that it reads back as text and
 // never as an option. Written, read and written again gives the same bytes.
 // The title line is always written (hasTitle is for the reader).
+QString PhotoSidecarText(const PhotoSidecar& sidecar);
 QByteArray WritePhotoSidecar(const PhotoSidecar& sidecar);
 
-// Reads the file's bytes. Values outside their list are left kUnchanged; an
+// Reads the file's bytes: UTF-8 (a Linux editor's) as UTF-8, anything else
+// as code page 932. Values outside their list are left kUnchanged; an
 // "@" line that is none of the five options is description text, and "@@"
 // begins a description line that itself begins with "@".
 PhotoSidecar ReadPhotoSidecar(const QByteArray& content);

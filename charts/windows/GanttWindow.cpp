@@ -20,6 +20,7 @@
 #include "core/ui/FormHelpers.h"
 #include "core/ui/ListControls.h"
 #include "core/ui/Twips.h"
+#include "core/ui/UnsavedChanges.h"
 
 QString GanttWindow::CurrentGanttFile;
 
@@ -41,6 +42,10 @@ void GanttWindow::BuildLayout() {
   Cmb_title->setObjectName(QStringLiteral("Cmb_title"));
   Cmb_title->setEditable(true);
   Cmb_title->setInsertPolicy(QComboBox::NoInsert);
+  // A title typed, or read from a file, that reads like a sample's name is
+  // the chart's title, not a choice of that sample: the box's own matching
+  // of its text against the list when editing ends is left out.
+  QObject::disconnect(Cmb_title->lineEdit(), &QLineEdit::editingFinished, Cmb_title, nullptr);
   txt_name = new QLineEdit(this);
   txt_name->setObjectName(QStringLiteral("txt_name"));
   txt_makedate = new QLineEdit(this);
@@ -122,6 +127,9 @@ void GanttWindow::BuildLayout() {
     main->addWidget(b);
 
   connect(Cmb_title, &QComboBox::activated, this, [this](int) { cmb_title_click(); });
+  connect(Cmb_title, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (Cmb_title->currentIndex() == shownTitleIndex_) shownTitle_ = text;
+  });
   connect(cmb_sort, &QComboBox::currentIndexChanged, this, [this](int) { cmb_sort_Click(); });
   connect(Cmd_FileRead, &QPushButton::clicked, this, &GanttWindow::Cmd_FileRead_Click);
   connect(Cmd_FileWrite, &QPushButton::clicked, this, &GanttWindow::Cmd_FileWrite_Click);
@@ -152,7 +160,7 @@ void GanttWindow::Form_Load() {
       CurrentGanttFile = ProgramFolder + CurrentGanttFile;
     LoadGanttFile();
   }
-  savedChart_ = WriteGanttFile(ChartData());
+  savedChart_ = ChartData();
   ApplyImeMode(this);
 }
 
@@ -161,7 +169,7 @@ void GanttWindow::SelectTitleIndex(int index) {
     const QSignalBlocker block(Cmb_title);
     Cmb_title->setCurrentIndex(index);
   }
-  cmb_title_click();
+  showTitleChoice();
 }
 
 void GanttWindow::cmb_title_click() {
@@ -173,6 +181,31 @@ void GanttWindow::cmb_title_click() {
     SelectTitleIndex(0);
     return;
   }
+  if (!mayReplaceChart()) return;
+  showTitleChoice();
+  // A sample is no work of the user's: the chart asks again only once it
+  // is changed.
+  savedChart_ = ChartData();
+}
+
+bool GanttWindow::mayReplaceChart() {
+  const auto show = [this](int index, const QString& title) {
+    const QSignalBlocker block(Cmb_title);
+    Cmb_title->setCurrentIndex(index);
+    Cmb_title->setEditText(title);
+  };
+  const int chosen = Cmb_title->currentIndex();
+  const QString chosenTitle = Cmb_title->currentText();
+  // The question, and the write it may lead to, are about the chart as the
+  // user had it, title and all.
+  show(shownTitleIndex_, shownTitle_);
+  if (!MayReadOverChanges(this, ChartChanged(), QStringLiteral("ガントチャート"), [this] { return writeChart(); }))
+    return false;
+  show(chosen, chosenTitle);
+  return true;
+}
+
+void GanttWindow::showTitleChoice() {
   FillAndSelectFirst(Cmb_men, {QStringLiteral("表"), QStringLiteral("裏"), QStringLiteral("A4")});
   const int index = Cmb_title->currentIndex();
   if (index == 1) {
@@ -187,6 +220,8 @@ void GanttWindow::cmb_title_click() {
     cmb_box->setCurrentIndex(sample.box);
     txt_data->setPlainText(sample.text);
   }
+  shownTitleIndex_ = index;
+  shownTitle_ = Cmb_title->currentText();
 }
 
 void GanttWindow::cmb_sort_Click() {

@@ -22,6 +22,8 @@ class GanttWindow : public PageWindow {
   void Form_Load() override;
   // Asks before a chart that was not written is lost.
   void Form_QueryUnload(int16_t& cancel, UnloadMode mode) override;
+  // A choice in the sample list over a chart that was not written asks
+  // first, as reading a file does; declined, the chart and its title stay.
   void cmb_title_click();
   void cmb_sort_Click();
   void Cmd_FileRead_Click();
@@ -78,11 +80,19 @@ class GanttWindow : public PageWindow {
  private:
   void BuildLayout();
   void SelectTitleIndex(int index);
+  // Acts on the sample list's choice without a question.
+  void showTitleChoice();
+  bool mayReplaceChart();
   bool readGanttContent(const QString& stored, GanttFileContent& content);
   void showGanttContent(const GanttFileContent& content);
   // The write command; true when the file was written.
   bool writeChart();
-  QByteArray savedChart_;
+  // The chart as last read or written: what closing compares with.
+  GanttChartData savedChart_;
+  // The title and sample list position the chart was last shown with; a
+  // choice in the list replaces the box's text before it is handled.
+  QString shownTitle_;
+  int shownTitleIndex_ = -1;
   // The text of a multi-line box with CR LF line ends.
   static QString BoxText(const QPlainTextEdit* box);
 };

@@ -87,7 +87,7 @@ void GanttWindow::showGanttContent(const GanttFileContent& c) {
   CheckStored(chk_autocolor, c.autoColor);
   txt_data->setPlainText(c.data);
   txt_biko->setPlainText(c.remarks);
-  savedChart_ = WriteGanttFile(ChartData());
+  savedChart_ = ChartData();
 }
 
 // The file is read whole before anything is shown: a file that is missing,
@@ -138,7 +138,7 @@ GanttChartData GanttWindow::ChartData() const {
   return chart;
 }
 
-bool GanttWindow::ChartChanged() const { return WriteGanttFile(ChartData()) != savedChart_; }
+bool GanttWindow::ChartChanged() const { return WriteGanttFile(ChartData()) != WriteGanttFile(savedChart_); }
 
 void GanttWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
   AskBeforeLosingChanges(this, ChartChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("ガントチャート"), mode),
@@ -158,7 +158,7 @@ bool GanttWindow::writeChart() {
   BeginBusy(this);
   const bool saved = WriteDocumentFile(chosen, GanttFileText(chart));
   if (saved) {
-    savedChart_ = WriteGanttFile(chart);
+    savedChart_ = chart;
     const QFileInfo info(chosen);
     const QString folder = info.absolutePath() + QLatin1Char('/');
     WriteIniValue(QString(), QStringLiteral("FILE"), folder == ProgramFolder ? info.fileName() : chosen);

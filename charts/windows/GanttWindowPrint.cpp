@@ -20,12 +20,16 @@ void GanttWindow::Cmd_print_Click() {
   if (ShowPrintDialog() == PrintDialogResult::Cancelled) return;
   BeginBusy(this);
   SetPrinterScaleMode(kScaleMillimetres);
-  if (TrimBlanks(txt_makedate->text()).isEmpty()) txt_makedate->setText(DateToText(ScheduleToday()));
-  QString remarks = BoxText(txt_biko);
-  if (!remarks.isEmpty() && !remarks.endsWith(QStringLiteral("\r\n"))) {
-    remarks += QStringLiteral("\r\n");
-    txt_biko->setPlainText(remarks);
+  if (TrimBlanks(txt_makedate->text()).isEmpty()) {
+    const QString today = DateToText(ScheduleToday());
+    txt_makedate->setText(today);
+    // The date is the print's, not a change of the user's: a chart that was
+    // as written still is.
+    if (TrimBlanks(savedChart_.makeDate).isEmpty()) savedChart_.makeDate = today;
   }
+  // The page ends the remarks with a line break; the box keeps them as typed.
+  QString remarks = BoxText(txt_biko);
+  if (!remarks.isEmpty() && !remarks.endsWith(QStringLiteral("\r\n"))) remarks += QStringLiteral("\r\n");
 
   GanttPrintInput in;
   in.cellHeightIndex = cmb_height->currentIndex();

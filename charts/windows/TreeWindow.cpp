@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "TreeFile.h"
 #include "TreeSamples.h"
@@ -120,7 +121,7 @@ void TreeWindow::selectType(int index) {
     const QSignalBlocker block(Cmb_Type);
     Cmb_Type->setCurrentRow(index);
   }
-  Cmb_type_Click();
+  showType();
 }
 
 bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -144,13 +145,32 @@ void TreeWindow::SetRemarkText(const QString& text) {
 }
 
 void TreeWindow::Cmb_type_Click() {
+  if (!MayReadOverChanges(this, TreeChanged(), QStringLiteral("木"), [this] { return writeTree(); })) {
+    // The click that chose the row selects it once this handler is done:
+    // the row shown is put back now and selected again after it.
+    const auto putBack = [this] {
+      const QSignalBlocker block(Cmb_Type);
+      Cmb_Type->setCurrentRow(shownType_, QItemSelectionModel::ClearAndSelect);
+    };
+    putBack();
+    QTimer::singleShot(0, this, putBack);
+    return;
+  }
+  showType();
+  // A sample is no work of the user's: the chart asks again only once it
+  // is changed.
+  savedTree_ = currentTreeBytes();
+}
+
+void TreeWindow::showType() {
+  shownType_ = Cmb_Type->currentRow();
   Cmb_men->clear();
   Cmb_men->addItems({QStringLiteral("表"), QStringLiteral("裏"), QStringLiteral("A4")});
   Cmb_men->setCurrentIndex(0);
   txt_biko->clear();
-  const int index = Cmb_Type->currentRow();
+  const int index = shownType_;
   if (index < 1 || index > 3) {
-    cmd_FileNew_Click();
+    clearChart();
     return;
   }
   const TreeSample sample = TreeSampleOf(index);
@@ -163,6 +183,12 @@ void TreeWindow::Cmb_type_Click() {
 }
 
 void TreeWindow::cmd_FileNew_Click() {
+  if (!MayReadOverChanges(this, TreeChanged(), QStringLiteral("木"), [this] { return writeTree(); })) return;
+  clearChart();
+  savedTree_ = currentTreeBytes();
+}
+
+void TreeWindow::clearChart() {
   Txt_Title->clear();
   txt_data->clear();
   txt_biko->clear();

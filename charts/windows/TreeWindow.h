@@ -23,6 +23,8 @@ class TreeWindow : public PageWindow {
   // True when the chart differs from what was last read or written, or
   // from what the window opened with.
   bool TreeChanged() const;
+  // A sample chosen, or the chart emptied, over a chart that was not
+  // written asks first, as reading a file does; declined, nothing changes.
   void Cmb_type_Click();
   void cmd_FileNew_Click();
   void Cmd_FileRead_Click();
@@ -57,6 +59,12 @@ class TreeWindow : public PageWindow {
 
  private:
   void selectType(int index);
+  // Shows the sample of the list's row (row 0 and any other: empty), as
+  // the window's own work.
+  void showType();
+  void clearChart();
+  // The sample list's row the chart was last shown from.
+  int shownType_ = -1;
   // The write command; true when the file was written.
   bool writeTree();
   QByteArray currentTreeBytes() const;

@@ -18,12 +18,12 @@
 #include "PictureLoader.h"
 #include "core/ui/HelpPage.h"
 #include "core/platform/Clipboard.h"
-#include "core/platform/CodePageChecks.h"
 #include "core/platform/FileDialog.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/settings/AppGlobals.h"
+#include "core/settings/DataFileRead.h"
 #include "core/settings/PaperSettings.h"
 #include "core/text/ColorTable.h"
 #include "core/text/PathHelpers.h"
@@ -199,12 +199,16 @@ bool PhotoWindow::LoadPhotoFile(const QString& path) {
     ShowMessage(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }
-  CurrentPicturePath = path;
-  setPicture(picture);
+  // The side file is read with the checks of every document file: one that
+  // cannot be read, or is no text, is told and shown as no side file, never
+  // as garbage that saving would write back.
   const QString sidecar = PhotoSidecarPath(path);
   QByteArray content;
-  if (!sidecar.isEmpty() && QFileInfo(sidecar).isFile() && platform::ReadWholeFileOrReport(sidecar, content))
-    applySidecar(ReadPhotoSidecar(content));
+  const bool sidecarRead =
+      !sidecar.isEmpty() && QFileInfo(sidecar).isFile() && ReadDataFileWithinLimitOrReport(sidecar, content);
+  CurrentPicturePath = path;
+  setPicture(picture);
+  if (sidecarRead) applySidecar(ReadPhotoSidecar(content));
   savedPhoto_ = photoNow();
   return true;
 }
@@ -219,12 +223,15 @@ void PhotoWindow::Cmd_FileRead_Click() {
 }
 
 void PhotoWindow::Cmd_Fileimport_Click() {
-  Busy busy(this);
   const QImage picture = platform::ClipboardImage();
   if (picture.isNull()) {
     ShowMessage(QStringLiteral("クリップボードに画像を保管してください。"), MsgButtons::Ok, MsgIcon::Exclamation);
     return;
   }
+  // A pasted picture replaces the one shown: one not saved is asked about
+  // first, as reading a file over it is.
+  if (!MayReadOverChanges(this, PhotoChanged(), QStringLiteral("写真帳"), [this] { return writePhoto(); })) return;
+  Busy busy(this);
   setPicture(picture);
 }
 
@@ -246,13 +253,6 @@ bool PhotoWindow::writePhoto() {
   const QString sidecar = PhotoSidecarPath(path);
   const QString title = txt_title->text();
   const QString text = ToCrLf(txt_data->toPlainText());
-  if (!sidecar.isEmpty()) {
-    const QString bad = platform::UnsavableCharacters(title + text);
-    if (!bad.isEmpty()) {
-      ShowMessage(platform::UnsavableCharactersMessage(bad), MsgButtons::Ok, MsgIcon::Exclamation);
-      return false;
-    }
-  }
   // The question names the files that would be replaced, not the one asked for.
   QStringList replaced;
   for (const QString& file : {path, sidecar})

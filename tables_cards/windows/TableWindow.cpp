@@ -224,7 +224,7 @@ void TableWindow::Form_Load() {
   cmb_amikake_col_Click();
   chk_midasiAmi->setChecked(true);
   chk_midasiAmi_Click();
-  savedTable_ = WriteTableFile(Options());
+  savedTable_ = Options();
 }
 
 TableOptions TableWindow::Options() const {

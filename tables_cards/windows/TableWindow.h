@@ -32,6 +32,8 @@ class TableWindow : public PageWindow {
   // from what the window opened with.
   bool TableChanged() const;
 
+  // A template chosen over a table that was not written asks first, as
+  // reading a file does; declined, the table and the list stay as they were.
   void Cmb_type_Click();
   void Cmd_FileRead_Click();
   void Cmd_FileWrite_Click();
@@ -94,6 +96,12 @@ class TableWindow : public PageWindow {
   void FillLists();
   // The write command; true when the file was written.
   bool writeTable();
-  // What the file would hold after the last read or write (or at load).
-  QByteArray savedTable_;
+  // The table as last read or written (or at load).
+  TableOptions savedTable_;
+  // True when the table differs from it in what a template sets: the
+  // options no template sets stay, so a change of them alone loses nothing.
+  bool templateReplacesWork() const;
+  // The template list's row the table was last shown from; -1 before the
+  // window's first template.
+  int shownTemplate_ = -1;
 };

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include "TableFile.h"
 #include "TableTemplates.h"
@@ -50,11 +51,29 @@ bool SuperOrganiser() { return PaperSettings.SuperOrganiserMode == 1; }
 
 void TableWindow::Cmb_type_Click() {
   if (TemplateApplying) return;
+  const bool loaded = shownTemplate_ >= 0;
+  if (loaded &&
+      !MayReadOverChanges(this, templateReplacesWork(), QStringLiteral("表"), [this] { return writeTable(); })) {
+    // The click that chose the row selects it once this handler is done:
+    // the row shown is put back now and selected again after it.
+    const auto putBack = [this] {
+      TemplateApplying = true;
+      cmb_type->setCurrentRow(shownTemplate_, QItemSelectionModel::ClearAndSelect);
+      TemplateApplying = false;
+    };
+    putBack();
+    QTimer::singleShot(0, this, putBack);
+    return;
+  }
   TemplateApplying = true;
+  shownTemplate_ = cmb_type->currentRow();
   TableOptions options = Options();
-  ApplyTableTemplate(options, static_cast<int16_t>(cmb_type->currentRow()), SuperOrganiser());
+  ApplyTableTemplate(options, static_cast<int16_t>(shownTemplate_), SuperOrganiser());
   ShowOptions(options);
   TemplateApplying = false;
+  // A template is no work of the user's: the table asks again only once it
+  // is changed.
+  if (loaded) savedTable_ = Options();
 }
 
 void TableWindow::Picture3_MouseDown(int Button, int Shift, int X, int Y) {
@@ -103,9 +122,10 @@ void TableWindow::Cmd_FileRead_Click() {
   setWindowTitle(QStringLiteral("表 - ") + stored);
   TemplateApplying = true;
   cmb_type->setCurrentRow(0);
+  shownTemplate_ = 0;
   ShowOptions(options);
   TemplateApplying = false;
-  savedTable_ = WriteTableFile(Options());
+  savedTable_ = Options();
 }
 
 void TableWindow::Cmd_FileWrite_Click() { writeTable(); }
@@ -123,11 +143,27 @@ bool TableWindow::writeTable() {
   // declined question or a failed write leaves it at the file it had.
   if (!WriteDocumentFile(chosen, TableFileText(options))) return false;
   TableFilePath = chosen;
-  savedTable_ = WriteTableFile(options);
+  savedTable_ = options;
   return true;
 }
 
-bool TableWindow::TableChanged() const { return WriteTableFile(Options()) != savedTable_; }
+bool TableWindow::TableChanged() const { return WriteTableFile(Options()) != WriteTableFile(savedTable_); }
+
+bool TableWindow::templateReplacesWork() const {
+  const TableOptions now = Options();
+  TableOptions kept = savedTable_;
+  kept.amikakeCol = now.amikakeCol;
+  kept.midasi = now.midasi;
+  kept.midasiAmi = now.midasiAmi;
+  kept.keisen = now.keisen;
+  kept.amikake = now.amikake;
+  kept.wakuHosome = now.wakuHosome;
+  kept.tensen = now.tensen;
+  kept.biko2 = now.biko2;
+  kept.date = now.date;
+  kept.page = now.page;
+  return WriteTableFile(kept) != WriteTableFile(now);
+}
 
 void TableWindow::Form_QueryUnload(int16_t& cancel, UnloadMode mode) {
   AskBeforeLosingChanges(this, TableChanged(), mode, WriteBeforeClosingQuestion(QStringLiteral("表"), mode),

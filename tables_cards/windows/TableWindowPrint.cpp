@@ -41,9 +41,8 @@ void TableWindow::Cmd_print_Click() {
       PaperSettings.DataFontSize = size;
       PaperSettings.DefaultFontSize = size;
     }
-    // The page ends the remarks with a line break, in the box too.
-    const QString remarks = Txt_biko->toPlainText();
-    if (!remarks.isEmpty() && !remarks.endsWith(u'\n')) Txt_biko->setPlainText(remarks + u'\n');
+    // The page ends the remarks with a line break itself: printing leaves
+    // the table as the user has it.
     const TablePrintJob job(Options());
     SetPrinterScaleMode(kScaleMillimetres);
     const TablePageRenderer render = [this, &job](int16_t page, double leftX, double rightX) {

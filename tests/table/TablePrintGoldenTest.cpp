@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "GoldenDrawing.h"
+#include "core/platform/MessageBox.h"
 #include "tables_cards/windows/TableWindow.h"
 #include "TestEnvironment.h"
 #include "core/settings/AppGlobals.h"
@@ -30,9 +31,15 @@ TEST_F(TablePrintGoldenTest, EverySideAndSomeTemplatesDrawAsKept) {
       options.body += QStringLiteral("05/%1,名古屋-東京,新幹線,%2,行%1\r\n").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg(1000 + 37 * i);
     window.ShowOptions(options);
     const auto run = [&](const QString& name, int templateRow, int side, bool landscape) {
+      if (templateRow >= 0) {
+        // The rows added above, and the side the case before chose, are let
+        // go for the template, outside the drawing kept.
+        platform::SetMessageHandler([](const platform::MessageRequest&) { return platform::MsgResult::No; });
+        window.cmb_type->setCurrentRow(templateRow);
+        platform::SetMessageHandler({});
+      }
       CheckGoldenModes(manifest, QStringLiteral("size%1/").arg(paper) + name, [&] {
         LoadPaperSettings(paper);
-        if (templateRow >= 0) window.cmb_type->setCurrentRow(templateRow);
         window.Cmb_men->setCurrentIndex(side);
         window.Chk_yoko->setChecked(landscape);
         window.Cmd_print_Click();

@@ -273,7 +273,6 @@ TEST_F(TableWindowTest, NewUserWritesAPocketBookAndReadsItBack) {
 
   w->cmb_type->setCurrentRow(0);
   EXPECT_EQ(w->Txt_Title->text(), "");
-  messages().answer(platform::MsgResult::No);  // the cleared table is read over unwritten
   main_->mnu_FileRead->trigger();
   EXPECT_EQ(titles.value(2), "ＣＳＶファイルの読込");
   EXPECT_EQ(w->Options(), written);

@@ -226,7 +226,6 @@ TEST_F(TreeWindowTest, ANewUserSavesTheOrganisationChartReadsItBackAndPreviewsIt
 
   w.Cmb_Type->setCurrentRow(0);
   EXPECT_TRUE(w.ItemText().isEmpty());
-  messages().answer(platform::MsgResult::No);  // the cleared chart is read over unwritten
   w.Cmd_FileRead->click();
   EXPECT_EQ(w.Txt_Title->text(), title);
   EXPECT_EQ(w.ItemText(), items);
@@ -263,7 +262,6 @@ TEST_F(TreeWindowTest, BadInputNeverCrashesOrLosesTheFile) {
   chooseFile(path);
   w.Cmd_FileWrite->click();
   w.Cmb_Type->setCurrentRow(0);
-  messages().answer(platform::MsgResult::No);  // the cleared chart is read over unwritten
   w.Cmd_FileRead->click();
   EXPECT_EQ(w.ItemText(), text);
   EXPECT_EQ(w.RemarkText(), remarks);

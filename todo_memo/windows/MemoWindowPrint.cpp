@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "MemoPrintJob.h"
+#include "MemoTools.h"
 #include "MemoWindow.h"
 #include "core/platform/MessageBox.h"
 #include "core/platform/TextLines.h"
@@ -35,9 +36,10 @@ void MemoWindow::Cmd_print_Click() {
   BeginBusy(this);
   if (!(ParseNumber(txt_start->text()) > 0)) txt_start->setText(QStringLiteral("1"));
   const int start = std::max(1, int(ParseInt32(txt_start->text())));
-  if (Chk_Auto->isChecked()) cmd_seikei_Click();
-  // The reflow gives the window back; the job keeps it until the end.
-  BeginBusy(this);
-  RunMemoPrintJob(PageOptions(), std::max(0, Cmb_men->currentIndex()), Cmb_men->currentText(), start);
+  // The page is reflowed, not the box: printing leaves the memo as the user
+  // has it, its final line break and undo too.
+  MemoPageOptions options = PageOptions();
+  if (Chk_Auto->isChecked()) options.body = memo::ReflowText(options.body, CharsPerLine);
+  RunMemoPrintJob(options, std::max(0, Cmb_men->currentIndex()), Cmb_men->currentText(), start);
   EndBusy(this);
 }
