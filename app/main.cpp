@@ -2,11 +2,20 @@
 #include <QFont>
 
 #include "RegisterPages.h"
+#include "core/platform/LeakCheck.h"
 #include "core/print/FontMapping.h"
 #include "core/ui/LazyStandardIcons.h"
 #include "core/ui/MainWindow.h"
 #include "core/ui/ProgramIcon.h"
 #include "core/ui/QtTranslations.h"
+
+#ifdef RINGPAD_LEAK_CHECK
+// What system libraries leave behind is not ours to report. Seen by the
+// sanitizer runtime only when exported, as the program hides its symbols.
+extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions() {
+  return kKnownSystemLeaks;
+}
+#endif
 
 namespace {
 

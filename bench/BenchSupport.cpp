@@ -139,9 +139,11 @@ QJsonObject ChildRunRow(const QString& jsonPath) {
   return {};
 }
 
+}  // namespace
+
 // The events line of a callgrind output file ("totals:" or "summary:"): the
 // instructions counted.
-double CallgrindTotal(const QString& outPath) {
+double CallgrindFileTotal(const QString& outPath) {
   QFile file(outPath);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return -1;
   double total = -1;
@@ -152,7 +154,31 @@ double CallgrindTotal(const QString& outPath) {
   }
   return total;
 }
-}  // namespace
+
+QProcessEnvironment CountingEnvironment() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  // Valgrind shows a program one of a few CPU models, chosen by what the
+  // machine has; glibc and Qt then pick their string, copy and drawing
+  // routines by the features shown, and glibc its copy strategy by the
+  // caches. Held at the baseline, every machine runs the same routines.
+  environment.insert(QStringLiteral("GLIBC_TUNABLES"),
+                     QStringLiteral("glibc.cpu.hwcaps=-AVX,-AVX2,-AVX512F,-AVX512BW,-AVX512CD,-AVX512DQ,-AVX512VL,"
+                                    "-ERMS,-FSRM,-SSSE3,-SSE4_1,-SSE4_2,-POPCNT,-BMI1,-BMI2,-LZCNT,-MOVBE,-FMA,-FMA4,"
+                                    "-RTM,-XSAVEC,-Fast_Rep_String,-Fast_Unaligned_Load,-Fast_Unaligned_Copy,"
+                                    "-Prefer_PMINUB_for_stringop,-AVX_Fast_Unaligned_Load"
+                                    ":glibc.cpu.x86_data_cache_size=32768:glibc.cpu.x86_shared_cache_size=1048576"
+                                    ":glibc.cpu.x86_non_temporal_threshold=786432"
+                                    ":glibc.cpu.x86_rep_movsb_threshold=2048:glibc.cpu.x86_rep_stosb_threshold=2048"));
+  environment.insert(QStringLiteral("QT_NO_CPU_FEATURE"),
+                     QStringLiteral("sse3 ssse3 fma sse4.1 sse4.2 movbe popcnt aes avx f16c rdrnd bmi avx2 bmi2 "
+                                    "avx512f avx512dq rdseed avx512ifma avx512cd sha avx512bw avx512vl avx512vbmi "
+                                    "avx512vbmi2 shstk gfni vaes avx512vnni avx512bitalg avx512vpopcntdq hybrid ibt "
+                                    "avx512fp16"));
+  // Qt seeds its hashes at random: the order of a hash's walk, and so the
+  // work of some lookups, would change from run to run.
+  environment.insert(QStringLiteral("QT_HASH_SEED"), QStringLiteral("0"));
+  return environment;
+}
 
 void ReportChildInstructions(benchmark::State& state, const std::string& caseName) {
   const auto fail = [&](const std::string& why) { state.SkipWithError((caseName + ": " + why).c_str()); };
@@ -164,7 +190,7 @@ void ReportChildInstructions(benchmark::State& state, const std::string& caseNam
   const QString out = work.filePath(QStringLiteral("callgrind.out"));
   const QString json = work.filePath(QStringLiteral("child.json"));
   QProcess child;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment environment = CountingEnvironment();
   environment.insert(QStringLiteral("RINGPAD_BENCH_COUNTING"), QStringLiteral("1"));
   child.setProcessEnvironment(environment);
   child.setProcessChannelMode(QProcess::MergedChannels);
@@ -189,7 +215,7 @@ void ReportChildInstructions(benchmark::State& state, const std::string& caseNam
       child.waitForFinished();
       return fail("the counted run did not finish within 20 minutes");
     }
-    instructions = CallgrindTotal(out);
+    instructions = CallgrindFileTotal(out);
   }
   QFile log(work.filePath(QStringLiteral("child.log")));
   const std::string tail = log.open(QIODevice::ReadOnly) ? log.readAll().right(2000).toStdString() : std::string();

@@ -2,8 +2,9 @@
 // What the benchmark programs share. BenchSupport.cpp also holds their
 // main(): Google Benchmark inside an offscreen QApplication, so a benchmark
 // source holds only its benchmarks.
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <string>
@@ -80,6 +81,17 @@ struct CountedRegion {
   CountedRegion(const CountedRegion&) = delete;
   CountedRegion& operator=(const CountedRegion&) = delete;
 };
+
+// The environment of a counted child: this process's, with the CPU features
+// that glibc's and Qt's own dispatch choose between held at the x86-64
+// baseline, the cache sizes that steer glibc's copies held fixed, and Qt's
+// hash seed fixed, so that a count is the same on any x86-64 machine and
+// from one run to the next (DEVELOPING.md, Benchmarks).
+QProcessEnvironment CountingEnvironment();
+
+// The instructions a callgrind output file holds (its "totals:" or
+// "summary:" line); negative when it cannot be read.
+double CallgrindFileTotal(const QString& outPath);
 
 // Runs the case `caseName` of this program ("BM_Name/arg") once more in a
 // child process under callgrind, with nothing counted outside its

@@ -21,7 +21,39 @@
 
 namespace {
 
-// A schedule window of plain values with a busy month's worth of entries.
+// A schedule as people keep one, over the two years the jobs print (2008
+// and 2009): entries on most days, one to three a day of the kinds the file
+// holds, and recurring entries: weekly, monthly, on an nth weekday and
+// yearly.
+QStringList KeptSchedule() {
+  QStringList lines{
+      QStringLiteral("    /  /  ,毎週,月曜:定例会"),   QStringLiteral("    /  /  ,毎週,水曜:ノー残業デー"),
+      QStringLiteral("    /  /  ,毎週,金曜:週報"),     QStringLiteral("    /  /25,毎月,給料日"),
+      QStringLiteral("    /  /10,毎月,カード支払"),    QStringLiteral("    /  /  ,第２,火曜:役員会"),
+      QStringLiteral("    /  /  ,第４,土曜:町内清掃"), QStringLiteral("    /  /  ,第５,金曜:月末会")};
+  for (int i = 0; i < 24; ++i)
+    lines << QStringLiteral("    /%1,毎年,誕生日 知人%2")
+                 .arg(QDate(2008, 1, 1).addDays(i * 15 + 3).toString("MM/dd"))
+                 .arg(i);
+  static const char16_t* const kKinds[] = {u"　　", u"時刻", u"赤　", u"記号", u"詳細"};
+  static const char16_t* const kTexts[] = {u"打合せ 山田商事", u"□電話 見積の件",  u"締切 企画書", u"歯医者",
+                                           u"出張 大阪",       u"会議 第二会議室", u"納品 A社",    u"研修"};
+  for (QDate d(2008, 1, 1); d <= QDate(2009, 12, 31); d = d.addDays(1)) {
+    const qint64 n = d.toJulianDay();
+    if ((n * 37) % 100 < 15) continue;  // about one day in seven is empty
+    const int entries = 1 + int(n * 13 % 3);
+    for (int e = 0; e < entries; ++e) {
+      const int k = int((n + e) % 5);
+      QString text = QString::fromUtf16(kTexts[(n * 3 + e) % 8]);
+      if (k == 1)
+        text = QStringLiteral("%1:%2 ").arg(9 + (n + e) % 9).arg((e * 15) % 60, 2, 10, QLatin1Char('0')) + text;
+      lines << QStringLiteral("%1,%2,%3").arg(d.toString("yyyy/MM/dd"), QString::fromUtf16(kKinds[k]), text);
+    }
+  }
+  return lines;
+}
+
+// A schedule window of plain values over the schedule above.
 class BenchSource : public SchedulePrintSource {
  public:
   BenchSource()
@@ -38,20 +70,13 @@ class BenchSource : public SchedulePrintSource {
     options.MemoLineCount = 12;
     options.RedWeekday = 1;
     options.BlueWeekday = 7;
-    for (int m = 1; m <= 12; ++m)
-      for (int d = 1; d <= 28; d += 2)
-        lines << QStringLiteral("2009/%1/%2 予定 打合せ %3").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')).arg(d)
-              << QStringLiteral("2009/%1/%2 赤 締切").arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'));
-    lines << QStringLiteral("    /  /   毎週 月曜:定例会");
+    lines = KeptSchedule();
     controls.Txt_maisu = QStringLiteral("12");
     controls.Chk_naiyou = 1;
     controls.Cmb_Nen = QStringLiteral("2008");
     controls.Cmb_Tuki = QStringLiteral("01");
     controls.Cmb_Hi = QStringLiteral("01");
     options.HourRangeIndex = 1;
-    for (int m = 1; m <= 12; ++m)
-      lines << QStringLiteral("2008/%1/10 時刻 10:00 会議").arg(m, 2, 10, QLatin1Char('0'))
-            << QStringLiteral("2008/%1/10 予定 □電話").arg(m, 2, 10, QLatin1Char('0'));
   }
   ScheduleOptions options;
   SchedulePrintControls controls;
@@ -136,6 +161,21 @@ void DriverJobBench(benchmark::State& state, int16_t code, const QString& sheets
   TimeJobOrReplay(state, replay, home.pdfPath(code, replay ? "replay" : "driver"),
                   [&] { RunJob(source, code, QDate(2009, 1, 1)); });
 }
+
+// Every day of the two years looked up as the day pages do, one after
+// another: the share of each job that the schedule's size sets.
+void BM_LookUpEveryDay(benchmark::State& state) {
+  BenchSource source;
+  QStringList texts;
+  DayKind kind{};
+  for (auto _ : state) {
+    const CountedRegion counted;
+    for (QDate d(2008, 1, 1); d <= QDate(2009, 12, 31); d = d.addDays(1)) source.GetDaySchedule(d, texts, kind);
+    benchmark::DoNotOptimize(texts);
+  }
+}
+BENCHMARK(BM_LookUpEveryDay)->Iterations(BenchIterations(5))->Unit(benchmark::kMillisecond);
+const int kLookUpCounted = RegisterInstructionCounts("BM_LookUpEveryDay");
 
 // Each job printed through the PDF printer and, beside it, the replay of its
 // recorded drawing: the yardstick the printing is measured against.

@@ -3,11 +3,13 @@
 // folder that has run before; and as whole processes, exec to first paint of
 // the program and of a Qt Widgets hello world built beside it, run in turn,
 // with the ratio of their medians (x_hello_world; the aim is at most 1.3 on
-// a fresh folder); and the instructions each of the two runs, counted by
-// valgrind, which no load on the machine changes: to the first paint on a
-// fresh folder, and to the moment the user can act (the main window enabled,
-// its page focused, the event loop about to wait) on a folder that has run
-// before and on a first start.
+// a fresh folder); and the instructions the window's thread of each of the
+// two runs, counted by valgrind, which no load on the machine changes: to
+// the first paint on a fresh folder, and to the moment the user can act with
+// nothing left to run (the main window enabled, its page focused, the event
+// loop waiting with nothing queued) on a folder that has run before and on
+// a first start. A count stands only when the probe reports that it reached
+// its point; otherwise the case fails with how the process ended.
 #include <time.h>
 
 #include <QElapsedTimer>
@@ -72,8 +74,43 @@ QProcessEnvironment ProbeEnvironment(const QString& home) {
   return env;
 }
 
+// The probe's report: "reached <point> <nanoseconds>: <what was seen>"
+// (bench/startup/StartupProbe.cpp), or nothing when the process ended some
+// other way.
+struct ProbeReport {
+  bool reached = false;
+  qint64 at = 0;  // CLOCK_MONOTONIC nanoseconds
+  QString line;   // the report as written, empty when there was none
+};
+
+ProbeReport ReadProbeReport(const QByteArray& output, const QString& point) {
+  ProbeReport report;
+  const QRegularExpressionMatch m =
+      QRegularExpression(QStringLiteral("^(reached|stopped) (\\S+) (\\d+): (.*)$"), QRegularExpression::MultilineOption)
+          .match(QString::fromLocal8Bit(output));
+  if (!m.hasMatch()) return report;
+  report.line = m.captured(0);
+  report.reached = m.captured(1) == QLatin1String("reached") && m.captured(2) == point;
+  report.at = m.captured(3).toLongLong();
+  return report;
+}
+
+// How a process that gave no "reached" report ended, for the gate's reason.
+QString HowItEnded(const QProcess& process, bool finished, const ProbeReport& report, const QString& point) {
+  QString how;
+  if (!finished)
+    how = QStringLiteral("did not end within the time allowed and was killed");
+  else if (process.exitStatus() == QProcess::CrashExit)
+    how = QStringLiteral("crashed");
+  else
+    how = QStringLiteral("ended with status %1").arg(process.exitCode());
+  const QString said = report.line.isEmpty() ? QStringLiteral("the probe wrote no report")
+                                             : QStringLiteral("the probe wrote \"%1\"").arg(report.line);
+  return QStringLiteral("the process %1 without reaching %2; %3").arg(how, point, said);
+}
+
 // Exec to first paint of one process in milliseconds; negative when it
-// painted nothing (the probe writes the time of the first paint and ends).
+// painted nothing.
 double MillisecondsToFirstPaint(const QString& program, const QString& home) {
   QProcess process;
   process.setProcessEnvironment(ProbeEnvironment(home));
@@ -88,10 +125,9 @@ double MillisecondsToFirstPaint(const QString& program, const QString& home) {
     process.waitForFinished();
     return -1;
   }
-  bool ok = false;
-  const qint64 painted = process.readAllStandardOutput().trimmed().toLongLong(&ok);
-  if (!ok) return -1;
-  return double(painted - (qint64(start.tv_sec) * 1000000000LL + start.tv_nsec)) / 1e6;
+  const ProbeReport report = ReadProbeReport(process.readAllStandardOutput(), QStringLiteral("first-paint"));
+  if (!report.reached) return -1;
+  return double(report.at - (qint64(start.tv_sec) * 1000000000LL + start.tv_nsec)) / 1e6;
 }
 
 // Runs the program's whole start-up in the folder and lets it quit, as a
@@ -111,27 +147,46 @@ bool SettleProgramFolder(const QString& program, const QString& home) {
 // Where a counted process ends (see bench/startup/StartupProbe.cpp).
 enum class ProbePoint { FirstPaint, ReadyToUse };
 
-// Instructions from exec to the probe's point of one process in the program
-// folder home, counted under valgrind; negative when the count could not be
-// had.
-double InstructionsTo(ProbePoint point, const QString& program, const QString& home) {
+// The instructions of one process from exec to the probe's point, or why
+// there are none.
+struct CountedStart {
+  double instructions = -1;
+  QString failure;
+};
+
+// Counts under callgrind, with the CPU features held fixed, the
+// instructions the window's thread runs from exec to the probe's point in
+// the program folder home: work moved to another thread does not hold the
+// user up. The probe must report that it reached its point; a process that
+// ended any other way gives the reason instead.
+CountedStart InstructionsTo(ProbePoint point, const QString& program, const QString& home) {
+  const QString pointName = point == ProbePoint::ReadyToUse ? QStringLiteral("ready") : QStringLiteral("first-paint");
+  QTemporaryDir work;
+  if (!work.isValid()) return {-1, QStringLiteral("no temporary folder for the count")};
   QProcess process;
-  QProcessEnvironment env = ProbeEnvironment(home);
-  if (point == ProbePoint::ReadyToUse) env.insert(QStringLiteral("RINGPAD_PROBE_POINT"), QStringLiteral("ready"));
+  QProcessEnvironment env = CountingEnvironment();
+  const QProcessEnvironment probe = ProbeEnvironment(home);
+  for (const QString& key : probe.keys()) env.insert(key, probe.value(key));
+  if (point == ProbePoint::ReadyToUse) env.insert(QStringLiteral("RINGPAD_PROBE_POINT"), pointName);
   process.setProcessEnvironment(env);
   // A probe ends the process where it counts, leaving its instance lock
   // behind; a program that closed would have removed it.
   QFile::remove(home + QStringLiteral("/ringpad.lock"));
+  const QString out = work.filePath(QStringLiteral("callgrind.out"));
   process.start(QStringLiteral("valgrind"),
-                {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=/dev/null"), program});
-  if (!process.waitForFinished(180000)) {
+                {QStringLiteral("--tool=callgrind"), QStringLiteral("--separate-threads=yes"),
+                 QStringLiteral("--callgrind-out-file=") + out, program});
+  const bool finished = process.waitForFinished(180000);
+  if (!finished) {
     process.kill();
     process.waitForFinished();
-    return -1;
   }
-  const QRegularExpressionMatch collected =
-      QRegularExpression(QStringLiteral("Collected : (\\d+)")).match(QString::fromLocal8Bit(process.readAllStandardError()));
-  return collected.hasMatch() ? collected.captured(1).toDouble() : -1;
+  const ProbeReport report = ReadProbeReport(process.readAllStandardOutput(), pointName);
+  if (!finished || !report.reached) return {-1, HowItEnded(process, finished, report, pointName)};
+  // The first thread's file: the window's thread.
+  const double instructions = CallgrindFileTotal(out + QStringLiteral("-01"));
+  if (instructions <= 0) return {-1, QStringLiteral("callgrind counted nothing for the window's thread")};
+  return {instructions, {}};
 }
 
 double Median(std::vector<double> values) {
@@ -175,22 +230,25 @@ bool ValgrindMissing(benchmark::State& state) {
 }
 
 // The counts of the program and the hello world to the same point, as
-// counters; false (the case skipped) when either could not be had.
-bool ReportInstructions(benchmark::State& state, double program, double hello) {
-  if (program <= 0 || hello <= 0) {
-    state.SkipWithError("valgrind counted no instructions");
+// counters; false (the case skipped with the reason) when either could not
+// be had.
+bool ReportInstructions(benchmark::State& state, const CountedStart& program, const CountedStart& hello) {
+  if (!program.failure.isEmpty() || !hello.failure.isEmpty()) {
+    const QString why = !program.failure.isEmpty() ? QStringLiteral("the program: ") + program.failure
+                                                   : QStringLiteral("the hello world: ") + hello.failure;
+    state.SkipWithError(why.toLocal8Bit().constData());
     return false;
   }
-  state.counters["program_Minstr"] = program / 1e6;
-  state.counters["hello_Minstr"] = hello / 1e6;
-  state.counters["x_hello_world"] = program / hello;
+  state.counters["program_Minstr"] = program.instructions / 1e6;
+  state.counters["hello_Minstr"] = hello.instructions / 1e6;
+  state.counters["x_hello_world"] = program.instructions / hello.instructions;
   return true;
 }
 
 // To the first paint, on a fresh folder.
 void BM_WholeProcessInstructions(benchmark::State& state) {
   if (ValgrindMissing(state)) return;
-  double program = -1, hello = -1;
+  CountedStart program, hello;
   for (auto _ : state) {
     const QTemporaryDir helloHome, home;
     hello = InstructionsTo(ProbePoint::FirstPaint, QStringLiteral(HELLO_STARTUP_PROBE), helloHome.path());
@@ -209,7 +267,7 @@ void BM_ReadyToUseInstructions(benchmark::State& state) {
     state.SkipWithError("the program did not finish its start-up");
     return;
   }
-  double program = -1, hello = -1;
+  CountedStart program, hello;
   for (auto _ : state) {
     const QTemporaryDir helloHome, freshHome;
     hello = InstructionsTo(ProbePoint::ReadyToUse, QStringLiteral(HELLO_STARTUP_PROBE), helloHome.path());

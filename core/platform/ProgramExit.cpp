@@ -7,6 +7,11 @@
 
 #include "core/platform/TestSeamRegistry.h"
 
+#include "core/platform/LeakCheck.h"
+#ifdef RINGPAD_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace platform {
 namespace {
 EndProgramHandler& endProgramHandler() {
@@ -37,6 +42,11 @@ void EndProgram(int exitCode) {
   // buffered console output is left to flush. Skipping the static destructors
   // avoids tearing down toolkit objects while windows still exist.
   std::fflush(nullptr);
+#ifdef RINGPAD_LEAK_CHECK
+  // _Exit skips the leak check made at a normal exit; a leak found here ends
+  // the process with the sanitizer's status.
+  __lsan_do_leak_check();
+#endif
   std::_Exit(exitCode);
 }
 

@@ -1,6 +1,7 @@
 #include "InitApplication.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDateTime>
@@ -12,6 +13,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <future>
+#include <memory>
 
 #include "FirstPaintDeferral.h"
 #include "MainWindow.h"
@@ -32,12 +35,50 @@
 
 namespace {
 
-void probeDefaultPrinter() {
-  if (!DefaultPrinterName().isEmpty()) return;
-  platform::ShowMessage(QStringLiteral("プリンターをセットアップしてから使ってください。\r\n"
-                                       "通常使うプリンターが使えないと、一部の機能が使えなません。"),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+// What the default printer's lookup found.
+struct DefaultPrinterFound {
+  bool none = false;      // no default printer
+  double offsetXMm = -1;  // its physical left offset, negative when unknown
+};
+
+// Loads the printing system's plug-in and asks CUPS: safe off the window's
+// thread, as nothing else asks the printing system until it is done.
+DefaultPrinterFound lookUpDefaultPrinter() {
+  return {DefaultPrinterName().isEmpty(), DefaultPrinterPhysicalOffsetXMm()};
 }
+
+// On the window's thread: the warning, and the margin the offset gives.
+void useDefaultPrinterFound(const DefaultPrinterFound& found) {
+  if (found.none)
+    platform::ShowMessage(QStringLiteral("プリンターをセットアップしてから使ってください。\r\n"
+                                         "通常使うプリンターが使えないと、一部の機能が使えなません。"),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+  PaperSettings.PrintMargin = PrinterOffsetMargin(found.offsetXMm, PaperSettings.PageLeft, PaperSettings.PrintMargin);
+}
+
+// The lookup on a thread of its own, started once and waited for by
+// whoever needs its answer first, both on the window's thread. The thread
+// hands the answer over on the window's thread's next turn.
+class DefaultPrinterLookup {
+ public:
+  void start() {
+    if (found_.valid()) return;
+    found_ = std::async(std::launch::async, [] {
+               const DefaultPrinterFound found = lookUpDefaultPrinter();
+               QMetaObject::invokeMethod(
+                   QCoreApplication::instance(), [] { RunWorkHeldForNextJob(); }, Qt::QueuedConnection);
+               return found;
+             }).share();
+  }
+  DefaultPrinterFound wait() {
+    start();
+    return found_.get();
+  }
+  bool started() const { return found_.valid(); }
+
+ private:
+  std::shared_future<DefaultPrinterFound> found_;
+};
 
 // Bare file names (the temporary copy, companion programs, decoration
 // pictures) rely on the program folder being the current folder.
@@ -171,17 +212,24 @@ int16_t InitApplication(MainWindow& form, const QString& version) {
 }
 
 void ProbePrinterOnceTakingInput(MainWindow& form) {
-  // Tied to this run's window: a probe left over from a window that has gone
-  // (a test's) says nothing to the next one.
-  HoldUntilNextJob([window = QPointer<MainWindow>(&form)] {
-    if (!window) return;
-    probeDefaultPrinter();
-    PaperSettings.PrintMargin =
-        PrinterOffsetMargin(DefaultPrinterPhysicalOffsetXMm(), PaperSettings.PageLeft, PaperSettings.PrintMargin);
+  // Loading the printing system's plug-in and asking CUPS costs as much as
+  // a quarter of the window's own start-up, time in which the painted
+  // window would take no input. The lookup therefore runs on a thread of its
+  // own from the loop's first wait; its answer is used on the window's
+  // thread once it is there, or first thing before the first print dialog
+  // or printer setup, which waits for it. Tied to this run's window: a
+  // probe left over from a window that has gone (a test's) still waits for
+  // its thread but says nothing to the next one.
+  auto lookup = std::make_shared<DefaultPrinterLookup>();
+  HoldUntilNextJob([window = QPointer<MainWindow>(&form), lookup] {
+    if (window)
+      useDefaultPrinterFound(lookup->wait());
+    else if (lookup->started())
+      lookup->wait();
   });
   // Waiting means the window has painted and taken everything queued for
-  // it; the probe follows at once, on the loop's next turn.
+  // it; the thread starts then.
   QObject::connect(
       QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &form,
-      [] { QTimer::singleShot(0, [] { RunWorkHeldForNextJob(); }); }, Qt::SingleShotConnection);
+      [lookup] { lookup->start(); }, Qt::SingleShotConnection);
 }

@@ -3,6 +3,7 @@
 #include "PrinterSetupDialog.h"
 #include "core/platform/TestSeamRegistry.h"
 #include "core/print/JobPaper.h"
+#include "core/print/PrintJob.h"
 #include "core/print/PrinterInfo.h"
 #include "core/printer/PrinterSurface.h"
 
@@ -34,6 +35,8 @@ PaperChoice ShownPaperChoice(const QString& printer) {
 }
 
 int16_t ShowPrinterSetup(QWidget* owner) {
+  // The start-up's printer lookup may still be asking the printing system.
+  RunWorkHeldForNextJob();
   ThePrinter().endDocument();
   ForgetQueueDefaultPageSizes();
   PrinterSetupChoice choice = CurrentChoice();

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,7 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 
 #include "MainWindowFixture.h"
 #include "address/AddressStorage.h"
@@ -21,6 +24,8 @@
 #include "core/platform/TextLines.h"
 #include "core/print/PrintJob.h"
 #include "core/print/PrintSeams.h"
+#include "core/print/PrinterInfo.h"
+#include "core/printer/QtPrinterSystem.h"
 #include "core/settings/AppGlobals.h"
 #include "core/settings/Ini.h"
 #include "core/settings/SettingsText.h"
@@ -118,6 +123,30 @@ TEST_F(MainWindowTest, NoUsablePrinterWarnsOnceTheWindowTakesInputOrBeforeTheFir
     SetInstalledPrintersOverride(std::nullopt);
     messages().clear();
   }
+}
+
+// The lookup loads the printing system's plug-in: it runs beside the window
+// once the loop waits, never on the window's own thread, and a print job or
+// printer setup that comes first waits for it.
+TEST_F(MainWindowTest, ThePrinterLookupRunsOffTheWindowsThread) {
+  WriteCurrentSettings(homeFile("ringpad.ini"));
+  MainWindow& w = Start();
+  std::atomic<QThread*> askedOn{nullptr};
+  PrinterSystem system;
+  system.defaultQueueName = [&askedOn] {
+    askedOn = QThread::currentThread();
+    return QString();
+  };
+  InstallPrinterSystem(system);
+  // A bound on the wait should the lookup never come; it fails below.
+  QTimer::singleShot(10000, [] {});
+  const QDeadlineTimer deadline(10000);
+  while (!askedOn && w.isVisible() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  RunWorkHeldForNextJob();  // its answer taken, its thread done
+  EXPECT_NE(askedOn.load(), nullptr);
+  EXPECT_NE(askedOn.load(), QThread::currentThread());
+  InstallQtPrinterSystem();
 }
 
 TEST_F(MainWindowTest, SwitchesChooseTheFirstPage) {

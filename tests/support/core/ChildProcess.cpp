@@ -11,8 +11,9 @@ QProcess* StartChildTest(const QString& testName, const QProcessEnvironment& ext
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const QString& key : extra.keys()) env.insert(key, extra.value(key));
   // The shim comes ahead of the sanitizer runtime, which then has to be told
-  // that this is meant; leak reports of a child are no concern of the test.
-  env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0:detect_leaks=0"));
+  // that this is meant. The leak check stays on: a child that ends as the
+  // program does (EndProgram) is checked there, and a leak fails it.
+  env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0:detect_leaks=1"));
   if (!preload.isEmpty()) env.insert(QStringLiteral("LD_PRELOAD"), preload);
   auto* child = new QProcess;
   child->setProcessEnvironment(env);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "core/platform/LeakCheck.h"
 
 // The leak check's settings are compiled in, so they hold however the test
 // program is started (ctest, by hand, a debugger). They must sit in the same
@@ -17,18 +18,8 @@
 // found from every other root.
 extern "C" const char* __lsan_default_options() { return "use_tls=0"; }
 
-// Leaks inside system libraries that we cannot free ourselves. Qt itself is
-// not listed: a leak of ours through a Qt object must show.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\n"
-         "leak:libglib\n"
-         "leak:libdbus\n"
-         "leak:libcups\n"
-         // The dynamic loader's lists of loaded plugins, reached only from
-         // thread-local storage, which the leak check does not scan here.
-         "leak:_dl_map_object_deps\n"
-         "leak:dl_open_worker\n";
-}
+// Leaks inside system libraries that we cannot free ourselves.
+extern "C" const char* __lsan_default_suppressions() { return kKnownSystemLeaks; }
 
 // Runs every test of the program inside one application object, offscreen
 // unless QT_QPA_PLATFORM says otherwise.
