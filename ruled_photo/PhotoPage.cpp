@@ -8,6 +8,7 @@
 
 #include "core/print/BinderMarks.h"
 #include "core/print/DrawStyledLine.h"
+#include "core/print/JobPaper.h"
 #include "core/print/PageFooter.h"
 #include "core/print/PageFrame.h"
 #include "core/print/PageHeader.h"
@@ -189,6 +190,14 @@ void DrawPhotoPageFolded(const PhotoPageOptions& o, double a, double b) {
   DrawStyledLine(-1, fold, 0, fold, GetScaleHeight(), p.LineColor);
 }
 
+namespace {
+
+// The right edge of the page printed across a sheet folded in two: wider
+// than one organiser page, so the job states it and the paper holds it.
+double FoldedInTwoPageRightMm() { return 2.0 * PaperSettings.PageWidth - PaperSettings.PageLeft; }
+
+}  // namespace
+
 SheetPlan PlanPhotoPages(int side) {
   const PaperSettingsData& p = PaperSettings;
   const double across = p.PageWidth - p.PageLeft;
@@ -196,7 +205,7 @@ SheetPlan PlanPhotoPages(int side) {
   switch (side) {
     case 0: page = {kPhotoPageAt, QDate(), 0, double(p.PageLeft), double(p.PageWidth)}; break;
     case 1: case 4: page = {kPhotoPageAt, QDate(), 0, 0, across}; break;
-    case 2: page = {kPhotoPageAt, QDate(), 0, double(p.PageLeft), double(2 * p.PageWidth - p.PageLeft)}; break;
+    case 2: page = {kPhotoPageAt, QDate(), 0, double(p.PageLeft), FoldedInTwoPageRightMm()}; break;
     case 3: page = {kPhotoPageFolded, QDate(), 0, 0, double(p.PageHeight - 2 * p.PrintMargin)}; break;
     case 5: page = {kPhotoPageAtSheetEdge, QDate(), 0, 0, 0, true}; break;
     default: return {};
@@ -211,6 +220,7 @@ SheetPlan PlanPhotoPages(int side) {
 void PrintPhotoPages(const PhotoPageOptions& o) {
   SetPrinterScaleMode(kScaleMillimetres);
   const double across = PaperSettings.PageWidth - PaperSettings.PageLeft;
+  if (o.side == 2) SetLaidOutSideWidthMm(FoldedInTwoPageRightMm());
   RunSheetPlan(PlanPhotoPages(o.side), [&o, across](const PlannedPage& page) {
     switch (page.renderer) {
       case kPhotoPageAt: DrawPhotoPage(o, page.x1, page.x2); break;

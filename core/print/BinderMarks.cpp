@@ -31,6 +31,9 @@ void SolidThinPen() {
   SetDrawWidth(1);
 }
 
+// Settings are whole millimetres and the usable height a printer's fraction.
+constexpr float kSheetEdgeSlackMm = 0.5f;
+
 // The sizes whose blank page lies sideways below the two pages.
 bool HasSidewaysBlankPage(int16_t paperIndex) { return paperIndex == 0 || paperIndex == 4 || paperIndex == 5; }
 
@@ -69,7 +72,13 @@ void MiddleMiniPage(const Sheet& s) {
   for (float y : holes.centres) DrawCircle(g + holes.distance, y - s.margin, holes.radius, s.colour);
 }
 
+// The sideways page needs the sheet's height below the two pages: a sheet
+// laid landscape (two pages on A4 folded in two) has no room for it, and
+// half a page's cut lines would only be cut wrong.
+bool SidewaysPageHasRoom(const Sheet& s) { return SidewaysPageBottom(s) <= GetScaleHeight() + kSheetEdgeSlackMm; }
+
 void BlankPage(const Sheet& s) {
+  if (HasSidewaysBlankPage(PaperSettings.PaperIndex) && !SidewaysPageHasRoom(s)) return;
   switch (PaperSettings.PaperIndex) {
     case 0:
       SidewaysPageCutLines(s);

@@ -28,7 +28,8 @@ HolePattern HolePatternOf(int16_t paperIndex);
 bool HasCutLines(int16_t paperIndex);
 
 // Cut lines, holes, centre ticks and blank page of the current organiser size
-// (PaperSettings) for the layout; any other layout draws nothing.
+// (PaperSettings) for the layout; any other layout draws nothing. A blank
+// page is marked only where the sheet has room for it.
 void DrawBinderMarks(int16_t side);
 
 // How far right and down from the origin the marks of a layout reach, in

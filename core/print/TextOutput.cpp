@@ -1,5 +1,7 @@
 #include "TextOutput.h"
 
+#include <optional>
+
 #include "PrintJob.h"
 #include "PrintSurface.h"
 #include "core/text/JapaneseText.h"
@@ -14,6 +16,22 @@ constexpr float kFittedLineSlackMm = 0.01f;
 
 enum class AtRightLimit { Wrap, Clip };
 
+// How far the printable characters from position at up to the next line
+// break take the position, each printed on its own as the loop prints them.
+float LineWidthFrom(const QString& text, qsizetype at) {
+  float width = 0;
+  for (qsizetype i = at; i < text.size();) {
+    const QChar c = text.at(i);
+    if (c == u'\r' || (c == u'\\' && i + 1 < text.size() && text.at(i + 1) == u'n')) break;
+    if (c.unicode() <= kEntryColourCode || c == u'\n') {
+      ++i;
+      continue;
+    }
+    width += MeasureTextWidth(NextCharacter(text, i));
+  }
+  return width;
+}
+
 void PrintWithControls(const QString& text, float rightLimit, AtRightLimit mode) {
   PrintSurface& surface = ActiveSurface();
   // Restored as an RGB value: given back through SetForeColor, a dark RGB
@@ -21,9 +39,14 @@ void PrintWithControls(const QString& text, float rightLimit, AtRightLimit mode)
   const uint32_t entryColour = surface.foreColor();
   const float w = HalfCharWidthMm(GetFontSize());
   const float startX = GetCurrentX();
+  // Whether the rest of the current line, measured once at its first
+  // character, ends within the limit; a line that does not is cut where the
+  // mark after the last character kept still ends within it.
+  std::optional<bool> lineFits;
   auto newLine = [&] {
     surface.print(QString(), true);
     SetCurrentX(startX);
+    lineFits.reset();
   };
 
   qsizetype i = 0;
@@ -46,12 +69,17 @@ void PrintWithControls(const QString& text, float rightLimit, AtRightLimit mode)
       ++i;
       newLine();
     } else {
+      const qsizetype at = i;
       const QString c = NextCharacter(text, i);
       if (mode == AtRightLimit::Wrap) {
         if (GetCurrentX() + w * float(AnsiByteLen(c)) > rightLimit) newLine();
-      } else if (rightLimit != 0 && GetCurrentX() + 2 * w > rightLimit) {
-        surface.print(kEllipsis, false);
-        break;
+      } else if (rightLimit != 0) {
+        const float x = GetCurrentX();
+        if (!lineFits) lineFits = x + LineWidthFrom(text, at) <= rightLimit + kFittedLineSlackMm;
+        if (!*lineFits && x + MeasureTextWidth(c) + MeasureTextWidth(kEllipsis) > rightLimit + kFittedLineSlackMm) {
+          surface.print(kEllipsis, false);
+          break;
+        }
       }
       surface.print(c, false);
     }

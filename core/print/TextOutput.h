@@ -22,8 +22,10 @@ void PrintTextNewLine(const QString& text);
 
 // Wraps before a character that would pass rightLimit (mm).
 void PrintWrappedText(const QString& text, float rightLimit);
-// One line (breaks only at the line-break characters); where the text would
-// pass rightLimit it ends with "…" and the rest is dropped. 0 = no limit.
+// One line (breaks only at the line-break characters); a line that would
+// pass rightLimit keeps the characters after which "…" still ends within it,
+// then the mark, and the rest is dropped (a line with no room even for the
+// mark gets the mark alone). 0 = no limit.
 void PrintClippedText(const QString& text, float rightLimit);
 
 // PrintWrappedText with the font squeezed so that a text up to two lines

@@ -92,6 +92,26 @@ TEST_F(BinderMarksTest, BibleBlankPageTurnedSideways) {
   EXPECT_EQ(std::make_pair(all[lastTick + 1].x1, all[lastTick + 1].y1), std::make_pair(167.0, 167.0));
 }
 
+// A4 laid landscape and folded in two: the sideways page (262 mm down) has
+// no room below the pages, which keep all their marks. 262 mm of sheet is
+// just enough.
+TEST_F(BinderMarksTest, BlankPageLeftOutWhereTheSheetHasNoRoomBelowThePages) {
+  PaperSettings.BlankPaper = 1;
+  struct Case {
+    double width, height;
+    size_t dotted, holes;
+  } cases[] = {{291.5, 204, 4, 12}, {200.5, 262, 6, 18}, {200.5, 261, 4, 12}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    printer().setSize(c.width, c.height);
+    printer().clearOps();
+    DrawBinderMarks(0);
+    EXPECT_EQ(dottedLines().size(), c.dotted);
+    EXPECT_EQ(holes().size(), c.holes);
+    EXPECT_EQ(ticks().size(), 2u);
+  }
+}
+
 TEST_F(BinderMarksTest, HolePatternsOfEverySize) {
   struct Case { int size; int holes; double radius, d; double firstY, lastY; bool cutLines; };
   const Case cases[] = {

@@ -101,12 +101,12 @@ void GalleryTest::expectGalleryPdf(const QString& pdf, double left, double top) 
   EXPECT_NEAR(nextLine.yMinMm - newLine.yMinMm, lineHeight, 0.05);
   EXPECT_NEAR(nextLine.xMinMm, left, 0.2);
 
-  // Clipped with an ellipsis before the limit at x 45; fitted texts end
-  // before their limit at x 60 on one line in a smaller font.
-  // The ellipsis itself is full-width and may reach past the limit.
-  const PdfWord clipped = Word(words, QStringLiteral("CLIPPEDTEXTGO…"));
-  EXPECT_GT(clipped.xMaxMm, left + 45);
-  EXPECT_LE(clipped.xMaxMm, left + 45 + kSquare10);
+  // Clipped with an ellipsis that ends before the limit at x 45, no more
+  // than the next letter short of it; fitted texts end before their limit
+  // at x 60 on one line in a smaller font.
+  const PdfWord clipped = Word(words, QStringLiteral("CLIPPEDTEXTG…"));
+  EXPECT_LE(clipped.xMaxMm, left + 45 + 0.2);
+  EXPECT_GT(clipped.xMaxMm, left + 45 - kSquare10);
   for (const QString& fitted : {QStringLiteral("FITTWO") + QString(30, u'X'), GalleryFittedLine().text}) {
     SCOPED_TRACE(fitted.left(6).toStdString());
     const PdfWord word = Word(words, fitted);

@@ -136,32 +136,44 @@ TEST_F(TextOutputTest, ColourCodesSwitchTheColourAndTheEntryColourComesBack) {
   }
 }
 
-TEST_F(TextOutputTest, ClippedTextEndsWithAnEllipsisAndDropsTheRest) {
+// The mark is cut in with its own width: it ends within the limit, and a
+// line that fits whole is printed whole.
+TEST_F(TextOutputTest, ClippedTextEndsWithAnEllipsisWithinTheLimitAndDropsTheRest) {
   struct Case {
     QString text;
-    float limit;
+    float startX, limit;
     QStringList lines;
   } cases[] = {
-      {QStringLiteral("abcdefgh"), 10, {QStringLiteral("abcd…")}},
-      {QStringLiteral("abcdefgh\\nxyz"), 10, {QStringLiteral("abcd…")}},
-      {QStringLiteral("漢字漢字"), 10, {QStringLiteral("漢字…")}},
-      {QStringLiteral("ab\\ncd"), 50, {"ab", "cd"}},
-      {QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"), 0,
+      {QStringLiteral("abcdefgh"), 0, 10, {QStringLiteral("abc…")}},  // abcd… would end at 10.58
+      {QStringLiteral("abcdefgh\\nxyz"), 0, 10, {QStringLiteral("abc…")}},
+      {QStringLiteral("漢字漢字"), 0, 10, {QStringLiteral("漢…")}},
+      {QStringLiteral("abcde"), 0, 10, {QStringLiteral("abcde")}},       // ends at 8.82: no mark
+      {QStringLiteral("漢字ab"), 0, 10.6f, {QStringLiteral("漢字ab")}},  // 10.58
+      {QStringLiteral("漢字ab"), 0, 10.5f, {QStringLiteral("漢…")}},
+      {QStringLiteral("ab") + QChar(1) + QStringLiteral("cde"), 0, 8.9f, {QStringLiteral("abcde")}},
+      {QStringLiteral("ab\\nabcdefgh"), 0, 10, {"ab", QStringLiteral("abc…")}},
+      {QStringLiteral("ab\\ncd"), 0, 50, {"ab", "cd"}},
+      {QStringLiteral("abc"), 12, 10, {QStringLiteral("…")}},  // no room even for the mark
+      {QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"),
+       0,
+       0,
        {QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789")}},
   };
-  SetFontSize(10);  // half-width 1.764 mm: a character is clipped once x passes 6.47
+  SetFontSize(10);  // half-width 1.764 mm, the mark full-width
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text.toStdString());
+    SCOPED_TRACE(c.text.toStdString() + " within " + std::to_string(c.limit));
     printer().clearOps();
-    SetCurrentX(0);
+    SetCurrentX(c.startX);
     SetCurrentY(0);
     PrintClippedText(c.text, c.limit);
     const auto found = lines();
     ASSERT_EQ(found.size(), size_t(c.lines.size()));
     for (size_t i = 0; i < found.size(); ++i) EXPECT_EQ(found[i].text, c.lines[int(i)]);
-    // The ellipsis is printed once, as one text.
+    // The ellipsis is printed once, as one text, and the last line ends
+    // within the limit where it had room.
     const bool clipped = c.lines.last().endsWith(QStringLiteral("…"));
     EXPECT_EQ(printer().texts().count(QStringLiteral("…")), clipped ? 1 : 0);
+    if (c.limit != 0 && c.startX < c.limit) EXPECT_LE(GetCurrentX(), c.limit + 1e-3);
   }
 }
 

@@ -58,6 +58,24 @@ TEST_F(SchedulePaperTest, LayoutsOfPagesSideBySideGoOnThePaperThatHoldsThem) {
     EXPECT_EQ(run.paperName(), PaperName(paper, L)) << size;
     EXPECT_EQ(run.offPaper, QStringList()) << size;
   }
+  // A4 folded in two stays landscape, as its notice says; the blank page
+  // that would lie below the two pages (265 mm down at バイブル) has no room
+  // on it and is left out, the cut lines and holes stay.
+  for (const int design : {kDesignMonthRuled, kDesignMonthGrid}) {
+    for (const int size : {0, 6, 19}) {
+      LoadOrganiserSize(size);
+      PaperSettings.PunchHoles = 1;
+      PaperSettings.BlankPaper = 1;
+      source.choose(design, 4, kMonday, QStringLiteral("1"));
+      const std::string what = QStringLiteral("folded design %1 at size %2").arg(design).arg(size).toStdString();
+      const size_t before = shownMessages().size();
+      const PdfPaperRun run = RunOnPdfPaper([&] { Cmd_print_Click(source); });
+      EXPECT_EQ(run.sheets, 1) << what;
+      EXPECT_EQ(run.paperName(), PaperName(QPageSize::A4, L)) << what;
+      EXPECT_EQ(run.offPaper, QStringList()) << what;
+      EXPECT_EQ(shownMessages().size(), before + 1) << what << ": the folding notice only";
+    }
+  }
   PaperSettings = PaperSettingsData{};
 }
 
