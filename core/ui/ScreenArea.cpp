@@ -63,9 +63,3 @@ void SetFrameGeometry(QWidget* window, const QRect& outer, const QMargins& frame
   }
 }
 
-void KeepWindowOnScreen(QWidget* window) {
-  if (!window) return;
-  const QMargins frame = WindowFrameMargins(window);
-  const QRect placed = FramePlacement(FrameCorner(window, frame), window->size(), frame, AvailableScreenArea(window));
-  SetFrameGeometry(window, placed, frame);
-}

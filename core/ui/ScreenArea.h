@@ -37,7 +37,3 @@ QPoint FrameCorner(const QWidget* window, const QMargins& frame);
 // the frame's, also while the window has no frame yet, so that the client
 // area does not land where the title bar was meant to go.
 void SetFrameGeometry(QWidget* window, const QRect& outer, const QMargins& frame);
-
-// Places a top-level window so that its frame lies wholly inside the
-// available screen area, keeping its size where it fits.
-void KeepWindowOnScreen(QWidget* window);
